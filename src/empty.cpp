@@ -1,0 +1,1 @@
+// Placeholder translation unit for a source area that has no code yet.

@@ -1,0 +1,2 @@
+// Placeholder until the generator lands.
+int main() { return 0; }
