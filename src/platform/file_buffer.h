@@ -1,0 +1,29 @@
+#pragma once
+#include <cstdint>
+
+// A whole file read or written at once: a little-endian u32 byte count N
+// followed by N bytes.
+class FileBuffer {
+ public:
+  FileBuffer();
+  ~FileBuffer();
+  FileBuffer(const FileBuffer&) = delete;
+  FileBuffer& operator=(const FileBuffer&) = delete;
+
+  // Frees, then allocates n bytes (contents not set); returns the pointer.
+  uint8_t* Allocate(uint32_t n);
+  // Releases the bytes; bytes := 0, size := 0.
+  void Free();
+  // 0 when there are no bytes or the size is 0, or the file cannot be
+  // written. Writes to a temporary file in the same folder and renames it
+  // into place, so a failed save leaves the old file as it was. 1 on success.
+  uint32_t Save(const char* path);
+  // Frees, then reads the file. Returns the bytes, or 0 when the file
+  // cannot be opened or its stored count does not match its length.
+  // An empty file (0 bytes) gives size 0 and a valid, empty buffer.
+  uint8_t* Load(const char* path);
+  uint8_t* Data();
+
+  uint8_t* bytes;
+  uint32_t size;
+};

@@ -1,0 +1,105 @@
+#pragma once
+#include <cstdint>
+
+// The graphics device: owns the 800 x 600 32-bit software frame
+// (0xFFRRGGBB) that every picture and text is drawn into, its render
+// states, and the display the frame is presented to (the SDL window, or
+// the headless backend's frame store).
+
+class Presenter;      // the display backend (SDL window or headless)
+class SpriteBlitter;  // draws texture rectangles into the frame
+
+// Texture formats the game passes (D3DFORMAT numbers).
+constexpr uint32_t kFormatR8G8B8 = 20;
+constexpr uint32_t kFormatA8R8G8B8 = 21;
+constexpr uint32_t kFormatX8R8G8B8 = 22;
+constexpr uint32_t kFormatR5G6B5 = 23;
+constexpr uint32_t kFormatX1R5G5B5 = 24;
+constexpr uint32_t kFormatA1R5G5B5 = 25;
+constexpr uint32_t kFormatA4R4G4B4 = 26;
+constexpr uint32_t kFormatA8 = 28;
+constexpr uint32_t kFormatP8 = 41;
+
+// Alpha test and blend constants (D3DCMP_*, D3DBLEND_*).
+constexpr uint32_t kCmpGreaterEqual = 7;
+constexpr uint32_t kBlendSrcAlpha = 5;
+constexpr uint32_t kBlendInvSrcAlpha = 6;
+
+struct DisplayMode {
+  uint32_t width;
+  uint32_t height;
+  uint32_t refreshRate;
+  uint32_t format;
+};
+
+// The frame and the render states the drawing honours.
+struct FrameTarget {
+  int32_t width;
+  int32_t height;
+  uint32_t* pixels;  // width x height, 0xFFRRGGBB, row by row
+  uint32_t alphaTestEnable;
+  uint32_t alphaRef;
+  uint32_t alphaFunc;
+  uint32_t alphaBlendEnable;
+  uint32_t srcBlend;
+  uint32_t destBlend;
+  uint32_t lighting;
+  uint32_t zEnable;
+  uint32_t ambient;
+  uint32_t inScene;
+};
+
+class GraphicsDevice {
+ public:
+  GraphicsDevice();
+  ~GraphicsDevice();
+  GraphicsDevice(const GraphicsDevice&) = delete;
+  GraphicsDevice& operator=(const GraphicsDevice&) = delete;
+
+  // Release, then opens the display backend chosen by GetBackend().
+  uint32_t CreateDirect3D();
+  // Creates the frame. window is the AppFrame's window (needed by the SDL
+  // backend only). A width or height of 0 takes the window's client size
+  // (windowed) or the desktop size.
+  uint32_t CreateDevice(void* window, uint32_t windowed, uint32_t depthBufferWanted, int32_t width,
+                        int32_t height, uint8_t bits);
+  // Releases the blitter, the frame and the display; safe when empty.
+  uint32_t Release();
+
+  uint32_t BeginScene();
+  uint32_t EndScene();
+  // Hands the frame to the display (headless: stores it as the last
+  // presented frame and advances the fake clock by one frame length).
+  uint32_t Present();
+  uint32_t Clear(uint32_t colour, float depth);
+  uint32_t ClearDisplay(uint32_t colour);
+
+  uint32_t SetAlphaTest(uint32_t flag);
+  uint32_t EnableAlphaBlending(uint32_t flag, uint32_t srcBlend, uint32_t destBlend);
+  uint32_t EnableLighting(uint32_t flag);
+  uint32_t EnableZBuffer(uint32_t flag);
+  uint32_t SetAmbientLight(uint8_t red, uint8_t green, uint8_t blue);
+  uint32_t SetPerspective(float fov, float aspect, float nearPlane, float farPlane);
+
+  static uint32_t FormatBits(uint32_t format);
+  uint32_t CheckFormat(uint32_t format, uint32_t windowed, uint32_t hardware);
+
+  FrameTarget* GetDevice() { return device; }
+  SpriteBlitter* GetSprite() { return sprite; }
+
+  void* window;
+  Presenter* direct3D;
+  FrameTarget* device;
+  SpriteBlitter* sprite;
+  DisplayMode desktopMode;
+  uint32_t windowed;
+  uint32_t depthBuffer;
+  uint32_t hardware;
+  int32_t width;
+  int32_t height;
+  uint8_t bitsPerPixel;
+  uint8_t ambientRed;
+  uint8_t ambientGreen;
+  uint8_t ambientBlue;
+  float projection[16];  // left-handed perspective, row-major
+};

@@ -1,0 +1,181 @@
+#pragma once
+#include <cstdint>
+
+// DirectInput scan codes of the keys.
+constexpr int kKeyEscape = 1;
+constexpr int kKey1 = 2;
+constexpr int kKey2 = 3;
+constexpr int kKey3 = 4;
+constexpr int kKey4 = 5;
+constexpr int kKey5 = 6;
+constexpr int kKey6 = 7;
+constexpr int kKey7 = 8;
+constexpr int kKey8 = 9;
+constexpr int kKey9 = 10;
+constexpr int kKey0 = 11;
+constexpr int kKeyMinus = 12;
+constexpr int kKeyEquals = 13;
+constexpr int kKeyBackspace = 14;
+constexpr int kKeyTab = 15;
+constexpr int kKeyQ = 16;
+constexpr int kKeyW = 17;
+constexpr int kKeyE = 18;
+constexpr int kKeyR = 19;
+constexpr int kKeyT = 20;
+constexpr int kKeyY = 21;
+constexpr int kKeyU = 22;
+constexpr int kKeyI = 23;
+constexpr int kKeyO = 24;
+constexpr int kKeyP = 25;
+constexpr int kKeyLBracket = 26;
+constexpr int kKeyRBracket = 27;
+constexpr int kKeyEnter = 28;
+constexpr int kKeyLCtrl = 29;
+constexpr int kKeyA = 30;
+constexpr int kKeyS = 31;
+constexpr int kKeyD = 32;
+constexpr int kKeyF = 33;
+constexpr int kKeyG = 34;
+constexpr int kKeyH = 35;
+constexpr int kKeyJ = 36;
+constexpr int kKeyK = 37;
+constexpr int kKeyL = 38;
+constexpr int kKeySemicolon = 39;
+constexpr int kKeyApostrophe = 40;
+constexpr int kKeyGrave = 41;
+constexpr int kKeyLShift = 42;
+constexpr int kKeyBackslash = 43;
+constexpr int kKeyZ = 44;
+constexpr int kKeyX = 45;
+constexpr int kKeyC = 46;
+constexpr int kKeyV = 47;
+constexpr int kKeyB = 48;
+constexpr int kKeyN = 49;
+constexpr int kKeyM = 50;
+constexpr int kKeyComma = 51;
+constexpr int kKeyPeriod = 52;
+constexpr int kKeySlash = 53;
+constexpr int kKeyRShift = 54;
+constexpr int kKeyNumpadMultiply = 55;
+constexpr int kKeyLAlt = 56;
+constexpr int kKeySpace = 57;
+constexpr int kKeyCapsLock = 58;
+constexpr int kKeyF1 = 59;
+constexpr int kKeyF2 = 60;
+constexpr int kKeyF3 = 61;
+constexpr int kKeyF4 = 62;
+constexpr int kKeyF5 = 63;
+constexpr int kKeyF6 = 64;
+constexpr int kKeyF7 = 65;
+constexpr int kKeyF8 = 66;
+constexpr int kKeyF9 = 67;
+constexpr int kKeyF10 = 68;
+constexpr int kKeyNumLock = 69;
+constexpr int kKeyScrollLock = 70;
+constexpr int kKeyNumpad7 = 71;
+constexpr int kKeyNumpad8 = 72;
+constexpr int kKeyNumpad9 = 73;
+constexpr int kKeyNumpadMinus = 74;
+constexpr int kKeyNumpad4 = 75;
+constexpr int kKeyNumpad5 = 76;
+constexpr int kKeyNumpad6 = 77;
+constexpr int kKeyNumpadPlus = 78;
+constexpr int kKeyNumpad1 = 79;
+constexpr int kKeyNumpad2 = 80;
+constexpr int kKeyNumpad3 = 81;
+constexpr int kKeyNumpad0 = 82;
+constexpr int kKeyNumpadPeriod = 83;
+constexpr int kKeyF11 = 87;
+constexpr int kKeyF12 = 88;
+constexpr int kKeyNumpadEnter = 156;
+constexpr int kKeyRCtrl = 157;
+constexpr int kKeyNumpadDivide = 181;
+constexpr int kKeyRAlt = 184;
+constexpr int kKeyHome = 199;
+constexpr int kKeyUp = 200;
+constexpr int kKeyPageUp = 201;
+constexpr int kKeyLeft = 203;
+constexpr int kKeyRight = 205;
+constexpr int kKeyEnd = 207;
+constexpr int kKeyDown = 208;
+constexpr int kKeyPageDown = 209;
+constexpr int kKeyInsert = 210;
+constexpr int kKeyDelete = 211;
+
+// Mouse buttons.
+constexpr int kMouseLeft = 0;
+constexpr int kMouseRight = 1;
+
+// Device types.
+constexpr uint16_t kDeviceNone = 0;
+constexpr uint16_t kDeviceKeyboard = 1;
+constexpr uint16_t kDeviceMouse = 2;
+constexpr uint16_t kDeviceJoystick = 3;
+
+class InputHub;     // the backend's key table and mouse accumulators
+class InputSource;  // one device's connection to the hub
+
+// The mouse record of a poll as it lies in InputDevice::state.
+struct MouseState {
+  int32_t lX;
+  int32_t lY;
+  int32_t lZ;
+  uint8_t rgbButtons[4];
+};
+
+// The input object of the window.
+class InputSystem {
+ public:
+  InputSystem();
+  ~InputSystem();
+  InputSystem(const InputSystem&) = delete;
+  InputSystem& operator=(const InputSystem&) = delete;
+
+  uint32_t Create(void* window, void* instance);
+  uint32_t Release();
+
+  void* window;
+  InputHub* directInput;
+};
+
+// A keyboard or mouse polled once per frame. Key and button tests fire
+// once per press: true only while down and unlatched; the caller latches
+// on use; a poll clears the latch of each key or button that is up.
+class InputDevice {
+ public:
+  InputDevice();
+  ~InputDevice();
+  InputDevice(const InputDevice&) = delete;
+  InputDevice& operator=(const InputDevice&) = delete;
+
+  // type 1 keyboard, 2 mouse (3 joystick: none is ever found). cursorMode
+  // (mouse): 1 = system cursor position, 0 = sum of relative motion.
+  uint32_t Create(InputSystem* system, uint16_t type, uint32_t cursorMode);
+  uint32_t Release();
+  uint32_t Clear();
+  uint32_t Acquire(uint32_t flag);
+  // Reads the device; 1 when read. On failure (window not in the
+  // foreground) keys, buttons and latches keep their state and the mouse
+  // reports no motion.
+  uint32_t Poll();
+  uint32_t KeyPressed(uint32_t code);
+  uint32_t ButtonPressed(uint32_t button);
+  uint32_t SetLatch(uint32_t code, uint32_t value);
+  int32_t XDelta();
+  int32_t YDelta();
+  MouseState Mouse() const;
+
+  InputSystem* system;
+  uint16_t type;
+  InputSource* device;
+  uint32_t cursorMode;
+  uint8_t state[256];
+  uint32_t latch[256];
+  int32_t cursorX;
+  int32_t cursorY;
+};
+
+// 0 while button 0 or 1 still reports a fresh press; otherwise latches
+// both buttons and returns 1.
+uint32_t WaitForMouseRelease(InputDevice* mouse);
+inline uint32_t WaitForMouseRelease(InputDevice& mouse) { return WaitForMouseRelease(&mouse); }

@@ -1,0 +1,46 @@
+#pragma once
+#include <cstdint>
+
+class GraphicsDevice;
+
+// The pixels of one loaded picture: 0xAARRGGBB, alpha 0 where the colour
+// key matched, 0xFF elsewhere.
+struct TextureImage {
+  int32_t width;
+  int32_t height;
+  uint32_t* pixels;
+};
+
+// One colour-keyed picture loaded from a bitmap file and drawn into the
+// device's frame as a scaled rectangle of source pixels.
+class Texture {
+ public:
+  Texture();
+  ~Texture();
+  Texture(const Texture&) = delete;
+  Texture& operator=(const Texture&) = delete;
+
+  // colourKey 0 = none; any other ARGB value makes pixels of that colour
+  // transparent (alpha 0). 1 on success; a missing or damaged file gives 0
+  // and is listed in MissingAssets().
+  uint32_t Load(GraphicsDevice* device, const char* path, uint32_t colourKey, uint32_t format);
+  // The same from pixels in memory (0xXXRRGGBB, alpha ignored).
+  uint32_t LoadPixels(GraphicsDevice* device, const uint32_t* argb, int32_t w, int32_t h,
+                      uint32_t colourKey, uint32_t format);
+  uint32_t Release();
+  // Draws source rectangle (srcX, srcY, srcWidth, srcHeight) with its
+  // top-left corner at (x, y), scaled by scaleX, scaleY (negative mirrors);
+  // a source width or height of 0 is the texture's own. colour modulates
+  // (0xFFFFFFFF = the picture's own colours). The source is clipped to the
+  // picture and the result to the frame. 0 without a texture or device, or
+  // when no source pixel lies inside the picture; else 1.
+  uint32_t Draw(int32_t x, int32_t y, int32_t srcX, int32_t srcY, int32_t srcWidth,
+                int32_t srcHeight, float scaleX, float scaleY, uint32_t colour);
+  uint32_t GetWidth() const;
+  uint32_t GetHeight() const;
+
+  GraphicsDevice* device;
+  TextureImage* texture;
+  uint32_t width;
+  uint32_t height;
+};
