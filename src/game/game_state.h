@@ -1,0 +1,308 @@
+#pragma once
+// GameState: the one record of the whole game. The application owns exactly
+// one; every screen copies the fields it shows or edits into its own object
+// when it is entered and back when it is left. The save image
+// (save_image.h) carries every member not marked "not saved".
+//
+// Member ids (MemberId) across the game: 1 = the player, k + 2 = hero k
+// (k = 0..9). Per-hero tables are indexed 0..9; a hero number passed as
+// 1..10 is the index + 1.
+
+#include <cstdint>
+
+#include "game/glyph_name.h"
+
+constexpr int kHeroCount = 10;
+constexpr int kQuestCount = 100;
+constexpr int kPlaceCount = 30;
+constexpr int kArmySlots = 6;
+constexpr int kItemPlaces = 31;   // 12 bag cells, then 19 body slots
+constexpr int kBagCells = 12;
+constexpr int kItemNumbers = 256; // per item number n = item id - 1
+constexpr int kHallRows = 5;
+constexpr int kEnemyArmies = 100;
+constexpr int kFallbackCells = 11;
+constexpr int kRouteLength = 7;
+
+// The quest stages (QuestStage, one byte per quest 1..100 at index q - 1).
+constexpr uint8_t kQuestNotGiven = 0;
+constexpr uint8_t kQuestOpen = 1;
+constexpr uint8_t kQuestAccepted = 2;
+constexpr uint8_t kQuestUnderWay = 4;
+constexpr uint8_t kQuestAchieved = 5;
+constexpr uint8_t kQuestAchievedSeen = 6;
+constexpr uint8_t kQuestClosed = 7;
+
+// The nine stat words of the player (playerStats) and of each hero
+// (heroStats row j).
+enum StatWord : int {
+  kStatBaseHealth = 0,
+  kStatMaxHealth = 1,    // base + worn bonuses
+  kStatThirdHealth = 2,  // a third health word no screen reads
+  kStatHealth = 3,       // current
+  kStatBaseAttack = 4,
+  kStatAttack = 5,       // total
+  kStatBaseShield = 6,
+  kStatShield = 7,       // total
+  kStatExperience = 8,
+  kStatWords = 9
+};
+
+// The six army slots of one member as parallel arrays (slot s = 0..5). The
+// party screens know some of these by other names: armyKindCode = armyCode,
+// armyPanelPlace = armySlot, armyValue1..4 = attack, shield, training,
+// equipment, armyMark1..3 = the three heal/wound marks, armyMark4 = the skull
+// (soldiers down), armyTail1/2 = extraA/extraB.
+struct ArmyRecord {
+  uint8_t armyKindCode[kArmySlots];    // army kind + 1, 0 = none
+  uint8_t armyUsed[kArmySlots];        // the slot holds an army
+  uint8_t armyPanelPlace[kArmySlots];  // place 0..5 in the army panel
+  uint8_t armyKind[kArmySlots];        // ArmyKind, the icon frame
+  int32_t armyValue1[kArmySlots];
+  int32_t armyValue2[kArmySlots];
+  int32_t armyValue3[kArmySlots];
+  int32_t armyValue4[kArmySlots];
+  uint8_t armyCount[kArmySlots];       // soldiers
+  uint8_t armyMark1[kArmySlots];
+  uint8_t armyMark2[kArmySlots];
+  uint8_t armyMark3[kArmySlots];
+  uint8_t armyMark4[kArmySlots];
+  uint8_t armyNames[kArmySlots][kGlyphNameLength];
+  uint8_t armyTail1[kArmySlots];
+  uint8_t armyTail2[kArmySlots];
+};
+
+// A hero's items: the twins of playerItemHeld, playerItemSlot, playerItems.
+// Invariant: for an item id v in place i, held[v - 1] != 0 and
+// slot[v - 1] == i (the places and the map write bag cell + 1 for items they
+// put into the bag).
+struct ItemRecord {
+  uint8_t held[kItemNumbers];
+  uint8_t slot[kItemNumbers];
+  uint8_t items[kItemPlaces];
+};
+
+// What the player owns, three arrays per kind: a picture number per place
+// (1-based, 0 = empty), the owned flag (villages: joined), a second picture
+// number. The map's population calls the gem arrays gemSlots, gemOwned,
+// gemSlotOf; the places call townOwned townMineOwned. Towns and mines in the
+// order gold mine, towns 1..4, iron mine.
+struct Wealth {
+  uint8_t gemPicture[30];
+  uint8_t gemOwned[30];
+  uint8_t gemPicture2[30];
+  uint8_t artifactPicture[30];
+  uint8_t artifactOwned[30];
+  uint8_t artifactPicture2[30];
+  uint8_t villagePicture[10];
+  uint8_t villageJoined[10];
+  uint8_t villagePicture2[10];
+  uint8_t townPicture[10];
+  uint8_t townOwned[10];
+  uint8_t townPicture2[10];
+};
+
+// The map population's state, stored by the map before a battle and
+// restored after it. Its meaning belongs to the map; the record keeps the
+// widths and the order. member1[0] is a map entry index 0..99; heroIndex is
+// the marching army's route waypoint index; snapshotLegX/Y are the world
+// positions of the route's waypoints 0..6.
+struct MapSnapshot {
+  uint8_t member1[3];
+  int32_t member2[5];
+  uint8_t member3[3];
+  uint8_t heroIndex;        // member 3, element 3
+  uint8_t member3Rest[109]; // member 3, elements 4..112
+  int32_t snapshotLegA[kRouteLength];  // member 4, elements 0..6
+  int32_t snapshotLegX[kRouteLength];  // member 4, elements 7..13
+  int32_t snapshotLegY[kRouteLength];  // member 4, elements 14..20
+  uint8_t member5[15];
+  int32_t member6[3];
+  uint8_t member7;
+  int32_t member8[153];
+  uint8_t member9;
+  int32_t member10[150];
+};
+
+// The head of the battle's resume state (the rest lies in worldBlockJ..N):
+// turn number, fighter cell, six army cells, then state bytes and frames.
+struct BattleResume {
+  uint8_t member1;
+  int32_t member2;
+  int32_t member3[6];
+  uint8_t member4[14];  // u8, u8[6], u8, u8[6]
+};
+
+class GameState {
+ public:
+  GameState();
+  virtual ~GameState() = default;
+
+  // The new-game initialisers, run in this order after the constructor (then
+  // AdvanceQuestChains).
+  void InitHeroStats();
+  void InitHeroRecords();
+  void ResetHeroTables();
+  void ResetPlayer();
+  void ResetProgress();
+
+  // Opens (stage 0 -> 1) every quest whose chain condition holds.
+  void AdvanceQuestChains();
+  // score := the day's income from the wealth (at most 540).
+  void ComputeScore();
+  // Puts hallScore with playerName into the five hall-of-fame rows.
+  void EnterHallOfFame();
+  // Settles the fighting member's cell after a battle with a marching army.
+  void RelocateAfterBattle(uint8_t battleId, uint8_t playerFought, uint8_t heroNumber);
+
+  // Hero k's name (heroNames is stored column-wise).
+  void GetHeroName(int k, uint8_t* out21) const;
+  void SetHeroName(int k, const uint8_t* name21);
+
+  // The player's named stat words.
+  int32_t& playerBaseHealth() { return playerStats[kStatBaseHealth]; }
+  int32_t& playerMaxHealth() { return playerStats[kStatMaxHealth]; }
+  int32_t& playerHealth() { return playerStats[kStatHealth]; }
+  int32_t& playerBaseAttack() { return playerStats[kStatBaseAttack]; }
+  int32_t& playerAttack() { return playerStats[kStatAttack]; }
+  int32_t& playerBaseShield() { return playerStats[kStatBaseShield]; }
+  int32_t& playerShield() { return playerStats[kStatShield]; }
+  int32_t& playerExperience() { return playerStats[kStatExperience]; }
+
+  // ---- Calendar and world ----
+  uint32_t reserved0[2]{};             // not saved
+  uint32_t day{};                      // 1 at a new game
+  uint8_t questStage[kQuestCount]{};   // quest q at index q - 1
+  uint8_t placeState[kPlaceCount]{};   // 10 the tower, 11..17 the tribes and the evil temple
+  // Save block A. The places keep their held-back reward lists here, ten
+  // entries a row: rows 0..7 palace, palace copy, temple, temple copy,
+  // castle, castle copy, tower, tower copy; rows 8..16 the villages 1..9,
+  // 17..25 their copies; rows 26..29 the towns 1..4, 30..33 their copies.
+  uint8_t worldBlockA[34][10]{};
+  uint8_t slot{};                      // save slot 1..5, 0 = none
+  uint8_t placeVisitFlag{};            // set on entering a village or the tower; not saved
+  uint8_t musicRestartPending{};       // set by the battle on its way back; not saved
+  uint8_t fallbackCount{};             // not saved
+  uint8_t fallbackPending{};           // not saved
+  // 1 = the battle must call RelocateAfterBattle; that sets 2. (Also known as
+  // battleHandOverState / relocatePending.)
+  uint8_t relocationState{};
+  // The party was caught during an invasion event: relocate through the
+  // fallback lists. (battleHandOverMode / relocateToFallback.)
+  uint8_t useFallbackCells{};
+  int32_t partyX{}, partyY{};            // start of the catching army's leg
+  uint32_t fallbackCells[kFallbackCells]{};  // not saved
+  // Index (battle id - 1) of the marching army just beaten. (mapAuxFlag /
+  // beatenArmy.)
+  uint8_t defeatedArmy{};
+  uint8_t reserved1{};                 // not saved
+  uint8_t storyScene{};                // 1 intro, 2..4 endings; not saved
+  uint8_t reserved2{};                 // not saved
+  uint8_t reserved3{};                 // not saved
+  uint8_t clockBase{};                 // start value of new animation clocks; not saved
+  uint8_t reserved4[2]{};              // not saved
+  uint8_t* writeImage{};               // image being written; not saved
+  uint8_t* writeImage2{};              // second buffer of the save step; not saved
+  uint8_t* readImage{};                // image being read; not saved
+  uint8_t* probeImage{};               // buffer of a probe of the save files; not saved
+  uint8_t slotFilled[5]{};             // per save slot: the file exists; not saved
+  uint8_t slotsStale{};                // re-read the save files (probeNeeded); not saved
+  uint32_t hallScore{};                // score to enter into the hall of fame; not saved
+  uint8_t hallUsed[kHallRows]{};       // not saved (kept in the hall-of-fame file)
+  uint32_t hallScores[kHallRows]{};    // highest first; not saved
+
+  // ---- Map population tables (the map's own; indexed by enemy army 0..99) ----
+  // Save block B: elements 0..99 a per-army table, element 100 the byte the
+  // map sets when it hands a battle over; enemyPresent follows as 101..200.
+  uint8_t worldBlockB[101]{};
+  uint8_t enemyPresent[kEnemyArmies]{};      // 0..64 at a new game
+  int32_t worldBlockC[3][kEnemyArmies]{};    // three words per army (x, y among them)
+  uint8_t worldBlockD[4][kEnemyArmies]{};    // four bytes per army (the facing among them)
+  uint8_t armyRoutePos[kEnemyArmies]{};      // save block E
+  uint8_t armyOnRoad[kEnemyArmies]{};        // save block F
+  // Save block G, elements 0..202: caughtByArmy, fameRewardGranted,
+  // fameRewardsShown, fameRewardRow, worldBlockGEnd.
+  uint8_t caughtByArmy{};                    // read by the battle at its start
+  uint8_t fameRewardGranted[100]{};
+  uint8_t fameRewardsShown{};
+  uint8_t fameRewardRow[100]{};
+  uint8_t worldBlockGEnd{};
+  // 1 = the map stored its population into mapSnapshot before a battle; 2 =
+  // the battle has ended; the map restores the snapshot when 2, then sets 0.
+  uint8_t mapSnapshotState{};
+  uint8_t mapEventFlag{};                    // not saved
+  int32_t fame{};
+  MapSnapshot mapSnapshot{};
+  uint8_t battleId{};                        // enemy army index + 1
+  // Per battle id (entry id - 1), handed to the battle and written back; the
+  // battle calls them battleWear and battleLosses.
+  uint8_t battleDifficulty[100]{};
+  uint8_t battleExtra[100]{};
+  uint8_t hallNames[kHallRows][kGlyphNameLength]{};
+  // Save blocks H (the first 60 bytes) and I (the last 30): gold piles, bags,
+  // chests present on the map.
+  uint8_t mapObjectFlagsA[20]{};             // gold piles
+  uint8_t bagPresent[20]{};
+  uint8_t chestPresent[50]{};
+  uint8_t battlePending{};
+  uint8_t battleByPlayer{};
+  uint8_t battleHero{};                      // 1..10, 0 = the player
+  uint8_t exchangeLeft{}, exchangeRight{};     // MemberIds, 100 = none
+  uint8_t townNumber{};                      // 1..4
+  uint8_t visitorCode{};                     // MemberId of the visitor
+  uint8_t renameBuffer[kGlyphNameLength]{};  // an army name for the name editor
+  uint8_t villageNumber{};                   // 1..9
+
+  // ---- The player ----
+  uint8_t playerName[kGlyphNameLength]{};
+  uint8_t playerPortrait{};                  // also the player's FigureLook
+  uint8_t playerDayAllowance{};              // steps left today, 7 each day
+  uint8_t playerItems[kItemPlaces]{};
+  uint8_t playerItemHeld[kItemNumbers]{};
+  uint8_t playerItemSlot[kItemNumbers]{};
+  int32_t playerStats[kStatWords]{};
+  uint8_t playerLevel{};
+  uint32_t partyCell{};                      // MapCellId where the party stands
+  uint8_t playerMapState{};                  // facing 0..7
+  ArmyRecord playerArmies{};
+  uint8_t heroDayAllowance[kHeroCount]{};
+
+  // ---- The heroes (k = 0..9) ----
+  uint32_t heroCell[kHeroCount]{};
+  uint8_t heroMapState[kHeroCount]{};
+  uint8_t heroPresent[kHeroCount]{};
+  uint8_t heroStripPlace[kHeroCount]{};
+  uint8_t heroPortrait[kHeroCount]{};
+  int32_t heroStats[kStatWords][kHeroCount]{};   // [stat word][hero]
+  uint8_t heroLevel[kHeroCount]{};
+  ArmyRecord heroArmies[kHeroCount]{};
+  ItemRecord heroItems[kHeroCount]{};
+  uint8_t heroNameBuffer[kGlyphNameLength]{};    // a hero name for the name editor
+  uint8_t heroNames[kGlyphNameLength][35]{};     // letter j of hero k at [j][k]; columns 10..34 unused
+
+  // ---- Wealth, score, gold and flags ----
+  Wealth wealth{};
+  uint32_t score{};                          // the day's income from the wealth
+  int32_t gold{};
+  uint8_t reserved5{};                       // not saved
+  uint8_t overlayOpen{};                     // not saved
+  uint8_t reserved6{};                       // not saved
+  uint8_t gamePresent{};                     // not saved
+  uint8_t savedInBattle{};
+  BattleResume battleResume{};
+  // The rest of the battle's resume state: per enemy slot (50) a byte, three
+  // words and eleven bytes; per allied slot (20) a byte, three words, eleven
+  // bytes; twenty allied names.
+  uint8_t worldBlockJ[50]{};
+  int32_t worldBlockK[150]{};
+  uint8_t worldBlockL[570]{};
+  int32_t worldBlockM[60]{};
+  uint8_t worldBlockN[640]{};
+  // Music on, sounds on, map speed, battle movement speed, battle swing
+  // speed (speeds 1 slow, 2 average, 3 fast).
+  uint8_t options[5]{};
+};
+
+// Builds a new game on a freshly constructed record: the five initialisers in
+// their order, then AdvanceQuestChains.
+void RunNewGameSequence(GameState& state);
