@@ -1,0 +1,65 @@
+#pragma once
+// The save image of a game and the hall-of-fame image.
+//
+// A save file is a little-endian u32 byte count (69,992) followed by 17,498
+// 32-bit words, one word per element of each saved field of GameState (plus
+// the map camera and the three game-end flags of the application). A byte
+// is zero-extended into its word and read back from the low byte; a 32-bit
+// value takes its word whole. Words 131-150, 1266-1299, 4009-4028 and
+// 13794-17497 are written as 0 and ignored when read.
+//
+// The hall-of-fame file is a u32 byte count (600) followed by 150 words: the
+// five scores as three words each ((score / 10,000) AND 255, (score / 100)
+// mod 100, score mod 100), the five used flags, the five names; words
+// 125-149 are written as 0 and ignored.
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "game/game_state.h"
+
+constexpr uint32_t kSaveImageBytes = 69992;
+constexpr int kSaveImageWords = 17498;
+constexpr uint32_t kHallOfFameBytes = 600;
+constexpr int kHallOfFameWords = 150;
+
+// What the save image carries besides GameState: the map view's camera and
+// the application's game-end flags.
+struct SaveExtras {
+  int32_t cameraX = -1115;  // the map view's start camera
+  int32_t cameraY = 320;
+  uint8_t endVictory = 0;
+  uint8_t endPeaceTreaty = 0;
+  uint8_t endSurrendered = 0;
+};
+
+// Writes the image (kSaveImageBytes bytes, without the count) into image.
+void WriteSaveImage(const GameState& state, const SaveExtras& extras, uint8_t* image);
+
+// Reads an image (the bytes behind the count). Heroes not in the party keep
+// their army and item records as they are in memory. An image of the wrong
+// size, or one whose stored indexes (member numbers, slots, cells, item
+// places, army places, picture numbers, stages) lie outside their ranges, is
+// refused as a whole: result 0, state and extras untouched. 1 on success.
+// The caller runs AdvanceQuestChains and takes the camera from extras only
+// when it has no map view yet.
+int ReadSaveImage(GameState& state, SaveExtras& extras, const uint8_t* image, size_t size);
+
+// The whole file: the count, then the image.
+std::vector<uint8_t> SaveFileBytes(const GameState& state, const SaveExtras& extras);
+// Reads the whole file; refuses a count other than 69,992 or a file whose
+// length does not match it.
+int ReadSaveFileBytes(GameState& state, SaveExtras& extras, const uint8_t* file, size_t size);
+
+// Through FileBuffer: 1 on success, 0 when the file cannot be written, read
+// or is refused.
+int SaveGameFile(const GameState& state, const SaveExtras& extras, const char* path);
+int LoadGameFile(GameState& state, SaveExtras& extras, const char* path);
+
+// The hall-of-fame rows (hallScores, hallUsed, hallNames).
+void WriteHallOfFameImage(const GameState& state, uint8_t* image600);
+// Refuses an image whose size is not 600 bytes (result 0, rows untouched).
+int ReadHallOfFameImage(GameState& state, const uint8_t* image, size_t size);
+int SaveHallOfFameFile(const GameState& state, const char* path);
+int LoadHallOfFameFile(GameState& state, const char* path);
