@@ -195,7 +195,7 @@ class Canvas {
   Rng rng;
 
   bool In(int x, int y) const { return x >= 0 && y >= 0 && x < w && y < h; }
-  Rgb Get(int x, int y) const { return In(x, y) ? px[size_t(y) * w + x] : key; }
+  Rgb Get(int x, int y) const { return In(x, y) ? px[size_t(y) * w + x] : Clear(); }
   void Set(int x, int y, Rgb c) {
     if (In(x, y)) px[size_t(y) * w + x] = c;
   }
