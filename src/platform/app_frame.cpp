@@ -1,0 +1,201 @@
+#include "platform/app_frame.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "platform/backend.h"
+#include "platform/input_hub.h"
+#include "platform/sdl_keymap.h"
+
+AppFrame* currentApp = nullptr;
+
+namespace {
+
+bool g_quitPosted = false;
+int g_quitCode = 0;
+
+void CopyName(char* dst, const char* src) {
+  std::strncpy(dst, src, 259);
+  dst[259] = '\0';
+}
+
+int ButtonIndex(uint8_t sdlButton) {
+  switch (sdlButton) {
+    case SDL_BUTTON_LEFT: return 0;
+    case SDL_BUTTON_RIGHT: return 1;
+    case SDL_BUTTON_MIDDLE: return 2;
+    case SDL_BUTTON_X1: return 3;
+    default: return -1;
+  }
+}
+
+// Turns one SDL event into input state or a window message.
+void Dispatch(const SDL_Event& e, void* window) {
+  InputHub& hub = InputHub::Get();
+  switch (e.type) {
+    case SDL_QUIT:
+      AppFrame::StaticWindowProc(window, kMsgClose, 0, 0);
+      break;
+    case SDL_WINDOWEVENT:
+      if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
+        AppFrame::StaticWindowProc(window, kMsgClose, 0, 0);
+      } else if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+        hub.SetFocus(true);
+        AppFrame::StaticWindowProc(window, kMsgSetFocus, 0, 0);
+      } else if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+        // Keys held while the window goes to the background are let go.
+        for (int k = 0; k < 256; ++k) hub.KeyUp(k);
+        for (int b = 0; b < 4; ++b) hub.Button(b, false);
+        hub.SetFocus(false);
+        AppFrame::StaticWindowProc(window, kMsgKillFocus, 0, 0);
+      }
+      break;
+    case SDL_KEYDOWN:
+      if (!e.key.repeat) {
+        const int dik = DikFromScancode(e.key.keysym.scancode);
+        if (dik) hub.KeyDown(dik);
+      }
+      break;
+    case SDL_KEYUP: {
+      const int dik = DikFromScancode(e.key.keysym.scancode);
+      if (dik) hub.KeyUp(dik);
+      break;
+    }
+    case SDL_MOUSEMOTION:
+      hub.Motion(e.motion.xrel, e.motion.yrel);
+      hub.SetAbsolute(e.motion.x, e.motion.y);
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+      const int b = ButtonIndex(e.button.button);
+      if (b >= 0) hub.Button(b, e.type == SDL_MOUSEBUTTONDOWN);
+      break;
+    }
+    case SDL_MOUSEWHEEL:
+      hub.Wheel(e.wheel.y * 120);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+void PostQuitMessage(int exitCode) {
+  g_quitPosted = true;
+  g_quitCode = exitCode;
+}
+
+bool QuitPosted() { return g_quitPosted; }
+
+int QuitExitCode() { return g_quitCode; }
+
+void ClearQuit() {
+  g_quitPosted = false;
+  g_quitCode = 0;
+}
+
+AppFrame::AppFrame() : instance(nullptr), window(nullptr), className{}, caption{} {
+  currentApp = this;
+  CopyName(className, "AppClass");
+  CopyName(caption, "Application Caption");
+  windowGeometry = WindowGeometry{kStylePopup, 0, 0, 500, 500};
+}
+
+AppFrame::~AppFrame() {
+  if (currentApp == this) currentApp = nullptr;
+}
+
+intptr_t AppFrame::WindowProc(void* win, uint32_t message, uintptr_t wParam, intptr_t lParam) {
+  (void)wParam;
+  (void)lParam;
+  // As the system's default handling: closing destroys the window.
+  if (message == kMsgClose) return StaticWindowProc(win, kMsgDestroy, 0, 0);
+  return 0;
+}
+
+uint32_t AppFrame::Init() { return 1; }
+
+uint32_t AppFrame::Shutdown() { return 1; }
+
+uint32_t AppFrame::Frame() { return 1; }
+
+intptr_t AppFrame::StaticWindowProc(void* win, uint32_t message, uintptr_t wParam, intptr_t lParam) {
+  if (message == kMsgDestroy) {
+    PostQuitMessage(0);
+    return 0;
+  }
+  if (!currentApp) return 0;
+  return currentApp->WindowProc(win, message, wParam, lParam);
+}
+
+uint32_t AppFrame::FitClientArea(int32_t width, int32_t height) {
+  if (window && width > 0 && height > 0) {
+    SDL_SetWindowSize(static_cast<SDL_Window*>(window), width, height);
+  }
+  return 1;
+}
+
+uint32_t AppFrame::ShowSystemCursor(int32_t flag) {
+  if (!IsHeadless() && SDL_WasInit(SDL_INIT_VIDEO)) SDL_ShowCursor(flag ? SDL_ENABLE : SDL_DISABLE);
+  return 1;
+}
+
+uint32_t AppFrame::Run() {
+  if (IsHeadless()) {
+    // No window: the frames run back to back on the fake clock.
+    if (Init() == 1) {
+      while (!QuitPosted()) {
+        if (!Frame()) break;
+      }
+    }
+    Shutdown();
+    return 1;
+  }
+
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
+    std::fprintf(stderr, "qorv: cannot open a display: %s\n", SDL_GetError());
+    return 0;
+  }
+  int w = static_cast<int>(windowGeometry.width);
+  int h = static_cast<int>(windowGeometry.height);
+  if (w <= 0 || h <= 0) {
+    w = 800;
+    h = 600;
+  }
+  SDL_Window* win = SDL_CreateWindow(caption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
+                                     SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
+  if (!win) {
+    std::fprintf(stderr, "qorv: cannot open a window: %s\n", SDL_GetError());
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER);
+    return 0;
+  }
+  window = win;
+  FitClientArea(w, h);
+  // The game draws its own cursor and reads the mouse as relative motion.
+  SDL_SetHint(SDL_HINT_MOUSE_RELATIVE_MODE_WARP, "0");
+  SDL_SetRelativeMouseMode(SDL_TRUE);
+  InputHub::Get().SetFocus(true);
+
+  if (Init() == 1) {
+    while (!QuitPosted()) {
+      SDL_Event e;
+      if (SDL_PollEvent(&e)) {
+        Dispatch(e, window);
+        continue;
+      }
+      if (!Frame()) break;
+    }
+  }
+  Shutdown();
+
+  // The device and its renderer go before their window.
+  graphics.Release();
+  SDL_SetRelativeMouseMode(SDL_FALSE);
+  SDL_DestroyWindow(win);
+  window = nullptr;
+  SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER);
+  return 1;
+}

@@ -1,0 +1,88 @@
+#include "platform/file_buffer.h"
+
+#include <cstdio>
+#include <new>
+#include <string>
+
+#include "platform/paths.h"
+
+FileBuffer::FileBuffer() : bytes(nullptr), size(0) {}
+
+FileBuffer::~FileBuffer() { Free(); }
+
+uint8_t* FileBuffer::Allocate(uint32_t n) {
+  Free();
+  size = n;
+  // One spare byte so that a buffer of 0 bytes is still a valid pointer.
+  bytes = new (std::nothrow) uint8_t[static_cast<size_t>(n) + 1];
+  if (!bytes) size = 0;
+  return bytes;
+}
+
+void FileBuffer::Free() {
+  delete[] bytes;
+  bytes = nullptr;
+  size = 0;
+}
+
+uint32_t FileBuffer::Save(const char* path) {
+  if (!bytes || size == 0 || !path) return 0;
+  const std::string target = NormalisePath(path);
+  const std::string temp = target + ".tmp";
+  FILE* f = std::fopen(temp.c_str(), "wb");
+  if (!f) return 0;
+  const uint8_t count[4] = {static_cast<uint8_t>(size), static_cast<uint8_t>(size >> 8),
+                            static_cast<uint8_t>(size >> 16), static_cast<uint8_t>(size >> 24)};
+  bool ok = std::fwrite(count, 1, 4, f) == 4;
+  ok = ok && std::fwrite(bytes, 1, size, f) == size;
+  ok = ok && std::fflush(f) == 0;
+  ok = (std::fclose(f) == 0) && ok;
+  if (ok && std::rename(temp.c_str(), target.c_str()) == 0) return 1;
+  std::remove(temp.c_str());
+  return 0;
+}
+
+uint8_t* FileBuffer::Load(const char* path) {
+  Free();
+  if (!path) return nullptr;
+  const std::string name = ResolveGamePath(path);
+  FILE* f = std::fopen(name.c_str(), "rb");
+  if (!f) return nullptr;
+  long length = -1;
+  if (std::fseek(f, 0, SEEK_END) == 0) length = std::ftell(f);
+  if (length < 0 || std::fseek(f, 0, SEEK_SET) != 0) {
+    std::fclose(f);
+    return nullptr;
+  }
+  if (length == 0) {
+    // Nothing to read, not even the count: an empty buffer.
+    std::fclose(f);
+    return Allocate(0);
+  }
+  uint8_t count[4];
+  if (length < 4 || std::fread(count, 1, 4, f) != 4) {
+    std::fclose(f);
+    return nullptr;
+  }
+  const uint32_t n = static_cast<uint32_t>(count[0]) | (static_cast<uint32_t>(count[1]) << 8) |
+                     (static_cast<uint32_t>(count[2]) << 16) |
+                     (static_cast<uint32_t>(count[3]) << 24);
+  // The stored count must be exactly what follows it.
+  if (static_cast<unsigned long>(length) - 4 != n) {
+    std::fclose(f);
+    return nullptr;
+  }
+  if (!Allocate(n)) {
+    std::fclose(f);
+    return nullptr;
+  }
+  const bool ok = std::fread(bytes, 1, n, f) == n;
+  std::fclose(f);
+  if (!ok) {
+    Free();
+    return nullptr;
+  }
+  return bytes;
+}
+
+uint8_t* FileBuffer::Data() { return bytes; }

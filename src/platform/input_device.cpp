@@ -1,0 +1,134 @@
+#include "platform/input_device.h"
+
+#include <cstring>
+
+#include "platform/input_hub.h"
+
+InputSystem::InputSystem() : window(nullptr), directInput(nullptr) {}
+
+InputSystem::~InputSystem() { Release(); }
+
+uint32_t InputSystem::Create(void* win, void* instance) {
+  (void)instance;
+  Release();
+  window = win;
+  directInput = &InputHub::Get();
+  return 1;
+}
+
+uint32_t InputSystem::Release() {
+  directInput = nullptr;
+  window = nullptr;
+  return 1;
+}
+
+InputDevice::InputDevice()
+    : system(nullptr), type(kDeviceNone), device(nullptr), cursorMode(1), state{}, latch{},
+      cursorX(0), cursorY(0) {}
+
+InputDevice::~InputDevice() { Release(); }
+
+uint32_t InputDevice::Create(InputSystem* sys, uint16_t deviceType, uint32_t mode) {
+  Release();
+  system = sys;
+  if (!sys || !sys->directInput) return 0;
+  // Only the system keyboard and mouse exist; no game controller is looked for.
+  if (deviceType != kDeviceKeyboard && deviceType != kDeviceMouse) return 0;
+  device = sys->directInput->Attach(deviceType);
+  cursorMode = mode;
+  type = deviceType;
+  Clear();
+  return 1;
+}
+
+uint32_t InputDevice::Release() {
+  if (device) {
+    InputHub::Get().Detach(device);
+    device = nullptr;
+  }
+  type = kDeviceNone;
+  Clear();
+  return 1;
+}
+
+uint32_t InputDevice::Clear() {
+  std::memset(state, 0, sizeof state);
+  std::memset(latch, 0, sizeof latch);
+  cursorX = 0;
+  cursorY = 0;
+  return 1;
+}
+
+uint32_t InputDevice::Acquire(uint32_t flag) {
+  (void)flag;  // a device is read whenever the window has the focus
+  return device ? 1 : 0;
+}
+
+uint32_t InputDevice::Poll() {
+  if (!device || (type != kDeviceKeyboard && type != kDeviceMouse)) return 0;
+  InputHub& hub = InputHub::Get();
+  if (type == kDeviceKeyboard) {
+    uint8_t keys[256];
+    if (!hub.ReadKeyboard(device, keys)) return 0;
+    std::memcpy(state, keys, sizeof keys);
+    for (int k = 0; k < 256; ++k) {
+      if (!(state[k] & 0x80)) latch[k] = 0;
+    }
+    return 1;
+  }
+  MouseState m;
+  if (!hub.ReadMouse(device, &m)) {
+    // The buttons stay as last read, but no motion is reported again.
+    MouseState last = Mouse();
+    last.lX = last.lY = last.lZ = 0;
+    std::memcpy(state, &last, sizeof last);
+    return 0;
+  }
+  std::memcpy(state, &m, sizeof m);
+  if (cursorMode == 1) {
+    cursorX = hub.absX;
+    cursorY = hub.absY;
+  } else {
+    cursorX += m.lX;
+    cursorY += m.lY;
+  }
+  for (int b = 0; b < 4; ++b) {
+    if (m.rgbButtons[b] == 0) latch[b] = 0;
+  }
+  return 1;
+}
+
+uint32_t InputDevice::KeyPressed(uint32_t code) {
+  const uint32_t k = code & 255u;
+  return ((state[k] & 0x80) && latch[k] == 0) ? 1 : 0;
+}
+
+uint32_t InputDevice::ButtonPressed(uint32_t button) {
+  const uint32_t b = button & 255u;
+  if (type != kDeviceMouse || b > 3) return 0;
+  const MouseState m = Mouse();
+  return ((m.rgbButtons[b] & 0x80) && latch[b] == 0) ? 1 : 0;
+}
+
+uint32_t InputDevice::SetLatch(uint32_t code, uint32_t value) {
+  latch[code & 255u] = value;
+  return 1;
+}
+
+int32_t InputDevice::XDelta() { return type == kDeviceMouse ? Mouse().lX : 0; }
+
+int32_t InputDevice::YDelta() { return type == kDeviceMouse ? Mouse().lY : 0; }
+
+MouseState InputDevice::Mouse() const {
+  MouseState m;
+  std::memcpy(&m, state, sizeof m);
+  return m;
+}
+
+uint32_t WaitForMouseRelease(InputDevice* mouse) {
+  if (!mouse) return 0;
+  if (mouse->ButtonPressed(0) == 1 || mouse->ButtonPressed(1) == 1) return 0;
+  mouse->SetLatch(0, 1);
+  mouse->SetLatch(1, 1);
+  return 1;
+}

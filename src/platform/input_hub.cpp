@@ -1,0 +1,101 @@
+#include "platform/input_hub.h"
+
+#include <algorithm>
+#include <cstring>
+
+InputHub& InputHub::Get() {
+  static InputHub hub;
+  return hub;
+}
+
+void InputHub::KeyDown(int dik) {
+  const int k = dik & 255;
+  keyDown[k] = 1;
+  for (InputSource* s : sources_) {
+    if (s->kind == kDeviceKeyboard) s->keyHit[k] = 1;
+  }
+}
+
+void InputHub::KeyUp(int dik) { keyDown[dik & 255] = 0; }
+
+void InputHub::Motion(int dx, int dy) {
+  absX += dx;
+  absY += dy;
+  if (!focused) return;
+  for (InputSource* s : sources_) {
+    if (s->kind != kDeviceMouse) continue;
+    s->dx += dx;
+    s->dy += dy;
+  }
+}
+
+void InputHub::Wheel(int dz) {
+  if (!focused) return;
+  for (InputSource* s : sources_) {
+    if (s->kind == kDeviceMouse) s->dz += dz;
+  }
+}
+
+void InputHub::Button(int button, bool down) {
+  if (button < 0 || button > 3) return;
+  buttonDown[button] = down ? 1 : 0;
+  if (!down) return;
+  for (InputSource* s : sources_) {
+    if (s->kind == kDeviceMouse) s->buttonHit[button] = 1;
+  }
+}
+
+void InputHub::SetFocus(bool f) { focused = f; }
+
+void InputHub::SetAbsolute(int x, int y) {
+  absX = x;
+  absY = y;
+}
+
+void InputHub::Reset() {
+  focused = true;
+  absX = absY = 0;
+  std::memset(keyDown, 0, sizeof keyDown);
+  std::memset(buttonDown, 0, sizeof buttonDown);
+  for (InputSource* s : sources_) {
+    std::memset(s->keyHit, 0, sizeof s->keyHit);
+    std::memset(s->buttonHit, 0, sizeof s->buttonHit);
+    s->dx = s->dy = s->dz = 0;
+  }
+}
+
+InputSource* InputHub::Attach(uint16_t kind) {
+  InputSource* s = new InputSource;
+  s->kind = kind;
+  sources_.push_back(s);
+  return s;
+}
+
+void InputHub::Detach(InputSource* source) {
+  if (!source) return;
+  sources_.erase(std::remove(sources_.begin(), sources_.end(), source), sources_.end());
+  delete source;
+}
+
+bool InputHub::ReadKeyboard(InputSource* s, uint8_t state[256]) {
+  if (!s || !focused) return false;
+  // A key pressed and released between two reads still shows as down once.
+  for (int k = 0; k < 256; ++k) {
+    state[k] = (keyDown[k] || s->keyHit[k]) ? 0x80 : 0;
+    s->keyHit[k] = 0;
+  }
+  return true;
+}
+
+bool InputHub::ReadMouse(InputSource* s, MouseState* state) {
+  if (!s || !focused) return false;
+  state->lX = s->dx;
+  state->lY = s->dy;
+  state->lZ = s->dz;
+  s->dx = s->dy = s->dz = 0;
+  for (int b = 0; b < 4; ++b) {
+    state->rgbButtons[b] = (buttonDown[b] || s->buttonHit[b]) ? 0x80 : 0;
+    s->buttonHit[b] = 0;
+  }
+  return true;
+}

@@ -1,0 +1,47 @@
+#pragma once
+// The backend's input state: the key table and the mouse, filled from SDL
+// events or from the headless controls, read by InputDevice::Poll.
+// Internal to the platform layer.
+#include <cstdint>
+#include <vector>
+
+#include "platform/input_device.h"
+
+class InputSource {
+ public:
+  uint16_t kind = 0;           // kDeviceKeyboard or kDeviceMouse
+  uint8_t keyHit[256] = {};    // went down since the last read
+  int32_t dx = 0, dy = 0, dz = 0;  // motion since the last read
+  uint8_t buttonHit[4] = {};   // went down since the last read
+};
+
+class InputHub {
+ public:
+  static InputHub& Get();
+
+  void KeyDown(int dik);
+  void KeyUp(int dik);
+  void Motion(int dx, int dy);
+  void Wheel(int dz);
+  void Button(int button, bool down);
+  void SetFocus(bool focused);
+  // Sets the position reported to a mouse in cursor mode 1.
+  void SetAbsolute(int x, int y);
+  // All keys and buttons up, no motion, focus on.
+  void Reset();
+
+  InputSource* Attach(uint16_t kind);
+  void Detach(InputSource* source);
+
+  // Fill a device's state; false when the device cannot be read now.
+  bool ReadKeyboard(InputSource* source, uint8_t state[256]);
+  bool ReadMouse(InputSource* source, MouseState* state);
+
+  bool focused = true;
+  int32_t absX = 0, absY = 0;
+  uint8_t keyDown[256] = {};
+  uint8_t buttonDown[4] = {};
+
+ private:
+  std::vector<InputSource*> sources_;
+};

@@ -1,0 +1,53 @@
+#include "platform/mouse_cursor.h"
+
+#include "platform/graphics_device.h"
+
+MouseCursor::MouseCursor() : prevX(400), prevY(400), x(400), y(400) {}
+
+MouseCursor::~MouseCursor() {
+  mouse.Release();
+  sheet.Release();
+}
+
+uint32_t MouseCursor::Load(GraphicsDevice* device) {
+  sheet.Init(device, 2);
+  sheet.SetAlphaTest(1);
+  sheet.LoadImage(0, "Art\\Cursor2.bmp", 64, 64, 0xFF000000u, kFormatA1R5G5B5);
+  return sheet.LoadImage(1, "Art\\Cursor1.bmp", 32, 32, 0xFF000000u, kFormatA1R5G5B5);
+}
+
+void MouseCursor::Poll() {
+  mouse.Acquire(1);
+  // A poll that fails (window in the background) brings no motion.
+  if (!mouse.Poll()) return;
+  x += mouse.XDelta();
+  y += mouse.YDelta();
+}
+
+void MouseCursor::KeepOnScreen() {
+  if (IsOffScreen(0, 0, 800, 600, x, y) == 1) RestorePrevious();
+  prevX = x;
+  prevY = y;
+}
+
+void MouseCursor::Draw() {
+  KeepOnScreen();
+  sheet.Draw(0, 0, x, y, 0xFFFFFFFFu, 0.8f, 0.6f);
+}
+
+void MouseCursor::DrawBusy(int32_t frame) {
+  KeepOnScreen();
+  sheet.Draw(1, frame & 255, x - 15, y - 15, 0xFFFFFFFFu, 1.1f, 1.1f);
+}
+
+void MouseCursor::RestorePrevious() {
+  x = prevX;
+  y = prevY;
+}
+
+uint32_t MouseCursor::IsOffScreen(int32_t left, int32_t top, int32_t width, int32_t height,
+                                  int32_t px, int32_t py) {
+  const int64_t l = left, t = top;
+  if (px <= l + 1 || px >= l + width - 3 || py <= t + 1 || py >= t + height - 1) return 1;
+  return 0;
+}

@@ -1,0 +1,91 @@
+#include "platform/sdl_keymap.h"
+
+#include "platform/input_device.h"
+
+int DikFromScancode(SDL_Scancode code) {
+  if (code >= SDL_SCANCODE_1 && code <= SDL_SCANCODE_9) return kKey1 + (code - SDL_SCANCODE_1);
+  if (code >= SDL_SCANCODE_F1 && code <= SDL_SCANCODE_F10) return kKeyF1 + (code - SDL_SCANCODE_F1);
+  switch (code) {
+    case SDL_SCANCODE_ESCAPE: return kKeyEscape;
+    case SDL_SCANCODE_0: return kKey0;
+    case SDL_SCANCODE_MINUS: return kKeyMinus;
+    case SDL_SCANCODE_EQUALS: return kKeyEquals;
+    case SDL_SCANCODE_BACKSPACE: return kKeyBackspace;
+    case SDL_SCANCODE_TAB: return kKeyTab;
+    case SDL_SCANCODE_Q: return kKeyQ;
+    case SDL_SCANCODE_W: return kKeyW;
+    case SDL_SCANCODE_E: return kKeyE;
+    case SDL_SCANCODE_R: return kKeyR;
+    case SDL_SCANCODE_T: return kKeyT;
+    case SDL_SCANCODE_Y: return kKeyY;
+    case SDL_SCANCODE_U: return kKeyU;
+    case SDL_SCANCODE_I: return kKeyI;
+    case SDL_SCANCODE_O: return kKeyO;
+    case SDL_SCANCODE_P: return kKeyP;
+    case SDL_SCANCODE_LEFTBRACKET: return kKeyLBracket;
+    case SDL_SCANCODE_RIGHTBRACKET: return kKeyRBracket;
+    case SDL_SCANCODE_RETURN: return kKeyEnter;
+    case SDL_SCANCODE_LCTRL: return kKeyLCtrl;
+    case SDL_SCANCODE_A: return kKeyA;
+    case SDL_SCANCODE_S: return kKeyS;
+    case SDL_SCANCODE_D: return kKeyD;
+    case SDL_SCANCODE_F: return kKeyF;
+    case SDL_SCANCODE_G: return kKeyG;
+    case SDL_SCANCODE_H: return kKeyH;
+    case SDL_SCANCODE_J: return kKeyJ;
+    case SDL_SCANCODE_K: return kKeyK;
+    case SDL_SCANCODE_L: return kKeyL;
+    case SDL_SCANCODE_SEMICOLON: return kKeySemicolon;
+    case SDL_SCANCODE_APOSTROPHE: return kKeyApostrophe;
+    case SDL_SCANCODE_GRAVE: return kKeyGrave;
+    case SDL_SCANCODE_LSHIFT: return kKeyLShift;
+    case SDL_SCANCODE_BACKSLASH: return kKeyBackslash;
+    case SDL_SCANCODE_Z: return kKeyZ;
+    case SDL_SCANCODE_X: return kKeyX;
+    case SDL_SCANCODE_C: return kKeyC;
+    case SDL_SCANCODE_V: return kKeyV;
+    case SDL_SCANCODE_B: return kKeyB;
+    case SDL_SCANCODE_N: return kKeyN;
+    case SDL_SCANCODE_M: return kKeyM;
+    case SDL_SCANCODE_COMMA: return kKeyComma;
+    case SDL_SCANCODE_PERIOD: return kKeyPeriod;
+    case SDL_SCANCODE_SLASH: return kKeySlash;
+    case SDL_SCANCODE_RSHIFT: return kKeyRShift;
+    case SDL_SCANCODE_KP_MULTIPLY: return kKeyNumpadMultiply;
+    case SDL_SCANCODE_LALT: return kKeyLAlt;
+    case SDL_SCANCODE_SPACE: return kKeySpace;
+    case SDL_SCANCODE_CAPSLOCK: return kKeyCapsLock;
+    case SDL_SCANCODE_NUMLOCKCLEAR: return kKeyNumLock;
+    case SDL_SCANCODE_SCROLLLOCK: return kKeyScrollLock;
+    case SDL_SCANCODE_KP_7: return kKeyNumpad7;
+    case SDL_SCANCODE_KP_8: return kKeyNumpad8;
+    case SDL_SCANCODE_KP_9: return kKeyNumpad9;
+    case SDL_SCANCODE_KP_MINUS: return kKeyNumpadMinus;
+    case SDL_SCANCODE_KP_4: return kKeyNumpad4;
+    case SDL_SCANCODE_KP_5: return kKeyNumpad5;
+    case SDL_SCANCODE_KP_6: return kKeyNumpad6;
+    case SDL_SCANCODE_KP_PLUS: return kKeyNumpadPlus;
+    case SDL_SCANCODE_KP_1: return kKeyNumpad1;
+    case SDL_SCANCODE_KP_2: return kKeyNumpad2;
+    case SDL_SCANCODE_KP_3: return kKeyNumpad3;
+    case SDL_SCANCODE_KP_0: return kKeyNumpad0;
+    case SDL_SCANCODE_KP_PERIOD: return kKeyNumpadPeriod;
+    case SDL_SCANCODE_F11: return kKeyF11;
+    case SDL_SCANCODE_F12: return kKeyF12;
+    case SDL_SCANCODE_KP_ENTER: return kKeyNumpadEnter;
+    case SDL_SCANCODE_RCTRL: return kKeyRCtrl;
+    case SDL_SCANCODE_KP_DIVIDE: return kKeyNumpadDivide;
+    case SDL_SCANCODE_RALT: return kKeyRAlt;
+    case SDL_SCANCODE_HOME: return kKeyHome;
+    case SDL_SCANCODE_UP: return kKeyUp;
+    case SDL_SCANCODE_PAGEUP: return kKeyPageUp;
+    case SDL_SCANCODE_LEFT: return kKeyLeft;
+    case SDL_SCANCODE_RIGHT: return kKeyRight;
+    case SDL_SCANCODE_END: return kKeyEnd;
+    case SDL_SCANCODE_DOWN: return kKeyDown;
+    case SDL_SCANCODE_PAGEDOWN: return kKeyPageDown;
+    case SDL_SCANCODE_INSERT: return kKeyInsert;
+    case SDL_SCANCODE_DELETE: return kKeyDelete;
+    default: return 0;
+  }
+}

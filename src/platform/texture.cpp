@@ -1,0 +1,96 @@
+#include "platform/texture.h"
+
+#include <new>
+#include <string>
+
+#include "platform/asset_log.h"
+#include "platform/blitter.h"
+#include "platform/bmp_reader.h"
+#include "platform/graphics_device.h"
+#include "platform/paths.h"
+
+namespace {
+
+// Pixels of the key colour become transparent black (alpha 0), the rest
+// opaque; one-bit-alpha formats keep exactly that.
+TextureImage* MakeImage(const uint32_t* argb, int32_t w, int32_t h, uint32_t colourKey) {
+  if (!argb || w <= 0 || h <= 0) return nullptr;
+  TextureImage* image = new (std::nothrow) TextureImage{w, h, nullptr};
+  if (!image) return nullptr;
+  const size_t n = static_cast<size_t>(w) * h;
+  image->pixels = new (std::nothrow) uint32_t[n];
+  if (!image->pixels) {
+    delete image;
+    return nullptr;
+  }
+  const uint32_t key = colourKey | 0xFF000000u;
+  for (size_t i = 0; i < n; ++i) {
+    const uint32_t p = argb[i] | 0xFF000000u;
+    image->pixels[i] = (colourKey != 0 && p == key) ? 0u : p;
+  }
+  return image;
+}
+
+}  // namespace
+
+Texture::Texture() : device(nullptr), texture(nullptr), width(0), height(0) {}
+
+Texture::~Texture() { Release(); }
+
+uint32_t Texture::Load(GraphicsDevice* dev, const char* path, uint32_t colourKey, uint32_t format) {
+  Release();
+  device = dev;
+  if (!dev || !dev->GetDevice() || !path) return 0;
+  (void)format;  // every format keeps the full colours and a one-bit alpha
+  const std::string file = ResolveGamePath(path);
+  BmpImage bmp;
+  if (!LoadBmpFile(file.c_str(), &bmp)) {
+    NoteMissingAsset(NormalisePath(path));
+    return 0;
+  }
+  texture = MakeImage(bmp.pixels.data(), bmp.width, bmp.height, colourKey);
+  if (!texture) return 0;
+  width = static_cast<uint32_t>(texture->width);
+  height = static_cast<uint32_t>(texture->height);
+  return 1;
+}
+
+uint32_t Texture::LoadPixels(GraphicsDevice* dev, const uint32_t* argb, int32_t w, int32_t h,
+                             uint32_t colourKey, uint32_t format) {
+  Release();
+  device = dev;
+  if (!dev || !dev->GetDevice()) return 0;
+  (void)format;
+  texture = MakeImage(argb, w, h, colourKey);
+  if (!texture) return 0;
+  width = static_cast<uint32_t>(w);
+  height = static_cast<uint32_t>(h);
+  return 1;
+}
+
+uint32_t Texture::Release() {
+  if (texture) {
+    delete[] texture->pixels;
+    delete texture;
+    texture = nullptr;
+  }
+  device = nullptr;
+  width = 0;
+  height = 0;
+  return 1;
+}
+
+uint32_t Texture::Draw(int32_t x, int32_t y, int32_t srcX, int32_t srcY, int32_t srcWidth,
+                       int32_t srcHeight, float scaleX, float scaleY, uint32_t colour) {
+  if (!texture || !device || !device->GetSprite()) return 0;
+  if (srcWidth == 0) srcWidth = texture->width;
+  if (srcHeight == 0) srcHeight = texture->height;
+  return device->GetSprite()->Draw(*texture, x, y, srcX, srcY, srcWidth, srcHeight, scaleX, scaleY,
+                                   colour)
+             ? 1
+             : 0;
+}
+
+uint32_t Texture::GetWidth() const { return texture ? static_cast<uint32_t>(texture->width) : 0; }
+
+uint32_t Texture::GetHeight() const { return texture ? static_cast<uint32_t>(texture->height) : 0; }
