@@ -3,38 +3,21 @@
 #include "game/glyph_name.h"
 
 TEST(GlyphName, LetterCodesOfTheTypingKeys) {
-  uint8_t c[2] = {};
-  EXPECT_EQ(glyph::CellsFor(' ', c), 1);
-  EXPECT_EQ(c[0], 0);
-  EXPECT_EQ(glyph::CellsFor('a', c), 1);
-  EXPECT_EQ(c[0], 2);
-  EXPECT_EQ(glyph::CellsFor('z', c), 1);
-  EXPECT_EQ(c[0], 27);
-  EXPECT_EQ(glyph::CellsFor('A', c), 2);
-  EXPECT_EQ(c[0], 28);
-  EXPECT_EQ(c[1], 29);
-  EXPECT_EQ(glyph::CellsFor('H', c), 2);
-  EXPECT_EQ(c[0], 42);
-  EXPECT_EQ(c[1], 43);
-  EXPECT_EQ(glyph::CellsFor('I', c), 1);
-  EXPECT_EQ(c[0], 44);
-  EXPECT_EQ(glyph::CellsFor('J', c), 1);
-  EXPECT_EQ(c[0], 45);
-  EXPECT_EQ(glyph::CellsFor('K', c), 2);
-  EXPECT_EQ(c[0], 46);
-  EXPECT_EQ(c[1], 47);
-  EXPECT_EQ(glyph::CellsFor('Z', c), 2);
-  EXPECT_EQ(c[0], 76);
-  EXPECT_EQ(c[1], 77);
-  EXPECT_EQ(glyph::CellsFor('.', c), 1);
-  EXPECT_EQ(c[0], 78);
-  EXPECT_EQ(glyph::CellsFor('0', c), 1);
-  EXPECT_EQ(c[0], 80);
-  EXPECT_EQ(glyph::CellsFor('9', c), 1);
-  EXPECT_EQ(c[0], 89);
-  EXPECT_EQ(glyph::CellsFor('|', c), 1);
-  EXPECT_EQ(c[0], 1);
-  EXPECT_EQ(glyph::CellsOf('#'), 0);
+  struct Case {
+    char c;
+    int cells;
+    uint8_t first, second;
+  };
+  const Case cases[] = {{' ', 1, 0, 0},  {'a', 1, 2, 0},   {'z', 1, 27, 0},  {'A', 2, 28, 29},
+                        {'H', 2, 42, 43}, {'I', 1, 44, 0},  {'J', 1, 45, 0},  {'K', 2, 46, 47},
+                        {'Z', 2, 76, 77}, {'.', 1, 78, 0},  {'0', 1, 80, 0},  {'9', 1, 89, 0},
+                        {'|', 1, 1, 0},   {'#', 0, 0, 0}};
+  for (const Case& k : cases) {
+    uint8_t c[2] = {};
+    EXPECT_EQ(glyph::CellsFor(k.c, c), k.cells) << k.c;
+    EXPECT_EQ(c[0], k.first) << k.c;
+    EXPECT_EQ(c[1], k.second) << k.c;
+  }
 }
 
 TEST(GlyphName, TextRoundTripsAndFitting) {
