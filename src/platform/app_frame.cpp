@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/backend.h"
@@ -157,6 +158,17 @@ uint32_t AppFrame::Run() {
 
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
     std::fprintf(stderr, "qorv: cannot open a display: %s\n", SDL_GetError());
+    return 0;
+  }
+  // Without a display SDL falls back to drawing nowhere; the game would then
+  // run unseen. Only a driver asked for by name is taken as it is.
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const char* asked = std::getenv("SDL_VIDEODRIVER");
+  if (driver && (!asked || !*asked) &&
+      (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0 ||
+       std::strcmp(driver, "evdev") == 0)) {
+    std::fprintf(stderr, "qorv: cannot open a display (no X11 or Wayland display found)\n");
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER);
     return 0;
   }
   int w = static_cast<int>(windowGeometry.width);
