@@ -72,7 +72,7 @@ void DrawButtonLook(Canvas& f, int look, const std::string& caption, const Butto
   TextStyle ts;
   ts.bold = st.bold;
   ts.size = st.textSize > 0 ? st.textSize : std::max(8, (bh * 5) / 10);
-  ts.color = look == 1 ? pal::GoldLight : (look == 2 ? Darken(st.text, 0.15f) : st.text);
+  ts.color = look == 1 ? Lighten(st.text, 0.6f) : (look == 2 ? Darken(st.text, 0.15f) : st.text);
   ts.shadow = true;
   ts.shadowColor = pal::Ink;
   ts.margin = 1;

@@ -132,8 +132,20 @@ int ReadBytes(const fs::path& path, std::vector<uint8_t>* bytes) {
   return 1;
 }
 
-// Re-reads a written picture as the game's loader will and compares it.
-int CheckBmp(const fs::path& file, const Canvas& c, const PictureEntry& p) {
+uint64_t PixelHash(const Canvas& c) {
+  uint64_t h = 1469598103934665603ull;
+  for (Rgb v : c.px) h = (h ^ v) * 1099511628211ull;
+  return h;
+}
+
+// Re-reads a written picture through SDL's BMP reader and compares its size
+// and pixels (by hash). Runs on the main thread: SDL keeps per-thread state.
+int CheckBmp(const fs::path& file, const PictureEntry& p, uint64_t hash) {
+  std::error_code ec;
+  if (!fs::is_regular_file(file, ec)) {
+    std::fprintf(stderr, "assetgen: %s is missing\n", p.path.c_str());
+    return 0;
+  }
   SDL_Surface* s = SDL_LoadBMP(file.string().c_str());
   if (!s) {
     std::fprintf(stderr, "assetgen: %s does not read back: %s\n", p.path.c_str(), SDL_GetError());
@@ -142,19 +154,24 @@ int CheckBmp(const fs::path& file, const Canvas& c, const PictureEntry& p) {
   SDL_Surface* rgb = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_RGB888, 0);
   SDL_FreeSurface(s);
   if (!rgb) return 0;
-  int ok = rgb->w == c.w && rgb->h == c.h;
-  if (!ok) std::fprintf(stderr, "assetgen: %s reads back as %dx%d, not %dx%d\n", p.path.c_str(), rgb->w, rgb->h, c.w, c.h);
-  SDL_LockSurface(rgb);
-  for (int y = 0; ok && y < c.h; ++y) {
-    const uint32_t* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(rgb->pixels) + y * rgb->pitch);
-    for (int x = 0; x < c.w; ++x)
-      if ((row[x] & 0xFFFFFF) != c.px[size_t(y) * c.w + x]) {
-        std::fprintf(stderr, "assetgen: %s differs on disk at (%d, %d)\n", p.path.c_str(), x, y);
-        ok = 0;
-        break;
-      }
+  int ok = 1;
+  if (rgb->w != p.width || rgb->h != p.height) {
+    std::fprintf(stderr, "assetgen: %s reads back as %dx%d, not %dx%d\n", p.path.c_str(), rgb->w, rgb->h, p.width,
+                 p.height);
+    ok = 0;
+  } else {
+    Canvas back(rgb->w, rgb->h);
+    SDL_LockSurface(rgb);
+    for (int y = 0; y < rgb->h; ++y) {
+      const uint32_t* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(rgb->pixels) + y * rgb->pitch);
+      for (int x = 0; x < rgb->w; ++x) back.px[size_t(y) * rgb->w + x] = row[x] & 0xFFFFFF;
+    }
+    SDL_UnlockSurface(rgb);
+    if (PixelHash(back) != hash) {
+      std::fprintf(stderr, "assetgen: %s differs on disk\n", p.path.c_str());
+      ok = 0;
+    }
   }
-  SDL_UnlockSurface(rgb);
   SDL_FreeSurface(rgb);
   return ok;
 }
@@ -182,16 +199,17 @@ int Generate(const Registry& r, const fs::path& dir, bool write) {
     for (const FileEntry& f : r.files) fs::create_directories((dir / f.path).parent_path(), ec);
   }
   std::mutex printLock;
+  std::vector<uint64_t> hashes(r.pictures.size());
   int ok = Parallel(r.pictures.size(), [&](size_t i) {
     const PictureEntry& p = r.pictures[i];
     Canvas c;
     if (!Draw(p, &c)) return 0;
+    hashes[i] = PixelHash(c);
     fs::path file = dir / p.path;
     if (write && !WriteBytes(file, BmpBytes(c))) {
       std::fprintf(stderr, "assetgen: cannot write %s\n", file.string().c_str());
       return 0;
     }
-    if (!CheckBmp(file, c, p)) return 0;
     if (int n = FringePixels(c)) {
       std::lock_guard<std::mutex> lock(printLock);
       std::fprintf(stderr, "assetgen: warning: %s (%s): %d near-key pixels beside the key colour\n", p.path.c_str(),
@@ -199,6 +217,8 @@ int Generate(const Registry& r, const fs::path& dir, bool write) {
     }
     return 1;
   });
+  for (size_t i = 0; i < r.pictures.size(); ++i)
+    if (!CheckBmp(dir / r.pictures[i].path, r.pictures[i], hashes[i])) ok = 0;
   for (const FileEntry& f : r.files) {
     std::vector<uint8_t> bytes = f.make(), back;
     fs::path file = dir / f.path;
