@@ -32,7 +32,7 @@ void MouseMotion(int dx, int dy);
 void MouseButton(int button, bool down);
 
 // While focus is off, device polls fail as they do when the window is not
-// in the foreground. On by default.
+// in the foreground, and mouse motion given meanwhile is lost. On by default.
 void SetInputFocus(bool focused);
 
 // The last presented frame: 800 x 600 pixels, 0xFFRRGGBB, row by row.
