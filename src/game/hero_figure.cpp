@@ -1,0 +1,91 @@
+#include "game/hero_figure.h"
+
+#include "game/item_catalog.h"
+#include "platform/graphics_device.h"
+#include "platform/sprite_sheet.h"
+
+namespace {
+
+constexpr uint32_t kKeyRed = 0xFFFF0000u;
+constexpr uint32_t kKeyBlack = 0xFF000000u;
+
+struct PartFile {
+  const char* path;
+  int16_t frameWidth, frameHeight;
+  uint32_t key;
+};
+
+// Images 1..15 of the body-part sheet.
+constexpr PartFile kPartFiles[kBodyPartImages - 1] = {
+    {"Art\\Heroes\\Legs.bmp", 128, 256, kKeyRed},    {"Art\\Heroes\\Chest.bmp", 256, 256, kKeyRed},
+    {"Art\\Heroes\\Hand1.bmp", 64, 64, kKeyRed},     {"Art\\Heroes\\Hand2.bmp", 64, 64, kKeyRed},
+    {"Art\\Heroes\\Foot1.bmp", 64, 64, kKeyRed},     {"Art\\Heroes\\Foot2.bmp", 64, 64, kKeyRed},
+    {"Art\\Heroes\\Legs2.bmp", 128, 256, kKeyRed},   {"Art\\Heroes\\Chest2.bmp", 256, 256, kKeyBlack},
+    {"Art\\Heroes\\Legs3.bmp", 128, 256, kKeyBlack}, {"Art\\Heroes\\Chest3.bmp", 256, 256, kKeyBlack},
+    {"Art\\Heroes\\Hand3.bmp", 64, 64, kKeyBlack},   {"Art\\Heroes\\Hand4.bmp", 64, 64, kKeyBlack},
+    {"Art\\Heroes\\Foot3.bmp", 64, 64, kKeyBlack},   {"Art\\Heroes\\Foot4.bmp", 64, 64, kKeyBlack},
+    {"Art\\Heroes\\Body1.bmp", 256, 512, kKeyRed},
+};
+
+void FreeSheet(SpriteSheet*& sheet) {
+  if (!sheet) return;
+  sheet->Release();
+  delete sheet;
+  sheet = nullptr;
+}
+
+}  // namespace
+
+const FigureLookParts kFigureLookParts[kFigureLookCount] = {
+    {kPartLegs, kPartChest, kPartHand1, kPartHand2, kPartFoot1, kPartFoot2},
+    {kPartLegs3, kPartChest3, kPartHand3, kPartHand4, kPartFoot3, kPartFoot4},
+    {kPartLegs2, kPartChest2, kPartHand1, kPartHand2, kPartFoot1, kPartFoot2},
+};
+
+FigureLook PlayerFigureLook(uint8_t portrait) {
+  if (portrait == 0) return 0;
+  if (portrait == 1) return 2;
+  return kFigureLookCount;
+}
+
+HeroFigure::HeroFigure() : reserved1(0), singleSheet(nullptr), bodyParts(nullptr), reserved2(0) {}
+
+HeroFigure::~HeroFigure() {
+  FreeSheet(singleSheet);
+  FreeSheet(bodyParts);
+}
+
+void HeroFigure::LoadBodyParts(GraphicsDevice* device) {
+  // Loading again replaces the sheets rather than leaking them.
+  FreeSheet(singleSheet);
+  FreeSheet(bodyParts);
+  singleSheet = new SpriteSheet();
+  singleSheet->Init(device, 1);
+  singleSheet->SetAlphaTest(1);
+  bodyParts = new SpriteSheet();
+  bodyParts->Init(device, kBodyPartImages);
+  bodyParts->SetAlphaTest(1);
+  for (int i = 1; i < kBodyPartImages; ++i) {
+    const PartFile& file = kPartFiles[i - 1];
+    bodyParts->LoadImage(i, file.path, file.frameWidth, file.frameHeight, file.key, kFormatA1R5G5B5);
+  }
+}
+
+void HeroFigure::DrawBody(int32_t x, FigureLook look, const uint8_t* bodyItems) const {
+  if (!bodyParts || look >= kFigureLookCount) return;
+  const FigureLookParts& parts = kFigureLookParts[look];
+  auto covered = [bodyItems](int slot) {
+    return bodyItems && ItemCatalog::FitsBodySlot(bodyItems[slot], slot);
+  };
+  constexpr uint32_t kWhite = 0xFFFFFFFFu;
+  if (!covered(kBodyPants)) bodyParts->Draw(parts.legs, 0, x + 27, 371, kWhite, 0.68f, 0.68f);
+  if (!covered(kBodyTorso)) bodyParts->Draw(parts.chest, 0, x + 29, 260, kWhite, 0.57f, 0.6f);
+  if (!covered(kBodyGloves)) {
+    bodyParts->Draw(parts.hand1, 0, x + 29, 364, kWhite, 0.57f, 0.6f);
+    bodyParts->Draw(parts.hand2, 0, x + 110, 364, kWhite, 0.57f, 0.6f);
+  }
+  if (!covered(kBodyShoes)) {
+    bodyParts->Draw(parts.foot1, 0, x + 28, 466, kWhite, 0.68f, 0.68f);
+    bodyParts->Draw(parts.foot2, 0, x + 86, 466, kWhite, 0.68f, 0.68f);
+  }
+}
