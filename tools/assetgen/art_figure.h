@@ -10,6 +10,7 @@
 // (RenderFitted).
 #pragma once
 
+#include <deque>
 #include <vector>
 
 #include "assetgen.h"
@@ -61,7 +62,9 @@ class Scene {
   // Bounding box of every shape (outlines not included).
   void Bounds(float* x0, float* y0, float* x1, float* y1) const;
 
-  std::vector<Shape> shapes;  // bottom first
+  // Bottom first. A deque, so that a Shape& taken from Add stays valid while
+  // more shapes are added.
+  std::deque<Shape> shapes;
 };
 
 // Samples the scene for a picture that the screens draw at figure point
