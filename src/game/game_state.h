@@ -49,10 +49,14 @@ enum StatWord : int {
 };
 
 // The six army slots of one member as parallel arrays (slot s = 0..5). The
-// party screens know some of these by other names: armyKindCode = armyCode,
-// armyPanelPlace = armySlot, armyValue1..4 = attack, shield, training,
-// equipment, armyMark1..3 = the three heal/wound marks, armyMark4 = the skull
-// (soldiers down), armyTail1/2 = extraA/extraB.
+// party screens and the places know some of these by other names:
+// armyKindCode = armyCode / playerArmyCode (the marker), armyPanelPlace =
+// armySlot / playerArmyPlace, armyValue1..4 = attack, shield, training,
+// equipment (armyAttack .. armyEquipment, playerArmyAttack ..), armyMark1..3 =
+// the three heal/wound marks (armyMarkTopLeft, armyMarkTopRight,
+// armyMarkBottomLeft, playerArmyWound1..3), armyMark4 = the skull, soldiers
+// down (armySkull, playerArmyDowned), armyNames = playerArmyName, armyTail1/2
+// = extraA/extraB.
 struct ArmyRecord {
   uint8_t armyKindCode[kArmySlots];    // army kind + 1, 0 = none
   uint8_t armyUsed[kArmySlots];        // the slot holds an army
@@ -174,10 +178,12 @@ class GameState {
   uint32_t day{};                      // 1 at a new game
   uint8_t questStage[kQuestCount]{};   // quest q at index q - 1
   uint8_t placeState[kPlaceCount]{};   // 10 the tower, 11..17 the tribes and the evil temple
-  // Save block A. The places keep their held-back reward lists here, ten
-  // entries a row: rows 0..7 palace, palace copy, temple, temple copy,
-  // castle, castle copy, tower, tower copy; rows 8..16 the villages 1..9,
-  // 17..25 their copies; rows 26..29 the towns 1..4, 30..33 their copies.
+  // Save block A. The places keep their held-back reward lists here
+  // (heldRewards), ten entries a row: rows 0..7 palaceHeldBack,
+  // palaceHeldBackCopy, templeHeldBack, templeHeldBackCopy, castleHeldBack,
+  // castleHeldBackCopy, towerHeldBack, towerHeldBackCopy; rows 8..16
+  // villageHeldBack (villages 1..9), 17..25 villageHeldBackCopy; rows 26..29
+  // townHeldBack (towns 1..4), 30..33 townHeldBackCopy.
   uint8_t worldBlockA[34][10]{};
   uint8_t slot{};                      // save slot 1..5, 0 = none
   uint8_t placeVisitFlag{};            // set on entering a village or the tower; not saved
@@ -216,14 +222,14 @@ class GameState {
   // map sets when it hands a battle over; enemyPresent follows as 101..200.
   uint8_t worldBlockB[101]{};
   uint8_t enemyPresent[kEnemyArmies]{};      // 0..64 at a new game
-  int32_t worldBlockC[3][kEnemyArmies]{};    // three words per army (x, y among them)
+  int32_t worldBlockC[3][kEnemyArmies]{};    // three words per army (enemyX, enemyY among them)
   uint8_t worldBlockD[4][kEnemyArmies]{};    // four bytes per army (the facing among them)
   uint8_t armyRoutePos[kEnemyArmies]{};      // save block E
   uint8_t armyOnRoad[kEnemyArmies]{};        // save block F
   // Save block G, elements 0..202: caughtByArmy, fameRewardGranted,
   // fameRewardsShown, fameRewardRow, worldBlockGEnd.
   uint8_t caughtByArmy{};                    // read by the battle at its start
-  uint8_t fameRewardGranted[100]{};
+  uint8_t fameRewardGranted[100]{};          // per fame reward 0..22, this day only
   uint8_t fameRewardsShown{};
   uint8_t fameRewardRow[100]{};
   uint8_t worldBlockGEnd{};
@@ -240,7 +246,7 @@ class GameState {
   uint8_t battleExtra[100]{};
   uint8_t hallNames[kHallRows][kGlyphNameLength]{};
   // Save blocks H (the first 60 bytes) and I (the last 30): gold piles, bags,
-  // chests present on the map.
+  // chests present on the map (together the map's mapObjectFlags).
   uint8_t mapObjectFlagsA[20]{};             // gold piles
   uint8_t bagPresent[20]{};
   uint8_t chestPresent[50]{};
@@ -271,7 +277,7 @@ class GameState {
   uint32_t heroCell[kHeroCount]{};
   uint8_t heroMapState[kHeroCount]{};
   uint8_t heroPresent[kHeroCount]{};
-  uint8_t heroStripPlace[kHeroCount]{};
+  uint8_t heroStripPlace[kHeroCount]{};          // strip place 1..35, 0 = none yet
   uint8_t heroPortrait[kHeroCount]{};
   int32_t heroStats[kStatWords][kHeroCount]{};   // [stat word][hero]
   uint8_t heroLevel[kHeroCount]{};

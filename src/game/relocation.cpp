@@ -59,7 +59,9 @@ void GameState::RelocateAfterBattle(uint8_t battleId, uint8_t playerFought, uint
     }
   }
 
-  if (useFallbackCells) {
+  // Only the marching armies (battle ids above 80) move anybody; for the
+  // others even a list still pending from an earlier call stays untried.
+  if (useFallbackCells && battleId > 80) {
     if (const FallbackList* list = ListFor(battleId)) {
       fallbackPending = 1;
       fallbackCount = 0;

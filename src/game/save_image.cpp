@@ -253,7 +253,8 @@ bool InRange(const GameState& s) {
   }
   if (s.playerMapState > 7 || !AllAtMost(s.heroMapState, kHeroCount, 7)) return false;
   if (s.playerPortrait > 2 || !AllAtMost(s.heroPortrait, kHeroCount, 2)) return false;
-  if (!AllAtMost(s.heroStripPlace, kHeroCount, kHeroCount)) return false;
+  // The heroes screen's strip has 35 places (1..35, 0 = none yet).
+  if (!AllAtMost(s.heroStripPlace, kHeroCount, 35)) return false;
   if (s.battleId > 100 || s.battleHero > kHeroCount || s.defeatedArmy >= kEnemyArmies) return false;
   if (s.exchangeLeft > 11 && s.exchangeLeft != 100) return false;
   if (s.exchangeRight > 11 && s.exchangeRight != 100) return false;

@@ -420,6 +420,14 @@ TEST(Relocation, FallbackLists) {
   EXPECT_EQ(f.partyCell, 774u);
   EXPECT_EQ(f.fallbackPending, 1);
   f.heroCell[9] = 0;
+  // A battle id of 80 or less leaves even a pending list untried.
+  f.useFallbackCells = 1;
+  f.fallbackCount = 3;
+  f.RelocateAfterBattle(80, 1, 0);
+  EXPECT_EQ(f.partyCell, 774u);
+  EXPECT_EQ(f.fallbackPending, 1);
+  EXPECT_EQ(f.fallbackCount, 3);
+  EXPECT_EQ(f.useFallbackCells, 0);
   f.useFallbackCells = 1;
   f.RelocateAfterBattle(95, 1, 0);
   EXPECT_EQ(f.partyCell, 1171u);

@@ -84,7 +84,7 @@ std::vector<uint8_t> DistinctImage() {
   range(2812, 10, 10801);         // heroCell
   range(2822, 10, 8);             // heroMapState
   range(2832, 10, 1, 1);          // heroPresent: all
-  range(2842, 10, 11);            // heroStripPlace
+  range(2842, 10, 36);            // heroStripPlace
   range(2852, 10, 3);             // heroPortrait
   auto armies = [&](int base, bool hero4) {
     range(base, 12, 31);          // kind codes, used flags
@@ -297,6 +297,7 @@ TEST(SaveImage, DamagedImagesAreRefusedWhole) {
       {2586 + 12 + 3, 6},          // an army's panel place
       {2586 + 18, 30},             // an army kind
       {2585, 8},                   // facing
+      {2842 + 4, 36},              // a strip place beyond the strip's 35
       {2029, 3},                   // portrait
       {13791, 0},                  // a speed
       {13793, 4},
@@ -308,8 +309,18 @@ TEST(SaveImage, DamagedImagesAreRefusedWhole) {
     SetWord(image, b.word, b.value);
     EXPECT_TRUE(refused(image)) << "word " << b.word;
   }
-  // A present hero's records are checked; an absent hero's are not read.
+  // Every one of the strip's 35 places loads.
   std::vector<uint8_t> image = good;
+  SetWord(image, 2842 + 4, 35);
+  {
+    GameState v;
+    SaveExtras ve;
+    ASSERT_EQ(ReadSaveImage(v, ve, image.data(), image.size()), 1);
+    EXPECT_EQ(v.heroStripPlace[4], 35);
+  }
+
+  // A present hero's records are checked; an absent hero's are not read.
+  image = good;
   SetWord(image, 5121 + 543 * 6 + 256 + 3, 40);
   auto u = NewGame();
   SaveExtras ue;
