@@ -17,13 +17,25 @@
 
 namespace {
 
+void DrawBlock(KingdomMap& map, int block) {
+  switch (block) {
+    case 1: map.DrawBlock1(); break;
+    case 2: map.DrawBlock2(); break;
+    case 3: map.DrawBlock3(); break;
+    case 4: map.DrawBlock4(); break;
+    case 5: map.DrawBlock5(); break;
+    case 6: map.DrawBlock6(); break;
+    case 7: map.DrawBlock7(); break;
+    case 8: map.DrawBlock8(); break;
+    case 9: map.DrawBlock9(); break;
+  }
+}
+
+// The land in block order, each block while the camera shows it, then the
+// markers and the bar, as the map screen draws them.
 void DrawView(KingdomMap& map, ControlBar& bar, const uint8_t* stages) {
-  using Draw = void (KingdomMap::*)();
-  const Draw blocks[9] = {&KingdomMap::DrawBlock1, &KingdomMap::DrawBlock2, &KingdomMap::DrawBlock3,
-                          &KingdomMap::DrawBlock4, &KingdomMap::DrawBlock5, &KingdomMap::DrawBlock6,
-                          &KingdomMap::DrawBlock7, &KingdomMap::DrawBlock8, &KingdomMap::DrawBlock9};
   for (int b = 1; b <= 9; ++b) {
-    if (maplayout::CameraInBlockWindow(b, map.cameraX, map.cameraY)) (map.*blocks[b - 1])();
+    if (maplayout::CameraInBlockWindow(b, map.cameraX, map.cameraY)) DrawBlock(map, b);
   }
   map.DrawQuestMarkers(stages);
   bar.Draw();

@@ -113,10 +113,13 @@ Rgb GroundAt(Ground g, int x, int y) {
       return c;
     }
     case kWaste: {
-      Rgb c = Bright(kWasteBase, low * 10 + mid * 8 + grain * 7);
-      // Cracks where the noise runs along its middle.
-      float crack = std::fabs(Noise(fx, fy, 8, 15) - 0.5f);
-      if (crack < 0.018f) c = Mix(c, pal::SlateDark, 0.75f);
+      Rgb c = Bright(kWasteBase, low * 16 + mid * 8 + grain * 7);
+      // Thin cracks where the noise runs along its middle, few and faint.
+      float crack = std::fabs(Noise(fx, fy, 4, 15) - 0.5f);
+      float fine = std::fabs(Noise(fx, fy, 8, 16) - 0.5f);
+      const float patch = Noise(fx, fy, 4, 17);
+      if (crack < 0.008f && patch > 0.5f) c = Mix(c, pal::SlateDark, 0.5f);
+      else if (fine < 0.007f && patch < 0.4f) c = Mix(c, pal::SlateDark, 0.35f);
       if (pick < 0.3f && ox == sx && oy == sy) c = Mix(pal::StoneLight, c, 0.3f);
       if (pick < 0.3f && ox == sx + 1 && oy == sy + 1) c = pal::SlateDark;
       return c;
@@ -455,17 +458,18 @@ void Village(Canvas& tile, int style, float cx, float cy, uint64_t seed) {
   if (style == 0) {
     for (int k = 0; k < 2; ++k) {
       float fx = k == 0 ? cx - 44 : cx + 26, fy = cy + 16 + float(k) * 3;
+      tile.Rect(int(fx) - 1, int(fy) - 1, 20, 11, Mix(pal::EarthDark, pal::GrassDark, 0.4f));
       tile.Rect(int(fx), int(fy), 18, 9, Mix(pal::GoldDark, pal::Earth, 0.3f));
       for (int r = 0; r < 9; r += 2) tile.Rect(int(fx), int(fy + float(r)), 18, 1, Mix(pal::Gold, pal::Earth, 0.3f));
     }
   }
-  const float spots[5][2] = {{-22, 2}, {-6, -6}, {12, 1}, {26, -4}, {4, 10}};
+  const float spots[5][2] = {{-26, 2}, {-8, -8}, {13, 0}, {30, -6}, {4, 12}};
   for (int k = 0; k < 5; ++k) {
     float hx = cx + spots[k][0] + float(rng.Int(-2, 2)), hy = cy + spots[k][1] + float(rng.Int(-1, 1));
     if (style == 0 || style == 3)
-      House(l, hx - 5, hy, 10, 7, walls[style], roofs[k % 2 == 0 ? style : 2]);
+      House(l, hx - 7, hy, 14, 9, walls[style], roofs[k % 2 == 0 ? style : 2]);
     else
-      Hut(l, hx, hy, 5, walls[style], roofs[style]);
+      Hut(l, hx, hy, 6.5f, walls[style], roofs[style]);
   }
   Stamp(tile, l);
 }
@@ -474,17 +478,41 @@ void Village(Canvas& tile, int style, float cx, float cy, uint64_t seed) {
 void Town(Canvas& tile, float left, float top, float right, float bottom, float roadY, float roadX, uint64_t seed) {
   Canvas l = Layer();
   const Rgb stone = Mix(pal::StoneLight, pal::Parchment, 0.3f);
-  // Houses inside, in rows, leaving the road's lane clear.
   Rng rng(seed);
   const bool roadAcross = roadY >= 0, roadDown = roadX >= 0;
   const float midX = roadX, midY = roadY;
-  for (float y = top + 14; y <= bottom - 4; y += 11) {
-    for (float x = left + 6; x <= right - 14; x += 12) {
-      if (roadAcross && std::fabs(y - 4 - midY) < 7) continue;
-      if (roadDown && std::fabs(x + 5 - midX) < 8) continue;
-      Rgb roof = rng.Chance(0.5f) ? pal::Red : rng.Chance(0.5f) ? pal::RedDeep : pal::WoodLight;
-      House(l, x + float(rng.Int(-1, 1)), y, 10, 6, rng.Chance(0.5f) ? pal::ParchmentLight : pal::Parchment, roof);
+  // Cobbles inside the walls.
+  for (int y = int(top + 6); y < int(bottom); ++y)
+    for (int x = int(left + 3); x < int(right - 3); ++x) {
+      Rgb g = tile.Get(x, y);
+      float n = Hash01(x, y, 77);
+      tile.Set(x, y, Mix(g, n < 0.5f ? pal::StoneLight : pal::Stone, 0.55f));
     }
+  // Houses in a loose grid, leaving the road's lanes clear; a church with a
+  // spire somewhere near the middle.
+  struct Lot {
+    float x, y;
+  };
+  std::vector<Lot> lots;
+  for (float y = top + 20; y <= bottom - 3; y += 14) {
+    for (float x = left + 7; x <= right - 17; x += 17) {
+      if (roadAcross && y > midY - 3 && y - 10 < midY + 8) continue;
+      if (roadDown && x + 14 > midX - 7 && x < midX + 7) continue;
+      lots.push_back({x + rng.Range(-2, 2), y + rng.Range(-1, 1)});
+    }
+  }
+  const size_t church = lots.empty() ? 0 : (lots.size() / 2 + size_t(rng.Int(0, 1))) % lots.size();
+  for (size_t i = 0; i < lots.size(); ++i) {
+    if (i != church && rng.Chance(0.15f)) continue;
+    const Lot& lot = lots[i];
+    if (i == church) {
+      House(l, lot.x, lot.y, 14, 9, pal::StoneLight, pal::SlateDark);
+      TowerRound(l, lot.x + 11, lot.y - 20, lot.y, 3.5f, pal::StoneLight, pal::SlateDark, true);
+      continue;
+    }
+    const Rgb roofs[4] = {pal::Red, pal::RedDeep, pal::WoodLight, Mix(pal::Red, pal::WoodLight, 0.5f)};
+    float w = float(rng.Int(11, 14)), h = float(rng.Int(7, 9));
+    House(l, lot.x, lot.y, w, h, rng.Chance(0.5f) ? pal::ParchmentLight : pal::Parchment, roofs[rng.Int(0, 3)]);
   }
   // Walls all round, gates where the road goes through.
   WallRun(l, left, right, top + 6, 5, stone);
@@ -664,25 +692,31 @@ void Camp(Canvas& tile, float left, float top, float right, float bottom, uint64
   Stamp(tile, l, 2);
 }
 
+// A range of overlapping peaks whose feet lie between rows from and to,
+// drawn from the back to the front.
 void Mountains(Canvas& tile, int variant, uint64_t seed, float from, float to) {
   Canvas l = Layer();
-  Rng rng(seed);
-  // Peaks from the back (top) to the front, big ones with snow.
+  Rng rng(seed + uint64_t(variant));
   struct P {
     float x, base, hw, h;
   };
   std::vector<P> peaks;
-  const int count = 5 + variant % 2;
-  for (int k = 0; k < count; ++k) {
-    float base = from + (to - from) * (float(k) + 0.7f) / float(count);
-    float hw = float(rng.Int(14, 22));
-    float x = float(rng.Int(int(hw) + 2, kTile - int(hw) - 2));
-    float h = hw * rng.Range(1.0f, 1.4f);
-    if (base - h < 3) h = base - 3;
-    peaks.push_back({x, base, hw, h});
+  for (float base = from + 10; base <= to; base += 11) {
+    const int inRow = rng.Int(2, 3);
+    for (int k = 0; k < inRow; ++k) {
+      float hw = rng.Range(12, 19);
+      float x = (float(k) + 0.5f) * float(kTile) / float(inRow) + rng.Range(-9, 9);
+      x = std::clamp(x, hw + 2, float(kTile) - hw - 2);
+      float h = std::min(hw * rng.Range(1.1f, 1.5f), base - 3);
+      if (h < 8) continue;
+      peaks.push_back({x, base + rng.Range(-3, 3), hw, h});
+    }
   }
   std::sort(peaks.begin(), peaks.end(), [](const P& a, const P& b) { return a.base < b.base; });
-  for (const P& p : peaks) Peak(l, p.x, p.base, p.hw, p.h, p.h > 24);
+  for (const P& p : peaks) {
+    Peak(l, p.x, std::min(p.base, float(kTile) - 3), p.hw, p.h, p.h > 21);
+    l.PolygonOutline({{p.x, p.base - p.h}, {p.x + p.hw, p.base}, {p.x - p.hw, p.base}}, pal::InkSoft, 1);
+  }
   Stamp(tile, l, 2, 0.25f);
 }
 
@@ -690,13 +724,41 @@ void Mountains(Canvas& tile, int variant, uint64_t seed, float from, float to) {
 void PassMountains(Canvas& tile, uint64_t seed) {
   Canvas l = Layer();
   Rng rng(seed);
-  for (int k = 0; k < 4; ++k) {
-    float hw = float(rng.Int(12, 18));
-    Peak(l, 14 + float(k) * 33 + float(rng.Int(-3, 3)), 44, hw, hw * 1.2f, k % 2 == 0);
+  // Above the road two rows of peaks, below it one row of foothills.
+  for (float base : {30.0f, 46.0f}) {
+    for (int k = 0; k < 4; ++k) {
+      float hw = rng.Range(12, 17);
+      float x = std::clamp(16 + float(k) * 32 + rng.Range(-6, 6) + (base > 40 ? 14.0f : 0.0f), hw + 2, kTile - hw - 2);
+      float h = std::min(hw * rng.Range(1.1f, 1.4f), base - 3);
+      Peak(l, x, base, hw, h, h > 21);
+      l.PolygonOutline({{x, base - h}, {x + hw, base}, {x - hw, base}}, pal::InkSoft, 1);
+    }
   }
   for (int k = 0; k < 4; ++k) {
-    float hw = float(rng.Int(12, 17));
-    Peak(l, 18 + float(k) * 31 + float(rng.Int(-3, 3)), 124, hw, 36, false);
+    float hw = rng.Range(12, 16);
+    float x = std::clamp(18 + float(k) * 31 + rng.Range(-5, 5), hw + 2, kTile - hw - 2);
+    float h = rng.Range(26, 34);
+    Peak(l, x, 124, hw, h, false);
+    l.PolygonOutline({{x, 124 - h}, {x + hw, 124}, {x - hw, 124}}, pal::InkSoft, 1);
+  }
+  Stamp(tile, l, 2, 0.25f);
+}
+
+// Low hills and stones of the foothills, east of the meadow's edge.
+void Foothills(Canvas& tile, uint64_t seed, bool road) {
+  Canvas l = Layer();
+  Rng rng(seed);
+  for (int k = 0; k < 4; ++k) {
+    float x = rng.Range(52, 112), base = rng.Range(22, 122);
+    if (road && base > 50 && base < 84) continue;
+    float hw = rng.Range(8, 12);
+    Peak(l, x, base, hw, hw * rng.Range(0.7f, 0.95f), false);
+    l.PolygonOutline({{x, base - hw * 0.8f}, {x + hw, base}, {x - hw, base}}, pal::InkSoft, 1);
+  }
+  for (int k = 0; k < 3; ++k) {
+    float y = rng.Range(12, 120);
+    if (road && y > 50 && y < 84) continue;
+    Rock(l, rng.Range(48, 118), y, rng.Range(2.5f, 4.0f), pal::Stone);
   }
   Stamp(tile, l, 2, 0.25f);
 }
@@ -720,9 +782,13 @@ void Grove(Canvas& tile, float cx, float cy, float spread, int count, Rgb leaf, 
 void Flowers(Canvas& tile, float cx, float cy, float r, uint64_t seed) {
   Rng rng(seed);
   const Rgb colours[4] = {pal::GoldLight, pal::ParchmentLight, pal::RedLight, pal::BlueLight};
-  for (int k = 0; k < int(r * r * 0.5f); ++k) {
+  for (int k = 0; k < int(r * r * 0.12f); ++k) {
     float a = rng.Range(0, 2 * kPi), d = r * std::sqrt(rng.Float());
-    tile.Set(int(cx + std::cos(a) * d), int(cy + std::sin(a) * d), colours[rng.Int(0, 3)]);
+    int x = int(cx + std::cos(a) * d), y = int(cy + std::sin(a) * d);
+    Rgb c = colours[rng.Int(0, 3)];
+    tile.Set(x, y + 2, pal::GrassDark);
+    tile.Rect(x, y, 2, 2, c);
+    tile.Set(x + 1, y + 1, Darken(c, 0.25f));
   }
 }
 
@@ -825,6 +891,8 @@ void PaintSquare(Canvas& c, int index, float wx, float wy) {
                              {30, 6, 100, 104}, {28, 26, 124, 104}, {6, 6, 124, 80}};
     const Rgb cloth[3] = {pal::RedDeep, Mix(pal::WoodLight, pal::Red, 0.4f), Mix(pal::Purple, pal::RedDeep, 0.5f)};
     Camp(c, box[n][0], box[n][1], box[n][2], box[n][3], seed, cloth[n % 3]);
+  } else if (name.rfind("Brown", 0) == 0 || name == "Road7") {
+    Foothills(c, seed, name == "Road7");
   } else if (name == "GrassG4" || name == "GrassG8" || name == "GrassG10") {
     Grove(c, 64, 70, 30, 6, pal::Leaf, seed, name != "GrassG8");
   }
