@@ -1,0 +1,413 @@
+#pragma once
+// MapEncounters: everything that stands or moves on the kingdom map - the
+// player's figure, the ten heroes, gold piles, treasure bags and chests, the
+// 100 enemy armies, the cells of the places and quest spots, a code per map
+// cell, the walk in progress, the enemy marches, inspection, fame rewards,
+// messages and the unit panel.
+//
+// The map screen owns one record: it builds it from the game record when the
+// map is entered, drives it every frame and copies the results back when it
+// hands over to another screen. The operations take few or no arguments and
+// return nothing: each one sets flags of the record (beginStepPending,
+// walkEnded, exchangeRequested, attackRequested, battleStarted, the entered
+// flags ...) that the map screen reads and clears.
+//
+// Cell ids are MapCellIds 1..10800 (game/cell_geometry.h); the position of a
+// map object is the top-left world corner of its cell; an x of 10000 marks an
+// object that is not on the map.
+//
+// Cell codes (cellCode, one byte per cell): 0 nothing, 1 the player, 2..11
+// hero 0..9, 12 + k gold pile k, 32 + k bag k, 52 + k chest k, 102 + k
+// standing army k (0..49), army index + 80 for a marching army at the end of
+// a leg.
+//
+// Met codes (metCode, what the cell where a walk ended holds): 0 nothing;
+// 12..31 gold pile; 32..51 bag; 52..101 chest; 102..151 army 0..49; 152..204
+// town cell; 205..231 village cell; 302..307 palace; 312..317 temple;
+// 322..343 castle; 344 the tower; 345..444 special place; 1000..1029 quest
+// cell; 2000..2049 army 50..99.
+
+#include <cstdint>
+
+class GraphicsDevice;
+class SpriteSheet;
+class TextFont;
+class InputDevice;
+class SoundChannel;
+
+// One fixed road of the marching armies.
+struct MapRoad {
+  int32_t startX;
+  int32_t startY;
+  uint32_t startCell;
+  uint8_t length;  // road points in use
+  uint32_t roadCell[50];
+  int32_t roadX[50];
+  int32_t roadY[50];
+};
+
+class MapEncounters {
+ public:
+  MapEncounters();
+  virtual ~MapEncounters();  // releases nothing: call ReleaseArt first
+  MapEncounters(const MapEncounters&) = delete;
+  MapEncounters& operator=(const MapEncounters&) = delete;
+
+  // ---- pictures (map_encounters.cpp)
+  void LoadArt(GraphicsDevice* device);
+  // The pictures of the last find: item, gem, artifact (each sheet empty when
+  // its flag is clear).
+  void LoadFindArt(GraphicsDevice* device);
+  void ReleaseArt();
+
+  // playerAlive from the player's current health word: the player counts as
+  // a target of the marching armies while his health is above 0.
+  static uint8_t AliveFromHealth(int32_t health) { return health > 0 ? 1 : 0; }
+
+  // Plays the pending find sounds ("Data\Key.wav" at 90, "Data\Coin.wav" at
+  // 84, once each) when soundsOn, and clears both flags.
+  void PlayPendingSounds(SoundChannel* sound, uint8_t soundsOn);
+
+  // The cell code table by MapCellId; ids outside 1..10800 read 0 and are
+  // never written.
+  uint8_t CodeAt(uint32_t cell) const;
+  void SetCode(uint32_t cell, uint8_t code);
+  // What a walk that ends on the cell finds there (the met code).
+  uint32_t MetCodeOf(uint32_t cell) const;
+
+  // ---- cells, steps, entering places (map_encounters_walk.cpp)
+  void CellAtPoint();
+  void BeginStep();
+  void SettleStep(uint8_t speed);
+  void EnterPlace(int32_t& gold);
+  void StoreFind();
+
+  // ---- start tables, cell codes, inspecting (map_encounters_tables.cpp)
+  void FillStartTables();
+  void FillCellCodes();
+  void InspectCell(uint32_t cell);
+
+  // ---- clicks on the map (map_encounters_click.cpp)
+  void ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX, int32_t targetY);
+
+  // ---- placement and fixed routes (map_encounters_place.cpp)
+  void FindFreeCell();
+  void PlaceEnemyArmies();
+  void PlaceRoutes();
+  void SelectNextMover();
+  void AimAtRouteStart();
+  void AdvanceOnRoute();
+
+  // ---- marching armies (map_encounters_march.cpp)
+  void BuildRoute();
+  void SteerMover(uint8_t pixels);
+  void FindDefender();
+
+  // ---- inspection texts and fame rewards (map_encounters_inspect.cpp)
+  void DrawInspectText();
+  void DrawFameRewards(uint8_t showMessages);
+  // The fame rewards of a day change: clears the last list, grants every
+  // reward whose threshold fame exceeds and whose once-per-game flag
+  // (grantedOnce[0..22]) is clear, adds the gold it names to gold or lets its
+  // hero join (heroOnMap set and placed by FindFreeCell, focusHero set; the
+  // caller mirrors heroOnMap and heroCell into the game record), then numbers
+  // the rows.
+  void GrantFameRewards(int32_t fame, uint8_t* grantedOnce, int32_t& gold);
+  // Rows 0..5 to the granted rewards in reward order (six passes; a seventh
+  // reward keeps row 0).
+  void NumberFameRewardRows();
+
+  // ---- messages and the day-and-gold display (map_encounters_messages.cpp)
+  void DrawMessages(int32_t x, int32_t y, uint8_t showMessages, uint32_t gold, SpriteSheet* barSheet,
+                    uint8_t barShown);
+
+  // ---- drawing and the unit panel (map_encounters_draw.cpp)
+  void DrawTreasures(int32_t camX, int32_t camY);
+  void DrawEnemies(int32_t camX, int32_t camY);
+  void DrawParty(int32_t camX, int32_t camY);
+  void DrawUnitPanel();
+  void Animate();
+  void HoverPanelButtons(int32_t mouseX, int32_t mouseY);
+  uint32_t ClickPanelButtons(int32_t mouseX, int32_t mouseY, InputDevice* input);
+  void ClearPanelHover();
+  // panelButtonLook is kept in the order Center, Walk, Trade, Attack,
+  // Inspect, Next: the entry of button id 1..6.
+  static int LookIndex(int buttonId);
+
+  // ================================================================ fields
+
+  // Pictures, sounds and place states
+  SpriteSheet* objectSheet{};    // 40 images: figures, map objects, controls
+  SpriteSheet* armySheet{};      // 30 images: army icons
+  SpriteSheet* enemySheet{};     // 10 images: enemy figures
+  SpriteSheet* gemPicture{};     // the pictures of the last find
+  SpriteSheet* artifactPicture{};
+  SpriteSheet* itemPicture{};
+  TextFont* messageFont{};       // Arial 22
+  uint8_t coinSoundPending{};
+  uint8_t keySoundPending{};
+  uint8_t blockedKind{};
+  uint8_t towerClosed{};
+  uint8_t placeStates[30]{};
+
+  // Messages, raids and fame
+  uint8_t siegeBattle{};
+  uint8_t meetingCalledOff{};
+  uint8_t raidSearchPos{};
+  uint8_t outcomeDefendersAlone{};
+  uint8_t outcomeDefendersHelped{};
+  uint8_t outcomeArmyDefeated{};
+  uint8_t outcomeShown{};
+  uint8_t focusHero{};           // hero number 1..10 that joined at the day change
+  uint8_t questMessage{};        // quest-event message 1..36
+  uint32_t questCell[50]{};
+  uint8_t questEventPending{};   // quest-cell text of the find panel
+  uint8_t playerForcesHeal{};
+  uint8_t enemyForcesHeal{};
+  uint8_t castleEnemyHeals{};
+  int32_t fame{};
+  uint8_t fameRewardGranted[100]{};
+  uint8_t fameRewardsShown{};
+  uint8_t fameRewardRow[100]{};
+
+  // Enemy armies and their marches
+  uint8_t heroPlacePending{};
+  uint8_t heroToPlace{};         // hero index to place
+  uint8_t attackPlanned{};
+  uint8_t freeCount{};
+  uint8_t movingArmy{};
+  uint8_t armyFinished{};
+  uint8_t routePos[100]{};
+  uint8_t routeIndex{};
+  int32_t moverX{}, moverY{};
+  int32_t legTargetX{}, legTargetY{};
+  uint32_t legEndCell{};
+  uint8_t legReady{};
+  uint8_t armyStepping{};
+  uint8_t legHasMeeting{};
+  uint8_t legWaypoint{};
+  uint8_t legReached{};
+  uint8_t roadEnded[100]{};
+  uint8_t enemyStepsLeft[100]{};
+  uint8_t legCount{};
+  uint8_t legPending[7]{};
+  int32_t legX[7]{};
+  int32_t legY[7]{};
+  uint8_t legMeeting[7]{};
+  uint8_t fighterCode{};         // 1 the player, 2..11 hero 0..9
+  uint8_t legBuildStage{};
+  uint8_t battleStarted{};
+  uint8_t armyOnRoad[100]{};
+  uint8_t moverFound{};
+  uint8_t routeLength{};
+  MapRoad roadA{};               // army 80 and armies 82..99
+  MapRoad roadB{};               // army 81
+
+  // Hand-over to the map screen, clicks and bags
+  uint8_t battleId{};
+  uint32_t walkClockStart{};
+  uint8_t walkClockState{};
+  uint8_t walkPhase{};
+  uint8_t walkPhaseRising{};
+  uint32_t chestClockStart{};
+  uint8_t chestClockState{};
+  uint8_t chestFrame{};
+  uint32_t day{};
+  uint8_t marchPhase{};          // 0, 1 choose, 2 plan, 3 walk, 200, 201
+  uint8_t attackRequested{};
+  uint8_t bagFull{};
+  uint8_t walkSteps{};
+  uint8_t enteredTown{};
+  uint8_t townNumber{};
+  uint8_t moverIsPlayer{};
+  uint8_t moverHero{};
+  uint8_t enteredVillage{};
+  uint8_t villageNumber{};
+  uint8_t attackCommand{};
+  uint8_t meetingState{};
+  uint8_t exchangeRequested{};
+  uint8_t exchangeLeft{}, exchangeRight{};
+  uint8_t inspectShown{};
+  uint32_t inspectCode{};
+  int32_t walkMarkX{}, walkMarkY{};
+  uint8_t walkMarkShown{};
+  uint8_t attackPending{};
+  uint8_t enemyIndex{};
+  uint8_t attackAdjacent{};
+  uint8_t blockedMarkShown{};
+  int32_t blockedMarkX{}, blockedMarkY{};
+  uint8_t beginStepPending{};
+  // Per unit (0 the player, h hero number 1..10): six slot-used flags, six
+  // icon positions 0..5, six army kinds.
+  uint8_t unitArmySlots[11][18]{};
+  uint8_t portrait{};
+  uint8_t bagState{};
+  uint8_t bagHeroToLoad{};
+  uint8_t bagOwner{};
+  uint8_t playerCollects{};
+  uint8_t heroCollects{};
+  uint8_t storeFindPending{};
+  uint8_t attackerCode{};
+  uint8_t bagItems[12]{};        // item ids of the collector's bag cells
+  uint8_t itemHeld[256]{};       // per item number
+  uint8_t itemSlot[256]{};       // per item number: the item's place
+  uint8_t gemSlots[30]{};
+  uint8_t gemOwned[30]{};
+  uint8_t gemSlotOf[30]{};
+  uint8_t artifactSlots[30]{};
+  uint8_t artifactOwned[30]{};
+  uint8_t artifactSlotOf[30]{};
+  uint32_t metCode{};
+  uint8_t cellCode[10800]{};     // id 1 is the first byte
+
+  // The last find
+  uint8_t findShown{};
+  uint8_t goldFound{};
+  uint8_t gemFound{};
+  uint8_t artifactFound{};
+  uint8_t itemFound{};
+
+  // Start points
+  int32_t walkerStartX{}, walkerStartY{};
+  int32_t legStartX{}, legStartY{};
+
+  // The walk (one at a time, the player's or a hero's)
+  uint8_t playerWalkState{};     // 0 idle, 1 planned, 2 confirmed, 3 walking
+  uint8_t arrivedX{}, arrivedY{};
+  uint8_t waypointReached{};
+  uint8_t walkEnded{};
+  uint32_t targetCell{};
+  uint8_t pointPending{};
+  uint8_t moveRight{}, moveLeft{}, moveUp{}, moveDown{};
+  int32_t pointX{}, pointY{};
+  uint8_t routeShown{};
+  uint8_t planState{};
+  uint8_t waypointActive[10]{};
+  int32_t waypointX[10]{};
+  int32_t waypointY[10]{};
+  uint8_t waypointCount{};
+  uint8_t waypointIndex{};
+  uint8_t selectionChanged{};
+
+  // The player
+  int32_t playerX{}, playerY{};
+  uint32_t playerCell{};
+  uint8_t playerAlive{};
+  uint8_t playerFacing{};        // 0 up, then clockwise by eighths
+  uint8_t playerSelected{};
+  uint8_t playerStepLimit{};
+  uint8_t playerStepsLeft{};
+  uint8_t recomputeDirection{};
+
+  // The heroes (index 0..9)
+  uint8_t heroOnMap[10]{};
+  int32_t heroX[10]{};
+  int32_t heroY[10]{};
+  uint8_t heroFacing[10]{};
+  uint32_t heroCell[10]{};
+  uint8_t heroStepLimit[10]{};
+  uint8_t heroStepsLeft[10]{};
+  uint8_t selectedHero{};        // hero number 1..10, 0 none
+  uint8_t heroWalkReady{};
+  uint8_t heroWalkPlanned{};
+  uint8_t heroWalking{};
+  uint8_t walkingHero{};         // index 0..9
+  uint8_t fightByPlayer{};
+  uint8_t fightHero{};
+
+  // Objects on the map
+  uint8_t goldPilePresent[20]{};
+  int32_t goldPileX[20]{};
+  int32_t goldPileY[20]{};
+  uint32_t goldPileCell[20]{};
+  uint32_t foundGold{};
+  uint8_t foundGem{};
+  uint8_t foundArtifact{};
+  uint8_t foundItem{};           // item number; the item id is + 1
+  uint8_t bagPresent[20]{};
+  int32_t bagX[20]{};
+  int32_t bagY[20]{};
+  uint32_t bagCell[20]{};
+  uint8_t chestPresent[50]{};
+  int32_t chestX[50]{};
+  int32_t chestY[50]{};
+  uint32_t chestCell[50]{};
+  uint32_t mineCell[4]{};
+  uint8_t enemyPresent[100]{};
+  int32_t enemyX[100]{};
+  int32_t enemyY[100]{};
+  uint32_t enemyCell[100]{};
+  uint8_t enemyKind[100]{};
+  uint8_t enemyPlaced[100]{};
+  uint8_t enemyFacing[100]{};
+  uint8_t enemyAnimRow[100]{};
+  uint8_t enemyDone[100]{};
+
+  // Places
+  uint32_t townCell[53]{};
+  uint32_t villageCell[27]{};
+  uint32_t palaceCell[6]{};
+  uint8_t enteredPalace{};
+  uint32_t templeCell[6]{};
+  uint8_t enteredTemple{};
+  uint32_t castleCell[22]{};
+  uint8_t enteredCastle{};
+  uint32_t towerCell{};
+  uint8_t enteredTower{};
+  uint32_t specialCell[100]{};
+  uint8_t placeKind{};
+  uint8_t panelButtonLook[6]{};
+  uint8_t hoverPanelButton{};
+  uint8_t pressedPanelButton{};
+  uint8_t panelButtonHeld{};
+};
+
+// ================================================================ tables
+// The fixed texts and layouts the drawing uses, readable by the tests and
+// the map screen.
+namespace map_encounters {
+
+constexpr int32_t kOffMap = 10000;  // x of an object that is not on the map
+
+// One line of the inspect box: the box (objectSheet picture 7) at (boxX, 200)
+// scaled scaleX x scaleY, the text at (textX, textY) in a textW x textH
+// rectangle.
+struct InspectRow {
+  uint32_t code;
+  const char* text;
+  int32_t boxX;
+  float scaleX, scaleY;
+  int32_t textX, textY, textW, textH;
+};
+// The row of an inspect code, nullptr when the code has none.
+const InspectRow* FindInspectRow(uint32_t code);
+// Whether an inspect code is shown with these place states (the tower and
+// the tribes' names only while their places stand).
+bool InspectCodeShown(uint32_t code, const uint8_t* placeStates);
+
+struct FameReward {
+  int32_t threshold;  // granted when fame exceeds it
+  const char* text;
+  int32_t textX;
+  int32_t gold;       // 0 for a joining hero
+  uint8_t heroIndex;  // the joining hero's index, 255 for gold
+};
+constexpr int kFameRewardCount = 23;
+extern const FameReward kFameRewards[kFameRewardCount];
+
+// Where the digits of a number go: count digits, leading digit first.
+struct DigitLayout {
+  int count;
+  int32_t x[6];
+  uint8_t digit[6];
+};
+// The day in the corner box (nothing from 1000 on).
+DigitLayout CornerDayDigits(uint32_t day);
+// The gold in the corner box (above 99999 the lowest six digits).
+DigitLayout CornerGoldDigits(uint32_t gold);
+// The fame in the fame box (nothing below 0 or from 1000 on).
+DigitLayout FameDigits(int32_t fame);
+// The gold of a find, relative to the x argument of DrawMessages.
+DigitLayout FoundGoldDigits(uint32_t gold, int32_t x);
+
+}  // namespace map_encounters

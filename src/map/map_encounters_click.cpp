@@ -1,0 +1,270 @@
+// MapEncounters::ClickCell: a click on the kingdom map selects a party member
+// or plans the selected member's walk as a chain of up to seven 40-pixel
+// steps, ending beside an enemy army (an attack) or, in trade mode, beside
+// the partner (a trade).
+
+#include "map/map_encounters.h"
+
+void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX, int32_t targetY) {
+  // 1. Reset.
+  attackPlanned = attackCommand = walkMarkShown = attackPending = 0;
+  blockedMarkShown = walkEnded = attackRequested = attackAdjacent = 0;
+  waypointCount = 0;
+  walkSteps = 0;
+  exchangeLeft = exchangeRight = 100;
+  if (!playerSelected && selectedHero == 0) clickFlag = 0;  // a first click can only select
+  playerWalkState = 0;
+  heroWalkReady = 0;
+  selectionChanged = 0;
+  planState = 0;
+  targetCell = cell;
+  if (meetingState == 4) meetingState = 0;
+
+  // 2. Selection (in trade mode a click on another member names the partner).
+  if (cell == playerCell) {
+    if (meetingState != 1) {
+      playerSelected = 1;
+      selectedHero = 0;
+      attackerCode = 1;
+      selectionChanged = 1;
+    } else if (!playerSelected) {
+      meetingState = 2;
+    }
+  }
+  for (int k = 0; k < 10; ++k) {
+    // A hero who is not on the map keeps a stale cell: it cannot be chosen.
+    if (!heroOnMap[k] || cell != heroCell[k]) continue;
+    if (meetingState != 1) {
+      selectedHero = uint8_t(k + 1);
+      playerSelected = 0;
+      attackerCode = uint8_t(k + 2);
+      selectionChanged = 1;
+    } else if (selectedHero != k + 1) {
+      meetingState = 2;
+    }
+  }
+
+  // 3. Budgets.
+  if (playerSelected) playerStepLimit = playerStepsLeft;
+  if (selectedHero) {
+    if (walkingHero < 10) heroStepLimit[walkingHero] = heroStepsLeft[walkingHero];
+    walkingHero = uint8_t(selectedHero - 1);
+  }
+
+  const bool playerWalks = playerSelected != 0;
+  const bool anyone = playerSelected || selectedHero;
+  auto clearWaypoints = [this] {
+    for (int i = 0; i < 10; ++i) {
+      waypointActive[i] = 0;
+      waypointX[i] = 0;
+      waypointY[i] = 0;
+    }
+  };
+
+  bool plan = false;
+  if (anyone) {
+    if (selectionChanged) {
+      // 4. A selection click drops any planned walk.
+      clearWaypoints();
+      waypointCount = 0;
+    } else if (clickFlag) {
+      plan = true;
+    }
+  }
+
+  if (plan) {
+    // 5. Start planning.
+    routeShown = 1;
+    planState = 1;
+    clickFlag = 0;
+    clearWaypoints();
+    if (playerWalks) {
+      playerStepLimit = playerStepsLeft;
+      walkerStartX = playerX;
+      walkerStartY = playerY;
+      bagState = 1;
+    } else {
+      int k = selectedHero - 1;
+      heroStepLimit[k] = heroStepsLeft[k];
+      walkerStartX = heroX[k];
+      walkerStartY = heroY[k];
+      walkingHero = uint8_t(k);
+      bagHeroToLoad = uint8_t(k + 1);
+    }
+    waypointCount = 0;
+
+    // 6. Cells to go in each direction.
+    planState = 2;
+    moveRight = moveLeft = moveUp = moveDown = 0;
+    const int32_t sx = walkerStartX, sy = walkerStartY;
+    if (sx < targetX) moveRight = uint8_t((targetX - sx) / 40);
+    if (sx > targetX) moveLeft = uint8_t((sx - targetX) / 40);
+    if (sy > targetY) moveUp = uint8_t((sy - targetY) / 40);
+    if (sy < targetY) moveDown = uint8_t((targetY - sy) / 40);
+
+    uint8_t& budget = playerWalks ? playerStepLimit : heroStepLimit[walkingHero];
+    auto endPlanning = [this] {
+      planState = 0;
+      waypointIndex = 0;
+      moveRight = moveLeft = moveUp = moveDown = 0;
+    };
+    // Takes step i back after an army or partner was found on it.
+    auto takeBack = [&](int i) {
+      budget = uint8_t(budget + 1);
+      waypointCount = uint8_t(i);
+      pointX = i > 0 ? waypointX[i - 1] : walkerStartX;
+      pointY = i > 0 ? waypointY[i - 1] : walkerStartY;
+      if (i == 0)
+        for (uint8_t& active : waypointActive) active = 0;
+    };
+
+    // 7. At most seven steps, diagonal first.
+    for (int i = 0; i < 7; ++i) {
+      if (planState == 0 || budget == 0) break;
+      if (!moveRight && !moveLeft && !moveUp && !moveDown) break;  // nothing left to go
+      const int32_t x = i > 0 ? waypointX[i - 1] : walkerStartX;
+      const int32_t y = i > 0 ? waypointY[i - 1] : walkerStartY;
+      int32_t nx = x, ny = y;
+      if (!moveRight && !moveLeft) {
+        if (moveUp) {
+          --moveUp;
+          ny = y - 40;
+        } else if (moveDown) {
+          --moveDown;
+          ny = y + 40;
+        }
+      } else {
+        int32_t dx = moveRight ? 40 : -40;
+        uint8_t& horizontal = moveRight ? moveRight : moveLeft;
+        --horizontal;
+        nx = x + dx;
+        if (moveUp) {
+          --moveUp;
+          ny = y - 40;
+        } else if (moveDown) {
+          --moveDown;
+          ny = y + 40;
+        }
+      }
+      waypointX[i] = nx;
+      waypointY[i] = ny;
+
+      // 7.2 The target is reached, or this is the seventh step.
+      if ((!moveRight && !moveLeft && !moveUp && !moveDown) || i == 6) {
+        endPlanning();
+        if (playerWalks) playerWalkState = 1;
+        else heroWalkReady = selectedHero;
+        if (i == 6) pointPending = 1;
+      }
+
+      // 7.3
+      pointX = nx;
+      pointY = ny;
+      budget = uint8_t(budget - 1);
+      waypointActive[i] = 1;
+      waypointCount = uint8_t(i + 1);
+
+      // 7.4 An enemy army on the step: the walk ends beside it.
+      bool armyFound = false;
+      for (int e = 0; e < 100; ++e) {
+        if (!enemyPresent[e] || enemyX[e] != nx || enemyY[e] != ny) continue;
+        walkMarkShown = 1;
+        attackPending = 1;
+        enemyIndex = uint8_t(e);
+        walkMarkX = enemyX[e];
+        walkMarkY = enemyY[e];
+        endPlanning();
+        pointPending = 1;
+        takeBack(i);
+        if (i == 0) {
+          attackAdjacent = 1;
+          playerWalkState = 0;
+        }
+        armyFound = true;
+        break;
+      }
+      if (armyFound) continue;
+
+      // 7.5 In a meeting walk, the partner on the step.
+      if (meetingState == 2) {
+        int partnerCode = 0;
+        int32_t px = 0, py = 0;
+        if (playerWalks) {
+          for (int k = 0; k < 10; ++k) {
+            if (heroOnMap[k] && heroX[k] == nx && heroY[k] == ny) {
+              partnerCode = k + 2;
+              px = heroX[k];
+              py = heroY[k];
+              break;
+            }
+          }
+          if (partnerCode) {
+            exchangeRight = 1;
+            exchangeLeft = uint8_t(partnerCode);
+          }
+        } else {
+          for (int k = 0; k < 10; ++k) {
+            if (heroOnMap[k] && heroX[k] == nx && heroY[k] == ny) {
+              partnerCode = k + 2;
+              px = heroX[k];
+              py = heroY[k];
+            }
+          }
+          if (playerX == nx && playerY == ny) {
+            partnerCode = 1;
+            px = playerX;
+            py = playerY;
+          }
+          if (partnerCode) {
+            exchangeRight = uint8_t(walkingHero + 2);
+            exchangeLeft = uint8_t(partnerCode);
+          }
+        }
+        if (partnerCode) {
+          walkMarkShown = 1;
+          walkMarkX = px;
+          walkMarkY = py;
+          endPlanning();
+          pointPending = 1;
+          takeBack(i);
+          if (playerWalks) playerWalkState = 0;
+          else heroWalkReady = 0;
+          if (i == 0) {
+            meetingState = 3;  // side by side: trade at once
+            exchangeRequested = 1;
+          }
+        }
+      }
+    }
+    // 8. Leftover distance is dropped.
+    moveRight = moveLeft = moveUp = moveDown = 0;
+  }
+
+  // 9. Outcome.
+  if (meetingState == 2 && exchangeRight == 100) {
+    meetingState = 0;
+    meetingCalledOff = 1;
+  }
+  if (waypointCount >= 2 && !walkMarkShown) meetingState = 4;
+  if (waypointCount >= 1) {
+    if (playerWalks) playerWalkState = meetingState == 2 ? 2 : 1;
+    else heroWalkReady = selectedHero;
+    beginStepPending = 1;
+  }
+  attackPlanned = attackPending;
+  waypointIndex = 0;
+  walkSteps = waypointCount;
+  if (meetingState == 1) {
+    if (waypointCount == 1) {
+      if (playerWalks) playerWalkState = 0;
+      else heroWalkReady = 0;
+      waypointCount = 0;
+    }
+    const bool walkLeft = playerWalks ? playerWalkState != 0 : heroWalkReady != 0;
+    if (!walkLeft) {
+      meetingState = 0;
+      waypointActive[0] = 0;
+    }
+  }
+  if (meetingState == 2 && selectedHero) heroWalkPlanned = 1;
+}

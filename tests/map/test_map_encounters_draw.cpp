@@ -1,0 +1,302 @@
+// Drawing the map population: panels where the layout puts them, the
+// animations, the unit panel's buttons, and screenshots of the start of a
+// new game and of an inspection box for a person to look at.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "game/cell_geometry.h"
+#include "map/control_bar.h"
+#include "map/kingdom_map.h"
+#include "map/map_layout.h"
+#include "platform/asset_log.h"
+#include "platform/input_device.h"
+#include "platform/sprite_sheet.h"
+#include "test_map_encounters_util.h"
+
+namespace {
+
+// One frame of the map screen's drawing pass.
+void DrawFrame(KingdomMap* map, ControlBar* bar, MapEncounters& e, const uint8_t* stages, uint8_t showMessages,
+               uint32_t gold) {
+  const int32_t camX = map ? map->cameraX : 0, camY = map ? map->cameraY : 0;
+  if (map) {
+    using Draw = void (KingdomMap::*)();
+    const Draw blocks[9] = {&KingdomMap::DrawBlock1, &KingdomMap::DrawBlock2, &KingdomMap::DrawBlock3,
+                            &KingdomMap::DrawBlock4, &KingdomMap::DrawBlock5, &KingdomMap::DrawBlock6,
+                            &KingdomMap::DrawBlock7, &KingdomMap::DrawBlock8, &KingdomMap::DrawBlock9};
+    for (int b = 1; b <= 9; ++b)
+      if (maplayout::CameraInBlockWindow(b, camX, camY)) (map->*blocks[b - 1])();
+    map->DrawQuestMarkers(stages);
+  }
+  e.DrawTreasures(camX, camY);
+  e.DrawEnemies(camX, camY);
+  e.DrawParty(camX, camY);
+  if (bar) bar->Draw();
+  e.DrawFameRewards(showMessages);
+  e.DrawMessages(295, 280, showMessages, gold, bar ? bar->sheet : nullptr, bar ? bar->hideShowState : 1);
+  e.DrawUnitPanel();
+  e.DrawInspectText();
+  e.ClearPanelHover();
+}
+
+bool NonBlack(const poptest::HeadlessDevice& d, int x, int y) { return d.Pixel(x, y) != 0; }
+
+}  // namespace
+
+TEST(MapEncountersDraw, FameRowsAndBoxesWhereTheLayoutPutsThem) {
+  poptest::HeadlessDevice d;
+  ASSERT_TRUE(d.created);
+  MapEncounters e;
+  e.LoadArt(&d.dev);
+  uint8_t once[100] = {};
+  int32_t gold = 0;
+  e.GrantFameRewards(30, once, gold);  // rewards 0..4 are granted, rows 0..4
+  for (int k = 2; k < 5; ++k) e.fameRewardGranted[k] = 0;  // keep two: rows 0 and 1
+  d.Begin();
+  e.DrawFameRewards(1);
+  d.End();
+  // The heading box at (175, 320), 371 x 38; the rows at y 360 and 400.
+  EXPECT_TRUE(NonBlack(d, 180, 325));
+  EXPECT_TRUE(NonBlack(d, 540, 395));
+  EXPECT_TRUE(NonBlack(d, 180, 405));
+  EXPECT_TRUE(NonBlack(d, 180, 436));
+  EXPECT_FALSE(NonBlack(d, 180, 442));  // no third row
+  EXPECT_FALSE(NonBlack(d, 170, 365));
+  EXPECT_FALSE(NonBlack(d, 550, 365));
+
+  // Hidden while the enemy moves or the messages wait.
+  d.Begin();
+  e.marchPhase = 1;
+  e.DrawFameRewards(1);
+  e.marchPhase = 0;
+  e.DrawFameRewards(0);
+  d.End();
+  EXPECT_FALSE(NonBlack(d, 180, 365));
+
+  // The inspect box: nothing for a code without a row, the row's box else.
+  d.Begin();
+  e.inspectShown = 1;
+  e.inspectCode = 4049;
+  e.DrawInspectText();
+  d.End();
+  EXPECT_FALSE(NonBlack(d, 300, 230));
+  d.Begin();
+  e.inspectCode = 22;  // 9.5 x 1.1 at (20, 200)
+  e.DrawInspectText();
+  d.End();
+  EXPECT_TRUE(NonBlack(d, 22, 202));
+  EXPECT_TRUE(NonBlack(d, 625, 268));
+  EXPECT_FALSE(NonBlack(d, 18, 202));
+  EXPECT_FALSE(NonBlack(d, 22, 275));
+
+  // The corner box widens for gold above 99999.
+  d.Begin();
+  e.DrawMessages(295, 280, 0, 99999, nullptr, 0);
+  d.End();
+  EXPECT_FALSE(NonBlack(d, 200, 10));
+  d.Begin();
+  e.DrawMessages(295, 280, 0, 100000, nullptr, 0);
+  d.End();
+  EXPECT_TRUE(NonBlack(d, 200, 10));
+  e.ReleaseArt();
+}
+
+TEST(MapEncountersDraw, WalkAndChestAnimation) {
+  SetBackend(Backend::Headless);
+  headless::Reset();
+  MapEncounters e;
+  std::string phases;
+  std::string chests;
+  for (uint32_t ms = 0; ms <= 1000; ms += 10) {
+    headless::SetNowMs(ms);
+    const uint8_t before = e.walkPhase;
+    const uint8_t chestBefore = e.chestFrame;
+    e.Animate();
+    if (e.walkPhase != before || ms == 0) phases += char('0' + e.walkPhase);
+    if (e.chestFrame != chestBefore) chests += char('0' + e.chestFrame);
+  }
+  // One step a little over every 100 ms (the next interval starts a frame later).
+  EXPECT_EQ(phases.substr(0, 9), "012321012");
+  EXPECT_EQ(chests, "1");
+  for (uint32_t ms = 1010; ms <= 3000; ms += 10) {
+    headless::SetNowMs(ms);
+    const uint8_t chestBefore = e.chestFrame;
+    e.Animate();
+    if (e.chestFrame != chestBefore) chests += char('0' + e.chestFrame);
+  }
+  EXPECT_EQ(chests.substr(0, 5), "12301");
+  headless::Reset();
+}
+
+TEST(MapEncountersDraw, PanelButtons) {
+  SetBackend(Backend::Headless);
+  headless::Reset();
+  InputSystem system;
+  ASSERT_EQ(system.Create(nullptr, nullptr), 1u);
+  InputDevice mouse;
+  ASSERT_EQ(mouse.Create(&system, kDeviceMouse, 0), 1u);
+
+  MapEncounters e;
+  // Nothing is hovered or clicked while nobody is selected.
+  e.HoverPanelButtons(400, 550);
+  EXPECT_EQ(e.hoverPanelButton, 0);
+  headless::MouseButton(0, true);
+  mouse.Poll();
+  EXPECT_EQ(e.ClickPanelButtons(400, 550, &mouse), 0u);
+
+  e.playerSelected = 1;
+  e.HoverPanelButtons(400, 550);  // Walk
+  EXPECT_EQ(e.hoverPanelButton, 1);
+  EXPECT_EQ(e.panelButtonLook[MapEncounters::LookIndex(1)], 1);
+  e.HoverPanelButtons(700, 560);  // Center, stored first
+  EXPECT_EQ(e.hoverPanelButton, 5);
+  EXPECT_EQ(e.panelButtonLook[0], 1);
+  EXPECT_EQ(e.panelButtonLook[1], 0);
+  e.ClearPanelHover();
+  EXPECT_EQ(e.hoverPanelButton, 0);
+
+  EXPECT_EQ(e.ClickPanelButtons(740, 540, &mouse), 1u);  // Next
+  EXPECT_EQ(e.pressedPanelButton, 6);
+  EXPECT_EQ(e.panelButtonLook[5], 2);
+  EXPECT_EQ(e.panelButtonHeld, 1);
+  // While a button is held the looks stay; the hovered id is still recorded.
+  e.HoverPanelButtons(400, 550);
+  EXPECT_EQ(e.hoverPanelButton, 1);
+  EXPECT_EQ(e.panelButtonLook[5], 2);
+  EXPECT_EQ(e.panelButtonLook[1], 0);
+
+  // The right button counts like the left one; above the buttons nothing.
+  headless::MouseButton(0, false);
+  mouse.Poll();
+  EXPECT_EQ(e.ClickPanelButtons(600, 550, &mouse), 0u);
+  headless::MouseButton(1, true);
+  mouse.Poll();
+  e.panelButtonHeld = 0;
+  EXPECT_EQ(e.ClickPanelButtons(600, 550, &mouse), 1u);  // Inspect
+  EXPECT_EQ(e.pressedPanelButton, 4);
+  EXPECT_EQ(e.ClickPanelButtons(600, 520, &mouse), 0u);
+  headless::MouseButton(1, false);
+  mouse.Release();
+  system.Release();
+  headless::Reset();
+}
+
+TEST(MapEncountersDraw, Screenshots) {
+  poptest::HeadlessDevice d;
+  ASSERT_TRUE(d.created);
+  ClearMissingAssets();
+
+  GameState state;
+  RunNewGameSequence(state);
+  KingdomMap map;
+  map.LoadTiles(&d.dev);
+  for (int k = 0; k < 30; ++k) map.placeStates[k] = state.placeState[k];
+  ControlBar bar;
+  bar.LoadArt(&d.dev);
+  bar.portrait = state.playerPortrait;
+
+  MapEncounters e;
+  e.LoadArt(&d.dev);
+  poptest::BuildFromGame(e, state);
+  e.unitArmySlots[0][0] = e.unitArmySlots[0][1] = 1;
+  e.unitArmySlots[0][6] = 0;
+  e.unitArmySlots[0][7] = 1;
+  e.unitArmySlots[0][12] = state.playerArmies.armyKind[0];
+  e.unitArmySlots[0][13] = state.playerArmies.armyKind[1];
+
+  // The start of a new game: the player selected, a walk planned towards the
+  // army that guards the gold mine (the walk ends beside it, in an attack).
+  uint8_t flag = 1;
+  e.ClickCell(e.playerCell, flag, e.playerX, e.playerY);
+  flag = 1;
+  const int32_t tx = e.playerX + 200, ty = e.playerY - 120;
+  e.ClickCell(cells::CellAt(tx, ty), flag, tx, ty);
+  e.CellAtPoint();
+  e.BeginStep();
+  EXPECT_EQ(e.playerWalkState, 1);
+  EXPECT_EQ(e.waypointCount, 4);
+  EXPECT_EQ(e.attackPending, 1);
+  EXPECT_EQ(e.enemyIndex, 1);
+  e.HoverPanelButtons(420, 560);
+  d.Begin();
+  DrawFrame(&map, &bar, e, state.questStage, 1, uint32_t(state.gold));
+  d.End();
+  std::string path = std::string(QORV_TEST_OUT) + "/population_new_game.png";
+  EXPECT_EQ(headless::WritePng(path.c_str()), 1) << path;
+  // The same once the day's banner is closed, with the walk in view.
+  d.Begin();
+  DrawFrame(&map, &bar, e, state.questStage, 0, uint32_t(state.gold));
+  d.End();
+  path = std::string(QORV_TEST_OUT) + "/population_new_game_walk.png";
+  EXPECT_EQ(headless::WritePng(path.c_str()), 1) << path;
+  // The unit panel and the player's figure are there.
+  const int32_t sx = e.playerX - map.cameraX, sy = e.playerY - map.cameraY;
+  EXPECT_NE(d.Pixel(sx + 20, sy + 20), 0u);
+  EXPECT_NE(d.Pixel(120, 560), 0u);
+
+  // An inspection box over an enemy army, on day 2 with a hero selected.
+  e.day = 2;
+  e.heroOnMap[1] = 1;
+  e.heroPlacePending = 1;
+  e.heroToPlace = 1;
+  e.FindFreeCell();
+  e.heroFacing[1] = 3;
+  uint8_t click = 0;
+  e.ClickCell(e.heroCell[1], click, e.heroX[1], e.heroY[1]);
+  EXPECT_EQ(e.selectedHero, 2);
+  map.cameraX = e.heroX[1] - 400;
+  map.cameraY = e.heroY[1] - 300;
+  e.InspectCell(e.enemyCell[18]);
+  EXPECT_EQ(e.inspectCode, 24u);
+  d.Begin();
+  DrawFrame(&map, &bar, e, state.questStage, 1, 12345);
+  d.End();
+  path = std::string(QORV_TEST_OUT) + "/population_inspect.png";
+  EXPECT_EQ(headless::WritePng(path.c_str()), 1) << path;
+
+  // A find and a quest-event message, for the layout of the texts.
+  e.inspectShown = 0;
+  int32_t gold = 0;
+  e.metCode = 53;  // chest 1: gold, gem, artifact and an item
+  e.EnterPlace(gold);
+  e.findShown = 2;
+  e.LoadFindArt(&d.dev);
+  e.questEventPending = 0;
+  d.Begin();
+  DrawFrame(&map, &bar, e, state.questStage, 0, 1234567);
+  d.End();
+  path = std::string(QORV_TEST_OUT) + "/population_find.png";
+  EXPECT_EQ(headless::WritePng(path.c_str()), 1) << path;
+
+  e.findShown = 0;
+  e.questMessage = 28;
+  d.Begin();
+  DrawFrame(&map, &bar, e, state.questStage, 0, 600);
+  d.End();
+  path = std::string(QORV_TEST_OUT) + "/population_quest_message.png";
+  EXPECT_EQ(headless::WritePng(path.c_str()), 1) << path;
+
+  e.questMessage = 3;
+  e.outcomeShown = 1;
+  e.outcomeDefendersHelped = 82;
+  e.marchPhase = 200;
+  d.Begin();
+  DrawFrame(&map, &bar, e, state.questStage, 1, 600);
+  d.End();
+  EXPECT_EQ(e.questMessage, 0);
+  path = std::string(QORV_TEST_OUT) + "/population_outcome.png";
+  EXPECT_EQ(headless::WritePng(path.c_str()), 1) << path;
+
+  // Only this record's own pictures must be there; the item pictures belong
+  // to the item tables.
+  for (const std::string& missing : MissingAssets())
+    if (missing.find("Items/") == std::string::npos) ADD_FAILURE() << "missing picture " << missing;
+
+  e.ReleaseArt();
+  map.ReleaseTiles();
+  bar.sheet->Release();
+  delete bar.sheet;
+  bar.sheet = nullptr;
+}

@@ -1,0 +1,1135 @@
+// Everything that stands on the kingdom map and the map's own panels: the
+// player and the heroes walking in eight directions, the enemy armies, gold
+// piles, bags, chests and prisons, the selection ring, route dots and click
+// marks, the unit panel with its buttons, icons, words and portraits, the
+// army icons, the message panels, the corner boxes and the digits.
+#include <cmath>
+#include <string>
+
+#include "art_figure.h"
+#include "assetgen.h"
+
+using namespace assetgen;
+using figart::Scene;
+using figart::Shape;
+using figart::V2;
+
+namespace {
+
+// ------------------------------------------------------------------ shapes
+
+Shape& Plain(Shape& s) {
+  s.outline = 0;
+  s.bevel = 0;
+  return s;
+}
+
+// Places a figure: local units (x right, y up from the feet, a grown figure
+// 56 tall) into frame pixels, mirrored when facing left.
+struct Place {
+  float cx, footY, k;
+  float dir;  // 1 or -1
+  V2 P(float x, float y) const { return {cx + dir * x * k, footY - y * k}; }
+  float L(float v) const { return v * k; }
+};
+
+Shape& Ell(Scene& s, const Place& p, float x, float y, float rx, float ry, Rgb c) {
+  V2 q = p.P(x, y);
+  return s.Ellipse(q.x, q.y, p.L(rx), p.L(ry), c);
+}
+Shape& Cap(Scene& s, const Place& p, float x0, float y0, float x1, float y1, float r0, float r1, Rgb c) {
+  V2 a = p.P(x0, y0), b = p.P(x1, y1);
+  return s.Capsule(a.x, a.y, b.x, b.y, p.L(r0), p.L(r1), c);
+}
+Shape& Poly(Scene& s, const Place& p, std::initializer_list<V2> pts, Rgb c) {
+  std::vector<V2> out;
+  for (V2 v : pts) out.push_back(p.P(v.x, v.y));
+  return s.Polygon(out, c);
+}
+Shape& BoxAt(Scene& s, const Place& p, float x0, float y0, float x1, float y1, float r, Rgb c) {
+  V2 a = p.P(x0, y0), b = p.P(x1, y1);
+  return s.Box(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y), p.L(r), c);
+}
+
+// ------------------------------------------------------------------ people
+
+enum class Head { Bare, Crown, Hood, Helmet, PlumedHelmet, Horned, Bandana, Turban, StrawHat, Cap };
+enum class Weapon { None, Sword, Spear, Club, Axe, Bow, Pitchfork, Halberd, Banner };
+
+struct Look {
+  Rgb skin = pal::Skin;
+  Rgb hair = pal::HairBrown;
+  Rgb tunic = pal::Blue;
+  Rgb trim = pal::Gold;
+  Rgb cape = 0;  // 0: none
+  Rgb legs = pal::WoodDark;
+  Rgb boots = pal::WoodDeep;
+  Rgb headColor = pal::Gold;
+  Head head = Head::Bare;
+  Weapon weapon = Weapon::Sword;
+  Rgb shield = 0;  // 0: none
+  Rgb metal = pal::Steel;
+  bool armour = false;  // a mail shirt
+};
+
+// View of a facing 0..7 (0 up, clockwise): 0 back, 1 three-quarter back,
+// 2 side, 3 three-quarter front, 4 front; dir 1 right, -1 left.
+void ViewOf(int facing, int* view, float* dir) {
+  static const int kView[8] = {0, 1, 2, 3, 4, 3, 2, 1};
+  *view = kView[facing & 7];
+  *dir = (facing >= 5) ? -1.0f : 1.0f;
+}
+
+void AddHeadgear(Scene& s, const Place& p, const Look& l, float hx, float hy, int view) {
+  const float r = 6.0f;
+  switch (l.head) {
+    case Head::Bare:
+      break;
+    case Head::Crown: {
+      BoxAt(s, p, hx - 5.5f, hy + 3.5f, hx + 5.5f, hy + 6.0f, 0.5f, l.headColor).bevel = 1;
+      for (int i = -1; i <= 1; ++i)
+        Plain(Poly(s, p, {{hx + i * 4.0f - 1.6f, hy + 5.5f}, {hx + i * 4.0f, hy + 9.0f}, {hx + i * 4.0f + 1.6f, hy + 5.5f}},
+                   l.headColor));
+      break;
+    }
+    case Head::Hood:
+      Ell(s, p, hx - (view == 2 ? 1.5f : 0), hy + 1.5f, r + 1.2f, r + 1.5f, l.headColor);
+      if (view >= 2) {
+        Plain(Ell(s, p, hx + (view == 2 ? 2.0f : 0), hy - 0.5f, r - 1.4f, r - 1.6f, l.skin));
+        if (view == 2) Plain(Ell(s, p, hx + 3.6f, hy + 0.2f, 0.9f, 0.9f, pal::Ink));
+        else for (int e = -1; e <= 1; e += 2) Plain(Ell(s, p, hx + e * 2.0f, hy, 0.85f, 0.9f, pal::Ink));
+      }
+      break;
+    case Head::Helmet:
+    case Head::PlumedHelmet:
+    case Head::Horned: {
+      Shape& dome = Ell(s, p, hx, hy + 4.0f, r + 0.4f, r - 2.2f, l.headColor);
+      dome.metal = true;
+      Plain(BoxAt(s, p, hx - r - 0.6f, hy + 1.6f, hx + r + 0.6f, hy + 3.2f, 0.5f, Darken(l.headColor, 0.25f)));
+      if (view <= 1) Ell(s, p, hx, hy + 0.5f, r + 0.2f, r - 0.5f, l.headColor).metal = true;
+      if (l.head == Head::PlumedHelmet)
+        Cap(s, p, hx - 1.0f, hy + 8.0f, hx - 5.0f, hy + 11.0f, 1.8f, 1.2f, l.trim).bevel = 1;
+      if (l.head == Head::Horned) {
+        Cap(s, p, hx - 5.5f, hy + 5.0f, hx - 8.5f, hy + 10.0f, 1.4f, 0.6f, pal::ParchmentLight).bevel = 1;
+        Cap(s, p, hx + 5.5f, hy + 5.0f, hx + 8.5f, hy + 10.0f, 1.4f, 0.6f, pal::ParchmentLight).bevel = 1;
+      }
+      break;
+    }
+    case Head::Bandana:
+      BoxAt(s, p, hx - r, hy + 1.5f, hx + r, hy + 5.5f, 2.0f, l.headColor).bevel = 1;
+      if (view <= 1 || view == 2) Cap(s, p, hx - r, hy + 3.0f, hx - r - 3.5f, hy - 1.0f, 1.2f, 0.8f, l.headColor);
+      break;
+    case Head::Turban:
+      Ell(s, p, hx, hy + 3.5f, r + 1.2f, r - 1.5f, l.headColor);
+      if (view >= 3) Plain(BoxAt(s, p, hx - r + 0.5f, hy - 3.5f, hx + r - 0.5f, hy - 0.5f, 1.0f, l.headColor));
+      break;
+    case Head::StrawHat:
+      Ell(s, p, hx, hy + 3.0f, r + 4.5f, 1.8f, l.headColor).bevel = 1;
+      Ell(s, p, hx, hy + 5.0f, r - 1.5f, 2.8f, l.headColor);
+      break;
+    case Head::Cap:
+      Ell(s, p, hx, hy + 3.5f, r + 0.3f, r - 2.5f, l.headColor);
+      break;
+  }
+}
+
+void AddWeapon(Scene& s, const Place& p, const Look& l, float hx, float hy, int view) {
+  const Rgb wood = pal::WoodLight;
+  switch (l.weapon) {
+    case Weapon::None:
+      break;
+    case Weapon::Sword:
+      Plain(Cap(s, p, hx, hy, hx + (view == 2 ? 6.0f : 1.5f), hy - 13.0f, 1.3f, 0.8f, l.metal));
+      Plain(Cap(s, p, hx - 2.5f, hy - 0.5f, hx + 2.5f, hy - 0.5f, 0.8f, 0.8f, pal::Gold));
+      break;
+    case Weapon::Spear:
+    case Weapon::Pitchfork:
+    case Weapon::Halberd:
+    case Weapon::Banner: {
+      Plain(Cap(s, p, hx, hy - 12.0f, hx, hy + 22.0f, 1.0f, 1.0f, wood));
+      if (l.weapon == Weapon::Spear)
+        Plain(Poly(s, p, {{hx - 2.0f, hy + 21.0f}, {hx, hy + 29.0f}, {hx + 2.0f, hy + 21.0f}}, l.metal));
+      if (l.weapon == Weapon::Pitchfork)
+        for (int i = -1; i <= 1; ++i) Plain(Cap(s, p, hx + i * 2.2f, hy + 21.0f, hx + i * 2.2f, hy + 27.0f, 0.8f, 0.6f, l.metal));
+      if (l.weapon == Weapon::Halberd) {
+        Poly(s, p, {{hx, hy + 24.0f}, {hx + 5.0f, hy + 22.0f}, {hx + 5.0f, hy + 16.0f}, {hx, hy + 18.0f}}, l.metal).metal = true;
+        Plain(Poly(s, p, {{hx - 1.6f, hy + 23.0f}, {hx, hy + 29.0f}, {hx + 1.6f, hy + 23.0f}}, l.metal));
+      }
+      if (l.weapon == Weapon::Banner) {
+        Shape& flag = Poly(s, p, {{hx, hy + 22.0f}, {hx + 11.0f, hy + 20.5f}, {hx + 9.0f, hy + 17.0f}, {hx + 11.0f, hy + 13.5f}, {hx, hy + 13.0f}}, l.trim);
+        flag.bevel = 1;
+      }
+      break;
+    }
+    case Weapon::Club:
+      Cap(s, p, hx, hy, hx + (view == 2 ? 5.0f : 2.0f), hy + 11.0f, 1.0f, 2.4f, pal::Wood).bevel = 1;
+      break;
+    case Weapon::Axe:
+      Plain(Cap(s, p, hx, hy - 2.0f, hx + 1.0f, hy + 12.0f, 1.0f, 1.0f, wood));
+      Poly(s, p, {{hx + 1.0f, hy + 12.0f}, {hx + 6.0f, hy + 14.0f}, {hx + 6.0f, hy + 7.0f}, {hx + 1.0f, hy + 9.0f}}, l.metal).metal = true;
+      break;
+    case Weapon::Bow: {
+      Plain(Cap(s, p, hx + 2.5f, hy - 9.0f, hx + 2.5f, hy + 11.0f, 1.2f, 1.2f, pal::WoodLight));
+      Plain(Cap(s, p, hx, hy - 9.0f, hx, hy + 11.0f, 0.25f, 0.25f, pal::ParchmentLight));
+      break;
+    }
+  }
+}
+
+// One walking figure. stride -1..1 swings the legs (and the arms against them).
+void AddPerson(Scene& s, const Place& pl, const Look& l, int view, float stride, bool shadow = true) {
+  Place p = pl;
+  const float bob = std::fabs(stride) < 0.5f ? 0.6f : 0.0f;
+  if (shadow) {
+    Shape& sh = Ell(s, p, 0, 0.5f, 8.5f, 2.2f, Mix(pal::Ink, pal::GrassDark, 0.35f));
+    Plain(sh);
+  }
+  const bool side = view == 2;
+  const bool back = view <= 1;
+  // The cape behind a front or side view.
+  if (l.cape && !back) {
+    if (side) Poly(s, p, {{-2.5f, 37.0f}, {-7.5f, 16.0f}, {-1.0f, 17.0f}, {1.5f, 36.0f}}, l.cape);
+    else Poly(s, p, {{-7.0f, 36.0f}, {-8.5f, 15.0f}, {8.5f, 15.0f}, {7.0f, 36.0f}}, Darken(l.cape, 0.15f));
+  }
+  // Legs and boots.
+  const float legTop = 22.0f + bob;
+  if (side) {
+    const float f0 = 5.0f * stride, f1 = -5.0f * stride;
+    Cap(s, p, 0.5f, legTop, f1, 4.0f, 2.2f, 1.9f, Darken(l.legs, 0.15f));
+    Cap(s, p, f1, 3.0f, f1 + 2.0f, 1.6f, 2.0f, 1.8f, Darken(l.boots, 0.1f));
+    Cap(s, p, -0.5f, legTop, f0, 4.0f, 2.2f, 1.9f, l.legs);
+    Cap(s, p, f0, 3.0f, f0 + 2.0f, 1.6f, 2.0f, 1.8f, l.boots);
+  } else {
+    const float lift0 = std::max(0.0f, stride) * 2.2f, lift1 = std::max(0.0f, -stride) * 2.2f;
+    Cap(s, p, -2.6f, legTop, -2.8f, 4.0f + lift0, 2.3f, 2.0f, l.legs);
+    Cap(s, p, 2.6f, legTop, 2.8f, 4.0f + lift1, 2.3f, 2.0f, l.legs);
+    Ell(s, p, -2.9f, 2.2f + lift0, 2.6f, 1.8f, l.boots);
+    Ell(s, p, 2.9f, 2.2f + lift1, 2.6f, 1.8f, l.boots);
+  }
+  // Arms: the far arm first.
+  const float shoulderY = 36.0f + bob;
+  const float swing = side ? -4.5f * stride : 0;
+  const bool threeQuarter = view == 1 || view == 3;
+  const float tw = side ? 4.2f : (threeQuarter ? 5.4f : 6.5f);
+  if (side) Cap(s, p, -0.5f, shoulderY, -swing * 0.8f, 23.0f + bob, 1.8f, 1.6f, Darken(l.tunic, 0.2f));
+  if (view == 3) Cap(s, p, -tw + 0.4f, shoulderY, -tw - 0.6f, 23.5f + bob, 1.8f, 1.6f, Darken(l.tunic, 0.2f));
+  // Torso.
+  Shape& torso = BoxAt(s, p, -tw, 19.5f + bob, tw, shoulderY + 1.5f, 2.5f, l.armour ? l.metal : l.tunic);
+  if (l.armour) {
+    torso.pattern = figart::Pattern::Chain;
+    torso.patternColor = pal::SlateDark;
+    torso.patternSize = 3.0f;
+    BoxAt(s, p, -tw - 0.3f, 19.0f + bob, tw + 0.3f, 26.0f + bob, 1.5f, l.tunic);
+  }
+  Plain(BoxAt(s, p, -tw, 23.5f + bob, tw, 25.5f + bob, 0.5f, l.trim));
+  if (!back && !side) Plain(BoxAt(s, p, -0.9f, 26.0f + bob, 0.9f, shoulderY + 1.0f, 0.4f, l.trim));
+  // Head.
+  const float hx = side ? 0.8f : (threeQuarter ? 1.6f : 0.0f), hy = 44.0f + bob;
+  Ell(s, p, hx, hy, 6.0f, 6.2f, l.skin);
+  if (back) {
+    Ell(s, p, hx, hy + 0.5f, 6.1f, 6.0f, l.hair);
+    if (view == 1) Plain(Ell(s, p, hx + 5.6f, hy, 1.2f, 2.0f, l.skin));  // the near ear
+  } else {
+    // Hair on top, the face below it.
+    Plain(Ell(s, p, hx - (side ? 1.8f : 0), hy + 3.0f, 6.0f, 3.6f, l.hair));
+    if (side) {
+      Plain(Ell(s, p, hx - 3.0f, hy + 0.5f, 3.0f, 4.5f, l.hair));
+      Plain(Ell(s, p, hx + 3.5f, hy + 0.8f, 0.9f, 0.9f, pal::Ink));
+      Plain(Ell(s, p, hx + 6.2f, hy - 0.8f, 0.9f, 0.8f, Darken(l.skin, 0.15f)));
+    } else {
+      const float spread = view == 3 ? 1.8f : 2.2f;
+      Plain(Ell(s, p, hx - spread, hy + 0.3f, 0.85f, 0.95f, pal::Ink));
+      Plain(Ell(s, p, hx + spread, hy + 0.3f, 0.85f, 0.95f, pal::Ink));
+      if (view == 3) Plain(Ell(s, p, hx - 5.2f, hy + 1.0f, 2.2f, 3.6f, l.hair));
+    }
+  }
+  AddHeadgear(s, p, l, hx, hy, view);
+  // The near arm with the weapon, or the shield.
+  if (side) {
+    Cap(s, p, 0.8f, shoulderY, swing, 23.0f + bob, 1.9f, 1.7f, l.tunic);
+    Ell(s, p, swing, 22.5f + bob, 1.7f, 1.7f, l.skin);
+    AddWeapon(s, p, l, swing + 0.5f, 23.0f + bob, view);
+    if (l.shield) Ell(s, p, -2.0f, 29.0f + bob, 2.6f, 6.5f, l.shield).metal = true;
+  } else if (!back) {
+    if (view == 4) Cap(s, p, -tw - 0.6f, shoulderY, -tw - 1.8f, 23.5f + bob, 1.9f, 1.7f, l.tunic);
+    Cap(s, p, tw + 0.6f, shoulderY, tw + 1.8f, 23.5f + bob, 1.9f, 1.7f, l.tunic);
+    Ell(s, p, tw + 1.9f, 22.8f + bob, 1.7f, 1.7f, l.skin);
+    AddWeapon(s, p, l, tw + 2.0f, 23.0f + bob, view);
+    if (l.shield) {
+      Shape& sh = Ell(s, p, -tw - 1.5f, 28.0f + bob, 4.6f, 5.6f, l.shield);
+      sh.dome = true;
+      Plain(Ell(s, p, -tw - 1.5f, 28.0f + bob, 1.3f, 1.3f, pal::Gold));
+    } else if (view == 4) {
+      Ell(s, p, -tw - 1.9f, 22.8f + bob, 1.7f, 1.7f, l.skin);
+    }
+  } else {
+    // From behind: arms at the sides, the weapon's top over the shoulder.
+    AddWeapon(s, p, l, tw + 2.0f, 23.0f + bob, view);
+    Cap(s, p, -tw - 0.6f, shoulderY, -tw - 1.6f, 23.5f + bob, 1.9f, 1.7f, l.tunic);
+    Cap(s, p, tw + 0.6f, shoulderY, tw + 1.6f, 23.5f + bob, 1.9f, 1.7f, l.tunic);
+    if (l.shield) Ell(s, p, -1.0f, 29.0f + bob, 5.0f, 6.0f, Darken(l.shield, 0.2f)).dome = true;
+  }
+  // The cape over the back.
+  if (l.cape && back) {
+    const float lean = view == 1 ? 1.5f : 0.0f;
+    Poly(s, p, {{-tw - 1.5f + lean, shoulderY + 0.5f}, {tw + 1.5f + lean, shoulderY + 0.5f}, {tw + 3.0f, 12.0f + bob},
+                {-tw - 3.0f, 12.0f + bob}},
+         l.cape);
+  }
+}
+
+const float kStride[4] = {-1.0f, -0.35f, 0.35f, 1.0f};
+
+// The walking sheets of the player and the heroes: 32 x 64 frames, frame
+// facing x 4 + phase.
+void DrawWalker(Canvas& c, const Look& look) {
+  ForEachFrame(c, 32, 64, 32, [&](Canvas& f, int k) {
+    const int facing = k / 4, phase = k % 4;
+    int view;
+    float dir;
+    ViewOf(facing, &view, &dir);
+    Scene s;
+    // Drawn at 0.8 from 5 pixels above the cell: the feet on the cell's bottom edge.
+    AddPerson(s, Place{16.0f, 57.0f, 1.0f, dir}, look, view, kStride[phase]);
+    figart::RenderPlaced(s, f, 0, 0, 1, 1);
+  });
+}
+
+Look PlayerLook() {
+  Look l;
+  l.tunic = pal::Blue;
+  l.trim = pal::Gold;
+  l.cape = pal::RedDeep;
+  l.hair = pal::HairBrown;
+  l.head = Head::Crown;
+  l.headColor = pal::Gold;
+  l.legs = pal::BlueDeep;
+  l.weapon = Weapon::Sword;
+  return l;
+}
+
+Look HeroLook() {
+  Look l;
+  l.tunic = pal::Leaf;
+  l.trim = pal::GoldLight;
+  l.cape = pal::Wood;
+  l.hair = pal::HairBlond;
+  l.head = Head::Bare;
+  l.legs = pal::EarthDark;
+  l.weapon = Weapon::Spear;
+  return l;
+}
+
+// ------------------------------------------------------------------ animals
+
+void AddDog(Scene& s, const Place& p, Rgb fur, Rgb belly, float stride, bool wolf, int view) {
+  Plain(Ell(s, p, 0, 0.5f, 13.0f, 2.2f, Mix(pal::Ink, pal::GrassDark, 0.35f)));
+  if (view == 4 || view == 0) {
+    // Head-on: body behind, legs, head in front.
+    Ell(s, p, 0, 10.0f, 7.0f, 6.0f, fur);
+    const float lift0 = std::max(0.0f, stride) * 1.5f, lift1 = std::max(0.0f, -stride) * 1.5f;
+    Cap(s, p, -3.5f, 8.0f, -3.5f, 1.5f + lift0, 1.6f, 1.4f, Darken(fur, 0.1f));
+    Cap(s, p, 3.5f, 8.0f, 3.5f, 1.5f + lift1, 1.6f, 1.4f, Darken(fur, 0.1f));
+    Ell(s, p, 0, 17.0f, 5.0f, 4.5f, fur);
+    Poly(s, p, {{-4.5f, 19.0f}, {-4.0f, 25.0f}, {-1.5f, 20.5f}}, Darken(fur, 0.2f));
+    Poly(s, p, {{4.5f, 19.0f}, {4.0f, 25.0f}, {1.5f, 20.5f}}, Darken(fur, 0.2f));
+    if (view == 4) {
+      Plain(Ell(s, p, 0, 14.5f, 2.4f, 2.0f, belly));
+      Plain(Ell(s, p, 0, 15.5f, 1.0f, 0.8f, pal::Ink));
+      Plain(Ell(s, p, -1.9f, 18.5f, 0.8f, 0.8f, wolf ? pal::RedLight : pal::Ink));
+      Plain(Ell(s, p, 1.9f, 18.5f, 0.8f, 0.8f, wolf ? pal::RedLight : pal::Ink));
+    }
+    return;
+  }
+  // From the side.
+  Cap(s, p, -9.0f, 12.0f, -14.0f, wolf ? 13.0f : 16.0f, 1.6f, 1.0f, fur);  // tail
+  const float a = 3.5f * stride;
+  Cap(s, p, -6.0f, 9.0f, -6.0f - a, 1.5f, 1.5f, 1.3f, Darken(fur, 0.15f));
+  Cap(s, p, 6.0f, 9.0f, 6.0f + a, 1.5f, 1.5f, 1.3f, Darken(fur, 0.15f));
+  Ell(s, p, 0, 11.0f, 9.5f, 4.5f, fur);
+  Plain(Ell(s, p, 0.5f, 9.0f, 6.5f, 1.8f, belly));
+  Cap(s, p, -6.0f, 9.0f, -6.0f + a, 1.5f, 1.5f, 1.3f, fur);
+  Cap(s, p, 6.0f, 9.0f, 6.0f - a, 1.5f, 1.5f, 1.3f, fur);
+  Ell(s, p, 9.5f, 16.0f, 4.2f, 3.8f, fur);
+  Ell(s, p, 13.5f, 14.5f, 3.0f, 2.0f, Lighten(fur, 0.1f));
+  Plain(Ell(s, p, 16.0f, 15.0f, 0.9f, 0.8f, pal::Ink));
+  Poly(s, p, {{7.5f, 18.5f}, {8.5f, 23.5f}, {10.5f, 19.0f}}, Darken(fur, 0.2f));
+  Plain(Ell(s, p, 11.0f, 16.8f, 0.8f, 0.8f, wolf ? pal::RedLight : pal::Ink));
+  if (!wolf) Plain(BoxAt(s, p, 6.5f, 12.5f, 8.0f, 17.5f, 0.5f, pal::Red));  // a collar
+}
+
+// ------------------------------------------------------------------ enemies
+
+struct EnemyKind {
+  const char* file;
+  uint32_t key;
+  bool dogs;
+  Look look;
+};
+
+Look EnemyBase() {
+  Look l;
+  l.skin = pal::SkinDark;
+  l.hair = pal::HairBlack;
+  l.tunic = pal::Red;
+  l.trim = pal::InkSoft;
+  l.legs = pal::EarthDark;
+  l.boots = pal::WoodDeep;
+  return l;
+}
+
+std::vector<EnemyKind> EnemyKinds() {
+  std::vector<EnemyKind> kinds;
+  Look l = EnemyBase();  // bandits: red bandanas and clubs
+  l.tunic = pal::Earth;
+  l.trim = pal::RedDeep;
+  l.head = Head::Bandana;
+  l.headColor = pal::Red;
+  l.weapon = Weapon::Club;
+  kinds.push_back({"Art\\Map\\Enemy1.bmp", kKeyBlack, false, l});
+  l = EnemyBase();  // raiders: horned helmets and axes
+  l.tunic = pal::RedDeep;
+  l.head = Head::Horned;
+  l.headColor = pal::Iron;
+  l.weapon = Weapon::Axe;
+  l.metal = pal::Steel;
+  kinds.push_back({"Art\\Map\\Enemy2.bmp", kKeyBlack, false, l});
+  kinds.push_back({"Art\\Map\\EnemyDog.bmp", kKeyRed, true, EnemyBase()});  // wolves
+  l = EnemyBase();  // veterans: plumed helmets, mail, sword and shield
+  l.tunic = pal::RedDeep;
+  l.armour = true;
+  l.head = Head::PlumedHelmet;
+  l.headColor = pal::Steel;
+  l.trim = pal::Red;
+  l.shield = pal::Red;
+  kinds.push_back({"Art\\Map\\Enemy3.bmp", kKeyBlack, false, l});
+  l = EnemyBase();  // hooded archers
+  l.tunic = Mix(pal::Earth, pal::Red, 0.35f);
+  l.head = Head::Hood;
+  l.headColor = pal::RedDeep;
+  l.weapon = Weapon::Bow;
+  kinds.push_back({"Art\\Map\\Enemy4.bmp", kKeyBlack, false, l});
+  l = EnemyBase();  // red heads with spears
+  l.tunic = pal::Red;
+  l.head = Head::Helmet;
+  l.headColor = pal::RedLight;
+  l.weapon = Weapon::Spear;
+  kinds.push_back({"Art\\Map\\Enemy5.bmp", kKeyBlack, false, l});
+  l = EnemyBase();  // heavy infantry
+  l.tunic = pal::SlateDark;
+  l.armour = true;
+  l.metal = pal::Iron;
+  l.trim = pal::Red;
+  l.head = Head::Helmet;
+  l.headColor = pal::Iron;
+  l.shield = pal::RedDeep;
+  kinds.push_back({"Art\\Map\\Enemy6.bmp", kKeyBlack, false, l});
+  l = EnemyBase();  // the invading host: dark knights under a red banner
+  l.tunic = Mix(pal::Ink, pal::RedDeep, 0.5f);
+  l.armour = true;
+  l.metal = pal::SlateDark;
+  l.trim = pal::Red;
+  l.head = Head::PlumedHelmet;
+  l.headColor = pal::SlateDark;
+  l.cape = pal::RedDeep;
+  l.weapon = Weapon::Banner;
+  kinds.push_back({"Art\\Map\\Enemy7.bmp", kKeyBlack, false, l});
+  l = EnemyBase();  // frontier troops of the desert
+  l.tunic = pal::SandDark;
+  l.trim = pal::Red;
+  l.head = Head::Turban;
+  l.headColor = pal::Sand;
+  l.weapon = Weapon::Halberd;
+  kinds.push_back({"Art\\Map\\Enemy8.bmp", kKeyBlack, false, l});
+  return kinds;
+}
+
+// An army: a leader in front and two behind. Rows: 0 and 2 face the viewer
+// (row 0 standing), 1 right, 3 left; four walking phases a row.
+void DrawEnemy(Canvas& c, const EnemyKind& kind) {
+  ForEachFrame(c, 64, 64, 16, [&](Canvas& f, int k) {
+    const int row = k / 4, phase = k % 4;
+    const int view = (row == 1 || row == 3) ? 2 : 4;
+    const float dir = row == 3 ? -1.0f : 1.0f;
+    const float stride = row == 0 ? 0.0f : kStride[phase];
+    Scene s;
+    // The game draws the frame at 0.8 from the cell's corner: the group
+    // stands in the frame's top-left 50 x 50, which covers the cell.
+    if (kind.dogs) {
+      AddDog(s, Place{17.0f, 30.0f, 0.85f, dir}, pal::Slate, pal::SlateLight, -stride, true, view);
+      AddDog(s, Place{33.0f, 37.0f, 0.85f, dir}, pal::SlateDark, pal::Slate, stride, true, view);
+      AddDog(s, Place{22.0f, 49.0f, 0.95f, dir}, pal::Slate, pal::StoneLight, -stride, true, view);
+    } else {
+      Look back = kind.look;
+      back.tunic = Darken(back.tunic, 0.2f);
+      back.weapon = kind.look.weapon == Weapon::Banner ? Weapon::Spear : kind.look.weapon;
+      AddPerson(s, Place{12.0f, 40.0f, 0.62f, dir}, back, view, -stride);
+      AddPerson(s, Place{38.0f, 40.0f, 0.62f, dir}, back, view, stride);
+      AddPerson(s, Place{25.0f, 49.5f, 0.74f, dir}, kind.look, view, stride);
+    }
+    figart::RenderPlaced(s, f, 0, 0, 1, 1);
+  });
+}
+
+// ------------------------------------------------------------------ army icons
+
+void DrawArmyIcon(Canvas& c, const Look& look, bool pair) {
+  Scene s;
+  if (pair) {
+    Look back = look;
+    back.tunic = Darken(look.tunic, 0.2f);
+    AddPerson(s, Place{20.0f, 52.0f, 0.85f, 1.0f}, back, 4, 0.0f);
+    AddPerson(s, Place{44.0f, 52.0f, 0.85f, 1.0f}, back, 4, 0.0f);
+  }
+  AddPerson(s, Place{32.0f, 62.0f, 1.0f, 1.0f}, look, 4, 0.0f);
+  figart::RenderPlaced(s, c, 0, 0, 1, 1);
+}
+
+Look KingdomSoldier() {
+  Look l;
+  l.tunic = pal::Blue;
+  l.trim = pal::Gold;
+  l.legs = pal::BlueDeep;
+  l.boots = pal::WoodDeep;
+  return l;
+}
+
+// ------------------------------------------------------------------ faces
+
+struct Face {
+  Rgb skin, hair, clothes, back;
+  int hairStyle;  // 0 short, 1 long, 2 bald, 3 hood
+  bool beard;
+  Rgb beardColor;
+  Head hat;
+  Rgb hatColor;
+};
+
+void DrawFace(Canvas& f, const Face& face) {
+  if (!f.keyed) {
+    f.GradientV(0, 0, f.w, f.h, Lighten(face.back, 0.15f), Darken(face.back, 0.3f));
+  }
+  Scene s;
+  // Shoulders, neck, head.
+  s.Ellipse(32, 70, 26, 18, face.clothes).bevel = 3;
+  s.Box(28, 40, 36, 52, 3, Darken(face.skin, 0.1f));
+  if (face.hairStyle == 1) s.Box(17, 20, 47, 52, 8, Darken(face.hair, 0.1f));
+  if (face.hairStyle == 3) s.Ellipse(32, 30, 19, 21, face.hatColor);
+  Shape& head = s.Ellipse(32, 31, 13, 15, face.skin);
+  head.dome = true;
+  Plain(s.Ellipse(19.5f, 32, 2.5f, 4, face.skin));
+  Plain(s.Ellipse(44.5f, 32, 2.5f, 4, face.skin));
+  if (face.beard) {
+    Shape& b = s.Polygon({{19, 33}, {45, 33}, {42, 46}, {32, 51}, {22, 46}}, face.beardColor);
+    b.bevel = 2;
+    Plain(s.Box(27, 39, 37, 41, 1, Darken(face.skin, 0.35f)));
+  } else {
+    Plain(s.Box(28, 39.5f, 36, 41, 0.7f, Darken(face.skin, 0.3f)));
+  }
+  // Eyes, brows, nose.
+  for (int side = -1; side <= 1; side += 2) {
+    Plain(s.Ellipse(32 + side * 5.5f, 30, 2.4f, 1.8f, pal::ParchmentLight));
+    Plain(s.Ellipse(32 + side * 5.5f, 30.3f, 1.2f, 1.4f, pal::InkSoft));
+    Plain(s.Capsule(32 + side * 3.5f, 26.5f, 32 + side * 8.0f, 26.0f, 0.9f, 0.8f, Darken(face.hair, 0.2f)));
+  }
+  Plain(s.Capsule(32, 31, 33, 35.5f, 1.0f, 1.4f, Darken(face.skin, 0.2f)));
+  // Hair.
+  if (face.hairStyle == 0 || face.hairStyle == 1)
+    s.Polygon({{18.5f, 30}, {20, 18}, {28, 13}, {38, 13}, {45, 19}, {45.5f, 30}, {41, 22}, {30, 21}, {23, 23}}, face.hair)
+        .bevel = 2;
+  if (face.hairStyle == 2) Plain(s.Ellipse(32, 19, 9, 3, Lighten(face.skin, 0.15f)));
+  if (face.hairStyle == 3) Plain(s.Polygon({{17, 33}, {22, 14}, {32, 10}, {42, 14}, {47, 33}, {43, 22}, {32, 17}, {21, 22}}, face.hatColor));
+  // Headgear.
+  switch (face.hat) {
+    case Head::Crown:
+      s.Box(20, 15, 44, 20, 1, face.hatColor).metal = true;
+      for (int i = 0; i < 3; ++i) s.Polygon({{21.0f + i * 9, 16}, {24.0f + i * 9, 8}, {27.0f + i * 9, 16}}, face.hatColor);
+      Plain(s.Ellipse(32, 17.5f, 1.6f, 1.6f, pal::Red));
+      break;
+    case Head::Helmet:
+      s.Ellipse(32, 21, 15, 10, face.hatColor).metal = true;
+      s.Box(16, 21, 48, 25, 1, Darken(face.hatColor, 0.25f));
+      break;
+    case Head::Cap:
+      s.Ellipse(32, 19, 14, 7, face.hatColor).bevel = 2;
+      Plain(s.Capsule(40, 15, 52, 6, 1.2f, 0.6f, pal::ParchmentLight));  // a feather
+      break;
+    case Head::Bandana:
+      s.Box(19, 17, 45, 22, 2, face.hatColor);
+      break;
+    default:
+      break;
+  }
+  figart::RenderPlaced(s, f, 0, 0, 1, 1);
+  if (!f.keyed) f.Frame(0, 0, f.w, f.h, pal::Ink);
+}
+
+const Face kHeroFaces[10] = {
+    {pal::SkinLight, pal::HairBrown, pal::Blue, pal::BlueDeep, 0, false, 0, Head::Bare, 0},
+    {pal::SkinLight, pal::HairBlond, pal::Leaf, pal::GrassDark, 1, false, 0, Head::Bare, 0},
+    {pal::Skin, pal::HairGrey, pal::Purple, pal::Night, 3, true, pal::HairGrey, Head::Bare, pal::WoodDark},
+    {pal::Skin, pal::HairRed, pal::RedDeep, pal::EarthDark, 0, true, pal::HairRed, Head::Helmet, pal::Steel},
+    {pal::SkinDark, pal::HairBlack, pal::Earth, pal::WoodDark, 0, true, pal::HairBlack, Head::Bandana, pal::Red},
+    {pal::Skin, pal::HairBlack, pal::Purple, pal::BlueDeep, 1, false, 0, Head::Bandana, pal::Gold},
+    {pal::SkinDark, pal::HairBlack, pal::SlateDark, pal::Slate, 2, true, pal::HairBlack, Head::Bare, 0},
+    {pal::SkinLight, pal::HairBlond, pal::RedDeep, pal::Wood, 0, false, 0, Head::Cap, pal::Leaf},
+    {pal::Skin, pal::HairBrown, pal::Steel, pal::BlueDeep, 0, true, pal::HairBrown, Head::Helmet, pal::Silver},
+    {pal::Skin, pal::HairGrey, pal::BlueDeep, pal::Purple, 1, true, pal::Silver, Head::Crown, pal::Gold},
+};
+
+// ------------------------------------------------------------------ map objects
+
+void DrawCoin(Scene& s, float x, float y, float r) {
+  Shape& c = s.Ellipse(x, y, r, r * 0.55f, pal::Gold);
+  c.bevel = 1.5f;
+  c.metal = true;
+  Plain(s.Ellipse(x - r * 0.25f, y - r * 0.15f, r * 0.35f, r * 0.15f, pal::GoldLight));
+}
+
+void DrawGoldPile(Canvas& c) {
+  Scene s;
+  Plain(s.Ellipse(32, 52, 22, 6, Mix(pal::Ink, pal::GrassDark, 0.35f)));
+  Shape& heap = s.Polygon({{10, 50}, {20, 34}, {32, 24}, {44, 34}, {54, 50}}, pal::GoldDark);
+  heap.bevel = 3;
+  for (int row = 0; row < 4; ++row)
+    for (int i = 0; i <= 3 - row; ++i) DrawCoin(s, 17.0f + row * 5.0f + i * 10.0f, 49.0f - row * 7.0f, 5.5f);
+  DrawCoin(s, 50, 55, 4.5f);
+  DrawCoin(s, 13, 56, 4.0f);
+  figart::RenderPlaced(s, c, 0, 0, 1, 1);
+}
+
+void DrawBag(Canvas& c) {
+  Scene s;
+  Plain(s.Ellipse(32, 55, 20, 5, Mix(pal::Ink, pal::GrassDark, 0.35f)));
+  Shape& sack = s.Polygon({{16, 54}, {12, 40}, {18, 26}, {26, 20}, {38, 20}, {46, 26}, {52, 40}, {48, 54}}, pal::EarthLight);
+  sack.bevel = 4;
+  sack.pattern = figart::Pattern::Weave;
+  s.Polygon({{25, 21}, {22, 12}, {28, 16}, {32, 10}, {36, 16}, {42, 12}, {39, 21}}, pal::EarthLight).bevel = 2;
+  s.Box(23, 19, 41, 23, 2, pal::WoodDark);
+  Plain(s.Capsule(30, 22, 27, 30, 1, 1, pal::WoodDark));
+  DrawCoin(s, 20, 55, 4.5f);
+  DrawCoin(s, 27, 58, 4.0f);
+  // A stitched gold sign on the sack.
+  Plain(s.Ellipse(34, 40, 6, 6, pal::GoldDark));
+  Plain(s.Ellipse(34, 40, 4.2f, 4.2f, pal::Gold));
+  figart::RenderPlaced(s, c, 0, 0, 1, 1);
+}
+
+void DrawChest(Canvas& c) {
+  ForEachFrame(c, 64, 64, 4, [](Canvas& f, int k) {
+    Scene s;
+    Plain(s.Ellipse(32, 55, 24, 5, Mix(pal::Ink, pal::GrassDark, 0.35f)));
+    Shape& body = s.Box(9, 30, 55, 54, 2, pal::Wood);
+    body.pattern = figart::Pattern::Bands;
+    body.patternColor = pal::WoodDeep;
+    body.patternSize = 6;
+    Shape& lid = s.Box(9, 16, 55, 31, 8, pal::WoodLight);
+    lid.dome = true;
+    for (float x : {14.0f, 46.0f}) s.Box(x, 15, x + 5, 54, 1, pal::Iron).metal = true;
+    s.Box(8, 29, 56, 33, 1, pal::Iron).metal = true;
+    s.Box(27, 27, 37, 39, 2, pal::Gold).metal = true;
+    Plain(s.Ellipse(32, 34.5f, 1.5f, 2.2f, pal::Ink));
+    // A glint runs along the lid.
+    const float gx = 16.0f + k * 11.0f, gy = k % 2 ? 20.0f : 22.0f;
+    Plain(s.Polygon({{gx, gy - 6}, {gx + 1.3f, gy - 1.3f}, {gx + 6, gy}, {gx + 1.3f, gy + 1.3f}, {gx, gy + 6},
+                     {gx - 1.3f, gy + 1.3f}, {gx - 6, gy}, {gx - 1.3f, gy - 1.3f}},
+                    pal::ParchmentLight));
+    figart::RenderPlaced(s, f, 0, 0, 1, 1);
+  });
+}
+
+void DrawPrison(Canvas& c) {
+  Scene s;
+  s.Box(3, 26, 29, 30, 1, pal::WoodDark);
+  s.Polygon({{2, 9}, {16, 2}, {30, 9}}, pal::SlateDark).bevel = 1;
+  for (int i = 0; i < 5; ++i) Plain(s.Capsule(5.0f + i * 5.5f, 9, 5.0f + i * 5.5f, 27, 0.9f, 0.9f, pal::Iron));
+  s.Box(3, 8, 29, 11, 1, pal::Iron).metal = true;
+  s.Box(3, 17, 29, 19, 1, pal::Iron);
+  figart::RenderPlaced(s, c, 0, 0, 1, 1);
+}
+
+void DrawRing(Canvas& c) {
+  Scene s;
+  Shape& outer = s.Ellipse(16, 23, 14.5f, 7.5f, pal::Gold);
+  outer.bevel = 1;
+  Shape& hole = s.Ellipse(16, 23, 11.0f, 5.0f, 0);
+  hole.hole = true;
+  figart::RenderPlaced(s, c, 0, 0, 1, 1);
+}
+
+void DrawDots(Canvas& c) {
+  ForEachFrame(c, 32, 32, 2, [](Canvas& f, int k) {
+    Scene s;
+    if (k == 0) {
+      Shape& d = s.Ellipse(16, 16, 8, 8, pal::Gold);
+      d.dome = true;
+    } else {
+      Shape& ring = s.Ellipse(16, 16, 14, 14, pal::GoldLight);
+      ring.bevel = 1.5f;
+      Shape& hole = s.Ellipse(16, 16, 10, 10, 0);
+      hole.hole = true;
+      s.Ellipse(16, 16, 6, 6, pal::Red).dome = true;
+    }
+    figart::RenderPlaced(s, f, 0, 0, 1, 1);
+  });
+}
+
+// The marks over a map cell are drawn whole: a dark tile with a sign.
+void MarkTile(Canvas& c, Rgb ground) {
+  c.Fill(pal::Ink);
+  c.Panel(0, 0, c.w, c.h, ground, 2);
+}
+
+void DrawBlockedMark(Canvas& c) {
+  MarkTile(c, pal::SlateDark);
+  c.Circle(16, 16, 11, pal::RedLight);
+  c.Circle(16, 16, 9, pal::Red);
+  c.Rect(9, 14, 15, 4, pal::ParchmentLight);
+}
+
+void DrawBattleMark(Canvas& c) {
+  MarkTile(c, pal::RedDeep);
+  for (int d = -1; d <= 1; d += 2) {
+    c.ThickLine(16 - d * 10, 6, 16 + d * 8, 24, 3, pal::Steel);
+    c.ThickLine(16 - d * 10, 6, 16 + d * 8, 24, 1, pal::Silver);
+    c.ThickLine(16 + d * 5, 21, 16 + d * 11, 19, 2, pal::Gold);
+    c.ThickLine(16 + d * 8, 24, 16 + d * 11, 27, 3, pal::WoodDark);
+  }
+}
+
+void DrawClickBlocked(Canvas& c) {
+  MarkTile(c, pal::InkSoft);
+  c.ThickLine(8, 8, 24, 24, 4.5f, pal::Red);
+  c.ThickLine(24, 8, 8, 24, 4.5f, pal::Red);
+  c.ThickLine(8, 8, 24, 24, 1.5f, pal::RedLight);
+  c.ThickLine(24, 8, 8, 24, 1.5f, pal::RedLight);
+}
+
+// ------------------------------------------------------------------ icons and words
+
+void Icon(Canvas& c, const std::function<void(Scene&)>& build) {
+  Scene s;
+  build(s);
+  figart::RenderPlaced(s, c, 0, 0, 1, 1);
+}
+
+void DrawWalkIcon(Canvas& c) {
+  Icon(c, [](Scene& s) {
+    s.Polygon({{9, 4}, {19, 4}, {19, 19}, {27, 22}, {28, 28}, {7, 28}, {8, 18}}, pal::Earth).bevel = 2;
+    s.Box(6, 26, 29, 29, 1, pal::WoodDeep);
+    Plain(s.Box(9, 7, 19, 9, 0.5f, pal::Gold));
+  });
+}
+
+void DrawAttackIcon(Canvas& c) {
+  Icon(c, [](Scene& s) {
+    for (int d = -1; d <= 1; d += 2) {
+      s.Capsule(16 - d * 12, 4, 16 + d * 7, 23, 1.8f, 1.2f, pal::Steel).metal = true;
+      s.Capsule(16 + d * 3, 24, 16 + d * 11, 19, 1.3f, 1.3f, pal::Gold);
+      s.Capsule(16 + d * 7, 23, 16 + d * 11, 28, 1.5f, 1.5f, pal::WoodDark);
+    }
+  });
+}
+
+void DrawInspectIcon(Canvas& c) {
+  Icon(c, [](Scene& s) {
+    s.Capsule(19, 19, 27, 27, 2.6f, 2.6f, pal::WoodDark);
+    s.Ellipse(13, 13, 10, 10, pal::Gold).metal = true;
+    s.Ellipse(13, 13, 7, 7, pal::WaterLight).dome = true;
+    Plain(s.Ellipse(10.5f, 10.5f, 2.2f, 1.6f, pal::ParchmentLight));
+  });
+}
+
+void DrawTradeIcon(Canvas& c) {
+  Icon(c, [](Scene& s) {
+    s.Polygon({{3, 10}, {12, 3}, {12, 7}, {26, 7}, {26, 13}, {12, 13}, {12, 17}}, pal::GoldLight).bevel = 1.5f;
+    s.Polygon({{29, 22}, {20, 15}, {20, 19}, {6, 19}, {6, 25}, {20, 25}, {20, 29}}, pal::Gold).bevel = 1.5f;
+  });
+}
+
+void DrawCenterIcon(Canvas& c) {
+  Icon(c, [](Scene& s) {
+    s.Ellipse(16, 16, 12, 12, pal::Gold).bevel = 1.5f;
+    s.Ellipse(16, 16, 9, 9, 0).hole = true;
+    for (int i = 0; i < 4; ++i) {
+      const float dx[4] = {0, 0, -1, 1}, dy[4] = {-1, 1, 0, 0};
+      s.Capsule(16 + dx[i] * 7, 16 + dy[i] * 7, 16 + dx[i] * 15, 16 + dy[i] * 15, 1.3f, 1.3f, pal::GoldLight);
+    }
+    s.Ellipse(16, 16, 3, 3, pal::Red).dome = true;
+  });
+}
+
+void DrawNextIcon(Canvas& c) {
+  Icon(c, [](Scene& s) {
+    s.Polygon({{4, 11}, {17, 11}, {17, 4}, {29, 16}, {17, 28}, {17, 21}, {4, 21}}, pal::Gold).bevel = 2;
+    Plain(s.Box(6, 13, 15, 15, 0.5f, pal::GoldLight));
+  });
+}
+
+TextStyle Caption(int size) {
+  TextStyle t;
+  t.size = size;
+  t.bold = true;
+  t.color = pal::GoldLight;
+  t.outline = true;
+  t.outlineColor = pal::Ink;
+  t.antialias = false;
+  return t;
+}
+
+void DrawWord(Canvas& c, const std::string& word) { c.Text(1, 3, c.w - 2, c.h - 6, word, Caption(18)); }
+
+// ------------------------------------------------------------------ panels and boxes
+
+// The message panel: stretched to any size, so it is plain across and
+// shaded from top to bottom, with a gold line near either edge.
+void DrawMessagePanel(Canvas& c) {
+  const Rgb top = Mix(pal::WoodDeep, pal::Night, 0.35f), bottom = Mix(pal::WoodDeep, pal::Ink, 0.55f);
+  for (int y = 0; y < c.h; ++y) {
+    const float t = float(y) / float(c.h - 1);
+    const Rgb row = Mix(top, bottom, t);
+    for (int x = 0; x < c.w; ++x) {
+      float edge = 0;
+      if (x < 2 || x > c.w - 3) edge = 0.35f;
+      if (y < 2 || y > c.h - 3) edge = 0.35f;
+      c.Set(x, y, Darken(row, edge));
+    }
+  }
+  c.Rect(0, 3, c.w, 2, pal::GoldDark);
+  c.Rect(0, c.h - 5, c.w, 2, pal::GoldDark);
+  c.Rect(0, 0, c.w, 1, pal::Ink);
+  c.Rect(0, c.h - 1, c.w, 1, pal::Ink);
+}
+
+void DrawBox(Canvas& c, int rim) {
+  c.Fill(pal::Ink);
+  c.GradientV(1, 1, c.w - 2, c.h - 2, Mix(pal::WoodDeep, pal::Night, 0.3f), Mix(pal::WoodDeep, pal::Ink, 0.6f));
+  c.Frame(1, 1, c.w - 2, c.h - 2, pal::GoldDark, rim);
+  c.Frame(1 + rim, 1 + rim, c.w - 2 - 2 * rim, c.h - 2 - 2 * rim, pal::Gold);
+  c.Frame(2 + rim, 2 + rim, c.w - 4 - 2 * rim, c.h - 4 - 2 * rim, Mix(pal::Ink, pal::WoodDeep, 0.5f));
+  // Gold studs at the corners.
+  const int xs[2] = {2, c.w - 2 - rim - 2}, ys[2] = {2, c.h - 2 - rim - 2};
+  for (int x : xs)
+    for (int y : ys) c.Rect(x, y, rim + 2, rim + 2, pal::GoldLight);
+}
+
+void DrawMapBox(Canvas& c) {
+  DrawBox(c, 4);
+  // A faint compass rose and map lines behind the day.
+  const Rgb faint = Mix(pal::WoodDeep, pal::Parchment, 0.12f);
+  for (int i = 0; i < 7; ++i) c.Line(14, 20 + i * 15, c.w - 15, 14 + i * 15, faint);
+  const float cx = c.w - 40, cy = c.h / 2.0f;
+  c.Polygon({{cx, cy - 30}, {cx + 6, cy}, {cx, cy + 30}, {cx - 6, cy}}, Mix(pal::WoodDeep, pal::Gold, 0.25f));
+  c.Polygon({{cx - 30, cy}, {cx, cy - 6}, {cx + 30, cy}, {cx, cy + 6}}, Mix(pal::WoodDeep, pal::Gold, 0.2f));
+}
+
+// The unit panel's strip: six wells under the army icons (the strip is
+// drawn 4.7 x 1.8 times its size, an icon every 48 pixels from 103).
+void DrawUnitStrip(Canvas& c) {
+  c.Fill(pal::Ink);
+  c.GradientV(0, 1, c.w, c.h - 2, pal::Wood, pal::WoodDark);
+  c.Rect(0, 1, c.w, 1, pal::WoodLight);
+  for (int k = 0; k < 6; ++k) {
+    const int x = int(std::lround(0.64f + k * 10.21f)), w = 10;
+    c.Well(x, 5, w, 22, Mix(pal::WoodDeep, pal::Ink, 0.4f), 1);
+  }
+  c.Rect(0, c.h - 1, c.w, 1, pal::Ink);
+}
+
+void DrawStepsBox(Canvas& c) {
+  c.Fill(pal::Ink);
+  c.GradientV(1, 1, c.w - 2, c.h - 2, pal::Wood, pal::WoodDark);
+  c.Well(7, 8, 18, 20, Mix(pal::WoodDeep, pal::Ink, 0.4f), 1);
+  // A small boot over the number.
+  c.Rect(13, 2, 4, 4, pal::Gold);
+  c.Rect(13, 5, 7, 2, pal::Gold);
+}
+
+void DrawMouse(Canvas& c) {
+  ForEachFrame(c, 32, 64, 2, [](Canvas& f, int k) {
+    Scene s;
+    // Drawn 40 pixels apart at 0.9: the mouse keeps to the frame's top 44 rows.
+    Plain(s.Capsule(16, 1, 16, 8, 0.8f, 0.8f, pal::Slate));
+    Shape& body = s.Box(7, 7, 25, 42, 8, pal::StoneLight);
+    body.dome = true;
+    s.Box(7, 7, 15.5f, 21, 4, k == 0 ? pal::Gold : pal::Stone);
+    s.Box(16.5f, 7, 25, 21, 4, k == 1 ? pal::Gold : pal::Stone);
+    figart::RenderPlaced(s, f, 0, 0, 1, 1);
+  });
+}
+
+void DrawDigits(Canvas& c) {
+  TextStyle t = Caption(28);
+  t.color = pal::GoldLight;
+  DrawGlyphSheet(c, 32, 32, 10, [](int k) { return std::string(1, char('0' + k)); }, t);
+}
+
+// ------------------------------------------------------------------ finds
+
+// Gem g: one of six cuts in one of five stones.
+void DrawGem(Canvas& c, int g) {
+  static const Rgb kStones[5][2] = {{pal::RedLight, pal::RedDeep},     {pal::BlueLight, pal::BlueDeep},
+                                    {pal::GrassLight, pal::GrassDark}, {Lighten(pal::Purple, 0.3f), pal::Purple},
+                                    {pal::GoldLight, pal::GoldDark}};
+  const int cut = g % 6;
+  const Rgb light = g >= 25 ? pal::Silver : kStones[(g / 6) % 5][0];
+  const Rgb dark = g >= 25 ? pal::SlateDark : kStones[(g / 6) % 5][1];
+  Scene s;
+  std::vector<V2> outline;
+  switch (cut) {
+    case 0: outline = {{16, 4}, {27, 11}, {16, 29}, {5, 11}}; break;                      // brilliant
+    case 1: outline = {{10, 5}, {22, 5}, {28, 12}, {28, 20}, {22, 27}, {10, 27}, {4, 20}, {4, 12}}; break;
+    case 2: outline = {{8, 6}, {24, 6}, {27, 9}, {27, 23}, {24, 26}, {8, 26}, {5, 23}, {5, 9}}; break;
+    case 3: outline = {{16, 3}, {24, 16}, {16, 29}, {8, 16}}; break;                       // marquise
+    case 4: outline = {{16, 28}, {4, 14}, {6, 7}, {12, 6}, {16, 10}, {20, 6}, {26, 7}, {28, 14}}; break;
+    default: outline = {{16, 4}, {29, 27}, {3, 27}}; break;                                // trillion
+  }
+  Shape& body = s.Polygon(outline, dark);
+  body.bevel = 2.5f;
+  // Facets: a lighter table and a glint.
+  std::vector<V2> table;
+  for (V2 v : outline) table.push_back({16 + (v.x - 16) * 0.55f, 15 + (v.y - 15) * 0.55f});
+  Plain(s.Polygon(table, light));
+  Plain(s.Polygon({{11, 10}, {15, 8}, {13, 13}}, pal::ParchmentLight));
+  figart::RenderPlaced(s, c, 0, 0, 1, 1);
+}
+
+// Artifact a: fifteen treasures of the kingdom, each tall and narrow.
+void DrawArtifact(Canvas& c, int a) {
+  Scene s;
+  const Rgb gold = pal::Gold;
+  switch (a) {
+    case 0:  // a crown on a cushion
+      s.Box(4, 44, 28, 56, 4, pal::Red).dome = true;
+      s.Box(6, 32, 26, 44, 1, gold).metal = true;
+      for (int i = 0; i < 3; ++i) s.Polygon({{6.0f + i * 7, 33}, {9.5f + i * 7, 22}, {13.0f + i * 7, 33}}, gold);
+      Plain(s.Ellipse(16, 38, 2.5f, 2.5f, pal::Blue));
+      break;
+    case 1:  // a sceptre
+      Plain(s.Capsule(16, 18, 16, 60, 2, 2, gold));
+      s.Ellipse(16, 12, 6, 6, pal::RedLight).dome = true;
+      s.Box(11, 17, 21, 21, 1, gold);
+      break;
+    case 2:  // a chalice
+      s.Polygon({{6, 10}, {26, 10}, {22, 30}, {10, 30}}, gold).metal = true;
+      Plain(s.Capsule(16, 30, 16, 48, 2, 2, pal::GoldDark));
+      s.Ellipse(16, 52, 9, 4, gold);
+      Plain(s.Ellipse(16, 20, 2.5f, 2.5f, pal::BlueLight));
+      break;
+    case 3:  // an orb with a cross
+      s.Ellipse(16, 40, 12, 12, pal::BlueLight).dome = true;
+      Plain(s.Box(4, 38, 28, 42, 1, gold));
+      Plain(s.Capsule(16, 14, 16, 28, 1.6f, 1.6f, gold));
+      Plain(s.Capsule(11, 19, 21, 19, 1.6f, 1.6f, gold));
+      break;
+    case 4:  // a war horn
+      s.Polygon({{6, 14}, {12, 10}, {24, 40}, {26, 56}, {18, 56}, {16, 42}}, pal::ParchmentLight).bevel = 2;
+      Plain(s.Box(9, 20, 17, 23, 1, gold));
+      Plain(s.Box(15, 36, 23, 39, 1, gold));
+      break;
+    case 5:  // a scroll
+      s.Box(8, 10, 24, 54, 2, pal::Parchment).pattern = figart::Pattern::Weave;
+      s.Capsule(5, 10, 27, 10, 3, 3, pal::ParchmentDark);
+      s.Capsule(5, 54, 27, 54, 3, 3, pal::ParchmentDark);
+      for (int i = 0; i < 6; ++i) Plain(s.Box(11, 17.0f + i * 5, 21, 18.0f + i * 5, 0.3f, pal::InkSoft));
+      Plain(s.Ellipse(16, 48, 3, 3, pal::Red));
+      break;
+    case 6:  // an idol
+      s.Box(9, 48, 23, 58, 1, pal::StoneDark);
+      s.Ellipse(16, 36, 7, 12, gold).metal = true;
+      s.Ellipse(16, 16, 7, 8, gold).dome = true;
+      Plain(s.Ellipse(13, 15, 1.3f, 1.3f, pal::Red));
+      Plain(s.Ellipse(19, 15, 1.3f, 1.3f, pal::Red));
+      break;
+    case 7:  // an hourglass
+      s.Box(5, 6, 27, 10, 1, pal::Wood);
+      s.Box(5, 54, 27, 58, 1, pal::Wood);
+      s.Polygon({{8, 10}, {24, 10}, {17, 32}, {24, 54}, {8, 54}, {15, 32}}, pal::WaterLight).bevel = 1;
+      Plain(s.Polygon({{10, 54}, {22, 54}, {16, 44}}, pal::Sand));
+      Plain(s.Polygon({{12, 14}, {20, 14}, {16, 24}}, pal::Sand));
+      break;
+    case 8:  // a lantern
+      Plain(s.Capsule(16, 4, 16, 12, 1.2f, 1.2f, pal::Iron));
+      s.Polygon({{8, 16}, {24, 16}, {22, 12}, {10, 12}}, pal::Iron);
+      s.Box(9, 16, 23, 46, 2, pal::FireLight).dome = true;
+      Plain(s.Ellipse(16, 32, 3, 6, pal::Fire));
+      s.Box(7, 46, 25, 52, 1, pal::Iron);
+      break;
+    case 9:  // a ceremonial dagger
+      s.Polygon({{13, 32}, {16, 4}, {19, 32}}, pal::Silver).metal = true;
+      s.Box(7, 32, 25, 36, 1, gold);
+      Plain(s.Capsule(16, 36, 16, 52, 2.2f, 2.2f, pal::RedDeep));
+      s.Ellipse(16, 55, 3.5f, 3.5f, gold);
+      break;
+    case 10:  // a holy book
+      s.Box(5, 14, 27, 50, 2, pal::RedDeep).bevel = 2;
+      Plain(s.Box(24, 16, 27, 48, 0.5f, pal::ParchmentLight));
+      Plain(s.Capsule(16, 22, 16, 40, 1.5f, 1.5f, gold));
+      Plain(s.Capsule(10, 28, 22, 28, 1.5f, 1.5f, gold));
+      break;
+    case 11:  // a harp
+      s.Polygon({{6, 8}, {12, 6}, {26, 40}, {24, 58}, {8, 58}}, gold).bevel = 2;
+      s.Polygon({{11, 14}, {21, 40}, {20, 52}, {11, 52}}, 0).hole = true;
+      for (int i = 0; i < 4; ++i) Plain(s.Capsule(12.0f + i * 2.5f, 14.0f + i * 6, 12.0f + i * 2.5f, 52, 0.4f, 0.4f, pal::ParchmentLight));
+      break;
+    case 12:  // a great key
+      s.Ellipse(16, 13, 8, 8, gold).bevel = 2;
+      s.Ellipse(16, 13, 4, 4, 0).hole = true;
+      Plain(s.Capsule(16, 20, 16, 56, 2.2f, 2.2f, gold));
+      Plain(s.Box(16, 46, 24, 49, 0.5f, gold));
+      Plain(s.Box(16, 52, 22, 55, 0.5f, gold));
+      break;
+    case 13:  // a mask
+      s.Ellipse(16, 30, 12, 17, pal::Silver).metal = true;
+      Plain(s.Ellipse(11, 26, 3, 2, pal::Night));
+      Plain(s.Ellipse(21, 26, 3, 2, pal::Night));
+      Plain(s.Box(12, 38, 20, 40, 1, pal::Night));
+      Plain(s.Capsule(16, 14, 16, 22, 1, 1, pal::Blue));
+      break;
+    default:  // a crystal staff
+      Plain(s.Capsule(16, 18, 16, 61, 1.8f, 1.8f, pal::WoodLight));
+      s.Polygon({{16, 2}, {22, 12}, {16, 20}, {10, 12}}, pal::Enchanted).bevel = 2;
+      Plain(s.Polygon({{14, 7}, {16, 5}, {15, 11}}, pal::ParchmentLight));
+      break;
+  }
+  figart::RenderPlaced(s, c, 0, 0, 1, 1);
+}
+
+}  // namespace
+
+ASSETGEN_TABLE(FindPictures) {
+  for (int g = 0; g < 30; ++g)
+    r.Picture("Art\\Wealth\\Gem" + std::to_string(g + 1) + ".bmp", 32, 32, 32, 32, g == 1 ? kKeyRed : kKeyBlack,
+              [g](Canvas& c) { DrawGem(c, g); });
+  for (int a = 0; a < 15; ++a)
+    r.Picture("Art\\Wealth\\Artifact" + std::to_string(a + 1) + ".bmp", 32, 64, 32, 64, kKeyBlack,
+              [a](Canvas& c) { DrawArtifact(c, a); });
+}
+
+ASSETGEN_TABLE(PopulationPictures) {
+  // The walking party.
+  r.Picture("Art\\Map\\Dude.bmp", 128, 512, 32, 64, kKeyBlack, [](Canvas& c) { DrawWalker(c, PlayerLook()); });
+  r.Picture("Art\\Map\\Dude2.bmp", 128, 512, 32, 64, kKeyBlack, [](Canvas& c) { DrawWalker(c, HeroLook()); });
+  r.Picture("Art\\Map\\Selected.bmp", 32, 32, 32, 32, kKeyBlack, DrawRing);
+  r.Picture("Art\\Map\\Dot.bmp", 64, 32, 32, 32, kKeyBlack, DrawDots);
+
+  // Treasure.
+  r.Picture("Art\\Map\\Gold.bmp", 64, 64, 64, 64, kKeyBlack, DrawGoldPile);
+  r.Picture("Art\\Map\\Bag.bmp", 64, 64, 64, 64, kKeyBlack, DrawBag);
+  r.Picture("Art\\Map\\Chest.bmp", 256, 64, 64, 64, kKeyBlack, DrawChest);
+  r.Picture("Art\\Heroes\\Prison.bmp", 32, 32, 32, 32, kKeyRed, DrawPrison);
+
+  // The enemy armies.
+  for (const EnemyKind& kind : EnemyKinds())
+    r.Picture(kind.file, 256, 256, 64, 64, kind.key, [kind](Canvas& c) { DrawEnemy(c, kind); });
+
+  // Marks over the map.
+  r.Picture("Art\\Fight\\Blocked.bmp", 32, 32, 32, 32, kKeyNone, DrawBlockedMark);
+  r.Picture("Art\\Fight\\Battle.bmp", 32, 32, 32, 32, kKeyNone, DrawBattleMark);
+  r.Picture("Art\\Fight\\Blocked2.bmp", 32, 32, 32, 32, kKeyNone, DrawClickBlocked);
+
+  // Panels, boxes and digits.
+  r.Picture("Art\\Map\\Back.bmp", 64, 64, 64, 64, kKeyNone, DrawMessagePanel);
+  r.Picture("Art\\Map\\Box.bmp", 256, 128, 256, 128, kKeyNone, DrawMapBox);
+  r.Picture("Art\\Controls\\Box.bmp", 128, 64, 128, 64, kKeyNone, [](Canvas& c) { DrawBox(c, 2); });
+  r.Picture("Art\\Wealth\\Numbers1.bmp", 320, 32, 32, 32, kKeyBlack, DrawDigits);
+  r.Picture("Art\\Controls\\DayAndGold.bmp", 128, 32, 64, 32, kKeyBlack, [](Canvas& c) {
+    ForEachFrame(c, 64, 32, 2, [](Canvas& f, int k) { f.Text(1, 2, f.w - 2, f.h - 4, k == 0 ? "Day" : "Gold", Caption(20)); });
+  });
+  r.Picture("Art\\Controls\\Fame.bmp", 64, 32, 64, 32, kKeyBlack, [](Canvas& c) { c.Text(1, 2, c.w - 2, c.h - 4, "Fame", Caption(20)); });
+  r.Picture("Art\\Controls\\Mouse.bmp", 64, 64, 32, 64, kKeyRed, DrawMouse);
+
+  // The unit panel.
+  r.Picture("Art\\Controls\\Back.bmp", 64, 32, 64, 32, kKeyNone, DrawUnitStrip);
+  r.Picture("Art\\Controls\\Back7.bmp", 32, 32, 32, 32, kKeyNone, DrawStepsBox);
+  r.Picture("Art\\Controls\\Button5.bmp", 192, 64, 64, 64, kKeyNone, [](Canvas& c) { DrawButtonLooks(c, 64, 64, ""); });
+  r.Picture("Art\\Controls\\Walk.bmp", 32, 32, 32, 32, kKeyBlack, DrawWalkIcon);
+  r.Picture("Art\\Controls\\Trade2.bmp", 32, 32, 32, 32, kKeyBlack, DrawTradeIcon);
+  r.Picture("Art\\You\\Attack.bmp", 32, 32, 32, 32, kKeyBlack, DrawAttackIcon);
+  r.Picture("Art\\Controls\\Inspect.bmp", 32, 32, 32, 32, kKeyBlack, DrawInspectIcon);
+  r.Picture("Art\\Controls\\Center.bmp", 32, 32, 32, 32, kKeyBlack, DrawCenterIcon);
+  r.Picture("Art\\Controls\\Next.bmp", 32, 32, 32, 32, kKeyBlack, DrawNextIcon);
+  const char* words[6][2] = {{"Write2", "Walk"},   {"Write3", "Trade"},  {"Write4", "Attack"},
+                             {"Write5", "Inspect"}, {"Write8", "Center"}, {"Write9", "Next"}};
+  for (const auto& w : words) {
+    const std::string word = w[1];
+    r.Picture(std::string("Art\\Controls\\") + w[0] + ".bmp", 64, 32, 64, 32, kKeyBlack,
+              [word](Canvas& c) { DrawWord(c, word); });
+  }
+
+  // Portraits: the player (frame 1 for portrait number 0) and the ten heroes.
+  r.Picture("Art\\Controls\\Portrait2.bmp", 128, 64, 64, 64, kKeyGreen, [](Canvas& c) {
+    ForEachFrame(c, 64, 64, 2, [](Canvas& f, int k) {
+      if (k == 1) DrawFace(f, {pal::SkinLight, pal::HairBrown, pal::Blue, 0, 0, false, 0, Head::Crown, pal::Gold});
+      else DrawFace(f, {pal::Skin, pal::HairBlack, pal::RedDeep, 0, 1, false, 0, Head::Crown, pal::Silver});
+    });
+  });
+  r.Picture("Art\\Controls\\H1.bmp", 640, 64, 64, 64, kKeyNone, [](Canvas& c) {
+    ForEachFrame(c, 64, 64, 10, [](Canvas& f, int k) { DrawFace(f, kHeroFaces[k]); });
+  });
+
+  // The kingdom's army icons.
+  auto army = [&r](const char* file, uint32_t key, std::function<void(Canvas&)> draw) {
+    r.Picture(std::string("Art\\Controls\\") + file, 64, 64, 64, 64, key, std::move(draw));
+  };
+  army("Peasants1.bmp", kKeyBlack, [](Canvas& c) {
+    Look l = KingdomSoldier();
+    l.tunic = pal::EarthLight;
+    l.trim = pal::Earth;
+    l.legs = pal::Earth;
+    l.head = Head::StrawHat;
+    l.headColor = pal::SandLight;
+    l.weapon = Weapon::Pitchfork;
+    DrawArmyIcon(c, l, true);
+  });
+  army("Militia.bmp", kKeyBlack, [](Canvas& c) {
+    Look l = KingdomSoldier();
+    l.tunic = pal::BlueLight;
+    l.head = Head::Cap;
+    l.headColor = pal::Blue;
+    l.weapon = Weapon::Spear;
+    DrawArmyIcon(c, l, true);
+  });
+  army("Infantry.bmp", kKeyBlack, [](Canvas& c) {
+    Look l = KingdomSoldier();
+    l.armour = true;
+    l.head = Head::Helmet;
+    l.headColor = pal::Steel;
+    l.shield = pal::Blue;
+    DrawArmyIcon(c, l, true);
+  });
+  army("GoldenInfantry.bmp", kKeyBlack, [](Canvas& c) {
+    Look l = KingdomSoldier();
+    l.armour = true;
+    l.metal = pal::Gold;
+    l.head = Head::PlumedHelmet;
+    l.headColor = pal::Gold;
+    l.trim = pal::BlueDeep;
+    l.shield = pal::Gold;
+    DrawArmyIcon(c, l, true);
+  });
+  army("RoyalInfantry.bmp", kKeyBlack, [](Canvas& c) {
+    Look l = KingdomSoldier();
+    l.tunic = pal::BlueDeep;
+    l.armour = true;
+    l.metal = pal::Silver;
+    l.head = Head::PlumedHelmet;
+    l.headColor = pal::Silver;
+    l.trim = pal::Gold;
+    l.cape = pal::Blue;
+    l.weapon = Weapon::Halberd;
+    DrawArmyIcon(c, l, true);
+  });
+  army("Dogs.bmp", kKeyBlack, [](Canvas& c) {
+    Scene s;
+    AddDog(s, Place{24.0f, 46.0f, 1.1f, 1.0f}, pal::Earth, pal::EarthLight, 0.4f, false, 2);
+    AddDog(s, Place{34.0f, 61.0f, 1.3f, 1.0f}, pal::EarthLight, pal::SandLight, -0.4f, false, 2);
+    figart::RenderPlaced(s, c, 0, 0, 1, 1);
+  });
+  army("Dogs2.bmp", kKeyRed, [](Canvas& c) {
+    Scene s;
+    AddDog(s, Place{24.0f, 46.0f, 1.1f, 1.0f}, pal::Slate, pal::SlateLight, 0.4f, false, 2);
+    AddDog(s, Place{34.0f, 61.0f, 1.3f, 1.0f}, pal::SlateLight, pal::StoneLight, -0.4f, false, 2);
+    figart::RenderPlaced(s, c, 0, 0, 1, 1);
+  });
+}
