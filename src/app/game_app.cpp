@@ -1,0 +1,266 @@
+#include "app/game_app.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/data_settings.h"
+#include "game/game_state.h"
+#include "menus/credits_screen.h"
+#include "platform/anim_clock.h"
+#include "platform/clock.h"
+#include "platform/file_buffer.h"
+
+GameApp::GameApp()
+    : AppFrame(),
+      framesCounted(0),
+      heroFigure(nullptr),
+      controlBar(nullptr),
+      castleScreen(nullptr),
+      creditsScreen(nullptr),
+      writeFile(nullptr),
+      readFile(nullptr),
+      probeFile(nullptr),
+      battleScreen(nullptr),
+      hallOfFameScreen(nullptr),
+      heroesScreen(nullptr),
+      gameState(nullptr),
+      infoScreen(nullptr),
+      saveSlotsPanel(nullptr),
+      kingdomMap(nullptr),
+      mainMenuScreen(nullptr),
+      animClock{},
+      storyScene(nullptr),
+      nameEntryScreen(nullptr),
+      nameEditor(nullptr),
+      bitmapFont(nullptr),
+      mapEncounters(nullptr),
+      optionsScreen(nullptr),
+      palaceScreen(nullptr),
+      newGameMenu(nullptr),
+      questLog(nullptr),
+      saveAndQuitDialog(nullptr),
+      settings(nullptr),
+      templeScreen(nullptr),
+      towerScreen(nullptr),
+      townScreen(nullptr),
+      itemExchangeScreen(nullptr),
+      armyExchangeScreen(nullptr),
+      exchangeChoiceScreen(nullptr),
+      villageScreen(nullptr),
+      wealthScreen(nullptr),
+      playerScreen(nullptr),
+      screenProc(nullptr),
+      clickHandled(0),
+      endSurrendered(0),
+      endPeaceTreaty(0),
+      endVictory(0),
+      quitAfterSave(0),
+      saveQuitFromBattle(0),
+      saveQuitFromMap(0),
+      optionsFromBattle(0),
+      optionsFromMap(0),
+      mapEnemyIndex(0),
+      mapQuestIndex(0),
+      renameReturned(0),
+      battleRelocated(0),
+      dayRecoveryPending(0),
+      musicChanged(0),
+      leaveCode(0),
+      framesPerSecond(0),
+      selectedHero(0),
+      shownHero(200),
+      mapJustEntered(0),
+      mapShowMessages(1),
+      battleReturned(0),
+      battleFoughtByPlayer(0),
+      battleFoughtByHero(0),
+      renameArmy(0),
+      renameHero(0),
+      renameArmySlot(0),
+      renameOwner(0),
+      renameReturn(0),
+      renameDone(0),
+      frameStartMs(0),
+      msCounted(0),
+      lastFrameMs(0),
+      timingValid(0),
+      screenEntered(1),
+      secondsOnScreen(0),
+      screenStartMs(0) {
+  std::snprintf(className, sizeof className, "%s", "QorvClass");
+  std::snprintf(caption, sizeof caption, "%s", "QorvCaption");
+  windowGeometry.style = kStylePopup;
+  windowGeometry.x = 0;
+  windowGeometry.y = 0;
+  windowGeometry.width = 600;
+  windowGeometry.height = 480;
+}
+
+GameApp::~GameApp() {
+  // The objects the application owns go with it, so that nothing is left
+  // behind when the program ends.
+  if (creditsScreen) {
+    creditsScreen->ReleaseArt();
+    delete creditsScreen;
+    creditsScreen = nullptr;
+  }
+  for (AnimClock*& clock : animClock) {
+    delete clock;
+    clock = nullptr;
+  }
+  delete writeFile;
+  delete readFile;
+  delete probeFile;
+  writeFile = readFile = probeFile = nullptr;
+  delete settings;
+  settings = nullptr;
+  delete gameState;
+  gameState = nullptr;
+}
+
+uint32_t GameApp::Init() {
+  graphics.CreateDirect3D();
+  graphics.CreateDevice(window, 0, 0, 800, 600, 16);
+  input.Create(window, instance);
+  keyboard.Create(&input, kDeviceKeyboard, 1);
+  cursor.mouse.Create(&input, kDeviceMouse, 0);
+  ShowSystemCursor(0);
+  cursor.Load(&graphics);
+  font.Create(&graphics, "Arial", 16, 0, 0, 0, 0);
+  font.Begin();
+  music.Init(window, 22050);
+  music.SetVolume(100);
+  sound.Create(&music);
+  sound.Play("Data\\Vibrate.wav", 5, 1);
+  music.SetVolume(100);
+  musicTrack.Attach(&music);
+  musicTrack.Load("Data\\Music.mid");
+  musicTrack.SetVolume(90);
+  musicTrack.Play(40, 0);
+  framesPerSecond = 0;
+  screenProc = GoMainMenu;
+  if (!settings) {
+    settings = new DataSettings;
+    settings->Load();
+  }
+  if (!gameState) {
+    gameState = new GameState;
+    gameState->InitHeroStats();
+    gameState->InitHeroRecords();
+    gameState->ResetHeroTables();
+    gameState->ResetPlayer();
+    gameState->ResetProgress();
+    gameState->AdvanceQuestChains();
+  }
+  return 1;
+}
+
+uint32_t GameApp::Shutdown() {
+  font.End();
+  font.Release();
+  keyboard.Release();
+  cursor.mouse.Release();
+  input.Release();
+  sound.Release();
+  musicTrack.Free();
+  music.Shutdown();
+  graphics.Release();
+  return 1;
+}
+
+uint32_t GameApp::Frame() {
+  if (screenProc) screenProc(this);
+  return 1;
+}
+
+void GameApp::BeginFrameTiming() {
+  if (timingValid) frameStartMs = timeGetTime();
+}
+
+void GameApp::EndFrameTiming() {
+  if (timingValid) {
+    lastFrameMs = timeGetTime() - frameStartMs;
+  } else {
+    timingValid = 1;
+  }
+}
+
+void GameApp::CountFrame() {
+  if (msCounted <= 1000) {
+    framesCounted += 1;
+    msCounted += lastFrameMs;
+  }
+  if (msCounted > 1000) {
+    framesPerSecond = framesCounted;
+    msCounted = 0;
+    framesCounted = 0;
+  }
+}
+
+void GameApp::BeginScreenFrame() {
+  if (leaveCode != 0) {
+    leaveCode = 0;
+    timingValid = 0;
+    screenEntered = 1;
+    secondsOnScreen = 0;
+  }
+  BeginFrameTiming();
+  CountFrame();
+  cursor.Poll();
+  graphics.BeginScene();
+  graphics.Clear(0, 1.0f);
+}
+
+void GameApp::UpdateScreenClock() {
+  if (screenEntered == 1) {
+    screenStartMs = timeGetTime();
+    screenEntered = 0;
+  }
+  secondsOnScreen = (timeGetTime() - screenStartMs) / 1000;
+}
+
+void GameApp::EndScreenFrame() {
+  cursor.Draw();
+  graphics.EndScene();
+  graphics.Present();
+  EndFrameTiming();
+}
+
+void GameApp::DrawFramesPerSecond(int32_t y) {
+  if (!settings || settings->values[0] == 0) return;
+  char text[32];
+  std::snprintf(text, sizeof text, "%ld", static_cast<long>(framesPerSecond));
+  font.DrawText(text, 20, y, 400, 100, kFramesPerSecondColour, 0);
+  font.DrawText("Frames per second", 50, y, 400, 100, kFramesPerSecondColour, 0);
+}
+
+void GameApp::GoCastle(GameApp* app) { app->CastleProc(); }
+void GameApp::GoTower(GameApp* app) { app->TowerProc(); }
+void GameApp::GoPalace(GameApp* app) { app->PalaceProc(); }
+void GameApp::GoNewGamePortrait(GameApp* app) { app->NewGamePortraitProc(); }
+void GameApp::GoTemple(GameApp* app) { app->TempleProc(); }
+void GameApp::GoQuestLog(GameApp* app) { app->QuestLogProc(); }
+void GameApp::GoVillage(GameApp* app) { app->VillageProc(); }
+void GameApp::GoTown(GameApp* app) { app->TownProc(); }
+void GameApp::GoItemExchange(GameApp* app) { app->ItemExchangeProc(); }
+void GameApp::GoArmyExchange(GameApp* app) { app->ArmyExchangeProc(); }
+void GameApp::GoExchangeChoice(GameApp* app) { app->ExchangeChoiceProc(); }
+void GameApp::GoBattle(GameApp* app) { app->BattleProc(); }
+void GameApp::GoKingdomMap(GameApp* app) { app->MapProc(); }
+void GameApp::GoMainMenu(GameApp* app) { app->MainMenuProc(); }
+void GameApp::GoStory(GameApp* app) { app->StoryProc(); }
+void GameApp::GoNameEntry(GameApp* app) { app->NameEntryProc(); }
+void GameApp::GoHelp(GameApp* app) { app->HelpProc(); }
+void GameApp::GoCredits(GameApp* app) { app->CreditsProc(); }
+void GameApp::GoSaveGame(GameApp* app) { app->SaveGameProc(); }
+void GameApp::GoLoadGame(GameApp* app) { app->LoadGameProc(); }
+void GameApp::GoSaveAndQuit(GameApp* app) { app->SaveAndQuitProc(); }
+void GameApp::GoOptions(GameApp* app) { app->OptionsProc(); }
+void GameApp::GoHallOfFame(GameApp* app) { app->HallOfFameProc(); }
+void GameApp::GoLoadSlots(GameApp* app) { app->LoadSlotsProc(); }
+void GameApp::GoNewGameSlot(GameApp* app) { app->NewGameSlotProc(); }
+void GameApp::GoHeroes(GameApp* app) { app->HeroesProc(); }
+void GameApp::GoWealth(GameApp* app) { app->WealthProc(); }
+void GameApp::GoPlayer(GameApp* app) { app->PlayerProc(); }
+void GameApp::GoRename(GameApp* app) { app->RenameProc(); }
+void GameApp::GoWriteHallOfFame(GameApp* app) { app->WriteHallOfFameProc(); }

@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
+#include "app/data_settings.h"
+
+namespace {
+
+class SettingsFile {
+ public:
+  SettingsFile() {
+    char pattern[] = "/tmp/qorv_settings_XXXXXX";
+    char* made = mkdtemp(pattern);
+    folder_ = made ? made : "/tmp";
+    path_ = folder_ + "/data1.txt";
+  }
+  ~SettingsFile() {
+    std::remove(path_.c_str());
+    rmdir(folder_.c_str());
+  }
+  const char* Write(const std::string& bytes) {
+    std::FILE* f = std::fopen(path_.c_str(), "wb");
+    if (f) {
+      std::fwrite(bytes.data(), 1, bytes.size(), f);
+      std::fclose(f);
+    }
+    return path_.c_str();
+  }
+  const char* Missing() const { return "/tmp/qorv_no_such_folder/data1.txt"; }
+
+ private:
+  std::string folder_;
+  std::string path_;
+};
+
+
+void LoadText(SettingsFile& file, const std::string& text, DataSettings& settings) {
+  settings.LoadFrom(file.Write(text));
+}
+
+}  // namespace
+
+TEST(DataSettings, ReadsUpToTenNumbers) {
+  SettingsFile file;
+  {
+    DataSettings s;
+    EXPECT_EQ(s.needsLoad, 1);
+    for (int32_t v : s.values) EXPECT_EQ(v, 0);
+    EXPECT_EQ(s.LoadFrom(file.Write("1")), 1u);
+    EXPECT_EQ(s.values[0], 1);
+    EXPECT_EQ(s.needsLoad, 0);
+  }
+  {
+    DataSettings s;
+    LoadText(file, "0 5 7", s);
+    EXPECT_EQ(s.values[0], 0);  // the display stays off
+    EXPECT_EQ(s.values[1], 5);
+    EXPECT_EQ(s.values[2], 7);
+    EXPECT_EQ(s.values[3], 0);
+  }
+  {
+    // Any white space separates; signs are allowed; the eleventh is ignored.
+    DataSettings s;
+    LoadText(file, "  -3\n+4\t5\r\n6 7 8 9 10 11 12 13", s);
+    const int32_t want[10] = {-3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(s.values[i], want[i]) << i;
+  }
+}
+
+TEST(DataSettings, ShortDamagedAndMissingFiles) {
+  SettingsFile file;
+  {
+    DataSettings s;
+    EXPECT_EQ(s.LoadFrom(file.Missing()), 0u);
+    EXPECT_EQ(s.needsLoad, 0);
+    for (int32_t v : s.values) EXPECT_EQ(v, 0);
+  }
+  {
+    DataSettings s;
+    LoadText(file, "", s);
+    for (int32_t v : s.values) EXPECT_EQ(v, 0);
+  }
+  {
+    // Reading stops at the first token that is not a number.
+    DataSettings s;
+    LoadText(file, "2 x 5", s);
+    EXPECT_EQ(s.values[0], 2);
+    EXPECT_EQ(s.values[1], 0);
+    EXPECT_EQ(s.values[2], 0);
+  }
+  {
+    DataSettings s;
+    LoadText(file, "on", s);
+    EXPECT_EQ(s.values[0], 0);
+  }
+  {
+    // A number too large for 32 bits is no number: the display stays off.
+    DataSettings s;
+    LoadText(file, "99999999999999999999 4", s);
+    EXPECT_EQ(s.values[0], 0);
+    EXPECT_EQ(s.values[1], 0);
+  }
+  {
+    DataSettings s;
+    LoadText(file, std::string("\0\xff\x01 7", 5), s);
+    for (int32_t v : s.values) EXPECT_EQ(v, 0);
+  }
+  {
+    // "12abc" reads 12, then stops.
+    DataSettings s;
+    LoadText(file, "12abc 3", s);
+    EXPECT_EQ(s.values[0], 12);
+    EXPECT_EQ(s.values[1], 0);
+  }
+}
+
+TEST(DataSettings, LoadsOnlyOnce) {
+  SettingsFile file;
+  DataSettings s;
+  EXPECT_EQ(s.LoadFrom(file.Write("1")), 1u);
+  EXPECT_EQ(s.LoadFrom(file.Write("0")), 0u);
+  EXPECT_EQ(s.values[0], 1);
+}

@@ -1,0 +1,92 @@
+// The objects of the state dump. Each object the application holds adds one
+// line to kHeldObjects: its GameApp field and the function that writes its
+// plain fields, void Dump<Type>(const Type&, JsonOut&). An object shows up
+// under its field name while its pointer is set.
+
+#include "app/data_settings.h"
+#include "app/game_app.h"
+#include "game/json_out.h"
+#include "harness/state_dump.h"
+#include "menus/credits_screen.h"
+#include "platform/anim_clock.h"
+
+namespace {
+
+void DumpCreditsScreen(const CreditsScreen& s, JsonOut& out) {
+  out.Num("backLook", s.backLook);
+  out.Num("hoverId", s.hoverId);
+  out.Num("pressedId", s.pressedId);
+  out.Num("held", s.held);
+}
+
+void DumpDataSettings(const DataSettings& s, JsonOut& out) {
+  out.Array("values", s.values);
+  out.Num("needsLoad", s.needsLoad);
+}
+
+struct HeldObject {
+  const char* name;
+  bool (*write)(const GameApp& app, JsonOut& out);
+};
+
+#define HELD_OBJECT(field, dump)                                     \
+  HeldObject {                                                       \
+    #field, [](const GameApp& app, JsonOut& out) {                   \
+      if (!app.field) return false;                                  \
+      out.BeginObject(#field);                                       \
+      dump(*app.field, out);                                         \
+      out.EndObject();                                               \
+      return true;                                                   \
+    }                                                                \
+  }
+
+const HeldObject kHeldObjects[] = {
+    HELD_OBJECT(settings, DumpDataSettings),
+    HELD_OBJECT(creditsScreen, DumpCreditsScreen),
+};
+
+#undef HELD_OBJECT
+
+void DumpAnimClock(const AnimClock& c, JsonOut& out) {
+  out.Real("accumulator", c.accumulator);
+  out.Num("wholeSteps", c.wholeSteps);
+  out.Num("steps", c.steps);
+  out.Real("lastStep", c.lastStep);
+  out.Num("average", c.average);
+  out.Num("sampleCount", c.sampleCount);
+  out.Real("base", c.base);
+  out.Real("sampleSum", c.sampleSum);
+  out.Num("expected", c.expected);
+  out.Num("callerSteps", c.callerSteps);
+}
+
+}  // namespace
+
+void DumpHeldObjects(const GameApp& app, JsonOut& out) {
+  // The embedded cursor is always there.
+  out.BeginObject("cursor");
+  out.Num("x", app.cursor.x);
+  out.Num("y", app.cursor.y);
+  out.Num("prevX", app.cursor.prevX);
+  out.Num("prevY", app.cursor.prevY);
+  out.EndObject();
+
+  // The step pacers: an array of seven, null where none exists.
+  bool anyClock = false;
+  for (const AnimClock* clock : app.animClock) anyClock = anyClock || clock;
+  if (anyClock) {
+    out.BeginArray("animClock");
+    for (const AnimClock* clock : app.animClock) {
+      if (clock) {
+        out.BeginObject();
+        DumpAnimClock(*clock, out);
+        out.EndObject();
+      } else {
+        out.Raw(nullptr, "null");
+      }
+    }
+    out.EndArray();
+  }
+
+  for (const HeldObject& object : kHeldObjects) object.write(app, out);
+}
