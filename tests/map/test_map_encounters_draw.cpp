@@ -26,8 +26,11 @@ void DrawFrame(KingdomMap* map, ControlBar* bar, MapEncounters& e, const uint8_t
     const Draw blocks[9] = {&KingdomMap::DrawBlock1, &KingdomMap::DrawBlock2, &KingdomMap::DrawBlock3,
                             &KingdomMap::DrawBlock4, &KingdomMap::DrawBlock5, &KingdomMap::DrawBlock6,
                             &KingdomMap::DrawBlock7, &KingdomMap::DrawBlock8, &KingdomMap::DrawBlock9};
-    for (int b = 1; b <= 9; ++b)
-      if (maplayout::CameraInBlockWindow(b, camX, camY)) (map->*blocks[b - 1])();
+    KingdomMap& view = *map;
+    for (int b = 1; b <= 9; ++b) {
+      const Draw draw = blocks[b - 1];
+      if (maplayout::CameraInBlockWindow(b, camX, camY)) (view.*draw)();
+    }
     map->DrawQuestMarkers(stages);
   }
   e.DrawTreasures(camX, camY);
