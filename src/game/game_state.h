@@ -78,8 +78,8 @@ struct ArmyRecord {
 
 // A hero's items: the twins of playerItemHeld, playerItemSlot, playerItems.
 // Invariant: for an item id v in place i, held[v - 1] != 0 and
-// slot[v - 1] == i (the places and the map write bag cell + 1 for items they
-// put into the bag).
+// slot[v - 1] == i, the place itself (0..30); whoever puts an item into the
+// bag writes the bag cell, never cell + 1.
 struct ItemRecord {
   uint8_t held[kItemNumbers];
   uint8_t slot[kItemNumbers];
