@@ -357,15 +357,17 @@ void AddHand(Scene& s, float cx, bool left, Rgb skin) {
 void AddFoot(Scene& s, float ankleX, bool left, const LookColours& c, int look) {
   const float out = left ? -1.0f : 1.0f;  // toes turn outwards
   if (look == 1) {
-    // Fur-topped boots.
-    s.Capsule(ankleX, 466, ankleX, 480, 9, 9, c.shoes);
-    Shape& foot = s.Ellipse(ankleX + out * 7, 490, 15, 8, c.shoes);
+    // Fur-topped boots, set a little outwards so that their inner side stays
+    // inside the foot picture's frame.
+    const float bx = ankleX + out * 1.5f;
+    s.Capsule(bx, 466, bx, 480, 8, 8, c.shoes);
+    Shape& foot = s.Ellipse(bx + out * 7, 490, 15, 8, c.shoes);
     foot.dome = true;
-    Shape& fur = s.Ellipse(ankleX, 469, 11, 5, c.trim);
+    Shape& fur = s.Ellipse(bx, 469, 9.5f, 5, c.trim);
     fur.pattern = Pattern::Weave;
     return;
   }
-  s.Capsule(ankleX, 466, ankleX, 480, 7, 7.5f, c.skin);
+  s.Capsule(ankleX, 466, ankleX, 480, 6.5f, 7, c.skin);
   // A shoe of the right foot, mirrored for the left.
   std::vector<V2> shoe = {{ankleX - 6, 478}, {ankleX + 8, 478}, {ankleX + 19, 487},
                           {ankleX + 22, 497}, {ankleX - 6, 497}, {ankleX - 7, 488}};

@@ -263,6 +263,16 @@ void AddBelt(Scene& s, int id, bool forIcon) {
     Shape& hole = s.Ellipse(cx, 378, 21, 13, 0);
     hole.hole = true;
     s.Capsule(cx + 10, 398, cx + 34, 404, 5, 5, girdle ? l.metalDark : l.leather).pattern = Pattern::Stitches;
+    // Studs of the make's metal round the band, more on the better belts.
+    if (!girdle && l.tier >= items::kSteel) {
+      const int studs = 6 + 2 * l.tier;
+      for (int i = 0; i < studs; ++i) {
+        const float a = 3.14159265f * (1.1f + 0.8f * float(i) / float(studs - 1));
+        Shape& stud = Metal(s.Ellipse(cx + 25.5f * std::cos(a), 379 + 17.5f * std::sin(a), 2.4f, 2.4f, l.metal));
+        stud.outline = 0.6f;
+        stud.dome = true;
+      }
+    }
   } else {
     Shape& band = s.Box(52, 373, 108, 385, 2.5f, girdle ? l.metalDark : l.leather);
     band.pattern = girdle ? Pattern::Bands : Pattern::Stitches;
@@ -321,6 +331,13 @@ void AddPants(Scene& s, int id) {
       thigh.patternColor = l.metalDark;
       thigh.patternSize = 7;
       if (l.tier == items::kRuned) Runes(thigh, l, 6);
+    }
+    if (!greaves) {
+      // Mail chausses over the lower leg, of the make's metal.
+      Shape& mail = s.Capsule(kx, 436, ax, 468, 11, 9, l.metal);
+      mail.pattern = Pattern::Chain;
+      mail.patternColor = l.metalDark;
+      mail.patternSize = 3.5f;
     }
     if (greaves) {
       Shape& shin = Metal(s.Capsule(kx, 440, ax, 468, 10, 8.5f, l.metal));
@@ -395,9 +412,9 @@ void AddGlove(Scene& s, int id, bool left) {
   const bool gauntlet = l.tier >= items::kGold;
   const Rgb body = gauntlet ? l.metal : l.leather;
   // Flared cuff.
-  Shape& cuff = s.Polygon({{cx - 7, 370}, {cx + 7, 370}, {cx + 10, 357}, {cx - 10, 357}},
-                          l.tier >= items::kBronze ? l.metal : Darken(l.leather, 0.2f));
-  if (l.tier >= items::kBronze) Metal(cuff);
+  // The cuff is always of the make's metal, so that the plain gloves show
+  // their make as well as the gauntlets do.
+  Shape& cuff = Metal(s.Polygon({{cx - 7, 370}, {cx + 7, 370}, {cx + 10, 357}, {cx - 10, 357}}, l.metal));
   if (l.tier == items::kRuned) Runes(cuff, l, 4);
   Shape& palm = s.Box(cx - 8, 367, cx + 8, 389, 5, body);
   palm.dome = true;
@@ -447,7 +464,9 @@ void AddShield(Scene& s, int id) {
   // Heater shield.
   std::vector<V2> outer = {{cx - 33, 296}, {cx + 33, 296}, {cx + 33, 336}, {cx + 24, 364}, {cx, 384}, {cx - 24, 364}, {cx - 33, 336}};
   std::vector<V2> inner = {{cx - 28, 301}, {cx + 28, 301}, {cx + 28, 335}, {cx + 20, 360}, {cx, 377}, {cx - 20, 360}, {cx - 28, 335}};
-  Shape& rim = Metal(s.Polygon(outer, l.tier >= items::kSilver ? l.trim : l.metal));
+  // The rim is of the make's metal; only the golden and runed shields, whose
+  // face is metal already, take the trim colour for it.
+  Shape& rim = Metal(s.Polygon(outer, l.tier >= items::kGold ? l.trim : l.metal));
   rim.dome = true;
   Rgb fieldColour = l.cloth;
   if (l.tier == items::kGold) fieldColour = l.metal;
@@ -488,13 +507,14 @@ void AddShield(Scene& s, int id) {
 
 // --------------------------------------------------------------- swords
 
-void AddSword(Scene& s, int id) {
+// broad widens the blade, so that its metal still shows in the small icon.
+void AddSword(Scene& s, int id, float broad = 1.0f) {
   const Look l = LookOf(id);
   const float gx = fig::kHandLeftX;
   // Blade tip height and width by make: the finer the longer and broader.
   static const float kTip[] = {300, 276, 270, 266, 262, 254};
   static const float kWidth[] = {3.5f, 4.0f, 4.5f, 4.0f, 5.0f, 6.0f};
-  const float tip = kTip[l.tier], w = kWidth[l.tier];
+  const float tip = kTip[l.tier], w = kWidth[l.tier] * broad;
   const float base = 362;
   std::vector<V2> blade;
   switch (l.tier) {
@@ -702,7 +722,7 @@ void DrawIcon(Canvas& c, int id) {
     AddShield(s, id);
     margin = 4;
   } else {
-    AddSword(s, id);
+    AddSword(s, id, 1.5f);
     angle = 45;
     margin = 2;
   }
