@@ -5,6 +5,10 @@
 
 #include "app/data_settings.h"
 #include "game/game_state.h"
+#include "game/hero_figure.h"
+#include "map/control_bar.h"
+#include "map/kingdom_map.h"
+#include "map/map_encounters.h"
 #include "menus/credits_screen.h"
 #include "platform/anim_clock.h"
 #include "platform/clock.h"
@@ -104,6 +108,20 @@ GameApp::~GameApp() {
     delete creditsScreen;
     creditsScreen = nullptr;
   }
+  if (mapEncounters) {
+    mapEncounters->ReleaseArt();
+    delete mapEncounters;
+    mapEncounters = nullptr;
+  }
+  if (kingdomMap) {
+    kingdomMap->ReleaseTiles();
+    delete kingdomMap;
+    kingdomMap = nullptr;
+  }
+  delete controlBar;
+  controlBar = nullptr;
+  delete heroFigure;
+  heroFigure = nullptr;
   for (AnimClock*& clock : animClock) {
     delete clock;
     clock = nullptr;

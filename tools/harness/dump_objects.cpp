@@ -1,12 +1,16 @@
 // The objects of the state dump. Each object the application holds adds one
 // line to kHeldObjects: its GameApp field and the function that writes its
-// plain fields, void Dump<Type>(const Type&, JsonOut&). An object shows up
-// under its field name while its pointer is set.
+// plain fields, void Dump<Type>(const Type&, JsonOut&). HELD_OBJECT is for a
+// function that writes the fields only (the dump opens and closes the object
+// around them), HELD_OBJECT_VALUE for one that writes the whole object as one
+// value. An object shows up under its field name while its pointer is set.
 
 #include "app/data_settings.h"
 #include "app/game_app.h"
 #include "game/json_out.h"
 #include "harness/state_dump.h"
+#include "map/kingdom_map_dump.h"
+#include "map/map_encounters_dump.h"
 #include "menus/credits_screen.h"
 #include "platform/anim_clock.h"
 
@@ -40,12 +44,27 @@ struct HeldObject {
     }                                                                \
   }
 
+#define HELD_OBJECT_VALUE(field, dump)                               \
+  HeldObject {                                                       \
+    #field, [](const GameApp& app, JsonOut& out) {                   \
+      if (!app.field) return false;                                  \
+      JsonOut value;                                                 \
+      dump(*app.field, value);                                       \
+      out.Raw(#field, value.Text());                                 \
+      return true;                                                   \
+    }                                                                \
+  }
+
 const HeldObject kHeldObjects[] = {
     HELD_OBJECT(settings, DumpDataSettings),
+    HELD_OBJECT(kingdomMap, DumpKingdomMap),
+    HELD_OBJECT(controlBar, DumpControlBar),
+    HELD_OBJECT_VALUE(mapEncounters, DumpMapEncounters),
     HELD_OBJECT(creditsScreen, DumpCreditsScreen),
 };
 
 #undef HELD_OBJECT
+#undef HELD_OBJECT_VALUE
 
 void DumpAnimClock(const AnimClock& c, JsonOut& out) {
   out.Real("accumulator", c.accumulator);
