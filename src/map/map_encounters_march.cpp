@@ -129,6 +129,8 @@ void MapEncounters::BuildRoute() {
 void MapEncounters::SteerMover(uint8_t pixels) {
   if (movingArmy >= 100) return;
   const int a = movingArmy;
+  // A leg holds at most seven waypoints, whatever a restored record says.
+  const int legs = legCount < 7 ? legCount : 7;
 
   // 1. Start of a leg.
   if (legReady) {
@@ -144,7 +146,7 @@ void MapEncounters::SteerMover(uint8_t pixels) {
   if (recomputeDirection && armyStepping && enemyPresent[a]) {
     recomputeDirection = 0;
     moveRight = moveLeft = moveUp = moveDown = 0;
-    if (legWaypoint < legCount) {
+    if (legWaypoint < legs) {
       const int w = legWaypoint;
       if (enemyX[a] < legX[w]) moveRight = 1;
       if (enemyX[a] > legX[w]) moveLeft = 1;
@@ -175,7 +177,7 @@ void MapEncounters::SteerMover(uint8_t pixels) {
       return;
     }
     legReached = 0;
-    if (legWaypoint >= legCount) {
+    if (legWaypoint >= legs) {
       if (armyOnRoad[a]) {
         marchPhase = 1;
         armyFinished = 1;
@@ -213,7 +215,7 @@ void MapEncounters::SteerMover(uint8_t pixels) {
   // 4. Walk towards the waypoint.
   if (armyStepping) {
     const int w = legWaypoint;
-    if (w >= legCount) {
+    if (w >= legs) {
       // No waypoint left to walk (a leg without waypoints): the leg is over.
       legReached = 1;
       return;

@@ -418,6 +418,30 @@ TEST(MapEncountersMarch, SteeringAlongALeg) {
   EXPECT_EQ(z.armyStepping, 0);
   EXPECT_EQ(z.enemyCell[88], 4436u);
   EXPECT_EQ(z.CodeAt(4436), 168);
+
+  // A leg restored with a count beyond its seven waypoints: the walk never
+  // looks past the seventh, and the leg ends there.
+  MapEncounters r;
+  r.movingArmy = 83;
+  r.enemyPresent[83] = 2;
+  r.enemyX[83] = 1600;
+  r.enemyY[83] = 0;
+  r.legY[0] = 1600;
+  r.fighterCode = 2;
+  r.armyStepping = 1;
+  r.legCount = 200;
+  r.legWaypoint = 7;
+  calls = 0;
+  while (r.armyStepping && calls < 10) {
+    r.SteerMover(7);
+    ++calls;
+  }
+  EXPECT_EQ(r.armyStepping, 0);
+  EXPECT_EQ(r.battleStarted, 0);
+  EXPECT_EQ(r.fighterCode, 2);
+  EXPECT_EQ(r.legY[0], 0);  // the leg's waypoints are cleared at its end
+  EXPECT_EQ(r.marchPhase, 2);
+  EXPECT_EQ(r.enemyCell[83], cells::CellAt(1600, 0));
 }
 
 TEST(MapEncountersMarch, AMarchMeetsThePlayerAndAHero) {
