@@ -147,10 +147,15 @@ std::vector<uint8_t> WavBytes(const std::vector<float>& samples, int sampleRate)
     b.push_back(uint8_t(v));
     b.push_back(uint8_t(v >> 8));
   };
+  auto putTag = [&b](const char* tag) {
+    for (int i = 0; i < 4; ++i) b.push_back(uint8_t(tag[i]));
+  };
   uint32_t dataBytes = uint32_t(samples.size() * 2);
-  b.insert(b.end(), {'R', 'I', 'F', 'F'});
+  b.reserve(44 + dataBytes);
+  putTag("RIFF");
   put32(36 + dataBytes);
-  b.insert(b.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
+  putTag("WAVE");
+  putTag("fmt ");
   put32(16);
   put16(1);  // PCM
   put16(1);  // mono
@@ -158,7 +163,7 @@ std::vector<uint8_t> WavBytes(const std::vector<float>& samples, int sampleRate)
   put32(uint32_t(sampleRate * 2));
   put16(2);
   put16(16);
-  b.insert(b.end(), {'d', 'a', 't', 'a'});
+  putTag("data");
   put32(dataBytes);
   for (float s : samples) {
     float c = std::clamp(s, -1.0f, 1.0f);
