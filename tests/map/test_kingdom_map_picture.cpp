@@ -395,7 +395,7 @@ TEST(MapPicture, DecorationsFollowTheirSquare) {
   const int column = (d.x + 1800) / 200, row = (d.y + 1200) / 200;
   const int32_t sx = -1800 + column * 200, sy = -1200 + row * 200;
   KingdomMap map;
-    Aim(map, sx, sy);
+  Aim(map, sx, sy);
   std::vector<MapSprite> draws = DrawAll(map);
   int square = IndexAt(map, draws, kSquareImage[row][column], sx, sy);
   int deco = IndexAt(map, draws, d.image, d.x, d.y);

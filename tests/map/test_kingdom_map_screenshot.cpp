@@ -1,5 +1,5 @@
 // Draws the map view with its quest markers and the control bar at the
-// start camera and at three other places into PNGs in the test-output
+// start camera and at four other places into PNGs in the test-output
 // folder, for a person to look at; checks that every picture loaded.
 
 #include <gtest/gtest.h>
@@ -43,7 +43,7 @@ void DrawView(KingdomMap& map, ControlBar& bar, const uint8_t* stages) {
 
 }  // namespace
 
-TEST(KingdomMapScreenshot, StartCameraAndThreeOthers) {
+TEST(KingdomMapScreenshot, StartCameraAndFourOthers) {
   SetBackend(Backend::Headless);
   headless::Reset();
   ClearMissingAssets();
@@ -69,11 +69,12 @@ TEST(KingdomMapScreenshot, StartCameraAndThreeOthers) {
   struct Shot {
     const char* name;
     int32_t x, y;
-    int setup;  // 0 new game, 1 some places changed
+    int setup;  // 0 new game, 1 some places changed from here on
   };
   const Shot shots[] = {
       {"map_start", -1115, 320, 0},      // the start camera: the west and its towns
       {"map_palace", -150, -250, 0},     // the palace, the desert's edge, the lake
+      {"map_markers", -700, 950, 0},     // two towns and six quest markers
       {"map_wasteland", 1500, 300, 1},   // the mountains, the castle, the wasteland
       {"map_far_corner", 2958, 1480, 1}, // the south-east corner with its frame
   };

@@ -162,9 +162,13 @@ float DesertY(float wx) {
 // The brown earth of the foothills and the mountains: east of EarthX, north of EarthY.
 float EarthX(float wy) { return 1040.0f + Wig(wy + 71.0f); }
 float EarthY(float wx) { return 1150.0f + 0.6f * Wig(wx + 13.0f); }
-// The lush land of the south: south of LushY, east of LushX.
+// The lush land of the south: south of LushY, east of LushX. Its northern
+// edge runs through the corner (-200, 1000), where the plain meadow square
+// above meets the plain lush square below, and then keeps above the row of
+// squares at y 800, so that GrassG1, which lies there and again among the
+// plain lush squares under the mountains, is lush all over in both places.
 float LushY(float wx) {
-  static const std::vector<Pt> k = {{-400, 1060}, {-200, 1012}, {-100, 830}, {1800, 830}};
+  static const std::vector<Pt> k = {{-400, 1060}, {-200, 997}, {-100, 775}, {1800, 775}};
   return Knots(k, wx) + 0.6f * Wig(wx + 29.0f);
 }
 float LushX(float wy) { return -350.0f + Wig(wy + 91.0f); }
@@ -475,7 +479,10 @@ void Village(Canvas& tile, int style, float cx, float cy, uint64_t seed) {
 }
 
 // A walled town; roadY / roadX (or -1) are the lanes of the roads through it.
-void Town(Canvas& tile, float left, float top, float right, float bottom, float roadY, float roadX, uint64_t seed) {
+// A road across leaves by an east gate, and by a west gate too when it runs
+// on through the town rather than ending in it.
+void Town(Canvas& tile, float left, float top, float right, float bottom, float roadY, float roadX, bool westGate,
+          uint64_t seed) {
   Canvas l = Layer();
   const Rgb stone = Mix(pal::StoneLight, pal::Parchment, 0.3f);
   Rng rng(seed);
@@ -520,7 +527,7 @@ void Town(Canvas& tile, float left, float top, float right, float bottom, float 
   l.Rect(int(left), int(top + 1), 4, int(bottom - top), stone);
   l.Rect(int(right - 4), int(top + 1), 4, int(bottom - top), stone);
   if (roadAcross) {
-    if (left > 4) l.Rect(int(left), int(midY - 5), 4, 10, pal::WoodDeep);
+    if (westGate) l.Rect(int(left), int(midY - 5), 4, 10, pal::WoodDeep);
     l.Rect(int(right - 4), int(midY - 5), 4, 10, pal::WoodDeep);
   }
   if (roadDown) {
@@ -748,12 +755,25 @@ void PassMountains(Canvas& tile, uint64_t seed) {
 void Foothills(Canvas& tile, uint64_t seed, bool road) {
   Canvas l = Layer();
   Rng rng(seed);
+  // Hills apart from one another, drawn from the back to the front, each
+  // outlined along its own slopes.
+  struct Hill {
+    float x, base, hw, h;
+  };
+  std::vector<Hill> hills;
   for (int k = 0; k < 4; ++k) {
     float x = rng.Range(52, 112), base = rng.Range(22, 122);
-    if (road && base > 50 && base < 84) continue;
     float hw = rng.Range(8, 12);
-    Peak(l, x, base, hw, hw * rng.Range(0.7f, 0.95f), false);
-    l.PolygonOutline({{x, base - hw * 0.8f}, {x + hw, base}, {x - hw, base}}, pal::InkSoft, 1);
+    float h = hw * rng.Range(0.7f, 0.95f);
+    if (road && base > 50 && base < 84) continue;
+    bool crowded = false;
+    for (const Hill& o : hills) crowded = crowded || (std::fabs(o.x - x) < o.hw + hw && std::fabs(o.base - base) < 16);
+    if (!crowded) hills.push_back({x, base, hw, h});
+  }
+  std::sort(hills.begin(), hills.end(), [](const Hill& a, const Hill& b) { return a.base < b.base; });
+  for (const Hill& p : hills) {
+    Peak(l, p.x, p.base, p.hw, p.h, false);
+    l.PolygonOutline({{p.x, p.base - p.h}, {p.x + p.hw, p.base}, {p.x - p.hw, p.base}}, pal::InkSoft, 1);
   }
   for (int k = 0; k < 3; ++k) {
     float y = rng.Range(12, 120);
@@ -860,11 +880,11 @@ void PaintSquare(Canvas& c, int index, float wx, float wy) {
   else if (name == "CastleEvil") Castle(c, true);
   else if (name == "Tower") WastelandTower(c);
   else if (name == "DarkTemple") EvilTemple(c);
-  else if (name == "Town1") Town(c, 3, 20, 125, 104, s.Y(700), -1, seed);            // Moja
-  else if (name == "Town5") Town(c, 3, 22, 100, 80, s.Y(700), -1, seed);              // Cebula
-  else if (name == "Town2") Town(c, 4, 22, 124, 104, -1, s.X(-500), seed);           // Rabarbar
+  else if (name == "Town1") Town(c, 3, 20, 125, 104, s.Y(700), -1, true, seed);      // Moja
+  else if (name == "Town5") Town(c, 3, 22, 100, 80, s.Y(700), -1, false, seed);       // Cebula
+  else if (name == "Town2") Town(c, 4, 22, 124, 104, -1, s.X(-500), false, seed);    // Rabarbar
   else if (name == "Town4") {                                                        // Ziemniak
-    Town(c, 6, 24, 122, 104, -1, -1, seed);
+    Town(c, 6, 24, 122, 104, -1, -1, false, seed);
     Canvas g = Layer();
     Gate(g, 64, 30, 8, 6);
     Stamp(c, g, 0);
@@ -875,7 +895,7 @@ void PaintSquare(Canvas& c, int index, float wx, float wy) {
   else if (name == "Village3") Village(c, 0, s.X(900), s.Y(325), seed);       // Iron
   else if (name == "Village4") Village(c, 3, s.X(100), s.Y(1305), seed);      // Balon and Trawa
   else if (name == "Village5") Village(c, 1, s.X(-500), s.Y(-452), seed);     // Desert Village
-  else if (name == "Grey14") Village(c, 1, s.X(1640), s.Y(-690), seed);       // Mountain Village
+  else if (name == "Grey14") Village(c, 1, s.X(1662), s.Y(-690), seed);       // Mountain Village
   else if (name == "Grey7") Village(c, 2, s.X(1900), s.Y(-280), seed);        // Little Village
   else if (name == "M8") {
     Mountains(c, 1, seed, 10, 40);
