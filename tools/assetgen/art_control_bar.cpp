@@ -27,23 +27,12 @@ void Panel(Canvas& c) {
   DrawButtonLooks(c, 64, c.h, "", st);
 }
 
-TextStyle CaptionText(int size) {
-  TextStyle t;
-  t.size = size;
-  t.bold = true;
-  t.color = pal::GoldLight;
-  t.outline = true;
-  t.outlineColor = pal::Ink;
-  t.antialias = false;
-  return t;
-}
-
 // Captions shown on a hovered panel: frame 0 "You", 1 "View", 2 "Heroes"
 // (left, followed on the same line by frame 6, a small helmet), 5 "Wealth",
 // 7 "Quests"; frames 3 and 4 are blank.
 void Captions(Canvas& c) {
   ForEachFrame(c, 64, 32, 8, [](Canvas& f, int k) {
-    TextStyle t = CaptionText(15);
+    TextStyle t = GoldCaption(15);
     switch (k) {
       case 0: f.Text(0, 0, 64, 32, "You", t); break;
       case 1: f.Text(0, 0, 64, 32, "View", t); break;
@@ -143,7 +132,7 @@ void Fire(Canvas& c) {
 }
 
 void Digits(Canvas& c, Rgb colour) {
-  TextStyle t = CaptionText(26);
+  TextStyle t = GoldCaption(26);
   t.color = colour;
   DrawGlyphSheet(c, 32, 32, 10, [](int k) { return std::to_string(k); }, t);
 }
@@ -197,6 +186,6 @@ ASSETGEN_TABLE(ControlBarPictures) {
             [](Canvas& c) { Digits(c, pal::ParchmentLight); });
   r.Picture("Art\\Heroes\\Back1.bmp", 256, 256, 256, 256, kKeyNone, PartyBack);
   r.Picture("Art\\Controls\\WriteOptions.bmp", 128, 32, 128, 32, kKeyBlack,
-            [](Canvas& c) { c.Text(0, 0, 128, 32, "Options", CaptionText(18)); });
+            [](Canvas& c) { c.Text(0, 0, 128, 32, "Options", GoldCaption(18)); });
   r.Picture("Art\\Controls\\Options.bmp", 64, 32, 64, 32, kKeyRed, OptionsIcon);
 }

@@ -766,18 +766,7 @@ void DrawNextIcon(Canvas& c) {
   });
 }
 
-TextStyle Caption(int size) {
-  TextStyle t;
-  t.size = size;
-  t.bold = true;
-  t.color = pal::GoldLight;
-  t.outline = true;
-  t.outlineColor = pal::Ink;
-  t.antialias = false;
-  return t;
-}
-
-void DrawWord(Canvas& c, const std::string& word) { c.Text(1, 3, c.w - 2, c.h - 6, word, Caption(18)); }
+void DrawWord(Canvas& c, const std::string& word) { c.Text(1, 3, c.w - 2, c.h - 6, word, GoldCaption(18)); }
 
 // ------------------------------------------------------------------ panels and boxes
 
@@ -859,7 +848,7 @@ void DrawMouse(Canvas& c) {
 }
 
 void DrawDigits(Canvas& c) {
-  TextStyle t = Caption(28);
+  TextStyle t = GoldCaption(28);
   t.color = pal::GoldLight;
   DrawGlyphSheet(c, 32, 32, 10, [](int k) { return std::string(1, char('0' + k)); }, t);
 }
@@ -1034,9 +1023,9 @@ ASSETGEN_TABLE(PopulationPictures) {
   r.Picture("Art\\Controls\\Box.bmp", 128, 64, 128, 64, kKeyNone, [](Canvas& c) { DrawBox(c, 2); });
   r.Picture("Art\\Wealth\\Numbers1.bmp", 320, 32, 32, 32, kKeyBlack, DrawDigits);
   r.Picture("Art\\Controls\\DayAndGold.bmp", 128, 32, 64, 32, kKeyBlack, [](Canvas& c) {
-    ForEachFrame(c, 64, 32, 2, [](Canvas& f, int k) { f.Text(1, 2, f.w - 2, f.h - 4, k == 0 ? "Day" : "Gold", Caption(20)); });
+    ForEachFrame(c, 64, 32, 2, [](Canvas& f, int k) { f.Text(1, 2, f.w - 2, f.h - 4, k == 0 ? "Day" : "Gold", GoldCaption(20)); });
   });
-  r.Picture("Art\\Controls\\Fame.bmp", 64, 32, 64, 32, kKeyBlack, [](Canvas& c) { c.Text(1, 2, c.w - 2, c.h - 4, "Fame", Caption(20)); });
+  r.Picture("Art\\Controls\\Fame.bmp", 64, 32, 64, 32, kKeyBlack, [](Canvas& c) { c.Text(1, 2, c.w - 2, c.h - 4, "Fame", GoldCaption(20)); });
   r.Picture("Art\\Controls\\Mouse.bmp", 64, 64, 32, 64, kKeyRed, DrawMouse);
 
   // The unit panel.

@@ -173,6 +173,18 @@ struct TextStyle {
   bool shrinkToFit = true;       // reduce the size until the text fits the box
 };
 
+// Gold, outlined, hard-edged lettering for captions drawn on keyed pictures.
+inline TextStyle GoldCaption(int size) {
+  TextStyle t;
+  t.size = size;
+  t.bold = true;
+  t.color = pal::GoldLight;
+  t.outline = true;
+  t.outlineColor = pal::Ink;
+  t.antialias = false;
+  return t;
+}
+
 // Width and height in pixels of a text at a size.
 void MeasureText(const std::string& text, int size, bool bold, int* width, int* height);
 
