@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Plays the real program in a real window under a virtual X server: it must
+# open its window, keep running, quit on Escape with status 0, and refuse to
+# run unseen when there is no display at all.
+set -u
+game="$1"
+
+# No display: a clear message and a non-zero exit instead of an unseen loop.
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER= timeout 20 "$game" 2>&1)
+rc=$?
+if [ "$rc" -eq 0 ] || [ "$rc" -eq 124 ]; then
+  echo "without a display the game exited with $rc"; exit 1
+fi
+echo "$out" | grep -qi "display" || { echo "no message about the display: $out"; exit 1; }
+
+# A real window: still running after a few seconds, gone after Escape.
+xvfb-run -a -s "-screen 0 800x600x24" bash -c '
+  SDL_AUDIODRIVER=dummy "$0" & pid=$!
+  sleep 3
+  if ! kill -0 $pid 2>/dev/null; then echo "the game did not stay up"; exit 1; fi
+  for i in 1 2 3 4 5; do
+    xdotool key Escape
+    sleep 1
+    kill -0 $pid 2>/dev/null || break
+  done
+  if kill -0 $pid 2>/dev/null; then kill $pid; echo "Escape did not end the game"; exit 1; fi
+  wait $pid
+  rc=$?
+  [ $rc -eq 0 ] || { echo "the game exited with $rc"; exit 1; }
+  echo "window test passed"
+' "$game"
