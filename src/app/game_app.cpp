@@ -13,6 +13,7 @@
 #include "platform/anim_clock.h"
 #include "platform/clock.h"
 #include "platform/file_buffer.h"
+#include "platform/number_text.h"
 
 GameApp::GameApp()
     : AppFrame(),
@@ -247,7 +248,7 @@ void GameApp::EndScreenFrame() {
 void GameApp::DrawFramesPerSecond(int32_t y) {
   if (!settings || settings->values[0] == 0) return;
   char text[32];
-  std::snprintf(text, sizeof text, "%ld", static_cast<long>(framesPerSecond));
+  PrintNumber(text, sizeof text, static_cast<int32_t>(framesPerSecond));
   font.DrawText(text, 20, y, 400, 100, kFramesPerSecondColour, 0);
   font.DrawText("Frames per second", 50, y, 400, 100, kFramesPerSecondColour, 0);
 }

@@ -1,0 +1,3 @@
+#include "platform/empty_method.h"
+
+void EmptyMethod(const void* object) { (void)object; }
