@@ -27,12 +27,6 @@ constexpr PartFile kPartFiles[kBodyPartImages - 1] = {
     {"Art\\Heroes\\Body1.bmp", 256, 512, kKeyRed},
 };
 
-void FreeSheet(SpriteSheet*& sheet) {
-  if (!sheet) return;
-  sheet->Release();
-  delete sheet;
-  sheet = nullptr;
-}
 
 }  // namespace
 
@@ -51,14 +45,14 @@ FigureLook PlayerFigureLook(uint8_t portrait) {
 HeroFigure::HeroFigure() : reserved1(0), singleSheet(nullptr), bodyParts(nullptr), reserved2(0) {}
 
 HeroFigure::~HeroFigure() {
-  FreeSheet(singleSheet);
-  FreeSheet(bodyParts);
+  DeleteSheet(singleSheet);
+  DeleteSheet(bodyParts);
 }
 
 void HeroFigure::LoadBodyParts(GraphicsDevice* device) {
   // Loading again replaces the sheets rather than leaking them.
-  FreeSheet(singleSheet);
-  FreeSheet(bodyParts);
+  DeleteSheet(singleSheet);
+  DeleteSheet(bodyParts);
   singleSheet = new SpriteSheet();
   singleSheet->Init(device, 1);
   singleSheet->SetAlphaTest(1);

@@ -219,11 +219,7 @@ void CreatePictureSheets(WornFigure& figure, GraphicsDevice* device) {
 
 void ReleasePictureSheets(WornFigure& figure) {
   for (const SheetSlot& slot : kSheets) {
-    SpriteSheet*& sheet = figure.*slot.sheet;
-    if (!sheet) continue;
-    sheet->Release();
-    delete sheet;
-    sheet = nullptr;
+    DeleteSheet(figure.*slot.sheet);
   }
 }
 

@@ -111,10 +111,10 @@ ControlBar::ControlBar()
 
 // The bar lives for the whole run; should it be deleted, its sheet goes
 // with it rather than leaking.
-ControlBar::~ControlBar() { delete sheet; }
+ControlBar::~ControlBar() { DeleteSheet(sheet); }
 
 uint32_t ControlBar::LoadArt(GraphicsDevice* device) {
-  delete sheet;
+  DeleteSheet(sheet);
   sheet = new SpriteSheet();
   sheet->Init(device, kSheetImages);
   sheet->SetAlphaTest(1);

@@ -78,10 +78,7 @@ uint32_t KingdomMap::LoadTiles(GraphicsDevice* device) {
 }
 
 void KingdomMap::ReleaseTiles() {
-  if (tileSheet == nullptr) return;
-  tileSheet->Release();
-  delete tileSheet;
-  tileSheet = nullptr;
+  DeleteSheet(tileSheet);
 }
 
 uint32_t KingdomMap::ClickBlock(int block, int32_t pointerX, int32_t pointerY, InputDevice* mouse) {

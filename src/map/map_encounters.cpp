@@ -105,12 +105,6 @@ SpriteSheet* MakeOneImageSheet(GraphicsDevice* device) {
   return sheet;
 }
 
-void FreeSheet(SpriteSheet*& sheet) {
-  if (!sheet) return;
-  sheet->Release();
-  delete sheet;
-  sheet = nullptr;
-}
 
 }  // namespace
 
@@ -140,11 +134,11 @@ void MapEncounters::LoadArt(GraphicsDevice* device) {
 }
 
 void MapEncounters::LoadFindArt(GraphicsDevice* device) {
-  FreeSheet(itemPicture);
+  DeleteSheet(itemPicture);
   itemPicture = MakeOneImageSheet(device);
-  FreeSheet(gemPicture);
+  DeleteSheet(gemPicture);
   gemPicture = MakeOneImageSheet(device);
-  FreeSheet(artifactPicture);
+  DeleteSheet(artifactPicture);
   artifactPicture = MakeOneImageSheet(device);
 
   char path[64];
@@ -167,18 +161,13 @@ void MapEncounters::LoadFindArt(GraphicsDevice* device) {
 }
 
 void MapEncounters::ReleaseArt() {
-  FreeSheet(objectSheet);
-  FreeSheet(armySheet);
-  FreeSheet(enemySheet);
-  FreeSheet(gemPicture);
-  FreeSheet(artifactPicture);
-  FreeSheet(itemPicture);
-  if (messageFont) {
-    messageFont->End();
-    messageFont->Release();
-    delete messageFont;
-    messageFont = nullptr;
-  }
+  DeleteSheet(objectSheet);
+  DeleteSheet(armySheet);
+  DeleteSheet(enemySheet);
+  DeleteSheet(gemPicture);
+  DeleteSheet(artifactPicture);
+  DeleteSheet(itemPicture);
+  DeleteFont(messageFont);
 }
 
 void MapEncounters::PlayPendingSounds(SoundChannel* sound, uint8_t soundsOn) {

@@ -41,17 +41,8 @@ void CreditsScreen::LoadArt(GraphicsDevice* device) {
 }
 
 void CreditsScreen::ReleaseArt() {
-  if (sheet) {
-    sheet->Release();
-    delete sheet;
-    sheet = nullptr;
-  }
-  if (font) {
-    font->End();
-    font->Release();
-    delete font;
-    font = nullptr;
-  }
+  DeleteSheet(sheet);
+  DeleteFont(font);
 }
 
 void CreditsScreen::HoverBack(int32_t x, int32_t y) {

@@ -89,3 +89,10 @@ uint32_t SpriteSheet::Release() {
   count = 0;
   return 1;
 }
+
+void DeleteSheet(SpriteSheet*& sheet) {
+  if (!sheet) return;
+  sheet->Release();
+  delete sheet;
+  sheet = nullptr;
+}

@@ -34,3 +34,7 @@ class SpriteSheet {
   int32_t* frameHeight;
   int32_t* framesPerRow;
 };
+
+// Releases a sheet created with new, deletes it and empties the pointer; an
+// empty pointer is left alone.
+void DeleteSheet(SpriteSheet*& sheet);

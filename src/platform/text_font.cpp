@@ -221,3 +221,11 @@ int32_t TextFont::TextWidth(const char* text) const {
   if (TTF_SizeText(font->ttf, std::string(text, end).c_str(), &w, &h) != 0) return 0;
   return w;
 }
+
+void DeleteFont(TextFont*& font) {
+  if (!font) return;
+  font->End();
+  font->Release();
+  delete font;
+  font = nullptr;
+}

@@ -38,3 +38,7 @@ class TextFont {
 
   FontFace* font;
 };
+
+// Ends, releases and deletes a font created with new and empties the
+// pointer; an empty pointer is left alone.
+void DeleteFont(TextFont*& font);
