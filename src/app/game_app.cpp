@@ -164,12 +164,7 @@ uint32_t GameApp::Init() {
   }
   if (!gameState) {
     gameState = new GameState;
-    gameState->InitHeroStats();
-    gameState->InitHeroRecords();
-    gameState->ResetHeroTables();
-    gameState->ResetPlayer();
-    gameState->ResetProgress();
-    gameState->AdvanceQuestChains();
+    RunNewGameSequence(*gameState);
   }
   return 1;
 }

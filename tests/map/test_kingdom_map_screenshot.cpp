@@ -52,12 +52,7 @@ TEST(KingdomMapScreenshot, StartCameraAndFourOthers) {
   ASSERT_EQ(device.CreateDevice(nullptr, 0, 0, 800, 600, 16), 1u);
 
   GameState state;
-  state.InitHeroStats();
-  state.InitHeroRecords();
-  state.ResetHeroTables();
-  state.ResetPlayer();
-  state.ResetProgress();
-  state.AdvanceQuestChains();
+  RunNewGameSequence(state);
 
   KingdomMap map;
   EXPECT_EQ(map.LoadTiles(&device), 1u);
