@@ -6,7 +6,14 @@
 #include "platform/input_device.h"
 
 void GameApp::PlaceholderProc(const char* screenName, int mainMenu, int32_t fpsY) {
+  const bool entering = leaveCode != 0;
   BeginScreenFrame();
+  if (mainMenu && entering) {
+    // A button still held from the screen just left (a Back button left with
+    // the button down) is not a click here: it stays latched until let go.
+    for (int button = kMouseLeft; button <= kMouseRight; ++button)
+      if (cursor.mouse.ButtonPressed(button)) cursor.mouse.SetLatch(button, 1);
+  }
 
   keyboard.Acquire(1);
   keyboard.Poll();

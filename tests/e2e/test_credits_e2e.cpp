@@ -112,7 +112,16 @@ TEST_F(EndToEnd, BackBackspaceAndEscapeReturnToTheMainMenu) {
     driver.MoveTo(500, 300);
     driver.RunFrames(1);
     EXPECT_STREQ(driver.ScreenName(), "MainMenuProc");
+    // The button still held is no click on the main menu: it does not send
+    // the player straight back to the credits.
+    driver.RunFrames(3);
+    EXPECT_STREQ(driver.ScreenName(), "MainMenuProc");
     driver.ButtonUp(kMouseRight);
+    driver.RunFrames(1);
+    EXPECT_STREQ(driver.ScreenName(), "MainMenuProc");
+    // A new click opens them again.
+    driver.Click(400, 300, kMouseLeft);
+    EXPECT_STREQ(driver.ScreenName(), "CreditsProc");
   }
   for (int key : {kKeyBackspace, kKeyEscape}) {
     ScenarioDriver driver;
