@@ -72,6 +72,7 @@ bool DecodeBmp(const uint8_t* data, size_t size, BmpImage* out) {
   const bool topDown = height < 0;
   if (topDown) height = -height;
   if (width <= 0 || height <= 0 || width > kBmpMaxSide || height > kBmpMaxSide) return false;
+  if (width * height > kBmpMaxPixels) return false;
 
   Channel red, green, blue;
   size_t afterHeader = 14 + static_cast<size_t>(headerSize);
@@ -178,13 +179,20 @@ bool LoadBmpFile(const char* path, BmpImage* out) {
   if (!path || !out) return false;
   FILE* f = std::fopen(path, "rb");
   if (!f) return false;
+  // No picture that can be accepted needs a longer file than this.
+  const size_t limit = static_cast<size_t>(kBmpMaxPixels) * 4 + static_cast<size_t>(kBmpMaxSide) * 4 + 65536;
   std::vector<uint8_t> bytes;
   uint8_t chunk[65536];
   size_t n;
+  bool tooLong = false;
   while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) {
     bytes.insert(bytes.end(), chunk, chunk + n);
-    if (bytes.size() > (static_cast<size_t>(kBmpMaxSide) * kBmpMaxSide * 4 + 65536)) break;
+    if (bytes.size() > limit) {
+      tooLong = true;
+      break;
+    }
   }
   std::fclose(f);
+  if (tooLong) return false;
   return DecodeBmp(bytes.data(), bytes.size(), out);
 }

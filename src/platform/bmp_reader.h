@@ -10,8 +10,10 @@ struct BmpImage {
   std::vector<uint32_t> pixels;
 };
 
-// Largest picture accepted, in pixels per side.
+// Largest picture accepted, in pixels per side and in pixels all told (a
+// small file of one bit per pixel must not make a picture of gigabytes).
 constexpr int32_t kBmpMaxSide = 16384;
+constexpr int64_t kBmpMaxPixels = 4096 * 4096;
 
 // Decodes an uncompressed Windows bitmap (1, 4, 8, 16, 24 or 32 bits; BI_RGB,
 // and BI_BITFIELDS for 16 and 32 bits; bottom-up or top-down). Returns false

@@ -60,13 +60,25 @@ uint32_t InputDevice::Clear() {
 }
 
 uint32_t InputDevice::Acquire(uint32_t flag) {
-  (void)flag;  // a device is read whenever the window has the focus
-  return device ? 1 : 0;
+  if (!device) return 0;
+  // Whether acquiring worked shows in the next poll.
+  if (flag == 1) {
+    InputHub::Get().Acquire(device);
+  } else {
+    InputHub::Get().Unacquire(device);
+  }
+  return 1;
 }
 
 uint32_t InputDevice::Poll() {
   if (!device || (type != kDeviceKeyboard && type != kDeviceMouse)) return 0;
   InputHub& hub = InputHub::Get();
+  // A device that lost its acquisition is acquired again before it is read;
+  // in the background that fails and the poll with it.
+  if (!device->acquired && !hub.Acquire(device)) {
+    if (type == kDeviceMouse) DropMotion();
+    return 0;
+  }
   if (type == kDeviceKeyboard) {
     uint8_t keys[256];
     if (!hub.ReadKeyboard(device, keys)) return 0;
@@ -78,10 +90,7 @@ uint32_t InputDevice::Poll() {
   }
   MouseState m;
   if (!hub.ReadMouse(device, &m)) {
-    // The buttons stay as last read, but no motion is reported again.
-    MouseState last = Mouse();
-    last.lX = last.lY = last.lZ = 0;
-    std::memcpy(state, &last, sizeof last);
+    DropMotion();
     return 0;
   }
   std::memcpy(state, &m, sizeof m);
@@ -118,6 +127,13 @@ uint32_t InputDevice::SetLatch(uint32_t code, uint32_t value) {
 int32_t InputDevice::XDelta() { return type == kDeviceMouse ? Mouse().lX : 0; }
 
 int32_t InputDevice::YDelta() { return type == kDeviceMouse ? Mouse().lY : 0; }
+
+void InputDevice::DropMotion() {
+  // The buttons stay as last read, but no motion is reported again.
+  MouseState last = Mouse();
+  last.lX = last.lY = last.lZ = 0;
+  std::memcpy(state, &last, sizeof last);
+}
 
 MouseState InputDevice::Mouse() const {
   MouseState m;

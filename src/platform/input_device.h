@@ -153,6 +153,9 @@ class InputDevice {
   uint32_t Create(InputSystem* system, uint16_t type, uint32_t cursorMode);
   uint32_t Release();
   uint32_t Clear();
+  // 0 without a device. Flag 1 acquires the device, any other value lets it
+  // go (it gathers nothing until acquired again; a poll acquires it again
+  // when it can). 1.
   uint32_t Acquire(uint32_t flag);
   // Reads the device; 1 when read. On failure (window not in the
   // foreground) keys, buttons and latches keep their state and the mouse
@@ -173,6 +176,9 @@ class InputDevice {
   uint32_t latch[256];
   int32_t cursorX;
   int32_t cursorY;
+
+ private:
+  void DropMotion();
 };
 
 // 0 while button 0 or 1 still reports a fresh press; otherwise latches

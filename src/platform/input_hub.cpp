@@ -12,7 +12,7 @@ void InputHub::KeyDown(int dik) {
   const int k = dik & 255;
   keyDown[k] = 1;
   for (InputSource* s : sources_) {
-    if (s->kind == kDeviceKeyboard) s->keyHit[k] = 1;
+    if (s->kind == kDeviceKeyboard && s->acquired) s->keyHit[k] = 1;
   }
 }
 
@@ -23,7 +23,7 @@ void InputHub::Motion(int dx, int dy) {
   absY += dy;
   if (!focused) return;
   for (InputSource* s : sources_) {
-    if (s->kind != kDeviceMouse) continue;
+    if (s->kind != kDeviceMouse || !s->acquired) continue;
     s->dx += dx;
     s->dy += dy;
   }
@@ -32,7 +32,7 @@ void InputHub::Motion(int dx, int dy) {
 void InputHub::Wheel(int dz) {
   if (!focused) return;
   for (InputSource* s : sources_) {
-    if (s->kind == kDeviceMouse) s->dz += dz;
+    if (s->kind == kDeviceMouse && s->acquired) s->dz += dz;
   }
 }
 
@@ -41,11 +41,29 @@ void InputHub::Button(int button, bool down) {
   buttonDown[button] = down ? 1 : 0;
   if (!down) return;
   for (InputSource* s : sources_) {
-    if (s->kind == kDeviceMouse) s->buttonHit[button] = 1;
+    if (s->kind == kDeviceMouse && s->acquired) s->buttonHit[button] = 1;
   }
 }
 
-void InputHub::SetFocus(bool f) { focused = f; }
+void InputHub::SetFocus(bool f) {
+  focused = f;
+  if (f) return;
+  for (InputSource* s : sources_) Unacquire(s);
+}
+
+bool InputHub::Acquire(InputSource* s) {
+  if (!s || !focused) return false;
+  s->acquired = true;
+  return true;
+}
+
+void InputHub::Unacquire(InputSource* s) {
+  if (!s) return;
+  s->acquired = false;
+  std::memset(s->keyHit, 0, sizeof s->keyHit);
+  std::memset(s->buttonHit, 0, sizeof s->buttonHit);
+  s->dx = s->dy = s->dz = 0;
+}
 
 void InputHub::SetAbsolute(int x, int y) {
   absX = x;
@@ -58,6 +76,7 @@ void InputHub::Reset() {
   std::memset(keyDown, 0, sizeof keyDown);
   std::memset(buttonDown, 0, sizeof buttonDown);
   for (InputSource* s : sources_) {
+    s->acquired = true;
     std::memset(s->keyHit, 0, sizeof s->keyHit);
     std::memset(s->buttonHit, 0, sizeof s->buttonHit);
     s->dx = s->dy = s->dz = 0;
@@ -78,7 +97,7 @@ void InputHub::Detach(InputSource* source) {
 }
 
 bool InputHub::ReadKeyboard(InputSource* s, uint8_t state[256]) {
-  if (!s || !focused) return false;
+  if (!s || !focused || !s->acquired) return false;
   // A key pressed and released between two reads still shows as down once.
   for (int k = 0; k < 256; ++k) {
     state[k] = (keyDown[k] || s->keyHit[k]) ? 0x80 : 0;
@@ -88,7 +107,7 @@ bool InputHub::ReadKeyboard(InputSource* s, uint8_t state[256]) {
 }
 
 bool InputHub::ReadMouse(InputSource* s, MouseState* state) {
-  if (!s || !focused) return false;
+  if (!s || !focused || !s->acquired) return false;
   state->lX = s->dx;
   state->lY = s->dy;
   state->lZ = s->dz;

@@ -10,6 +10,7 @@
 class InputSource {
  public:
   uint16_t kind = 0;           // kDeviceKeyboard or kDeviceMouse
+  bool acquired = true;        // only an acquired device gathers input
   uint8_t keyHit[256] = {};    // went down since the last read
   int32_t dx = 0, dy = 0, dz = 0;  // motion since the last read
   uint8_t buttonHit[4] = {};   // went down since the last read
@@ -24,16 +25,24 @@ class InputHub {
   void Motion(int dx, int dy);
   void Wheel(int dz);
   void Button(int button, bool down);
+  // Losing the focus unacquires every device, as the foreground cooperative
+  // level does.
   void SetFocus(bool focused);
   // Sets the position reported to a mouse in cursor mode 1.
   void SetAbsolute(int x, int y);
-  // All keys and buttons up, no motion, focus on.
+  // All keys and buttons up, no motion, focus on, every device acquired.
   void Reset();
 
   InputSource* Attach(uint16_t kind);
   void Detach(InputSource* source);
+  // Acquiring fails while the window is not in the foreground. An
+  // unacquired device gathers nothing: what happened meanwhile is lost, and
+  // the keys and buttons held down show again once it is acquired.
+  bool Acquire(InputSource* source);
+  void Unacquire(InputSource* source);
 
-  // Fill a device's state; false when the device cannot be read now.
+  // Fill a device's state; false when the device cannot be read now (not
+  // acquired, or the window in the background).
   bool ReadKeyboard(InputSource* source, uint8_t state[256]);
   bool ReadMouse(InputSource* source, MouseState* state);
 

@@ -6,7 +6,9 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -25,12 +27,18 @@ class FontFace {
     std::vector<uint8_t> alpha;
   };
 
+  // Looked up by a view of the text, so a line drawn before costs no copy.
+  struct KeyHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  };
+
   TTF_Font* ttf = nullptr;
   GraphicsDevice* device = nullptr;
   int32_t lineHeight = 0;
-  std::unordered_map<std::string, Mask> cache;
+  std::unordered_map<std::string, Mask, KeyHash, std::equal_to<>> cache;
 
-  const Mask& Line(const std::string& text);
+  const Mask& Line(std::string_view text);
 };
 
 namespace {
@@ -102,13 +110,14 @@ void BlendMask(FrameTarget* t, const FontFace::Mask& mask, int32_t left, int32_t
 
 }  // namespace
 
-const FontFace::Mask& FontFace::Line(const std::string& text) {
+const FontFace::Mask& FontFace::Line(std::string_view text) {
   auto it = cache.find(text);
   if (it != cache.end()) return it->second;
   if (cache.size() >= kCacheLimit) cache.clear();
+  std::string line(text);
   Mask mask;
   const SDL_Color white = {255, 255, 255, 255};
-  if (SDL_Surface* s = TTF_RenderText_Blended(ttf, text.c_str(), white)) {
+  if (SDL_Surface* s = TTF_RenderText_Blended(ttf, line.c_str(), white)) {
     SDL_Surface* argb = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_ARGB8888, 0);
     SDL_FreeSurface(s);
     if (argb) {
@@ -125,7 +134,7 @@ const FontFace::Mask& FontFace::Line(const std::string& text) {
       SDL_FreeSurface(argb);
     }
   }
-  return cache.emplace(text, std::move(mask)).first->second;
+  return cache.emplace(std::move(line), std::move(mask)).first->second;
 }
 
 TextFont::TextFont() : font(nullptr) {}
@@ -187,7 +196,7 @@ uint32_t TextFont::DrawText(const char* text, int32_t x, int32_t y, int32_t widt
     while (*end && *end != '\n' && *end != '\r') ++end;
     if (lineTop >= clipY1) break;
     if (end > p && lineTop + font->lineHeight > clipY0) {
-      const FontFace::Mask& mask = font->Line(std::string(p, end));
+      const FontFace::Mask& mask = font->Line(std::string_view(p, static_cast<size_t>(end - p)));
       if (!mask.alpha.empty()) {
         BlendMask(t, mask, x, static_cast<int32_t>(lineTop), clipX0, clipY0, clipX1, clipY1, colour);
       }

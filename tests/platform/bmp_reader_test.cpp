@@ -144,7 +144,40 @@ TEST(BmpReader, RefusesDamagedAndUnsupportedFiles) {
   huge[24] = 0;
   huge[25] = 1;
   EXPECT_FALSE(Decode(huge, &img));
+  EXPECT_FALSE(Decode(with(21, 0xFF), &img));               // negative width
+  std::vector<uint8_t> lowest = good;                       // height -2^31
+  lowest[22] = lowest[23] = lowest[24] = 0;
+  lowest[25] = 0x80;
+  EXPECT_FALSE(Decode(lowest, &img));
+  std::vector<uint8_t> farOffset = good;                    // pixel offset 2^32 - 1
+  for (int i = 10; i < 14; ++i) farOffset[i] = 0xFF;
+  EXPECT_FALSE(Decode(farOffset, &img));
   EXPECT_FALSE(DecodeBmp(nullptr, 100, &img));
+
+  // One bit a pixel packs a picture of 128 MB into a 4 MB file: refused.
+  // 4096 x 4096 is the most that is taken.
+  auto mono = [](uint32_t w, uint32_t h) {
+    BmpSpec m;
+    m.width = 8;
+    m.height = 1;
+    m.bits = 1;
+    m.palette = {0x000000, 0xFFFFFF};
+    m.pixels.assign(8, 1);
+    std::vector<uint8_t> b = MakeBmp(m);
+    b.resize(b.size() - 4);
+    for (int i = 0; i < 4; ++i) {
+      b[18 + i] = static_cast<uint8_t>(w >> (8 * i));
+      b[22 + i] = static_cast<uint8_t>(h >> (8 * i));
+    }
+    b.resize(b.size() + static_cast<size_t>((w + 31) / 32 * 4) * h, 0);
+    return b;
+  };
+  EXPECT_FALSE(Decode(mono(8192, 4096), &img));
+  EXPECT_FALSE(Decode(mono(16384, 1025), &img));
+  ASSERT_TRUE(Decode(mono(4096, 4096), &img));
+  EXPECT_EQ(img.width, 4096);
+  EXPECT_EQ(img.pixels.size(), 4096u * 4096u);
+  img.pixels = std::vector<uint32_t>();
 
   // Random damage never reads outside the buffer (the sanitizers watch).
   std::mt19937 rng(1234);

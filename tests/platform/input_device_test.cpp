@@ -161,6 +161,46 @@ TEST_F(InputTest, RelativeMotion) {
   EXPECT_EQ(mouse.Poll(), 1u);
 }
 
+TEST_F(InputTest, AcquireOnAndOff) {
+  // A device let go gathers nothing: motion, taps and clicks meanwhile are
+  // lost. The next poll acquires it again and reads what is held down now.
+  EXPECT_EQ(mouse.Acquire(0), 1u);
+  EXPECT_EQ(keyboard.Acquire(2), 1u);  // any value but 1 lets go
+  headless::MouseMotion(30, 40);
+  headless::MouseButton(kMouseLeft, true);
+  headless::MouseButton(kMouseLeft, false);
+  headless::MouseButton(kMouseRight, true);  // still down
+  headless::KeyDown(kKeyA);
+  headless::KeyUp(kKeyA);
+  headless::KeyDown(kKeyEnter);  // still down
+  ASSERT_EQ(mouse.Poll(), 1u);
+  EXPECT_EQ(mouse.XDelta(), 0);
+  EXPECT_EQ(mouse.YDelta(), 0);
+  EXPECT_EQ(mouse.ButtonPressed(kMouseLeft), 0u);
+  EXPECT_EQ(mouse.ButtonPressed(kMouseRight), 1u);
+  ASSERT_EQ(keyboard.Poll(), 1u);
+  EXPECT_EQ(keyboard.KeyPressed(kKeyA), 0u);
+  EXPECT_EQ(keyboard.KeyPressed(kKeyEnter), 1u);
+
+  // Acquired again, the device follows the input as before.
+  EXPECT_EQ(mouse.Acquire(1), 1u);
+  headless::MouseMotion(-3, 2);
+  ASSERT_EQ(mouse.Poll(), 1u);
+  EXPECT_EQ(mouse.XDelta(), -3);
+  EXPECT_EQ(mouse.YDelta(), 2);
+
+  // In the background acquiring fails, and so does the poll; back in the
+  // foreground the poll acquires the device itself.
+  headless::SetInputFocus(false);
+  EXPECT_EQ(mouse.Acquire(1), 1u);
+  EXPECT_EQ(mouse.Poll(), 0u);
+  headless::SetInputFocus(true);
+  EXPECT_EQ(mouse.Poll(), 1u);
+  headless::MouseMotion(4, 0);
+  EXPECT_EQ(mouse.Poll(), 1u);
+  EXPECT_EQ(mouse.XDelta(), 4);
+}
+
 TEST(MouseCursor, EdgeUndoAndOffScreen) {
   SetBackend(Backend::Headless);
   headless::Reset();
