@@ -56,10 +56,11 @@ int CellsOf(char c) {
 int GlyphFromText(std::string_view text, uint8_t* cells, int cellCount) {
   int used = 0;
   for (char c : text) {
-    int need = glyph::CellsOf(c);
+    uint8_t letter[2];
+    const int need = glyph::CellsFor(c, letter);
     if (need == 0) continue;
     if (used + need > cellCount) break;
-    used += glyph::CellsFor(c, cells + used);
+    for (int i = 0; i < need; ++i) cells[used++] = letter[i];
   }
   for (int i = used; i < cellCount; ++i) cells[i] = 0;
   return used;
