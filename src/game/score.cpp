@@ -62,22 +62,14 @@ void GameState::EnterHallOfFame() {
     }
   };
 
-  if (used < kHallRows) {
-    int n = used;
-    hallUsed[n] = 1;
-    for (int i = 0; i < n; ++i) {
-      if (hallScore >= hallScores[i]) {
-        moveDown(i, n);
-        put(i);
-        return;
-      }
-    }
-    put(n);
-    return;
-  }
-  for (int i = 0; i < kHallRows; ++i) {
+  // The new score goes above the first row it reaches. In a hall with room
+  // that is at the latest the first free row (cleared to 0 above); in a full
+  // one the last row drops out, and a score below every row is not entered.
+  const int last = used < kHallRows ? used : kHallRows - 1;
+  hallUsed[last] = 1;
+  for (int i = 0; i <= last; ++i) {
     if (hallScore >= hallScores[i]) {
-      moveDown(i, kHallRows - 1);
+      moveDown(i, last);
       put(i);
       return;
     }
