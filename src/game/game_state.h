@@ -261,7 +261,7 @@ class GameState {
 
   // ---- The player ----
   uint8_t playerName[kGlyphNameLength]{};
-  uint8_t playerPortrait{};                  // also the player's FigureLook
+  uint8_t playerPortrait{};                  // PlayerFigureLook gives the figure's look
   uint8_t playerDayAllowance{};              // steps left today, 7 each day
   uint8_t playerItems[kItemPlaces]{};
   uint8_t playerItemHeld[kItemNumbers]{};
