@@ -5,7 +5,9 @@
 // the item table) sets its metal: iron grey, steel, bronze, silver, gold,
 // enchanted blue; better makes carry more trim, gems and, at the top, runes.
 #include <cmath>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "art_figure.h"
 #include "assetgen.h"
@@ -744,77 +746,49 @@ ASSETGEN_TABLE(WornItemPictures) {
   struct Place {
     float dx, dy, sx, sy;
   };
+  // One worn picture: the scene that add builds, sampled where the screens put it.
+  auto worn = [&r](const std::string& path, int w, int h, uint32_t key, Place p,
+                   std::function<void(Scene&)> add) {
+    r.Picture(path, w, h, w, h, key, [p, add = std::move(add)](Canvas& c) {
+      Scene s;
+      add(s);
+      RenderPlaced(s, c, p.dx, p.dy, p.sx, p.sy);
+    });
+  };
   constexpr Place kAmulet[3] = {{56, 271, 0.84f, 0.72f}, {59, 271, 0.72f, 0.6f}, {61, 271, 0.636f, 0.444f}};
   const char kSlotLetter[3] = {'a', 'b', 'c'};
-  for (int id = 1; id <= 36; ++id) {
-    for (int k = 0; k < 3; ++k) {
-      const Place p = kAmulet[k];
-      r.Picture("Art\\Items\\Amulets\\Amulet" + Num(id) + kSlotLetter[k] + ".bmp", 64, 64, 64, 64, kKeyRed,
-                [id, k, p](Canvas& c) {
-                  Scene s;
-                  AddAmulet(s, id, k);
-                  RenderPlaced(s, c, p.dx, p.dy, p.sx, p.sy);
-                });
-    }
-  }
+  for (int id = 1; id <= 36; ++id)
+    for (int k = 0; k < 3; ++k)
+      worn("Art\\Items\\Amulets\\Amulet" + Num(id) + kSlotLetter[k] + ".bmp", 64, 64, kKeyRed, kAmulet[k],
+           [id, k](Scene& s) { AddAmulet(s, id, k); });
   for (int id = 37; id <= 56; ++id)
-    r.Picture("Art\\Items\\Helmets\\Helmet" + Num(id - 36) + ".bmp", 128, 128, 128, 128, kKeyRed, [id](Canvas& c) {
-      Scene s;
-      AddHelmet(s, id);
-      RenderPlaced(s, c, 49, 200, 0.48f, 0.48f);
-    });
+    worn("Art\\Items\\Helmets\\Helmet" + Num(id - 36) + ".bmp", 128, 128, kKeyRed, {49, 200, 0.48f, 0.48f},
+         [id](Scene& s) { AddHelmet(s, id); });
   for (int id = 57; id <= 86; ++id)
-    r.Picture("Art\\Items\\Armor\\Torso" + Num(id - 56) + ".bmp", 256, 256, 256, 256, kKeyRed, [id](Canvas& c) {
-      Scene s;
-      AddTorso(s, id);
-      RenderPlaced(s, c, 28, 260, 0.648f, 0.6f);
-    });
+    worn("Art\\Items\\Armor\\Torso" + Num(id - 56) + ".bmp", 256, 256, kKeyRed, {28, 260, 0.648f, 0.6f},
+         [id](Scene& s) { AddTorso(s, id); });
   for (int id = 87; id <= 98; ++id)
-    r.Picture("Art\\Items\\Belts\\Belt" + Num(id - 86) + ".bmp", 128, 32, 128, 32, kKeyRed, [id](Canvas& c) {
-      Scene s;
-      AddBelt(s, id, false);
-      RenderPlaced(s, c, 50, 370, 0.768f, 0.78f);
-    });
+    worn("Art\\Items\\Belts\\Belt" + Num(id - 86) + ".bmp", 128, 32, kKeyRed, {50, 370, 0.768f, 0.78f},
+         [id](Scene& s) { AddBelt(s, id, false); });
   for (int id = 99; id <= 126; ++id)
-    r.Picture("Art\\Items\\Pants\\Pants" + Num(id - 98) + ".bmp", 128, 256, 128, 256, kKeyRed, [id](Canvas& c) {
-      Scene s;
-      AddPants(s, id);
-      RenderPlaced(s, c, 50, 371, 0.6f, 0.6f);
-    });
+    worn("Art\\Items\\Pants\\Pants" + Num(id - 98) + ".bmp", 128, 256, kKeyRed, {50, 371, 0.6f, 0.6f},
+         [id](Scene& s) { AddPants(s, id); });
   for (int id = 127; id <= 138; ++id) {
-    r.Picture("Art\\Items\\Shoes\\Shoe" + Num(id - 126) + "a.bmp", 128, 128, 128, 128, kKeyRed, [id](Canvas& c) {
-      Scene s;
-      AddShoe(s, id, true);
-      RenderPlaced(s, c, 26, 455, 0.65f, 0.6f);
-    });
-    r.Picture("Art\\Items\\Shoes\\Shoe" + Num(id - 126) + "b.bmp", 128, 128, 128, 128, kKeyRed, [id](Canvas& c) {
-      Scene s;
-      AddShoe(s, id, false);
-      RenderPlaced(s, c, 82, 455, 0.66f, 0.6f);
-    });
+    worn("Art\\Items\\Shoes\\Shoe" + Num(id - 126) + "a.bmp", 128, 128, kKeyRed, {26, 455, 0.65f, 0.6f},
+         [id](Scene& s) { AddShoe(s, id, true); });
+    worn("Art\\Items\\Shoes\\Shoe" + Num(id - 126) + "b.bmp", 128, 128, kKeyRed, {82, 455, 0.66f, 0.6f},
+         [id](Scene& s) { AddShoe(s, id, false); });
   }
   for (int id = 139; id <= 150; ++id) {
-    r.Picture("Art\\Items\\Gloves\\Glove" + Num(id - 138) + "a.bmp", 32, 64, 32, 64, kKeyBlack, [id](Canvas& c) {
-      Scene s;
-      AddGlove(s, id, true);
-      RenderPlaced(s, c, 28, 354, 0.66f, 0.6f);
-    });
-    r.Picture("Art\\Items\\Gloves\\Glove" + Num(id - 138) + "b.bmp", 32, 64, 32, 64, kKeyBlack, [id](Canvas& c) {
-      Scene s;
-      AddGlove(s, id, false);
-      RenderPlaced(s, c, 110, 354, 0.66f, 0.6f);
-    });
+    worn("Art\\Items\\Gloves\\Glove" + Num(id - 138) + "a.bmp", 32, 64, kKeyBlack, {28, 354, 0.66f, 0.6f},
+         [id](Scene& s) { AddGlove(s, id, true); });
+    worn("Art\\Items\\Gloves\\Glove" + Num(id - 138) + "b.bmp", 32, 64, kKeyBlack, {110, 354, 0.66f, 0.6f},
+         [id](Scene& s) { AddGlove(s, id, false); });
   }
   for (int id = 221; id <= 232; ++id)
-    r.Picture("Art\\Items\\Shields\\Shield" + Num(id - 220) + ".bmp", 128, 128, 128, 128, kKeyRed, [id](Canvas& c) {
-      Scene s;
-      AddShield(s, id);
-      RenderPlaced(s, c, 60, 288, 0.88f, 0.86f);
-    });
+    worn("Art\\Items\\Shields\\Shield" + Num(id - 220) + ".bmp", 128, 128, kKeyRed, {60, 288, 0.88f, 0.86f},
+         [id](Scene& s) { AddShield(s, id); });
   for (int id = 233; id <= 250; ++id)
-    r.Picture("Art\\Items\\Swords\\Sword" + Num(id - 232) + ".bmp", 64, 128, 64, 128, kKeyRed, [id](Canvas& c) {
-      Scene s;
-      AddSword(s, id);
-      RenderPlaced(s, c, 6, 250, 0.82f, 1.16f);
-    });
+    worn("Art\\Items\\Swords\\Sword" + Num(id - 232) + ".bmp", 64, 128, kKeyRed, {6, 250, 0.82f, 1.16f},
+         [id](Scene& s) { AddSword(s, id); });
 }
