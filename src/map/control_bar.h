@@ -25,7 +25,7 @@ constexpr uint8_t kBarPartyToggle = 1;
 class ControlBar {
  public:
   ControlBar();
-  // Releases nothing.
+  // Deletes the sheet, should the bar ever be deleted.
   virtual ~ControlBar();
 
   ControlBar(const ControlBar&) = delete;

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 
+#include "map/control_bar_picture.h"
 #include "map/map_encounters.h"
 #include "platform/sprite_sheet.h"
 #include "platform/text_font.h"
@@ -93,8 +93,6 @@ constexpr int kFame = 33;
 constexpr int kMouse = 34;
 constexpr int kMapBox = 35;
 constexpr int kControlBox = 36;
-constexpr int kBarYouDigits = 10;
-constexpr int kBarDigits = 11;
 
 enum Header : uint8_t { kNoHeader, kShortHeader, kBlankHeader, kBodyHeader };
 
@@ -148,7 +146,8 @@ const QuestMessage kQuestMessages[36] = {
 };
 
 // One march outcome: a panel scale and three or four lines, the last a
-// reward line.
+// reward line, coloured by the kind of outcome (lost fame when the defenders
+// stood alone, the helped reward, the reward for the army defeated).
 struct Outcome {
   float scaleX, scaleY;
   const char* lines[4];
@@ -197,13 +196,6 @@ const ArmyOutcomes kOutcomes[13] = {
     {91, {}, {}, {6.5f, 2.1f, {"This is great! You defeated", "the mammoth enemy army!", "+10 fame   +500 gold"}}},
     {92, {}, {}, {6.5f, 2.1f, {"This is great! You defeated", "the super strong army!", "+10 fame   +500 gold"}}},
 };
-
-uint32_t RewardColour(const char* text) {
-  if (!std::strcmp(text, "You lose 3 fame.")) return kLoseFame;
-  if (!std::strcmp(text, "+3 fame and +200 gold  ") || !std::strcmp(text, "You get no gold and no fame.  "))
-    return kHelpedReward;
-  return kReward;
-}
 
 // The quest-cell texts of the find panel.
 struct FindText {
@@ -283,25 +275,23 @@ void MapEncounters::DrawMessages(int32_t x, int32_t y, uint8_t showMessages, uin
   // 2. The outcome of a march.
   if (outcomeShown) {
     questMessage = 0;
-    auto drawOutcome = [&](const Outcome& o, int32_t px, int32_t textX, bool alone) {
+    auto drawOutcome = [&](const Outcome& o, int32_t px, int32_t textX, bool alone, uint32_t rewardColour) {
       if (o.scaleX == 0.0f) return;
       panel(px, 200, o.scaleX, o.scaleY);
       for (int i = 0; i < 4 && o.lines[i]; ++i) {
         const bool last = i == 3 || !o.lines[i + 1];
-        const uint32_t colour = last ? RewardColour(o.lines[i]) : kBody;
+        const uint32_t colour = last ? rewardColour : kBody;
         line(o.lines[i], textX, 230 + 30 * i, colour, alone && i == 0 ? 400 : 340);
       }
       panel(230, 410, 4.5f, 0.8f);
       line("press Enter to continue", 260, 422, kBody);
     };
+    // Armies 90..92 have only the defeated message.
     for (const ArmyOutcomes& a : kOutcomes) {
-      if (a.army > 89) continue;
-      if (outcomeDefendersAlone == a.army) drawOutcome(a.alone, 175, a.army == 88 ? 210 : 200, true);
-      if (outcomeDefendersHelped == a.army) drawOutcome(a.helped, 175, 200, false);
-      if (outcomeArmyDefeated == a.army) drawOutcome(a.defeated, 160, 200, false);
+      if (outcomeDefendersAlone == a.army) drawOutcome(a.alone, 175, a.army == 88 ? 210 : 200, true, kLoseFame);
+      if (outcomeDefendersHelped == a.army) drawOutcome(a.helped, 175, 200, false, kHelpedReward);
+      if (outcomeArmyDefeated == a.army) drawOutcome(a.defeated, 160, 200, false, kReward);
     }
-    for (const ArmyOutcomes& a : kOutcomes)
-      if (a.army >= 90 && outcomeArmyDefeated == a.army) drawOutcome(a.defeated, 160, 200, false);
   }
 
   // 3. The day banner.
@@ -346,14 +336,14 @@ void MapEncounters::DrawMessages(int32_t x, int32_t y, uint8_t showMessages, uin
   if (barShown) {
     picture(kControlBox, 0, 659, 49, 1.0f, 0.75f);
     picture(kFame, 0, 695, 48, 0.9f, 0.9f);
-    digits(barSheet, kBarDigits, map_encounters::FameDigits(fame), 75, 0.6f, 0.6f);
+    digits(barSheet, kBarFameDigits, map_encounters::FameDigits(fame), 75, 0.6f, 0.6f);
   }
 
   // 6. The day-and-gold box.
   picture(kControlBox, 0, 0, 0, gold > 99999 ? 1.65f : 1.45f, 0.8f);
   picture(kDayAndGold, 0, 8, 0, 0.9f, 0.85f);
   picture(kDayAndGold, 1, 100, 1, 0.9f, 0.85f);
-  digits(barSheet, kBarYouDigits, map_encounters::CornerDayDigits(day), 30, 0.6f, 0.6f);
+  digits(barSheet, kBarDayDigits, map_encounters::CornerDayDigits(day), 30, 0.6f, 0.6f);
   digits(objectSheet, kDigits, map_encounters::CornerGoldDigits(gold), 30, 0.6f, 0.6f);
 
   // 7. The panel of a find.
