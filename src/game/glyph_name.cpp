@@ -46,11 +46,6 @@ int CellsFor(char c, uint8_t* out) {
   return 0;
 }
 
-int CellsOf(char c) {
-  uint8_t scratch[2];
-  return CellsFor(c, scratch);
-}
-
 }  // namespace glyph
 
 int GlyphFromText(std::string_view text, uint8_t* cells, int cellCount) {

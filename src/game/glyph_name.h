@@ -41,13 +41,10 @@ constexpr uint8_t kCapitalZ = 76;   // first cell of the two-cell Z
 constexpr uint8_t kFullStop = 78;
 constexpr uint8_t kDigitZero = 80;  // 0..9 = 80..89
 
-// The cells one character takes: 1 for a small letter, space, I, J, full
-// stop, digit or the caret ('|'), 2 for every other capital, 0 for a
-// character the alphabet does not have.
-int CellsOf(char c);
-
 // Writes the cells of character c at out[0] (and out[1]); returns the number
-// of cells written (0 when c is not in the alphabet). out must have room.
+// of cells written: 1 for a small letter, space, I, J, full stop, digit or the
+// caret ('|'), 2 for every other capital, 0 for a character the alphabet does
+// not have. out must have room for two.
 int CellsFor(char c, uint8_t* out);
 
 }  // namespace glyph
