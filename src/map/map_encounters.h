@@ -360,6 +360,21 @@ class MapEncounters {
   uint8_t hoverPanelButton{};
   uint8_t pressedPanelButton{};
   uint8_t panelButtonHeld{};
+
+ private:
+  // ---- steps shared by walk planning, walking and marching
+  // (map_encounters_walk.cpp)
+  void ClearMoveFlags();
+  void ClearWaypoints();
+  // moveRight/moveLeft/moveUp/moveDown: the whole cells from one point to
+  // another on each axis.
+  void CountCellsTo(int32_t fromX, int32_t fromY, int32_t toX, int32_t toY);
+  // The next cell from (x, y) towards the counted target, diagonally while
+  // both axes have cells left; uses up one cell of each axis it moves on.
+  void StepTowardsTarget(int32_t x, int32_t y, int32_t& nx, int32_t& ny);
+  // A marching army's leg point n at (x, y): meeting the player or a hero
+  // there ends the leg with a fight.
+  void MeetOnLeg(int n, int32_t x, int32_t y);
 };
 
 // ================================================================ tables

@@ -53,19 +53,12 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
 
   const bool playerWalks = playerSelected != 0;
   const bool anyone = playerSelected || selectedHero;
-  auto clearWaypoints = [this] {
-    for (int i = 0; i < 10; ++i) {
-      waypointActive[i] = 0;
-      waypointX[i] = 0;
-      waypointY[i] = 0;
-    }
-  };
 
   bool plan = false;
   if (anyone) {
     if (selectionChanged) {
       // 4. A selection click drops any planned walk.
-      clearWaypoints();
+      ClearWaypoints();
       waypointCount = 0;
     } else if (clickFlag) {
       plan = true;
@@ -77,7 +70,7 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
     routeShown = 1;
     planState = 1;
     clickFlag = 0;
-    clearWaypoints();
+    ClearWaypoints();
     if (playerWalks) {
       playerStepLimit = playerStepsLeft;
       walkerStartX = playerX;
@@ -95,18 +88,13 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
 
     // 6. Cells to go in each direction.
     planState = 2;
-    moveRight = moveLeft = moveUp = moveDown = 0;
-    const int32_t sx = walkerStartX, sy = walkerStartY;
-    if (sx < targetX) moveRight = uint8_t((targetX - sx) / 40);
-    if (sx > targetX) moveLeft = uint8_t((sx - targetX) / 40);
-    if (sy > targetY) moveUp = uint8_t((sy - targetY) / 40);
-    if (sy < targetY) moveDown = uint8_t((targetY - sy) / 40);
+    CountCellsTo(walkerStartX, walkerStartY, targetX, targetY);
 
     uint8_t& budget = playerWalks ? playerStepLimit : heroStepLimit[walkingHero];
     auto endPlanning = [this] {
       planState = 0;
       waypointIndex = 0;
-      moveRight = moveLeft = moveUp = moveDown = 0;
+      ClearMoveFlags();
     };
     // Takes step i back after an army or partner was found on it.
     auto takeBack = [&](int i) {
@@ -124,28 +112,8 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
       if (!moveRight && !moveLeft && !moveUp && !moveDown) break;  // nothing left to go
       const int32_t x = i > 0 ? waypointX[i - 1] : walkerStartX;
       const int32_t y = i > 0 ? waypointY[i - 1] : walkerStartY;
-      int32_t nx = x, ny = y;
-      if (!moveRight && !moveLeft) {
-        if (moveUp) {
-          --moveUp;
-          ny = y - 40;
-        } else if (moveDown) {
-          --moveDown;
-          ny = y + 40;
-        }
-      } else {
-        int32_t dx = moveRight ? 40 : -40;
-        uint8_t& horizontal = moveRight ? moveRight : moveLeft;
-        --horizontal;
-        nx = x + dx;
-        if (moveUp) {
-          --moveUp;
-          ny = y - 40;
-        } else if (moveDown) {
-          --moveDown;
-          ny = y + 40;
-        }
-      }
+      int32_t nx, ny;
+      StepTowardsTarget(x, y, nx, ny);
       waypointX[i] = nx;
       waypointY[i] = ny;
 
@@ -237,7 +205,7 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
       }
     }
     // 8. Leftover distance is dropped.
-    moveRight = moveLeft = moveUp = moveDown = 0;
+    ClearMoveFlags();
   }
 
   // 9. Outcome.

@@ -4,6 +4,7 @@
 
 #include "game/cell_geometry.h"
 #include "map/map_encounters.h"
+#include "map/map_moves.h"
 
 namespace {
 
@@ -70,28 +71,8 @@ void MapEncounters::BuildRoute() {
     const int n = legCount < 7 ? legCount : 6;
 
     // One cell towards the target, diagonally while both counts remain.
-    int32_t wx = bx, wy = by;
-    if (!moveRight && !moveLeft) {
-      if (moveUp) {
-        --moveUp;
-        wy = by - 40;
-      } else if (moveDown) {
-        --moveDown;
-        wy = by + 40;
-      }
-    } else {
-      uint8_t& horizontal = moveRight ? moveRight : moveLeft;
-      const int32_t dx = moveRight ? 40 : -40;
-      --horizontal;
-      wx = bx + dx;
-      if (moveUp) {
-        --moveUp;
-        wy = by - 40;
-      } else if (moveDown) {
-        --moveDown;
-        wy = by + 40;
-      }
-    }
+    int32_t wx, wy;
+    StepTowardsTarget(bx, by, wx, wy);
     legX[n] = wx;
     legY[n] = wy;
     bx = wx;
@@ -105,17 +86,7 @@ void MapEncounters::BuildRoute() {
     enemyStepsLeft[a] -= 1;
     legPending[n] = 1;
     if (legCount < 7) legCount += 1;
-    auto meet = [&](uint8_t code) {
-      legBuildStage = 0;
-      legReady = 1;
-      legWaypoint = 0;
-      legHasMeeting = 1;
-      fighterCode = code;
-      legMeeting[n] = 1;
-    };
-    if (playerAlive && playerX == wx && playerY == wy) meet(1);
-    for (int k = 0; k < 10; ++k)
-      if (heroOnMap[k] && heroX[k] == wx && heroY[k] == wy) meet(uint8_t(k + 2));
+    MeetOnLeg(n, wx, wy);
     if (legBuildStage == 0) break;
   }
 
@@ -134,7 +105,7 @@ void MapEncounters::SteerMover(uint8_t pixels) {
 
   // 1. Start of a leg.
   if (legReady) {
-    moveRight = moveLeft = moveUp = moveDown = 0;
+    ClearMoveFlags();
     armyStepping = 1;
     legReady = 0;
     legReached = 0;
@@ -145,7 +116,7 @@ void MapEncounters::SteerMover(uint8_t pixels) {
   // 2. Direction towards the next waypoint.
   if (recomputeDirection && armyStepping && enemyPresent[a]) {
     recomputeDirection = 0;
-    moveRight = moveLeft = moveUp = moveDown = 0;
+    ClearMoveFlags();
     if (legWaypoint < legs) {
       const int w = legWaypoint;
       if (enemyX[a] < legX[w]) moveRight = 1;
@@ -153,14 +124,8 @@ void MapEncounters::SteerMover(uint8_t pixels) {
       if (enemyY[a] < legY[w]) moveDown = 1;
       if (enemyY[a] > legY[w]) moveUp = 1;
     }
-    if (moveUp && !moveRight && !moveLeft) enemyFacing[a] = 0;
-    else if (moveUp && moveRight) enemyFacing[a] = 1;
-    else if (moveRight && !moveUp && !moveDown) enemyFacing[a] = 2;
-    else if (moveDown && moveRight) enemyFacing[a] = 3;
-    else if (moveDown && !moveRight && !moveLeft) enemyFacing[a] = 4;
-    else if (moveDown && moveLeft) enemyFacing[a] = 5;
-    else if (moveLeft && !moveUp && !moveDown) enemyFacing[a] = 6;
-    else if (moveUp && moveLeft) enemyFacing[a] = 7;
+    const int facing = map_moves::FacingOf(moveRight, moveLeft, moveUp, moveDown);
+    if (facing >= 0) enemyFacing[a] = uint8_t(facing);
   }
 
   // 3. A waypoint was reached; the last one ends the leg.
@@ -195,7 +160,7 @@ void MapEncounters::SteerMover(uint8_t pixels) {
       legReady = 0;
       legCount = 0;
       legWaypoint = 0;
-      moveRight = moveLeft = moveUp = moveDown = 0;
+      ClearMoveFlags();
       // The army is entered in the cell it now stands on.
       legEndCell = cells::CellAt(enemyX[a], enemyY[a]);
       SetCode(enemyCell[a], 0);
@@ -222,26 +187,8 @@ void MapEncounters::SteerMover(uint8_t pixels) {
     }
     if (enemyX[a] == legX[w]) arrivedX = 1;
     if (enemyY[a] == legY[w]) arrivedY = 1;
-    if (!arrivedX) {
-      if (moveRight) {
-        enemyX[a] += pixels;
-        if (enemyX[a] >= legX[w]) enemyX[a] = legX[w];
-      }
-      if (moveLeft) {
-        enemyX[a] -= pixels;
-        if (enemyX[a] <= legX[w]) enemyX[a] = legX[w];
-      }
-    }
-    if (!arrivedY) {
-      if (moveUp) {
-        enemyY[a] -= pixels;
-        if (enemyY[a] <= legY[w]) enemyY[a] = legY[w];
-      }
-      if (moveDown) {
-        enemyY[a] += pixels;
-        if (enemyY[a] >= legY[w]) enemyY[a] = legY[w];
-      }
-    }
+    map_moves::MoveTowards(enemyX[a], enemyY[a], legX[w], legY[w], pixels, arrivedX, arrivedY, moveRight,
+                           moveLeft, moveUp, moveDown);
     if (arrivedX && arrivedY) {
       if (legMeeting[w]) {
         battleStarted = 1;
@@ -285,12 +232,12 @@ void MapEncounters::FindDefender() {
     }
   };
 
-  // Every search starts from the first cell of the list.
-  raidSearchPos = 0;
-  test(cellAt(0));
-  for (int k = 1; k < search->n; ++k) {
-    if (!battleStarted) raidSearchPos = uint8_t(k);
-    if (raidSearchPos == k) test(cellAt(k));
+  // Every search starts from the first cell of the list and stops at the
+  // first fight.
+  for (int k = 0; k < search->n; ++k) {
+    raidSearchPos = uint8_t(k);
+    test(cellAt(k));
+    if (battleStarted) break;
   }
   if (battleStarted) enemyIndex = uint8_t(a);
   else raidSearchPos = uint8_t(search->n);

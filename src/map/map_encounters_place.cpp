@@ -220,14 +220,10 @@ void MapEncounters::SelectNextMover() {
 }
 
 void MapEncounters::AimAtRouteStart() {
-  moveRight = moveLeft = moveUp = moveDown = 0;
   const MapRoad& road = movingArmy == 81 ? roadB : roadA;
   legTargetX = road.startX;
   legTargetY = road.startY;
-  if (moverX < legTargetX) moveRight = uint8_t((legTargetX - moverX) / 40);
-  if (moverX > legTargetX) moveLeft = uint8_t((moverX - legTargetX) / 40);
-  if (moverY > legTargetY) moveUp = uint8_t((moverY - legTargetY) / 40);
-  if (moverY < legTargetY) moveDown = uint8_t((legTargetY - moverY) / 40);
+  CountCellsTo(moverX, moverY, legTargetX, legTargetY);
 }
 
 void MapEncounters::AdvanceOnRoute() {
@@ -274,17 +270,7 @@ void MapEncounters::AdvanceOnRoute() {
     enemyStepsLeft[a] -= 1;
     legPending[n] = 1;
     legCount = uint8_t(n + 1);
-    auto meet = [&](uint8_t code) {
-      legBuildStage = 0;
-      legReady = 1;
-      legWaypoint = 0;
-      legHasMeeting = 1;
-      fighterCode = code;
-      legMeeting[n] = 1;
-    };
-    if (playerAlive && playerX == legX[n] && playerY == legY[n]) meet(1);
-    for (int k = 0; k < 10; ++k)
-      if (heroOnMap[k] && heroX[k] == legX[n] && heroY[k] == legY[n]) meet(uint8_t(k + 2));
+    MeetOnLeg(n, legX[n], legY[n]);
   }
 
   if (legCount == 0) return;

@@ -4,46 +4,12 @@
 
 #include "game/cell_geometry.h"
 #include "map/map_encounters.h"
+#include "map/map_moves.h"
 
 namespace {
 
-// Facing from the four direction flags; -1 leaves the facing unchanged.
-int FacingOf(uint8_t right, uint8_t left, uint8_t up, uint8_t down) {
-  if (up && !right && !left) return 0;
-  if (up && right) return 1;
-  if (right && !up && !down) return 2;
-  if (down && right) return 3;
-  if (down && !right && !left) return 4;
-  if (down && left) return 5;
-  if (left && !up && !down) return 6;
-  if (up && left) return 7;
-  return -1;
-}
-
-// One frame of movement towards (wx, wy) by speed pixels, never passing it.
-void MoveTowards(int32_t& x, int32_t& y, int32_t wx, int32_t wy, uint8_t speed, uint8_t arrivedX,
-                 uint8_t arrivedY, uint8_t right, uint8_t left, uint8_t up, uint8_t down) {
-  if (!arrivedX) {
-    if (right) {
-      x += speed;
-      if (x > wx) x = wx;
-    }
-    if (left) {
-      x -= speed;
-      if (x < wx) x = wx;
-    }
-  }
-  if (!arrivedY) {
-    if (up) {
-      y -= speed;
-      if (y < wy) y = wy;
-    }
-    if (down) {
-      y += speed;
-      if (y > wy) y = wy;
-    }
-  }
-}
+using map_moves::FacingOf;
+using map_moves::MoveTowards;
 
 // Gold and gem of the bags 0..15.
 const uint32_t kBagGold[16] = {20, 30, 36, 45, 48, 142, 168, 45, 126, 139, 96, 150, 200, 170, 120, 134};
@@ -79,6 +45,57 @@ const uint8_t kLeftChestItems[25] = {1,   56,  48,  49,  80,  115, 103, 68,  222
                                      242, 105, 57,  220, 240, 75,  112, 122, 223, 235, 61,  84};
 
 }  // namespace
+
+void MapEncounters::ClearMoveFlags() { moveRight = moveLeft = moveUp = moveDown = 0; }
+
+void MapEncounters::ClearWaypoints() {
+  for (int i = 0; i < 10; ++i) {
+    waypointActive[i] = 0;
+    waypointX[i] = 0;
+    waypointY[i] = 0;
+  }
+}
+
+void MapEncounters::CountCellsTo(int32_t fromX, int32_t fromY, int32_t toX, int32_t toY) {
+  ClearMoveFlags();
+  if (fromX < toX) moveRight = uint8_t((toX - fromX) / 40);
+  if (fromX > toX) moveLeft = uint8_t((fromX - toX) / 40);
+  if (fromY > toY) moveUp = uint8_t((fromY - toY) / 40);
+  if (fromY < toY) moveDown = uint8_t((toY - fromY) / 40);
+}
+
+void MapEncounters::StepTowardsTarget(int32_t x, int32_t y, int32_t& nx, int32_t& ny) {
+  nx = x;
+  ny = y;
+  if (moveRight) {
+    --moveRight;
+    nx = x + 40;
+  } else if (moveLeft) {
+    --moveLeft;
+    nx = x - 40;
+  }
+  if (moveUp) {
+    --moveUp;
+    ny = y - 40;
+  } else if (moveDown) {
+    --moveDown;
+    ny = y + 40;
+  }
+}
+
+void MapEncounters::MeetOnLeg(int n, int32_t x, int32_t y) {
+  auto meet = [&](uint8_t code) {
+    legBuildStage = 0;
+    legReady = 1;
+    legWaypoint = 0;
+    legHasMeeting = 1;
+    fighterCode = code;
+    legMeeting[n] = 1;
+  };
+  if (playerAlive && playerX == x && playerY == y) meet(1);
+  for (int k = 0; k < 10; ++k)
+    if (heroOnMap[k] && heroX[k] == x && heroY[k] == y) meet(uint8_t(k + 2));
+}
 
 void MapEncounters::CellAtPoint() {
   uint32_t cell = cells::CellAt(pointX, pointY);
@@ -141,20 +158,12 @@ void MapEncounters::BeginStep() {
 }
 
 void MapEncounters::SettleStep(uint8_t speed) {
-  auto clearFlags = [this] { moveRight = moveLeft = moveUp = moveDown = 0; };
-  auto clearWaypoints = [this] {
-    for (int i = 0; i < 10; ++i) {
-      waypointActive[i] = 0;
-      waypointX[i] = 0;
-      waypointY[i] = 0;
-    }
-  };
   // Direction flags towards the current waypoint; returns the new facing or
   // -1 to keep it.
-  auto directions = [this, &clearFlags](int32_t x, int32_t y) {
+  auto directions = [this](int32_t x, int32_t y) {
     recomputeDirection = 0;
     walkEnded = 1;
-    clearFlags();
+    ClearMoveFlags();
     if (waypointIndex < waypointCount && waypointIndex < 10) {
       int w = waypointIndex;
       if (x < waypointX[w]) moveRight = 1;
@@ -186,7 +195,7 @@ void MapEncounters::SettleStep(uint8_t speed) {
   if (playerWalkState == 2) {
     metCode = 0;
     playerSelected = 0;
-    clearFlags();
+    ClearMoveFlags();
     playerWalkState = 3;
     waypointReached = 0;
     walkEnded = 1;
@@ -200,7 +209,7 @@ void MapEncounters::SettleStep(uint8_t speed) {
     waypointReached = 0;
     if (waypointIndex == waypointCount) {
       playerStepsLeft = uint8_t(playerStepsLeft - walkSteps);
-      clearFlags();
+      ClearMoveFlags();
       walkEnded = 1;
       playerWalkState = 0;
       waypointCount = 0;
@@ -212,7 +221,7 @@ void MapEncounters::SettleStep(uint8_t speed) {
       moverHero = 0;
       metCode = MetCodeOf(playerCell);
       SetCode(targetCell, 1);
-      clearWaypoints();
+      ClearWaypoints();
     }
   }
   if (playerWalkState == 3) move(playerX, playerY);
@@ -221,7 +230,7 @@ void MapEncounters::SettleStep(uint8_t speed) {
   int k = walkingHero < 10 ? walkingHero : 0;
   if (heroWalkPlanned) {
     metCode = 0;
-    clearFlags();
+    ClearMoveFlags();
     heroWalking = heroWalkPlanned;
     waypointReached = 0;
     walkEnded = 1;
@@ -241,7 +250,7 @@ void MapEncounters::SettleStep(uint8_t speed) {
       heroStepsLeft[k] = uint8_t(heroStepsLeft[k] - walkSteps);
       walkEnded = 1;
       waypointCount = 0;
-      clearFlags();
+      ClearMoveFlags();
       heroWalkPlanned = 0;
       heroWalking = 0;
       SetCode(heroCell[k], 0);
@@ -250,7 +259,7 @@ void MapEncounters::SettleStep(uint8_t speed) {
       playerCollects = 0;
       metCode = MetCodeOf(heroCell[k]);
       SetCode(targetCell, uint8_t(k + 2));
-      clearWaypoints();
+      ClearWaypoints();
     }
   }
   if (heroWalking) move(heroX[k], heroY[k]);
