@@ -87,24 +87,22 @@ const uint8_t kFindItemNumbers[] = {1,   2,   35,  36,  37,  39,  45,  48,  49, 
                                     61,  64,  65,  66,  68,  75,  80,  81,  84,  103, 105,
                                     112, 113, 115, 122, 153, 220, 222, 223, 235, 240, 242};
 
-template <std::size_t N>
-SpriteSheet* MakeSheet(GraphicsDevice* device, int32_t count, const SheetImage (&images)[N]) {
+// An empty sheet of count images.
+SpriteSheet* NewSheet(GraphicsDevice* device, int32_t count) {
   SpriteSheet* sheet = new SpriteSheet();
   sheet->Init(device, count);
   sheet->SetAlphaTest(1);
+  return sheet;
+}
+
+template <std::size_t N>
+SpriteSheet* MakeSheet(GraphicsDevice* device, int32_t count, const SheetImage (&images)[N]) {
+  SpriteSheet* sheet = NewSheet(device, count);
   for (const SheetImage& image : images)
     sheet->LoadImage(image.index, image.path, image.frameWidth, image.frameHeight, image.key,
                      kFormatA1R5G5B5);
   return sheet;
 }
-
-SpriteSheet* MakeOneImageSheet(GraphicsDevice* device) {
-  SpriteSheet* sheet = new SpriteSheet();
-  sheet->Init(device, 1);
-  sheet->SetAlphaTest(1);
-  return sheet;
-}
-
 
 }  // namespace
 
@@ -135,11 +133,11 @@ void MapEncounters::LoadArt(GraphicsDevice* device) {
 
 void MapEncounters::LoadFindArt(GraphicsDevice* device) {
   DeleteSheet(itemPicture);
-  itemPicture = MakeOneImageSheet(device);
+  itemPicture = NewSheet(device, 1);
   DeleteSheet(gemPicture);
-  gemPicture = MakeOneImageSheet(device);
+  gemPicture = NewSheet(device, 1);
   DeleteSheet(artifactPicture);
-  artifactPicture = MakeOneImageSheet(device);
+  artifactPicture = NewSheet(device, 1);
 
   char path[64];
   if (itemFound) {

@@ -62,11 +62,13 @@ const Run kSpecialRuns[] = {
 const int kTownFirst[5] = {0, 8, 23, 38, 53};
 const int kSpecialFirst[9] = {0, 5, 11, 23, 33, 43, 66, 76, 90};
 
+// The ids of the runs in order; the rest of the list is cleared.
 template <std::size_t N, std::size_t M>
 void FillRuns(uint32_t (&list)[M], const Run (&runs)[N]) {
   std::size_t n = 0;
   for (const Run& run : runs)
     for (uint32_t id = run.first; id <= run.last && n < M; ++id) list[n++] = id;
+  while (n < M) list[n++] = 0;
 }
 
 template <std::size_t N>
@@ -110,9 +112,6 @@ void MapEncounters::FillStartTables() {
   for (int k = 0; k < 20; ++k)
     if (goldPilePresent[k]) put(kGoldPileSpots[k], goldPileCell[k], goldPileX[k], goldPileY[k]);
 
-  for (uint32_t& cell : townCell) cell = 0;
-  for (uint32_t& cell : villageCell) cell = 0;
-  for (uint32_t& cell : castleCell) cell = 0;
   FillRuns(townCell, kTownRuns);
   Copy(villageCell, kVillageCells);
   Copy(palaceCell, kPalaceCells);
