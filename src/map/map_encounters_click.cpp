@@ -6,6 +6,9 @@
 #include "map/map_encounters.h"
 
 void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX, int32_t targetY) {
+  // A selection beyond the ten heroes (a damaged record) is no selection.
+  if (selectedHero > 10) selectedHero = 0;
+
   // 1. Reset.
   attackPlanned = attackCommand = walkMarkShown = attackPending = 0;
   blockedMarkShown = walkEnded = attackRequested = attackAdjacent = 0;

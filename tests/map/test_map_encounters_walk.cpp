@@ -261,6 +261,15 @@ TEST(MapEncountersClick, WhoIsSelected) {
   g.Click(160, 400);
   EXPECT_EQ(g.e.selectedHero, 0);
   EXPECT_EQ(g.e.playerSelected, 1);
+
+  // A damaged record naming hero 200: the click selects and plans nothing
+  // (and writes no hero table out of range).
+  Field h;
+  h.e.selectedHero = 200;
+  h.Click(80, 280);
+  EXPECT_EQ(h.e.selectedHero, 0);
+  EXPECT_EQ(h.e.waypointCount, 0);
+  EXPECT_EQ(h.e.heroWalkReady, 0);
 }
 
 TEST(MapEncountersWalk, BlockedMark) {
