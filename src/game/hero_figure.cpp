@@ -1,5 +1,6 @@
 #include "game/hero_figure.h"
 
+#include "game/figure_layout.h"
 #include "game/item_catalog.h"
 #include "platform/graphics_device.h"
 #include "platform/sprite_sheet.h"
@@ -71,15 +72,18 @@ void HeroFigure::DrawBody(int32_t x, FigureLook look, const uint8_t* bodyItems) 
   auto covered = [bodyItems](int slot) {
     return bodyItems && ItemCatalog::FitsBodySlot(bodyItems[slot], slot);
   };
-  constexpr uint32_t kWhite = 0xFFFFFFFFu;
-  if (!covered(kBodyPants)) bodyParts->Draw(parts.legs, 0, x + 27, 371, kWhite, 0.68f, 0.68f);
-  if (!covered(kBodyTorso)) bodyParts->Draw(parts.chest, 0, x + 29, 260, kWhite, 0.57f, 0.6f);
+  auto draw = [this, x](uint8_t image, figure_layout::BodyPlace where) {
+    const figure_layout::Place& p = figure_layout::kBodyPlaces[where];
+    bodyParts->Draw(image, 0, x + p.dx, p.y, 0xFFFFFFFFu, p.scaleX, p.scaleY);
+  };
+  if (!covered(kBodyPants)) draw(parts.legs, figure_layout::kPlaceLegs);
+  if (!covered(kBodyTorso)) draw(parts.chest, figure_layout::kPlaceChest);
   if (!covered(kBodyGloves)) {
-    bodyParts->Draw(parts.hand1, 0, x + 29, 364, kWhite, 0.57f, 0.6f);
-    bodyParts->Draw(parts.hand2, 0, x + 110, 364, kWhite, 0.57f, 0.6f);
+    draw(parts.hand1, figure_layout::kPlaceHand1);
+    draw(parts.hand2, figure_layout::kPlaceHand2);
   }
   if (!covered(kBodyShoes)) {
-    bodyParts->Draw(parts.foot1, 0, x + 28, 466, kWhite, 0.68f, 0.68f);
-    bodyParts->Draw(parts.foot2, 0, x + 86, 466, kWhite, 0.68f, 0.68f);
+    draw(parts.foot1, figure_layout::kPlaceFoot1);
+    draw(parts.foot2, figure_layout::kPlaceFoot2);
   }
 }

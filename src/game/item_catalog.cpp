@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "game/figure_layout.h"
 #include "game/glyph_name.h"
 #include "game/item_data.h"
 #include "platform/graphics_device.h"
@@ -288,33 +289,34 @@ void ComputeStatTotals(const WornFigure& figure, int32_t baseHealth, int32_t bas
 }
 
 void DrawWornItems(const WornFigure& figure, int32_t x) {
+  using namespace figure_layout;
   struct Layer {
     uint8_t bodySlot;
     SpriteSheet* WornFigure::*sheet;
     uint8_t image;
-    int32_t dx, y;
-    float scaleX, scaleY;
+    WornPlace place;
   };
   // Bottom layer first.
   static constexpr Layer kLayers[] = {
-      {kBodyPants, &WornFigure::pantsSheet, 0, 50, 371, 0.6f, 0.6f},
-      {kBodyTorso, &WornFigure::torsoSheet, 0, 28, 260, 0.648f, 0.6f},
-      {kBodyAmulet1, &WornFigure::amuletSheet, 0, 56, 271, 0.84f, 0.72f},
-      {kBodyAmulet2, &WornFigure::amuletSheet, 1, 59, 271, 0.72f, 0.6f},
-      {kBodyAmulet3, &WornFigure::amuletSheet, 2, 61, 271, 0.636f, 0.444f},
-      {kBodyHelmet, &WornFigure::helmetSheet, 0, 49, 200, 0.48f, 0.48f},
-      {kBodyBelt, &WornFigure::beltSheet, 0, 50, 370, 0.768f, 0.78f},
-      {kBodyShoes, &WornFigure::shoesSheet, 0, 26, 455, 0.65f, 0.6f},
-      {kBodyShoes, &WornFigure::shoesSheet, 1, 82, 455, 0.66f, 0.6f},
-      {kBodyGloves, &WornFigure::glovesSheet, 0, 28, 354, 0.66f, 0.6f},
-      {kBodyGloves, &WornFigure::glovesSheet, 1, 110, 354, 0.66f, 0.6f},
-      {kBodyShield, &WornFigure::shieldSheet, 0, 60, 288, 0.88f, 0.86f},
-      {kBodySword, &WornFigure::swordSheet, 0, 6, 250, 0.82f, 1.16f},
+      {kBodyPants, &WornFigure::pantsSheet, 0, kPlacePants},
+      {kBodyTorso, &WornFigure::torsoSheet, 0, kPlaceTorso},
+      {kBodyAmulet1, &WornFigure::amuletSheet, 0, kPlaceAmulet1},
+      {kBodyAmulet2, &WornFigure::amuletSheet, 1, kPlaceAmulet2},
+      {kBodyAmulet3, &WornFigure::amuletSheet, 2, kPlaceAmulet3},
+      {kBodyHelmet, &WornFigure::helmetSheet, 0, kPlaceHelmet},
+      {kBodyBelt, &WornFigure::beltSheet, 0, kPlaceBelt},
+      {kBodyShoes, &WornFigure::shoesSheet, 0, kPlaceShoe1},
+      {kBodyShoes, &WornFigure::shoesSheet, 1, kPlaceShoe2},
+      {kBodyGloves, &WornFigure::glovesSheet, 0, kPlaceGlove1},
+      {kBodyGloves, &WornFigure::glovesSheet, 1, kPlaceGlove2},
+      {kBodyShield, &WornFigure::shieldSheet, 0, kPlaceShield},
+      {kBodySword, &WornFigure::swordSheet, 0, kPlaceSword},
   };
   for (const Layer& layer : kLayers) {
     if (!FitsBodySlot(figure.bodyItems[layer.bodySlot], layer.bodySlot)) continue;
     SpriteSheet* sheet = figure.*layer.sheet;
-    if (sheet) sheet->Draw(layer.image, 0, x + layer.dx, layer.y, 0xFFFFFFFFu, layer.scaleX, layer.scaleY);
+    const Place& p = kWornPlaces[layer.place];
+    if (sheet) sheet->Draw(layer.image, 0, x + p.dx, p.y, 0xFFFFFFFFu, p.scaleX, p.scaleY);
   }
 }
 

@@ -477,24 +477,23 @@ struct PartPicture {
   uint32_t key;
   int look;
   BodyPart part;
-  float dx, dy, sx, sy;  // where the screens draw it
 };
 
 constexpr PartPicture kParts[] = {
-    {"Art\\Heroes\\Legs.bmp", 128, 256, kKeyRed, 0, BodyPart::Legs, 27, 371, 0.68f, 0.68f},
-    {"Art\\Heroes\\Chest.bmp", 256, 256, kKeyRed, 0, BodyPart::Chest, 29, 260, 0.57f, 0.6f},
-    {"Art\\Heroes\\Hand1.bmp", 64, 64, kKeyRed, 0, BodyPart::Hand1, 29, 364, 0.57f, 0.6f},
-    {"Art\\Heroes\\Hand2.bmp", 64, 64, kKeyRed, 0, BodyPart::Hand2, 110, 364, 0.57f, 0.6f},
-    {"Art\\Heroes\\Foot1.bmp", 64, 64, kKeyRed, 0, BodyPart::Foot1, 28, 466, 0.68f, 0.68f},
-    {"Art\\Heroes\\Foot2.bmp", 64, 64, kKeyRed, 0, BodyPart::Foot2, 86, 466, 0.68f, 0.68f},
-    {"Art\\Heroes\\Legs2.bmp", 128, 256, kKeyRed, 2, BodyPart::Legs, 27, 371, 0.68f, 0.68f},
-    {"Art\\Heroes\\Chest2.bmp", 256, 256, kKeyBlack, 2, BodyPart::Chest, 29, 260, 0.57f, 0.6f},
-    {"Art\\Heroes\\Legs3.bmp", 128, 256, kKeyBlack, 1, BodyPart::Legs, 27, 371, 0.68f, 0.68f},
-    {"Art\\Heroes\\Chest3.bmp", 256, 256, kKeyBlack, 1, BodyPart::Chest, 29, 260, 0.57f, 0.6f},
-    {"Art\\Heroes\\Hand3.bmp", 64, 64, kKeyBlack, 1, BodyPart::Hand1, 29, 364, 0.57f, 0.6f},
-    {"Art\\Heroes\\Hand4.bmp", 64, 64, kKeyBlack, 1, BodyPart::Hand2, 110, 364, 0.57f, 0.6f},
-    {"Art\\Heroes\\Foot3.bmp", 64, 64, kKeyBlack, 1, BodyPart::Foot1, 28, 466, 0.68f, 0.68f},
-    {"Art\\Heroes\\Foot4.bmp", 64, 64, kKeyBlack, 1, BodyPart::Foot2, 86, 466, 0.68f, 0.68f},
+    {"Art\\Heroes\\Legs.bmp", 128, 256, kKeyRed, 0, BodyPart::Legs},
+    {"Art\\Heroes\\Chest.bmp", 256, 256, kKeyRed, 0, BodyPart::Chest},
+    {"Art\\Heroes\\Hand1.bmp", 64, 64, kKeyRed, 0, BodyPart::Hand1},
+    {"Art\\Heroes\\Hand2.bmp", 64, 64, kKeyRed, 0, BodyPart::Hand2},
+    {"Art\\Heroes\\Foot1.bmp", 64, 64, kKeyRed, 0, BodyPart::Foot1},
+    {"Art\\Heroes\\Foot2.bmp", 64, 64, kKeyRed, 0, BodyPart::Foot2},
+    {"Art\\Heroes\\Legs2.bmp", 128, 256, kKeyRed, 2, BodyPart::Legs},
+    {"Art\\Heroes\\Chest2.bmp", 256, 256, kKeyBlack, 2, BodyPart::Chest},
+    {"Art\\Heroes\\Legs3.bmp", 128, 256, kKeyBlack, 1, BodyPart::Legs},
+    {"Art\\Heroes\\Chest3.bmp", 256, 256, kKeyBlack, 1, BodyPart::Chest},
+    {"Art\\Heroes\\Hand3.bmp", 64, 64, kKeyBlack, 1, BodyPart::Hand1},
+    {"Art\\Heroes\\Hand4.bmp", 64, 64, kKeyBlack, 1, BodyPart::Hand2},
+    {"Art\\Heroes\\Foot3.bmp", 64, 64, kKeyBlack, 1, BodyPart::Foot1},
+    {"Art\\Heroes\\Foot4.bmp", 64, 64, kKeyBlack, 1, BodyPart::Foot2},
 };
 
 // The whole figure of look 0 with a plain head, standing in a tall frame.
@@ -526,7 +525,8 @@ ASSETGEN_TABLE(HeroFigureParts) {
     r.Picture(p.path, p.w, p.h, p.w, p.h, p.key, [p](Canvas& c) {
       figart::Scene s;
       figart::AddBodyPart(s, p.look, p.part);
-      figart::RenderPlaced(s, c, p.dx, p.dy, p.sx, p.sy);
+      const figure_layout::Place& at = figure_layout::kBodyPlaces[static_cast<int>(p.part)];
+      figart::RenderPlaced(s, c, at.dx, at.y, at.scaleX, at.scaleY);
     });
   }
   r.Picture("Art\\Heroes\\Body1.bmp", 256, 512, 256, 512, kKeyRed, figart::DrawWholeBody);

@@ -6,7 +6,8 @@
 // left edge (the x the screens pass, 255) at 0 and y as on the screen. A
 // picture drawn by the screens at (x + dx, y) with scale (sx, sy) shows, in
 // its pixel (u, v), the figure point (dx + (u + 0.5) sx, y + (v + 0.5) sy);
-// RenderPlaced samples the figure there. Icons frame a scene instead
+// RenderPlaced samples the figure there. The places (dx, y, sx, sy) are the
+// game's own, from game/figure_layout.h. Icons frame a scene instead
 // (RenderFitted).
 #pragma once
 
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "assetgen.h"
+#include "game/figure_layout.h"
 
 namespace figart {
 
@@ -74,8 +76,16 @@ void RenderPlaced(const Scene& scene, Canvas& c, float dx, float dy, float sx, f
 // (clockwise), keeping its proportions.
 void RenderFitted(const Scene& scene, Canvas& c, float margin, float angle = 0);
 
-// The bare figure of a look (0, 1 or 2), one body part at a time.
-enum class BodyPart { Legs, Chest, Hand1, Hand2, Foot1, Foot2 };
+// The bare figure of a look (0, 1 or 2), one body part at a time. Each part
+// is numbered as its place in figure_layout::kBodyPlaces.
+enum class BodyPart {
+  Legs = figure_layout::kPlaceLegs,
+  Chest = figure_layout::kPlaceChest,
+  Hand1 = figure_layout::kPlaceHand1,
+  Hand2 = figure_layout::kPlaceHand2,
+  Foot1 = figure_layout::kPlaceFoot1,
+  Foot2 = figure_layout::kPlaceFoot2,
+};
 void AddBodyPart(Scene& scene, int look, BodyPart part);
 
 // Landmarks of the figure, shared by the body and the items.

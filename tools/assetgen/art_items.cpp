@@ -742,53 +742,52 @@ ASSETGEN_TABLE(ItemIcons) {
 }
 
 ASSETGEN_TABLE(WornItemPictures) {
-  // Where the party screens draw each worn picture (figure x offset, y, scale).
-  struct Place {
-    float dx, dy, sx, sy;
-  };
+  // Where the party screens draw each worn picture.
+  using namespace figure_layout;
   // One worn picture: the scene that add builds, sampled where the screens put it.
-  auto worn = [&r](const std::string& path, int w, int h, uint32_t key, Place p,
+  auto worn = [&r](const std::string& path, int w, int h, uint32_t key, WornPlace where,
                    std::function<void(Scene&)> add) {
+    const Place p = kWornPlaces[where];
     r.Picture(path, w, h, w, h, key, [p, add = std::move(add)](Canvas& c) {
       Scene s;
       add(s);
-      RenderPlaced(s, c, p.dx, p.dy, p.sx, p.sy);
+      RenderPlaced(s, c, p.dx, p.y, p.scaleX, p.scaleY);
     });
   };
-  constexpr Place kAmulet[3] = {{56, 271, 0.84f, 0.72f}, {59, 271, 0.72f, 0.6f}, {61, 271, 0.636f, 0.444f}};
+  constexpr WornPlace kAmulet[3] = {kPlaceAmulet1, kPlaceAmulet2, kPlaceAmulet3};
   const char kSlotLetter[3] = {'a', 'b', 'c'};
   for (int id = 1; id <= 36; ++id)
     for (int k = 0; k < 3; ++k)
       worn("Art\\Items\\Amulets\\Amulet" + Num(id) + kSlotLetter[k] + ".bmp", 64, 64, kKeyRed, kAmulet[k],
            [id, k](Scene& s) { AddAmulet(s, id, k); });
   for (int id = 37; id <= 56; ++id)
-    worn("Art\\Items\\Helmets\\Helmet" + Num(id - 36) + ".bmp", 128, 128, kKeyRed, {49, 200, 0.48f, 0.48f},
+    worn("Art\\Items\\Helmets\\Helmet" + Num(id - 36) + ".bmp", 128, 128, kKeyRed, kPlaceHelmet,
          [id](Scene& s) { AddHelmet(s, id); });
   for (int id = 57; id <= 86; ++id)
-    worn("Art\\Items\\Armor\\Torso" + Num(id - 56) + ".bmp", 256, 256, kKeyRed, {28, 260, 0.648f, 0.6f},
+    worn("Art\\Items\\Armor\\Torso" + Num(id - 56) + ".bmp", 256, 256, kKeyRed, kPlaceTorso,
          [id](Scene& s) { AddTorso(s, id); });
   for (int id = 87; id <= 98; ++id)
-    worn("Art\\Items\\Belts\\Belt" + Num(id - 86) + ".bmp", 128, 32, kKeyRed, {50, 370, 0.768f, 0.78f},
+    worn("Art\\Items\\Belts\\Belt" + Num(id - 86) + ".bmp", 128, 32, kKeyRed, kPlaceBelt,
          [id](Scene& s) { AddBelt(s, id, false); });
   for (int id = 99; id <= 126; ++id)
-    worn("Art\\Items\\Pants\\Pants" + Num(id - 98) + ".bmp", 128, 256, kKeyRed, {50, 371, 0.6f, 0.6f},
+    worn("Art\\Items\\Pants\\Pants" + Num(id - 98) + ".bmp", 128, 256, kKeyRed, kPlacePants,
          [id](Scene& s) { AddPants(s, id); });
   for (int id = 127; id <= 138; ++id) {
-    worn("Art\\Items\\Shoes\\Shoe" + Num(id - 126) + "a.bmp", 128, 128, kKeyRed, {26, 455, 0.65f, 0.6f},
+    worn("Art\\Items\\Shoes\\Shoe" + Num(id - 126) + "a.bmp", 128, 128, kKeyRed, kPlaceShoe1,
          [id](Scene& s) { AddShoe(s, id, true); });
-    worn("Art\\Items\\Shoes\\Shoe" + Num(id - 126) + "b.bmp", 128, 128, kKeyRed, {82, 455, 0.66f, 0.6f},
+    worn("Art\\Items\\Shoes\\Shoe" + Num(id - 126) + "b.bmp", 128, 128, kKeyRed, kPlaceShoe2,
          [id](Scene& s) { AddShoe(s, id, false); });
   }
   for (int id = 139; id <= 150; ++id) {
-    worn("Art\\Items\\Gloves\\Glove" + Num(id - 138) + "a.bmp", 32, 64, kKeyBlack, {28, 354, 0.66f, 0.6f},
+    worn("Art\\Items\\Gloves\\Glove" + Num(id - 138) + "a.bmp", 32, 64, kKeyBlack, kPlaceGlove1,
          [id](Scene& s) { AddGlove(s, id, true); });
-    worn("Art\\Items\\Gloves\\Glove" + Num(id - 138) + "b.bmp", 32, 64, kKeyBlack, {110, 354, 0.66f, 0.6f},
+    worn("Art\\Items\\Gloves\\Glove" + Num(id - 138) + "b.bmp", 32, 64, kKeyBlack, kPlaceGlove2,
          [id](Scene& s) { AddGlove(s, id, false); });
   }
   for (int id = 221; id <= 232; ++id)
-    worn("Art\\Items\\Shields\\Shield" + Num(id - 220) + ".bmp", 128, 128, kKeyRed, {60, 288, 0.88f, 0.86f},
+    worn("Art\\Items\\Shields\\Shield" + Num(id - 220) + ".bmp", 128, 128, kKeyRed, kPlaceShield,
          [id](Scene& s) { AddShield(s, id); });
   for (int id = 233; id <= 250; ++id)
-    worn("Art\\Items\\Swords\\Sword" + Num(id - 232) + ".bmp", 64, 128, kKeyRed, {6, 250, 0.82f, 1.16f},
+    worn("Art\\Items\\Swords\\Sword" + Num(id - 232) + ".bmp", 64, 128, kKeyRed, kPlaceSword,
          [id](Scene& s) { AddSword(s, id); });
 }
