@@ -240,6 +240,12 @@ void GameApp::EndScreenFrame() {
   EndFrameTiming();
 }
 
+void GameApp::LeaveScreen(ScreenProc next, uint8_t code) {
+  screenProc = next;
+  screenEntered = 1;
+  leaveCode = code;
+}
+
 void GameApp::DrawFramesPerSecond(int32_t y) {
   if (!settings || settings->values[0] == 0) return;
   char text[32];

@@ -91,6 +91,10 @@ class GameApp : public AppFrame {
   void UpdateScreenClock();
   void EndScreenFrame();
 
+  // Leaves the current screen for the one whose stub is next: the three
+  // writes of every leave (the stub, the entered flag, the leave code).
+  void LeaveScreen(ScreenProc next, uint8_t code = kLeaveNormal);
+
   // The frames-per-second display at height y, when the first number of the
   // settings file is non-zero.
   void DrawFramesPerSecond(int32_t y);

@@ -22,9 +22,7 @@ void GameApp::PlaceholderProc(const char* screenName, int mainMenu, int32_t fpsY
     if (mainMenu) {
       PostQuitMessage(0);
     } else {
-      screenProc = GoMainMenu;
-      screenEntered = 1;
-      leaveCode = 1;
+      LeaveScreen(GoMainMenu);
     }
   }
   if (mainMenu && leaveCode == 0) {
@@ -33,9 +31,7 @@ void GameApp::PlaceholderProc(const char* screenName, int mainMenu, int32_t fpsY
     for (int button = kMouseLeft; button <= kMouseRight; ++button) {
       if (leaveCode == 0 && cursor.mouse.ButtonPressed(button)) {
         cursor.mouse.SetLatch(button, 1);
-        screenProc = GoCredits;
-        screenEntered = 1;
-        leaveCode = 1;
+        LeaveScreen(GoCredits);
       }
     }
   }
