@@ -10,6 +10,10 @@
 #include "map/kingdom_map.h"
 #include "map/map_encounters.h"
 #include "menus/credits_screen.h"
+#include "menus/hall_of_fame_screen.h"
+#include "menus/name_entry_screen.h"
+#include "menus/new_game_menu.h"
+#include "menus/story_scene.h"
 #include "platform/anim_clock.h"
 #include "platform/clock.h"
 #include "platform/file_buffer.h"
@@ -109,6 +113,14 @@ GameApp::~GameApp() {
     delete creditsScreen;
     creditsScreen = nullptr;
   }
+  delete nameEntryScreen;  // each releases its pictures on the way
+  nameEntryScreen = nullptr;
+  delete newGameMenu;
+  newGameMenu = nullptr;
+  delete storyScene;
+  storyScene = nullptr;
+  delete hallOfFameScreen;
+  hallOfFameScreen = nullptr;
   if (mapEncounters) {
     mapEncounters->ReleaseArt();
     delete mapEncounters;

@@ -53,7 +53,6 @@ void GameApp::PlaceholderProc(const char* screenName, int mainMenu, int32_t fpsY
 void GameApp::CastleProc() { PlaceholderProc("CastleProc", 0, -1); }
 void GameApp::TowerProc() { PlaceholderProc("TowerProc", 0, -1); }
 void GameApp::PalaceProc() { PlaceholderProc("PalaceProc", 0, -1); }
-void GameApp::NewGamePortraitProc() { PlaceholderProc("NewGamePortraitProc", 0, -1); }
 void GameApp::TempleProc() { PlaceholderProc("TempleProc", 0, -1); }
 void GameApp::QuestLogProc() { PlaceholderProc("QuestLogProc", 0, -1); }
 void GameApp::VillageProc() { PlaceholderProc("VillageProc", 0, -1); }
@@ -64,18 +63,14 @@ void GameApp::ExchangeChoiceProc() { PlaceholderProc("ExchangeChoiceProc", 0, -1
 void GameApp::BattleProc() { PlaceholderProc("BattleProc", 0, -1); }
 void GameApp::MapProc() { PlaceholderProc("MapProc", 0, -1); }
 void GameApp::MainMenuProc() { PlaceholderProc("MainMenuProc", 1, 6); }
-void GameApp::StoryProc() { PlaceholderProc("StoryProc", 0, 560); }
-void GameApp::NameEntryProc() { PlaceholderProc("NameEntryProc", 0, -1); }
 void GameApp::HelpProc() { PlaceholderProc("HelpProc", 0, 560); }
 void GameApp::SaveGameProc() { PlaceholderProc("SaveGameProc", 0, -1); }
 void GameApp::LoadGameProc() { PlaceholderProc("LoadGameProc", 0, -1); }
 void GameApp::SaveAndQuitProc() { PlaceholderProc("SaveAndQuitProc", 0, -1); }
 void GameApp::OptionsProc() { PlaceholderProc("OptionsProc", 0, -1); }
-void GameApp::HallOfFameProc() { PlaceholderProc("HallOfFameProc", 0, 560); }
 void GameApp::LoadSlotsProc() { PlaceholderProc("LoadSlotsProc", 0, -1); }
 void GameApp::NewGameSlotProc() { PlaceholderProc("NewGameSlotProc", 0, -1); }
 void GameApp::HeroesProc() { PlaceholderProc("HeroesProc", 0, -1); }
 void GameApp::WealthProc() { PlaceholderProc("WealthProc", 0, -1); }
 void GameApp::PlayerProc() { PlaceholderProc("PlayerProc", 0, -1); }
 void GameApp::RenameProc() { PlaceholderProc("RenameProc", 0, -1); }
-void GameApp::WriteHallOfFameProc() { PlaceholderProc("WriteHallOfFameProc", 0, -1); }

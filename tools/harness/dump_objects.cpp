@@ -12,6 +12,7 @@
 #include "map/kingdom_map_dump.h"
 #include "map/map_encounters_dump.h"
 #include "menus/credits_screen.h"
+#include "menus/new_game_dump.h"
 #include "platform/anim_clock.h"
 
 namespace {
@@ -61,6 +62,10 @@ const HeldObject kHeldObjects[] = {
     HELD_OBJECT(controlBar, DumpControlBar),
     HELD_OBJECT_VALUE(mapEncounters, DumpMapEncounters),
     HELD_OBJECT(creditsScreen, DumpCreditsScreen),
+    HELD_OBJECT(nameEntryScreen, DumpNameEntryScreen),
+    HELD_OBJECT(newGameMenu, DumpNewGameMenu),
+    HELD_OBJECT(storyScene, DumpStoryScene),
+    HELD_OBJECT(hallOfFameScreen, DumpHallOfFameScreen),
 };
 
 #undef HELD_OBJECT

@@ -1,0 +1,145 @@
+// The name entry's frame.
+
+#include <cstring>
+
+#include "app/game_app.h"
+#include "game/game_state.h"
+#include "game/hero_figure.h"
+#include "menus/name_entry_screen.h"
+#include "menus/story_scene.h"
+#include "platform/anim_clock.h"
+#include "platform/clock.h"
+#include "platform/input_device.h"
+
+namespace {
+
+// The timer that paces the sliding ornaments, and its speed in pixels a
+// second.
+constexpr int kSlideClock = 1;
+constexpr int32_t kSlideSpeed = 180;
+
+bool ShiftHeld(InputDevice& keyboard) {
+  return keyboard.KeyPressed(kKeyLShift) || keyboard.KeyPressed(kKeyRShift);
+}
+
+}  // namespace
+
+void GameApp::NameEntryProc() {
+  BeginScreenFrame();
+
+  // First use: the pacing timer, the figure the next screens share, the
+  // screen itself.
+  if (!animClock[kSlideClock]) {
+    animClock[kSlideClock] = new AnimClock;
+    animClock[kSlideClock]->base = gameState->clockBase;
+  }
+  if (!heroFigure) {
+    heroFigure = new HeroFigure;
+    heroFigure->LoadBodyParts(&graphics);
+  }
+  if (!nameEntryScreen) {
+    nameEntryScreen = new NameEntryScreen;
+    nameEntryScreen->LoadArt(&graphics);
+  }
+  NameEntryScreen* screen = nameEntryScreen;
+
+  // Enter confirms the name, Escape goes back.
+  keyboard.Acquire(1);
+  keyboard.Poll();
+  if (keyboard.KeyPressed(kKeyEnter)) {
+    keyboard.SetLatch(kKeyEnter, 1);
+    std::memcpy(gameState->playerName, screen->cells, kGlyphNameLength);
+    LeaveScreen(GoNewGamePortrait);
+  }
+  if (keyboard.KeyPressed(kKeyEscape)) {
+    keyboard.SetLatch(kKeyEscape, 1);
+    LeaveScreen(GoMainMenu);
+  }
+
+  screen->HoverReady(cursor.x, cursor.y);
+  screen->HoverClear(cursor.x, cursor.y);
+  screen->HoverBack(cursor.x, cursor.y);
+
+  if (cursor.mouse.ButtonPressed(kMouseLeft) || cursor.mouse.ButtonPressed(kMouseRight)) {
+    if (screen->ClickReady(cursor.x, cursor.y, &cursor.mouse)) {
+      screen->pressLock = 1;
+      screen->readyLook = 2;
+    }
+    if (screen->ClickClear(cursor.x, cursor.y, &cursor.mouse)) {
+      screen->pressLock = 1;
+      screen->clearLook = 2;
+      screen->Clear();
+    }
+    if (screen->ClickBack(cursor.x, cursor.y, &cursor.mouse)) {
+      screen->pressLock = 1;
+      screen->backLook = 2;
+    }
+  }
+
+  // A pressed button acts once it is let go over it, or at once when the
+  // cursor has left it.
+  for (uint8_t id : {kNameEntryBack, kNameEntryClear, kNameEntryReady}) {
+    if (screen->clickedId != id) continue;
+    if (screen->hoveredId == id && !WaitForMouseRelease(&cursor.mouse)) continue;
+    screen->pressLock = 0;
+    screen->clickedId = 0;
+    if (id == kNameEntryBack) {
+      LeaveScreen(GoMainMenu);
+    } else if (id == kNameEntryReady) {
+      std::memcpy(gameState->playerName, screen->cells, kGlyphNameLength);
+      LeaveScreen(GoNewGamePortrait);
+    }
+  }
+
+  // The opening animation, then the drawing.
+  const uint32_t now = timeGetTime();
+  if (timingValid) {
+    const int32_t step = animClock[kSlideClock]->AdvanceAveraged(kSlideSpeed, lastFrameMs);
+    screen->SlideHands(step);
+    screen->StepGrowth(now);
+    if (secondsOnScreen > kShockAfterSeconds) screen->StepShocks(now);
+  }
+  screen->DrawShocks(secondsOnScreen);
+  screen->DrawBoxes();
+  screen->DrawTitle();
+  screen->DrawBackButton();
+  screen->DrawLetters();
+  screen->DrawReadyButton();
+  screen->DrawClearButton();
+  screen->DrawHands();
+
+  // Typing: one change a frame; every key that acts is latched, so holding a
+  // key types its letter once.
+  keyboard.Acquire(1);
+  keyboard.Poll();
+  for (const NameEntryKey& key : kNameEntryKeys) {
+    if (key.plain != key.shifted && ShiftHeld(keyboard) && keyboard.KeyPressed(key.scanCode)) {
+      screen->PutLetter(key.shifted);
+      keyboard.SetLatch(key.scanCode, 1);
+    }
+    if (keyboard.KeyPressed(key.scanCode)) {
+      screen->PutLetter(key.plain);
+      keyboard.SetLatch(key.scanCode, 1);
+    }
+  }
+  screen->typedThisFrame = 0;
+  screen->BlinkCaret(now);
+  screen->ClearHover();
+
+  UpdateScreenClock();
+
+  // Leaving, whichever way: the screen and the timers go, and the story that
+  // follows a new game is the intro.
+  if (leaveCode != 0) {
+    screen->ReleaseArt();
+    delete screen;
+    nameEntryScreen = nullptr;
+    for (AnimClock*& clock : animClock) {
+      delete clock;
+      clock = nullptr;
+    }
+    gameState->storyScene = kStoryIntro;
+  }
+
+  EndScreenFrame();
+}

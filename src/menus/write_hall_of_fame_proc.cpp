@@ -1,0 +1,58 @@
+// The step that ends a campaign: one frame, nothing drawn. The final fame
+// goes into the hall of fame, the hall is written, and the ending's story
+// follows.
+
+#include "app/game_app.h"
+#include "game/game_state.h"
+#include "game/save_image.h"
+#include "map/kingdom_map.h"
+#include "map/map_encounters.h"
+#include "menus/hall_of_fame_screen.h"
+#include "menus/story_scene.h"
+#include "platform/file_buffer.h"
+
+void GameApp::WriteHallOfFameProc() {
+  if (mapEncounters) {
+    mapEncounters->ReleaseArt();
+    delete mapEncounters;
+    mapEncounters = nullptr;
+  }
+  if (kingdomMap) {
+    kingdomMap->ReleaseTiles();
+    delete kingdomMap;
+    kingdomMap = nullptr;
+  }
+  if (!gameState) {
+    gameState = new GameState;
+    RunNewGameSequence(*gameState);
+  }
+
+  // The rows on disk come first, so that the hall keeps the earlier games
+  // even when this record never read them; a missing or damaged file
+  // leaves the rows the record holds.
+  LoadHallOfFameFile(*gameState, kHallOfFamePath);
+
+  gameState->fame = FinalFame(gameState->fame, endSurrendered, endVictory);
+  gameState->hallScore = HallScoreOf(gameState->fame);
+  gameState->EnterHallOfFame();
+
+  // Written to a temporary file renamed into place: a failed write leaves
+  // the old hall whole. A failure is not reported.
+  if (!writeFile) {
+    writeFile = new FileBuffer;
+    writeFile->Allocate(kHallOfFameBytes);
+  }
+  gameState->writeImage = writeFile->bytes;
+  if (writeFile->bytes && writeFile->size == kHallOfFameBytes) {
+    WriteHallOfFameImage(*gameState, writeFile->bytes);
+    writeFile->Save(kHallOfFamePath);
+  }
+  writeFile->Free();
+  delete writeFile;
+  writeFile = nullptr;
+  gameState->writeImage = nullptr;
+
+  LeaveScreen(GoStory);
+  const uint8_t scene = EndingStoryScene(endSurrendered, endPeaceTreaty, endVictory);
+  if (scene != 0) gameState->storyScene = scene;
+}
