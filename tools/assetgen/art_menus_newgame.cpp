@@ -433,15 +433,16 @@ void PeaceTreatyPicture(Canvas& c) {
 
 void VictoryPicture(Canvas& c) {
   c.GradientV(0, 0, c.w, 280, pal::BlueDeep, Lighten(pal::Gold, 0.2f));
-  Hills(c, 230, pal::Grass, Mix(pal::Grass, pal::GoldLight, 0.3f));
-  Castle(c, 256, 270, pal::StoneLight, pal::Blue, false);
-  // The kingdom's banner on the keep, and rays of the rising sun.
-  c.Rect(255, 50, 3, 40, pal::StoneLight);
-  c.Rect(258, 50, 24, 15, pal::Blue);
+  // Rays of the rising sun behind the castle.
   for (int i = 0; i < 7; ++i) {
     const float a = 3.14159265f * (0.15f + 0.7f * float(i) / 6.0f);
     c.ThickLine(256, 230, 256 - 240 * std::cos(a), 230 - 220 * std::sin(a), 1.5f, pal::GoldLight);
   }
+  Hills(c, 230, pal::Grass, Mix(pal::Grass, pal::GoldLight, 0.3f));
+  Castle(c, 256, 270, pal::StoneLight, pal::Blue, false);
+  // The kingdom's banner on the keep.
+  c.Rect(255, 50, 3, 40, pal::StoneLight);
+  c.Rect(258, 50, 24, 15, pal::Blue);
   StoryScroll(c, story_texts::kVictory, 320, 110);
   c.Replace(0x000000, pal::Ink);
 }
