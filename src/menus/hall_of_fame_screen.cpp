@@ -19,11 +19,8 @@ constexpr int32_t kLetterHalfAdvance = 11;
 
 // Offsets of digits d0 (units) .. d4 from the row's x, by the count shown.
 constexpr int32_t kDigitOffsets[kHallDigits][kHallDigits] = {
-    {39, 0, 0, 0, 0},
-    {47, 30, 0, 0, 0},
-    {58, 39, 22, 0, 0},
-    {65, 48, 31, 14, 0},
-    {74, 57, 40, 23, 6},
+    {39, 0, 0, 0, 0},    {47, 30, 0, 0, 0},   {58, 39, 22, 0, 0},
+    {65, 48, 31, 14, 0}, {74, 57, 40, 23, 6},
 };
 // A leading 1 of five digits stands further right, a narrower figure.
 constexpr int32_t kLeadingOneOffsetTop = 8;
@@ -148,8 +145,8 @@ void HallOfFameScreen::DrawScore(int row, int32_t x, int32_t y) {
   }
   const int count = HallDigitCount(scores[row]);
   for (int d = 0; d < count; ++d) {
-    sheet->Draw(kHallDigitImage, digits[d], x + HallDigitOffset(row, count, d, digits[d]), y, kWhite,
-                kDigitScale, kDigitScale);
+    sheet->Draw(kHallDigitImage, digits[d], x + HallDigitOffset(row, count, d, digits[d]), y,
+                kWhite, kDigitScale, kDigitScale);
   }
 }
 

@@ -9,18 +9,48 @@
 
 namespace pic = name_entry_picture;
 
+namespace {
+
+// The codes of a letter key without and with Shift.
+constexpr uint8_t Small(char c) { return static_cast<uint8_t>(kTypeSmallA + (c - 'a')); }
+constexpr uint8_t Capital(char c) { return static_cast<uint8_t>(kTypeCapitalA + (c - 'a')); }
+
+}  // namespace
+
+// clang-format off
 const NameEntryKey kNameEntryKeys[kNameEntryKeyCount] = {
     {kKeySpace, kTypeSpace, kTypeSpace},
-    {kKeyA, 2, 28}, {kKeyB, 3, 29}, {kKeyC, 4, 30}, {kKeyD, 5, 31}, {kKeyE, 6, 32},
-    {kKeyF, 7, 33}, {kKeyG, 8, 34}, {kKeyH, 9, 35}, {kKeyI, 10, 36}, {kKeyJ, 11, 37},
-    {kKeyK, 12, 38}, {kKeyL, 13, 39}, {kKeyM, 14, 40}, {kKeyN, 15, 41}, {kKeyO, 16, 42},
-    {kKeyP, 17, 43}, {kKeyQ, 18, 44}, {kKeyR, 19, 45}, {kKeyS, 20, 46}, {kKeyT, 21, 47},
-    {kKeyU, 22, 48}, {kKeyV, 23, 49}, {kKeyW, 24, 50}, {kKeyX, 25, 51}, {kKeyY, 26, 52},
-    {kKeyZ, 27, 53},
+    {kKeyA, Small('a'), Capital('a')},
+    {kKeyB, Small('b'), Capital('b')},
+    {kKeyC, Small('c'), Capital('c')},
+    {kKeyD, Small('d'), Capital('d')},
+    {kKeyE, Small('e'), Capital('e')},
+    {kKeyF, Small('f'), Capital('f')},
+    {kKeyG, Small('g'), Capital('g')},
+    {kKeyH, Small('h'), Capital('h')},
+    {kKeyI, Small('i'), Capital('i')},
+    {kKeyJ, Small('j'), Capital('j')},
+    {kKeyK, Small('k'), Capital('k')},
+    {kKeyL, Small('l'), Capital('l')},
+    {kKeyM, Small('m'), Capital('m')},
+    {kKeyN, Small('n'), Capital('n')},
+    {kKeyO, Small('o'), Capital('o')},
+    {kKeyP, Small('p'), Capital('p')},
+    {kKeyQ, Small('q'), Capital('q')},
+    {kKeyR, Small('r'), Capital('r')},
+    {kKeyS, Small('s'), Capital('s')},
+    {kKeyT, Small('t'), Capital('t')},
+    {kKeyU, Small('u'), Capital('u')},
+    {kKeyV, Small('v'), Capital('v')},
+    {kKeyW, Small('w'), Capital('w')},
+    {kKeyX, Small('x'), Capital('x')},
+    {kKeyY, Small('y'), Capital('y')},
+    {kKeyZ, Small('z'), Capital('z')},
     {kKeyPeriod, kTypeFullStop, kTypeFullStop},
     {kKeyBackspace, kTypeDelete, kTypeDelete},
     {kKeyNumpad0, kTypeDelete, kTypeDelete},
 };
+// clang-format on
 
 namespace {
 
@@ -331,12 +361,14 @@ void NameEntryScreen::DrawLetters() {
 
 void NameEntryScreen::DrawReadyButton() {
   if (readySheet)
-    readySheet->Draw(0, readyLook, kNameEntryReadyRect.x, kNameEntryReadyRect.y, kWhite, 1.0f, 1.1f);
+    readySheet->Draw(0, readyLook, kNameEntryReadyRect.x, kNameEntryReadyRect.y, kWhite, 1.0f,
+                     1.1f);
 }
 
 void NameEntryScreen::DrawClearButton() {
   if (clearSheet)
-    clearSheet->Draw(0, clearLook, kNameEntryClearRect.x, kNameEntryClearRect.y, kWhite, 1.0f, 1.1f);
+    clearSheet->Draw(0, clearLook, kNameEntryClearRect.x, kNameEntryClearRect.y, kWhite, 1.0f,
+                     1.1f);
 }
 
 void NameEntryScreen::DrawHands() {

@@ -109,7 +109,7 @@ class NameEntryScreen {
 
   Texture* boxes[4];
   Texture* hands[6];
-  SpriteSheet* effectSheet;   // 0 the lightning, 1 Back
+  SpriteSheet* effectSheet;  // 0 the lightning, 1 Back
   SpriteSheet* titleSheet;
   SpriteSheet* letterSheet;
   SpriteSheet* readySheet;
@@ -117,7 +117,7 @@ class NameEntryScreen {
   uint8_t cells[kGlyphNameLength];
   int32_t cellX[kGlyphNameLength];
   uint8_t typedThisFrame;
-  uint8_t caretPhase;         // 0 the caret shows, 1 it is hidden
+  uint8_t caretPhase;  // 0 the caret shows, 1 it is hidden
   StepTimer caretTimer;
   uint8_t readyLook;
   uint8_t clearLook;

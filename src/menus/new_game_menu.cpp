@@ -18,8 +18,8 @@ struct AsteroidLook {
   int32_t topLimit;  // drawn only while y is at least this (and below 600)
 };
 constexpr AsteroidLook kAsteroidLooks[kAsteroids] = {
-    {0.7f, 0.7f, -199}, {1.2f, 0.6f, -199}, {0.3f, 0.4f, -199}, {0.6f, 1.3f, -199},
-    {0.9f, 1.2f, -99},
+    {0.7f, 0.7f, -199}, {1.2f, 0.6f, -199}, {0.3f, 0.4f, -199},
+    {0.6f, 1.3f, -199}, {0.9f, 1.2f, -99},
 };
 constexpr int32_t kAsteroidStartX[kAsteroids] = {670, 0, 100, 350, 300};
 constexpr int32_t kAsteroidStartY[kAsteroids] = {460, 650, 650, 650, -100};
@@ -168,7 +168,9 @@ void NewGameMenu::MeasureName() {
     if (name[i] != 0) nameLength = static_cast<uint8_t>(i);
 }
 
-void NewGameMenu::StepLeft() { portrait = portrait < kSecondPortrait ? portrait + 1 : kFirstPortrait; }
+void NewGameMenu::StepLeft() {
+  portrait = portrait < kSecondPortrait ? portrait + 1 : kFirstPortrait;
+}
 
 void NewGameMenu::StepRight() {
   portrait = portrait > kFirstPortrait ? portrait - 1 : kSecondPortrait;
@@ -212,8 +214,7 @@ void NewGameMenu::StepAsteroidFrames(uint32_t nowMs) {
 
 void NewGameMenu::StepCorners(uint32_t nowMs) {
   if (!cornerTimer.Step(nowMs, kCornerStepMs)) return;
-  for (uint8_t& frame : cornerFrame)
-    frame = static_cast<uint8_t>((frame + 1) % pic::kCornerFrames);
+  for (uint8_t& frame : cornerFrame) frame = static_cast<uint8_t>((frame + 1) % pic::kCornerFrames);
 }
 
 void NewGameMenu::DrawBackButton() { DrawButton(backSheet, backLook, kPortraitBackButton); }
@@ -232,13 +233,13 @@ void NewGameMenu::DrawPortrait() {
 void NewGameMenu::DrawBackground() {
   if (pictureSheet) {
     for (int i = 0; i < kCorners; ++i)
-      pictureSheet->Draw(pic::kPictureCorners, cornerFrame[i], kCornerX[i], kCornerY[i], kWhite, 2.0f,
-                         2.0f);
+      pictureSheet->Draw(pic::kPictureCorners, cornerFrame[i], kCornerX[i], kCornerY[i], kWhite,
+                         2.0f, 2.0f);
     for (int k = 0; k < kAsteroids; ++k) {
       const AsteroidLook& look = kAsteroidLooks[k];
       if (asteroidY[k] < look.topLimit || asteroidY[k] >= 600) continue;
-      pictureSheet->Draw(pic::kPictureAsteroid, asteroidFrame[k], asteroidX[k], asteroidY[k], kWhite,
-                         look.scaleX, look.scaleY);
+      pictureSheet->Draw(pic::kPictureAsteroid, asteroidFrame[k], asteroidX[k], asteroidY[k],
+                         kWhite, look.scaleX, look.scaleY);
     }
   }
   if (wordSheet) {
@@ -258,7 +259,8 @@ void NewGameMenu::DrawName() {
     if (c == glyph::kCaret) continue;
     const int32_t x = 380 + 16 * (2 * i - nameLength);
     if (c >= glyph::kCapitalA) {
-      if (upperLetterSheet) upperLetterSheet->Draw(0, c - glyph::kCapitalA, x, 16, kWhite, 1.0f, 1.0f);
+      if (upperLetterSheet)
+        upperLetterSheet->Draw(0, c - glyph::kCapitalA, x, 16, kWhite, 1.0f, 1.0f);
     } else if (lowerLetterSheet) {
       lowerLetterSheet->Draw(0, c, x, 16, kWhite, 1.0f, 1.0f);
     }

@@ -25,8 +25,8 @@ constexpr uint8_t kFirstPortrait = 1;
 constexpr uint8_t kSecondPortrait = 2;
 
 struct PortraitButton {
-  int32_t x, y, w, h;     // the hover and click rectangle
-  int32_t drawX, drawY;   // where the picture is drawn
+  int32_t x, y, w, h;    // the hover and click rectangle
+  int32_t drawX, drawY;  // where the picture is drawn
   float scale;
 };
 constexpr PortraitButton kPortraitBackButton = {715, 30, 64, 32, 715, 30, 1.0f};

@@ -8,9 +8,9 @@
 
 struct PictureFile {
   const char* path;
-  int32_t width;        // the whole bitmap
+  int32_t width;  // the whole bitmap
   int32_t height;
-  int16_t frameWidth;   // one frame
+  int16_t frameWidth;  // one frame
   int16_t frameHeight;
-  uint32_t key;         // ARGB colour key, 0 for none
+  uint32_t key;  // ARGB colour key, 0 for none
 };

@@ -23,7 +23,7 @@ constexpr int kStoryFragmentImage = 3;
 
 constexpr int kStoryRocks = 4;
 constexpr int kStoryFragments = 7;
-constexpr int32_t kStoryBurstY = 594;   // a rock bursts once it passes this
+constexpr int32_t kStoryBurstY = 594;  // a rock bursts once it passes this
 constexpr int32_t kStoryFragmentStartY = 600;
 constexpr uint32_t kStoryFrameStepMs = 100;
 

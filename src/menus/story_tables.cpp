@@ -38,6 +38,7 @@ const StoryFragmentMove kStoryFragmentMoves[kStoryFragments][kStoryRocks] = {
     {{+1, k110, -1, k60}, {+1, k60, -1, k110}, {+1, k60, -1, k250}, {+1, k60, -1, k110}},
 };
 
+// clang-format off
 const float kStoryFragmentScale[kStoryFragments][2][2] = {
     {{1.0f, 0.5f}, {0.5f, 0.9f}},
     {{0.9f, 1.1f}, {0.9f, 0.6f}},
@@ -47,3 +48,4 @@ const float kStoryFragmentScale[kStoryFragments][2][2] = {
     {{1.1f, 0.8f}, {0.5f, 0.8f}},
     {{0.6f, 0.9f}, {0.6f, 0.9f}},
 };
+// clang-format on

@@ -43,7 +43,8 @@ class NewGameRoad : public EndToEnd {
     ASSERT_EQ(mkdir(dir_.c_str(), 0755), 0);
     ASSERT_EQ(mkdir((dir_ + "/Saves").c_str(), 0755), 0);
     for (const char* sub : {"Art", "Data"})
-      ASSERT_EQ(symlink((std::string(QORV_GAME_DIR) + "/" + sub).c_str(), (dir_ + "/" + sub).c_str()), 0);
+      ASSERT_EQ(
+          symlink((std::string(QORV_GAME_DIR) + "/" + sub).c_str(), (dir_ + "/" + sub).c_str()), 0);
     ASSERT_EQ(chdir(dir_.c_str()), 0);
   }
 
@@ -64,7 +65,8 @@ class NewGameRoad : public EndToEnd {
 
 std::vector<uint8_t> ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)),
+                              std::istreambuf_iterator<char>());
 }
 
 // A hall with rows of the given scores, named after their score's letter.
@@ -239,10 +241,8 @@ TEST_F(NewGameRoad, EndingsEnterTheHallAndShowIt) {
     uint8_t scene;
   };
   const Ending endings[] = {
-      {"surrendered", 150, 50, kStorySurrendered},
-      {"surrendered", 80, 0, kStorySurrendered},
-      {"peace", 70, 70, kStoryPeaceTreaty},
-      {"victory", 40, 140, kStoryVictory},
+      {"surrendered", 150, 50, kStorySurrendered}, {"surrendered", 80, 0, kStorySurrendered},
+      {"peace", 70, 70, kStoryPeaceTreaty},        {"victory", 40, 140, kStoryVictory},
       {"peace", -25, 0, kStoryPeaceTreaty},
   };
   for (const Ending& e : endings) {
@@ -332,8 +332,8 @@ TEST_F(NewGameRoad, HallOfFameFromDamagedFiles) {
   const std::vector<std::vector<uint8_t>> files = {
       {}, {1, 2, 3}, {0x58, 0x02, 0, 0}, {0xFF, 0xFF, 0xFF, 0xFF, 1, 2, 3, 4}};
   for (const std::vector<uint8_t>& bytes : files) {
-    std::ofstream(HallPath(), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                       std::streamsize(bytes.size()));
+    std::ofstream(HallPath(), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     ScenarioDriver driver;
     driver.Start();
     GameApp& app = driver.App();

@@ -39,7 +39,7 @@ TEST(HallOfFame, DigitCountAndPlaces) {
   EXPECT_EQ(HallDigitCount(540), 3);
   EXPECT_EQ(HallDigitCount(1000), 4);
   EXPECT_EQ(HallDigitCount(12345), 5);
-  EXPECT_EQ(HallDigitCount(100000), 1);   // the last five digits: 00000
+  EXPECT_EQ(HallDigitCount(100000), 1);  // the last five digits: 00000
   EXPECT_EQ(HallDigitCount(123456), 5);
 
   EXPECT_EQ(HallDigitOffset(0, 1, 0, 4), 39);

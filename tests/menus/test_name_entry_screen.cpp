@@ -47,8 +47,8 @@ TEST(NameEntryScreen, LettersTakeOneOrTwoCellsAndDeleteWhole) {
   EXPECT_EQ(s.cells[2], 0);
 
   // H is the last capital before the narrow I and J; K follows them.
-  Type(s, {kTypeCapitalA + 7, kTypeCapitalI, kTypeCapitalJ, kTypeCapitalK, kTypeCapitalZ, kTypeFullStop,
-           kTypeSpace, kTypeSmallA + 25});
+  Type(s, {kTypeCapitalA + 7, kTypeCapitalI, kTypeCapitalJ, kTypeCapitalK, kTypeCapitalZ,
+           kTypeFullStop, kTypeSpace, kTypeSmallA + 25});
   EXPECT_EQ(Text(s), "HIJKZ. z|");
   const uint8_t want[] = {42, 43, 44, 45, 46, 47, 76, 77, 78, 0, 27, 1};
   for (int i = 0; i < 12; ++i) EXPECT_EQ(s.cells[i], want[i]) << i;

@@ -74,7 +74,8 @@ Canvas LetterCanvas(char ch, int w, int h, uint32_t key, const TextStyle& style)
 
 // A letter sheet: frame k shows the cell of letter code k + firstCode, the
 // capitals split over two cells; code 1 (the caret) as a bar when caret.
-void LetterSheet(Canvas& c, int fw, int fh, int firstCode, int frames, const TextStyle& style, bool caret) {
+void LetterSheet(Canvas& c, int fw, int fh, int firstCode, int frames, const TextStyle& style,
+                 bool caret) {
   ForEachFrame(c, fw, fh, frames, [&](Canvas& f, int k) {
     const int code = k + firstCode;
     if (code == 1) {
@@ -338,11 +339,15 @@ void Castle(Canvas& c, int cx, int base, Rgb wall, Rgb roof, bool burning) {
   for (int t = -1; t <= 1; t += 2) {
     const int tx = cx + t * 60 - 14;
     c.Rect(tx, base - 110, 28, 110, wall);
-    c.Polygon({{float(tx - 3), float(base - 110)}, {float(tx + 14), float(base - 150)}, {float(tx + 31), float(base - 110)}},
+    c.Polygon({{float(tx - 3), float(base - 110)},
+               {float(tx + 14), float(base - 150)},
+               {float(tx + 31), float(base - 110)}},
               roof);
   }
   c.Rect(cx - 18, base - 130, 36, 130, Lighten(wall, 0.08f));
-  c.Polygon({{float(cx - 22), float(base - 130)}, {float(cx), float(base - 180)}, {float(cx + 22), float(base - 130)}},
+  c.Polygon({{float(cx - 22), float(base - 130)},
+             {float(cx), float(base - 180)},
+             {float(cx + 22), float(base - 130)}},
             roof);
   for (int i = 0; i < 8; ++i) c.Rect(cx - 60 + i * 16, base - 78, 9, 8, wall);
   c.Rect(cx - 12, base - 34, 24, 34, pal::WoodDeep);
@@ -394,8 +399,10 @@ void IntroPicture(Canvas& c) {
   Hills(c, 260, Mix(pal::GrassDark, pal::Night, 0.4f), Mix(pal::GrassDark, pal::Night, 0.65f));
   Castle(c, 256, 300, pal::SlateDark, pal::BlueDeep, false);
   // The enemy's fires on the far horizon.
-  for (int i = 0; i < 9; ++i) c.Circle(float(20 + i * 14), float(258 + (i % 2) * 3), 1.5f, pal::Fire);
-  for (int i = 0; i < 9; ++i) c.Circle(float(380 + i * 14), float(256 + (i % 2) * 3), 1.5f, pal::Fire);
+  for (int i = 0; i < 9; ++i)
+    c.Circle(float(20 + i * 14), float(258 + (i % 2) * 3), 1.5f, pal::Fire);
+  for (int i = 0; i < 9; ++i)
+    c.Circle(float(380 + i * 14), float(256 + (i % 2) * 3), 1.5f, pal::Fire);
   StoryScroll(c, story_texts::kIntro, 330, 130);
   c.Replace(0x000000, pal::Ink);
 }
@@ -473,9 +480,11 @@ void HallBackground(Canvas& c) {
   constexpr float kSx = 512.0f / 800.0f, kSy = 256.0f / 600.0f;
   auto X = [&](float x) { return int(std::lround(x * kSx)); };
   auto Y = [&](float y) { return int(std::lround(y * kSy)); };
-  c.GradientV(0, 0, c.w, c.h, Mix(pal::SlateDark, pal::Night, 0.6f), Mix(pal::SlateDark, pal::Night, 0.3f));
+  c.GradientV(0, 0, c.w, c.h, Mix(pal::SlateDark, pal::Night, 0.6f),
+              Mix(pal::SlateDark, pal::Night, 0.3f));
   for (int y = 0; y < c.h; y += 8)
-    for (int x = (y / 8) % 2 ? 0 : 8; x < c.w; x += 16) c.Frame(x, y, 16, 8, Mix(pal::SlateDark, pal::Night, 0.7f));
+    for (int x = (y / 8) % 2 ? 0 : 8; x < c.w; x += 16)
+      c.Frame(x, y, 16, 8, Mix(pal::SlateDark, pal::Night, 0.7f));
   c.Noise(0, 0, c.w, c.h, 5);
   for (int r = 0; r < 5; ++r) {
     const int top = Y(float(hall_of_fame_picture::kScoreY[r]) - 8);
@@ -500,7 +509,8 @@ void HallBackground(Canvas& c) {
 }
 
 void Digits(Canvas& c) {
-  DrawGlyphSheet(c, 32, 32, 10, [](int k) { return std::string(1, char('0' + k)); }, GoldCaption(26));
+  DrawGlyphSheet(
+      c, 32, 32, 10, [](int k) { return std::string(1, char('0' + k)); }, GoldCaption(26));
 }
 
 }  // namespace
@@ -518,7 +528,8 @@ ASSETGEN_TABLE(NameEntryPictures) {
   Register(r, p::kHands[4], Pedestal);
   Register(r, p::kHands[5], Crest);
   Register(r, p::kShock, Lightning);
-  Register(r, p::kTitle, [](Canvas& c) { c.Text(0, 0, c.w, c.h, "Enter Your Name", GoldCaption(22)); });
+  Register(r, p::kTitle,
+           [](Canvas& c) { c.Text(0, 0, c.w, c.h, "Enter Your Name", GoldCaption(22)); });
   Register(r, p::kLetters, [](Canvas& c) {
     LetterSheet(c, 16, 32, 0, p::kLetterFrames, LetterStyle(22, pal::ParchmentLight), true);
   });
@@ -528,14 +539,17 @@ ASSETGEN_TABLE(NameEntryPictures) {
 
 ASSETGEN_TABLE(PortraitChoicePictures) {
   namespace p = new_game_picture;
-  Register(r, p::kWords[p::kWordChoose], [](Canvas& c) { c.Text(0, 0, c.w, c.h, "Choose", GoldCaption(24)); });
-  Register(r, p::kWords[p::kWordYour], [](Canvas& c) { c.Text(0, 0, c.w, c.h, "your", GoldCaption(24)); });
+  Register(r, p::kWords[p::kWordChoose],
+           [](Canvas& c) { c.Text(0, 0, c.w, c.h, "Choose", GoldCaption(24)); });
+  Register(r, p::kWords[p::kWordYour],
+           [](Canvas& c) { c.Text(0, 0, c.w, c.h, "your", GoldCaption(24)); });
   Register(r, p::kWords[p::kWordPortrait], [](Canvas& c) {
     TextStyle t = GoldCaption(24);
     t.align = Align::Left;  // close to "your" before it
     c.Text(0, 0, c.w, c.h, "portrait", t);
   });
-  Register(r, p::kWords[p::kWordReady], [](Canvas& c) { c.Text(0, 0, c.w, c.h, "Ready", GoldCaption(18)); });
+  Register(r, p::kWords[p::kWordReady],
+           [](Canvas& c) { c.Text(0, 0, c.w, c.h, "Ready", GoldCaption(18)); });
   Register(r, p::kReadyButton, RoundButton);
   Register(r, p::kPictures[p::kPictureFrame], PortraitFrame);
   Register(r, p::kPictures[p::kPicturePortraits],
@@ -544,10 +558,12 @@ ASSETGEN_TABLE(PortraitChoicePictures) {
   Register(r, p::kPictures[p::kPictureAsteroid], Asteroid);
   Register(r, p::kLeftArrow, [](Canvas& c) { Arrow(c, true); });
   Register(r, p::kRightArrow, [](Canvas& c) { Arrow(c, false); });
-  Register(r, p::kUpperLetters,
-           [](Canvas& c) { LetterSheet(c, 32, 64, 28, 62, LetterStyle(48, pal::GoldLight), false); });
-  Register(r, p::kLowerLetters,
-           [](Canvas& c) { LetterSheet(c, 32, 64, 0, 28, LetterStyle(48, pal::GoldLight), false); });
+  Register(r, p::kUpperLetters, [](Canvas& c) {
+    LetterSheet(c, 32, 64, 28, 62, LetterStyle(48, pal::GoldLight), false);
+  });
+  Register(r, p::kLowerLetters, [](Canvas& c) {
+    LetterSheet(c, 32, 64, 0, 28, LetterStyle(48, pal::GoldLight), false);
+  });
 }
 
 ASSETGEN_TABLE(StoryPictures) {
@@ -564,8 +580,10 @@ ASSETGEN_TABLE(HallOfFamePictures) {
   namespace p = hall_of_fame_picture;
   Register(r, p::kBackground, HallBackground);
   Register(r, p::kDigits, Digits);
-  Register(r, p::kLettersHigh,
-           [](Canvas& c) { LetterSheet(c, 32, 64, 28, 62, LetterStyle(48, pal::ParchmentLight), false); });
-  Register(r, p::kLettersLow,
-           [](Canvas& c) { LetterSheet(c, 32, 64, 0, 28, LetterStyle(48, pal::ParchmentLight), false); });
+  Register(r, p::kLettersHigh, [](Canvas& c) {
+    LetterSheet(c, 32, 64, 28, 62, LetterStyle(48, pal::ParchmentLight), false);
+  });
+  Register(r, p::kLettersLow, [](Canvas& c) {
+    LetterSheet(c, 32, 64, 0, 28, LetterStyle(48, pal::ParchmentLight), false);
+  });
 }

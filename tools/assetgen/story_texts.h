@@ -24,7 +24,6 @@ inline constexpr StoryText kPeaceTreaty = {
      "The kingdom endures."}};
 
 inline constexpr StoryText kVictory = {
-    "Victory",
-    {"The enemy's castle has fallen.", "The kingdom is free once more.", ""}};
+    "Victory", {"The enemy's castle has fallen.", "The kingdom is free once more.", ""}};
 
 }  // namespace story_texts
