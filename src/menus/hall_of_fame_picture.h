@@ -5,13 +5,13 @@
 
 namespace hall_of_fame_picture {
 
-constexpr PictureFile kBackground = {"Art\\Menu\\HallOfFame3.bmp", 512, 256, 512, 256, 0};
-constexpr PictureFile kDigits = {"Art\\Menu\\Numbers.bmp", 320, 32, 32, 32, 0xFFFF0000u};
-constexpr PictureFile kBackButton = {"Art\\Controls\\ButtonBack.bmp", 192, 32, 64, 32, 0xFFFF0000u};
+constexpr PictureFile kBackground = {"Art\\Menu\\HallOfFame3.bmp", 512, 256, 0};
+constexpr PictureFile kDigits = {"Art\\Menu\\Numbers.bmp", 32, 32, 0xFFFF0000u};
+constexpr PictureFile kBackButton = {"Art\\Controls\\ButtonBack.bmp", 64, 32, 0xFFFF0000u};
 // The names: codes 28 and up (frame code - 28), and codes 0 and 2..27
 // (frame = code).
-constexpr PictureFile kLettersHigh = {"Art\\Menu\\You1.bmp", 256, 512, 32, 64, 0xFFFF0000u};
-constexpr PictureFile kLettersLow = {"Art\\Menu\\You2.bmp", 256, 256, 32, 64, 0xFFFF0000u};
+constexpr PictureFile kLettersHigh = {"Art\\Menu\\You1.bmp", 32, 64, 0xFFFF0000u};
+constexpr PictureFile kLettersLow = {"Art\\Menu\\You2.bmp", 32, 64, 0xFFFF0000u};
 
 // Where the rows stand: the scores' top edge and the names'.
 constexpr int32_t kScoreX = 350;

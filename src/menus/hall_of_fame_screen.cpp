@@ -27,7 +27,8 @@ constexpr int32_t kLeadingOneOffsetTop = 8;
 constexpr int32_t kLeadingOneOffset = 9;
 
 void Load(SpriteSheet* sheet, int image, const PictureFile& file) {
-  sheet->LoadImage(image, file.path, file.frameWidth, file.frameHeight, file.key, kFormatA1R5G5B5);
+  sheet->LoadImage(image, file.path, file.frameWidth, file.frameHeight, file.colourKey,
+                   kFormatA1R5G5B5);
 }
 
 SpriteSheet* NewSheet(GraphicsDevice* device, int count) {

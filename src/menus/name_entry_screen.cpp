@@ -108,12 +108,13 @@ SpriteSheet* NewSheet(GraphicsDevice* device, int count) {
 }
 
 void LoadInto(SpriteSheet* sheet, int image, const PictureFile& file) {
-  sheet->LoadImage(image, file.path, file.frameWidth, file.frameHeight, file.key, kFormatA1R5G5B5);
+  sheet->LoadImage(image, file.path, file.frameWidth, file.frameHeight, file.colourKey,
+                   kFormatA1R5G5B5);
 }
 
 Texture* NewTexture(GraphicsDevice* device, const PictureFile& file) {
   Texture* texture = new Texture;
-  texture->Load(device, file.path, file.key, 0);
+  texture->Load(device, file.path, file.colourKey, 0);
   return texture;
 }
 

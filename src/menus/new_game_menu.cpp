@@ -35,7 +35,8 @@ SpriteSheet* NewSheet(GraphicsDevice* device, int count) {
 }
 
 void Load(SpriteSheet* sheet, int image, const PictureFile& file) {
-  sheet->LoadImage(image, file.path, file.frameWidth, file.frameHeight, file.key, kFormatA1R5G5B5);
+  sheet->LoadImage(image, file.path, file.frameWidth, file.frameHeight, file.colourKey,
+                   kFormatA1R5G5B5);
 }
 
 bool MousePressed(InputDevice* mouse) {

@@ -19,7 +19,8 @@ constexpr int kFallClock = 5;
 bool ValidMode(uint8_t mode) { return mode >= kStoryIntro && mode <= kStoryVictory; }
 
 void Load(SpriteSheet* sheet, int image, const PictureFile& file) {
-  sheet->LoadImage(image, file.path, file.frameWidth, file.frameHeight, file.key, kFormatA1R5G5B5);
+  sheet->LoadImage(image, file.path, file.frameWidth, file.frameHeight, file.colourKey,
+                   kFormatA1R5G5B5);
 }
 
 }  // namespace

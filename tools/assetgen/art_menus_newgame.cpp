@@ -15,8 +15,13 @@ using namespace assetgen;
 
 namespace {
 
+// A picture of one frame, and one of several frames in an image w x h.
 void Register(Registry& r, const PictureFile& f, std::function<void(Canvas&)> draw) {
-  r.Picture(f.path, f.width, f.height, f.frameWidth, f.frameHeight, f.key, std::move(draw));
+  r.Picture(f.path, f.frameWidth, f.frameHeight, f.frameWidth, f.frameHeight, f.colourKey,
+            std::move(draw));
+}
+void Register(Registry& r, const PictureFile& f, int w, int h, std::function<void(Canvas&)> draw) {
+  r.Picture(f.path, w, h, f.frameWidth, f.frameHeight, f.colourKey, std::move(draw));
 }
 
 // ---------------------------------------------------------------- letters
@@ -527,14 +532,14 @@ ASSETGEN_TABLE(NameEntryPictures) {
   Register(r, p::kHands[3], Arm);
   Register(r, p::kHands[4], Pedestal);
   Register(r, p::kHands[5], Crest);
-  Register(r, p::kShock, Lightning);
+  Register(r, p::kShock, 256, 256, Lightning);
   Register(r, p::kTitle,
            [](Canvas& c) { c.Text(0, 0, c.w, c.h, "Enter Your Name", GoldCaption(22)); });
-  Register(r, p::kLetters, [](Canvas& c) {
+  Register(r, p::kLetters, 256, 192, [](Canvas& c) {
     LetterSheet(c, 16, 32, 0, p::kLetterFrames, LetterStyle(22, pal::ParchmentLight), true);
   });
-  Register(r, p::kReady, [](Canvas& c) { ButtonLooks(c, p::kReady, "Ready"); });
-  Register(r, p::kClear, [](Canvas& c) { ButtonLooks(c, p::kClear, "Clear"); });
+  Register(r, p::kReady, 384, 32, [](Canvas& c) { ButtonLooks(c, p::kReady, "Ready"); });
+  Register(r, p::kClear, 192, 32, [](Canvas& c) { ButtonLooks(c, p::kClear, "Clear"); });
 }
 
 ASSETGEN_TABLE(PortraitChoicePictures) {
@@ -550,18 +555,18 @@ ASSETGEN_TABLE(PortraitChoicePictures) {
   });
   Register(r, p::kWords[p::kWordReady],
            [](Canvas& c) { c.Text(0, 0, c.w, c.h, "Ready", GoldCaption(18)); });
-  Register(r, p::kReadyButton, RoundButton);
+  Register(r, p::kReadyButton, 192, 64, RoundButton);
   Register(r, p::kPictures[p::kPictureFrame], PortraitFrame);
-  Register(r, p::kPictures[p::kPicturePortraits],
+  Register(r, p::kPictures[p::kPicturePortraits], 256, 128,
            [](Canvas& c) { ForEachFrame(c, 128, 128, p::kPortraitCount, Face); });
-  Register(r, p::kPictures[p::kPictureCorners], StarRing);
-  Register(r, p::kPictures[p::kPictureAsteroid], Asteroid);
-  Register(r, p::kLeftArrow, [](Canvas& c) { Arrow(c, true); });
-  Register(r, p::kRightArrow, [](Canvas& c) { Arrow(c, false); });
-  Register(r, p::kUpperLetters, [](Canvas& c) {
+  Register(r, p::kPictures[p::kPictureCorners], 512, 256, StarRing);
+  Register(r, p::kPictures[p::kPictureAsteroid], 512, 512, Asteroid);
+  Register(r, p::kLeftArrow, 192, 32, [](Canvas& c) { Arrow(c, true); });
+  Register(r, p::kRightArrow, 192, 32, [](Canvas& c) { Arrow(c, false); });
+  Register(r, p::kUpperLetters, 256, 512, [](Canvas& c) {
     LetterSheet(c, 32, 64, 28, 62, LetterStyle(48, pal::GoldLight), false);
   });
-  Register(r, p::kLowerLetters, [](Canvas& c) {
+  Register(r, p::kLowerLetters, 256, 256, [](Canvas& c) {
     LetterSheet(c, 32, 64, 0, 28, LetterStyle(48, pal::GoldLight), false);
   });
 }
@@ -572,18 +577,18 @@ ASSETGEN_TABLE(StoryPictures) {
   Register(r, p::kSurrendered, SurrenderedPicture);
   Register(r, p::kPeaceTreaty, PeaceTreatyPicture);
   Register(r, p::kVictory, VictoryPicture);
-  Register(r, p::kRocks, [](Canvas& c) { Rocks(c, 32, 32); });
-  Register(r, p::kFragments, [](Canvas& c) { Rocks(c, 16, 16); });
+  Register(r, p::kRocks, 128, 128, [](Canvas& c) { Rocks(c, 32, 32); });
+  Register(r, p::kFragments, 64, 64, [](Canvas& c) { Rocks(c, 16, 16); });
 }
 
 ASSETGEN_TABLE(HallOfFamePictures) {
   namespace p = hall_of_fame_picture;
   Register(r, p::kBackground, HallBackground);
-  Register(r, p::kDigits, Digits);
-  Register(r, p::kLettersHigh, [](Canvas& c) {
+  Register(r, p::kDigits, 320, 32, Digits);
+  Register(r, p::kLettersHigh, 256, 512, [](Canvas& c) {
     LetterSheet(c, 32, 64, 28, 62, LetterStyle(48, pal::ParchmentLight), false);
   });
-  Register(r, p::kLettersLow, [](Canvas& c) {
+  Register(r, p::kLettersLow, 256, 256, [](Canvas& c) {
     LetterSheet(c, 32, 64, 0, 28, LetterStyle(48, pal::ParchmentLight), false);
   });
 }
