@@ -43,7 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string file;
   if (framed) {
     file.assign("\x58\x02\x00\x00", 4);
-    file.append(reinterpret_cast<const char*>(data + 1), std::min<size_t>(size - 1, kHallOfFameBytes));
+    file.append(reinterpret_cast<const char*>(data + 1),
+                std::min<size_t>(size - 1, kHallOfFameBytes));
     file.resize(4 + kHallOfFameBytes, '\0');
   } else {
     file.assign(reinterpret_cast<const char*>(data), size);
