@@ -1,6 +1,7 @@
 // MapEncounters: the inspect box over the map and the fame rewards of a day
 // change with their list.
 
+#include "map/day_change.h"
 #include "map/map_encounters.h"
 #include "platform/sprite_sheet.h"
 #include "platform/text_font.h"
@@ -207,6 +208,9 @@ void MapEncounters::GrantFameRewards(int32_t fameNow, uint8_t* grantedOnce, int3
     fameRewardsShown = 1;
     if (reward.heroIndex < 10) {
       const int h = reward.heroIndex;
+      // A hero already in the party (a place can bring him) keeps his cell:
+      // the rung is only marked as paid.
+      if (heroOnMap[h]) continue;
       heroOnMap[h] = 1;
       heroPlacePending = 1;
       heroToPlace = uint8_t(h);
@@ -214,7 +218,7 @@ void MapEncounters::GrantFameRewards(int32_t fameNow, uint8_t* grantedOnce, int3
       if (!heroPlacePending) SetCode(heroCell[h], uint8_t(h + 2));
       focusHero = uint8_t(h + 1);
     } else {
-      gold += reward.gold;
+      gold = AddSaturated(gold, reward.gold);
     }
   }
   NumberFameRewardRows();
