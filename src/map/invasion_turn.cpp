@@ -235,8 +235,11 @@ void SettleInvasionForLeave(MapEncounters& map) {
 
 void ResumeInvasionTurn(MapEncounters& map, GameState& state) {
   map.marchPhase = kTurnOver;
+  // Only a battle that an army's chase started interrupts a turn: its leave
+  // is the only one that leaves relocationState non-zero.
   const uint8_t m = map.movingArmy;
-  if (IsMarcher(m) && map.enemyPresent[m] && !map.enemyDone[m] && map.enemyStepsLeft[m] != 0) {
+  const bool chaseBattle = state.relocationState != 0;
+  if (chaseBattle && IsMarcher(m) && map.enemyPresent[m] && !map.enemyDone[m] && map.enemyStepsLeft[m] != 0) {
     // The armies are taken in rising order: those before the interrupted one
     // have had their day.
     for (int a = kFirstMarcher; a < m; ++a) map.enemyDone[a] = 1;

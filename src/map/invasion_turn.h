@@ -95,9 +95,11 @@ void SettleInvasionForLeave(MapEncounters& map);
 
 // For the map's restore on re-entry, after the invading-army block came back
 // from the record (marchPhase is 0 on every entry). A turn continues (phase 2,
-// from the army's position) only when the stored moving army is an invading
-// army still on the map with steps left and not done, i.e. a battle
-// interrupted its leg; an army that the battle beat (GameState::defeatedArmy)
+// from the army's position) only when the last leave was a battle that an
+// army's chase started (GameState::relocationState non-zero: every other
+// leave writes 0) and the stored moving army is an invading army still on
+// the map with steps left and not done; the armies before it in the turn's
+// order count as done. An army that the battle beat (GameState::defeatedArmy)
 // becomes outcomeArmyDefeated and its quest is settled (phase 200), and the
 // record's byte is cleared. Anything else leaves the phase at 0: coming back
 // from a place, a party screen or a battle fought after the armies' turn never

@@ -204,13 +204,13 @@ void MapEncounters::GrantFameRewards(int32_t fameNow, uint8_t* grantedOnce, int3
     const FameReward& reward = kFameRewards[k];
     if (fameNow <= reward.threshold || (grantedOnce && grantedOnce[k])) continue;
     if (grantedOnce) grantedOnce[k] = 1;
+    // A hero already in the party (a place can bring him) keeps his cell: the
+    // rung is only marked as paid.
+    if (reward.heroIndex < 10 && heroOnMap[reward.heroIndex]) continue;
     fameRewardGranted[k] = 1;
     fameRewardsShown = 1;
     if (reward.heroIndex < 10) {
       const int h = reward.heroIndex;
-      // A hero already in the party (a place can bring him) keeps his cell:
-      // the rung is only marked as paid.
-      if (heroOnMap[h]) continue;
       heroOnMap[h] = 1;
       heroPlacePending = 1;
       heroToPlace = uint8_t(h);
