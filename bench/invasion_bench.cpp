@@ -13,9 +13,9 @@
 
 namespace {
 
-constexpr int kDays = 20;         // each run: the first days of the march
+constexpr int kDays = 20;  // each run: the first days of the march
 constexpr int kRuns = 50;
-constexpr uint8_t kPixels = 4;    // 210 pixels a second at about 50 frames a second
+constexpr uint8_t kPixels = 4;  // 210 pixels a second at about 50 frames a second
 constexpr int kFrameLimit = 1000000;
 
 // A new game with every invading army entering the map, the party out of
@@ -74,8 +74,10 @@ int main() {
       RunNightIfDue(map, state, flags);
     }
   }
-  std::printf("invading armies' turn, every marching army under way: %.4f ms per turn, %.2f frames per turn, "
-              "%.6f ms per frame (%d turns)\n",
-              turnMs / turns, double(frames) / turns, frames ? turnMs / double(frames) : 0.0, turns);
+  std::printf(
+      "invading armies' turn, every marching army under way: %.4f ms per turn, %.2f frames per "
+      "turn, "
+      "%.6f ms per frame (%d turns)\n",
+      turnMs / turns, double(frames) / turns, frames ? turnMs / double(frames) : 0.0, turns);
   return 0;
 }

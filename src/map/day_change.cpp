@@ -96,7 +96,8 @@ void PayFameLadder(MapEncounters& map, GameState& state) {
   }
 }
 
-void RunInvasionTimetable(MapEncounters& map, GameState& state, KingdomMap* view, MapTurnFlags& flags) {
+void RunInvasionTimetable(MapEncounters& map, GameState& state, KingdomMap* view,
+                          MapTurnFlags& flags) {
   for (const TimetableRow& row : kTimetable) {
     if (!RowHolds(row, state)) continue;
     if (row.warning) {
@@ -209,7 +210,8 @@ void RecoverOvernight(MapEncounters& map, GameState& state) {
   map.playerAlive = MapEncounters::AliveFromHealth(state.playerHealth());
   for (int k = 0; k < kHeroCount; ++k) {
     if (!state.heroPresent[k]) continue;
-    if (Heal(state.heroStats[kStatHealth][k], state.heroStats[kStatMaxHealth][k])) map.playerForcesHeal = 1;
+    if (Heal(state.heroStats[kStatHealth][k], state.heroStats[kStatMaxHealth][k]))
+      map.playerForcesHeal = 1;
   }
   if (RestArmies(state.playerArmies)) map.playerForcesHeal = 1;
   for (int k = 0; k < kHeroCount; ++k) {

@@ -30,7 +30,9 @@ namespace {
 
 bool IsMarcher(uint8_t army) { return army >= kFirstMarcher && army <= kLastMarcher; }
 
-uint8_t& QuestOf(GameState& state, const Invader& invader) { return state.questStage[invader.quest - 1]; }
+uint8_t& QuestOf(GameState& state, const Invader& invader) {
+  return state.questStage[invader.quest - 1];
+}
 
 // The carried-over wear of the army's battle (battle army + 1).
 bool Unharmed(const GameState& state, uint8_t army) {
@@ -150,9 +152,11 @@ void Settle(MapEncounters& map, GameState& state, MapTurnFlags& flags) {
   for (const Invader& invader : kInvaderRows) {
     const uint8_t a = invader.army;
     const bool open = QuestOf(state, invader) < kQuestClosed;
-    if (map.outcomeArmyDefeated == a && map.movingArmy == 0 && open) CloseBeaten(map, state, invader);
+    if (map.outcomeArmyDefeated == a && map.movingArmy == 0 && open)
+      CloseBeaten(map, state, invader);
     if (map.movingArmy != a || !open) continue;
-    if (map.outcomeArmyDefeated == a || AtDestination(map, a)) SettleArmy(map, state, invader, flags);
+    if (map.outcomeArmyDefeated == a || AtDestination(map, a))
+      SettleArmy(map, state, invader, flags);
   }
 
   // The turn ends once no message waits, unless a battle with a defender the
@@ -216,8 +220,10 @@ void RunInvasionTurn(MapEncounters& map, GameState& state, KingdomMap* view, uin
         map.marchPhase = kSettle;
         map.armyStepping = 0;
       } else if (map.marchPhase == kWalkLeg) {
-        if (legOver) PassTurn(map, m);  // a leg that cannot be walked ends the army's day
-        else map.SteerMover(pixels);
+        if (legOver)
+          PassTurn(map, m);  // a leg that cannot be walked ends the army's day
+        else
+          map.SteerMover(pixels);
       }
     } else {
       map.marchPhase = kTurnOver;
@@ -239,7 +245,8 @@ void ResumeInvasionTurn(MapEncounters& map, GameState& state) {
   // is the only one that leaves relocationState non-zero.
   const uint8_t m = map.movingArmy;
   const bool chaseBattle = state.relocationState != 0;
-  if (chaseBattle && IsMarcher(m) && map.enemyPresent[m] && !map.enemyDone[m] && map.enemyStepsLeft[m] != 0) {
+  if (chaseBattle && IsMarcher(m) && map.enemyPresent[m] && !map.enemyDone[m] &&
+      map.enemyStepsLeft[m] != 0) {
     // The armies are taken in rising order: those before the interrupted one
     // have had their day.
     for (int a = kFirstMarcher; a < m; ++a) map.enemyDone[a] = 1;

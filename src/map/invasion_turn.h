@@ -51,16 +51,16 @@ enum class Axis : uint8_t { kX, kY };
 
 // One invading army, tied to one quest.
 struct Invader {
-  uint8_t army;          // enemy entry 80..92
-  uint8_t quest;         // 1..100
-  Axis axis;             // the destination test: position on this axis ==
-  int32_t at;            //   this value
-  int32_t orAt;          //   or this one (same as at when there is one)
-  int32_t closedFame;    // the party beat it: fame +closedFame, gold +500
-  int32_t helpedFame;    // it arrived weakened: fame +, gold + (0 and 0: nothing)
+  uint8_t army;        // enemy entry 80..92
+  uint8_t quest;       // 1..100
+  Axis axis;           // the destination test: position on this axis ==
+  int32_t at;          //   this value
+  int32_t orAt;        //   or this one (same as at when there is one)
+  int32_t closedFame;  // the party beat it: fame +closedFame, gold +500
+  int32_t helpedFame;  // it arrived weakened: fame +, gold + (0 and 0: nothing)
   int32_t helpedGold;
-  uint8_t lastCheckpoint;  // the length of its place's cell list
-  uint8_t surrenders;    // arriving on the map makes the kingdom surrender
+  uint8_t lastCheckpoint;        // the length of its place's cell list
+  uint8_t surrenders;            // arriving on the map makes the kingdom surrender
   uint8_t clearsCountersAlways;  // armies 80..87: battle counters cleared even after a catch
 };
 constexpr int kInvaders = 13;

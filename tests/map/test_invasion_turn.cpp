@@ -39,8 +39,10 @@ struct Turn {
   void AtPlace(const Invader& a) {
     state.enemyPresent[a.army] = 1;
     map.enemyPresent[a.army] = 2;
-    if (a.axis == Axis::kX) map.enemyX[a.army] = a.at;
-    else map.enemyY[a.army] = a.at;
+    if (a.axis == Axis::kX)
+      map.enemyX[a.army] = a.at;
+    else
+      map.enemyY[a.army] = a.at;
     map.movingArmy = a.army;
     map.marchPhase = kSettle;
     Quest(a.quest) = kQuestUnderWay;
@@ -67,10 +69,10 @@ TEST(InvadingArmies, TheirTable) {
     uint8_t lastCheckpoint, surrenders;
   };
   const Row rows[] = {
-      {80, 6, 5, 2, 200, 6, 0},   {81, 77, 5, 2, 200, 3, 0},  {82, 78, 5, 2, 200, 3, 0},
-      {83, 80, 5, 2, 200, 3, 0},  {84, 84, 5, 2, 200, 3, 0},  {85, 86, 5, 2, 200, 3, 0},
-      {86, 92, 5, 2, 200, 3, 0},  {87, 93, 5, 2, 200, 1, 0},  {88, 94, 10, 0, 0, 22, 0},
-      {89, 95, 10, 0, 0, 6, 0},   {90, 96, 10, 0, 0, 22, 1},  {91, 97, 10, 0, 0, 22, 1},
+      {80, 6, 5, 2, 200, 6, 0},  {81, 77, 5, 2, 200, 3, 0}, {82, 78, 5, 2, 200, 3, 0},
+      {83, 80, 5, 2, 200, 3, 0}, {84, 84, 5, 2, 200, 3, 0}, {85, 86, 5, 2, 200, 3, 0},
+      {86, 92, 5, 2, 200, 3, 0}, {87, 93, 5, 2, 200, 1, 0}, {88, 94, 10, 0, 0, 22, 0},
+      {89, 95, 10, 0, 0, 6, 0},  {90, 96, 10, 0, 0, 22, 1}, {91, 97, 10, 0, 0, 22, 1},
       {92, 98, 10, 0, 0, 22, 1},
   };
   for (const Row& r : rows) {
@@ -262,7 +264,10 @@ TEST(InvadingArmies, CameraFollowsTheMovingArmyWithinItsLimits) {
     int32_t x, y, camX, camY;
   };
   const Case cases[] = {
-      {-1000, 40, -1400, -360}, {3240, 680, 2840, 280}, {-1800, -1000, -1826, -1226}, {3600, 2000, 2976, 1426},
+      {-1000, 40, -1400, -360},
+      {3240, 680, 2840, 280},
+      {-1800, -1000, -1826, -1226},
+      {3600, 2000, 2976, 1426},
   };
   for (const Case& c : cases) {
     Turn t;
