@@ -190,8 +190,10 @@ void RunInvasionTurn(MapEncounters& map, GameState& state, KingdomMap* view, uin
 
   if (map.marchPhase == kPlanLeg) {
     const uint8_t m = map.movingArmy;
-    if (!IsMarcher(m) || !map.enemyPresent[m]) {
+    if (!IsMarcher(m)) {
       map.marchPhase = kTurnOver;  // nobody to move
+    } else if (!map.enemyPresent[m]) {
+      PassTurn(map, m);  // gone from the map: the next army moves
     } else {
       map.armyFollow = 1;
       if (!map.armyOnRoad[m]) {

@@ -404,6 +404,17 @@ TEST(InvadingArmies, NoArmyToMoveEndsTheTurn) {
   t.Frame();
   EXPECT_EQ(t.map.marchPhase, kTurnOver);
 
+  // An army gone from the map hands the turn on to the next one.
+  Turn gone;
+  gone.map.enemyPresent[84] = 2;
+  gone.map.movingArmy = 83;
+  gone.map.marchPhase = kPlanLeg;
+  gone.Frame();
+  EXPECT_EQ(gone.map.enemyDone[83], 1);
+  gone.Frame();
+  EXPECT_EQ(gone.map.movingArmy, 84);
+  EXPECT_EQ(gone.map.marchPhase, kWalkLeg);
+
   // Nobody on the map at all: chosen none, settled, over.
   Turn empty;
   EndDay(empty.map, empty.state, &empty.view, empty.flags);
