@@ -135,5 +135,19 @@ void DumpBattleScreen(const BattleScreen& b, JsonOut& out) {
   out.Num("hoverEntry", b.hoverEntry);
   out.Num("pressedButton", b.pressedButton);
   out.Num("clickedButton", b.clickedButton);
+
+  // Working fields, one group each.
+  // ---- Set-up, line-ups and carried wear
+
+  // ---- Moves and paths
+
+  // ---- Attack resolution
+
+  // ---- Enemy and allied choices
+
+  // ---- Turns, victory and rewards
+
+  // ---- Screen: art, procedure steps, input and view, panels, drawing, bottom bar
+
   out.EndObject();
 }
