@@ -439,12 +439,16 @@ def layout(count, cols, rows, forbidden, vertical, per_line):
     return lines if ok else None
 
 
-def lay_out(count, cols, rows, forbidden, prefer_vertical):
-    for per_line in (5, 4, 6, 3, 8, 2, 10, 1):
-        for vertical in (prefer_vertical, not prefer_vertical):
-            lines = layout(count, cols, rows, forbidden, vertical, per_line)
-            if lines:
-                return lines
+def lay_out(count, cols, rows, forbidden, prefer_vertical, keep_clear=()):
+    """Prefers cells that leave a free cell between the units and keep_clear."""
+    clear = {cell_of(c + dc, r + dr) for c, r in map(col_row, keep_clear)
+             for dc in (-1, 0, 1) for dr in (-1, 0, 1) if 0 <= c + dc < 20 and 0 <= r + dr < 15}
+    for blocked in (set(forbidden) | clear, set(forbidden)):
+        for per_line in (5, 4, 6, 3, 8, 2, 10, 1):
+            for vertical in (prefer_vertical, not prefer_vertical):
+                lines = layout(count, cols, rows, blocked, vertical, per_line)
+                if lines:
+                    return lines
     sys.exit("no layout for %d units in columns %s rows %s" % (count, cols, rows))
 
 
@@ -522,7 +526,7 @@ def assign_facings(lines, facings, target):
 
 def make_enemies(bid, s, setup, forbidden):
     prefer_vertical = any(f in (2, 6) for f in s["facings"])
-    lines = lay_out(s["count"], s["cols"], s["rows"], forbidden, prefer_vertical)
+    lines = lay_out(s["count"], s["cols"], s["rows"], forbidden, prefer_vertical, keep_clear=forbidden)
     pictures, facings = s["pictures"], s["facings"]
     wanted = max(len(pictures), len(facings))
     if len(pictures) == 1 and (s["attack"][0] != s["attack"][1] or s["shield"][0] != s["shield"][1]):
