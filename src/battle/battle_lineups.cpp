@@ -9,6 +9,9 @@
 namespace battle {
 namespace {
 
+// The tables keep one row per unit.
+// clang-format off
+
 // id, gradeTurns3, gradeTurns2, turnLimit, figure cell, figure facing,
 // army cells (slots 0..5), army facings, view x, view y
 const FriendlySetUp kFriendlySetUps[] = {
@@ -1690,6 +1693,8 @@ const EnemyLineup kEnemyLineups[] = {
     {93, 48, 48, kEnemies93},
 };
 
+// clang-format on
+
 template <class Row, std::size_t N>
 const Row* FindRow(const Row (&rows)[N], uint32_t battleId) {
   for (const Row& row : rows)
@@ -1699,7 +1704,9 @@ const Row* FindRow(const Row (&rows)[N], uint32_t battleId) {
 
 }  // namespace
 
-const FriendlySetUp* FindFriendlySetUp(uint32_t battleId) { return FindRow(kFriendlySetUps, battleId); }
+const FriendlySetUp* FindFriendlySetUp(uint32_t battleId) {
+  return FindRow(kFriendlySetUps, battleId);
+}
 
 const EnemyLineup* FindEnemyLineup(uint32_t battleId) { return FindRow(kEnemyLineups, battleId); }
 

@@ -594,6 +594,9 @@ def emit_tables(setups, allies, enemies, enemy_summaries):
     w("namespace battle {")
     w("namespace {")
     w("")
+    w("// The tables keep one row per unit.")
+    w("// clang-format off")
+    w("")
     w("// id, gradeTurns3, gradeTurns2, turnLimit, figure cell, figure facing,")
     w("// army cells (slots 0..5), army facings, view x, view y")
     w("const FriendlySetUp kFriendlySetUps[] = {")
@@ -637,6 +640,8 @@ def emit_tables(setups, allies, enemies, enemy_summaries):
     o.extend(lineup_rows)
     w("};")
     w("")
+    w("// clang-format on")
+    w("")
     w("template <class Row, std::size_t N>")
     w("const Row* FindRow(const Row (&rows)[N], uint32_t battleId) {")
     w("  for (const Row& row : rows)")
@@ -646,7 +651,9 @@ def emit_tables(setups, allies, enemies, enemy_summaries):
     w("")
     w("}  // namespace")
     w("")
-    w("const FriendlySetUp* FindFriendlySetUp(uint32_t battleId) { return FindRow(kFriendlySetUps, battleId); }")
+    w("const FriendlySetUp* FindFriendlySetUp(uint32_t battleId) {")
+    w("  return FindRow(kFriendlySetUps, battleId);")
+    w("}")
     w("")
     w("const EnemyLineup* FindEnemyLineup(uint32_t battleId) { return FindRow(kEnemyLineups, battleId); }")
     w("")
@@ -684,7 +691,7 @@ def emit_summaries(enemy_summaries, ally_summaries):
     w("  uint32_t pictureMask;  // bit p: picture p is used")
     w("  int soldierSum, soldiersMin, soldiersMax, attackMin, attackMax, shieldMin, shieldMax;")
     w("  int columnMin, columnMax, rowMin, rowMax;")
-    w("  uint32_t facingMask;   // bit f: facing f is used")
+    w("  uint32_t facingMask;  // bit f: facing f is used")
     w("  uint8_t divisor;")
     w("};")
     w("")
@@ -696,6 +703,7 @@ def emit_summaries(enemy_summaries, ally_summaries):
     w("  int soldiersMin, soldiersMax, attackMin, attackMax, shieldMin, shieldMax;")
     w("};")
     w("")
+    w("// clang-format off")
     w("inline constexpr EnemySummary kEnemySummaries[] = {")
     for bid in sorted(enemy_summaries):
         s = enemy_summaries[bid]
@@ -713,6 +721,7 @@ def emit_summaries(enemy_summaries, ally_summaries):
             bid, codes[kind], quest, stage, s["count"], mask(s["pictures"]), *s["cols"], *s["rows"],
             *s["soldiers"], *s["attack"], *s["shield"]))
     w("};")
+    w("// clang-format on")
     return "\n".join(o) + "\n"
 
 
