@@ -7,6 +7,8 @@
 
 #include "app/data_settings.h"
 #include "app/game_app.h"
+#include "battle/battle_screen.h"
+#include "battle/battle_screen_dump.h"
 #include "game/json_out.h"
 #include "harness/state_dump.h"
 #include "map/kingdom_map_dump.h"
@@ -66,6 +68,7 @@ const HeldObject kHeldObjects[] = {
     HELD_OBJECT(newGameMenu, DumpNewGameMenu),
     HELD_OBJECT(storyScene, DumpStoryScene),
     HELD_OBJECT(hallOfFameScreen, DumpHallOfFameScreen),
+    HELD_OBJECT_VALUE(battleScreen, DumpBattleScreen),
 };
 
 #undef HELD_OBJECT
