@@ -119,6 +119,7 @@ TEST_F(NewGameRoad, NameAndPortraitReachTheMap) {
       "key BACKSPACE\nexpect objects.nameEntryScreen.cellsText \"A|\"\n"
       "key N\nkey N\nkey A\nkey 52\n"
       "expect objects.nameEntryScreen.cellsText \"Anna.|\"\n"
+      "frames 280\n"  // the ornaments slide in
       "shot newgame_name_entry.png\n"
       // Ready goes on to the portraits with the name stored, caret and all.
       "click 400 500\n"
