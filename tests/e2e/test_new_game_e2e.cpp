@@ -382,3 +382,25 @@ TEST_F(NewGameRoad, HallOfFameScreenshot) {
     EXPECT_GT(CountNonBlack(300, pic::kNameY[r], 200, 44), 100) << r;
   }
 }
+
+// The hands slide in from the first frame; the lightning waits for the
+// ninth second on the screen.
+TEST_F(NewGameRoad, LightningComesInTheNinthSecond) {
+  ScenarioDriver driver;
+  driver.Start();
+  driver.SetFrameMs(20);
+  driver.Goto("GoNameEntry");
+  driver.RunFrames(3);
+  NameEntryScreen* screen = driver.App().nameEntryScreen;
+  ASSERT_NE(screen, nullptr);
+  EXPECT_LT(screen->hand1X, 950);
+  driver.RunFrames(390);  // 7.9 seconds
+  EXPECT_EQ(driver.App().secondsOnScreen, 7u);
+  EXPECT_EQ(screen->shockScale[0], 2.8f);
+  driver.RunFrames(20);
+  EXPECT_EQ(driver.App().secondsOnScreen, 8u);
+  EXPECT_LT(screen->shockScale[0], 2.8f);
+  EXPECT_GT(screen->shockX[0], 50);
+  EXPECT_EQ(screen->hand1X, kHand1Stop);
+  EXPECT_EQ(screen->hand5Y, kHand5Stop);
+}
