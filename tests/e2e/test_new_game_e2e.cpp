@@ -404,3 +404,25 @@ TEST_F(NewGameRoad, LightningComesInTheNinthSecond) {
   EXPECT_EQ(screen->hand1X, kHand1Stop);
   EXPECT_EQ(screen->hand5Y, kHand5Stop);
 }
+
+// A hall that cannot be written leaves the old file whole, and the ending
+// goes on all the same.
+TEST_F(NewGameRoad, AFailedHallWriteKeepsTheOldFile) {
+  WriteHall(HallPath(), {90, 30});
+  const std::vector<uint8_t> before = ReadBytes(HallPath());
+  // The temporary file's name is taken by a folder: the write cannot start.
+  ASSERT_EQ(mkdir((HallPath() + ".tmp").c_str(), 0755), 0);
+  ScenarioDriver driver;
+  driver.Start();
+  GameApp& app = driver.App();
+  app.gameState->fame = 500;
+  app.endVictory = 1;
+  driver.Goto("GoWriteHallOfFame");
+  driver.RunFrames(1);
+  EXPECT_STREQ(driver.ScreenName(), "StoryProc");
+  EXPECT_EQ(app.gameState->storyScene, kStoryVictory);
+  EXPECT_EQ(ReadBytes(HallPath()), before);
+  // The rows in the record have the new game at the top.
+  EXPECT_EQ(app.gameState->hallScores[0], 600u);
+  EXPECT_EQ(app.gameState->hallScores[1], 90u);
+}
