@@ -5,6 +5,7 @@
 #include <string>
 
 #include "assetgen.h"
+#include "letter_cells.h"
 #include "menus/hall_of_fame_picture.h"
 #include "menus/name_entry_picture.h"
 #include "menus/new_game_picture.h"
@@ -22,90 +23,6 @@ void Register(Registry& r, const PictureFile& f, std::function<void(Canvas&)> dr
 }
 void Register(Registry& r, const PictureFile& f, int w, int h, std::function<void(Canvas&)> draw) {
   r.Picture(f.path, w, h, f.frameWidth, f.frameHeight, f.colourKey, std::move(draw));
-}
-
-// ---------------------------------------------------------------- letters
-
-// The character and the half (0 whole, 1 left, 2 right) a letter code shows.
-bool LetterOfCode(int code, char* ch, int* half) {
-  *half = 0;
-  if (code >= 2 && code <= 27) {
-    *ch = char('a' + code - 2);
-  } else if (code == 44) {
-    *ch = 'I';
-  } else if (code == 45) {
-    *ch = 'J';
-  } else if (code >= 28 && code <= 43) {
-    *ch = char('A' + (code - 28) / 2);
-    *half = 1 + (code - 28) % 2;
-  } else if (code >= 46 && code <= 77) {
-    *ch = char('K' + (code - 46) / 2);
-    *half = 1 + (code - 46) % 2;
-  } else if (code == 78) {
-    *ch = '.';
-  } else if (code >= 80 && code <= 89) {
-    *ch = char('0' + code - 80);
-  } else {
-    return false;
-  }
-  return true;
-}
-
-// Draws ch into a box w x h with every letter on one baseline: the letter is
-// written behind a reference capital, and only the pixels the letter adds
-// are kept, centred across the box.
-Canvas LetterCanvas(char ch, int w, int h, uint32_t key, const TextStyle& style) {
-  TextStyle st = style;
-  st.align = Align::Left;
-  st.shrinkToFit = false;
-  Canvas with(w * 4, h, key), without(w * 4, h, key);
-  with.Text(0, 0, w * 4, h, std::string("H") + ch, st);
-  without.Text(0, 0, w * 4, h, "H ", st);
-  int x0 = with.w, x1 = -1;
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < with.w; ++x)
-      if (with.Get(x, y) != without.Get(x, y)) {
-        x0 = std::min(x0, x);
-        x1 = std::max(x1, x);
-      }
-  Canvas out(w, h, key);
-  if (x1 < x0) return out;
-  const int dx = (w - (x1 - x0 + 1)) / 2 - x0;
-  for (int y = 0; y < h; ++y)
-    for (int x = x0; x <= x1; ++x)
-      if (with.Get(x, y) != without.Get(x, y)) out.Set(x + dx, y, with.Get(x, y));
-  return out;
-}
-
-// A letter sheet: frame k shows the cell of letter code k + firstCode, the
-// capitals split over two cells; code 1 (the caret) as a bar when caret.
-void LetterSheet(Canvas& c, int fw, int fh, int firstCode, int frames, const TextStyle& style,
-                 bool caret) {
-  ForEachFrame(c, fw, fh, frames, [&](Canvas& f, int k) {
-    const int code = k + firstCode;
-    if (code == 1) {
-      if (caret) {
-        f.Rect(fw / 2 - 1, fh / 6, 3, fh * 2 / 3, style.color);
-        f.OutlineShapes(pal::Ink);
-      }
-      return;
-    }
-    char ch;
-    int half;
-    if (!LetterOfCode(code, &ch, &half)) return;
-    if (half == 0) {
-      f.Blit(LetterCanvas(ch, fw, fh, c.keyed ? 0xFF000000u | c.key : kKeyNone, style), 0, 0);
-      return;
-    }
-    Canvas both = LetterCanvas(ch, fw * 2, fh, c.keyed ? 0xFF000000u | c.key : kKeyNone, style);
-    f.Blit(both.Crop(half == 1 ? 0 : fw, 0, fw, fh), 0, 0);
-  });
-}
-
-TextStyle LetterStyle(int size, Rgb colour) {
-  TextStyle t = GoldCaption(size);
-  t.color = colour;
-  return t;
 }
 
 // ---------------------------------------------------------------- name entry
@@ -563,12 +480,6 @@ ASSETGEN_TABLE(PortraitChoicePictures) {
   Register(r, p::kPictures[p::kPictureAsteroid], 512, 512, Asteroid);
   Register(r, p::kLeftArrow, 192, 32, [](Canvas& c) { Arrow(c, true); });
   Register(r, p::kRightArrow, 192, 32, [](Canvas& c) { Arrow(c, false); });
-  Register(r, p::kUpperLetters, 256, 512, [](Canvas& c) {
-    LetterSheet(c, 32, 64, 28, 62, LetterStyle(48, pal::GoldLight), false);
-  });
-  Register(r, p::kLowerLetters, 256, 256, [](Canvas& c) {
-    LetterSheet(c, 32, 64, 0, 28, LetterStyle(48, pal::GoldLight), false);
-  });
 }
 
 ASSETGEN_TABLE(StoryPictures) {
