@@ -426,3 +426,23 @@ TEST_F(NewGameRoad, AFailedHallWriteKeepsTheOldFile) {
   EXPECT_EQ(app.gameState->hallScores[0], 600u);
   EXPECT_EQ(app.gameState->hallScores[1], 90u);
 }
+
+// A click in the story's first frame skips the intro at once; the button
+// stays latched for the map, and the record is the one the player chose.
+TEST_F(NewGameRoad, AClickInTheFirstFrameSkipsTheIntro) {
+  ScenarioDriver driver;
+  driver.Start();
+  GameApp& app = driver.App();
+  GlyphFromText("Kim|", app.gameState->playerName);
+  app.gameState->storyScene = kStoryIntro;
+  app.gameState->slot = 3;
+  driver.Goto("GoStory");
+  driver.ButtonDown(kMouseLeft);
+  driver.RunFrames(1);
+  EXPECT_STREQ(driver.ScreenName(), "MapProc");
+  EXPECT_EQ(app.storyScene, nullptr);
+  EXPECT_EQ(app.cursor.mouse.ButtonPressed(kMouseLeft), 0u);
+  EXPECT_EQ(GlyphToText(app.gameState->playerName), "Kim|");
+  EXPECT_EQ(app.gameState->slot, 3);
+  driver.ButtonUp(kMouseLeft);
+}
