@@ -120,6 +120,7 @@ void BattleScreen::PlanPlayerPath() {
   if (figureHealth > 0 && figureCell == clickedCell) {
     figureSelected = 1;
     armySelected = 0;
+    selectedArmy = 0;
     armySlot = 0;
     figureAttacks = 1;
     armyAttacks = 0;
@@ -131,6 +132,7 @@ void BattleScreen::PlanPlayerPath() {
     armySlot = static_cast<uint8_t>(j);
     armyMovesPlanned[j] = armyMoves[j];
     figureSelected = 0;
+    if (selectState == kSelectChosen) selectState = kSelectNone;
     armyAttacks = static_cast<uint8_t>(j + 1);
     figureAttacks = 0;
     selection = true;

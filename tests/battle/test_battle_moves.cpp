@@ -139,6 +139,26 @@ TEST(BattleMoves, AnArmyIsSelectedByItsCellAndWalksItsPath) {
   EXPECT_EQ(b.occupant[CellAt(5, 8)], ArmyOccupant(3));
 }
 
+TEST(BattleMoves, ChoosingAnotherUnitDropsTheFirstOnesPlannedPath) {
+  BattleScreen b;
+  ClearField(b);
+  PutFighter(b, 1, 1);
+  PutArmy(b, 0, 5, 5);
+  Click(b, CellAt(5, 5));
+  Click(b, CellAt(5, 8));
+  Click(b, b.figureCell);
+  EXPECT_EQ(b.selectedArmy, 0);
+  Click(b, CellAt(3, 1));
+  Confirm(b);
+  EXPECT_EQ(b.actingArmy, 0);
+  for (int i = 0; i < 50; ++i) Frame(b, 40);
+  EXPECT_EQ(b.figureCell, CellAt(3, 1));
+  EXPECT_EQ(b.figureMoves, kMovesPerTurn - 2);
+  EXPECT_EQ(b.armyCell[0], CellAt(5, 5));
+  EXPECT_EQ(b.armyMoves[0], kMovesPerTurn);
+  EXPECT_EQ(OccupancyFault(b), "");
+}
+
 TEST(BattleMoves, AStepLargerThanTheLegLandsExactlyOnTheWaypoint) {
   BattleScreen b;
   ClearField(b);
