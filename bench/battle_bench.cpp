@@ -126,11 +126,13 @@ int main() {
   }
   if (turns == 0) return 1;
 
-  std::printf("battle 73: %d enemies, %d allied units, %d turns, %.0f frames per turn\n", enemies, allies, turns,
-              static_cast<double>(frames) / turns);
-  std::printf("computer's whole turn (choices, walks, blows, timers): %.3f ms per turn\n", Ms(whole) / turns);
-  std::printf("choices and path search alone:                        %.3f ms per turn\n", Ms(choices) / turns);
-  std::printf("one choice: %.2f us on average, %.2f us at worst\n", 1000.0 * Ms(choices) / choiceCount,
-              1000.0 * Ms(worstChoice));
+  std::printf("battle 73: %d enemies, %d allied units, %d turns, %.0f frames per turn\n", enemies,
+              allies, turns, static_cast<double>(frames) / turns);
+  std::printf("computer's whole turn (choices, walks, blows, timers): %.3f ms per turn\n",
+              Ms(whole) / turns);
+  std::printf("choices and path search alone:                        %.3f ms per turn\n",
+              Ms(choices) / turns);
+  std::printf("one choice: %.2f us on average, %.2f us at worst\n",
+              1000.0 * Ms(choices) / choiceCount, 1000.0 * Ms(worstChoice));
   return 0;
 }

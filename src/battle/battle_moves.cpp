@@ -79,7 +79,8 @@ void BattleScreen::ClearPlayerPath() {
 int BattleScreen::EnemyAtPoint(int32_t x, int32_t y, int except) const {
   int found = -1;
   for (int e = 0; e < kEnemySlots; ++e)
-    if (e != except && enemyAlive[e] && enemyX[e] == x && enemyY[e] == y) found = e;  // the last one stands
+    if (e != except && enemyAlive[e] && enemyX[e] == x && enemyY[e] == y)
+      found = e;  // the last one stands
   return found;
 }
 
@@ -154,7 +155,7 @@ void BattleScreen::PlanPlayerPath() {
     pathBuildState = kPathCounted;
     int32_t x = pathStartX;
     int32_t y = pathStartY;
-    for (int step = 0; step < kMaxPathSteps && *moves > 0 && StepsLeft(); ++step) {
+    for (int step = 0; step<kMaxPathSteps&& * moves> 0 && StepsLeft(); ++step) {
       TakeStep(&x, &y);
       const bool last = !StepsLeft();
       targetX = x;
@@ -177,7 +178,8 @@ void BattleScreen::PlanPlayerPath() {
         attackPending = 1;
         attackAtArrival = 1;
         stop = true;
-      } else if (AllyAtPoint(x, y, -1) >= 0 || FighterAtPoint(x, y) || ArmyAtPoint(x, y, walker) >= 0) {
+      } else if (AllyAtPoint(x, y, -1) >= 0 || FighterAtPoint(x, y) ||
+                 ArmyAtPoint(x, y, walker) >= 0) {
         stop = true;
       }
       if (stop) {
@@ -345,7 +347,8 @@ void BattleScreen::WalkPlayerUnit(int32_t step) {
 
 void BattleScreen::ComputeWalkCounts() {
   const bool enemySide = enemyPhase == kEnemyPick;
-  ComputeWalkCountsFor(enemySide, enemySide ? actingEnemyX : actingAllyX, enemySide ? actingEnemyY : actingAllyY);
+  ComputeWalkCountsFor(enemySide, enemySide ? actingEnemyX : actingAllyX,
+                       enemySide ? actingEnemyY : actingAllyY);
   (enemySide ? enemyPathState : allyPathState) = 1;
 }
 
@@ -419,7 +422,8 @@ void BattleScreen::PlanComputerPath(bool enemySide) {
         allyMetTarget = static_cast<uint8_t>(enemy);
         pathEnded = 1;
         blocked[step] = 1;
-      } else if (FighterAtPoint(x, y) || ArmyAtPoint(x, y, -1) >= 0 || AllyAtPoint(x, y, self) >= 0) {
+      } else if (FighterAtPoint(x, y) || ArmyAtPoint(x, y, -1) >= 0 ||
+                 AllyAtPoint(x, y, self) >= 0) {
         ++blockedCount;
         blocked[step] = 1;
         if (last) pathEnded = 1;

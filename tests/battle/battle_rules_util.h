@@ -24,8 +24,8 @@ inline void ClearField(BattleScreen& b) {
   for (uint32_t& o : b.occupant) o = 0;
 }
 
-inline void PutFighter(BattleScreen& b, int column, int row, int32_t health = 50, int32_t attack = 10,
-                       int32_t shield = 10) {
+inline void PutFighter(BattleScreen& b, int column, int row, int32_t health = 50,
+                       int32_t attack = 10, int32_t shield = 10) {
   b.figureCell = CellAt(column, row);
   b.figureX = X(column);
   b.figureY = Y(row);
@@ -35,8 +35,8 @@ inline void PutFighter(BattleScreen& b, int column, int row, int32_t health = 50
   b.occupant[b.figureCell] = kOccupantFighter;
 }
 
-inline void PutArmy(BattleScreen& b, int slot, int column, int row, uint8_t soldiers = 10, uint32_t attack = 10,
-                    uint32_t shield = 10) {
+inline void PutArmy(BattleScreen& b, int slot, int column, int row, uint8_t soldiers = 10,
+                    uint32_t attack = 10, uint32_t shield = 10) {
   b.armyUsed[slot] = 1;
   b.armyUsedAtStart[slot] = 1;
   b.armyCell[slot] = CellAt(column, row);
@@ -48,8 +48,8 @@ inline void PutArmy(BattleScreen& b, int slot, int column, int row, uint8_t sold
   b.occupant[b.armyCell[slot]] = ArmyOccupant(slot);
 }
 
-inline void PutEnemy(BattleScreen& b, int slot, int column, int row, uint8_t soldiers = 10, uint8_t attack = 10,
-                     uint8_t shield = 10) {
+inline void PutEnemy(BattleScreen& b, int slot, int column, int row, uint8_t soldiers = 10,
+                     uint8_t attack = 10, uint8_t shield = 10) {
   b.enemyAlive[slot] = 1;
   b.enemyCell[slot] = CellAt(column, row);
   b.enemyX[slot] = X(column);
@@ -60,8 +60,8 @@ inline void PutEnemy(BattleScreen& b, int slot, int column, int row, uint8_t sol
   b.occupant[b.enemyCell[slot]] = EnemyOccupant(slot);
 }
 
-inline void PutAlly(BattleScreen& b, int slot, int column, int row, uint8_t soldiers = 10, uint8_t attack = 10,
-                    uint8_t shield = 10) {
+inline void PutAlly(BattleScreen& b, int slot, int column, int row, uint8_t soldiers = 10,
+                    uint8_t attack = 10, uint8_t shield = 10) {
   b.allyPresent[slot] = 1;
   b.allyCell[slot] = CellAt(column, row);
   b.allyX[slot] = X(column);
@@ -74,8 +74,8 @@ inline void PutAlly(BattleScreen& b, int slot, int column, int row, uint8_t sold
 
 // A real battle by its number, with a fighter and six armies of the given
 // strength, as the procedure's first frame leaves it.
-inline void SetUpRealBattle(BattleScreen& b, uint32_t battleId, int32_t fighterValue, uint8_t soldiers,
-                            uint32_t armyValue) {
+inline void SetUpRealBattle(BattleScreen& b, uint32_t battleId, int32_t fighterValue,
+                            uint8_t soldiers, uint32_t armyValue) {
   b.battleId = battleId;
   b.fightByPlayer = 1;
   b.SetUpBattle();
@@ -129,8 +129,9 @@ inline void Confirm(BattleScreen& b) {
 
 // True while a unit of either side is walking.
 inline bool Walking(const BattleScreen& b) {
-  return b.selectState == kSelectWalking || b.selectState == kSelectConfirmed || b.armyWalkState != 0 ||
-         b.actingArmy != 0 || b.allyPhase == kAllyMove || b.enemyPhase == kEnemyMove;
+  return b.selectState == kSelectWalking || b.selectState == kSelectConfirmed ||
+         b.armyWalkState != 0 || b.actingArmy != 0 || b.allyPhase == kAllyMove ||
+         b.enemyPhase == kEnemyMove;
 }
 
 // One frame of the battle actions in the procedure's order; the clock moves
@@ -185,8 +186,8 @@ inline std::string OccupancyFault(const BattleScreen& b) {
     if (b.allyPresent[u]) fault = put(b.allyCell[u], AllyOccupant(u));
   for (uint32_t c = 1; c <= kCellCount && fault.empty(); ++c)
     if (b.occupant[c] != expect[c])
-      fault = "cell " + std::to_string(c) + " marked " + std::to_string(b.occupant[c]) + ", holds " +
-              std::to_string(expect[c]);
+      fault = "cell " + std::to_string(c) + " marked " + std::to_string(b.occupant[c]) +
+              ", holds " + std::to_string(expect[c]);
   return fault;
 }
 

@@ -33,7 +33,8 @@ TEST_F(EnemyChoice, OfTwoTargetsAtTheSameDistanceTheFighterComesFirst) {
   EXPECT_EQ(b.approachFound, 1);
   EXPECT_EQ(b.approachTarget, kEnemyTargetFighter);
   EXPECT_EQ(b.destinationX, X(8));
-  EXPECT_EQ(b.destinationY, Y(6)) << "the first entry at the smallest distance: up-right of the fighter";
+  EXPECT_EQ(b.destinationY, Y(6))
+      << "the first entry at the smallest distance: up-right of the fighter";
   EXPECT_EQ(b.enemyAttackPending, 1);
   EXPECT_EQ(b.enemyPhase, kEnemyMove);
   EXPECT_EQ(b.walkLength, 2);
@@ -117,7 +118,8 @@ TEST(AllyChoice, AnAllyWhoseOnlyEnemyIsNineCellsAwayWalksSevenAndTheSideMovesOn)
   EXPECT_EQ(b.allyAttackPending, 0);
   for (int i = 0; i < 100 && b.allyPhase == kAllyMove; ++i) b.WalkAlly(40);
   EXPECT_EQ(b.allyPhase, kAllyPick);
-  EXPECT_EQ(b.allyCell[0], CellAt(8, 6)) << "one diagonal step towards the first nearest approach, then six right";
+  EXPECT_EQ(b.allyCell[0], CellAt(8, 6))
+      << "one diagonal step towards the first nearest approach, then six right";
   EXPECT_EQ(b.allyActed[0], 1);
   EXPECT_EQ(b.allyFacing[0], kFacingRight);
   b.RunAllyChoice();

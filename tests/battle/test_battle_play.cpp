@@ -26,8 +26,8 @@ std::vector<uint32_t> BattleNumbers() {
 }
 
 bool PlayerMayAct(const BattleScreen& b) {
-  return b.enemyPhase == kEnemyIdle && b.allyPhase == kAllyIdle && !Walking(b) && b.attackStep == 0 &&
-         !b.battleOver;
+  return b.enemyPhase == kEnemyIdle && b.allyPhase == kAllyIdle && !Walking(b) &&
+         b.attackStep == 0 && !b.battleOver;
 }
 
 // The player's units in order: the fighter (-1), then the armies.
@@ -46,8 +46,9 @@ bool AttackNearest(BattleScreen& b, int* nextUnit) {
     const int32_t y = unit < 0 ? b.figureY : b.armyY[unit];
     int nearest = -1;
     for (int e = 0; e < kEnemySlots; ++e)
-      if (b.enemyAlive[e] && (nearest < 0 || CellDistance(x, y, b.enemyX[e], b.enemyY[e]) <
-                                                 CellDistance(x, y, b.enemyX[nearest], b.enemyY[nearest])))
+      if (b.enemyAlive[e] &&
+          (nearest < 0 || CellDistance(x, y, b.enemyX[e], b.enemyY[e]) <
+                              CellDistance(x, y, b.enemyX[nearest], b.enemyY[nearest])))
         nearest = e;
     if (nearest < 0) return false;
     Click(b, unit < 0 ? b.figureCell : b.armyCell[unit]);
@@ -94,7 +95,8 @@ std::string Play(BattleScreen& b, std::mt19937* random, int* framesUsed, bool at
     Frame(b, kWalkStep);
     if (const std::string fault = OccupancyFault(b); !fault.empty())
       return "frame " + std::to_string(frame) + ": " + fault;
-    if (b.turnNumber > b.turnLimit) return "turn " + std::to_string(b.turnNumber) + " passed the limit";
+    if (b.turnNumber > b.turnLimit)
+      return "turn " + std::to_string(b.turnNumber) + " passed the limit";
   }
   return "no end within the frame budget (turn " + std::to_string(b.turnNumber) + ", ally phase " +
          std::to_string(b.allyPhase) + ", enemy phase " + std::to_string(b.enemyPhase) + ")";
@@ -121,7 +123,8 @@ TEST(BattlePlay, EveryBattleEndsUnderRandomOrdersAndStrongOrWeakSides) {
       BattleScreen b;
       b.caughtByArmy = static_cast<uint8_t>(id % 2);
       for (uint8_t& stage : b.questStage) stage = static_cast<uint8_t>(random() % 8);
-      SetUpRealBattle(b, id, strength, static_cast<uint8_t>(strength / 2 + 3), static_cast<uint32_t>(strength));
+      SetUpRealBattle(b, id, strength, static_cast<uint8_t>(strength / 2 + 3),
+                      static_cast<uint32_t>(strength));
       ASSERT_EQ(OccupancyFault(b), "") << "battle " << id;
       int frames = 0;
       EXPECT_EQ(Play(b, &random, &frames), "") << "battle " << id << " strength " << strength;
