@@ -112,8 +112,12 @@ void BattleScreen::PlanPlayerPath() {
   figureMovesPlanned = figureMoves;
   if (armySelected >= 1 && armySelected <= kArmySlots)
     armyMovesPlanned[armySelected - 1] = armyMoves[armySelected - 1];
-  targetX = clickedX;
-  targetY = clickedY;
+  // The clicked cell's corner, whether the click reported the corner or the
+  // point inside the cell.
+  const int32_t cx = IsFieldCell(clickedCell) ? CellX(clickedCell) : clickedX;
+  const int32_t cy = IsFieldCell(clickedCell) ? CellY(clickedCell) : clickedY;
+  targetX = cx;
+  targetY = cy;
   targetCell = clickedCell;
 
   // A click on one of the player's units selects it.
@@ -151,7 +155,7 @@ void BattleScreen::PlanPlayerPath() {
     ClearPlayerPath();
     pathStartX = figureSelected ? figureX : armyX[armySlot];
     pathStartY = figureSelected ? figureY : armyY[armySlot];
-    CountSteps(pathStartX, pathStartY, clickedX, clickedY);
+    CountSteps(pathStartX, pathStartY, cx, cy);
     pathBuildState = kPathCounted;
     int32_t x = pathStartX;
     int32_t y = pathStartY;

@@ -45,6 +45,16 @@ TEST_F(PlayerPath, ThreeRightAndFiveUpGoesThreeDiagonalThenTwoUp) {
   EXPECT_EQ(b.attackPending, 0);
 }
 
+TEST_F(PlayerPath, APointInsideTheClickedCellCountsAsTheCell) {
+  b.clickedCell = CellAt(1, 6);
+  b.clickedX = X(1) + 79;
+  b.clickedY = Y(6) + 41;
+  b.destinationClicked = 1;
+  b.PlanPlayerPath();
+  EXPECT_EQ(b.pathLength, 4);
+  EXPECT_EQ(b.targetCell, CellAt(1, 6));
+}
+
 TEST_F(PlayerPath, ADestinationBeyondTheMovePointsEndsTwoCellsShort) {
   Click(b, CellAt(14, 10));
   EXPECT_EQ(b.pathLength, 7);
