@@ -177,7 +177,8 @@ TEST_F(BattleArtFiles, UnitsWalkAndStrikeInTheirOwnFrames) {
       EXPECT_NE(FramePixels(img, p, WalkFrame(facing, 1)), FramePixels(img, p, WalkFrame(facing, 3)))
           << "facing " << facing;
       for (int a = 0; a < kFramesPerFacing; ++a) {
-        EXPECT_NE(FramePixels(img, p, StrikeFrame(facing, a)), stand) << "facing " << facing << " strike " << a;
+        EXPECT_NE(FramePixels(img, p, StrikeFrame(facing, a)), stand)
+            << "facing " << facing << " strike " << a;
         for (int b = a + 1; b < kFramesPerFacing; ++b)
           EXPECT_NE(FramePixels(img, p, StrikeFrame(facing, a)), FramePixels(img, p, StrikeFrame(facing, b)))
               << "facing " << facing << " strikes " << a << " and " << b;
@@ -250,6 +251,33 @@ TEST_F(BattleArtFiles, BackdropsTileWithoutSeams) {
       for (int i = 0; i < last; ++i) inside += lineChange(columns, i, i + 1);
       inside /= last;
       EXPECT_LT(lineChange(columns, last, 0), inside * 2 + 4) << (columns ? "left and right" : "top and bottom");
+    }
+  }
+}
+
+// The grid toggle must show: in every battle the grid's line stands out from
+// the bulk of the backdrop it is drawn on.
+TEST_F(BattleArtFiles, GridReadsOnTheBackdropOfEveryBattle) {
+  auto luma = [](uint32_t c) {
+    return (299 * ((c >> 16) & 255) + 587 * ((c >> 8) & 255) + 114 * (c & 255)) / 1000;
+  };
+  auto median = [&](const Picture& p) {
+    const BmpImage img = Load(p);
+    std::vector<uint32_t> l;
+    for (uint32_t px : img.pixels) l.push_back(luma(px));
+    if (l.empty()) return 0u;
+    std::nth_element(l.begin(), l.begin() + l.size() / 2, l.end());
+    return l[l.size() / 2];
+  };
+  for (uint32_t battle = 1; battle <= 93; ++battle) {
+    const bool dark = UsesDarkGrid(battle);
+    for (const Picture& line : {dark ? kGridHorizontalDark : kUiPictures[kUiGridHorizontal],
+                                dark ? kGridVerticalDark : kUiPictures[kUiGridVertical]}) {
+      const BmpImage img = Load(line);
+      if (img.pixels.empty()) continue;
+      const Picture& ground = kTerrainPictures[BackdropOf(battle)];
+      const int contrast = std::abs(int(median(ground)) - int(luma(img.pixels[0])));
+      EXPECT_GE(contrast, 30) << "battle " << battle << ": " << line.path << " on " << ground.path;
     }
   }
 }
