@@ -210,6 +210,7 @@ class BattleScreen {
   bool StepsLeft() const;
   void TakeStep(int32_t* x, int32_t* y);
   void ClearPlayerPath();
+  void WithdrawPlayerStep(uint8_t* moves);
   void ClearWalk();
   // The unit standing at a field position (-1 none); `except` is skipped.
   int EnemyAtPoint(int32_t x, int32_t y, int except) const;

@@ -98,25 +98,41 @@ TEST_F(PlayerPath, AnEnemyNextToTheUnitIsStruckFromWhereItStands) {
   EXPECT_EQ(b.figureFacing, kFacingUpRight);
 }
 
-TEST_F(PlayerPath, ThePathStopsBeforeAnAlliedUnitAndBeforeThePlayersOwnArmy) {
+TEST_F(PlayerPath, AnAllyStopsThePathOwnUnitsArePassedButNeverEndedOn) {
   PutAlly(b, 0, 7, 10);
   Click(b, CellAt(9, 10));
   EXPECT_EQ(b.pathLength, 1);
   EXPECT_EQ(b.attackPending, 0);
 
-  // Two units on one cell would corrupt the occupancy table.
+  // The fighter walks through his army at column 8 and stops short of the
+  // one at column 12, where his seven points would end (two units on one
+  // cell would corrupt the occupancy).
   BattleScreen c;
   ClearField(c);
   PutFighter(c, 5, 10);
   PutArmy(c, 2, 8, 10);
+  PutArmy(c, 3, 12, 10);
   Click(c, c.figureCell);
-  Click(c, CellAt(10, 10));
-  EXPECT_EQ(c.pathLength, 2);
-  EXPECT_EQ(c.targetCell, CellAt(7, 10));
+  Click(c, CellAt(14, 10));
+  EXPECT_EQ(c.pathLength, 6);
+  EXPECT_EQ(c.figureMovesPlanned, 1);
+  EXPECT_EQ(c.targetCell, CellAt(11, 10));
   Confirm(c);
   for (int i = 0; i < 100 && c.selectState != kSelectNone; ++i) Frame(c, 40);
-  EXPECT_EQ(c.figureCell, CellAt(7, 10));
+  EXPECT_EQ(c.figureCell, CellAt(11, 10));
   EXPECT_EQ(OccupancyFault(c), "");
+
+  // An enemy right behind an own unit: the blow is called off.
+  BattleScreen d;
+  ClearField(d);
+  PutFighter(d, 5, 10);
+  PutArmy(d, 0, 6, 10);
+  PutEnemy(d, 0, 7, 10);
+  Click(d, d.figureCell);
+  Click(d, CellAt(7, 10));
+  EXPECT_EQ(d.pathLength, 0);
+  EXPECT_EQ(d.attackPending, 0);
+  EXPECT_EQ(d.attackAdjacent, 0);
 }
 
 TEST(BattleMoves, AnArmyIsSelectedByItsCellAndWalksItsPath) {
