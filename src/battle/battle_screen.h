@@ -161,7 +161,7 @@ class BattleScreen {
   void PlaceUnits();
 
   // ---- Set-up, line-ups and carried wear
-  // (battle_setup.cpp, battle_lineups.cpp, battle_wear.cpp)
+  // (battle_setup.cpp, battle_wear.cpp; the tables in battle_lineups.cpp)
   // The friendly side by battleId: thresholds, the figure's and armies'
   // cells and facings, the first view, and the allied units whose
   // conditions hold. An id without an entry changes nothing.
@@ -172,8 +172,13 @@ class BattleScreen {
   // Lays carriedWear and carriedLosses onto the armies the line-up placed.
   void ApplyCarriedWear();
   // After a defeat or retreat: the average wounds and losses per enemy
-  // army into carriedWear and carriedLosses.
+  // army into carriedWear and carriedLosses (clamped to a byte; a count of
+  // 0 at the start gives none).
   void StoreCarriedWear();
+  // The wound points that wear lays on each of the three wound layers.
+  static void CarriedWounds(uint8_t wear, uint8_t layers[3]);
+  // The enemy slots the line-up of battleId fills (0..50).
+  int LineupSlots() const;
 
   // ---- Moves and paths
 
