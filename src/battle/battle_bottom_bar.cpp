@@ -121,7 +121,7 @@ void BattleScreen::DrawBlowOutcome(const BlowReport& r) {
     DrawPicture(uiSheet, kUiDown, 0, 636, 560, 1.0f, 1.0f);
   }
   if (r.severalDown) {
-    DrawDigits(uiSheet, kUiReportDigits, downCount, 545, 1.0f, 1.1f, kDownCountPlaces, 0);
+    DrawDigits(uiSheet, kUiReportDigits, r.downCount, 545, 1.0f, 1.1f, kDownCountPlaces, 0);
     DrawLine(fontMedium, kGo, 654, 534, kDownWordW, kDownWordH, kReportColour);
     DrawPicture(uiSheet, kUiDown, 0, 636, 545, 1.0f, 1.0f);
   }
@@ -178,16 +178,41 @@ void BattleScreen::DrawUnitHitReport() {
 }
 
 BlowReport BattleScreen::EnemyReport() const {
-  return {enemyReportLight != 0,    enemyReportSerious != 0,     enemyReportCritical != 0,
-          enemyReportOneDown != 0,  enemyReportSeveralDown != 0, enemyReportAllDown != 0};
+  return {blowWound1 != 0,    blowWound2 != 0,      blowWound3 != 0,     blowOneKilled != 0,
+          blowKilledShown != 0, blowDestroyed != 0, blowKilledCount};
 }
 
 BlowReport BattleScreen::ArmyReport() const {
-  return {armyReportLight != 0,   armyReportSerious != 0,     armyReportCritical != 0,
-          armyReportOneDown != 0, armyReportSeveralDown != 0, armyReportAllDown != 0};
+  return {armyBlowWound1 != 0,      armyBlowWound2 != 0,    armyBlowWound3 != 0,
+          armyBlowOneKilled != 0,   armyBlowKilledShown != 0, armyBlowDestroyed != 0,
+          static_cast<uint8_t>(armyBlowKilledCount)};
 }
 
 BlowReport BattleScreen::AllyReport() const {
-  return {allyReportLight != 0,   allyReportSerious != 0,     allyReportCritical != 0,
-          allyReportOneDown != 0, allyReportSeveralDown != 0, allyReportAllDown != 0};
+  return {allyBlowWound1 != 0,      allyBlowWound2 != 0,    allyBlowWound3 != 0,
+          allyBlowOneKilled != 0,   allyBlowKilledShown != 0, allyBlowDestroyed != 0,
+          static_cast<uint8_t>(allyBlowKilledCount)};
+}
+
+void BattleScreen::NoteBlow() {
+  damageShown = blowDamage;
+  enemyHitShown = fighterHitShown = armyHitShown = allyHitShown = 0;
+  if (enemyPhase == kEnemyAttack) {
+    if (struckFighter) fighterHitShown = 1;
+    if (struckArmy) {
+      armyHitShown = 1;
+      hitArmySlot = struckArmySlot;
+      downCount = static_cast<uint8_t>(armyBlowKilledCount);
+    }
+    if (struckAlly) {
+      allyHitShown = 1;
+      hitAllySlot = struckAllyIndex;
+      downCount = static_cast<uint8_t>(allyBlowKilledCount);
+    }
+  } else {
+    enemyHitShown = 1;
+    hitEnemySlot = targetEnemy;
+    downCount = blowKilledCount;
+    shownEnemyRequest = 1;
+  }
 }

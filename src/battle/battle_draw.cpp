@@ -193,8 +193,8 @@ void BattleScreen::DrawUnits() {
   for (int u = 0; u < kAllySlots; ++u) {
     if (!allyPresent[u]) continue;
     const bool acting = u == actingAlly;
-    const bool walking = !allyStriking && acting && allyWalking;
-    const bool striking = allyStriking && acting && !allyWalking;
+    const bool walking = acting && allyPhase == kAllyMove;
+    const bool striking = acting && AllyStriking();
     DrawField(allySheet, allyPicture[u], UnitFrame(allyFacing[u], walking, striking, swingFrame, hitFrame),
               allyX[u] + 8, allyY[u] + 8, 0.9f, 0.9f);
     DrawCount(allyCount[u], allyX[u], allyY[u], false);
@@ -203,8 +203,8 @@ void BattleScreen::DrawUnits() {
   for (int e = 0; e < kEnemySlots; ++e) {
     if (!enemyAlive[e]) continue;
     const bool acting = e == actingEnemy;
-    const bool walking = !enemyStriking && acting && enemyWalking;
-    const bool striking = enemyStriking && acting && !enemyWalking;
+    const bool walking = acting && enemyPhase == kEnemyMove;
+    const bool striking = acting && EnemyStriking();
     DrawField(enemySheet, enemyPicture[e], UnitFrame(enemyFacing[e], walking, striking, swingFrame, hitFrame),
               enemyX[e] + 8, enemyY[e] + 8, 0.9f, 0.9f);
     DrawCount(enemySoldiers[e], enemyX[e], enemyY[e], true);
@@ -216,8 +216,8 @@ void BattleScreen::DrawUnits() {
   }
   // The fighter.
   if (figureHealth != 0) {
-    const bool striking = hitMarks[0] && selectState == 0;
-    const bool walking = !hitMarks[0] && selectState >= 2;
+    const bool striking = FighterStrikes() && selectState == kSelectNone;
+    const bool walking = !FighterStrikes() && selectState >= kSelectConfirmed;
     DrawField(figureSheet, 0, UnitFrame(figureFacing, walking, striking, swingFrame, hitFrame), figureX + 22,
               figureY + 8, 0.9f, 0.9f);
     const bool facingLeft = figureFacing >= kFacingDownLeft && figureFacing <= kFacingUpLeft;
@@ -227,8 +227,8 @@ void BattleScreen::DrawUnits() {
   // The armies.
   for (int k = 0; k < kArmySlots; ++k) {
     if (!armyUsed[k]) continue;
-    const bool walking = !hitMarks[2] && armyWalkState == k + 2;
-    const bool striking = hitMarks[2] && strikingArmy == k + 1 && armyWalkState == 0;
+    const bool walking = ArmyStriking() < 0 && armyWalkState == k + kArmyWalkBase;
+    const bool striking = ArmyStriking() == k && armyWalkState == 0;
     DrawField(armySheet, armyKind[k], UnitFrame(armyFacing[k], walking, striking, swingFrame, hitFrame),
               armyX[k] + 8, armyY[k] + 8, 0.9f, 0.9f);
     DrawCount(armyCount[k], armyX[k], armyY[k], false);
@@ -240,7 +240,7 @@ void BattleScreen::DrawUnits() {
 
 void BattleScreen::DrawPathAndMarkers() {
   if (pathShown) {
-    for (int k = 0; k < kPathWaypoints; ++k) {
+    for (int k = 0; k < kPathSlots; ++k) {
       if (!pathMarked[k]) continue;
       const int frame = pathX[k] == targetX && pathY[k] == targetY ? kDotTarget : kDotWaypoint;
       DrawField(uiSheet, kUiDot, frame, pathX[k] + 20, pathY[k] + 20, 1.25f, 1.25f);
@@ -259,40 +259,42 @@ void BattleScreen::DrawPathAndMarkers() {
 }
 
 void BattleScreen::KeepHitMarks() {
-  if (hitMarks[0]) {
-    hitMarks[1] = hitMarks[0];
-    pauseActive = kPauseRunning;
-    pauseTimerState = kTimerStamp;
-  }
-  if (hitMarks[2]) {
-    hitMarks[3] = hitMarks[2];
-    pauseActive = kPauseRunning;
-    pauseTimerState = kTimerStamp;
-  }
-  if (!hitMarks[0] && !hitMarks[2] && !allyStriking && shownEnemy != targetEnemy) {
-    hitMarks[1] = 0;
-    hitMarks[3] = 0;
-  }
   if (shownEnemyRequest) {
     shownEnemyRequest = 0;
     shownEnemy = targetEnemy;
   }
 }
 
+bool BattleScreen::FighterStrikes() const {
+  return hitMarks[kHitMarkEnemy] && allyPhase == kAllyIdle && strikerKind == kStrikerFighter;
+}
+
+int BattleScreen::ArmyStriking() const {
+  if (!hitMarks[kHitMarkEnemy] || allyPhase != kAllyIdle || strikerKind < kStrikerArmyBase) return -1;
+  const int slot = strikerKind - kStrikerArmyBase;
+  return slot < kArmySlots ? slot : -1;
+}
+
+bool BattleScreen::AllyStriking() const { return allyPhase == kAllyAttack && hitActive; }
+
+bool BattleScreen::EnemyStriking() const { return enemyPhase == kEnemyAttack && hitActive; }
+
 void BattleScreen::DrawHitEffects() {
-  if ((hitMarks[1] || hitMarks[3] || allyStriking) && shownEnemy < kEnemySlots) {
+  // A blow on an enemy (by the player's side or an allied unit).
+  if (hitMarks[kHitMarkEnemy] && shownEnemy < kEnemySlots) {
     const BlowReport r = EnemyReport();
     DrawHitEffect(enemyX[shownEnemy], enemyY[shownEnemy], r.allDown, r.oneDown || r.severalDown, 25);
   }
-  if (!enemyStriking) return;
-  if (enemyTarget == 0) {
+  // An enemy's blow.
+  if (!EnemyStriking()) return;
+  if (hitMarks[kHitMarkFighter] && enemyTarget == kEnemyTargetFighter) {
     DrawHitEffect(figureX, figureY, figureHealth == 0, false, 29);
-  } else if (enemyTarget <= kArmySlots) {
-    const int k = enemyTarget - 1;
+  } else if (hitMarks[kHitMarkArmy] && struckArmySlot < kArmySlots) {
+    const int k = struckArmySlot;
     const BlowReport r = ArmyReport();
     DrawHitEffect(armyX[k], armyY[k], r.allDown, r.oneDown || r.severalDown, 25);
-  } else if (enemyTarget - 7 < kAllySlots) {
-    const int u = enemyTarget - 7;
+  } else if (hitMarks[kHitMarkAlly] && struckAllyIndex < kAllySlots) {
+    const int u = struckAllyIndex;
     const BlowReport r = AllyReport();
     DrawHitEffect(allyX[u], allyY[u], r.allDown, r.oneDown || r.severalDown, 25);
   }

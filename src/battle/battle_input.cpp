@@ -25,7 +25,7 @@ bool BattleScreen::ButtonTakenNow(uint8_t id) const {
 }
 
 bool BattleScreen::PlayerMayAct() const {
-  return selectState <= 1 && actingArmy == 0 && armyWalkState == 0 && enemyPhase == 0 && allyPhase == 0;
+  return selectState <= kSelectChosen && actingArmy == 0 && armyWalkState == 0 && enemyPhase == 0 && allyPhase == 0;
 }
 
 void BattleScreen::HoverButtons(int32_t x, int32_t y) {
@@ -102,14 +102,9 @@ void BattleScreen::ClearHover() {
 void BattleScreen::ClearOrders() {
   figureSelected = 0;
   armySelected = 0;
-  for (int k = 0; k < kPathWaypoints; ++k) {
-    pathMarked[k] = 0;
-    pathX[k] = 0;
-    pathY[k] = 0;
-  }
-  pathLength = 0;
-  pathBuildState = 0;
-  selectState = 0;
+  ClearPlayerPath();
+  pathBuildState = kPathIdle;
+  selectState = kSelectNone;
   actingArmy = 0;
   selectedArmy = 0;
   figureAttacked = 0;
@@ -117,7 +112,7 @@ void BattleScreen::ClearOrders() {
 }
 
 void BattleScreen::PressEndTurn() {
-  if (selectState != 0 || actingArmy != 0 || armyWalkState != 0) return;
+  if (selectState != kSelectNone || actingArmy != 0 || armyWalkState != 0) return;
   ClearOrders();
   for (uint8_t& moves : enemyMoves) moves = kMovesPerTurn;
   for (uint8_t& moves : allyMoves) moves = kMovesPerTurn;
@@ -125,11 +120,11 @@ void BattleScreen::PressEndTurn() {
 
 void BattleScreen::Confirm() {
   if (victory == kVictoryExperience) {
-    leaveRequest = kLeaveToMap;
+    leaveRequest = kGoToMap;
   } else if (victory == kVictoryMessage) {
     victory = kVictoryExperience;
   }
-  if (selectState == 1) selectState = 2;
+  if (selectState == kSelectChosen) selectState = kSelectConfirmed;
   if (selectedArmy >= 1 && selectedArmy <= kArmySlots) {
     actingArmy = selectedArmy;
     selectedArmy = 0;
@@ -139,19 +134,19 @@ void BattleScreen::Confirm() {
     markerShown = 1;
     DropOrder();
   }
-  if (attackAtArrival) attackState = 1;
+  if (attackAtArrival) attackState = kAttackStart;
   if (attackAdjacent) {
     attackAdjacent = 0;
-    attackState = 1;
+    attackState = kAttackStart;
     attackStep = 1;
   }
   retreatAsked = 0;
-  if (retreatConfirmed != kRetreatNone || defeat) leaveRequest = kLeaveToMap;
+  if (retreatConfirmed != kRetreatNone || defeat) leaveRequest = kGoToMap;
   turnPanelShown = 0;
 }
 
 void BattleScreen::DropOrder() {
-  selectState = 0;
+  selectState = kSelectNone;
   selectedArmy = 0;
   actingArmy = 0;
   armyWalkState = 0;
@@ -160,13 +155,13 @@ void BattleScreen::DropOrder() {
 void BattleScreen::Continue() {
   releaseSeen = 0;
   if (victory == kVictoryExperience) {
-    leaveRequest = kLeaveToMap;
+    leaveRequest = kGoToMap;
   } else if (victory != kVictoryNone) {
     victory = kVictoryExperience;
   }
   retreatAsked = 0;
   if (retreatConfirmed == kRetreatAcknowledged || defeat) {
-    leaveRequest = kLeaveToMap;
+    leaveRequest = kGoToMap;
   } else if (retreatConfirmed == kRetreatYes) {
     retreatConfirmed = kRetreatAcknowledged;
   }
@@ -178,28 +173,6 @@ bool BattleScreen::ShowsSomethingToAcknowledge() const {
          retreatConfirmed != kRetreatNone || defeat || turnPanelShown;
 }
 
-void BattleScreen::EndTurnAction() {
-  attackPending = 0;
-  attackAtArrival = 0;
-  markerShown = 0;
-  if (!battleOver) {
-    allyPhase = kAllyPick;
-    allyChooseNext = 1;
-    enemyChooseNext = 1;
-    actingAlly = 0;
-    actingEnemy = 0;
-    allyFound = 0;
-    approachFound = 0;
-    enemyFound = 0;
-    for (uint8_t& acted : allyActed) acted = 0;
-    for (uint8_t& acted : enemyActed) acted = 0;
-    allyStuck = 0;
-    figureMoves = kMovesPerTurn;
-    for (uint8_t& moves : armyMoves) moves = kMovesPerTurn;
-  }
-  ClearOrders();
-}
-
 void BattleScreen::ActOnButton() {
   const uint8_t id = clickedButton;
   const bool phasesIdle = enemyPhase == 0 && allyPhase == 0;
@@ -207,7 +180,18 @@ void BattleScreen::ActOnButton() {
   switch (id) {
     case kButtonEndTurn:
       if (PlayerMayAct()) {
-        EndTurnAction();
+        attackPending = 0;
+        attackAtArrival = 0;
+        markerShown = 0;
+        if (!battleOver) {
+          actingAlly = 0;
+          actingEnemy = 0;
+          allyFound = 0;
+          approachFound = 0;
+          enemyFound = 0;
+        }
+        EndTurn();  // the allied units act next, then the enemy
+        ClearOrders();
         acted = true;
       }
       break;
@@ -228,13 +212,13 @@ void BattleScreen::ActOnButton() {
       break;
     case kButtonSaveQuit:
       if (phasesIdle) {
-        leaveRequest = kLeaveToSaveAndQuit;
+        leaveRequest = kGoToSaveAndQuit;
         acted = true;
       }
       break;
     case kButtonOptions:
       if (phasesIdle) {
-        leaveRequest = kLeaveToOptions;
+        leaveRequest = kGoToOptions;
         acted = true;
       }
       break;

@@ -55,9 +55,9 @@ constexpr int32_t GainRowY(int row) { return row == 0 ? 75 : 170 + 75 * (row - 1
 // Where the battle asks to be left (BattleScreen::leaveRequest); the
 // procedure makes the leave.
 constexpr uint8_t kStay = 0;
-constexpr uint8_t kLeaveToMap = 1;
-constexpr uint8_t kLeaveToSaveAndQuit = 2;
-constexpr uint8_t kLeaveToOptions = 3;
+constexpr uint8_t kGoToMap = 1;
+constexpr uint8_t kGoToSaveAndQuit = 2;
+constexpr uint8_t kGoToOptions = 3;
 
 }  // namespace battle
 
@@ -83,6 +83,7 @@ namespace battle {
 struct BlowReport {
   bool light, serious, critical;
   bool oneDown, severalDown, allDown;
+  uint8_t downCount;  // when several went down
 };
 
 // Allied units named in the bottom bar's blow report (0..11).

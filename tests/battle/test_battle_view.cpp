@@ -171,10 +171,10 @@ TEST_F(BattleInput, ButtonsLookAndActOnRelease) {
   EXPECT_EQ(b.retreated, 1);
   b.ClickButtons(720, 80, &mouse);
   b.ActOnButton();
-  EXPECT_EQ(b.leaveRequest, kLeaveToOptions);
+  EXPECT_EQ(b.leaveRequest, kGoToOptions);
   b.ClickButtons(720, 30, &mouse);
   b.ActOnButton();
-  EXPECT_EQ(b.leaveRequest, kLeaveToSaveAndQuit);
+  EXPECT_EQ(b.leaveRequest, kGoToSaveAndQuit);
 
   // No button acts during the allied phase but the grid toggle.
   b.leaveRequest = kStay;
@@ -209,7 +209,7 @@ TEST_F(BattleInput, ConfirmAndContinueMoveTheResultsOn) {
   EXPECT_EQ(b.victory, kVictoryExperience);
   EXPECT_EQ(b.leaveRequest, kStay);
   b.Confirm();
-  EXPECT_EQ(b.leaveRequest, kLeaveToMap);
+  EXPECT_EQ(b.leaveRequest, kGoToMap);
 
   // A click on the retreat question's Yes: the continue step closes the
   // question and acknowledges; the next click leaves.
@@ -222,13 +222,13 @@ TEST_F(BattleInput, ConfirmAndContinueMoveTheResultsOn) {
   EXPECT_EQ(r.retreatConfirmed, kRetreatAcknowledged);
   EXPECT_EQ(r.leaveRequest, kStay);
   r.Continue();
-  EXPECT_EQ(r.leaveRequest, kLeaveToMap);
+  EXPECT_EQ(r.leaveRequest, kGoToMap);
 
   // Enter after a confirmed retreat leaves at once, and closes the turn panel.
   BattleScreen e;
   e.retreatConfirmed = kRetreatYes;
   e.Confirm();
-  EXPECT_EQ(e.leaveRequest, kLeaveToMap);
+  EXPECT_EQ(e.leaveRequest, kGoToMap);
   EXPECT_EQ(e.turnPanelShown, 0);
   EXPECT_TRUE(BattleScreen().ShowsSomethingToAcknowledge());  // the first turn panel
 }
