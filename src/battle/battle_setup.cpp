@@ -14,13 +14,11 @@ constexpr int kAllyNameCells = kGlyphNameLength - 1;
 
 bool AllyGroupComes(const battle::AllyGroup& group, const BattleScreen& b) {
   switch (group.condition) {
-    case battle::AllyCondition::kAlways:
-      return true;
+    case battle::AllyCondition::kAlways: return true;
     case battle::AllyCondition::kQuestStage:
       return group.quest >= 1 && group.quest <= battle::kQuests &&
              b.questStage[group.quest - 1] >= group.minStage;
-    case battle::AllyCondition::kCaughtByArmy:
-      return b.caughtByArmy != 0;
+    case battle::AllyCondition::kCaughtByArmy: return b.caughtByArmy != 0;
   }
   return false;
 }

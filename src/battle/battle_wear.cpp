@@ -21,9 +21,9 @@ uint8_t ClampToByte(int32_t value) {
 }  // namespace
 
 void BattleScreen::CarriedWounds(uint8_t wear, uint8_t layers[3]) {
-  constexpr int kLayerFill = 3;     // points that fill a layer the first time round
-  constexpr int kFilledAll = 9;     // all three layers full
-  constexpr int kEvenFrom = 30;     // from here every layer takes a third
+  constexpr int kLayerFill = 3;  // points that fill a layer the first time round
+  constexpr int kFilledAll = 9;  // all three layers full
+  constexpr int kEvenFrom = 30;  // from here every layer takes a third
   const int d = wear;
   if (d >= kEvenFrom) {
     layers[0] = layers[1] = layers[2] = static_cast<uint8_t>(d / 3);

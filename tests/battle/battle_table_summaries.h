@@ -11,7 +11,7 @@ struct EnemySummary {
   uint32_t pictureMask;  // bit p: picture p is used
   int soldierSum, soldiersMin, soldiersMax, attackMin, attackMax, shieldMin, shieldMax;
   int columnMin, columnMax, rowMin, rowMax;
-  uint32_t facingMask;   // bit f: facing f is used
+  uint32_t facingMask;  // bit f: facing f is used
   uint8_t divisor;
 };
 
@@ -23,6 +23,7 @@ struct AllySummary {
   int soldiersMin, soldiersMax, attackMin, attackMax, shieldMin, shieldMax;
 };
 
+// clang-format off
 inline constexpr EnemySummary kEnemySummaries[] = {
     {1, 8, 0x19, 48, 3, 12, 3, 14, 3, 9, 0, 8, 2, 6, 0x54, 8},
     {2, 11, 0x1B, 108, 4, 25, 6, 20, 4, 30, 0, 11, 3, 10, 0x5, 11},
@@ -173,3 +174,4 @@ inline constexpr AllySummary kAllySummaries[] = {
     {92, 2, 0, 0, 12, 0x4, 8, 11, 7, 9, 12, 29, 30, 30, 35, 35},
     {93, 2, 0, 0, 12, 0x4, 8, 11, 7, 9, 15, 27, 30, 30, 35, 35},
 };
+// clang-format on

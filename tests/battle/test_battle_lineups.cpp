@@ -33,7 +33,8 @@ TEST(BattleLineups, EveryLineUpFitsItsSummary) {
     FullBattle f(s.battleId);
     const BattleScreen& b = f.b;
     int armies = 0, sum = 0;
-    int soldiersMin = 999, soldiersMax = -1, attackMin = 999, attackMax = -1, shieldMin = 999, shieldMax = -1;
+    int soldiersMin = 999, soldiersMax = -1, attackMin = 999, attackMax = -1, shieldMin = 999,
+        shieldMax = -1;
     int columnMin = 99, columnMax = -1, rowMin = 99, rowMax = -1;
     uint32_t pictures = 0, facings = 0;
     for (int i = 0; i < battle::kEnemySlots; ++i) {
@@ -90,7 +91,8 @@ TEST(BattleLineups, EveryAlliedGroupFitsItsSummary) {
     const BattleScreen& b = f.b;
     int units = 0;
     int columnMin = 99, columnMax = -1, rowMin = 99, rowMax = -1;
-    int soldiersMin = 999, soldiersMax = -1, attackMin = 999, attackMax = -1, shieldMin = 999, shieldMax = -1;
+    int soldiersMin = 999, soldiersMax = -1, attackMin = 999, attackMax = -1, shieldMin = 999,
+        shieldMax = -1;
     uint32_t pictures = 0;
     for (int i = 0; i < battle::kAllySlots; ++i) {
       if (!b.allyPresent[i]) continue;

@@ -138,8 +138,9 @@ TEST(BattleSetUp, BattleSeventyThreeAlliesComeGroupByGroup) {
     uint32_t firstCell;
     uint8_t picture;
   };
-  const Group groups[8] = {{4, 0, 1, 149, 1},  {70, 1, 2, 150, 1},  {75, 3, 2, 170, 1}, {79, 5, 3, 189, 1},
-                           {81, 8, 1, 67, 2},  {82, 9, 2, 68, 2},   {83, 11, 2, 87, 2}, {85, 13, 3, 107, 2}};
+  const Group groups[8] = {{4, 0, 1, 149, 1},  {70, 1, 2, 150, 1}, {75, 3, 2, 170, 1},
+                           {79, 5, 3, 189, 1}, {81, 8, 1, 67, 2},  {82, 9, 2, 68, 2},
+                           {83, 11, 2, 87, 2}, {85, 13, 3, 107, 2}};
   for (const Group& g : groups) {
     SCOPED_TRACE(g.quest);
     BattleScreen b;

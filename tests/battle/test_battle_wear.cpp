@@ -20,10 +20,11 @@ void StartBattleOne(BattleScreen& b, uint8_t wear, uint8_t losses) {
 
 TEST(BattleWear, WoundPointsFillTheLayersInTurn) {
   // wear: layers 1, 2, 3
-  const int rows[][4] = {{0, 0, 0, 0},    {1, 1, 0, 0},    {3, 3, 0, 0},    {4, 3, 1, 0},   {5, 3, 2, 0},
-                         {7, 3, 3, 1},    {9, 3, 3, 3},    {10, 4, 3, 3},   {11, 4, 4, 3},  {12, 4, 4, 4},
-                         {13, 5, 4, 4},   {20, 7, 7, 6},   {28, 10, 9, 9},  {29, 10, 10, 9}, {30, 10, 10, 10},
-                         {31, 10, 10, 10}, {33, 11, 11, 11}, {255, 85, 85, 85}};
+  const int rows[][4] = {{0, 0, 0, 0},     {1, 1, 0, 0},     {3, 3, 0, 0},     {4, 3, 1, 0},
+                         {5, 3, 2, 0},     {7, 3, 3, 1},     {9, 3, 3, 3},     {10, 4, 3, 3},
+                         {11, 4, 4, 3},    {12, 4, 4, 4},    {13, 5, 4, 4},    {20, 7, 7, 6},
+                         {28, 10, 9, 9},   {29, 10, 10, 9},  {30, 10, 10, 10}, {31, 10, 10, 10},
+                         {33, 11, 11, 11}, {255, 85, 85, 85}};
   for (const auto& row : rows) {
     uint8_t layers[3];
     BattleScreen::CarriedWounds(static_cast<uint8_t>(row[0]), layers);
@@ -47,7 +48,9 @@ TEST(BattleWear, NoWearLeavesTheLineUpAsPlaced) {
   EXPECT_EQ(std::memcmp(&fresh.enemyAlive, &worn.enemyAlive, sizeof fresh.enemyAlive), 0);
   EXPECT_EQ(std::memcmp(&fresh.enemySoldiers, &worn.enemySoldiers, sizeof fresh.enemySoldiers), 0);
   for (int i = 0; i < battle::kEnemySlots; ++i) {
-    EXPECT_EQ(worn.enemyWounds1[i] + worn.enemyWounds2[i] + worn.enemyWounds3[i] + worn.enemyKilled[i], 0);
+    EXPECT_EQ(
+        worn.enemyWounds1[i] + worn.enemyWounds2[i] + worn.enemyWounds3[i] + worn.enemyKilled[i],
+        0);
   }
 }
 
@@ -116,8 +119,8 @@ TEST(BattleWear, DefeatStoresTheAveragesPerEnemy) {
   b.StoreCarriedWear();
   EXPECT_EQ(b.killedSum, 12);
   EXPECT_EQ(b.woundsSum, 21);
-  EXPECT_EQ(b.carriedLosses, 1);   // 12 / 8
-  EXPECT_EQ(b.carriedWear, 2);     // 21 / 8
+  EXPECT_EQ(b.carriedLosses, 1);  // 12 / 8
+  EXPECT_EQ(b.carriedWear, 2);    // 21 / 8
 }
 
 TEST(BattleWear, LittleWearIsNotLostInTheDivision) {

@@ -439,12 +439,16 @@ def layout(count, cols, rows, forbidden, vertical, per_line):
     return lines if ok else None
 
 
-def lay_out(count, cols, rows, forbidden, prefer_vertical):
-    for per_line in (5, 4, 6, 3, 8, 2, 10, 1):
-        for vertical in (prefer_vertical, not prefer_vertical):
-            lines = layout(count, cols, rows, forbidden, vertical, per_line)
-            if lines:
-                return lines
+def lay_out(count, cols, rows, forbidden, prefer_vertical, keep_clear=()):
+    """Prefers cells that leave a free cell between the units and keep_clear."""
+    clear = {cell_of(c + dc, r + dr) for c, r in map(col_row, keep_clear)
+             for dc in (-1, 0, 1) for dr in (-1, 0, 1) if 0 <= c + dc < 20 and 0 <= r + dr < 15}
+    for blocked in (set(forbidden) | clear, set(forbidden)):
+        for per_line in (5, 4, 6, 3, 8, 2, 10, 1):
+            for vertical in (prefer_vertical, not prefer_vertical):
+                lines = layout(count, cols, rows, blocked, vertical, per_line)
+                if lines:
+                    return lines
     sys.exit("no layout for %d units in columns %s rows %s" % (count, cols, rows))
 
 
@@ -522,7 +526,7 @@ def assign_facings(lines, facings, target):
 
 def make_enemies(bid, s, setup, forbidden):
     prefer_vertical = any(f in (2, 6) for f in s["facings"])
-    lines = lay_out(s["count"], s["cols"], s["rows"], forbidden, prefer_vertical)
+    lines = lay_out(s["count"], s["cols"], s["rows"], forbidden, prefer_vertical, keep_clear=forbidden)
     pictures, facings = s["pictures"], s["facings"]
     wanted = max(len(pictures), len(facings))
     if len(pictures) == 1 and (s["attack"][0] != s["attack"][1] or s["shield"][0] != s["shield"][1]):
@@ -590,6 +594,9 @@ def emit_tables(setups, allies, enemies, enemy_summaries):
     w("namespace battle {")
     w("namespace {")
     w("")
+    w("// The tables keep one row per unit.")
+    w("// clang-format off")
+    w("")
     w("// id, gradeTurns3, gradeTurns2, turnLimit, figure cell, figure facing,")
     w("// army cells (slots 0..5), army facings, view x, view y")
     w("const FriendlySetUp kFriendlySetUps[] = {")
@@ -633,6 +640,8 @@ def emit_tables(setups, allies, enemies, enemy_summaries):
     o.extend(lineup_rows)
     w("};")
     w("")
+    w("// clang-format on")
+    w("")
     w("template <class Row, std::size_t N>")
     w("const Row* FindRow(const Row (&rows)[N], uint32_t battleId) {")
     w("  for (const Row& row : rows)")
@@ -642,7 +651,9 @@ def emit_tables(setups, allies, enemies, enemy_summaries):
     w("")
     w("}  // namespace")
     w("")
-    w("const FriendlySetUp* FindFriendlySetUp(uint32_t battleId) { return FindRow(kFriendlySetUps, battleId); }")
+    w("const FriendlySetUp* FindFriendlySetUp(uint32_t battleId) {")
+    w("  return FindRow(kFriendlySetUps, battleId);")
+    w("}")
     w("")
     w("const EnemyLineup* FindEnemyLineup(uint32_t battleId) { return FindRow(kEnemyLineups, battleId); }")
     w("")
@@ -680,7 +691,7 @@ def emit_summaries(enemy_summaries, ally_summaries):
     w("  uint32_t pictureMask;  // bit p: picture p is used")
     w("  int soldierSum, soldiersMin, soldiersMax, attackMin, attackMax, shieldMin, shieldMax;")
     w("  int columnMin, columnMax, rowMin, rowMax;")
-    w("  uint32_t facingMask;   // bit f: facing f is used")
+    w("  uint32_t facingMask;  // bit f: facing f is used")
     w("  uint8_t divisor;")
     w("};")
     w("")
@@ -692,6 +703,7 @@ def emit_summaries(enemy_summaries, ally_summaries):
     w("  int soldiersMin, soldiersMax, attackMin, attackMax, shieldMin, shieldMax;")
     w("};")
     w("")
+    w("// clang-format off")
     w("inline constexpr EnemySummary kEnemySummaries[] = {")
     for bid in sorted(enemy_summaries):
         s = enemy_summaries[bid]
@@ -709,6 +721,7 @@ def emit_summaries(enemy_summaries, ally_summaries):
             bid, codes[kind], quest, stage, s["count"], mask(s["pictures"]), *s["cols"], *s["rows"],
             *s["soldiers"], *s["attack"], *s["shield"]))
     w("};")
+    w("// clang-format on")
     return "\n".join(o) + "\n"
 
 
