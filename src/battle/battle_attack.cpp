@@ -12,7 +12,8 @@ using namespace battle;
 namespace {
 
 // Gaps above which an enemy blow loses one point, per kind of defender.
-constexpr int32_t kFighterGapSteps[] = {10, 25, 45, 70, 100, 130, 160, 190, 220, 250, 280, 310, 340, 370};
+constexpr int32_t kFighterGapSteps[] = {10,  25,  45,  70,  100, 130, 160,
+                                        190, 220, 250, 280, 310, 340, 370};
 constexpr int32_t kArmyGapSteps[] = {0, 10, 20, 30, 40, 50, 60, 70, 90, 120};
 constexpr int32_t kAllyGapSteps[] = {0, 10, 20, 30, 40, 50, 60};
 
@@ -32,11 +33,16 @@ int32_t Reduce(int32_t damage, int32_t gap, const int32_t (&steps)[N]) {
 // The bracket bonus of an enemy striking the fighter.
 int32_t FighterBracketBonus(int32_t soldiers, int32_t cls) {
   int32_t bonus = 0;
-  if (soldiers >= 28) bonus = 5;
-  else if (soldiers >= 25) bonus = 4;
-  else if (soldiers >= 20) bonus = 3;
-  else if (soldiers >= 18) bonus = 2;
-  else if (soldiers >= 10) bonus = 1;
+  if (soldiers >= 28)
+    bonus = 5;
+  else if (soldiers >= 25)
+    bonus = 4;
+  else if (soldiers >= 20)
+    bonus = 3;
+  else if (soldiers >= 18)
+    bonus = 2;
+  else if (soldiers >= 10)
+    bonus = 1;
   if (cls >= kStrongClass) {
     if (soldiers > 30) bonus += 6;
     if (soldiers > 40) bonus += 4;
@@ -53,7 +59,7 @@ int32_t FifthOrQuarter(int32_t soldiers, int32_t cls) {
 
 // What one blow did to a unit with soldiers.
 struct WoundResult {
-  uint8_t wound[3];   // points that ended in that level (only the last level reached)
+  uint8_t wound[3];  // points that ended in that level (only the last level reached)
   uint8_t killed;
   bool destroyed;
 };
@@ -120,19 +126,22 @@ void BattleScreen::StartHit(uint32_t now) {
 }
 
 void BattleScreen::BlowSound(bool destroyed) {
-  if (destroyed) smashSoundState = kSmashPlay;
-  else pickSoundPending = 1;
+  if (destroyed)
+    smashSoundState = kSmashPlay;
+  else
+    pickSoundPending = 1;
 }
 
 void BattleScreen::WoundEnemy(int e) {
   if (e < 0 || e >= kEnemySlots || !enemyAlive[e]) return;
-  const WoundResult r = ApplyWounds(blowDamage, &enemySoldiers[e], &enemyWounds1[e], &enemyWounds2[e],
-                                    &enemyWounds3[e], &enemyKilled[e]);
-  Record(r, &blowWound1, &blowWound2, &blowWound3, &blowOneKilled, &blowKilledShown, &blowKilledCount,
-         &blowDestroyed);
+  const WoundResult r = ApplyWounds(blowDamage, &enemySoldiers[e], &enemyWounds1[e],
+                                    &enemyWounds2[e], &enemyWounds3[e], &enemyKilled[e]);
+  Record(r, &blowWound1, &blowWound2, &blowWound3, &blowOneKilled, &blowKilledShown,
+         &blowKilledCount, &blowDestroyed);
   if (r.destroyed) {
     enemyAlive[e] = 0;
-    if (IsFieldCell(enemyCell[e]) && occupant[enemyCell[e]] == EnemyOccupant(e)) occupant[enemyCell[e]] = 0;
+    if (IsFieldCell(enemyCell[e]) && occupant[enemyCell[e]] == EnemyOccupant(e))
+      occupant[enemyCell[e]] = 0;
     enemyCell[e] = 0;
   }
   BlowSound(r.destroyed);
@@ -142,11 +151,12 @@ void BattleScreen::WoundArmy(int j) {
   if (j < 0 || j >= kArmySlots || !armyUsed[j]) return;
   const WoundResult r = ApplyWounds(blowDamage, &armyCount[j], &armyWounds1[j], &armyWounds2[j],
                                     &armyWounds3[j], &armyKilled[j]);
-  Record(r, &armyBlowWound1, &armyBlowWound2, &armyBlowWound3, &armyBlowOneKilled, &armyBlowKilledShown,
-         &armyBlowKilledCount, &armyBlowDestroyed);
+  Record(r, &armyBlowWound1, &armyBlowWound2, &armyBlowWound3, &armyBlowOneKilled,
+         &armyBlowKilledShown, &armyBlowKilledCount, &armyBlowDestroyed);
   if (r.destroyed) {
     armyUsed[j] = 0;
-    if (IsFieldCell(armyCell[j]) && occupant[armyCell[j]] == ArmyOccupant(j)) occupant[armyCell[j]] = 0;
+    if (IsFieldCell(armyCell[j]) && occupant[armyCell[j]] == ArmyOccupant(j))
+      occupant[armyCell[j]] = 0;
     armyCell[j] = 0;
   }
   BlowSound(r.destroyed);
@@ -156,11 +166,12 @@ void BattleScreen::WoundAlly(int u) {
   if (u < 0 || u >= kAllySlots || !allyPresent[u]) return;
   const WoundResult r = ApplyWounds(blowDamage, &allyCount[u], &allyWounds1[u], &allyWounds2[u],
                                     &allyWounds3[u], &allyKilled[u]);
-  Record(r, &allyBlowWound1, &allyBlowWound2, &allyBlowWound3, &allyBlowOneKilled, &allyBlowKilledShown,
-         &allyBlowKilledCount, &allyBlowDestroyed);
+  Record(r, &allyBlowWound1, &allyBlowWound2, &allyBlowWound3, &allyBlowOneKilled,
+         &allyBlowKilledShown, &allyBlowKilledCount, &allyBlowDestroyed);
   if (r.destroyed) {
     allyPresent[u] = 0;
-    if (IsFieldCell(allyCell[u]) && occupant[allyCell[u]] == AllyOccupant(u)) occupant[allyCell[u]] = 0;
+    if (IsFieldCell(allyCell[u]) && occupant[allyCell[u]] == AllyOccupant(u))
+      occupant[allyCell[u]] = 0;
     allyCell[u] = 0;
   }
   BlowSound(r.destroyed);
@@ -207,9 +218,11 @@ void BattleScreen::StartPlayerAttack() {
     selectedArmy = 0;
     strikerKind = static_cast<uint8_t>(kStrikerArmyBase + slot);
     strikerArmySlot = static_cast<uint8_t>(slot);
-    blowDamage = DamageClass(static_cast<int32_t>(armyAttack[slot]), enemyShield[e]) + armyCount[slot] / 3;
+    blowDamage =
+        DamageClass(static_cast<int32_t>(armyAttack[slot]), enemyShield[e]) + armyCount[slot] / 3;
     bonusApplied = 1;
-    armyFacing[slot] = FacingTowards(armyX[slot], armyY[slot], enemyX[e], enemyY[e], armyFacing[slot]);
+    armyFacing[slot] =
+        FacingTowards(armyX[slot], armyY[slot], enemyX[e], enemyY[e], armyFacing[slot]);
   }
 }
 
@@ -266,7 +279,8 @@ bool BattleScreen::EnemyTargetPosition(uint8_t target, int32_t* x, int32_t* y) c
     return true;
   }
   const int u = target - kEnemyTargetAllyBase;
-  if (target < kEnemyTargetAllyBase || u >= kAllySlots || !allyPresent[u] || allyCount[u] == 0) return false;
+  if (target < kEnemyTargetAllyBase || u >= kAllySlots || !allyPresent[u] || allyCount[u] == 0)
+    return false;
   *x = allyX[u];
   *y = allyY[u];
   return true;
@@ -298,7 +312,8 @@ void BattleScreen::StartEnemyAttack() {
   if (enemyTarget == kEnemyTargetFighter) {
     if (attack < figureShield) strengthGap = figureShield - attack;
     const int32_t cls = DamageClass(attack, figureShield);
-    blowDamage = Reduce(cls + FighterBracketBonus(soldiers, cls) + soldiers / 3, strengthGap, kFighterGapSteps);
+    blowDamage = Reduce(cls + FighterBracketBonus(soldiers, cls) + soldiers / 3, strengthGap,
+                        kFighterGapSteps);
     struckFighter = 1;
     hitMarks[kHitMarkFighter] = 1;
     // The fighter has no soldiers: the damage comes off the health.
@@ -309,7 +324,8 @@ void BattleScreen::StartEnemyAttack() {
       figureHealth -= blowDamage;
     }
     if (figureHealth == 0) {
-      if (IsFieldCell(figureCell) && occupant[figureCell] == kOccupantFighter) occupant[figureCell] = 0;
+      if (IsFieldCell(figureCell) && occupant[figureCell] == kOccupantFighter)
+        occupant[figureCell] = 0;
       smashSoundState = kSmashPlay;
     }
   } else if (enemyTarget < kEnemyTargetAllyBase) {
@@ -360,11 +376,14 @@ void BattleScreen::CheckAdjacent() {
   if (allyPhase == kAllyAttack) {
     if (!allyAttackPending || adjacentFound || actingAlly >= kAllySlots) return;
     const int u = actingAlly;
-    if (approachFound) targetEnemy = approachTarget;
-    else targetEnemy = allyMetTarget != kNoTarget ? allyMetTarget : nearestTarget;
+    if (approachFound)
+      targetEnemy = approachTarget;
+    else
+      targetEnemy = allyMetTarget != kNoTarget ? allyMetTarget : nearestTarget;
     allyActed[u] = 1;
     const int e = targetEnemy;
-    if (e >= kEnemySlots || !enemyAlive[e] || !IsNeighbour(allyX[u], allyY[u], enemyX[e], enemyY[e])) {
+    if (e >= kEnemySlots || !enemyAlive[e] ||
+        !IsNeighbour(allyX[u], allyY[u], enemyX[e], enemyY[e])) {
       allyAttackPending = 0;
       allyPhase = kAllyPick;
       allyChooseNext = 1;

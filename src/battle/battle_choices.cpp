@@ -27,10 +27,10 @@ struct Approaches {
 // phase is 1, else the allied side).
 static Approaches SideApproaches(BattleScreen& b) {
   if (b.enemyPhase == kEnemyPick)
-    return {b.enemyApproachX, b.enemyApproachY, b.enemyApproachInField, b.enemyApproachFree,
-            b.enemyApproachDistance, kEnemyApproaches};
-  return {b.allyApproachX, b.allyApproachY, b.allyApproachInField, b.allyApproachFree, b.allyApproachDistance,
-          kAllyApproaches};
+    return {b.enemyApproachX,    b.enemyApproachY,        b.enemyApproachInField,
+            b.enemyApproachFree, b.enemyApproachDistance, kEnemyApproaches};
+  return {b.allyApproachX,    b.allyApproachY,        b.allyApproachInField,
+          b.allyApproachFree, b.allyApproachDistance, kAllyApproaches};
 }
 
 void BattleScreen::ClearChoice() {
@@ -120,8 +120,9 @@ void BattleScreen::ChooseEnemy() {
 }
 
 // The nearest listed target by cell distance; the lowest index wins a tie.
-static void Nearest(const int32_t* tx, const int32_t* ty, int count, const uint8_t* used8, const uint32_t* used32,
-                    int32_t x, int32_t y, uint8_t* nearest, uint8_t* distance) {
+static void Nearest(const int32_t* tx, const int32_t* ty, int count, const uint8_t* used8,
+                    const uint32_t* used32, int32_t x, int32_t y, uint8_t* nearest,
+                    uint8_t* distance) {
   int32_t best = kFarDistance;
   for (int t = 0; t < count; ++t) {
     if (used8 ? !used8[t] : !used32[t]) continue;
@@ -140,14 +141,16 @@ void BattleScreen::NearestTargetAlly() {
 }
 
 void BattleScreen::NearestTargetEnemy() {
-  Nearest(enemyTargetX, enemyTargetY, kEnemyTargets, nullptr, enemyTargetUsed, actingEnemyX, actingEnemyY,
-          &nearestTarget, &nearestDistance);
+  Nearest(enemyTargetX, enemyTargetY, kEnemyTargets, nullptr, enemyTargetUsed, actingEnemyX,
+          actingEnemyY, &nearestTarget, &nearestDistance);
 }
 
 void BattleScreen::AdjacentAlly() {
   if (actingAlly >= kAllySlots) return;
   for (int e = 0; e < kEnemySlots; ++e) {
-    if (!allyTargetUsed[e] || !IsNeighbour(actingAllyX, actingAllyY, allyTargetX[e], allyTargetY[e])) continue;
+    if (!allyTargetUsed[e] ||
+        !IsNeighbour(actingAllyX, actingAllyY, allyTargetX[e], allyTargetY[e]))
+      continue;
     targetEnemy = static_cast<uint8_t>(e);
     adjacentFound = 1;
     allyActed[actingAlly] = 1;
@@ -160,7 +163,8 @@ void BattleScreen::AdjacentAlly() {
 void BattleScreen::AdjacentEnemy() {
   if (actingEnemy >= kEnemySlots) return;
   for (int t = 0; t < kEnemyTargets; ++t) {
-    if (!enemyTargetUsed[t] || !IsNeighbour(actingEnemyX, actingEnemyY, enemyTargetX[t], enemyTargetY[t]))
+    if (!enemyTargetUsed[t] ||
+        !IsNeighbour(actingEnemyX, actingEnemyY, enemyTargetX[t], enemyTargetY[t]))
       continue;
     enemyTarget = static_cast<uint8_t>(t);
     adjacentFound = 1;
@@ -256,8 +260,10 @@ void BattleScreen::RateApproaches(bool enemySide) {
     const bool used = enemySide ? enemyTargetUsed[t] != 0 : allyTargetUsed[t] != 0;
     if (!used) continue;
     approachEntry = static_cast<uint32_t>(t * kNeighbours);
-    if (enemySide) ApproachCells(enemyTargetX[t], enemyTargetY[t]);
-    else ApproachCells(allyTargetX[t], allyTargetY[t]);
+    if (enemySide)
+      ApproachCells(enemyTargetX[t], enemyTargetY[t]);
+    else
+      ApproachCells(allyTargetX[t], allyTargetY[t]);
   }
   for (int i = 0; i < a.count; ++i) {
     if (!a.inField[i]) continue;
@@ -332,7 +338,8 @@ void BattleScreen::RunEnemyChoice() {
 
   // A walk that would end on another enemy: one more choice without that
   // cell, then the enemy stays where it is.
-  if (walkLength > 0 && EnemyAtPoint(walkX[walkLength - 1], walkY[walkLength - 1], actingEnemy) >= 0) {
+  if (walkLength > 0 &&
+      EnemyAtPoint(walkX[walkLength - 1], walkY[walkLength - 1], actingEnemy) >= 0) {
     ++retryCount;
     excludedX = walkX[walkLength - 1];
     excludedY = walkY[walkLength - 1];

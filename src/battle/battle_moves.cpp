@@ -79,7 +79,8 @@ void BattleScreen::ClearPlayerPath() {
 int BattleScreen::EnemyAtPoint(int32_t x, int32_t y, int except) const {
   int found = -1;
   for (int e = 0; e < kEnemySlots; ++e)
-    if (e != except && enemyAlive[e] && enemyX[e] == x && enemyY[e] == y) found = e;  // the last one stands
+    if (e != except && enemyAlive[e] && enemyX[e] == x && enemyY[e] == y)
+      found = e;  // the last one stands
   return found;
 }
 
@@ -111,8 +112,12 @@ void BattleScreen::PlanPlayerPath() {
   figureMovesPlanned = figureMoves;
   if (armySelected >= 1 && armySelected <= kArmySlots)
     armyMovesPlanned[armySelected - 1] = armyMoves[armySelected - 1];
-  targetX = clickedX;
-  targetY = clickedY;
+  // The clicked cell's corner, whether the click reported the corner or the
+  // point inside the cell.
+  const int32_t cx = IsFieldCell(clickedCell) ? CellX(clickedCell) : clickedX;
+  const int32_t cy = IsFieldCell(clickedCell) ? CellY(clickedCell) : clickedY;
+  targetX = cx;
+  targetY = cy;
   targetCell = clickedCell;
 
   // A click on one of the player's units selects it.
@@ -120,6 +125,7 @@ void BattleScreen::PlanPlayerPath() {
   if (figureHealth > 0 && figureCell == clickedCell) {
     figureSelected = 1;
     armySelected = 0;
+    selectedArmy = 0;
     armySlot = 0;
     figureAttacks = 1;
     armyAttacks = 0;
@@ -131,6 +137,7 @@ void BattleScreen::PlanPlayerPath() {
     armySlot = static_cast<uint8_t>(j);
     armyMovesPlanned[j] = armyMoves[j];
     figureSelected = 0;
+    if (selectState == kSelectChosen) selectState = kSelectNone;
     armyAttacks = static_cast<uint8_t>(j + 1);
     figureAttacks = 0;
     selection = true;
@@ -148,11 +155,11 @@ void BattleScreen::PlanPlayerPath() {
     ClearPlayerPath();
     pathStartX = figureSelected ? figureX : armyX[armySlot];
     pathStartY = figureSelected ? figureY : armyY[armySlot];
-    CountSteps(pathStartX, pathStartY, clickedX, clickedY);
+    CountSteps(pathStartX, pathStartY, cx, cy);
     pathBuildState = kPathCounted;
     int32_t x = pathStartX;
     int32_t y = pathStartY;
-    for (int step = 0; step < kMaxPathSteps && *moves > 0 && StepsLeft(); ++step) {
+    for (int step = 0; step<kMaxPathSteps&& * moves> 0 && StepsLeft(); ++step) {
       TakeStep(&x, &y);
       const bool last = !StepsLeft();
       targetX = x;
@@ -175,7 +182,8 @@ void BattleScreen::PlanPlayerPath() {
         attackPending = 1;
         attackAtArrival = 1;
         stop = true;
-      } else if (AllyAtPoint(x, y, -1) >= 0 || FighterAtPoint(x, y) || ArmyAtPoint(x, y, walker) >= 0) {
+      } else if (AllyAtPoint(x, y, -1) >= 0 || FighterAtPoint(x, y) ||
+                 ArmyAtPoint(x, y, walker) >= 0) {
         stop = true;
       }
       if (stop) {
@@ -343,7 +351,8 @@ void BattleScreen::WalkPlayerUnit(int32_t step) {
 
 void BattleScreen::ComputeWalkCounts() {
   const bool enemySide = enemyPhase == kEnemyPick;
-  ComputeWalkCountsFor(enemySide, enemySide ? actingEnemyX : actingAllyX, enemySide ? actingEnemyY : actingAllyY);
+  ComputeWalkCountsFor(enemySide, enemySide ? actingEnemyX : actingAllyX,
+                       enemySide ? actingEnemyY : actingAllyY);
   (enemySide ? enemyPathState : allyPathState) = 1;
 }
 
@@ -417,7 +426,8 @@ void BattleScreen::PlanComputerPath(bool enemySide) {
         allyMetTarget = static_cast<uint8_t>(enemy);
         pathEnded = 1;
         blocked[step] = 1;
-      } else if (FighterAtPoint(x, y) || ArmyAtPoint(x, y, -1) >= 0 || AllyAtPoint(x, y, self) >= 0) {
+      } else if (FighterAtPoint(x, y) || ArmyAtPoint(x, y, -1) >= 0 ||
+                 AllyAtPoint(x, y, self) >= 0) {
         ++blockedCount;
         blocked[step] = 1;
         if (last) pathEnded = 1;

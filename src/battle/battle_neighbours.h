@@ -12,10 +12,10 @@ namespace battle {
 // The eight neighbours in test order: up, up-right, right, down-right, down,
 // down-left, left, up-left (the facing codes 0..7 in the same order).
 constexpr int kNeighbours = 8;
-constexpr int32_t kNeighbourDx[kNeighbours] = {0, kCellSize, kCellSize, kCellSize, 0, -kCellSize, -kCellSize,
-                                               -kCellSize};
-constexpr int32_t kNeighbourDy[kNeighbours] = {-kCellSize, -kCellSize, 0, kCellSize, kCellSize, kCellSize, 0,
-                                               -kCellSize};
+constexpr int32_t kNeighbourDx[kNeighbours] = {0, kCellSize,  kCellSize,  kCellSize,
+                                               0, -kCellSize, -kCellSize, -kCellSize};
+constexpr int32_t kNeighbourDy[kNeighbours] = {-kCellSize, -kCellSize, 0, kCellSize,
+                                               kCellSize,  kCellSize,  0, -kCellSize};
 
 // 1 when (tx, ty) is one of the eight neighbours of (x, y).
 constexpr bool IsNeighbour(int32_t x, int32_t y, int32_t tx, int32_t ty) {
@@ -46,7 +46,7 @@ constexpr uint8_t FacingOf(bool right, bool left, bool up, bool down, uint8_t un
 
 // The facing from (x, y) towards (tx, ty) by the signs of the difference.
 constexpr uint8_t FacingTowards(int32_t x, int32_t y, int32_t tx, int32_t ty, uint8_t unchanged) {
-  return FacingOf(tx > x, tx < x, ty < y, ty > y, unchanged);
+  return FacingOf(tx > x, tx < x, ty<y, ty> y, unchanged);
 }
 
 // The cell under a field pixel, 0 when the pixel lies in no cell of the grid.

@@ -11,8 +11,10 @@ struct IdRow {
 };
 
 // gold 3/2/1, experience, training of ranks 1..6, equipment of ranks 1..6.
+// clang-format off
 #define ROW(g3, g2, g1, xp, t1, e1, t2, e2, t3, e3, t4, e4, t5, e5, t6, e6) \
-  RewardRow { {g3, g2, g1}, xp, {t1, t2, t3, t4, t5, t6}, {e1, e2, e3, e4, e5, e6} }
+  RewardRow{{g3, g2, g1}, xp, {t1, t2, t3, t4, t5, t6}, {e1, e2, e3, e4, e5, e6}}
+// clang-format on
 
 constexpr RewardRow kDefaultRow = ROW(100, 60, 20, 80, 5, 5, 4, 5, 5, 4, 4, 4, 3, 4, 4, 3);
 constexpr RewardRow kInvasionRow = ROW(100, 60, 20, 200, 9, 9, 9, 9, 8, 9, 9, 8, 8, 8, 7, 7);

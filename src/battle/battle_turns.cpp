@@ -13,7 +13,7 @@ using namespace battle;
 
 namespace {
 
-constexpr uint8_t kSwingTop = 3;   // swing and hit frames run 0..3
+constexpr uint8_t kSwingTop = 3;  // swing and hit frames run 0..3
 constexpr uint32_t kPauseSteps = 6;
 
 // A quest that settles with a victory: accepted ones are done by the battle.
@@ -28,7 +28,8 @@ struct Joining {
 constexpr Joining kJoinings[] = {{4, 0, 1862}, {63, 7, 9688}, {64, 5, 379}};
 
 // Victories in which the beaten army simply leaves the map.
-constexpr uint32_t kLeaveOnly[] = {1, 5, 7, 8, 9, 10, 13, 14, 15, 18, 27, 32, 33, 39, 40, 49, 56, 57, 59, 64, 65};
+constexpr uint32_t kLeaveOnly[] = {1,  5,  7,  8,  9,  10, 13, 14, 15, 18, 27,
+                                   32, 33, 39, 40, 49, 56, 57, 59, 64, 65};
 
 // Victories in which the army leaves and one quest settles.
 struct QuestOfBattle {
@@ -36,11 +37,11 @@ struct QuestOfBattle {
   int quest;
 };
 constexpr QuestOfBattle kLeaveAndSettle[] = {
-    {3, 2},   {4, 3},   {6, 4},   {11, 13}, {12, 16}, {16, 11}, {17, 43}, {19, 39}, {20, 32}, {21, 33},
-    {22, 36}, {23, 23}, {24, 71}, {25, 27}, {26, 50}, {28, 17}, {29, 34}, {31, 48}, {34, 42}, {35, 29},
-    {36, 54}, {37, 12}, {38, 31}, {41, 62}, {42, 70}, {43, 47}, {44, 49}, {45, 45}, {46, 35}, {47, 56},
-    {48, 44}, {50, 81}, {51, 66}, {52, 73}, {53, 69}, {54, 53}, {55, 57}, {58, 60}, {60, 65}, {61, 58},
-    {62, 76}, {63, 14},
+    {3, 2},   {4, 3},   {6, 4},   {11, 13}, {12, 16}, {16, 11}, {17, 43}, {19, 39}, {20, 32},
+    {21, 33}, {22, 36}, {23, 23}, {24, 71}, {25, 27}, {26, 50}, {28, 17}, {29, 34}, {31, 48},
+    {34, 42}, {35, 29}, {36, 54}, {37, 12}, {38, 31}, {41, 62}, {42, 70}, {43, 47}, {44, 49},
+    {45, 45}, {46, 35}, {47, 56}, {48, 44}, {50, 81}, {51, 66}, {52, 73}, {53, 69}, {54, 53},
+    {55, 57}, {58, 60}, {60, 65}, {61, 58}, {62, 76}, {63, 14},
 };
 
 // The fixed place battles: one quest settles and one map place is cleared.
@@ -52,9 +53,9 @@ struct PlaceBattle {
 constexpr PlaceBattle kPlaceBattles[] = {{66, 90, 12}, {67, 79, 11}, {68, 82, 16}, {69, 75, 15},
                                          {70, 83, 13}, {71, 85, 14}, {72, 41, 17}};
 
-constexpr uint32_t kBattleTownTaken = 2;    // quest 5, the first town-or-mine flag, place 0
-constexpr uint32_t kBattleMineTaken = 30;   // quest 28, the sixth town-or-mine flag, place 1
-constexpr uint32_t kBattleEnemyCastle = 73; // the last battle: the game is won
+constexpr uint32_t kBattleTownTaken = 2;     // quest 5, the first town-or-mine flag, place 0
+constexpr uint32_t kBattleMineTaken = 30;    // quest 28, the sixth town-or-mine flag, place 1
+constexpr uint32_t kBattleEnemyCastle = 73;  // the last battle: the game is won
 constexpr uint32_t kInvasionFirst = 81;
 constexpr uint32_t kInvasionLast = 93;
 constexpr uint8_t kSnapshotBattleEnded = 2;
@@ -195,7 +196,9 @@ void BattleScreen::EndTurn() {
 }
 
 void BattleScreen::StartPlayerTurn() {
-  if (enemyPhase != kEnemyDone || walkLength != 0 || armyWalkState != 0 || selectState == kSelectWalking) return;
+  if (enemyPhase != kEnemyDone || walkLength != 0 || armyWalkState != 0 ||
+      selectState == kSelectWalking)
+    return;
   enemyPhase = kEnemyIdle;
 }
 
@@ -225,9 +228,12 @@ uint8_t BattleScreen::LevelForExperience(int32_t experience, uint8_t level) {
 void BattleScreen::EvaluateVictory(int32_t* gold) {
   // Grade by the turns taken.
   const uint8_t turn = static_cast<uint8_t>(turnNumber);
-  if (turn < gradeTurns3) victoryGrade = kGradeBrilliant;
-  else if (turn < gradeTurns2) victoryGrade = kGradeGreat;
-  else victoryGrade = kGradeVictory;
+  if (turn < gradeTurns3)
+    victoryGrade = kGradeBrilliant;
+  else if (turn < gradeTurns2)
+    victoryGrade = kGradeGreat;
+  else
+    victoryGrade = kGradeVictory;
 
   const RewardRow& row = RewardRowFor(battleId);
   goldReward = row.gold[kGradeBrilliant - victoryGrade];
@@ -248,8 +254,10 @@ void BattleScreen::EvaluateVictory(int32_t* gold) {
   }
 
   // Experience and level; a fighter who is down gains nothing.
-  if (figureHealth != 0) figureExperience += experienceGained;
-  else experienceGained = 0;
+  if (figureHealth != 0)
+    figureExperience += experienceGained;
+  else
+    experienceGained = 0;
   levelBefore = figureLevel;
   // The recomputation never lowers a level (a record may hold a level above
   // its experience), and the gains are paid only for a rise.
@@ -268,7 +276,8 @@ void BattleScreen::EvaluateVictory(int32_t* gold) {
     armyGradeBefore[j] = (trainingBefore[j] + equipmentBefore[j]) / kArmyGradePoints;
   uint8_t order[battle::kArmySlots];
   for (int j = 0; j < battle::kArmySlots; ++j) order[j] = static_cast<uint8_t>(j);
-  std::stable_sort(order, order + battle::kArmySlots, [&](uint8_t a, uint8_t b) { return armyFights[a] > armyFights[b]; });
+  std::stable_sort(order, order + battle::kArmySlots,
+                   [&](uint8_t a, uint8_t b) { return armyFights[a] > armyFights[b]; });
   for (int r = 0; r < battle::kArmySlots; ++r) {
     const int j = order[r];
     armyRank[r] = order[r];
