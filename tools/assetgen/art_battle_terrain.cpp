@@ -1,6 +1,7 @@
 // The battlefield's ground: the six backdrops (one 128 x 128 square that the
 // battle tiles 8 x 6 at 200 x 200, so each wraps around without a seam), the
 // plains' decorations, the small extras and the grid lines.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <functional>
@@ -135,22 +136,22 @@ void DrawBrown(Canvas& c) {
 
 void DrawGrey(Canvas& c) {
   Ground(c, pal::SlateDark, pal::SlateLight, 15, 12);
-  Cracks(c, 12, Darken(pal::SlateDark, 0.35f));
+  Cracks(c, 12, Darken(pal::SlateDark, 0.15f));
   Pebbles(c, 18, pal::Slate, 1.0f, 3.0f);
 }
 
 // The black winter of the last battle: frozen dark ground with drifts of snow.
 void DrawBlackZima(Canvas& c) {
   const Rgb ground = Mix(pal::Night, pal::SlateDark, 0.45f);
-  const Rgb snow = Mix(pal::ParchmentLight, pal::WaterLight, 0.25f);
+  const Rgb snow = Mix(pal::SlateLight, pal::ParchmentLight, 0.45f);
   for (int y = 0; y < c.h; ++y)
     for (int x = 0; x < c.w; ++x) {
       const float n = Fractal(float(x), float(y), c.w, 16);
-      const float drift = std::clamp((n - 0.58f) * 6.0f, 0.0f, 1.0f);
+      const float drift = std::clamp((n - 0.62f) * 4.0f, 0.0f, 0.7f);
       c.Set(x, y, Mix(Mix(ground, pal::Slate, n * 0.5f), snow, drift));
     }
   c.Noise(0, 0, c.w, c.h, 8);
-  Cracks(c, 10, Mix(pal::Night, pal::Ink, 0.5f));
+  Cracks(c, 8, Mix(pal::Night, pal::SlateDark, 0.4f));
   Pebbles(c, 8, pal::SlateDark, 1.0f, 2.5f);
 }
 

@@ -52,12 +52,20 @@ void DrawDigits(Canvas& c, int fw, Rgb color, int size) {
 const Rgb kLetterColor = pal::ParchmentLight;
 const Rgb kCapitalColor = pal::GoldLight;
 
+// Letters stand on one baseline: each is set between two spaces, so that the
+// text's cap band (not the glyph's own ink) is centred, a little high to
+// leave room for the descenders.
 TextStyle LetterStyle(Rgb color, int size) {
   TextStyle t = GoldCaption(size);
   t.color = color;
   t.margin = 0;
   t.shrinkToFit = false;
   return t;
+}
+
+void SetLetter(Canvas& c, const std::string& g, Rgb color) {
+  const int size = g == "m" || g == "w" ? 18 : 22;  // the widest small letters keep inside their cell
+  c.Text(0, -3, c.w, c.h, " " + g + " ", LetterStyle(color, size));
 }
 
 // What a letter code shows and whether it is the first cell of a capital.
@@ -86,11 +94,11 @@ void DrawLetter(Canvas& f, int code) {
   const bool digit = code >= glyph::kDigitZero;
   const Rgb color = wide || g == "I" || g == "J" || digit ? kCapitalColor : kLetterColor;
   if (!wide) {
-    f.Text(0, 2, fw, fh - 4, g, LetterStyle(color, digit ? 22 : 21));
+    SetLetter(f, g, color);
     return;
   }
   Canvas pair(2 * fw, fh, ba::kKeyRed);
-  pair.Text(0, 2, 2 * fw, fh - 4, g, LetterStyle(color, 26));
+  SetLetter(pair, g, color);
   const bool left = (code < glyph::kCapitalI ? code - glyph::kCapitalA : code - glyph::kCapitalK) % 2 == 0;
   f.Blit(pair.Crop(left ? 0 : fw, 0, fw, fh), 0, 0, true);
 }
