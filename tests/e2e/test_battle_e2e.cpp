@@ -161,6 +161,10 @@ TEST_F(EndToEnd, BattleOneWonByClicksPaysItsRewards) {
   const int32_t fame = s.fame, gold = s.gold, experience = s.playerExperience();
   const uint8_t level = s.playerLevel;
   driver.WriteShot(Shot("battle1_start.png"));
+  EXPECT_STREQ(driver.App().musicTrack.LoadedPath(), "Data/Music2.mid");
+  const std::string dump = driver.Dump();
+  EXPECT_NE(dump.find("\"Battle Turn Number\""), std::string::npos);
+  EXPECT_NE(dump.find("\"turns left for a Brilliant Victory\""), std::string::npos);
 
   for (int turn = 0; turn < 12 && driver.App().battleScreen && !Battle(driver).battleOver; ++turn) {
     PlayTurn(driver);
@@ -170,6 +174,8 @@ TEST_F(EndToEnd, BattleOneWonByClicksPaysItsRewards) {
   ASSERT_EQ(b.victory, kVictoryMessage) << "turn " << b.turnNumber;
   driver.RunFrames(3);
   driver.WriteShot(Shot("battle1_victory.png"));
+  EXPECT_STREQ(driver.App().musicTrack.LoadedPath(), "Data/Music3.mid");
+  EXPECT_NE(driver.Dump().find("\"You Won!\""), std::string::npos);
   const uint8_t grade = b.victoryGrade;
   const int32_t found = b.goldFound;
   const int32_t gained = b.experienceGained;
@@ -270,6 +276,12 @@ TEST_F(EndToEnd, BattleOptionsAndSaveQuestionComeBackToTheBattle) {
   EXPECT_STREQ(driver.ScreenName(), "BattleProc");
   EXPECT_EQ(Battle(driver).viewX, 40);  // the same battle, no new set-up
   EXPECT_EQ(driver.App().optionsFromBattle, 0);
+
+  // Escape does nothing while an army acts (here one whose walk is empty).
+  Battle(driver).actingArmy = 1;
+  driver.PressKey(kKeyEscape);
+  EXPECT_STREQ(driver.ScreenName(), "BattleProc");
+  EXPECT_EQ(Battle(driver).actingArmy, 0);
 
   // Escape opens the save-and-quit question with the resume block written.
   driver.PressKey(kKeyEscape);
