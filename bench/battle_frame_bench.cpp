@@ -118,8 +118,10 @@ int main() {
   int enemies = 0, allies = 0;
   for (uint8_t alive : b.enemyAlive) enemies += alive;
   for (uint8_t present : b.allyPresent) allies += present;
-  std::printf("battle 73 frame (%d enemies, %d allied units, 6 armies, grid, markers, bar, panel): %.3f ms\n",
-              enemies, allies, std::chrono::duration<double, std::milli>(end - start).count() / kFrames);
+  std::printf(
+      "battle 73 frame (%d enemies, %d allied units, 6 armies, grid, markers, bar, panel): %.3f "
+      "ms\n",
+      enemies, allies, std::chrono::duration<double, std::milli>(end - start).count() / kFrames);
   b.ReleasePictures();
   device.Release();
   return 0;

@@ -29,8 +29,8 @@ void BattleScreen::RunActions(int32_t moveStep) {
   if (hitActive && (!hitBefore || hitStampMs != hitStampBefore)) NoteBlow();
 
   // The player's order.
-  if (enemyPhase == kEnemyIdle && allyPhase == kAllyIdle && destinationClicked && selectState < kSelectConfirmed &&
-      actingArmy == 0 && armyWalkState == 0) {
+  if (enemyPhase == kEnemyIdle && allyPhase == kAllyIdle && destinationClicked &&
+      selectState < kSelectConfirmed && actingArmy == 0 && armyWalkState == 0) {
     PlanPlayerPath();
     FindCellAt();
     pathShown = 1;
@@ -46,7 +46,8 @@ void BattleScreen::RunActions(int32_t moveStep) {
     if (cameraRequest && allyPhase != kAllyIdle && actingAlly < kAllySlots) {
       const int t = approachFound ? approachTarget : nearestTarget;
       const bool listed = t < kEnemySlots;
-      CentreViewOnAction(allyX[actingAlly], allyY[actingAlly], listed ? allyTargetX[t] : allyX[actingAlly],
+      CentreViewOnAction(allyX[actingAlly], allyY[actingAlly],
+                         listed ? allyTargetX[t] : allyX[actingAlly],
                          listed ? allyTargetY[t] : allyY[actingAlly], adjacentFound != 0);
     }
   }
@@ -56,7 +57,8 @@ void BattleScreen::RunActions(int32_t moveStep) {
     if (cameraRequest && enemyPhase != kEnemyDone && actingEnemy < kEnemySlots) {
       const int t = approachFound ? approachTarget : nearestTarget;
       const bool listed = t < kEnemyTargets;
-      CentreViewOnAction(enemyX[actingEnemy], enemyY[actingEnemy], listed ? enemyTargetX[t] : enemyX[actingEnemy],
+      CentreViewOnAction(enemyX[actingEnemy], enemyY[actingEnemy],
+                         listed ? enemyTargetX[t] : enemyX[actingEnemy],
                          listed ? enemyTargetY[t] : enemyY[actingEnemy], adjacentFound != 0);
     }
   }

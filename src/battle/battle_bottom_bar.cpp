@@ -27,9 +27,12 @@ struct ValueLayout {
   int digits;
   DigitPlaces places;
 };
-constexpr ValueLayout kHealthValue = {kUiHealthCaption, 224, 532, 1.0f, 0.9f, kUiHealthDigits, {256, 265, 248, 274, 257, 240, 3}};
-constexpr ValueLayout kAttackValue = {kUiAttackCaption, 326, 529, 0.9f, 0.9f, kUiAttackDigits, {356, 365, 348, 374, 357, 340, 3}};
-constexpr ValueLayout kShieldValue = {kUiShieldCaption, 426, 529, 0.9f, 0.9f, kUiMovesDigits, {471, 480, 463, 489, 472, 455, 3}};
+constexpr ValueLayout kHealthValue = {
+    kUiHealthCaption, 224, 532, 1.0f, 0.9f, kUiHealthDigits, {256, 265, 248, 274, 257, 240, 3}};
+constexpr ValueLayout kAttackValue = {
+    kUiAttackCaption, 326, 529, 0.9f, 0.9f, kUiAttackDigits, {356, 365, 348, 374, 357, 340, 3}};
+constexpr ValueLayout kShieldValue = {
+    kUiShieldCaption, 426, 529, 0.9f, 0.9f, kUiMovesDigits, {471, 480, 463, 489, 472, 455, 3}};
 
 constexpr DigitPlaces kKilledPlaces = {166, 175, 158, 0, 0, 0, 2};
 constexpr DigitPlaces kAlivePlaces = {256, 265, 248, 0, 0, 0, 2};
@@ -156,7 +159,8 @@ void BattleScreen::DrawFighterHitReport() {
   }
 }
 
-void BattleScreen::DrawUnitReport(SpriteSheet* icons, int icon, const uint8_t* name, const BlowReport& r) {
+void BattleScreen::DrawUnitReport(SpriteSheet* icons, int icon, const uint8_t* name,
+                                  const BlowReport& r) {
   DrawBarBackground(true);
   DrawPicture(icons, icon, 0, 10, 535, 0.9f, 0.9f);
   if (name) DrawName(name, kNameX, kNameY, 0.875f, 1.0f);
@@ -178,19 +182,27 @@ void BattleScreen::DrawUnitHitReport() {
 }
 
 BlowReport BattleScreen::EnemyReport() const {
-  return {blowWound1 != 0,    blowWound2 != 0,      blowWound3 != 0,     blowOneKilled != 0,
+  return {blowWound1 != 0,      blowWound2 != 0,    blowWound3 != 0, blowOneKilled != 0,
           blowKilledShown != 0, blowDestroyed != 0, blowKilledCount};
 }
 
 BlowReport BattleScreen::ArmyReport() const {
-  return {armyBlowWound1 != 0,      armyBlowWound2 != 0,    armyBlowWound3 != 0,
-          armyBlowOneKilled != 0,   armyBlowKilledShown != 0, armyBlowDestroyed != 0,
+  return {armyBlowWound1 != 0,
+          armyBlowWound2 != 0,
+          armyBlowWound3 != 0,
+          armyBlowOneKilled != 0,
+          armyBlowKilledShown != 0,
+          armyBlowDestroyed != 0,
           static_cast<uint8_t>(armyBlowKilledCount)};
 }
 
 BlowReport BattleScreen::AllyReport() const {
-  return {allyBlowWound1 != 0,      allyBlowWound2 != 0,    allyBlowWound3 != 0,
-          allyBlowOneKilled != 0,   allyBlowKilledShown != 0, allyBlowDestroyed != 0,
+  return {allyBlowWound1 != 0,
+          allyBlowWound2 != 0,
+          allyBlowWound3 != 0,
+          allyBlowOneKilled != 0,
+          allyBlowKilledShown != 0,
+          allyBlowDestroyed != 0,
           static_cast<uint8_t>(allyBlowKilledCount)};
 }
 

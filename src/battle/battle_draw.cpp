@@ -46,13 +46,13 @@ int UnitFrame(uint8_t facing, bool walking, bool striking, uint8_t swingFrame, u
 
 // ------------------------------------------------------------------ shared pieces
 
-void BattleScreen::DrawPicture(SpriteSheet* sheet, int image, int frame, int32_t x, int32_t y, float scaleX,
-                               float scaleY) {
+void BattleScreen::DrawPicture(SpriteSheet* sheet, int image, int frame, int32_t x, int32_t y,
+                               float scaleX, float scaleY) {
   if (sheet) sheet->Draw(image, frame, x, y, kUntinted, scaleX, scaleY);
 }
 
-void BattleScreen::DrawField(SpriteSheet* sheet, int image, int frame, int32_t x, int32_t y, float scaleX,
-                             float scaleY) {
+void BattleScreen::DrawField(SpriteSheet* sheet, int image, int frame, int32_t x, int32_t y,
+                             float scaleX, float scaleY) {
   DrawPicture(sheet, image, frame, x - viewX, y - viewY, scaleX, scaleY);
 }
 
@@ -76,8 +76,8 @@ void BattleScreen::DrawName(const uint8_t* name, int32_t x, int32_t y, float sca
   }
 }
 
-void BattleScreen::DrawDigits(SpriteSheet* sheet, int image, int32_t value, int32_t y, float scaleX, float scaleY,
-                              const DigitPlaces& places, int32_t dx) {
+void BattleScreen::DrawDigits(SpriteSheet* sheet, int image, int32_t value, int32_t y, float scaleX,
+                              float scaleY, const DigitPlaces& places, int32_t dx) {
   if (value < 0) value = 0;
   if (value < 10) {
     DrawPicture(sheet, image, value, dx + places.one, y, scaleX, scaleY);
@@ -91,8 +91,8 @@ void BattleScreen::DrawDigits(SpriteSheet* sheet, int image, int32_t value, int3
   }
 }
 
-void BattleScreen::DrawLine(TextFont* font, const char* text, int32_t x, int32_t y, int32_t w, int32_t h,
-                            uint32_t colour) {
+void BattleScreen::DrawLine(TextFont* font, const char* text, int32_t x, int32_t y, int32_t w,
+                            int32_t h, uint32_t colour) {
   if (font) font->DrawText(text, x, y, w, h, colour, kTextFormatTopLeft);
 }
 
@@ -100,8 +100,8 @@ void BattleScreen::DrawLine(TextFont* font, const battle_texts::TextLine& line) 
   DrawLine(font, line.text, line.x, line.y, line.w, line.h, line.colour);
 }
 
-void BattleScreen::DrawNumber(TextFont* font, int32_t value, int32_t x, int32_t y, int32_t w, int32_t h,
-                              uint32_t colour) {
+void BattleScreen::DrawNumber(TextFont* font, int32_t value, int32_t x, int32_t y, int32_t w,
+                              int32_t h, uint32_t colour) {
   char text[16];
   PrintNumber(text, sizeof text, value);
   DrawLine(font, text, x, y, w, h, colour);
@@ -112,7 +112,8 @@ void BattleScreen::DrawNumber(TextFont* font, int32_t value, int32_t x, int32_t 
 void BattleScreen::DrawBorder() {
   constexpr int32_t kRim = -26, kRight = kFieldWidth, kBottomRows = 5, kRowStep = 26;
   const auto piece = [this](int frame, int32_t x, int32_t y, float sx, float sy) {
-    if (OnScreen(float(x - viewX), float(y - viewY), 32 * sx, 32 * sy)) DrawField(uiSheet, kUiBorder, frame, x, y, sx, sy);
+    if (OnScreen(float(x - viewX), float(y - viewY), 32 * sx, 32 * sy))
+      DrawField(uiSheet, kUiBorder, frame, x, y, sx, sy);
   };
   piece(kBorderCorner, kRim, kRim, 0.8f, 0.8f);
   piece(kBorderCorner, kRight, kRim, 0.8f, 0.8f);
@@ -122,7 +123,8 @@ void BattleScreen::DrawBorder() {
   }
   for (int32_t x = 0; x < kFieldWidth; x += 40) {
     piece(kBorderHorizontal, x, kRim, 1.25f, 0.8f);
-    for (int r = 0; r < kBottomRows; ++r) piece(kBorderHorizontal, x, kFieldHeight + kRowStep * r, 1.25f, 0.8f);
+    for (int r = 0; r < kBottomRows; ++r)
+      piece(kBorderHorizontal, x, kFieldHeight + kRowStep * r, 1.25f, 0.8f);
   }
   for (int32_t y = 0; y < kFieldHeight; y += 40) {
     piece(kBorderVertical, kRim, y, 0.8f, 1.25f);
@@ -137,7 +139,8 @@ void BattleScreen::DrawBackdrop(int image) {
   for (int j = 0; j < kBackdropRows; ++j) {
     for (int i = 0; i < kBackdropColumns; ++i) {
       const int32_t x = kBackdropTileSize * i, y = kBackdropTileSize * j;
-      if (!OnScreen(float(x - viewX), float(y - viewY), kBackdropTileSize, kBackdropTileSize)) continue;
+      if (!OnScreen(float(x - viewX), float(y - viewY), kBackdropTileSize, kBackdropTileSize))
+        continue;
       DrawField(terrainSheet, image, 0, x, y, kScale, kScale);
       if (image != kTerrainPlains) continue;
       for (const Decoration& d : kPlainsDecorations) {
@@ -179,7 +182,8 @@ void BattleScreen::DrawCount(int32_t count, int32_t x, int32_t y, bool threeDigi
              threeDigits ? kCountPlaces3 : kCountPlaces2, x - viewX);
 }
 
-void BattleScreen::DrawHitEffect(int32_t x, int32_t y, bool allDown, bool someDown, int32_t allDownDx) {
+void BattleScreen::DrawHitEffect(int32_t x, int32_t y, bool allDown, bool someDown,
+                                 int32_t allDownDx) {
   if (allDown) {
     DrawField(uiSheet, kUiAllDown, swingFrame, x + allDownDx, y + 20, 0.7f, 0.8f);
   } else {
@@ -195,8 +199,9 @@ void BattleScreen::DrawUnits() {
     const bool acting = u == actingAlly;
     const bool walking = acting && allyPhase == kAllyMove;
     const bool striking = acting && AllyStriking();
-    DrawField(allySheet, allyPicture[u], UnitFrame(allyFacing[u], walking, striking, swingFrame, hitFrame),
-              allyX[u] + 8, allyY[u] + 8, 0.9f, 0.9f);
+    DrawField(allySheet, allyPicture[u],
+              UnitFrame(allyFacing[u], walking, striking, swingFrame, hitFrame), allyX[u] + 8,
+              allyY[u] + 8, 0.9f, 0.9f);
     DrawCount(allyCount[u], allyX[u], allyY[u], false);
   }
   // Enemy armies.
@@ -205,21 +210,23 @@ void BattleScreen::DrawUnits() {
     const bool acting = e == actingEnemy;
     const bool walking = acting && enemyPhase == kEnemyMove;
     const bool striking = acting && EnemyStriking();
-    DrawField(enemySheet, enemyPicture[e], UnitFrame(enemyFacing[e], walking, striking, swingFrame, hitFrame),
-              enemyX[e] + 8, enemyY[e] + 8, 0.9f, 0.9f);
+    DrawField(enemySheet, enemyPicture[e],
+              UnitFrame(enemyFacing[e], walking, striking, swingFrame, hitFrame), enemyX[e] + 8,
+              enemyY[e] + 8, 0.9f, 0.9f);
     DrawCount(enemySoldiers[e], enemyX[e], enemyY[e], true);
   }
   // Selection rings.
   if (figureSelected) DrawField(uiSheet, kUiSelected, 0, figureX + 6, figureY + 6, 2.1f, 2.2f);
   if (armySelected >= 1 && armySelected <= kArmySlots) {
-    DrawField(uiSheet, kUiSelected, 0, armyX[armySelected - 1] + 6, armyY[armySelected - 1] + 6, 2.1f, 2.1f);
+    DrawField(uiSheet, kUiSelected, 0, armyX[armySelected - 1] + 6, armyY[armySelected - 1] + 6,
+              2.1f, 2.1f);
   }
   // The fighter.
   if (figureHealth != 0) {
     const bool striking = FighterStrikes() && selectState == kSelectNone;
     const bool walking = !FighterStrikes() && selectState >= kSelectConfirmed;
-    DrawField(figureSheet, 0, UnitFrame(figureFacing, walking, striking, swingFrame, hitFrame), figureX + 22,
-              figureY + 8, 0.9f, 0.9f);
+    DrawField(figureSheet, 0, UnitFrame(figureFacing, walking, striking, swingFrame, hitFrame),
+              figureX + 22, figureY + 8, 0.9f, 0.9f);
     const bool facingLeft = figureFacing >= kFacingDownLeft && figureFacing <= kFacingUpLeft;
     DrawDigits(uiSheet, kUiHealthDigits, figureHealth, figureY + kCountDy - viewY, 0.5f, 0.5f,
                facingLeft ? kHealthPlacesLeft : kHealthPlacesRight, figureX - viewX);
@@ -229,8 +236,9 @@ void BattleScreen::DrawUnits() {
     if (!armyUsed[k]) continue;
     const bool walking = ArmyStriking() < 0 && armyWalkState == k + kArmyWalkBase;
     const bool striking = ArmyStriking() == k && armyWalkState == 0;
-    DrawField(armySheet, armyKind[k], UnitFrame(armyFacing[k], walking, striking, swingFrame, hitFrame),
-              armyX[k] + 8, armyY[k] + 8, 0.9f, 0.9f);
+    DrawField(armySheet, armyKind[k],
+              UnitFrame(armyFacing[k], walking, striking, swingFrame, hitFrame), armyX[k] + 8,
+              armyY[k] + 8, 0.9f, 0.9f);
     DrawCount(armyCount[k], armyX[k], armyY[k], false);
   }
   DrawPathAndMarkers();
@@ -252,10 +260,11 @@ void BattleScreen::DrawPathAndMarkers() {
     pathExhausted = 1;
   }
   if (attackPending) {
-    DrawField(uiSheet, attackAtArrival ? kUiBattle : kUiBlocked, 0, attackEnemyX + 20, attackEnemyY + 20, 1.25f,
-              1.25f);
+    DrawField(uiSheet, attackAtArrival ? kUiBattle : kUiBlocked, 0, attackEnemyX + 20,
+              attackEnemyY + 20, 1.25f, 1.25f);
   }
-  if (markerShown && !pathExhausted) DrawField(uiSheet, kUiBlocked2, 0, markerX + 20, markerY + 20, 1.25f, 1.25f);
+  if (markerShown && !pathExhausted)
+    DrawField(uiSheet, kUiBlocked2, 0, markerX + 20, markerY + 20, 1.25f, 1.25f);
 }
 
 void BattleScreen::KeepHitMarks() {
@@ -270,7 +279,8 @@ bool BattleScreen::FighterStrikes() const {
 }
 
 int BattleScreen::ArmyStriking() const {
-  if (!hitMarks[kHitMarkEnemy] || allyPhase != kAllyIdle || strikerKind < kStrikerArmyBase) return -1;
+  if (!hitMarks[kHitMarkEnemy] || allyPhase != kAllyIdle || strikerKind < kStrikerArmyBase)
+    return -1;
   const int slot = strikerKind - kStrikerArmyBase;
   return slot < kArmySlots ? slot : -1;
 }
@@ -283,7 +293,8 @@ void BattleScreen::DrawHitEffects() {
   // A blow on an enemy (by the player's side or an allied unit).
   if (hitMarks[kHitMarkEnemy] && shownEnemy < kEnemySlots) {
     const BlowReport r = EnemyReport();
-    DrawHitEffect(enemyX[shownEnemy], enemyY[shownEnemy], r.allDown, r.oneDown || r.severalDown, 25);
+    DrawHitEffect(enemyX[shownEnemy], enemyY[shownEnemy], r.allDown, r.oneDown || r.severalDown,
+                  25);
   }
   // An enemy's blow.
   if (!EnemyStriking()) return;

@@ -56,8 +56,9 @@ void VisitResume(Screen& b, State& s, F f) {
   f(b.enemyCell, s.worldBlockK + 2 * kEnemySlots, kEnemySlots);
   auto* enemyBytes = s.worldBlockL;
   int k = 0;
-  for (auto* array : {b.enemyFacing, b.enemyPicture, b.enemySoldiers, b.enemyAttack, b.enemyShield, b.enemyActed,
-                      b.enemyMoves, b.enemyWounds1, b.enemyWounds2, b.enemyWounds3, b.enemyKilled}) {
+  for (auto* array :
+       {b.enemyFacing, b.enemyPicture, b.enemySoldiers, b.enemyAttack, b.enemyShield, b.enemyActed,
+        b.enemyMoves, b.enemyWounds1, b.enemyWounds2, b.enemyWounds3, b.enemyKilled}) {
     f(array, enemyBytes + kEnemySlots * k++, kEnemySlots);
   }
   f(b.allyPresent, enemyBytes + kEnemySlots * k, kAllySlots);
@@ -65,8 +66,9 @@ void VisitResume(Screen& b, State& s, F f) {
   f(b.allyY, s.worldBlockM + kAllySlots, kAllySlots);
   f(b.allyCell, s.worldBlockM + 2 * kAllySlots, kAllySlots);
   k = 0;
-  for (auto* array : {b.allyFacing, b.allyPicture, b.allyCount, b.allyWounds1, b.allyWounds2, b.allyWounds3,
-                      b.allyKilled, b.allyAttack, b.allyShield, b.allyActed, b.allyMoves}) {
+  for (auto* array :
+       {b.allyFacing, b.allyPicture, b.allyCount, b.allyWounds1, b.allyWounds2, b.allyWounds3,
+        b.allyKilled, b.allyAttack, b.allyShield, b.allyActed, b.allyMoves}) {
     f(array, s.worldBlockN + kAllySlots * k++, kAllySlots);
   }
   for (int u = 0; u < kAllySlots; ++u) {
@@ -181,8 +183,9 @@ bool BattleScreen::ResumeIsSound(const GameState& s) const {
             (!b.enemyAlive[e] || PlacedSound(b.enemyCell[e], b.enemyX[e], b.enemyY[e]));
   }
   for (int u = 0; u < kAllySlots && sound; ++u) {
-    sound = b.allyFacing[u] <= kLastFacing && b.allyPicture[u] < kAllyPictures && b.allyMoves[u] <= kMovesPerTurn &&
-            b.allyCell[u] <= kCellCount && (!b.allyPresent[u] || PlacedSound(b.allyCell[u], b.allyX[u], b.allyY[u]));
+    sound = b.allyFacing[u] <= kLastFacing && b.allyPicture[u] < kAllyPictures &&
+            b.allyMoves[u] <= kMovesPerTurn && b.allyCell[u] <= kCellCount &&
+            (!b.allyPresent[u] || PlacedSound(b.allyCell[u], b.allyX[u], b.allyY[u]));
   }
   delete copy;
   return sound;
@@ -218,9 +221,7 @@ bool BattleScreen::StoreLostBattle(GameState& s) {
   return true;
 }
 
-bool BattleScreen::Decided() const {
-  return victory >= kVictoryMessage || defeat || retreated;
-}
+bool BattleScreen::Decided() const { return victory >= kVictoryMessage || defeat || retreated; }
 
 void BattleScreen::GiveBack(GameState& s) {
   s.mapSnapshotState = 2;

@@ -25,7 +25,8 @@ bool BattleScreen::ButtonTakenNow(uint8_t id) const {
 }
 
 bool BattleScreen::PlayerMayAct() const {
-  return selectState <= kSelectChosen && actingArmy == 0 && armyWalkState == 0 && enemyPhase == 0 && allyPhase == 0;
+  return selectState <= kSelectChosen && actingArmy == 0 && armyWalkState == 0 && enemyPhase == 0 &&
+         allyPhase == 0;
 }
 
 void BattleScreen::HoverButtons(int32_t x, int32_t y) {
@@ -63,7 +64,8 @@ void BattleScreen::HoverGainEntries(int32_t x, int32_t y) {
 uint32_t BattleScreen::ClickCell(int32_t x, int32_t y, InputDevice* mouse) {
   for (int32_t r = 0; r < kRows; ++r) {
     for (int32_t c = 0; c < kColumns; ++c) {
-      if (!PointInRect(kCellSize * c - viewX, kCellSize * r - viewY, kCellSize, kCellSize, x, y)) continue;
+      if (!PointInRect(kCellSize * c - viewX, kCellSize * r - viewY, kCellSize, kCellSize, x, y))
+        continue;
       if (FreshPress(mouse)) {
         destinationClicked = 1;
         clickedCell = CellAt(c, r);
@@ -222,8 +224,7 @@ void BattleScreen::ActOnButton() {
         acted = true;
       }
       break;
-    default:
-      break;
+    default: break;
   }
   if (!acted) return;
   for (const ButtonRect& b : kButtonRects) {

@@ -12,8 +12,8 @@ namespace battle {
 constexpr uint8_t kButtonNone = 0;
 constexpr uint8_t kButtonEndTurn = 1;
 constexpr uint8_t kButtonRetreat = 2;
-constexpr uint8_t kButtonYes = 3;       // of the retreat question
-constexpr uint8_t kButtonNo = 4;        // of the retreat question
+constexpr uint8_t kButtonYes = 3;  // of the retreat question
+constexpr uint8_t kButtonNo = 4;   // of the retreat question
 constexpr uint8_t kButtonGrid = 5;
 constexpr uint8_t kButtonSaveQuit = 6;
 constexpr uint8_t kButtonOptions = 7;
@@ -35,9 +35,12 @@ struct ButtonRect {
 
 // In the order in which they are hover- and click-tested.
 constexpr ButtonRect kButtonRects[7] = {
-    {kButtonEndTurn, 700, 250, 83, 38, kLookEndTurn}, {kButtonRetreat, 700, 190, 83, 35, kLookRetreat},
-    {kButtonYes, 330, 335, 32, 32, kLookYes},          {kButtonNo, 430, 335, 32, 32, kLookNo},
-    {kButtonGrid, 700, 130, 83, 35, kLookGrid},        {kButtonSaveQuit, 710, 20, 64, 32, kLookSaveQuit},
+    {kButtonEndTurn, 700, 250, 83, 38, kLookEndTurn},
+    {kButtonRetreat, 700, 190, 83, 35, kLookRetreat},
+    {kButtonYes, 330, 335, 32, 32, kLookYes},
+    {kButtonNo, 430, 335, 32, 32, kLookNo},
+    {kButtonGrid, 700, 130, 83, 35, kLookGrid},
+    {kButtonSaveQuit, 710, 20, 64, 32, kLookSaveQuit},
     {kButtonOptions, 700, 70, 83, 35, kLookOptions},
 };
 

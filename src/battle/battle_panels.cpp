@@ -95,8 +95,8 @@ void BattleScreen::DrawTurnPanel() {
   if (victory == kVictoryNone) {
     DrawPanelBack(220, 320, 5.6f, 2.6f);
     DrawLine(fontLarge, kTurnCaption);
-    DrawNumber(fontLarge, static_cast<int32_t>(turnNumber), kTurnNumberX, kTurnNumberY, kTurnNumberW,
-               kTurnNumberH, kTurnColour);
+    DrawNumber(fontLarge, static_cast<int32_t>(turnNumber), kTurnNumberX, kTurnNumberY,
+               kTurnNumberW, kTurnNumberH, kTurnColour);
   }
   if (turnNumber == 1 && (carriedWear != 0 || carriedLosses != 0)) {
     DrawPanelBack(200, 120, 6.3f, 2.6f);
@@ -166,7 +166,8 @@ void BattleScreen::DrawExperiencePage() {
              kExperienceColour);
 
   const int32_t fighterGains[4] = {levelGain, healthGain, attackGain, shieldGain};
-  for (int e = 0; e < 4; ++e) DrawGain(*this, e + 1, kFighterGains[e], kFighterRowY, fighterGains[e]);
+  for (int e = 0; e < 4; ++e)
+    DrawGain(*this, e + 1, kFighterGains[e], kFighterRowY, fighterGains[e]);
 
   for (int k = 0; k < kArmySlots; ++k) {
     if (!armyUsedAtStart[k]) continue;
@@ -174,7 +175,8 @@ void BattleScreen::DrawExperiencePage() {
     DrawPicture(uiSheet, kUiRowFrame, 0, 43, y, 1.1f, 1.1f);
     DrawPicture(armyIconSheet, armyKind[k], 0, 50, y + 10, 0.9f, 0.9f);
     if (armyCount[k] != 0) {
-      const int32_t gains[4] = {armyTrainingGain[k], armyEquipmentGain[k], armyAttackGain[k], armyShieldGain[k]};
+      const int32_t gains[4] = {armyTrainingGain[k], armyEquipmentGain[k], armyAttackGain[k],
+                                armyShieldGain[k]};
       for (int e = 0; e < 4; ++e) DrawGain(*this, 4 * k + 5 + e, kArmyGains[e], y, gains[e]);
     }
     if (armyRaiseMark[k]) DrawPicture(uiSheet, kUiRaiseArrow, 0, 20, y + 45, 0.8f, 1.1f);

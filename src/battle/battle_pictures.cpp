@@ -21,7 +21,8 @@ SpriteSheet* NewSheet(GraphicsDevice* device, int count) {
 
 void Load(SpriteSheet* sheet, int index, const Picture& picture) {
   if (!picture.path) return;
-  sheet->LoadImage(index, picture.path, picture.frameWidth, picture.frameHeight, picture.key, kTextureFormat);
+  sheet->LoadImage(index, picture.path, picture.frameWidth, picture.frameHeight, picture.key,
+                   kTextureFormat);
 }
 
 TextFont* NewFont(GraphicsDevice* device, uint32_t height) {

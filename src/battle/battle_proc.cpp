@@ -145,7 +145,8 @@ void GameApp::BattleProc() {
   }
   keyboard.Acquire(1);
   keyboard.Poll();
-  const int32_t scrollStep = animClock[kScrollClock]->callerSteps == 255 ? 0 : animClock[kScrollClock]->callerSteps;
+  const int32_t scrollStep =
+      animClock[kScrollClock]->callerSteps == 255 ? 0 : animClock[kScrollClock]->callerSteps;
   if (timingValid) b.ScrollByKeys(&keyboard, scrollStep);
   b.ScrollView(&cursor, scrollStep);
   if (keyboard.KeyPressed(kKeyEnter)) {
@@ -160,14 +161,17 @@ void GameApp::BattleProc() {
     clickHandled = 1;
     b.Confirm();
   }
-  if (b.mouseArmed && !clickHandled && b.pressedButton == kButtonNone && b.retreatConfirmed == kRetreatNone) {
+  if (b.mouseArmed && !clickHandled && b.pressedButton == kButtonNone &&
+      b.retreatConfirmed == kRetreatNone) {
     b.ClickCell(cursor.x, cursor.y, mouse);
   }
-  if (b.mouseArmed && b.enemyPhase == 0 && b.allyPhase == 0 && b.ClickButtons(cursor.x, cursor.y, mouse)) {
+  if (b.mouseArmed && b.enemyPhase == 0 && b.allyPhase == 0 &&
+      b.ClickButtons(cursor.x, cursor.y, mouse)) {
     b.buttonHeld = 1;
     if (b.clickedButton == kButtonEndTurn) b.PressEndTurn();
   }
-  if (b.releaseSeen && (mouse->ButtonPressed(kMouseLeft) || mouse->ButtonPressed(kMouseRight))) b.Continue();
+  if (b.releaseSeen && (mouse->ButtonPressed(kMouseLeft) || mouse->ButtonPressed(kMouseRight)))
+    b.Continue();
   if (b.clickedButton != kButtonNone && b.mouseArmed &&
       (b.pressedButton != b.clickedButton || WaitForMouseRelease(mouse))) {
     b.ActOnButton();
@@ -180,9 +184,10 @@ void GameApp::BattleProc() {
   }
 
   // 6. The battle's actions.
-  animClock[kScrollClock]->callerSteps = animClock[kScrollClock]->AdvanceAveraged(kScrollSpeed, lastFrameMs);
-  animClock[kMoveClock]->callerSteps =
-      animClock[kMoveClock]->AdvanceAveraged(MoveSpeed(state.options[kOptionBattleMoveSpeed]), lastFrameMs);
+  animClock[kScrollClock]->callerSteps =
+      animClock[kScrollClock]->AdvanceAveraged(kScrollSpeed, lastFrameMs);
+  animClock[kMoveClock]->callerSteps = animClock[kMoveClock]->AdvanceAveraged(
+      MoveSpeed(state.options[kOptionBattleMoveSpeed]), lastFrameMs);
   b.RunActions(animClock[kMoveClock]->callerSteps);
   if (b.victory == kVictoryJustWon) {
     if (state.options[kOptionMusic]) {

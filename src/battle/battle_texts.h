@@ -15,7 +15,8 @@ struct TextLine {
 constexpr uint32_t kMessageColour = 0xFFD2D2D2;
 
 // The retreat question and the retreat message.
-inline constexpr TextLine kRetreatQuestion = {"Retreat from this battle?", 285, 280, 230, 20, kMessageColour};
+inline constexpr TextLine kRetreatQuestion = {
+    "Retreat from this battle?", 285, 280, 230, 20, kMessageColour};
 inline constexpr TextLine kRetreatMessage[3] = {
     {"You retreat from the battle.", 271, 280, 256, 20, kMessageColour},
     {"No experience gained.", 285, 310, 230, 30, kMessageColour},
@@ -33,8 +34,10 @@ inline constexpr TextLine kWeakenedNote[3] = {
     {"recent fighting but they have ", 260, 160, 420, 30, kWeakenedColour},
     {"reorganized their armies. ", 260, 190, 420, 30, kWeakenedColour},
 };
-inline constexpr TextLine kWoundsPerEnemy = {"Wounds per enemy army: ", 260, 220, 260, 30, kWeakenedColour};
-inline constexpr TextLine kDownPerEnemy = {"Down per enemy army: ", 260, 250, 260, 30, kWeakenedColour};
+inline constexpr TextLine kWoundsPerEnemy = {
+    "Wounds per enemy army: ", 260, 220, 260, 30, kWeakenedColour};
+inline constexpr TextLine kDownPerEnemy = {"Down per enemy army: ", 260, 250, 260, 30,
+                                           kWeakenedColour};
 constexpr int32_t kWeakenedNumberX = 540, kWeakenedNumberW = 100, kWeakenedNumberH = 30;
 
 // The turns left to each grade (lines at y 380, 410, 440).
@@ -46,8 +49,8 @@ inline constexpr TextLine kTurnsLeftLines[3] = {
     {"turns left for a Great Victory", 260, 410, 270, 30, kTurnsLeftTextColour},
     {"turns left for a Victory", 320, 440, 270, 30, kTurnsLeftTextColour},
 };
-constexpr int32_t kTurnsLeftX = 545;       // 2..9 turns left
-constexpr int32_t kTurnsLeftWideX = 535;   // 10 or more
+constexpr int32_t kTurnsLeftX = 545;      // 2..9 turns left
+constexpr int32_t kTurnsLeftWideX = 535;  // 10 or more
 constexpr int32_t kTurnsLeftW = 100, kTurnsLeftH = 30;
 constexpr const char* kLastTurn = "last";
 constexpr int32_t kLastTurnX = 535, kLastTurnW = 70, kLastTurnH = 30;
@@ -69,9 +72,12 @@ struct GradeLines {
 };
 // By victory grade 1..3 (index grade - 1).
 inline constexpr GradeLines kGradeLines[3] = {
-    {{"Victory!", 410, 240, 190, 30, kWonColour}, {"You gain 1 fame.", 250, 270, 190, 30, kFameColour}},
-    {{"Great Victory!", 390, 240, 190, 30, kWonColour}, {"You gain 2 fame.", 250, 270, 190, 30, kFameColour}},
-    {{"Brilliant Victory!", 390, 240, 190, 30, kWonColour}, {"You gain 3 fame.", 250, 270, 190, 30, kFameColour}},
+    {{"Victory!", 410, 240, 190, 30, kWonColour},
+     {"You gain 1 fame.", 250, 270, 190, 30, kFameColour}},
+    {{"Great Victory!", 390, 240, 190, 30, kWonColour},
+     {"You gain 2 fame.", 250, 270, 190, 30, kFameColour}},
+    {{"Brilliant Victory!", 390, 240, 190, 30, kWonColour},
+     {"You gain 3 fame.", 250, 270, 190, 30, kFameColour}},
 };
 struct BattleLine {
   uint32_t battleId;

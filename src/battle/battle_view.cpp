@@ -48,8 +48,8 @@ void BattleScreen::CentreView(int32_t x, int32_t y) {
   viewY = std::clamp(y - 300, kViewMinY, kViewMaxY);
 }
 
-void BattleScreen::CentreViewOnAction(int32_t unitX, int32_t unitY, int32_t targetX, int32_t targetY,
-                                      bool nextToTarget) {
+void BattleScreen::CentreViewOnAction(int32_t unitX, int32_t unitY, int32_t targetX,
+                                      int32_t targetY, bool nextToTarget) {
   if (nextToTarget) {
     CentreView(unitX, unitY);
     return;

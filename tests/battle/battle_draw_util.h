@@ -40,7 +40,9 @@ class Device {
   bool created = false;
 };
 
-inline uint32_t At(const std::vector<uint32_t>& f, int x, int y) { return f[y * 800 + x] & 0xFFFFFFu; }
+inline uint32_t At(const std::vector<uint32_t>& f, int x, int y) {
+  return f[y * 800 + x] & 0xFFFFFFu;
+}
 
 // Pixels that are not black in the rectangle.
 inline int Lit(const std::vector<uint32_t>& f, int x, int y, int w, int h) {
@@ -51,7 +53,8 @@ inline int Lit(const std::vector<uint32_t>& f, int x, int y, int w, int h) {
 }
 
 // Pixels that differ between two frames in the rectangle.
-inline int Differ(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b, int x, int y, int w, int h) {
+inline int Differ(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b, int x, int y,
+                  int w, int h) {
   int n = 0;
   for (int r = y; r < y + h; ++r)
     for (int c = x; c < x + w; ++c) n += At(a, c, r) != At(b, c, r);

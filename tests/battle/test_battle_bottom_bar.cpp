@@ -42,7 +42,7 @@ TEST(BattleBottomBar, SelectionHidesTheEnemyReport) {
   bar.b.damageShown = 12;
   const auto report = d.Frame([&] { bar.Draw(); });
   EXPECT_GT(Lit(report, 0, 540, 800, 50), 30000);  // the bar
-  EXPECT_EQ(Lit(report, 400, 494, 300, 30), 0);     // no name strip
+  EXPECT_EQ(Lit(report, 400, 494, 300, 30), 0);    // no name strip
   bar.b.figureSelected = 1;
   bar.b.figureMoves = 7;
   const auto selected = d.Frame([&] { bar.Draw(); });
@@ -59,7 +59,8 @@ TEST(BattleBottomBar, EnterHintWhenHoveredAndDoneWithoutMoves) {
   const auto arrow = d.Frame([&] { bar.Draw(); });
   bar.b.enterHintHovered = 1;
   const auto enter = d.Frame([&] { bar.Draw(); });
-  EXPECT_GT(Differ(arrow, enter, 330, 500, 20, 25), 20);  // only the Enter picture reaches left of 350
+  EXPECT_GT(Differ(arrow, enter, 330, 500, 20, 25),
+            20);  // only the Enter picture reaches left of 350
   bar.b.figureMoves = 0;
   const auto done = d.Frame([&] { bar.Draw(); });
   EXPECT_GT(Differ(enter, done, 330, 496, 250, 30), 100);

@@ -51,17 +51,17 @@ TEST(BattleHandOver, ResumeBlockLiesWhereTheSaveImageKeepsIt) {
   EXPECT_EQ(s.battleResume.member1, 3);
   EXPECT_EQ(s.battleResume.member2, 85);
   EXPECT_EQ(s.battleResume.member3[0], 66);
-  EXPECT_EQ(s.battleResume.member4[0], 5);       // figureFacing
-  EXPECT_EQ(s.battleResume.member4[1 + 2], 7);   // armyFacing[2]
-  EXPECT_EQ(s.battleResume.member4[7], 4);       // figureMoves
-  EXPECT_EQ(s.battleResume.member4[8 + 5], 2);   // armyMoves[5]
+  EXPECT_EQ(s.battleResume.member4[0], 5);      // figureFacing
+  EXPECT_EQ(s.battleResume.member4[1 + 2], 7);  // armyFacing[2]
+  EXPECT_EQ(s.battleResume.member4[7], 4);      // figureMoves
+  EXPECT_EQ(s.battleResume.member4[8 + 5], 2);  // armyMoves[5]
   EXPECT_EQ(s.worldBlockJ[0], b.enemyAlive[0]);
   EXPECT_EQ(s.worldBlockK[50 + 1], b.enemyY[1]);
   EXPECT_EQ(s.worldBlockK[100 + 1], static_cast<int32_t>(b.enemyCell[1]));
-  EXPECT_EQ(s.worldBlockL[2 * 50 + 1], 9);       // enemySoldiers, the third byte array
-  EXPECT_EQ(s.worldBlockL[550], 1);              // allyPresent after the eleven enemy arrays
-  EXPECT_EQ(s.worldBlockM[40], 21);              // allyCell
-  EXPECT_EQ(s.worldBlockN[639], 33);             // the last letter of the last allied name
+  EXPECT_EQ(s.worldBlockL[2 * 50 + 1], 9);  // enemySoldiers, the third byte array
+  EXPECT_EQ(s.worldBlockL[550], 1);         // allyPresent after the eleven enemy arrays
+  EXPECT_EQ(s.worldBlockM[40], 21);         // allyCell
+  EXPECT_EQ(s.worldBlockN[639], 33);        // the last letter of the last allied name
 
   // Read back into a battle set up afresh, it is the same battle.
   BattleScreen r;
@@ -100,7 +100,8 @@ TEST(BattleHandOver, ResumeBlockWithNonsenseIsRefused) {
       {"enemy cell", [](GameState& g) { g.worldBlockK[100 + 0] = 0; }},
       {"enemy position", [](GameState& g) { g.worldBlockK[0] += 3; }},
       {"ally picture", [](GameState& g) { g.worldBlockN[20 + 3] = 3; }},
-      {"ally cell", [](GameState& g) {
+      {"ally cell",
+       [](GameState& g) {
          g.worldBlockL[550 + 2] = 1;
          g.worldBlockM[40 + 2] = 999;
        }},

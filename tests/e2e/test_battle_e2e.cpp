@@ -58,7 +58,9 @@ bool WaitForPlayer(ScenarioDriver& driver, int frames = 3000) {
   for (int i = 0; i < frames; ++i) {
     if (!driver.App().battleScreen) return true;
     BattleScreen& b = Battle(driver);
-    if (b.PlayerMayAct() && !b.hitActive && !b.attackStep && b.pauseActive == 0 && b.walkLength == 0) return true;
+    if (b.PlayerMayAct() && !b.hitActive && !b.attackStep && b.pauseActive == 0 &&
+        b.walkLength == 0)
+      return true;
     driver.RunFrames(1);
   }
   return false;
@@ -72,10 +74,14 @@ void ScrollToCell(ScenarioDriver& driver, uint32_t cell) {
     BattleScreen& b = Battle(driver);
     const int32_t x = CellX(cell) - b.viewX, y = CellY(cell) - b.viewY;
     int key = 0;
-    if (x < 40) key = kKeyLeft;
-    else if (x > 560) key = kKeyRight;
-    else if (y < 40) key = kKeyUp;
-    else if (y > 380) key = kKeyDown;
+    if (x < 40)
+      key = kKeyLeft;
+    else if (x > 560)
+      key = kKeyRight;
+    else if (y < 40)
+      key = kKeyUp;
+    else if (y > 380)
+      key = kKeyDown;
     if (key == 0) return;
     driver.KeyDown(key);
     driver.RunFrames(1);
@@ -313,7 +319,8 @@ TEST_F(EndToEnd, BattleOutcomeIsGivenOnceAcrossTheSaveQuestion) {
     if (b.enemyAlive[e]) b.occupant[b.enemyCell[e]] = 0;
     b.enemyAlive[e] = 0;
   }
-  for (int turn = 0; turn < 8 && driver.App().battleScreen && !b.battleOver; ++turn) PlayTurn(driver);
+  for (int turn = 0; turn < 8 && driver.App().battleScreen && !b.battleOver; ++turn)
+    PlayTurn(driver);
   ASSERT_EQ(b.victory, kVictoryMessage);
   const int32_t fameWon = 10 + b.victoryGrade;
   const int32_t health = s.playerMaxHealth();
