@@ -31,16 +31,16 @@ uint32_t StepDelay(uint8_t option, uint32_t current) {
   return option == 1 ? 200 : option == 2 ? 100 : option == 3 ? 50 : current;
 }
 
-}  // namespace
-
 // Leaves for the save-and-quit question, which comes back to the battle on No.
-static void OpenSaveAndQuit(GameApp& app) {
+void OpenSaveAndQuit(GameApp& app) {
   app.LeaveScreen(GameApp::GoSaveAndQuit, kLeaveKeepOrFree);
   app.saveQuitFromBattle = 1;
   app.gameState->savedInBattle = 1;
   app.gameState->battlePending = 0;
   app.gameState->overlayOpen = 1;
 }
+
+}  // namespace
 
 void GameApp::BattleProc() {
   GameState& state = *gameState;
@@ -66,8 +66,8 @@ void GameApp::BattleProc() {
     b->battleId = state.battleId;
     b->LoadArt(&graphics);
     b->LoadTerrain(&graphics);
-    bool sound = b->TakeIdentity(state);
-    if (sound) {
+    bool playable = b->TakeIdentity(state);
+    if (playable) {
       b->LoadPortrait(&graphics);
       b->SetUpBattle();
       b->PlaceEnemies();
@@ -75,14 +75,14 @@ void GameApp::BattleProc() {
       if (b->carriedWear != 0) b->wearAtStart = 1;
       b->TakeNames(state);
       if (state.battlePending == 0) {
-        sound = b->RestoreResume(state);
+        playable = b->RestoreResume(state);
       } else {
         b->SetUpBattle();
       }
       // A battle with nobody to fight (a damaged record) is not fought.
-      sound = sound && b->enemyCountAtStart > 0;
+      playable = playable && b->enemyCountAtStart > 0;
     }
-    if (!sound) {
+    if (!playable) {
       // The record names a battle or a fighter this screen cannot hold, or
       // its resume block holds nonsense: back to the map, nothing changed.
       b->ReleasePictures();
@@ -92,6 +92,7 @@ void GameApp::BattleProc() {
       state.battleByPlayer = 0;
       state.battleHero = 0;
       state.musicRestartPending = 1;
+      state.mapSnapshotState = 2;  // as every leave of the battle
       LeaveScreen(GoKingdomMap, kLeaveKeepOrFree);
       UpdateScreenClock();
       EndScreenFrame();
