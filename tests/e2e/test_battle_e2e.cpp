@@ -24,9 +24,16 @@ namespace {
 
 // A new game, then the hand-over the map makes when the player walks into
 // an enemy army: the battle number, the fighter, a fresh battle.
+void StartBattleAgain(ScenarioDriver& driver, uint8_t battleId, bool seasoned = false);
+
 void StartBattle(ScenarioDriver& driver, uint8_t battleId, bool seasoned = false) {
   driver.Start();
   driver.RunFrames(2);
+  StartBattleAgain(driver, battleId, seasoned);
+}
+
+// The hand-over on a game already started.
+void StartBattleAgain(ScenarioDriver& driver, uint8_t battleId, bool seasoned) {
   GameState& s = *driver.App().gameState;
   if (seasoned) {
     // A player who has grown since the new game: the first battle is won
@@ -378,4 +385,30 @@ TEST_F(EndToEnd, BattleResumesFromItsBlockAndRefusesNonsense) {
   EXPECT_STREQ(driver.ScreenName(), "MapProc");
   EXPECT_EQ(driver.App().battleScreen, nullptr);
   EXPECT_EQ(s.savedInBattle, 0);
+}
+
+TEST_F(EndToEnd, BattleTurnPanelCountsTheTurnsLeftAndNotesTheWear) {
+  ScenarioDriver driver;
+  driver.Start();
+  driver.RunFrames(2);
+  driver.App().gameState->battleDifficulty[0] = 5;  // battle 1 was fought and lost before
+  driver.App().gameState->battleExtra[0] = 2;
+  StartBattleAgain(driver, 1);
+  std::string dump = driver.Dump();
+  EXPECT_NE(dump.find("\"The enemy forces are weaker from\""), std::string::npos);
+  EXPECT_NE(dump.find("\"Wounds per enemy army: \""), std::string::npos);
+  EXPECT_NE(dump.find("{\"text\":\"5\",\"x\":540,\"y\":220"), std::string::npos);
+  driver.WriteShot(Shot("battle1_weakened.png"));
+
+  // One turn before the brilliant grade's threshold: "last" in red, no number.
+  BattleScreen& b = Battle(driver);
+  b.turnNumber = b.gradeTurns3 - 1;
+  driver.RunFrames(1);
+  dump = driver.Dump();
+  EXPECT_NE(dump.find("{\"text\":\"last\",\"x\":535,\"y\":380,\"colour\":\"0xFFFA0000\"}"),
+            std::string::npos);
+  EXPECT_EQ(dump.find("Wounds per enemy army"), std::string::npos);  // only in the first turn
+  b.turnNumber = b.gradeTurns3;
+  driver.RunFrames(1);
+  EXPECT_EQ(driver.Dump().find("Brilliant"), std::string::npos);  // the threshold is reached
 }
