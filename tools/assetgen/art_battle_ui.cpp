@@ -138,14 +138,16 @@ void DrawNameStrip(Canvas& c) {
   c.Rect(0, c.h - 1, c.w, 1, pal::Ink);
 }
 
-// The experience page: parchment over the whole screen with a dark edge.
+// The experience page: a dark leather ground over the whole screen, on which
+// the page's coloured numbers and the light name letters read, in a gold
+// frame.
 void DrawPageBack(Canvas& c) {
-  c.GradientV(0, 0, c.w, c.h, pal::ParchmentLight, pal::Parchment);
-  c.Noise(0, 0, c.w, c.h, 6);
-  c.Speckle(0, 0, c.w, c.h, pal::ParchmentDark, 0.04f);
-  c.Vignette(0, 0, c.w, c.h, 0.45f);
-  c.Frame(0, 0, c.w, c.h, pal::WoodDeep, 3);
-  c.Frame(4, 4, c.w - 8, c.h - 8, pal::GoldDark, 1);
+  c.GradientV(0, 0, c.w, c.h, Mix(pal::WoodDark, pal::Night, 0.35f), Mix(pal::WoodDeep, pal::Night, 0.45f));
+  c.Noise(0, 0, c.w, c.h, 4);
+  c.Speckle(0, 0, c.w, c.h, Mix(pal::WoodDeep, pal::Ink, 0.5f), 0.05f);
+  c.Vignette(0, 0, c.w, c.h, 0.4f);
+  c.Frame(0, 0, c.w, c.h, pal::Ink, 2);
+  c.Frame(3, 3, c.w - 6, c.h - 6, pal::GoldDark, 1);
 }
 
 // The frame around an army's icon on the experience page.
