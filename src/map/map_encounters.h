@@ -373,6 +373,14 @@ class MapEncounters {
   uint8_t bagFullClose{};       // a press on the bag-full message: it closes on release
   uint8_t refusedClose{};       // the trade refusal closes at the second press
 
+  // The day change and the invading armies' turn (day_change.h,
+  // invasion_turn.h)
+  uint8_t dayEnded{};            // a day change ran this frame: the map screen closes the inspect text
+  uint8_t armyMet[100]{};        // the invading army searched its place for defenders
+  uint8_t armyChased{};          // a place search ran in this turn
+  uint8_t armyFollow{};          // the camera goes to the moving army this frame
+  int32_t followX{}, followY{};  // where the camera last followed it
+
  private:
   // ---- steps shared by walk planning, walking and marching
   // (map_encounters_walk.cpp)
