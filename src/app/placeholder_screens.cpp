@@ -2,8 +2,28 @@
 // screen's name. When a screen is built, its line here goes and its own
 // procedure takes the name.
 
+#include <cstring>
+
 #include "app/game_app.h"
 #include "platform/input_device.h"
+
+namespace {
+
+// The screens of play reached from the kingdom map: their stand-ins go back
+// to the map with Escape (the others to the main menu).
+bool ReturnsToMap(const char* screenName) {
+  static const char* const kPlayScreens[] = {
+      "BattleProc",      "TownProc",      "VillageProc",   "PalaceProc",        "TempleProc",
+      "CastleProc",      "TowerProc",     "PlayerProc",    "HeroesProc",        "WealthProc",
+      "QuestLogProc",    "OptionsProc",   "SaveAndQuitProc", "ExchangeChoiceProc", "ItemExchangeProc",
+      "ArmyExchangeProc", "SaveGameProc",
+  };
+  for (const char* name : kPlayScreens)
+    if (std::strcmp(name, screenName) == 0) return true;
+  return false;
+}
+
+}  // namespace
 
 void GameApp::PlaceholderProc(const char* screenName, int mainMenu, int32_t fpsY) {
   const bool entering = leaveCode != 0;
@@ -21,6 +41,12 @@ void GameApp::PlaceholderProc(const char* screenName, int mainMenu, int32_t fpsY
     keyboard.SetLatch(kKeyEscape, 1);
     if (mainMenu) {
       PostQuitMessage(0);
+    } else if (ReturnsToMap(screenName)) {
+      // The options and the save-and-quit question go back to the screen
+      // that opened them; from the map that flag is cleared on the way.
+      optionsFromMap = 0;
+      saveQuitFromMap = 0;
+      LeaveScreen(GoKingdomMap);
     } else {
       LeaveScreen(GoMainMenu);
     }
@@ -62,7 +88,6 @@ void GameApp::ItemExchangeProc() { PlaceholderProc("ItemExchangeProc", 0, -1); }
 void GameApp::ArmyExchangeProc() { PlaceholderProc("ArmyExchangeProc", 0, -1); }
 void GameApp::ExchangeChoiceProc() { PlaceholderProc("ExchangeChoiceProc", 0, -1); }
 void GameApp::BattleProc() { PlaceholderProc("BattleProc", 0, -1); }
-void GameApp::MapProc() { PlaceholderProc("MapProc", 0, -1); }
 void GameApp::MainMenuProc() { PlaceholderProc("MainMenuProc", 1, 6); }
 void GameApp::StoryProc() { PlaceholderProc("StoryProc", 0, 560); }
 void GameApp::NameEntryProc() { PlaceholderProc("NameEntryProc", 0, -1); }

@@ -84,6 +84,32 @@ void DrawBlock(KingdomMap& view, int block) {
   }
 }
 
+// The application's fields that the day change, the night and the invading
+// armies' turn read and write, copied out before a call and back after it.
+MapTurnFlags TurnFlagsOf(const GameApp& app) {
+  MapTurnFlags f;
+  f.dayRecoveryPending = app.dayRecoveryPending;
+  f.mapShowMessages = app.mapShowMessages;
+  f.endSurrendered = app.endSurrendered;
+  f.endPeaceTreaty = app.endPeaceTreaty;
+  f.endVictory = app.endVictory;
+  f.leaveCode = 0;
+  f.mapEnemyIndex = app.mapEnemyIndex;
+  f.mapQuestIndex = app.mapQuestIndex;
+  return f;
+}
+
+// A leave the rules decide on is the game's end, which the frame's end-of-game
+// step turns into the save step.
+void TakeTurnFlags(GameApp& app, const MapTurnFlags& f) {
+  app.dayRecoveryPending = f.dayRecoveryPending;
+  app.mapShowMessages = f.mapShowMessages;
+  app.endSurrendered = f.endSurrendered;
+  app.endPeaceTreaty = f.endPeaceTreaty;
+  app.mapEnemyIndex = f.mapEnemyIndex;
+  app.mapQuestIndex = f.mapQuestIndex;
+}
+
 // Drops every walk plan and the selection.
 void DropWalks(MapEncounters& e) {
   e.playerSelected = 0;
@@ -234,11 +260,9 @@ void BarAction(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar
         bar.buttonHeld = 0;
         bar.pressedId = 0;
         s.useFallbackCells = 0;
-        app.dayRecoveryPending = 1;
-        CloseInspect(e);
-        e.dayEnded = 1;
-        e.findShown = 0;
-        day_change::EndDay(s, e, view, app.mapShowMessages, app.endPeaceTreaty);
+        MapTurnFlags flags = TurnFlagsOf(app);
+        EndDay(e, s, &view, flags);
+        TakeTurnFlags(app, flags);
       }
       break;
     case kBarHideShow:
@@ -525,18 +549,9 @@ void GameApp::MapProc() {
       s.mapSnapshotState = 0;
       map_copy::RestoreMessageState(built, s);
       map_copy::RestoreSnapshot(built, s);
-      // Only an army that was on its way when the map was left goes on;
-      // with none, nothing marches again the same day.
-      if (built.movingArmy != 0 && built.enemyStepsLeft[built.movingArmy] != 0) {
-        built.marchPhase = 2;
-        built.moverX = built.enemyX[built.movingArmy];
-        built.moverY = built.enemyY[built.movingArmy];
-      }
-      if (s.defeatedArmy != 0) {
-        built.outcomeArmyDefeated = s.defeatedArmy;
-        s.defeatedArmy = 0;
-        built.marchPhase = 200;
-      }
+      // Only a turn that a battle interrupted goes on: coming back from
+      // anywhere else gives the armies no second march the same day.
+      ResumeInvasionTurn(built, s);
       built.attackPending = 0;
       built.battleStarted = 0;
       built.fighterCode = 0;
@@ -623,7 +638,11 @@ void GameApp::MapProc() {
   }
 
   // The invading armies' turn.
-  invasion_turn::Step(s, e, view, walkStep, *this);
+  {
+    MapTurnFlags flags = TurnFlagsOf(*this);
+    RunInvasionTurn(e, s, &view, walkStep, flags);
+    TakeTurnFlags(*this, flags);
+  }
 
   // 14. Hand-over to a battle or the exchange.
   if (e.battleStarted) {
@@ -761,9 +780,10 @@ void GameApp::MapProc() {
   }
 
   // 19. The night, once the armies have moved.
-  if (dayRecoveryPending && e.marchPhase == 0) {
-    dayRecoveryPending = 0;
-    day_change::NightRecovery(s, e);
+  {
+    MapTurnFlags flags = TurnFlagsOf(*this);
+    RunNightIfDue(e, s, flags);
+    TakeTurnFlags(*this, flags);
   }
 
   // 20. An exchange with a member who cannot walk any more is refused.
@@ -813,7 +833,7 @@ void GameApp::MapProc() {
   // 27. Leaving: the population goes back into the record.
   if (leaveCode == kLeaveNormal) {
     s.caughtByArmy = e.siegeBattle;
-    if (e.marchPhase == 0) e.movingArmy = 0;
+    SettleInvasionForLeave(e);
     map_copy::StoreMessageState(e, s);
     map_copy::StoreSnapshot(e, s, false);
     s.relocationState = e.fighterCode != 0 ? 1 : 0;

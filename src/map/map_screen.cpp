@@ -226,11 +226,4 @@ uint8_t VisitorCode(const MapEncounters& e) {
   return code;
 }
 
-int32_t SaturatingAdd(int32_t value, int64_t add) {
-  const int64_t sum = int64_t(value) + add;
-  if (sum > INT32_MAX) return INT32_MAX;
-  if (sum < INT32_MIN) return INT32_MIN;
-  return int32_t(sum);
-}
-
 }  // namespace map_screen

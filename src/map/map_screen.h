@@ -47,7 +47,4 @@ int FixedPlaceBattle(uint8_t placeKind, const GameState& s);
 // The visitor code of the member who entered a place.
 uint8_t VisitorCode(const MapEncounters& e);
 
-// Adds to gold or fame without passing the 32-bit limits.
-int32_t SaturatingAdd(int32_t value, int64_t add);
-
 }  // namespace map_screen
