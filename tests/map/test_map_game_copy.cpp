@@ -232,7 +232,7 @@ TEST(MapGameCopy, BagsOfThePlayerAndOfAHero) {
   map_copy::LoadPlayerBag(*s, e);
   EXPECT_EQ(e.bagItems[0], 5);
   map_copy::LoadHeroBag(*s, e, 3);
-  EXPECT_EQ(e.bagItems[0], 0);
+  EXPECT_EQ(e.bagItems[0], s->heroItems[2].items[0]);
   EXPECT_EQ(e.bagItems[3], 9);
   EXPECT_EQ(e.itemSlot[8], 3);
 
