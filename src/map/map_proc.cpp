@@ -69,20 +69,6 @@ uint32_t ClickBlock(KingdomMap& view, int block, int32_t x, int32_t y, InputDevi
   }
 }
 
-void DrawBlock(KingdomMap& view, int block) {
-  switch (block) {
-    case 1: view.DrawBlock1(); break;
-    case 2: view.DrawBlock2(); break;
-    case 3: view.DrawBlock3(); break;
-    case 4: view.DrawBlock4(); break;
-    case 5: view.DrawBlock5(); break;
-    case 6: view.DrawBlock6(); break;
-    case 7: view.DrawBlock7(); break;
-    case 8: view.DrawBlock8(); break;
-    case 9: view.DrawBlock9(); break;
-    default: break;
-  }
-}
 
 // The application's fields that the day change, the night and the invading
 // armies' turn read and write, copied out before a call and back after it.
@@ -802,20 +788,7 @@ void GameApp::MapProc() {
   }
 
   // 21. Drawing.
-  for (int block = 1; block <= 9; ++block) {
-    if (maplayout::CameraInBlockWindow(block, view.cameraX, view.cameraY)) DrawBlock(view, block);
-  }
-  view.DrawQuestMarkers(s.questStage);
-  e.DrawTreasures(view.cameraX, view.cameraY);
-  e.DrawEnemies(view.cameraX, view.cameraY);
-  e.DrawParty(view.cameraX, view.cameraY);
-  bar.Draw();
-  e.DrawFameRewards(mapShowMessages);
-  e.DrawMessages(295, 280, mapShowMessages, uint32_t(s.gold < 0 ? 0 : s.gold), bar.sheet, bar.hideShowState);
-  e.DrawUnitPanel();
-  e.DrawInspectText();
-  e.ClearPanelHover();
-  bar.ClearHover();
+  map_screen::DrawMap(view, e, bar, s, mapShowMessages);
 
   // 22.-24.
   clickHandled = 0;

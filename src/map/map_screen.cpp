@@ -1,8 +1,10 @@
 #include "map/map_screen.h"
 
 #include "game/game_state.h"
+#include "map/control_bar.h"
 #include "map/kingdom_map.h"
 #include "map/map_encounters.h"
+#include "map/map_layout.h"
 
 namespace map_screen {
 
@@ -216,6 +218,34 @@ int FixedPlaceBattle(uint8_t placeKind, const GameState& s) {
     index = b.enemyIndex;
   }
   return index;
+}
+
+void DrawMap(KingdomMap& view, MapEncounters& e, ControlBar& bar, const GameState& s, uint8_t showMessages) {
+  for (int block = 1; block <= 9; ++block) {
+    if (!maplayout::CameraInBlockWindow(block, view.cameraX, view.cameraY)) continue;
+    switch (block) {
+      case 1: view.DrawBlock1(); break;
+      case 2: view.DrawBlock2(); break;
+      case 3: view.DrawBlock3(); break;
+      case 4: view.DrawBlock4(); break;
+      case 5: view.DrawBlock5(); break;
+      case 6: view.DrawBlock6(); break;
+      case 7: view.DrawBlock7(); break;
+      case 8: view.DrawBlock8(); break;
+      case 9: view.DrawBlock9(); break;
+    }
+  }
+  view.DrawQuestMarkers(s.questStage);
+  e.DrawTreasures(view.cameraX, view.cameraY);
+  e.DrawEnemies(view.cameraX, view.cameraY);
+  e.DrawParty(view.cameraX, view.cameraY);
+  bar.Draw();
+  e.DrawFameRewards(showMessages);
+  e.DrawMessages(295, 280, showMessages, uint32_t(s.gold < 0 ? 0 : s.gold), bar.sheet, bar.hideShowState);
+  e.DrawUnitPanel();
+  e.DrawInspectText();
+  e.ClearPanelHover();
+  bar.ClearHover();
 }
 
 uint8_t VisitorCode(const MapEncounters& e) {

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+class ControlBar;
 class GameState;
 class KingdomMap;
 class MapEncounters;
@@ -43,6 +44,12 @@ void CloseFind(MapEncounters& e, GameState& s);
 // The enemy index of the battle at fixed place kind 1..8, or -1 when the
 // place starts none (freed, or its quest running).
 int FixedPlaceBattle(uint8_t placeKind, const GameState& s);
+
+// The map screen's drawing, in its order: the land block by block, the
+// quest markers, the treasures, armies and party, the control bar, the fame
+// lines, the messages, the unit panel and the inspect text; then the hover
+// marks are cleared for the next frame's hover tests.
+void DrawMap(KingdomMap& view, MapEncounters& e, ControlBar& bar, const GameState& s, uint8_t showMessages);
 
 // The visitor code of the member who entered a place.
 uint8_t VisitorCode(const MapEncounters& e);
