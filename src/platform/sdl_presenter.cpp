@@ -81,6 +81,9 @@ class SdlPresenter : public Presenter {
     height_ = height;
     lastShow_ = SDL_GetPerformanceCounter();
     if (useSurface_) {
+      // The window's surface itself, not one that SDL would show through an
+      // OpenGL texture again.
+      SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
       if (!SDL_GetWindowSurface(win)) return false;
       shown_.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
       shownValid_ = false;
@@ -127,63 +130,43 @@ class SdlPresenter : public Presenter {
     if (elapsed < kFrameMs) SDL_Delay(static_cast<uint32_t>(kFrameMs - elapsed + 0.5));
   }
 
-  // The window's surface: the rows that differ from the frame last sent are
+  // The window's surface: the parts that differ from the frame last sent are
   // copied (the whole frame, scaled with its aspect kept, when the window is
-  // not the frame's size) and only they are sent to the display.
+  // not the frame's size) and only they are sent to the display, as a few
+  // rectangles around the changed rows.
   bool ShowOnSurface(const uint32_t* pixels) {
     SDL_Surface* surface = SDL_GetWindowSurface(window_);
     if (!surface) return false;
-    const size_t rowBytes = static_cast<size_t>(width_) * 4;
-    int top = height_, bottom = 0;
-    if (shownValid_) {
-      for (int y = 0; y < height_; ++y) {
-        if (std::memcmp(&shown_[static_cast<size_t>(y) * width_], pixels + static_cast<size_t>(y) * width_,
-                        rowBytes) != 0) {
-          if (y < top) top = y;
-          bottom = y + 1;
+    const bool direct = surface->w == width_ && surface->h == height_ &&
+                        (surface->format->format == SDL_PIXELFORMAT_RGB888 ||
+                         surface->format->format == SDL_PIXELFORMAT_ARGB8888);
+    const bool whole = !shownValid_ || !direct || MsSince(lastSent_) >= kRefreshMs;
+    rects_.clear();
+    if (whole) {
+      rects_.push_back(SDL_Rect{0, 0, width_, height_});
+    } else {
+      FindChangedRects(pixels);
+    }
+    if (!rects_.empty()) {
+      for (const SDL_Rect& r : rects_) {
+        for (int y = r.y; y < r.y + r.h; ++y) {
+          const size_t at = static_cast<size_t>(y) * width_ + r.x;
+          std::memcpy(&shown_[at], pixels + at, static_cast<size_t>(r.w) * 4);
         }
       }
-    } else {
-      top = 0;
-      bottom = height_;
-    }
-    const bool refresh = MsSince(lastSent_) >= kRefreshMs;
-    if (top < bottom || refresh) {
-      if (refresh) {
-        top = 0;
-        bottom = height_;
-      }
-      std::memcpy(&shown_[static_cast<size_t>(top) * width_], pixels + static_cast<size_t>(top) * width_,
-                  rowBytes * static_cast<size_t>(bottom - top));
       shownValid_ = true;
-      const bool direct = surface->w == width_ && surface->h == height_ &&
-                          (surface->format->format == SDL_PIXELFORMAT_RGB888 ||
-                           surface->format->format == SDL_PIXELFORMAT_ARGB8888);
       if (direct) {
         if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
-        for (int y = top; y < bottom; ++y) {
-          std::memcpy(static_cast<uint8_t*>(surface->pixels) + static_cast<size_t>(y) * surface->pitch,
-                      pixels + static_cast<size_t>(y) * width_, rowBytes);
+        for (const SDL_Rect& r : rects_) {
+          for (int y = r.y; y < r.y + r.h; ++y) {
+            std::memcpy(static_cast<uint8_t*>(surface->pixels) + static_cast<size_t>(y) * surface->pitch + r.x * 4,
+                        pixels + static_cast<size_t>(y) * width_ + r.x, static_cast<size_t>(r.w) * 4);
+          }
         }
         if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
-        SDL_Rect band{0, top, width_, bottom - top};
-        SDL_UpdateWindowSurfaceRects(window_, &band, 1);
-      } else {
-        SDL_Surface* frame = SDL_CreateRGBSurfaceWithFormatFrom(
-            const_cast<uint32_t*>(pixels), width_, height_, 32, width_ * 4, SDL_PIXELFORMAT_ARGB8888);
-        if (!frame) return false;
-        SDL_SetSurfaceBlendMode(frame, SDL_BLENDMODE_NONE);
-        // The largest picture of the frame's aspect that fits the window.
-        int w = surface->w, h = surface->w * height_ / width_;
-        if (h > surface->h) {
-          h = surface->h;
-          w = surface->h * width_ / height_;
-        }
-        SDL_Rect dst{(surface->w - w) / 2, (surface->h - h) / 2, w, h};
-        SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
-        SDL_BlitScaled(frame, nullptr, surface, &dst);
-        SDL_FreeSurface(frame);
-        SDL_UpdateWindowSurface(window_);
+        SDL_UpdateWindowSurfaceRects(window_, rects_.data(), static_cast<int>(rects_.size()));
+      } else if (!ShowScaled(surface, pixels)) {
+        return false;
       }
       lastSent_ = SDL_GetPerformanceCounter();
     }
@@ -192,11 +175,73 @@ class SdlPresenter : public Presenter {
     return true;
   }
 
+  // The rectangles around the rows that differ from the frame last sent:
+  // rows close together share one rectangle, as wide as their changes.
+  void FindChangedRects(const uint32_t* pixels) {
+    constexpr int kJoinGap = 8;
+    constexpr size_t kMostRects = 16;
+    SDL_Rect band{0, 0, 0, 0};
+    bool open = false;
+    int lastChanged = -kJoinGap - 1;
+    for (int y = 0; y < height_; ++y) {
+      const uint32_t* now = pixels + static_cast<size_t>(y) * width_;
+      const uint32_t* was = &shown_[static_cast<size_t>(y) * width_];
+      if (std::memcmp(now, was, static_cast<size_t>(width_) * 4) == 0) continue;
+      int left = 0, right = width_ - 1;
+      while (now[left] == was[left]) ++left;
+      while (now[right] == was[right]) --right;
+      if (open && y - lastChanged <= kJoinGap) {
+        const int x0 = band.x < left ? band.x : left;
+        const int x1 = band.x + band.w - 1 > right ? band.x + band.w - 1 : right;
+        band.x = x0;
+        band.w = x1 - x0 + 1;
+        band.h = y - band.y + 1;
+      } else {
+        if (open) rects_.push_back(band);
+        band = SDL_Rect{left, y, right - left + 1, 1};
+        open = true;
+      }
+      lastChanged = y;
+    }
+    if (open) rects_.push_back(band);
+    if (rects_.size() > kMostRects) {
+      // Too many pieces: one rectangle around them all.
+      int x0 = width_, y0 = height_, x1 = 0, y1 = 0;
+      for (const SDL_Rect& r : rects_) {
+        if (r.x < x0) x0 = r.x;
+        if (r.y < y0) y0 = r.y;
+        if (r.x + r.w > x1) x1 = r.x + r.w;
+        if (r.y + r.h > y1) y1 = r.y + r.h;
+      }
+      rects_.assign(1, SDL_Rect{x0, y0, x1 - x0, y1 - y0});
+    }
+  }
+
+  // A window of another size: the whole frame, scaled with its aspect kept.
+  bool ShowScaled(SDL_Surface* surface, const uint32_t* pixels) {
+    SDL_Surface* frame = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(pixels), width_, height_, 32,
+                                                            width_ * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (!frame) return false;
+    SDL_SetSurfaceBlendMode(frame, SDL_BLENDMODE_NONE);
+    int w = surface->w, h = surface->w * height_ / width_;
+    if (h > surface->h) {
+      h = surface->h;
+      w = surface->h * width_ / height_;
+    }
+    SDL_Rect dst{(surface->w - w) / 2, (surface->h - h) / 2, w, h};
+    SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+    SDL_BlitScaled(frame, nullptr, surface, &dst);
+    SDL_FreeSurface(frame);
+    SDL_UpdateWindowSurface(window_);
+    return true;
+  }
+
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
   bool useSurface_ = false;
   std::vector<uint32_t> shown_;  // the frame last sent to the window's surface
+  std::vector<SDL_Rect> rects_;  // the parts of this frame to send
   bool shownValid_ = false;
   int32_t width_ = 0;
   int32_t height_ = 0;
