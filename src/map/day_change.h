@@ -22,10 +22,10 @@ struct MapTurnFlags {
   uint8_t mapShowMessages = 1;     // the day's message board is shown
   uint8_t endSurrendered = 0;
   uint8_t endPeaceTreaty = 0;
-  uint8_t endVictory = 0;          // set by the battle only; read here
-  uint8_t leaveCode = 0;           // 1 when the rules decided to leave the map
-  uint8_t mapEnemyIndex = 0;       // armies 88..92: the army of the last outcome
-  uint8_t mapQuestIndex = 0;       // armies 88..92: its quest number - 1
+  uint8_t endVictory = 0;     // set by the battle only; read here
+  uint8_t leaveCode = 0;      // 1 when the rules decided to leave the map
+  uint8_t mapEnemyIndex = 0;  // armies 88..92: the army of the last outcome
+  uint8_t mapQuestIndex = 0;  // armies 88..92: its quest number - 1
 };
 
 // Whether one of the three ends of the campaign is set. The map screen then
@@ -59,7 +59,8 @@ void PayFameLadder(MapEncounters& map, GameState& state);
 
 // The 36 rows of the invasion timetable against the record's (new) day, in
 // order; then the game's end by peace treaty on day 110.
-void RunInvasionTimetable(MapEncounters& map, GameState& state, KingdomMap* view, MapTurnFlags& flags);
+void RunInvasionTimetable(MapEncounters& map, GameState& state, KingdomMap* view,
+                          MapTurnFlags& flags);
 
 // The daily reminder of each invading army on the map (entries 80, 81, 82,
 // 89, 90, 91, 92 in that order; a later one overwrites an earlier one and any
@@ -91,7 +92,7 @@ constexpr uint8_t kArmyStepsPerDay = 4;    // each enemy entry's steps at the st
 constexpr uint32_t kPeaceTreatyDay = 110;  // the day change that makes this day ends the game
 constexpr int kTowerPlace = 10;            // placeState entry of the Wasteland Tower
 constexpr uint8_t kTowerDestroyed = 1;
-constexpr int kCastleBattleEntry = 72;     // battle 73, the enemy's castle (entry = battle - 1)
+constexpr int kCastleBattleEntry = 72;  // battle 73, the enemy's castle (entry = battle - 1)
 constexpr uint8_t kNightWearDrop = 6;
 constexpr uint8_t kNightLossDrop = 3;
 constexpr int32_t kNightHealthGain = 3;
@@ -104,17 +105,17 @@ constexpr uint8_t kKeepStage = 255;
 
 struct TimetableRow {
   TimetableTest test;
-  uint8_t quest;         // 1..100 (kQuestStage)
-  uint8_t stage;         // the stage the quest must be at
+  uint8_t quest;  // 1..100 (kQuestStage)
+  uint8_t stage;  // the stage the quest must be at
   DayTest dayTest;
   uint32_t day;
-  uint8_t warning;       // 0, or the message to warn with (hides the board)
-  uint8_t army;          // 0, or the enemy entry that enters the map
-  uint8_t newStage;      // kKeepStage, or the quest's new stage
-  uint8_t message;       // 0, or questMessage := this without hiding the board
-  uint8_t hideBoard;     // mapShowMessages := 0 besides a warning
-  uint8_t destroysTower; // the Wasteland Tower is destroyed
-  uint8_t peaceTreaty;   // the game ends by peace treaty
+  uint8_t warning;        // 0, or the message to warn with (hides the board)
+  uint8_t army;           // 0, or the enemy entry that enters the map
+  uint8_t newStage;       // kKeepStage, or the quest's new stage
+  uint8_t message;        // 0, or questMessage := this without hiding the board
+  uint8_t hideBoard;      // mapShowMessages := 0 besides a warning
+  uint8_t destroysTower;  // the Wasteland Tower is destroyed
+  uint8_t peaceTreaty;    // the game ends by peace treaty
 };
 constexpr int kTimetableRows = 36;
 extern const TimetableRow kTimetable[kTimetableRows];

@@ -51,16 +51,16 @@ enum class Axis : uint8_t { kX, kY };
 
 // One invading army, tied to one quest.
 struct Invader {
-  uint8_t army;          // enemy entry 80..92
-  uint8_t quest;         // 1..100
-  Axis axis;             // the destination test: position on this axis ==
-  int32_t at;            //   this value
-  int32_t orAt;          //   or this one (same as at when there is one)
-  int32_t closedFame;    // the party beat it: fame +closedFame, gold +500
-  int32_t helpedFame;    // it arrived weakened: fame +, gold + (0 and 0: nothing)
+  uint8_t army;        // enemy entry 80..92
+  uint8_t quest;       // 1..100
+  Axis axis;           // the destination test: position on this axis ==
+  int32_t at;          //   this value
+  int32_t orAt;        //   or this one (same as at when there is one)
+  int32_t closedFame;  // the party beat it: fame +closedFame, gold +500
+  int32_t helpedFame;  // it arrived weakened: fame +, gold + (0 and 0: nothing)
   int32_t helpedGold;
-  uint8_t lastCheckpoint;  // the length of its place's cell list
-  uint8_t surrenders;    // arriving on the map makes the kingdom surrender
+  uint8_t lastCheckpoint;        // the length of its place's cell list
+  uint8_t surrenders;            // arriving on the map makes the kingdom surrender
   uint8_t clearsCountersAlways;  // armies 80..87: battle counters cleared even after a catch
 };
 constexpr int kInvaders = 13;
@@ -95,9 +95,11 @@ void SettleInvasionForLeave(MapEncounters& map);
 
 // For the map's restore on re-entry, after the invading-army block came back
 // from the record (marchPhase is 0 on every entry). A turn continues (phase 2,
-// from the army's position) only when the stored moving army is an invading
-// army still on the map with steps left and not done, i.e. a battle
-// interrupted its leg; an army that the battle beat (GameState::defeatedArmy)
+// from the army's position) only when the last leave was a battle that an
+// army's chase started (GameState::relocationState non-zero: every other
+// leave writes 0) and the stored moving army is an invading army still on
+// the map with steps left and not done; the armies before it in the turn's
+// order count as done. An army that the battle beat (GameState::defeatedArmy)
 // becomes outcomeArmyDefeated and its quest is settled (phase 200), and the
 // record's byte is cleared. Anything else leaves the phase at 0: coming back
 // from a place, a party screen or a battle fought after the armies' turn never

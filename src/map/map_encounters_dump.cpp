@@ -236,6 +236,12 @@ void DumpMapEncounters(const MapEncounters& e, JsonOut& out) {
   out.Num("findClose", e.findClose);
   out.Num("bagFullClose", e.bagFullClose);
   out.Num("refusedClose", e.refusedClose);
+  out.Num("dayEnded", e.dayEnded);
+  out.Array("armyMet", e.armyMet);
+  out.Num("armyChased", e.armyChased);
+  out.Num("armyFollow", e.armyFollow);
+  out.Num("followX", e.followX);
+  out.Num("followY", e.followY);
   DumpRoad("roadA", e.roadA, out);
   DumpRoad("roadB", e.roadB, out);
   out.EndObject();
