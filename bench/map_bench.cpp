@@ -1,9 +1,8 @@
 // Map benchmark: the kingdom map's frame at the start camera with every
 // object of the map present and drawn (the land, the quest markers, every
 // gold pile, bag, chest and army, the party with all ten heroes, the control
-// bar, the unit panel and the messages), headless; and the invading armies'
-// turn with every invading army on the map, from the day change to its end.
-// Prints milliseconds per frame and per turn. Not a test.
+// bar, the unit panel and the messages), headless. Prints milliseconds per
+// frame. (The invading armies' turn has its own, invasion_bench.) Not a test.
 #include <unistd.h>
 
 #include <chrono>
@@ -11,7 +10,6 @@
 
 #include "game/game_state.h"
 #include "map/control_bar.h"
-#include "map/day_change.h"
 #include "map/invasion_turn.h"
 #include "map/kingdom_map.h"
 #include "map/map_encounters.h"
@@ -23,8 +21,6 @@
 namespace {
 
 constexpr int kFrames = 300;
-constexpr int kTurnFrameBudget = 200000;
-constexpr uint8_t kWalkPixels = 3;  // map speed 2 at about 60 frames a second
 
 template <class F>
 double MsPer(int count, F&& body) {
@@ -90,32 +86,8 @@ int main() {
     device.Present();
   });
 
-  // The invading armies' turn: the day change starts it; each frame moves
-  // the army whose turn it is; an outcome message is closed as Enter would.
-  MapTurnFlags flags;
-  EndDay(*map, *state, view, flags);
-  for (int a = invasion::kFirstInvader; a <= invasion::kLastInvader; ++a) map->enemyStepsLeft[a] = 4;
-  int turnFrames = 0;
-  uint8_t showMessages = 0;
-  const auto turnStart = std::chrono::steady_clock::now();
-  while (map->marchPhase != invasion::kTurnOver && turnFrames < kTurnFrameBudget) {
-    RunInvasionTurn(*map, *state, view, kWalkPixels, flags);
-    map->battleStarted = 0;  // a caught member would fight: the march goes on here
-    if (map->outcomeShown) map_screen::Acknowledge(*map, *view, showMessages, true);
-    ++turnFrames;
-  }
-  const auto turnEnd = std::chrono::steady_clock::now();
-  const double turnMs = std::chrono::duration<double, std::milli>(turnEnd - turnStart).count();
-
   std::printf("kingdom map, start camera, every object drawn, %d frames:\n", kFrames);
   std::printf("  map frame               %8.3f ms/frame\n", frameMs);
-  std::printf("invading armies' turn, armies 80..92 on the map, %d pixels a frame:\n", kWalkPixels);
-  if (map->marchPhase == invasion::kTurnOver) {
-    std::printf("  whole turn              %8.3f ms in %d frames (%.4f ms/frame)\n", turnMs, turnFrames,
-                turnFrames ? turnMs / turnFrames : 0.0);
-  } else {
-    std::printf("  turn did not end within %d frames\n", kTurnFrameBudget);
-  }
 
   map->ReleaseArt();
   delete map;
