@@ -254,6 +254,7 @@ TEST_F(MapE2E, ReturnFromAPlaceGivesTheArmiesNoMarch) {
   });
   const int32_t armyX = game.Map().enemyX[80];
   const int32_t armyY = game.Map().enemyY[80];
+  EXPECT_TRUE(armyX != startX || armyY != startY) << "army 80 marched";
   game.WalkPlayerTo(x, y);
   ASSERT_STREQ(game.driver.ScreenName(), "VillageProc");
   game.driver.RunFrames(2);
@@ -394,4 +395,50 @@ TEST_F(MapE2E, TheGameEnds) {
     EXPECT_EQ(game.App().endPeaceTreaty, 1);
     EXPECT_STREQ(game.driver.ScreenName(), "SaveGameProc");
   }
+}
+
+TEST_F(MapE2E, InvadersMarchOnceADay) {
+  uint32_t left = 0;
+  int32_t vx = 0, vy = 0;
+  CellLeftOf(1352, &left, &vx, &vy);
+  MapGame game([left](GameState& s) {
+    s.day = 10;  // the day change makes day 11: army 80 enters the map
+    s.partyCell = left;
+  });
+  ScenarioDriver& d = game.driver;
+  game.CloseBoard();
+  d.Click(726, 461, kMouseLeft);
+  ASSERT_EQ(game.State().day, 11u);
+  ASSERT_NE(game.Map().enemyPresent[80], 0);
+  EXPECT_NE(game.Map().marchPhase, 0) << "the armies' turn begins";
+  const int32_t startX = game.Map().enemyX[80];
+  const int32_t startY = game.Map().enemyY[80];
+
+  // Escape is not read while the armies move; Enter closes each message.
+  d.PressKey(kKeyEscape);
+  EXPECT_STREQ(d.ScreenName(), "MapProc");
+  int frames = 0;
+  while ((game.Map().marchPhase != 0 || game.App().dayRecoveryPending) && frames < 5000) {
+    if (game.Map().questMessage || game.Map().outcomeShown) d.PressKey(kKeyEnter);
+    d.RunFrames(1);
+    frames += 1;
+  }
+  ASSERT_LT(frames, 5000) << "the armies' turn ends";
+  EXPECT_EQ(game.App().dayRecoveryPending, 0) << "the night followed";
+  const int32_t armyX = game.Map().enemyX[80];
+  const int32_t armyY = game.Map().enemyY[80];
+  EXPECT_TRUE(armyX != startX || armyY != startY) << "army 80 marched";
+
+  // A visit to the village and back: the army stays where it is.
+  game.WalkPlayerTo(vx, vy);
+  ASSERT_STREQ(d.ScreenName(), "VillageProc");
+  d.RunFrames(2);
+  d.PressKey(kKeyEscape);
+  ASSERT_STREQ(d.ScreenName(), "MapProc");
+  for (int i = 0; i < 120; ++i) {
+    d.RunFrames(1);
+    ASSERT_EQ(game.Map().marchPhase, 0) << "frame " << i;
+  }
+  EXPECT_EQ(game.Map().enemyX[80], armyX);
+  EXPECT_EQ(game.Map().enemyY[80], armyY);
 }
