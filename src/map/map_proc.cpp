@@ -69,7 +69,6 @@ uint32_t ClickBlock(KingdomMap& view, int block, int32_t x, int32_t y, InputDevi
   }
 }
 
-
 // The application's fields that the day change, the night and the invading
 // armies' turn read and write, copied out before a call and back after it.
 MapTurnFlags TurnFlagsOf(const GameApp& app) {
@@ -111,7 +110,8 @@ void CloseInspect(MapEncounters& e) {
 }
 
 // The member's world position: 1 the player, k + 2 hero k.
-void MemberPosition(const MapEncounters& e, uint8_t member, int32_t& x, int32_t& y, uint32_t& cell) {
+void MemberPosition(const MapEncounters& e, uint8_t member, int32_t& x, int32_t& y,
+                    uint32_t& cell) {
   if (member >= 2 && member <= 11) {
     x = e.heroX[member - 2];
     y = e.heroY[member - 2];
@@ -129,7 +129,6 @@ uint8_t MemberSteps(const MapEncounters& e, uint8_t member) {
   if (member >= 2 && member <= 11) return e.heroStepsLeft[member - 2];
   return 1;  // no member: nothing to refuse
 }
-
 
 // Panel button 6: the next member on the map becomes selected, the view
 // centres on him and his own cell is clicked.
@@ -194,8 +193,10 @@ void PanelAction(GameApp& app, MapEncounters& e, KingdomMap& view, uint8_t id) {
       }
       break;
     case 2:  // trade
-      if (e.meetingState == 1) e.meetingState = 0;
-      else if (e.meetingState == 0 || e.meetingState == 4) e.meetingState = 1;
+      if (e.meetingState == 1)
+        e.meetingState = 0;
+      else if (e.meetingState == 0 || e.meetingState == 4)
+        e.meetingState = 1;
       e.infoMode = 0;
       break;
     case 3:  // attack
@@ -213,11 +214,8 @@ void PanelAction(GameApp& app, MapEncounters& e, KingdomMap& view, uint8_t id) {
       map_screen::CentreCamera(view, x, y, 400, 300);
       break;
     }
-    case 6:
-      SelectNextMember(app, e, view);
-      break;
-    default:
-      break;
+    case 6: SelectNextMember(app, e, view); break;
+    default: break;
   }
 }
 
@@ -287,8 +285,7 @@ void BarAction(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar
         app.optionsFromBattle = 0;
       }
       break;
-    default:
-      break;
+    default: break;
   }
   bar.buttonHeld = 0;
   bar.pressedId = 0;
@@ -362,8 +359,8 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
   // 7. Hover; hovering the player's button selects the player.
   bar.Hover(mx, my);
   e.HoverPanelButtons(mx, my);
-  if (e.marchPhase == 0 && bar.hideShowState && map_screen::PartyAtRest(e) && bar.hoverId == kBarPlayer &&
-      !e.selectedHero) {
+  if (e.marchPhase == 0 && bar.hideShowState && map_screen::PartyAtRest(e) &&
+      bar.hoverId == kBarPlayer && !e.selectedHero) {
     e.playerSelected = 1;
     e.attackerCode = kMemberPlayer;
   }
@@ -580,18 +577,20 @@ void GameApp::MapProc() {
     e.bagState = 0;
     map_copy::LoadPlayerBag(s, e);
   }
-  if (e.bagHeroToLoad >= 1 && e.bagHeroToLoad <= kHeroCount) map_copy::LoadHeroBag(s, e, e.bagHeroToLoad);
+  if (e.bagHeroToLoad >= 1 && e.bagHeroToLoad <= kHeroCount)
+    map_copy::LoadHeroBag(s, e, e.bagHeroToLoad);
   e.bagHeroToLoad = 0;
 
   // 11. Input.
   MapInput(*this, e, view, bar);
 
   // 12. Clocks.
-  animClock[kScrollSpeed]->callerSteps = animClock[kScrollSpeed]->AdvanceAveraged(kScrollPixelsPerSecond,
-                                                                                   int32_t(lastFrameMs));
+  animClock[kScrollSpeed]->callerSteps =
+      animClock[kScrollSpeed]->AdvanceAveraged(kScrollPixelsPerSecond, int32_t(lastFrameMs));
   const int32_t walkSpeed = WalkSpeed(s.options[kOptionMapSpeed]);
-  if (walkSpeed) animClock[kWalkClock]->callerSteps = animClock[kWalkClock]->AdvanceAveraged(walkSpeed,
-                                                                                         int32_t(lastFrameMs));
+  if (walkSpeed)
+    animClock[kWalkClock]->callerSteps =
+        animClock[kWalkClock]->AdvanceAveraged(walkSpeed, int32_t(lastFrameMs));
   const uint8_t walkStep = ClockStep(animClock[kWalkClock]);
 
   // 13. Movement.
@@ -650,8 +649,10 @@ void GameApp::MapProc() {
     }
   }
   if (e.meetingState != 0 && e.walkEnded) {
-    if (e.meetingState == 1) e.meetingState = 0;
-    else if (e.meetingState == 2) e.meetingState = 3;
+    if (e.meetingState == 1)
+      e.meetingState = 0;
+    else if (e.meetingState == 2)
+      e.meetingState = 3;
   }
   if (e.walkEnded) {
     e.walkEnded = 0;

@@ -13,10 +13,10 @@ namespace {
 // How a quest-event spot whose quest is not running shows the shared
 // message 3.
 enum class Opening : uint8_t {
-  kNever,           // only while the quest runs
-  kStage1,          // while the quest is offered
-  kStage1OrOther,   // offered, or not given while another quest has started
-  kStage0Or1,       // not given or offered
+  kNever,          // only while the quest runs
+  kStage1,         // while the quest is offered
+  kStage1OrOther,  // offered, or not given while another quest has started
+  kStage0Or1,      // not given or offered
 };
 
 struct Spot {
@@ -24,7 +24,7 @@ struct Spot {
   uint8_t quest;
   uint8_t message;  // shown while the quest is at stage 2..4
   Opening opening;
-  uint8_t other;    // the other quest of kStage1OrOther
+  uint8_t other;  // the other quest of kStage1OrOther
 };
 
 constexpr uint8_t kSharedSpotMessage = 3;
@@ -220,7 +220,8 @@ int FixedPlaceBattle(uint8_t placeKind, const GameState& s) {
   return index;
 }
 
-void DrawMap(KingdomMap& view, MapEncounters& e, ControlBar& bar, const GameState& s, uint8_t showMessages) {
+void DrawMap(KingdomMap& view, MapEncounters& e, ControlBar& bar, const GameState& s,
+             uint8_t showMessages) {
   for (int block = 1; block <= 9; ++block) {
     if (!maplayout::CameraInBlockWindow(block, view.cameraX, view.cameraY)) continue;
     switch (block) {
@@ -241,7 +242,8 @@ void DrawMap(KingdomMap& view, MapEncounters& e, ControlBar& bar, const GameStat
   e.DrawParty(view.cameraX, view.cameraY);
   bar.Draw();
   e.DrawFameRewards(showMessages);
-  e.DrawMessages(295, 280, showMessages, uint32_t(s.gold < 0 ? 0 : s.gold), bar.sheet, bar.hideShowState);
+  e.DrawMessages(295, 280, showMessages, uint32_t(s.gold < 0 ? 0 : s.gold), bar.sheet,
+                 bar.hideShowState);
   e.DrawUnitPanel();
   e.DrawInspectText();
   e.ClearPanelHover();

@@ -49,7 +49,8 @@ int FixedPlaceBattle(uint8_t placeKind, const GameState& s);
 // quest markers, the treasures, armies and party, the control bar, the fame
 // lines, the messages, the unit panel and the inspect text; then the hover
 // marks are cleared for the next frame's hover tests.
-void DrawMap(KingdomMap& view, MapEncounters& e, ControlBar& bar, const GameState& s, uint8_t showMessages);
+void DrawMap(KingdomMap& view, MapEncounters& e, ControlBar& bar, const GameState& s,
+             uint8_t showMessages);
 
 // The visitor code of the member who entered a place.
 uint8_t VisitorCode(const MapEncounters& e);

@@ -159,8 +159,10 @@ class SdlPresenter : public Presenter {
         if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
         for (const SDL_Rect& r : rects_) {
           for (int y = r.y; y < r.y + r.h; ++y) {
-            std::memcpy(static_cast<uint8_t*>(surface->pixels) + static_cast<size_t>(y) * surface->pitch + r.x * 4,
-                        pixels + static_cast<size_t>(y) * width_ + r.x, static_cast<size_t>(r.w) * 4);
+            std::memcpy(static_cast<uint8_t*>(surface->pixels) +
+                            static_cast<size_t>(y) * surface->pitch + r.x * 4,
+                        pixels + static_cast<size_t>(y) * width_ + r.x,
+                        static_cast<size_t>(r.w) * 4);
           }
         }
         if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
@@ -219,8 +221,8 @@ class SdlPresenter : public Presenter {
 
   // A window of another size: the whole frame, scaled with its aspect kept.
   bool ShowScaled(SDL_Surface* surface, const uint32_t* pixels) {
-    SDL_Surface* frame = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(pixels), width_, height_, 32,
-                                                            width_ * 4, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* frame = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<uint32_t*>(pixels), width_, height_, 32, width_ * 4, SDL_PIXELFORMAT_ARGB8888);
     if (!frame) return false;
     SDL_SetSurfaceBlendMode(frame, SDL_BLENDMODE_NONE);
     int w = surface->w, h = surface->w * height_ / width_;

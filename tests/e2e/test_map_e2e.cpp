@@ -86,7 +86,8 @@ class MapGame {
     ClickWorld(Map().playerX, Map().playerY);
     ClickWorld(x, y);
     driver.PressKey(kKeyEnter);
-    for (int i = 0; i < frames && driver.App().screenProc == GameApp::GoKingdomMap; ++i) driver.RunFrames(1);
+    for (int i = 0; i < frames && driver.App().screenProc == GameApp::GoKingdomMap; ++i)
+      driver.RunFrames(1);
   }
 
   ScenarioDriver driver;
@@ -107,35 +108,37 @@ class MapE2E : public EndToEnd {};
 
 TEST_F(MapE2E, NewGameWalksOntoGoldPileZero) {
   std::string err;
-  const std::string script = std::string(kOnTheMap) +
-      "shot " + Out("map_screen_start.png") + "\n"
-      // The player stands at (-720, 600), gold pile 0 three cells east.
-      "click 415 300\n"
-      "frames 2\n"
-      "expect objects.mapEncounters.playerSelected 1\n"
-      "click 535 300\n"
-      "frames 2\n"
-      "expect objects.mapEncounters.playerWalkState 1\n"
-      "key ENTER\n"
-      "frames 80\n"
-      "shot " + Out("map_screen_walk.png") + "\n"
-      "expect state.gold 50\n"
-      "expect objects.mapEncounters.playerStepsLeft 4\n"
-      "expect objects.mapEncounters.playerX -600\n"
-      "expect objects.mapEncounters.goldPilePresent.0 0\n"
-      "expect objects.mapEncounters.findShown 2\n"
-      "key ENTER\n"
-      "frames 2\n"
-      "expect objects.mapEncounters.findShown 0\n"
-      "expect state.gold 50\n"
-      // The end of the day, then the day's board and the night.
-      "click 726 461\n"
-      "frames 3\n"
-      "expect state.day 2\n"
-      "expect objects.mapEncounters.day 2\n"
-      "expect objects.mapEncounters.playerStepsLeft 7\n"
-      "expect app.dayRecoveryPending 0\n"
-      "expect screen MapProc\n";
+  const std::string script = std::string(kOnTheMap) + "shot " + Out("map_screen_start.png") +
+                             "\n"
+                             // The player stands at (-720, 600), gold pile 0 three cells east.
+                             "click 415 300\n"
+                             "frames 2\n"
+                             "expect objects.mapEncounters.playerSelected 1\n"
+                             "click 535 300\n"
+                             "frames 2\n"
+                             "expect objects.mapEncounters.playerWalkState 1\n"
+                             "key ENTER\n"
+                             "frames 80\n"
+                             "shot " +
+                             Out("map_screen_walk.png") +
+                             "\n"
+                             "expect state.gold 50\n"
+                             "expect objects.mapEncounters.playerStepsLeft 4\n"
+                             "expect objects.mapEncounters.playerX -600\n"
+                             "expect objects.mapEncounters.goldPilePresent.0 0\n"
+                             "expect objects.mapEncounters.findShown 2\n"
+                             "key ENTER\n"
+                             "frames 2\n"
+                             "expect objects.mapEncounters.findShown 0\n"
+                             "expect state.gold 50\n"
+                             // The end of the day, then the day's board and the night.
+                             "click 726 461\n"
+                             "frames 3\n"
+                             "expect state.day 2\n"
+                             "expect objects.mapEncounters.day 2\n"
+                             "expect objects.mapEncounters.playerStepsLeft 7\n"
+                             "expect app.dayRecoveryPending 0\n"
+                             "expect screen MapProc\n";
   EXPECT_EQ(RunScript(script, "gold.txt", &err), 0) << err;
 }
 
@@ -175,17 +178,20 @@ TEST_F(MapE2E, EndOfDayPaysIncomeAndFame) {
 TEST_F(MapE2E, ScrollsToEveryEdge) {
   std::string err;
   const std::string script = std::string(kOnTheMap) +
-      "keydown RIGHT\nframes 300\nkeyup RIGHT\nframes 1\n"
-      "expect objects.kingdomMap.cameraX 2958\n"
-      "keydown DOWN\nframes 150\nkeyup DOWN\nframes 1\n"
-      "expect objects.kingdomMap.cameraY 1480\n"
-      "shot " + Out("map_screen_south_east.png") + "\n"
-      "keydown LEFT\nframes 320\nkeyup LEFT\nframes 1\n"
-      "expect objects.kingdomMap.cameraX -1826\n"
-      // The top edge by the mouse.
-      "move 400 2\nframes 200\nmove 400 300\nframes 1\n"
-      "expect objects.kingdomMap.cameraY -1226\n"
-      "shot " + Out("map_screen_north_west.png") + "\n";
+                             "keydown RIGHT\nframes 300\nkeyup RIGHT\nframes 1\n"
+                             "expect objects.kingdomMap.cameraX 2958\n"
+                             "keydown DOWN\nframes 150\nkeyup DOWN\nframes 1\n"
+                             "expect objects.kingdomMap.cameraY 1480\n"
+                             "shot " +
+                             Out("map_screen_south_east.png") +
+                             "\n"
+                             "keydown LEFT\nframes 320\nkeyup LEFT\nframes 1\n"
+                             "expect objects.kingdomMap.cameraX -1826\n"
+                             // The top edge by the mouse.
+                             "move 400 2\nframes 200\nmove 400 300\nframes 1\n"
+                             "expect objects.kingdomMap.cameraY -1226\n"
+                             "shot " +
+                             Out("map_screen_north_west.png") + "\n";
   EXPECT_EQ(RunScript(script, "scroll.txt", &err), 0) << err;
 }
 
@@ -304,7 +310,8 @@ TEST_F(MapE2E, AHerosFindGoesIntoHisOwnBag) {
   int inHeroBag = 0;
   for (int c = 0; c < kBagCells; ++c) inHeroBag += s.heroItems[0].items[c] != 0;
   EXPECT_EQ(inHeroBag, 1) << "the chest's item is in the hero's bag";
-  for (int c = 0; c < kBagCells; ++c) EXPECT_EQ(s.playerItems[c], playerBag[c]) << "player's bag cell " << c;
+  for (int c = 0; c < kBagCells; ++c)
+    EXPECT_EQ(s.playerItems[c], playerBag[c]) << "player's bag cell " << c;
 }
 
 TEST_F(MapE2E, ControlBarButtonsAndTheirReturns) {
@@ -315,7 +322,7 @@ TEST_F(MapE2E, ControlBarButtonsAndTheirReturns) {
     const char* screen;
   };
   const Button buttons[] = {
-      {700, 130, "PlayerProc"}, {700, 200, "HeroesProc"}, {700, 270, "WealthProc"},
+      {700, 130, "PlayerProc"},   {700, 200, "HeroesProc"},  {700, 270, "WealthProc"},
       {700, 340, "QuestLogProc"}, {720, 405, "OptionsProc"}, {680, 25, "SaveAndQuitProc"},
   };
   for (const Button& b : buttons) {

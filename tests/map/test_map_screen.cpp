@@ -153,9 +153,8 @@ TEST(MapScreen, QuestEventSpots) {
     uint8_t message;  // 0: none
   };
   const Case cases[] = {
-      {1001, 7, 1, 3}, {1001, 7, 3, 2}, {1001, 7, 0, 0}, {1001, 7, 5, 0},
-      {1000, 1, 1, 0}, {1000, 1, 2, 1}, {1008, 21, 0, 3}, {1028, 89, 2, 31},
-      {1029, 88, 4, 30}, {1025, 55, 0, 0},
+      {1001, 7, 1, 3}, {1001, 7, 3, 2},  {1001, 7, 0, 0},   {1001, 7, 5, 0},   {1000, 1, 1, 0},
+      {1000, 1, 2, 1}, {1008, 21, 0, 3}, {1028, 89, 2, 31}, {1029, 88, 4, 30}, {1025, 55, 0, 0},
   };
   for (const Case& c : cases) {
     auto s = NewGame();
@@ -213,7 +212,8 @@ TEST(MapScreen, FixedPlacesSpiedOnOrFought) {
   for (uint8_t& st : s->placeState) st = 1;
   for (uint8_t& stage : s->questStage) stage = 0;
   const Case open[] = {{1, 71}, {2, 68}, {3, 66}, {4, 67}, {5, 65}, {6, 72}, {7, 69}, {8, 70}};
-  for (const Case& c : open) EXPECT_EQ(map_screen::FixedPlaceBattle(c.kind, *s), c.index) << int(c.kind);
+  for (const Case& c : open)
+    EXPECT_EQ(map_screen::FixedPlaceBattle(c.kind, *s), c.index) << int(c.kind);
   for (uint8_t& st : s->placeState) st = 0;
   EXPECT_EQ(map_screen::FixedPlaceBattle(3, *s), -1) << "a freed place starts nothing";
   EXPECT_EQ(map_screen::FixedPlaceBattle(6, *s), 72) << "the enemy's castle always fights";
