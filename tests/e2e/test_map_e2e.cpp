@@ -161,6 +161,9 @@ TEST_F(MapE2E, EndOfDayPaysIncomeAndFame) {
   EXPECT_EQ(game.Map().heroOnMap[1], 1) << "hero 1 joins at fame 5";
   EXPECT_EQ(game.App().mapShowMessages, 1);
   game.driver.WriteShot(Out("map_screen_day_change.png"));
+  const std::string dump = game.driver.Dump();
+  EXPECT_NE(dump.find("\"Because of your high fame:\""), std::string::npos);
+  EXPECT_NE(dump.find("\"A hero joins you!\""), std::string::npos);
 
   // Enter closes the board and centres on the hero who joined.
   game.driver.PressKey(kKeyEnter);
