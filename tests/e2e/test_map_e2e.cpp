@@ -451,3 +451,36 @@ TEST_F(MapE2E, InvadersMarchOnceADay) {
   EXPECT_EQ(game.Map().enemyX[80], armyX);
   EXPECT_EQ(game.Map().enemyY[80], armyY);
 }
+
+TEST_F(MapE2E, TradeWithAMemberBeside) {
+  // Hero 0 stands east of the player; steps decide whether the trade opens.
+  for (uint8_t heroSteps : {uint8_t{7}, uint8_t{0}}) {
+    MapGame game([heroSteps](GameState& s) {
+      int x = 0, y = 0;
+      cells::CellCorner(s.partyCell, &x, &y);
+      s.heroPresent[0] = 1;
+      s.heroCell[0] = cells::CellAt(x + 40, y);
+      s.heroDayAllowance[0] = heroSteps;
+    });
+    ScenarioDriver& d = game.driver;
+    game.CloseBoard();
+    game.LookAt(game.Map().playerX, game.Map().playerY);
+    game.ClickWorld(game.Map().playerX, game.Map().playerY);
+    ASSERT_EQ(game.Map().playerSelected, 1);
+    d.Click(460 + 32, 530 + 29, kMouseLeft);  // the unit panel's Trade button
+    d.RunFrames(2);
+    ASSERT_EQ(game.Map().meetingState, 1);
+    game.ClickWorld(game.Map().heroX[0], game.Map().heroY[0]);
+    if (heroSteps) {
+      EXPECT_STREQ(d.ScreenName(), "ExchangeChoiceProc");
+      EXPECT_EQ(game.State().exchangeLeft, 2) << "hero 0";
+      EXPECT_EQ(game.State().exchangeRight, 1) << "the player";
+    } else {
+      EXPECT_STREQ(d.ScreenName(), "MapProc") << "a member without steps refuses";
+      EXPECT_EQ(game.Map().meetingCalledOff, 1);
+      EXPECT_EQ(game.Map().meetingState, 0);
+      d.PressKey(kKeyEnter);
+      EXPECT_EQ(game.Map().meetingCalledOff, 0);
+    }
+  }
+}
