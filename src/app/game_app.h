@@ -164,7 +164,8 @@ class GameApp : public AppFrame {
   void WriteHallOfFameProc();
 
   // The frame of a screen that is not built yet: it shows the screen's name.
-  // Escape goes back to the main menu. The main menu's own stand-in
+  // Escape goes back to the kingdom map from the screens of play reached from
+  // it, else to the main menu. The main menu's own stand-in
   // (mainMenu 1) instead posts the quit message on Escape, opens the credits
   // with a click anywhere and shows the frames per second at y 6. fpsY is the
   // height of the frames-per-second display, or -1 for none.
