@@ -702,8 +702,11 @@ void GameApp::MapProc() {
     e.infoMode = nobodySelected && clickTaken ? 0 : 2;
     view.targetSet = 0;
     e.mouseDownSeen = 0;
+    // A cell with nothing to tell closes the last text instead of leaving it
+    // open without words.
+    e.inspectShown = 0;
     e.InspectCell(view.targetCell);
-    if (e.inspectShown) e.inspectClose = 1;
+    e.inspectClose = e.inspectShown ? 1 : 0;
   }
   if (e.playerWalkState > 1 || e.heroWalking) CloseInspect(e);
   if (e.bagState == 2) {

@@ -484,3 +484,16 @@ TEST_F(MapE2E, TradeWithAMemberBeside) {
     }
   }
 }
+
+TEST_F(MapE2E, AClickWithNobodySelectedInspects) {
+  MapGame game;
+  ScenarioDriver& d = game.driver;
+  game.CloseBoard();
+  game.ClickWorld(game.Map().enemyX[2], game.Map().enemyY[2]);  // army 2, north of the player
+  EXPECT_EQ(game.Map().inspectShown, 1);
+  EXPECT_NE(d.Dump().find("\"Quest: Weak raiding party.\""), std::string::npos);
+  // A click where nothing stands closes it.
+  game.ClickWorld(game.Map().playerX - 200, game.Map().playerY + 120);
+  EXPECT_EQ(game.Map().inspectShown, 0);
+  EXPECT_EQ(d.Dump().find("\"Quest: Weak raiding party.\""), std::string::npos);
+}
