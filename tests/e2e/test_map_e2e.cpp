@@ -497,3 +497,49 @@ TEST_F(MapE2E, AClickWithNobodySelectedInspects) {
   EXPECT_EQ(game.Map().inspectShown, 0);
   EXPECT_EQ(d.Dump().find("\"Quest: Weak raiding party.\""), std::string::npos);
 }
+
+TEST_F(MapE2E, InputRules) {
+  MapGame game;
+  ScenarioDriver& d = game.driver;
+  game.CloseBoard();
+  KingdomMap& view = game.View();
+
+  // A right click acknowledges but never clicks the map.
+  game.ClickWorld(game.Map().playerX, game.Map().playerY);
+  ASSERT_EQ(game.Map().playerSelected, 1);
+  game.ClickWorld(game.Map().playerX + 120, game.Map().playerY, kMouseRight);
+  EXPECT_EQ(game.Map().playerWalkState, 0) << "no walk planned by a right click";
+
+  // With the bar hidden only its toggle works.
+  d.Click(726 + 32, 12 + 16, kMouseLeft);
+  d.RunFrames(2);
+  EXPECT_EQ(game.App().controlBar->hideShowState, 0);
+  EXPECT_EQ(game.Map().playerSelected, 0) << "hiding drops the selection";
+  d.Click(700, 130, kMouseLeft);  // the player's screen button, hidden
+  d.RunFrames(2);
+  EXPECT_STREQ(d.ScreenName(), "MapProc");
+  d.Click(726 + 32, 12 + 16, kMouseLeft);
+  d.RunFrames(2);
+  EXPECT_EQ(game.App().controlBar->hideShowState, 1);
+
+  // Pressing a bar button and sliding off it acts at once.
+  d.MoveTo(700, 130);
+  d.ButtonDown(kMouseLeft);
+  d.RunFrames(1);
+  EXPECT_STREQ(d.ScreenName(), "MapProc");
+  d.MoveTo(400, 300);
+  d.RunFrames(1);
+  EXPECT_STREQ(d.ScreenName(), "PlayerProc");
+  d.ButtonUp(kMouseLeft);
+  d.RunFrames(2);
+
+  // A key held when the map is entered does not scroll on that first frame.
+  const int32_t x = view.cameraX;
+  d.KeyDown(kKeyRight);
+  d.PressKey(kKeyEscape);  // back to the map: its first frame has the arrow held
+  ASSERT_STREQ(d.ScreenName(), "MapProc");
+  EXPECT_EQ(view.cameraX, x);
+  d.RunFrames(2);
+  EXPECT_GT(view.cameraX, x) << "from the next frame on it scrolls";
+  d.KeyUp(kKeyRight);
+}
