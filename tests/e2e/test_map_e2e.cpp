@@ -543,3 +543,30 @@ TEST_F(MapE2E, InputRules) {
   EXPECT_GT(view.cameraX, x) << "from the next frame on it scrolls";
   d.KeyUp(kKeyRight);
 }
+
+TEST_F(MapE2E, TheEnemysCastleAlwaysFights) {
+  // Black Zima Castle, fixed place kind 6, is battle 73 whatever its state.
+  MapEncounters probe;
+  {
+    GameState s;
+    RunNewGameSequence(s);
+    map_copy::BuildFromGame(probe, s);
+  }
+  uint32_t target = 0;
+  for (uint32_t cell : probe.specialCell) {
+    if (cell && probe.MetCodeOf(cell) >= 388 && probe.MetCodeOf(cell) <= 410) {
+      target = cell;
+      break;
+    }
+  }
+  ASSERT_NE(target, 0u);
+  uint32_t left = 0;
+  int32_t x = 0, y = 0;
+  CellLeftOf(target, &left, &x, &y);
+  MapGame game([left](GameState& s) { s.partyCell = left; });
+  game.WalkPlayerTo(x, y);
+  EXPECT_STREQ(game.driver.ScreenName(), "BattleProc");
+  EXPECT_EQ(game.State().battleId, 73);
+  EXPECT_EQ(game.State().battleByPlayer, 1);
+  EXPECT_EQ(game.State().battlePending, 1);
+}
