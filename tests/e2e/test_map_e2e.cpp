@@ -4,6 +4,7 @@
 // game's ends.
 
 #include <cstdint>
+#include <memory>
 #include <sstream>
 #include <string>
 
@@ -14,6 +15,8 @@
 #include "harness/scenario_driver.h"
 #include "harness/scenario_script.h"
 #include "map/control_bar.h"
+#include "map/day_change.h"
+#include "map/invasion_turn.h"
 #include "map/kingdom_map.h"
 #include "map/map_encounters.h"
 #include "map/map_game_copy.h"
@@ -569,4 +572,67 @@ TEST_F(MapE2E, TheEnemysCastleAlwaysFights) {
   EXPECT_EQ(game.State().battleId, 73);
   EXPECT_EQ(game.State().battleByPlayer, 1);
   EXPECT_EQ(game.State().battlePending, 1);
+}
+
+TEST_F(MapE2E, AnInvaderCatchesThePlayer) {
+  // Where army 80 walks on its first night: the player waits on its third
+  // step. (The walk is found on a population of the same new game.)
+  int32_t px = 0, py = 0;
+  {
+    auto s = std::make_unique<GameState>();
+    RunNewGameSequence(*s);
+    s->day = 10;
+    MapEncounters probe;
+    KingdomMap view;
+    MapTurnFlags flags;
+    map_copy::BuildFromGame(probe, *s);
+    EndDay(probe, *s, &view, flags);
+    for (int f = 0; f < 100000 && probe.legCount < 3 && probe.marchPhase != 0; ++f)
+      RunInvasionTurn(probe, *s, &view, 4, flags);
+    ASSERT_EQ(probe.movingArmy, 80);
+    ASSERT_GE(probe.legCount, 3);
+    px = probe.legX[2];
+    py = probe.legY[2];
+  }
+  MapGame game([px, py](GameState& s) {
+    s.day = 10;
+    s.partyCell = cells::CellAt(px, py);
+  });
+  ScenarioDriver& d = game.driver;
+  game.CloseBoard();
+  d.Click(726, 461, kMouseLeft);
+  ASSERT_NE(game.Map().marchPhase, 0);
+  int frames = 0;
+  while (d.App().screenProc == GameApp::GoKingdomMap && frames < 5000) {
+    if (game.Map().questMessage || game.Map().outcomeShown) d.PressKey(kKeyEnter);
+    d.RunFrames(1);
+    frames += 1;
+  }
+  ASSERT_STREQ(d.ScreenName(), "BattleProc");
+  GameState& s = game.State();
+  EXPECT_EQ(s.battleId, 81);
+  EXPECT_EQ(s.battleByPlayer, 1);
+  EXPECT_EQ(s.battleHero, 0);
+  EXPECT_EQ(s.relocationState, 1) << "the battle places the caught player afterwards";
+  EXPECT_EQ(s.mapSnapshotState, 2);
+  EXPECT_EQ(s.mapSnapshot.member1[0], 80) << "the moving army is kept for the return";
+
+  // The battle is lost without moving anybody: back on the map the night's
+  // turn comes to its end, and the player cannot walk any more today.
+  d.RunFrames(2);
+  d.App().battleReturned = 1;
+  d.App().battleFoughtByPlayer = 1;
+  d.PressKey(kKeyEscape);
+  ASSERT_STREQ(d.ScreenName(), "MapProc");
+  EXPECT_EQ(game.Map().playerStepsLeft, 0);
+  EXPECT_EQ(s.mapSnapshotState, 0);
+  frames = 0;
+  while ((game.Map().marchPhase != 0 || d.App().dayRecoveryPending) && frames < 5000 &&
+         d.App().screenProc == GameApp::GoKingdomMap) {
+    if (game.Map().questMessage || game.Map().outcomeShown) d.PressKey(kKeyEnter);
+    d.RunFrames(1);
+    frames += 1;
+  }
+  EXPECT_LT(frames, 5000) << "the armies' turn ends after the battle";
+  EXPECT_EQ(d.App().dayRecoveryPending, 0) << "and the night follows";
 }
