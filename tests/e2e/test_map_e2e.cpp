@@ -636,3 +636,30 @@ TEST_F(MapE2E, AnInvaderCatchesThePlayer) {
   EXPECT_LT(frames, 5000) << "the armies' turn ends after the battle";
   EXPECT_EQ(d.App().dayRecoveryPending, 0) << "and the night follows";
 }
+
+TEST_F(MapE2E, NextMemberGoesRoundTheParty) {
+  MapGame game([](GameState& s) {
+    s.heroPresent[0] = 1;
+    s.heroCell[0] = 1600;
+    s.heroPresent[2] = 1;
+    s.heroCell[2] = 3000;
+  });
+  ScenarioDriver& d = game.driver;
+  game.CloseBoard();
+  game.ClickWorld(game.Map().playerX, game.Map().playerY);
+  ASSERT_EQ(game.Map().playerSelected, 1);
+  const uint8_t expected[] = {1, 3, 0};  // hero 0, hero 2, then the player
+  for (uint8_t hero : expected) {
+    d.Click(736 + 32, 530 + 29, kMouseLeft);  // the unit panel's Next button
+    d.RunFrames(2);
+    EXPECT_EQ(game.Map().selectedHero, hero);
+    EXPECT_EQ(game.Map().playerSelected, hero == 0 ? 1 : 0);
+    const int32_t x = hero ? game.Map().heroX[hero - 1] : game.Map().playerX;
+    const int32_t y = hero ? game.Map().heroY[hero - 1] : game.Map().playerY;
+    int32_t cx = x - 400, cy = y - 300;
+    if (cx < kCameraMinX) cx = kCameraMinX;
+    if (cy < kCameraMinY) cy = kCameraMinY;
+    EXPECT_EQ(game.View().cameraX, cx) << "centred on the member";
+    EXPECT_EQ(game.View().cameraY, cy);
+  }
+}
