@@ -99,7 +99,7 @@ void TakeTurnFlags(GameApp& app, const MapTurnFlags& f) {
 void DropWalks(MapEncounters& e) {
   e.playerSelected = 0;
   e.selectedHero = 0;
-  e.playerWalkState = 0;
+  e.playerWalkState = map_screen::kWalkIdle;
   e.heroWalkReady = 0;
   e.heroWalkPlanned = 0;
 }
@@ -137,13 +137,13 @@ void SelectNextMember(GameApp& app, MapEncounters& e, KingdomMap& view) {
     e.selectedHero = uint8_t(index + 1);
     e.heroWalkReady = uint8_t(index + 1);
     e.playerSelected = 0;
-    e.playerWalkState = 0;
+    e.playerWalkState = map_screen::kWalkIdle;
     e.attackerCode = uint8_t(index + 2);
   };
   auto selectPlayer = [&e] {
     e.playerSelected = 1;
     e.selectedHero = 0;
-    e.playerWalkState = 1;
+    e.playerWalkState = map_screen::kWalkPlanned;
     e.heroWalkReady = 0;
     e.attackerCode = kMemberPlayer;
   };
@@ -181,40 +181,39 @@ void SelectNextMember(GameApp& app, MapEncounters& e, KingdomMap& view) {
 
 void PanelAction(GameApp& app, MapEncounters& e, KingdomMap& view, uint8_t id) {
   switch (id) {
-    case 1:  // walk
-      if (e.meetingState == 0 || e.meetingState == 4) {
-        if (e.playerWalkState == 1) e.playerWalkState = 2;
+    case map_screen::kPanelWalk:
+      if (e.meetingState == map_screen::kMeetNone || e.meetingState == map_screen::kMeetFar) {
+        if (e.playerWalkState == map_screen::kWalkPlanned)
+          e.playerWalkState = map_screen::kWalkConfirmed;
         if (e.heroWalkReady) {
           e.heroWalkPlanned = e.heroWalkReady;
           e.heroWalkReady = 0;
         }
       } else {
-        e.meetingState = 0;
+        e.meetingState = map_screen::kMeetNone;
       }
       break;
-    case 2:  // trade
-      if (e.meetingState == 1)
-        e.meetingState = 0;
-      else if (e.meetingState == 0 || e.meetingState == 4)
-        e.meetingState = 1;
-      e.infoMode = 0;
+    case map_screen::kPanelTrade:
+      if (e.meetingState == map_screen::kMeetAsked)
+        e.meetingState = map_screen::kMeetNone;
+      else if (e.meetingState == map_screen::kMeetNone || e.meetingState == map_screen::kMeetFar)
+        e.meetingState = map_screen::kMeetAsked;
+      e.infoMode = map_screen::kInfoOff;
       break;
-    case 3:  // attack
-      e.attackCommand = 1;
-      break;
-    case 4:  // inspect
-      e.infoMode = 1;
-      e.meetingState = 0;
+    case map_screen::kPanelAttack: e.attackCommand = 1; break;
+    case map_screen::kPanelInspect:
+      e.infoMode = map_screen::kInfoArmed;
+      e.meetingState = map_screen::kMeetNone;
       e.attackCommand = 0;
       break;
-    case 5: {  // centre
+    case map_screen::kPanelCentre: {
       int32_t x = 0, y = 0;
       uint32_t cell = 0;
       MemberPosition(e, e.playerSelected ? kMemberPlayer : uint8_t(e.selectedHero + 1), x, y, cell);
       map_screen::CentreCamera(view, x, y, 400, 300);
       break;
     }
-    case 6: SelectNextMember(app, e, view); break;
+    case map_screen::kPanelNext: SelectNextMember(app, e, view); break;
     default: break;
   }
 }
@@ -223,12 +222,12 @@ void PanelAction(GameApp& app, MapEncounters& e, KingdomMap& view, uint8_t id) {
 void EndOfDayPress(MapEncounters& e) {
   e.findClose = 0;
   e.bagFullClose = 0;
-  e.inspectClose = 0;
+  e.inspectClose = map_screen::kCloseNone;
   e.inspectShown = 0;
-  e.infoMode = 0;
+  e.infoMode = map_screen::kInfoOff;
   e.inspectCode = 0;
-  if (e.findShown == 2) {
-    e.findShown = 0;
+  if (e.findShown == map_screen::kFindShown) {
+    e.findShown = map_screen::kFindNone;
     e.storeFindPending = 1;
   }
   e.bagFull = 0;
@@ -340,7 +339,7 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
   }
   if (keys.KeyPressed(kKeyI)) {
     keys.SetLatch(kKeyI, 1);
-    if (e.playerSelected || e.selectedHero) e.infoMode = 1;
+    if (e.playerSelected || e.selectedHero) e.infoMode = map_screen::kInfoArmed;
   }
 
   // 6. An attack walk starts without confirmation.
@@ -349,7 +348,8 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
       e.walkEnded = 1;
       e.metCode = 0;  // no walk ran: nothing is met again
     }
-    if (e.playerWalkState == 1 && e.attackPending) e.playerWalkState = 2;
+    if (e.playerWalkState == map_screen::kWalkPlanned && e.attackPending)
+      e.playerWalkState = map_screen::kWalkConfirmed;
     if (e.heroWalkReady && e.attackPending) {
       e.heroWalkPlanned = e.heroWalkReady;
       e.heroWalkReady = 0;
@@ -401,19 +401,21 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
   }
 
   // 11. Presses.
-  const bool playersTurn =
-      !e.outcomeShown && e.playerWalkState < 2 && e.heroWalking == 0 && e.marchPhase == 0;
+  const bool playersTurn = !e.outcomeShown && e.playerWalkState < map_screen::kWalkConfirmed &&
+                           e.heroWalking == 0 && e.marchPhase == 0;
   if (pressed) {
     e.mouseDownSeen = 1;
-    if (e.findShown == 2) e.findClose = 1;
+    if (e.findShown == map_screen::kFindShown) e.findClose = 1;
     if (e.bagFull) e.bagFullClose = 1;
-    if (e.inspectShown && e.inspectClose == 0) e.inspectClose = 1;
-    if (e.inspectClose == 2) e.inspectClose = 3;
-    if (e.refusedClose == 2) {
-      e.refusedClose = 3;
+    if (e.inspectShown && e.inspectClose == map_screen::kCloseNone)
+      e.inspectClose = map_screen::kClosePressed;
+    if (e.inspectClose == map_screen::kCloseReleased)
+      e.inspectClose = map_screen::kCloseSecondPress;
+    if (e.refusedClose == map_screen::kCloseReleased) {
+      e.refusedClose = map_screen::kCloseSecondPress;
       e.meetingCalledOff = 0;
     }
-    if (e.meetingCalledOff) e.refusedClose = 1;
+    if (e.meetingCalledOff) e.refusedClose = map_screen::kClosePressed;
     if (playersTurn && bar.Click(mx, my, mouse)) {
       bar.buttonHeld = 1;
       if (bar.pressedId == kBarEndDay && bar.hideShowState) EndOfDayPress(e);
@@ -431,21 +433,24 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
   // 13. Releases close the messages.
   if (e.findClose && WaitForMouseRelease(mouse)) {
     e.findClose = 0;
-    e.findShown = 0;
+    e.findShown = map_screen::kFindNone;
     e.storeFindPending = 1;
   }
   if (e.bagFullClose && WaitForMouseRelease(mouse)) {
     e.bagFullClose = 0;
     e.bagFull = 0;
   }
-  if (e.inspectClose == 3 && WaitForMouseRelease(mouse)) {
-    e.inspectClose = 0;
+  if (e.inspectClose == map_screen::kCloseSecondPress && WaitForMouseRelease(mouse)) {
+    e.inspectClose = map_screen::kCloseNone;
     e.inspectShown = 0;
-    e.infoMode = 7;
+    e.infoMode = map_screen::kInfoJustClosed;
   }
-  if (e.inspectClose == 1 && WaitForMouseRelease(mouse)) e.inspectClose = 2;
-  if (e.refusedClose == 1 && WaitForMouseRelease(mouse)) e.refusedClose = 2;
-  if (e.refusedClose == 3 && WaitForMouseRelease(mouse)) e.refusedClose = 0;
+  if (e.inspectClose == map_screen::kClosePressed && WaitForMouseRelease(mouse))
+    e.inspectClose = map_screen::kCloseReleased;
+  if (e.refusedClose == map_screen::kClosePressed && WaitForMouseRelease(mouse))
+    e.refusedClose = map_screen::kCloseReleased;
+  if (e.refusedClose == map_screen::kCloseSecondPress && WaitForMouseRelease(mouse))
+    e.refusedClose = map_screen::kCloseNone;
   if (view.clickLatch && WaitForMouseRelease(mouse)) view.clickLatch = 0;
 
   // 14. The unit panel's buttons act on release or when the cursor leaves.
@@ -567,14 +572,14 @@ void GameApp::MapProc() {
   }
 
   // 9. The pictures of a find.
-  if (e.findShown == 1) {
-    e.findShown = 2;
+  if (e.findShown == map_screen::kFindLoad) {
+    e.findShown = map_screen::kFindShown;
     e.LoadFindArt(&graphics);
   }
 
   // 10. The collector's bag.
-  if (e.bagState == 1) {
-    e.bagState = 0;
+  if (e.bagState == map_screen::kBagLoad) {
+    e.bagState = map_screen::kBagIdle;
     map_copy::LoadPlayerBag(s, e);
   }
   if (e.bagHeroToLoad >= 1 && e.bagHeroToLoad <= kHeroCount)
@@ -595,15 +600,16 @@ void GameApp::MapProc() {
 
   // 13. Movement.
   bool clickTaken = false;
-  if (e.infoMode == 0 && view.targetSet && e.playerWalkState < 2 && e.heroWalkPlanned == 0 &&
+  if (e.infoMode == map_screen::kInfoOff && view.targetSet &&
+      e.playerWalkState < map_screen::kWalkConfirmed && e.heroWalkPlanned == 0 &&
       e.heroWalking == 0) {
     e.ClickCell(view.targetCell, view.targetSet, view.targetX, view.targetY);
     e.pointPending = 1;
     view.targetSet = 0;
     clickTaken = true;
   }
-  if (e.infoMode == 7) {
-    e.infoMode = 0;
+  if (e.infoMode == map_screen::kInfoJustClosed) {
+    e.infoMode = map_screen::kInfoOff;
     view.targetSet = 0;
     e.inspectCode = 0;
   }
@@ -648,11 +654,11 @@ void GameApp::MapProc() {
       map_copy::StoreSnapshot(e, s, true);
     }
   }
-  if (e.meetingState != 0 && e.walkEnded) {
-    if (e.meetingState == 1)
-      e.meetingState = 0;
-    else if (e.meetingState == 2)
-      e.meetingState = 3;
+  if (e.meetingState != map_screen::kMeetNone && e.walkEnded) {
+    if (e.meetingState == map_screen::kMeetAsked)
+      e.meetingState = map_screen::kMeetNone;
+    else if (e.meetingState == map_screen::kMeetWalking)
+      e.meetingState = map_screen::kMeetReached;
   }
   if (e.walkEnded) {
     e.walkEnded = 0;
@@ -661,8 +667,8 @@ void GameApp::MapProc() {
       e.attackRequested = 1;
     }
   }
-  if (e.meetingState == 3) {
-    e.meetingState = 7;
+  if (e.meetingState == map_screen::kMeetReached) {
+    e.meetingState = map_screen::kMeetOpen;
     LeaveScreen(GoExchangeChoice);
   }
   if (e.placeKind != 0) {
@@ -697,8 +703,8 @@ void GameApp::MapProc() {
   // The find message closed, inspection, the bag stores.
   if (e.storeFindPending) map_screen::CloseFind(e, s);
   const bool nobodySelected = !e.playerSelected && !e.selectedHero;
-  if (e.mapClickArmed &&
-      ((e.mouseDownSeen && clickTaken && nobodySelected) || (e.infoMode == 1 && view.targetSet))) {
+  if (e.mapClickArmed && ((e.mouseDownSeen && clickTaken && nobodySelected) ||
+                          (e.infoMode == map_screen::kInfoArmed && view.targetSet))) {
     e.infoMode = nobodySelected && clickTaken ? 0 : 2;
     view.targetSet = 0;
     e.mouseDownSeen = 0;
@@ -708,16 +714,17 @@ void GameApp::MapProc() {
     e.InspectCell(view.targetCell);
     e.inspectClose = e.inspectShown ? 1 : 0;
   }
-  if (e.playerWalkState > 1 || e.heroWalking) CloseInspect(e);
-  if (e.bagState == 2) {
+  if (e.playerWalkState > map_screen::kWalkPlanned || e.heroWalking) CloseInspect(e);
+  if (e.bagState == map_screen::kBagStore) {
     map_copy::StorePlayerBag(e, s);
-    e.bagState = 0;
+    e.bagState = map_screen::kBagIdle;
   }
   if (e.bagOwner >= 1 && e.bagOwner <= kHeroCount) map_copy::StoreHeroBag(e, s, e.bagOwner);
   e.bagOwner = 0;
 
   // Entering places, once no attack or trade is under way.
-  if (e.attackPending == 0 && e.meetingState != 2 && e.meetingState != 7) {
+  if (e.attackPending == 0 && e.meetingState != map_screen::kMeetWalking &&
+      e.meetingState != map_screen::kMeetOpen) {
     if (e.enteredTown) {
       e.enteredTown = 0;
       s.townNumber = e.townNumber;
@@ -757,8 +764,8 @@ void GameApp::MapProc() {
   bar.Animate();
   if (bar.pressedId == kBarEndDay || bar.pressedId == kBarHideShow || bar.hidePending) {
     // A find still shown is taken, not lost.
-    if (e.findShown == 2) e.storeFindPending = 1;
-    e.findShown = 0;
+    if (e.findShown == map_screen::kFindShown) e.storeFindPending = 1;
+    e.findShown = map_screen::kFindNone;
     e.inspectShown = 0;
     bar.hidePending = 0;
   }
@@ -787,7 +794,7 @@ void GameApp::MapProc() {
       leaveCode = 0;
       screenEntered = 0;
       screenProc = GoKingdomMap;
-      e.meetingState = 0;
+      e.meetingState = map_screen::kMeetNone;
     }
   }
 
@@ -800,9 +807,11 @@ void GameApp::MapProc() {
   if (view.targetCell == 0) view.targetCell = 1;
 
   // 25. The cursor.
-  if ((e.meetingState == 0 || e.meetingState == 4) && e.infoMode == 0) cursor.Draw();
-  if (e.meetingState == 1) cursor.DrawBusy(0);
-  if (e.infoMode != 0) cursor.DrawBusy(1);
+  if ((e.meetingState == map_screen::kMeetNone || e.meetingState == map_screen::kMeetFar) &&
+      e.infoMode == map_screen::kInfoOff)
+    cursor.Draw();
+  if (e.meetingState == map_screen::kMeetAsked) cursor.DrawBusy(0);
+  if (e.infoMode != map_screen::kInfoOff) cursor.DrawBusy(1);
 
   // 26. The game's end wins over any other switch of this frame.
   if (endVictory || endPeaceTreaty || endSurrendered) LeaveScreen(GoSaveGame);

@@ -101,11 +101,11 @@ void FocusHero(MapEncounters& e, KingdomMap& view, uint8_t heroNumber) {
 }
 
 bool PartyAtRest(const MapEncounters& e) {
-  return e.playerWalkState <= 1 && e.heroWalkPlanned == 0 && e.heroWalking == 0;
+  return e.playerWalkState <= kWalkPlanned && e.heroWalkPlanned == 0 && e.heroWalking == 0;
 }
 
 void Acknowledge(MapEncounters& e, KingdomMap& view, uint8_t& mapShowMessages, bool enterKey) {
-  if (e.playerWalkState == 1 && !e.inspectShown) e.playerWalkState = 2;
+  if (e.playerWalkState == kWalkPlanned && !e.inspectShown) e.playerWalkState = kWalkConfirmed;
   if (e.heroWalkReady && !e.inspectShown) {
     e.heroWalkPlanned = e.heroWalkReady;
     e.heroWalkReady = 0;
@@ -116,8 +116,8 @@ void Acknowledge(MapEncounters& e, KingdomMap& view, uint8_t& mapShowMessages, b
     e.walkEnded = 1;
     e.metCode = 0;
   }
-  if (e.findShown == 2) {
-    e.findShown = 0;
+  if (e.findShown == kFindShown) {
+    e.findShown = kFindNone;
     e.storeFindPending = 1;
     e.findClose = 0;
   }
@@ -127,9 +127,9 @@ void Acknowledge(MapEncounters& e, KingdomMap& view, uint8_t& mapShowMessages, b
   }
   if (e.inspectShown) {
     e.inspectShown = 0;
-    e.infoMode = 7;
+    e.infoMode = kInfoJustClosed;
     e.inspectCode = 0;
-    e.inspectClose = 0;
+    e.inspectClose = kCloseNone;
   }
   if (e.marchPhase == 0) {
     mapShowMessages = 0;
@@ -176,7 +176,7 @@ void ArrivalQuestEvents(MapEncounters& e, GameState& s) {
       if (shared) message = kSharedSpotMessage;
     }
     if (message) {
-      e.findShown = 1;
+      e.findShown = kFindLoad;
       e.questEventPending = message;
     }
   }
@@ -185,7 +185,7 @@ void ArrivalQuestEvents(MapEncounters& e, GameState& s) {
     if (spy.placeState >= 0 && s.placeState[spy.placeState] == 0) continue;
     const uint8_t stage = Stage(s, spy.quest);
     if (stage < kQuestAccepted || stage > kQuestAchievedSeen) continue;
-    e.findShown = 1;
+    e.findShown = kFindLoad;
     e.questEventPending = spy.message;
     s.questStage[spy.quest - 1] = kQuestAchieved;
     e.placeKind = 0;
