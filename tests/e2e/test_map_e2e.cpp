@@ -663,3 +663,12 @@ TEST_F(MapE2E, NextMemberGoesRoundTheParty) {
     EXPECT_EQ(game.View().cameraY, cy);
   }
 }
+
+TEST_F(MapE2E, SoundsOffKeepTheRequest) {
+  for (uint8_t soundsOn : {uint8_t{1}, uint8_t{0}}) {
+    MapGame game([soundsOn](GameState& s) { s.options[1] = soundsOn; });
+    game.WalkPlayerTo(game.Map().playerX + 120, game.Map().playerY);  // gold pile 0
+    ASSERT_EQ(game.State().gold, 50);
+    EXPECT_EQ(game.Map().coinSoundPending, soundsOn ? 0 : 1);
+  }
+}
