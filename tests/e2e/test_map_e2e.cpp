@@ -141,6 +141,13 @@ TEST_F(MapE2E, NewGameWalksOntoGoldPileZero) {
                              "expect objects.mapEncounters.day 2\n"
                              "expect objects.mapEncounters.playerStepsLeft 7\n"
                              "expect app.dayRecoveryPending 0\n"
+                             // A new game owns nothing and has no fame: no income, no reward.
+                             "expect state.score 0\n"
+                             "expect state.gold 50\n"
+                             "expect objects.mapEncounters.fameRewardsShown 0\n"
+                             "shot " +
+                             Out("map_screen_day_two.png") +
+                             "\n"
                              "expect screen MapProc\n";
   EXPECT_EQ(RunScript(script, "gold.txt", &err), 0) << err;
 }
