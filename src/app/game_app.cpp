@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/data_settings.h"
+#include "battle/battle_screen.h"
 #include "game/game_state.h"
 #include "game/hero_figure.h"
 #include "map/control_bar.h"
@@ -108,6 +109,11 @@ GameApp::~GameApp() {
     creditsScreen->ReleaseArt();
     delete creditsScreen;
     creditsScreen = nullptr;
+  }
+  if (battleScreen) {
+    battleScreen->ReleasePictures();
+    delete battleScreen;
+    battleScreen = nullptr;
   }
   if (mapEncounters) {
     mapEncounters->ReleaseArt();
