@@ -13,10 +13,10 @@ namespace {
 // to the map with Escape (the others to the main menu).
 bool ReturnsToMap(const char* screenName) {
   static const char* const kPlayScreens[] = {
-      "BattleProc",      "TownProc",      "VillageProc",   "PalaceProc",        "TempleProc",
-      "CastleProc",      "TowerProc",     "PlayerProc",    "HeroesProc",        "WealthProc",
-      "QuestLogProc",    "OptionsProc",   "SaveAndQuitProc", "ExchangeChoiceProc", "ItemExchangeProc",
-      "ArmyExchangeProc", "SaveGameProc",
+      "TownProc",        "VillageProc",      "PalaceProc",      "TempleProc",
+      "CastleProc",      "TowerProc",        "PlayerProc",      "HeroesProc",
+      "WealthProc",      "QuestLogProc",     "OptionsProc",     "SaveAndQuitProc",
+      "ExchangeChoiceProc", "ItemExchangeProc", "ArmyExchangeProc", "SaveGameProc",
   };
   for (const char* name : kPlayScreens)
     if (std::strcmp(name, screenName) == 0) return true;

@@ -624,12 +624,14 @@ TEST_F(MapE2E, AnInvaderCatchesThePlayer) {
   EXPECT_EQ(s.mapSnapshotState, 2);
   EXPECT_EQ(s.mapSnapshot.member1[0], 80) << "the moving army is kept for the return";
 
-  // The battle is lost without moving anybody: back on the map the night's
-  // turn comes to its end, and the player cannot walk any more today.
-  d.RunFrames(2);
+  // The battle is lost without moving anybody (as the battle reports it,
+  // before its first frame): back on the map the night's turn comes to its
+  // end, and the player cannot walk any more today.
   d.App().battleReturned = 1;
   d.App().battleFoughtByPlayer = 1;
-  d.PressKey(kKeyEscape);
+  d.App().gameState->relocationState = 2;
+  d.Goto("GoKingdomMap");
+  d.RunFrames(1);
   ASSERT_STREQ(d.ScreenName(), "MapProc");
   EXPECT_EQ(game.Map().playerStepsLeft, 0);
   EXPECT_EQ(s.mapSnapshotState, 0);
