@@ -681,3 +681,34 @@ TEST_F(MapE2E, SoundsOffKeepTheRequest) {
     EXPECT_EQ(game.Map().coinSoundPending, soundsOn ? 0 : 1);
   }
 }
+
+TEST_F(MapE2E, ARetreatFromTheBattleComesBackToTheMap) {
+  MapGame game;
+  ScenarioDriver& d = game.driver;
+  const int32_t ax = game.Map().enemyX[2];
+  const int32_t ay = game.Map().enemyY[2];
+  game.WalkPlayerTo(ax, ay, 200);
+  ASSERT_STREQ(d.ScreenName(), "BattleProc");
+  d.RunFrames(3);
+  d.PressKey(kKeyEnter);  // the turn panel
+  for (int tries = 0; tries < 3 && d.App().battleScreen && !d.App().battleReturned; ++tries) {
+    d.Click(740, 207, kMouseLeft);  // Retreat
+    d.RunFrames(3);
+    d.Click(346, 351, kMouseLeft);  // Yes
+    d.RunFrames(2);
+  }
+  ASSERT_EQ(d.App().battleReturned, 1);
+  for (int i = 0; i < 10 && d.App().screenProc != GameApp::GoKingdomMap; ++i) {
+    d.Click(400, 300, kMouseLeft);  // the retreat message
+    d.RunFrames(1);
+  }
+  ASSERT_STREQ(d.ScreenName(), "MapProc");
+  d.RunFrames(2);
+  ASSERT_NE(d.App().mapEncounters, nullptr);
+  EXPECT_EQ(d.App().battleReturned, 0);
+  EXPECT_EQ(game.Map().playerStepsLeft, 0) << "who fought does not walk again today";
+  EXPECT_EQ(game.Map().enemyPresent[2], 1) << "the army is still there";
+  EXPECT_EQ(game.Map().playerCell, cells::CellAt(ax, ay + 40));
+  EXPECT_EQ(game.State().mapSnapshotState, 0);
+  d.WriteShot(Out("map_screen_after_retreat.png"));
+}
