@@ -60,6 +60,7 @@ GameApp::GameApp()
       endPeaceTreaty(0),
       endVictory(0),
       quitAfterSave(0),
+      saveFailed(0),
       saveQuitFromBattle(0),
       saveQuitFromMap(0),
       optionsFromBattle(0),
