@@ -154,30 +154,30 @@ void SaveSlotsPanel::DrawNewGame() {
   DrawSlots();
 }
 
-void SaveSlotsPanel::DrawSlotSummary(int n, int32_t x, int32_t y) {
-  if (!sheet || !Loadable(n) || loadingSlot == n) return;
-  sheet->Draw(pic::kFameLabel, 0, x + 90, y - 2, kWhite, 1.0f, 1.0f);
-  sheet->Draw(pic::kDayLabel, 0, x + 290, y - 2, kWhite, 1.0f, 1.0f);
-  DrawName(summaryName[n - 1], nameLast[n - 1], x, y);
-  DrawFame(summaryFame[n - 1], x, y);
-  DrawDay(summaryDay[n - 1], x, y);
-}
+int SaveSlotsPanel::SummarySprites(int n, int32_t x, int32_t y, SlotSprite* out) {
+  if (!Loadable(n) || loadingSlot == n) return 0;
+  int count = 0;
+  auto add = [&](SlotSheet from, int32_t image, int32_t frame, int32_t sx, int32_t sy, float scaleX,
+                 float scaleY) { out[count++] = {from, image, frame, sx, sy, scaleX, scaleY}; };
+  add(SlotSheet::kPanel, pic::kFameLabel, 0, x + 90, y - 2, 1.0f, 1.0f);
+  add(SlotSheet::kPanel, pic::kDayLabel, 0, x + 290, y - 2, 1.0f, 1.0f);
 
-void SaveSlotsPanel::DrawName(const uint8_t* name, uint8_t last, int32_t x, int32_t y) {
+  // The name, centred on x + 196.
+  const uint8_t* name = summaryName[n - 1];
+  const int32_t last = nameLast[n - 1];
   for (int i = 0; i < kGlyphNameLength; ++i) {
     const uint8_t c = name[i];
-    const int32_t lx = x + kNameCentre + kNameHalfAdvance * (2 * i - last);
     if (c == glyph::kCaret) continue;
+    const int32_t lx = x + kNameCentre + kNameHalfAdvance * (2 * i - last);
     if (c < glyph::kCapitalA) {
-      if (lettersLow) lettersLow->Draw(0, c, lx, y + 30, kWhite, kNameScale, kNameScale);
-    } else if (lettersHigh) {
-      lettersHigh->Draw(0, c - glyph::kCapitalA, lx, y + 30, kWhite, kNameScale, kNameScale);
+      add(SlotSheet::kLettersLow, 0, c, lx, y + 30, kNameScale, kNameScale);
+    } else {
+      add(SlotSheet::kLettersHigh, 0, c - glyph::kCapitalA, lx, y + 30, kNameScale, kNameScale);
     }
   }
-}
 
-void SaveSlotsPanel::DrawFame(uint32_t fame, int32_t x, int32_t y) {
-  uint32_t rest = fame;
+  // The fame's last five digits, as many as its highest non-zero digit.
+  uint32_t rest = summaryFame[n - 1];
   for (int i = 0; i < 5; ++i) {
     digits[i] = static_cast<uint8_t>(rest % 10);
     rest /= 10;
@@ -186,17 +186,30 @@ void SaveSlotsPanel::DrawFame(uint32_t fame, int32_t x, int32_t y) {
   for (int i = 1; i < 5; ++i)
     if (digits[i] != 0) shown = i + 1;
   for (int i = 0; i < shown; ++i)
-    sheet->Draw(pic::kFameDigits, digits[i], x + kFameDigitX[shown - 1][i], y, kWhite, 0.3f, 0.35f);
-}
+    add(SlotSheet::kPanel, pic::kFameDigits, digits[i], x + kFameDigitX[shown - 1][i], y, 0.3f, 0.35f);
 
-void SaveSlotsPanel::DrawDay(uint8_t day, int32_t x, int32_t y) {
+  // The day: up to three digits.
   uint8_t* e = digits + 5;
+  const uint8_t day = summaryDay[n - 1];
   e[0] = day % 10;
   e[1] = day / 10 % 10;
   e[2] = day / 100;
-  const int shown = e[2] != 0 ? 3 : e[1] != 0 ? 2 : 1;
+  shown = e[2] != 0 ? 3 : e[1] != 0 ? 2 : 1;
   for (int i = 0; i < shown; ++i)
-    sheet->Draw(pic::kDayDigits, e[i], x + kDayDigitX[shown - 1][i], y - 4, kWhite, 0.5f, 0.5f);
+    add(SlotSheet::kPanel, pic::kDayDigits, e[i], x + kDayDigitX[shown - 1][i], y - 4, 0.5f, 0.5f);
+  return count;
+}
+
+void SaveSlotsPanel::DrawSlotSummary(int n, int32_t x, int32_t y) {
+  SlotSprite sprites[kMaxSummarySprites];
+  const int count = SummarySprites(n, x, y, sprites);
+  for (int i = 0; i < count; ++i) {
+    const SlotSprite& s = sprites[i];
+    SpriteSheet* from = s.sheet == SlotSheet::kPanel        ? sheet
+                        : s.sheet == SlotSheet::kLettersLow ? lettersLow
+                                                            : lettersHigh;
+    if (from) from->Draw(s.image, s.frame, s.x, s.y, kWhite, s.scaleX, s.scaleY);
+  }
 }
 
 void SaveSlotsPanel::HoverSlot(int n, int32_t x, int32_t y) {

@@ -33,6 +33,18 @@ inline constexpr SlotRect kSlotBackButton = {710, 20, 64, 32};
 constexpr int32_t kSummaryX = 20;
 inline constexpr int32_t kSummaryY[kSaveSlots] = {186, 270, 354, 438, 522};
 
+// One picture of a row's summary: which sheet, image and frame, where and
+// how large.
+enum class SlotSheet : uint8_t { kPanel, kLettersLow, kLettersHigh };
+struct SlotSprite {
+  SlotSheet sheet;
+  int32_t image, frame;
+  int32_t x, y;
+  float scaleX, scaleY;
+};
+// Two labels, 21 letters, five fame and three day digits.
+constexpr int kMaxSummarySprites = 31;
+
 class SaveSlotsPanel {
  public:
   SaveSlotsPanel();
@@ -47,6 +59,9 @@ class SaveSlotsPanel {
   // Slot n's (1..5) fame, day and name at x, y; nothing for a free or
   // unreadable slot, or the one that is loading.
   void DrawSlotSummary(int n, int32_t x, int32_t y);
+  // What DrawSlotSummary draws, in order; the count (at most
+  // kMaxSummarySprites). Fills digits as a side effect.
+  int SummarySprites(int n, int32_t x, int32_t y, SlotSprite* out);
   void HoverSlot(int n, int32_t x, int32_t y);
   void HoverBack(int32_t x, int32_t y);
   // 1, and pressedId := the button, when the cursor is in it and mouse
@@ -89,7 +104,4 @@ class SaveSlotsPanel {
   // The separator lines and Back; the slot buttons and what each row shows.
   void DrawRows();
   void DrawSlots();
-  void DrawFame(uint32_t fame, int32_t x, int32_t y);
-  void DrawDay(uint8_t day, int32_t x, int32_t y);
-  void DrawName(const uint8_t* name, uint8_t last, int32_t x, int32_t y);
 };
