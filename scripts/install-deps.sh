@@ -3,7 +3,7 @@
 set -euo pipefail
 pkgs=(cmake g++ make pkg-config libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev
       fonts-liberation2 timgm6mb-soundfont libpng-dev libgtest-dev
-      clang libclang-rt-14-dev xvfb xauth xdotool)
+      clang clang-format libclang-rt-14-dev xvfb xauth xdotool)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

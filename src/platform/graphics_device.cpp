@@ -7,6 +7,7 @@
 #include "platform/backend.h"
 #include "platform/blitter.h"
 #include "platform/presenter.h"
+#include "platform/text_log.h"
 
 namespace {
 constexpr int32_t kMaxSide = 4096;
@@ -31,7 +32,8 @@ GraphicsDevice::GraphicsDevice()
       ambientRed(255),
       ambientGreen(255),
       ambientBlue(255),
-      projection{} {}
+      projection{},
+      textLog(nullptr) {}
 
 GraphicsDevice::~GraphicsDevice() { Release(); }
 
@@ -146,6 +148,7 @@ uint32_t GraphicsDevice::EndScene() {
 
 uint32_t GraphicsDevice::Present() {
   if (!device || !direct3D) return 0;
+  if (textLog) textLog->FramePresented();
   return direct3D->Show(device->pixels) ? 1 : 0;
 }
 

@@ -8,6 +8,7 @@
 
 class Presenter;      // the display backend (SDL window or headless)
 class SpriteBlitter;  // draws texture rectangles into the frame
+class TextLog;        // the texts of each frame, kept only for tests
 
 // Texture formats the game passes (D3DFORMAT numbers).
 constexpr uint32_t kFormatR8G8B8 = 20;
@@ -102,4 +103,7 @@ class GraphicsDevice {
   uint8_t ambientGreen;
   uint8_t ambientBlue;
   float projection[16];  // left-handed perspective, row-major
+  // Where the fonts note each text they draw; empty (the game's own
+  // setting) keeps no record. Not owned.
+  TextLog* textLog;
 };

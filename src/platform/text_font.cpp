@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/graphics_device.h"
+#include "platform/text_log.h"
 
 #ifndef QORV_FONT_DIR
 #define QORV_FONT_DIR "/usr/share/fonts/truetype/liberation2"
@@ -179,6 +180,7 @@ uint32_t TextFont::DrawText(const char* text, int32_t x, int32_t y, int32_t widt
                             uint32_t colour, uint32_t format) {
   (void)format;  // left, top, no word breaks, clipped: the only format the game uses
   if (!font) return 0;
+  if (font->device && font->device->textLog && text) font->device->textLog->Record(text, x, y, colour);
   FrameTarget* t = font->device ? font->device->GetDevice() : nullptr;
   if (!t || !t->pixels || !text) return 1;
   const int64_t w = width == 0 ? 65535 : width;

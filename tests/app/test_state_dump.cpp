@@ -53,3 +53,29 @@ TEST(StateDump, HoldsTheAppTheRecordAndEachObjectThatExists) {
   EXPECT_EQ(FindJsonPath(dump, "objects.animClock.2.expected")->number, 5000);
   // The application lets them go with itself.
 }
+
+TEST(StateDump, ListsTheTextsOfTheLastPresentedFrame) {
+  ASSERT_EQ(chdir(QORV_GAME_DIR), 0);
+  ScenarioDriver driver;
+  driver.Start();
+  ASSERT_TRUE(driver.Goto("GoCredits"));
+  driver.RunFrames(2);
+
+  JsonValue dump;
+  ASSERT_TRUE(ParseJson(driver.Dump(), &dump));
+  const JsonValue* texts = FindJsonPath(dump, "texts");
+  ASSERT_NE(texts, nullptr);
+  ASSERT_EQ(texts->kind, JsonValue::Kind::Array);
+  ASSERT_FALSE(texts->items.empty());
+  const JsonValue& first = texts->items.front();
+  EXPECT_EQ(FindJsonPath(first, "text")->text, "Programmed by:");
+  EXPECT_EQ(FindJsonPath(first, "x")->number, 200);
+  EXPECT_EQ(FindJsonPath(first, "y")->number, 110);
+  EXPECT_EQ(FindJsonPath(first, "colour")->text, "0xFFCE6700");
+
+  // Only the last frame's texts: the same list again, not twice as long.
+  const size_t count = texts->items.size();
+  driver.RunFrames(1);
+  ASSERT_TRUE(ParseJson(driver.Dump(), &dump));
+  EXPECT_EQ(FindJsonPath(dump, "texts")->items.size(), count);
+}

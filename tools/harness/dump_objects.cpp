@@ -7,6 +7,8 @@
 
 #include "app/data_settings.h"
 #include "app/game_app.h"
+#include "battle/battle_screen.h"
+#include "battle/battle_screen_dump.h"
 #include "game/json_out.h"
 #include "harness/state_dump.h"
 #include "map/kingdom_map_dump.h"
@@ -62,6 +64,7 @@ const HeldObject kHeldObjects[] = {
     HELD_OBJECT(controlBar, DumpControlBar),
     HELD_OBJECT_VALUE(mapEncounters, DumpMapEncounters),
     HELD_OBJECT(creditsScreen, DumpCreditsScreen),
+    HELD_OBJECT_VALUE(battleScreen, DumpBattleScreen),
     HELD_OBJECT(mainMenuScreen, DumpMainMenuScreen),
     HELD_OBJECT(saveSlotsPanel, DumpSaveSlotsPanel),
     HELD_OBJECT(saveAndQuitDialog, DumpSaveAndQuitDialog),

@@ -29,6 +29,7 @@ void ScenarioDriver::Start() {
   if (app_) return;
   app_ = new GameApp;
   app_->Init();
+  app_->graphics.textLog = &textLog_;
 }
 
 void ScenarioDriver::Finish() {

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/text_log.h"
+
 class GameApp;
 
 class ScenarioDriver {
@@ -74,4 +76,5 @@ class ScenarioDriver {
   uint32_t frames_;
   int pendingDx_;
   int pendingDy_;
+  TextLog textLog_;  // the texts of each frame, for the dump
 };

@@ -5,6 +5,9 @@
 #include "game/game_state_dump.h"
 #include "game/json_out.h"
 #include "platform/clock.h"
+#include "platform/text_log.h"
+
+#include <cstdio>
 
 #define APP_FIELD(name) out.Num(#name, static_cast<long long>(app.name))
 
@@ -70,6 +73,20 @@ std::string StateDumpJson(const GameApp& app, uint32_t frame) {
   out.BeginObject("objects");
   DumpHeldObjects(app, out);
   out.EndObject();
+  out.BeginArray("texts");
+  if (app.graphics.textLog) {
+    for (const DrawnText& t : app.graphics.textLog->Presented()) {
+      char colour[16];
+      std::snprintf(colour, sizeof colour, "0x%08X", t.colour);
+      out.BeginObject();
+      out.Str("text", t.text);
+      out.Num("x", t.x);
+      out.Num("y", t.y);
+      out.Str("colour", colour);
+      out.EndObject();
+    }
+  }
+  out.EndArray();
   out.EndObject();
   return out.Text();
 }

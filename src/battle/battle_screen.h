@@ -1,0 +1,409 @@
+#pragma once
+// BattleScreen: the one object of a battle. The field of 20 x 15 cells and
+// everything that stands on it (the fighter's own figure, the fighter's six
+// armies, up to twenty allied units and up to fifty enemy armies), the
+// battle's identity and the wear carried over from earlier attempts, the
+// turn counter and its thresholds, the action and animation state, the view's
+// scroll position, and the picture sheets and fonts of the screen.
+//
+// The battle screen procedure creates it on the battle's first frame, fills
+// it from the game record, drives it every frame and deletes it when the
+// battle is left. It keeps no pointer into the game record: it works on
+// copies made on entry and written back on leaving. It owns its sheets and
+// fonts and nothing else; ReleasePictures must run before it is deleted.
+//
+// Cells are numbered 1..300: column c (0..19) and row r (0..14) is cell
+// c + 20 r + 1. A unit stands at the top-left pixel corner of its cell
+// (battle::CellX, battle::CellY). The view (viewX, viewY) is the field pixel
+// at the screen's top-left corner.
+//
+// The operations live in several files, one group each; the declarations
+// below are grouped the same way.
+
+#include <cstdint>
+
+#include "game/glyph_name.h"
+
+class GraphicsDevice;
+class SpriteSheet;
+class TextFont;
+
+namespace battle {
+
+// ---- field geometry
+constexpr int32_t kColumns = 20;
+constexpr int32_t kRows = 15;
+constexpr uint32_t kCellCount = 300;   // cells 1..300
+constexpr int32_t kCellSize = 80;      // pixels per cell side
+constexpr int32_t kFieldWidth = kColumns * kCellSize;   // 1600
+constexpr int32_t kFieldHeight = kRows * kCellSize;     // 1200
+
+// The view's scroll range.
+constexpr int32_t kViewMinX = -26;
+constexpr int32_t kViewMaxX = 826;
+constexpr int32_t kViewMinY = -26;
+constexpr int32_t kViewMaxY = 734;
+
+// Slot counts.
+constexpr int kArmySlots = 6;
+constexpr int kAllySlots = 20;
+constexpr int kEnemySlots = 50;
+constexpr int kArmyKinds = 22;         // army kinds 0..21
+constexpr int kEnemyPictures = 11;     // enemy pictures 0..10
+constexpr int kAllyPictures = 3;       // allied pictures 0..2
+constexpr int kButtons = 7;            // the seven buttons 1..7
+constexpr int kQuests = 100;           // the copy of the quest stages
+
+// Facings (0 up, then clockwise by eighths).
+constexpr uint8_t kFacingUp = 0;
+constexpr uint8_t kFacingUpRight = 1;
+constexpr uint8_t kFacingRight = 2;
+constexpr uint8_t kFacingDownRight = 3;
+constexpr uint8_t kFacingDown = 4;
+constexpr uint8_t kFacingDownLeft = 5;
+constexpr uint8_t kFacingLeft = 6;
+constexpr uint8_t kFacingUpLeft = 7;
+
+// Move points of every unit at the start of a turn.
+constexpr uint8_t kMovesPerTurn = 7;
+
+// excludedX when no position is to be avoided.
+constexpr int32_t kNoExcludedX = 10000;
+
+// ---- occupant codes: who stands in a cell
+constexpr uint32_t kOccupantNone = 0;
+constexpr uint32_t kOccupantFighter = 1;
+constexpr uint32_t kOccupantArmyBase = 2;     // + army slot 0..5
+constexpr uint32_t kOccupantAllyBase = 10;    // + allied slot 0..19
+constexpr uint32_t kOccupantEnemyBase = 120;  // + enemy slot 0..49
+
+constexpr uint32_t ArmyOccupant(int slot) { return kOccupantArmyBase + static_cast<uint32_t>(slot); }
+constexpr uint32_t AllyOccupant(int slot) { return kOccupantAllyBase + static_cast<uint32_t>(slot); }
+constexpr uint32_t EnemyOccupant(int slot) { return kOccupantEnemyBase + static_cast<uint32_t>(slot); }
+constexpr bool IsArmyOccupant(uint32_t code) {
+  return code >= kOccupantArmyBase && code < kOccupantArmyBase + kArmySlots;
+}
+constexpr bool IsAllyOccupant(uint32_t code) {
+  return code >= kOccupantAllyBase && code < kOccupantAllyBase + kAllySlots;
+}
+constexpr bool IsEnemyOccupant(uint32_t code) {
+  return code >= kOccupantEnemyBase && code < kOccupantEnemyBase + kEnemySlots;
+}
+
+// ---- state values
+// stepTimerState, hitTimerState, pauseTimerState
+constexpr uint8_t kTimerStamp = 1;      // take a stamp
+constexpr uint8_t kTimerWaiting = 2;    // wait for the period to pass
+// pauseActive
+constexpr uint8_t kPauseOff = 0;
+constexpr uint8_t kPauseRunning = 1;
+constexpr uint8_t kPauseStamped = 2;
+// smashSoundState
+constexpr uint8_t kSmashNone = 0;
+constexpr uint8_t kSmashPlay = 1;       // play it this frame
+constexpr uint8_t kSmashPlayed = 2;
+// allyPhase
+constexpr uint8_t kAllyIdle = 0;        // the allied units are not acting
+constexpr uint8_t kAllyPick = 1;        // pick and plan the next unit
+constexpr uint8_t kAllyMove = 2;        // it moves
+constexpr uint8_t kAllyAttack = 3;      // its attack is resolved
+// victory
+constexpr uint8_t kVictoryNone = 0;
+constexpr uint8_t kVictoryJustWon = 1;
+constexpr uint8_t kVictoryMessage = 2;  // the victory message is shown
+constexpr uint8_t kVictoryExperience = 3;  // the experience page is shown
+// retreatConfirmed
+constexpr uint8_t kRetreatNone = 0;
+constexpr uint8_t kRetreatYes = 1;
+constexpr uint8_t kRetreatAcknowledged = 2;  // leaves the battle
+// victoryGrade
+constexpr uint8_t kGradeVictory = 1;
+constexpr uint8_t kGradeGreat = 2;
+constexpr uint8_t kGradeBrilliant = 3;
+// buttonHover looks
+constexpr uint8_t kLookIdle = 0;
+constexpr uint8_t kLookHover = 1;
+constexpr uint8_t kLookPressed = 2;
+
+// ---- cell geometry
+constexpr bool IsFieldCell(uint32_t cell) { return cell >= 1 && cell <= kCellCount; }
+// The cell of column 0..19 and row 0..14.
+constexpr uint32_t CellAt(int32_t column, int32_t row) {
+  return static_cast<uint32_t>(column + kColumns * row + 1);
+}
+// Column and row of a cell; a number outside 1..300 gives column and row 0.
+constexpr int32_t CellColumn(uint32_t cell) {
+  return IsFieldCell(cell) ? static_cast<int32_t>((cell - 1) % kColumns) : 0;
+}
+constexpr int32_t CellRow(uint32_t cell) {
+  return IsFieldCell(cell) ? static_cast<int32_t>((cell - 1) / kColumns) : 0;
+}
+// The field pixel of a cell's top-left corner.
+constexpr int32_t CellX(uint32_t cell) { return CellColumn(cell) * kCellSize; }
+constexpr int32_t CellY(uint32_t cell) { return CellRow(cell) * kCellSize; }
+// The cell under a field pixel inside the field.
+constexpr uint32_t CellAtPixel(int32_t x, int32_t y) { return CellAt(x / kCellSize, y / kCellSize); }
+
+}  // namespace battle
+
+class BattleScreen {
+ public:
+  // Every field 0, then the defaults: cellCount 300, stepDelayMs 100,
+  // excludedX none, resultsPending 1, turnPanelShown 1, the three timers
+  // ready to stamp, hitRising 1, turnNumber 1, every unit's move points 7.
+  BattleScreen();
+  virtual ~BattleScreen();  // frees nothing: call ReleasePictures first
+  BattleScreen(const BattleScreen&) = delete;
+  BattleScreen& operator=(const BattleScreen&) = delete;
+
+  // ---- Record (battle_screen.cpp)
+  // figureX/figureY and armyX/armyY of all six slots from their cells.
+  void PlaceUnits();
+
+  // ---- Set-up, line-ups and carried wear
+  // (battle_setup.cpp, battle_wear.cpp; the tables in battle_lineups.cpp)
+  // The friendly side by battleId: thresholds, the figure's and armies'
+  // cells and facings, the first view, and the allied units whose
+  // conditions hold. An id without an entry changes nothing.
+  void SetUpBattle();
+  // The enemy line-up of battleId into the enemy slots, the pictures it
+  // uses and enemyCountAtStart. An id without a line-up places nothing.
+  void PlaceEnemies();
+  // Lays carriedWear and carriedLosses onto the armies the line-up placed.
+  void ApplyCarriedWear();
+  // After a defeat or retreat: the average wounds and losses per enemy
+  // army into carriedWear and carriedLosses (clamped to a byte; a count of
+  // 0 at the start gives none).
+  void StoreCarriedWear();
+  // The wound points that wear lays on each of the three wound layers.
+  static void CarriedWounds(uint8_t wear, uint8_t layers[3]);
+  // The enemy slots the line-up of battleId fills (0..50).
+  int LineupSlots() const;
+
+  // ---- Moves and paths
+
+  // ---- Attack resolution
+
+  // ---- Enemy and allied choices
+
+  // ---- Turns, victory and rewards
+
+  // ---- Screen: art, procedure steps, input and view, panels, drawing, bottom bar
+  void LoadArt(GraphicsDevice* device);
+  void LoadTerrain(GraphicsDevice* device);
+  void LoadPortrait(GraphicsDevice* device);
+  void LoadFigure(GraphicsDevice* device);
+  void LoadArmyPictures(GraphicsDevice* device);
+  void LoadEnemyPictures(GraphicsDevice* device);
+  void LoadJoinedHeroPortrait(GraphicsDevice* device);
+  void ReleasePictures();
+
+  // ================================================================ fields
+
+  // Field
+  uint32_t cellCount{};                 // 300
+
+  // Pictures
+  SpriteSheet* uiSheet{};               // 63 images; image 50 the joined hero's portrait
+  SpriteSheet* terrainSheet{};          // 10 images: the terrain backdrops
+  SpriteSheet* figureSheet{};           // 10 images: the fighter's figure
+  SpriteSheet* armySheet{};             // 30 images by army kind
+  SpriteSheet* armyIconSheet{};         // 30 images by army kind
+  SpriteSheet* enemySheet{};            // 11 images by enemy picture
+  SpriteSheet* allySheet{};             // 10 images (three used)
+  SpriteSheet* allyIconSheet{};         // 10 images (three used)
+  SpriteSheet* portraitSheet{};         // the fighter's portrait
+  SpriteSheet* letterSheetRed{};        // name letters, red key
+  SpriteSheet* letterSheet{};           // name letters
+  TextFont* fontMedium{};               // "Arial" 22
+  TextFont* fontLarge{};                // "Arial" 30
+
+  // Sounds
+  uint8_t pickSoundPending{};           // 1: play the pick sound this frame
+  uint8_t smashSoundState{};            // kSmash*
+
+  // Timing
+  uint32_t stepDelayMs{};               // one animation step: 200, 100 or 50 by the swing speed
+
+  // Map
+  uint8_t caughtByArmy{};               // copy of GameState::caughtByArmy
+  int32_t excludedX{};                  // x the enemy's choice must avoid; kNoExcludedX none
+
+  // Copies
+  uint8_t questStage[battle::kQuests]{};  // quest q at index q - 1
+
+  // Picture needs
+  uint8_t enemyPictureUsed[battle::kEnemyPictures]{};
+  uint8_t allyPictureUsed[battle::kAllyPictures]{};
+
+  // Turns
+  uint8_t turnPanelShown{};             // 1 while the turn panel is shown
+  uint8_t gradeTurns3{};                // a victory before this turn is grade 3
+  uint8_t gradeTurns2{};                // ... before this one grade 2, later grade 1
+  uint8_t turnLimit{};                  // reaching this turn loses the battle
+
+  // Sums (end of battle)
+  int32_t woundsSum{};
+  int32_t killedSum{};
+  int32_t killedPerEnemy{};
+  int32_t woundsPerEnemy{};
+
+  // Flags
+  uint8_t wearAtStart{};                // carriedWear was non-zero at set-up
+  uint8_t leftWithWear{};               // carriedWear non-zero after the write-back
+  uint8_t retreated{};                  // the retreat was confirmed
+  uint8_t resultsPending{};             // cleared once the end-of-battle write-back is done
+  uint8_t joinedHero{};                 // hero number 1..10 shown joining, 0 none
+  uint8_t gridShown{};
+  uint8_t retreatAsked{};               // the retreat question is open
+  uint8_t retreatConfirmed{};           // kRetreat*
+
+  // Results
+  uint8_t victoryGrade{};               // kGrade*
+  uint8_t releaseSeen{};                // both buttons were up while a panel is shown
+  uint8_t levelGain{};
+  uint8_t healthGain{};
+  uint8_t attackGain{};
+  uint8_t shieldGain{};
+
+  // Fighter
+  uint8_t fighterName[kGlyphNameLength]{};
+  uint8_t playerPortrait{};             // 0 or 1
+  uint8_t battleOver{};                 // the battle is decided
+
+  // Identity
+  uint32_t battleId{};                  // 1..93
+  uint8_t carriedWear{};                // GameState battleWear of this battle
+  uint8_t carriedLosses{};              // GameState battleLosses of this battle
+
+  // Step timer
+  uint32_t stepStampMs{};
+  uint8_t stepTimerState{};             // kTimer*
+  uint8_t swingFrame{};                 // 1..3
+  uint8_t swingRising{};
+
+  // Hit timer
+  uint32_t hitStampMs{};
+  uint8_t hitTimerState{};
+  uint8_t hitFrame{};
+  uint8_t hitRising{};
+  uint8_t hitActive{};
+  uint8_t hitMarks[4]{};
+
+  // Pause timer
+  uint8_t pauseActive{};                // kPause*
+  uint32_t pauseStampMs{};
+  uint8_t pauseTimerState{};
+  uint8_t mouseArmed{};                 // both buttons were released after entering
+  uint8_t enemyCountAtStart{};          // divisor of the end averages
+
+  // Fighter values
+  int32_t figureX{}, figureY{};
+  uint32_t figureCell{};
+  uint8_t figureFacing{};
+  uint8_t figureMoves{};
+  int32_t figureHealth{};
+  int32_t figureAttack{};
+  int32_t figureShield{};
+  int32_t figureExperience{};
+  uint8_t figureLevel{};
+
+  // Armies (six slots)
+  uint8_t armyUsedAtStart[battle::kArmySlots]{};
+  uint8_t armyUsed[battle::kArmySlots]{};
+  int32_t armyX[battle::kArmySlots]{};
+  int32_t armyY[battle::kArmySlots]{};
+  uint32_t armyCell[battle::kArmySlots]{};
+  uint8_t armyFacing[battle::kArmySlots]{};
+  uint8_t armyKind[battle::kArmySlots]{};         // ArmyKind, also the picture index
+  uint8_t armyMoves[battle::kArmySlots]{};
+  uint8_t armyKindUsed[battle::kArmyKinds]{};     // its pictures are loaded
+  uint32_t armyFights[battle::kArmySlots]{};      // ranks the armies at a victory
+  uint8_t armyCount[battle::kArmySlots]{};        // soldiers left; 0 down
+  uint8_t armyKilled[battle::kArmySlots]{};
+  uint8_t armyWounds1[battle::kArmySlots]{};
+  uint8_t armyWounds2[battle::kArmySlots]{};
+  uint8_t armyWounds3[battle::kArmySlots]{};
+  uint32_t armyAttack[battle::kArmySlots]{};
+  uint32_t armyShield[battle::kArmySlots]{};
+  uint32_t armyTraining[battle::kArmySlots]{};
+  uint32_t armyEquipment[battle::kArmySlots]{};
+  uint8_t armyName[battle::kArmySlots][kGlyphNameLength]{};
+
+  // Fighter identity
+  uint8_t fightByPlayer{};              // 1 when the player fights
+  uint8_t fightHero{};                  // hero number 1..10 when a hero fights, else 0
+
+  // Enemies (fifty slots)
+  uint8_t enemyAlive[battle::kEnemySlots]{};
+  int32_t enemyX[battle::kEnemySlots]{};
+  int32_t enemyY[battle::kEnemySlots]{};
+  uint32_t enemyCell[battle::kEnemySlots]{};
+  uint8_t enemyFacing[battle::kEnemySlots]{};
+  uint8_t enemyPicture[battle::kEnemySlots]{};
+  uint8_t enemySoldiers[battle::kEnemySlots]{};
+  uint8_t enemyAttack[battle::kEnemySlots]{};
+  uint8_t enemyShield[battle::kEnemySlots]{};
+  uint8_t enemyActed[battle::kEnemySlots]{};
+  uint8_t enemyMoves[battle::kEnemySlots]{};
+  uint8_t enemyWounds1[battle::kEnemySlots]{};
+  uint8_t enemyWounds2[battle::kEnemySlots]{};
+  uint8_t enemyWounds3[battle::kEnemySlots]{};
+  uint8_t enemyKilled[battle::kEnemySlots]{};
+
+  // Allies (twenty slots)
+  uint8_t allyPresent[battle::kAllySlots]{};
+  int32_t allyX[battle::kAllySlots]{};
+  int32_t allyY[battle::kAllySlots]{};
+  uint32_t allyCell[battle::kAllySlots]{};
+  uint8_t allyFacing[battle::kAllySlots]{};
+  uint8_t allyPicture[battle::kAllySlots]{};
+  uint8_t allyCount[battle::kAllySlots]{};
+  uint8_t allyWounds1[battle::kAllySlots]{};
+  uint8_t allyWounds2[battle::kAllySlots]{};
+  uint8_t allyWounds3[battle::kAllySlots]{};
+  uint8_t allyKilled[battle::kAllySlots]{};
+  uint8_t allyAttack[battle::kAllySlots]{};
+  uint8_t allyShield[battle::kAllySlots]{};
+  uint8_t allyActed[battle::kAllySlots]{};
+  uint8_t allyMoves[battle::kAllySlots]{};
+  uint8_t allyName[battle::kAllySlots][kGlyphNameLength]{};
+
+  // Turn
+  uint32_t turnNumber{};                // saved as one byte
+  uint8_t allyPhase{};                  // kAlly*
+
+  // End tests
+  uint8_t armiesDown{};                 // 0..6
+  uint8_t alliesDown{};                 // 0..20
+  uint8_t victory{};                    // kVictory*
+  uint8_t defeat{};
+
+  // View
+  int32_t viewX{}, viewY{};
+
+  // Occupancy, indexed by cell number 1..300 (entry 0 unused): kOccupant*
+  uint32_t occupant[battle::kCellCount + 1]{};
+
+  // Input
+  uint8_t buttonHover[8]{};             // look of buttons 1..7: kLook*
+  uint32_t clickedCell{};
+  uint8_t hoverEntry{};                 // results panel entry under the cursor
+  uint8_t pressedButton{};              // 1..7
+  uint8_t clickedButton{};              // 1..7
+
+  // ================================================================ working fields
+  // Each group of operations keeps its own working fields here.
+
+  // ---- Set-up, line-ups and carried wear
+
+  // ---- Moves and paths
+
+  // ---- Attack resolution
+
+  // ---- Enemy and allied choices
+
+  // ---- Turns, victory and rewards
+
+  // ---- Screen: art, procedure steps, input and view, panels, drawing, bottom bar
+};
