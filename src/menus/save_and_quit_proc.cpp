@@ -3,14 +3,11 @@
 // the main menu.
 
 #include "app/game_app.h"
+#include "battle/battle_screen.h"
 #include "game/game_state.h"
 #include "menus/map_objects.h"
 #include "menus/save_and_quit_dialog.h"
 #include "platform/input_device.h"
-#if __has_include("battle/battle_screen.h")
-#include "battle/battle_screen.h"
-#define QORV_HAS_BATTLE_SCREEN 1
-#endif
 
 namespace {
 
@@ -31,13 +28,10 @@ void GoBack(GameApp& app) {
 
 // Yes: the battle's object and the map's population go before the save.
 void FreePlayObjects(GameApp& app) {
-#ifdef QORV_HAS_BATTLE_SCREEN
   if (app.battleScreen) {
-    app.battleScreen->ReleasePictures();
     delete app.battleScreen;
     app.battleScreen = nullptr;
   }
-#endif
   FreeMapEncounters(app.mapEncounters);
 }
 
