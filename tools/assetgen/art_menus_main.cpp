@@ -3,7 +3,9 @@
 // and word pictures, the player's name letters and the question's panel and
 // buttons. Paths, frame sizes and keys come from the screens' own picture
 // headers.
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <string>
 
 #include "assetgen.h"
@@ -147,67 +149,98 @@ void DrawCaptions(Canvas& c, bool lit) {
 
 // ---------------------------------------------------------------- letters
 
-// A capital drawn across two cells: its left half in one frame, its right
-// half in the next.
-void CapitalHalves(Canvas& sheet, int firstFrame, char letter, const TextStyle& style) {
-  Canvas wide(64, 64, kKeyBlack);
-  wide.Text(0, 0, 64, 64, std::string(1, letter), style);
-  for (int half = 0; half < 2; ++half) {
-    int x, y;
-    FramePos(sheet.w, 32, 64, firstFrame + half, &x, &y);
-    sheet.Blit(wide.Crop(32 * half, 0, 32, 64), x, y, false);
-  }
-}
-
-void Single(Canvas& sheet, int frame, const std::string& glyph, const TextStyle& style) {
-  int x, y;
-  FramePos(sheet.w, 32, 64, frame, &x, &y);
-  Canvas cell(32, 64, kKeyBlack);
-  cell.Text(0, 0, 32, 64, glyph, style);
-  sheet.Blit(cell, x, y, false);
-}
-
-TextStyle LetterStyle() {
-  TextStyle t = GoldCaption(40);
-  t.color = pal::ParchmentLight;
+// One glyph in a cell of a letter or digit sheet, standing on the same
+// baseline as every other glyph and widened (up to stretch times) towards
+// the cell's width, so that the letters of a name drawn cell by cell close
+// up. The glyph is laid out behind a fixed "H " so that its height on the
+// line is the font's, not its own.
+void GlyphCell(Canvas& cell, const std::string& glyph, const TextStyle& style, float stretch) {
+  TextStyle t = style;
+  t.align = Align::Left;
+  t.valign = VAlign::Middle;
   t.margin = 0;
-  t.shrinkToFit = true;
+  t.shrinkToFit = false;
+  int lead = 0;
+  MeasureText("H ", t.size, t.bold, &lead, nullptr);
+  Canvas line(lead + 3 * cell.w, cell.h, cell.keyed ? 0xFF000000u | cell.key : kKeyNone);
+  line.Fill(line.Clear());
+  line.Text(0, 0, line.w, line.h, "H " + glyph, t);
+  int x0 = -1, x1 = -1;
+  for (int x = lead; x < line.w; ++x)
+    for (int y = 0; y < line.h; ++y)
+      if (line.Get(x, y) != line.Clear()) {
+        if (x0 < 0) x0 = x;
+        x1 = x;
+        break;
+      }
+  if (x0 < 0) return;
+  const Canvas ink = line.Crop(x0, 0, x1 - x0 + 1, line.h);
+  int w = std::min(cell.w - 2, int(std::lround(ink.w * stretch)));
+  w = std::max(w, std::min(ink.w, cell.w - 2));
+  cell.BlitScaled(ink, (cell.w - w) / 2, 0, w, cell.h, true);
+}
+
+// A sheet of glyph cells: frame k shows glyph(k) (nothing for "").
+void GlyphCells(Canvas& c, int fw, int fh, int count, const std::function<std::string(int)>& glyph,
+                const TextStyle& style, float stretch) {
+  ForEachFrame(c, fw, fh, count, [&](Canvas& f, int k) {
+    const std::string g = glyph(k);
+    if (!g.empty()) GlyphCell(f, g, style, stretch);
+  });
+}
+
+TextStyle LetterStyle(int size) {
+  TextStyle t = GoldCaption(size);
+  t.color = pal::ParchmentLight;
   return t;
 }
 
 // Codes 0..27: 0 and 1 blank, 2..27 the small letters.
 void DrawLowLetters(Canvas& c) {
-  const TextStyle t = LetterStyle();
-  for (int code = 2; code <= 27; ++code) Single(c, code, std::string(1, char('a' + code - 2)), t);
+  GlyphCells(c, 32, 64, save_slots_picture::kLowLetterFrames,
+             [](int code) { return code >= 2 ? std::string(1, char('a' + code - 2)) : std::string(); },
+             LetterStyle(44), 1.3f);
 }
 
-// Codes 28..89 at frame code - 28: the capitals (two cells each but I and J),
-// the full stop and the digits.
+// The glyph of letter code 28..89: a capital in two cells (I and J in one),
+// the full stop, the digits. A two-cell capital gives its whole letter for
+// its first code and "" for its second.
+std::string HighGlyph(int code) {
+  if (code == 44) return "I";
+  if (code == 45) return "J";
+  if (code >= 28 && code < 44 && code % 2 == 0) return std::string(1, char('A' + (code - 28) / 2));
+  if (code >= 46 && code < 78 && code % 2 == 0) return std::string(1, char('K' + (code - 46) / 2));
+  if (code == 78) return ".";
+  if (code >= 80 && code <= 89) return std::string(1, char('0' + code - 80));
+  return "";
+}
+
+// Codes 28..89 at frame code - 28. A two-cell capital is drawn across both
+// its frames: its left half in the first, its right half in the second.
 void DrawHighLetters(Canvas& c) {
-  const TextStyle t = LetterStyle();
-  TextStyle wide = t;
-  wide.size = 44;
-  for (int letter = 0; letter < 26; ++letter) {
-    const char ch = char('A' + letter);
-    if (ch == 'I') {
-      Single(c, 44 - 28, "I", t);
-    } else if (ch == 'J') {
-      Single(c, 45 - 28, "J", t);
-    } else {
-      const int code = letter < 8 ? 28 + 2 * letter : 46 + 2 * (letter - 10);
-      CapitalHalves(c, code - 28, ch, wide);
+  const TextStyle t = LetterStyle(44);
+  for (int code = 28; code <= 89; ++code) {
+    const std::string g = HighGlyph(code);
+    if (g.empty()) continue;
+    const bool wide = g[0] >= 'A' && g[0] <= 'Z' && code != 44 && code != 45;
+    Canvas cell(wide ? 64 : 32, 64, kKeyBlack);
+    GlyphCell(cell, g, wide ? LetterStyle(52) : t, wide ? 1.4f : 1.3f);
+    for (int half = 0; half < (wide ? 2 : 1); ++half) {
+      int x, y;
+      FramePos(c.w, 32, 64, code - 28 + half, &x, &y);
+      c.Blit(cell.Crop(32 * half, 0, 32, 64), x, y, false);
     }
   }
-  Single(c, 78 - 28, ".", t);
-  for (int d = 0; d < 10; ++d) Single(c, 80 + d - 28, std::to_string(d), t);
 }
 
 // ---------------------------------------------------------------- slots
 
+// Digits 0..9 by frame, widened towards the frame so that numbers drawn
+// digit by digit close up.
 void DigitSheet(Canvas& c, int frame, int size, Rgb colour) {
   TextStyle t = GoldCaption(size);
   t.color = colour;
-  DrawGlyphSheet(c, frame, frame, 10, [](int k) { return std::to_string(k); }, t);
+  GlyphCells(c, frame, frame, 10, [](int k) { return std::to_string(k); }, t, 1.5f);
 }
 
 void Words(Canvas& c, const std::string& text, int size, Rgb colour) {
@@ -234,7 +267,8 @@ void DrawLine(Canvas& c) {
 }
 
 void DrawLoadHeading(Canvas& c) {
-  TextStyle t = GoldCaption(34);
+  TextStyle t = GoldCaption(40);
+  t.margin = 0;
   c.Text(0, 0, c.w, c.h, save_slots_picture::kLoadTitle, t);
 }
 
