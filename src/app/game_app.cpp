@@ -10,6 +10,9 @@
 #include "map/kingdom_map.h"
 #include "map/map_encounters.h"
 #include "menus/credits_screen.h"
+#include "menus/main_menu_screen.h"
+#include "menus/save_and_quit_dialog.h"
+#include "menus/save_slots_panel.h"
 #include "platform/anim_clock.h"
 #include "platform/clock.h"
 #include "platform/file_buffer.h"
@@ -110,6 +113,13 @@ GameApp::~GameApp() {
     delete creditsScreen;
     creditsScreen = nullptr;
   }
+  // The menu screens release their pictures as they go.
+  delete mainMenuScreen;
+  mainMenuScreen = nullptr;
+  delete saveSlotsPanel;
+  saveSlotsPanel = nullptr;
+  delete saveAndQuitDialog;
+  saveAndQuitDialog = nullptr;
   if (mapEncounters) {
     mapEncounters->ReleaseArt();
     delete mapEncounters;
