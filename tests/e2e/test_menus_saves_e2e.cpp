@@ -575,9 +575,10 @@ TEST_F(MenusSaves, TheLoadStepGoesWhereTheGameStood) {
   // and the bar shows this game's portrait; the music stops.
   driver.Goto("GoMainMenu");
   driver.RunFrames(1);
+  ASSERT_EQ(app.kingdomMap, nullptr);
   app.kingdomMap = new KingdomMap;
   app.kingdomMap->cameraX = 5;
-  app.controlBar = new ControlBar;
+  ASSERT_NE(app.controlBar, nullptr);  // made by the first load
   app.controlBar->portrait = 0;
   ASSERT_EQ(app.musicTrack.IsPlaying(), 1u);
   LoadByMouse(driver, 2);
