@@ -33,22 +33,6 @@ std::vector<int32_t> FramesOf(const std::vector<SlotSprite>& sprites, SlotSheet 
 
 }  // namespace
 
-TEST(SaveSlotsPanel, ConstructionAndNames) {
-  SaveSlotsPanel panel;
-  for (int n = 0; n < kSaveSlots; ++n) {
-    EXPECT_EQ(panel.slotUsed[n], 1);
-    EXPECT_EQ(panel.summaryWanted[n], 1);
-    EXPECT_EQ(panel.slotUnreadable[n], 0);
-  }
-  EXPECT_EQ(panel.loadingSlot, 0);
-  panel.summaryName[1][4] = 9;
-  panel.summaryName[2][20] = 1;
-  panel.MeasureNames();
-  EXPECT_EQ(panel.nameLast[0], 0);
-  EXPECT_EQ(panel.nameLast[1], 4);
-  EXPECT_EQ(panel.nameLast[2], 20);
-}
-
 TEST(SaveSlotsPanel, SummaryPlaces) {
   SaveSlotsPanel panel;
   const int32_t x = kSummaryX;
@@ -110,24 +94,4 @@ TEST(SaveSlotsPanel, SummaryPlaces) {
   panel.loadingSlot = 1;
   EXPECT_TRUE(Sprites(panel, 1).empty());
   EXPECT_FALSE(Sprites(panel, 2).empty());
-}
-
-TEST(SaveSlotsPanel, HoverLooksAndTheHeldPress) {
-  SaveSlotsPanel panel;
-  const SlotRect& third = kSlotButtons[2];
-  panel.HoverSlot(3, third.x, third.y);
-  EXPECT_EQ(panel.hoverId, 3);
-  EXPECT_EQ(panel.slotLooks[2], 1);
-  panel.HoverSlot(3, third.x + third.w, third.y);  // just outside
-  EXPECT_EQ(panel.slotLooks[2], 0);
-  panel.ClearHover();
-  EXPECT_EQ(panel.hoverId, 0);
-  // While a press is held, hovering leaves the looks alone.
-  panel.slotLooks[2] = 2;
-  panel.held = 1;
-  panel.HoverSlot(3, 0, 0);
-  panel.HoverBack(kSlotBackButton.x + 1, kSlotBackButton.y + 1);
-  EXPECT_EQ(panel.slotLooks[2], 2);
-  EXPECT_EQ(panel.backLook, 0);
-  EXPECT_EQ(panel.hoverId, kSlotBack);
 }
