@@ -22,8 +22,10 @@
 
 #include <cstdint>
 
+#include "battle/battle_rule_values.h"
 #include "game/glyph_name.h"
 
+class GameState;
 class GraphicsDevice;
 class SpriteSheet;
 class TextFont;
@@ -180,13 +182,128 @@ class BattleScreen {
   // The enemy slots the line-up of battleId fills (0..50).
   int LineupSlots() const;
 
-  // ---- Moves and paths
+  // ---- Moves and paths (battle_moves.cpp)
+  // The cell under (targetX, targetY): into enemyDestinationCell while the
+  // enemy side acts, else into targetCell (and allyDestinationCell while the
+  // allied side acts). A point in no cell changes nothing.
+  void FindCellAt();
+  // One click on the field: selects the fighter or an army on clickedCell,
+  // or plans the selected unit's path to the clicked point, all steps at once.
+  void PlanPlayerPath();
+  // Whether and where the destination marker shows (clears markerRequest).
+  void UpdateMarker();
+  // Moves the walking fighter (selectState 2 or 3) or army (actingArmy) by
+  // step pixels along its path; settles the cell at the end.
+  void WalkPlayerUnit(int32_t step);
+  // The direction counts of the acting computer unit towards
+  // (destinationX, destinationY), each cut to 7 (a cut drops the pending
+  // attack); starts that side's path state.
+  void ComputeWalkCounts();
+  // The acting enemy's or allied unit's path, all steps at once.
+  void PlanEnemyPath();
+  void PlanAllyPath();
+  // The acting computer unit's walk; its arrival hands on the side's phase.
+  void WalkEnemy(int32_t step);
+  void WalkAlly(int32_t step);
+  // Helpers of the moves.
+  void CountSteps(int32_t sx, int32_t sy, int32_t cx, int32_t cy);
+  bool StepsLeft() const;
+  void TakeStep(int32_t* x, int32_t* y);
+  void ClearPlayerPath();
+  void ClearWalk();
+  // The unit standing at a field position (-1 none); `except` is skipped.
+  int EnemyAtPoint(int32_t x, int32_t y, int except) const;
+  int AllyAtPoint(int32_t x, int32_t y, int except) const;
+  int ArmyAtPoint(int32_t x, int32_t y, int except) const;
+  bool FighterAtPoint(int32_t x, int32_t y) const;
+  void StartLeg(int32_t x, int32_t y, int32_t tx, int32_t ty, uint8_t* facing);
+  bool StepLeg(int32_t* x, int32_t* y, int32_t tx, int32_t ty, int32_t step);
+  uint32_t SettleCell(uint32_t oldCell, int32_t x, int32_t y, uint32_t code);
+  void ComputeWalkCountsFor(bool enemySide, int32_t sx, int32_t sy);
+  void PlanComputerPath(bool enemySide);
+  void WalkComputerUnit(bool enemySide, int32_t step);
 
-  // ---- Attack resolution
+  // ---- Attack resolution (battle_attack.cpp)
+  // Damage points of a blow by the attacker's value against the defender's.
+  static int32_t DamageClass(int32_t attack, int32_t shield);
+  // The blow of the fighter or an army on targetEnemy (attackState 1 -> 2 -> 0).
+  void StartPlayerAttack();
+  void ResolvePlayerAttack();
+  // The acting allied unit's blow on targetEnemy.
+  void StartAllyAttack();
+  void ResolveAllyAttack();
+  // The acting enemy's blow on enemyTarget (0 fighter, 1..6 army, 7..26 ally).
+  void StartEnemyAttack();
+  void ResolveEnemyAttack();
+  // Before a computer blow that follows a walk: drops the attack unless the
+  // target stands on a neighbouring cell.
+  void CheckAdjacent();
+  // Helpers of the blows.
+  void StartHit(uint32_t now);
+  void BlowSound(bool destroyed);
+  // The wound model with blowDamage on one unit; a destroyed unit leaves the field.
+  void WoundEnemy(int e);
+  void WoundArmy(int j);
+  void WoundAlly(int u);
+  // The position of an enemy's target entry; false when it no longer stands.
+  bool EnemyTargetPosition(uint8_t target, int32_t* x, int32_t* y) const;
+  // The acting enemy's blow is called off: it counts as acted, the side goes on.
+  void DropEnemyAttack();
 
-  // ---- Enemy and allied choices
+  // ---- Enemy and allied choices (battle_choices.cpp)
+  // The next allied unit / enemy to act and its targets; with none left the
+  // side hands on (allies -> enemies -> the next turn).
+  void ChooseAlly();
+  void ChooseEnemy();
+  void NearestTargetAlly();
+  void NearestTargetEnemy();
+  // A target on a neighbouring cell is struck at once (phase 3).
+  void AdjacentAlly();
+  void AdjacentEnemy();
+  // The eight neighbour cells of one target into the approach entries from
+  // approachEntry on (the side in its choosing phase).
+  void ApproachCells(int32_t x, int32_t y);
+  // Approach entry approachEntry free or not.
+  void IsFreeCell(int32_t x, int32_t y);
+  void ApproachDistances();
+  // The nearest free approach cell becomes the destination.
+  void ChooseApproach();
+  // One frame of the allied side's / enemy side's choice while its phase is
+  // 1: choose, strike at once or plan the walk (with the enemy's retry).
+  void RunAllyChoice();
+  void RunEnemyChoice();
+  // Helpers of the choices.
+  void ClearChoice();
+  // The approach cells of every listed target, their state and distance, and
+  // the choice among them.
+  void RateApproaches(bool enemySide);
 
-  // ---- Turns, victory and rewards
+  // ---- Turns, victory and rewards (battle_turns.cpp)
+  // The swing, hit and pause timers against timeGetTime(); once per frame.
+  void AdvanceStepTimers();
+  void AdvanceStepTimersAt(uint32_t nowMs);
+  // Writes occupant for every unit on the field (the others untouched).
+  void MarkOccupants();
+  // Victory when no enemy stands; defeat when the fighter, every army and
+  // every allied unit are down.
+  void CheckBattleEnd();
+  // The end-of-turn button: the allied side starts, every move point back
+  // to 7, the acted marks and the player's selection cleared.
+  void EndTurn();
+  // Once the enemy side has finished (enemyPhase 100) and nothing walks, the
+  // player's part of the next turn begins.
+  void StartPlayerTurn();
+  // Reaching turnLimit without a victory loses the battle.
+  void CheckTurnLimit();
+  // Grade, gold (added to *gold), experience, level and army training.
+  void EvaluateVictory(int32_t* gold);
+  // The effects of this victory on the game by battleId. Returns 1 when the
+  // game is won.
+  uint8_t ApplyVictoryEffects(GameState* state);
+  // Fame after leaving: victory + grade, defeat - 3, retreat - 1 (not below 0).
+  int32_t FameAfterBattle(int32_t fame) const;
+  // The level for an experience total; below 50 the level stays as given.
+  static uint8_t LevelForExperience(int32_t experience, uint8_t level);
 
   // ---- Screen: art, procedure steps, input and view, panels, drawing, bottom bar
   void LoadArt(GraphicsDevice* device);
@@ -398,12 +515,145 @@ class BattleScreen {
   // ---- Set-up, line-ups and carried wear
 
   // ---- Moves and paths
+  // Selection and confirmation (the battle input and procedure set and
+  // confirm them, the moves act on them).
+  uint8_t selectState{};                // kSelect*: the fighter's selection and walk
+  uint8_t selectedArmy{};               // 1..6: an army's planned path waits for confirmation
+  uint8_t actingArmy{};                 // 1..6: the confirmed army walks
+  int32_t clickedX{}, clickedY{};       // field pixel of the last field click
+  uint8_t destinationClicked{};         // a field click waits to be handled
+  uint8_t figureSelected{};
+  uint8_t armySelected{};               // 1..6, 0 none
+  uint8_t armySlot{};                   // the same slot counted from 0
+  uint8_t figureMovesPlanned{};         // working copies spent while a path is planned
+  uint8_t armyMovesPlanned[battle::kArmySlots]{};
+  // The player's path
+  int32_t pathX[battle::kPathSlots]{};
+  int32_t pathY[battle::kPathSlots]{};
+  uint8_t pathMarked[battle::kPathSlots]{};
+  uint8_t pathLength{};                 // waypoints in use
+  uint8_t pathStep{};                   // waypoint the walker heads for
+  uint8_t pathBuildState{};             // 0 idle, 1 start, 2 counts ready, 3..9 after step 1..7
+  int32_t pathStartX{}, pathStartY{};
+  uint8_t stepsRight{}, stepsLeft{}, stepsUp{}, stepsDown{};
+  int32_t targetX{}, targetY{};
+  uint32_t targetCell{};                // 0 none
+  uint8_t attackPending{};              // the path ends next to targetEnemy
+  int32_t attackEnemyX{}, attackEnemyY{};
+  uint8_t targetEnemy{};                // enemy slot struck by the player's side or an allied unit
+  uint8_t attackAtArrival{};            // strike once the walk ends
+  uint8_t attackAdjacent{};             // strike from where the unit stands (empty path)
+  uint8_t figureAttacks{};              // the fighter strikes
+  uint8_t armyAttacks{};                // army slot 1..6 strikes
+  uint8_t markerShown{};
+  int32_t markerX{}, markerY{};
+  uint8_t markerRequest{};
+  uint8_t markerOwnUnit{};              // the destination holds one of the player's units
+  uint8_t armyWalkState{};              // 0 idle, slot 1..6 + 1 while that army walks
+  uint8_t walkLegDone{}, walkNewLeg{};
+  uint8_t walkAtX{}, walkAtY{};         // the leg's axis has been reached
+  uint8_t legRight{}, legLeft{}, legUp{}, legDown{};  // direction flags of the leg
+  uint8_t arrivalOccupant{};            // what the destination held at arrival
+  // Computer-side paths (one walker at a time)
+  int32_t walkX[battle::kPathSlots]{};
+  int32_t walkY[battle::kPathSlots]{};
+  uint8_t walkMarked[battle::kPathSlots]{};
+  uint8_t walkLength{}, walkStep{};
+  uint8_t enemyPathState{}, allyPathState{};  // 0 idle, 1..7 next step
+  uint8_t blockedCount{};
+  uint8_t enemyStepBlocked[battle::kMovesPerTurn]{};
+  uint8_t allyStepBlocked[battle::kMovesPerTurn]{};
+  uint32_t enemyDestinationCell{}, allyDestinationCell{};
+  uint8_t pathEnded{};                  // the planning stopped on contact or at the last count
+  uint8_t planIncomplete{};             // the move points ran out before the counts did
 
   // ---- Attack resolution
+  int32_t blowDamage{};
+  int32_t strengthGap{};                // defender's value - attacker's when the attacker is weaker
+  uint8_t bonusApplied{};
+  uint8_t attackState{};                // kAttack*
+  uint8_t attackStep{};                 // run the player's blow steps this frame
+  uint8_t figureAttacked{};
+  uint8_t armyAttacked[battle::kArmySlots]{};
+  uint8_t enemyTarget{};                // kEnemyTarget*: what the acting enemy strikes
+  uint8_t enemyAttackPending{}, allyAttackPending{};
+  uint8_t enemyMetTarget{};             // the unit an enemy's path ended at (kNoTarget none)
+  uint8_t allyMetTarget{};              // the enemy an allied path ended at (kNoTarget none)
+  // The last blow on an enemy (read by the panels): the points that ended in
+  // the last wound level reached, the soldiers killed, the unit destroyed.
+  uint8_t blowWound1{}, blowWound2{}, blowWound3{};
+  uint8_t blowOneKilled{}, blowKilledShown{}, blowKilledCount{}, blowDestroyed{};
+  // The same for the last blow on an army and on an allied unit.
+  uint32_t armyBlowWound1{}, armyBlowWound2{}, armyBlowWound3{};
+  uint32_t armyBlowOneKilled{}, armyBlowKilledShown{}, armyBlowKilledCount{}, armyBlowDestroyed{};
+  uint32_t allyBlowWound1{}, allyBlowWound2{}, allyBlowWound3{};
+  uint32_t allyBlowOneKilled{}, allyBlowKilledShown{}, allyBlowKilledCount{}, allyBlowDestroyed{};
+  // Who struck whom.
+  uint8_t strikerKind{};                // 1 the fighter, 2..7 army slot 1..6
+  uint8_t strikerTarget{};              // the enemy slot struck
+  uint8_t strikerArmySlot{};
+  uint8_t struckFighter{}, struckArmy{}, struckAlly{};
+  uint8_t struckArmySlot{};             // 0..5
+  uint8_t struckAllyIndex{};            // 0..19
 
   // ---- Enemy and allied choices
+  uint8_t enemyPhase{};                 // kEnemy*
+  uint8_t allyChooseNext{}, enemyChooseNext{};
+  uint8_t actingAlly{}, actingEnemy{};
+  int32_t actingAllyX{}, actingAllyY{}, actingEnemyX{}, actingEnemyY{};
+  uint8_t allyFound{}, enemyFound{};
+  uint8_t targetCount{};
+  uint8_t cameraRequest{};              // a unit was just chosen: the view may follow it
+  // Targets: the allied side lists enemy slot e at entry e; the enemy side
+  // lists the fighter at 0, army slot j at 1 + j, allied unit u at 7 + u.
+  uint8_t allyTargetUsed[battle::kEnemySlots]{};
+  int32_t allyTargetX[battle::kEnemySlots]{};
+  int32_t allyTargetY[battle::kEnemySlots]{};
+  uint32_t enemyTargetUsed[battle::kEnemyTargets]{};
+  int32_t enemyTargetX[battle::kEnemyTargets]{};
+  int32_t enemyTargetY[battle::kEnemyTargets]{};
+  // Approach cells: entry = target x 8 + direction.
+  int32_t allyApproachX[battle::kAllyApproaches]{};
+  int32_t allyApproachY[battle::kAllyApproaches]{};
+  uint8_t allyApproachInField[battle::kAllyApproaches]{};
+  uint8_t allyApproachFree[battle::kAllyApproaches]{};
+  uint8_t allyApproachDistance[battle::kAllyApproaches]{};
+  int32_t enemyApproachX[battle::kEnemyApproaches]{};
+  int32_t enemyApproachY[battle::kEnemyApproaches]{};
+  uint8_t enemyApproachInField[battle::kEnemyApproaches]{};
+  uint8_t enemyApproachFree[battle::kEnemyApproaches]{};
+  uint8_t enemyApproachDistance[battle::kEnemyApproaches]{};
+  uint32_t approachEntry{};             // the entry ApproachCells and IsFreeCell write
+  uint8_t nearestTarget{}, nearestDistance{};
+  uint8_t enemyChosenApproach{};        // kEnemyNoApproach none
+  uint32_t allyChosenApproach{};        // kAllyNoApproach none
+  uint8_t chosenDistance{};
+  uint8_t approachFound{};
+  uint8_t approachTarget{};             // chosen approach / 8
+  uint8_t noApproach{};
+  int32_t destinationX{}, destinationY{};
+  uint8_t adjacentFound{};
+  uint8_t retryCount{};
+  int32_t excludedY{};                  // with excludedX: the position the enemy's choice avoids
+  uint8_t allyStuck{}, enemyStuck{};    // no approach cell and an empty walk
 
   // ---- Turns, victory and rewards
+  int32_t goldReward{};
+  int32_t goldFound{};                  // the gold reward as the result panel shows it
+  uint8_t armyRank[battle::kArmySlots]{};  // army slot of rank 1..6
+  uint8_t levelBefore{};
+  int32_t armyTrainingGain[battle::kArmySlots]{};
+  int32_t armyEquipmentGain[battle::kArmySlots]{};
+  int32_t trainingByRank[battle::kArmySlots]{};
+  int32_t equipmentByRank[battle::kArmySlots]{};
+  int32_t trainingBefore[battle::kArmySlots]{};
+  int32_t equipmentBefore[battle::kArmySlots]{};
+  int32_t armyGradeBefore[battle::kArmySlots]{};
+  int32_t armyGradeAfter[battle::kArmySlots]{};
+  int32_t armyGradeRise[battle::kArmySlots]{};
+  int32_t armyAttackGain[battle::kArmySlots]{};
+  int32_t armyShieldGain[battle::kArmySlots]{};
+  int32_t experienceGained{};
 
   // ---- Screen: art, procedure steps, input and view, panels, drawing, bottom bar
 };

@@ -23,6 +23,8 @@ constexpr int kHallRows = 5;
 constexpr int kEnemyArmies = 100;
 constexpr int kFallbackCells = 11;
 constexpr int kRouteLength = 7;
+constexpr int kFameRungs = 23;        // rungs of the fame ladder
+constexpr int kFameRungColumn = 12;   // where fameRungDone lies in heroNames row 0
 
 // The quest stages (QuestStage, one byte per quest 1..100 at index q - 1).
 constexpr uint8_t kQuestNotGiven = 0;
@@ -285,6 +287,14 @@ class GameState {
   ItemRecord heroItems[kHeroCount]{};
   uint8_t heroNameBuffer[kGlyphNameLength]{};    // a hero name for the name editor
   uint8_t heroNames[kGlyphNameLength][35]{};     // letter j of hero k at [j][k]; columns 10..34 unused
+  // The fame ladder's once-per-game flags (1 = rung k + 1 paid). No field of
+  // the save image holds them, so they live in row 0, columns 12..34 of
+  // heroNames (save words 10584-10606): saved and loaded with the names, and
+  // never read or written as a name (the names use columns 0..9; the new game
+  // sets row 0 of columns 10 and 11 and leaves these at 0).
+  uint8_t* fameRungDone() { return &heroNames[0][kFameRungColumn]; }
+  const uint8_t* fameRungDone() const { return &heroNames[0][kFameRungColumn]; }
+  static_assert(kFameRungColumn >= 12 && kFameRungColumn + kFameRungs <= 35);
 
   // ---- Wealth, score, gold and flags ----
   Wealth wealth{};

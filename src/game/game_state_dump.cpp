@@ -143,6 +143,9 @@ void DumpGameState(const GameState& s, JsonOut& out, const char* key) {
   out.Num("mapSnapshotState", s.mapSnapshotState);
   out.Num("mapEventFlag", s.mapEventFlag);
   out.Num("fame", s.fame);
+  out.BeginArray("fameRungDone");
+  for (int r = 0; r < kFameRungs; ++r) out.Num(nullptr, s.fameRungDone()[r]);
+  out.EndArray();
   DumpSnapshot(out, s.mapSnapshot);
   out.Num("battleId", s.battleId);
   out.Array("battleDifficulty", s.battleDifficulty);

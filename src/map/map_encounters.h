@@ -108,10 +108,11 @@ class MapEncounters {
   void DrawFameRewards(uint8_t showMessages);
   // The fame rewards of a day change: clears the last list, grants every
   // reward whose threshold fame exceeds and whose once-per-game flag
-  // (grantedOnce[0..22]) is clear, adds the gold it names to gold or lets its
-  // hero join (heroOnMap set and placed by FindFreeCell, focusHero set; the
-  // caller mirrors heroOnMap and heroCell into the game record), then numbers
-  // the rows.
+  // (grantedOnce[0..22]) is clear, adds the gold it names to gold (held at
+  // the 32-bit limit) or lets its hero join (heroOnMap set and placed by
+  // FindFreeCell, focusHero set; the caller mirrors heroOnMap and heroCell
+  // into the game record), then numbers the rows. A rung whose hero is
+  // already on the map is only marked in grantedOnce.
   void GrantFameRewards(int32_t fame, uint8_t* grantedOnce, int32_t& gold);
   // Rows 0..5 to the granted rewards in reward order (six passes; a seventh
   // reward keeps row 0).
@@ -360,6 +361,14 @@ class MapEncounters {
   uint8_t hoverPanelButton{};
   uint8_t pressedPanelButton{};
   uint8_t panelButtonHeld{};
+
+  // The day change and the invading armies' turn (day_change.h,
+  // invasion_turn.h)
+  uint8_t dayEnded{};            // a day change ran this frame: the map screen closes the inspect text
+  uint8_t armyMet[100]{};        // the invading army searched its place for defenders
+  uint8_t armyChased{};          // a place search ran in this turn
+  uint8_t armyFollow{};          // the camera goes to the moving army this frame
+  int32_t followX{}, followY{};  // where the camera last followed it
 
  private:
   // ---- steps shared by walk planning, walking and marching

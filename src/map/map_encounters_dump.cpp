@@ -227,6 +227,12 @@ void DumpMapEncounters(const MapEncounters& e, JsonOut& out) {
   out.Num("hoverPanelButton", e.hoverPanelButton);
   out.Num("pressedPanelButton", e.pressedPanelButton);
   out.Num("panelButtonHeld", e.panelButtonHeld);
+  out.Num("dayEnded", e.dayEnded);
+  out.Array("armyMet", e.armyMet);
+  out.Num("armyChased", e.armyChased);
+  out.Num("armyFollow", e.armyFollow);
+  out.Num("followX", e.followX);
+  out.Num("followY", e.followY);
   DumpRoad("roadA", e.roadA, out);
   DumpRoad("roadB", e.roadB, out);
   out.EndObject();

@@ -1,6 +1,7 @@
 // MapEncounters: the inspect box over the map and the fame rewards of a day
 // change with their list.
 
+#include "map/day_change.h"
 #include "map/map_encounters.h"
 #include "platform/sprite_sheet.h"
 #include "platform/text_font.h"
@@ -203,6 +204,9 @@ void MapEncounters::GrantFameRewards(int32_t fameNow, uint8_t* grantedOnce, int3
     const FameReward& reward = kFameRewards[k];
     if (fameNow <= reward.threshold || (grantedOnce && grantedOnce[k])) continue;
     if (grantedOnce) grantedOnce[k] = 1;
+    // A hero already in the party (a place can bring him) keeps his cell: the
+    // rung is only marked as paid.
+    if (reward.heroIndex < 10 && heroOnMap[reward.heroIndex]) continue;
     fameRewardGranted[k] = 1;
     fameRewardsShown = 1;
     if (reward.heroIndex < 10) {
@@ -214,7 +218,7 @@ void MapEncounters::GrantFameRewards(int32_t fameNow, uint8_t* grantedOnce, int3
       if (!heroPlacePending) SetCode(heroCell[h], uint8_t(h + 2));
       focusHero = uint8_t(h + 1);
     } else {
-      gold += reward.gold;
+      gold = AddSaturated(gold, reward.gold);
     }
   }
   NumberFameRewardRows();

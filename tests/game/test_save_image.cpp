@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -412,4 +413,33 @@ TEST(HallOfFameImage, RowFormat) {
   EXPECT_EQ(t.hallNames[1][20], 77);
   EXPECT_EQ(ReadHallOfFameImage(t, image.data(), 599), 0);
   EXPECT_EQ(t.hallScores[0], 123456u);
+}
+
+TEST(SaveImage, FameLadderFlagsTravelInUnusedNameCells) {
+  auto s = NewGame();
+  const std::vector<uint8_t> plain = Image(*s);
+  for (int r = 0; r < kFameRungs; ++r) EXPECT_EQ(s->fameRungDone()[r], 0) << r;  // a new game paid none
+  for (int r = 0; r < kFameRungs; r += 2) s->fameRungDone()[r] = 1;
+  const std::vector<uint8_t> marked = Image(*s);
+  ASSERT_EQ(marked.size(), size_t{kSaveImageBytes});
+  // Only the words of row 0, columns 12..34 of the hero names differ.
+  const int first = 10572 + kFameRungColumn;
+  for (int w = 0; w < kSaveImageWords; ++w) {
+    const bool rung = w >= first && w < first + kFameRungs;
+    EXPECT_EQ(Word(marked, w), rung && (w - first) % 2 == 0 ? 1u : Word(plain, w)) << w;
+  }
+  // The hero names themselves are untouched.
+  uint8_t name[kGlyphNameLength];
+  auto fresh = NewGame();
+  for (int k = 0; k < kHeroCount; ++k) {
+    uint8_t before[kGlyphNameLength];
+    fresh->GetHeroName(k, before);
+    s->GetHeroName(k, name);
+    EXPECT_EQ(0, std::memcmp(before, name, kGlyphNameLength)) << k;
+  }
+
+  auto loaded = NewGame();
+  SaveExtras e;
+  ASSERT_EQ(ReadSaveImage(*loaded, e, marked.data(), marked.size()), 1);
+  for (int r = 0; r < kFameRungs; ++r) EXPECT_EQ(loaded->fameRungDone()[r], r % 2 == 0 ? 1 : 0) << r;
 }

@@ -1,0 +1,138 @@
+// Battle benchmark: the computer's whole turn in battle 73, the largest
+// battle (50 enemy armies and 16 allied units against the fighter and six
+// armies): every allied unit and every enemy choosing, walking and striking,
+// frame by frame as the battle procedure drives them. Prints milliseconds
+// per turn for the whole turn and for the choices (target lists, approach
+// cells, path search) alone, and microseconds per single choice. Not a test.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+
+#include "battle/battle_screen.h"
+#include "battle_rules_util.h"
+#include "platform/backend.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kTurns = 200;
+constexpr int32_t kWalkStep = 16;  // pixels per frame, as at the middle movement speed
+constexpr int kFrameGuard = 100000;
+
+double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+// Every unit back to full strength, so that every turn keeps all of them
+// acting.
+void Refresh(BattleScreen& b) {
+  for (int j = 0; j < battle::kArmySlots; ++j) {
+    b.armyCount[j] = 250;
+    b.armyWounds1[j] = b.armyWounds2[j] = b.armyWounds3[j] = b.armyKilled[j] = 0;
+  }
+  for (int e = 0; e < battle::kEnemySlots; ++e) {
+    b.enemySoldiers[e] = 250;
+    b.enemyWounds1[e] = b.enemyWounds2[e] = b.enemyWounds3[e] = b.enemyKilled[e] = 0;
+  }
+  for (int u = 0; u < battle::kAllySlots; ++u) {
+    b.allyCount[u] = 250;
+    b.allyWounds1[u] = b.allyWounds2[u] = b.allyWounds3[u] = b.allyKilled[u] = 0;
+  }
+  b.figureHealth = 1000000;
+}
+
+// Battle 73 with every allied group present and weak blows on every side.
+void SetUp(BattleScreen& b) {
+  for (uint8_t& stage : b.questStage) stage = 5;
+  battle_test::SetUpRealBattle(b, 73, 250, 250, 250);
+  for (int e = 0; e < battle::kEnemySlots; ++e) {
+    b.enemyAttack[e] = 1;
+    b.enemyShield[e] = 255;
+  }
+  for (int u = 0; u < battle::kAllySlots; ++u) {
+    b.allyAttack[u] = 1;
+    b.allyShield[u] = 255;
+  }
+  b.turnLimit = 255;
+  Refresh(b);
+}
+
+// One frame of the computer's turn in the procedure's order; the time of
+// the choices is added to *choices.
+void ComputerFrame(BattleScreen& b, Clock::duration* choices, Clock::duration* worst, long* count) {
+  headless::SetNowMs(headless::NowMs() + 16);
+  if (b.enemyPhase == battle::kEnemyAttack) {
+    b.CheckAdjacent();
+    b.StartEnemyAttack();
+    b.ResolveEnemyAttack();
+    b.enemyAttackPending = 0;
+  }
+  if (b.allyPhase == battle::kAllyAttack) {
+    b.CheckAdjacent();
+    b.StartAllyAttack();
+    b.ResolveAllyAttack();
+  }
+  Clock::time_point t = Clock::now();
+  const bool allyChoosing = b.allyPhase == battle::kAllyPick;
+  b.RunAllyChoice();
+  if (allyChoosing) {
+    const Clock::duration d = Clock::now() - t;
+    *choices += d;
+    *worst = std::max(*worst, d);
+    ++*count;
+  }
+  if (b.allyPhase == battle::kAllyMove) b.WalkAlly(kWalkStep);
+  t = Clock::now();
+  const bool enemyChoosing = b.enemyPhase == battle::kEnemyPick;
+  b.RunEnemyChoice();
+  if (enemyChoosing) {
+    const Clock::duration d = Clock::now() - t;
+    *choices += d;
+    *worst = std::max(*worst, d);
+    ++*count;
+  }
+  if (b.enemyPhase == battle::kEnemyMove) b.WalkEnemy(kWalkStep);
+  b.StartPlayerTurn();
+  b.AdvanceStepTimers();
+  if (!b.battleOver) b.CheckBattleEnd();
+}
+
+}  // namespace
+
+int main() {
+  SetBackend(Backend::Headless);
+  BattleScreen b;
+  SetUp(b);
+  int allies = 0;
+  int enemies = 0;
+  for (int u = 0; u < battle::kAllySlots; ++u) allies += b.allyPresent[u];
+  for (int e = 0; e < battle::kEnemySlots; ++e) enemies += b.enemyAlive[e];
+
+  Clock::duration whole{};
+  Clock::duration choices{};
+  Clock::duration worstChoice{};
+  long choiceCount = 0;
+  long frames = 0;
+  int turns = 0;
+  for (; turns < kTurns && !b.battleOver; ++turns) {
+    Refresh(b);
+    b.EndTurn();
+    const Clock::time_point turnStart = Clock::now();
+    for (int guard = 0; guard < kFrameGuard; ++guard) {
+      ComputerFrame(b, &choices, &worstChoice, &choiceCount);
+      ++frames;
+      if (b.enemyPhase == battle::kEnemyIdle && b.allyPhase == battle::kAllyIdle) break;
+    }
+    whole += Clock::now() - turnStart;
+  }
+  if (turns == 0) return 1;
+
+  std::printf("battle 73: %d enemies, %d allied units, %d turns, %.0f frames per turn\n", enemies,
+              allies, turns, static_cast<double>(frames) / turns);
+  std::printf("computer's whole turn (choices, walks, blows, timers): %.3f ms per turn\n",
+              Ms(whole) / turns);
+  std::printf("choices and path search alone:                        %.3f ms per turn\n",
+              Ms(choices) / turns);
+  std::printf("one choice: %.2f us on average, %.2f us at worst\n",
+              1000.0 * Ms(choices) / choiceCount, 1000.0 * Ms(worstChoice));
+  return 0;
+}

@@ -1,0 +1,227 @@
+// Attack resolution: damage classes, soldier bonuses, the weak-enemy
+// reduction, the wound model and what a blow leaves on the field.
+#include <gtest/gtest.h>
+
+#include "battle/battle_screen.h"
+#include "battle_rules_util.h"
+
+using namespace battle;
+using namespace battle_test;
+
+namespace {
+
+TEST(BattleAttack, DamageClassByStrengthDifference) {
+  EXPECT_EQ(BattleScreen::DamageClass(40, 45), 5);
+  EXPECT_EQ(BattleScreen::DamageClass(40, 50), 4);
+  EXPECT_EQ(BattleScreen::DamageClass(40, 69), 3);
+  EXPECT_EQ(BattleScreen::DamageClass(40, 70), 2);
+  EXPECT_EQ(BattleScreen::DamageClass(40, 89), 2);
+  EXPECT_EQ(BattleScreen::DamageClass(40, 90), 1);
+  EXPECT_EQ(BattleScreen::DamageClass(40, 139), 1);
+  EXPECT_EQ(BattleScreen::DamageClass(40, 140), 0);
+  EXPECT_EQ(BattleScreen::DamageClass(50, 50), 6);
+  EXPECT_EQ(BattleScreen::DamageClass(58, 50), 14);
+}
+
+// A player's blow on enemy 0 standing next to the striker.
+class PlayerBlow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ClearField(b);
+    PutFighter(b, 4, 4, 50, 40, 10);
+    PutArmy(b, 2, 6, 4, 9, 40, 10);
+  }
+  void Strike(bool fighter) {
+    b.figureAttacks = fighter;
+    b.armyAttacks = fighter ? 0 : 3;
+    b.targetEnemy = 0;
+    b.attackState = kAttackStart;
+    b.attackStep = 1;
+    b.StartPlayerAttack();
+    b.ResolvePlayerAttack();
+  }
+  BattleScreen b;
+};
+
+TEST_F(PlayerBlow, AnArmyAddsAThirdOfItsSoldiersTheFighterNothing) {
+  PutEnemy(b, 0, 5, 4, 20, 10, 45);
+  Strike(false);
+  EXPECT_EQ(b.blowDamage, 8);  // class 5 + 9 / 3
+  EXPECT_EQ(b.armyMoves[2], 0);
+  EXPECT_EQ(b.armyFights[2], 1u);
+  EXPECT_EQ(b.armyAttacked[2], 1);
+  EXPECT_EQ(b.armyFacing[2], kFacingLeft);
+  EXPECT_EQ(b.strikerKind, kStrikerArmyBase + 2);
+  EXPECT_EQ(b.enemyWounds1[0], 8);
+  EXPECT_EQ(b.blowWound1, 8);
+  EXPECT_EQ(b.attackState, kAttackNone);
+  EXPECT_EQ(b.attackStep, 0);
+  EXPECT_EQ(b.pickSoundPending, 1);
+  EXPECT_EQ(b.hitActive, 1);
+
+  Strike(true);
+  EXPECT_EQ(b.blowDamage, 5);
+  EXPECT_EQ(b.figureMoves, 0);
+  EXPECT_EQ(b.figureFacing, kFacingRight);
+}
+
+TEST_F(PlayerBlow, TheWoundModelFillsTheLayersThenKills) {
+  // 10 soldiers without wounds taking 25 points.
+  PutEnemy(b, 0, 5, 4, 10, 10, 10);
+  b.blowDamage = 25;
+  b.WoundEnemy(0);
+  EXPECT_EQ(b.enemyWounds1[0], 10);
+  EXPECT_EQ(b.enemyWounds2[0], 10);
+  EXPECT_EQ(b.enemyWounds3[0], 5);
+  EXPECT_EQ(b.enemyKilled[0], 0);
+  EXPECT_EQ(b.blowWound3, 5);
+  EXPECT_EQ(b.blowWound1, 0) << "only the last level reached stays set";
+
+  // Every layer full: 4 points kill 4; the wounds stay above the soldiers.
+  b.enemyWounds3[0] = 10;
+  b.blowDamage = 4;
+  b.WoundEnemy(0);
+  EXPECT_EQ(b.enemySoldiers[0], 6);
+  EXPECT_EQ(b.enemyKilled[0], 4);
+  EXPECT_EQ(b.enemyWounds1[0], 10);
+  EXPECT_EQ(b.blowKilledShown, 1);
+  EXPECT_EQ(b.blowKilledCount, 4);
+  EXPECT_EQ(b.blowWound3, 0);
+
+  b.blowDamage = 1;
+  b.WoundEnemy(0);
+  EXPECT_EQ(b.blowOneKilled, 1);
+  EXPECT_EQ(b.blowKilledShown, 0);
+
+  // More points than soldiers: all killed, the unit leaves its cell.
+  b.blowDamage = 12;
+  b.WoundEnemy(0);
+  EXPECT_EQ(b.enemySoldiers[0], 0);
+  EXPECT_EQ(b.enemyKilled[0], 10);
+  EXPECT_EQ(b.enemyAlive[0], 0);
+  EXPECT_EQ(b.enemyCell[0], 0u);
+  EXPECT_EQ(b.occupant[CellAt(5, 4)], kOccupantNone);
+  EXPECT_EQ(b.blowDestroyed, 1);
+  EXPECT_EQ(b.blowKilledCount, 0);
+  EXPECT_EQ(b.smashSoundState, kSmashPlay);
+}
+
+TEST(BattleAttack, AnAlliedUnitAddsAFifthOrAQuarterOfItsSoldiers) {
+  BattleScreen b;
+  ClearField(b);
+  PutAlly(b, 0, 3, 3, 12, 18, 10);
+  PutEnemy(b, 5, 4, 3, 30, 10, 10);
+  b.allyPhase = kAllyAttack;
+  b.actingAlly = 0;
+  b.targetEnemy = 5;
+  b.allyAttackPending = 1;
+  b.adjacentFound = 1;
+  b.CheckAdjacent();
+  b.StartAllyAttack();
+  EXPECT_EQ(b.blowDamage, 17);  // class 14 + 12 / 4
+  b.ResolveAllyAttack();
+  EXPECT_EQ(b.enemyWounds1[5], 17);
+  EXPECT_EQ(b.allyActed[0], 1);
+  EXPECT_EQ(b.allyFacing[0], kFacingRight);
+
+  b.allyAttack[0] = 10;
+  b.enemyShield[5] = 35;  // class 3
+  b.allyAttackPending = 1;
+  b.StartAllyAttack();
+  EXPECT_EQ(b.blowDamage, 5);  // 3 + 12 / 5
+}
+
+// An enemy's blow: enemy 0 next to the fighter, army 0 and ally 0.
+class EnemyBlow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ClearField(b);
+    PutEnemy(b, 0, 5, 5);
+    PutFighter(b, 5, 4, 50, 10, 10);
+    PutArmy(b, 0, 6, 5, 20, 10, 100);
+    PutAlly(b, 0, 4, 5, 20, 10, 10);
+    b.enemyPhase = kEnemyAttack;
+    b.actingEnemy = 0;
+    b.adjacentFound = 1;
+  }
+  int32_t Strike(uint8_t target, uint8_t soldiers, uint8_t attack) {
+    b.enemySoldiers[0] = soldiers;
+    b.enemyAttack[0] = attack;
+    b.enemyTarget = target;
+    b.enemyAttackPending = 1;
+    b.StartEnemyAttack();
+    b.ResolveEnemyAttack();
+    return b.blowDamage;
+  }
+  BattleScreen b;
+};
+
+TEST_F(EnemyBlow, TheFighterTakesTheBracketBonusAndAThird) {
+  EXPECT_EQ(Strike(kEnemyTargetFighter, 20, 10), 6 + 3 + 6);
+  EXPECT_EQ(b.figureHealth, 35);
+  EXPECT_EQ(b.struckFighter, 1);
+  EXPECT_EQ(b.enemyFacing[0], kFacingUp);
+  // A strong blow adds the extra steps: S 45 -> 5 + 6 + 4, then 45 / 3.
+  b.figureHealth = 100;
+  EXPECT_EQ(Strike(kEnemyTargetFighter, 45, 20), 16 + 15 + 15);
+  // A gap of 10 takes nothing off; a much weaker enemy (class 2 + 1, gap 30)
+  // loses two points but never falls below 1.
+  EXPECT_EQ(Strike(kEnemyTargetFighter, 3, 0), 5);
+  b.figureShield = 40;
+  EXPECT_EQ(Strike(kEnemyTargetFighter, 3, 10), 1);
+}
+
+TEST_F(EnemyBlow, AFighterStruckBelowZeroFallsAndLeavesHisCell) {
+  b.figureHealth = 5;
+  Strike(kEnemyTargetFighter, 3, 11);  // class 7 + 1 = 8 points
+  EXPECT_EQ(b.figureHealth, 0);
+  EXPECT_EQ(b.occupant[CellAt(5, 4)], kOccupantNone);
+  EXPECT_EQ(b.smashSoundState, kSmashPlay);
+}
+
+TEST_F(EnemyBlow, AWeakEnemyAgainstAStrongArmyEndsAtOnePoint) {
+  // Attack 20 against shield 100: class 1 + 40 / 5 = 9, reduced to 1.
+  EXPECT_EQ(Strike(kEnemyTargetArmyBase + 0, 40, 20), 1);
+  EXPECT_EQ(b.armyWounds1[0], 1);
+  EXPECT_EQ(b.armyFights[0], 1u);
+  EXPECT_EQ(b.armyBlowWound1, 1u);
+  // With only class 1 and no bonus it stays at 1.
+  EXPECT_EQ(Strike(kEnemyTargetArmyBase + 0, 4, 20), 1);
+}
+
+TEST_F(EnemyBlow, AnAlliedUnitLosesAPointPerGapStep) {
+  b.allyShield[0] = 35;  // gap 25: above 0, 10 and 20
+  EXPECT_EQ(Strike(kEnemyTargetAllyBase + 0, 20, 10), 3 + 4 - 3);
+  EXPECT_EQ(b.allyWounds1[0], 4);
+  EXPECT_EQ(b.struckAlly, 1);
+  EXPECT_EQ(b.enemyFacing[0], kFacingLeft);
+}
+
+TEST_F(EnemyBlow, AnAttackAfterAWalkIsDroppedWhenTheTargetIsNotANeighbour) {
+  b.adjacentFound = 0;
+  b.approachFound = 1;
+  b.approachTarget = kEnemyTargetArmyBase + 0;
+  b.enemyAttackPending = 1;
+  b.CheckAdjacent();
+  EXPECT_EQ(b.enemyAttackPending, 1);
+  EXPECT_EQ(b.enemyTarget, kEnemyTargetArmyBase + 0);
+
+  b.armyX[0] = X(9);
+  b.CheckAdjacent();
+  EXPECT_EQ(b.enemyAttackPending, 0);
+  EXPECT_EQ(b.enemyActed[0], 1);
+  EXPECT_EQ(b.enemyPhase, kEnemyPick);
+  EXPECT_EQ(b.enemyChooseNext, 1);
+}
+
+TEST_F(EnemyBlow, ADestroyedArmyLeavesTheFieldAndItsCell) {
+  b.armyShield[0] = 10;
+  Strike(kEnemyTargetArmyBase + 0, 100, 100);
+  EXPECT_EQ(b.armyCount[0], 0);
+  EXPECT_EQ(b.armyUsed[0], 0);
+  EXPECT_EQ(b.occupant[CellAt(6, 5)], kOccupantNone);
+  EXPECT_EQ(b.armyBlowDestroyed, 1u);
+  EXPECT_EQ(OccupancyFault(b), "");
+}
+
+}  // namespace

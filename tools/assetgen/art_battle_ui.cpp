@@ -1,0 +1,252 @@
+// The battle screen's interface pictures: the side buttons and the retreat
+// question's, the words and digit sheets of the bottom bar and its blow
+// reports, the name strip, the experience page's background and row frame,
+// the move hints, and the two letter sheets that names are drawn from.
+// Sizes, frames and keys come from battle/battle_art.h.
+#include <string>
+
+#include "assetgen.h"
+#include "battle/battle_art.h"
+#include "game/glyph_name.h"
+
+using namespace assetgen;
+namespace ba = battle_art;
+
+namespace {
+
+// ------------------------------------------------------------------ words and digits
+
+// A word of the bottom bar: light lettering with an ink rim, from the left
+// edge, so that the bar's numbers can follow it.
+TextStyle Word(Rgb color, int size = 20) {
+  TextStyle t = GoldCaption(size);
+  t.color = color;
+  t.align = Align::Left;
+  t.margin = 3;
+  return t;
+}
+
+void DrawWord(Canvas& c, const std::string& word, Rgb color, int size = 20) {
+  c.Text(3, 0, c.w - 6, c.h, word, Word(color, size));
+}
+
+void DrawCentredWord(Canvas& c, const std::string& word, Rgb color, int size) {
+  TextStyle t = GoldCaption(size);
+  t.color = color;
+  c.Text(0, 0, c.w, c.h, word, t);
+}
+
+// Frame d shows the digit d, filling its frame (the bar draws them at half size).
+void DrawDigits(Canvas& c, int fw, Rgb color, int size) {
+  TextStyle t = GoldCaption(size);
+  t.color = color;
+  t.margin = 1;
+  DrawGlyphSheet(c, fw, c.h, ba::kDigitFrames, [](int k) { return std::string(1, char('0' + k)); }, t);
+}
+
+// ------------------------------------------------------------------ letters
+
+// Names: small letters on the first sheet, capitals (two cells wide, I and J
+// one), the full stop and the digits on the second; the digits once more on
+// their own sheet, which the battle draws over the second's.
+const Rgb kLetterColor = pal::ParchmentLight;
+const Rgb kCapitalColor = pal::GoldLight;
+
+// Letters stand on one baseline: each is set between two spaces, so that the
+// text's cap band (not the glyph's own ink) is centred, a little high to
+// leave room for the descenders.
+TextStyle LetterStyle(Rgb color, int size) {
+  TextStyle t = GoldCaption(size);
+  t.color = color;
+  t.margin = 0;
+  t.shrinkToFit = false;
+  return t;
+}
+
+void SetLetter(Canvas& c, const std::string& g, Rgb color) {
+  const int size = g == "m" || g == "w" ? 18 : 22;  // the widest small letters keep inside their cell
+  c.Text(0, -3, c.w, c.h, " " + g + " ", LetterStyle(color, size));
+}
+
+// What a letter code shows and whether it is the first cell of a capital.
+std::string GlyphOf(int code, bool* wide) {
+  *wide = false;
+  if (code >= glyph::kSmallA && code <= glyph::kSmallZ) return std::string(1, char('a' + code - glyph::kSmallA));
+  if (code == glyph::kCapitalI) return "I";
+  if (code == glyph::kCapitalJ) return "J";
+  if (code >= glyph::kCapitalA && code <= glyph::kCapitalZ + 1) {
+    const int pair = code < glyph::kCapitalI ? (code - glyph::kCapitalA) / 2 : 10 + (code - glyph::kCapitalK) / 2;
+    *wide = true;
+    return std::string(1, char('A' + pair));
+  }
+  if (code == glyph::kFullStop) return ".";
+  if (code >= glyph::kDigitZero && code <= ba::kLetterLastCode) return std::string(1, char('0' + code - glyph::kDigitZero));
+  return "";
+}
+
+// One letter code in its frame. A capital is lettered across both its cells
+// and cut in two.
+void DrawLetter(Canvas& f, int code) {
+  const int fw = f.w, fh = f.h;
+  bool wide;
+  const std::string g = GlyphOf(code, &wide);
+  if (g.empty()) return;
+  const bool digit = code >= glyph::kDigitZero;
+  const Rgb color = wide || g == "I" || g == "J" || digit ? kCapitalColor : kLetterColor;
+  if (!wide) {
+    SetLetter(f, g, color);
+    return;
+  }
+  Canvas pair(2 * fw, fh, ba::kKeyRed);
+  SetLetter(pair, g, color);
+  const bool left = (code < glyph::kCapitalI ? code - glyph::kCapitalA : code - glyph::kCapitalK) % 2 == 0;
+  f.Blit(pair.Crop(left ? 0 : fw, 0, fw, fh), 0, 0, true);
+}
+
+// Frame k of a letter sheet shows code first + k.
+void DrawLetters(Canvas& c, const ba::Picture& sheet, int first) {
+  ForEachFrame(c, sheet.frameWidth, sheet.frameHeight, sheet.frames,
+               [first](Canvas& f, int k) { DrawLetter(f, first + k); });
+}
+
+// ------------------------------------------------------------------ buttons
+
+ButtonStyle SideButton() {
+  ButtonStyle st;
+  st.face = pal::Wood;
+  st.text = pal::ParchmentLight;
+  return st;
+}
+
+void DrawAnswerButton(Canvas& c, const std::string& caption, Rgb face) {
+  ButtonStyle st;
+  st.face = face;
+  st.text = pal::ParchmentLight;
+  st.textSize = 14;
+  DrawButtonLooks(c, 32, 32, caption, st);
+}
+
+// ------------------------------------------------------------------ panels
+
+// The name strip over the bottom bar: stretched 12.5 times across, so plain
+// along its length, a wooden board lit from above.
+void DrawNameStrip(Canvas& c) {
+  c.GradientV(0, 0, c.w, c.h, Mix(pal::WoodLight, pal::Wood, 0.4f), pal::WoodDark);
+  c.Rect(0, 0, c.w, 1, pal::Ink);
+  c.Rect(0, 1, c.w, 1, Lighten(pal::WoodLight, 0.2f));
+  c.Rect(0, c.h - 2, c.w, 1, pal::WoodDeep);
+  c.Rect(0, c.h - 1, c.w, 1, pal::Ink);
+}
+
+// The experience page: a dark leather ground over the whole screen, on which
+// the page's coloured numbers and the light name letters read, in a gold
+// frame.
+void DrawPageBack(Canvas& c) {
+  c.GradientV(0, 0, c.w, c.h, Mix(pal::WoodDark, pal::Night, 0.35f), Mix(pal::WoodDeep, pal::Night, 0.45f));
+  c.Noise(0, 0, c.w, c.h, 4);
+  c.Speckle(0, 0, c.w, c.h, Mix(pal::WoodDeep, pal::Ink, 0.5f), 0.05f);
+  c.Vignette(0, 0, c.w, c.h, 0.4f);
+  c.Frame(0, 0, c.w, c.h, pal::Ink, 2);
+  c.Frame(3, 3, c.w - 6, c.h - 6, pal::GoldDark, 1);
+}
+
+// The frame around an army's icon on the experience page.
+void DrawRowFrame(Canvas& c) {
+  c.Fill(pal::Ink);
+  c.Panel(0, 0, c.w, c.h, pal::Wood, 3);
+  c.Well(6, 6, c.w - 12, c.h - 12, Mix(pal::WoodDeep, pal::Parchment, 0.15f), 2);
+  c.Frame(5, 5, c.w - 10, c.h - 10, pal::Gold);
+}
+
+// Not drawn by the battle; kept in the house style.
+void DrawExpMark(Canvas& c) {
+  c.Fill(pal::Ink);
+  c.Panel(0, 0, c.w, c.h, pal::WoodDark, 2);
+  c.Polygon({{16, 4}, {19, 12}, {28, 12}, {21, 17}, {24, 26}, {16, 21}, {8, 26}, {11, 17}, {4, 12}, {13, 12}},
+            pal::Gold);
+  c.Polygon({{16, 8}, {18, 13}, {16, 17}, {14, 13}}, pal::GoldLight);
+}
+
+void DrawBlockTile(Canvas& c) {
+  c.Fill(pal::Ink);
+  c.Panel(0, 0, c.w, c.h, pal::Stone, 3);
+  c.Noise(3, 3, c.w - 6, c.h - 6, 10);
+  c.Rect(3, 15, c.w - 6, 1, pal::StoneDark);
+  c.Rect(15, 3, 1, 12, pal::StoneDark);
+  c.Rect(9, 16, 1, 13, pal::StoneDark);
+  c.Rect(23, 16, 1, 13, pal::StoneDark);
+}
+
+// ------------------------------------------------------------------ hints
+
+// The move hint: a gold arrow pointing on.
+void DrawMoveArrow(Canvas& c) {
+  c.Polygon({{6, 11}, {38, 11}, {38, 4}, {58, 16}, {38, 28}, {38, 21}, {6, 21}}, pal::Gold);
+  c.Polygon({{8, 13}, {38, 13}, {38, 15}, {8, 15}}, pal::GoldLight);
+  c.Polygon({{40, 8}, {54, 16}, {50, 16}, {40, 10}}, pal::GoldLight);
+  c.OutlineShapes(pal::Ink);
+}
+
+// The raise mark beside an army that can be filled up again: an arrow up.
+void DrawRaiseArrow(Canvas& c) {
+  c.Polygon({{16, 1}, {27, 9}, {20, 9}, {20, 15}, {12, 15}, {12, 9}, {5, 9}}, pal::GrassLight);
+  c.Polygon({{16, 3}, {23, 8}, {16, 8}}, Lighten(pal::GrassLight, 0.3f));
+  c.OutlineShapes(pal::Ink);
+}
+
+void Register(Registry& r, const ba::Picture& p, std::function<void(Canvas&)> draw) {
+  r.Picture(p.path, p.width, p.height, p.frameWidth, p.frameHeight, p.key, std::move(draw));
+}
+
+const ba::Picture& Ui(int image) { return ba::kUiPictures[image]; }
+
+}  // namespace
+
+ASSETGEN_TABLE(BattleUiPictures) {
+  // Side buttons and the retreat question.
+  Register(r, Ui(ba::kUiRetreatButton), [](Canvas& c) { DrawButtonLooks(c, 64, 32, "Retreat", SideButton()); });
+  Register(r, Ui(ba::kUiGridButton), [](Canvas& c) { DrawButtonLooks(c, 64, 32, "Grid", SideButton()); });
+  Register(r, Ui(ba::kUiYesButton), [](Canvas& c) { DrawAnswerButton(c, "Yes", pal::GrassDark); });
+  Register(r, Ui(ba::kUiNoButton), [](Canvas& c) { DrawAnswerButton(c, "No", pal::RedDeep); });
+
+  // The bottom bar: captions, words and digits.
+  Register(r, Ui(ba::kUiHealthCaption), [](Canvas& c) { DrawWord(c, "Health", pal::RedLight); });
+  Register(r, Ui(ba::kUiAttackCaption), [](Canvas& c) { DrawWord(c, "Attack", pal::Silver); });
+  Register(r, Ui(ba::kUiShieldCaption), [](Canvas& c) { DrawWord(c, "Shield", pal::GoldLight); });
+  Register(r, Ui(ba::kUiLevelCaption), [](Canvas& c) { DrawWord(c, "Level", pal::GrassLight); });
+  Register(r, Ui(ba::kUiTrainingCaption), [](Canvas& c) { DrawWord(c, "Training", pal::RedLight); });
+  Register(r, Ui(ba::kUiEquipmentCaption), [](Canvas& c) { DrawWord(c, "Equipment", pal::RedLight); });
+  Register(r, Ui(ba::kUiAlive), [](Canvas& c) { DrawWord(c, "Alive", pal::GrassLight, 18); });
+  Register(r, Ui(ba::kUiDown), [](Canvas& c) { DrawWord(c, "Down", pal::RedLight, 18); });
+  Register(r, Ui(ba::kUiLight), [](Canvas& c) { DrawWord(c, "Light", pal::ParchmentLight); });
+  Register(r, Ui(ba::kUiSerious), [](Canvas& c) { DrawWord(c, "Serious", pal::Fire); });
+  Register(r, Ui(ba::kUiCritical), [](Canvas& c) { DrawWord(c, "Critical", pal::RedLight); });
+  Register(r, Ui(ba::kUiWounds), [](Canvas& c) { DrawWord(c, "wounds", pal::ParchmentLight); });
+  Register(r, Ui(ba::kUiWordEnemy), [](Canvas& c) { DrawWord(c, "Enemy", pal::RedLight); });
+  Register(r, Ui(ba::kUiWordTakes), [](Canvas& c) { DrawWord(c, "takes", pal::ParchmentLight); });
+  Register(r, Ui(ba::kUiWordDamage), [](Canvas& c) { DrawWord(c, "damage", pal::ParchmentLight); });
+  Register(r, Ui(ba::kUiWordTaken), [](Canvas& c) { DrawWord(c, "taken", pal::ParchmentLight); });
+  Register(r, Ui(ba::kUiDone), [](Canvas& c) { DrawCentredWord(c, "Done", pal::Stone, 18); });
+  Register(r, Ui(ba::kUiEnterToMove), [](Canvas& c) { DrawWord(c, "Press Enter to move", pal::GoldLight, 20); });
+  Register(r, Ui(ba::kUiMoveArrow), DrawMoveArrow);
+  Register(r, Ui(ba::kUiHealthDigits), [](Canvas& c) { DrawDigits(c, 32, pal::RedLight, 28); });
+  Register(r, Ui(ba::kUiAttackDigits), [](Canvas& c) { DrawDigits(c, 32, pal::Silver, 28); });
+  Register(r, Ui(ba::kUiCountDigits), [](Canvas& c) { DrawDigits(c, 32, pal::ParchmentLight, 30); });
+  Register(r, Ui(ba::kUiDownDigits), [](Canvas& c) { DrawDigits(c, 32, pal::Fire, 28); });
+  Register(r, Ui(ba::kUiDamageDigits), [](Canvas& c) { DrawDigits(c, 16, pal::RedLight, 22); });
+  Register(r, Ui(ba::kUiReportDigits), [](Canvas& c) { DrawDigits(c, 16, pal::Fire, 22); });
+  // The digits of names, as the second letter sheet has them.
+  Register(r, Ui(ba::kUiNameDigits), [](Canvas& c) { DrawLetters(c, Ui(ba::kUiNameDigits), glyph::kDigitZero); });
+
+  // Panels.
+  Register(r, Ui(ba::kUiNameStrip), DrawNameStrip);
+  Register(r, Ui(ba::kUiPageBack), DrawPageBack);
+  Register(r, Ui(ba::kUiRowFrame), DrawRowFrame);
+  Register(r, Ui(ba::kUiRaiseArrow), DrawRaiseArrow);
+  Register(r, Ui(ba::kUiExp), DrawExpMark);
+  Register(r, Ui(ba::kUiBlock), DrawBlockTile);
+
+  // Letters for names.
+  Register(r, ba::kLetters, [](Canvas& c) { DrawLetters(c, ba::kLetters, 0); });
+  Register(r, ba::kLettersRed, [](Canvas& c) { DrawLetters(c, ba::kLettersRed, ba::kLetterRedFirstCode); });
+}
