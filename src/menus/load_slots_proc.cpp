@@ -20,17 +20,7 @@ void GameApp::LoadSlotsProc() {
     readFile->Allocate(kSlotReadBufferBytes);
   }
   SaveSlotsPanel* panel = saveSlotsPanel;
-  if (gameState->slotsStale) {
-    if (!probeFile) {
-      probeFile = new FileBuffer;
-      probeFile->Allocate(kSlotReadBufferBytes);
-    }
-    ProbeSaveSlots(*panel, *probeFile, *gameState);
-    delete probeFile;
-    probeFile = nullptr;
-  }
-  ReadSlotSummaries(*panel, *readFile);
-  gameState->readImage = nullptr;
+  RefreshSlotPanel(*panel, probeFile, *readFile, *gameState);
 
   keyboard.Acquire(1);
   keyboard.Poll();

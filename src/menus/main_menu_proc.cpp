@@ -42,17 +42,7 @@ void StartNewGame(GameApp& app) {
     state.slotsStale = 1;
   }
   SaveSlotsPanel& panel = *app.saveSlotsPanel;
-  if (state.slotsStale) {
-    if (!app.probeFile) {
-      app.probeFile = new FileBuffer;
-      app.probeFile->Allocate(kSlotReadBufferBytes);
-    }
-    ProbeSaveSlots(panel, *app.probeFile, state);
-    delete app.probeFile;
-    app.probeFile = nullptr;
-  }
-  ReadSlotSummaries(panel, *app.readFile);
-  state.readImage = nullptr;
+  RefreshSlotPanel(panel, app.probeFile, *app.readFile, state);
   state.slot = FirstFreeSlot(panel);
   delete app.readFile;
   app.readFile = nullptr;

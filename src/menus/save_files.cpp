@@ -50,6 +50,20 @@ void ReadSlotSummaries(SaveSlotsPanel& panel, FileBuffer& read) {
   panel.MeasureNames();
 }
 
+void RefreshSlotPanel(SaveSlotsPanel& panel, FileBuffer*& probeFile, FileBuffer& read, GameState& state) {
+  if (state.slotsStale) {
+    if (!probeFile) {
+      probeFile = new FileBuffer;
+      probeFile->Allocate(kSlotReadBufferBytes);
+    }
+    ProbeSaveSlots(panel, *probeFile, state);
+    delete probeFile;
+    probeFile = nullptr;
+  }
+  ReadSlotSummaries(panel, read);
+  state.readImage = nullptr;
+}
+
 uint8_t FirstFreeSlot(const SaveSlotsPanel& panel) {
   for (int n = 1; n <= kSaveSlots; ++n)
     if (!panel.slotUsed[n - 1]) return static_cast<uint8_t>(n);
