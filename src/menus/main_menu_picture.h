@@ -8,10 +8,10 @@ namespace main_menu_picture {
 
 // Images of the menu's sheet (room for nine; these four are loaded).
 constexpr int kSheetImages = 9;
-constexpr int kCastle = 0;         // the castle, 512 x 512 drawn over the whole screen
-constexpr int kButtonStrip = 1;    // the strip of six buttons along the bottom edge
-constexpr int kCaptions = 2;       // captions of a button at rest or pressed
-constexpr int kCaptionsLit = 3;    // captions of the button under the cursor
+constexpr int kCastle = 0;       // the castle, 512 x 512 drawn over the whole screen
+constexpr int kButtonStrip = 1;  // the strip of six buttons along the bottom edge
+constexpr int kCaptions = 2;     // captions of a button at rest or pressed
+constexpr int kCaptionsLit = 3;  // captions of the button under the cursor
 constexpr int kPictureCount = 4;
 
 constexpr PictureFile kPictures[kPictureCount] = {
@@ -32,7 +32,7 @@ constexpr int kWordHallOf = 6;
 constexpr int kWordGame = 7;
 constexpr int kWordCount = 8;
 
-constexpr const char* kWordTexts[kWordCount] = {"New", "Load", "Fame", "Credits",
+constexpr const char* kWordTexts[kWordCount] = {"New",  "Load", "Fame",    "Credits",
                                                 "Help", "Quit", "Hall of", "Game"};
 
 // The strip is drawn at (0, 536), stretched 1.5625 times across.

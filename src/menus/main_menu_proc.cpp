@@ -99,8 +99,9 @@ void GameApp::MainMenuProc() {
   InputDevice* mouse = &cursor.mouse;
   if (mouse->ButtonPressed(kMouseLeft) || mouse->ButtonPressed(kMouseRight)) {
     uint32_t (MainMenuScreen::*const clicks[kMenuButtonCount])(int32_t, int32_t, InputDevice*) = {
-        &MainMenuScreen::ClickNewGame, &MainMenuScreen::ClickHallOfFame, &MainMenuScreen::ClickLoad,
-        &MainMenuScreen::ClickQuit,    &MainMenuScreen::ClickHelp,       &MainMenuScreen::ClickCredits};
+        &MainMenuScreen::ClickNewGame, &MainMenuScreen::ClickHallOfFame,
+        &MainMenuScreen::ClickLoad,    &MainMenuScreen::ClickQuit,
+        &MainMenuScreen::ClickHelp,    &MainMenuScreen::ClickCredits};
     for (auto click : clicks) {
       if ((menu->*click)(x, y, mouse)) {
         menu->look[menu->clickedId - 1] = kLookPressed;
@@ -112,26 +113,15 @@ void GameApp::MainMenuProc() {
   // A pressed button acts when it is let go over it, or at once when the
   // cursor has left it.
   const uint8_t pressed = menu->clickedId;
-  if (pressed != kMenuNone &&
-      (menu->hoveredId != pressed || menu->WaitForRelease(mouse))) {
+  if (pressed != kMenuNone && (menu->hoveredId != pressed || menu->WaitForRelease(mouse))) {
     menu->clickedId = kMenuNone;
     menu->pressLock = 0;
     switch (pressed) {
-      case kMenuNewGame:
-        leaveCode = kLeaveNewGame;
-        break;
-      case kMenuHallOfFame:
-        LeaveScreen(GoHallOfFame);
-        break;
-      case kMenuLoad:
-        LeaveScreen(GoLoadSlots);
-        break;
-      case kMenuHelp:
-        LeaveScreen(GoHelp);
-        break;
-      case kMenuCredits:
-        LeaveScreen(GoCredits);
-        break;
+      case kMenuNewGame: leaveCode = kLeaveNewGame; break;
+      case kMenuHallOfFame: LeaveScreen(GoHallOfFame); break;
+      case kMenuLoad: LeaveScreen(GoLoadSlots); break;
+      case kMenuHelp: LeaveScreen(GoHelp); break;
+      case kMenuCredits: LeaveScreen(GoCredits); break;
       case kMenuQuit:
         PostQuitMessage(0);
         leaveCode = kLeaveNormal;

@@ -18,11 +18,12 @@ bool Inside(const MenuButton& b, int32_t x, int32_t y) {
 
 // Captions are drawn in this order.
 constexpr uint8_t kCaptionOrder[kMenuButtonCount] = {kMenuNewGame, kMenuLoad, kMenuHallOfFame,
-                                                      kMenuCredits, kMenuHelp, kMenuQuit};
+                                                     kMenuCredits, kMenuHelp, kMenuQuit};
 
 }  // namespace
 
-MainMenuScreen::MainMenuScreen() : sheet(nullptr), look{}, clickedId(0), hoveredId(0), pressLock(0) {}
+MainMenuScreen::MainMenuScreen()
+    : sheet(nullptr), look{}, clickedId(0), hoveredId(0), pressLock(0) {}
 
 MainMenuScreen::~MainMenuScreen() { ReleaseArt(); }
 
@@ -47,7 +48,8 @@ void MainMenuScreen::Draw() {
     const int image = look[id - 1] == kLookHovered ? pic::kCaptionsLit : pic::kCaptions;
     for (const MenuCaption& c : ButtonOf(id).captions) {
       if (c.frame < 0) continue;
-      sheet->Draw(image, c.frame, c.x, c.y, kMenuCaptionColour, kMenuCaptionScale, kMenuCaptionScale);
+      sheet->Draw(image, c.frame, c.x, c.y, kMenuCaptionColour, kMenuCaptionScale,
+                  kMenuCaptionScale);
     }
   }
 }

@@ -32,8 +32,14 @@ SpriteSheet* NewSheet(GraphicsDevice* device, int count, const PictureFile& pict
 }  // namespace
 
 SaveAndQuitDialog::SaveAndQuitDialog()
-    : background(nullptr), yesSheet(nullptr), noSheet(nullptr), yesLook(0), noLook(0), held(0),
-      pressedId(0), hoverId(0) {}
+    : background(nullptr),
+      yesSheet(nullptr),
+      noSheet(nullptr),
+      yesLook(0),
+      noLook(0),
+      held(0),
+      pressedId(0),
+      hoverId(0) {}
 
 SaveAndQuitDialog::~SaveAndQuitDialog() { ReleaseArt(); }
 

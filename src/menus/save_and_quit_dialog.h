@@ -53,11 +53,11 @@ class SaveAndQuitDialog {
   Texture* background;
   SpriteSheet* yesSheet;  // image 0 Yes; image 1 stays empty
   SpriteSheet* noSheet;
-  uint8_t yesLook;        // 0 normal, 1 hovered, 2 pressed
+  uint8_t yesLook;  // 0 normal, 1 hovered, 2 pressed
   uint8_t noLook;
-  uint8_t held;           // from a press until it is acted on
-  uint8_t pressedId;      // 1 Yes, 2 No, 0 none
-  uint8_t hoverId;        // under the cursor this frame
+  uint8_t held;       // from a press until it is acted on
+  uint8_t pressedId;  // 1 Yes, 2 No, 0 none
+  uint8_t hoverId;    // under the cursor this frame
 
  private:
   void Hover(uint8_t id, uint8_t& look, int32_t x, int32_t y);

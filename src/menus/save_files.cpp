@@ -50,7 +50,8 @@ void ReadSlotSummaries(SaveSlotsPanel& panel, FileBuffer& read) {
   panel.MeasureNames();
 }
 
-void RefreshSlotPanel(SaveSlotsPanel& panel, FileBuffer*& probeFile, FileBuffer& read, GameState& state) {
+void RefreshSlotPanel(SaveSlotsPanel& panel, FileBuffer*& probeFile, FileBuffer& read,
+                      GameState& state) {
   if (state.slotsStale) {
     if (!probeFile) {
       probeFile = new FileBuffer;

@@ -36,7 +36,8 @@ void ReadSlotSummaries(SaveSlotsPanel& panel, FileBuffer& read);
 // What both slot lists do before they show the panel: when state.slotsStale
 // is set, the probe through a buffer made for it in probeFile and freed again
 // (probeFile ends empty); then the summaries still wanted, through read.
-void RefreshSlotPanel(SaveSlotsPanel& panel, FileBuffer*& probeFile, FileBuffer& read, GameState& state);
+void RefreshSlotPanel(SaveSlotsPanel& panel, FileBuffer*& probeFile, FileBuffer& read,
+                      GameState& state);
 
 // The first slot whose file could not be opened; 0 when all five are used.
 uint8_t FirstFreeSlot(const SaveSlotsPanel& panel);

@@ -20,11 +20,7 @@ constexpr int32_t kRowStep = 84;
 
 // Fame: x offsets of the digits units first, by the number of digits shown.
 constexpr int32_t kFameDigitX[5][5] = {
-    {43},
-    {52, 33},
-    {62, 43, 26},
-    {77, 58, 39, 20},
-    {85, 66, 47, 28, 9},
+    {43}, {52, 33}, {62, 43, 26}, {77, 58, 39, 20}, {85, 66, 47, 28, 9},
 };
 // Day: the same for up to three digits.
 constexpr int32_t kDayDigitX[3][3] = {
@@ -52,7 +48,9 @@ bool FreshPress(InputDevice* mouse) {
   return mouse && (mouse->ButtonPressed(kMouseLeft) || mouse->ButtonPressed(kMouseRight));
 }
 
-bool Inside(const SlotRect& r, int32_t x, int32_t y) { return PointInRect(r.x, r.y, r.w, r.h, x, y) != 0; }
+bool Inside(const SlotRect& r, int32_t x, int32_t y) {
+  return PointInRect(r.x, r.y, r.w, r.h, x, y) != 0;
+}
 
 bool ValidSlot(int n) { return n >= 1 && n <= kSaveSlots; }
 
@@ -116,7 +114,8 @@ void SaveSlotsPanel::MeasureNames() {
 }
 
 void SaveSlotsPanel::DrawRows() {
-  for (int k = 0; k < 6; ++k) sheet->Draw(pic::kLine, 0, 0, 176 + kRowStep * k, kWhite, 12.5f, 1.0f);
+  for (int k = 0; k < 6; ++k)
+    sheet->Draw(pic::kLine, 0, 0, 176 + kRowStep * k, kWhite, 12.5f, 1.0f);
   sheet->Draw(pic::kBack, backLook, kSlotBackButton.x, kSlotBackButton.y, kWhite, 1.0f, 1.0f);
 }
 
@@ -186,7 +185,8 @@ int SaveSlotsPanel::SummarySprites(int n, int32_t x, int32_t y, SlotSprite* out)
   for (int i = 1; i < 5; ++i)
     if (digits[i] != 0) shown = i + 1;
   for (int i = 0; i < shown; ++i)
-    add(SlotSheet::kPanel, pic::kFameDigits, digits[i], x + kFameDigitX[shown - 1][i], y, 0.3f, 0.35f);
+    add(SlotSheet::kPanel, pic::kFameDigits, digits[i], x + kFameDigitX[shown - 1][i], y, 0.3f,
+        0.35f);
 
   // The day: up to three digits.
   uint8_t* e = digits + 5;

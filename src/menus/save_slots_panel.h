@@ -79,26 +79,26 @@ class SaveSlotsPanel {
   bool Loadable(int n) const;
 
   // Arrays by slot: slot n at index n - 1.
-  Texture* background;       // the load list's heading
-  SpriteSheet* sheet;        // fifteen images (save_slots_picture.h)
-  SpriteSheet* lettersHigh;  // letter codes 28 and up
-  SpriteSheet* lettersLow;   // letter codes 0 and 2..27
+  Texture* background;                // the load list's heading
+  SpriteSheet* sheet;                 // fifteen images (save_slots_picture.h)
+  SpriteSheet* lettersHigh;           // letter codes 28 and up
+  SpriteSheet* lettersLow;            // letter codes 0 and 2..27
   uint8_t summaryWanted[kSaveSlots];  // the summary must still be read from the file
   uint8_t summaryDay[kSaveSlots];     // low byte of the day
   uint32_t summaryFame[kSaveSlots];
-  uint8_t digits[8];                  // scratch: five fame digits, three day digits
-  uint8_t nameLast[kSaveSlots];       // index of the last non-zero letter code, 0 when none
+  uint8_t digits[8];             // scratch: five fame digits, three day digits
+  uint8_t nameLast[kSaveSlots];  // index of the last non-zero letter code, 0 when none
   uint8_t summaryName[kSaveSlots][kGlyphNameLength];
-  uint8_t loadingSlot;                // the row showing the loading picture, 0 none
-  uint8_t slotUsed[kSaveSlots];       // the slot's file can be opened
+  uint8_t loadingSlot;           // the row showing the loading picture, 0 none
+  uint8_t slotUsed[kSaveSlots];  // the slot's file can be opened
   // The file opened but holds no game that can be loaded (short, long or
   // damaged): the row shows no summary and the load list does not take it.
   uint8_t slotUnreadable[kSaveSlots];
-  uint8_t backLook;                   // 0 normal, 1 hovered, 2 pressed
+  uint8_t backLook;  // 0 normal, 1 hovered, 2 pressed
   uint8_t slotLooks[kSaveSlots];
-  uint8_t held;                       // from a press until it is acted on
-  uint8_t pressedId;                  // 1..5 slot, 6 Back, 0 none
-  uint8_t hoverId;                    // under the cursor this frame
+  uint8_t held;       // from a press until it is acted on
+  uint8_t pressedId;  // 1..5 slot, 6 Back, 0 none
+  uint8_t hoverId;    // under the cursor this frame
 
  private:
   // The separator lines and Back; the slot buttons and what each row shows.

@@ -17,11 +17,11 @@ constexpr int kButtonNumbers = 6;  // the slot number on its button (frame = dig
 constexpr int kFameDigits = 7;
 constexpr int kFameLabel = 8;
 constexpr int kDayDigits = 9;
-constexpr int kLoadCaption = 10;   // the load list's instruction
-constexpr int kDayLabel = 11;      // frame 0 "Day"
+constexpr int kLoadCaption = 10;  // the load list's instruction
+constexpr int kDayLabel = 11;     // frame 0 "Day"
 constexpr int kBack = 12;
-constexpr int kNoRoom = 13;        // the slot choice's heading
-constexpr int kPickFile = 14;      // the slot choice's instruction
+constexpr int kNoRoom = 13;    // the slot choice's heading
+constexpr int kPickFile = 14;  // the slot choice's instruction
 constexpr int kSheetImages = 15;
 
 constexpr PictureFile kSheet[kSheetImages] = {

@@ -40,8 +40,9 @@ std::vector<uint8_t> ReadBytes(const std::string& path) {
 }
 
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                               static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
 }
 
 std::string Dump(const GameState& s) {
@@ -64,7 +65,9 @@ int SlotY(int n) { return kSlotButtons[n - 1].y + kSlotButtons[n - 1].h / 2; }
 // Yes and No of the question.
 constexpr int kYesX = 210, kNoX = 560, kAnswerY = 340;
 
-std::string Click(int x, int y) { return "click " + std::to_string(x) + " " + std::to_string(y) + "\n"; }
+std::string Click(int x, int y) {
+  return "click " + std::to_string(x) + " " + std::to_string(y) + "\n";
+}
 
 size_t FailingWrite(const void*, size_t, FILE*) { return 0; }
 int Rename(const char* from, const char* to) { return std::rename(from, to); }
@@ -167,10 +170,11 @@ TEST_F(MenusSaves, NewGameTakesTheFirstFreeSlot) {
   const std::string look = "frames 2\nmove " + std::to_string(MenuX(kMenuLoad)) + " " +
                            std::to_string(kMenuY) + "\nframes 1\nshot " + shot +
                            "\nexpect objects.mainMenuScreen.look [0,0,1,0,0,0]\n";
-  EXPECT_EQ(RunScript(look + Click(MenuX(kMenuNewGame), kMenuY) +
-                          "expect screen NameEntryProc\nexpect state.slot 1\nexpect app.leaveCode 1\n",
-                      "none.txt"),
-            0)
+  EXPECT_EQ(
+      RunScript(look + Click(MenuX(kMenuNewGame), kMenuY) +
+                    "expect screen NameEntryProc\nexpect state.slot 1\nexpect app.leaveCode 1\n",
+                "none.txt"),
+      0)
       << err_.str();
   EXPECT_GT(ReadBytes(shot).size(), 1000u);
   const std::string start = "frames 2\n" + Click(MenuX(kMenuNewGame), kMenuY);
@@ -217,7 +221,9 @@ TEST_F(MenusSaves, WithEverySlotUsedThePlayerPicksOne) {
       "expect objects.saveSlotsPanel.summaryNameText [\"Ann\",\"Bob\",\"Cyd\",\"Dee\",\"Eve\"]\n"
       "move 300 140\n"
       "frames 1\n"
-      "shot " + shot + "\n"
+      "shot " +
+      shot +
+      "\n"
       // Escape goes back; a new game asks again.
       "key ESC\n"
       "expect screen MainMenuProc\n"
@@ -247,28 +253,30 @@ TEST_F(MenusSaves, WithEverySlotUsedThePlayerPicksOne) {
 TEST_F(MenusSaves, ASavedGameIsReachedByMouseAndKeyboardAlone) {
   WriteSave(2, 300, 9, "Ann");
   const std::string shot = std::string(QORV_TEST_OUT) + "/load_list.png";
-  const std::string script =
-      "frames 2\n" + Click(MenuX(kMenuLoad), kMenuY) +
-      "expect screen LoadSlotsProc\n"
-      "frames 1\n"
-      "move 300 150\n"
-      "frames 1\n"
-      "shot " + shot + "\n"
-      // A free slot does nothing.
-      + Click(SlotX(1), SlotY(1)) +
-      "expect screen LoadSlotsProc\n"
-      // Backspace goes back, the load button comes again.
-      "key BACKSPACE\n"
-      "expect screen MainMenuProc\n"
-      "frames 1\n" +
-      Click(MenuX(kMenuLoad), kMenuY) + "frames 1\n" + Click(SlotX(2), SlotY(2)) +
-      "expect screen LoadGameProc\n"
-      "frames 1\n"
-      "expect screen MapProc\n"
-      "expect state.fame 300\n"
-      "expect state.playerNameText Ann\n"
-      "expect state.slot 2\n"
-      "expect objects.kingdomMap.cameraX -1115\n";
+  const std::string script = "frames 2\n" + Click(MenuX(kMenuLoad), kMenuY) +
+                             "expect screen LoadSlotsProc\n"
+                             "frames 1\n"
+                             "move 300 150\n"
+                             "frames 1\n"
+                             "shot " +
+                             shot +
+                             "\n"
+                             // A free slot does nothing.
+                             + Click(SlotX(1), SlotY(1)) +
+                             "expect screen LoadSlotsProc\n"
+                             // Backspace goes back, the load button comes again.
+                             "key BACKSPACE\n"
+                             "expect screen MainMenuProc\n"
+                             "frames 1\n" +
+                             Click(MenuX(kMenuLoad), kMenuY) + "frames 1\n" +
+                             Click(SlotX(2), SlotY(2)) +
+                             "expect screen LoadGameProc\n"
+                             "frames 1\n"
+                             "expect screen MapProc\n"
+                             "expect state.fame 300\n"
+                             "expect state.playerNameText Ann\n"
+                             "expect state.slot 2\n"
+                             "expect objects.kingdomMap.cameraX -1115\n";
   EXPECT_EQ(RunScript(script, "load.txt"), 0) << err_.str();
   EXPECT_GT(ReadBytes(shot).size(), 1000u);
 }
@@ -465,9 +473,9 @@ TEST_F(MenusSaves, DamagedSavesAreRefusedWithTheRecordUntouched) {
   WriteSave(3, 33, 3, "Good");
   const std::vector<uint8_t> good = ReadBytes(SlotFile(3));
   WriteBytes(SlotFile(1), std::vector<uint8_t>(good.begin(), good.begin() + 30000));  // truncated
-  WriteBytes(SlotFile(2), {1, 2, 3});                                                // 3 bytes
+  WriteBytes(SlotFile(2), {1, 2, 3});                                                 // 3 bytes
   std::vector<uint8_t> huge = good;
-  huge[0] = huge[1] = huge[2] = huge[3] = 0xFF;                                      // 0xFFFFFFFF bytes
+  huge[0] = huge[1] = huge[2] = huge[3] = 0xFF;  // 0xFFFFFFFF bytes
   WriteBytes(SlotFile(4), huge);
   std::vector<uint8_t> noise = good;  // random bytes behind a right count
   uint32_t seed = 99;
@@ -595,7 +603,8 @@ TEST_F(MenusSaves, TheMainMenuButtons) {
   const struct {
     uint8_t id;
     const char* screen;
-  } ways[] = {{kMenuHelp, "HelpProc"}, {kMenuHallOfFame, "HallOfFameProc"}, {kMenuCredits, "CreditsProc"}};
+  } ways[] = {
+      {kMenuHelp, "HelpProc"}, {kMenuHallOfFame, "HallOfFameProc"}, {kMenuCredits, "CreditsProc"}};
   for (const auto& way : ways) {
     driver.Click(MenuX(way.id), kMenuY, kMouseLeft);
     EXPECT_STREQ(driver.ScreenName(), way.screen);

@@ -45,9 +45,7 @@ bool Exists(const std::string& path) {
 class SaveFolder : public ::testing::Test {
  protected:
   SaveFolder() : chdir_(dir_.Path()) {}
-  void SetUp() override {
-    ASSERT_EQ(mkdir(dir_.File("Saves").c_str(), 0755), 0);
-  }
+  void SetUp() override { ASSERT_EQ(mkdir(dir_.File("Saves").c_str(), 0755), 0); }
   void TearDown() override { SetFileWriteHooks(nullptr); }
 
   std::string SlotFile(int n) const { return dir_.File("Saves/" + std::to_string(n) + ".save"); }

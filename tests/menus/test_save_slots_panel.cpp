@@ -61,7 +61,8 @@ TEST(SaveSlotsPanel, SummaryPlaces) {
   EXPECT_EQ(FramesOf(s, SlotSheet::kLettersLow, 0)[1], 0);
   // Fame 7: one digit at x + 43; day 110: three digits.
   EXPECT_EQ(XsOf(s, SlotSheet::kPanel, pic::kFameDigits), (std::vector<int32_t>{x + 43}));
-  EXPECT_EQ(XsOf(s, SlotSheet::kPanel, pic::kDayDigits), (std::vector<int32_t>{x + 398, x + 374, x + 350}));
+  EXPECT_EQ(XsOf(s, SlotSheet::kPanel, pic::kDayDigits),
+            (std::vector<int32_t>{x + 398, x + 374, x + 350}));
   EXPECT_EQ(FramesOf(s, SlotSheet::kPanel, pic::kDayDigits), (std::vector<int32_t>{0, 1, 1}));
 
   // Fame 1,050: four digits from x + 20 to x + 77; a day byte of 44 (a day
@@ -69,7 +70,8 @@ TEST(SaveSlotsPanel, SummaryPlaces) {
   panel.summaryFame[1] = 1050;
   panel.summaryDay[1] = static_cast<uint8_t>(300);
   s = Sprites(panel, 2);
-  EXPECT_EQ(XsOf(s, SlotSheet::kPanel, pic::kFameDigits), (std::vector<int32_t>{x + 77, x + 58, x + 39, x + 20}));
+  EXPECT_EQ(XsOf(s, SlotSheet::kPanel, pic::kFameDigits),
+            (std::vector<int32_t>{x + 77, x + 58, x + 39, x + 20}));
   EXPECT_EQ(FramesOf(s, SlotSheet::kPanel, pic::kFameDigits), (std::vector<int32_t>{0, 5, 0, 1}));
   EXPECT_EQ(XsOf(s, SlotSheet::kPanel, pic::kDayDigits), (std::vector<int32_t>{x + 379, x + 355}));
   EXPECT_EQ(FramesOf(s, SlotSheet::kPanel, pic::kDayDigits), (std::vector<int32_t>{4, 4}));
@@ -82,7 +84,8 @@ TEST(SaveSlotsPanel, SummaryPlaces) {
   // Fame of 100,000 and more shows its last five digits.
   panel.summaryFame[2] = 123456;
   s = Sprites(panel, 3);
-  EXPECT_EQ(FramesOf(s, SlotSheet::kPanel, pic::kFameDigits), (std::vector<int32_t>{6, 5, 4, 3, 2}));
+  EXPECT_EQ(FramesOf(s, SlotSheet::kPanel, pic::kFameDigits),
+            (std::vector<int32_t>{6, 5, 4, 3, 2}));
   EXPECT_EQ(XsOf(s, SlotSheet::kPanel, pic::kFameDigits).back(), x + 9);
   EXPECT_LE(s.size(), size_t{kMaxSummarySprites});
 

@@ -29,7 +29,8 @@ int CY(float screen) { return int(std::lround(screen * kCastleSy)); }
 void DrawMenuSky(Canvas& c) {
   const int horizon = CY(380);
   c.GradientV(0, 0, c.w, horizon / 2, pal::BlueDeep, pal::Blue);
-  c.GradientV(0, horizon / 2, c.w, horizon - horizon / 2, pal::Blue, Mix(pal::Fire, pal::GoldLight, 0.5f));
+  c.GradientV(0, horizon / 2, c.w, horizon - horizon / 2, pal::Blue,
+              Mix(pal::Fire, pal::GoldLight, 0.5f));
   c.GradientV(0, horizon, c.w, c.h - horizon, Mix(pal::Fire, pal::GoldLight, 0.5f), pal::Fire);
   // The low sun behind the castle's right shoulder.
   c.Ellipse(CX(610), CY(330), CX(46), CY(46), Mix(pal::FireLight, pal::ParchmentLight, 0.5f));
@@ -58,14 +59,17 @@ void DrawMenuLand(Canvas& c) {
   }
   c.Speckle(0, CY(450), c.w, c.h - CY(450), pal::GrassLight, 0.04f);
   // The road up to the gate.
-  std::vector<Pt> road = {{float(CX(380)), float(CY(468))}, {float(CX(420)), float(CY(468))},
-                          {float(CX(500)), float(c.h)}, {float(CX(300)), float(c.h)}};
+  std::vector<Pt> road = {{float(CX(380)), float(CY(468))},
+                          {float(CX(420)), float(CY(468))},
+                          {float(CX(500)), float(c.h)},
+                          {float(CX(300)), float(c.h)}};
   c.Polygon(road, pal::Sand);
   c.Speckle(CX(300), CY(468), CX(200), c.h - CY(468), pal::SandDark, 0.08f);
   // Trees on both sides.
   for (int i = 0; i < 14; ++i) {
     bool left = i % 2 == 0;
-    float x = left ? c.rng.Range(float(CX(10)), float(CX(230))) : c.rng.Range(float(CX(570)), float(CX(790)));
+    float x = left ? c.rng.Range(float(CX(10)), float(CX(230)))
+                   : c.rng.Range(float(CX(570)), float(CX(790)));
     float y = c.rng.Range(float(CY(430)), float(CY(520)));
     float s = 0.7f + (y - CY(430)) / float(CY(120));
     c.Rect(int(x) - 1, int(y), 3, int(8 * s), pal::WoodDark);
@@ -81,7 +85,9 @@ void Tower(Canvas& c, float sx, float top, float w, float bottom, Rgb roof) {
   c.Rect(x, y, std::max(1, tw / 5), b - y, pal::StoneLight);
   c.Rect(x + tw - std::max(1, tw / 5), y, std::max(1, tw / 5), b - y, pal::StoneDark);
   for (int i = 0; i < tw; i += 6) c.Rect(x + i, y - 4, 4, 4, pal::Stone);
-  c.Polygon({{float(x - 3), float(y - 4)}, {float(x + tw / 2.0f), float(y - tw * 1.2f)}, {float(x + tw + 3), float(y - 4)}},
+  c.Polygon({{float(x - 3), float(y - 4)},
+             {float(x + tw / 2.0f), float(y - tw * 1.2f)},
+             {float(x + tw + 3), float(y - 4)}},
             roof);
   c.Line(x + tw / 2, int(y - tw * 1.2f), x + tw / 2, int(y - tw * 1.2f) - 10, pal::WoodDark);
   c.Rect(x + tw / 2 + 1, int(y - tw * 1.2f) - 10, 7, 4, pal::Gold);
@@ -197,9 +203,10 @@ TextStyle LetterStyle(int size) {
 
 // Codes 0..27: 0 and 1 blank, 2..27 the small letters.
 void DrawLowLetters(Canvas& c) {
-  GlyphCells(c, 32, 64, save_slots_picture::kLowLetterFrames,
-             [](int code) { return code >= 2 ? std::string(1, char('a' + code - 2)) : std::string(); },
-             LetterStyle(44), 1.3f);
+  GlyphCells(
+      c, 32, 64, save_slots_picture::kLowLetterFrames,
+      [](int code) { return code >= 2 ? std::string(1, char('a' + code - 2)) : std::string(); },
+      LetterStyle(44), 1.3f);
 }
 
 // The glyph of letter code 28..89: a capital in two cells (I and J in one),
@@ -240,7 +247,8 @@ void DrawHighLetters(Canvas& c) {
 void DigitSheet(Canvas& c, int frame, int size, Rgb colour) {
   TextStyle t = GoldCaption(size);
   t.color = colour;
-  GlyphCells(c, frame, frame, 10, [](int k) { return std::to_string(k); }, t, 1.5f);
+  GlyphCells(
+      c, frame, frame, 10, [](int k) { return std::to_string(k); }, t, 1.5f);
 }
 
 void Words(Canvas& c, const std::string& text, int size, Rgb colour) {
@@ -311,7 +319,8 @@ ASSETGEN_TABLE(SaveSlotsPictures) {
   namespace pic = save_slots_picture;
   const PictureFile* p = pic::kSheet;
   auto add = [&r, p](int image, int w, int h, std::function<void(Canvas&)> draw) {
-    r.Picture(p[image].path, w, h, p[image].frameWidth, p[image].frameHeight, p[image].colourKey, std::move(draw));
+    r.Picture(p[image].path, w, h, p[image].frameWidth, p[image].frameHeight, p[image].colourKey,
+              std::move(draw));
   };
   add(pic::kSlotButton, 384, 128, DrawSlotButton);
   add(pic::kEmpty, 256, 64, [](Canvas& c) { Words(c, pic::kEmptyText, 30, pal::ParchmentDark); });
@@ -320,14 +329,17 @@ ASSETGEN_TABLE(SaveSlotsPictures) {
     c.Text(14, 0, c.w - 14, c.h, pic::kSavedText, t);
   });
   add(pic::kSavedNumbers, 320, 32, [](Canvas& c) { DigitSheet(c, 32, 26, pal::GoldLight); });
-  add(pic::kLoading, 128, 32, [](Canvas& c) { Words(c, pic::kLoadingText, 22, pal::ParchmentLight); });
+  add(pic::kLoading, 128, 32,
+      [](Canvas& c) { Words(c, pic::kLoadingText, 22, pal::ParchmentLight); });
   add(pic::kLine, 64, 4, DrawLine);
   add(pic::kButtonNumbers, 320, 32, [](Canvas& c) { DigitSheet(c, 32, 28, pal::ParchmentLight); });
   add(pic::kFameDigits, 640, 64, [](Canvas& c) { DigitSheet(c, 64, 60, pal::GoldLight); });
   add(pic::kDayDigits, 640, 64, [](Canvas& c) { DigitSheet(c, 64, 48, pal::ParchmentLight); });
-  add(pic::kLoadCaption, 256, 64, [](Canvas& c) { Words(c, pic::kLoadCaptionText, 26, pal::ParchmentLight); });
+  add(pic::kLoadCaption, 256, 64,
+      [](Canvas& c) { Words(c, pic::kLoadCaptionText, 26, pal::ParchmentLight); });
   add(pic::kNoRoom, 256, 32, [](Canvas& c) { Words(c, pic::kNoRoomText, 20, pal::GoldLight); });
-  add(pic::kPickFile, 512, 32, [](Canvas& c) { Words(c, pic::kPickFileText, 22, pal::ParchmentLight); });
+  add(pic::kPickFile, 512, 32,
+      [](Canvas& c) { Words(c, pic::kPickFileText, 22, pal::ParchmentLight); });
   r.Picture(pic::kBackground.path, 128, 64, 128, 64, pic::kBackground.colourKey, DrawLoadHeading);
   r.Picture(pic::kLettersLow.path, 256, 256, 32, 64, pic::kLettersLow.colourKey, DrawLowLetters);
   r.Picture(pic::kLettersHigh.path, 256, 512, 32, 64, pic::kLettersHigh.colourKey, DrawHighLetters);
@@ -335,7 +347,8 @@ ASSETGEN_TABLE(SaveSlotsPictures) {
 
 ASSETGEN_TABLE(SaveAndQuitPictures) {
   namespace pic = save_and_quit_picture;
-  r.Picture(pic::kBackground.path, 512, 256, 512, 256, pic::kBackground.colourKey, DrawQuestionPanel);
+  r.Picture(pic::kBackground.path, 512, 256, 512, 256, pic::kBackground.colourKey,
+            DrawQuestionPanel);
   r.Picture(pic::kYes.path, 256, 128, 256, 128, pic::kYes.colourKey,
             [](Canvas& c) { DrawAnswer(c, "Yes", pal::Grass); });
   r.Picture(pic::kNo.path, 256, 128, 256, 128, pic::kNo.colourKey,
