@@ -4,6 +4,8 @@
 // it was and goes back to the main menu. The hall of fame is read from its
 // own file either way.
 
+#include <cstring>
+
 #include "app/game_app.h"
 #include "game/game_state.h"
 #include "game/hero_figure.h"
@@ -52,6 +54,8 @@ void GameApp::LoadGameProc() {
     kingdomMap->LoadTiles(&graphics);
     kingdomMap->cameraX = extras.cameraX;
     kingdomMap->cameraY = extras.cameraY;
+    static_assert(sizeof kingdomMap->placeStates == sizeof state.placeState);
+    std::memcpy(kingdomMap->placeStates, state.placeState, sizeof state.placeState);
     endVictory = extras.endVictory;
     endPeaceTreaty = extras.endPeaceTreaty;
     endSurrendered = extras.endSurrendered;

@@ -544,6 +544,7 @@ TEST_F(MenusSaves, TheLoadStepGoesWhereTheGameStood) {
   quiet->slot = 2;
   quiet->options[0] = 0;
   quiet->playerPortrait = 1;
+  quiet->placeState[10] = 1;
   ASSERT_EQ(SaveGameFile(*quiet, SaveExtras(), SlotFile(2).c_str()), 1);
   // The hall of fame's own file.
   auto hall = NewGame();
@@ -578,6 +579,7 @@ TEST_F(MenusSaves, TheLoadStepGoesWhereTheGameStood) {
   EXPECT_STREQ(driver.ScreenName(), "MapProc");
   ASSERT_NE(app.kingdomMap, nullptr);
   EXPECT_EQ(app.kingdomMap->cameraX, -1115);
+  EXPECT_EQ(app.kingdomMap->placeStates[10], 1);
   EXPECT_EQ(app.controlBar->portrait, 1);
   EXPECT_EQ(app.musicTrack.IsPlaying(), 0u);
   EXPECT_EQ(app.endVictory, 0);
