@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/data_settings.h"
+#include "battle/battle_screen.h"
 #include "game/game_state.h"
 #include "game/hero_figure.h"
 #include "map/control_bar.h"
@@ -120,6 +121,11 @@ GameApp::~GameApp() {
   saveSlotsPanel = nullptr;
   delete saveAndQuitDialog;
   saveAndQuitDialog = nullptr;
+  if (battleScreen) {
+    battleScreen->ReleasePictures();
+    delete battleScreen;
+    battleScreen = nullptr;
+  }
   if (mapEncounters) {
     mapEncounters->ReleaseArt();
     delete mapEncounters;

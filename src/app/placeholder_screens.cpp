@@ -35,7 +35,6 @@ void GameApp::TownProc() { PlaceholderProc("TownProc", 0, -1); }
 void GameApp::ItemExchangeProc() { PlaceholderProc("ItemExchangeProc", 0, -1); }
 void GameApp::ArmyExchangeProc() { PlaceholderProc("ArmyExchangeProc", 0, -1); }
 void GameApp::ExchangeChoiceProc() { PlaceholderProc("ExchangeChoiceProc", 0, -1); }
-void GameApp::BattleProc() { PlaceholderProc("BattleProc", 0, -1); }
 void GameApp::MapProc() { PlaceholderProc("MapProc", 0, -1); }
 void GameApp::StoryProc() { PlaceholderProc("StoryProc", 0, 560); }
 void GameApp::NameEntryProc() { PlaceholderProc("NameEntryProc", 0, -1); }

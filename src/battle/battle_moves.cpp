@@ -159,7 +159,7 @@ void BattleScreen::PlanPlayerPath() {
     pathBuildState = kPathCounted;
     int32_t x = pathStartX;
     int32_t y = pathStartY;
-    for (int step = 0; step<kMaxPathSteps&& * moves> 0 && StepsLeft(); ++step) {
+    for (int step = 0; step < kMaxPathSteps && *moves != 0 && StepsLeft(); ++step) {
       TakeStep(&x, &y);
       const bool last = !StepsLeft();
       targetX = x;
@@ -171,35 +171,18 @@ void BattleScreen::PlanPlayerPath() {
       ++pathLength;
       pathBuildState = static_cast<uint8_t>(kPathCounted + 1 + step);
 
-      // Contact: an enemy ends the path as an attack; an allied unit or one
-      // of the player's own units ends it before that cell.
+      // Contact: an enemy ends the path as an attack, an allied unit ends it
+      // before that cell. The player's own units are walked through.
       const int enemy = EnemyAtPoint(x, y, -1);
-      bool stop = false;
       if (enemy >= 0) {
         attackEnemyX = x;
         attackEnemyY = y;
         targetEnemy = static_cast<uint8_t>(enemy);
         attackPending = 1;
         attackAtArrival = 1;
-        stop = true;
-      } else if (AllyAtPoint(x, y, -1) >= 0 || FighterAtPoint(x, y) ||
-                 ArmyAtPoint(x, y, walker) >= 0) {
-        stop = true;
       }
-      if (stop) {
-        ++*moves;
-        --pathLength;
-        pathX[pathLength] = pathY[pathLength] = 0;
-        pathMarked[pathLength] = 0;
-        if (pathLength > 0) {
-          targetX = pathX[pathLength - 1];
-          targetY = pathY[pathLength - 1];
-        } else {
-          targetX = pathStartX;
-          targetY = pathStartY;
-          std::memset(pathMarked, 0, sizeof pathMarked);
-          if (attackPending) attackAdjacent = 1;
-        }
+      if (enemy >= 0 || AllyAtPoint(x, y, -1) >= 0) {
+        WithdrawPlayerStep(moves);
         pathEnded = 1;
         break;
       }
@@ -208,6 +191,17 @@ void BattleScreen::PlanPlayerPath() {
         break;
       }
     }
+    // The walk must not end on one of the player's own units (two units on
+    // one cell): such steps at the end are withdrawn, and a blow planned
+    // from beyond them is called off, its target no longer next to the end.
+    bool ownUnitAtEnd = false;
+    while (pathLength > 0 &&
+           (FighterAtPoint(pathX[pathLength - 1], pathY[pathLength - 1]) ||
+            ArmyAtPoint(pathX[pathLength - 1], pathY[pathLength - 1], walker) >= 0)) {
+      WithdrawPlayerStep(moves);
+      ownUnitAtEnd = true;
+    }
+    if (ownUnitAtEnd) attackPending = attackAtArrival = attackAdjacent = 0;
     const uint32_t cell = CellUnderPoint(targetX, targetY);
     if (cell != 0) targetCell = cell;
     destinationClicked = 0;
@@ -217,6 +211,25 @@ void BattleScreen::PlanPlayerPath() {
   if (armySelected) selectedArmy = armySelected;
   markerRequest = 1;
   pathStep = 0;
+}
+
+// Takes back the path's last step: its move point is refunded and the
+// destination becomes the waypoint before it (the start when none is left:
+// a pending blow is then struck from where the unit stands).
+void BattleScreen::WithdrawPlayerStep(uint8_t* moves) {
+  ++*moves;
+  --pathLength;
+  pathX[pathLength] = pathY[pathLength] = 0;
+  pathMarked[pathLength] = 0;
+  if (pathLength > 0) {
+    targetX = pathX[pathLength - 1];
+    targetY = pathY[pathLength - 1];
+  } else {
+    targetX = pathStartX;
+    targetY = pathStartY;
+    std::memset(pathMarked, 0, sizeof pathMarked);
+    if (attackPending) attackAdjacent = 1;
+  }
 }
 
 void BattleScreen::UpdateMarker() {

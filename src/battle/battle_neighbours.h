@@ -46,7 +46,9 @@ constexpr uint8_t FacingOf(bool right, bool left, bool up, bool down, uint8_t un
 
 // The facing from (x, y) towards (tx, ty) by the signs of the difference.
 constexpr uint8_t FacingTowards(int32_t x, int32_t y, int32_t tx, int32_t ty, uint8_t unchanged) {
-  return FacingOf(tx > x, tx < x, ty<y, ty> y, unchanged);
+  const bool up = ty < y;
+  const bool down = ty > y;
+  return FacingOf(tx > x, tx < x, up, down, unchanged);
 }
 
 // The cell under a field pixel, 0 when the pixel lies in no cell of the grid.

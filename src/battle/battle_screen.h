@@ -22,11 +22,15 @@
 
 #include <cstdint>
 
+#include "battle/battle_layout.h"
 #include "battle/battle_rule_values.h"
+#include "battle/battle_texts.h"
 #include "game/glyph_name.h"
 
 class GameState;
 class GraphicsDevice;
+class InputDevice;
+class MouseCursor;
 class SpriteSheet;
 class TextFont;
 
@@ -210,6 +214,7 @@ class BattleScreen {
   bool StepsLeft() const;
   void TakeStep(int32_t* x, int32_t* y);
   void ClearPlayerPath();
+  void WithdrawPlayerStep(uint8_t* moves);
   void ClearWalk();
   // The unit standing at a field position (-1 none); `except` is skipped.
   int EnemyAtPoint(int32_t x, int32_t y, int except) const;
@@ -306,6 +311,9 @@ class BattleScreen {
   static uint8_t LevelForExperience(int32_t experience, uint8_t level);
 
   // ---- Screen: art, procedure steps, input and view, panels, drawing, bottom bar
+  // Pictures (battle_pictures.cpp). LoadArt: uiSheet (the grid by battleId),
+  // the two fonts and the two letter sheets; the others as their names say,
+  // each loading only what the set-up marked.
   void LoadArt(GraphicsDevice* device);
   void LoadTerrain(GraphicsDevice* device);
   void LoadPortrait(GraphicsDevice* device);
@@ -314,6 +322,124 @@ class BattleScreen {
   void LoadEnemyPictures(GraphicsDevice* device);
   void LoadJoinedHeroPortrait(GraphicsDevice* device);
   void ReleasePictures();
+
+  // Hand-over with the game record (battle_hand_over.cpp). Every number
+  // taken from the record that indexes a table is checked where it is taken.
+  // The battle id, quest stages, fighter, carried wear and losses, the caught
+  // flag and the portrait; false when the record names no battle or no
+  // fighter (the battle then goes back to the map).
+  bool TakeIdentity(const GameState& state);
+  // The slots in use, the fighter's name, experience and level, the army names.
+  void TakeNames(const GameState& state);
+  // The fighter's values and the six armies.
+  void TakeFighterValues(const GameState& state);
+  // A slot not in use gets no soldiers; armyUsedAtStart; a slot without
+  // soldiers is not in use.
+  void SettleArmySlots();
+  // The battle-resume block of a game saved during this battle. False, with
+  // nothing taken, when any cell, position, facing, picture, move count or
+  // the turn lies outside what the battle can hold.
+  bool ResumeIsSound(const GameState& state) const;
+  bool RestoreResume(const GameState& state);
+  void WriteResume(GameState& state) const;
+  // A lost or abandoned battle, once: the wear into the per-battle tables.
+  bool StoreLostBattle(GameState& state);  // true the one time it stores
+  // What leaving hands back (fame, the fighter's values and armies, the
+  // resume block). The outcome (fame and the level-up gains) is given once,
+  // however often the battle is left for the save-and-quit question.
+  void GiveBack(GameState& state);
+  // The fighter's values and armies into the record.
+  void GiveFighterBack(GameState& state) const;
+  // Whether the battle has an outcome (won, lost or abandoned).
+  bool Decided() const;
+
+  // Input and view (battle_input.cpp, battle_view.cpp).
+  void HoverButtons(int32_t x, int32_t y);
+  void HoverGainEntries(int32_t x, int32_t y);
+  uint32_t ClickCell(int32_t x, int32_t y, InputDevice* mouse);
+  uint32_t ClickButtons(int32_t x, int32_t y, InputDevice* mouse);
+  void ClearHover();
+  bool ButtonTakenNow(uint8_t id) const;
+  // The player may give orders: nothing walks, no computer side acts.
+  bool PlayerMayAct() const;
+  // The press of the end-of-turn button (before its release).
+  void PressEndTurn();
+  // The released button's action (leaveRequest for the ones that leave).
+  void ActOnButton();
+  // Clears the player's selection, path and attack marks.
+  void ClearOrders();
+  // The battle's actions of one frame, walks by moveStep pixels.
+  void RunActions(int32_t moveStep);
+  // Takes the blow that just started into the bottom bar's reports.
+  void NoteBlow();
+  // The animation flags of the drawing, from the phases and the blow record.
+  bool FighterStrikes() const;
+  int ArmyStriking() const;  // slot 0..5, -1 none
+  bool AllyStriking() const;
+  bool EnemyStriking() const;
+  // Enter or the right button.
+  void Confirm();
+  void DropOrder();
+  // A fresh press once both buttons were seen up, while something waits to
+  // be acknowledged.
+  void Continue();
+  bool ShowsSomethingToAcknowledge() const;
+  void ScrollRight(int32_t step);
+  void ScrollLeft(int32_t step);
+  void ScrollUp(int32_t step);
+  void ScrollDown(int32_t step);
+  void ScrollByKeys(InputDevice* keyboard, int32_t step);
+  void ScrollView(MouseCursor* cursor, int32_t step);
+  void CentreView(int32_t x, int32_t y);
+  void CentreViewOnAction(int32_t unitX, int32_t unitY, int32_t targetX, int32_t targetY, bool nextToTarget);
+
+  // Drawing (battle_draw.cpp): pieces shared by the panels and the bar.
+  void DrawPicture(SpriteSheet* sheet, int image, int frame, int32_t x, int32_t y, float scaleX, float scaleY);
+  // At a field position under the view.
+  void DrawField(SpriteSheet* sheet, int image, int frame, int32_t x, int32_t y, float scaleX, float scaleY);
+  void DrawPanelBack(int32_t x, int32_t y, float scaleX, float scaleY);
+  void DrawName(const uint8_t* name, int32_t x, int32_t y, float scaleX, float scaleY);
+  void DrawDigits(SpriteSheet* sheet, int image, int32_t value, int32_t y, float scaleX, float scaleY,
+                  const battle::DigitPlaces& places, int32_t dx);
+  void DrawLine(TextFont* font, const char* text, int32_t x, int32_t y, int32_t w, int32_t h, uint32_t colour);
+  void DrawLine(TextFont* font, const battle_texts::TextLine& line);
+  void DrawNumber(TextFont* font, int32_t value, int32_t x, int32_t y, int32_t w, int32_t h, uint32_t colour);
+  // The field.
+  void DrawBorder();
+  void DrawBackdrop(int image);
+  void DrawBackdropBlackZima();
+  void DrawBackdropGrey();
+  void DrawBackdropDesert();
+  void DrawBackdropGrass();
+  void DrawBackdropBrown();
+  void DrawBackdropPlains();
+  void DrawGrid();
+  void DrawUnits();
+  void DrawCount(int32_t count, int32_t x, int32_t y, bool threeDigits);
+  void DrawPathAndMarkers();
+  void KeepHitMarks();
+  void DrawHitEffects();
+  void DrawHitEffect(int32_t x, int32_t y, bool allDown, bool someDown, int32_t allDownDx);
+  // Panels (battle_panels.cpp).
+  void DrawButtonsAndRetreat();
+  void DrawTurnPanel();
+  void DrawResults();
+  void DrawVictoryMessage();
+  void DrawExperiencePage();
+  // The bottom bar (battle_bottom_bar.cpp).
+  void DrawSelectionBar();
+  void DrawEnemyHitReport();
+  void DrawFighterHitReport();
+  void DrawUnitHitReport();
+  void DrawBarBackground(bool nameStrip);
+  void DrawMoveHint(uint8_t moves);
+  void DrawMovesLeft(uint8_t moves);
+  void DrawBarValue(int which, int32_t value);  // 0 health, 1 attack, 2 shield
+  void DrawBlowOutcome(const battle::BlowReport& report);
+  void DrawUnitReport(SpriteSheet* icons, int icon, const uint8_t* name, const battle::BlowReport& report);
+  battle::BlowReport EnemyReport() const;
+  battle::BlowReport ArmyReport() const;
+  battle::BlowReport AllyReport() const;
 
   // ================================================================ fields
 
@@ -656,4 +782,26 @@ class BattleScreen {
   int32_t experienceGained{};
 
   // ---- Screen: art, procedure steps, input and view, panels, drawing, bottom bar
+  uint8_t enterHintHovered{};           // the cursor is over the bar's hint area (this frame)
+  uint8_t buttonHeld{};                 // from a button's click until both buttons are up
+  uint8_t backdropDrawn{};              // one backdrop a frame
+  uint8_t shownEnemy{};                 // enemy slot showing the hit effect
+  uint8_t shownEnemyRequest{};          // the next drawing takes targetEnemy into shownEnemy
+  uint8_t pathShown{};                  // the planned path and its markers are shown
+  uint8_t pathExhausted{};              // the selected unit has no planned move points left
+  uint8_t turnsLeft{};                  // to the last threshold the turn panel tested
+  uint8_t armyRaiseLimit[battle::kArmySlots]{};  // (training + equipment) / 10
+  uint8_t armyRaiseMark[battle::kArmySlots]{};   // the army may take on more soldiers
+  uint8_t leaveRequest{};               // battle::kStay, kGoTo*: the procedure makes the leave
+  uint8_t outcomeApplied{};             // the fame and gains of the outcome went into the record
+  // The bottom bar's blow reports, taken from the blow record when a blow starts.
+  int32_t damageShown{};                // the damage of the last blow
+  uint8_t downCount{};                  // soldiers down in the last blow (when several)
+  uint8_t enemyHitShown{};              // the report of a blow on an enemy army
+  uint8_t hitEnemySlot{};
+  uint8_t fighterHitShown{};
+  uint8_t armyHitShown{};
+  int32_t hitArmySlot{};                // 0..5
+  uint8_t allyHitShown{};
+  uint8_t hitAllySlot{};                // 0..19
 };

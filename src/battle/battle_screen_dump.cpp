@@ -313,6 +313,27 @@ void DumpBattleScreen(const BattleScreen& b, JsonOut& out) {
   out.Num("experienceGained", b.experienceGained);
 
   // ---- Screen: art, procedure steps, input and view, panels, drawing, bottom bar
+  out.Num("enterHintHovered", b.enterHintHovered);
+  out.Num("buttonHeld", b.buttonHeld);
+  out.Num("backdropDrawn", b.backdropDrawn);
+  out.Num("shownEnemy", b.shownEnemy);
+  out.Num("shownEnemyRequest", b.shownEnemyRequest);
+  out.Num("pathShown", b.pathShown);
+  out.Num("pathExhausted", b.pathExhausted);
+  out.Num("turnsLeft", b.turnsLeft);
+  out.Array("armyRaiseLimit", b.armyRaiseLimit);
+  out.Array("armyRaiseMark", b.armyRaiseMark);
+  out.Num("leaveRequest", b.leaveRequest);
+  out.Num("outcomeApplied", b.outcomeApplied);
+  out.Num("damageShown", b.damageShown);
+  out.Num("downCount", b.downCount);
+  out.Num("enemyHitShown", b.enemyHitShown);
+  out.Num("hitEnemySlot", b.hitEnemySlot);
+  out.Num("fighterHitShown", b.fighterHitShown);
+  out.Num("armyHitShown", b.armyHitShown);
+  out.Num("hitArmySlot", b.hitArmySlot);
+  out.Num("allyHitShown", b.allyHitShown);
+  out.Num("hitAllySlot", b.hitAllySlot);
 
   out.EndObject();
 }

@@ -1,0 +1,414 @@
+// The battle played end to end through the scenario driver: a battle handed
+// over as the map hands it, fought by clicks to a victory with its rewards in
+// the game record, a retreat, a defeat by the turn limit, the options and the
+// save-and-quit question opened from the battle and left again, and a save
+// whose resume block holds nonsense. Screenshots of battle 1 are written for
+// a person to look at.
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "app/game_app.h"
+#include "battle/battle_layout.h"
+#include "battle/battle_screen.h"
+#include "e2e_fixture.h"
+#include "game/game_state.h"
+#include "harness/scenario_driver.h"
+#include "platform/input_device.h"
+
+using namespace battle;
+
+namespace {
+
+// A new game, then the hand-over the map makes when the player walks into
+// an enemy army: the battle number, the fighter, a fresh battle.
+void StartBattleAgain(ScenarioDriver& driver, uint8_t battleId, bool seasoned = false);
+
+void StartBattle(ScenarioDriver& driver, uint8_t battleId, bool seasoned = false) {
+  driver.Start();
+  driver.RunFrames(2);
+  StartBattleAgain(driver, battleId, seasoned);
+}
+
+// The hand-over on a game already started.
+void StartBattleAgain(ScenarioDriver& driver, uint8_t battleId, bool seasoned) {
+  GameState& s = *driver.App().gameState;
+  if (seasoned) {
+    // A player who has grown since the new game: the first battle is won
+    // by clicks within its turns.
+    s.playerHealth() = s.playerMaxHealth() = 200;
+    s.playerShield() = s.playerBaseShield() = 30;
+    s.playerAttack() = s.playerBaseAttack() = 30;
+  }
+  s.battleId = battleId;
+  s.battleByPlayer = 1;
+  s.battleHero = 0;
+  s.battlePending = 1;
+  ASSERT_TRUE(driver.Goto("GoBattle"));
+  driver.RunFrames(3);
+  ASSERT_STREQ(driver.ScreenName(), "BattleProc");
+  ASSERT_NE(driver.App().battleScreen, nullptr);
+}
+
+BattleScreen& Battle(ScenarioDriver& driver) { return *driver.App().battleScreen; }
+
+std::string Shot(const char* name) { return std::string(QORV_TEST_OUT) + "/" + name; }
+
+bool blowShotTaken = false;
+bool turnPanelShotTaken = false;
+
+// Runs frames until the player may give orders again and no blow is under
+// way; false when that does not happen within the frames given.
+bool WaitForPlayer(ScenarioDriver& driver, int frames = 3000) {
+  for (int i = 0; i < frames; ++i) {
+    if (!driver.App().battleScreen) return true;
+    BattleScreen& b = Battle(driver);
+    if (b.PlayerMayAct() && !b.hitActive && !b.attackStep && b.pauseActive == 0 &&
+        b.walkLength == 0)
+      return true;
+    driver.RunFrames(1);
+  }
+  return false;
+}
+
+// Scrolls with the arrow keys until the cell lies well inside the screen,
+// clear of the side buttons.
+void ScrollToCell(ScenarioDriver& driver, uint32_t cell) {
+  driver.MoveTo(400, 300);
+  for (int i = 0; i < 400; ++i) {
+    BattleScreen& b = Battle(driver);
+    const int32_t x = CellX(cell) - b.viewX, y = CellY(cell) - b.viewY;
+    int key = 0;
+    if (x < 40)
+      key = kKeyLeft;
+    else if (x > 560)
+      key = kKeyRight;
+    else if (y < 40)
+      key = kKeyUp;
+    else if (y > 380)
+      key = kKeyDown;
+    if (key == 0) return;
+    driver.KeyDown(key);
+    driver.RunFrames(1);
+    driver.KeyUp(key);
+  }
+}
+
+// Clicks the middle of a cell (scrolling to it first).
+void ClickCell(ScenarioDriver& driver, uint32_t cell, int button = kMouseLeft) {
+  ScrollToCell(driver, cell);
+  BattleScreen& b = Battle(driver);
+  driver.Click(CellX(cell) - b.viewX + 40, CellY(cell) - b.viewY + 40, button);
+  driver.RunFrames(1);
+}
+
+// The enemy standing nearest to a cell, -1 when none stands.
+int NearestEnemy(BattleScreen& b, uint32_t cell) {
+  int best = -1, bestDistance = 1000;
+  for (int e = 0; e < kEnemySlots; ++e) {
+    if (!b.enemyAlive[e]) continue;
+    const int dx = std::abs(CellColumn(b.enemyCell[e]) - CellColumn(cell));
+    const int dy = std::abs(CellRow(b.enemyCell[e]) - CellRow(cell));
+    const int d = std::max(dx, dy);
+    if (d < bestDistance) {
+      bestDistance = d;
+      best = e;
+    }
+  }
+  return best;
+}
+
+// One order: select the unit on its cell, click the nearest enemy (only one
+// next to it when reach is 1), confirm with the right button, and wait for
+// the walk and the blow.
+void Order(ScenarioDriver& driver, uint32_t unitCell, int reach = 7) {
+  BattleScreen& b = Battle(driver);
+  const int e = NearestEnemy(b, unitCell);
+  if (e < 0) return;
+  const int distance = std::max(std::abs(CellColumn(b.enemyCell[e]) - CellColumn(unitCell)),
+                                std::abs(CellRow(b.enemyCell[e]) - CellRow(unitCell)));
+  if (distance > reach) return;
+  ClickCell(driver, unitCell);
+  ClickCell(driver, b.enemyCell[e]);
+  driver.Click(400, 300, kMouseRight);
+  // The first blow of the test, with its report in the bottom bar.
+  for (int i = 0; i < 300 && !blowShotTaken; ++i) {
+    if (b.hitActive && b.enemyHitShown && !b.figureSelected && !b.armySelected) {
+      driver.WriteShot(Shot("battle1_blow.png"));
+      blowShotTaken = true;
+    }
+    if (b.PlayerMayAct() && !b.attackStep && !b.hitActive && i > 0) break;
+    driver.RunFrames(1);
+  }
+  WaitForPlayer(driver);
+}
+
+// One turn of the player: every unit that still stands attacks, then the
+// end-of-turn button; waits for the computer's turn.
+void PlayTurn(ScenarioDriver& driver) {
+  if (!WaitForPlayer(driver)) return;
+  if (!turnPanelShotTaken && Battle(driver).turnNumber == 2 && Battle(driver).turnPanelShown) {
+    driver.WriteShot(Shot("battle1_turn_panel.png"));
+    turnPanelShotTaken = true;
+  }
+  driver.PressKey(kKeyEnter);  // closes the turn panel
+  if (Battle(driver).battleOver) return;
+  for (int j = 0; j < battle::kArmySlots && !Battle(driver).battleOver; ++j) {
+    if (Battle(driver).armyUsed[j]) Order(driver, Battle(driver).armyCell[j]);
+  }
+  if (Battle(driver).figureHealth > 0) Order(driver, Battle(driver).figureCell);
+  if (Battle(driver).battleOver) return;
+  driver.Click(740, 268, kMouseLeft);  // end of turn
+  driver.RunFrames(2);
+  WaitForPlayer(driver);
+}
+
+}  // namespace
+
+TEST_F(EndToEnd, BattleOneWonByClicksPaysItsRewards) {
+  ScenarioDriver driver;
+  StartBattle(driver, 1, true);
+  GameState& s = *driver.App().gameState;
+  const int32_t fame = s.fame, gold = s.gold, experience = s.playerExperience();
+  const uint8_t level = s.playerLevel;
+  driver.WriteShot(Shot("battle1_start.png"));
+  EXPECT_STREQ(driver.App().musicTrack.LoadedPath(), "Data/Music2.mid");
+  const std::string dump = driver.Dump();
+  EXPECT_NE(dump.find("\"Battle Turn Number\""), std::string::npos);
+  EXPECT_NE(dump.find("\"turns left for a Brilliant Victory\""), std::string::npos);
+
+  for (int turn = 0; turn < 12 && driver.App().battleScreen && !Battle(driver).battleOver; ++turn) {
+    PlayTurn(driver);
+  }
+  ASSERT_NE(driver.App().battleScreen, nullptr);
+  BattleScreen& b = Battle(driver);
+  ASSERT_EQ(b.victory, kVictoryMessage) << "turn " << b.turnNumber;
+  driver.RunFrames(3);
+  driver.WriteShot(Shot("battle1_victory.png"));
+  EXPECT_STREQ(driver.App().musicTrack.LoadedPath(), "Data/Music3.mid");
+  EXPECT_NE(driver.Dump().find("\"You Won!\""), std::string::npos);
+  const uint8_t grade = b.victoryGrade;
+  const int32_t found = b.goldFound;
+  const int32_t gained = b.experienceGained;
+  EXPECT_GE(grade, kGradeVictory);
+  EXPECT_EQ(s.gold, gold + found);  // paid at once
+  EXPECT_EQ(s.enemyPresent[0], 0);  // the army is gone from the map
+
+  // A click shows the experience page, the next one leaves for the map.
+  driver.Click(400, 300, kMouseLeft);
+  driver.RunFrames(3);
+  ASSERT_EQ(Battle(driver).victory, kVictoryExperience);
+  driver.WriteShot(Shot("battle1_experience.png"));
+  driver.Click(400, 300, kMouseLeft);
+  driver.RunFrames(1);
+  EXPECT_STREQ(driver.ScreenName(), "MapProc");
+  EXPECT_EQ(driver.App().battleScreen, nullptr);
+  EXPECT_EQ(s.fame, fame + grade);
+  EXPECT_EQ(s.playerExperience(), experience + gained);
+  EXPECT_GE(s.playerLevel, level);
+  EXPECT_EQ(s.battleByPlayer, 0);
+  EXPECT_EQ(s.mapSnapshotState, 2);
+  EXPECT_EQ(s.musicRestartPending, 1);
+  EXPECT_EQ(driver.App().battleReturned, 0);  // only a defeat or retreat tells the map
+}
+
+TEST_F(EndToEnd, BattleRetreatCostsOneFameAndTellsTheMap) {
+  ScenarioDriver driver;
+  StartBattle(driver, 1);
+  GameState& s = *driver.App().gameState;
+  s.fame = 5;
+  driver.PressKey(kKeyEnter);  // the turn panel
+  // The turn panel was up with the mouse released: the first click on
+  // Retreat opens the question and the same click's continue step closes
+  // it; the second opens it for good.
+  driver.Click(740, 207, kMouseLeft);
+  EXPECT_EQ(Battle(driver).retreatAsked, 0);
+  driver.RunFrames(1);  // both buttons up a little while, as between two clicks by hand
+  driver.Click(740, 207, kMouseLeft);
+  EXPECT_EQ(Battle(driver).retreatAsked, 1);
+  driver.RunFrames(2);
+  driver.WriteShot(Shot("battle1_retreat_question.png"));
+  driver.RunFrames(1);
+  driver.Click(346, 351, kMouseLeft);  // Yes
+  EXPECT_EQ(Battle(driver).retreatConfirmed, kRetreatAcknowledged);
+  EXPECT_EQ(Battle(driver).retreatAsked, 0);
+  EXPECT_EQ(driver.App().battleReturned, 1);
+  EXPECT_EQ(driver.App().battleFoughtByPlayer, 1);
+  driver.RunFrames(1);
+  driver.Click(400, 300, kMouseLeft);  // the retreat message: leaves
+  EXPECT_STREQ(driver.ScreenName(), "MapProc");
+  EXPECT_EQ(s.fame, 4);
+  EXPECT_EQ(driver.App().battleScreen, nullptr);
+}
+
+TEST_F(EndToEnd, BattleLostByTheTurnLimit) {
+  ScenarioDriver driver;
+  StartBattle(driver, 1, true);
+  GameState& s = *driver.App().gameState;
+  s.fame = 2;
+  s.playerHealth() = 5000;  // the fighter outlives every turn
+  BattleScreen& b = Battle(driver);
+  const uint8_t limit = b.turnLimit;
+  for (int turn = 0; turn < 2 * limit && !b.defeat; ++turn) {
+    if (!WaitForPlayer(driver) || b.defeat) break;
+    driver.PressKey(kKeyEnter);
+    driver.Click(740, 268, kMouseLeft);  // end of turn, nothing else
+    driver.RunFrames(2);
+  }
+  ASSERT_NE(driver.App().battleScreen, nullptr);
+  EXPECT_EQ(b.defeat, 1);
+  EXPECT_EQ(b.turnNumber, limit);
+  EXPECT_EQ(driver.App().battleReturned, 1);
+  driver.RunFrames(2);
+  driver.WriteShot(Shot("battle1_defeat.png"));
+  driver.Click(400, 300, kMouseLeft);
+  driver.RunFrames(1);
+  EXPECT_STREQ(driver.ScreenName(), "MapProc");
+  EXPECT_EQ(s.fame, 0);  // - 3, not below 0
+  EXPECT_GE(s.playerHealth(), 1);
+}
+
+TEST_F(EndToEnd, BattleOptionsAndSaveQuestionComeBackToTheBattle) {
+  ScenarioDriver driver;
+  StartBattle(driver, 1);
+  GameState& s = *driver.App().gameState;
+  driver.PressKey(kKeyEnter);
+  Battle(driver).viewX = 40;  // something the battle keeps
+
+  // The options button, then back as the options screen returns.
+  driver.Click(740, 87, kMouseLeft);
+  EXPECT_STREQ(driver.ScreenName(), "OptionsProc");
+  EXPECT_EQ(driver.App().optionsFromBattle, 1);
+  EXPECT_EQ(driver.App().optionsFromMap, 0);
+  ASSERT_NE(driver.App().battleScreen, nullptr);
+  driver.RunFrames(2);
+  ASSERT_TRUE(driver.Goto("GoBattle"));
+  driver.RunFrames(2);
+  EXPECT_STREQ(driver.ScreenName(), "BattleProc");
+  EXPECT_EQ(Battle(driver).viewX, 40);  // the same battle, no new set-up
+  EXPECT_EQ(driver.App().optionsFromBattle, 0);
+
+  // Escape does nothing while an army acts (here one whose walk is empty).
+  Battle(driver).actingArmy = 1;
+  driver.PressKey(kKeyEscape);
+  EXPECT_STREQ(driver.ScreenName(), "BattleProc");
+  EXPECT_EQ(Battle(driver).actingArmy, 0);
+
+  // Escape opens the save-and-quit question with the resume block written.
+  driver.PressKey(kKeyEscape);
+  EXPECT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
+  EXPECT_EQ(driver.App().saveQuitFromBattle, 1);
+  EXPECT_EQ(s.savedInBattle, 1);
+  EXPECT_EQ(s.battlePending, 0);
+  EXPECT_EQ(s.overlayOpen, 1);
+  EXPECT_EQ(s.battleResume.member2, 85);  // the fighter's cell
+  EXPECT_EQ(s.battleResume.member1, 1);   // the turn
+  EXPECT_EQ(s.mapSnapshotState, 2);
+  ASSERT_NE(driver.App().battleScreen, nullptr);
+  driver.RunFrames(2);
+  ASSERT_TRUE(driver.Goto("GoBattle"));  // No
+  driver.RunFrames(2);
+  EXPECT_STREQ(driver.ScreenName(), "BattleProc");
+  EXPECT_EQ(s.overlayOpen, 0);
+  EXPECT_EQ(Battle(driver).viewX, 40);
+}
+
+TEST_F(EndToEnd, BattleOutcomeIsGivenOnceAcrossTheSaveQuestion) {
+  ScenarioDriver driver;
+  StartBattle(driver, 1, true);
+  GameState& s = *driver.App().gameState;
+  s.fame = 10;
+  // Every enemy but one falls; the fighter strikes the last.
+  BattleScreen& b = Battle(driver);
+  for (int e = 1; e < kEnemySlots; ++e) {
+    if (b.enemyAlive[e]) b.occupant[b.enemyCell[e]] = 0;
+    b.enemyAlive[e] = 0;
+  }
+  for (int turn = 0; turn < 8 && driver.App().battleScreen && !b.battleOver; ++turn)
+    PlayTurn(driver);
+  ASSERT_EQ(b.victory, kVictoryMessage);
+  const int32_t fameWon = 10 + b.victoryGrade;
+  const int32_t health = s.playerMaxHealth();
+  const uint8_t gain = b.healthGain;
+
+  // Escape over the victory message: the outcome is written, and the game
+  // is saved as one without a battle to resume.
+  driver.PressKey(kKeyEscape);
+  ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
+  EXPECT_EQ(s.fame, fameWon);
+  EXPECT_EQ(s.savedInBattle, 0);
+  EXPECT_EQ(s.playerMaxHealth(), health + gain);
+  ASSERT_TRUE(driver.Goto("GoBattle"));  // No
+  driver.RunFrames(2);
+  driver.Click(400, 300, kMouseLeft);
+  driver.Click(400, 300, kMouseLeft);
+  driver.RunFrames(1);
+  EXPECT_STREQ(driver.ScreenName(), "MapProc");
+  EXPECT_EQ(s.fame, fameWon);  // not again
+  EXPECT_EQ(s.playerMaxHealth(), health + gain);
+}
+
+TEST_F(EndToEnd, BattleResumesFromItsBlockAndRefusesNonsense) {
+  // Saved during the battle: the block is restored as it was written.
+  ScenarioDriver driver;
+  StartBattle(driver, 1);
+  GameState& s = *driver.App().gameState;
+  driver.PressKey(kKeyEnter);
+  BattleScreen& first = Battle(driver);
+  first.enemySoldiers[2] = 1;
+  first.enemyFacing[2] = 3;
+  driver.PressKey(kKeyEscape);
+  ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
+  // The save-and-quit question's Yes deletes the battle before the save.
+  driver.App().battleScreen->ReleasePictures();
+  delete driver.App().battleScreen;
+  driver.App().battleScreen = nullptr;
+  s.overlayOpen = 0;
+  ASSERT_TRUE(driver.Goto("GoBattle"));  // as the loader enters a saved battle
+  driver.RunFrames(2);
+  ASSERT_NE(driver.App().battleScreen, nullptr);
+  EXPECT_EQ(Battle(driver).enemySoldiers[2], 1);
+  EXPECT_EQ(Battle(driver).enemyFacing[2], 3);
+
+  // A block with an enemy picture outside its table goes back to the map.
+  driver.PressKey(kKeyEnter);
+  driver.PressKey(kKeyEscape);
+  driver.App().battleScreen->ReleasePictures();
+  delete driver.App().battleScreen;
+  driver.App().battleScreen = nullptr;
+  s.overlayOpen = 0;
+  s.worldBlockL[50 + 4] = 200;  // enemyPicture of slot 4
+  ASSERT_TRUE(driver.Goto("GoBattle"));
+  driver.RunFrames(1);
+  EXPECT_STREQ(driver.ScreenName(), "MapProc");
+  EXPECT_EQ(driver.App().battleScreen, nullptr);
+  EXPECT_EQ(s.savedInBattle, 0);
+}
+
+TEST_F(EndToEnd, BattleTurnPanelCountsTheTurnsLeftAndNotesTheWear) {
+  ScenarioDriver driver;
+  driver.Start();
+  driver.RunFrames(2);
+  driver.App().gameState->battleDifficulty[0] = 5;  // battle 1 was fought and lost before
+  driver.App().gameState->battleExtra[0] = 2;
+  StartBattleAgain(driver, 1);
+  std::string dump = driver.Dump();
+  EXPECT_NE(dump.find("\"The enemy forces are weaker from\""), std::string::npos);
+  EXPECT_NE(dump.find("\"Wounds per enemy army: \""), std::string::npos);
+  EXPECT_NE(dump.find("{\"text\":\"5\",\"x\":540,\"y\":220"), std::string::npos);
+  driver.WriteShot(Shot("battle1_weakened.png"));
+
+  // One turn before the brilliant grade's threshold: "last" in red, no number.
+  BattleScreen& b = Battle(driver);
+  b.turnNumber = b.gradeTurns3 - 1;
+  driver.RunFrames(1);
+  dump = driver.Dump();
+  EXPECT_NE(dump.find("{\"text\":\"last\",\"x\":535,\"y\":380,\"colour\":\"0xFFFA0000\"}"),
+            std::string::npos);
+  EXPECT_EQ(dump.find("Wounds per enemy army"), std::string::npos);  // only in the first turn
+  b.turnNumber = b.gradeTurns3;
+  driver.RunFrames(1);
+  EXPECT_EQ(driver.Dump().find("Brilliant"), std::string::npos);  // the threshold is reached
+}
