@@ -138,6 +138,15 @@ void OpenQuestionFromBattle(ScenarioDriver& driver) {
   ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
 }
 
+// Presses the key for one frame and lets it go without running another, so
+// that the screen the question leaves for has not run yet (a battle with
+// nothing to fight goes straight back to the map).
+void PressKeyOnce(ScenarioDriver& driver, int key) {
+  driver.KeyDown(key);
+  driver.RunFrames(1);
+  driver.KeyUp(key);
+}
+
 // From the main menu, by mouse: the load list, then slot n.
 void LoadByMouse(ScenarioDriver& driver, int n) {
   driver.Click(MenuX(kMenuLoad), kMenuY, kMouseLeft);
@@ -374,13 +383,14 @@ TEST_F(MenusSaves, TheQuestionGoesBackToTheScreenThatOpenedItThisTime) {
 
   // Escape from a battle's question: back to the battle.
   OpenQuestionFromBattle(driver);
-  driver.PressKey(kKeyEscape);
+  PressKeyOnce(driver, kKeyEscape);
   EXPECT_STREQ(driver.ScreenName(), "BattleProc");
   EXPECT_EQ(app.saveQuitFromBattle, 0);
   EXPECT_EQ(app.saveAndQuitDialog, nullptr);
 
   // Opened with no opener at all, it goes back to the map rather than
   // asking for ever.
+  driver.RunFrames(1);
   driver.Goto("GoSaveAndQuit");
   driver.RunFrames(1);
   driver.PressKey(kKeyEscape);
@@ -398,7 +408,7 @@ TEST_F(MenusSaves, TheQuestionGoesBackToTheScreenThatOpenedItThisTime) {
   LoadByMouse(driver, 3);
   ASSERT_STREQ(driver.ScreenName(), "MapProc");
   OpenQuestionFromBattle(driver);
-  driver.PressKey(kKeyBackspace);
+  PressKeyOnce(driver, kKeyBackspace);
   EXPECT_STREQ(driver.ScreenName(), "BattleProc");
   EXPECT_EQ(app.saveQuitFromMap, 0);
   EXPECT_EQ(app.saveQuitFromBattle, 0);
