@@ -15,6 +15,7 @@
 #include "map/kingdom_map_dump.h"
 #include "map/map_encounters_dump.h"
 #include "menus/credits_screen.h"
+#include "menus/save_screens_dump.h"
 #include "platform/anim_clock.h"
 
 namespace {
@@ -71,6 +72,9 @@ const HeldObject kHeldObjects[] = {
     HELD_OBJECT_VALUE(mapEncounters, DumpMapEncounters),
     HELD_OBJECT(creditsScreen, DumpCreditsScreen),
     HELD_OBJECT_VALUE(battleScreen, DumpBattleScreen),
+    HELD_OBJECT(mainMenuScreen, DumpMainMenuScreen),
+    HELD_OBJECT(saveSlotsPanel, DumpSaveSlotsPanel),
+    HELD_OBJECT(saveAndQuitDialog, DumpSaveAndQuitDialog),
 };
 
 #undef HELD_OBJECT
