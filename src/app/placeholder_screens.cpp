@@ -13,10 +13,9 @@ namespace {
 // to the map with Escape (the others to the main menu).
 bool ReturnsToMap(const char* screenName) {
   static const char* const kPlayScreens[] = {
-      "TownProc",     "VillageProc",        "PalaceProc",       "TempleProc",
-      "CastleProc",   "TowerProc",          "PlayerProc",       "HeroesProc",
-      "WealthProc",   "QuestLogProc",       "OptionsProc",      "ExchangeChoiceProc",
-      "ItemExchangeProc", "ArmyExchangeProc",
+      "TownProc",    "VillageProc",        "PalaceProc",       "TempleProc",       "CastleProc",
+      "TowerProc",   "PlayerProc",         "HeroesProc",       "WealthProc",       "QuestLogProc",
+      "OptionsProc", "ExchangeChoiceProc", "ItemExchangeProc", "ArmyExchangeProc",
   };
   for (const char* name : kPlayScreens)
     if (std::strcmp(name, screenName) == 0) return true;
