@@ -12,8 +12,11 @@
 #include "map/map_encounters.h"
 #include "menus/credits_screen.h"
 #include "menus/hall_of_fame_screen.h"
+#include "menus/main_menu_screen.h"
 #include "menus/name_entry_screen.h"
 #include "menus/new_game_menu.h"
+#include "menus/save_and_quit_dialog.h"
+#include "menus/save_slots_panel.h"
 #include "menus/story_scene.h"
 #include "platform/anim_clock.h"
 #include "platform/clock.h"
@@ -65,6 +68,7 @@ GameApp::GameApp()
       endPeaceTreaty(0),
       endVictory(0),
       quitAfterSave(0),
+      saveFailed(0),
       saveQuitFromBattle(0),
       saveQuitFromMap(0),
       optionsFromBattle(0),
@@ -114,7 +118,14 @@ GameApp::~GameApp() {
     delete creditsScreen;
     creditsScreen = nullptr;
   }
-  delete nameEntryScreen;  // each releases its pictures on the way
+  // The menu screens release their pictures as they go.
+  delete mainMenuScreen;
+  mainMenuScreen = nullptr;
+  delete saveSlotsPanel;
+  saveSlotsPanel = nullptr;
+  delete saveAndQuitDialog;
+  saveAndQuitDialog = nullptr;
+  delete nameEntryScreen;
   nameEntryScreen = nullptr;
   delete newGameMenu;
   newGameMenu = nullptr;

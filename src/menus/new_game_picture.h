@@ -2,6 +2,7 @@
 // The pictures of the new game's portrait choice.
 
 #include "menus/picture_file.h"
+#include "menus/save_slots_picture.h"
 
 namespace new_game_picture {
 
@@ -38,9 +39,9 @@ constexpr int kPortraitCount = 2;
 constexpr PictureFile kBackButton = {"Art\\Controls\\ButtonBack.bmp", 64, 32, 0xFFFFFFFFu};
 constexpr PictureFile kLeftArrow = {"Art\\Menu\\Arrow3.bmp", 64, 32, 0xFF0000FFu};
 constexpr PictureFile kRightArrow = {"Art\\Menu\\Arrow4.bmp", 64, 32, 0xFF0000FFu};
-// The player's name in large letters: codes 28 and up (frame code - 28),
-// and codes 0 and 2..27 (frame = code).
-constexpr PictureFile kUpperLetters = {"Art\\You\\You5.bmp", 32, 64, 0xFF000000u};
-constexpr PictureFile kLowerLetters = {"Art\\You\\You4.bmp", 32, 64, 0xFF000000u};
+// The player's name in large letters, the same sheets as the save slots':
+// codes 28 and up (frame code - 28), and codes 0 and 2..27 (frame = code).
+constexpr PictureFile kUpperLetters = save_slots_picture::kLettersHigh;
+constexpr PictureFile kLowerLetters = save_slots_picture::kLettersLow;
 
 }  // namespace new_game_picture

@@ -5,6 +5,7 @@
 #include "app/game_app.h"
 #include "game/game_state.h"
 #include "map/control_bar.h"
+#include "menus/main_menu_screen.h"
 #include "menus/new_game_menu.h"
 #include "menus/story_scene.h"
 #include "platform/anim_clock.h"
@@ -125,6 +126,13 @@ void GameApp::NewGamePortraitProc() {
     menu->ReleaseArt();
     delete menu;
     newGameMenu = nullptr;
+    // The main menu's object goes too; the menu builds it anew when it is
+    // next shown.
+    if (mainMenuScreen) {
+      mainMenuScreen->ReleaseArt();
+      delete mainMenuScreen;
+      mainMenuScreen = nullptr;
+    }
     if (!controlBar) {
       controlBar = new ControlBar;
       controlBar->LoadArt(&graphics);

@@ -2,8 +2,8 @@
 
 #include "app/game_app.h"
 #include "game/game_state.h"
-#include "map/kingdom_map.h"
-#include "map/map_encounters.h"
+#include "menus/main_menu_screen.h"
+#include "menus/map_objects.h"
 #include "menus/story_scene.h"
 #include "platform/anim_clock.h"
 #include "platform/clock.h"
@@ -78,22 +78,21 @@ void GameApp::StoryProc() {
       LeaveScreen(GoHallOfFame);
       delete gameState;
       gameState = nullptr;
-      if (mapEncounters) {
-        mapEncounters->ReleaseArt();
-        delete mapEncounters;
-        mapEncounters = nullptr;
-      }
-      if (kingdomMap) {
-        kingdomMap->ReleaseTiles();
-        delete kingdomMap;
-        kingdomMap = nullptr;
-      }
+      FreeMapEncounters(mapEncounters);
+      FreeKingdomMap(kingdomMap);
       gameState = new GameState;
       RunNewGameSequence(*gameState);
     }
     scene->ReleaseArt();
     delete scene;
     storyScene = nullptr;
+    // The main menu's object goes too; the menu builds it anew when it is
+    // next shown.
+    if (mainMenuScreen) {
+      mainMenuScreen->ReleaseArt();
+      delete mainMenuScreen;
+      mainMenuScreen = nullptr;
+    }
     for (AnimClock*& clock : animClock) {
       delete clock;
       clock = nullptr;
