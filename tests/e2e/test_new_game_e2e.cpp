@@ -101,9 +101,12 @@ int CountNonBlack(int x, int y, int w, int h) {
 // name and the portrait chosen.
 TEST_F(NewGameRoad, NameAndPortraitReachTheMap) {
   Run("tick 16\n"
-      "goto GoNameEntry\n"
-      "frames 2\n"
+      "frames 3\n"
+      // New game on the main menu: with no save files, slot 1 and the name.
+      "click 100 570\n"
       "expect screen NameEntryProc\n"
+      "expect state.slot 1\n"
+      "frames 1\n"
       // Shift+A is a two-cell capital; b and c one cell each.
       "keydown LSHIFT\nkey A\nkeyup LSHIFT\n"
       "expect objects.nameEntryScreen.cells.0 28\n"
@@ -148,8 +151,8 @@ TEST_F(NewGameRoad, NameAndPortraitReachTheMap) {
       "frames 1\n"
       "expect state.playerNameText \"Anna.|\"\n"
       "expect state.playerPortrait 1\n"
-      "expect objects.controlBar.portrait 1\n"
-      "frames 1\n");
+      "expect state.slot 1\n"
+      "expect objects.controlBar.portrait 1\n");
 }
 
 TEST_F(NewGameRoad, KeysOfTheNameEntryAndThePortraitChoice) {
@@ -230,6 +233,26 @@ TEST_F(NewGameRoad, ABarLeftFromAnEarlierGameShowsTheNewPortrait) {
   EXPECT_STREQ(driver.ScreenName(), "StoryProc");
   EXPECT_EQ(app.gameState->playerPortrait, 1);
   EXPECT_EQ(app.controlBar->portrait, 1);
+}
+
+// The main menu's object is freed when the new game starts; the menu builds
+// it anew when it is next shown.
+TEST_F(NewGameRoad, TheNewGameFreesTheMainMenu) {
+  ScenarioDriver driver;
+  driver.Start();
+  GameApp& app = driver.App();
+  driver.RunFrames(3);
+  ASSERT_NE(app.mainMenuScreen, nullptr);
+  driver.Click(100, 570, kMouseLeft);
+  ASSERT_STREQ(driver.ScreenName(), "NameEntryProc");
+  EXPECT_NE(app.mainMenuScreen, nullptr);
+  driver.PressKey(kKeyEnter);
+  driver.RunFrames(1);
+  driver.PressKey(kKeyEnter);
+  ASSERT_STREQ(driver.ScreenName(), "StoryProc");
+  EXPECT_EQ(app.mainMenuScreen, nullptr);
+  driver.PressKey(kKeyEscape);
+  EXPECT_STREQ(driver.ScreenName(), "MapProc");
 }
 
 // Each ending adjusts the fame, enters it below or among the rows already
@@ -445,4 +468,49 @@ TEST_F(NewGameRoad, AClickInTheFirstFrameSkipsTheIntro) {
   EXPECT_EQ(GlyphToText(app.gameState->playerName), "Kim|");
   EXPECT_EQ(app.gameState->slot, 3);
   driver.ButtonUp(kMouseLeft);
+}
+
+// From the map of a new game: the game ends, the map saves it into its
+// slot, the hall keeps the earlier rows and takes the new one, the ending
+// plays, and the hall is shown.
+TEST_F(NewGameRoad, AnEndingOnTheMapGoesThroughTheSaveToTheHall) {
+  WriteHall(HallPath(), {400, 20});
+  ScenarioDriver driver;
+  driver.Start();
+  GameApp& app = driver.App();
+  driver.RunFrames(3);
+  driver.Click(100, 570, kMouseLeft);
+  ASSERT_STREQ(driver.ScreenName(), "NameEntryProc");
+  driver.RunFrames(1);
+  driver.PressKey(kKeyZ);
+  driver.PressKey(kKeyEnter);
+  driver.RunFrames(1);
+  driver.PressKey(kKeyEnter);
+  driver.PressKey(kKeyEnter);
+  ASSERT_STREQ(driver.ScreenName(), "MapProc");
+  driver.RunFrames(3);
+  app.gameState->fame = 130;
+  app.endSurrendered = 1;
+  for (int i = 0; i < 4 && std::string(driver.ScreenName()) != "StoryProc"; ++i)
+    driver.RunFrames(1);
+  ASSERT_STREQ(driver.ScreenName(), "StoryProc");
+  EXPECT_EQ(app.gameState->storyScene, kStorySurrendered);
+  EXPECT_EQ(app.kingdomMap, nullptr);
+  EXPECT_EQ(app.mapEncounters, nullptr);
+  // The slot holds the ended game; the hall the surrender's 30 among the
+  // earlier rows.
+  EXPECT_EQ(ReadBytes(dir_ + "/Saves/1.save").size(), 4 + size_t{kSaveImageBytes});
+  GameState hall = ReadHall(HallPath());
+  EXPECT_EQ(hall.hallScores[0], 400u);
+  EXPECT_EQ(hall.hallScores[1], 30u);
+  EXPECT_EQ(GlyphToText(hall.hallNames[1]), "z|");
+  EXPECT_EQ(hall.hallScores[2], 20u);
+  driver.RunFrames(5);
+  driver.PressKey(kKeyEnter);
+  ASSERT_STREQ(driver.ScreenName(), "HallOfFameProc");
+  driver.RunFrames(1);
+  ASSERT_NE(app.hallOfFameScreen, nullptr);
+  EXPECT_EQ(app.hallOfFameScreen->scores[1], 30u);
+  driver.PressKey(kKeyBackspace);
+  EXPECT_STREQ(driver.ScreenName(), "MainMenuProc");
 }
