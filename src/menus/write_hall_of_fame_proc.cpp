@@ -29,10 +29,8 @@ void GameApp::WriteHallOfFameProc() {
 
   // Written to a temporary file renamed into place: a failed write leaves
   // the old hall whole. A failure is not reported.
-  if (!writeFile) {
-    writeFile = new FileBuffer;
-    writeFile->Allocate(kHallOfFameBytes);
-  }
+  if (!writeFile) writeFile = new FileBuffer;
+  writeFile->Allocate(kHallOfFameBytes);
   gameState->writeImage = writeFile->bytes;
   if (writeFile->bytes && writeFile->size == kHallOfFameBytes) {
     WriteHallOfFameImage(*gameState, writeFile->bytes);
