@@ -44,7 +44,9 @@ void StartBattleAgain(ScenarioDriver& driver, uint8_t battleId, bool seasoned) {
     // 100 points in two or three enemy turns (the fighter alone takes 10 and
     // 15 from the two largest armies). Whatever its orders, the new party
     // falls with more than 90 enemy points left; at health 100 it wins by
-    // striking the weakest enemies. So the fighter is strengthened here.
+    // striking the weakest enemies. (The wear that lost attempts leave on
+    // the line-up is the game's own way through: a full-strength new party
+    // wins the third attempt.) So the fighter is strengthened here.
     s.playerHealth() = s.playerMaxHealth() = 200;
     s.playerShield() = s.playerBaseShield() = 30;
     s.playerAttack() = s.playerBaseAttack() = 30;
