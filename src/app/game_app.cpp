@@ -11,6 +11,9 @@
 #include "map/kingdom_map.h"
 #include "map/map_encounters.h"
 #include "menus/credits_screen.h"
+#include "menus/main_menu_screen.h"
+#include "menus/save_and_quit_dialog.h"
+#include "menus/save_slots_panel.h"
 #include "platform/anim_clock.h"
 #include "platform/clock.h"
 #include "platform/file_buffer.h"
@@ -61,6 +64,7 @@ GameApp::GameApp()
       endPeaceTreaty(0),
       endVictory(0),
       quitAfterSave(0),
+      saveFailed(0),
       saveQuitFromBattle(0),
       saveQuitFromMap(0),
       optionsFromBattle(0),
@@ -110,6 +114,13 @@ GameApp::~GameApp() {
     delete creditsScreen;
     creditsScreen = nullptr;
   }
+  // The menu screens release their pictures as they go.
+  delete mainMenuScreen;
+  mainMenuScreen = nullptr;
+  delete saveSlotsPanel;
+  saveSlotsPanel = nullptr;
+  delete saveAndQuitDialog;
+  saveAndQuitDialog = nullptr;
   if (battleScreen) {
     battleScreen->ReleasePictures();
     delete battleScreen;

@@ -164,11 +164,12 @@ class GameApp : public AppFrame {
   void WriteHallOfFameProc();
 
   // The frame of a screen that is not built yet: it shows the screen's name.
-  // Escape goes back to the main menu. The main menu's own stand-in
-  // (mainMenu 1) instead posts the quit message on Escape, opens the credits
-  // with a click anywhere and shows the frames per second at y 6. fpsY is the
-  // height of the frames-per-second display, or -1 for none.
-  void PlaceholderProc(const char* screenName, int mainMenu, int32_t fpsY);
+  // Escape goes back to the kingdom map from the screens of play reached from
+  // it, else to the main menu. fpsY is the height of the frames-per-second
+  // display, or -1 for none. The middle argument is no longer used (it marked
+  // the main menu's stand-in); it stays until the last stand-in goes, so that
+  // their lines need no edit meanwhile.
+  void PlaceholderProc(const char* screenName, int unused, int32_t fpsY);
 
   uint32_t framesCounted;
   TextFont font;
@@ -215,6 +216,7 @@ class GameApp : public AppFrame {
   uint8_t endPeaceTreaty;
   uint8_t endVictory;
   uint8_t quitAfterSave;
+  uint8_t saveFailed;  // the last save could not be written; the save-and-quit question says so
   uint8_t saveQuitFromBattle;
   uint8_t saveQuitFromMap;
   uint8_t optionsFromBattle;

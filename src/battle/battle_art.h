@@ -96,8 +96,8 @@ enum UiImage : int {
   kUiLevelCaption = 51,      // "Art\You\Write.bmp"
   kUiTrainingCaption = 52,   // "Art\Heroes\Write20.bmp"
   kUiEquipmentCaption = 53,  // "Art\Heroes\Write21.bmp"
-  kUiHurt = 54,              // "Art\Fight\Hurt1.bmp": hit effect, nobody down
-  kUiSomeDown = 55,          // "Art\Fight\Down1.bmp": hit effect, some soldiers down
+  kUiHurt = 54,              // "Art\Fight\Hurt1.bmp": hit effect, unless all went down
+  kUiSomeDown = 55,          // "Art\Fight\Down1.bmp": hit effect, some (not all) went down
   kUiAllDown = 56,           // "Art\Fight\Down2.bmp": hit effect, all down
   kUiEnterToMove = 57,       // "Art\Fight\EnterToMove.bmp"
   kUiMoveArrow = 58,         // "Art\Fight\Arrow.bmp"
@@ -115,7 +115,7 @@ constexpr int kBorderCorner = 2;      // drawn 0.8 x 0.8
 // Frames of the path dots.
 constexpr int kDotWaypoint = 0;
 constexpr int kDotTarget = 1;
-// The hit effects show frame swingFrame (1..3); frame 0 is their first look.
+// The hit effects show frame swingFrame, which runs 1, 2, 3, 2, 1, 0, 1, ...
 constexpr int kHitEffectFrames = 4;
 
 inline constexpr Picture kUiPictures[kUiImageCount] = {

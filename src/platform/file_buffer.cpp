@@ -1,10 +1,25 @@
 #include "platform/file_buffer.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <new>
 #include <string>
 
 #include "platform/paths.h"
+
+namespace {
+
+size_t StandardWrite(const void* data, size_t n, FILE* file) { return std::fwrite(data, 1, n, file); }
+
+int StandardRename(const char* from, const char* to) { return std::rename(from, to); }
+
+constexpr FileWriteHooks kStandardHooks = {StandardWrite, StandardRename};
+FileWriteHooks gHooks = kStandardHooks;
+
+}  // namespace
+
+void SetFileWriteHooks(const FileWriteHooks* hooks) { gHooks = hooks ? *hooks : kStandardHooks; }
 
 FileBuffer::FileBuffer() : bytes(nullptr), size(0) {}
 
@@ -33,11 +48,13 @@ uint32_t FileBuffer::Save(const char* path) {
   if (!f) return 0;
   const uint8_t count[4] = {static_cast<uint8_t>(size), static_cast<uint8_t>(size >> 8),
                             static_cast<uint8_t>(size >> 16), static_cast<uint8_t>(size >> 24)};
-  bool ok = std::fwrite(count, 1, 4, f) == 4;
-  ok = ok && std::fwrite(bytes, 1, size, f) == size;
-  ok = ok && std::fflush(f) == 0;
+  bool ok = gHooks.write(count, 4, f) == 4;
+  ok = ok && gHooks.write(bytes, size, f) == size;
+  // On the disk before it replaces the old file, so that a crash leaves one
+  // whole file or the other.
+  ok = ok && std::fflush(f) == 0 && fsync(fileno(f)) == 0;
   ok = (std::fclose(f) == 0) && ok;
-  if (ok && std::rename(temp.c_str(), target.c_str()) == 0) return 1;
+  if (ok && gHooks.rename(temp.c_str(), target.c_str()) == 0) return 1;
   std::remove(temp.c_str());
   return 0;
 }

@@ -1,5 +1,7 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <cstdio>
 
 // A whole file read or written at once: a little-endian u32 byte count N
 // followed by N bytes.
@@ -27,3 +29,16 @@ class FileBuffer {
   uint8_t* bytes;
   uint32_t size;
 };
+
+// The two steps of a save that can fail on their own: writing bytes into the
+// temporary file and renaming it over the old one. Tests put in their own to
+// make a save fail at any point.
+struct FileWriteHooks {
+  // Writes n bytes; returns how many were written (fewer is a failure).
+  size_t (*write)(const void* data, size_t n, FILE* file);
+  // 0 on success, as std::rename.
+  int (*rename)(const char* from, const char* to);
+};
+
+// nullptr puts back the standard library's.
+void SetFileWriteHooks(const FileWriteHooks* hooks);

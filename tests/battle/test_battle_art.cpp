@@ -139,6 +139,54 @@ TEST_F(BattleArtFiles, EveryFrameTheBattleDrawsShowsSomething) {
   }
 }
 
+// A keyed picture is loaded with the key its sheet passes; a file drawn on
+// another key (a shared picture registered by another screen, say) would show
+// its ground as a solid block of that key's colour. The generator's palette
+// never uses a pure key colour, so no keyed picture holds another key's.
+TEST_F(BattleArtFiles, KeyedPicturesHoldNoOtherKeyColour) {
+  for (const Entry& e : AllPictures()) {
+    const Picture& p = e.picture;
+    if (p.key == kKeyNone) continue;
+    SCOPED_TRACE(e.sheet + ": " + p.path);
+    const BmpImage img = Load(p);
+    for (uint32_t other : {kKeyBlack, kKeyRed, kKeyGreen}) {
+      if (other == p.key) continue;
+      const auto n = std::count_if(img.pixels.begin(), img.pixels.end(),
+                                   [&](uint32_t px) { return Rgb(px) == Rgb(other); });
+      EXPECT_EQ(n, 0) << std::hex << "pixels of 0x" << other;
+    }
+  }
+}
+
+// Per facing, the walking steps the battle plays back and forth are distinct
+// poses, and so are the four steps of a blow.
+TEST_F(BattleArtFiles, UnitsWalkAndStrikeInTheirOwnFrames) {
+  std::vector<Picture> units = {kPlayerFigure, kHeroFigure};
+  for (const ArmyKindPictures& k : kArmyKindPictures)
+    if (k.army.path) units.push_back(k.army);
+  for (const ArmyKindPictures& k : kAllyPictures) units.push_back(k.army);
+  for (const Picture& p : kEnemyPictures) units.push_back(p);
+  for (const Picture& p : units) {
+    SCOPED_TRACE(p.path);
+    const BmpImage img = Load(p);
+    if (img.width != p.width || img.height != p.height) continue;
+    for (int facing = 0; facing < kFacings; ++facing) {
+      const auto stand = FramePixels(img, p, StandFrame(facing));
+      EXPECT_NE(FramePixels(img, p, WalkFrame(facing, 1)), stand) << "facing " << facing;
+      EXPECT_NE(FramePixels(img, p, WalkFrame(facing, 3)), stand) << "facing " << facing;
+      EXPECT_NE(FramePixels(img, p, WalkFrame(facing, 1)), FramePixels(img, p, WalkFrame(facing, 3)))
+          << "facing " << facing;
+      for (int a = 0; a < kFramesPerFacing; ++a) {
+        EXPECT_NE(FramePixels(img, p, StrikeFrame(facing, a)), stand)
+            << "facing " << facing << " strike " << a;
+        for (int b = a + 1; b < kFramesPerFacing; ++b)
+          EXPECT_NE(FramePixels(img, p, StrikeFrame(facing, a)), FramePixels(img, p, StrikeFrame(facing, b)))
+              << "facing " << facing << " strikes " << a << " and " << b;
+      }
+    }
+  }
+}
+
 TEST(BattleArt, FramesTheDrawingAsksForLieOnTheirSheets) {
   // Units: four frames a facing, walking steps 1..3, strikes 0..3.
   for (int facing = 0; facing < kFacings; ++facing) {
@@ -203,6 +251,33 @@ TEST_F(BattleArtFiles, BackdropsTileWithoutSeams) {
       for (int i = 0; i < last; ++i) inside += lineChange(columns, i, i + 1);
       inside /= last;
       EXPECT_LT(lineChange(columns, last, 0), inside * 2 + 4) << (columns ? "left and right" : "top and bottom");
+    }
+  }
+}
+
+// The grid toggle must show: in every battle the grid's line stands out from
+// the bulk of the backdrop it is drawn on.
+TEST_F(BattleArtFiles, GridReadsOnTheBackdropOfEveryBattle) {
+  auto luma = [](uint32_t c) {
+    return (299 * ((c >> 16) & 255) + 587 * ((c >> 8) & 255) + 114 * (c & 255)) / 1000;
+  };
+  auto median = [&](const Picture& p) {
+    const BmpImage img = Load(p);
+    std::vector<uint32_t> l;
+    for (uint32_t px : img.pixels) l.push_back(luma(px));
+    if (l.empty()) return 0u;
+    std::nth_element(l.begin(), l.begin() + l.size() / 2, l.end());
+    return l[l.size() / 2];
+  };
+  for (uint32_t battle = 1; battle <= 93; ++battle) {
+    const bool dark = UsesDarkGrid(battle);
+    for (const Picture& line : {dark ? kGridHorizontalDark : kUiPictures[kUiGridHorizontal],
+                                dark ? kGridVerticalDark : kUiPictures[kUiGridVertical]}) {
+      const BmpImage img = Load(line);
+      if (img.pixels.empty()) continue;
+      const Picture& ground = kTerrainPictures[BackdropOf(battle)];
+      const int contrast = std::abs(int(median(ground)) - int(luma(img.pixels[0])));
+      EXPECT_GE(contrast, 30) << "battle " << battle << ": " << line.path << " on " << ground.path;
     }
   }
 }

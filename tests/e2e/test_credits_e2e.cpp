@@ -13,17 +13,23 @@
 #include "harness/scenario_driver.h"
 #include "harness/scenario_script.h"
 #include "menus/credits_screen.h"
+#include "menus/main_menu_screen.h"
 #include "platform/headless.h"
 #include "platform/input_device.h"
 
 namespace {
 
-// Opens the credits from the main menu with a click.
+// The middle of the main menu's credits button.
+const MenuButton& kCreditsButton = kMenuButtons[kMenuCredits - 1];
+const int kCreditsX = kCreditsButton.x + kCreditsButton.w / 2;
+const int kCreditsY = 570;
+
+// Opens the credits from the main menu with a click on its button.
 void OpenCredits(ScenarioDriver& driver) {
   driver.Start();
   driver.RunFrames(3);
   ASSERT_STREQ(driver.ScreenName(), "MainMenuProc");
-  driver.Click(400, 300, kMouseLeft);
+  driver.Click(kCreditsX, kCreditsY, kMouseLeft);
   ASSERT_STREQ(driver.ScreenName(), "CreditsProc");
   driver.RunFrames(2);
   ASSERT_NE(driver.App().creditsScreen, nullptr);
@@ -60,7 +66,7 @@ std::string ReadFile(const std::string& path) {
 
 }  // namespace
 
-TEST_F(EndToEnd, MainMenuClickOpensTheCredits) {
+TEST_F(EndToEnd, MainMenuCreditsButtonOpensTheCredits) {
   ScenarioDriver driver;
   OpenCredits(driver);
   CreditsScreen* screen = driver.App().creditsScreen;
@@ -112,15 +118,14 @@ TEST_F(EndToEnd, BackBackspaceAndEscapeReturnToTheMainMenu) {
     driver.MoveTo(500, 300);
     driver.RunFrames(1);
     EXPECT_STREQ(driver.ScreenName(), "MainMenuProc");
-    // The button still held is no click on the main menu: it does not send
-    // the player straight back to the credits.
+    // The button still held away from the menu's buttons does nothing there.
     driver.RunFrames(3);
     EXPECT_STREQ(driver.ScreenName(), "MainMenuProc");
     driver.ButtonUp(kMouseRight);
     driver.RunFrames(1);
     EXPECT_STREQ(driver.ScreenName(), "MainMenuProc");
-    // A new click opens them again.
-    driver.Click(400, 300, kMouseLeft);
+    // A new click on the credits button opens them again.
+    driver.Click(kCreditsX, kCreditsY, kMouseLeft);
     EXPECT_STREQ(driver.ScreenName(), "CreditsProc");
   }
   for (int key : {kKeyBackspace, kKeyEscape}) {
@@ -168,7 +173,7 @@ TEST_F(EndToEnd, CreditsScreenshotShowsReadableText) {
       "# open the credits and take a picture\n"
       "tick 16\n"
       "frames 2\n"
-      "click 400 300\n"
+      "click " + std::to_string(kCreditsX) + " " + std::to_string(kCreditsY) + "\n"
       "expect screen CreditsProc\n"
       "frames 3\n"
       "move 100 560\n"
@@ -283,7 +288,8 @@ TEST_F(EndToEnd, ScenarioRunnerExitStatus) {
   const std::string good = out + "/runner_good.txt";
   const std::string bad = out + "/runner_bad.txt";
   const std::string errors = out + "/runner_bad.err";
-  std::ofstream(good) << "frames 2\nclick 400 300\nexpect screen CreditsProc\nkey ESC\n"
+  std::ofstream(good) << "frames 2\nclick " << kCreditsX << " " << kCreditsY
+                      << "\nexpect screen CreditsProc\nkey ESC\n"
                          "expect screen MainMenuProc\nkey ESC\nexpect quit\n";
   std::ofstream(bad) << "frames 2\nexpect app.leaveCode 7\n";
 

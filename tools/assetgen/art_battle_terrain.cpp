@@ -275,8 +275,9 @@ ASSETGEN_TABLE(BattleTerrainPictures) {
   Register(r, t[ba::kTerrainExtras2], [](Canvas& c) {
     ForEachFrame(c, 16, 16, ba::kTerrainPictures[ba::kTerrainExtras2].frames, DrawExtra);
   });
-  // The grid: a soft dark green line, and the darker one of battles 3 and 4.
-  const Rgb soft = Mix(pal::GrassDark, pal::Ink, 0.35f), dark = pal::Ink;
+  // The grid: a deep green line that still reads on the dark ground of the
+  // last battle, and the ink-dark one of battles 3 and 4.
+  const Rgb soft = Mix(pal::GrassDark, pal::Ink, 0.75f), dark = pal::Ink;
   Register(r, ba::kUiPictures[ba::kUiGridHorizontal], [soft](Canvas& c) { DrawGridLine(c, soft); });
   Register(r, ba::kUiPictures[ba::kUiGridVertical], [soft](Canvas& c) { DrawGridLine(c, soft); });
   Register(r, ba::kGridHorizontalDark, [dark](Canvas& c) { DrawGridLine(c, dark); });

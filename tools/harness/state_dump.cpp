@@ -18,6 +18,7 @@ void DumpGameApp(const GameApp& app, JsonOut& out) {
   APP_FIELD(endPeaceTreaty);
   APP_FIELD(endVictory);
   APP_FIELD(quitAfterSave);
+  APP_FIELD(saveFailed);
   APP_FIELD(saveQuitFromBattle);
   APP_FIELD(saveQuitFromMap);
   APP_FIELD(optionsFromBattle);

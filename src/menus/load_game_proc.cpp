@@ -1,0 +1,110 @@
+// The load step: one frame that draws nothing. It reads the chosen slot's
+// game into the record and goes on to the map, the battle it was saved in,
+// or the story of its ending; a missing or refused file leaves the record as
+// it was and goes back to the main menu. The hall of fame is read from its
+// own file either way.
+
+#include <cstring>
+
+#include "app/game_app.h"
+#include "game/game_state.h"
+#include "game/hero_figure.h"
+#include "map/control_bar.h"
+#include "map/kingdom_map.h"
+#include "menus/main_menu_screen.h"
+#include "menus/map_objects.h"
+#include "menus/save_files.h"
+#include "platform/file_buffer.h"
+
+namespace {
+
+// GameState::storyScene of the three endings.
+constexpr uint8_t kStorySurrendered = 2;
+constexpr uint8_t kStoryPeaceTreaty = 3;
+constexpr uint8_t kStoryVictory = 4;
+
+}  // namespace
+
+void GameApp::LoadGameProc() {
+  GameState& state = *gameState;
+  if (!heroFigure) {
+    heroFigure = new HeroFigure;
+    heroFigure->LoadBodyParts(&graphics);
+  }
+
+  delete readFile;
+  readFile = new FileBuffer;
+  SaveExtras extras;
+  extras.endVictory = endVictory;
+  extras.endPeaceTreaty = endPeaceTreaty;
+  extras.endSurrendered = endSurrendered;
+  state.gamePresent = LoadGameFromSlot(*readFile, state, extras, state.slot) ? 1 : 0;
+  const bool loaded = state.gamePresent != 0;
+  state.readImage = nullptr;
+  delete readFile;
+  readFile = nullptr;
+
+  if (state.gamePresent) {
+    // The map's objects of any game before are not this game's: the map
+    // builds its population afresh and the view starts at the saved camera.
+    FreeMapEncounters(mapEncounters);
+    FreeKingdomMap(kingdomMap);
+    state.AdvanceQuestChains();
+    kingdomMap = new KingdomMap;
+    kingdomMap->LoadTiles(&graphics);
+    kingdomMap->cameraX = extras.cameraX;
+    kingdomMap->cameraY = extras.cameraY;
+    static_assert(sizeof kingdomMap->placeStates == sizeof state.placeState);
+    std::memcpy(kingdomMap->placeStates, state.placeState, sizeof state.placeState);
+    endVictory = extras.endVictory;
+    endPeaceTreaty = extras.endPeaceTreaty;
+    endSurrendered = extras.endSurrendered;
+  }
+
+  if (state.savedInBattle) {
+    screenProc = state.gamePresent ? GoBattle : GoMainMenu;
+  } else {
+    screenProc = state.gamePresent ? GoKingdomMap : GoMainMenu;
+  }
+  state.savedInBattle = 0;
+  LeaveScreen(screenProc);
+
+  if (state.gamePresent) {
+    const bool musicOn = state.options[0] != 0;
+    if (!musicOn) musicTrack.Stop();
+    if (mainMenuScreen) {
+      mainMenuScreen->ReleaseArt();
+      delete mainMenuScreen;
+      mainMenuScreen = nullptr;
+    }
+    if (!controlBar) {
+      controlBar = new ControlBar;
+      controlBar->LoadArt(&graphics);
+    }
+    // The bar shows this game's player even when it was made for another.
+    controlBar->portrait = state.playerPortrait;
+    if (musicOn) {
+      musicTrack.Load("Data\\Music.mid");
+      musicTrack.SetVolume(60);
+      musicTrack.Play(10, 0);
+    }
+  }
+  state.gamePresent = 0;
+
+  // Only a game just loaded can have ended here; the flags of a game that
+  // ended before a refused load are not this one's.
+  if (loaded && (endSurrendered || endPeaceTreaty || endVictory)) {
+    LeaveScreen(GoStory);
+    if (endSurrendered) state.storyScene = kStorySurrendered;
+    if (endPeaceTreaty) state.storyScene = kStoryPeaceTreaty;
+    if (endVictory) state.storyScene = kStoryVictory;
+    FreeKingdomMap(kingdomMap);
+    FreeMapEncounters(mapEncounters);
+  }
+
+  readFile = new FileBuffer;
+  LoadHallOfFame(*readFile, state);
+  delete readFile;
+  readFile = nullptr;
+  state.readImage = nullptr;
+}

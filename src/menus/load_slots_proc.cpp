@@ -1,0 +1,63 @@
+// The load list: the five save slots; a used one is loaded by the load step.
+
+#include "app/game_app.h"
+#include "game/game_state.h"
+#include "menus/save_files.h"
+#include "menus/save_slots_panel.h"
+#include "platform/file_buffer.h"
+#include "platform/input_device.h"
+
+void GameApp::LoadSlotsProc() {
+  if (leaveCode != 0) gameState->slotsStale = 1;
+  BeginScreenFrame();
+
+  if (!saveSlotsPanel) {
+    saveSlotsPanel = new SaveSlotsPanel;
+    saveSlotsPanel->LoadArt(&graphics);
+  }
+  if (!readFile) {
+    readFile = new FileBuffer;
+    readFile->Allocate(kSlotReadBufferBytes);
+  }
+  SaveSlotsPanel* panel = saveSlotsPanel;
+  RefreshSlotPanel(*panel, probeFile, *readFile, *gameState);
+
+  keyboard.Acquire(1);
+  keyboard.Poll();
+  for (int key : {kKeyBackspace, kKeyEscape}) {
+    if (keyboard.KeyPressed(key)) {
+      keyboard.SetLatch(key, 1);
+      LeaveScreen(GoMainMenu);
+    }
+  }
+
+  const uint8_t pressed = panel->TakeMouse(cursor.x, cursor.y, &cursor.mouse);
+  if (pressed != 0) {
+    if (pressed == kSlotBack) {
+      LeaveScreen(GoMainMenu);
+    } else if (panel->Loadable(pressed)) {
+      // A free slot, or one whose file holds no game, does nothing.
+      gameState->slot = pressed;
+      panel->loadingSlot = pressed;
+      LeaveScreen(GoLoadGame);
+    }
+  }
+
+  // The last frame shows the loading picture on the chosen row; the load
+  // step draws nothing, so it stays on the screen while the game loads.
+  panel->DrawLoad();
+  for (int n = 1; n <= kSaveSlots; ++n) panel->DrawSlotSummary(n, kSummaryX, kSummaryY[n - 1]);
+  panel->ClearHover();
+
+  UpdateScreenClock();
+
+  if (leaveCode != 0) {
+    panel->ReleaseArt();
+    delete panel;
+    saveSlotsPanel = nullptr;
+    delete readFile;
+    readFile = nullptr;
+  }
+
+  EndScreenFrame();
+}

@@ -1,0 +1,53 @@
+// The new game's slot choice, when every save slot is used: the player picks
+// the slot that the new game will take over.
+
+#include "app/game_app.h"
+#include "game/game_state.h"
+#include "menus/save_slots_panel.h"
+#include "platform/input_device.h"
+
+void GameApp::NewGameSlotProc() {
+  BeginScreenFrame();
+
+  // The main menu hands the panel over filled; made afresh it shows every
+  // slot as used and without summaries.
+  if (!saveSlotsPanel) {
+    saveSlotsPanel = new SaveSlotsPanel;
+    saveSlotsPanel->LoadArt(&graphics);
+  }
+  SaveSlotsPanel* panel = saveSlotsPanel;
+
+  keyboard.Acquire(1);
+  keyboard.Poll();
+  for (int key : {kKeyBackspace, kKeyEscape}) {
+    if (keyboard.KeyPressed(key)) {
+      keyboard.SetLatch(key, 1);
+      LeaveScreen(GoMainMenu);
+    }
+  }
+
+  const uint8_t pressed = panel->TakeMouse(cursor.x, cursor.y, &cursor.mouse);
+  if (pressed != 0) {
+    if (pressed == kSlotBack) {
+      LeaveScreen(GoMainMenu);
+    } else {
+      // Used or free, the chosen slot is the new game's.
+      gameState->slot = pressed;
+      LeaveScreen(GoNameEntry);
+    }
+  }
+
+  panel->DrawNewGame();
+  for (int n = 1; n <= kSaveSlots; ++n) panel->DrawSlotSummary(n, kSummaryX, kSummaryY[n - 1]);
+  panel->ClearHover();
+
+  UpdateScreenClock();
+
+  if (leaveCode != 0) {
+    panel->ReleaseArt();
+    delete panel;
+    saveSlotsPanel = nullptr;
+  }
+
+  EndScreenFrame();
+}

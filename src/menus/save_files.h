@@ -1,0 +1,55 @@
+#pragma once
+// The five save slots' files and the hall-of-fame file as the menus use
+// them: which file belongs to a slot, which slots hold a game and what the
+// slot lists show of it, and saving and loading a whole game.
+//
+// Writing goes through FileBuffer::Save, which writes a temporary file and
+// renames it over the old one: a save that fails leaves the old file whole.
+// Reading refuses a file of the wrong length or with numbers out of range
+// and then leaves the game record as it was.
+
+#include <cstdint>
+
+#include "game/save_image.h"
+
+class FileBuffer;
+class GameState;
+class SaveSlotsPanel;
+
+// The size of the buffers the slot lists read the files into.
+constexpr uint32_t kSlotReadBufferBytes = 70000;
+
+inline constexpr const char* kHallOfFamePath = "Saves\\HallOfFame.save";
+
+// "Saves\\1.save" .. "Saves\\5.save" for slot 1..5; nullptr for any other.
+const char* SaveSlotPath(int slot);
+
+// For each slot: slotUsed is 1 when its file can be opened, 0 when not (and
+// the same in state.slotFilled). Clears state.slotsStale.
+void ProbeSaveSlots(SaveSlotsPanel& panel, FileBuffer& probe, GameState& state);
+
+// For each used slot whose summary is still wanted: reads the fame, the day
+// and the player's name from its file. A file that holds no loadable game
+// marks the slot unreadable instead.
+void ReadSlotSummaries(SaveSlotsPanel& panel, FileBuffer& read);
+
+// What both slot lists do before they show the panel: when state.slotsStale
+// is set, the probe through a buffer made for it in probeFile and freed again
+// (probeFile ends empty); then the summaries still wanted, through read.
+void RefreshSlotPanel(SaveSlotsPanel& panel, FileBuffer*& probeFile, FileBuffer& read,
+                      GameState& state);
+
+// The first slot whose file could not be opened; 0 when all five are used.
+uint8_t FirstFreeSlot(const SaveSlotsPanel& panel);
+
+// Writes the game into the slot's file through buffer. 1 when the file was
+// written; 0 for a slot outside 1..5 or a failed write (the old file stays).
+int SaveGameToSlot(FileBuffer& buffer, const GameState& state, const SaveExtras& extras, int slot);
+
+// Reads the slot's file through buffer into state and extras. 1 when it held
+// a game; 0 when it is missing or refused, with state and extras untouched.
+int LoadGameFromSlot(FileBuffer& buffer, GameState& state, SaveExtras& extras, int slot);
+
+// Reads the hall-of-fame rows from their file; 0 (rows untouched) when the
+// file is missing or not a hall of fame.
+int LoadHallOfFame(FileBuffer& buffer, GameState& state);

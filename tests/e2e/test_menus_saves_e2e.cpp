@@ -1,0 +1,668 @@
+// The way into and out of a game, played headless: the main menu, the new
+// game's slot search and slot choice, the load list, the save and load steps
+// and the save-and-quit question. Every test runs in a game folder of its
+// own (the built pictures and sounds, an empty Saves folder).
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/game_app.h"
+#include "e2e_fixture.h"
+#include "game/game_state.h"
+#include "game/game_state_dump.h"
+#include "game/json_out.h"
+#include "game/save_image.h"
+#include "harness/json_value.h"
+#include "harness/scenario_driver.h"
+#include "harness/scenario_script.h"
+#include "map/control_bar.h"
+#include "map/kingdom_map.h"
+#include "menus/main_menu_screen.h"
+#include "menus/save_and_quit_dialog.h"
+#include "menus/save_files.h"
+#include "menus/save_slots_panel.h"
+#include "platform/file_buffer.h"
+#include "platform/input_device.h"
+
+namespace {
+
+std::vector<uint8_t> ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string Dump(const GameState& s) {
+  JsonOut out;
+  DumpGameState(s, out);
+  return out.Text();
+}
+
+std::unique_ptr<GameState> NewGame() {
+  auto s = std::make_unique<GameState>();
+  RunNewGameSequence(*s);
+  return s;
+}
+
+// The middle of a main-menu button and of a slot button.
+int MenuX(uint8_t id) { return kMenuButtons[id - 1].x + kMenuButtons[id - 1].w / 2; }
+constexpr int kMenuY = 570;
+int SlotX(int n) { return kSlotButtons[n - 1].x + kSlotButtons[n - 1].w / 2; }
+int SlotY(int n) { return kSlotButtons[n - 1].y + kSlotButtons[n - 1].h / 2; }
+// Yes and No of the question.
+constexpr int kYesX = 210, kNoX = 560, kAnswerY = 340;
+
+std::string Click(int x, int y) {
+  return "click " + std::to_string(x) + " " + std::to_string(y) + "\n";
+}
+
+size_t FailingWrite(const void*, size_t, FILE*) { return 0; }
+int Rename(const char* from, const char* to) { return std::rename(from, to); }
+
+// A game folder of its own: the built Art and Data folders and an empty
+// Saves folder, the working folder of the test.
+class MenusSaves : public EndToEnd {
+ protected:
+  void SetUp() override {
+    EndToEnd::SetUp();
+    char name[] = "/tmp/qorv-menus-XXXXXX";
+    ASSERT_NE(mkdtemp(name), nullptr);
+    dir_ = name;
+    const std::string game = QORV_GAME_DIR;
+    ASSERT_EQ(symlink((game + "/Art").c_str(), (dir_ + "/Art").c_str()), 0);
+    ASSERT_EQ(symlink((game + "/Data").c_str(), (dir_ + "/Data").c_str()), 0);
+    ASSERT_EQ(mkdir((dir_ + "/Saves").c_str(), 0755), 0);
+    ASSERT_EQ(chdir(dir_.c_str()), 0);
+  }
+  void TearDown() override {
+    SetFileWriteHooks(nullptr);
+    EXPECT_EQ(chdir(QORV_GAME_DIR), 0);
+    (void)std::system(("rm -rf '" + dir_ + "'").c_str());
+    EndToEnd::TearDown();
+  }
+
+  std::string SlotFile(int n) const { return dir_ + "/Saves/" + std::to_string(n) + ".save"; }
+
+  // A new game with these values in slot n.
+  void WriteSave(int n, int32_t fame, uint32_t day, const char* name) {
+    auto s = NewGame();
+    s->fame = fame;
+    s->day = day;
+    s->slot = static_cast<uint8_t>(n);
+    GlyphFromText(name, s->playerName);
+    ASSERT_EQ(SaveGameFile(*s, SaveExtras(), SlotFile(n).c_str()), 1);
+  }
+
+  int RunScript(const std::string& script, const std::string& name) {
+    ScenarioOptions options;
+    options.gameDir = dir_;
+    err_.str("");
+    return RunScenarioText(script, name, options, err_);
+  }
+
+  std::string dir_;
+  std::ostringstream err_;
+};
+
+// Opens the save-and-quit question as the map's save button does.
+void OpenQuestionFromMap(ScenarioDriver& driver) {
+  GameApp& app = driver.App();
+  app.saveQuitFromMap = 1;
+  app.gameState->overlayOpen = 1;
+  app.LeaveScreen(GameApp::GoSaveAndQuit);
+  driver.RunFrames(1);
+  ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
+}
+
+// The same from a battle.
+void OpenQuestionFromBattle(ScenarioDriver& driver) {
+  GameApp& app = driver.App();
+  app.saveQuitFromBattle = 1;
+  app.gameState->savedInBattle = 1;
+  app.gameState->overlayOpen = 1;
+  app.LeaveScreen(GameApp::GoSaveAndQuit);
+  driver.RunFrames(1);
+  ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
+}
+
+// Presses the key for one frame and lets it go without running another, so
+// that the screen the question leaves for has not run yet (a battle with
+// nothing to fight goes straight back to the map).
+void PressKeyOnce(ScenarioDriver& driver, int key) {
+  driver.KeyDown(key);
+  driver.RunFrames(1);
+  driver.KeyUp(key);
+}
+
+// From the main menu, by mouse: the load list, then slot n.
+void LoadByMouse(ScenarioDriver& driver, int n) {
+  driver.Click(MenuX(kMenuLoad), kMenuY, kMouseLeft);
+  ASSERT_STREQ(driver.ScreenName(), "LoadSlotsProc");
+  driver.RunFrames(1);
+  driver.Click(SlotX(n), SlotY(n), kMouseLeft);
+  ASSERT_STREQ(driver.ScreenName(), "LoadGameProc");
+  driver.RunFrames(1);
+}
+
+// What the save step would write for the game as it stands.
+std::vector<uint8_t> ImageNow(GameApp& app) {
+  SaveExtras extras;
+  if (app.kingdomMap) {
+    extras.cameraX = app.kingdomMap->cameraX;
+    extras.cameraY = app.kingdomMap->cameraY;
+  }
+  extras.endVictory = app.endVictory;
+  extras.endPeaceTreaty = app.endPeaceTreaty;
+  extras.endSurrendered = app.endSurrendered;
+  return SaveFileBytes(*app.gameState, extras);
+}
+
+}  // namespace
+
+TEST_F(MenusSaves, NewGameTakesTheFirstFreeSlot) {
+  // No save files: slot 1, straight to the name entry. A picture of the
+  // menu on the way, the cursor over Load.
+  const std::string shot = std::string(QORV_TEST_OUT) + "/main_menu.png";
+  const std::string look = "frames 2\nmove " + std::to_string(MenuX(kMenuLoad)) + " " +
+                           std::to_string(kMenuY) + "\nframes 1\nshot " + shot +
+                           "\nexpect objects.mainMenuScreen.look [0,0,1,0,0,0]\n";
+  EXPECT_EQ(
+      RunScript(look + Click(MenuX(kMenuNewGame), kMenuY) +
+                    "expect screen NameEntryProc\nexpect state.slot 1\nexpect app.leaveCode 1\n",
+                "none.txt"),
+      0)
+      << err_.str();
+  EXPECT_GT(ReadBytes(shot).size(), 1000u);
+  const std::string start = "frames 2\n" + Click(MenuX(kMenuNewGame), kMenuY);
+  // Files 1 and 2: slot 3.
+  WriteSave(1, 10, 2, "Ann");
+  WriteSave(2, 20, 4, "Bob");
+  EXPECT_EQ(RunScript(start + "expect screen NameEntryProc\nexpect state.slot 3\n", "two.txt"), 0)
+      << err_.str();
+
+  // The panel made for the search is gone again, and so are the game-end
+  // flags of a game before.
+  ScenarioDriver driver;
+  driver.Start();
+  driver.RunFrames(2);
+  driver.App().endVictory = 1;
+  driver.Click(MenuX(kMenuNewGame), kMenuY, kMouseLeft);
+  EXPECT_STREQ(driver.ScreenName(), "NameEntryProc");
+  EXPECT_EQ(driver.App().saveSlotsPanel, nullptr);
+  EXPECT_EQ(driver.App().readFile, nullptr);
+  EXPECT_EQ(driver.App().probeFile, nullptr);
+  EXPECT_EQ(driver.App().endVictory, 0);
+  // The menu object stays for the way back.
+  EXPECT_NE(driver.App().mainMenuScreen, nullptr);
+}
+
+TEST_F(MenusSaves, WithEverySlotUsedThePlayerPicksOne) {
+  WriteSave(1, 7, 1, "Ann");
+  WriteSave(2, 1050, 110, "Bob");
+  WriteSave(3, 123456, 300, "Cyd");
+  WriteSave(4, 0, 12, "Dee");
+  WriteSave(5, 99, 45, "Eve");
+  const std::string shot = std::string(QORV_TEST_OUT) + "/slot_choice.png";
+  const std::string script =
+      "frames 2\n"
+      "tick 16\n" +
+      Click(MenuX(kMenuNewGame), kMenuY) +
+      "expect screen NewGameSlotProc\n"
+      "expect state.slot 0\n"
+      "expect app.endPeaceTreaty 0\n"
+      "frames 1\n"
+      "expect objects.saveSlotsPanel.slotUsed [1,1,1,1,1]\n"
+      "expect objects.saveSlotsPanel.summaryFame [7,1050,123456,0,99]\n"
+      "expect objects.saveSlotsPanel.summaryDay [1,110,44,12,45]\n"
+      "expect objects.saveSlotsPanel.summaryNameText [\"Ann\",\"Bob\",\"Cyd\",\"Dee\",\"Eve\"]\n"
+      "move 300 140\n"
+      "frames 1\n"
+      "shot " +
+      shot +
+      "\n"
+      // Escape goes back; a new game asks again.
+      "key ESC\n"
+      "expect screen MainMenuProc\n"
+      "frames 1\n" +
+      Click(MenuX(kMenuNewGame), kMenuY) +
+      "expect screen NewGameSlotProc\n"
+      "frames 1\n" +
+      Click(SlotX(4), SlotY(4)) +
+      "expect screen NameEntryProc\n"
+      "expect state.slot 4\n";
+  EXPECT_EQ(RunScript(script, "full.txt"), 0) << err_.str();
+  EXPECT_GT(ReadBytes(shot).size(), 1000u);
+
+  // Back with the mouse returns to the main menu.
+  ScenarioDriver driver;
+  driver.Start();
+  driver.RunFrames(2);
+  driver.Click(MenuX(kMenuNewGame), kMenuY, kMouseLeft);
+  ASSERT_STREQ(driver.ScreenName(), "NewGameSlotProc");
+  driver.RunFrames(1);
+  driver.App().gameState->slot = 3;  // a slot left from before is no choice
+  driver.Click(kSlotBackButton.x + 5, kSlotBackButton.y + 5, kMouseLeft);
+  EXPECT_STREQ(driver.ScreenName(), "MainMenuProc");
+  EXPECT_EQ(driver.App().saveSlotsPanel, nullptr);
+}
+
+TEST_F(MenusSaves, ASavedGameIsReachedByMouseAndKeyboardAlone) {
+  WriteSave(2, 300, 9, "Ann");
+  const std::string shot = std::string(QORV_TEST_OUT) + "/load_list.png";
+  const std::string script = "frames 2\n" + Click(MenuX(kMenuLoad), kMenuY) +
+                             "expect screen LoadSlotsProc\n"
+                             "frames 1\n"
+                             "move 300 150\n"
+                             "frames 1\n"
+                             "shot " +
+                             shot +
+                             "\n"
+                             // A free slot does nothing.
+                             + Click(SlotX(1), SlotY(1)) +
+                             "expect screen LoadSlotsProc\n"
+                             // Backspace goes back, the load button comes again.
+                             "key BACKSPACE\n"
+                             "expect screen MainMenuProc\n"
+                             "frames 1\n" +
+                             Click(MenuX(kMenuLoad), kMenuY) + "frames 1\n" +
+                             Click(SlotX(2), SlotY(2)) +
+                             "expect screen LoadGameProc\n"
+                             "frames 1\n"
+                             "expect screen MapProc\n"
+                             "expect state.fame 300\n"
+                             "expect state.playerNameText Ann\n"
+                             "expect state.slot 2\n"
+                             "expect objects.kingdomMap.cameraX -1115\n";
+  EXPECT_EQ(RunScript(script, "load.txt"), 0) << err_.str();
+  EXPECT_GT(ReadBytes(shot).size(), 1000u);
+}
+
+TEST_F(MenusSaves, SaveAndQuitFromTheMapThenLoadingGiveBackTheSameImage) {
+  ScenarioDriver driver;
+  driver.Start();
+  driver.RunFrames(2);
+  GameApp& app = driver.App();
+  // A game under way in slot 2, on the map (the menu object went when the
+  // game started).
+  GameState& s = *app.gameState;
+  s.slot = 2;
+  s.gold = 4242;
+  s.fame = 77;
+  s.day = 31;
+  s.playerPortrait = 1;
+  s.heroPresent[3] = 1;
+  GlyphFromText("Saver", s.playerName);
+  app.kingdomMap = new KingdomMap;
+  app.kingdomMap->cameraX = -900;
+  app.kingdomMap->cameraY = 410;
+  delete app.mainMenuScreen;
+  app.mainMenuScreen = nullptr;
+  driver.Goto("GoKingdomMap");
+  driver.RunFrames(2);
+  const std::vector<uint8_t> expected = ImageNow(app);
+
+  // Pressing Yes and sliding off before letting go still saves.
+  OpenQuestionFromMap(driver);
+  driver.MoveTo(kYesX, kAnswerY);
+  driver.ButtonDown(kMouseLeft);
+  driver.RunFrames(1);
+  ASSERT_NE(app.saveAndQuitDialog, nullptr);
+  EXPECT_EQ(app.saveAndQuitDialog->yesLook, 2);
+  driver.MoveTo(400, 100);
+  driver.RunFrames(1);
+  driver.ButtonUp(kMouseLeft);
+  ASSERT_STREQ(driver.ScreenName(), "SaveGameProc");
+  EXPECT_EQ(app.saveAndQuitDialog, nullptr);
+  EXPECT_EQ(app.quitAfterSave, 1);
+  driver.RunFrames(1);
+  ASSERT_STREQ(driver.ScreenName(), "MainMenuProc");
+  EXPECT_EQ(app.leaveCode, kLeaveFreshRecord);
+  EXPECT_EQ(app.kingdomMap, nullptr);
+  EXPECT_EQ(app.gameState->overlayOpen, 0);
+  const std::vector<uint8_t> saved = ReadBytes(SlotFile(2));
+  ASSERT_EQ(saved.size(), 4 + size_t{kSaveImageBytes});
+  EXPECT_TRUE(saved == expected);
+
+  // A fresh main menu: a new-game record, its music started again.
+  driver.RunFrames(1);
+  EXPECT_EQ(Dump(*app.gameState), Dump(*NewGame()));
+  EXPECT_EQ(app.mapEncounters, nullptr);
+  EXPECT_NE(app.mainMenuScreen, nullptr);
+  EXPECT_EQ(app.musicChanged, 0);
+  EXPECT_STREQ(app.musicTrack.LoadedPath(), "Data/Music.mid");
+
+  LoadByMouse(driver, 2);
+  ASSERT_STREQ(driver.ScreenName(), "MapProc");
+  EXPECT_EQ(app.gameState->gold, 4242);
+  ASSERT_NE(app.kingdomMap, nullptr);
+  EXPECT_EQ(app.kingdomMap->cameraX, -900);
+  // The loaded record writes the very bytes it was read from.
+  EXPECT_TRUE(ImageNow(app) == saved);
+  ASSERT_NE(app.controlBar, nullptr);
+  EXPECT_EQ(app.controlBar->portrait, 1);
+  EXPECT_EQ(app.mainMenuScreen, nullptr);
+  EXPECT_NE(app.heroFigure, nullptr);
+
+  // Saved again at once, the file is the same byte for byte.
+  OpenQuestionFromMap(driver);
+  driver.Click(kYesX, kAnswerY, kMouseLeft);
+  driver.RunFrames(1);
+  EXPECT_TRUE(ReadBytes(SlotFile(2)) == saved);
+}
+
+TEST_F(MenusSaves, TheQuestionGoesBackToTheScreenThatOpenedItThisTime) {
+  ScenarioDriver driver;
+  driver.Start();
+  driver.RunFrames(2);
+  GameApp& app = driver.App();
+  app.gameState->slot = 3;
+  driver.Goto("GoKingdomMap");
+  driver.RunFrames(1);
+
+  // No from the map: back to the map, nothing saved.
+  OpenQuestionFromMap(driver);
+  driver.Click(kNoX, kAnswerY, kMouseLeft);
+  EXPECT_STREQ(driver.ScreenName(), "MapProc");
+  EXPECT_EQ(app.saveQuitFromMap, 0);
+  EXPECT_EQ(app.gameState->overlayOpen, 0);
+  EXPECT_EQ(app.saveAndQuitDialog, nullptr);
+  EXPECT_TRUE(ReadBytes(SlotFile(3)).empty());
+
+  // Escape from a battle's question: back to the battle.
+  OpenQuestionFromBattle(driver);
+  PressKeyOnce(driver, kKeyEscape);
+  EXPECT_STREQ(driver.ScreenName(), "BattleProc");
+  EXPECT_EQ(app.saveQuitFromBattle, 0);
+  EXPECT_EQ(app.saveAndQuitDialog, nullptr);
+
+  // Opened with no opener at all, it goes back to the map rather than
+  // asking for ever.
+  driver.RunFrames(1);
+  driver.Goto("GoSaveAndQuit");
+  driver.RunFrames(1);
+  driver.PressKey(kKeyEscape);
+  EXPECT_STREQ(driver.ScreenName(), "MapProc");
+
+  // Yes from the map, then a game loaded and a question opened in a battle:
+  // Backspace goes back to the battle, not to the map of the first question.
+  driver.Goto("GoKingdomMap");
+  driver.RunFrames(1);
+  app.gameState->savedInBattle = 0;
+  OpenQuestionFromMap(driver);
+  driver.Click(kYesX, kAnswerY, kMouseLeft);
+  driver.RunFrames(2);
+  ASSERT_STREQ(driver.ScreenName(), "MainMenuProc");
+  LoadByMouse(driver, 3);
+  ASSERT_STREQ(driver.ScreenName(), "MapProc");
+  OpenQuestionFromBattle(driver);
+  PressKeyOnce(driver, kKeyBackspace);
+  EXPECT_STREQ(driver.ScreenName(), "BattleProc");
+  EXPECT_EQ(app.saveQuitFromMap, 0);
+  EXPECT_EQ(app.saveQuitFromBattle, 0);
+
+  // Saved in a battle, the game loads straight into the battle.
+  OpenQuestionFromBattle(driver);
+  driver.Click(kYesX, kAnswerY, kMouseLeft);
+  driver.RunFrames(2);
+  ASSERT_STREQ(driver.ScreenName(), "MainMenuProc");
+  EXPECT_EQ(app.gameState->savedInBattle, 0);
+  LoadByMouse(driver, 3);
+  EXPECT_STREQ(driver.ScreenName(), "BattleProc");
+  EXPECT_EQ(app.gameState->savedInBattle, 0);
+  EXPECT_STREQ(app.musicTrack.LoadedPath(), "Data/Music.mid");
+  EXPECT_EQ(app.musicTrack.IsPlaying(), 1u);
+}
+
+TEST_F(MenusSaves, ASaveThatFailsKeepsTheGameAndTheOldFile) {
+  WriteSave(2, 5, 5, "Old");
+  const std::vector<uint8_t> old = ReadBytes(SlotFile(2));
+  ScenarioDriver driver;
+  driver.Start();
+  driver.RunFrames(2);
+  GameApp& app = driver.App();
+  app.gameState->slot = 2;
+  app.gameState->gold = 31337;
+  app.kingdomMap = new KingdomMap;
+  driver.Goto("GoKingdomMap");
+  driver.RunFrames(1);
+
+  const FileWriteHooks failing = {FailingWrite, Rename};
+  SetFileWriteHooks(&failing);
+  OpenQuestionFromMap(driver);
+  driver.Click(kYesX, kAnswerY, kMouseLeft);
+  driver.RunFrames(1);
+  // The question comes back and says so; the game is still there.
+  EXPECT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
+  EXPECT_EQ(app.saveFailed, 1);
+  EXPECT_EQ(app.quitAfterSave, 0);
+  EXPECT_EQ(app.saveQuitFromMap, 1);
+  EXPECT_EQ(app.gameState->overlayOpen, 1);
+  EXPECT_NE(app.kingdomMap, nullptr);
+  EXPECT_EQ(app.gameState->gold, 31337);
+  EXPECT_TRUE(ReadBytes(SlotFile(2)) == old);
+  driver.RunFrames(1);
+  JsonValue dump;
+  ASSERT_TRUE(ParseJson(driver.Dump(), &dump));
+  const JsonValue* texts = FindJsonPath(dump, "texts");
+  if (texts) {
+    EXPECT_NE(driver.Dump().find(kSaveFailedText), std::string::npos);
+  }
+
+  // No goes back to the map with the game as it was.
+  driver.Click(kNoX, kAnswerY, kMouseLeft);
+  EXPECT_STREQ(driver.ScreenName(), "MapProc");
+  EXPECT_EQ(app.saveFailed, 0);
+  EXPECT_EQ(app.gameState->gold, 31337);
+
+  // With the disk working again the same question saves and quits.
+  SetFileWriteHooks(nullptr);
+  OpenQuestionFromMap(driver);
+  driver.Click(kYesX, kAnswerY, kMouseLeft);
+  driver.RunFrames(1);
+  EXPECT_STREQ(driver.ScreenName(), "MainMenuProc");
+  auto back = NewGame();
+  SaveExtras extras;
+  ASSERT_EQ(LoadGameFile(*back, extras, SlotFile(2).c_str()), 1);
+  EXPECT_EQ(back->gold, 31337);
+}
+
+TEST_F(MenusSaves, DamagedSavesAreRefusedWithTheRecordUntouched) {
+  WriteSave(3, 33, 3, "Good");
+  const std::vector<uint8_t> good = ReadBytes(SlotFile(3));
+  WriteBytes(SlotFile(1), std::vector<uint8_t>(good.begin(), good.begin() + 30000));  // truncated
+  WriteBytes(SlotFile(2), {1, 2, 3});                                                 // 3 bytes
+  std::vector<uint8_t> huge = good;
+  huge[0] = huge[1] = huge[2] = huge[3] = 0xFF;  // 0xFFFFFFFF bytes
+  WriteBytes(SlotFile(4), huge);
+  std::vector<uint8_t> noise = good;  // random bytes behind a right count
+  uint32_t seed = 99;
+  for (size_t i = 4; i < noise.size(); ++i) {
+    seed = seed * 1664525u + 1013904223u;
+    noise[i] = static_cast<uint8_t>(seed >> 24);
+  }
+  WriteBytes(SlotFile(5), noise);
+
+  ScenarioDriver driver;
+  driver.Start();
+  driver.RunFrames(2);
+  GameApp& app = driver.App();
+  app.gameState->gold = 808;
+
+  // The load step refuses each: back to the main menu, the record as it was.
+  for (int n : {1, 2, 4, 5}) {
+    app.gameState->slot = static_cast<uint8_t>(n);
+    const std::string before = Dump(*app.gameState);
+    driver.Goto("GoLoadGame");
+    driver.RunFrames(1);
+    EXPECT_STREQ(driver.ScreenName(), "MainMenuProc") << n;
+    EXPECT_EQ(Dump(*app.gameState), before) << n;
+    EXPECT_EQ(app.kingdomMap, nullptr);
+    EXPECT_NE(app.mainMenuScreen, nullptr);
+    driver.RunFrames(1);
+  }
+
+  // The load list shows them empty or unreadable and takes none of them.
+  driver.Click(MenuX(kMenuLoad), kMenuY, kMouseLeft);
+  ASSERT_STREQ(driver.ScreenName(), "LoadSlotsProc");
+  driver.RunFrames(1);
+  SaveSlotsPanel* panel = app.saveSlotsPanel;
+  ASSERT_NE(panel, nullptr);
+  const uint8_t used[kSaveSlots] = {0, 0, 1, 0, 1};
+  const uint8_t unreadable[kSaveSlots] = {0, 0, 0, 0, 1};
+  for (int n = 1; n <= kSaveSlots; ++n) {
+    EXPECT_EQ(panel->slotUsed[n - 1], used[n - 1]) << n;
+    EXPECT_EQ(panel->slotUnreadable[n - 1], unreadable[n - 1]) << n;
+  }
+  for (int n : {1, 2, 4, 5}) {
+    driver.Click(SlotX(n), SlotY(n), kMouseLeft);
+    EXPECT_STREQ(driver.ScreenName(), "LoadSlotsProc") << n;
+  }
+  driver.Click(SlotX(3), SlotY(3), kMouseLeft);
+  EXPECT_STREQ(driver.ScreenName(), "LoadGameProc");
+  driver.RunFrames(1);
+  EXPECT_STREQ(driver.ScreenName(), "MapProc");
+  EXPECT_EQ(app.gameState->fame, 33);
+  // No file was touched.
+  EXPECT_TRUE(ReadBytes(SlotFile(3)) == good);
+  EXPECT_TRUE(ReadBytes(SlotFile(5)) == noise);
+}
+
+TEST_F(MenusSaves, TheLoadStepGoesWhereTheGameStood) {
+  // An ended game (peace treaty and victory both stored) goes to the story
+  // of the victory; the map's objects go.
+  auto ended = NewGame();
+  ended->slot = 1;
+  SaveExtras extras;
+  extras.endPeaceTreaty = 1;
+  extras.endVictory = 1;
+  ASSERT_EQ(SaveGameFile(*ended, extras, SlotFile(1).c_str()), 1);
+  // A game with the music switched off.
+  auto quiet = NewGame();
+  quiet->slot = 2;
+  quiet->options[0] = 0;
+  quiet->playerPortrait = 1;
+  quiet->placeState[10] = 1;
+  ASSERT_EQ(SaveGameFile(*quiet, SaveExtras(), SlotFile(2).c_str()), 1);
+  // The hall of fame's own file.
+  auto hall = NewGame();
+  hall->hallScores[0] = 640;
+  hall->hallUsed[0] = 1;
+  ASSERT_EQ(SaveHallOfFameFile(*hall, kHallOfFamePath), 1);
+
+  ScenarioDriver driver;
+  driver.Start();
+  driver.RunFrames(2);
+  GameApp& app = driver.App();
+  LoadByMouse(driver, 1);
+  EXPECT_STREQ(driver.ScreenName(), "StoryProc");
+  EXPECT_EQ(app.gameState->storyScene, 4);
+  EXPECT_EQ(app.endPeaceTreaty, 1);
+  EXPECT_EQ(app.endVictory, 1);
+  EXPECT_EQ(app.kingdomMap, nullptr);
+  EXPECT_EQ(app.mapEncounters, nullptr);
+  EXPECT_EQ(app.gameState->hallScores[0], 640u);
+
+  // A map view left over from another game gives way to the saved camera,
+  // and the bar shows this game's portrait; the music stops.
+  driver.Goto("GoMainMenu");
+  driver.RunFrames(1);
+  ASSERT_EQ(app.kingdomMap, nullptr);
+  app.kingdomMap = new KingdomMap;
+  app.kingdomMap->cameraX = 5;
+  ASSERT_NE(app.controlBar, nullptr);  // made by the first load
+  app.controlBar->portrait = 0;
+  ASSERT_EQ(app.musicTrack.IsPlaying(), 1u);
+  LoadByMouse(driver, 2);
+  EXPECT_STREQ(driver.ScreenName(), "MapProc");
+  ASSERT_NE(app.kingdomMap, nullptr);
+  EXPECT_EQ(app.kingdomMap->cameraX, -1115);
+  EXPECT_EQ(app.kingdomMap->placeStates[10], 1);
+  EXPECT_EQ(app.controlBar->portrait, 1);
+  EXPECT_EQ(app.musicTrack.IsPlaying(), 0u);
+  EXPECT_EQ(app.endVictory, 0);
+
+  // An empty slot number goes back to the main menu, the end flags of the
+  // game before do not send it to a story.
+  app.endVictory = 1;
+  app.gameState->slot = 4;
+  driver.Goto("GoLoadGame");
+  driver.RunFrames(1);
+  EXPECT_STREQ(driver.ScreenName(), "MainMenuProc");
+}
+
+TEST_F(MenusSaves, TheMainMenuButtons) {
+  ScenarioDriver driver;
+  driver.Start();
+  driver.RunFrames(2);
+  GameApp& app = driver.App();
+  MainMenuScreen* menu = app.mainMenuScreen;
+  ASSERT_NE(menu, nullptr);
+
+  // Help, hall of fame and credits come back to the same menu object.
+  const struct {
+    uint8_t id;
+    const char* screen;
+  } ways[] = {
+      {kMenuHelp, "HelpProc"}, {kMenuHallOfFame, "HallOfFameProc"}, {kMenuCredits, "CreditsProc"}};
+  for (const auto& way : ways) {
+    driver.Click(MenuX(way.id), kMenuY, kMouseLeft);
+    EXPECT_STREQ(driver.ScreenName(), way.screen);
+    driver.RunFrames(1);
+    driver.PressKey(kKeyEscape);
+    EXPECT_STREQ(driver.ScreenName(), "MainMenuProc");
+    EXPECT_EQ(app.mainMenuScreen, menu);
+    driver.RunFrames(1);
+  }
+
+  // A press acts when let go over the button; held, nothing happens.
+  driver.MoveTo(MenuX(kMenuLoad), kMenuY);
+  driver.ButtonDown(kMouseRight);
+  driver.RunFrames(3);
+  EXPECT_STREQ(driver.ScreenName(), "MainMenuProc");
+  EXPECT_EQ(menu->clickedId, kMenuLoad);
+  EXPECT_EQ(menu->pressLock, 1);
+  EXPECT_EQ(menu->look[kMenuLoad - 1], kLookPressed);
+  driver.ButtonUp(kMouseRight);
+  driver.RunFrames(1);
+  EXPECT_STREQ(driver.ScreenName(), "LoadSlotsProc");
+  EXPECT_EQ(menu->clickedId, kMenuNone);
+  EXPECT_EQ(menu->pressLock, 0);
+  driver.RunFrames(1);
+  driver.Click(kSlotBackButton.x + 10, kSlotBackButton.y + 10, kMouseLeft);
+  EXPECT_STREQ(driver.ScreenName(), "MainMenuProc");
+  EXPECT_EQ(app.saveSlotsPanel, nullptr);
+  EXPECT_EQ(app.readFile, nullptr);
+  driver.RunFrames(1);
+
+  // Sliding off a held button acts at once.
+  driver.MoveTo(MenuX(kMenuHelp), kMenuY);
+  driver.ButtonDown(kMouseLeft);
+  driver.RunFrames(1);
+  EXPECT_STREQ(driver.ScreenName(), "MainMenuProc");
+  driver.MoveTo(400, 300);
+  driver.RunFrames(1);
+  EXPECT_STREQ(driver.ScreenName(), "HelpProc");
+  driver.ButtonUp(kMouseLeft);
+  driver.PressKey(kKeyEscape);
+  driver.RunFrames(1);
+
+  // A press off every button does nothing; quit ends the program.
+  driver.Click(400, 300, kMouseLeft);
+  EXPECT_STREQ(driver.ScreenName(), "MainMenuProc");
+  EXPECT_FALSE(driver.QuitPosted());
+  driver.Click(MenuX(kMenuQuit), kMenuY, kMouseLeft);
+  EXPECT_TRUE(driver.QuitPosted());
+}
