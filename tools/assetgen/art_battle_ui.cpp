@@ -5,6 +5,7 @@
 // Sizes, frames and keys come from battle/battle_art.h.
 #include <string>
 
+#include "art_battle.h"
 #include "assetgen.h"
 #include "battle/battle_art.h"
 #include "game/glyph_name.h"
@@ -192,10 +193,6 @@ void DrawRaiseArrow(Canvas& c) {
   c.Polygon({{16, 1}, {27, 9}, {20, 9}, {20, 15}, {12, 15}, {12, 9}, {5, 9}}, pal::GrassLight);
   c.Polygon({{16, 3}, {23, 8}, {16, 8}}, Lighten(pal::GrassLight, 0.3f));
   c.OutlineShapes(pal::Ink);
-}
-
-void Register(Registry& r, const ba::Picture& p, std::function<void(Canvas&)> draw) {
-  r.Picture(p.path, p.width, p.height, p.frameWidth, p.frameHeight, p.key, std::move(draw));
 }
 
 const ba::Picture& Ui(int image) { return ba::kUiPictures[image]; }

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "art_battle.h"
 #include "art_people.h"
 #include "assetgen.h"
 #include "battle/battle_art.h"
@@ -255,10 +256,6 @@ Look EnemyPictureLook(int picture) {
 constexpr int kWolfPicture = 4;
 constexpr int kDogKind = 20;
 constexpr int kDog2Kind = 21;
-
-void Register(Registry& r, const ba::Picture& p, std::function<void(Canvas&)> draw) {
-  r.Picture(p.path, p.width, p.height, p.frameWidth, p.frameHeight, p.key, std::move(draw));
-}
 
 }  // namespace
 
