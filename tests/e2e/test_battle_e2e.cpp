@@ -412,3 +412,22 @@ TEST_F(EndToEnd, BattleTurnPanelCountsTheTurnsLeftAndNotesTheWear) {
   driver.RunFrames(1);
   EXPECT_EQ(driver.Dump().find("Brilliant"), std::string::npos);  // the threshold is reached
 }
+
+TEST_F(EndToEnd, BattleArmyWithNoSoldiersLeavesItsCellFree) {
+  // Beaten down in an earlier battle: the slot is still in use in the
+  // record, with nobody left in it.
+  ScenarioDriver driver;
+  driver.Start();
+  driver.RunFrames(2);
+  GameState& s = *driver.App().gameState;
+  ASSERT_EQ(s.playerArmies.armyUsed[1], 1);
+  s.playerArmies.armyCount[1] = 0;
+  s.playerArmies.armyMark4[1] = 5;
+  StartBattleAgain(driver, 1);
+  BattleScreen& b = Battle(driver);
+  EXPECT_EQ(b.armyUsed[1], 0);
+  EXPECT_EQ(b.armyUsedAtStart[1], 1);  // its row on the experience page
+  ASSERT_TRUE(IsFieldCell(b.armyCell[1]));
+  EXPECT_EQ(b.occupant[b.armyCell[1]], kOccupantNone);
+  EXPECT_EQ(b.occupant[b.armyCell[0]], ArmyOccupant(0));
+}
