@@ -431,3 +431,31 @@ TEST_F(EndToEnd, BattleArmyWithNoSoldiersLeavesItsCellFree) {
   EXPECT_EQ(b.occupant[b.armyCell[1]], kOccupantNone);
   EXPECT_EQ(b.occupant[b.armyCell[0]], ArmyOccupant(0));
 }
+
+TEST_F(EndToEnd, BattleDecidedIsNotFoughtAgainFromItsBlock) {
+  ScenarioDriver driver;
+  StartBattle(driver, 1);
+  GameState& s = *driver.App().gameState;
+  BattleScreen& b = Battle(driver);
+  for (int e = 0; e < kEnemySlots; ++e) {
+    if (b.enemyAlive[e]) b.occupant[b.enemyCell[e]] = 0;
+    b.enemyAlive[e] = 0;
+  }
+  driver.RunFrames(2);
+  ASSERT_EQ(b.victory, kVictoryMessage);
+  driver.PressKey(kKeyEscape);
+  ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
+  const int32_t gold = s.gold, fame = s.fame;
+  // Yes deletes the battle; the save fails and No comes back to the battle,
+  // which finds only its block.
+  driver.App().battleScreen->ReleasePictures();
+  delete driver.App().battleScreen;
+  driver.App().battleScreen = nullptr;
+  s.overlayOpen = 0;
+  ASSERT_TRUE(driver.Goto("GoBattle"));
+  driver.RunFrames(2);
+  EXPECT_STREQ(driver.ScreenName(), "MapProc");
+  EXPECT_EQ(driver.App().battleScreen, nullptr);
+  EXPECT_EQ(s.gold, gold);  // not paid again
+  EXPECT_EQ(s.fame, fame);
+}
