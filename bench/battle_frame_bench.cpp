@@ -91,7 +91,8 @@ int main() {
   b.markerShown = 1;
   b.markerX = b.pathX[2];
   b.markerY = b.pathY[2] + 80;
-  b.hitMarks[battle::kHitMarkEnemy] = 1;
+  b.hitMarks[battle::kHitMarkArmy] = 1;  // an army strikes: its hit shows on the enemy
+  b.strikingArmy = 1;
   b.enemyHitShown = 1;
   b.damageShown = 123;
   b.blowWound2 = 1;
