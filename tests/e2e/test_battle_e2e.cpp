@@ -423,3 +423,50 @@ TEST_F(EndToEnd, BattleTurnPanelCountsTheTurnsLeftAndNotesTheWear) {
   driver.RunFrames(1);
   EXPECT_EQ(driver.Dump().find("Brilliant"), std::string::npos);  // the threshold is reached
 }
+
+TEST_F(EndToEnd, BattleArmyWithNoSoldiersLeavesItsCellFree) {
+  // Beaten down in an earlier battle: the slot is still in use in the
+  // record, with nobody left in it.
+  ScenarioDriver driver;
+  driver.Start();
+  driver.RunFrames(2);
+  GameState& s = *driver.App().gameState;
+  ASSERT_EQ(s.playerArmies.armyUsed[1], 1);
+  s.playerArmies.armyCount[1] = 0;
+  s.playerArmies.armyMark4[1] = 5;
+  StartBattleAgain(driver, 1);
+  BattleScreen& b = Battle(driver);
+  EXPECT_EQ(b.armyUsed[1], 0);
+  EXPECT_EQ(b.armyUsedAtStart[1], 1);  // its row on the experience page
+  ASSERT_TRUE(IsFieldCell(b.armyCell[1]));
+  EXPECT_EQ(b.occupant[b.armyCell[1]], kOccupantNone);
+  EXPECT_EQ(b.occupant[b.armyCell[0]], ArmyOccupant(0));
+}
+
+TEST_F(EndToEnd, BattleDecidedIsNotFoughtAgainFromItsBlock) {
+  ScenarioDriver driver;
+  StartBattle(driver, 1);
+  GameState& s = *driver.App().gameState;
+  BattleScreen& b = Battle(driver);
+  for (int e = 0; e < kEnemySlots; ++e) {
+    if (b.enemyAlive[e]) b.occupant[b.enemyCell[e]] = 0;
+    b.enemyAlive[e] = 0;
+  }
+  driver.RunFrames(2);
+  ASSERT_EQ(b.victory, kVictoryMessage);
+  driver.PressKey(kKeyEscape);
+  ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
+  const int32_t gold = s.gold, fame = s.fame;
+  // Yes deletes the battle; the save fails and No comes back to the battle,
+  // which finds only its block.
+  driver.App().battleScreen->ReleasePictures();
+  delete driver.App().battleScreen;
+  driver.App().battleScreen = nullptr;
+  s.overlayOpen = 0;
+  ASSERT_TRUE(driver.Goto("GoBattle"));
+  driver.RunFrames(2);
+  EXPECT_STREQ(driver.ScreenName(), "MapProc");
+  EXPECT_EQ(driver.App().battleScreen, nullptr);
+  EXPECT_EQ(s.gold, gold);  // not paid again
+  EXPECT_EQ(s.fame, fame);
+}
