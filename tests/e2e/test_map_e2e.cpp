@@ -508,6 +508,20 @@ TEST_F(MapE2E, AClickWithNobodySelectedInspects) {
   EXPECT_EQ(d.Dump().find("\"Quest: Weak raiding party.\""), std::string::npos);
 }
 
+TEST_F(MapE2E, InspectingACellWithNothingOnItEndsTheInspectMode) {
+  MapGame game;
+  game.CloseBoard();
+  game.ClickWorld(game.Map().playerX, game.Map().playerY);
+  ASSERT_EQ(game.Map().playerSelected, 1);
+  game.driver.PressKey(kKeyI);
+  ASSERT_EQ(game.Map().infoMode, 1);
+  game.ClickWorld(game.Map().playerX - 200, game.Map().playerY + 120);  // nothing stands there
+  EXPECT_EQ(game.Map().inspectShown, 0);
+  EXPECT_EQ(game.Map().infoMode, 0) << "no busy cursor left without a text to close";
+  game.ClickWorld(game.Map().playerX + 40, game.Map().playerY);
+  EXPECT_EQ(game.Map().playerWalkState, 1) << "the map plans walks again";
+}
+
 TEST_F(MapE2E, InputRules) {
   MapGame game;
   ScenarioDriver& d = game.driver;
