@@ -15,9 +15,7 @@ void NamesText(JsonOut& out, const char* key, const uint8_t (&names)[N][kGlyphNa
   out.EndArray();
 }
 
-void Pointer(JsonOut& out, const char* key, const uint8_t* p) {
-  out.Num(key, p != nullptr ? 1 : 0);
-}
+void Pointer(JsonOut& out, const char* key, const uint8_t* p) { out.Num(key, p != nullptr ? 1 : 0); }
 
 void DumpArmies(JsonOut& out, const char* key, const ArmyRecord& a) {
   out.BeginObject(key);

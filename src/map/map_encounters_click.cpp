@@ -123,10 +123,8 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
       // 7.2 The target is reached, or this is the seventh step.
       if ((!moveRight && !moveLeft && !moveUp && !moveDown) || i == 6) {
         endPlanning();
-        if (playerWalks)
-          playerWalkState = 1;
-        else
-          heroWalkReady = selectedHero;
+        if (playerWalks) playerWalkState = 1;
+        else heroWalkReady = selectedHero;
         if (i == 6) pointPending = 1;
       }
 
@@ -200,10 +198,8 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
           endPlanning();
           pointPending = 1;
           takeBack(i);
-          if (playerWalks)
-            playerWalkState = 0;
-          else
-            heroWalkReady = 0;
+          if (playerWalks) playerWalkState = 0;
+          else heroWalkReady = 0;
           if (i == 0) {
             meetingState = 3;  // side by side: trade at once
             exchangeRequested = 1;
@@ -222,10 +218,8 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
   }
   if (waypointCount >= 2 && !walkMarkShown) meetingState = 4;
   if (waypointCount >= 1) {
-    if (playerWalks)
-      playerWalkState = meetingState == 2 ? 2 : 1;
-    else
-      heroWalkReady = selectedHero;
+    if (playerWalks) playerWalkState = meetingState == 2 ? 2 : 1;
+    else heroWalkReady = selectedHero;
     beginStepPending = 1;
   }
   attackPlanned = attackPending;
@@ -233,10 +227,8 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
   walkSteps = waypointCount;
   if (meetingState == 1) {
     if (waypointCount == 1) {
-      if (playerWalks)
-        playerWalkState = 0;
-      else
-        heroWalkReady = 0;
+      if (playerWalks) playerWalkState = 0;
+      else heroWalkReady = 0;
       waypointCount = 0;
     }
     const bool walkLeft = playerWalks ? playerWalkState != 0 : heroWalkReady != 0;

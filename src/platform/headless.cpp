@@ -2,8 +2,8 @@
 
 #include <png.h>
 
-#include <algorithm>
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <vector>
 

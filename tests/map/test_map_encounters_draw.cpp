@@ -18,15 +18,14 @@
 namespace {
 
 // One frame of the map screen's drawing pass.
-void DrawFrame(KingdomMap* map, ControlBar* bar, MapEncounters& e, const uint8_t* stages,
-               uint8_t showMessages, uint32_t gold) {
+void DrawFrame(KingdomMap* map, ControlBar* bar, MapEncounters& e, const uint8_t* stages, uint8_t showMessages,
+               uint32_t gold) {
   const int32_t camX = map ? map->cameraX : 0, camY = map ? map->cameraY : 0;
   if (map) {
     using Draw = void (KingdomMap::*)();
-    const Draw blocks[9] = {
-        &KingdomMap::DrawBlock1, &KingdomMap::DrawBlock2, &KingdomMap::DrawBlock3,
-        &KingdomMap::DrawBlock4, &KingdomMap::DrawBlock5, &KingdomMap::DrawBlock6,
-        &KingdomMap::DrawBlock7, &KingdomMap::DrawBlock8, &KingdomMap::DrawBlock9};
+    const Draw blocks[9] = {&KingdomMap::DrawBlock1, &KingdomMap::DrawBlock2, &KingdomMap::DrawBlock3,
+                            &KingdomMap::DrawBlock4, &KingdomMap::DrawBlock5, &KingdomMap::DrawBlock6,
+                            &KingdomMap::DrawBlock7, &KingdomMap::DrawBlock8, &KingdomMap::DrawBlock9};
     KingdomMap& view = *map;
     for (int b = 1; b <= 9; ++b) {
       const Draw draw = blocks[b - 1];
@@ -39,8 +38,7 @@ void DrawFrame(KingdomMap* map, ControlBar* bar, MapEncounters& e, const uint8_t
   e.DrawParty(camX, camY);
   if (bar) bar->Draw();
   e.DrawFameRewards(showMessages);
-  e.DrawMessages(295, 280, showMessages, gold, bar ? bar->sheet : nullptr,
-                 bar ? bar->hideShowState : 1);
+  e.DrawMessages(295, 280, showMessages, gold, bar ? bar->sheet : nullptr, bar ? bar->hideShowState : 1);
   e.DrawUnitPanel();
   e.DrawInspectText();
   e.ClearPanelHover();
@@ -57,7 +55,7 @@ TEST(MapEncountersDraw, FameRowsAndBoxesWhereTheLayoutPutsThem) {
   e.LoadArt(&d.dev);
   uint8_t once[100] = {};
   int32_t gold = 0;
-  e.GrantFameRewards(30, once, gold);                      // rewards 0..4 are granted, rows 0..4
+  e.GrantFameRewards(30, once, gold);  // rewards 0..4 are granted, rows 0..4
   for (int k = 2; k < 5; ++k) e.fameRewardGranted[k] = 0;  // keep two: rows 0 and 1
   d.Begin();
   e.DrawFameRewards(1);

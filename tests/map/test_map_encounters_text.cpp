@@ -54,15 +54,14 @@ TEST(MapEncountersTexts, PlaceNamesFollowThePlaceStates) {
   EXPECT_TRUE(map_encounters::InspectCodeShown(71, states));  // the tower stands
   EXPECT_FALSE(map_encounters::InspectCodeShown(73, states));
   EXPECT_TRUE(map_encounters::InspectCodeShown(78, states));  // Black Zima Castle always
-  states[10] = 1;                                             // the tower is destroyed
+  states[10] = 1;  // the tower is destroyed
   EXPECT_FALSE(map_encounters::InspectCodeShown(71, states));
   const uint32_t tribes[7] = {75, 77, 79, 80, 74, 76, 73};
   for (int i = 0; i < 7; ++i) {
     uint8_t s[30] = {};
     s[11 + i] = 1;
     for (int j = 0; j < 7; ++j)
-      EXPECT_EQ(map_encounters::InspectCodeShown(tribes[j], s), i == j)
-          << tribes[j] << " state " << 11 + i;
+      EXPECT_EQ(map_encounters::InspectCodeShown(tribes[j], s), i == j) << tribes[j] << " state " << 11 + i;
   }
   EXPECT_FALSE(map_encounters::InspectCodeShown(0, states));
   EXPECT_FALSE(map_encounters::InspectCodeShown(4049, states));
@@ -70,8 +69,7 @@ TEST(MapEncountersTexts, PlaceNamesFollowThePlaceStates) {
 }
 
 TEST(MapEncountersTexts, FameRewards) {
-  EXPECT_EQ(std::string(map_encounters::kFameRewards[0].text),
-            "A rich merchant gives you 100 gold. ");
+  EXPECT_EQ(std::string(map_encounters::kFameRewards[0].text), "A rich merchant gives you 100 gold. ");
   EXPECT_EQ(std::string(map_encounters::kFameRewards[22].text), "The King gives you 900 gold.");
 
   // Fame 10 on the first day change: rewards 0, 1 and 2.
@@ -124,8 +122,7 @@ TEST(MapEncountersTexts, FameRewards) {
 }
 
 TEST(MapEncountersTexts, CornerNumbers) {
-  auto check = [](const DigitLayout& d, std::initializer_list<int> xs,
-                  std::initializer_list<int> digits) {
+  auto check = [](const DigitLayout& d, std::initializer_list<int> xs, std::initializer_list<int> digits) {
     ASSERT_EQ(d.count, int(xs.size()));
     int i = 0;
     for (int x : xs) EXPECT_EQ(d.x[i++], x);
@@ -143,8 +140,7 @@ TEST(MapEncountersTexts, CornerNumbers) {
   check(map_encounters::CornerGoldDigits(1234), {88, 108, 128, 148}, {1, 2, 3, 4});
   check(map_encounters::CornerGoldDigits(99999), {78, 98, 118, 138, 158}, {9, 9, 9, 9, 9});
   check(map_encounters::CornerGoldDigits(100000), {78, 98, 118, 138, 158, 178}, {1, 0, 0, 0, 0, 0});
-  check(map_encounters::CornerGoldDigits(1234567), {78, 98, 118, 138, 158, 178},
-        {2, 3, 4, 5, 6, 7});
+  check(map_encounters::CornerGoldDigits(1234567), {78, 98, 118, 138, 158, 178}, {2, 3, 4, 5, 6, 7});
 
   check(map_encounters::FameDigits(0), {715}, {0});
   check(map_encounters::FameDigits(37), {703, 723}, {3, 7});
@@ -167,8 +163,8 @@ TEST(MapEncountersTexts, DumpNamesThePlainFields) {
   ASSERT_FALSE(json.empty());
   EXPECT_EQ(json.front(), '{');
   EXPECT_EQ(json.back(), '}');
-  for (const char* key : {"\"playerCell\":1503", "\"day\":1", "\"cellCode\":[", "\"roadA\":{",
-                          "\"marchPhase\":0", "\"enemyPresent\":[1,1"})
+  for (const char* key : {"\"playerCell\":1503", "\"day\":1", "\"cellCode\":[", "\"roadA\":{", "\"marchPhase\":0",
+                          "\"enemyPresent\":[1,1"})
     EXPECT_NE(json.find(key), std::string::npos) << key;
   EXPECT_EQ(json.find("objectSheet"), std::string::npos);
 }

@@ -23,10 +23,8 @@ void DrawFighter(Canvas& c, const Look& look) {
     // The map draws the frame at 0.8 from 5 pixels above the cell, the
     // battle at 0.9 from 8 pixels into it: the feet stand near the bottom.
     const Place place{16.0f, 57.0f, 1.0f, dir};
-    if (striking)
-      AddPerson(s, place, look, view, 0.0f, true, float(step) / 3.0f);
-    else
-      AddPerson(s, place, look, view, kStride[step]);
+    if (striking) AddPerson(s, place, look, view, 0.0f, true, float(step) / 3.0f);
+    else AddPerson(s, place, look, view, kStride[step]);
     figart::RenderPlaced(s, f, 0, 0, 1, 1);
   });
 }

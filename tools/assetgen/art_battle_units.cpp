@@ -29,8 +29,7 @@ constexpr float kWalkStride[ba::kFramesPerFacing] = {0.0f, -1.0f, 0.0f, 1.0f};
 Pose PoseOf(int frame) {
   if (frame >= ba::kStrikeFirstFrame) {
     const int k = frame - ba::kStrikeFirstFrame;
-    return {k / ba::kFramesPerFacing, 0.0f,
-            float(k % ba::kFramesPerFacing) / float(ba::kFramesPerFacing - 1)};
+    return {k / ba::kFramesPerFacing, 0.0f, float(k % ba::kFramesPerFacing) / float(ba::kFramesPerFacing - 1)};
   }
   return {frame / ba::kFramesPerFacing, kWalkStride[frame % ba::kFramesPerFacing], kNoStrike};
 }
@@ -61,8 +60,7 @@ void DrawPeople(Canvas& c, const Look& leader) {
       const float stride = i == 1 ? -pose.stride : pose.stride;
       float strike = pose.strike;
       if (strike >= 0 && i < 2) strike = std::fmod(strike + 0.34f * float(i + 1), 1.0f);
-      AddPerson(s, Place{at.x, at.footY, at.k, dir}, i == 2 ? leader : rank, view, stride, true,
-                strike);
+      AddPerson(s, Place{at.x, at.footY, at.k, dir}, i == 2 ? leader : rank, view, stride, true, strike);
     }
     figart::RenderPlaced(s, f, 0, 0, 1, 1);
   });
@@ -83,8 +81,7 @@ void DrawPack(Canvas& c, Rgb fur, Rgb belly, bool wolves) {
     for (int i = 0; i < 3; ++i) {
       const Spot& at = kPack[i];
       const Rgb shade = i == 1 ? Darken(fur, 0.15f) : fur;
-      AddDog(s, Place{at.x + dx, at.footY + dy, at.k, dir}, shade, belly, i == 1 ? -stride : stride,
-             wolves, view);
+      AddDog(s, Place{at.x + dx, at.footY + dy, at.k, dir}, shade, belly, i == 1 ? -stride : stride, wolves, view);
     }
     figart::RenderPlaced(s, f, 0, 0, 1, 1);
   });
@@ -269,12 +266,9 @@ ASSETGEN_TABLE(BattleUnitPictures) {
   for (int kind = 0; kind < ba::kArmyKinds; ++kind) {
     const ba::Picture& p = ba::kArmyKindPictures[kind].army;
     if (!p.path) continue;
-    if (kind == kDogKind)
-      Register(r, p, [](Canvas& c) { DrawPack(c, pal::Earth, pal::EarthLight, false); });
-    else if (kind == kDog2Kind)
-      Register(r, p, [](Canvas& c) { DrawPack(c, pal::SlateLight, pal::StoneLight, false); });
-    else
-      Register(r, p, [kind](Canvas& c) { DrawPeople(c, ArmyLook(kind)); });
+    if (kind == kDogKind) Register(r, p, [](Canvas& c) { DrawPack(c, pal::Earth, pal::EarthLight, false); });
+    else if (kind == kDog2Kind) Register(r, p, [](Canvas& c) { DrawPack(c, pal::SlateLight, pal::StoneLight, false); });
+    else Register(r, p, [kind](Canvas& c) { DrawPeople(c, ArmyLook(kind)); });
   }
   // The kingdom's army icons are the map's unit panel's; the allied units' are new.
   for (int kind = 0; kind < ba::kAllyKinds; ++kind) {
@@ -283,10 +277,8 @@ ASSETGEN_TABLE(BattleUnitPictures) {
   }
   for (int picture = 0; picture < ba::kEnemyPictureCount; ++picture) {
     if (picture == kWolfPicture)
-      Register(r, ba::kEnemyPictures[picture],
-               [](Canvas& c) { DrawPack(c, pal::Slate, pal::SlateLight, true); });
+      Register(r, ba::kEnemyPictures[picture], [](Canvas& c) { DrawPack(c, pal::Slate, pal::SlateLight, true); });
     else
-      Register(r, ba::kEnemyPictures[picture],
-               [picture](Canvas& c) { DrawPeople(c, EnemyPictureLook(picture)); });
+      Register(r, ba::kEnemyPictures[picture], [picture](Canvas& c) { DrawPeople(c, EnemyPictureLook(picture)); });
   }
 }

@@ -19,8 +19,8 @@ class Reader {
   static constexpr int kMaxDepth = 200;
 
   void SkipSpace() {
-    while (pos_ < s_.size() &&
-           (s_[pos_] == ' ' || s_[pos_] == '\t' || s_[pos_] == '\n' || s_[pos_] == '\r'))
+    while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t' || s_[pos_] == '\n' ||
+                                s_[pos_] == '\r'))
       ++pos_;
   }
 
@@ -64,10 +64,10 @@ class Reader {
     size_t start = pos_;
     if (pos_ < s_.size() && (s_[pos_] == '-' || s_[pos_] == '+')) ++pos_;
     size_t digits = pos_;
-    while (pos_ < s_.size() &&
-           (std::isdigit(static_cast<unsigned char>(s_[pos_])) || s_[pos_] == '.' ||
-            s_[pos_] == 'e' || s_[pos_] == 'E' ||
-            ((s_[pos_] == '-' || s_[pos_] == '+') && (s_[pos_ - 1] == 'e' || s_[pos_ - 1] == 'E'))))
+    while (pos_ < s_.size() && (std::isdigit(static_cast<unsigned char>(s_[pos_])) ||
+                                s_[pos_] == '.' || s_[pos_] == 'e' || s_[pos_] == 'E' ||
+                                ((s_[pos_] == '-' || s_[pos_] == '+') &&
+                                 (s_[pos_ - 1] == 'e' || s_[pos_ - 1] == 'E'))))
       ++pos_;
     if (pos_ == digits) return false;
     v->kind = JsonValue::Kind::Number;
@@ -104,14 +104,10 @@ class Reader {
           for (int i = 0; i < 4; ++i) {
             char h = s_[pos_++];
             code <<= 4;
-            if (h >= '0' && h <= '9')
-              code |= unsigned(h - '0');
-            else if (h >= 'a' && h <= 'f')
-              code |= unsigned(h - 'a' + 10);
-            else if (h >= 'A' && h <= 'F')
-              code |= unsigned(h - 'A' + 10);
-            else
-              return false;
+            if (h >= '0' && h <= '9') code |= unsigned(h - '0');
+            else if (h >= 'a' && h <= 'f') code |= unsigned(h - 'a' + 10);
+            else if (h >= 'A' && h <= 'F') code |= unsigned(h - 'A' + 10);
+            else return false;
           }
           // The dump only escapes control characters; keep others as bytes.
           *out += static_cast<char>(code & 0xFF);
