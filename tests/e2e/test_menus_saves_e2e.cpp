@@ -594,6 +594,15 @@ TEST_F(MenusSaves, TheLoadStepGoesWhereTheGameStood) {
   EXPECT_EQ(app.musicTrack.IsPlaying(), 0u);
   EXPECT_EQ(app.endVictory, 0);
 
+  // A file copied from slot 2 into slot 5 is the game of slot 5: saving it
+  // must not overwrite slot 2.
+  WriteBytes(SlotFile(5), ReadBytes(SlotFile(2)));
+  driver.Goto("GoMainMenu");
+  driver.RunFrames(1);
+  LoadByMouse(driver, 5);
+  ASSERT_STREQ(driver.ScreenName(), "MapProc");
+  EXPECT_EQ(app.gameState->slot, 5);
+
   // An empty slot number goes back to the main menu, the end flags of the
   // game before do not send it to a story.
   app.endVictory = 1;
