@@ -2,8 +2,27 @@
 // screen's name. When a screen is built, its line here goes and its own
 // procedure takes the name.
 
+#include <cstring>
+
 #include "app/game_app.h"
 #include "platform/input_device.h"
+
+namespace {
+
+// The screens of play reached from the kingdom map: their stand-ins go back
+// to the map with Escape (the others to the main menu).
+bool ReturnsToMap(const char* screenName) {
+  static const char* const kPlayScreens[] = {
+      "TownProc",    "VillageProc",        "PalaceProc",       "TempleProc",       "CastleProc",
+      "TowerProc",   "PlayerProc",         "HeroesProc",       "WealthProc",       "QuestLogProc",
+      "OptionsProc", "ExchangeChoiceProc", "ItemExchangeProc", "ArmyExchangeProc",
+  };
+  for (const char* name : kPlayScreens)
+    if (std::strcmp(name, screenName) == 0) return true;
+  return false;
+}
+
+}  // namespace
 
 void GameApp::PlaceholderProc(const char* screenName, int /*unused*/, int32_t fpsY) {
   BeginScreenFrame();
@@ -12,7 +31,14 @@ void GameApp::PlaceholderProc(const char* screenName, int /*unused*/, int32_t fp
   keyboard.Poll();
   if (keyboard.KeyPressed(kKeyEscape)) {
     keyboard.SetLatch(kKeyEscape, 1);
-    LeaveScreen(GoMainMenu);
+    if (ReturnsToMap(screenName)) {
+      // The options go back to the screen that opened them; from the map
+      // that flag is cleared on the way.
+      optionsFromMap = 0;
+      LeaveScreen(GoKingdomMap);
+    } else {
+      LeaveScreen(GoMainMenu);
+    }
   }
 
   UpdateScreenClock();
@@ -35,7 +61,6 @@ void GameApp::TownProc() { PlaceholderProc("TownProc", 0, -1); }
 void GameApp::ItemExchangeProc() { PlaceholderProc("ItemExchangeProc", 0, -1); }
 void GameApp::ArmyExchangeProc() { PlaceholderProc("ArmyExchangeProc", 0, -1); }
 void GameApp::ExchangeChoiceProc() { PlaceholderProc("ExchangeChoiceProc", 0, -1); }
-void GameApp::MapProc() { PlaceholderProc("MapProc", 0, -1); }
 void GameApp::StoryProc() { PlaceholderProc("StoryProc", 0, 560); }
 void GameApp::NameEntryProc() { PlaceholderProc("NameEntryProc", 0, -1); }
 void GameApp::HelpProc() { PlaceholderProc("HelpProc", 0, 560); }

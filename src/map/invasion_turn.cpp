@@ -140,10 +140,10 @@ void FollowMover(MapEncounters& map, KingdomMap* view) {
   if (!view) return;
   int32_t x = map.followX - kFollowOffsetX;
   int32_t y = map.followY - kFollowOffsetY;
-  if (x > kFollowMaxX) x = kFollowMaxX;
-  if (x < kFollowMinX) x = kFollowMinX;
-  if (y < kFollowMinY) y = kFollowMinY;
-  if (y > kFollowMaxY) y = kFollowMaxY;
+  if (x > kCameraMaxX) x = kCameraMaxX;
+  if (x < kCameraMinX) x = kCameraMinX;
+  if (y < kCameraMinY) y = kCameraMinY;
+  if (y > kCameraMaxY) y = kCameraMaxY;
   view->cameraX = x;
   view->cameraY = y;
 }

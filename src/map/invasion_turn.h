@@ -36,13 +36,10 @@ constexpr uint8_t kFirstMarcher = 80;  // entries 80..99 march
 constexpr uint8_t kLastMarcher = 99;
 
 // Where the camera goes when it follows the moving army: the army's position
-// minus this offset, within these limits.
+// minus this offset, within the map view's own camera limits (the camera
+// never shows anything outside the map picture).
 constexpr int32_t kFollowOffsetX = 400;
 constexpr int32_t kFollowOffsetY = 400;
-constexpr int32_t kFollowMinX = -1826;
-constexpr int32_t kFollowMaxX = 2976;
-constexpr int32_t kFollowMinY = -1226;
-constexpr int32_t kFollowMaxY = 1426;
 
 constexpr int32_t kClosedGold = 500;  // the party beat an invading army
 constexpr int32_t kLostFame = 3;      // the defenders won alone

@@ -362,6 +362,18 @@ class MapEncounters {
   uint8_t pressedPanelButton{};
   uint8_t panelButtonHeld{};
 
+  // The map screen's own working state, kept here so that it starts afresh
+  // with every new population.
+  uint8_t infoMode{};           // 0 off, 1 the next map click inspects, 2 inspecting, 7 just closed
+  uint8_t inspectClose{};       // the inspect text's closing by the mouse: 1, 2, 3 then closed
+  uint8_t mouseDownSeen{};      // a press was seen (a click without a selection inspects)
+  uint8_t messageClickArmed{};  // the next press may close the message board
+  uint8_t messageClickTaken{};  // the press closed the board: no map click until both buttons are up
+  uint8_t mapClickArmed{};      // both buttons were seen up since the population was made
+  uint8_t findClose{};          // a press on the find message: it closes on release
+  uint8_t bagFullClose{};       // a press on the bag-full message: it closes on release
+  uint8_t refusedClose{};       // the trade refusal closes at the second press
+
   // The day change and the invading armies' turn (day_change.h,
   // invasion_turn.h)
   uint8_t dayEnded{};            // a day change ran this frame: the map screen closes the inspect text

@@ -227,6 +227,15 @@ void DumpMapEncounters(const MapEncounters& e, JsonOut& out) {
   out.Num("hoverPanelButton", e.hoverPanelButton);
   out.Num("pressedPanelButton", e.pressedPanelButton);
   out.Num("panelButtonHeld", e.panelButtonHeld);
+  out.Num("infoMode", e.infoMode);
+  out.Num("inspectClose", e.inspectClose);
+  out.Num("mouseDownSeen", e.mouseDownSeen);
+  out.Num("messageClickArmed", e.messageClickArmed);
+  out.Num("messageClickTaken", e.messageClickTaken);
+  out.Num("mapClickArmed", e.mapClickArmed);
+  out.Num("findClose", e.findClose);
+  out.Num("bagFullClose", e.bagFullClose);
+  out.Num("refusedClose", e.refusedClose);
   out.Num("dayEnded", e.dayEnded);
   out.Array("armyMet", e.armyMet);
   out.Num("armyChased", e.armyChased);

@@ -2,6 +2,8 @@
 // frame-by-frame walk of the player or a hero, and what happens where a walk
 // ends (entering places, taking treasure, storing the find).
 
+#include <cstdint>
+
 #include "game/cell_geometry.h"
 #include "map/map_encounters.h"
 #include "map/map_moves.h"
@@ -43,6 +45,12 @@ const ChestFind kChestFinds[25] = {
 // The items of the chests left behind (chests 25..49, met codes 77..101).
 const uint8_t kLeftChestItems[25] = {1,   56,  48,  49,  80,  115, 103, 68,  222, 64,  113, 66, 65,
                                      242, 105, 57,  220, 240, 75,  112, 122, 223, 235, 61,  84};
+
+// A find's gold never takes the party's gold past its 32-bit limit.
+void AddFoundGold(int32_t& gold, uint32_t found) {
+  const int64_t sum = int64_t(gold) + int64_t(found);
+  gold = sum > INT32_MAX ? INT32_MAX : int32_t(sum);
+}
 
 }  // namespace
 
@@ -274,7 +282,7 @@ void MapEncounters::EnterPlace(int32_t& gold) {
     goldPilePresent[i] = 0;
     goldFound = 1;
     foundGold = kGoldPileGold[i];
-    gold += int32_t(foundGold);
+    AddFoundGold(gold, foundGold);
   } else if (m >= 32 && m <= 51) {
     uint32_t i = m - 32;
     findShown = 1;
@@ -290,7 +298,7 @@ void MapEncounters::EnterPlace(int32_t& gold) {
       // find's gold again.
       foundGold = 0;
     }
-    gold += int32_t(foundGold);
+    AddFoundGold(gold, foundGold);
   } else if (m >= 52 && m <= 101) {
     uint32_t i = m - 52;
     findShown = 1;
@@ -316,7 +324,7 @@ void MapEncounters::EnterPlace(int32_t& gold) {
       itemFound = 1;
       foundItem = kLeftChestItems[i - 25];
     }
-    gold += int32_t(foundGold);
+    AddFoundGold(gold, foundGold);
   } else if (m >= 152 && m <= 204) {
     enteredTown = 1;
     townNumber = m <= 159 ? 1 : m <= 174 ? 2 : m <= 189 ? 3 : 4;

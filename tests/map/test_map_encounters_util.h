@@ -6,39 +6,15 @@
 
 #include "game/game_state.h"
 #include "map/map_encounters.h"
+#include "map/map_game_copy.h"
 #include "platform/backend.h"
 #include "platform/graphics_device.h"
 #include "platform/headless.h"
 
 namespace poptest {
 
-// Copies what the map screen copies from the game record, then lays out the
-// start tables, the armies, their roads and the cell codes.
-inline void BuildFromGame(MapEncounters& e, GameState& s) {
-  e.day = s.day;
-  e.fame = s.fame;
-  for (int k = 0; k < 30; ++k) e.placeStates[k] = s.placeState[k];
-  e.towerClosed = s.placeState[10];
-  e.playerAlive = MapEncounters::AliveFromHealth(s.playerHealth());
-  e.portrait = s.playerPortrait;
-  e.playerCell = s.partyCell;
-  e.playerFacing = s.playerMapState;
-  e.playerStepsLeft = s.playerDayAllowance;
-  for (int k = 0; k < 10; ++k) {
-    e.heroOnMap[k] = s.heroPresent[k];
-    e.heroCell[k] = s.heroCell[k];
-    e.heroFacing[k] = s.heroMapState[k];
-    e.heroStepsLeft[k] = s.heroDayAllowance[k];
-  }
-  for (int k = 0; k < 20; ++k) e.goldPilePresent[k] = s.mapObjectFlagsA[k];
-  for (int k = 0; k < 20; ++k) e.bagPresent[k] = s.bagPresent[k];
-  for (int k = 0; k < 50; ++k) e.chestPresent[k] = s.chestPresent[k];
-  for (int k = 0; k < 100; ++k) e.enemyPresent[k] = s.enemyPresent[k];
-  e.FillStartTables();
-  e.PlaceEnemyArmies();
-  e.PlaceRoutes();
-  e.FillCellCodes();
-}
+// The population of the game record, built by the map screen's own copy.
+inline void BuildFromGame(MapEncounters& e, GameState& s) { map_copy::BuildFromGame(e, s); }
 
 inline void BuildNewGame(MapEncounters& e) {
   GameState s;

@@ -9,6 +9,7 @@
 #include "app/game_app.h"
 #include "battle/battle_screen.h"
 #include "battle/battle_screen_dump.h"
+#include "game/hero_figure.h"
 #include "game/json_out.h"
 #include "harness/state_dump.h"
 #include "map/kingdom_map_dump.h"
@@ -24,6 +25,11 @@ void DumpCreditsScreen(const CreditsScreen& s, JsonOut& out) {
   out.Num("hoverId", s.hoverId);
   out.Num("pressedId", s.pressedId);
   out.Num("held", s.held);
+}
+
+void DumpHeroFigure(const HeroFigure& f, JsonOut& out) {
+  out.Num("reserved1", f.reserved1);
+  out.Num("reserved2", f.reserved2);
 }
 
 void DumpDataSettings(const DataSettings& s, JsonOut& out) {
@@ -62,6 +68,7 @@ const HeldObject kHeldObjects[] = {
     HELD_OBJECT(settings, DumpDataSettings),
     HELD_OBJECT(kingdomMap, DumpKingdomMap),
     HELD_OBJECT(controlBar, DumpControlBar),
+    HELD_OBJECT(heroFigure, DumpHeroFigure),
     HELD_OBJECT_VALUE(mapEncounters, DumpMapEncounters),
     HELD_OBJECT(creditsScreen, DumpCreditsScreen),
     HELD_OBJECT_VALUE(battleScreen, DumpBattleScreen),

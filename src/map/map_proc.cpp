@@ -1,0 +1,842 @@
+// The kingdom map screen's frame: the map's objects and clocks, the entry
+// copy from the game record, the keys and clicks, the walks and the
+// invading armies, the hand-over to the other screens of play, the drawing
+// and the write-back when the map is left.
+
+#include <algorithm>
+#include <initializer_list>
+
+#include "app/game_app.h"
+#include "game/game_state.h"
+#include "game/hero_figure.h"
+#include "map/control_bar.h"
+#include "map/day_change.h"
+#include "map/invasion_turn.h"
+#include "map/kingdom_map.h"
+#include "map/map_encounters.h"
+#include "map/map_game_copy.h"
+#include "map/map_layout.h"
+#include "map/map_screen.h"
+#include "platform/anim_clock.h"
+#include "platform/input_device.h"
+
+namespace {
+
+constexpr uint8_t kScrollSpeed = 0;  // clock 0: scrolling
+constexpr uint8_t kWalkClock = 1;    // clock 1: walking and marching
+constexpr int32_t kScrollPixelsPerSecond = 1000;
+constexpr uint8_t kOptionMusic = 0;
+constexpr uint8_t kOptionSounds = 1;
+constexpr uint8_t kOptionMapSpeed = 2;
+constexpr uint8_t kMemberPlayer = 1;
+constexpr uint8_t kNoMember = 100;
+
+// The walking speed, pixels a second, of map speed 1, 2 and 3; 0 for any
+// other value (the clock then keeps its last step).
+int32_t WalkSpeed(uint8_t option) {
+  switch (option) {
+    case 1: return 100;
+    case 2: return 140;
+    case 3: return 210;
+    default: return 0;
+  }
+}
+
+// A clock's step of this frame; a clock that never ran gives none.
+uint8_t ClockStep(const AnimClock* clock) {
+  if (!clock || clock->callerSteps == 255) return 0;
+  return clock->callerSteps;
+}
+
+void PlayMapMusic(GameApp& app) {
+  app.musicTrack.Load("Data\\Music.mid");
+  app.musicTrack.SetVolume(60);
+  app.musicTrack.Play(10, 0);
+}
+
+uint32_t ClickBlock(KingdomMap& view, int block, int32_t x, int32_t y, InputDevice* mouse) {
+  switch (block) {
+    case 1: return view.ClickBlock1(x, y, mouse);
+    case 2: return view.ClickBlock2(x, y, mouse);
+    case 3: return view.ClickBlock3(x, y, mouse);
+    case 4: return view.ClickBlock4(x, y, mouse);
+    case 5: return view.ClickBlock5(x, y, mouse);
+    case 6: return view.ClickBlock6(x, y, mouse);
+    case 7: return view.ClickBlock7(x, y, mouse);
+    case 8: return view.ClickBlock8(x, y, mouse);
+    case 9: return view.ClickBlock9(x, y, mouse);
+    default: return 0;
+  }
+}
+
+// The application's fields that the day change, the night and the invading
+// armies' turn read and write, copied out before a call and back after it.
+MapTurnFlags TurnFlagsOf(const GameApp& app) {
+  MapTurnFlags f;
+  f.dayRecoveryPending = app.dayRecoveryPending;
+  f.mapShowMessages = app.mapShowMessages;
+  f.endSurrendered = app.endSurrendered;
+  f.endPeaceTreaty = app.endPeaceTreaty;
+  f.endVictory = app.endVictory;
+  f.leaveCode = 0;
+  f.mapEnemyIndex = app.mapEnemyIndex;
+  f.mapQuestIndex = app.mapQuestIndex;
+  return f;
+}
+
+// A leave the rules decide on is the game's end, which the frame's end-of-game
+// step turns into the save step.
+void TakeTurnFlags(GameApp& app, const MapTurnFlags& f) {
+  app.dayRecoveryPending = f.dayRecoveryPending;
+  app.mapShowMessages = f.mapShowMessages;
+  app.endSurrendered = f.endSurrendered;
+  app.endPeaceTreaty = f.endPeaceTreaty;
+  app.mapEnemyIndex = f.mapEnemyIndex;
+  app.mapQuestIndex = f.mapQuestIndex;
+}
+
+// Drops every walk plan and the selection.
+void DropWalks(MapEncounters& e) {
+  e.playerSelected = 0;
+  e.selectedHero = 0;
+  e.playerWalkState = map_screen::kWalkIdle;
+  e.heroWalkReady = 0;
+  e.heroWalkPlanned = 0;
+}
+
+void CloseInspect(MapEncounters& e) {
+  e.inspectShown = 0;
+  e.inspectCode = 0;
+}
+
+// The member's world position: 1 the player, k + 2 hero k.
+void MemberPosition(const MapEncounters& e, uint8_t member, int32_t& x, int32_t& y,
+                    uint32_t& cell) {
+  if (member >= 2 && member <= 11) {
+    x = e.heroX[member - 2];
+    y = e.heroY[member - 2];
+    cell = e.heroCell[member - 2];
+  } else {
+    x = e.playerX;
+    y = e.playerY;
+    cell = e.playerCell;
+  }
+}
+
+// The member's steps left today.
+uint8_t MemberSteps(const MapEncounters& e, uint8_t member) {
+  if (member == kMemberPlayer) return e.playerStepsLeft;
+  if (member >= 2 && member <= 11) return e.heroStepsLeft[member - 2];
+  return 1;  // no member: nothing to refuse
+}
+
+// Panel button 6: the next member on the map becomes selected, the view
+// centres on him and his own cell is clicked.
+void SelectNextMember(GameApp& app, MapEncounters& e, KingdomMap& view) {
+  auto selectHero = [&e](int index) {
+    e.selectedHero = uint8_t(index + 1);
+    e.heroWalkReady = uint8_t(index + 1);
+    e.playerSelected = 0;
+    e.playerWalkState = map_screen::kWalkIdle;
+    e.attackerCode = uint8_t(index + 2);
+  };
+  auto selectPlayer = [&e] {
+    e.playerSelected = 1;
+    e.selectedHero = 0;
+    e.playerWalkState = map_screen::kWalkPlanned;
+    e.heroWalkReady = 0;
+    e.attackerCode = kMemberPlayer;
+  };
+  int first = 0;
+  if (e.selectedHero >= 1 && e.selectedHero <= kHeroCount) {
+    e.heroWalkReady = e.selectedHero;
+    first = e.selectedHero;  // the heroes after this one
+  } else if (!e.playerSelected) {
+    return;
+  }
+  int next = -1;
+  for (int k = first; k < kHeroCount; ++k) {
+    if (e.heroOnMap[k]) {
+      next = k;
+      break;
+    }
+  }
+  if (next >= 0) {
+    selectHero(next);
+  } else if (first != 0) {
+    selectPlayer();
+  }
+  const uint8_t member = e.playerSelected ? kMemberPlayer : uint8_t(e.selectedHero + 1);
+  int32_t x = 0, y = 0;
+  uint32_t cell = 0;
+  MemberPosition(e, member, x, y, cell);
+  map_screen::CentreCamera(view, x, y, 400, 300);
+  view.targetCell = cell;
+  view.targetX = x;
+  view.targetY = y;
+  view.targetSet = 1;
+  e.ClickCell(view.targetCell, view.targetSet, view.targetX, view.targetY);
+  (void)app;
+}
+
+void PanelAction(GameApp& app, MapEncounters& e, KingdomMap& view, uint8_t id) {
+  switch (id) {
+    case map_screen::kPanelWalk:
+      if (e.meetingState == map_screen::kMeetNone || e.meetingState == map_screen::kMeetFar) {
+        if (e.playerWalkState == map_screen::kWalkPlanned)
+          e.playerWalkState = map_screen::kWalkConfirmed;
+        if (e.heroWalkReady) {
+          e.heroWalkPlanned = e.heroWalkReady;
+          e.heroWalkReady = 0;
+        }
+      } else {
+        e.meetingState = map_screen::kMeetNone;
+      }
+      break;
+    case map_screen::kPanelTrade:
+      if (e.meetingState == map_screen::kMeetAsked)
+        e.meetingState = map_screen::kMeetNone;
+      else if (e.meetingState == map_screen::kMeetNone || e.meetingState == map_screen::kMeetFar)
+        e.meetingState = map_screen::kMeetAsked;
+      e.infoMode = map_screen::kInfoOff;
+      break;
+    case map_screen::kPanelAttack: e.attackCommand = 1; break;
+    case map_screen::kPanelInspect:
+      e.infoMode = map_screen::kInfoArmed;
+      e.meetingState = map_screen::kMeetNone;
+      e.attackCommand = 0;
+      break;
+    case map_screen::kPanelCentre: {
+      int32_t x = 0, y = 0;
+      uint32_t cell = 0;
+      MemberPosition(e, e.playerSelected ? kMemberPlayer : uint8_t(e.selectedHero + 1), x, y, cell);
+      map_screen::CentreCamera(view, x, y, 400, 300);
+      break;
+    }
+    case map_screen::kPanelNext: SelectNextMember(app, e, view); break;
+    default: break;
+  }
+}
+
+// The end-of-day press: every selection, plan and open text goes.
+void EndOfDayPress(MapEncounters& e) {
+  e.findClose = 0;
+  e.bagFullClose = 0;
+  e.inspectClose = map_screen::kCloseNone;
+  e.inspectShown = 0;
+  e.infoMode = map_screen::kInfoOff;
+  e.inspectCode = 0;
+  if (e.findShown == map_screen::kFindShown) {
+    e.findShown = map_screen::kFindNone;
+    e.storeFindPending = 1;
+  }
+  e.bagFull = 0;
+  DropWalks(e);
+}
+
+void BarAction(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar) {
+  GameState& s = *app.gameState;
+  const bool shown = bar.hideShowState != 0;
+  switch (bar.pressedId) {
+    case kBarEndDay:
+      if (shown && map_screen::PartyAtRest(e)) {
+        bar.buttonHeld = 0;
+        bar.pressedId = 0;
+        s.useFallbackCells = 0;
+        MapTurnFlags flags = TurnFlagsOf(app);
+        EndDay(e, s, &view, flags);
+        TakeTurnFlags(app, flags);
+      }
+      break;
+    case kBarHideShow:
+      if (!shown) {
+        bar.hideShowState = 1;
+      } else {
+        bar.hideShowState = 0;
+        bar.hidePending = 1;
+        DropWalks(e);
+      }
+      CloseInspect(e);
+      break;
+    case kBarSaveQuit:
+      if (shown) {
+        app.LeaveScreen(GameApp::GoSaveAndQuit);
+        app.saveQuitFromMap = 1;
+        s.overlayOpen = 1;
+      }
+      break;
+    case kBarPlayer:
+      if (shown) app.LeaveScreen(GameApp::GoPlayer);
+      break;
+    case kBarHeroes:
+      if (shown) app.LeaveScreen(GameApp::GoHeroes);
+      break;
+    case kBarWealth:
+      if (shown) app.LeaveScreen(GameApp::GoWealth);
+      break;
+    case kBarQuestLog:
+      if (shown) app.LeaveScreen(GameApp::GoQuestLog);
+      break;
+    case kBarOptions:
+      if (shown) {
+        app.LeaveScreen(GameApp::GoOptions);
+        app.optionsFromMap = 1;
+        app.optionsFromBattle = 0;
+      }
+      break;
+    default: break;
+  }
+  bar.buttonHeld = 0;
+  bar.pressedId = 0;
+}
+
+// The keys, the scrolling, the clicks and the buttons of one frame.
+void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar) {
+  InputDevice& keys = app.keyboard;
+  InputDevice* mouse = &app.cursor.mouse;
+  const int32_t mx = app.cursor.x;
+  const int32_t my = app.cursor.y;
+
+  // 1. Backspace and Escape: the save-and-quit question, with the party at
+  // rest in the player's turn.
+  if (map_screen::PartyAtRest(e) && e.marchPhase == 0) {
+    keys.Acquire(1);
+    keys.Poll();
+    for (int key : {kKeyBackspace, kKeyEscape}) {
+      if (keys.KeyPressed(key)) {
+        keys.SetLatch(key, 1);
+        app.LeaveScreen(GameApp::GoSaveAndQuit);
+        app.saveQuitFromMap = 1;
+        app.gameState->overlayOpen = 1;
+      }
+    }
+  }
+  keys.Acquire(1);
+  keys.Poll();
+
+  // 2.-3. Scrolling by the keys (not on an entry frame) and at the edges.
+  const uint8_t step = ClockStep(app.animClock[kScrollSpeed]);
+  if (app.timingValid) {
+    if (keys.KeyPressed(kKeyRight) || keys.KeyPressed(kKeyNumpad6)) {
+      if (view.cameraX < kCameraMaxX) view.cameraX = std::min(view.cameraX + step, kCameraMaxX);
+    }
+    if (keys.KeyPressed(kKeyLeft) || keys.KeyPressed(kKeyNumpad4)) {
+      if (view.cameraX > kCameraMinX) view.cameraX = std::max(view.cameraX - step, kCameraMinX);
+    }
+    if (keys.KeyPressed(kKeyUp) || keys.KeyPressed(kKeyNumpad8)) {
+      if (view.cameraY > kCameraMinY) view.cameraY = std::max(view.cameraY - step, kCameraMinY);
+    }
+    if (keys.KeyPressed(kKeyDown) || keys.KeyPressed(kKeyNumpad2)) {
+      if (view.cameraY < kCameraMaxY) view.cameraY = std::min(view.cameraY + step, kCameraMaxY);
+    }
+  }
+  view.EdgeScroll(&app.cursor, step);
+
+  // 4.-5. Enter and the key I.
+  if (keys.KeyPressed(kKeyEnter)) {
+    keys.SetLatch(kKeyEnter, 1);
+    map_screen::Acknowledge(e, view, app.mapShowMessages, true);
+  }
+  if (keys.KeyPressed(kKeyI)) {
+    keys.SetLatch(kKeyI, 1);
+    if (e.playerSelected || e.selectedHero) e.infoMode = map_screen::kInfoArmed;
+  }
+
+  // 6. An attack walk starts without confirmation.
+  if (e.attackCommand) {
+    if (e.attackAdjacent) {
+      e.walkEnded = 1;
+      e.metCode = 0;  // no walk ran: nothing is met again
+    }
+    if (e.playerWalkState == map_screen::kWalkPlanned && e.attackPending)
+      e.playerWalkState = map_screen::kWalkConfirmed;
+    if (e.heroWalkReady && e.attackPending) {
+      e.heroWalkPlanned = e.heroWalkReady;
+      e.heroWalkReady = 0;
+    }
+  }
+
+  // 7. Hover; hovering the player's button selects the player.
+  bar.Hover(mx, my);
+  e.HoverPanelButtons(mx, my);
+  if (e.marchPhase == 0 && bar.hideShowState && map_screen::PartyAtRest(e) &&
+      bar.hoverId == kBarPlayer && !e.selectedHero) {
+    e.playerSelected = 1;
+    e.attackerCode = kMemberPlayer;
+  }
+  if (!bar.hideShowState && bar.hoverId != kBarHideShow) bar.hoverId = 0;
+
+  const bool pressed = mouse->ButtonPressed(kMouseLeft) || mouse->ButtonPressed(kMouseRight);
+
+  // 8. The first press on the message board closes it.
+  if (pressed && e.messageClickArmed) {
+    e.messageClickArmed = 0;
+    if (app.mapShowMessages) {
+      app.mapShowMessages = 0;
+      e.messageClickTaken = 1;
+      if (!e.questMessage && !e.outcomeShown) {
+        e.fameRewardsShown = 0;
+        for (uint8_t& flag : e.fameRewardGranted) flag = 0;
+      }
+      if (e.focusHero) {
+        map_screen::FocusHero(e, view, e.focusHero);
+        e.focusHero = 0;
+      }
+    }
+  }
+
+  // 9. The right button acknowledges.
+  if (mouse->ButtonPressed(kMouseRight)) {
+    app.clickHandled = 1;
+    map_screen::Acknowledge(e, view, app.mapShowMessages, false);
+  }
+
+  // 10. The map's click tests.
+  if (e.mapClickArmed && !app.clickHandled && !view.clickLatch && e.hoverPanelButton == 0 &&
+      bar.hoverId == 0 && !e.messageClickTaken) {
+    for (int block = 1; block <= 9; ++block) {
+      if (maplayout::CameraInBlockWindow(block, view.cameraX, view.cameraY))
+        ClickBlock(view, block, mx, my, mouse);
+    }
+  }
+
+  // 11. Presses.
+  const bool playersTurn = !e.outcomeShown && e.playerWalkState < map_screen::kWalkConfirmed &&
+                           e.heroWalking == 0 && e.marchPhase == 0;
+  if (pressed) {
+    e.mouseDownSeen = 1;
+    if (e.findShown == map_screen::kFindShown) e.findClose = 1;
+    if (e.bagFull) e.bagFullClose = 1;
+    if (e.inspectShown && e.inspectClose == map_screen::kCloseNone)
+      e.inspectClose = map_screen::kClosePressed;
+    if (e.inspectClose == map_screen::kCloseReleased)
+      e.inspectClose = map_screen::kCloseSecondPress;
+    if (e.refusedClose == map_screen::kCloseReleased) {
+      e.refusedClose = map_screen::kCloseSecondPress;
+      e.meetingCalledOff = 0;
+    }
+    if (e.meetingCalledOff) e.refusedClose = map_screen::kClosePressed;
+    if (playersTurn && bar.Click(mx, my, mouse)) {
+      bar.buttonHeld = 1;
+      if (bar.pressedId == kBarEndDay && bar.hideShowState) EndOfDayPress(e);
+    }
+    if (playersTurn && e.ClickPanelButtons(mx, my, mouse)) e.panelButtonHeld = 1;
+  }
+
+  // 12. With the bar hidden only its toggle works.
+  if (!bar.hideShowState && bar.pressedId != kBarHideShow) {
+    bar.buttonHeld = 0;
+    bar.pressedId = 0;
+    bar.hoverId = 0;
+  }
+
+  // 13. Releases close the messages.
+  if (e.findClose && WaitForMouseRelease(mouse)) {
+    e.findClose = 0;
+    e.findShown = map_screen::kFindNone;
+    e.storeFindPending = 1;
+  }
+  if (e.bagFullClose && WaitForMouseRelease(mouse)) {
+    e.bagFullClose = 0;
+    e.bagFull = 0;
+  }
+  if (e.inspectClose == map_screen::kCloseSecondPress && WaitForMouseRelease(mouse)) {
+    e.inspectClose = map_screen::kCloseNone;
+    e.inspectShown = 0;
+    e.infoMode = map_screen::kInfoJustClosed;
+  }
+  if (e.inspectClose == map_screen::kClosePressed && WaitForMouseRelease(mouse))
+    e.inspectClose = map_screen::kCloseReleased;
+  if (e.refusedClose == map_screen::kClosePressed && WaitForMouseRelease(mouse))
+    e.refusedClose = map_screen::kCloseReleased;
+  if (e.refusedClose == map_screen::kCloseSecondPress && WaitForMouseRelease(mouse))
+    e.refusedClose = map_screen::kCloseNone;
+  if (view.clickLatch && WaitForMouseRelease(mouse)) view.clickLatch = 0;
+
+  // 14. The unit panel's buttons act on release or when the cursor leaves.
+  if (e.pressedPanelButton && (e.playerSelected || e.selectedHero)) {
+    if (e.hoverPanelButton != e.pressedPanelButton || WaitForMouseRelease(mouse)) {
+      const uint8_t id = e.pressedPanelButton;
+      e.panelButtonHeld = 0;
+      e.pressedPanelButton = 0;
+      PanelAction(app, e, view, id);
+    }
+  }
+
+  // 15. The control bar's buttons likewise.
+  if (bar.pressedId) {
+    if (bar.hoverId != bar.pressedId || WaitForMouseRelease(mouse)) BarAction(app, e, view, bar);
+  }
+
+  // 16. Arming once both buttons are up.
+  if (!pressed) {
+    e.mapClickArmed = 1;
+    bar.buttonHeld = 0;
+    bar.pressedId = 0;
+    if (app.mapShowMessages) e.messageClickArmed = 1;
+    e.messageClickTaken = 0;
+  }
+}
+
+}  // namespace
+
+void GameApp::MapProc() {
+  GameState& s = *gameState;
+
+  // 1. The control bar.
+  if (!controlBar) {
+    controlBar = new ControlBar;
+    controlBar->LoadArt(&graphics);
+    controlBar->portrait = s.playerPortrait;
+  }
+  ControlBar& bar = *controlBar;
+
+  // 2.-3. Entry, frame timing, cursor, scene.
+  if (leaveCode != 0) {
+    if (bar.pressedId) bar.pressedId = 0;
+    mapJustEntered = 1;
+  }
+  BeginScreenFrame();
+
+  // 4.-6. The figure, the view and the clocks.
+  if (!heroFigure) {
+    heroFigure = new HeroFigure;
+    heroFigure->LoadBodyParts(&graphics);
+  }
+  if (!kingdomMap) {
+    if (s.options[kOptionMusic]) PlayMapMusic(*this);
+    bar.portrait = s.playerPortrait;
+    s.AdvanceQuestChains();
+    kingdomMap = new KingdomMap;
+    kingdomMap->LoadTiles(&graphics);
+    for (int k = 0; k < kPlaceCount; ++k) kingdomMap->placeStates[k] = s.placeState[k];
+  }
+  KingdomMap& view = *kingdomMap;
+  for (int c = kScrollSpeed; c <= kWalkClock; ++c) {
+    if (!animClock[c]) {
+      animClock[c] = new AnimClock;
+      animClock[c]->base = float(s.clockBase);
+    }
+  }
+
+  // 7. The population, built from the record when the map is entered.
+  if (!mapEncounters) {
+    mapEncounters = new MapEncounters;
+    MapEncounters& built = *mapEncounters;
+    built.LoadArt(&graphics);
+    map_copy::CopyIn(s, built, &view);
+    built.FillStartTables();
+    built.PlaceEnemyArmies();
+    built.PlaceRoutes();
+    if (s.mapSnapshotState == 2) {
+      if (s.musicRestartPending) {
+        s.musicRestartPending = 0;
+        s.placeVisitFlag = 0;
+        if (s.options[kOptionMusic]) PlayMapMusic(*this);
+      }
+      s.mapSnapshotState = 0;
+      map_copy::RestoreMessageState(built, s);
+      map_copy::RestoreSnapshot(built, s);
+      // Only a turn that a battle interrupted goes on: coming back from
+      // anywhere else gives the armies no second march the same day.
+      ResumeInvasionTurn(built, s);
+      built.attackPending = 0;
+      built.battleStarted = 0;
+      built.fighterCode = 0;
+    }
+    built.FillCellCodes();
+    if (battleReturned) {
+      battleReturned = 0;
+      if (battleFoughtByPlayer && !battleRelocated) built.playerStepsLeft = 0;
+      battleFoughtByPlayer = 0;
+      if (battleFoughtByHero >= 1 && battleFoughtByHero <= kHeroCount && !battleRelocated)
+        built.heroStepsLeft[battleFoughtByHero - 1] = 0;
+      battleFoughtByHero = 0;
+      battleRelocated = 0;
+    }
+    map_copy::CopyWealthAndArmies(s, built);
+  }
+  MapEncounters& e = *mapEncounters;
+  InputDevice* mouse = &cursor.mouse;
+
+  // 8. Sounds; switched off, the requests wait.
+  if (s.options[kOptionSounds]) {
+    if (e.keySoundPending == 1) {
+      sound.Play("Data\\Key.wav", 90, 1);
+      e.keySoundPending = 0;
+    }
+    if (e.coinSoundPending == 1) {
+      sound.Play("Data\\Coin.wav", 84, 1);
+      e.coinSoundPending = 0;
+    }
+  }
+
+  // 9. The pictures of a find.
+  if (e.findShown == map_screen::kFindLoad) {
+    e.findShown = map_screen::kFindShown;
+    e.LoadFindArt(&graphics);
+  }
+
+  // 10. The collector's bag.
+  if (e.bagState == map_screen::kBagLoad) {
+    e.bagState = map_screen::kBagIdle;
+    map_copy::LoadPlayerBag(s, e);
+  }
+  if (e.bagHeroToLoad >= 1 && e.bagHeroToLoad <= kHeroCount)
+    map_copy::LoadHeroBag(s, e, e.bagHeroToLoad);
+  e.bagHeroToLoad = 0;
+
+  // 11. Input.
+  MapInput(*this, e, view, bar);
+
+  // 12. Clocks.
+  animClock[kScrollSpeed]->callerSteps =
+      animClock[kScrollSpeed]->AdvanceAveraged(kScrollPixelsPerSecond, int32_t(lastFrameMs));
+  const int32_t walkSpeed = WalkSpeed(s.options[kOptionMapSpeed]);
+  if (walkSpeed)
+    animClock[kWalkClock]->callerSteps =
+        animClock[kWalkClock]->AdvanceAveraged(walkSpeed, int32_t(lastFrameMs));
+  const uint8_t walkStep = ClockStep(animClock[kWalkClock]);
+
+  // 13. Movement.
+  bool clickTaken = false;
+  if (e.infoMode == map_screen::kInfoOff && view.targetSet &&
+      e.playerWalkState < map_screen::kWalkConfirmed && e.heroWalkPlanned == 0 &&
+      e.heroWalking == 0) {
+    e.ClickCell(view.targetCell, view.targetSet, view.targetX, view.targetY);
+    e.pointPending = 1;
+    view.targetSet = 0;
+    clickTaken = true;
+  }
+  if (e.infoMode == map_screen::kInfoJustClosed) {
+    e.infoMode = map_screen::kInfoOff;
+    view.targetSet = 0;
+    e.inspectCode = 0;
+  }
+  if (e.pointPending) {
+    e.pointPending = 0;
+    e.CellAtPoint();
+  }
+  if (e.beginStepPending) e.BeginStep();
+  if (e.exchangeRequested) {
+    e.exchangeRequested = 0;
+    LeaveScreen(GoExchangeChoice);
+  }
+  e.SettleStep(walkStep);
+  if (e.walkEnded) {
+    e.EnterPlace(s.gold);
+    map_screen::ArrivalQuestEvents(e, s);
+  }
+
+  // The invading armies' turn.
+  {
+    MapTurnFlags flags = TurnFlagsOf(*this);
+    RunInvasionTurn(e, s, &view, walkStep, flags);
+    TakeTurnFlags(*this, flags);
+  }
+
+  // 14. Hand-over to a battle or the exchange.
+  if (e.battleStarted) {
+    e.battleStarted = 0;
+    s.partyX = e.legStartX;
+    s.partyY = e.legStartY;
+    if (e.fighterCode >= 1 && e.fighterCode <= 11) {
+      e.fightByPlayer = e.fighterCode == kMemberPlayer ? 1 : 0;
+      e.fightHero = e.fighterCode == kMemberPlayer ? 0 : uint8_t(e.fighterCode - 1);
+      s.relocationState = 1;
+      LeaveScreen(GoBattle);
+      s.battleByPlayer = e.fightByPlayer;
+      s.battleHero = e.fightHero;
+      s.battlePending = 1;
+      e.battleId = uint8_t(e.enemyIndex + 1);
+      s.battleId = e.battleId;
+      s.mapSnapshotState = 1;
+      map_copy::StoreSnapshot(e, s, true);
+    }
+  }
+  if (e.meetingState != map_screen::kMeetNone && e.walkEnded) {
+    if (e.meetingState == map_screen::kMeetAsked)
+      e.meetingState = map_screen::kMeetNone;
+    else if (e.meetingState == map_screen::kMeetWalking)
+      e.meetingState = map_screen::kMeetReached;
+  }
+  if (e.walkEnded) {
+    e.walkEnded = 0;
+    if (e.attackPending) {
+      e.attackPending = 0;
+      e.attackRequested = 1;
+    }
+  }
+  if (e.meetingState == map_screen::kMeetReached) {
+    e.meetingState = map_screen::kMeetOpen;
+    LeaveScreen(GoExchangeChoice);
+  }
+  if (e.placeKind != 0) {
+    const int index = map_screen::FixedPlaceBattle(e.placeKind, s);
+    if (index >= 0) {
+      e.attackRequested = 1;
+      e.enemyIndex = uint8_t(index);
+    } else {
+      e.placeKind = 0;  // a freed place, or one whose quest runs: no battle
+    }
+  }
+  if (e.attackRequested) {
+    e.placeKind = 0;
+    e.attackRequested = 0;
+    if (e.attackerCode == kMemberPlayer) {
+      e.fightByPlayer = 1;
+      e.fightHero = 0;
+    } else if (e.attackerCode >= 2) {
+      e.fightByPlayer = 0;
+      e.fightHero = uint8_t(e.attackerCode - 1);
+    }
+    e.heroWalking = 0;
+    s.battleByPlayer = e.fightByPlayer;
+    s.battleHero = e.fightHero;
+    e.attackPending = 1;
+    s.battlePending = 1;
+    e.battleId = uint8_t(e.enemyIndex + 1);
+    s.battleId = e.battleId;
+    LeaveScreen(GoBattle);
+  }
+
+  // The find message closed, inspection, the bag stores.
+  if (e.storeFindPending) map_screen::CloseFind(e, s);
+  const bool nobodySelected = !e.playerSelected && !e.selectedHero;
+  if (e.mapClickArmed && ((e.mouseDownSeen && clickTaken && nobodySelected) ||
+                          (e.infoMode == map_screen::kInfoArmed && view.targetSet))) {
+    e.infoMode = nobodySelected && clickTaken ? 0 : 2;
+    view.targetSet = 0;
+    e.mouseDownSeen = 0;
+    // A cell with nothing to tell closes the last text instead of leaving it
+    // open without words.
+    e.inspectShown = 0;
+    e.InspectCell(view.targetCell);
+    e.inspectClose = e.inspectShown ? 1 : 0;
+  }
+  if (e.playerWalkState > map_screen::kWalkPlanned || e.heroWalking) CloseInspect(e);
+  if (e.bagState == map_screen::kBagStore) {
+    map_copy::StorePlayerBag(e, s);
+    e.bagState = map_screen::kBagIdle;
+  }
+  if (e.bagOwner >= 1 && e.bagOwner <= kHeroCount) map_copy::StoreHeroBag(e, s, e.bagOwner);
+  e.bagOwner = 0;
+
+  // Entering places, once no attack or trade is under way.
+  if (e.attackPending == 0 && e.meetingState != map_screen::kMeetWalking &&
+      e.meetingState != map_screen::kMeetOpen) {
+    if (e.enteredTown) {
+      e.enteredTown = 0;
+      s.townNumber = e.townNumber;
+      s.visitorCode = map_screen::VisitorCode(e);
+      LeaveScreen(GoTown);
+    }
+    if (e.enteredVillage) {
+      e.enteredVillage = 0;
+      s.villageNumber = e.villageNumber;
+      s.placeVisitFlag = 1;
+      s.visitorCode = map_screen::VisitorCode(e);
+      LeaveScreen(GoVillage);
+    }
+    if (e.enteredPalace) {
+      s.visitorCode = map_screen::VisitorCode(e);
+      LeaveScreen(GoPalace);
+    }
+    if (e.enteredTemple) {
+      s.visitorCode = map_screen::VisitorCode(e);
+      LeaveScreen(GoTemple);
+    }
+    if (e.enteredCastle) {
+      s.visitorCode = map_screen::VisitorCode(e);
+      LeaveScreen(GoCastle);
+    }
+    if (e.enteredTower) {
+      s.visitorCode = map_screen::VisitorCode(e);
+      s.placeVisitFlag = 1;
+      LeaveScreen(GoTower);
+    }
+  }
+
+  // 15.-18. Texts that close, animations.
+  if (leaveCode != 0) CloseInspect(e);
+  e.Animate();
+  view.Animate();
+  bar.Animate();
+  if (bar.pressedId == kBarEndDay || bar.pressedId == kBarHideShow || bar.hidePending) {
+    // A find still shown is taken, not lost.
+    if (e.findShown == map_screen::kFindShown) e.storeFindPending = 1;
+    e.findShown = map_screen::kFindNone;
+    e.inspectShown = 0;
+    bar.hidePending = 0;
+  }
+  const bool buttonDown = mouse->ButtonPressed(kMouseLeft) || mouse->ButtonPressed(kMouseRight);
+  if (mapJustEntered && !buttonDown) mapJustEntered = 0;
+  if (mapJustEntered || e.messageClickTaken || (bar.pressedId && bar.hideShowState) || e.dayEnded) {
+    CloseInspect(e);
+    e.dayEnded = 0;
+  }
+
+  // 19. The night, once the armies have moved.
+  {
+    MapTurnFlags flags = TurnFlagsOf(*this);
+    RunNightIfDue(e, s, flags);
+    TakeTurnFlags(*this, flags);
+  }
+
+  // 20. An exchange with a member who cannot walk any more is refused.
+  if (leaveCode != 0 && screenProc == GoExchangeChoice) {
+    uint8_t refused = 0;
+    for (uint8_t member : {e.exchangeLeft, e.exchangeRight}) {
+      if (member != kNoMember && MemberSteps(e, member) == 0) refused = 1;
+    }
+    if (refused) {
+      e.meetingCalledOff = 1;
+      leaveCode = 0;
+      screenEntered = 0;
+      screenProc = GoKingdomMap;
+      e.meetingState = map_screen::kMeetNone;
+    }
+  }
+
+  // 21. Drawing.
+  map_screen::DrawMap(view, e, bar, s, mapShowMessages);
+
+  // 22.-24.
+  clickHandled = 0;
+  UpdateScreenClock();
+  if (view.targetCell == 0) view.targetCell = 1;
+
+  // 25. The cursor.
+  if ((e.meetingState == map_screen::kMeetNone || e.meetingState == map_screen::kMeetFar) &&
+      e.infoMode == map_screen::kInfoOff)
+    cursor.Draw();
+  if (e.meetingState == map_screen::kMeetAsked) cursor.DrawBusy(0);
+  if (e.infoMode != map_screen::kInfoOff) cursor.DrawBusy(1);
+
+  // 26. The game's end wins over any other switch of this frame.
+  if (endVictory || endPeaceTreaty || endSurrendered) LeaveScreen(GoSaveGame);
+
+  // 27. Leaving: the population goes back into the record.
+  if (leaveCode == kLeaveNormal) {
+    s.caughtByArmy = e.siegeBattle;
+    SettleInvasionForLeave(e);
+    map_copy::StoreMessageState(e, s);
+    map_copy::StoreSnapshot(e, s, false);
+    s.relocationState = e.fighterCode != 0 ? 1 : 0;
+    e.fighterCode = 0;
+    e.meetingCalledOff = 0;
+    map_copy::WriteBack(e, s);
+    s.mapSnapshotState = 2;
+    if (s.overlayOpen == 0) {
+      e.ReleaseArt();
+      delete mapEncounters;
+      mapEncounters = nullptr;
+    }
+    s.overlayOpen = 0;
+  }
+
+  // 28.
+  graphics.EndScene();
+  graphics.Present();
+  EndFrameTiming();
+}

@@ -1,0 +1,714 @@
+// The kingdom map screen played headless: a new game's map, a walk onto a
+// gold pile, the end of a day, scrolling to every edge, walks into places and
+// against an army, the returns from the screens it hands over to, and the
+// game's ends.
+
+#include <cstdint>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "app/game_app.h"
+#include "e2e_fixture.h"
+#include "game/cell_geometry.h"
+#include "game/game_state.h"
+#include "harness/scenario_driver.h"
+#include "harness/scenario_script.h"
+#include "map/control_bar.h"
+#include "map/day_change.h"
+#include "map/invasion_turn.h"
+#include "map/kingdom_map.h"
+#include "map/map_encounters.h"
+#include "map/map_game_copy.h"
+#include "platform/input_device.h"
+
+namespace {
+
+std::string Out(const char* name) { return std::string(QORV_TEST_OUT) + "/" + name; }
+
+// The start of every map test: a new game, the map, the day's board closed.
+const char kOnTheMap[] =
+    "tick 16\n"
+    "frames 2\n"
+    "goto GoKingdomMap\n"
+    "frames 5\n"
+    "expect screen MapProc\n"
+    "click 600 560\n"
+    "frames 2\n"
+    "expect app.mapShowMessages 0\n";
+
+int RunScript(const std::string& script, const char* name, std::string* err) {
+  ScenarioOptions options;
+  options.gameDir = QORV_GAME_DIR;
+  std::ostringstream errors;
+  const int rc = RunScenarioText(script, name, options, errors);
+  *err = errors.str();
+  return rc;
+}
+
+// A driver on the map of a new game whose record the caller may change
+// first (setup runs before the map's first frame).
+class MapGame {
+ public:
+  template <class Setup>
+  explicit MapGame(Setup setup) {
+    driver.Start();
+    driver.RunFrames(2);
+    setup(*driver.App().gameState);
+    driver.Goto("GoKingdomMap");
+    driver.RunFrames(3);
+  }
+  MapGame() : MapGame([](GameState&) {}) {}
+
+  GameApp& App() { return driver.App(); }
+  MapEncounters& Map() { return *driver.App().mapEncounters; }
+  KingdomMap& View() { return *driver.App().kingdomMap; }
+  GameState& State() { return *driver.App().gameState; }
+
+  // Shows (x, y) of the world at the middle of the screen.
+  void LookAt(int32_t x, int32_t y) {
+    View().cameraX = x - 400;
+    View().cameraY = y - 300;
+    driver.RunFrames(1);
+  }
+  // A click on the world cell whose corner is (x, y), then two frames with
+  // the buttons up so that the next click is a fresh one.
+  void ClickWorld(int32_t x, int32_t y, int button = kMouseLeft) {
+    driver.Click(x - View().cameraX + 20, y - View().cameraY + 20, button);
+    driver.RunFrames(2);
+  }
+  // Closes the day's board with a click where nothing is.
+  void CloseBoard() {
+    driver.Click(600, 560, kMouseLeft);
+    driver.RunFrames(2);
+  }
+  // Plans the player's walk to the cell at (x, y) and confirms it with Enter.
+  void WalkPlayerTo(int32_t x, int32_t y, int frames = 90) {
+    CloseBoard();
+    LookAt(Map().playerX, Map().playerY);
+    ClickWorld(Map().playerX, Map().playerY);
+    ClickWorld(x, y);
+    driver.PressKey(kKeyEnter);
+    for (int i = 0; i < frames && driver.App().screenProc == GameApp::GoKingdomMap; ++i)
+      driver.RunFrames(1);
+  }
+
+  ScenarioDriver driver;
+};
+
+// The corner of the cell left of the given cell.
+void CellLeftOf(uint32_t cell, uint32_t* left, int32_t* x, int32_t* y) {
+  int cx = 0, cy = 0;
+  cells::CellCorner(cell, &cx, &cy);
+  *x = cx;
+  *y = cy;
+  *left = cells::CellAt(cx - 40, cy);
+}
+
+}  // namespace
+
+class MapE2E : public EndToEnd {};
+
+TEST_F(MapE2E, NewGameWalksOntoGoldPileZero) {
+  std::string err;
+  const std::string script = std::string(kOnTheMap) + "shot " + Out("map_screen_start.png") +
+                             "\n"
+                             // The player stands at (-720, 600), gold pile 0 three cells east.
+                             "click 415 300\n"
+                             "frames 2\n"
+                             "expect objects.mapEncounters.playerSelected 1\n"
+                             "click 535 300\n"
+                             "frames 2\n"
+                             "expect objects.mapEncounters.playerWalkState 1\n"
+                             "key ENTER\n"
+                             "frames 80\n"
+                             "shot " +
+                             Out("map_screen_walk.png") +
+                             "\n"
+                             "expect state.gold 50\n"
+                             "expect objects.mapEncounters.playerStepsLeft 4\n"
+                             "expect objects.mapEncounters.playerX -600\n"
+                             "expect objects.mapEncounters.goldPilePresent.0 0\n"
+                             "expect objects.mapEncounters.findShown 2\n"
+                             "key ENTER\n"
+                             "frames 2\n"
+                             "expect objects.mapEncounters.findShown 0\n"
+                             "expect state.gold 50\n"
+                             // The end of the day, then the day's board and the night.
+                             "click 726 461\n"
+                             "frames 3\n"
+                             "expect state.day 2\n"
+                             "expect objects.mapEncounters.day 2\n"
+                             "expect objects.mapEncounters.playerStepsLeft 7\n"
+                             "expect app.dayRecoveryPending 0\n"
+                             // A new game owns nothing and has no fame: no income, no reward.
+                             "expect state.score 0\n"
+                             "expect state.gold 50\n"
+                             "expect objects.mapEncounters.fameRewardsShown 0\n"
+                             "shot " +
+                             Out("map_screen_day_two.png") +
+                             "\n"
+                             "expect screen MapProc\n";
+  EXPECT_EQ(RunScript(script, "gold.txt", &err), 0) << err;
+}
+
+TEST_F(MapE2E, EndOfDayPaysIncomeAndFame) {
+  MapGame game([](GameState& s) {
+    s.fame = 5;                     // above rungs 1 (100 gold) and 2 (hero 1)
+    s.wealth.gemOwned[0] = 1;       // 3 a day
+    s.wealth.villageJoined[0] = 1;  // 10 a day
+    s.gold = 7;
+  });
+  game.CloseBoard();
+  game.driver.Click(726, 461, kMouseLeft);
+  game.driver.RunFrames(2);
+  GameState& s = game.State();
+  EXPECT_EQ(s.day, 2u);
+  EXPECT_EQ(s.score, 13u);
+  EXPECT_EQ(s.gold, 7 + 13 + 100);
+  EXPECT_EQ(s.fameRungDone()[0], 1);
+  EXPECT_EQ(s.fameRungDone()[1], 1);
+  EXPECT_EQ(game.Map().heroOnMap[1], 1) << "hero 1 joins at fame 5";
+  EXPECT_EQ(game.App().mapShowMessages, 1);
+  game.driver.WriteShot(Out("map_screen_day_change.png"));
+  const std::string dump = game.driver.Dump();
+  EXPECT_NE(dump.find("\"Because of your high fame:\""), std::string::npos);
+  EXPECT_NE(dump.find("\"A hero joins you!\""), std::string::npos);
+
+  // Enter closes the board and centres on the hero who joined.
+  game.driver.PressKey(kKeyEnter);
+  EXPECT_EQ(game.App().mapShowMessages, 0);
+  EXPECT_EQ(game.Map().selectedHero, 2);
+
+  // The next day change pays no rung twice.
+  game.driver.RunFrames(2);
+  game.driver.Click(726, 461, kMouseLeft);
+  game.driver.RunFrames(2);
+  EXPECT_EQ(s.day, 3u);
+  EXPECT_EQ(s.gold, 7 + 13 + 100 + 13);
+}
+
+TEST_F(MapE2E, ScrollsToEveryEdge) {
+  std::string err;
+  const std::string script = std::string(kOnTheMap) +
+                             "keydown RIGHT\nframes 300\nkeyup RIGHT\nframes 1\n"
+                             "expect objects.kingdomMap.cameraX 2958\n"
+                             "keydown DOWN\nframes 150\nkeyup DOWN\nframes 1\n"
+                             "expect objects.kingdomMap.cameraY 1480\n"
+                             "shot " +
+                             Out("map_screen_south_east.png") +
+                             "\n"
+                             "keydown LEFT\nframes 320\nkeyup LEFT\nframes 1\n"
+                             "expect objects.kingdomMap.cameraX -1826\n"
+                             // The top edge by the mouse.
+                             "move 400 2\nframes 200\nmove 400 300\nframes 1\n"
+                             "expect objects.kingdomMap.cameraY -1226\n"
+                             "shot " +
+                             Out("map_screen_north_west.png") + "\n";
+  EXPECT_EQ(RunScript(script, "scroll.txt", &err), 0) << err;
+}
+
+TEST_F(MapE2E, WalkIntoAVillage) {
+  uint32_t left = 0;
+  int32_t x = 0, y = 0;
+  CellLeftOf(1352, &left, &x, &y);
+  MapGame game([left](GameState& s) { s.partyCell = left; });
+  game.WalkPlayerTo(x, y);
+  EXPECT_STREQ(game.driver.ScreenName(), "VillageProc");
+  GameState& s = game.State();
+  EXPECT_EQ(s.villageNumber, 1);
+  EXPECT_EQ(s.visitorCode, 1);
+  EXPECT_EQ(s.placeVisitFlag, 1);
+  EXPECT_EQ(s.partyCell, 1352u) << "the walk is written back";
+  EXPECT_EQ(s.mapSnapshotState, 2);
+  EXPECT_EQ(game.App().mapEncounters, nullptr);
+  game.driver.RunFrames(2);
+  game.driver.WriteShot(Out("map_screen_village_standin.png"));
+
+  // Escape goes back to the map, which builds itself again from the record.
+  game.driver.PressKey(kKeyEscape);
+  EXPECT_STREQ(game.driver.ScreenName(), "MapProc");
+  ASSERT_NE(game.App().mapEncounters, nullptr);
+  EXPECT_EQ(game.Map().playerCell, 1352u);
+  EXPECT_EQ(s.mapSnapshotState, 0);
+}
+
+TEST_F(MapE2E, WalkIntoTheCastle) {
+  uint32_t left = 0;
+  int32_t x = 0, y = 0;
+  CellLeftOf(4375, &left, &x, &y);
+  MapGame game([left](GameState& s) { s.partyCell = left; });
+  game.WalkPlayerTo(x, y);
+  EXPECT_STREQ(game.driver.ScreenName(), "CastleProc");
+  EXPECT_EQ(game.State().visitorCode, 1);
+}
+
+TEST_F(MapE2E, WalkAgainstAnArmy) {
+  // Army 2 stands seven cells north of the player's start.
+  MapGame game;
+  const int32_t ax = game.Map().enemyX[2];
+  const int32_t ay = game.Map().enemyY[2];
+  ASSERT_EQ(ax, game.Map().playerX);
+  game.WalkPlayerTo(ax, ay, 200);
+  EXPECT_STREQ(game.driver.ScreenName(), "BattleProc");
+  GameState& s = game.State();
+  EXPECT_EQ(s.battleId, 3);
+  EXPECT_EQ(s.battleByPlayer, 1);
+  EXPECT_EQ(s.battleHero, 0);
+  EXPECT_EQ(s.battlePending, 1);
+  EXPECT_EQ(s.relocationState, 0) << "no marching army caught anybody";
+  EXPECT_EQ(s.mapSnapshotState, 2);
+  EXPECT_EQ(s.partyCell, cells::CellAt(ax, ay + 40)) << "the walk ends beside the army";
+}
+
+TEST_F(MapE2E, ReturnFromAPlaceGivesTheArmiesNoMarch) {
+  uint32_t left = 0;
+  int32_t x = 0, y = 0;
+  CellLeftOf(1352, &left, &x, &y);
+  MapGame game([left](GameState& s) {
+    s.partyCell = left;
+    s.worldBlockB[0] = 4;  // every entry's steps after a day change
+    s.enemyPresent[80] = 1;
+    s.worldBlockB[80] = 4;
+  });
+  const int32_t armyX = game.Map().enemyX[80];
+  const int32_t armyY = game.Map().enemyY[80];
+  game.WalkPlayerTo(x, y);
+  ASSERT_STREQ(game.driver.ScreenName(), "VillageProc");
+  game.driver.RunFrames(2);
+  game.driver.PressKey(kKeyEscape);
+  ASSERT_STREQ(game.driver.ScreenName(), "MapProc");
+  for (int i = 0; i < 60; ++i) {
+    game.driver.RunFrames(1);
+    ASSERT_EQ(game.Map().marchPhase, 0) << "frame " << i;
+  }
+  EXPECT_EQ(game.Map().enemyX[80], armyX);
+  EXPECT_EQ(game.Map().enemyY[80], armyY);
+}
+
+TEST_F(MapE2E, AHerosFindGoesIntoHisOwnBag) {
+  // Hero 0 stands left of chest 0, whose find holds an item; the army that
+  // guards it was beaten.
+  MapEncounters probe;
+  {
+    GameState s;
+    RunNewGameSequence(s);
+    map_copy::BuildFromGame(probe, s);
+  }
+  const int32_t cx = probe.chestX[0];
+  const int32_t cy = probe.chestY[0];
+  uint8_t playerBag[kBagCells] = {};
+  MapGame game([&](GameState& s) {
+    s.enemyPresent[0] = 0;
+    s.heroPresent[0] = 1;
+    s.heroCell[0] = cells::CellAt(cx - 40, cy);
+    for (int c = 0; c < kBagCells; ++c) {
+      s.heroItems[0].items[c] = 0;
+      playerBag[c] = s.playerItems[c];
+    }
+    for (int n = 0; n < kItemNumbers; ++n) s.heroItems[0].held[n] = 0;
+  });
+  game.CloseBoard();
+  game.LookAt(cx, cy);
+  game.ClickWorld(cx - 40, cy);
+  ASSERT_EQ(game.Map().selectedHero, 1);
+  game.ClickWorld(cx, cy);
+  game.driver.PressKey(kKeyEnter);
+  game.driver.RunFrames(60);
+  ASSERT_STREQ(game.driver.ScreenName(), "MapProc");
+  ASSERT_EQ(game.Map().findShown, 2);
+  game.driver.PressKey(kKeyEnter);
+  game.driver.RunFrames(2);
+  GameState& s = game.State();
+  int inHeroBag = 0;
+  for (int c = 0; c < kBagCells; ++c) inHeroBag += s.heroItems[0].items[c] != 0;
+  EXPECT_EQ(inHeroBag, 1) << "the chest's item is in the hero's bag";
+  for (int c = 0; c < kBagCells; ++c)
+    EXPECT_EQ(s.playerItems[c], playerBag[c]) << "player's bag cell " << c;
+}
+
+TEST_F(MapE2E, ControlBarButtonsAndTheirReturns) {
+  MapGame game;
+  game.CloseBoard();
+  struct Button {
+    int x, y;
+    const char* screen;
+  };
+  const Button buttons[] = {
+      {700, 130, "PlayerProc"},   {700, 200, "HeroesProc"},  {700, 270, "WealthProc"},
+      {700, 340, "QuestLogProc"}, {720, 405, "OptionsProc"}, {680, 25, "SaveAndQuitProc"},
+  };
+  for (const Button& b : buttons) {
+    game.driver.Click(b.x, b.y, kMouseLeft);
+    EXPECT_STREQ(game.driver.ScreenName(), b.screen);
+    if (std::string(b.screen) == "OptionsProc") {
+      EXPECT_EQ(game.App().optionsFromMap, 1);
+    }
+    if (std::string(b.screen) == "SaveAndQuitProc") {
+      EXPECT_EQ(game.App().saveQuitFromMap, 1);
+      EXPECT_NE(game.App().mapEncounters, nullptr) << "the map stays under the question";
+    } else {
+      EXPECT_EQ(game.App().mapEncounters, nullptr);
+    }
+    game.driver.RunFrames(2);
+    game.driver.PressKey(kKeyEscape);
+    EXPECT_STREQ(game.driver.ScreenName(), "MapProc") << b.screen;
+    EXPECT_EQ(game.App().optionsFromMap, 0);
+    EXPECT_EQ(game.App().saveQuitFromMap, 0);
+    game.driver.RunFrames(3);
+  }
+  // Escape on the map itself asks whether to save and quit.
+  game.driver.PressKey(kKeyEscape);
+  EXPECT_STREQ(game.driver.ScreenName(), "SaveAndQuitProc");
+}
+
+TEST_F(MapE2E, BattleReturnLeavesTheFighterNoSteps) {
+  MapGame game([](GameState& s) { s.heroPresent[1] = 1; });
+  ScenarioDriver& d = game.driver;
+  game.CloseBoard();
+  d.Click(700, 130, kMouseLeft);  // away from the map: it writes itself back
+  ASSERT_EQ(d.App().mapEncounters, nullptr);
+  // A battle ends after a defeat fought by the player and hero 2.
+  d.App().battleReturned = 1;
+  d.App().battleFoughtByPlayer = 1;
+  d.App().battleFoughtByHero = 2;
+  d.Goto("GoKingdomMap");
+  d.RunFrames(1);
+  EXPECT_EQ(game.Map().playerStepsLeft, 0);
+  EXPECT_EQ(game.Map().heroStepsLeft[1], 0);
+  EXPECT_EQ(game.Map().heroStepsLeft[0], 7);
+  EXPECT_EQ(game.App().battleReturned, 0);
+  EXPECT_EQ(game.App().battleFoughtByPlayer, 0);
+  EXPECT_EQ(game.App().battleFoughtByHero, 0);
+
+  // A battle that moved the party keeps their steps.
+  d.Click(700, 130, kMouseLeft);
+  d.App().battleReturned = 1;
+  d.App().battleFoughtByPlayer = 1;
+  d.App().battleRelocated = 1;
+  d.App().gameState->playerDayAllowance = 5;
+  d.Goto("GoKingdomMap");
+  d.RunFrames(1);
+  EXPECT_EQ(game.Map().playerStepsLeft, 5);
+  EXPECT_EQ(game.App().battleRelocated, 0);
+}
+
+TEST_F(MapE2E, TheGameEnds) {
+  // A battle won at the enemy's castle: the map goes to the save step.
+  {
+    MapGame game;
+    game.App().endVictory = 1;
+    game.driver.RunFrames(1);
+    EXPECT_STREQ(game.driver.ScreenName(), "SaveGameProc");
+  }
+  // The day change that makes day 110 goes there in the same frame.
+  {
+    MapGame game([](GameState& s) { s.day = 109; });
+    game.CloseBoard();
+    game.driver.MoveTo(726, 461);
+    game.driver.ButtonDown(kMouseLeft);
+    game.driver.RunFrames(1);
+    game.driver.ButtonUp(kMouseLeft);
+    game.driver.RunFrames(1);
+    EXPECT_EQ(game.State().day, 110u);
+    EXPECT_EQ(game.App().endPeaceTreaty, 1);
+    EXPECT_STREQ(game.driver.ScreenName(), "SaveGameProc");
+  }
+}
+
+TEST_F(MapE2E, InvadersMarchOnceADay) {
+  uint32_t left = 0;
+  int32_t vx = 0, vy = 0;
+  CellLeftOf(1352, &left, &vx, &vy);
+  MapGame game([left](GameState& s) {
+    s.day = 10;  // the day change makes day 11: army 80 enters the map
+    s.partyCell = left;
+  });
+  ScenarioDriver& d = game.driver;
+  game.CloseBoard();
+  d.Click(726, 461, kMouseLeft);
+  ASSERT_EQ(game.State().day, 11u);
+  ASSERT_NE(game.Map().enemyPresent[80], 0);
+  EXPECT_NE(game.Map().marchPhase, 0) << "the armies' turn begins";
+  const int32_t startX = game.Map().enemyX[80];
+  const int32_t startY = game.Map().enemyY[80];
+
+  // Escape is not read while the armies move; Enter closes each message.
+  d.PressKey(kKeyEscape);
+  EXPECT_STREQ(d.ScreenName(), "MapProc");
+  int frames = 0;
+  while ((game.Map().marchPhase != 0 || game.App().dayRecoveryPending) && frames < 5000) {
+    if (game.Map().questMessage || game.Map().outcomeShown) d.PressKey(kKeyEnter);
+    d.RunFrames(1);
+    frames += 1;
+  }
+  ASSERT_LT(frames, 5000) << "the armies' turn ends";
+  EXPECT_EQ(game.App().dayRecoveryPending, 0) << "the night followed";
+  const int32_t armyX = game.Map().enemyX[80];
+  const int32_t armyY = game.Map().enemyY[80];
+  EXPECT_TRUE(armyX != startX || armyY != startY) << "army 80 marched";
+
+  // A visit to the village and back: the army stays where it is.
+  game.WalkPlayerTo(vx, vy);
+  ASSERT_STREQ(d.ScreenName(), "VillageProc");
+  d.RunFrames(2);
+  d.PressKey(kKeyEscape);
+  ASSERT_STREQ(d.ScreenName(), "MapProc");
+  for (int i = 0; i < 120; ++i) {
+    d.RunFrames(1);
+    ASSERT_EQ(game.Map().marchPhase, 0) << "frame " << i;
+  }
+  EXPECT_EQ(game.Map().enemyX[80], armyX);
+  EXPECT_EQ(game.Map().enemyY[80], armyY);
+}
+
+TEST_F(MapE2E, TradeWithAMemberBeside) {
+  // Hero 0 stands east of the player; steps decide whether the trade opens.
+  for (uint8_t heroSteps : {uint8_t{7}, uint8_t{0}}) {
+    MapGame game([heroSteps](GameState& s) {
+      int x = 0, y = 0;
+      cells::CellCorner(s.partyCell, &x, &y);
+      s.heroPresent[0] = 1;
+      s.heroCell[0] = cells::CellAt(x + 40, y);
+      s.heroDayAllowance[0] = heroSteps;
+    });
+    ScenarioDriver& d = game.driver;
+    game.CloseBoard();
+    game.LookAt(game.Map().playerX, game.Map().playerY);
+    game.ClickWorld(game.Map().playerX, game.Map().playerY);
+    ASSERT_EQ(game.Map().playerSelected, 1);
+    d.Click(460 + 32, 530 + 29, kMouseLeft);  // the unit panel's Trade button
+    d.RunFrames(2);
+    ASSERT_EQ(game.Map().meetingState, 1);
+    game.ClickWorld(game.Map().heroX[0], game.Map().heroY[0]);
+    if (heroSteps) {
+      EXPECT_STREQ(d.ScreenName(), "ExchangeChoiceProc");
+      EXPECT_EQ(game.State().exchangeLeft, 2) << "hero 0";
+      EXPECT_EQ(game.State().exchangeRight, 1) << "the player";
+    } else {
+      EXPECT_STREQ(d.ScreenName(), "MapProc") << "a member without steps refuses";
+      EXPECT_EQ(game.Map().meetingCalledOff, 1);
+      EXPECT_EQ(game.Map().meetingState, 0);
+      d.PressKey(kKeyEnter);
+      EXPECT_EQ(game.Map().meetingCalledOff, 0);
+    }
+  }
+}
+
+TEST_F(MapE2E, AClickWithNobodySelectedInspects) {
+  MapGame game;
+  ScenarioDriver& d = game.driver;
+  game.CloseBoard();
+  game.ClickWorld(game.Map().enemyX[2], game.Map().enemyY[2]);  // army 2, north of the player
+  EXPECT_EQ(game.Map().inspectShown, 1);
+  EXPECT_NE(d.Dump().find("\"Quest: Weak raiding party.\""), std::string::npos);
+  // A click where nothing stands closes it.
+  game.ClickWorld(game.Map().playerX - 200, game.Map().playerY + 120);
+  EXPECT_EQ(game.Map().inspectShown, 0);
+  EXPECT_EQ(d.Dump().find("\"Quest: Weak raiding party.\""), std::string::npos);
+}
+
+TEST_F(MapE2E, InputRules) {
+  MapGame game;
+  ScenarioDriver& d = game.driver;
+  game.CloseBoard();
+  KingdomMap& view = game.View();
+
+  // A right click acknowledges but never clicks the map.
+  game.ClickWorld(game.Map().playerX, game.Map().playerY);
+  ASSERT_EQ(game.Map().playerSelected, 1);
+  game.ClickWorld(game.Map().playerX + 120, game.Map().playerY, kMouseRight);
+  EXPECT_EQ(game.Map().playerWalkState, 0) << "no walk planned by a right click";
+
+  // With the bar hidden only its toggle works.
+  d.Click(726 + 32, 12 + 16, kMouseLeft);
+  d.RunFrames(2);
+  EXPECT_EQ(game.App().controlBar->hideShowState, 0);
+  EXPECT_EQ(game.Map().playerSelected, 0) << "hiding drops the selection";
+  d.Click(700, 130, kMouseLeft);  // the player's screen button, hidden
+  d.RunFrames(2);
+  EXPECT_STREQ(d.ScreenName(), "MapProc");
+  d.Click(726 + 32, 12 + 16, kMouseLeft);
+  d.RunFrames(2);
+  EXPECT_EQ(game.App().controlBar->hideShowState, 1);
+
+  // Pressing a bar button and sliding off it acts at once.
+  d.MoveTo(700, 130);
+  d.ButtonDown(kMouseLeft);
+  d.RunFrames(1);
+  EXPECT_STREQ(d.ScreenName(), "MapProc");
+  d.MoveTo(400, 300);
+  d.RunFrames(1);
+  EXPECT_STREQ(d.ScreenName(), "PlayerProc");
+  d.ButtonUp(kMouseLeft);
+  d.RunFrames(2);
+
+  // A key held when the map is entered does not scroll on that first frame.
+  const int32_t x = view.cameraX;
+  d.KeyDown(kKeyRight);
+  d.PressKey(kKeyEscape);  // back to the map: its first frame has the arrow held
+  ASSERT_STREQ(d.ScreenName(), "MapProc");
+  EXPECT_EQ(view.cameraX, x);
+  d.RunFrames(2);
+  EXPECT_GT(view.cameraX, x) << "from the next frame on it scrolls";
+  d.KeyUp(kKeyRight);
+}
+
+TEST_F(MapE2E, TheEnemysCastleAlwaysFights) {
+  // Black Zima Castle, fixed place kind 6, is battle 73 whatever its state.
+  MapEncounters probe;
+  {
+    GameState s;
+    RunNewGameSequence(s);
+    map_copy::BuildFromGame(probe, s);
+  }
+  uint32_t target = 0;
+  for (uint32_t cell : probe.specialCell) {
+    if (cell && probe.MetCodeOf(cell) >= 388 && probe.MetCodeOf(cell) <= 410) {
+      target = cell;
+      break;
+    }
+  }
+  ASSERT_NE(target, 0u);
+  uint32_t left = 0;
+  int32_t x = 0, y = 0;
+  CellLeftOf(target, &left, &x, &y);
+  MapGame game([left](GameState& s) { s.partyCell = left; });
+  game.WalkPlayerTo(x, y);
+  EXPECT_STREQ(game.driver.ScreenName(), "BattleProc");
+  EXPECT_EQ(game.State().battleId, 73);
+  EXPECT_EQ(game.State().battleByPlayer, 1);
+  EXPECT_EQ(game.State().battlePending, 1);
+}
+
+TEST_F(MapE2E, AnInvaderCatchesThePlayer) {
+  // Where army 80 walks on its first night: the player waits on its third
+  // step. (The walk is found on a population of the same new game.)
+  int32_t px = 0, py = 0;
+  {
+    auto s = std::make_unique<GameState>();
+    RunNewGameSequence(*s);
+    s->day = 10;
+    MapEncounters probe;
+    KingdomMap view;
+    MapTurnFlags flags;
+    map_copy::BuildFromGame(probe, *s);
+    EndDay(probe, *s, &view, flags);
+    for (int f = 0; f < 100000 && probe.legCount < 3 && probe.marchPhase != 0; ++f)
+      RunInvasionTurn(probe, *s, &view, 4, flags);
+    ASSERT_EQ(probe.movingArmy, 80);
+    ASSERT_GE(probe.legCount, 3);
+    px = probe.legX[2];
+    py = probe.legY[2];
+  }
+  MapGame game([px, py](GameState& s) {
+    s.day = 10;
+    s.partyCell = cells::CellAt(px, py);
+  });
+  ScenarioDriver& d = game.driver;
+  game.CloseBoard();
+  d.Click(726, 461, kMouseLeft);
+  ASSERT_NE(game.Map().marchPhase, 0);
+  int frames = 0;
+  while (d.App().screenProc == GameApp::GoKingdomMap && frames < 5000) {
+    if (game.Map().questMessage || game.Map().outcomeShown) d.PressKey(kKeyEnter);
+    d.RunFrames(1);
+    frames += 1;
+  }
+  ASSERT_STREQ(d.ScreenName(), "BattleProc");
+  GameState& s = game.State();
+  EXPECT_EQ(s.battleId, 81);
+  EXPECT_EQ(s.battleByPlayer, 1);
+  EXPECT_EQ(s.battleHero, 0);
+  EXPECT_EQ(s.relocationState, 1) << "the battle places the caught player afterwards";
+  EXPECT_EQ(s.mapSnapshotState, 2);
+  EXPECT_EQ(s.mapSnapshot.member1[0], 80) << "the moving army is kept for the return";
+
+  // The battle is lost without moving anybody (as the battle reports it,
+  // before its first frame): back on the map the night's turn comes to its
+  // end, and the player cannot walk any more today.
+  d.App().battleReturned = 1;
+  d.App().battleFoughtByPlayer = 1;
+  d.App().gameState->relocationState = 2;
+  d.Goto("GoKingdomMap");
+  d.RunFrames(1);
+  ASSERT_STREQ(d.ScreenName(), "MapProc");
+  EXPECT_EQ(game.Map().playerStepsLeft, 0);
+  EXPECT_EQ(s.mapSnapshotState, 0);
+  frames = 0;
+  while ((game.Map().marchPhase != 0 || d.App().dayRecoveryPending) && frames < 5000 &&
+         d.App().screenProc == GameApp::GoKingdomMap) {
+    if (game.Map().questMessage || game.Map().outcomeShown) d.PressKey(kKeyEnter);
+    d.RunFrames(1);
+    frames += 1;
+  }
+  EXPECT_LT(frames, 5000) << "the armies' turn ends after the battle";
+  EXPECT_EQ(d.App().dayRecoveryPending, 0) << "and the night follows";
+}
+
+TEST_F(MapE2E, NextMemberGoesRoundTheParty) {
+  MapGame game([](GameState& s) {
+    s.heroPresent[0] = 1;
+    s.heroCell[0] = 1600;
+    s.heroPresent[2] = 1;
+    s.heroCell[2] = 3000;
+  });
+  ScenarioDriver& d = game.driver;
+  game.CloseBoard();
+  game.ClickWorld(game.Map().playerX, game.Map().playerY);
+  ASSERT_EQ(game.Map().playerSelected, 1);
+  const uint8_t expected[] = {1, 3, 0};  // hero 0, hero 2, then the player
+  for (uint8_t hero : expected) {
+    d.Click(736 + 32, 530 + 29, kMouseLeft);  // the unit panel's Next button
+    d.RunFrames(2);
+    EXPECT_EQ(game.Map().selectedHero, hero);
+    EXPECT_EQ(game.Map().playerSelected, hero == 0 ? 1 : 0);
+    const int32_t x = hero ? game.Map().heroX[hero - 1] : game.Map().playerX;
+    const int32_t y = hero ? game.Map().heroY[hero - 1] : game.Map().playerY;
+    int32_t cx = x - 400, cy = y - 300;
+    if (cx < kCameraMinX) cx = kCameraMinX;
+    if (cy < kCameraMinY) cy = kCameraMinY;
+    EXPECT_EQ(game.View().cameraX, cx) << "centred on the member";
+    EXPECT_EQ(game.View().cameraY, cy);
+  }
+}
+
+TEST_F(MapE2E, SoundsOffKeepTheRequest) {
+  for (uint8_t soundsOn : {uint8_t{1}, uint8_t{0}}) {
+    MapGame game([soundsOn](GameState& s) { s.options[1] = soundsOn; });
+    game.WalkPlayerTo(game.Map().playerX + 120, game.Map().playerY);  // gold pile 0
+    ASSERT_EQ(game.State().gold, 50);
+    EXPECT_EQ(game.Map().coinSoundPending, soundsOn ? 0 : 1);
+  }
+}
+
+TEST_F(MapE2E, ARetreatFromTheBattleComesBackToTheMap) {
+  MapGame game;
+  ScenarioDriver& d = game.driver;
+  const int32_t ax = game.Map().enemyX[2];
+  const int32_t ay = game.Map().enemyY[2];
+  game.WalkPlayerTo(ax, ay, 200);
+  ASSERT_STREQ(d.ScreenName(), "BattleProc");
+  d.RunFrames(3);
+  d.PressKey(kKeyEnter);  // the turn panel
+  for (int tries = 0; tries < 3 && d.App().battleScreen && !d.App().battleReturned; ++tries) {
+    d.Click(740, 207, kMouseLeft);  // Retreat
+    d.RunFrames(3);
+    d.Click(346, 351, kMouseLeft);  // Yes
+    d.RunFrames(2);
+  }
+  ASSERT_EQ(d.App().battleReturned, 1);
+  for (int i = 0; i < 10 && d.App().screenProc != GameApp::GoKingdomMap; ++i) {
+    d.Click(400, 300, kMouseLeft);  // the retreat message
+    d.RunFrames(1);
+  }
+  ASSERT_STREQ(d.ScreenName(), "MapProc");
+  d.RunFrames(2);
+  ASSERT_NE(d.App().mapEncounters, nullptr);
+  EXPECT_EQ(d.App().battleReturned, 0);
+  EXPECT_EQ(game.Map().playerStepsLeft, 0) << "who fought does not walk again today";
+  EXPECT_EQ(game.Map().enemyPresent[2], 1) << "the army is still there";
+  EXPECT_EQ(game.Map().playerCell, cells::CellAt(ax, ay + 40));
+  EXPECT_EQ(game.State().mapSnapshotState, 0);
+  d.WriteShot(Out("map_screen_after_retreat.png"));
+}
