@@ -56,9 +56,28 @@ void SetUp(BattleScreen& b) {
   Refresh(b);
 }
 
-// One frame of the computer's turn in the procedure's order; the time of
-// the choices is added to *choices.
-void ComputerFrame(BattleScreen& b, Clock::duration* choices, Clock::duration* worst, long* count) {
+// The time the sides spend choosing: in all, at worst, and how many choices.
+struct ChoiceTimes {
+  Clock::duration total{};
+  Clock::duration worst{};
+  long count = 0;
+
+  // Runs choose, and times it when the side was choosing.
+  template <class F>
+  void Time(bool choosing, F&& choose) {
+    const Clock::time_point t = Clock::now();
+    choose();
+    if (!choosing) return;
+    const Clock::duration d = Clock::now() - t;
+    total += d;
+    worst = std::max(worst, d);
+    ++count;
+  }
+};
+
+// One frame of the computer's turn in the procedure's order, the choices
+// timed into *times.
+void ComputerFrame(BattleScreen& b, ChoiceTimes* times) {
   headless::SetNowMs(headless::NowMs() + 16);
   if (b.enemyPhase == battle::kEnemyAttack) {
     b.CheckAdjacent();
@@ -71,25 +90,9 @@ void ComputerFrame(BattleScreen& b, Clock::duration* choices, Clock::duration* w
     b.StartAllyAttack();
     b.ResolveAllyAttack();
   }
-  Clock::time_point t = Clock::now();
-  const bool allyChoosing = b.allyPhase == battle::kAllyPick;
-  b.RunAllyChoice();
-  if (allyChoosing) {
-    const Clock::duration d = Clock::now() - t;
-    *choices += d;
-    *worst = std::max(*worst, d);
-    ++*count;
-  }
+  times->Time(b.allyPhase == battle::kAllyPick, [&] { b.RunAllyChoice(); });
   if (b.allyPhase == battle::kAllyMove) b.WalkAlly(kWalkStep);
-  t = Clock::now();
-  const bool enemyChoosing = b.enemyPhase == battle::kEnemyPick;
-  b.RunEnemyChoice();
-  if (enemyChoosing) {
-    const Clock::duration d = Clock::now() - t;
-    *choices += d;
-    *worst = std::max(*worst, d);
-    ++*count;
-  }
+  times->Time(b.enemyPhase == battle::kEnemyPick, [&] { b.RunEnemyChoice(); });
   if (b.enemyPhase == battle::kEnemyMove) b.WalkEnemy(kWalkStep);
   b.StartPlayerTurn();
   b.AdvanceStepTimers();
@@ -108,9 +111,7 @@ int main() {
   for (int e = 0; e < battle::kEnemySlots; ++e) enemies += b.enemyAlive[e];
 
   Clock::duration whole{};
-  Clock::duration choices{};
-  Clock::duration worstChoice{};
-  long choiceCount = 0;
+  ChoiceTimes choices;
   long frames = 0;
   int turns = 0;
   for (; turns < kTurns && !b.battleOver; ++turns) {
@@ -118,7 +119,7 @@ int main() {
     b.EndTurn();
     const Clock::time_point turnStart = Clock::now();
     for (int guard = 0; guard < kFrameGuard; ++guard) {
-      ComputerFrame(b, &choices, &worstChoice, &choiceCount);
+      ComputerFrame(b, &choices);
       ++frames;
       if (b.enemyPhase == battle::kEnemyIdle && b.allyPhase == battle::kAllyIdle) break;
     }
@@ -131,8 +132,8 @@ int main() {
   std::printf("computer's whole turn (choices, walks, blows, timers): %.3f ms per turn\n",
               Ms(whole) / turns);
   std::printf("choices and path search alone:                        %.3f ms per turn\n",
-              Ms(choices) / turns);
+              Ms(choices.total) / turns);
   std::printf("one choice: %.2f us on average, %.2f us at worst\n",
-              1000.0 * Ms(choices) / choiceCount, 1000.0 * Ms(worstChoice));
+              1000.0 * Ms(choices.total) / choices.count, 1000.0 * Ms(choices.worst));
   return 0;
 }

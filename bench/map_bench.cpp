@@ -3,11 +3,9 @@
 // gold pile, bag, chest and army, the party with all ten heroes, the control
 // bar, the unit panel and the messages), headless. Prints milliseconds per
 // frame. (The invading armies' turn has its own, invasion_bench.) Not a test.
-#include <unistd.h>
-
-#include <chrono>
 #include <cstdio>
 
+#include "bench_game.h"
 #include "game/game_state.h"
 #include "map/control_bar.h"
 #include "map/invasion_turn.h"
@@ -15,20 +13,10 @@
 #include "map/map_encounters.h"
 #include "map/map_game_copy.h"
 #include "map/map_screen.h"
-#include "platform/backend.h"
-#include "platform/graphics_device.h"
 
 namespace {
 
 constexpr int kFrames = 300;
-
-template <class F>
-double MsPer(int count, F&& body) {
-  const auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < count; ++i) body();
-  const auto end = std::chrono::steady_clock::now();
-  return std::chrono::duration<double, std::milli>(end - start).count() / count;
-}
 
 // Every treasure, every army and every hero on the map; the player selected
 // so that the unit panel shows.
@@ -45,16 +33,8 @@ void EverythingOnTheMap(GameState& s) {
 }  // namespace
 
 int main() {
-  if (chdir(QORV_GAME_DIR) != 0) {
-    std::fprintf(stderr, "map_bench: no game folder at %s\n", QORV_GAME_DIR);
-    return 1;
-  }
-  SetBackend(Backend::Headless);
   GraphicsDevice device;
-  if (!device.CreateDirect3D() || !device.CreateDevice(nullptr, 0, 0, 800, 600, 16)) {
-    std::fprintf(stderr, "map_bench: no device\n");
-    return 1;
-  }
+  if (!bench::OpenGame("map_bench", device)) return 1;
 
   auto* state = new GameState;
   EverythingOnTheMap(*state);
@@ -75,7 +55,7 @@ int main() {
   map->playerSelected = 1;
   map->fameRewardsShown = 1;
 
-  const double frameMs = MsPer(kFrames, [&] {
+  const double frameMs = bench::MsPer(kFrames, [&] {
     device.BeginScene();
     device.Clear(0, 1.0f);
     map->Animate();

@@ -198,7 +198,6 @@ void BattleScreen::StartPlayerAttack() {
   pauseActive = kPauseStamped;
   pauseStampMs = now;
   pauseTimerState = kTimerWaiting;
-  hitMarks[kHitMarkEnemy] = 1;
   strikerTarget = static_cast<uint8_t>(e);
   bonusApplied = 0;
   strengthGap = 0;
@@ -208,6 +207,7 @@ void BattleScreen::StartPlayerAttack() {
     figureSelected = 0;
     selectState = kSelectNone;
     strikerKind = kStrikerFighter;
+    hitMarks[kHitMarkFighter] = 1;
     blowDamage = DamageClass(figureAttack, enemyShield[e]);
     figureFacing = FacingTowards(figureX, figureY, enemyX[e], enemyY[e], figureFacing);
   } else {
@@ -218,6 +218,8 @@ void BattleScreen::StartPlayerAttack() {
     selectedArmy = 0;
     strikerKind = static_cast<uint8_t>(kStrikerArmyBase + slot);
     strikerArmySlot = static_cast<uint8_t>(slot);
+    strikingArmy = static_cast<uint8_t>(slot + 1);
+    hitMarks[kHitMarkArmy] = 1;
     blowDamage =
         DamageClass(static_cast<int32_t>(armyAttack[slot]), enemyShield[e]) + armyCount[slot] / 3;
     bonusApplied = 1;
@@ -248,7 +250,7 @@ void BattleScreen::StartAllyAttack() {
     return;
   }
   StartHit(timeGetTime());
-  hitMarks[kHitMarkEnemy] = 1;
+  allyStriking = 1;
   strengthGap = 0;
   const int32_t cls = DamageClass(allyAttack[u], enemyShield[e]);
   blowDamage = cls + FifthOrQuarter(allyCount[u], cls);
@@ -303,6 +305,7 @@ void BattleScreen::StartEnemyAttack() {
     return;
   }
   StartHit(timeGetTime());
+  enemyStriking = 1;
   enemyActed[e] = 1;
   strengthGap = 0;
   bonusApplied = 1;
@@ -315,7 +318,6 @@ void BattleScreen::StartEnemyAttack() {
     blowDamage = Reduce(cls + FighterBracketBonus(soldiers, cls) + soldiers / 3, strengthGap,
                         kFighterGapSteps);
     struckFighter = 1;
-    hitMarks[kHitMarkFighter] = 1;
     // The fighter has no soldiers: the damage comes off the health.
     if (figureHealth < blowDamage) {
       figureHealth = 0;
@@ -336,7 +338,6 @@ void BattleScreen::StartEnemyAttack() {
     blowDamage = Reduce(cls + FifthOrQuarter(soldiers, cls), strengthGap, kArmyGapSteps);
     struckArmy = 1;
     struckArmySlot = static_cast<uint8_t>(j);
-    hitMarks[kHitMarkArmy] = 1;
   } else {
     const int u = enemyTarget - kEnemyTargetAllyBase;
     if (attack < allyShield[u]) strengthGap = allyShield[u] - attack;
@@ -344,7 +345,6 @@ void BattleScreen::StartEnemyAttack() {
     blowDamage = Reduce(cls + FifthOrQuarter(soldiers, cls), strengthGap, kAllyGapSteps);
     struckAlly = 1;
     struckAllyIndex = static_cast<uint8_t>(u);
-    hitMarks[kHitMarkAlly] = 1;
   }
   enemyFacing[e] = FacingTowards(enemyX[e], enemyY[e], tx, ty, enemyFacing[e]);
 }

@@ -209,7 +209,7 @@ BlowReport BattleScreen::AllyReport() const {
 void BattleScreen::NoteBlow() {
   damageShown = blowDamage;
   enemyHitShown = fighterHitShown = armyHitShown = allyHitShown = 0;
-  if (enemyPhase == kEnemyAttack) {
+  if (enemyStriking) {
     if (struckFighter) fighterHitShown = 1;
     if (struckArmy) {
       armyHitShown = 1;

@@ -197,8 +197,8 @@ void BattleScreen::DrawUnits() {
   for (int u = 0; u < kAllySlots; ++u) {
     if (!allyPresent[u]) continue;
     const bool acting = u == actingAlly;
-    const bool walking = acting && allyPhase == kAllyMove;
-    const bool striking = acting && AllyStriking();
+    const bool walking = acting && !allyStriking && allyWalking;
+    const bool striking = acting && allyStriking && !allyWalking;
     DrawField(allySheet, allyPicture[u],
               UnitFrame(allyFacing[u], walking, striking, swingFrame, hitFrame), allyX[u] + 8,
               allyY[u] + 8, 0.9f, 0.9f);
@@ -208,8 +208,8 @@ void BattleScreen::DrawUnits() {
   for (int e = 0; e < kEnemySlots; ++e) {
     if (!enemyAlive[e]) continue;
     const bool acting = e == actingEnemy;
-    const bool walking = acting && enemyPhase == kEnemyMove;
-    const bool striking = acting && EnemyStriking();
+    const bool walking = acting && !enemyStriking && enemyWalking;
+    const bool striking = acting && enemyStriking && !enemyWalking;
     DrawField(enemySheet, enemyPicture[e],
               UnitFrame(enemyFacing[e], walking, striking, swingFrame, hitFrame), enemyX[e] + 8,
               enemyY[e] + 8, 0.9f, 0.9f);
@@ -223,8 +223,9 @@ void BattleScreen::DrawUnits() {
   }
   // The fighter.
   if (figureHealth != 0) {
-    const bool striking = FighterStrikes() && selectState == kSelectNone;
-    const bool walking = !FighterStrikes() && selectState >= kSelectConfirmed;
+    const bool strikes = hitMarks[kHitMarkFighter] != 0;
+    const bool striking = strikes && selectState == kSelectNone;
+    const bool walking = !strikes && selectState >= kSelectConfirmed;
     DrawField(figureSheet, 0, UnitFrame(figureFacing, walking, striking, swingFrame, hitFrame),
               figureX + 22, figureY + 8, 0.9f, 0.9f);
     const bool facingLeft = figureFacing >= kFacingDownLeft && figureFacing <= kFacingUpLeft;
@@ -234,8 +235,9 @@ void BattleScreen::DrawUnits() {
   // The armies.
   for (int k = 0; k < kArmySlots; ++k) {
     if (!armyUsed[k]) continue;
-    const bool walking = ArmyStriking() < 0 && armyWalkState == k + kArmyWalkBase;
-    const bool striking = ArmyStriking() == k && armyWalkState == 0;
+    const bool strikes = hitMarks[kHitMarkArmy] != 0;
+    const bool walking = !strikes && armyWalkState == k + kArmyWalkBase;
+    const bool striking = strikes && strikingArmy == k + 1 && armyWalkState == 0;
     DrawField(armySheet, armyKind[k],
               UnitFrame(armyFacing[k], walking, striking, swingFrame, hitFrame), armyX[k] + 8,
               armyY[k] + 8, 0.9f, 0.9f);
@@ -268,44 +270,42 @@ void BattleScreen::DrawPathAndMarkers() {
 }
 
 void BattleScreen::KeepHitMarks() {
+  // A blow of the player's side is kept in a copy and holds the pause.
+  for (int mark : {kHitMarkFighter, kHitMarkArmy}) {
+    if (!hitMarks[mark]) continue;
+    hitMarks[mark + 1] = hitMarks[mark];
+    pauseActive = kPauseRunning;
+    pauseTimerState = kTimerStamp;
+  }
+  if (!hitMarks[kHitMarkFighter] && !hitMarks[kHitMarkArmy] && !allyStriking &&
+      shownEnemy != targetEnemy) {
+    hitMarks[kHitMarkFighterCopy] = hitMarks[kHitMarkArmyCopy] = 0;
+  }
   if (shownEnemyRequest) {
     shownEnemyRequest = 0;
     shownEnemy = targetEnemy;
   }
 }
 
-bool BattleScreen::FighterStrikes() const {
-  return hitMarks[kHitMarkEnemy] && allyPhase == kAllyIdle && strikerKind == kStrikerFighter;
-}
-
-int BattleScreen::ArmyStriking() const {
-  if (!hitMarks[kHitMarkEnemy] || allyPhase != kAllyIdle || strikerKind < kStrikerArmyBase)
-    return -1;
-  const int slot = strikerKind - kStrikerArmyBase;
-  return slot < kArmySlots ? slot : -1;
-}
-
-bool BattleScreen::AllyStriking() const { return allyPhase == kAllyAttack && hitActive; }
-
-bool BattleScreen::EnemyStriking() const { return enemyPhase == kEnemyAttack && hitActive; }
-
 void BattleScreen::DrawHitEffects() {
-  // A blow on an enemy (by the player's side or an allied unit).
-  if (hitMarks[kHitMarkEnemy] && shownEnemy < kEnemySlots) {
+  // A blow on an enemy, by the player's side or an allied unit.
+  const bool enemyStruck =
+      hitMarks[kHitMarkFighterCopy] || hitMarks[kHitMarkArmyCopy] || allyStriking;
+  if (enemyStruck && shownEnemy < kEnemySlots) {
     const BlowReport r = EnemyReport();
     DrawHitEffect(enemyX[shownEnemy], enemyY[shownEnemy], r.allDown, r.oneDown || r.severalDown,
                   25);
   }
-  // An enemy's blow.
-  if (!EnemyStriking()) return;
-  if (hitMarks[kHitMarkFighter] && enemyTarget == kEnemyTargetFighter) {
+  // An enemy's blow, on what it struck.
+  if (!enemyStriking) return;
+  if (enemyTarget == kEnemyTargetFighter) {
     DrawHitEffect(figureX, figureY, figureHealth == 0, false, 29);
-  } else if (hitMarks[kHitMarkArmy] && struckArmySlot < kArmySlots) {
-    const int k = struckArmySlot;
+  } else if (enemyTarget < kEnemyTargetAllyBase) {
+    const int k = enemyTarget - kEnemyTargetArmyBase;
     const BlowReport r = ArmyReport();
     DrawHitEffect(armyX[k], armyY[k], r.allDown, r.oneDown || r.severalDown, 25);
-  } else if (hitMarks[kHitMarkAlly] && struckAllyIndex < kAllySlots) {
-    const int u = struckAllyIndex;
+  } else if (enemyTarget - kEnemyTargetAllyBase < kAllySlots) {
+    const int u = enemyTarget - kEnemyTargetAllyBase;
     const BlowReport r = AllyReport();
     DrawHitEffect(allyX[u], allyY[u], r.allDown, r.oneDown || r.severalDown, 25);
   }

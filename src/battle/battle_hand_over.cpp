@@ -28,6 +28,8 @@ constexpr uint8_t kLastFacing = kFacingUpLeft;
 constexpr int kBattleTables = 100;  // per-battle tables, battle id 1..100 at id - 1
 constexpr int32_t kDefeatFame = 3;
 constexpr int32_t kRetreatFame = 1;
+// The turn of a resume block that holds no battle to resume (turns start at 1).
+constexpr uint8_t kNoTurnToResume = 0;
 
 // The fighter's army record: the player's, or hero k - 1's.
 const ArmyRecord& FighterArmies(const GameState& s, uint8_t fightHero) {
@@ -172,7 +174,7 @@ bool BattleScreen::ResumeIsSound(const GameState& s) const {
   BattleScreen* copy = new BattleScreen;
   VisitResume(*copy, s, kTake);
   const BattleScreen& b = *copy;
-  bool sound = s.battleResume.member1 >= 1 && s.battleResume.member1 < turnLimit;
+  bool sound = s.battleResume.member1 > kNoTurnToResume && s.battleResume.member1 < turnLimit;
   sound = sound && FacingsSound(&b.figureFacing, 1) && FacingsSound(b.armyFacing, kArmySlots);
   sound = sound && MovesSound(&b.figureMoves, 1) && MovesSound(b.armyMoves, kArmySlots);
   sound = sound && b.figureCell <= kCellCount;
@@ -247,8 +249,13 @@ void BattleScreen::GiveBack(GameState& s) {
   s.battleHero = fightHero;
   WriteResume(s);
   // A decided battle is not saved as one to resume: its outcome is already
-  // in the record, and resuming it would pay it again.
-  if (Decided()) s.savedInBattle = 0;
+  // in the record, and resuming it would pay it again. Its block says so
+  // too, for the battle entered again from a block after its object is
+  // gone (the save after the question's Yes failed, and No came back).
+  if (Decided()) {
+    s.savedInBattle = 0;
+    s.battleResume.member1 = kNoTurnToResume;
+  }
   GiveFighterBack(s);
   if (giveOutcome) {
     int32_t* stats[kStatWords];

@@ -375,6 +375,7 @@ void BattleScreen::ClearWalk() {
   std::memset(walkMarked, 0, sizeof walkMarked);
   walkLength = 0;
   walkStep = 0;
+  allyWalking = enemyWalking = 0;
 }
 
 void BattleScreen::PlanComputerPath(bool enemySide) {
@@ -491,6 +492,7 @@ void BattleScreen::WalkComputerUnit(bool enemySide, int32_t step) {
   uint8_t* facing = enemySide ? &enemyFacing[self] : &allyFacing[self];
 
   if (walkStep < walkLength && walkStep < kPathSlots) {
+    (enemySide ? enemyWalking : allyWalking) = 1;
     if (walkNewLeg) StartLeg(*x, *y, walkX[walkStep], walkY[walkStep], facing);
     if (StepLeg(x, y, walkX[walkStep], walkY[walkStep], step)) {
       walkMarked[walkStep] = 0;

@@ -103,8 +103,10 @@ void GameApp::BattleProc() {
     b->PlaceUnits();
     b->LoadArmyPictures(&graphics);
     b->LoadEnemyPictures(&graphics);
-    b->MarkOccupants();
+    // An army with no soldiers left is taken off the field before the cells
+    // are marked, so that it leaves no invisible obstacle behind.
     b->SettleArmySlots();
+    b->MarkOccupants();
   }
   BattleScreen& b = *battleScreen;
 

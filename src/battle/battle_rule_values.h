@@ -35,11 +35,12 @@ constexpr uint8_t kNoTarget = 255;           // no unit met at the end of a path
 // strikerKind
 constexpr uint8_t kStrikerFighter = 1;
 constexpr uint8_t kStrikerArmyBase = 2;  // + army slot 0..5
-// hitMarks: which hit report the panels show while the hit runs
-constexpr int kHitMarkEnemy = 0;    // an enemy was struck
-constexpr int kHitMarkFighter = 1;  // the fighter was struck
-constexpr int kHitMarkArmy = 2;     // an army was struck
-constexpr int kHitMarkAlly = 3;     // an allied unit was struck
+// hitMarks: a blow of the player's side, raised by the attack and kept in a
+// copy by the drawing while the struck enemy shows the hit
+constexpr int kHitMarkFighter = 0;      // the fighter strikes
+constexpr int kHitMarkFighterCopy = 1;
+constexpr int kHitMarkArmy = 2;         // an army strikes (strikingArmy)
+constexpr int kHitMarkArmyCopy = 3;
 
 // ---- computer choices
 // enemyPhase

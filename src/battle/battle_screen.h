@@ -372,11 +372,6 @@ class BattleScreen {
   void RunActions(int32_t moveStep);
   // Takes the blow that just started into the bottom bar's reports.
   void NoteBlow();
-  // The animation flags of the drawing, from the phases and the blow record.
-  bool FighterStrikes() const;
-  int ArmyStriking() const;  // slot 0..5, -1 none
-  bool AllyStriking() const;
-  bool EnemyStriking() const;
   // Enter or the right button.
   void Confirm();
   void DropOrder();
@@ -417,6 +412,8 @@ class BattleScreen {
   void DrawUnits();
   void DrawCount(int32_t count, int32_t x, int32_t y, bool threeDigits);
   void DrawPathAndMarkers();
+  // The hit bookkeeping after the units: keeps the copies of the strike
+  // marks while the struck enemy shows the hit, and holds the pause.
   void KeepHitMarks();
   void DrawHitEffects();
   void DrawHitEffect(int32_t x, int32_t y, bool allDown, bool someDown, int32_t allDownDx);
@@ -531,7 +528,7 @@ class BattleScreen {
   uint8_t hitFrame{};
   uint8_t hitRising{};
   uint8_t hitActive{};
-  uint8_t hitMarks[4]{};
+  uint8_t hitMarks[4]{};                // battle::kHitMark*: the player's side strikes
 
   // Pause timer
   uint8_t pauseActive{};                // kPause*
@@ -721,6 +718,11 @@ class BattleScreen {
   uint8_t struckFighter{}, struckArmy{}, struckAlly{};
   uint8_t struckArmySlot{};             // 0..5
   uint8_t struckAllyIndex{};            // 0..19
+  // Animation flags of the sides, for the drawing: a computer side's strike
+  // or walk is under way; the army slot 1..6 that strikes.
+  uint8_t allyStriking{}, enemyStriking{};
+  uint8_t allyWalking{}, enemyWalking{};
+  uint8_t strikingArmy{};
 
   // ---- Enemy and allied choices
   uint8_t enemyPhase{};                 // kEnemy*

@@ -246,6 +246,11 @@ void DumpBattleScreen(const BattleScreen& b, JsonOut& out) {
   out.Num("struckAlly", b.struckAlly);
   out.Num("struckArmySlot", b.struckArmySlot);
   out.Num("struckAllyIndex", b.struckAllyIndex);
+  out.Num("allyStriking", b.allyStriking);
+  out.Num("enemyStriking", b.enemyStriking);
+  out.Num("allyWalking", b.allyWalking);
+  out.Num("enemyWalking", b.enemyWalking);
+  out.Num("strikingArmy", b.strikingArmy);
 
   // ---- Enemy and allied choices
   out.Num("enemyPhase", b.enemyPhase);

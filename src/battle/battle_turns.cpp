@@ -113,6 +113,7 @@ void BattleScreen::AdvanceStepTimersAt(uint32_t now) {
           enemyChooseNext = 1;
         }
         std::memset(hitMarks, 0, sizeof hitMarks);
+        allyStriking = enemyStriking = 0;
       } else {
         hitFrame = static_cast<uint8_t>(frame);
       }

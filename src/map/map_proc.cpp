@@ -713,6 +713,9 @@ void GameApp::MapProc() {
     e.inspectShown = 0;
     e.InspectCell(view.targetCell);
     e.inspectClose = e.inspectShown ? 1 : 0;
+    // With no text to close, nothing would ever end the inspect mode: the
+    // busy cursor would stay and the map would plan no walk.
+    if (!e.inspectShown) e.infoMode = map_screen::kInfoOff;
   }
   if (e.playerWalkState > map_screen::kWalkPlanned || e.heroWalking) CloseInspect(e);
   if (e.bagState == map_screen::kBagStore) {

@@ -34,6 +34,9 @@ void GameApp::LoadGameProc() {
 
   delete readFile;
   readFile = new FileBuffer;
+  // The slot the player picked: the game is saved back there, whatever
+  // slot a file copied from another slot names inside.
+  const uint8_t chosenSlot = state.slot;
   SaveExtras extras;
   extras.endVictory = endVictory;
   extras.endPeaceTreaty = endPeaceTreaty;
@@ -45,6 +48,7 @@ void GameApp::LoadGameProc() {
   readFile = nullptr;
 
   if (state.gamePresent) {
+    state.slot = chosenSlot;
     // The map's objects of any game before are not this game's: the map
     // builds its population afresh and the view starts at the saved camera.
     FreeMapEncounters(mapEncounters);

@@ -10,7 +10,7 @@ void GameApp::NewGameSlotProc() {
   BeginScreenFrame();
 
   // The main menu hands the panel over filled; made afresh it shows every
-  // slot as used and without summaries.
+  // slot as used, with blank summaries.
   if (!saveSlotsPanel) {
     saveSlotsPanel = new SaveSlotsPanel;
     saveSlotsPanel->LoadArt(&graphics);

@@ -59,6 +59,53 @@ TEST_F(PlayerBlow, AnArmyAddsAThirdOfItsSoldiersTheFighterNothing) {
   EXPECT_EQ(b.figureFacing, kFacingRight);
 }
 
+TEST_F(PlayerBlow, EachSideRaisesItsOwnStrikeMarksUntilTheHitEnds) {
+  PutEnemy(b, 0, 5, 4, 200, 10, 10);  // stands through all the blows
+  PutAlly(b, 0, 5, 5, 12, 10, 10);
+  auto endHit = [&] {
+    for (int i = 0; i < 20 && b.hitActive; ++i) b.AdvanceStepTimersAt(1000000u * (i + 1));
+  };
+  Strike(true);
+  EXPECT_EQ(b.hitMarks[kHitMarkFighter], 1);
+  EXPECT_EQ(b.hitMarks[kHitMarkArmy], 0);
+  EXPECT_EQ(b.allyStriking + b.enemyStriking, 0);
+  endHit();
+  EXPECT_EQ(b.hitMarks[kHitMarkFighter], 0);
+
+  Strike(false);
+  EXPECT_EQ(b.hitMarks[kHitMarkArmy], 1);
+  EXPECT_EQ(b.hitMarks[kHitMarkFighter], 0);
+  EXPECT_EQ(b.strikingArmy, 3);  // slot 2
+  endHit();
+
+  // An allied unit's blow: only the allied side's flag.
+  b.allyPhase = kAllyAttack;
+  b.actingAlly = 0;
+  b.allyAttackPending = 1;
+  b.StartAllyAttack();
+  b.ResolveAllyAttack();
+  EXPECT_EQ(b.allyStriking, 1);
+  EXPECT_EQ(b.hitMarks[kHitMarkFighter] + b.hitMarks[kHitMarkArmy], 0);
+  endHit();
+  EXPECT_EQ(b.allyStriking, 0);
+  EXPECT_EQ(b.allyPhase, kAllyPick);
+
+  // An enemy's blow on the fighter raises the enemy side's flag, no mark.
+  b.allyPhase = kAllyIdle;
+  b.enemyPhase = kEnemyAttack;
+  b.actingEnemy = 0;
+  b.adjacentFound = 1;
+  b.enemyTarget = kEnemyTargetFighter;
+  b.enemyAttackPending = 1;
+  b.StartEnemyAttack();
+  b.ResolveEnemyAttack();
+  EXPECT_EQ(b.enemyStriking, 1);
+  EXPECT_EQ(b.hitMarks[kHitMarkFighter] + b.hitMarks[kHitMarkArmy], 0);
+  endHit();
+  EXPECT_EQ(b.enemyStriking, 0);
+  EXPECT_EQ(b.enemyPhase, kEnemyPick);
+}
+
 TEST_F(PlayerBlow, TheWoundModelFillsTheLayersThenKills) {
   // 10 soldiers without wounds taking 25 points.
   PutEnemy(b, 0, 5, 4, 10, 10, 10);

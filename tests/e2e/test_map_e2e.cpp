@@ -179,13 +179,6 @@ TEST_F(MapE2E, EndOfDayPaysIncomeAndFame) {
   game.driver.PressKey(kKeyEnter);
   EXPECT_EQ(game.App().mapShowMessages, 0);
   EXPECT_EQ(game.Map().selectedHero, 2);
-
-  // The next day change pays no rung twice.
-  game.driver.RunFrames(2);
-  game.driver.Click(726, 461, kMouseLeft);
-  game.driver.RunFrames(2);
-  EXPECT_EQ(s.day, 3u);
-  EXPECT_EQ(s.gold, 7 + 13 + 100 + 13);
 }
 
 TEST_F(MapE2E, ScrollsToEveryEdge) {
@@ -259,31 +252,6 @@ TEST_F(MapE2E, WalkAgainstAnArmy) {
   EXPECT_EQ(s.relocationState, 0) << "no marching army caught anybody";
   EXPECT_EQ(s.mapSnapshotState, 2);
   EXPECT_EQ(s.partyCell, cells::CellAt(ax, ay + 40)) << "the walk ends beside the army";
-}
-
-TEST_F(MapE2E, ReturnFromAPlaceGivesTheArmiesNoMarch) {
-  uint32_t left = 0;
-  int32_t x = 0, y = 0;
-  CellLeftOf(1352, &left, &x, &y);
-  MapGame game([left](GameState& s) {
-    s.partyCell = left;
-    s.worldBlockB[0] = 4;  // every entry's steps after a day change
-    s.enemyPresent[80] = 1;
-    s.worldBlockB[80] = 4;
-  });
-  const int32_t armyX = game.Map().enemyX[80];
-  const int32_t armyY = game.Map().enemyY[80];
-  game.WalkPlayerTo(x, y);
-  ASSERT_STREQ(game.driver.ScreenName(), "VillageProc");
-  game.driver.RunFrames(2);
-  game.driver.PressKey(kKeyEscape);
-  ASSERT_STREQ(game.driver.ScreenName(), "MapProc");
-  for (int i = 0; i < 60; ++i) {
-    game.driver.RunFrames(1);
-    ASSERT_EQ(game.Map().marchPhase, 0) << "frame " << i;
-  }
-  EXPECT_EQ(game.Map().enemyX[80], armyX);
-  EXPECT_EQ(game.Map().enemyY[80], armyY);
 }
 
 TEST_F(MapE2E, AHerosFindGoesIntoHisOwnBag) {
@@ -506,6 +474,20 @@ TEST_F(MapE2E, AClickWithNobodySelectedInspects) {
   game.ClickWorld(game.Map().playerX - 200, game.Map().playerY + 120);
   EXPECT_EQ(game.Map().inspectShown, 0);
   EXPECT_EQ(d.Dump().find("\"Quest: Weak raiding party.\""), std::string::npos);
+}
+
+TEST_F(MapE2E, InspectingACellWithNothingOnItEndsTheInspectMode) {
+  MapGame game;
+  game.CloseBoard();
+  game.ClickWorld(game.Map().playerX, game.Map().playerY);
+  ASSERT_EQ(game.Map().playerSelected, 1);
+  game.driver.PressKey(kKeyI);
+  ASSERT_EQ(game.Map().infoMode, 1);
+  game.ClickWorld(game.Map().playerX - 200, game.Map().playerY + 120);  // nothing stands there
+  EXPECT_EQ(game.Map().inspectShown, 0);
+  EXPECT_EQ(game.Map().infoMode, 0) << "no busy cursor left without a text to close";
+  game.ClickWorld(game.Map().playerX + 40, game.Map().playerY);
+  EXPECT_EQ(game.Map().playerWalkState, 1) << "the map plans walks again";
 }
 
 TEST_F(MapE2E, InputRules) {

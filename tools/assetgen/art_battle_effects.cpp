@@ -4,6 +4,7 @@
 // grave with rising dust when all are down.
 #include <cmath>
 
+#include "art_battle.h"
 #include "art_figure.h"
 #include "assetgen.h"
 #include "battle/battle_art.h"
@@ -86,10 +87,6 @@ void DrawAllDown(Canvas& c) {
     }
     figart::RenderPlaced(s, f, 0, 0, 1, 1);
   });
-}
-
-void Register(Registry& r, const ba::Picture& p, std::function<void(Canvas&)> draw) {
-  r.Picture(p.path, p.width, p.height, p.frameWidth, p.frameHeight, p.key, std::move(draw));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // the heroes (128 x 128), drawn from the same faces as the control bar's.
 #include <string>
 
+#include "art_battle.h"
 #include "art_figure.h"
 #include "art_people.h"
 #include "assetgen.h"
@@ -74,10 +75,6 @@ void DrawTraining(Canvas& c) {  // a target with an arrow in it
     s.Capsule(15, 17, 29, 3, 0.8f, 0.8f, pal::WoodLight).bevel = 0;
     s.Polygon({{25, 3}, {30, 2}, {29, 7}}, pal::GoldLight).bevel = 0;
   });
-}
-
-void Register(Registry& r, const ba::Picture& p, std::function<void(Canvas&)> draw) {
-  r.Picture(p.path, p.width, p.height, p.frameWidth, p.frameHeight, p.key, std::move(draw));
 }
 
 }  // namespace

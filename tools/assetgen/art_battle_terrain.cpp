@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "art_battle.h"
 #include "art_figure.h"
 #include "assetgen.h"
 #include "battle/battle_art.h"
@@ -254,10 +255,6 @@ void DrawExtra(Canvas& f, int k) {
 // ------------------------------------------------------------------ grid
 
 void DrawGridLine(Canvas& c, Rgb color) { c.Fill(color); }
-
-void Register(Registry& r, const ba::Picture& p, std::function<void(Canvas&)> draw) {
-  r.Picture(p.path, p.width, p.height, p.frameWidth, p.frameHeight, p.key, std::move(draw));
-}
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 // Sizes, frames and keys come from battle/battle_art.h.
 #include <string>
 
+#include "art_battle.h"
 #include "assetgen.h"
 #include "battle/battle_art.h"
 #include "game/glyph_name.h"
@@ -18,7 +19,7 @@ namespace {
 
 // A word of the bottom bar: light lettering with an ink rim, from the left
 // edge, so that the bar's numbers can follow it.
-TextStyle Word(Rgb color, int size = 20) {
+TextStyle Word(Rgb color, int size) {
   TextStyle t = GoldCaption(size);
   t.color = color;
   t.align = Align::Left;
@@ -26,7 +27,7 @@ TextStyle Word(Rgb color, int size = 20) {
   return t;
 }
 
-void DrawWord(Canvas& c, const std::string& word, Rgb color, int size = 20) {
+void DrawWord(Canvas& c, const std::string& word, Rgb color, int size) {
   c.Text(3, 0, c.w - 6, c.h, word, Word(color, size));
 }
 
@@ -194,11 +195,52 @@ void DrawRaiseArrow(Canvas& c) {
   c.OutlineShapes(pal::Ink);
 }
 
-void Register(Registry& r, const ba::Picture& p, std::function<void(Canvas&)> draw) {
-  r.Picture(p.path, p.width, p.height, p.frameWidth, p.frameHeight, p.key, std::move(draw));
-}
-
 const ba::Picture& Ui(int image) { return ba::kUiPictures[image]; }
+
+// ------------------------------------------------------------------ the bar's words and digits
+
+// A word's picture: the word in its colour at a letter size.
+struct WordPicture {
+  int image;
+  const char* word;
+  Rgb color;
+  int size;
+};
+constexpr WordPicture kWordPictures[] = {
+    {ba::kUiHealthCaption, "Health", pal::RedLight, 20},
+    {ba::kUiAttackCaption, "Attack", pal::Silver, 20},
+    {ba::kUiShieldCaption, "Shield", pal::GoldLight, 20},
+    {ba::kUiLevelCaption, "Level", pal::GrassLight, 20},
+    {ba::kUiTrainingCaption, "Training", pal::RedLight, 20},
+    {ba::kUiEquipmentCaption, "Equipment", pal::RedLight, 20},
+    {ba::kUiAlive, "Alive", pal::GrassLight, 18},
+    {ba::kUiDown, "Down", pal::RedLight, 18},
+    {ba::kUiLight, "Light", pal::ParchmentLight, 20},
+    {ba::kUiSerious, "Serious", pal::Fire, 20},
+    {ba::kUiCritical, "Critical", pal::RedLight, 20},
+    {ba::kUiWounds, "wounds", pal::ParchmentLight, 20},
+    {ba::kUiWordEnemy, "Enemy", pal::RedLight, 20},
+    {ba::kUiWordTakes, "takes", pal::ParchmentLight, 20},
+    {ba::kUiWordDamage, "damage", pal::ParchmentLight, 20},
+    {ba::kUiWordTaken, "taken", pal::ParchmentLight, 20},
+    {ba::kUiEnterToMove, "Press Enter to move", pal::GoldLight, 20},
+};
+
+// A digit sheet: ten frames of a width, the digits in a colour at a size.
+struct DigitPicture {
+  int image;
+  int frameWidth;
+  Rgb color;
+  int size;
+};
+constexpr DigitPicture kDigitPictures[] = {
+    {ba::kUiHealthDigits, 32, pal::RedLight, 28},
+    {ba::kUiAttackDigits, 32, pal::Silver, 28},
+    {ba::kUiCountDigits, 32, pal::ParchmentLight, 30},
+    {ba::kUiDownDigits, 32, pal::Fire, 28},
+    {ba::kUiDamageDigits, 16, pal::RedLight, 22},
+    {ba::kUiReportDigits, 16, pal::Fire, 22},
+};
 
 }  // namespace
 
@@ -210,31 +252,12 @@ ASSETGEN_TABLE(BattleUiPictures) {
   Register(r, Ui(ba::kUiNoButton), [](Canvas& c) { DrawAnswerButton(c, "No", pal::RedDeep); });
 
   // The bottom bar: captions, words and digits.
-  Register(r, Ui(ba::kUiHealthCaption), [](Canvas& c) { DrawWord(c, "Health", pal::RedLight); });
-  Register(r, Ui(ba::kUiAttackCaption), [](Canvas& c) { DrawWord(c, "Attack", pal::Silver); });
-  Register(r, Ui(ba::kUiShieldCaption), [](Canvas& c) { DrawWord(c, "Shield", pal::GoldLight); });
-  Register(r, Ui(ba::kUiLevelCaption), [](Canvas& c) { DrawWord(c, "Level", pal::GrassLight); });
-  Register(r, Ui(ba::kUiTrainingCaption), [](Canvas& c) { DrawWord(c, "Training", pal::RedLight); });
-  Register(r, Ui(ba::kUiEquipmentCaption), [](Canvas& c) { DrawWord(c, "Equipment", pal::RedLight); });
-  Register(r, Ui(ba::kUiAlive), [](Canvas& c) { DrawWord(c, "Alive", pal::GrassLight, 18); });
-  Register(r, Ui(ba::kUiDown), [](Canvas& c) { DrawWord(c, "Down", pal::RedLight, 18); });
-  Register(r, Ui(ba::kUiLight), [](Canvas& c) { DrawWord(c, "Light", pal::ParchmentLight); });
-  Register(r, Ui(ba::kUiSerious), [](Canvas& c) { DrawWord(c, "Serious", pal::Fire); });
-  Register(r, Ui(ba::kUiCritical), [](Canvas& c) { DrawWord(c, "Critical", pal::RedLight); });
-  Register(r, Ui(ba::kUiWounds), [](Canvas& c) { DrawWord(c, "wounds", pal::ParchmentLight); });
-  Register(r, Ui(ba::kUiWordEnemy), [](Canvas& c) { DrawWord(c, "Enemy", pal::RedLight); });
-  Register(r, Ui(ba::kUiWordTakes), [](Canvas& c) { DrawWord(c, "takes", pal::ParchmentLight); });
-  Register(r, Ui(ba::kUiWordDamage), [](Canvas& c) { DrawWord(c, "damage", pal::ParchmentLight); });
-  Register(r, Ui(ba::kUiWordTaken), [](Canvas& c) { DrawWord(c, "taken", pal::ParchmentLight); });
+  for (const WordPicture& w : kWordPictures)
+    Register(r, Ui(w.image), [w](Canvas& c) { DrawWord(c, w.word, w.color, w.size); });
   Register(r, Ui(ba::kUiDone), [](Canvas& c) { DrawCentredWord(c, "Done", pal::Stone, 18); });
-  Register(r, Ui(ba::kUiEnterToMove), [](Canvas& c) { DrawWord(c, "Press Enter to move", pal::GoldLight, 20); });
   Register(r, Ui(ba::kUiMoveArrow), DrawMoveArrow);
-  Register(r, Ui(ba::kUiHealthDigits), [](Canvas& c) { DrawDigits(c, 32, pal::RedLight, 28); });
-  Register(r, Ui(ba::kUiAttackDigits), [](Canvas& c) { DrawDigits(c, 32, pal::Silver, 28); });
-  Register(r, Ui(ba::kUiCountDigits), [](Canvas& c) { DrawDigits(c, 32, pal::ParchmentLight, 30); });
-  Register(r, Ui(ba::kUiDownDigits), [](Canvas& c) { DrawDigits(c, 32, pal::Fire, 28); });
-  Register(r, Ui(ba::kUiDamageDigits), [](Canvas& c) { DrawDigits(c, 16, pal::RedLight, 22); });
-  Register(r, Ui(ba::kUiReportDigits), [](Canvas& c) { DrawDigits(c, 16, pal::Fire, 22); });
+  for (const DigitPicture& d : kDigitPictures)
+    Register(r, Ui(d.image), [d](Canvas& c) { DrawDigits(c, d.frameWidth, d.color, d.size); });
   // The digits of names, as the second letter sheet has them.
   Register(r, Ui(ba::kUiNameDigits), [](Canvas& c) { DrawLetters(c, Ui(ba::kUiNameDigits), glyph::kDigitZero); });
 

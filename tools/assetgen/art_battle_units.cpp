@@ -1,11 +1,13 @@
 // The units on the battlefield: the kingdom's armies, the allied units and the
 // enemy armies, each a group of three (or a pack of three dogs) in 64 x 64
 // frames: per facing standing, three walking steps and four steps of a blow
-// (battle/battle_art.h gives the frame order). The allied units' icons for the
-// bottom bar are drawn here too, in the style of the kingdom's army icons.
+// (battle/battle_art.h gives the frame order). The icons of the kingdom's
+// armies and of the allied units (the map's unit panel and the battle's
+// bottom bar show them) are drawn here too, from the same looks.
 #include <cmath>
 #include <string>
 
+#include "art_battle.h"
 #include "art_people.h"
 #include "assetgen.h"
 #include "battle/battle_art.h"
@@ -43,11 +45,15 @@ struct Spot {
 constexpr Spot kGroup[3] = {{15.0f, 44.0f, 0.7f}, {49.0f, 44.0f, 0.7f}, {32.0f, 63.0f, 0.86f}};
 constexpr Spot kPack[3] = {{20.0f, 36.0f, 0.95f}, {44.0f, 44.0f, 0.95f}, {28.0f, 60.0f, 1.05f}};
 
-void DrawPeople(Canvas& c, const Look& leader) {
-  Look rank = leader;
-  rank.tunic = Darken(leader.tunic, 0.2f);
+// In the battle the rank wears no cape.
+Look BattleRank(const Look& leader) {
+  Look rank = RankOf(leader);
   rank.cape = 0;
-  if (leader.weapon == Weapon::Banner) rank.weapon = Weapon::Spear;
+  return rank;
+}
+
+void DrawPeople(Canvas& c, const Look& leader) {
+  const Look rank = BattleRank(leader);
   ForEachFrame(c, ba::kUnitFrameSize, ba::kUnitFrameSize, ba::kUnitFrames, [&](Canvas& f, int k) {
     const Pose pose = PoseOf(k);
     int view;
@@ -88,14 +94,19 @@ void DrawPack(Canvas& c, Rgb fur, Rgb belly, bool wolves) {
 }
 
 // An icon: the leader facing the viewer with two of the rank behind.
-void DrawIcon(Canvas& c, const Look& look) {
+void DrawIcon(Canvas& c, const Look& leader, const Look& rank) {
   Scene s;
-  Look rank = look;
-  rank.tunic = Darken(look.tunic, 0.2f);
-  rank.cape = 0;
   AddPerson(s, Place{20.0f, 52.0f, 0.85f, 1.0f}, rank, 4, 0.0f);
   AddPerson(s, Place{44.0f, 52.0f, 0.85f, 1.0f}, rank, 4, 0.0f);
-  AddPerson(s, Place{32.0f, 62.0f, 1.0f, 1.0f}, look, 4, 0.0f);
+  AddPerson(s, Place{32.0f, 62.0f, 1.0f, 1.0f}, leader, 4, 0.0f);
+  figart::RenderPlaced(s, c, 0, 0, 1, 1);
+}
+
+// A dog pack's icon: a dog with a lighter one in front of it.
+void DrawDogIcon(Canvas& c, Rgb fur, Rgb belly, Rgb frontFur, Rgb frontBelly) {
+  Scene s;
+  AddDog(s, Place{24.0f, 46.0f, 1.1f, 1.0f}, fur, belly, 0.4f, false, 2);
+  AddDog(s, Place{34.0f, 61.0f, 1.3f, 1.0f}, frontFur, frontBelly, -0.4f, false, 2);
   figart::RenderPlaced(s, c, 0, 0, 1, 1);
 }
 
@@ -256,24 +267,30 @@ constexpr int kWolfPicture = 4;
 constexpr int kDogKind = 20;
 constexpr int kDog2Kind = 21;
 
-void Register(Registry& r, const ba::Picture& p, std::function<void(Canvas&)> draw) {
-  r.Picture(p.path, p.width, p.height, p.frameWidth, p.frameHeight, p.key, std::move(draw));
-}
-
 }  // namespace
 
 ASSETGEN_TABLE(BattleUnitPictures) {
   for (int kind = 0; kind < ba::kArmyKinds; ++kind) {
-    const ba::Picture& p = ba::kArmyKindPictures[kind].army;
-    if (!p.path) continue;
-    if (kind == kDogKind) Register(r, p, [](Canvas& c) { DrawPack(c, pal::Earth, pal::EarthLight, false); });
-    else if (kind == kDog2Kind) Register(r, p, [](Canvas& c) { DrawPack(c, pal::SlateLight, pal::StoneLight, false); });
-    else Register(r, p, [kind](Canvas& c) { DrawPeople(c, ArmyLook(kind)); });
+    const ba::ArmyKindPictures& p = ba::kArmyKindPictures[kind];
+    if (kind == kDogKind) {
+      Register(r, p.army, [](Canvas& c) { DrawPack(c, pal::Earth, pal::EarthLight, false); });
+      Register(r, p.icon,
+               [](Canvas& c) { DrawDogIcon(c, pal::Earth, pal::EarthLight, pal::EarthLight, pal::SandLight); });
+    } else if (kind == kDog2Kind) {
+      Register(r, p.army, [](Canvas& c) { DrawPack(c, pal::SlateLight, pal::StoneLight, false); });
+      Register(r, p.icon,
+               [](Canvas& c) { DrawDogIcon(c, pal::Slate, pal::SlateLight, pal::SlateLight, pal::StoneLight); });
+    } else {
+      if (p.army.path) Register(r, p.army, [kind](Canvas& c) { DrawPeople(c, ArmyLook(kind)); });
+      // The icons' ranks keep their capes.
+      if (p.icon.path)
+        Register(r, p.icon, [kind](Canvas& c) { DrawIcon(c, ArmyLook(kind), RankOf(ArmyLook(kind))); });
+    }
   }
-  // The kingdom's army icons are the map's unit panel's; the allied units' are new.
   for (int kind = 0; kind < ba::kAllyKinds; ++kind) {
     Register(r, ba::kAllyPictures[kind].army, [kind](Canvas& c) { DrawPeople(c, AllyLook(kind)); });
-    Register(r, ba::kAllyPictures[kind].icon, [kind](Canvas& c) { DrawIcon(c, AllyLook(kind)); });
+    Register(r, ba::kAllyPictures[kind].icon,
+             [kind](Canvas& c) { DrawIcon(c, AllyLook(kind), BattleRank(AllyLook(kind))); });
   }
   for (int picture = 0; picture < ba::kEnemyPictureCount; ++picture) {
     if (picture == kWolfPicture)

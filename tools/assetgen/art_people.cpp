@@ -470,6 +470,13 @@ Look KingdomSoldier() {
   return l;
 }
 
+Look RankOf(const Look& leader) {
+  Look l = leader;
+  l.tunic = Darken(leader.tunic, 0.2f);
+  if (leader.weapon == Weapon::Banner) l.weapon = Weapon::Spear;
+  return l;
+}
+
 // ------------------------------------------------------------------ faces
 
 void DrawFace(Canvas& f, const Face& face) {

@@ -1,9 +1,9 @@
 // People and animals as the map and the battle draw them: one small figure
 // model (a body with a head, headgear, a weapon and the side's colours) that
 // turns through the eight facings, walks, and strikes; the dogs; the faces of
-// the portraits. The map's walkers, enemy armies and army icons
-// (art_population.cpp) and the battle's units and portraits (art_battle_*.cpp)
-// are all drawn from it, so they read as the same people.
+// the portraits. The map's walkers and enemy armies (art_population.cpp) and
+// the battle's units, army icons and portraits (art_battle_*.cpp) are all
+// drawn from it, so they read as the same people.
 #pragma once
 
 #include <initializer_list>
@@ -82,6 +82,10 @@ void AddPerson(Scene& s, const Place& pl, const Look& l, int view, float stride,
 Look PlayerLook();
 Look HeroLook();
 Look KingdomSoldier();
+
+// The rank behind a group's leader: the same people in a darker tunic, with
+// spears where the leader carries the banner.
+Look RankOf(const Look& leader);
 
 // The enemy's kinds of people; the map's and the battle's pictures of a kind
 // show the same look.

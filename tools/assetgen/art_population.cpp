@@ -1,8 +1,9 @@
 // Everything that stands on the kingdom map and the map's own panels: the
 // enemy armies, gold piles, bags, chests and prisons, the selection ring,
 // route dots and click marks, the unit panel with its buttons, icons, words
-// and portraits, the army icons, the message panels, the corner boxes and the
-// digits. The people are drawn from the shared figure model (art_people.h).
+// and portraits, the message panels, the corner boxes and the digits. The
+// people are drawn from the shared figure model (art_people.h); the army
+// icons come with the battle's army pictures (art_battle_units.cpp).
 #include <cmath>
 #include <string>
 
@@ -58,9 +59,7 @@ void DrawEnemy(Canvas& c, const MapEnemy& kind) {
       AddDog(s, Place{33.0f, 37.0f, 0.85f, dir}, pal::SlateDark, pal::Slate, stride, true, view);
       AddDog(s, Place{22.0f, 49.0f, 0.95f, dir}, pal::Slate, pal::StoneLight, -stride, true, view);
     } else {
-      Look back = kind.look;
-      back.tunic = Darken(back.tunic, 0.2f);
-      back.weapon = kind.look.weapon == Weapon::Banner ? Weapon::Spear : kind.look.weapon;
+      const Look back = RankOf(kind.look);
       AddPerson(s, Place{12.0f, 40.0f, 0.62f, dir}, back, view, -stride);
       AddPerson(s, Place{38.0f, 40.0f, 0.62f, dir}, back, view, stride);
       AddPerson(s, Place{25.0f, 49.5f, 0.74f, dir}, kind.look, view, stride);
@@ -69,19 +68,6 @@ void DrawEnemy(Canvas& c, const MapEnemy& kind) {
   });
 }
 
-// ------------------------------------------------------------------ army icons
-
-void DrawArmyIcon(Canvas& c, const Look& look, bool pair) {
-  Scene s;
-  if (pair) {
-    Look back = look;
-    back.tunic = Darken(look.tunic, 0.2f);
-    AddPerson(s, Place{20.0f, 52.0f, 0.85f, 1.0f}, back, 4, 0.0f);
-    AddPerson(s, Place{44.0f, 52.0f, 0.85f, 1.0f}, back, 4, 0.0f);
-  }
-  AddPerson(s, Place{32.0f, 62.0f, 1.0f, 1.0f}, look, 4, 0.0f);
-  figart::RenderPlaced(s, c, 0, 0, 1, 1);
-}
 // ------------------------------------------------------------------ map objects
 
 void DrawCoin(Scene& s, float x, float y, float r) {
@@ -557,70 +543,5 @@ ASSETGEN_TABLE(PopulationPictures) {
   });
   r.Picture("Art\\Controls\\H1.bmp", 640, 64, 64, 64, kKeyNone, [](Canvas& c) {
     ForEachFrame(c, 64, 64, 10, [](Canvas& f, int k) { DrawFace(f, kHeroFaces[k]); });
-  });
-
-  // The kingdom's army icons.
-  auto army = [&r](const char* file, uint32_t key, std::function<void(Canvas&)> draw) {
-    r.Picture(std::string("Art\\Controls\\") + file, 64, 64, 64, 64, key, std::move(draw));
-  };
-  army("Peasants1.bmp", kKeyBlack, [](Canvas& c) {
-    Look l = KingdomSoldier();
-    l.tunic = pal::EarthLight;
-    l.trim = pal::Earth;
-    l.legs = pal::Earth;
-    l.head = Head::StrawHat;
-    l.headColor = pal::SandLight;
-    l.weapon = Weapon::Pitchfork;
-    DrawArmyIcon(c, l, true);
-  });
-  army("Militia.bmp", kKeyBlack, [](Canvas& c) {
-    Look l = KingdomSoldier();
-    l.tunic = pal::BlueLight;
-    l.head = Head::Cap;
-    l.headColor = pal::Blue;
-    l.weapon = Weapon::Spear;
-    DrawArmyIcon(c, l, true);
-  });
-  army("Infantry.bmp", kKeyBlack, [](Canvas& c) {
-    Look l = KingdomSoldier();
-    l.armour = true;
-    l.head = Head::Helmet;
-    l.headColor = pal::Steel;
-    l.shield = pal::Blue;
-    DrawArmyIcon(c, l, true);
-  });
-  army("GoldenInfantry.bmp", kKeyBlack, [](Canvas& c) {
-    Look l = KingdomSoldier();
-    l.armour = true;
-    l.metal = pal::Gold;
-    l.head = Head::PlumedHelmet;
-    l.headColor = pal::Gold;
-    l.trim = pal::BlueDeep;
-    l.shield = pal::Gold;
-    DrawArmyIcon(c, l, true);
-  });
-  army("RoyalInfantry.bmp", kKeyBlack, [](Canvas& c) {
-    Look l = KingdomSoldier();
-    l.tunic = pal::BlueDeep;
-    l.armour = true;
-    l.metal = pal::Silver;
-    l.head = Head::PlumedHelmet;
-    l.headColor = pal::Silver;
-    l.trim = pal::Gold;
-    l.cape = pal::Blue;
-    l.weapon = Weapon::Halberd;
-    DrawArmyIcon(c, l, true);
-  });
-  army("Dogs.bmp", kKeyBlack, [](Canvas& c) {
-    Scene s;
-    AddDog(s, Place{24.0f, 46.0f, 1.1f, 1.0f}, pal::Earth, pal::EarthLight, 0.4f, false, 2);
-    AddDog(s, Place{34.0f, 61.0f, 1.3f, 1.0f}, pal::EarthLight, pal::SandLight, -0.4f, false, 2);
-    figart::RenderPlaced(s, c, 0, 0, 1, 1);
-  });
-  army("Dogs2.bmp", kKeyRed, [](Canvas& c) {
-    Scene s;
-    AddDog(s, Place{24.0f, 46.0f, 1.1f, 1.0f}, pal::Slate, pal::SlateLight, 0.4f, false, 2);
-    AddDog(s, Place{34.0f, 61.0f, 1.3f, 1.0f}, pal::SlateLight, pal::StoneLight, -0.4f, false, 2);
-    figart::RenderPlaced(s, c, 0, 0, 1, 1);
   });
 }
