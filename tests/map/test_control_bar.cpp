@@ -64,20 +64,6 @@ const Spot kSpots[] = {{kBarEndDay, 700, 460},  {kBarHideShow, 750, 20}, {kBarSa
 
 }  // namespace
 
-TEST(ControlBar, StartValues) {
-  ControlBar bar;
-  EXPECT_EQ(bar.sheet, nullptr);
-  EXPECT_EQ(bar.hideShowState, 1);
-  EXPECT_EQ(bar.portrait, 1);
-  EXPECT_EQ(bar.firePhase, 1);
-  EXPECT_EQ(bar.fireFrame, 0);
-  for (const Spot& s : kSpots) EXPECT_EQ(LookOf(bar, s.id), 0);
-  EXPECT_EQ(bar.pressedId, 0);
-  EXPECT_EQ(bar.hoverId, 0);
-  EXPECT_EQ(bar.buttonHeld, 0);
-  EXPECT_EQ(bar.hidePending, 0);
-}
-
 TEST(ControlBar, HoverIdsAndLooks) {
   ControlBar bar;
   for (const Spot& s : kSpots) {

@@ -5,34 +5,11 @@
 
 #include "test_map_encounters_util.h"
 
-TEST(MapEncountersStart, ConstructedRecord) {
+TEST(MapEncountersStart, ReleasingArtNeverLoadedIsHarmless) {
   MapEncounters e;
-  EXPECT_EQ(e.objectSheet, nullptr);
-  EXPECT_EQ(e.messageFont, nullptr);
-  EXPECT_EQ(e.day, 1u);
-  EXPECT_EQ(e.playerStepsLeft, 7);
-  EXPECT_EQ(e.playerStepLimit, 7);
-  for (int k = 0; k < 10; ++k) {
-    EXPECT_EQ(e.heroStepsLeft[k], 7);
-    EXPECT_EQ(e.heroStepLimit[k], 7);
-  }
-  for (int a = 0; a < 100; ++a) EXPECT_EQ(e.enemyStepsLeft[a], 4);
-  EXPECT_EQ(e.walkClockState, 1);
-  EXPECT_EQ(e.chestClockState, 1);
-  EXPECT_EQ(e.metCode, 0u);
-  for (uint8_t code : e.cellCode) ASSERT_EQ(code, 0);
-  // Releasing pictures that were never loaded, twice, is harmless.
   e.ReleaseArt();
   e.ReleaseArt();
   EXPECT_EQ(e.objectSheet, nullptr);
-}
-
-TEST(MapEncountersStart, AliveFromTheWholeHealthWord) {
-  EXPECT_EQ(MapEncounters::AliveFromHealth(20), 1);
-  EXPECT_EQ(MapEncounters::AliveFromHealth(256), 1);  // its low byte is 0
-  EXPECT_EQ(MapEncounters::AliveFromHealth(512), 1);
-  EXPECT_EQ(MapEncounters::AliveFromHealth(0), 0);
-  EXPECT_EQ(MapEncounters::AliveFromHealth(-3), 0);
 }
 
 TEST(MapEncountersStart, NewGameCellCodes) {
