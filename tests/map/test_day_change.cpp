@@ -479,18 +479,6 @@ TEST(Night, RunsOnceAfterTheArmiesHaveMoved) {
 
 // ---------------------------------------------------------------- game ends
 
-TEST(GameEnds, EachFlagEndsTheCampaign) {
-  MapTurnFlags none;
-  EXPECT_FALSE(GameEnded(none));
-  MapTurnFlags a, b, c;
-  a.endPeaceTreaty = 1;
-  b.endSurrendered = 1;
-  c.endVictory = 1;
-  EXPECT_TRUE(GameEnded(a));
-  EXPECT_TRUE(GameEnded(b));
-  EXPECT_TRUE(GameEnded(c));
-}
-
 TEST(GameEnds, PeaceTreatyInTheFrameThatMakesDay110) {
   Day d;
   d.state.day = 108;

@@ -316,30 +316,22 @@ TEST(MapPicture, QuestMarkersByStage) {
     EXPECT_EQ(shown, stage < 5) << int(stage);
   }
   stages[6] = 0;
-  // Quest 61's marker: its test looks at 122 - cameraX.
-  auto shows61 = [&](int32_t cameraX) {
+  // Whether the second sheet's frame shows at a camera x: quest 61's marker
+  // tests 122 - cameraX; quests 88 and 89 test the point 2160, not their own x.
+  auto shows = [&](int frame, int32_t cameraX) {
     KingdomMap m;
     m.cameraX = cameraX;
     Recorder r;
     EmitQuestMarkers(m, stages, r);
     return std::any_of(r.draws.begin(), r.draws.end(),
-                       [](const MapSprite& s) { return s.image == kItems2 && s.frame == 1; });
+                       [&](const MapSprite& s) { return s.image == kItems2 && s.frame == frame; });
   };
-  EXPECT_FALSE(shows61(152));  // 122 - 152 = -30
-  EXPECT_TRUE(shows61(151));   // -29
-  EXPECT_TRUE(shows61(-677));  // 799
-  EXPECT_FALSE(shows61(-678)); // 800
-  // Quests 88 and 89 test the point 2160, not their own x.
-  auto shows88 = [&](int32_t cameraX) {
-    KingdomMap m;
-    m.cameraX = cameraX;
-    Recorder r;
-    EmitQuestMarkers(m, stages, r);
-    return std::any_of(r.draws.begin(), r.draws.end(),
-                       [](const MapSprite& s) { return s.image == kItems2 && s.frame == 8; });
-  };
-  EXPECT_TRUE(shows88(2189));   // 2160 - 2189 = -29
-  EXPECT_FALSE(shows88(2190));
+  EXPECT_FALSE(shows(1, 152));  // 122 - 152 = -30
+  EXPECT_TRUE(shows(1, 151));   // -29
+  EXPECT_TRUE(shows(1, -677));  // 799
+  EXPECT_FALSE(shows(1, -678)); // 800
+  EXPECT_TRUE(shows(8, 2189));  // 2160 - 2189 = -29
+  EXPECT_FALSE(shows(8, 2190));
   // No stages, no markers.
   Recorder none;
   EmitQuestMarkers(map, nullptr, none);
