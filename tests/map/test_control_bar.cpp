@@ -10,6 +10,7 @@
 #include "platform/backend.h"
 #include "platform/headless.h"
 #include "platform/input_device.h"
+#include "test_map_encounters_util.h"
 
 namespace {
 
@@ -17,25 +18,6 @@ class Recorder : public MapSpriteSink {
  public:
   void Sprite(const MapSprite& s) override { draws.push_back(s); }
   std::vector<MapSprite> draws;
-};
-
-class TestMouse {
- public:
-  TestMouse() {
-    SetBackend(Backend::Headless);
-    headless::Reset();
-    system_.Create(nullptr, nullptr);
-    mouse.Create(&system_, kDeviceMouse, 0);
-  }
-  ~TestMouse() { headless::Reset(); }
-  void Set(int button, bool down) {
-    headless::MouseButton(button, down);
-    mouse.Poll();
-  }
-  InputDevice mouse;
-
- private:
-  InputSystem system_;
 };
 
 // The look field of each map button, by id.
@@ -102,7 +84,7 @@ TEST(ControlBar, HoverIdsAndLooks) {
 }
 
 TEST(ControlBar, ClickIds) {
-  TestMouse m;
+  poptest::TestMouse m;
   ControlBar bar;
   // No fresh press: nothing.
   EXPECT_EQ(bar.Click(700, 460, &m.mouse), 0u);
@@ -134,7 +116,7 @@ TEST(ControlBar, ClickIds) {
 }
 
 TEST(ControlBar, PartyScreenToggle) {
-  TestMouse m;
+  poptest::TestMouse m;
   ControlBar bar;
   bar.HoverHideShowButton(485, 140);
   EXPECT_EQ(bar.hoverId, kBarPartyToggle);

@@ -13,35 +13,9 @@
 #include "platform/headless.h"
 #include "platform/input_device.h"
 #include "platform/mouse_cursor.h"
+#include "test_map_encounters_util.h"
 
 namespace {
-
-// A headless mouse whose buttons the test presses.
-class TestMouse {
- public:
-  TestMouse() {
-    SetBackend(Backend::Headless);
-    headless::Reset();
-    system_.Create(nullptr, nullptr);
-    mouse.Create(&system_, kDeviceMouse, 0);
-  }
-  ~TestMouse() { headless::Reset(); }
-
-  void Press(int button) {
-    headless::MouseButton(button, true);
-    mouse.Poll();
-  }
-  void ReleaseAll() {
-    headless::MouseButton(0, false);
-    headless::MouseButton(1, false);
-    mouse.Poll();
-  }
-
-  InputDevice mouse;
-
- private:
-  InputSystem system_;
-};
 
 using ClickFn = uint32_t (KingdomMap::*)(int32_t, int32_t, InputDevice*);
 const ClickFn kClickBlock[9] = {&KingdomMap::ClickBlock1, &KingdomMap::ClickBlock2, &KingdomMap::ClickBlock3,
@@ -69,8 +43,8 @@ TEST(KingdomMap, ReleasingTilesNeverLoadedIsHarmless) {
 }
 
 TEST(KingdomMap, CornerCellsOfTheNumbering) {
-  TestMouse m;
-  m.Press(kMouseLeft);
+  poptest::TestMouse m;
+  m.Set(kMouseLeft, true);
   struct Case {
     int block;
     int32_t worldX, worldY;
@@ -101,8 +75,8 @@ TEST(KingdomMap, CornerCellsOfTheNumbering) {
 }
 
 TEST(KingdomMap, ClickTargetsThroughEveryBlock) {
-  TestMouse m;
-  m.Press(kMouseRight);  // the right button clicks as well
+  poptest::TestMouse m;
+  m.Set(kMouseRight, true);  // the right button clicks as well
   for (const cells::MapBlock& b : cells::kBlocks) {
     // Three cells of the block: first, a middle one, last.
     const int picks[3][2] = {{0, 0}, {b.columns / 2, b.rows / 2}, {b.columns - 1, b.rows - 1}};
@@ -133,10 +107,10 @@ TEST(KingdomMap, ClickTargetsThroughEveryBlock) {
 }
 
 TEST(KingdomMap, CellEdgesAndPresses) {
-  TestMouse m;
+  poptest::TestMouse m;
   KingdomMap map;  // start camera (-1115, 320): blocks 1 and 8
   // World x -800 is the boundary of blocks 8 and 1; screen x 315.
-  m.Press(kMouseLeft);
+  m.Set(kMouseLeft, true);
   EXPECT_EQ(ClickMap(map, 315, 40, &m.mouse), 1);  // on the line: the cell to the right
   EXPECT_EQ(map.targetX, -800);
   EXPECT_EQ(map.targetY, 360);  // 40 + 320
@@ -149,14 +123,14 @@ TEST(KingdomMap, CellEdgesAndPresses) {
   EXPECT_EQ(map.targetY, 360);
 
   // No fresh press: nothing happens.
-  m.ReleaseAll();
+  m.Set(kMouseLeft, false);
   KingdomMap idle;
   EXPECT_EQ(ClickMap(idle, 400, 300, &m.mouse), 0);
   EXPECT_EQ(idle.targetSet, 0);
   EXPECT_EQ(idle.clickLatch, 0);
   EXPECT_EQ(idle.targetCell, 0u);
   // A held, latched button does not click either.
-  m.Press(kMouseLeft);
+  m.Set(kMouseLeft, true);
   m.mouse.SetLatch(kMouseLeft, 1);
   EXPECT_EQ(ClickMap(idle, 400, 300, &m.mouse), 0);
   EXPECT_EQ(idle.targetSet, 0);

@@ -1,8 +1,10 @@
 #pragma once
-// Helpers of the map population tests: a population built from a new game the
-// way the map screen builds it, and a headless device.
+// Helpers of the map tests: a population built from a new game the way the
+// map screen builds it, a headless mouse and a headless device.
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 #include "game/game_state.h"
 #include "map/map_encounters.h"
@@ -10,11 +12,19 @@
 #include "platform/backend.h"
 #include "platform/graphics_device.h"
 #include "platform/headless.h"
+#include "platform/input_device.h"
 
 namespace poptest {
 
 // The population of the game record, built by the map screen's own copy.
 inline void BuildFromGame(MapEncounters& e, GameState& s) { map_copy::BuildFromGame(e, s); }
+
+// A new game's record, on the heap (it is large).
+inline std::unique_ptr<GameState> NewGame() {
+  auto s = std::make_unique<GameState>();
+  RunNewGameSequence(*s);
+  return s;
+}
 
 inline void BuildNewGame(MapEncounters& e) {
   GameState s;
@@ -29,6 +39,26 @@ inline void BuildEmpty(MapEncounters& e, uint32_t playerCell) {
   e.FillStartTables();
   e.FillCellCodes();
 }
+
+// A headless mouse whose buttons the test presses and releases.
+class TestMouse {
+ public:
+  TestMouse() {
+    SetBackend(Backend::Headless);
+    headless::Reset();
+    system_.Create(nullptr, nullptr);
+    mouse.Create(&system_, kDeviceMouse, 0);
+  }
+  ~TestMouse() { headless::Reset(); }
+  void Set(int button, bool down) {
+    headless::MouseButton(button, down);
+    mouse.Poll();
+  }
+  InputDevice mouse;
+
+ private:
+  InputSystem system_;
+};
 
 class HeadlessDevice {
  public:

@@ -15,12 +15,6 @@
 
 namespace {
 
-std::unique_ptr<GameState> NewGame() {
-  auto s = std::make_unique<GameState>();
-  RunNewGameSequence(*s);
-  return s;
-}
-
 // A population with an invading army half-way through a leg.
 void MarchUnderWay(MapEncounters& e) {
   e.movingArmy = 81;
@@ -93,7 +87,7 @@ void ExpectSameMarch(const MapEncounters& a, const MapEncounters& b) {
 }  // namespace
 
 TEST(MapGameCopy, SnapshotComesBackThroughTheSaveFile) {
-  auto s = NewGame();
+  auto s = poptest::NewGame();
   auto e = std::make_unique<MapEncounters>();
   map_copy::BuildFromGame(*e, *s);
   MarchUnderWay(*e);
@@ -121,7 +115,7 @@ TEST(MapGameCopy, SnapshotComesBackThroughTheSaveFile) {
 }
 
 TEST(MapGameCopy, WriteBackKeepsTheFourBattleBytes) {
-  auto s = NewGame();
+  auto s = poptest::NewGame();
   MapEncounters e;
   map_copy::BuildFromGame(e, *s);
   MarchUnderWay(e);
@@ -142,7 +136,7 @@ TEST(MapGameCopy, WriteBackKeepsTheFourBattleBytes) {
 }
 
 TEST(MapGameCopy, DamagedSnapshotMovesNobody) {
-  auto s = NewGame();
+  auto s = poptest::NewGame();
   s->mapSnapshot.member1[0] = 200;
   s->mapSnapshot.member3Rest[101] = 90;  // leg count
   MapEncounters e;
@@ -152,7 +146,7 @@ TEST(MapGameCopy, DamagedSnapshotMovesNobody) {
 }
 
 TEST(MapGameCopy, EntryAndWriteBackAgree) {
-  auto s = NewGame();
+  auto s = poptest::NewGame();
   MapEncounters e;
   map_copy::BuildFromGame(e, *s);
   EXPECT_NE(e.enemyX[0], 0) << "standing armies are laid out";
@@ -195,7 +189,7 @@ TEST(MapGameCopy, EntryAndWriteBackAgree) {
 }
 
 TEST(MapGameCopy, HeroToCentreOnAcrossALeave) {
-  auto s = NewGame();
+  auto s = poptest::NewGame();
   MapEncounters e;
   e.focusHero = 2;
   map_copy::StoreMessageState(e, *s);
@@ -208,7 +202,7 @@ TEST(MapGameCopy, HeroToCentreOnAcrossALeave) {
 }
 
 TEST(MapGameCopy, AHerosBagGoesBackToHimAlone) {
-  auto s = NewGame();
+  auto s = poptest::NewGame();
   s->heroItems[2].items[3] = 9;
   MapEncounters e;
   map_copy::LoadHeroBag(*s, e, 3);

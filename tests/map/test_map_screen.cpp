@@ -15,12 +15,6 @@
 
 namespace {
 
-std::unique_ptr<GameState> NewGame() {
-  auto s = std::make_unique<GameState>();
-  RunNewGameSequence(*s);
-  return s;
-}
-
 void DrawLand(KingdomMap& view) {
   for (int b = 1; b <= 9; ++b) {
     if (!maplayout::CameraInBlockWindow(b, view.cameraX, view.cameraY)) continue;
@@ -77,7 +71,7 @@ TEST(MapScreen, EveryCornerOfTheCameraShowsOnlyTheMap) {
 }
 
 TEST(MapScreen, AnAdjacentAttackMeetsNothingTwice) {
-  auto s = NewGame();
+  auto s = poptest::NewGame();
   MapEncounters e;
   map_copy::BuildFromGame(e, *s);
   // The player took gold pile 0 with his last walk ...
@@ -96,7 +90,7 @@ TEST(MapScreen, AnAdjacentAttackMeetsNothingTwice) {
 }
 
 TEST(MapScreen, FindsNeverTakeGoldPastItsLimit) {
-  auto s = NewGame();
+  auto s = poptest::NewGame();
   MapEncounters e;
   map_copy::BuildFromGame(e, *s);
   s->gold = INT32_MAX - 10;
@@ -157,7 +151,7 @@ TEST(MapScreen, QuestEventSpots) {
       {1000, 1, 2, 1}, {1008, 21, 0, 3}, {1028, 89, 2, 31}, {1029, 88, 4, 30}, {1025, 55, 0, 0},
   };
   for (const Case& c : cases) {
-    auto s = NewGame();
+    auto s = poptest::NewGame();
     for (uint8_t& stage : s->questStage) stage = 0;
     s->questStage[c.quest - 1] = c.stage;
     MapEncounters e;
@@ -167,7 +161,7 @@ TEST(MapScreen, QuestEventSpots) {
     EXPECT_EQ(e.findShown, c.message ? 1 : 0) << c.code;
   }
   // Spot 1004 shows the shared message while quest 9 has started.
-  auto s = NewGame();
+  auto s = poptest::NewGame();
   for (uint8_t& stage : s->questStage) stage = 0;
   MapEncounters e;
   e.metCode = 1004;
@@ -179,7 +173,7 @@ TEST(MapScreen, QuestEventSpots) {
 }
 
 TEST(MapScreen, ClosingAnEventMessageFinishesItsQuest) {
-  auto s = NewGame();
+  auto s = poptest::NewGame();
   s->questStage[7 - 1] = 3;
   MapEncounters e;
   e.metCode = 1001;
@@ -194,7 +188,7 @@ TEST(MapScreen, ClosingAnEventMessageFinishesItsQuest) {
 }
 
 TEST(MapScreen, FixedPlacesSpiedOnOrFought) {
-  auto s = NewGame();
+  auto s = poptest::NewGame();
   s->placeState[17] = 1;
   s->questStage[15 - 1] = 2;
   MapEncounters e;
@@ -208,7 +202,7 @@ TEST(MapScreen, FixedPlacesSpiedOnOrFought) {
     uint8_t kind;
     int index;  // -1: no battle
   };
-  s = NewGame();
+  s = poptest::NewGame();
   for (uint8_t& st : s->placeState) st = 1;
   for (uint8_t& stage : s->questStage) stage = 0;
   const Case open[] = {{1, 71}, {2, 68}, {3, 66}, {4, 67}, {5, 65}, {6, 72}, {7, 69}, {8, 70}};
