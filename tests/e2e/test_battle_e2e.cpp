@@ -63,6 +63,23 @@ void StartBattleAgain(ScenarioDriver& driver, uint8_t battleId, bool seasoned) {
 
 BattleScreen& Battle(ScenarioDriver& driver) { return *driver.App().battleScreen; }
 
+// What the save-and-quit question's Yes does before the save: the battle is
+// deleted, only its resume block stays.
+void DropBattle(ScenarioDriver& driver) {
+  driver.App().battleScreen->ReleasePictures();
+  delete driver.App().battleScreen;
+  driver.App().battleScreen = nullptr;
+  driver.App().gameState->overlayOpen = 0;
+}
+
+// Takes the enemies of slot `first` on off the field.
+void RemoveEnemiesFrom(BattleScreen& b, int first) {
+  for (int e = first; e < kEnemySlots; ++e) {
+    if (b.enemyAlive[e]) b.occupant[b.enemyCell[e]] = 0;
+    b.enemyAlive[e] = 0;
+  }
+}
+
 std::string Shot(const char* name) { return std::string(QORV_TEST_OUT) + "/" + name; }
 
 bool blowShotTaken = false;
@@ -333,10 +350,7 @@ TEST_F(EndToEnd, BattleOutcomeIsGivenOnceAcrossTheSaveQuestion) {
   s.fame = 10;
   // Every enemy but one falls; the fighter strikes the last.
   BattleScreen& b = Battle(driver);
-  for (int e = 1; e < kEnemySlots; ++e) {
-    if (b.enemyAlive[e]) b.occupant[b.enemyCell[e]] = 0;
-    b.enemyAlive[e] = 0;
-  }
+  RemoveEnemiesFrom(b, 1);
   for (int turn = 0; turn < 8 && driver.App().battleScreen && !b.battleOver; ++turn)
     PlayTurn(driver);
   ASSERT_EQ(b.victory, kVictoryMessage);
@@ -372,11 +386,7 @@ TEST_F(EndToEnd, BattleResumesFromItsBlockAndRefusesNonsense) {
   first.enemyFacing[2] = 3;
   driver.PressKey(kKeyEscape);
   ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
-  // The save-and-quit question's Yes deletes the battle before the save.
-  driver.App().battleScreen->ReleasePictures();
-  delete driver.App().battleScreen;
-  driver.App().battleScreen = nullptr;
-  s.overlayOpen = 0;
+  DropBattle(driver);
   ASSERT_TRUE(driver.Goto("GoBattle"));  // as the loader enters a saved battle
   driver.RunFrames(2);
   ASSERT_NE(driver.App().battleScreen, nullptr);
@@ -386,10 +396,7 @@ TEST_F(EndToEnd, BattleResumesFromItsBlockAndRefusesNonsense) {
   // A block with an enemy picture outside its table goes back to the map.
   driver.PressKey(kKeyEnter);
   driver.PressKey(kKeyEscape);
-  driver.App().battleScreen->ReleasePictures();
-  delete driver.App().battleScreen;
-  driver.App().battleScreen = nullptr;
-  s.overlayOpen = 0;
+  DropBattle(driver);
   s.worldBlockL[50 + 4] = 200;  // enemyPicture of slot 4
   ASSERT_TRUE(driver.Goto("GoBattle"));
   driver.RunFrames(1);
@@ -448,21 +455,14 @@ TEST_F(EndToEnd, BattleDecidedIsNotFoughtAgainFromItsBlock) {
   StartBattle(driver, 1);
   GameState& s = *driver.App().gameState;
   BattleScreen& b = Battle(driver);
-  for (int e = 0; e < kEnemySlots; ++e) {
-    if (b.enemyAlive[e]) b.occupant[b.enemyCell[e]] = 0;
-    b.enemyAlive[e] = 0;
-  }
+  RemoveEnemiesFrom(b, 0);
   driver.RunFrames(2);
   ASSERT_EQ(b.victory, kVictoryMessage);
   driver.PressKey(kKeyEscape);
   ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
   const int32_t gold = s.gold, fame = s.fame;
-  // Yes deletes the battle; the save fails and No comes back to the battle,
-  // which finds only its block.
-  driver.App().battleScreen->ReleasePictures();
-  delete driver.App().battleScreen;
-  driver.App().battleScreen = nullptr;
-  s.overlayOpen = 0;
+  // Yes, a failed save and No: the battle finds only its block.
+  DropBattle(driver);
   ASSERT_TRUE(driver.Goto("GoBattle"));
   driver.RunFrames(2);
   EXPECT_STREQ(driver.ScreenName(), "MapProc");

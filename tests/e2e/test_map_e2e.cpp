@@ -96,6 +96,27 @@ class MapGame {
   ScenarioDriver driver;
 };
 
+// The map population of a new game, as the map screen builds it.
+void BuildNewGamePopulation(MapEncounters& probe) {
+  GameState s;
+  RunNewGameSequence(s);
+  map_copy::BuildFromGame(probe, s);
+}
+
+// Runs the armies' turn (and the night after it) to its end, closing every
+// message with Enter; false when it has not ended within 5000 frames or the
+// map was left.
+bool RunArmiesTurn(MapGame& game) {
+  ScenarioDriver& d = game.driver;
+  for (int frames = 0; frames < 5000; ++frames) {
+    if (d.App().screenProc != GameApp::GoKingdomMap) return false;
+    if (game.Map().marchPhase == 0 && !d.App().dayRecoveryPending) return true;
+    if (game.Map().questMessage || game.Map().outcomeShown) d.PressKey(kKeyEnter);
+    d.RunFrames(1);
+  }
+  return false;
+}
+
 // The corner of the cell left of the given cell.
 void CellLeftOf(uint32_t cell, uint32_t* left, int32_t* x, int32_t* y) {
   int cx = 0, cy = 0;
@@ -258,11 +279,7 @@ TEST_F(MapE2E, AHerosFindGoesIntoHisOwnBag) {
   // Hero 0 stands left of chest 0, whose find holds an item; the army that
   // guards it was beaten.
   MapEncounters probe;
-  {
-    GameState s;
-    RunNewGameSequence(s);
-    map_copy::BuildFromGame(probe, s);
-  }
+  BuildNewGamePopulation(probe);
   const int32_t cx = probe.chestX[0];
   const int32_t cy = probe.chestY[0];
   uint8_t playerBag[kBagCells] = {};
@@ -404,13 +421,7 @@ TEST_F(MapE2E, InvadersMarchOnceADay) {
   // Escape is not read while the armies move; Enter closes each message.
   d.PressKey(kKeyEscape);
   EXPECT_STREQ(d.ScreenName(), "MapProc");
-  int frames = 0;
-  while ((game.Map().marchPhase != 0 || game.App().dayRecoveryPending) && frames < 5000) {
-    if (game.Map().questMessage || game.Map().outcomeShown) d.PressKey(kKeyEnter);
-    d.RunFrames(1);
-    frames += 1;
-  }
-  ASSERT_LT(frames, 5000) << "the armies' turn ends";
+  ASSERT_TRUE(RunArmiesTurn(game)) << "the armies' turn ends";
   EXPECT_EQ(game.App().dayRecoveryPending, 0) << "the night followed";
   const int32_t armyX = game.Map().enemyX[80];
   const int32_t armyY = game.Map().enemyY[80];
@@ -539,11 +550,7 @@ TEST_F(MapE2E, InputRules) {
 TEST_F(MapE2E, TheEnemysCastleAlwaysFights) {
   // Black Zima Castle, fixed place kind 6, is battle 73 whatever its state.
   MapEncounters probe;
-  {
-    GameState s;
-    RunNewGameSequence(s);
-    map_copy::BuildFromGame(probe, s);
-  }
+  BuildNewGamePopulation(probe);
   uint32_t target = 0;
   for (uint32_t cell : probe.specialCell) {
     if (cell && probe.MetCodeOf(cell) >= 388 && probe.MetCodeOf(cell) <= 410) {
@@ -617,14 +624,7 @@ TEST_F(MapE2E, AnInvaderCatchesThePlayer) {
   ASSERT_STREQ(d.ScreenName(), "MapProc");
   EXPECT_EQ(game.Map().playerStepsLeft, 0);
   EXPECT_EQ(s.mapSnapshotState, 0);
-  frames = 0;
-  while ((game.Map().marchPhase != 0 || d.App().dayRecoveryPending) && frames < 5000 &&
-         d.App().screenProc == GameApp::GoKingdomMap) {
-    if (game.Map().questMessage || game.Map().outcomeShown) d.PressKey(kKeyEnter);
-    d.RunFrames(1);
-    frames += 1;
-  }
-  EXPECT_LT(frames, 5000) << "the armies' turn ends after the battle";
+  EXPECT_TRUE(RunArmiesTurn(game)) << "the armies' turn ends after the battle";
   EXPECT_EQ(d.App().dayRecoveryPending, 0) << "and the night follows";
 }
 
