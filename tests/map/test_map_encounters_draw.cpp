@@ -10,39 +10,13 @@
 #include "map/control_bar.h"
 #include "map/kingdom_map.h"
 #include "map/map_layout.h"
+#include "map/map_screen.h"
 #include "platform/asset_log.h"
 #include "platform/input_device.h"
 #include "platform/sprite_sheet.h"
 #include "test_map_encounters_util.h"
 
 namespace {
-
-// One frame of the map screen's drawing pass.
-void DrawFrame(KingdomMap* map, ControlBar* bar, MapEncounters& e, const uint8_t* stages, uint8_t showMessages,
-               uint32_t gold) {
-  const int32_t camX = map ? map->cameraX : 0, camY = map ? map->cameraY : 0;
-  if (map) {
-    using Draw = void (KingdomMap::*)();
-    const Draw blocks[9] = {&KingdomMap::DrawBlock1, &KingdomMap::DrawBlock2, &KingdomMap::DrawBlock3,
-                            &KingdomMap::DrawBlock4, &KingdomMap::DrawBlock5, &KingdomMap::DrawBlock6,
-                            &KingdomMap::DrawBlock7, &KingdomMap::DrawBlock8, &KingdomMap::DrawBlock9};
-    KingdomMap& view = *map;
-    for (int b = 1; b <= 9; ++b) {
-      const Draw draw = blocks[b - 1];
-      if (maplayout::CameraInBlockWindow(b, camX, camY)) (view.*draw)();
-    }
-    map->DrawQuestMarkers(stages);
-  }
-  e.DrawTreasures(camX, camY);
-  e.DrawEnemies(camX, camY);
-  e.DrawParty(camX, camY);
-  if (bar) bar->Draw();
-  e.DrawFameRewards(showMessages);
-  e.DrawMessages(295, 280, showMessages, gold, bar ? bar->sheet : nullptr, bar ? bar->hideShowState : 1);
-  e.DrawUnitPanel();
-  e.DrawInspectText();
-  e.ClearPanelHover();
-}
 
 bool NonBlack(const poptest::HeadlessDevice& d, int x, int y) { return d.Pixel(x, y) != 0; }
 
@@ -134,19 +108,14 @@ TEST(MapEncountersDraw, WalkAndChestAnimation) {
 }
 
 TEST(MapEncountersDraw, PanelButtons) {
-  SetBackend(Backend::Headless);
-  headless::Reset();
-  InputSystem system;
-  ASSERT_EQ(system.Create(nullptr, nullptr), 1u);
-  InputDevice mouse;
-  ASSERT_EQ(mouse.Create(&system, kDeviceMouse, 0), 1u);
+  poptest::TestMouse m;
+  InputDevice& mouse = m.mouse;
 
   MapEncounters e;
   // Nothing is hovered or clicked while nobody is selected.
   e.HoverPanelButtons(400, 550);
   EXPECT_EQ(e.hoverPanelButton, 0);
-  headless::MouseButton(0, true);
-  mouse.Poll();
+  m.Set(0, true);
   EXPECT_EQ(e.ClickPanelButtons(400, 550, &mouse), 0u);
 
   e.playerSelected = 1;
@@ -171,19 +140,13 @@ TEST(MapEncountersDraw, PanelButtons) {
   EXPECT_EQ(e.panelButtonLook[1], 0);
 
   // The right button counts like the left one; above the buttons nothing.
-  headless::MouseButton(0, false);
-  mouse.Poll();
+  m.Set(0, false);
   EXPECT_EQ(e.ClickPanelButtons(600, 550, &mouse), 0u);
-  headless::MouseButton(1, true);
-  mouse.Poll();
+  m.Set(1, true);
   e.panelButtonHeld = 0;
   EXPECT_EQ(e.ClickPanelButtons(600, 550, &mouse), 1u);  // Inspect
   EXPECT_EQ(e.pressedPanelButton, 4);
   EXPECT_EQ(e.ClickPanelButtons(600, 520, &mouse), 0u);
-  headless::MouseButton(1, false);
-  mouse.Release();
-  system.Release();
-  headless::Reset();
 }
 
 TEST(MapEncountersDraw, Screenshots) {
@@ -224,13 +187,13 @@ TEST(MapEncountersDraw, Screenshots) {
   EXPECT_EQ(e.enemyIndex, 1);
   e.HoverPanelButtons(420, 560);
   d.Begin();
-  DrawFrame(&map, &bar, e, state.questStage, 1, uint32_t(state.gold));
+  map_screen::DrawMap(map, e, bar, state, 1);
   d.End();
   std::string path = std::string(QORV_TEST_OUT) + "/population_new_game.png";
   EXPECT_EQ(headless::WritePng(path.c_str()), 1) << path;
   // The same once the day's banner is closed, with the walk in view.
   d.Begin();
-  DrawFrame(&map, &bar, e, state.questStage, 0, uint32_t(state.gold));
+  map_screen::DrawMap(map, e, bar, state, 0);
   d.End();
   path = std::string(QORV_TEST_OUT) + "/population_new_game_walk.png";
   EXPECT_EQ(headless::WritePng(path.c_str()), 1) << path;
@@ -253,8 +216,9 @@ TEST(MapEncountersDraw, Screenshots) {
   map.cameraY = e.heroY[1] - 300;
   e.InspectCell(e.enemyCell[18]);
   EXPECT_EQ(e.inspectCode, 24u);
+  state.gold = 12345;
   d.Begin();
-  DrawFrame(&map, &bar, e, state.questStage, 1, 12345);
+  map_screen::DrawMap(map, e, bar, state, 1);
   d.End();
   path = std::string(QORV_TEST_OUT) + "/population_inspect.png";
   EXPECT_EQ(headless::WritePng(path.c_str()), 1) << path;
@@ -267,16 +231,18 @@ TEST(MapEncountersDraw, Screenshots) {
   e.findShown = 2;
   e.LoadFindArt(&d.dev);
   e.questEventPending = 0;
+  state.gold = 1234567;
   d.Begin();
-  DrawFrame(&map, &bar, e, state.questStage, 0, 1234567);
+  map_screen::DrawMap(map, e, bar, state, 0);
   d.End();
   path = std::string(QORV_TEST_OUT) + "/population_find.png";
   EXPECT_EQ(headless::WritePng(path.c_str()), 1) << path;
 
   e.findShown = 0;
   e.questMessage = 28;
+  state.gold = 600;
   d.Begin();
-  DrawFrame(&map, &bar, e, state.questStage, 0, 600);
+  map_screen::DrawMap(map, e, bar, state, 0);
   d.End();
   path = std::string(QORV_TEST_OUT) + "/population_quest_message.png";
   EXPECT_EQ(headless::WritePng(path.c_str()), 1) << path;
@@ -286,7 +252,7 @@ TEST(MapEncountersDraw, Screenshots) {
   e.outcomeDefendersHelped = 82;
   e.marchPhase = 200;
   d.Begin();
-  DrawFrame(&map, &bar, e, state.questStage, 1, 600);
+  map_screen::DrawMap(map, e, bar, state, 1);
   d.End();
   EXPECT_EQ(e.questMessage, 0);
   path = std::string(QORV_TEST_OUT) + "/population_outcome.png";

@@ -41,14 +41,6 @@ TEST(MapEncountersStart, NewGameCellCodes) {
   EXPECT_EQ(e.CodeAt(8188), 12 + 14);  // gold pile 14 shares the cell
   EXPECT_EQ(e.enemyKind[61], 8);
   EXPECT_EQ(e.enemyKind[70], 7);
-  // The place lists.
-  EXPECT_EQ(e.townCell[0], 9961u);
-  EXPECT_EQ(e.townCell[52], 1690u);
-  EXPECT_EQ(e.specialCell[43], 4057u);
-  EXPECT_EQ(e.specialCell[89], 5670u);
-  EXPECT_EQ(e.specialCell[90], 0u);
-  EXPECT_EQ(e.questCell[32], 4685u);
-  EXPECT_EQ(e.questCell[33], 0u);
 }
 
 TEST(MapEncountersStart, SharedCellsAndOddIds) {
