@@ -311,6 +311,11 @@ TEST(InvadingArmies, ATurnWithEveryMarchingArmyUnderWayAlwaysEnds) {
     }
     t.map.PlaceEnemyArmies();
     t.map.PlaceRoutes();
+    int32_t startX[100], startY[100];
+    for (int a = 0; a < 100; ++a) {
+      startX[a] = t.map.enemyX[a];
+      startY[a] = t.map.enemyY[a];
+    }
     int moved = 0;
     for (int day = 0; day < 40 && !GameEnded(t.flags); ++day) {
       int32_t before[100];
@@ -331,7 +336,37 @@ TEST(InvadingArmies, ATurnWithEveryMarchingArmyUnderWayAlwaysEnds) {
       EXPECT_EQ(RunNightIfDue(t.map, t.state, t.flags), !GameEnded(t.flags));
     }
     EXPECT_GT(moved, 0);
+    for (int a = 0; a < kFirstInvader; ++a) {
+      EXPECT_EQ(t.map.enemyX[a], startX[a]) << "standing army " << a;
+      EXPECT_EQ(t.map.enemyY[a], startY[a]) << "standing army " << a;
+    }
   }
+}
+
+TEST(InvadingArmies, AMarchMeetsThePlayerAndAHero) {
+  // Army 89 starts its march west of the palace road; the player and hero 2
+  // stand together on its way to the road's start.
+  Turn t;
+  t.state.enemyPresent[89] = 1;
+  t.map.enemyPresent[89] = 1;
+  t.Quest(FindInvader(89)->quest) = kQuestUnderWay;
+  t.map.PlaceEnemyArmies();
+  t.map.PlaceRoutes();
+  t.map.playerCell = cells::CellAt(-1320, 120);
+  t.map.playerX = -1320;
+  t.map.playerY = 120;
+  t.map.heroOnMap[2] = 1;
+  t.map.heroCell[2] = t.map.playerCell;
+  t.map.heroX[2] = -1320;
+  t.map.heroY[2] = 120;
+  t.map.FillCellCodes();
+  EndDay(t.map, t.state, &t.view, t.flags);
+  ASSERT_GE(RunTurn(t, 7, 20000), 1);
+  ASSERT_EQ(t.map.battleStarted, 1);
+  EXPECT_EQ(t.map.fighterCode, 4);  // hero 2 wins over the player
+  EXPECT_EQ(t.map.enemyIndex, 89);
+  EXPECT_EQ(t.map.legStartX, -1360);
+  EXPECT_EQ(t.map.enemyX[89], -1320);
 }
 
 TEST(InvadingArmies, ComingBackToTheMapGivesNoExtraMarch) {

@@ -1,94 +1,10 @@
-// Placing joining heroes and the enemy armies, the roads, and the marches
-// of the enemy turn.
+// Placing joining heroes and the enemy armies, the roads, the legs of a
+// march and the search for a defender (the whole turn: test_invasion_turn.cpp).
 
 #include <gtest/gtest.h>
 
 #include "game/cell_geometry.h"
 #include "test_map_encounters_util.h"
-
-namespace {
-
-// The enemy turn as the map screen drives it after the end of a day, frame
-// by frame, with its raid checks; returns the frames it took, or -1 when it
-// had not ended after maxFrames. A meeting stops the turn as the battle
-// would; a raiding army at its place is searched for a defender.
-struct TurnResult {
-  int frames = -1;
-  bool battle = false;
-};
-
-bool AtRaidPlace(const MapEncounters& e) {
-  const int a = e.movingArmy;
-  const int32_t x = e.enemyX[a], y = e.enemyY[a];
-  switch (a) {
-    case 80: return x == 240 || x == 280;
-    case 81: return y == -480;
-    case 82: return x == 1920;
-    case 83: return y == -760;
-    case 84: case 86: return y == -480;
-    case 85: return y == 1520;
-    case 87: return x == 2040;
-    case 88: case 90: case 91: case 92: return x == 1760;
-    case 89: return x == 240;
-    default: return false;
-  }
-}
-
-TurnResult RunEnemyTurn(MapEncounters& e, uint8_t pixels, int maxFrames = 20000) {
-  TurnResult r;
-  for (int a = 0; a < 100; ++a) {
-    e.enemyStepsLeft[a] = 4;
-    e.enemyDone[a] = 0;
-  }
-  e.marchPhase = 1;
-  e.armyFinished = 1;
-  for (int frame = 1; frame <= maxFrames; ++frame) {
-    if (e.marchPhase == 1 && e.armyFinished) {
-      e.armyFinished = 0;
-      e.SelectNextMover();
-      if (e.marchPhase != 0 && e.marchPhase != 200) e.marchPhase = 2;
-    }
-    if (e.marchPhase == 2) {
-      const int a = e.movingArmy;
-      if (!e.armyOnRoad[a]) {
-        e.AimAtRouteStart();
-        e.BuildRoute();
-      } else if (e.enemyStepsLeft[a] != 0) {
-        e.AdvanceOnRoute();
-      }
-      if (e.marchPhase == 2) e.marchPhase = 3;
-    } else if (e.marchPhase == 3) {
-      if (!e.legReady && !e.armyStepping && e.enemyDone[e.movingArmy]) {
-        e.marchPhase = 0;
-      } else if (e.movingArmy <= 92 && AtRaidPlace(e)) {
-        e.marchPhase = 200;
-        e.armyStepping = 0;
-      } else {
-        e.SteerMover(pixels);
-      }
-    } else if (e.marchPhase == 200 || e.marchPhase == 201) {
-      if (e.marchPhase == 200 && AtRaidPlace(e)) e.FindDefender();
-      if (e.battleStarted) {
-        r.battle = true;
-        r.frames = frame;
-        return r;
-      }
-      e.marchPhase = 0;
-    }
-    if (e.battleStarted) {
-      r.battle = true;
-      r.frames = frame;
-      return r;
-    }
-    if (e.marchPhase == 0) {
-      r.frames = frame;
-      return r;
-    }
-  }
-  return r;
-}
-
-}  // namespace
 
 TEST(MapEncountersPlacing, JoiningHeroFindsAFreeCell) {
   MapEncounters e;
@@ -442,61 +358,6 @@ TEST(MapEncountersMarch, SteeringAlongALeg) {
   EXPECT_EQ(r.legY[0], 0);  // the leg's waypoints are cleared at its end
   EXPECT_EQ(r.marchPhase, 2);
   EXPECT_EQ(r.enemyCell[83], cells::CellAt(1600, 0));
-}
-
-TEST(MapEncountersMarch, AMarchMeetsThePlayerAndAHero) {
-  MapEncounters e;
-  poptest::BuildNewGame(e);
-  e.heroOnMap[2] = 1;
-  // Army 89 starts its march west of the palace road; the player and hero 2
-  // stand on its way to the road start.
-  e.enemyPresent[89] = 1;
-  e.PlaceEnemyArmies();
-  e.PlaceRoutes();
-  e.SetCode(e.playerCell, 0);
-  e.playerCell = cells::CellAt(-1320, 120);
-  e.playerX = -1320;
-  e.playerY = 120;
-  e.heroCell[2] = e.playerCell;
-  e.heroX[2] = -1320;
-  e.heroY[2] = 120;
-  e.FillCellCodes();
-  const TurnResult r = RunEnemyTurn(e, 7);
-  ASSERT_TRUE(r.battle);
-  EXPECT_EQ(e.fighterCode, 4);  // hero 2 wins over the player
-  EXPECT_EQ(e.enemyIndex, 89);
-  EXPECT_EQ(e.legStartX, -1360);
-  EXPECT_EQ(e.enemyX[89], -1320);
-}
-
-TEST(MapEncountersMarch, ScriptedEnemyTurnsAlwaysEnd) {
-  // Every march of the game at once, over several days, at three speeds.
-  for (uint8_t pixels : {uint8_t(1), uint8_t(3), uint8_t(7)}) {
-    MapEncounters e;
-    poptest::BuildNewGame(e);
-    e.SetCode(e.playerCell, 0);
-    e.playerCell = 10800;  // out of everyone's way
-    e.playerX = -840;
-    e.playerY = -640;
-    for (int a = 80; a <= 92; ++a) e.enemyPresent[a] = 1;
-    e.PlaceEnemyArmies();
-    e.PlaceRoutes();
-    int32_t startX[100], startY[100];
-    for (int a = 0; a < 100; ++a) {
-      startX[a] = e.enemyX[a];
-      startY[a] = e.enemyY[a];
-    }
-    for (int day = 0; day < 25; ++day) {
-      const TurnResult r = RunEnemyTurn(e, pixels);
-      ASSERT_GT(r.frames, 0) << "day " << day << " speed " << int(pixels);
-      ASSERT_FALSE(r.battle);
-      for (int a = 80; a <= 92; ++a) EXPECT_LE(e.enemyCell[a], cells::kCellCount) << "army " << a;
-    }
-    int moved = 0;
-    for (int a = 80; a <= 92; ++a) moved += e.enemyX[a] != startX[a] || e.enemyY[a] != startY[a];
-    EXPECT_GT(moved, 0) << "speed " << int(pixels);  // a raid reached ends the day's turn early
-    for (int a = 0; a < 80; ++a) EXPECT_EQ(e.enemyX[a], startX[a]);  // standing armies stand
-  }
 }
 
 TEST(MapEncountersMarch, FindingADefender) {
