@@ -95,20 +95,6 @@ TEST(BattleSetUp, BattleTwoHasItsAlliesOnlyOnceQuestFiveIsAccepted) {
   }
 }
 
-TEST(BattleSetUp, BattleTwentyStandsInOneLineOnRowNine) {
-  BattleScreen b;
-  b.battleId = 20;
-  b.PlaceEnemies();
-  for (int i = 0; i < 7; ++i) {
-    EXPECT_EQ(b.enemyCell[i], 188u + i);
-    EXPECT_EQ(battle::CellRow(b.enemyCell[i]), 9);
-    EXPECT_EQ(b.enemySoldiers[i], 10 + i);
-    EXPECT_EQ(b.enemyFacing[i], battle::kFacingUp);
-    EXPECT_EQ(b.enemyPicture[i], 1);
-  }
-  EXPECT_EQ(b.enemyAlive[7], 0);
-}
-
 TEST(BattleSetUp, BattleSeventyThreeFillsAllFiftySlots) {
   BattleScreen b;
   b.battleId = 73;
@@ -168,35 +154,6 @@ TEST(BattleSetUp, BattleSeventyThreeAlliesComeGroupByGroup) {
   EXPECT_EQ(all.allyFacing[9], battle::kFacingUp);
 }
 
-TEST(BattleSetUp, BattleSixtySixAlliesComeOnceQuestNinetyIsOffered) {
-  BattleScreen b;
-  b.battleId = 66;
-  b.SetUpBattle();
-  EXPECT_EQ(AlliesPresent(b), 0);
-  b.questStage[90 - 1] = 1;
-  b.SetUpBattle();
-  ASSERT_EQ(AlliesPresent(b), 5);
-  const uint32_t cells[5] = {169, 170, 171, 89, 90};
-  for (int i = 0; i < 5; ++i) {
-    EXPECT_EQ(b.allyCell[i], cells[i]);
-    EXPECT_EQ(b.allyPicture[i], 2);
-    EXPECT_EQ(GlyphToText(b.allyName[i]), "");
-  }
-}
-
-TEST(BattleSetUp, InvasionBattlesHaveTwelveAlliesExactlyWhenCaught) {
-  for (uint32_t id = 90; id <= 93; ++id) {
-    BattleScreen b;
-    b.battleId = id;
-    std::fill(std::begin(b.questStage), std::end(b.questStage), uint8_t{7});
-    b.SetUpBattle();
-    EXPECT_EQ(AlliesPresent(b), 0) << id;
-    b.caughtByArmy = 1;
-    b.SetUpBattle();
-    EXPECT_EQ(AlliesPresent(b), 12) << id;
-  }
-}
-
 // The procedure runs the set-up a second time for a fresh battle: it writes
 // the same values again.
 TEST(BattleSetUp, RunningTheSetUpTwiceChangesNothing) {
@@ -212,24 +169,6 @@ TEST(BattleSetUp, RunningTheSetUpTwiceChangesNothing) {
   EXPECT_EQ(std::memcmp(once.allyCount, twice.allyCount, sizeof once.allyCount), 0);
   EXPECT_EQ(std::memcmp(once.allyPresent, twice.allyPresent, sizeof once.allyPresent), 0);
   EXPECT_EQ(once.viewX, twice.viewX);
-}
-
-TEST(BattleSetUp, EnemyPicturesMarkedAreThoseShown) {
-  BattleScreen b;
-  b.battleId = 72;
-  b.PlaceEnemies();
-  const uint8_t used[11] = {0, 0, 0, 0, 1, 1, 0, 1, 0, 1, 1};
-  for (int p = 0; p < 11; ++p) EXPECT_EQ(b.enemyPictureUsed[p], used[p]) << p;
-
-  // Keeping divisors that are not the number of armies.
-  const int divisors[][2] = {{27, 12}, {28, 10}, {44, 33}, {47, 33}, {55, 18}, {61, 41}, {71, 39}};
-  for (const auto& d : divisors) {
-    BattleScreen c;
-    c.battleId = static_cast<uint32_t>(d[0]);
-    c.PlaceEnemies();
-    EXPECT_EQ(c.enemyCountAtStart, d[1]) << d[0];
-    EXPECT_GT(c.LineupSlots(), d[1]) << d[0];
-  }
 }
 
 }  // namespace
