@@ -173,20 +173,6 @@ TEST(BattleHandOver, OutcomeIsGivenOnceAndValuesEveryTime) {
   EXPECT_EQ(s.playerStats[kStatHealth], 12);
   EXPECT_EQ(s.savedInBattle, 0);  // a decided battle is not one to resume
 
-  // Defeat: three fame, not below 0; retreat: one unless 0.
-  BattleScreen lost;
-  lost.battleId = 1;
-  lost.fightByPlayer = 1;
-  lost.defeat = 1;
-  s.fame = 2;
-  lost.GiveBack(s);
-  EXPECT_EQ(s.fame, 0);
-  BattleScreen fled;
-  fled.battleId = 1;
-  fled.fightByPlayer = 1;
-  fled.retreated = 1;
-  fled.GiveBack(s);
-  EXPECT_EQ(s.fame, 0);
 }
 
 TEST(BattleHandOver, HeroFightsWithHisOwnRecord) {
