@@ -14,29 +14,13 @@
 #include "platform/backend.h"
 #include "platform/graphics_device.h"
 #include "platform/headless.h"
+#include "test_map_encounters_util.h"
 
 namespace {
 
-void DrawBlock(KingdomMap& map, int block) {
-  switch (block) {
-    case 1: map.DrawBlock1(); break;
-    case 2: map.DrawBlock2(); break;
-    case 3: map.DrawBlock3(); break;
-    case 4: map.DrawBlock4(); break;
-    case 5: map.DrawBlock5(); break;
-    case 6: map.DrawBlock6(); break;
-    case 7: map.DrawBlock7(); break;
-    case 8: map.DrawBlock8(); break;
-    case 9: map.DrawBlock9(); break;
-  }
-}
-
-// The land in block order, each block while the camera shows it, then the
-// markers and the bar, as the map screen draws them.
+// The land, then the markers and the bar, as the map screen draws them.
 void DrawView(KingdomMap& map, ControlBar& bar, const uint8_t* stages) {
-  for (int b = 1; b <= 9; ++b) {
-    if (maplayout::CameraInBlockWindow(b, map.cameraX, map.cameraY)) DrawBlock(map, b);
-  }
+  poptest::DrawLand(map);
   map.DrawQuestMarkers(stages);
   bar.Draw();
 }

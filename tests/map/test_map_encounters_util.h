@@ -7,8 +7,10 @@
 #include <memory>
 
 #include "game/game_state.h"
+#include "map/kingdom_map.h"
 #include "map/map_encounters.h"
 #include "map/map_game_copy.h"
+#include "map/map_layout.h"
 #include "platform/backend.h"
 #include "platform/graphics_device.h"
 #include "platform/headless.h"
@@ -38,6 +40,17 @@ inline void BuildEmpty(MapEncounters& e, uint32_t playerCell) {
   e.playerCell = playerCell;
   e.FillStartTables();
   e.FillCellCodes();
+}
+
+// The land in block order, each block while the camera shows it, as the map
+// screen draws it.
+inline void DrawLand(KingdomMap& view) {
+  using Draw = void (KingdomMap::*)();
+  static constexpr Draw kBlocks[9] = {&KingdomMap::DrawBlock1, &KingdomMap::DrawBlock2, &KingdomMap::DrawBlock3,
+                                      &KingdomMap::DrawBlock4, &KingdomMap::DrawBlock5, &KingdomMap::DrawBlock6,
+                                      &KingdomMap::DrawBlock7, &KingdomMap::DrawBlock8, &KingdomMap::DrawBlock9};
+  for (int b = 1; b <= 9; ++b)
+    if (maplayout::CameraInBlockWindow(b, view.cameraX, view.cameraY)) (view.*kBlocks[b - 1])();
 }
 
 // A headless mouse whose buttons the test presses and releases.

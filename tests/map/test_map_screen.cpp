@@ -13,27 +13,6 @@
 #include "map/map_screen.h"
 #include "test_map_encounters_util.h"
 
-namespace {
-
-void DrawLand(KingdomMap& view) {
-  for (int b = 1; b <= 9; ++b) {
-    if (!maplayout::CameraInBlockWindow(b, view.cameraX, view.cameraY)) continue;
-    switch (b) {
-      case 1: view.DrawBlock1(); break;
-      case 2: view.DrawBlock2(); break;
-      case 3: view.DrawBlock3(); break;
-      case 4: view.DrawBlock4(); break;
-      case 5: view.DrawBlock5(); break;
-      case 6: view.DrawBlock6(); break;
-      case 7: view.DrawBlock7(); break;
-      case 8: view.DrawBlock8(); break;
-      case 9: view.DrawBlock9(); break;
-    }
-  }
-}
-
-}  // namespace
-
 TEST(MapScreen, CentringAndScrollingShareOneLimit) {
   KingdomMap view;
   map_screen::CentreCamera(view, 5000, 5000, 400, 300);
@@ -59,7 +38,7 @@ TEST(MapScreen, EveryCornerOfTheCameraShowsOnlyTheMap) {
       view.cameraX = x;
       view.cameraY = y;
       d.Begin();
-      DrawLand(view);
+      poptest::DrawLand(view);
       d.End();
       int black = 0;
       for (int py = 0; py < 600; ++py)
