@@ -370,21 +370,11 @@ TEST(MapEncountersWalk, SteppingAndTheEndOfAWalk) {
 }
 
 TEST(MapEncountersWalk, GoldPileZeroPaysFiftyWithTheCoinSound) {
+  // The walk onto the pile is played end to end in MapE2E.NewGameWalksOntoGoldPileZero.
   MapEncounters e;
   poptest::BuildNewGame(e);
-  // The player on 1503, the first gold pile three cells right on 1506.
-  uint8_t flag = 1;
-  e.ClickCell(e.playerCell, flag, e.playerX, e.playerY);
-  flag = 1;
-  e.ClickCell(1506, flag, -600, 600);
-  e.pointPending = 0;
-  e.CellAtPoint();
-  e.BeginStep();
-  ASSERT_EQ(e.playerWalkState, 1);
-  e.playerWalkState = 2;
   int32_t gold = 0;
-  for (int frame = 0; frame < 200 && !(e.walkEnded && e.playerWalkState == 0); ++frame) e.SettleStep(10);
-  ASSERT_EQ(e.playerWalkState, 0);
+  e.metCode = e.MetCodeOf(1506);
   EXPECT_EQ(e.metCode, 12u);
   e.EnterPlace(gold);
   EXPECT_EQ(gold, 50);
