@@ -1,11 +1,10 @@
-// Inspection texts, fame rewards, and the numbers of the corner boxes.
+// Inspection texts and the numbers of the corner boxes.
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "map/map_encounters_dump.h"
-#include "test_map_encounters_util.h"
+#include "map/map_encounters.h"
 
 using map_encounters::DigitLayout;
 
@@ -84,19 +83,4 @@ TEST(MapEncountersTexts, CornerNumbers) {
   check(map_encounters::FoundGoldDigits(210, 295), {308, 330, 355}, {2, 1, 0});
   check(map_encounters::FoundGoldDigits(1000, 295), {282, 305, 330, 355}, {1, 0, 0, 0});
   check(map_encounters::FoundGoldDigits(12345, 295), {282, 305, 330, 355}, {2, 3, 4, 5});
-}
-
-TEST(MapEncountersTexts, DumpNamesThePlainFields) {
-  MapEncounters e;
-  poptest::BuildNewGame(e);
-  JsonOut out;
-  DumpMapEncounters(e, out);
-  const std::string& json = out.Text();
-  ASSERT_FALSE(json.empty());
-  EXPECT_EQ(json.front(), '{');
-  EXPECT_EQ(json.back(), '}');
-  for (const char* key : {"\"playerCell\":1503", "\"day\":1", "\"cellCode\":[", "\"roadA\":{", "\"marchPhase\":0",
-                          "\"enemyPresent\":[1,1"})
-    EXPECT_NE(json.find(key), std::string::npos) << key;
-  EXPECT_EQ(json.find("objectSheet"), std::string::npos);
 }
