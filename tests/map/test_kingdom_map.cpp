@@ -194,13 +194,6 @@ TEST(KingdomMap, EdgeScrollThresholdsAndLimits) {
 
   map.EdgeScroll(nullptr, 9);  // no cursor: nothing
   EXPECT_EQ(map.cameraX, 2967);
-
-  EXPECT_EQ(IsAtBottomEdge(0, 0, 800, 595, 0, 594), 1u);
-  EXPECT_EQ(IsAtBottomEdge(0, 0, 800, 595, 0, 593), 0u);
-  EXPECT_EQ(IsAtTopEdge(0, 5, 800, 600, 0, 6), 1u);
-  EXPECT_EQ(IsAtLeftEdge(5, 0, 800, 600, 6, 0), 1u);
-  EXPECT_EQ(IsAtRightEdge(0, 0, 795, 600, 794, 0), 1u);
-  EXPECT_EQ(IsAtRightEdge(0, 0, 795, 600, 793, 0), 0u);
 }
 
 namespace {
