@@ -265,8 +265,9 @@ TEST_F(NewGameRoad, EndingsEnterTheHallAndShowIt) {
     uint8_t scene;
   };
   const Ending endings[] = {
-      {"surrendered", 150, 50, kStorySurrendered}, {"surrendered", 80, 0, kStorySurrendered},
-      {"peace", 70, 70, kStoryPeaceTreaty},        {"victory", 40, 140, kStoryVictory},
+      {"surrendered", 150, 50, kStorySurrendered},
+      {"peace", 70, 70, kStoryPeaceTreaty},
+      {"victory", 40, 140, kStoryVictory},
       {"peace", -25, 0, kStoryPeaceTreaty},
   };
   for (const Ending& e : endings) {

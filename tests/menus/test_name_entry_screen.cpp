@@ -21,14 +21,6 @@ constexpr uint8_t kA = kTypeSmallA, kShiftA = kTypeCapitalA, kShiftW = kTypeCapi
 
 }  // namespace
 
-TEST(NameEntryScreen, StartsEmptyWithTheCaretInCellZero) {
-  NameEntryScreen s;
-  EXPECT_EQ(s.CaretCell(), 0);
-  EXPECT_EQ(Text(s), "|");
-  EXPECT_EQ(s.cellX[0], 260);
-  EXPECT_EQ(s.cellX[20], 540);
-}
-
 TEST(NameEntryScreen, LettersTakeOneOrTwoCellsAndDeleteWhole) {
   NameEntryScreen s;
   Type(s, {kA});
@@ -127,8 +119,6 @@ TEST(NameEntryScreen, TheKeyTableTypesTheAlphabet) {
   for (const NameEntryKey& key : kNameEntryKeys)
     if (key.shifted >= kTypeCapitalA && key.shifted <= kTypeCapitalZ) ++capitals;
   EXPECT_EQ(capitals, 26);
-  EXPECT_EQ(kNameEntryKeys[kNameEntryKeyCount - 2].shifted, kTypeDelete);
-  EXPECT_EQ(kNameEntryKeys[kNameEntryKeyCount - 1].plain, kTypeDelete);
 }
 
 TEST(NameEntryScreen, StepTimerWaitsAFullPeriod) {

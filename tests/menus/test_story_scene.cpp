@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "menus/story_picture.h"
 #include "menus/story_scene.h"
 
 namespace {
@@ -37,6 +38,9 @@ TEST(StoryScene, PicturesSlideUpToTheirPlace) {
     Steps big(100);
     for (int i = 0; i < 10; ++i) s.SlidePicture(big.s);
     EXPECT_EQ(s.pictureY, finalY[mode - 1]);
+    // At rest the scene's words are whole on the screen.
+    const story_picture::WordsScroll& words = story_picture::kWords[mode - 1];
+    EXPECT_LE(s.pictureY + s.pictureScaleY * float(words.y + words.h), 600.0f) << int(mode);
   }
   // An unknown scene has nothing to slide.
   StoryScene none;

@@ -295,8 +295,8 @@ void Hills(Canvas& c, int top, Rgb near, Rgb far) {
 }
 
 // The scene's words on a parchment scroll at the bottom of the picture.
-void StoryScroll(Canvas& c, const story_texts::StoryText& text, int y, int h) {
-  const int x = 40, w = c.w - 80;
+void StoryScroll(Canvas& c, const story_texts::StoryText& text, story_picture::WordsScroll at) {
+  const int x = 40, w = c.w - 80, y = at.y, h = at.h;
   c.Panel(x, y, w, h, pal::Parchment, 2);
   c.Noise(x + 3, y + 3, w - 6, h - 6, 5);
   c.Frame(x + 5, y + 5, w - 10, h - 10, pal::ParchmentDark);
@@ -325,7 +325,7 @@ void IntroPicture(Canvas& c) {
     c.Circle(float(20 + i * 14), float(258 + (i % 2) * 3), 1.5f, pal::Fire);
   for (int i = 0; i < 9; ++i)
     c.Circle(float(380 + i * 14), float(256 + (i % 2) * 3), 1.5f, pal::Fire);
-  StoryScroll(c, story_texts::kIntro, 330, 130);
+  StoryScroll(c, story_texts::kIntro, story_picture::kWords[0]);
   c.Replace(0x000000, pal::Ink);
 }
 
@@ -336,27 +336,27 @@ void SurrenderedPicture(Canvas& c) {
   // The enemy's banner over the gate.
   c.Rect(254, 40, 3, 40, pal::StoneLight);
   c.Rect(257, 40, 22, 14, pal::Red);
-  StoryScroll(c, story_texts::kSurrendered, 160, 92);
+  StoryScroll(c, story_texts::kSurrendered, story_picture::kWords[1]);
   c.Replace(0x000000, pal::Ink);
 }
 
 void PeaceTreatyPicture(Canvas& c) {
-  c.GradientV(0, 0, c.w, 280, pal::BlueLight, Lighten(pal::GoldLight, 0.3f));
-  Hills(c, 230, pal::Grass, pal::GrassLight);
+  c.GradientV(0, 0, c.w, 190, pal::BlueLight, Lighten(pal::GoldLight, 0.3f));
+  Hills(c, 140, pal::Grass, pal::GrassLight);
   // Two banners, the kingdom's and the enemy's, over a table and a scroll.
   for (int side = 0; side < 2; ++side) {
     const int x = side == 0 ? 110 : 390;
-    c.Rect(x, 90, 4, 150, pal::WoodDark);
-    c.Rect(x + 4, 92, 46, 60, side == 0 ? pal::Blue : pal::Red);
-    c.Rect(x + 4, 92, 46, 6, side == 0 ? pal::BlueLight : pal::RedLight);
+    c.Rect(x, 20, 4, 130, pal::WoodDark);
+    c.Rect(x + 4, 22, 46, 60, side == 0 ? pal::Blue : pal::Red);
+    c.Rect(x + 4, 22, 46, 6, side == 0 ? pal::BlueLight : pal::RedLight);
   }
-  c.Rect(170, 230, 172, 14, pal::Wood);
-  c.Rect(184, 244, 10, 40, pal::WoodDark);
-  c.Rect(318, 244, 10, 40, pal::WoodDark);
-  c.Rect(216, 214, 80, 18, pal::ParchmentLight);
-  c.Line(226, 222, 286, 222, pal::InkSoft);
+  c.Rect(170, 140, 172, 14, pal::Wood);
+  c.Rect(184, 154, 10, 40, pal::WoodDark);
+  c.Rect(318, 154, 10, 40, pal::WoodDark);
+  c.Rect(216, 124, 80, 18, pal::ParchmentLight);
+  c.Line(226, 132, 286, 132, pal::InkSoft);
   c.OutlineShapes(pal::Ink);
-  StoryScroll(c, story_texts::kPeaceTreaty, 320, 130);
+  StoryScroll(c, story_texts::kPeaceTreaty, story_picture::kWords[2]);
   c.Replace(0x000000, pal::Ink);
 }
 
@@ -372,7 +372,7 @@ void VictoryPicture(Canvas& c) {
   // The kingdom's banner on the keep.
   c.Rect(255, 50, 3, 40, pal::StoneLight);
   c.Rect(258, 50, 24, 15, pal::Blue);
-  StoryScroll(c, story_texts::kVictory, 320, 110);
+  StoryScroll(c, story_texts::kVictory, story_picture::kWords[3]);
   c.Replace(0x000000, pal::Ink);
 }
 

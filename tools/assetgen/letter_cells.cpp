@@ -34,10 +34,15 @@ bool LetterOfCode(int code, char* ch, int* half) {
   return true;
 }
 
+// A two-cell capital is widened towards its two cells, so that it closes up
+// to the letters beside it as the one-cell letters do: up to this factor,
+// leaving an eighth of a cell free on each side.
+constexpr float kWideStretch = 1.6f;
+
 // Draws ch into a box w x h with every letter on one baseline: the letter is
 // written behind a reference capital, and only the pixels the letter adds
-// are kept, centred across the box.
-Canvas LetterCanvas(char ch, int w, int h, uint32_t key, const TextStyle& style) {
+// are kept, centred across the box (and widened when wide).
+Canvas LetterCanvas(char ch, int w, int h, uint32_t key, const TextStyle& style, bool wide) {
   TextStyle st = style;
   st.align = Align::Left;
   st.shrinkToFit = false;
@@ -53,10 +58,15 @@ Canvas LetterCanvas(char ch, int w, int h, uint32_t key, const TextStyle& style)
       }
   Canvas out(w, h, key);
   if (x1 < x0) return out;
-  const int dx = (w - (x1 - x0 + 1)) / 2 - x0;
+  const int gw = x1 - x0 + 1;
+  int tw = gw;
+  if (wide) tw = std::max(gw, std::min(int(float(gw) * kWideStretch), w - w / 8));
+  const int left = (w - tw) / 2;
   for (int y = 0; y < h; ++y)
-    for (int x = x0; x <= x1; ++x)
-      if (with.Get(x, y) != without.Get(x, y)) out.Set(x + dx, y, with.Get(x, y));
+    for (int dx = 0; dx < tw; ++dx) {
+      const int x = x0 + dx * gw / tw;
+      if (with.Get(x, y) != without.Get(x, y)) out.Set(left + dx, y, with.Get(x, y));
+    }
   return out;
 }
 
@@ -79,10 +89,10 @@ void LetterSheet(Canvas& c, int fw, int fh, int firstCode, int frames, const Tex
     int half;
     if (!LetterOfCode(code, &ch, &half)) return;
     if (half == 0) {
-      f.Blit(LetterCanvas(ch, fw, fh, c.keyed ? 0xFF000000u | c.key : kKeyNone, style), 0, 0);
+      f.Blit(LetterCanvas(ch, fw, fh, c.keyed ? 0xFF000000u | c.key : kKeyNone, style, false), 0, 0);
       return;
     }
-    Canvas both = LetterCanvas(ch, fw * 2, fh, c.keyed ? 0xFF000000u | c.key : kKeyNone, style);
+    Canvas both = LetterCanvas(ch, fw * 2, fh, c.keyed ? 0xFF000000u | c.key : kKeyNone, style, true);
     f.Blit(both.Crop(half == 1 ? 0 : fw, 0, fw, fh), 0, 0);
   });
 }
