@@ -1,8 +1,8 @@
-// The battle played end to end through the scenario driver: a battle handed
-// over as the map hands it, fought by clicks to a victory with its rewards in
-// the game record, a retreat, a defeat by the turn limit, the options and the
-// save-and-quit question opened from the battle and left again, and a save
-// whose resume block holds nonsense. Screenshots of battle 1 are written for
+// The battle played end to end through the scenario driver: a new game's
+// walk into the first enemy army, battle 1 fought by clicks to a victory and
+// its rewards read in the dump back on the map, a retreat, a defeat by the
+// turn limit, the options and the save-and-quit question opened from the
+// battle and left again, and a save whose resume block holds nonsense. Screenshots of battle 1 are written for
 // a person to look at.
 
 #include <algorithm>
@@ -14,13 +14,33 @@
 #include "battle/battle_layout.h"
 #include "battle/battle_screen.h"
 #include "e2e_fixture.h"
+#include "game/cell_geometry.h"
 #include "game/game_state.h"
+#include "harness/json_value.h"
 #include "harness/scenario_driver.h"
+#include "map/kingdom_map.h"
+#include "map/map_encounters.h"
 #include "platform/input_device.h"
 
 using namespace battle;
 
 namespace {
+
+// A player who has grown since the new game. A new party (the fighter at
+// health 20, attack 10, shield 10; Hounds 7 soldiers at 7/6; Peasants 13 at
+// 14/12) cannot win battle 1: its eight enemies hold 48 soldiers, 192 points
+// of damage to destroy (three wound layers, then a point per death), while
+// the party deals at most about 40 a turn and loses its 100 points in two or
+// three enemy turns (the fighter alone takes 10 and 15 from the two largest
+// armies). Whatever its orders, the new party falls with more than 90 enemy
+// points left; at health 100 it wins by striking the weakest enemies. (The
+// wear that lost attempts leave on the line-up is the game's own way
+// through: a full-strength new party wins the third attempt.)
+void Strengthen(GameState& s) {
+  s.playerHealth() = s.playerMaxHealth() = 200;
+  s.playerShield() = s.playerBaseShield() = 30;
+  s.playerAttack() = s.playerBaseAttack() = 30;
+}
 
 // A new game, then the hand-over the map makes when the player walks into
 // an enemy army: the battle number, the fighter, a fresh battle.
@@ -35,22 +55,7 @@ void StartBattle(ScenarioDriver& driver, uint8_t battleId, bool seasoned = false
 // The hand-over on a game already started.
 void StartBattleAgain(ScenarioDriver& driver, uint8_t battleId, bool seasoned) {
   GameState& s = *driver.App().gameState;
-  if (seasoned) {
-    // A player who has grown since the new game. A new party (the fighter
-    // at health 20, attack 10, shield 10; Hounds 7 soldiers at 7/6; Peasants
-    // 13 at 14/12) cannot win battle 1: its eight enemies hold 48 soldiers,
-    // 192 points of damage to destroy (three wound layers, then a point per
-    // death), while the party deals at most about 40 a turn and loses its
-    // 100 points in two or three enemy turns (the fighter alone takes 10 and
-    // 15 from the two largest armies). Whatever its orders, the new party
-    // falls with more than 90 enemy points left; at health 100 it wins by
-    // striking the weakest enemies. (The wear that lost attempts leave on
-    // the line-up is the game's own way through: a full-strength new party
-    // wins the third attempt.) So the fighter is strengthened here.
-    s.playerHealth() = s.playerMaxHealth() = 200;
-    s.playerShield() = s.playerBaseShield() = 30;
-    s.playerAttack() = s.playerBaseAttack() = 30;
-  }
+  if (seasoned) Strengthen(s);
   s.battleId = battleId;
   s.battleByPlayer = 1;
   s.battleHero = 0;
@@ -78,6 +83,23 @@ void RemoveEnemiesFrom(BattleScreen& b, int first) {
     if (b.enemyAlive[e]) b.occupant[b.enemyCell[e]] = 0;
     b.enemyAlive[e] = 0;
   }
+}
+
+// The fighter's standing as the state dump shows it.
+struct Standing {
+  double fame, gold, experience, level;
+};
+
+Standing ReadStanding(const ScenarioDriver& driver) {
+  JsonValue dump;
+  EXPECT_TRUE(ParseJson(driver.Dump(), &dump));
+  auto number = [&](const std::string& path) {
+    const JsonValue* value = FindJsonPath(dump, path);
+    EXPECT_NE(value, nullptr) << path;
+    return value ? value->number : -1.0;
+  };
+  return {number("state.fame"), number("state.gold"),
+          number("state.playerStats." + std::to_string(kStatExperience)), number("state.playerLevel")};
 }
 
 std::string Shot(const char* name) { return std::string(QORV_TEST_OUT) + "/" + name; }
@@ -193,12 +215,39 @@ void PlayTurn(ScenarioDriver& driver) {
 
 }  // namespace
 
-TEST_F(EndToEnd, BattleOneWonByClicksPaysItsRewards) {
+TEST_F(EndToEnd, BattleOneFromTheMapWonByClicksPaysItsRewards) {
   ScenarioDriver driver;
-  StartBattle(driver, 1, true);
+  driver.Start();
+  driver.RunFrames(2);
   GameState& s = *driver.App().gameState;
-  const int32_t fame = s.fame, gold = s.gold, experience = s.playerExperience();
-  const uint8_t level = s.playerLevel;
+  Strengthen(s);  // a new party cannot win battle 1 (see Strengthen)
+  ASSERT_TRUE(driver.Goto("GoKingdomMap"));
+  driver.RunFrames(3);
+  ASSERT_STREQ(driver.ScreenName(), "MapProc");
+  const Standing before = ReadStanding(driver);
+
+  // Enemy army 0, whose battle is battle 1, stands five cells west and two
+  // north of the player's start, both in the first view: close the day's
+  // board, select the player, click the army, walk with Enter.
+  const MapEncounters& map = *driver.App().mapEncounters;
+  const KingdomMap& view = *driver.App().kingdomMap;
+  const int32_t armyX = map.enemyX[0], armyY = map.enemyY[0];
+  auto clickWorld = [&](int32_t x, int32_t y) {
+    driver.Click(x - view.cameraX + 20, y - view.cameraY + 20, kMouseLeft);
+    driver.RunFrames(2);
+  };
+  driver.Click(600, 560, kMouseLeft);
+  driver.RunFrames(2);
+  clickWorld(map.playerX, map.playerY);
+  clickWorld(armyX, armyY);
+  driver.PressKey(kKeyEnter);
+  for (int i = 0; i < 200 && driver.App().screenProc == GameApp::GoKingdomMap; ++i)
+    driver.RunFrames(1);
+  ASSERT_STREQ(driver.ScreenName(), "BattleProc");
+  EXPECT_EQ(s.battleId, 1);
+  EXPECT_EQ(s.battleByPlayer, 1);
+  driver.RunFrames(3);
+  ASSERT_NE(driver.App().battleScreen, nullptr);
   driver.WriteShot(Shot("battle1_start.png"));
   EXPECT_STREQ(driver.App().musicTrack.LoadedPath(), "Data/Music2.mid");
   const std::string dump = driver.Dump();
@@ -215,12 +264,11 @@ TEST_F(EndToEnd, BattleOneWonByClicksPaysItsRewards) {
   driver.WriteShot(Shot("battle1_victory.png"));
   EXPECT_STREQ(driver.App().musicTrack.LoadedPath(), "Data/Music3.mid");
   EXPECT_NE(driver.Dump().find("\"You Won!\""), std::string::npos);
-  const uint8_t grade = b.victoryGrade;
-  const int32_t found = b.goldFound;
-  const int32_t gained = b.experienceGained;
+  const uint8_t grade = b.victoryGrade, levelGain = b.levelGain;
+  const int32_t found = b.goldFound, gained = b.experienceGained;
   EXPECT_GE(grade, kGradeVictory);
-  EXPECT_EQ(s.gold, gold + found);  // paid at once
-  EXPECT_EQ(s.enemyPresent[0], 0);  // the army is gone from the map
+  EXPECT_GT(gained, 0);
+  EXPECT_EQ(s.gold, before.gold + found);  // paid at once
 
   // A click shows the experience page, the next one leaves for the map.
   driver.Click(400, 300, kMouseLeft);
@@ -228,18 +276,25 @@ TEST_F(EndToEnd, BattleOneWonByClicksPaysItsRewards) {
   ASSERT_EQ(Battle(driver).victory, kVictoryExperience);
   driver.WriteShot(Shot("battle1_experience.png"));
   driver.Click(400, 300, kMouseLeft);
-  driver.RunFrames(1);
-  EXPECT_STREQ(driver.ScreenName(), "MapProc");
+  driver.RunFrames(3);
+  ASSERT_STREQ(driver.ScreenName(), "MapProc");
   EXPECT_EQ(driver.App().battleScreen, nullptr);
-  EXPECT_EQ(s.fame, fame + grade);
-  EXPECT_EQ(s.playerExperience(), experience + gained);
-  EXPECT_GE(s.playerLevel, level);
+  const Standing after = ReadStanding(driver);
+  EXPECT_EQ(after.fame, before.fame + grade);
+  EXPECT_EQ(after.gold, before.gold + found);
+  EXPECT_EQ(after.experience, before.experience + gained);
+  EXPECT_EQ(after.level, before.level + levelGain);
   EXPECT_EQ(s.battleByPlayer, 0);
-  // The map's first frame has already taken the battle's hand-back: the
-  // snapshot restored and the music restarted.
+  // The map has taken the battle's hand-back: the snapshot restored, the
+  // music restarted, the beaten army gone and the party beside its cell.
   EXPECT_EQ(s.mapSnapshotState, 0);
   EXPECT_EQ(s.musicRestartPending, 0);
   EXPECT_EQ(driver.App().battleReturned, 0);  // only a defeat or retreat tells the map
+  ASSERT_NE(driver.App().mapEncounters, nullptr);
+  EXPECT_EQ(driver.App().mapEncounters->enemyPresent[0], 0);
+  EXPECT_EQ(s.enemyPresent[0], 0);
+  EXPECT_EQ(s.partyCell, cells::CellAt(armyX + 40, armyY)) << "the walk ends beside the army";
+  EXPECT_EQ(driver.App().mapEncounters->playerCell, s.partyCell);
 }
 
 TEST_F(EndToEnd, BattleRetreatCostsOneFameAndTellsTheMap) {
