@@ -139,12 +139,7 @@ void GameApp::BattleProc() {
   if (b.PlayerMayAct()) {
     keyboard.Acquire(1);
     keyboard.Poll();
-    for (int key : {kKeyBackspace, kKeyEscape}) {
-      if (keyboard.KeyPressed(key)) {
-        keyboard.SetLatch(key, 1);
-        b.leaveRequest = kGoToSaveAndQuit;
-      }
-    }
+    if (TakeBackKeys(keyboard)) b.leaveRequest = kGoToSaveAndQuit;
   }
   keyboard.Acquire(1);
   keyboard.Poll();

@@ -302,13 +302,10 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
   if (map_screen::PartyAtRest(e) && e.marchPhase == 0) {
     keys.Acquire(1);
     keys.Poll();
-    for (int key : {kKeyBackspace, kKeyEscape}) {
-      if (keys.KeyPressed(key)) {
-        keys.SetLatch(key, 1);
-        app.LeaveScreen(GameApp::GoSaveAndQuit);
-        app.saveQuitFromMap = 1;
-        app.gameState->overlayOpen = 1;
-      }
+    if (TakeBackKeys(keys)) {
+      app.LeaveScreen(GameApp::GoSaveAndQuit);
+      app.saveQuitFromMap = 1;
+      app.gameState->overlayOpen = 1;
     }
   }
   keys.Acquire(1);

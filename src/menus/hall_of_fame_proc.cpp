@@ -32,12 +32,7 @@ void GameApp::HallOfFameProc() {
 
   keyboard.Acquire(1);
   keyboard.Poll();
-  for (int key : {kKeyBackspace, kKeyEscape}) {
-    if (keyboard.KeyPressed(key)) {
-      keyboard.SetLatch(key, 1);
-      LeaveScreen(GoMainMenu);
-    }
-  }
+  if (TakeBackKeys(keyboard)) LeaveScreen(GoMainMenu);
 
   screen->HoverBack(cursor.x, cursor.y);
   if (cursor.mouse.ButtonPressed(kMouseLeft) || cursor.mouse.ButtonPressed(kMouseRight)) {

@@ -24,12 +24,7 @@ void GameApp::LoadSlotsProc() {
 
   keyboard.Acquire(1);
   keyboard.Poll();
-  for (int key : {kKeyBackspace, kKeyEscape}) {
-    if (keyboard.KeyPressed(key)) {
-      keyboard.SetLatch(key, 1);
-      LeaveScreen(GoMainMenu);
-    }
-  }
+  if (TakeBackKeys(keyboard)) LeaveScreen(GoMainMenu);
 
   const uint8_t pressed = panel->TakeMouse(cursor.x, cursor.y, &cursor.mouse);
   if (pressed != 0) {

@@ -42,12 +42,7 @@ void GameApp::NewGamePortraitProc() {
 
   keyboard.Acquire(1);
   keyboard.Poll();
-  for (int key : {kKeyBackspace, kKeyEscape}) {
-    if (keyboard.KeyPressed(key)) {
-      keyboard.SetLatch(key, 1);
-      LeaveScreen(GoNameEntry);
-    }
-  }
+  if (TakeBackKeys(keyboard)) LeaveScreen(GoNameEntry);
   if (keyboard.KeyPressed(kKeyEnter)) {
     keyboard.SetLatch(kKeyEnter, 1);
     gameState->playerPortrait = static_cast<uint8_t>(menu->portrait - 1);

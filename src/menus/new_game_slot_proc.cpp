@@ -19,12 +19,7 @@ void GameApp::NewGameSlotProc() {
 
   keyboard.Acquire(1);
   keyboard.Poll();
-  for (int key : {kKeyBackspace, kKeyEscape}) {
-    if (keyboard.KeyPressed(key)) {
-      keyboard.SetLatch(key, 1);
-      LeaveScreen(GoMainMenu);
-    }
-  }
+  if (TakeBackKeys(keyboard)) LeaveScreen(GoMainMenu);
 
   const uint8_t pressed = panel->TakeMouse(cursor.x, cursor.y, &cursor.mouse);
   if (pressed != 0) {
