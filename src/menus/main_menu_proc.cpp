@@ -6,6 +6,7 @@
 #include "game/game_state.h"
 #include "menus/main_menu_screen.h"
 #include "menus/map_objects.h"
+#include "menus/menu_music.h"
 #include "menus/save_files.h"
 #include "menus/save_slots_panel.h"
 #include "platform/anim_clock.h"
@@ -70,10 +71,7 @@ void GameApp::MainMenuProc() {
     mainMenuScreen = new MainMenuScreen;
     mainMenuScreen->LoadArt(&graphics);
     if (musicChanged) {
-      music.SetVolume(100);
-      musicTrack.Load("Data\\Music.mid");
-      musicTrack.SetVolume(90);
-      musicTrack.Play(40, 0);
+      PlayMenuMusic(music, musicTrack, 40);
       musicChanged = 0;
     }
   }

@@ -6,6 +6,7 @@
 #include "battle/battle_screen.h"
 #include "game/game_state.h"
 #include "menus/map_objects.h"
+#include "menus/menu_music.h"
 #include "menus/save_and_quit_dialog.h"
 #include "platform/input_device.h"
 
@@ -45,10 +46,7 @@ void GameApp::SaveAndQuitProc() {
     saveAndQuitDialog = new SaveAndQuitDialog;
     saveAndQuitDialog->LoadArt(&graphics);
     if (musicChanged) {
-      music.SetVolume(100);
-      musicTrack.Load("Data\\Music.mid");
-      musicTrack.SetVolume(90);
-      musicTrack.Play(60, 0);
+      PlayMenuMusic(music, musicTrack, 60);
       musicChanged = 0;
     }
   }
