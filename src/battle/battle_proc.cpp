@@ -85,9 +85,7 @@ void GameApp::BattleProc() {
     if (!playable) {
       // The record names a battle or a fighter this screen cannot hold, or
       // its resume block holds nonsense: back to the map, nothing changed.
-      b->ReleasePictures();
-      delete b;
-      battleScreen = nullptr;
+      FreeBattleScreen(battleScreen);
       state.savedInBattle = 0;
       state.battleByPlayer = 0;
       state.battleHero = 0;
@@ -263,9 +261,7 @@ void GameApp::BattleProc() {
       state.battleByPlayer = 0;
       state.battleHero = 0;
       state.savedInBattle = 0;
-      b.ReleasePictures();
-      delete battleScreen;
-      battleScreen = nullptr;
+      FreeBattleScreen(battleScreen);
       state.musicRestartPending = 1;
     }
   }

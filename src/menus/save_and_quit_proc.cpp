@@ -29,11 +29,7 @@ void GoBack(GameApp& app) {
 
 // Yes: the battle's object and the map's population go before the save.
 void FreePlayObjects(GameApp& app) {
-  if (app.battleScreen) {
-    app.battleScreen->ReleasePictures();
-    delete app.battleScreen;
-    app.battleScreen = nullptr;
-  }
+  FreeBattleScreen(app.battleScreen);
   FreeMapEncounters(app.mapEncounters);
 }
 
