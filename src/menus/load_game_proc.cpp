@@ -14,16 +14,8 @@
 #include "menus/main_menu_screen.h"
 #include "menus/map_objects.h"
 #include "menus/save_files.h"
+#include "menus/story_scene.h"
 #include "platform/file_buffer.h"
-
-namespace {
-
-// GameState::storyScene of the three endings.
-constexpr uint8_t kStorySurrendered = 2;
-constexpr uint8_t kStoryPeaceTreaty = 3;
-constexpr uint8_t kStoryVictory = 4;
-
-}  // namespace
 
 void GameApp::LoadGameProc() {
   GameState& state = *gameState;
