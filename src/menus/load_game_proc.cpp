@@ -68,11 +68,7 @@ void GameApp::LoadGameProc() {
   if (state.gamePresent) {
     const bool musicOn = state.options[0] != 0;
     if (!musicOn) musicTrack.Stop();
-    if (mainMenuScreen) {
-      mainMenuScreen->ReleaseArt();
-      delete mainMenuScreen;
-      mainMenuScreen = nullptr;
-    }
+    FreeMainMenuScreen(mainMenuScreen);
     if (!controlBar) {
       controlBar = new ControlBar;
       controlBar->LoadArt(&graphics);

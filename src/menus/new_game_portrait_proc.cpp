@@ -121,13 +121,8 @@ void GameApp::NewGamePortraitProc() {
     menu->ReleaseArt();
     delete menu;
     newGameMenu = nullptr;
-    // The main menu's object goes too; the menu builds it anew when it is
-    // next shown.
-    if (mainMenuScreen) {
-      mainMenuScreen->ReleaseArt();
-      delete mainMenuScreen;
-      mainMenuScreen = nullptr;
-    }
+    // The main menu's object goes too.
+    FreeMainMenuScreen(mainMenuScreen);
     if (!controlBar) {
       controlBar = new ControlBar;
       controlBar->LoadArt(&graphics);
