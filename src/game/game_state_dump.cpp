@@ -2,18 +2,13 @@
 
 #include <string>
 
-namespace {
-
 void NameText(JsonOut& out, const char* key, const uint8_t (&name)[kGlyphNameLength]) {
   out.Str((std::string(key) + "Text").c_str(), GlyphToText(name));
 }
 
-template <std::size_t N>
-void NamesText(JsonOut& out, const char* key, const uint8_t (&names)[N][kGlyphNameLength]) {
-  out.BeginArray((std::string(key) + "Text").c_str());
-  for (const auto& name : names) out.Str(nullptr, GlyphToText(name));
-  out.EndArray();
-}
+void NamesTextBegin(JsonOut& out, const char* key) { out.BeginArray((std::string(key) + "Text").c_str()); }
+
+namespace {
 
 void Pointer(JsonOut& out, const char* key, const uint8_t* p) { out.Num(key, p != nullptr ? 1 : 0); }
 
