@@ -4,9 +4,9 @@
 // and the write-back when the map is left.
 
 #include <algorithm>
-#include <initializer_list>
 
 #include "app/game_app.h"
+#include "game/game_music.h"
 #include "game/game_state.h"
 #include "game/hero_figure.h"
 #include "map/control_bar.h"
@@ -46,12 +46,6 @@ int32_t WalkSpeed(uint8_t option) {
 uint8_t ClockStep(const AnimClock* clock) {
   if (!clock || clock->callerSteps == 255) return 0;
   return clock->callerSteps;
-}
-
-void PlayMapMusic(GameApp& app) {
-  app.musicTrack.Load("Data\\Music.mid");
-  app.musicTrack.SetVolume(60);
-  app.musicTrack.Play(10, 0);
 }
 
 uint32_t ClickBlock(KingdomMap& view, int block, int32_t x, int32_t y, InputDevice* mouse) {
@@ -501,7 +495,7 @@ void GameApp::MapProc() {
     heroFigure->LoadBodyParts(&graphics);
   }
   if (!kingdomMap) {
-    if (s.options[kOptionMusic]) PlayMapMusic(*this);
+    if (s.options[kOptionMusic]) PlayMapMusic(musicTrack);
     bar.portrait = s.playerPortrait;
     s.AdvanceQuestChains();
     kingdomMap = new KingdomMap;
@@ -529,7 +523,7 @@ void GameApp::MapProc() {
       if (s.musicRestartPending) {
         s.musicRestartPending = 0;
         s.placeVisitFlag = 0;
-        if (s.options[kOptionMusic]) PlayMapMusic(*this);
+        if (s.options[kOptionMusic]) PlayMapMusic(musicTrack);
       }
       s.mapSnapshotState = 0;
       map_copy::RestoreMessageState(built, s);

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/game_app.h"
+#include "game/game_music.h"
 #include "game/game_state.h"
 #include "game/hero_figure.h"
 #include "map/control_bar.h"
@@ -75,11 +76,7 @@ void GameApp::LoadGameProc() {
     }
     // The bar shows this game's player even when it was made for another.
     controlBar->portrait = state.playerPortrait;
-    if (musicOn) {
-      musicTrack.Load("Data\\Music.mid");
-      musicTrack.SetVolume(60);
-      musicTrack.Play(10, 0);
-    }
+    if (musicOn) PlayMapMusic(musicTrack);
   }
   state.gamePresent = 0;
 

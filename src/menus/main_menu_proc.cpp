@@ -3,10 +3,10 @@
 // here by finding its save slot.
 
 #include "app/game_app.h"
+#include "game/game_music.h"
 #include "game/game_state.h"
 #include "menus/main_menu_screen.h"
 #include "menus/map_objects.h"
-#include "menus/menu_music.h"
 #include "menus/save_files.h"
 #include "menus/save_slots_panel.h"
 #include "platform/anim_clock.h"

@@ -4,9 +4,9 @@
 
 #include "app/game_app.h"
 #include "battle/battle_screen.h"
+#include "game/game_music.h"
 #include "game/game_state.h"
 #include "menus/map_objects.h"
-#include "menus/menu_music.h"
 #include "menus/save_and_quit_dialog.h"
 #include "platform/input_device.h"
 

@@ -1,4 +1,4 @@
-#include "menus/menu_music.h"
+#include "game/game_music.h"
 
 #include "platform/music.h"
 
@@ -7,4 +7,10 @@ void PlayMenuMusic(MusicSystem& music, MusicTrack& track, int32_t playVolume) {
   track.Load("Data\\Music.mid");
   track.SetVolume(90);
   track.Play(playVolume, 0);
+}
+
+void PlayMapMusic(MusicTrack& track) {
+  track.Load("Data\\Music.mid");
+  track.SetVolume(60);
+  track.Play(10, 0);
 }
