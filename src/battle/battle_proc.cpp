@@ -16,12 +16,6 @@ using namespace battle;
 
 namespace {
 
-// GameState::options entries.
-constexpr int kOptionMusic = 0;
-constexpr int kOptionSounds = 1;
-constexpr int kOptionBattleMoveSpeed = 3;
-constexpr int kOptionSwingSpeed = 4;
-
 constexpr int kScrollClock = 0;
 constexpr int kMoveClock = 1;
 constexpr int32_t kScrollSpeed = 500;

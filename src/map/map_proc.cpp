@@ -25,9 +25,6 @@ namespace {
 constexpr uint8_t kScrollSpeed = 0;  // clock 0: scrolling
 constexpr uint8_t kWalkClock = 1;    // clock 1: walking and marching
 constexpr int32_t kScrollPixelsPerSecond = 1000;
-constexpr uint8_t kOptionMusic = 0;
-constexpr uint8_t kOptionSounds = 1;
-constexpr uint8_t kOptionMapSpeed = 2;
 constexpr uint8_t kMemberPlayer = 1;
 constexpr uint8_t kNoMember = 100;
 

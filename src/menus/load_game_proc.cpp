@@ -67,7 +67,7 @@ void GameApp::LoadGameProc() {
   LeaveScreen(screenProc);
 
   if (state.gamePresent) {
-    const bool musicOn = state.options[0] != 0;
+    const bool musicOn = state.options[kOptionMusic] != 0;
     if (!musicOn) musicTrack.Stop();
     FreeMainMenuScreen(mainMenuScreen);
     if (!controlBar) {
