@@ -48,9 +48,7 @@ void StartNewGame(GameApp& app) {
   delete app.readFile;
   app.readFile = nullptr;
   if (state.slot != 0) {
-    panel.ReleaseArt();
-    delete app.saveSlotsPanel;
-    app.saveSlotsPanel = nullptr;
+    FreeSaveSlotsPanel(app.saveSlotsPanel);
     app.LeaveScreen(GameApp::GoNameEntry);
   } else {
     app.LeaveScreen(GameApp::GoNewGameSlot);

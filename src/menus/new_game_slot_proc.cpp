@@ -33,16 +33,12 @@ void GameApp::NewGameSlotProc() {
   }
 
   panel->DrawNewGame();
-  for (int n = 1; n <= kSaveSlots; ++n) panel->DrawSlotSummary(n, kSummaryX, kSummaryY[n - 1]);
+  panel->DrawSlotSummaries();
   panel->ClearHover();
 
   UpdateScreenClock();
 
-  if (leaveCode != 0) {
-    panel->ReleaseArt();
-    delete panel;
-    saveSlotsPanel = nullptr;
-  }
+  if (leaveCode != 0) FreeSaveSlotsPanel(saveSlotsPanel);
 
   EndScreenFrame();
 }
