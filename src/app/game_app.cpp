@@ -139,10 +139,7 @@ GameApp::~GameApp() {
   controlBar = nullptr;
   delete heroFigure;
   heroFigure = nullptr;
-  for (AnimClock*& clock : animClock) {
-    delete clock;
-    clock = nullptr;
-  }
+  DeleteClocks(animClock);
   delete writeFile;
   delete readFile;
   delete probeFile;

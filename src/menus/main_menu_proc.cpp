@@ -134,10 +134,7 @@ void GameApp::MainMenuProc() {
   // The menu object stays for the screens that come back to it; the
   // animation clocks of the game just left go.
   if (leaveCode != 0) {
-    for (AnimClock*& clock : animClock) {
-      delete clock;
-      clock = nullptr;
-    }
+    DeleteClocks(animClock);
   }
   if (leaveCode == kLeaveNewGame) StartNewGame(*this);
 

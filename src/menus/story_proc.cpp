@@ -88,10 +88,7 @@ void GameApp::StoryProc() {
     storyScene = nullptr;
     // The main menu's object goes too.
     FreeMainMenuScreen(mainMenuScreen);
-    for (AnimClock*& clock : animClock) {
-      delete clock;
-      clock = nullptr;
-    }
+    DeleteClocks(animClock);
   }
 
   EndScreenFrame();
