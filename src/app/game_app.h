@@ -165,11 +165,9 @@ class GameApp : public AppFrame {
 
   // The frame of a screen that is not built yet: it shows the screen's name.
   // Escape goes back to the kingdom map from the screens of play reached from
-  // it, else to the main menu. fpsY is the height of the frames-per-second
-  // display, or -1 for none. The middle argument is no longer used (it marked
-  // the main menu's stand-in); it stays until the last stand-in goes, so that
-  // their lines need no edit meanwhile.
-  void PlaceholderProc(const char* screenName, int unused, int32_t fpsY);
+  // it (the options opened from a battle go back to it), else to the main
+  // menu. fpsY is the height of the frames-per-second display, or -1 for none.
+  void PlaceholderProc(const char* screenName, int32_t fpsY);
 
   uint32_t framesCounted;
   TextFont font;

@@ -24,16 +24,18 @@ bool ReturnsToMap(const char* screenName) {
 
 }  // namespace
 
-void GameApp::PlaceholderProc(const char* screenName, int /*unused*/, int32_t fpsY) {
+void GameApp::PlaceholderProc(const char* screenName, int32_t fpsY) {
   BeginScreenFrame();
 
   keyboard.Acquire(1);
   keyboard.Poll();
   if (keyboard.KeyPressed(kKeyEscape)) {
     keyboard.SetLatch(kKeyEscape, 1);
-    if (ReturnsToMap(screenName)) {
-      // The options go back to the screen that opened them; from the map
-      // that flag is cleared on the way.
+    if (optionsFromBattle && std::strcmp(screenName, "OptionsProc") == 0) {
+      // The options go back to the screen that opened them: the battle
+      // takes its flag back itself.
+      LeaveScreen(GoBattle);
+    } else if (ReturnsToMap(screenName)) {
       optionsFromMap = 0;
       LeaveScreen(GoKingdomMap);
     } else {
@@ -50,19 +52,19 @@ void GameApp::PlaceholderProc(const char* screenName, int /*unused*/, int32_t fp
   EndScreenFrame();
 }
 
-void GameApp::CastleProc() { PlaceholderProc("CastleProc", 0, -1); }
-void GameApp::TowerProc() { PlaceholderProc("TowerProc", 0, -1); }
-void GameApp::PalaceProc() { PlaceholderProc("PalaceProc", 0, -1); }
-void GameApp::TempleProc() { PlaceholderProc("TempleProc", 0, -1); }
-void GameApp::QuestLogProc() { PlaceholderProc("QuestLogProc", 0, -1); }
-void GameApp::VillageProc() { PlaceholderProc("VillageProc", 0, -1); }
-void GameApp::TownProc() { PlaceholderProc("TownProc", 0, -1); }
-void GameApp::ItemExchangeProc() { PlaceholderProc("ItemExchangeProc", 0, -1); }
-void GameApp::ArmyExchangeProc() { PlaceholderProc("ArmyExchangeProc", 0, -1); }
-void GameApp::ExchangeChoiceProc() { PlaceholderProc("ExchangeChoiceProc", 0, -1); }
-void GameApp::HelpProc() { PlaceholderProc("HelpProc", 0, 560); }
-void GameApp::OptionsProc() { PlaceholderProc("OptionsProc", 0, -1); }
-void GameApp::HeroesProc() { PlaceholderProc("HeroesProc", 0, -1); }
-void GameApp::WealthProc() { PlaceholderProc("WealthProc", 0, -1); }
-void GameApp::PlayerProc() { PlaceholderProc("PlayerProc", 0, -1); }
-void GameApp::RenameProc() { PlaceholderProc("RenameProc", 0, -1); }
+void GameApp::CastleProc() { PlaceholderProc("CastleProc", -1); }
+void GameApp::TowerProc() { PlaceholderProc("TowerProc", -1); }
+void GameApp::PalaceProc() { PlaceholderProc("PalaceProc", -1); }
+void GameApp::TempleProc() { PlaceholderProc("TempleProc", -1); }
+void GameApp::QuestLogProc() { PlaceholderProc("QuestLogProc", -1); }
+void GameApp::VillageProc() { PlaceholderProc("VillageProc", -1); }
+void GameApp::TownProc() { PlaceholderProc("TownProc", -1); }
+void GameApp::ItemExchangeProc() { PlaceholderProc("ItemExchangeProc", -1); }
+void GameApp::ArmyExchangeProc() { PlaceholderProc("ArmyExchangeProc", -1); }
+void GameApp::ExchangeChoiceProc() { PlaceholderProc("ExchangeChoiceProc", -1); }
+void GameApp::HelpProc() { PlaceholderProc("HelpProc", 560); }
+void GameApp::OptionsProc() { PlaceholderProc("OptionsProc", -1); }
+void GameApp::HeroesProc() { PlaceholderProc("HeroesProc", -1); }
+void GameApp::WealthProc() { PlaceholderProc("WealthProc", -1); }
+void GameApp::PlayerProc() { PlaceholderProc("PlayerProc", -1); }
+void GameApp::RenameProc() { PlaceholderProc("RenameProc", -1); }
