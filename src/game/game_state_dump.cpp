@@ -6,7 +6,11 @@ void NameText(JsonOut& out, const char* key, const uint8_t (&name)[kGlyphNameLen
   out.Str((std::string(key) + "Text").c_str(), GlyphToText(name));
 }
 
-void NamesTextBegin(JsonOut& out, const char* key) { out.BeginArray((std::string(key) + "Text").c_str()); }
+void NamesText(JsonOut& out, const char* key, const uint8_t (*names)[kGlyphNameLength], std::size_t count) {
+  out.BeginArray((std::string(key) + "Text").c_str());
+  for (std::size_t i = 0; i < count; ++i) out.Str(nullptr, GlyphToText(names[i]));
+  out.EndArray();
+}
 
 namespace {
 

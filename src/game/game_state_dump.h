@@ -6,7 +6,6 @@
 #include <cstddef>
 
 #include "game/game_state.h"
-#include "game/glyph_name.h"
 #include "game/json_out.h"
 
 // Writes the object as one value; key names it inside an enclosing object
@@ -18,10 +17,8 @@ void DumpGameState(const GameState& state, JsonOut& out, const char* key = nullp
 void NameText(JsonOut& out, const char* key, const uint8_t (&name)[kGlyphNameLength]);
 
 // An array of letter-code names as an array of texts, under key + "Text".
-void NamesTextBegin(JsonOut& out, const char* key);
+void NamesText(JsonOut& out, const char* key, const uint8_t (*names)[kGlyphNameLength], std::size_t count);
 template <std::size_t N>
 void NamesText(JsonOut& out, const char* key, const uint8_t (&names)[N][kGlyphNameLength]) {
-  NamesTextBegin(out, key);
-  for (const auto& name : names) out.Str(nullptr, GlyphToText(name));
-  out.EndArray();
+  NamesText(out, key, names, N);
 }
