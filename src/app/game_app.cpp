@@ -8,11 +8,10 @@
 #include "game/game_state.h"
 #include "game/hero_figure.h"
 #include "map/control_bar.h"
-#include "map/kingdom_map.h"
-#include "map/map_encounters.h"
 #include "menus/credits_screen.h"
 #include "menus/hall_of_fame_screen.h"
 #include "menus/main_menu_screen.h"
+#include "menus/map_objects.h"
 #include "menus/name_entry_screen.h"
 #include "menus/new_game_menu.h"
 #include "menus/save_and_quit_dialog.h"
@@ -133,29 +132,14 @@ GameApp::~GameApp() {
   storyScene = nullptr;
   delete hallOfFameScreen;
   hallOfFameScreen = nullptr;
-  if (battleScreen) {
-    battleScreen->ReleasePictures();
-    delete battleScreen;
-    battleScreen = nullptr;
-  }
-  if (mapEncounters) {
-    mapEncounters->ReleaseArt();
-    delete mapEncounters;
-    mapEncounters = nullptr;
-  }
-  if (kingdomMap) {
-    kingdomMap->ReleaseTiles();
-    delete kingdomMap;
-    kingdomMap = nullptr;
-  }
+  FreeBattleScreen(battleScreen);
+  FreeMapEncounters(mapEncounters);
+  FreeKingdomMap(kingdomMap);
   delete controlBar;
   controlBar = nullptr;
   delete heroFigure;
   heroFigure = nullptr;
-  for (AnimClock*& clock : animClock) {
-    delete clock;
-    clock = nullptr;
-  }
+  DeleteClocks(animClock);
   delete writeFile;
   delete readFile;
   delete probeFile;

@@ -16,12 +16,6 @@ using namespace battle;
 
 namespace {
 
-// GameState::options entries.
-constexpr int kOptionMusic = 0;
-constexpr int kOptionSounds = 1;
-constexpr int kOptionBattleMoveSpeed = 3;
-constexpr int kOptionSwingSpeed = 4;
-
 constexpr int kScrollClock = 0;
 constexpr int kMoveClock = 1;
 constexpr int32_t kScrollSpeed = 500;
@@ -85,9 +79,7 @@ void GameApp::BattleProc() {
     if (!playable) {
       // The record names a battle or a fighter this screen cannot hold, or
       // its resume block holds nonsense: back to the map, nothing changed.
-      b->ReleasePictures();
-      delete b;
-      battleScreen = nullptr;
+      FreeBattleScreen(battleScreen);
       state.savedInBattle = 0;
       state.battleByPlayer = 0;
       state.battleHero = 0;
@@ -139,12 +131,7 @@ void GameApp::BattleProc() {
   if (b.PlayerMayAct()) {
     keyboard.Acquire(1);
     keyboard.Poll();
-    for (int key : {kKeyBackspace, kKeyEscape}) {
-      if (keyboard.KeyPressed(key)) {
-        keyboard.SetLatch(key, 1);
-        b.leaveRequest = kGoToSaveAndQuit;
-      }
-    }
+    if (TakeBackKeys(keyboard)) b.leaveRequest = kGoToSaveAndQuit;
   }
   keyboard.Acquire(1);
   keyboard.Poll();
@@ -268,9 +255,7 @@ void GameApp::BattleProc() {
       state.battleByPlayer = 0;
       state.battleHero = 0;
       state.savedInBattle = 0;
-      b.ReleasePictures();
-      delete battleScreen;
-      battleScreen = nullptr;
+      FreeBattleScreen(battleScreen);
       state.musicRestartPending = 1;
     }
   }

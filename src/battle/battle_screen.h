@@ -807,3 +807,7 @@ class BattleScreen {
   uint8_t allyHitShown{};
   uint8_t hitAllySlot{};                // 0..19
 };
+
+// Frees the battle's object: its pictures released, the object deleted, the
+// pointer emptied. An empty pointer is left alone.
+void FreeBattleScreen(BattleScreen*& screen);

@@ -2,11 +2,12 @@
 
 GameState::GameState() {
   day = 1;
-  options[0] = 1;  // music on
-  options[1] = 1;  // sounds on
-  options[2] = 2;  // map movement speed
-  options[3] = 2;  // battle movement speed
-  options[4] = 2;  // battle swing speed
+  // Music and sounds on, the three speeds average.
+  options[kOptionMusic] = 1;
+  options[kOptionSounds] = 1;
+  options[kOptionMapSpeed] = 2;
+  options[kOptionBattleMoveSpeed] = 2;
+  options[kOptionSwingSpeed] = 2;
   townNumber = 1;
   visitorCode = 1;
   villageNumber = 1;

@@ -35,6 +35,14 @@ constexpr uint8_t kQuestAchieved = 5;
 constexpr uint8_t kQuestAchievedSeen = 6;
 constexpr uint8_t kQuestClosed = 7;
 
+// The entries of GameState::options.
+constexpr int kOptionMusic = 0;
+constexpr int kOptionSounds = 1;
+constexpr int kOptionMapSpeed = 2;
+constexpr int kOptionBattleMoveSpeed = 3;
+constexpr int kOptionSwingSpeed = 4;
+constexpr int kOptionCount = 5;
+
 // The nine stat words of the player (playerStats) and of each hero
 // (heroStats row j).
 enum StatWord : int {
@@ -316,7 +324,7 @@ class GameState {
   uint8_t worldBlockN[640]{};
   // Music on, sounds on, map speed, battle movement speed, battle swing
   // speed (speeds 1 slow, 2 average, 3 fast).
-  uint8_t options[5]{};
+  uint8_t options[kOptionCount]{};
 };
 
 // Builds a new game on a freshly constructed record: the five initialisers in

@@ -2,18 +2,17 @@
 
 #include <string>
 
-namespace {
-
 void NameText(JsonOut& out, const char* key, const uint8_t (&name)[kGlyphNameLength]) {
   out.Str((std::string(key) + "Text").c_str(), GlyphToText(name));
 }
 
-template <std::size_t N>
-void NamesText(JsonOut& out, const char* key, const uint8_t (&names)[N][kGlyphNameLength]) {
+void NamesText(JsonOut& out, const char* key, const uint8_t (*names)[kGlyphNameLength], std::size_t count) {
   out.BeginArray((std::string(key) + "Text").c_str());
-  for (const auto& name : names) out.Str(nullptr, GlyphToText(name));
+  for (std::size_t i = 0; i < count; ++i) out.Str(nullptr, GlyphToText(names[i]));
   out.EndArray();
 }
+
+namespace {
 
 void Pointer(JsonOut& out, const char* key, const uint8_t* p) { out.Num(key, p != nullptr ? 1 : 0); }
 

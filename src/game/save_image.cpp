@@ -262,7 +262,7 @@ bool InRange(const GameState& s) {
   if (s.townNumber < 1 || s.townNumber > 4) return false;
   if (s.villageNumber < 1 || s.villageNumber > 9) return false;
   if (s.mapSnapshot.member1[0] >= kEnemyArmies) return false;
-  for (int i = 2; i < 5; ++i) {
+  for (int i = kOptionMapSpeed; i < kOptionCount; ++i) {
     if (s.options[i] < 1 || s.options[i] > 3) return false;
   }
   if (!AllAtMost(s.playerItemSlot, kItemNumbers, kItemPlaces - 1)) return false;

@@ -5,6 +5,7 @@
 #include "game/game_state.h"
 #include "map/kingdom_map.h"
 #include "map/map_encounters.h"
+#include "map/map_screen.h"
 
 namespace invasion {
 
@@ -137,15 +138,7 @@ void FollowMover(MapEncounters& map, KingdomMap* view) {
   if (!IsMarcher(map.movingArmy)) return;
   map.followX = map.enemyX[map.movingArmy];
   map.followY = map.enemyY[map.movingArmy];
-  if (!view) return;
-  int32_t x = map.followX - kFollowOffsetX;
-  int32_t y = map.followY - kFollowOffsetY;
-  if (x > kCameraMaxX) x = kCameraMaxX;
-  if (x < kCameraMinX) x = kCameraMinX;
-  if (y < kCameraMinY) y = kCameraMinY;
-  if (y > kCameraMaxY) y = kCameraMaxY;
-  view->cameraX = x;
-  view->cameraY = y;
+  if (view) map_screen::CentreCamera(*view, map.followX, map.followY, kFollowOffsetX, kFollowOffsetY);
 }
 
 void Settle(MapEncounters& map, GameState& state, MapTurnFlags& flags) {

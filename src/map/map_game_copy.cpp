@@ -30,6 +30,76 @@ void CopyArray(T (&to)[N], const T (&from)[N]) {
   std::memcpy(to, from, sizeof to);
 }
 
+// One field copied to its partner: a number converted to the field's type,
+// an array byte for byte.
+template <class To, class From>
+void Assign(To& to, const From& from) {
+  to = static_cast<To>(from);
+}
+template <class T, size_t N>
+void Assign(T (&to)[N], const T (&from)[N]) {
+  CopyArray(to, from);
+}
+
+// Copies each field of the map's object into its record field.
+struct IntoRecord {
+  template <class Mine, class Record>
+  void operator()(const Mine& mine, Record& record) const {
+    Assign(record, mine);
+  }
+};
+
+// Copies each record field into its field of the map's object.
+struct FromRecord {
+  template <class Mine, class Record>
+  void operator()(Mine& mine, const Record& record) const {
+    Assign(mine, record);
+  }
+};
+
+// The fields the map's object and the record hold alike and copy both
+// ways: the places of the party, the heroes and the enemy armies and the
+// map's pickups. pair(mine, record) is called for each, the object's field
+// first.
+template <class Encounters, class State, class Pair>
+void PairPlaces(Encounters& e, State& s, Pair pair) {
+  pair(e.playerCell, s.partyCell);
+  pair(e.playerFacing, s.playerMapState);
+  pair(e.playerStepsLeft, s.playerDayAllowance);
+  for (int k = 0; k < kHeroCount; ++k) {
+    pair(e.heroOnMap[k], s.heroPresent[k]);
+    pair(e.heroCell[k], s.heroCell[k]);
+    pair(e.heroFacing[k], s.heroMapState[k]);
+    pair(e.heroStepsLeft[k], s.heroDayAllowance[k]);
+  }
+  pair(e.goldPilePresent, s.mapObjectFlagsA);
+  pair(e.bagPresent, s.bagPresent);
+  pair(e.chestPresent, s.chestPresent);
+  for (int a = 0; a < kEnemyArmies; ++a) {
+    pair(e.enemyPresent[a], s.enemyPresent[a]);
+    pair(e.enemyX[a], s.worldBlockC[0][a]);
+    pair(e.enemyY[a], s.worldBlockC[1][a]);
+    pair(e.enemyCell[a], s.worldBlockC[kArmyCellTable][a]);
+    pair(e.enemyFacing[a], s.worldBlockD[kArmyFacingTable][a]);
+    pair(e.enemyDone[a], s.worldBlockD[kArmyDoneTable][a]);
+    pair(e.enemyPlaced[a], s.worldBlockD[kArmyPlacedTable][a]);
+    pair(e.routePos[a], s.armyRoutePos[a]);
+    pair(e.armyOnRoad[a], s.armyOnRoad[a]);
+    pair(e.enemyStepsLeft[a], s.worldBlockB[a]);
+  }
+}
+
+// The gems and artifacts, paired the same way.
+template <class Encounters, class State, class Pair>
+void PairTreasures(Encounters& e, State& s, Pair pair) {
+  pair(e.gemSlots, s.wealth.gemPicture);
+  pair(e.gemOwned, s.wealth.gemOwned);
+  pair(e.gemSlotOf, s.wealth.gemPicture2);
+  pair(e.artifactSlots, s.wealth.artifactPicture);
+  pair(e.artifactOwned, s.wealth.artifactOwned);
+  pair(e.artifactSlotOf, s.wealth.artifactPicture2);
+}
+
 // One road: start x, y and cell as three words, the length as a byte, then
 // the 50 cells, xs and ys as 150 words.
 void StoreRoad(const MapRoad& r, int32_t* start3, uint8_t& length, int32_t* tables150) {
@@ -70,39 +140,11 @@ void CopyIn(const GameState& s, MapEncounters& e, KingdomMap* view) {
     CopyArray(view->townOwned, s.wealth.townOwned);
   }
   e.portrait = s.playerPortrait;
-  e.playerCell = s.partyCell;
-  e.playerFacing = s.playerMapState;
-  e.playerStepsLeft = s.playerDayAllowance;
-  for (int k = 0; k < kHeroCount; ++k) {
-    e.heroOnMap[k] = s.heroPresent[k];
-    e.heroCell[k] = s.heroCell[k];
-    e.heroFacing[k] = s.heroMapState[k];
-    e.heroStepsLeft[k] = s.heroDayAllowance[k];
-  }
-  CopyArray(e.goldPilePresent, s.mapObjectFlagsA);
-  CopyArray(e.bagPresent, s.bagPresent);
-  CopyArray(e.chestPresent, s.chestPresent);
-  for (int a = 0; a < kEnemyArmies; ++a) {
-    e.enemyPresent[a] = s.enemyPresent[a];
-    e.enemyX[a] = s.worldBlockC[0][a];
-    e.enemyY[a] = s.worldBlockC[1][a];
-    e.enemyCell[a] = uint32_t(s.worldBlockC[kArmyCellTable][a]);
-    e.enemyFacing[a] = s.worldBlockD[kArmyFacingTable][a];
-    e.enemyDone[a] = s.worldBlockD[kArmyDoneTable][a];
-    e.enemyPlaced[a] = s.worldBlockD[kArmyPlacedTable][a];
-    e.routePos[a] = s.armyRoutePos[a];
-    e.armyOnRoad[a] = s.armyOnRoad[a];
-    e.enemyStepsLeft[a] = s.worldBlockB[a];
-  }
+  PairPlaces(e, s, FromRecord());
 }
 
 void CopyWealthAndArmies(const GameState& s, MapEncounters& e) {
-  CopyArray(e.gemSlots, s.wealth.gemPicture);
-  CopyArray(e.gemOwned, s.wealth.gemOwned);
-  CopyArray(e.gemSlotOf, s.wealth.gemPicture2);
-  CopyArray(e.artifactSlots, s.wealth.artifactPicture);
-  CopyArray(e.artifactOwned, s.wealth.artifactOwned);
-  CopyArray(e.artifactSlotOf, s.wealth.artifactPicture2);
+  PairTreasures(e, s, FromRecord());
   for (int unit = 0; unit <= kHeroCount; ++unit) {
     const ArmyRecord& r = unit == 0 ? s.playerArmies : s.heroArmies[unit - 1];
     for (int slot = 0; slot < kArmySlots; ++slot) {
@@ -201,36 +243,8 @@ void RestoreSnapshot(MapEncounters& e, const GameState& s) {
 }
 
 void WriteBack(const MapEncounters& e, GameState& s) {
-  CopyArray(s.wealth.gemPicture, e.gemSlots);
-  CopyArray(s.wealth.gemOwned, e.gemOwned);
-  CopyArray(s.wealth.gemPicture2, e.gemSlotOf);
-  CopyArray(s.wealth.artifactPicture, e.artifactSlots);
-  CopyArray(s.wealth.artifactOwned, e.artifactOwned);
-  CopyArray(s.wealth.artifactPicture2, e.artifactSlotOf);
-  s.partyCell = e.playerCell;
-  s.playerMapState = e.playerFacing;
-  s.playerDayAllowance = e.playerStepsLeft;
-  for (int k = 0; k < kHeroCount; ++k) {
-    s.heroPresent[k] = e.heroOnMap[k];
-    s.heroCell[k] = e.heroCell[k];
-    s.heroMapState[k] = e.heroFacing[k];
-    s.heroDayAllowance[k] = e.heroStepsLeft[k];
-  }
-  CopyArray(s.mapObjectFlagsA, e.goldPilePresent);
-  CopyArray(s.bagPresent, e.bagPresent);
-  CopyArray(s.chestPresent, e.chestPresent);
-  for (int a = 0; a < kEnemyArmies; ++a) {
-    s.enemyPresent[a] = e.enemyPresent[a];
-    s.worldBlockC[0][a] = e.enemyX[a];
-    s.worldBlockC[1][a] = e.enemyY[a];
-    s.worldBlockC[kArmyCellTable][a] = int32_t(e.enemyCell[a]);
-    s.worldBlockD[kArmyFacingTable][a] = e.enemyFacing[a];
-    s.worldBlockD[kArmyDoneTable][a] = e.enemyDone[a];
-    s.worldBlockD[kArmyPlacedTable][a] = e.enemyPlaced[a];
-    s.armyRoutePos[a] = e.routePos[a];
-    s.armyOnRoad[a] = e.armyOnRoad[a];
-    s.worldBlockB[a] = e.enemyStepsLeft[a];
-  }
+  PairTreasures(e, s, IntoRecord());
+  PairPlaces(e, s, IntoRecord());
   s.exchangeLeft = e.exchangeLeft;
   s.exchangeRight = e.exchangeRight;
 }

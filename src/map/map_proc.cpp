@@ -4,9 +4,9 @@
 // and the write-back when the map is left.
 
 #include <algorithm>
-#include <initializer_list>
 
 #include "app/game_app.h"
+#include "game/game_music.h"
 #include "game/game_state.h"
 #include "game/hero_figure.h"
 #include "map/control_bar.h"
@@ -25,9 +25,6 @@ namespace {
 constexpr uint8_t kScrollSpeed = 0;  // clock 0: scrolling
 constexpr uint8_t kWalkClock = 1;    // clock 1: walking and marching
 constexpr int32_t kScrollPixelsPerSecond = 1000;
-constexpr uint8_t kOptionMusic = 0;
-constexpr uint8_t kOptionSounds = 1;
-constexpr uint8_t kOptionMapSpeed = 2;
 constexpr uint8_t kMemberPlayer = 1;
 constexpr uint8_t kNoMember = 100;
 
@@ -46,12 +43,6 @@ int32_t WalkSpeed(uint8_t option) {
 uint8_t ClockStep(const AnimClock* clock) {
   if (!clock || clock->callerSteps == 255) return 0;
   return clock->callerSteps;
-}
-
-void PlayMapMusic(GameApp& app) {
-  app.musicTrack.Load("Data\\Music.mid");
-  app.musicTrack.SetVolume(60);
-  app.musicTrack.Play(10, 0);
 }
 
 uint32_t ClickBlock(KingdomMap& view, int block, int32_t x, int32_t y, InputDevice* mouse) {
@@ -302,13 +293,10 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
   if (map_screen::PartyAtRest(e) && e.marchPhase == 0) {
     keys.Acquire(1);
     keys.Poll();
-    for (int key : {kKeyBackspace, kKeyEscape}) {
-      if (keys.KeyPressed(key)) {
-        keys.SetLatch(key, 1);
-        app.LeaveScreen(GameApp::GoSaveAndQuit);
-        app.saveQuitFromMap = 1;
-        app.gameState->overlayOpen = 1;
-      }
+    if (TakeBackKeys(keys)) {
+      app.LeaveScreen(GameApp::GoSaveAndQuit);
+      app.saveQuitFromMap = 1;
+      app.gameState->overlayOpen = 1;
     }
   }
   keys.Acquire(1);
@@ -504,7 +492,7 @@ void GameApp::MapProc() {
     heroFigure->LoadBodyParts(&graphics);
   }
   if (!kingdomMap) {
-    if (s.options[kOptionMusic]) PlayMapMusic(*this);
+    if (s.options[kOptionMusic]) PlayMapMusic(musicTrack);
     bar.portrait = s.playerPortrait;
     s.AdvanceQuestChains();
     kingdomMap = new KingdomMap;
@@ -532,7 +520,7 @@ void GameApp::MapProc() {
       if (s.musicRestartPending) {
         s.musicRestartPending = 0;
         s.placeVisitFlag = 0;
-        if (s.options[kOptionMusic]) PlayMapMusic(*this);
+        if (s.options[kOptionMusic]) PlayMapMusic(musicTrack);
       }
       s.mapSnapshotState = 0;
       map_copy::RestoreMessageState(built, s);

@@ -20,14 +20,7 @@ void GameApp::CreditsProc() {
   // Keys: Backspace and Escape go back.
   keyboard.Acquire(1);
   keyboard.Poll();
-  if (keyboard.KeyPressed(kKeyBackspace)) {
-    keyboard.SetLatch(kKeyBackspace, 1);
-    LeaveScreen(GoMainMenu);
-  }
-  if (keyboard.KeyPressed(kKeyEscape)) {
-    keyboard.SetLatch(kKeyEscape, 1);
-    LeaveScreen(GoMainMenu);
-  }
+  if (TakeBackKeys(keyboard)) LeaveScreen(GoMainMenu);
 
   // Hover and click.
   screen->HoverBack(cursor.x, cursor.y);

@@ -2,9 +2,9 @@
 
 #include "app/game_app.h"
 #include "game/game_state.h"
-#include "game/save_image.h"
 #include "menus/hall_of_fame_picture.h"
 #include "menus/hall_of_fame_screen.h"
+#include "menus/save_files.h"
 #include "platform/file_buffer.h"
 #include "platform/input_device.h"
 
@@ -16,13 +16,8 @@ void GameApp::HallOfFameProc() {
     hallOfFameScreen->LoadArt(&graphics);
     // The rows on disk, when there is a sound file; otherwise those the
     // record holds.
-    if (!readFile) {
-      readFile = new FileBuffer;
-      readFile->Allocate(kHallOfFameBytes);
-    }
-    gameState->readImage = readFile->Load(kHallOfFamePath);
-    if (gameState->readImage) ReadHallOfFameImage(*gameState, readFile->bytes, readFile->size);
-    readFile->Free();
+    if (!readFile) readFile = new FileBuffer;
+    LoadHallOfFame(*readFile, *gameState);
     delete readFile;
     readFile = nullptr;
     gameState->readImage = nullptr;
@@ -32,12 +27,7 @@ void GameApp::HallOfFameProc() {
 
   keyboard.Acquire(1);
   keyboard.Poll();
-  for (int key : {kKeyBackspace, kKeyEscape}) {
-    if (keyboard.KeyPressed(key)) {
-      keyboard.SetLatch(key, 1);
-      LeaveScreen(GoMainMenu);
-    }
-  }
+  if (TakeBackKeys(keyboard)) LeaveScreen(GoMainMenu);
 
   screen->HoverBack(cursor.x, cursor.y);
   if (cursor.mouse.ButtonPressed(kMouseLeft) || cursor.mouse.ButtonPressed(kMouseRight)) {

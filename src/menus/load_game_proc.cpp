@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/game_app.h"
+#include "game/game_music.h"
 #include "game/game_state.h"
 #include "game/hero_figure.h"
 #include "map/control_bar.h"
@@ -14,16 +15,8 @@
 #include "menus/main_menu_screen.h"
 #include "menus/map_objects.h"
 #include "menus/save_files.h"
+#include "menus/story_scene.h"
 #include "platform/file_buffer.h"
-
-namespace {
-
-// GameState::storyScene of the three endings.
-constexpr uint8_t kStorySurrendered = 2;
-constexpr uint8_t kStoryPeaceTreaty = 3;
-constexpr uint8_t kStoryVictory = 4;
-
-}  // namespace
 
 void GameApp::LoadGameProc() {
   GameState& state = *gameState;
@@ -74,24 +67,16 @@ void GameApp::LoadGameProc() {
   LeaveScreen(screenProc);
 
   if (state.gamePresent) {
-    const bool musicOn = state.options[0] != 0;
+    const bool musicOn = state.options[kOptionMusic] != 0;
     if (!musicOn) musicTrack.Stop();
-    if (mainMenuScreen) {
-      mainMenuScreen->ReleaseArt();
-      delete mainMenuScreen;
-      mainMenuScreen = nullptr;
-    }
+    FreeMainMenuScreen(mainMenuScreen);
     if (!controlBar) {
       controlBar = new ControlBar;
       controlBar->LoadArt(&graphics);
     }
     // The bar shows this game's player even when it was made for another.
     controlBar->portrait = state.playerPortrait;
-    if (musicOn) {
-      musicTrack.Load("Data\\Music.mid");
-      musicTrack.SetVolume(60);
-      musicTrack.Play(10, 0);
-    }
+    if (musicOn) PlayMapMusic(musicTrack);
   }
   state.gamePresent = 0;
 

@@ -24,12 +24,7 @@ void GameApp::LoadSlotsProc() {
 
   keyboard.Acquire(1);
   keyboard.Poll();
-  for (int key : {kKeyBackspace, kKeyEscape}) {
-    if (keyboard.KeyPressed(key)) {
-      keyboard.SetLatch(key, 1);
-      LeaveScreen(GoMainMenu);
-    }
-  }
+  if (TakeBackKeys(keyboard)) LeaveScreen(GoMainMenu);
 
   const uint8_t pressed = panel->TakeMouse(cursor.x, cursor.y, &cursor.mouse);
   if (pressed != 0) {
@@ -46,15 +41,13 @@ void GameApp::LoadSlotsProc() {
   // The last frame shows the loading picture on the chosen row; the load
   // step draws nothing, so it stays on the screen while the game loads.
   panel->DrawLoad();
-  for (int n = 1; n <= kSaveSlots; ++n) panel->DrawSlotSummary(n, kSummaryX, kSummaryY[n - 1]);
+  panel->DrawSlotSummaries();
   panel->ClearHover();
 
   UpdateScreenClock();
 
   if (leaveCode != 0) {
-    panel->ReleaseArt();
-    delete panel;
-    saveSlotsPanel = nullptr;
+    FreeSaveSlotsPanel(saveSlotsPanel);
     delete readFile;
     readFile = nullptr;
   }

@@ -3,6 +3,7 @@
 // here by finding its save slot.
 
 #include "app/game_app.h"
+#include "game/game_music.h"
 #include "game/game_state.h"
 #include "menus/main_menu_screen.h"
 #include "menus/map_objects.h"
@@ -47,9 +48,7 @@ void StartNewGame(GameApp& app) {
   delete app.readFile;
   app.readFile = nullptr;
   if (state.slot != 0) {
-    panel.ReleaseArt();
-    delete app.saveSlotsPanel;
-    app.saveSlotsPanel = nullptr;
+    FreeSaveSlotsPanel(app.saveSlotsPanel);
     app.LeaveScreen(GameApp::GoNameEntry);
   } else {
     app.LeaveScreen(GameApp::GoNewGameSlot);
@@ -70,10 +69,7 @@ void GameApp::MainMenuProc() {
     mainMenuScreen = new MainMenuScreen;
     mainMenuScreen->LoadArt(&graphics);
     if (musicChanged) {
-      music.SetVolume(100);
-      musicTrack.Load("Data\\Music.mid");
-      musicTrack.SetVolume(90);
-      musicTrack.Play(40, 0);
+      PlayMenuMusic(music, musicTrack, 40);
       musicChanged = 0;
     }
   }
@@ -138,10 +134,7 @@ void GameApp::MainMenuProc() {
   // The menu object stays for the screens that come back to it; the
   // animation clocks of the game just left go.
   if (leaveCode != 0) {
-    for (AnimClock*& clock : animClock) {
-      delete clock;
-      clock = nullptr;
-    }
+    DeleteClocks(animClock);
   }
   if (leaveCode == kLeaveNewGame) StartNewGame(*this);
 

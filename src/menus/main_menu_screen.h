@@ -2,7 +2,7 @@
 // The main menu: the castle picture with a strip of six buttons along the
 // bottom edge (new game, hall of fame, load, help, credits, quit). The object
 // survives visits to help, credits, hall of fame and the load list; whoever
-// frees it releases its sheet first (ReleaseArt).
+// frees it releases its sheet first (ReleaseArt, or FreeMainMenuScreen).
 
 #include <cstdint>
 
@@ -93,3 +93,8 @@ class MainMenuScreen {
   void Hover(uint8_t id, int32_t x, int32_t y);
   uint32_t Click(uint8_t id, int32_t x, int32_t y, InputDevice* mouse);
 };
+
+// Frees the main menu's object when a game starts or is loaded (the menu
+// builds it anew when next shown): its sheet released, the object deleted,
+// the pointer emptied. An empty pointer is left alone.
+void FreeMainMenuScreen(MainMenuScreen*& screen);

@@ -134,10 +134,7 @@ void GameApp::NameEntryProc() {
     screen->ReleaseArt();
     delete screen;
     nameEntryScreen = nullptr;
-    for (AnimClock*& clock : animClock) {
-      delete clock;
-      clock = nullptr;
-    }
+    DeleteClocks(animClock);
     gameState->storyScene = kStoryIntro;
   }
 

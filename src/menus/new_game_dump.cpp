@@ -1,7 +1,6 @@
 #include "menus/new_game_dump.h"
 
-#include "game/glyph_name.h"
-#include "game/json_out.h"
+#include "game/game_state_dump.h"
 #include "menus/hall_of_fame_screen.h"
 #include "menus/name_entry_screen.h"
 #include "menus/new_game_menu.h"
@@ -18,7 +17,7 @@ void Timer(JsonOut& out, const char* state, const char* start, const StepTimer& 
 
 void DumpNameEntryScreen(const NameEntryScreen& s, JsonOut& out) {
   out.Array("cells", s.cells);
-  out.Str("cellsText", GlyphToText(s.cells));
+  NameText(out, "cells", s.cells);
   out.Array("cellX", s.cellX);
   out.Num("typedThisFrame", s.typedThisFrame);
   out.Num("caretPhase", s.caretPhase);
@@ -53,7 +52,7 @@ void DumpNewGameMenu(const NewGameMenu& s, JsonOut& out) {
   Timer(out, "cornerTimerState", "cornerTimerStart", s.cornerTimer);
   out.Num("nameLength", s.nameLength);
   out.Array("name", s.name);
-  out.Str("nameText", GlyphToText(s.name));
+  NameText(out, "name", s.name);
   Timer(out, "asteroidTimerState", "asteroidTimerStart", s.asteroidTimer);
   out.Array("asteroidX", s.asteroidX);
   out.Array("asteroidY", s.asteroidY);
@@ -84,9 +83,7 @@ void DumpHallOfFameScreen(const HallOfFameScreen& s, JsonOut& out) {
   out.Array("rowUsed", s.rowUsed);
   out.Array("scores", s.scores);
   out.Array("names", s.names);
-  out.BeginArray("namesText");
-  for (const auto& name : s.names) out.Str(nullptr, GlyphToText(name));
-  out.EndArray();
+  NamesText(out, "names", s.names);
   out.Array("nameLast", s.nameLast);
   out.Num("backLook", s.backLook);
   out.Num("held", s.held);

@@ -42,12 +42,7 @@ void GameApp::NewGamePortraitProc() {
 
   keyboard.Acquire(1);
   keyboard.Poll();
-  for (int key : {kKeyBackspace, kKeyEscape}) {
-    if (keyboard.KeyPressed(key)) {
-      keyboard.SetLatch(key, 1);
-      LeaveScreen(GoNameEntry);
-    }
-  }
+  if (TakeBackKeys(keyboard)) LeaveScreen(GoNameEntry);
   if (keyboard.KeyPressed(kKeyEnter)) {
     keyboard.SetLatch(kKeyEnter, 1);
     gameState->playerPortrait = static_cast<uint8_t>(menu->portrait - 1);
@@ -126,13 +121,8 @@ void GameApp::NewGamePortraitProc() {
     menu->ReleaseArt();
     delete menu;
     newGameMenu = nullptr;
-    // The main menu's object goes too; the menu builds it anew when it is
-    // next shown.
-    if (mainMenuScreen) {
-      mainMenuScreen->ReleaseArt();
-      delete mainMenuScreen;
-      mainMenuScreen = nullptr;
-    }
+    // The main menu's object goes too.
+    FreeMainMenuScreen(mainMenuScreen);
     if (!controlBar) {
       controlBar = new ControlBar;
       controlBar->LoadArt(&graphics);

@@ -19,12 +19,7 @@ void GameApp::NewGameSlotProc() {
 
   keyboard.Acquire(1);
   keyboard.Poll();
-  for (int key : {kKeyBackspace, kKeyEscape}) {
-    if (keyboard.KeyPressed(key)) {
-      keyboard.SetLatch(key, 1);
-      LeaveScreen(GoMainMenu);
-    }
-  }
+  if (TakeBackKeys(keyboard)) LeaveScreen(GoMainMenu);
 
   const uint8_t pressed = panel->TakeMouse(cursor.x, cursor.y, &cursor.mouse);
   if (pressed != 0) {
@@ -38,16 +33,12 @@ void GameApp::NewGameSlotProc() {
   }
 
   panel->DrawNewGame();
-  for (int n = 1; n <= kSaveSlots; ++n) panel->DrawSlotSummary(n, kSummaryX, kSummaryY[n - 1]);
+  panel->DrawSlotSummaries();
   panel->ClearHover();
 
   UpdateScreenClock();
 
-  if (leaveCode != 0) {
-    panel->ReleaseArt();
-    delete panel;
-    saveSlotsPanel = nullptr;
-  }
+  if (leaveCode != 0) FreeSaveSlotsPanel(saveSlotsPanel);
 
   EndScreenFrame();
 }

@@ -4,6 +4,7 @@
 
 #include "app/game_app.h"
 #include "battle/battle_screen.h"
+#include "game/game_music.h"
 #include "game/game_state.h"
 #include "menus/map_objects.h"
 #include "menus/save_and_quit_dialog.h"
@@ -28,11 +29,7 @@ void GoBack(GameApp& app) {
 
 // Yes: the battle's object and the map's population go before the save.
 void FreePlayObjects(GameApp& app) {
-  if (app.battleScreen) {
-    app.battleScreen->ReleasePictures();
-    delete app.battleScreen;
-    app.battleScreen = nullptr;
-  }
+  FreeBattleScreen(app.battleScreen);
   FreeMapEncounters(app.mapEncounters);
 }
 
@@ -45,10 +42,7 @@ void GameApp::SaveAndQuitProc() {
     saveAndQuitDialog = new SaveAndQuitDialog;
     saveAndQuitDialog->LoadArt(&graphics);
     if (musicChanged) {
-      music.SetVolume(100);
-      musicTrack.Load("Data\\Music.mid");
-      musicTrack.SetVolume(90);
-      musicTrack.Play(60, 0);
+      PlayMenuMusic(music, musicTrack, 60);
       musicChanged = 0;
     }
   }

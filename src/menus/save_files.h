@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "game/save_image.h"
+#include "menus/hall_of_fame_screen.h"  // kHallOfFamePath
 
 class FileBuffer;
 class GameState;
@@ -18,8 +19,6 @@ class SaveSlotsPanel;
 
 // The size of the buffers the slot lists read the files into.
 constexpr uint32_t kSlotReadBufferBytes = 70000;
-
-inline constexpr const char* kHallOfFamePath = "Saves\\HallOfFame.save";
 
 // "Saves\\1.save" .. "Saves\\5.save" for slot 1..5; nullptr for any other.
 const char* SaveSlotPath(int slot);

@@ -52,10 +52,7 @@ void GameApp::SaveGameProc() {
     musicChanged = 1;
     quitAfterSave = 0;
     LeaveScreen(GoMainMenu, kLeaveFreshRecord);
-    for (AnimClock*& clock : animClock) {
-      delete clock;
-      clock = nullptr;
-    }
+    DeleteClocks(animClock);
     FreeKingdomMap(kingdomMap);
   }
   if (ended) {

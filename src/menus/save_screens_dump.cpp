@@ -1,7 +1,6 @@
 #include "menus/save_screens_dump.h"
 
-#include "game/glyph_name.h"
-#include "game/json_out.h"
+#include "game/game_state_dump.h"
 #include "menus/main_menu_screen.h"
 #include "menus/save_and_quit_dialog.h"
 #include "menus/save_slots_panel.h"
@@ -20,9 +19,7 @@ void DumpSaveSlotsPanel(const SaveSlotsPanel& p, JsonOut& out) {
   out.Array("digits", p.digits);
   out.Array("nameLast", p.nameLast);
   out.Array("summaryName", p.summaryName);
-  out.BeginArray("summaryNameText");
-  for (const auto& name : p.summaryName) out.Str(nullptr, GlyphToText(name));
-  out.EndArray();
+  NamesText(out, "summaryName", p.summaryName);
   out.Num("loadingSlot", p.loadingSlot);
   out.Array("slotUsed", p.slotUsed);
   out.Array("slotUnreadable", p.slotUnreadable);

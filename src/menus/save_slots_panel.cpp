@@ -200,6 +200,10 @@ int SaveSlotsPanel::SummarySprites(int n, int32_t x, int32_t y, SlotSprite* out)
   return count;
 }
 
+void SaveSlotsPanel::DrawSlotSummaries() {
+  for (int n = 1; n <= kSaveSlots; ++n) DrawSlotSummary(n, kSummaryX, kSummaryY[n - 1]);
+}
+
 void SaveSlotsPanel::DrawSlotSummary(int n, int32_t x, int32_t y) {
   SlotSprite sprites[kMaxSummarySprites];
   const int count = SummarySprites(n, x, y, sprites);
@@ -265,4 +269,11 @@ uint8_t SaveSlotsPanel::TakeMouse(int32_t x, int32_t y, InputDevice* mouse) {
   held = 0;
   pressedId = 0;
   return pressed;
+}
+
+void FreeSaveSlotsPanel(SaveSlotsPanel*& panel) {
+  if (!panel) return;
+  panel->ReleaseArt();
+  delete panel;
+  panel = nullptr;
 }

@@ -59,6 +59,8 @@ class SaveSlotsPanel {
   // Slot n's (1..5) fame, day and name at x, y; nothing for a free or
   // unreadable slot, or the one that is loading.
   void DrawSlotSummary(int n, int32_t x, int32_t y);
+  // Every slot's summary in its row (kSummaryX, kSummaryY).
+  void DrawSlotSummaries();
   // What DrawSlotSummary draws, in order; the count (at most
   // kMaxSummarySprites). Fills digits as a side effect.
   int SummarySprites(int n, int32_t x, int32_t y, SlotSprite* out);
@@ -105,3 +107,7 @@ class SaveSlotsPanel {
   void DrawRows();
   void DrawSlots();
 };
+
+// Frees the slots' panel: its pictures released, the object deleted, the
+// pointer emptied. An empty pointer is left alone.
+void FreeSaveSlotsPanel(SaveSlotsPanel*& panel);

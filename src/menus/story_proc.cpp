@@ -86,17 +86,9 @@ void GameApp::StoryProc() {
     scene->ReleaseArt();
     delete scene;
     storyScene = nullptr;
-    // The main menu's object goes too; the menu builds it anew when it is
-    // next shown.
-    if (mainMenuScreen) {
-      mainMenuScreen->ReleaseArt();
-      delete mainMenuScreen;
-      mainMenuScreen = nullptr;
-    }
-    for (AnimClock*& clock : animClock) {
-      delete clock;
-      clock = nullptr;
-    }
+    // The main menu's object goes too.
+    FreeMainMenuScreen(mainMenuScreen);
+    DeleteClocks(animClock);
   }
 
   EndScreenFrame();

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 // Step pacer: turns a speed in steps per second and the last frame's
@@ -28,3 +29,13 @@ class AnimClock {
  private:
   uint8_t Settle(float step);
 };
+
+// Deletes every clock of a set and empties its pointer (a screen that
+// leaves drops the clocks it made).
+template <std::size_t N>
+void DeleteClocks(AnimClock* (&clocks)[N]) {
+  for (AnimClock*& clock : clocks) {
+    delete clock;
+    clock = nullptr;
+  }
+}

@@ -148,3 +148,14 @@ uint32_t WaitForMouseRelease(InputDevice* mouse) {
   mouse->SetLatch(1, 1);
   return 1;
 }
+
+uint32_t TakeBackKeys(InputDevice& keyboard) {
+  uint32_t taken = 0;
+  for (int key : {kKeyBackspace, kKeyEscape}) {
+    if (keyboard.KeyPressed(key)) {
+      keyboard.SetLatch(key, 1);
+      taken = 1;
+    }
+  }
+  return taken;
+}

@@ -185,3 +185,7 @@ class InputDevice {
 // both buttons and returns 1.
 uint32_t WaitForMouseRelease(InputDevice* mouse);
 inline uint32_t WaitForMouseRelease(InputDevice& mouse) { return WaitForMouseRelease(&mouse); }
+
+// The keys that go back, Backspace and Escape: latches each one freshly
+// pressed and returns 1 when either was, else 0.
+uint32_t TakeBackKeys(InputDevice& keyboard);

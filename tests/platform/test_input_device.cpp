@@ -87,6 +87,33 @@ TEST_F(InputTest, HeldKeyFiresOncePerPress) {
   EXPECT_EQ(keyboard.XDelta(), 0);
 }
 
+TEST_F(InputTest, BackKeysAreTakenOncePerPress) {
+  keyboard.Poll();
+  EXPECT_EQ(TakeBackKeys(keyboard), 0u);
+  // Either key goes back, once per press; a held one no more.
+  for (int key : {kKeyEscape, kKeyBackspace}) {
+    headless::KeyDown(key);
+    keyboard.Poll();
+    EXPECT_EQ(TakeBackKeys(keyboard), 1u) << key;
+    keyboard.Poll();
+    EXPECT_EQ(TakeBackKeys(keyboard), 0u) << key;
+    headless::KeyUp(key);
+  }
+  // Both at once: one back, and both latched.
+  keyboard.Poll();
+  headless::KeyDown(kKeyEscape);
+  headless::KeyDown(kKeyBackspace);
+  keyboard.Poll();
+  EXPECT_EQ(TakeBackKeys(keyboard), 1u);
+  EXPECT_EQ(keyboard.latch[kKeyEscape], 1u);
+  EXPECT_EQ(keyboard.latch[kKeyBackspace], 1u);
+  // Other keys are not back keys.
+  headless::KeyDown(kKeyEnter);
+  keyboard.Poll();
+  EXPECT_EQ(TakeBackKeys(keyboard), 0u);
+  EXPECT_EQ(keyboard.KeyPressed(kKeyEnter), 1u);
+}
+
 TEST_F(InputTest, ButtonsAndWaitForMouseRelease) {
   mouse.Poll();
   EXPECT_EQ(WaitForMouseRelease(&mouse), 1u);  // nothing pressed
