@@ -32,6 +32,7 @@ constexpr const char* kWeaponText = "Weapon";
 constexpr int kItemTableSize = 221;
 
 // In id order.
+// clang-format off
 inline constexpr ItemEntry kItemTable[kItemTableSize] = {
     // amulet
     {  1,   3, kBronze, "Bronze Amulet",   "Health"},
@@ -265,5 +266,6 @@ inline constexpr ItemEntry kItemTable[kItemTableSize] = {
     {249,  39, kSteel,  "Steel Sword",     "Valour"},
     {250, 100, kRuned,  "Runed Claymore",  "Legends"},
 };
+// clang-format on
 
 }  // namespace items

@@ -106,6 +106,7 @@ struct QuestMessage {
   const char* lines[7];
 };
 
+// clang-format off
 const QuestMessage kQuestMessages[36] = {
     {1, 175, 150, 6.8f, 3.8f, 201, 170, -1, 350, kShortHeader, {"Quest 6:", "A very strong enemy force is heading", "towards the Pajaca Palace. The Queen", "asks you to defeat them and promises", "help from the palace guards."}},
     {2, 175, 150, 5.5f, 3.1f, 201, 170, -1, 300, kNoHeader, {"The enemy is slowly moving", "towards the palace. "}},
@@ -239,6 +240,7 @@ const FindText kFindTexts[34] = {
     {102, {"From s secret location you see", "a huge invasion army gathering.", "You send the news back to the", "Little village."}},
     {103, {"You hide behind some bushes ", "and spy on the Janek Tribe.", "Surely the tribes are getting", "ready to invade our kingdom!"}},
 };
+// clang-format on
 
 }  // namespace
 
