@@ -25,7 +25,8 @@ constexpr int kH = 600;
 constexpr int kSprites = 300;
 constexpr int kTexts = 20;
 constexpr int kFrames = 300;
-constexpr const char* kFontFile = "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf";
+constexpr const char* kFontFile =
+    "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf";
 
 struct Placement {
   int frame;
@@ -45,7 +46,8 @@ std::vector<uint32_t> Background() {
   std::vector<uint32_t> px(kW * kH);
   for (int y = 0; y < kH; ++y)
     for (int x = 0; x < kW; ++x)
-      px[y * kW + x] = 0xFF000000u | ((x * 255 / kW) << 16) | ((y * 255 / kH) << 8) | ((x ^ y) & 255);
+      px[y * kW + x] =
+          0xFF000000u | ((x * 255 / kW) << 16) | ((y * 255 / kH) << 8) | ((x ^ y) & 255);
   return px;
 }
 
@@ -87,7 +89,8 @@ int main() {
     places.push_back(p);
   }
   std::vector<std::string> texts;
-  for (int i = 0; i < kTexts; ++i) texts.push_back("Line " + std::to_string(i) + ": the party rests at the village");
+  for (int i = 0; i < kTexts; ++i)
+    texts.push_back("Line " + std::to_string(i) + ": the party rests at the village");
 
   const std::vector<uint32_t> backPixels = Background();
   const std::vector<uint32_t> spritePixels = Sprites();
@@ -103,7 +106,8 @@ int main() {
   SpriteSheet sheet;
   sheet.Init(&device, 1);
   sheet.SetAlphaTest(1);
-  sheet.textures[0].LoadPixels(&device, spritePixels.data(), 256, 256, 0xFF000000u, kFormatA1R5G5B5);
+  sheet.textures[0].LoadPixels(&device, spritePixels.data(), 256, 256, 0xFF000000u,
+                               kFormatA1R5G5B5);
   sheet.frameWidth[0] = 64;
   sheet.frameHeight[0] = 64;
   sheet.framesPerRow[0] = 4;
@@ -114,7 +118,8 @@ int main() {
     device.Clear(0, 1.0f);
     back.Draw(0, 0, 0, 0, 0, 0, 1.0f, 1.0f, 0xFFFFFFFF);
     for (const Placement& p : places) sheet.Draw(0, p.frame, p.x, p.y, 0xFFFFFFFF, p.sx, p.sy);
-    for (int i = 0; i < kTexts; ++i) font.DrawText(texts[i].c_str(), 20, 20 + i * 28, 760, 28, 0xFFE6E6E6, 0);
+    for (int i = 0; i < kTexts; ++i)
+      font.DrawText(texts[i].c_str(), 20, 20 + i * 28, 760, 28, 0xFFE6E6E6, 0);
     device.EndScene();
     device.Present();
   });
@@ -160,7 +165,8 @@ int main() {
   });
 
   std::printf("busy frame (%d sprites, %d texts), %d frames each:\n", kSprites, kTexts, kFrames);
-  std::printf("  platform layer          %8.3f ms/frame%s\n", ours, haveFont ? "" : " (no font found)");
+  std::printf("  platform layer          %8.3f ms/frame%s\n", ours,
+              haveFont ? "" : " (no font found)");
   std::printf("  SDL surface blitter     %8.3f ms/frame\n", sdl);
   std::printf("  plain full-frame copy   %8.3f ms/frame\n", plain);
 

@@ -58,11 +58,11 @@ class GameApp;
 using ScreenProc = void (*)(GameApp*);
 
 // What GameApp::leaveCode means besides 0 (stay).
-constexpr uint8_t kLeaveNormal = 1;       // the usual value: the object is released this frame
-constexpr uint8_t kLeaveKeepOrFree = 2;   // heroes, player, battle, save-and-quit
-constexpr uint8_t kLeaveToOptions = 3;    // the battle leaving for the options
-constexpr uint8_t kLeaveNewGame = 5;      // the main menu starts a new game at the frame's end
-constexpr uint8_t kLeaveFreshRecord = 13; // the main menu rebuilds the game record on entry
+constexpr uint8_t kLeaveNormal = 1;        // the usual value: the object is released this frame
+constexpr uint8_t kLeaveKeepOrFree = 2;    // heroes, player, battle, save-and-quit
+constexpr uint8_t kLeaveToOptions = 3;     // the battle leaving for the options
+constexpr uint8_t kLeaveNewGame = 5;       // the main menu starts a new game at the frame's end
+constexpr uint8_t kLeaveFreshRecord = 13;  // the main menu rebuilds the game record on entry
 
 // Colour of the frames-per-second display.
 constexpr uint32_t kFramesPerSecondColour = 0xFFF582F5;

@@ -21,11 +21,11 @@ constexpr uint32_t kKeyGreen = 0xFF00FF00u;
 constexpr uint32_t kTextureFormat = 25;
 
 struct Picture {
-  const char* path;        // as the game asks for it; nullptr for an image loaded another way
-  int16_t width, height;   // the whole image
+  const char* path;       // as the game asks for it; nullptr for an image loaded another way
+  int16_t width, height;  // the whole image
   int16_t frameWidth, frameHeight;
   uint32_t key;
-  int16_t frames;          // frames 0 .. frames - 1 hold a picture
+  int16_t frames;  // frames 0 .. frames - 1 hold a picture
 };
 
 // ------------------------------------------------------------------ shared frame numbers
@@ -198,11 +198,18 @@ constexpr int kLetterSheetCodes = 28;      // codes 0..27 on kLetters
 constexpr int kLetterRedFirstCode = 28;    // codes 28.. on kLettersRed
 constexpr int kLetterDigitFirstCode = 80;  // codes 80..89 also on kUiNameDigits
 constexpr int kLetterLastCode = 89;
-inline constexpr Picture kLetters = {"Art\\Heroes\\Write5.bmp", 256, 64, 16, 32, kKeyRed, kLetterSheetCodes};
-inline constexpr Picture kLettersRed = {"Art\\Heroes\\Write6.bmp", 256, 128, 16, 32, kKeyRed,
+inline constexpr Picture kLetters = {"Art\\Heroes\\Write5.bmp", 256, 64, 16, 32, kKeyRed,
+                                     kLetterSheetCodes};
+inline constexpr Picture kLettersRed = {"Art\\Heroes\\Write6.bmp",
+                                        256,
+                                        128,
+                                        16,
+                                        32,
+                                        kKeyRed,
                                         kLetterLastCode - kLetterRedFirstCode + 1};
 
-// ------------------------------------------------------------------ terrainSheet (10 images, 8 loaded)
+// ------------------------------------------------------------------ terrainSheet (10 images, 8
+// loaded)
 
 enum TerrainImage : int {
   kTerrainPlains = 0,
@@ -237,7 +244,8 @@ constexpr int BackdropOf(uint32_t battleId) {
   if (battleId == 62 || (battleId >= 66 && battleId <= 72) || battleId == 83 || battleId == 88 ||
       battleId == 89 || (battleId >= 91 && battleId <= 93))
     return kTerrainGrey;
-  if ((battleId >= 54 && battleId <= 61) || battleId == 82 || battleId == 84 || battleId == 85 || battleId == 87)
+  if ((battleId >= 54 && battleId <= 61) || battleId == 82 || battleId == 84 || battleId == 85 ||
+      battleId == 87)
     return kTerrainDesert;
   if (battleId == 17 || battleId == 18 || battleId == 21 || battleId == 23 || battleId == 24 ||
       (battleId >= 31 && battleId <= 33) || (battleId >= 51 && battleId <= 53))
@@ -254,15 +262,15 @@ struct Decoration {
 };
 constexpr int kDecorationCount = 28;
 inline constexpr Decoration kPlainsDecorations[kDecorationCount] = {
-    {480, 30, 1, 0.9f, 0.8f},   {540, 50, 2, 0.9f, 0.8f},   {840, 80, 3, 0.7f, 0.7f},
-    {1070, 140, 5, 0.7f, 0.7f}, {1450, 110, 6, 0.7f, 0.7f}, {130, 250, 8, 0.5f, 0.7f},
-    {210, 270, 9, 0.7f, 0.7f},  {450, 290, 12, 0.7f, 0.7f}, {650, 310, 11, 0.7f, 0.7f},
-    {690, 340, 10, 0.7f, 0.7f}, {1200, 300, 6, 0.7f, 0.7f}, {1270, 310, 7, 0.7f, 0.7f},
-    {650, 430, 2, 0.5f, 0.5f},  {700, 540, 1, 0.6f, 0.7f},  {1050, 500, 6, 0.6f, 0.6f},
-    {1140, 530, 7, 0.6f, 0.6f}, {200, 820, 5, 0.6f, 0.5f},  {250, 800, 6, 0.4f, 0.5f},
-    {290, 920, 7, 0.6f, 0.7f},  {800, 850, 10, 0.6f, 0.5f}, {890, 930, 6, 0.5f, 0.5f},
+    {480, 30, 1, 0.9f, 0.8f},   {540, 50, 2, 0.9f, 0.8f},    {840, 80, 3, 0.7f, 0.7f},
+    {1070, 140, 5, 0.7f, 0.7f}, {1450, 110, 6, 0.7f, 0.7f},  {130, 250, 8, 0.5f, 0.7f},
+    {210, 270, 9, 0.7f, 0.7f},  {450, 290, 12, 0.7f, 0.7f},  {650, 310, 11, 0.7f, 0.7f},
+    {690, 340, 10, 0.7f, 0.7f}, {1200, 300, 6, 0.7f, 0.7f},  {1270, 310, 7, 0.7f, 0.7f},
+    {650, 430, 2, 0.5f, 0.5f},  {700, 540, 1, 0.6f, 0.7f},   {1050, 500, 6, 0.6f, 0.6f},
+    {1140, 530, 7, 0.6f, 0.6f}, {200, 820, 5, 0.6f, 0.5f},   {250, 800, 6, 0.4f, 0.5f},
+    {290, 920, 7, 0.6f, 0.7f},  {800, 850, 10, 0.6f, 0.5f},  {890, 930, 6, 0.5f, 0.5f},
     {930, 880, 7, 0.6f, 0.6f},  {1400, 850, 10, 0.5f, 0.5f}, {1480, 820, 11, 0.4f, 0.5f},
-    {1550, 880, 7, 0.6f, 0.6f}, {200, 500, 3, 0.7f, 0.6f},  {260, 520, 4, 0.6f, 0.6f},
+    {1550, 880, 7, 0.6f, 0.6f}, {200, 500, 3, 0.7f, 0.6f},   {260, 520, 4, 0.6f, 0.6f},
     {1000, 450, 5, 0.5f, 0.5f},
 };
 
@@ -278,7 +286,9 @@ constexpr int kFramesPerFacing = 4;
 constexpr int kStrikeFirstFrame = 32;
 constexpr int kUnitFrames = 64;
 constexpr int StandFrame(int facing) { return kFramesPerFacing * facing; }
-constexpr int WalkFrame(int facing, int swingFrame) { return kFramesPerFacing * facing + swingFrame; }
+constexpr int WalkFrame(int facing, int swingFrame) {
+  return kFramesPerFacing * facing + swingFrame;
+}
 constexpr int StrikeFrame(int facing, int hitFrame) {
   return kStrikeFirstFrame + kFramesPerFacing * facing + hitFrame;
 }
@@ -286,13 +296,15 @@ constexpr int StrikeFrame(int facing, int hitFrame) {
 constexpr int kEnemyReportFrame = StandFrame(1);
 
 constexpr int16_t kUnitFrameSize = 64;
-constexpr int16_t kUnitImageWidth = kUnitFrameSize * kFramesPerFacing;       // 256
+constexpr int16_t kUnitImageWidth = kUnitFrameSize * kFramesPerFacing;                 // 256
 constexpr int16_t kUnitImageHeight = kUnitFrameSize * kUnitFrames / kFramesPerFacing;  // 1024
 
 // figureSheet (10 images, image 0 loaded): the fighter, 32 x 64 frames.
 constexpr int kFigureImageCount = 10;
-inline constexpr Picture kPlayerFigure = {"Art\\Map\\Dude.bmp", 128, 1024, 32, 64, kKeyBlack, kUnitFrames};
-inline constexpr Picture kHeroFigure = {"Art\\Map\\Dude2.bmp", 128, 1024, 32, 64, kKeyBlack, kUnitFrames};
+inline constexpr Picture kPlayerFigure = {"Art\\Map\\Dude.bmp", 128, 1024, 32, 64, kKeyBlack,
+                                          kUnitFrames};
+inline constexpr Picture kHeroFigure = {
+    "Art\\Map\\Dude2.bmp", 128, 1024, 32, 64, kKeyBlack, kUnitFrames};
 // A hero's figure wins when both bytes are set; nullptr when neither is.
 constexpr const Picture* FigureOf(uint8_t fightByPlayer, uint8_t fightHero) {
   return fightHero != 0 ? &kHeroFigure : fightByPlayer != 0 ? &kPlayerFigure : nullptr;
@@ -306,14 +318,20 @@ struct ArmyKindPictures {
   Picture icon;  // kNoPicture: the kind has no icon
 };
 constexpr Picture UnitPicture(const char* path, uint32_t key) {
-  return {path, kUnitImageWidth, kUnitImageHeight, kUnitFrameSize, kUnitFrameSize, key, kUnitFrames};
+  return {path, kUnitImageWidth, kUnitImageHeight, kUnitFrameSize, kUnitFrameSize,
+          key,  kUnitFrames};
 }
-constexpr Picture IconPicture(const char* path, uint32_t key) { return {path, 64, 64, 64, 64, key, 1}; }
+constexpr Picture IconPicture(const char* path, uint32_t key) {
+  return {path, 64, 64, 64, 64, key, 1};
+}
 constexpr Picture kNoPicture = {nullptr, 0, 0, 0, 0, kKeyNone, 0};
 inline constexpr ArmyKindPictures kArmyKindPictures[kArmyKinds] = {
-    {UnitPicture("Art\\Armies\\Peasants1.bmp", kKeyBlack), IconPicture("Art\\Controls\\Peasants1.bmp", kKeyBlack)},
-    {UnitPicture("Art\\Armies\\Militia1.bmp", kKeyBlack), IconPicture("Art\\Controls\\Militia.bmp", kKeyBlack)},
-    {UnitPicture("Art\\Armies\\Infantry.bmp", kKeyBlack), IconPicture("Art\\Controls\\Infantry.bmp", kKeyBlack)},
+    {UnitPicture("Art\\Armies\\Peasants1.bmp", kKeyBlack),
+     IconPicture("Art\\Controls\\Peasants1.bmp", kKeyBlack)},
+    {UnitPicture("Art\\Armies\\Militia1.bmp", kKeyBlack),
+     IconPicture("Art\\Controls\\Militia.bmp", kKeyBlack)},
+    {UnitPicture("Art\\Armies\\Infantry.bmp", kKeyBlack),
+     IconPicture("Art\\Controls\\Infantry.bmp", kKeyBlack)},
     {UnitPicture("Art\\Armies\\GoldenInfantry.bmp", kKeyBlack),
      IconPicture("Art\\Controls\\GoldenInfantry.bmp", kKeyBlack)},
     {UnitPicture("Art\\Armies\\RoyalInfantry.bmp", kKeyBlack),
@@ -333,15 +351,18 @@ inline constexpr ArmyKindPictures kArmyKindPictures[kArmyKinds] = {
     {kNoPicture, kNoPicture},
     {kNoPicture, kNoPicture},
     {kNoPicture, kNoPicture},
-    {UnitPicture("Art\\Armies\\Dog.bmp", kKeyRed), IconPicture("Art\\Controls\\Dogs.bmp", kKeyBlack)},
-    {UnitPicture("Art\\Armies\\Dog2.bmp", kKeyRed), IconPicture("Art\\Controls\\Dogs2.bmp", kKeyRed)},
+    {UnitPicture("Art\\Armies\\Dog.bmp", kKeyRed),
+     IconPicture("Art\\Controls\\Dogs.bmp", kKeyBlack)},
+    {UnitPicture("Art\\Armies\\Dog2.bmp", kKeyRed),
+     IconPicture("Art\\Controls\\Dogs2.bmp", kKeyRed)},
 };
 
 // allySheet and allyIconSheet (10 images each, three used).
 constexpr int kAllyImageCount = 10;
 constexpr int kAllyKinds = 3;
 inline constexpr ArmyKindPictures kAllyPictures[kAllyKinds] = {
-    {UnitPicture("Art\\Armies\\Ally1.bmp", kKeyBlack), IconPicture("Art\\Controls\\Ally1.bmp", kKeyBlack)},
+    {UnitPicture("Art\\Armies\\Ally1.bmp", kKeyBlack),
+     IconPicture("Art\\Controls\\Ally1.bmp", kKeyBlack)},
     {UnitPicture("Art\\Armies\\PalaceGuards.bmp", kKeyBlack),
      IconPicture("Art\\Controls\\PalaceGuards.bmp", kKeyBlack)},
     {UnitPicture("Art\\Armies\\CastleGuards.bmp", kKeyBlack),
@@ -351,11 +372,16 @@ inline constexpr ArmyKindPictures kAllyPictures[kAllyKinds] = {
 // enemySheet (11 images, index = enemy picture number).
 constexpr int kEnemyPictureCount = 11;
 inline constexpr Picture kEnemyPictures[kEnemyPictureCount] = {
-    UnitPicture("Art\\Fight\\Enemy1.bmp", kKeyBlack),  UnitPicture("Art\\Fight\\Enemy2.bmp", kKeyBlack),
-    UnitPicture("Art\\Fight\\Enemy3.bmp", kKeyBlack),  UnitPicture("Art\\Fight\\Enemy4.bmp", kKeyBlack),
-    UnitPicture("Art\\Fight\\EnemyDog.bmp", kKeyRed),  UnitPicture("Art\\Fight\\Enemy5.bmp", kKeyBlack),
-    UnitPicture("Art\\Fight\\Enemy6.bmp", kKeyBlack),  UnitPicture("Art\\Fight\\Enemy7.bmp", kKeyRed),
-    UnitPicture("Art\\Fight\\Enemy8.bmp", kKeyBlack),  UnitPicture("Art\\Fight\\Enemy10.bmp", kKeyRed),
+    UnitPicture("Art\\Fight\\Enemy1.bmp", kKeyBlack),
+    UnitPicture("Art\\Fight\\Enemy2.bmp", kKeyBlack),
+    UnitPicture("Art\\Fight\\Enemy3.bmp", kKeyBlack),
+    UnitPicture("Art\\Fight\\Enemy4.bmp", kKeyBlack),
+    UnitPicture("Art\\Fight\\EnemyDog.bmp", kKeyRed),
+    UnitPicture("Art\\Fight\\Enemy5.bmp", kKeyBlack),
+    UnitPicture("Art\\Fight\\Enemy6.bmp", kKeyBlack),
+    UnitPicture("Art\\Fight\\Enemy7.bmp", kKeyRed),
+    UnitPicture("Art\\Fight\\Enemy8.bmp", kKeyBlack),
+    UnitPicture("Art\\Fight\\Enemy10.bmp", kKeyRed),
     UnitPicture("Art\\Fight\\Enemy9.bmp", kKeyBlack),
 };
 

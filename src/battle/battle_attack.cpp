@@ -33,16 +33,11 @@ int32_t Reduce(int32_t damage, int32_t gap, const int32_t (&steps)[N]) {
 // The bracket bonus of an enemy striking the fighter.
 int32_t FighterBracketBonus(int32_t soldiers, int32_t cls) {
   int32_t bonus = 0;
-  if (soldiers >= 28)
-    bonus = 5;
-  else if (soldiers >= 25)
-    bonus = 4;
-  else if (soldiers >= 20)
-    bonus = 3;
-  else if (soldiers >= 18)
-    bonus = 2;
-  else if (soldiers >= 10)
-    bonus = 1;
+  if (soldiers >= 28) bonus = 5;
+  else if (soldiers >= 25) bonus = 4;
+  else if (soldiers >= 20) bonus = 3;
+  else if (soldiers >= 18) bonus = 2;
+  else if (soldiers >= 10) bonus = 1;
   if (cls >= kStrongClass) {
     if (soldiers > 30) bonus += 6;
     if (soldiers > 40) bonus += 4;
@@ -126,10 +121,8 @@ void BattleScreen::StartHit(uint32_t now) {
 }
 
 void BattleScreen::BlowSound(bool destroyed) {
-  if (destroyed)
-    smashSoundState = kSmashPlay;
-  else
-    pickSoundPending = 1;
+  if (destroyed) smashSoundState = kSmashPlay;
+  else pickSoundPending = 1;
 }
 
 void BattleScreen::WoundEnemy(int e) {
@@ -376,10 +369,8 @@ void BattleScreen::CheckAdjacent() {
   if (allyPhase == kAllyAttack) {
     if (!allyAttackPending || adjacentFound || actingAlly >= kAllySlots) return;
     const int u = actingAlly;
-    if (approachFound)
-      targetEnemy = approachTarget;
-    else
-      targetEnemy = allyMetTarget != kNoTarget ? allyMetTarget : nearestTarget;
+    if (approachFound) targetEnemy = approachTarget;
+    else targetEnemy = allyMetTarget != kNoTarget ? allyMetTarget : nearestTarget;
     allyActed[u] = 1;
     const int e = targetEnemy;
     if (e >= kEnemySlots || !enemyAlive[e] ||

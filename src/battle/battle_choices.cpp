@@ -260,10 +260,8 @@ void BattleScreen::RateApproaches(bool enemySide) {
     const bool used = enemySide ? enemyTargetUsed[t] != 0 : allyTargetUsed[t] != 0;
     if (!used) continue;
     approachEntry = static_cast<uint32_t>(t * kNeighbours);
-    if (enemySide)
-      ApproachCells(enemyTargetX[t], enemyTargetY[t]);
-    else
-      ApproachCells(allyTargetX[t], allyTargetY[t]);
+    if (enemySide) ApproachCells(enemyTargetX[t], enemyTargetY[t]);
+    else ApproachCells(allyTargetX[t], allyTargetY[t]);
   }
   for (int i = 0; i < a.count; ++i) {
     if (!a.inField[i]) continue;

@@ -37,9 +37,9 @@ constexpr uint8_t kStrikerFighter = 1;
 constexpr uint8_t kStrikerArmyBase = 2;  // + army slot 0..5
 // hitMarks: a blow of the player's side, raised by the attack and kept in a
 // copy by the drawing while the struck enemy shows the hit
-constexpr int kHitMarkFighter = 0;      // the fighter strikes
+constexpr int kHitMarkFighter = 0;  // the fighter strikes
 constexpr int kHitMarkFighterCopy = 1;
-constexpr int kHitMarkArmy = 2;         // an army strikes (strikingArmy)
+constexpr int kHitMarkArmy = 2;  // an army strikes (strikingArmy)
 constexpr int kHitMarkArmyCopy = 3;
 
 // ---- computer choices

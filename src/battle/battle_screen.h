@@ -39,10 +39,10 @@ namespace battle {
 // ---- field geometry
 constexpr int32_t kColumns = 20;
 constexpr int32_t kRows = 15;
-constexpr uint32_t kCellCount = 300;   // cells 1..300
-constexpr int32_t kCellSize = 80;      // pixels per cell side
-constexpr int32_t kFieldWidth = kColumns * kCellSize;   // 1600
-constexpr int32_t kFieldHeight = kRows * kCellSize;     // 1200
+constexpr uint32_t kCellCount = 300;                   // cells 1..300
+constexpr int32_t kCellSize = 80;                      // pixels per cell side
+constexpr int32_t kFieldWidth = kColumns * kCellSize;  // 1600
+constexpr int32_t kFieldHeight = kRows * kCellSize;    // 1200
 
 // The view's scroll range.
 constexpr int32_t kViewMinX = -26;
@@ -54,11 +54,11 @@ constexpr int32_t kViewMaxY = 734;
 constexpr int kArmySlots = 6;
 constexpr int kAllySlots = 20;
 constexpr int kEnemySlots = 50;
-constexpr int kArmyKinds = 22;         // army kinds 0..21
-constexpr int kEnemyPictures = 11;     // enemy pictures 0..10
-constexpr int kAllyPictures = 3;       // allied pictures 0..2
-constexpr int kButtons = 7;            // the seven buttons 1..7
-constexpr int kQuests = 100;           // the copy of the quest stages
+constexpr int kArmyKinds = 22;      // army kinds 0..21
+constexpr int kEnemyPictures = 11;  // enemy pictures 0..10
+constexpr int kAllyPictures = 3;    // allied pictures 0..2
+constexpr int kButtons = 7;         // the seven buttons 1..7
+constexpr int kQuests = 100;        // the copy of the quest stages
 
 // Facings (0 up, then clockwise by eighths).
 constexpr uint8_t kFacingUp = 0;
@@ -83,9 +83,15 @@ constexpr uint32_t kOccupantArmyBase = 2;     // + army slot 0..5
 constexpr uint32_t kOccupantAllyBase = 10;    // + allied slot 0..19
 constexpr uint32_t kOccupantEnemyBase = 120;  // + enemy slot 0..49
 
-constexpr uint32_t ArmyOccupant(int slot) { return kOccupantArmyBase + static_cast<uint32_t>(slot); }
-constexpr uint32_t AllyOccupant(int slot) { return kOccupantAllyBase + static_cast<uint32_t>(slot); }
-constexpr uint32_t EnemyOccupant(int slot) { return kOccupantEnemyBase + static_cast<uint32_t>(slot); }
+constexpr uint32_t ArmyOccupant(int slot) {
+  return kOccupantArmyBase + static_cast<uint32_t>(slot);
+}
+constexpr uint32_t AllyOccupant(int slot) {
+  return kOccupantAllyBase + static_cast<uint32_t>(slot);
+}
+constexpr uint32_t EnemyOccupant(int slot) {
+  return kOccupantEnemyBase + static_cast<uint32_t>(slot);
+}
 constexpr bool IsArmyOccupant(uint32_t code) {
   return code >= kOccupantArmyBase && code < kOccupantArmyBase + kArmySlots;
 }
@@ -98,25 +104,25 @@ constexpr bool IsEnemyOccupant(uint32_t code) {
 
 // ---- state values
 // stepTimerState, hitTimerState, pauseTimerState
-constexpr uint8_t kTimerStamp = 1;      // take a stamp
-constexpr uint8_t kTimerWaiting = 2;    // wait for the period to pass
+constexpr uint8_t kTimerStamp = 1;    // take a stamp
+constexpr uint8_t kTimerWaiting = 2;  // wait for the period to pass
 // pauseActive
 constexpr uint8_t kPauseOff = 0;
 constexpr uint8_t kPauseRunning = 1;
 constexpr uint8_t kPauseStamped = 2;
 // smashSoundState
 constexpr uint8_t kSmashNone = 0;
-constexpr uint8_t kSmashPlay = 1;       // play it this frame
+constexpr uint8_t kSmashPlay = 1;  // play it this frame
 constexpr uint8_t kSmashPlayed = 2;
 // allyPhase
-constexpr uint8_t kAllyIdle = 0;        // the allied units are not acting
-constexpr uint8_t kAllyPick = 1;        // pick and plan the next unit
-constexpr uint8_t kAllyMove = 2;        // it moves
-constexpr uint8_t kAllyAttack = 3;      // its attack is resolved
+constexpr uint8_t kAllyIdle = 0;    // the allied units are not acting
+constexpr uint8_t kAllyPick = 1;    // pick and plan the next unit
+constexpr uint8_t kAllyMove = 2;    // it moves
+constexpr uint8_t kAllyAttack = 3;  // its attack is resolved
 // victory
 constexpr uint8_t kVictoryNone = 0;
 constexpr uint8_t kVictoryJustWon = 1;
-constexpr uint8_t kVictoryMessage = 2;  // the victory message is shown
+constexpr uint8_t kVictoryMessage = 2;     // the victory message is shown
 constexpr uint8_t kVictoryExperience = 3;  // the experience page is shown
 // retreatConfirmed
 constexpr uint8_t kRetreatNone = 0;
@@ -148,7 +154,9 @@ constexpr int32_t CellRow(uint32_t cell) {
 constexpr int32_t CellX(uint32_t cell) { return CellColumn(cell) * kCellSize; }
 constexpr int32_t CellY(uint32_t cell) { return CellRow(cell) * kCellSize; }
 // The cell under a field pixel inside the field.
-constexpr uint32_t CellAtPixel(int32_t x, int32_t y) { return CellAt(x / kCellSize, y / kCellSize); }
+constexpr uint32_t CellAtPixel(int32_t x, int32_t y) {
+  return CellAt(x / kCellSize, y / kCellSize);
+}
 
 }  // namespace battle
 
@@ -386,19 +394,24 @@ class BattleScreen {
   void ScrollByKeys(InputDevice* keyboard, int32_t step);
   void ScrollView(MouseCursor* cursor, int32_t step);
   void CentreView(int32_t x, int32_t y);
-  void CentreViewOnAction(int32_t unitX, int32_t unitY, int32_t targetX, int32_t targetY, bool nextToTarget);
+  void CentreViewOnAction(int32_t unitX, int32_t unitY, int32_t targetX, int32_t targetY,
+                          bool nextToTarget);
 
   // Drawing (battle_draw.cpp): pieces shared by the panels and the bar.
-  void DrawPicture(SpriteSheet* sheet, int image, int frame, int32_t x, int32_t y, float scaleX, float scaleY);
+  void DrawPicture(SpriteSheet* sheet, int image, int frame, int32_t x, int32_t y, float scaleX,
+                   float scaleY);
   // At a field position under the view.
-  void DrawField(SpriteSheet* sheet, int image, int frame, int32_t x, int32_t y, float scaleX, float scaleY);
+  void DrawField(SpriteSheet* sheet, int image, int frame, int32_t x, int32_t y, float scaleX,
+                 float scaleY);
   void DrawPanelBack(int32_t x, int32_t y, float scaleX, float scaleY);
   void DrawName(const uint8_t* name, int32_t x, int32_t y, float scaleX, float scaleY);
-  void DrawDigits(SpriteSheet* sheet, int image, int32_t value, int32_t y, float scaleX, float scaleY,
-                  const battle::DigitPlaces& places, int32_t dx);
-  void DrawLine(TextFont* font, const char* text, int32_t x, int32_t y, int32_t w, int32_t h, uint32_t colour);
+  void DrawDigits(SpriteSheet* sheet, int image, int32_t value, int32_t y, float scaleX,
+                  float scaleY, const battle::DigitPlaces& places, int32_t dx);
+  void DrawLine(TextFont* font, const char* text, int32_t x, int32_t y, int32_t w, int32_t h,
+                uint32_t colour);
   void DrawLine(TextFont* font, const battle_texts::TextLine& line);
-  void DrawNumber(TextFont* font, int32_t value, int32_t x, int32_t y, int32_t w, int32_t h, uint32_t colour);
+  void DrawNumber(TextFont* font, int32_t value, int32_t x, int32_t y, int32_t w, int32_t h,
+                  uint32_t colour);
   // The field.
   void DrawBorder();
   void DrawBackdrop(int image);
@@ -433,7 +446,8 @@ class BattleScreen {
   void DrawMovesLeft(uint8_t moves);
   void DrawBarValue(int which, int32_t value);  // 0 health, 1 attack, 2 shield
   void DrawBlowOutcome(const battle::BlowReport& report);
-  void DrawUnitReport(SpriteSheet* icons, int icon, const uint8_t* name, const battle::BlowReport& report);
+  void DrawUnitReport(SpriteSheet* icons, int icon, const uint8_t* name,
+                      const battle::BlowReport& report);
   battle::BlowReport EnemyReport() const;
   battle::BlowReport ArmyReport() const;
   battle::BlowReport AllyReport() const;
@@ -441,33 +455,33 @@ class BattleScreen {
   // ================================================================ fields
 
   // Field
-  uint32_t cellCount{};                 // 300
+  uint32_t cellCount{};  // 300
 
   // Pictures
-  SpriteSheet* uiSheet{};               // 63 images; image 50 the joined hero's portrait
-  SpriteSheet* terrainSheet{};          // 10 images: the terrain backdrops
-  SpriteSheet* figureSheet{};           // 10 images: the fighter's figure
-  SpriteSheet* armySheet{};             // 30 images by army kind
-  SpriteSheet* armyIconSheet{};         // 30 images by army kind
-  SpriteSheet* enemySheet{};            // 11 images by enemy picture
-  SpriteSheet* allySheet{};             // 10 images (three used)
-  SpriteSheet* allyIconSheet{};         // 10 images (three used)
-  SpriteSheet* portraitSheet{};         // the fighter's portrait
-  SpriteSheet* letterSheetRed{};        // name letters, red key
-  SpriteSheet* letterSheet{};           // name letters
-  TextFont* fontMedium{};               // "Arial" 22
-  TextFont* fontLarge{};                // "Arial" 30
+  SpriteSheet* uiSheet{};         // 63 images; image 50 the joined hero's portrait
+  SpriteSheet* terrainSheet{};    // 10 images: the terrain backdrops
+  SpriteSheet* figureSheet{};     // 10 images: the fighter's figure
+  SpriteSheet* armySheet{};       // 30 images by army kind
+  SpriteSheet* armyIconSheet{};   // 30 images by army kind
+  SpriteSheet* enemySheet{};      // 11 images by enemy picture
+  SpriteSheet* allySheet{};       // 10 images (three used)
+  SpriteSheet* allyIconSheet{};   // 10 images (three used)
+  SpriteSheet* portraitSheet{};   // the fighter's portrait
+  SpriteSheet* letterSheetRed{};  // name letters, red key
+  SpriteSheet* letterSheet{};     // name letters
+  TextFont* fontMedium{};         // "Arial" 22
+  TextFont* fontLarge{};          // "Arial" 30
 
   // Sounds
-  uint8_t pickSoundPending{};           // 1: play the pick sound this frame
-  uint8_t smashSoundState{};            // kSmash*
+  uint8_t pickSoundPending{};  // 1: play the pick sound this frame
+  uint8_t smashSoundState{};   // kSmash*
 
   // Timing
-  uint32_t stepDelayMs{};               // one animation step: 200, 100 or 50 by the swing speed
+  uint32_t stepDelayMs{};  // one animation step: 200, 100 or 50 by the swing speed
 
   // Map
-  uint8_t caughtByArmy{};               // copy of GameState::caughtByArmy
-  int32_t excludedX{};                  // x the enemy's choice must avoid; kNoExcludedX none
+  uint8_t caughtByArmy{};  // copy of GameState::caughtByArmy
+  int32_t excludedX{};     // x the enemy's choice must avoid; kNoExcludedX none
 
   // Copies
   uint8_t questStage[battle::kQuests]{};  // quest q at index q - 1
@@ -477,10 +491,10 @@ class BattleScreen {
   uint8_t allyPictureUsed[battle::kAllyPictures]{};
 
   // Turns
-  uint8_t turnPanelShown{};             // 1 while the turn panel is shown
-  uint8_t gradeTurns3{};                // a victory before this turn is grade 3
-  uint8_t gradeTurns2{};                // ... before this one grade 2, later grade 1
-  uint8_t turnLimit{};                  // reaching this turn loses the battle
+  uint8_t turnPanelShown{};  // 1 while the turn panel is shown
+  uint8_t gradeTurns3{};     // a victory before this turn is grade 3
+  uint8_t gradeTurns2{};     // ... before this one grade 2, later grade 1
+  uint8_t turnLimit{};       // reaching this turn loses the battle
 
   // Sums (end of battle)
   int32_t woundsSum{};
@@ -489,18 +503,18 @@ class BattleScreen {
   int32_t woundsPerEnemy{};
 
   // Flags
-  uint8_t wearAtStart{};                // carriedWear was non-zero at set-up
-  uint8_t leftWithWear{};               // carriedWear non-zero after the write-back
-  uint8_t retreated{};                  // the retreat was confirmed
-  uint8_t resultsPending{};             // cleared once the end-of-battle write-back is done
-  uint8_t joinedHero{};                 // hero number 1..10 shown joining, 0 none
+  uint8_t wearAtStart{};     // carriedWear was non-zero at set-up
+  uint8_t leftWithWear{};    // carriedWear non-zero after the write-back
+  uint8_t retreated{};       // the retreat was confirmed
+  uint8_t resultsPending{};  // cleared once the end-of-battle write-back is done
+  uint8_t joinedHero{};      // hero number 1..10 shown joining, 0 none
   uint8_t gridShown{};
-  uint8_t retreatAsked{};               // the retreat question is open
-  uint8_t retreatConfirmed{};           // kRetreat*
+  uint8_t retreatAsked{};      // the retreat question is open
+  uint8_t retreatConfirmed{};  // kRetreat*
 
   // Results
-  uint8_t victoryGrade{};               // kGrade*
-  uint8_t releaseSeen{};                // both buttons were up while a panel is shown
+  uint8_t victoryGrade{};  // kGrade*
+  uint8_t releaseSeen{};   // both buttons were up while a panel is shown
   uint8_t levelGain{};
   uint8_t healthGain{};
   uint8_t attackGain{};
@@ -508,18 +522,18 @@ class BattleScreen {
 
   // Fighter
   uint8_t fighterName[kGlyphNameLength]{};
-  uint8_t playerPortrait{};             // 0 or 1
-  uint8_t battleOver{};                 // the battle is decided
+  uint8_t playerPortrait{};  // 0 or 1
+  uint8_t battleOver{};      // the battle is decided
 
   // Identity
-  uint32_t battleId{};                  // 1..93
-  uint8_t carriedWear{};                // GameState battleWear of this battle
-  uint8_t carriedLosses{};              // GameState battleLosses of this battle
+  uint32_t battleId{};      // 1..93
+  uint8_t carriedWear{};    // GameState battleWear of this battle
+  uint8_t carriedLosses{};  // GameState battleLosses of this battle
 
   // Step timer
   uint32_t stepStampMs{};
-  uint8_t stepTimerState{};             // kTimer*
-  uint8_t swingFrame{};                 // 1..3
+  uint8_t stepTimerState{};  // kTimer*
+  uint8_t swingFrame{};      // 1..3
   uint8_t swingRising{};
 
   // Hit timer
@@ -528,14 +542,14 @@ class BattleScreen {
   uint8_t hitFrame{};
   uint8_t hitRising{};
   uint8_t hitActive{};
-  uint8_t hitMarks[4]{};                // battle::kHitMark*: the player's side strikes
+  uint8_t hitMarks[4]{};  // battle::kHitMark*: the player's side strikes
 
   // Pause timer
-  uint8_t pauseActive{};                // kPause*
+  uint8_t pauseActive{};  // kPause*
   uint32_t pauseStampMs{};
   uint8_t pauseTimerState{};
-  uint8_t mouseArmed{};                 // both buttons were released after entering
-  uint8_t enemyCountAtStart{};          // divisor of the end averages
+  uint8_t mouseArmed{};         // both buttons were released after entering
+  uint8_t enemyCountAtStart{};  // divisor of the end averages
 
   // Fighter values
   int32_t figureX{}, figureY{};
@@ -555,11 +569,11 @@ class BattleScreen {
   int32_t armyY[battle::kArmySlots]{};
   uint32_t armyCell[battle::kArmySlots]{};
   uint8_t armyFacing[battle::kArmySlots]{};
-  uint8_t armyKind[battle::kArmySlots]{};         // ArmyKind, also the picture index
+  uint8_t armyKind[battle::kArmySlots]{};  // ArmyKind, also the picture index
   uint8_t armyMoves[battle::kArmySlots]{};
-  uint8_t armyKindUsed[battle::kArmyKinds]{};     // its pictures are loaded
-  uint32_t armyFights[battle::kArmySlots]{};      // ranks the armies at a victory
-  uint8_t armyCount[battle::kArmySlots]{};        // soldiers left; 0 down
+  uint8_t armyKindUsed[battle::kArmyKinds]{};  // its pictures are loaded
+  uint32_t armyFights[battle::kArmySlots]{};   // ranks the armies at a victory
+  uint8_t armyCount[battle::kArmySlots]{};     // soldiers left; 0 down
   uint8_t armyKilled[battle::kArmySlots]{};
   uint8_t armyWounds1[battle::kArmySlots]{};
   uint8_t armyWounds2[battle::kArmySlots]{};
@@ -571,8 +585,8 @@ class BattleScreen {
   uint8_t armyName[battle::kArmySlots][kGlyphNameLength]{};
 
   // Fighter identity
-  uint8_t fightByPlayer{};              // 1 when the player fights
-  uint8_t fightHero{};                  // hero number 1..10 when a hero fights, else 0
+  uint8_t fightByPlayer{};  // 1 when the player fights
+  uint8_t fightHero{};      // hero number 1..10 when a hero fights, else 0
 
   // Enemies (fifty slots)
   uint8_t enemyAlive[battle::kEnemySlots]{};
@@ -610,13 +624,13 @@ class BattleScreen {
   uint8_t allyName[battle::kAllySlots][kGlyphNameLength]{};
 
   // Turn
-  uint32_t turnNumber{};                // saved as one byte
-  uint8_t allyPhase{};                  // kAlly*
+  uint32_t turnNumber{};  // saved as one byte
+  uint8_t allyPhase{};    // kAlly*
 
   // End tests
-  uint8_t armiesDown{};                 // 0..6
-  uint8_t alliesDown{};                 // 0..20
-  uint8_t victory{};                    // kVictory*
+  uint8_t armiesDown{};  // 0..6
+  uint8_t alliesDown{};  // 0..20
+  uint8_t victory{};     // kVictory*
   uint8_t defeat{};
 
   // View
@@ -626,11 +640,11 @@ class BattleScreen {
   uint32_t occupant[battle::kCellCount + 1]{};
 
   // Input
-  uint8_t buttonHover[8]{};             // look of buttons 1..7: kLook*
+  uint8_t buttonHover[8]{};  // look of buttons 1..7: kLook*
   uint32_t clickedCell{};
-  uint8_t hoverEntry{};                 // results panel entry under the cursor
-  uint8_t pressedButton{};              // 1..7
-  uint8_t clickedButton{};              // 1..7
+  uint8_t hoverEntry{};     // results panel entry under the cursor
+  uint8_t pressedButton{};  // 1..7
+  uint8_t clickedButton{};  // 1..7
 
   // ================================================================ working fields
   // Each group of operations keeps its own working fields here.
@@ -640,43 +654,43 @@ class BattleScreen {
   // ---- Moves and paths
   // Selection and confirmation (the battle input and procedure set and
   // confirm them, the moves act on them).
-  uint8_t selectState{};                // kSelect*: the fighter's selection and walk
-  uint8_t selectedArmy{};               // 1..6: an army's planned path waits for confirmation
-  uint8_t actingArmy{};                 // 1..6: the confirmed army walks
-  int32_t clickedX{}, clickedY{};       // field pixel of the last field click
-  uint8_t destinationClicked{};         // a field click waits to be handled
+  uint8_t selectState{};           // kSelect*: the fighter's selection and walk
+  uint8_t selectedArmy{};          // 1..6: an army's planned path waits for confirmation
+  uint8_t actingArmy{};            // 1..6: the confirmed army walks
+  int32_t clickedX{}, clickedY{};  // field pixel of the last field click
+  uint8_t destinationClicked{};    // a field click waits to be handled
   uint8_t figureSelected{};
-  uint8_t armySelected{};               // 1..6, 0 none
-  uint8_t armySlot{};                   // the same slot counted from 0
-  uint8_t figureMovesPlanned{};         // working copies spent while a path is planned
+  uint8_t armySelected{};        // 1..6, 0 none
+  uint8_t armySlot{};            // the same slot counted from 0
+  uint8_t figureMovesPlanned{};  // working copies spent while a path is planned
   uint8_t armyMovesPlanned[battle::kArmySlots]{};
   // The player's path
   int32_t pathX[battle::kPathSlots]{};
   int32_t pathY[battle::kPathSlots]{};
   uint8_t pathMarked[battle::kPathSlots]{};
-  uint8_t pathLength{};                 // waypoints in use
-  uint8_t pathStep{};                   // waypoint the walker heads for
-  uint8_t pathBuildState{};             // 0 idle, 1 start, 2 counts ready, 3..9 after step 1..7
+  uint8_t pathLength{};      // waypoints in use
+  uint8_t pathStep{};        // waypoint the walker heads for
+  uint8_t pathBuildState{};  // 0 idle, 1 start, 2 counts ready, 3..9 after step 1..7
   int32_t pathStartX{}, pathStartY{};
   uint8_t stepsRight{}, stepsLeft{}, stepsUp{}, stepsDown{};
   int32_t targetX{}, targetY{};
-  uint32_t targetCell{};                // 0 none
-  uint8_t attackPending{};              // the path ends next to targetEnemy
+  uint32_t targetCell{};    // 0 none
+  uint8_t attackPending{};  // the path ends next to targetEnemy
   int32_t attackEnemyX{}, attackEnemyY{};
-  uint8_t targetEnemy{};                // enemy slot struck by the player's side or an allied unit
-  uint8_t attackAtArrival{};            // strike once the walk ends
-  uint8_t attackAdjacent{};             // strike from where the unit stands (empty path)
-  uint8_t figureAttacks{};              // the fighter strikes
-  uint8_t armyAttacks{};                // army slot 1..6 strikes
+  uint8_t targetEnemy{};      // enemy slot struck by the player's side or an allied unit
+  uint8_t attackAtArrival{};  // strike once the walk ends
+  uint8_t attackAdjacent{};   // strike from where the unit stands (empty path)
+  uint8_t figureAttacks{};    // the fighter strikes
+  uint8_t armyAttacks{};      // army slot 1..6 strikes
   uint8_t markerShown{};
   int32_t markerX{}, markerY{};
   uint8_t markerRequest{};
-  uint8_t markerOwnUnit{};              // the destination holds one of the player's units
-  uint8_t armyWalkState{};              // 0 idle, slot 1..6 + 1 while that army walks
+  uint8_t markerOwnUnit{};  // the destination holds one of the player's units
+  uint8_t armyWalkState{};  // 0 idle, slot 1..6 + 1 while that army walks
   uint8_t walkLegDone{}, walkNewLeg{};
-  uint8_t walkAtX{}, walkAtY{};         // the leg's axis has been reached
+  uint8_t walkAtX{}, walkAtY{};                       // the leg's axis has been reached
   uint8_t legRight{}, legLeft{}, legUp{}, legDown{};  // direction flags of the leg
-  uint8_t arrivalOccupant{};            // what the destination held at arrival
+  uint8_t arrivalOccupant{};                          // what the destination held at arrival
   // Computer-side paths (one walker at a time)
   int32_t walkX[battle::kPathSlots]{};
   int32_t walkY[battle::kPathSlots]{};
@@ -687,21 +701,21 @@ class BattleScreen {
   uint8_t enemyStepBlocked[battle::kMovesPerTurn]{};
   uint8_t allyStepBlocked[battle::kMovesPerTurn]{};
   uint32_t enemyDestinationCell{}, allyDestinationCell{};
-  uint8_t pathEnded{};                  // the planning stopped on contact or at the last count
-  uint8_t planIncomplete{};             // the move points ran out before the counts did
+  uint8_t pathEnded{};       // the planning stopped on contact or at the last count
+  uint8_t planIncomplete{};  // the move points ran out before the counts did
 
   // ---- Attack resolution
   int32_t blowDamage{};
-  int32_t strengthGap{};                // defender's value - attacker's when the attacker is weaker
+  int32_t strengthGap{};  // defender's value - attacker's when the attacker is weaker
   uint8_t bonusApplied{};
-  uint8_t attackState{};                // kAttack*
-  uint8_t attackStep{};                 // run the player's blow steps this frame
+  uint8_t attackState{};  // kAttack*
+  uint8_t attackStep{};   // run the player's blow steps this frame
   uint8_t figureAttacked{};
   uint8_t armyAttacked[battle::kArmySlots]{};
-  uint8_t enemyTarget{};                // kEnemyTarget*: what the acting enemy strikes
+  uint8_t enemyTarget{};  // kEnemyTarget*: what the acting enemy strikes
   uint8_t enemyAttackPending{}, allyAttackPending{};
-  uint8_t enemyMetTarget{};             // the unit an enemy's path ended at (kNoTarget none)
-  uint8_t allyMetTarget{};              // the enemy an allied path ended at (kNoTarget none)
+  uint8_t enemyMetTarget{};  // the unit an enemy's path ended at (kNoTarget none)
+  uint8_t allyMetTarget{};   // the enemy an allied path ended at (kNoTarget none)
   // The last blow on an enemy (read by the panels): the points that ended in
   // the last wound level reached, the soldiers killed, the unit destroyed.
   uint8_t blowWound1{}, blowWound2{}, blowWound3{};
@@ -712,12 +726,12 @@ class BattleScreen {
   uint32_t allyBlowWound1{}, allyBlowWound2{}, allyBlowWound3{};
   uint32_t allyBlowOneKilled{}, allyBlowKilledShown{}, allyBlowKilledCount{}, allyBlowDestroyed{};
   // Who struck whom.
-  uint8_t strikerKind{};                // 1 the fighter, 2..7 army slot 1..6
-  uint8_t strikerTarget{};              // the enemy slot struck
+  uint8_t strikerKind{};    // 1 the fighter, 2..7 army slot 1..6
+  uint8_t strikerTarget{};  // the enemy slot struck
   uint8_t strikerArmySlot{};
   uint8_t struckFighter{}, struckArmy{}, struckAlly{};
-  uint8_t struckArmySlot{};             // 0..5
-  uint8_t struckAllyIndex{};            // 0..19
+  uint8_t struckArmySlot{};   // 0..5
+  uint8_t struckAllyIndex{};  // 0..19
   // Animation flags of the sides, for the drawing: a computer side's strike
   // or walk is under way; the army slot 1..6 that strikes.
   uint8_t allyStriking{}, enemyStriking{};
@@ -725,13 +739,13 @@ class BattleScreen {
   uint8_t strikingArmy{};
 
   // ---- Enemy and allied choices
-  uint8_t enemyPhase{};                 // kEnemy*
+  uint8_t enemyPhase{};  // kEnemy*
   uint8_t allyChooseNext{}, enemyChooseNext{};
   uint8_t actingAlly{}, actingEnemy{};
   int32_t actingAllyX{}, actingAllyY{}, actingEnemyX{}, actingEnemyY{};
   uint8_t allyFound{}, enemyFound{};
   uint8_t targetCount{};
-  uint8_t cameraRequest{};              // a unit was just chosen: the view may follow it
+  uint8_t cameraRequest{};  // a unit was just chosen: the view may follow it
   // Targets: the allied side lists enemy slot e at entry e; the enemy side
   // lists the fighter at 0, army slot j at 1 + j, allied unit u at 7 + u.
   uint8_t allyTargetUsed[battle::kEnemySlots]{};
@@ -751,23 +765,23 @@ class BattleScreen {
   uint8_t enemyApproachInField[battle::kEnemyApproaches]{};
   uint8_t enemyApproachFree[battle::kEnemyApproaches]{};
   uint8_t enemyApproachDistance[battle::kEnemyApproaches]{};
-  uint32_t approachEntry{};             // the entry ApproachCells and IsFreeCell write
+  uint32_t approachEntry{};  // the entry ApproachCells and IsFreeCell write
   uint8_t nearestTarget{}, nearestDistance{};
-  uint8_t enemyChosenApproach{};        // kEnemyNoApproach none
-  uint32_t allyChosenApproach{};        // kAllyNoApproach none
+  uint8_t enemyChosenApproach{};  // kEnemyNoApproach none
+  uint32_t allyChosenApproach{};  // kAllyNoApproach none
   uint8_t chosenDistance{};
   uint8_t approachFound{};
-  uint8_t approachTarget{};             // chosen approach / 8
+  uint8_t approachTarget{};  // chosen approach / 8
   uint8_t noApproach{};
   int32_t destinationX{}, destinationY{};
   uint8_t adjacentFound{};
   uint8_t retryCount{};
-  int32_t excludedY{};                  // with excludedX: the position the enemy's choice avoids
-  uint8_t allyStuck{}, enemyStuck{};    // no approach cell and an empty walk
+  int32_t excludedY{};                // with excludedX: the position the enemy's choice avoids
+  uint8_t allyStuck{}, enemyStuck{};  // no approach cell and an empty walk
 
   // ---- Turns, victory and rewards
   int32_t goldReward{};
-  int32_t goldFound{};                  // the gold reward as the result panel shows it
+  int32_t goldFound{};                     // the gold reward as the result panel shows it
   uint8_t armyRank[battle::kArmySlots]{};  // army slot of rank 1..6
   uint8_t levelBefore{};
   int32_t armyTrainingGain[battle::kArmySlots]{};
@@ -784,28 +798,28 @@ class BattleScreen {
   int32_t experienceGained{};
 
   // ---- Screen: art, procedure steps, input and view, panels, drawing, bottom bar
-  uint8_t enterHintHovered{};           // the cursor is over the bar's hint area (this frame)
-  uint8_t buttonHeld{};                 // from a button's click until both buttons are up
-  uint8_t backdropDrawn{};              // one backdrop a frame
-  uint8_t shownEnemy{};                 // enemy slot showing the hit effect
-  uint8_t shownEnemyRequest{};          // the next drawing takes targetEnemy into shownEnemy
-  uint8_t pathShown{};                  // the planned path and its markers are shown
-  uint8_t pathExhausted{};              // the selected unit has no planned move points left
-  uint8_t turnsLeft{};                  // to the last threshold the turn panel tested
+  uint8_t enterHintHovered{};   // the cursor is over the bar's hint area (this frame)
+  uint8_t buttonHeld{};         // from a button's click until both buttons are up
+  uint8_t backdropDrawn{};      // one backdrop a frame
+  uint8_t shownEnemy{};         // enemy slot showing the hit effect
+  uint8_t shownEnemyRequest{};  // the next drawing takes targetEnemy into shownEnemy
+  uint8_t pathShown{};          // the planned path and its markers are shown
+  uint8_t pathExhausted{};      // the selected unit has no planned move points left
+  uint8_t turnsLeft{};          // to the last threshold the turn panel tested
   uint8_t armyRaiseLimit[battle::kArmySlots]{};  // (training + equipment) / 10
   uint8_t armyRaiseMark[battle::kArmySlots]{};   // the army may take on more soldiers
-  uint8_t leaveRequest{};               // battle::kStay, kGoTo*: the procedure makes the leave
-  uint8_t outcomeApplied{};             // the fame and gains of the outcome went into the record
+  uint8_t leaveRequest{};    // battle::kStay, kGoTo*: the procedure makes the leave
+  uint8_t outcomeApplied{};  // the fame and gains of the outcome went into the record
   // The bottom bar's blow reports, taken from the blow record when a blow starts.
-  int32_t damageShown{};                // the damage of the last blow
-  uint8_t downCount{};                  // soldiers down in the last blow (when several)
-  uint8_t enemyHitShown{};              // the report of a blow on an enemy army
+  int32_t damageShown{};    // the damage of the last blow
+  uint8_t downCount{};      // soldiers down in the last blow (when several)
+  uint8_t enemyHitShown{};  // the report of a blow on an enemy army
   uint8_t hitEnemySlot{};
   uint8_t fighterHitShown{};
   uint8_t armyHitShown{};
-  int32_t hitArmySlot{};                // 0..5
+  int32_t hitArmySlot{};  // 0..5
   uint8_t allyHitShown{};
-  uint8_t hitAllySlot{};                // 0..19
+  uint8_t hitAllySlot{};  // 0..19
 };
 
 // Frees the battle's object: its pictures released, the object deleted, the

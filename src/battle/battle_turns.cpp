@@ -229,12 +229,9 @@ uint8_t BattleScreen::LevelForExperience(int32_t experience, uint8_t level) {
 void BattleScreen::EvaluateVictory(int32_t* gold) {
   // Grade by the turns taken.
   const uint8_t turn = static_cast<uint8_t>(turnNumber);
-  if (turn < gradeTurns3)
-    victoryGrade = kGradeBrilliant;
-  else if (turn < gradeTurns2)
-    victoryGrade = kGradeGreat;
-  else
-    victoryGrade = kGradeVictory;
+  if (turn < gradeTurns3) victoryGrade = kGradeBrilliant;
+  else if (turn < gradeTurns2) victoryGrade = kGradeGreat;
+  else victoryGrade = kGradeVictory;
 
   const RewardRow& row = RewardRowFor(battleId);
   goldReward = row.gold[kGradeBrilliant - victoryGrade];
@@ -255,10 +252,8 @@ void BattleScreen::EvaluateVictory(int32_t* gold) {
   }
 
   // Experience and level; a fighter who is down gains nothing.
-  if (figureHealth != 0)
-    figureExperience += experienceGained;
-  else
-    experienceGained = 0;
+  if (figureHealth != 0) figureExperience += experienceGained;
+  else experienceGained = 0;
   levelBefore = figureLevel;
   // The recomputation never lowers a level (a record may hold a level above
   // its experience), and the gains are paid only for a rise.

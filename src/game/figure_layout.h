@@ -28,12 +28,12 @@ enum BodyPlace : uint8_t {
 constexpr int kBodyPlaceCount = 6;
 
 constexpr Place kBodyPlaces[kBodyPlaceCount] = {
-    {27, 371, 0.68f, 0.68f},   // legs
-    {29, 260, 0.57f, 0.6f},    // chest
-    {29, 364, 0.57f, 0.6f},    // left hand
-    {110, 364, 0.57f, 0.6f},   // right hand
-    {28, 466, 0.68f, 0.68f},   // left foot
-    {86, 466, 0.68f, 0.68f},   // right foot
+    {27, 371, 0.68f, 0.68f},  // legs
+    {29, 260, 0.57f, 0.6f},   // chest
+    {29, 364, 0.57f, 0.6f},   // left hand
+    {110, 364, 0.57f, 0.6f},  // right hand
+    {28, 466, 0.68f, 0.68f},  // left foot
+    {86, 466, 0.68f, 0.68f},  // right foot
 };
 
 // The worn-item pictures; the two shoes and the two gloves are separate

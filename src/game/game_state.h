@@ -16,15 +16,15 @@ constexpr int kHeroCount = 10;
 constexpr int kQuestCount = 100;
 constexpr int kPlaceCount = 30;
 constexpr int kArmySlots = 6;
-constexpr int kItemPlaces = 31;   // 12 bag cells, then 19 body slots
+constexpr int kItemPlaces = 31;  // 12 bag cells, then 19 body slots
 constexpr int kBagCells = 12;
-constexpr int kItemNumbers = 256; // per item number n = item id - 1
+constexpr int kItemNumbers = 256;  // per item number n = item id - 1
 constexpr int kHallRows = 5;
 constexpr int kEnemyArmies = 100;
 constexpr int kFallbackCells = 11;
 constexpr int kRouteLength = 7;
-constexpr int kFameRungs = 23;        // rungs of the fame ladder
-constexpr int kFameRungColumn = 12;   // where fameRungDone lies in heroNames row 0
+constexpr int kFameRungs = 23;       // rungs of the fame ladder
+constexpr int kFameRungColumn = 12;  // where fameRungDone lies in heroNames row 0
 
 // The quest stages (QuestStage, one byte per quest 1..100 at index q - 1).
 constexpr uint8_t kQuestNotGiven = 0;
@@ -51,9 +51,9 @@ enum StatWord : int {
   kStatThirdHealth = 2,  // a third health word no screen reads
   kStatHealth = 3,       // current
   kStatBaseAttack = 4,
-  kStatAttack = 5,       // total
+  kStatAttack = 5,  // total
   kStatBaseShield = 6,
-  kStatShield = 7,       // total
+  kStatShield = 7,  // total
   kStatExperience = 8,
   kStatWords = 9
 };
@@ -76,7 +76,7 @@ struct ArmyRecord {
   int32_t armyValue2[kArmySlots];
   int32_t armyValue3[kArmySlots];
   int32_t armyValue4[kArmySlots];
-  uint8_t armyCount[kArmySlots];       // soldiers
+  uint8_t armyCount[kArmySlots];  // soldiers
   uint8_t armyMark1[kArmySlots];
   uint8_t armyMark2[kArmySlots];
   uint8_t armyMark3[kArmySlots];
@@ -125,8 +125,8 @@ struct MapSnapshot {
   uint8_t member1[3];
   int32_t member2[5];
   uint8_t member3[3];
-  uint8_t heroIndex;        // member 3, element 3
-  uint8_t member3Rest[109]; // member 3, elements 4..112
+  uint8_t heroIndex;                   // member 3, element 3
+  uint8_t member3Rest[109];            // member 3, elements 4..112
   int32_t snapshotLegA[kRouteLength];  // member 4, elements 0..6
   int32_t snapshotLegX[kRouteLength];  // member 4, elements 7..13
   int32_t snapshotLegY[kRouteLength];  // member 4, elements 14..20
@@ -184,10 +184,10 @@ class GameState {
   int32_t& playerExperience() { return playerStats[kStatExperience]; }
 
   // ---- Calendar and world ----
-  uint32_t reserved0[2]{};             // not saved
-  uint32_t day{};                      // 1 at a new game
-  uint8_t questStage[kQuestCount]{};   // quest q at index q - 1
-  uint8_t placeState[kPlaceCount]{};   // 10 the tower, 11..17 the tribes and the evil temple
+  uint32_t reserved0[2]{};            // not saved
+  uint32_t day{};                     // 1 at a new game
+  uint8_t questStage[kQuestCount]{};  // quest q at index q - 1
+  uint8_t placeState[kPlaceCount]{};  // 10 the tower, 11..17 the tribes and the evil temple
   // Save block A. The places keep their held-back reward lists here
   // (heldRewards), ten entries a row: rows 0..7 palaceHeldBack,
   // palaceHeldBackCopy, templeHeldBack, templeHeldBackCopy, castleHeldBack,
@@ -195,61 +195,61 @@ class GameState {
   // villageHeldBack (villages 1..9), 17..25 villageHeldBackCopy; rows 26..29
   // townHeldBack (towns 1..4), 30..33 townHeldBackCopy.
   uint8_t worldBlockA[34][10]{};
-  uint8_t slot{};                      // save slot 1..5, 0 = none
-  uint8_t placeVisitFlag{};            // set on entering a village or the tower; not saved
-  uint8_t musicRestartPending{};       // set by the battle on its way back; not saved
-  uint8_t fallbackCount{};             // not saved
-  uint8_t fallbackPending{};           // not saved
+  uint8_t slot{};                 // save slot 1..5, 0 = none
+  uint8_t placeVisitFlag{};       // set on entering a village or the tower; not saved
+  uint8_t musicRestartPending{};  // set by the battle on its way back; not saved
+  uint8_t fallbackCount{};        // not saved
+  uint8_t fallbackPending{};      // not saved
   // 1 = the battle must call RelocateAfterBattle; that sets 2. (Also known as
   // battleHandOverState / relocatePending.)
   uint8_t relocationState{};
   // The party was caught during an invasion event: relocate through the
   // fallback lists. (battleHandOverMode / relocateToFallback.)
   uint8_t useFallbackCells{};
-  int32_t partyX{}, partyY{};            // start of the catching army's leg
+  int32_t partyX{}, partyY{};                // start of the catching army's leg
   uint32_t fallbackCells[kFallbackCells]{};  // not saved
   // Index (battle id - 1) of the marching army just beaten. (mapAuxFlag /
   // beatenArmy.)
   uint8_t defeatedArmy{};
-  uint8_t reserved1{};                 // not saved
-  uint8_t storyScene{};                // 1 intro, 2..4 endings; not saved
-  uint8_t reserved2{};                 // not saved
-  uint8_t reserved3{};                 // not saved
-  uint8_t clockBase{};                 // start value of new animation clocks; not saved
-  uint8_t reserved4[2]{};              // not saved
-  uint8_t* writeImage{};               // image being written; not saved
-  uint8_t* writeImage2{};              // second buffer of the save step; not saved
-  uint8_t* readImage{};                // image being read; not saved
-  uint8_t* probeImage{};               // buffer of a probe of the save files; not saved
-  uint8_t slotFilled[5]{};             // per save slot: the file exists; not saved
-  uint8_t slotsStale{};                // re-read the save files (probeNeeded); not saved
-  uint32_t hallScore{};                // score to enter into the hall of fame; not saved
-  uint8_t hallUsed[kHallRows]{};       // not saved (kept in the hall-of-fame file)
-  uint32_t hallScores[kHallRows]{};    // highest first; not saved
+  uint8_t reserved1{};               // not saved
+  uint8_t storyScene{};              // 1 intro, 2..4 endings; not saved
+  uint8_t reserved2{};               // not saved
+  uint8_t reserved3{};               // not saved
+  uint8_t clockBase{};               // start value of new animation clocks; not saved
+  uint8_t reserved4[2]{};            // not saved
+  uint8_t* writeImage{};             // image being written; not saved
+  uint8_t* writeImage2{};            // second buffer of the save step; not saved
+  uint8_t* readImage{};              // image being read; not saved
+  uint8_t* probeImage{};             // buffer of a probe of the save files; not saved
+  uint8_t slotFilled[5]{};           // per save slot: the file exists; not saved
+  uint8_t slotsStale{};              // re-read the save files (probeNeeded); not saved
+  uint32_t hallScore{};              // score to enter into the hall of fame; not saved
+  uint8_t hallUsed[kHallRows]{};     // not saved (kept in the hall-of-fame file)
+  uint32_t hallScores[kHallRows]{};  // highest first; not saved
 
   // ---- Map population tables (the map's own; indexed by enemy army 0..99) ----
   // Save block B: elements 0..99 a per-army table, element 100 the byte the
   // map sets when it hands a battle over; enemyPresent follows as 101..200.
   uint8_t worldBlockB[101]{};
-  uint8_t enemyPresent[kEnemyArmies]{};      // 0..64 at a new game
-  int32_t worldBlockC[3][kEnemyArmies]{};    // three words per army (enemyX, enemyY among them)
-  uint8_t worldBlockD[4][kEnemyArmies]{};    // four bytes per army (the facing among them)
-  uint8_t armyRoutePos[kEnemyArmies]{};      // save block E
-  uint8_t armyOnRoad[kEnemyArmies]{};        // save block F
+  uint8_t enemyPresent[kEnemyArmies]{};    // 0..64 at a new game
+  int32_t worldBlockC[3][kEnemyArmies]{};  // three words per army (enemyX, enemyY among them)
+  uint8_t worldBlockD[4][kEnemyArmies]{};  // four bytes per army (the facing among them)
+  uint8_t armyRoutePos[kEnemyArmies]{};    // save block E
+  uint8_t armyOnRoad[kEnemyArmies]{};      // save block F
   // Save block G, elements 0..202: caughtByArmy, fameRewardGranted,
   // fameRewardsShown, fameRewardRow, worldBlockGEnd.
-  uint8_t caughtByArmy{};                    // read by the battle at its start
-  uint8_t fameRewardGranted[100]{};          // per fame reward 0..22, this day only
+  uint8_t caughtByArmy{};            // read by the battle at its start
+  uint8_t fameRewardGranted[100]{};  // per fame reward 0..22, this day only
   uint8_t fameRewardsShown{};
   uint8_t fameRewardRow[100]{};
   uint8_t worldBlockGEnd{};
   // 1 = the map stored its population into mapSnapshot before a battle; 2 =
   // the battle has ended; the map restores the snapshot when 2, then sets 0.
   uint8_t mapSnapshotState{};
-  uint8_t mapEventFlag{};                    // not saved
+  uint8_t mapEventFlag{};  // not saved
   int32_t fame{};
   MapSnapshot mapSnapshot{};
-  uint8_t battleId{};                        // enemy army index + 1
+  uint8_t battleId{};  // enemy army index + 1
   // Per battle id (entry id - 1), handed to the battle and written back; the
   // battle calls them battleWear and battleLosses.
   uint8_t battleDifficulty[100]{};
@@ -257,13 +257,13 @@ class GameState {
   uint8_t hallNames[kHallRows][kGlyphNameLength]{};
   // Save blocks H (the first 60 bytes) and I (the last 30): gold piles, bags,
   // chests present on the map (together the map's mapObjectFlags).
-  uint8_t mapObjectFlagsA[20]{};             // gold piles
+  uint8_t mapObjectFlagsA[20]{};  // gold piles
   uint8_t bagPresent[20]{};
   uint8_t chestPresent[50]{};
   uint8_t battlePending{};
   uint8_t battleByPlayer{};
   uint8_t battleHero{};                      // 1..10, 0 = the player
-  uint8_t exchangeLeft{}, exchangeRight{};     // MemberIds, 100 = none
+  uint8_t exchangeLeft{}, exchangeRight{};   // MemberIds, 100 = none
   uint8_t townNumber{};                      // 1..4
   uint8_t visitorCode{};                     // MemberId of the visitor
   uint8_t renameBuffer[kGlyphNameLength]{};  // an army name for the name editor
@@ -271,15 +271,15 @@ class GameState {
 
   // ---- The player ----
   uint8_t playerName[kGlyphNameLength]{};
-  uint8_t playerPortrait{};                  // PlayerFigureLook gives the figure's look
-  uint8_t playerDayAllowance{};              // steps left today, 7 each day
+  uint8_t playerPortrait{};      // PlayerFigureLook gives the figure's look
+  uint8_t playerDayAllowance{};  // steps left today, 7 each day
   uint8_t playerItems[kItemPlaces]{};
   uint8_t playerItemHeld[kItemNumbers]{};
   uint8_t playerItemSlot[kItemNumbers]{};
   int32_t playerStats[kStatWords]{};
   uint8_t playerLevel{};
-  uint32_t partyCell{};                      // MapCellId where the party stands
-  uint8_t playerMapState{};                  // facing 0..7
+  uint32_t partyCell{};      // MapCellId where the party stands
+  uint8_t playerMapState{};  // facing 0..7
   ArmyRecord playerArmies{};
   uint8_t heroDayAllowance[kHeroCount]{};
 
@@ -287,14 +287,14 @@ class GameState {
   uint32_t heroCell[kHeroCount]{};
   uint8_t heroMapState[kHeroCount]{};
   uint8_t heroPresent[kHeroCount]{};
-  uint8_t heroStripPlace[kHeroCount]{};          // strip place 1..35, 0 = none yet
+  uint8_t heroStripPlace[kHeroCount]{};  // strip place 1..35, 0 = none yet
   uint8_t heroPortrait[kHeroCount]{};
-  int32_t heroStats[kStatWords][kHeroCount]{};   // [stat word][hero]
+  int32_t heroStats[kStatWords][kHeroCount]{};  // [stat word][hero]
   uint8_t heroLevel[kHeroCount]{};
   ArmyRecord heroArmies[kHeroCount]{};
   ItemRecord heroItems[kHeroCount]{};
-  uint8_t heroNameBuffer[kGlyphNameLength]{};    // a hero name for the name editor
-  uint8_t heroNames[kGlyphNameLength][35]{};     // letter j of hero k at [j][k]; columns 10..34 unused
+  uint8_t heroNameBuffer[kGlyphNameLength]{};  // a hero name for the name editor
+  uint8_t heroNames[kGlyphNameLength][35]{};  // letter j of hero k at [j][k]; columns 10..34 unused
   // The fame ladder's once-per-game flags (1 = rung k + 1 paid). No field of
   // the save image holds them, so they live in row 0, columns 12..34 of
   // heroNames (save words 10584-10606): saved and loaded with the names, and
@@ -306,12 +306,12 @@ class GameState {
 
   // ---- Wealth, score, gold and flags ----
   Wealth wealth{};
-  uint32_t score{};                          // the day's income from the wealth
+  uint32_t score{};  // the day's income from the wealth
   int32_t gold{};
-  uint8_t reserved5{};                       // not saved
-  uint8_t overlayOpen{};                     // not saved
-  uint8_t reserved6{};                       // not saved
-  uint8_t gamePresent{};                     // not saved
+  uint8_t reserved5{};    // not saved
+  uint8_t overlayOpen{};  // not saved
+  uint8_t reserved6{};    // not saved
+  uint8_t gamePresent{};  // not saved
   uint8_t savedInBattle{};
   BattleResume battleResume{};
   // The rest of the battle's resume state: per enemy slot (50) a byte, three

@@ -6,7 +6,8 @@ void NameText(JsonOut& out, const char* key, const uint8_t (&name)[kGlyphNameLen
   out.Str((std::string(key) + "Text").c_str(), GlyphToText(name));
 }
 
-void NamesText(JsonOut& out, const char* key, const uint8_t (*names)[kGlyphNameLength], std::size_t count) {
+void NamesText(JsonOut& out, const char* key, const uint8_t (*names)[kGlyphNameLength],
+               std::size_t count) {
   out.BeginArray((std::string(key) + "Text").c_str());
   for (std::size_t i = 0; i < count; ++i) out.Str(nullptr, GlyphToText(names[i]));
   out.EndArray();
@@ -14,7 +15,9 @@ void NamesText(JsonOut& out, const char* key, const uint8_t (*names)[kGlyphNameL
 
 namespace {
 
-void Pointer(JsonOut& out, const char* key, const uint8_t* p) { out.Num(key, p != nullptr ? 1 : 0); }
+void Pointer(JsonOut& out, const char* key, const uint8_t* p) {
+  out.Num(key, p != nullptr ? 1 : 0);
+}
 
 void DumpArmies(JsonOut& out, const char* key, const ArmyRecord& a) {
   out.BeginObject(key);

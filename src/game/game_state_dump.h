@@ -17,7 +17,8 @@ void DumpGameState(const GameState& state, JsonOut& out, const char* key = nullp
 void NameText(JsonOut& out, const char* key, const uint8_t (&name)[kGlyphNameLength]);
 
 // An array of letter-code names as an array of texts, under key + "Text".
-void NamesText(JsonOut& out, const char* key, const uint8_t (*names)[kGlyphNameLength], std::size_t count);
+void NamesText(JsonOut& out, const char* key, const uint8_t (*names)[kGlyphNameLength],
+               std::size_t count);
 template <std::size_t N>
 void NamesText(JsonOut& out, const char* key, const uint8_t (&names)[N][kGlyphNameLength]) {
   NamesText(out, key, names, N);

@@ -31,13 +31,13 @@ namespace glyph {
 
 constexpr uint8_t kSpace = 0;
 constexpr uint8_t kCaret = 1;
-constexpr uint8_t kSmallA = 2;      // a..z = 2..27
+constexpr uint8_t kSmallA = 2;  // a..z = 2..27
 constexpr uint8_t kSmallZ = 27;
-constexpr uint8_t kCapitalA = 28;   // first cell of the two-cell A
+constexpr uint8_t kCapitalA = 28;  // first cell of the two-cell A
 constexpr uint8_t kCapitalI = 44;
 constexpr uint8_t kCapitalJ = 45;
-constexpr uint8_t kCapitalK = 46;   // first cell of the two-cell K
-constexpr uint8_t kCapitalZ = 76;   // first cell of the two-cell Z
+constexpr uint8_t kCapitalK = 46;  // first cell of the two-cell K
+constexpr uint8_t kCapitalZ = 76;  // first cell of the two-cell Z
 constexpr uint8_t kFullStop = 78;
 constexpr uint8_t kDigitZero = 80;  // 0..9 = 80..89
 

@@ -18,16 +18,22 @@ struct PartFile {
 
 // Images 1..15 of the body-part sheet.
 constexpr PartFile kPartFiles[kBodyPartImages - 1] = {
-    {"Art\\Heroes\\Legs.bmp", 128, 256, kKeyRed},    {"Art\\Heroes\\Chest.bmp", 256, 256, kKeyRed},
-    {"Art\\Heroes\\Hand1.bmp", 64, 64, kKeyRed},     {"Art\\Heroes\\Hand2.bmp", 64, 64, kKeyRed},
-    {"Art\\Heroes\\Foot1.bmp", 64, 64, kKeyRed},     {"Art\\Heroes\\Foot2.bmp", 64, 64, kKeyRed},
-    {"Art\\Heroes\\Legs2.bmp", 128, 256, kKeyRed},   {"Art\\Heroes\\Chest2.bmp", 256, 256, kKeyBlack},
-    {"Art\\Heroes\\Legs3.bmp", 128, 256, kKeyBlack}, {"Art\\Heroes\\Chest3.bmp", 256, 256, kKeyBlack},
-    {"Art\\Heroes\\Hand3.bmp", 64, 64, kKeyBlack},   {"Art\\Heroes\\Hand4.bmp", 64, 64, kKeyBlack},
-    {"Art\\Heroes\\Foot3.bmp", 64, 64, kKeyBlack},   {"Art\\Heroes\\Foot4.bmp", 64, 64, kKeyBlack},
+    {"Art\\Heroes\\Legs.bmp", 128, 256, kKeyRed},
+    {"Art\\Heroes\\Chest.bmp", 256, 256, kKeyRed},
+    {"Art\\Heroes\\Hand1.bmp", 64, 64, kKeyRed},
+    {"Art\\Heroes\\Hand2.bmp", 64, 64, kKeyRed},
+    {"Art\\Heroes\\Foot1.bmp", 64, 64, kKeyRed},
+    {"Art\\Heroes\\Foot2.bmp", 64, 64, kKeyRed},
+    {"Art\\Heroes\\Legs2.bmp", 128, 256, kKeyRed},
+    {"Art\\Heroes\\Chest2.bmp", 256, 256, kKeyBlack},
+    {"Art\\Heroes\\Legs3.bmp", 128, 256, kKeyBlack},
+    {"Art\\Heroes\\Chest3.bmp", 256, 256, kKeyBlack},
+    {"Art\\Heroes\\Hand3.bmp", 64, 64, kKeyBlack},
+    {"Art\\Heroes\\Hand4.bmp", 64, 64, kKeyBlack},
+    {"Art\\Heroes\\Foot3.bmp", 64, 64, kKeyBlack},
+    {"Art\\Heroes\\Foot4.bmp", 64, 64, kKeyBlack},
     {"Art\\Heroes\\Body1.bmp", 256, 512, kKeyRed},
 };
-
 
 }  // namespace
 
@@ -62,7 +68,8 @@ void HeroFigure::LoadBodyParts(GraphicsDevice* device) {
   bodyParts->SetAlphaTest(1);
   for (int i = 1; i < kBodyPartImages; ++i) {
     const PartFile& file = kPartFiles[i - 1];
-    bodyParts->LoadImage(i, file.path, file.frameWidth, file.frameHeight, file.key, kFormatA1R5G5B5);
+    bodyParts->LoadImage(i, file.path, file.frameWidth, file.frameHeight, file.key,
+                         kFormatA1R5G5B5);
   }
 }
 

@@ -17,15 +17,16 @@ struct KindRange {
 
 // The kind table. The sword range reaches 255 though only 233..250 are items.
 constexpr KindRange kKindRanges[] = {
-    {kKindAmulet, 1, 36},   {kKindHelmet, 37, 56},  {kKindTorso, 57, 86},
-    {kKindBelt, 87, 98},    {kKindPants, 99, 126},  {kKindShoes, 127, 138},
-    {kKindGloves, 139, 150}, {kKindRing, 151, 191}, {kKindShield, 221, 232},
-    {kKindSword, 233, 255},
+    {kKindAmulet, 1, 36},    {kKindHelmet, 37, 56},  {kKindTorso, 57, 86},    {kKindBelt, 87, 98},
+    {kKindPants, 99, 126},   {kKindShoes, 127, 138}, {kKindGloves, 139, 150}, {kKindRing, 151, 191},
+    {kKindShield, 221, 232}, {kKindSword, 233, 255},
 };
 
 // The ids that are items of each kind (the kind's range cut to real items).
 constexpr int ItemFirst(uint8_t kind) { return kKindRanges[kind - 1].first; }
-constexpr int ItemLast(uint8_t kind) { return kind == kKindSword ? 250 : kKindRanges[kind - 1].last; }
+constexpr int ItemLast(uint8_t kind) {
+  return kind == kKindSword ? 250 : kKindRanges[kind - 1].last;
+}
 
 // The kind each body slot takes.
 constexpr uint8_t kSlotKind[kBodySlotCount] = {
@@ -40,7 +41,8 @@ struct EntryIndex {
 };
 constexpr EntryIndex MakeEntryIndex() {
   EntryIndex index;
-  for (int r = 0; r < items::kItemTableSize; ++r) index.row[items::kItemTable[r].id] = uint8_t(r + 1);
+  for (int r = 0; r < items::kItemTableSize; ++r)
+    index.row[items::kItemTable[r].id] = uint8_t(r + 1);
   return index;
 }
 constexpr EntryIndex kEntryIndex = MakeEntryIndex();
@@ -60,12 +62,12 @@ struct WornRule {
   uint8_t bodySlot;
   uint8_t reloadFlag;
   uint8_t kind;
-  const char* fileStem;     // "Art\\Items\\Helmets\\Helmet" ...
-  char suffix;              // amulets: 'a', 'b', 'c' by slot; 0 for none
-  bool pair;                // two pictures, suffixes 'a' and 'b'
-  bool numberById;          // the file number is the id itself (amulets)
+  const char* fileStem;  // "Art\\Items\\Helmets\\Helmet" ...
+  char suffix;           // amulets: 'a', 'b', 'c' by slot; 0 for none
+  bool pair;             // two pictures, suffixes 'a' and 'b'
+  bool numberById;       // the file number is the id itself (amulets)
   SpriteSheet* WornFigure::*sheet;
-  uint8_t image;            // first image of the sheet
+  uint8_t image;  // first image of the sheet
   int16_t frameWidth, frameHeight;
   uint32_t key;
 };
@@ -112,10 +114,8 @@ void WornPath(const WornRule& rule, int32_t itemId, int picture, char* path, siz
   const int number = rule.numberById ? itemId : itemId - ItemFirst(rule.kind) + 1;
   char suffix = rule.suffix;
   if (rule.pair) suffix = picture == 0 ? 'a' : 'b';
-  if (suffix)
-    std::snprintf(path, size, "%s%d%c.bmp", rule.fileStem, number, suffix);
-  else
-    std::snprintf(path, size, "%s%d.bmp", rule.fileStem, number);
+  if (suffix) std::snprintf(path, size, "%s%d%c.bmp", rule.fileStem, number, suffix);
+  else std::snprintf(path, size, "%s%d.bmp", rule.fileStem, number);
 }
 
 // The nine sheets in their order, with their image counts.
@@ -246,7 +246,7 @@ void DescribeItem(ItemPanel& panel, int32_t itemId) {
   const items::ItemEntry* entry = EntryOf(itemId);
   if (entry) {
     const uint8_t kind = KindOf(itemId);
-    const char* kindText = kind == kKindSword                         ? items::kWeaponText
+    const char* kindText = kind == kKindSword                           ? items::kWeaponText
                            : (kind == kKindAmulet || kind == kKindRing) ? items::kJewelryText
                                                                         : items::kApparelText;
     GlyphFromText(kindText, panel.kindLine, kItemKindCells);
@@ -276,12 +276,9 @@ void ComputeStatTotals(const WornFigure& figure, int32_t baseHealth, int32_t bas
     if (!FitsBodySlot(id, s)) continue;
     const int32_t bonus = BonusOf(id);
     const uint8_t kind = kSlotKind[s];
-    if (kind == kKindAmulet || kind == kKindRing)
-      totalHealth += bonus;
-    else if (kind == kKindSword)
-      totalAttack += bonus;
-    else
-      totalShield += bonus;
+    if (kind == kKindAmulet || kind == kKindRing) totalHealth += bonus;
+    else if (kind == kKindSword) totalAttack += bonus;
+    else totalShield += bonus;
   }
   if (health) *health = totalHealth;
   if (attack) *attack = totalAttack;

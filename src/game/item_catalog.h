@@ -68,26 +68,27 @@ enum WornReload : uint8_t {
 
 // The icons of the items a screen shows.
 struct ItemView {
-  SpriteSheet* iconSheet = nullptr;     // 255 images, owned by the screen; image n shows item number n
-  uint8_t itemHeld[kItemIdCount] = {};  // non-zero: the screen shows item number n
-  uint8_t iconIndex[kItemIdCount] = {}; // image of iconSheet for item number n
-  uint8_t itemKind[kItemIdCount] = {};  // ItemKind of item number n
+  SpriteSheet* iconSheet = nullptr;  // 255 images, owned by the screen; image n shows item number n
+  uint8_t itemHeld[kItemIdCount] = {};   // non-zero: the screen shows item number n
+  uint8_t iconIndex[kItemIdCount] = {};  // image of iconSheet for item number n
+  uint8_t itemKind[kItemIdCount] = {};   // ItemKind of item number n
 };
 
 // One figure and the pictures of what it wears. The sheets are owned by the
 // screen (one image per picture).
 struct WornFigure {
-  SpriteSheet* helmetSheet = nullptr;  // 1 image
-  SpriteSheet* torsoSheet = nullptr;   // 1
-  SpriteSheet* glovesSheet = nullptr;  // 2: left and right glove
-  SpriteSheet* pantsSheet = nullptr;   // 1
-  SpriteSheet* shoesSheet = nullptr;   // 2: left and right shoe
-  SpriteSheet* beltSheet = nullptr;    // 1
-  SpriteSheet* amuletSheet = nullptr;  // 3: image k for amulet slot k + 1
-  SpriteSheet* shieldSheet = nullptr;  // 1
-  SpriteSheet* swordSheet = nullptr;   // 1
-  uint8_t bodyItems[kBodySlotCount] = {};       // item id per body slot (item places 12..30)
-  uint8_t reloadFlags[kWornPictureCount] = {};  // WornReload order; set: load that slot's picture again
+  SpriteSheet* helmetSheet = nullptr;      // 1 image
+  SpriteSheet* torsoSheet = nullptr;       // 1
+  SpriteSheet* glovesSheet = nullptr;      // 2: left and right glove
+  SpriteSheet* pantsSheet = nullptr;       // 1
+  SpriteSheet* shoesSheet = nullptr;       // 2: left and right shoe
+  SpriteSheet* beltSheet = nullptr;        // 1
+  SpriteSheet* amuletSheet = nullptr;      // 3: image k for amulet slot k + 1
+  SpriteSheet* shieldSheet = nullptr;      // 1
+  SpriteSheet* swordSheet = nullptr;       // 1
+  uint8_t bodyItems[kBodySlotCount] = {};  // item id per body slot (item places 12..30)
+  uint8_t reloadFlags[kWornPictureCount] =
+      {};  // WornReload order; set: load that slot's picture again
 };
 
 // The description of one item.

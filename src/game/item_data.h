@@ -18,10 +18,10 @@ constexpr int kTierCount = 6;
 
 struct ItemEntry {
   uint8_t id;
-  uint8_t bonus;       // points added to health, attack or shield when worn
+  uint8_t bonus;  // points added to health, attack or shield when worn
   Tier tier;
-  const char* name;    // first name line
-  const char* word;    // second name line is "of " + word
+  const char* name;  // first name line
+  const char* word;  // second name line is "of " + word
 };
 
 // The kind texts: amulets and rings, pieces of armour, swords.

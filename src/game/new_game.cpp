@@ -10,8 +10,7 @@ namespace {
 const char* const kPlayerStartName = "Aldric";
 
 const char* const kHeroStartNames[kHeroCount] = {
-    "Brynn", "Cedric", "Maera", "Torvald", "Elsbeth",
-    "Oswin", "Hilda", "Rowan", "Sigrun", "Valdor",
+    "Brynn", "Cedric", "Maera", "Torvald", "Elsbeth", "Oswin", "Hilda", "Rowan", "Sigrun", "Valdor",
 };
 
 const uint8_t kHeroPortraits[kHeroCount] = {0, 0, 2, 0, 0, 2, 2, 0, 1, 1};
@@ -22,16 +21,11 @@ const uint8_t kHeroLevels[kHeroCount] = {0, 0, 0, 3, 3, 1, 7, 5, 10, 13};
 
 // Items in the first bag cells of each hero, 0 ends a list.
 const uint8_t kHeroStartItems[kHeroCount][6] = {
-    {155, 69},
-    {246, 70, 128, 152, 153},
-    {161, 72, 137},
-    {84, 186, 34},
-    {179, 30, 43, 233},
-    {172},
-    {133, 17},
-    {166},
-    {55, 25},
-    {183, 144, 115, 90},
+    {155, 69},          {246, 70, 128, 152, 153},
+    {161, 72, 137},     {84, 186, 34},
+    {179, 30, 43, 233}, {172},
+    {133, 17},          {166},
+    {55, 25},           {183, 144, 115, 90},
 };
 
 struct StartArmy {
@@ -44,23 +38,35 @@ struct StartArmy {
 struct HeroStartArmies {
   int armies;  // filled slots from slot 0
   StartArmy slot[2];
-  int names;   // army names written in slots 0 .. names - 1
+  int names;  // army names written in slots 0 .. names - 1
   const char* nameText[5];
 };
 
 const HeroStartArmies kHeroArmies[kHeroCount] = {
-    {2, {{false, 0, 10, {20, 20, 50, 50}}, {false, 0, 12, {55, 150, 100, 100}}}, 5,
+    {2,
+     {{false, 0, 10, {20, 20, 50, 50}}, {false, 0, 12, {55, 150, 100, 100}}},
+     5,
      {"First band", "Second band", "Third band", "Fourth band", "Fifth band"}},
-    {2, {{true, 21, 7, {12, 8, 35, 35}}, {true, 21, 10, {16, 12, 50, 50}}}, 2,
+    {2,
+     {{true, 21, 7, {12, 8, 35, 35}}, {true, 21, 10, {16, 12, 50, 50}}},
+     2,
      {"War hounds", "Wolfhounds"}},
-    {2, {{true, 0, 14, {20, 26, 70, 70}}, {true, 0, 13, {18, 22, 65, 65}}}, 2,
+    {2,
+     {{true, 0, 14, {20, 26, 70, 70}}, {true, 0, 13, {18, 22, 65, 65}}},
+     2,
      {"Farmhands", "Villagers"}},
-    {2, {{true, 0, 16, {25, 20, 80, 80}}, {true, 0, 14, {22, 24, 70, 70}}}, 2,
+    {2,
+     {{true, 0, 16, {25, 20, 80, 80}}, {true, 0, 14, {22, 24, 70, 70}}},
+     2,
      {"Reapers", "Shepherds"}},
-    {2, {{true, 1, 13, {40, 40, 65, 65}}, {true, 1, 13, {45, 36, 65, 65}}}, 2,
+    {2,
+     {{true, 1, 13, {40, 40, 65, 65}}, {true, 1, 13, {45, 36, 65, 65}}},
+     2,
      {"Militia", "Watchmen"}},
     {0, {}, 0, {}},
-    {2, {{true, 2, 12, {42, 46, 60, 60}}, {true, 2, 12, {54, 40, 60, 60}}}, 2,
+    {2,
+     {{true, 2, 12, {42, 46, 60, 60}}, {true, 2, 12, {54, 40, 60, 60}}},
+     2,
      {"Footmen", "Pikemen"}},
     {0, {}, 0, {}},
     {1, {{true, 3, 24, {74, 80, 120, 120}}, {}}, 2, {"Golden guard", "Reserve"}},

@@ -76,7 +76,8 @@ bool FreshPress(InputDevice* mouse) {
          (mouse->ButtonPressed(kMouseLeft) != 0 || mouse->ButtonPressed(kMouseRight) != 0);
 }
 
-uint32_t ClickButton(ControlBar& bar, const BarButton& b, int32_t x, int32_t y, InputDevice* mouse) {
+uint32_t ClickButton(ControlBar& bar, const BarButton& b, int32_t x, int32_t y,
+                     InputDevice* mouse) {
   if (!Over(b, x, y) || !FreshPress(mouse)) return 0;
   bar.pressedId = b.id;
   bar.*b.look = 2;
@@ -130,7 +131,9 @@ void ControlBar::Hover(int32_t x, int32_t y) {
   for (const BarButton& b : kMapButtons) HoverButton(*this, b, x, y);
 }
 
-void ControlBar::HoverHideShowButton(int32_t x, int32_t y) { HoverButton(*this, kPartyToggle, x, y); }
+void ControlBar::HoverHideShowButton(int32_t x, int32_t y) {
+  HoverButton(*this, kPartyToggle, x, y);
+}
 
 uint32_t ControlBar::Click(int32_t x, int32_t y, InputDevice* mouse) {
   for (const BarButton& b : kMapButtons) {
@@ -206,8 +209,8 @@ void EmitControlBar(const ControlBar& bar, MapSpriteSink& sink) {
 }
 
 void EmitHideShowButton(const ControlBar& bar, MapSpriteSink& sink) {
-  Put(sink, bar.hideShowState == 0 ? kBarButtonShow : kBarButtonHide, bar.buttonLook, 485, 140, 1.0f,
-      1.0f);
+  Put(sink, bar.hideShowState == 0 ? kBarButtonShow : kBarButtonHide, bar.buttonLook, 485, 140,
+      1.0f, 1.0f);
 }
 
 void ControlBar::Draw() {

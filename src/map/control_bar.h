@@ -42,14 +42,14 @@ class ControlBar {
   uint32_t ClickHideShowButton(int32_t x, int32_t y, InputDevice* mouse);
   void ClearHover();
 
-  SpriteSheet* sheet;    // owned; null until LoadArt
-  uint32_t fireStartMs;  // when the current fire step began
-  uint8_t firePhase;     // 1 start a step at the next Animate, 2 a step runs
-  uint8_t fireFrame;     // 0..7
-  uint8_t hidePending;   // set by the map screen when it hides the bar
-  uint8_t portrait;      // frame of the portrait picture
-  uint8_t hideShowState; // 1 shown, 0 hidden
-  uint8_t buttonLook;    // hide/show toggle: 0 idle, 1 hover, 2 pressed
+  SpriteSheet* sheet;     // owned; null until LoadArt
+  uint32_t fireStartMs;   // when the current fire step began
+  uint8_t firePhase;      // 1 start a step at the next Animate, 2 a step runs
+  uint8_t fireFrame;      // 0..7
+  uint8_t hidePending;    // set by the map screen when it hides the bar
+  uint8_t portrait;       // frame of the portrait picture
+  uint8_t hideShowState;  // 1 shown, 0 hidden
+  uint8_t buttonLook;     // hide/show toggle: 0 idle, 1 hover, 2 pressed
   uint8_t quitLook;
   uint8_t playerLook;
   uint8_t heroesLook;

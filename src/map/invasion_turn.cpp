@@ -138,7 +138,8 @@ void FollowMover(MapEncounters& map, KingdomMap* view) {
   if (!IsMarcher(map.movingArmy)) return;
   map.followX = map.enemyX[map.movingArmy];
   map.followY = map.enemyY[map.movingArmy];
-  if (view) map_screen::CentreCamera(*view, map.followX, map.followY, kFollowOffsetX, kFollowOffsetY);
+  if (view)
+    map_screen::CentreCamera(*view, map.followX, map.followY, kFollowOffsetX, kFollowOffsetY);
 }
 
 void Settle(MapEncounters& map, GameState& state, MapTurnFlags& flags) {
@@ -215,10 +216,8 @@ void RunInvasionTurn(MapEncounters& map, GameState& state, KingdomMap* view, uin
         map.marchPhase = kSettle;
         map.armyStepping = 0;
       } else if (map.marchPhase == kWalkLeg) {
-        if (legOver)
-          PassTurn(map, m);  // a leg that cannot be walked ends the army's day
-        else
-          map.SteerMover(pixels);
+        if (legOver) PassTurn(map, m);  // a leg that cannot be walked ends the army's day
+        else map.SteerMover(pixels);
       }
     } else {
       map.marchPhase = kTurnOver;

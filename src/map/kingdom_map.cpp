@@ -77,9 +77,7 @@ uint32_t KingdomMap::LoadTiles(GraphicsDevice* device) {
   return result;
 }
 
-void KingdomMap::ReleaseTiles() {
-  DeleteSheet(tileSheet);
-}
+void KingdomMap::ReleaseTiles() { DeleteSheet(tileSheet); }
 
 uint32_t KingdomMap::ClickBlock(int block, int32_t pointerX, int32_t pointerY, InputDevice* mouse) {
   const cells::MapBlock& b = cells::kBlocks[block - 1];
@@ -103,15 +101,33 @@ uint32_t KingdomMap::ClickBlock(int block, int32_t pointerX, int32_t pointerY, I
   return 1;
 }
 
-uint32_t KingdomMap::ClickBlock1(int32_t px, int32_t py, InputDevice* mouse) { return ClickBlock(1, px, py, mouse); }
-uint32_t KingdomMap::ClickBlock2(int32_t px, int32_t py, InputDevice* mouse) { return ClickBlock(2, px, py, mouse); }
-uint32_t KingdomMap::ClickBlock3(int32_t px, int32_t py, InputDevice* mouse) { return ClickBlock(3, px, py, mouse); }
-uint32_t KingdomMap::ClickBlock4(int32_t px, int32_t py, InputDevice* mouse) { return ClickBlock(4, px, py, mouse); }
-uint32_t KingdomMap::ClickBlock5(int32_t px, int32_t py, InputDevice* mouse) { return ClickBlock(5, px, py, mouse); }
-uint32_t KingdomMap::ClickBlock6(int32_t px, int32_t py, InputDevice* mouse) { return ClickBlock(6, px, py, mouse); }
-uint32_t KingdomMap::ClickBlock7(int32_t px, int32_t py, InputDevice* mouse) { return ClickBlock(7, px, py, mouse); }
-uint32_t KingdomMap::ClickBlock8(int32_t px, int32_t py, InputDevice* mouse) { return ClickBlock(8, px, py, mouse); }
-uint32_t KingdomMap::ClickBlock9(int32_t px, int32_t py, InputDevice* mouse) { return ClickBlock(9, px, py, mouse); }
+uint32_t KingdomMap::ClickBlock1(int32_t px, int32_t py, InputDevice* mouse) {
+  return ClickBlock(1, px, py, mouse);
+}
+uint32_t KingdomMap::ClickBlock2(int32_t px, int32_t py, InputDevice* mouse) {
+  return ClickBlock(2, px, py, mouse);
+}
+uint32_t KingdomMap::ClickBlock3(int32_t px, int32_t py, InputDevice* mouse) {
+  return ClickBlock(3, px, py, mouse);
+}
+uint32_t KingdomMap::ClickBlock4(int32_t px, int32_t py, InputDevice* mouse) {
+  return ClickBlock(4, px, py, mouse);
+}
+uint32_t KingdomMap::ClickBlock5(int32_t px, int32_t py, InputDevice* mouse) {
+  return ClickBlock(5, px, py, mouse);
+}
+uint32_t KingdomMap::ClickBlock6(int32_t px, int32_t py, InputDevice* mouse) {
+  return ClickBlock(6, px, py, mouse);
+}
+uint32_t KingdomMap::ClickBlock7(int32_t px, int32_t py, InputDevice* mouse) {
+  return ClickBlock(7, px, py, mouse);
+}
+uint32_t KingdomMap::ClickBlock8(int32_t px, int32_t py, InputDevice* mouse) {
+  return ClickBlock(8, px, py, mouse);
+}
+uint32_t KingdomMap::ClickBlock9(int32_t px, int32_t py, InputDevice* mouse) {
+  return ClickBlock(9, px, py, mouse);
+}
 
 void KingdomMap::EdgeScroll(MouseCursor* cursor, uint8_t speed) {
   if (cursor == nullptr) return;

@@ -353,8 +353,8 @@ DecorationGround GroundOfDecoration(int image, int frame) {
   if (image == kMapOthers3) {
     // Round tree, pine, bush, flowers, cactus, meadow tree, rocks, dead tree.
     static const DecorationGround kGround[8] = {
-        DecorationGround::Lush,   DecorationGround::Lush,  DecorationGround::Grass,
-        DecorationGround::Grass,  DecorationGround::Desert, DecorationGround::Grass,
+        DecorationGround::Lush,      DecorationGround::Lush,     DecorationGround::Grass,
+        DecorationGround::Grass,     DecorationGround::Desert,   DecorationGround::Grass,
         DecorationGround::Wasteland, DecorationGround::Wasteland};
     return frame >= 0 && frame < 8 ? kGround[frame] : DecorationGround::Wasteland;
   }

@@ -75,10 +75,10 @@ const SheetImage kArmyImages[] = {
 };
 
 const SheetImage kEnemyImages[] = {
-    {0, "Art\\Map\\Enemy1.bmp", 64, 64, kBlack},   {1, "Art\\Map\\Enemy2.bmp", 64, 64, kBlack},
-    {2, "Art\\Map\\EnemyDog.bmp", 64, 64, kRed},   {3, "Art\\Map\\Enemy3.bmp", 64, 64, kBlack},
-    {4, "Art\\Map\\Enemy4.bmp", 64, 64, kBlack},   {5, "Art\\Map\\Enemy5.bmp", 64, 64, kBlack},
-    {6, "Art\\Map\\Enemy6.bmp", 64, 64, kBlack},   {7, "Art\\Map\\Enemy7.bmp", 64, 64, kBlack},
+    {0, "Art\\Map\\Enemy1.bmp", 64, 64, kBlack}, {1, "Art\\Map\\Enemy2.bmp", 64, 64, kBlack},
+    {2, "Art\\Map\\EnemyDog.bmp", 64, 64, kRed}, {3, "Art\\Map\\Enemy3.bmp", 64, 64, kBlack},
+    {4, "Art\\Map\\Enemy4.bmp", 64, 64, kBlack}, {5, "Art\\Map\\Enemy5.bmp", 64, 64, kBlack},
+    {6, "Art\\Map\\Enemy6.bmp", 64, 64, kBlack}, {7, "Art\\Map\\Enemy7.bmp", 64, 64, kBlack},
     {8, "Art\\Map\\Enemy8.bmp", 64, 64, kBlack},
 };
 

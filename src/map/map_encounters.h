@@ -119,8 +119,8 @@ class MapEncounters {
   void NumberFameRewardRows();
 
   // ---- messages and the day-and-gold display (map_encounters_messages.cpp)
-  void DrawMessages(int32_t x, int32_t y, uint8_t showMessages, uint32_t gold, SpriteSheet* barSheet,
-                    uint8_t barShown);
+  void DrawMessages(int32_t x, int32_t y, uint8_t showMessages, uint32_t gold,
+                    SpriteSheet* barSheet, uint8_t barShown);
 
   // ---- drawing and the unit panel (map_encounters_draw.cpp)
   void DrawTreasures(int32_t camX, int32_t camY);
@@ -138,13 +138,13 @@ class MapEncounters {
   // ================================================================ fields
 
   // Pictures, sounds and place states
-  SpriteSheet* objectSheet{};    // 40 images: figures, map objects, controls
-  SpriteSheet* armySheet{};      // 30 images: army icons
-  SpriteSheet* enemySheet{};     // 10 images: enemy figures
-  SpriteSheet* gemPicture{};     // the pictures of the last find
+  SpriteSheet* objectSheet{};  // 40 images: figures, map objects, controls
+  SpriteSheet* armySheet{};    // 30 images: army icons
+  SpriteSheet* enemySheet{};   // 10 images: enemy figures
+  SpriteSheet* gemPicture{};   // the pictures of the last find
   SpriteSheet* artifactPicture{};
   SpriteSheet* itemPicture{};
-  TextFont* messageFont{};       // Arial 22
+  TextFont* messageFont{};  // Arial 22
   uint8_t coinSoundPending{};
   uint8_t keySoundPending{};
   uint8_t blockedKind{};
@@ -159,10 +159,10 @@ class MapEncounters {
   uint8_t outcomeDefendersHelped{};
   uint8_t outcomeArmyDefeated{};
   uint8_t outcomeShown{};
-  uint8_t focusHero{};           // hero number 1..10 that joined at the day change
-  uint8_t questMessage{};        // quest-event message 1..36
+  uint8_t focusHero{};     // hero number 1..10 that joined at the day change
+  uint8_t questMessage{};  // quest-event message 1..36
   uint32_t questCell[50]{};
-  uint8_t questEventPending{};   // quest-cell text of the find panel
+  uint8_t questEventPending{};  // quest-cell text of the find panel
   uint8_t playerForcesHeal{};
   uint8_t enemyForcesHeal{};
   uint8_t castleEnemyHeals{};
@@ -173,7 +173,7 @@ class MapEncounters {
 
   // Enemy armies and their marches
   uint8_t heroPlacePending{};
-  uint8_t heroToPlace{};         // hero index to place
+  uint8_t heroToPlace{};  // hero index to place
   uint8_t attackPlanned{};
   uint8_t freeCount{};
   uint8_t movingArmy{};
@@ -195,14 +195,14 @@ class MapEncounters {
   int32_t legX[7]{};
   int32_t legY[7]{};
   uint8_t legMeeting[7]{};
-  uint8_t fighterCode{};         // 1 the player, 2..11 hero 0..9
+  uint8_t fighterCode{};  // 1 the player, 2..11 hero 0..9
   uint8_t legBuildStage{};
   uint8_t battleStarted{};
   uint8_t armyOnRoad[100]{};
   uint8_t moverFound{};
   uint8_t routeLength{};
-  MapRoad roadA{};               // army 80 and armies 82..99
-  MapRoad roadB{};               // army 81
+  MapRoad roadA{};  // army 80 and armies 82..99
+  MapRoad roadB{};  // army 81
 
   // Hand-over to the map screen, clicks and bags
   uint8_t battleId{};
@@ -214,7 +214,7 @@ class MapEncounters {
   uint8_t chestClockState{};
   uint8_t chestFrame{};
   uint32_t day{};
-  uint8_t marchPhase{};          // 0, 1 choose, 2 plan, 3 walk, 200, 201
+  uint8_t marchPhase{};  // 0, 1 choose, 2 plan, 3 walk, 200, 201
   uint8_t attackRequested{};
   uint8_t bagFull{};
   uint8_t walkSteps{};
@@ -249,9 +249,9 @@ class MapEncounters {
   uint8_t heroCollects{};
   uint8_t storeFindPending{};
   uint8_t attackerCode{};
-  uint8_t bagItems[12]{};        // item ids of the collector's bag cells
-  uint8_t itemHeld[256]{};       // per item number
-  uint8_t itemSlot[256]{};       // per item number: the item's place
+  uint8_t bagItems[12]{};   // item ids of the collector's bag cells
+  uint8_t itemHeld[256]{};  // per item number
+  uint8_t itemSlot[256]{};  // per item number: the item's place
   uint8_t gemSlots[30]{};
   uint8_t gemOwned[30]{};
   uint8_t gemSlotOf[30]{};
@@ -259,7 +259,7 @@ class MapEncounters {
   uint8_t artifactOwned[30]{};
   uint8_t artifactSlotOf[30]{};
   uint32_t metCode{};
-  uint8_t cellCode[10800]{};     // id 1 is the first byte
+  uint8_t cellCode[10800]{};  // id 1 is the first byte
 
   // The last find
   uint8_t findShown{};
@@ -273,7 +273,7 @@ class MapEncounters {
   int32_t legStartX{}, legStartY{};
 
   // The walk (one at a time, the player's or a hero's)
-  uint8_t playerWalkState{};     // 0 idle, 1 planned, 2 confirmed, 3 walking
+  uint8_t playerWalkState{};  // 0 idle, 1 planned, 2 confirmed, 3 walking
   uint8_t arrivedX{}, arrivedY{};
   uint8_t waypointReached{};
   uint8_t walkEnded{};
@@ -294,7 +294,7 @@ class MapEncounters {
   int32_t playerX{}, playerY{};
   uint32_t playerCell{};
   uint8_t playerAlive{};
-  uint8_t playerFacing{};        // 0 up, then clockwise by eighths
+  uint8_t playerFacing{};  // 0 up, then clockwise by eighths
   uint8_t playerSelected{};
   uint8_t playerStepLimit{};
   uint8_t playerStepsLeft{};
@@ -308,11 +308,11 @@ class MapEncounters {
   uint32_t heroCell[10]{};
   uint8_t heroStepLimit[10]{};
   uint8_t heroStepsLeft[10]{};
-  uint8_t selectedHero{};        // hero number 1..10, 0 none
+  uint8_t selectedHero{};  // hero number 1..10, 0 none
   uint8_t heroWalkReady{};
   uint8_t heroWalkPlanned{};
   uint8_t heroWalking{};
-  uint8_t walkingHero{};         // index 0..9
+  uint8_t walkingHero{};  // index 0..9
   uint8_t fightByPlayer{};
   uint8_t fightHero{};
 
@@ -324,7 +324,7 @@ class MapEncounters {
   uint32_t foundGold{};
   uint8_t foundGem{};
   uint8_t foundArtifact{};
-  uint8_t foundItem{};           // item number; the item id is + 1
+  uint8_t foundItem{};  // item number; the item id is + 1
   uint8_t bagPresent[20]{};
   int32_t bagX[20]{};
   int32_t bagY[20]{};
@@ -368,18 +368,19 @@ class MapEncounters {
   uint8_t inspectClose{};       // the inspect text's closing by the mouse: 1, 2, 3 then closed
   uint8_t mouseDownSeen{};      // a press was seen (a click without a selection inspects)
   uint8_t messageClickArmed{};  // the next press may close the message board
-  uint8_t messageClickTaken{};  // the press closed the board: no map click until both buttons are up
-  uint8_t mapClickArmed{};      // both buttons were seen up since the population was made
-  uint8_t findClose{};          // a press on the find message: it closes on release
-  uint8_t bagFullClose{};       // a press on the bag-full message: it closes on release
-  uint8_t refusedClose{};       // the trade refusal closes at the second press
+  uint8_t
+      messageClickTaken{};  // the press closed the board: no map click until both buttons are up
+  uint8_t mapClickArmed{};  // both buttons were seen up since the population was made
+  uint8_t findClose{};      // a press on the find message: it closes on release
+  uint8_t bagFullClose{};   // a press on the bag-full message: it closes on release
+  uint8_t refusedClose{};   // the trade refusal closes at the second press
 
   // The day change and the invading armies' turn (day_change.h,
   // invasion_turn.h)
-  uint8_t dayEnded{};            // a day change ran this frame: the map screen closes the inspect text
-  uint8_t armyMet[100]{};        // the invading army searched its place for defenders
-  uint8_t armyChased{};          // a place search ran in this turn
-  uint8_t armyFollow{};          // the camera goes to the moving army this frame
+  uint8_t dayEnded{};      // a day change ran this frame: the map screen closes the inspect text
+  uint8_t armyMet[100]{};  // the invading army searched its place for defenders
+  uint8_t armyChased{};    // a place search ran in this turn
+  uint8_t armyFollow{};    // the camera goes to the moving army this frame
   int32_t followX{}, followY{};  // where the camera last followed it
 
  private:

@@ -55,7 +55,9 @@ constexpr int32_t kButtonY = 530;
 constexpr int32_t kButtonW = 64;
 constexpr int32_t kButtonH = 58;
 
-bool TreasureOnScreen(int32_t sx, int32_t sy) { return sx > -40 && sx < 800 && sy > -40 && sy < 600; }
+bool TreasureOnScreen(int32_t sx, int32_t sy) {
+  return sx > -40 && sx < 800 && sy > -40 && sy < 600;
+}
 
 // One step of a two-state clock: 1 when the period has passed and the clock
 // starts again.
@@ -84,7 +86,8 @@ void MapEncounters::DrawTreasures(int32_t camX, int32_t camY) {
   }
   for (int k = 0; k < 16; ++k) {
     const int32_t sx = bagX[k] - camX, sy = bagY[k] - camY;
-    if (bagPresent[k] && TreasureOnScreen(sx, sy)) objectSheet->Draw(kBag, 0, sx, sy, kUntinted, 0.625f, 0.625f);
+    if (bagPresent[k] && TreasureOnScreen(sx, sy))
+      objectSheet->Draw(kBag, 0, sx, sy, kUntinted, 0.625f, 0.625f);
   }
   for (int k = 0; k < 50; ++k) {
     const int32_t sx = chestX[k] - camX, sy = chestY[k] - camY;
@@ -101,7 +104,8 @@ void MapEncounters::DrawEnemies(int32_t camX, int32_t camY) {
     };
     static const Prison kPrisons[3] = {{3, -347, 880}, {62, -1325, 210}, {63, 330, -314}};
     for (const Prison& p : kPrisons)
-      if (enemyPresent[p.army]) objectSheet->Draw(kPrison, 0, p.x - camX, p.y - camY, kUntinted, 1.0f, 1.0f);
+      if (enemyPresent[p.army])
+        objectSheet->Draw(kPrison, 0, p.x - camX, p.y - camY, kUntinted, 1.0f, 1.0f);
   }
   if (!enemySheet) return;
   for (int a = 0; a < 80; ++a) {
@@ -126,7 +130,8 @@ void MapEncounters::DrawEnemies(int32_t camX, int32_t camY) {
 void MapEncounters::DrawParty(int32_t camX, int32_t camY) {
   if (!objectSheet) return;
   SpriteSheet* s = objectSheet;
-  if (playerSelected == 1) s->Draw(kRing, 0, playerX - camX - 5, playerY - camY - 5, kUntinted, 1.59f, 1.59f);
+  if (playerSelected == 1)
+    s->Draw(kRing, 0, playerX - camX - 5, playerY - camY - 5, kUntinted, 1.59f, 1.59f);
   if (selectedHero >= 1 && selectedHero <= 10) {
     const int h = selectedHero - 1;
     s->Draw(kRing, 0, heroX[h] - camX - 5, heroY[h] - camY - 5, kUntinted, 1.59f, 1.59f);
@@ -143,12 +148,14 @@ void MapEncounters::DrawParty(int32_t camX, int32_t camY) {
   for (int k = 0; k < 10; ++k) {
     if (!waypointActive[k]) continue;
     const int32_t sx = waypointX[k] - camX, sy = waypointY[k] - camY;
-    if (waypointX[k] == pointX && waypointY[k] == pointY) s->Draw(kDot, 1, sx + 6, sy + 6, kUntinted, 0.9f, 0.9f);
+    if (waypointX[k] == pointX && waypointY[k] == pointY)
+      s->Draw(kDot, 1, sx + 6, sy + 6, kUntinted, 0.9f, 0.9f);
     else s->Draw(kDot, 0, sx + 10, sy + 10, kUntinted, 0.6f, 0.6f);
   }
   if (walkMarkShown) {
     const int32_t sx = walkMarkX - camX, sy = walkMarkY - camY;
-    if (!attackPending && !meetingState && !meetingCalledOff) s->Draw(kBlockedMark, 0, sx, sy, kUntinted, 1.25f, 1.25f);
+    if (!attackPending && !meetingState && !meetingCalledOff)
+      s->Draw(kBlockedMark, 0, sx, sy, kUntinted, 1.25f, 1.25f);
     if (attackPending) s->Draw(kBattleMark, 0, sx, sy, kUntinted, 1.25f, 1.25f);
   }
   if (blockedMarkShown)
@@ -163,15 +170,18 @@ void MapEncounters::DrawUnitPanel() {
   SpriteSheet* s = objectSheet;
   s->Draw(kPanelBack, 0, 100, 530, kUntinted, 4.7f, 1.8f);
   const int unit = playerSelected ? 0 : (selectedHero <= 10 ? selectedHero : 0);
-  if (playerSelected) s->Draw(kPlayerPortrait, portrait == 0 ? 1 : 0, 0, 530, kUntinted, 0.9f, 0.9f);
+  if (playerSelected)
+    s->Draw(kPlayerPortrait, portrait == 0 ? 1 : 0, 0, 530, kUntinted, 0.9f, 0.9f);
   else s->Draw(kHeroPortraits, selectedHero - 1, 0, 530, kUntinted, 0.9f, 0.9f);
   s->Draw(kStepsBack, 0, 58, 530, kUntinted, 1.3125f, 1.8f);
-  const uint8_t steps = playerSelected ? playerStepsLeft : heroStepsLeft[walkingHero < 10 ? walkingHero : 0];
+  const uint8_t steps =
+      playerSelected ? playerStepsLeft : heroStepsLeft[walkingHero < 10 ? walkingHero : 0];
   s->Draw(kDigits, steps, 70, 550, kUntinted, 0.6f, 0.8f);
   if (armySheet) {
     const uint8_t* slots = unitArmySlots[unit];
     for (int k = 0; k < 6; ++k)
-      if (slots[k]) armySheet->Draw(slots[12 + k], 0, slots[6 + k] * 48 + 103, 540, kUntinted, 0.7f, 0.7f);
+      if (slots[k])
+        armySheet->Draw(slots[12 + k], 0, slots[6 + k] * 48 + 103, 540, kUntinted, 0.7f, 0.7f);
   }
   for (const PanelButton& b : kPanelButtons) {
     const uint8_t look = panelButtonLook[LookIndex(b.id)];

@@ -34,7 +34,8 @@ const InspectRow kInspectRows[] = {
     {19, "Stronger veteran bandits.", 180, 4.7f, 1.1f, 210, 225, 500, 32},
     {20, "Stronger and better armed bandits.", 180, 5.9f, 1.1f, 210, 225, 500, 32},
     {21, "Quest: Shoe thieves.", 180, 4.1f, 1.1f, 207, 225, 500, 32},
-    {22, "Quest: Extremely strong, loud and rowdy group of bandits.", 20, 9.5f, 1.1f, 50, 225, 600, 32},
+    {22, "Quest: Extremely strong, loud and rowdy group of bandits.", 20, 9.5f, 1.1f, 50, 225, 600,
+     32},
     {23, "Very weak bandits.", 180, 4.1f, 1.1f, 217, 225, 500, 32},
     {24, "Quest: Very large army of Bandits guarding 500 gold.", 20, 9.1f, 1.1f, 50, 225, 600, 32},
     {25, "Quest: 7 evil brothers.", 120, 4.0f, 1.1f, 150, 225, 600, 32},
@@ -46,7 +47,8 @@ const InspectRow kInspectRows[] = {
     {31, "Quest: Red warriors holding a chest with a shield.", 90, 8.3f, 1.1f, 120, 225, 500, 32},
     {32, "Strong infantry guarding a treasure chest.", 90, 7.0f, 1.1f, 120, 225, 500, 32},
     {33, "Quest: Tough enemy force guarding their treasure.", 90, 8.3f, 1.1f, 120, 225, 500, 32},
-    {34, "Quest: Elite enemy infantry guarding a chest with armor.", 40, 9.3f, 1.1f, 70, 225, 600, 32},
+    {34, "Quest: Elite enemy infantry guarding a chest with armor.", 40, 9.3f, 1.1f, 70, 225, 600,
+     32},
     {35, "Quest: A powerful army guarding the iron mine.", 120, 7.8f, 1.1f, 140, 225, 500, 32},
     {36, "Quest: Large formation of the red face gang.", 40, 7.4f, 1.1f, 70, 225, 600, 32},
     {37, "An army of red heads.", 170, 4.4f, 1.1f, 200, 225, 600, 32},
@@ -55,14 +57,17 @@ const InspectRow kInspectRows[] = {
     {40, "Quest: Weak enemy force guarding a garden.", 140, 7.3f, 1.1f, 161, 225, 500, 32},
     {41, "Quest: Large Elite force guarding 600 gold..", 180, 7.2f, 1.1f, 201, 225, 500, 32},
     {42, "Quest: Enemy force guarding their treasure.", 180, 7.2f, 1.1f, 201, 225, 500, 32},
-    {43, "Quest: Elite enemy force guarding their precious treasure.", 60, 9.1f, 1.1f, 80, 225, 600, 32},
+    {43, "Quest: Elite enemy force guarding their precious treasure.", 60, 9.1f, 1.1f, 80, 225, 600,
+     32},
     {44, "Large and tough army of bandits.", 120, 5.7f, 1.1f, 145, 225, 600, 32},
     {45, "Stronger infantry army.", 130, 4.5f, 1.1f, 159, 225, 600, 32},
-    {46, "Quest: Large veteran army enslaving all in their path.", 60, 8.5f, 1.1f, 80, 225, 600, 32},
+    {46, "Quest: Large veteran army enslaving all in their path.", 60, 8.5f, 1.1f, 80, 225, 600,
+     32},
     {47, "Quest: A mammoth enemy camp of bloodthirsty bandits.", 60, 9.0f, 1.1f, 80, 225, 600, 32},
     {48, "Quest: Large and Violent army.", 160, 5.2f, 1.1f, 180, 225, 600, 32},
     {49, "Quest: lots of Rogues guarding 800 gold.", 160, 6.7f, 1.1f, 180, 225, 600, 32},
-    {50, "Quest: Angry, tough, and merciless army guards treasure.", 50, 9.2f, 1.1f, 70, 225, 600, 32},
+    {50, "Quest: Angry, tough, and merciless army guards treasure.", 50, 9.2f, 1.1f, 70, 225, 600,
+     32},
     {51, "Quest: Lots of mean bandits with a Bag of gold.", 130, 7.7f, 1.1f, 150, 225, 500, 32},
     {52, "Quest: Large army of professional fighters.", 130, 7.1f, 1.1f, 150, 225, 500, 32},
     {53, "Quest: Greedy bandits.", 180, 4.0f, 1.1f, 200, 225, 500, 32},
@@ -102,12 +107,14 @@ const InspectRow kInspectRows[] = {
     {4054, "Quest: Masked army of the desert.", 80, 5.9f, 1.1f, 101, 225, 600, 32},
     {4055, "Brave Infantry guarding their treasure...", 110, 7.0f, 1.1f, 150, 225, 600, 32},
     {4056, "Tough infantry.", 180, 4.0f, 1.1f, 230, 225, 500, 32},
-    {4057, "Quest: Veteran desert army guarding a treasure chest.", 80, 8.6f, 1.1f, 101, 225, 600, 32},
+    {4057, "Quest: Veteran desert army guarding a treasure chest.", 80, 8.6f, 1.1f, 101, 225, 600,
+     32},
     {4058, "Brave and tough infantry.", 180, 5.0f, 1.1f, 214, 225, 500, 32},
     {4059, "Quest: Very strong guards.", 80, 4.9f, 1.1f, 101, 225, 600, 32},
     {4060, "Quest: Gigantic army of battle veterans.", 100, 6.7f, 1.1f, 121, 225, 600, 32},
     {4061, "Quest: Enemy Frontier troops.", 110, 5.6f, 1.1f, 141, 225, 600, 32},
-    {4062, "Quest: A powerful enemy force is holding a hero captive.", 50, 8.9f, 1.1f, 71, 225, 600, 32},
+    {4062, "Quest: A powerful enemy force is holding a hero captive.", 50, 8.9f, 1.1f, 71, 225, 600,
+     32},
     {4063, "Red heads guarding someone.", 150, 5.6f, 1.1f, 178, 225, 600, 32},
     {4064, "Weak bandits.", 180, 3.6f, 1.1f, 228, 225, 600, 32},
 };
@@ -169,7 +176,8 @@ void MapEncounters::DrawInspectText() {
   if (!inspectShown) return;
   if (!InspectCodeShown(inspectCode, placeStates)) return;
   const InspectRow* row = FindInspectRow(inspectCode);
-  if (objectSheet) objectSheet->Draw(kBackPicture, 0, row->boxX, 200, kUntinted, row->scaleX, row->scaleY);
+  if (objectSheet)
+    objectSheet->Draw(kBackPicture, 0, row->boxX, 200, kUntinted, row->scaleX, row->scaleY);
   if (messageFont)
     messageFont->DrawText(row->text, row->textX, row->textY, row->textW, row->textH, kBodyText,
                           kTextFormatTopLeft);

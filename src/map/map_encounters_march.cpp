@@ -14,8 +14,9 @@ struct Point {
 
 // The start points of the raiding armies' roads (armies 80..92).
 const Point kRoadStarts[13] = {
-    {-960, 80},   {-520, -960}, {2400, -320}, {1600, -760}, {-520, -480}, {-1320, 1520}, {-520, -480},
-    {2040, 720},  {1760, 680},  {-1240, 120}, {3160, 680},  {3160, 680},  {3160, 680},
+    {-960, 80},    {-520, -960}, {2400, -320}, {1600, -760}, {-520, -480},
+    {-1320, 1520}, {-520, -480}, {2040, 720},  {1760, 680},  {-1240, 120},
+    {3160, 680},   {3160, 680},  {3160, 680},
 };
 
 bool AtRoadStart(int army, int32_t x, int32_t y) {
@@ -40,15 +41,22 @@ const RaidSearch* RaidSearchOf(int army) {
   static const RaidSearch burak = {RaidList::Village, 3, {3, 4, 5}};
   static const RaidSearch tower = {RaidList::Tower, 1, {0}};
   static const RaidSearch castle = {
-      RaidList::Castle, 22, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21}};
+      RaidList::Castle, 22, {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
+                             11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21}};
   switch (army) {
-    case 80: case 89: return &palace;
-    case 81: case 84: case 86: return &desert;
+    case 80:
+    case 89: return &palace;
+    case 81:
+    case 84:
+    case 86: return &desert;
     case 82: return &little;
     case 83: return &mountain;
     case 85: return &burak;
     case 87: return &tower;
-    case 88: case 90: case 91: case 92: return &castle;
+    case 88:
+    case 90:
+    case 91:
+    case 92: return &castle;
     default: return nullptr;
   }
 }
@@ -187,8 +195,8 @@ void MapEncounters::SteerMover(uint8_t pixels) {
     }
     if (enemyX[a] == legX[w]) arrivedX = 1;
     if (enemyY[a] == legY[w]) arrivedY = 1;
-    map_moves::MoveTowards(enemyX[a], enemyY[a], legX[w], legY[w], pixels, arrivedX, arrivedY, moveRight,
-                           moveLeft, moveUp, moveDown);
+    map_moves::MoveTowards(enemyX[a], enemyY[a], legX[w], legY[w], pixels, arrivedX, arrivedY,
+                           moveRight, moveLeft, moveUp, moveDown);
     if (arrivedX && arrivedY) {
       if (legMeeting[w]) {
         battleStarted = 1;

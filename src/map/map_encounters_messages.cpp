@@ -27,7 +27,11 @@ DigitLayout CornerDayDigits(uint32_t day) {
 
 DigitLayout CornerGoldDigits(uint32_t gold) {
   static const int32_t kX[6][6] = {
-      {120}, {110, 130}, {98, 118, 138}, {88, 108, 128, 148}, {78, 98, 118, 138, 158},
+      {120},
+      {110, 130},
+      {98, 118, 138},
+      {88, 108, 128, 148},
+      {78, 98, 118, 138, 158},
       {78, 98, 118, 138, 158, 178},
   };
   int count = 1;
@@ -61,11 +65,14 @@ DigitLayout FoundGoldDigits(uint32_t gold, int32_t x) {
   if (gold < 100) {
     d = {2, {x + 25, x + 50}, {uint8_t(gold / 10), uint8_t(gold % 10)}};
   } else if (gold < 1000) {
-    d = {3, {x + 13, x + 35, x + 60}, {uint8_t(gold / 100), uint8_t(gold / 10 % 10), uint8_t(gold % 10)}};
+    d = {3,
+         {x + 13, x + 35, x + 60},
+         {uint8_t(gold / 100), uint8_t(gold / 10 % 10), uint8_t(gold % 10)}};
   } else {
     d = {4,
          {x - 13, x + 10, x + 35, x + 60},
-         {uint8_t(gold / 1000 % 10), uint8_t(gold / 100 % 10), uint8_t(gold / 10 % 10), uint8_t(gold % 10)}};
+         {uint8_t(gold / 1000 % 10), uint8_t(gold / 100 % 10), uint8_t(gold / 10 % 10),
+          uint8_t(gold % 10)}};
   }
   return d;
 }
@@ -249,14 +256,18 @@ void MapEncounters::DrawMessages(int32_t x, int32_t y, uint8_t showMessages, uin
   auto picture = [this](int image, int frame, int32_t px, int32_t py, float sx, float sy) {
     if (objectSheet) objectSheet->Draw(image, frame, px, py, kUntinted, sx, sy);
   };
-  auto panel = [&picture](int32_t px, int32_t py, float sx, float sy) { picture(kBack, 0, px, py, sx, sy); };
+  auto panel = [&picture](int32_t px, int32_t py, float sx, float sy) {
+    picture(kBack, 0, px, py, sx, sy);
+  };
   // A line of text 30 high, at least minWidth wide and wide enough to hold it.
-  auto line = [this](const char* text, int32_t px, int32_t py, uint32_t colour, int32_t minWidth = 100) {
+  auto line = [this](const char* text, int32_t px, int32_t py, uint32_t colour,
+                     int32_t minWidth = 100) {
     if (!messageFont) return;
     const int32_t width = std::max<int32_t>(minWidth, messageFont->TextWidth(text) + 8);
     messageFont->DrawText(text, px, py, width, 30, colour, kTextFormatTopLeft);
   };
-  auto digits = [](SpriteSheet* sheet, int image, const DigitLayout& d, int32_t py, float sx, float sy) {
+  auto digits = [](SpriteSheet* sheet, int image, const DigitLayout& d, int32_t py, float sx,
+                   float sy) {
     if (!sheet) return;
     for (int i = 0; i < d.count; ++i) sheet->Draw(image, d.digit[i], d.x[i], py, kUntinted, sx, sy);
   };
@@ -271,13 +282,15 @@ void MapEncounters::DrawMessages(int32_t x, int32_t y, uint8_t showMessages, uin
       if (i == 0 && m.header == kBlankHeader) colour = kHeaderBlank;
       line(m.lines[i], m.textX, m.textY + 30 * i, colour);
     }
-    if (m.enterY != 0) line("press Enter to continue", m.enterX >= 0 ? m.enterX : m.textX, m.enterY, kBody);
+    if (m.enterY != 0)
+      line("press Enter to continue", m.enterX >= 0 ? m.enterX : m.textX, m.enterY, kBody);
   }
 
   // 2. The outcome of a march.
   if (outcomeShown) {
     questMessage = 0;
-    auto drawOutcome = [&](const Outcome& o, int32_t px, int32_t textX, bool alone, uint32_t rewardColour) {
+    auto drawOutcome = [&](const Outcome& o, int32_t px, int32_t textX, bool alone,
+                           uint32_t rewardColour) {
       if (o.scaleX == 0.0f) return;
       panel(px, 200, o.scaleX, o.scaleY);
       for (int i = 0; i < 4 && o.lines[i]; ++i) {
@@ -290,7 +303,8 @@ void MapEncounters::DrawMessages(int32_t x, int32_t y, uint8_t showMessages, uin
     };
     // Armies 90..92 have only the defeated message.
     for (const ArmyOutcomes& a : kOutcomes) {
-      if (outcomeDefendersAlone == a.army) drawOutcome(a.alone, 175, a.army == 88 ? 210 : 200, true, kLoseFame);
+      if (outcomeDefendersAlone == a.army)
+        drawOutcome(a.alone, 175, a.army == 88 ? 210 : 200, true, kLoseFame);
       if (outcomeDefendersHelped == a.army) drawOutcome(a.helped, 175, 200, false, kHelpedReward);
       if (outcomeArmyDefeated == a.army) drawOutcome(a.defeated, 160, 200, false, kReward);
     }
@@ -368,7 +382,8 @@ void MapEncounters::DrawMessages(int32_t x, int32_t y, uint8_t showMessages, uin
       digits(objectSheet, kDigits, map_encounters::FoundGoldDigits(foundGold, x), y, 0.7f, 0.7f);
     }
     if (gemFound && gemPicture) gemPicture->Draw(0, 0, 240, 240, kUntinted, 1.0f, 1.0f);
-    if (artifactFound && artifactPicture) artifactPicture->Draw(0, 0, 425, 235, kUntinted, 1.2f, 0.8f);
+    if (artifactFound && artifactPicture)
+      artifactPicture->Draw(0, 0, 425, 235, kUntinted, 1.2f, 0.8f);
     if (itemFound && itemPicture) itemPicture->Draw(0, 0, 315, 320, kUntinted, 1.0f, 1.0f);
   }
 

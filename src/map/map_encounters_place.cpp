@@ -30,9 +30,9 @@ struct ArmyPlace {
 
 // Arrival cells and facings of the marching armies 80..92.
 const ArmyPlace kMarchArrivals[13] = {
-    {9596, -1000, 40, 4},  {7558, -520, -1000, 4}, {2833, 2480, -400, 6}, {7011, 1600, -800, 6},
-    {108, -520, -520, 6},  {8913, -1320, 1560, 6}, {108, -520, -520, 6},  {4503, 2080, 720, 6},
-    {4436, 1800, 680, 6},  {9637, -1360, 120, 2},  {4472, 3240, 680, 6},  {4472, 3240, 680, 6},
+    {9596, -1000, 40, 4}, {7558, -520, -1000, 4}, {2833, 2480, -400, 6}, {7011, 1600, -800, 6},
+    {108, -520, -520, 6}, {8913, -1320, 1560, 6}, {108, -520, -520, 6},  {4503, 2080, 720, 6},
+    {4436, 1800, 680, 6}, {9637, -1360, 120, 2},  {4472, 3240, 680, 6},  {4472, 3240, 680, 6},
     {4472, 3240, 680, 6},
 };
 
@@ -74,7 +74,8 @@ void SetPoint(MapRoad& road, int i, uint32_t cell, int32_t x, int32_t y) {
 }
 
 // Points first..first+count-1 along x from x0 by dx, cells from cell0 by dcell.
-void SetRow(MapRoad& road, int first, int count, uint32_t cell0, int dcell, int32_t x0, int dx, int32_t y) {
+void SetRow(MapRoad& road, int first, int count, uint32_t cell0, int dcell, int32_t x0, int dx,
+            int32_t y) {
   for (int j = 0; j < count; ++j)
     SetPoint(road, first + j, uint32_t(int(cell0) + j * dcell), x0 + j * dx, y);
 }
@@ -90,7 +91,8 @@ void WriteRoad(int army, MapRoad& road) {
       break;
     case 81: {
       SetStart(road, 7608, -520, -960, 13);
-      const uint32_t cellsDown[12] = {7658, 7708, 7758, 7808, 7858, 7908, 7958, 8008, 8, 58, 108, 158};
+      const uint32_t cellsDown[12] = {7658, 7708, 7758, 7808, 7858, 7908,
+                                      7958, 8008, 8,    58,   108,  158};
       for (int i = 0; i < 12; ++i) SetPoint(road, i, cellsDown[i], -520, -920 + 40 * i);
       SetPoint(road, 12, 159, -480, -480);
       break;
@@ -137,8 +139,7 @@ void WriteRoad(int army, MapRoad& road) {
       SetStart(road, 4470, 3160, 680, 36);
       SetRow(road, 0, 36, 4469, -1, 3120, -40, 680);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

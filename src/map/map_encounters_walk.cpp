@@ -14,10 +14,11 @@ using map_moves::FacingOf;
 using map_moves::MoveTowards;
 
 // Gold and gem of the bags 0..15.
-const uint32_t kBagGold[16] = {20, 30, 36, 45, 48, 142, 168, 45, 126, 139, 96, 150, 200, 170, 120, 134};
+const uint32_t kBagGold[16] = {20,  30,  36, 45,  48,  142, 168, 45,
+                               126, 139, 96, 150, 200, 170, 120, 134};
 const uint8_t kBagGem[16] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 19};
 
-const uint32_t kGoldPileGold[20] = {50,   45,  64,  75,  98,  100, 200, 123, 82,  1000,
+const uint32_t kGoldPileGold[20] = {50,  45,  64,  75,  98,  100, 200, 123, 82,  1000,
                                     111, 200, 800, 800, 400, 135, 57,  88,  600, 500};
 
 constexpr int kNone = -1;
@@ -31,20 +32,18 @@ struct ChestFind {
 
 // Chests 0..24 (met codes 52..76).
 const ChestFind kChestFinds[25] = {
-    {80, 15, 0, 1},           {50, 16, 1, 56},          {100, 17, 2, 48},
-    {120, 18, kNone, 49},     {150, kNone, 3, 80},      {150, kNone, 4, 115},
-    {200, kNone, 5, 103},     {210, kNone, 6, 81},      {150, kNone, 7, 222},
-    {250, kNone, 8, 64},      {250, 20, 9, 113},        {250, 21, kNone, 66},
-    {200, 22, kNone, 65},     {250, 23, kNone, 242},    {250, 24, kNone, 105},
-    {250, 25, kNone, 57},     {250, 26, kNone, 220},    {250, 27, kNone, 240},
-    {250, kNone, 10, 75},     {250, kNone, 11, 112},    {250, 28, kNone, 122},
-    {400, kNone, 12, 223},    {400, kNone, 13, 235},    {500, kNone, 14, 61},
+    {80, 15, 0, 1},        {50, 16, 1, 56},       {100, 17, 2, 48},      {120, 18, kNone, 49},
+    {150, kNone, 3, 80},   {150, kNone, 4, 115},  {200, kNone, 5, 103},  {210, kNone, 6, 81},
+    {150, kNone, 7, 222},  {250, kNone, 8, 64},   {250, 20, 9, 113},     {250, 21, kNone, 66},
+    {200, 22, kNone, 65},  {250, 23, kNone, 242}, {250, 24, kNone, 105}, {250, 25, kNone, 57},
+    {250, 26, kNone, 220}, {250, 27, kNone, 240}, {250, kNone, 10, 75},  {250, kNone, 11, 112},
+    {250, 28, kNone, 122}, {400, kNone, 12, 223}, {400, kNone, 13, 235}, {500, kNone, 14, 61},
     {500, 29, kNone, 84},
 };
 
 // The items of the chests left behind (chests 25..49, met codes 77..101).
-const uint8_t kLeftChestItems[25] = {1,   56,  48,  49,  80,  115, 103, 68,  222, 64,  113, 66, 65,
-                                     242, 105, 57,  220, 240, 75,  112, 122, 223, 235, 61,  84};
+const uint8_t kLeftChestItems[25] = {1,   56,  48, 49,  80,  115, 103, 68,  222, 64,  113, 66, 65,
+                                     242, 105, 57, 220, 240, 75,  112, 122, 223, 235, 61,  84};
 
 // A find's gold never takes the party's gold past its 32-bit limit.
 void AddFoundGold(int32_t& gold, uint32_t found) {

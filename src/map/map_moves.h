@@ -20,8 +20,9 @@ inline int FacingOf(uint8_t right, uint8_t left, uint8_t up, uint8_t down) {
 }
 
 // One frame of movement towards (wx, wy) by speed pixels, never passing it.
-inline void MoveTowards(int32_t& x, int32_t& y, int32_t wx, int32_t wy, uint8_t speed, uint8_t arrivedX,
-                        uint8_t arrivedY, uint8_t right, uint8_t left, uint8_t up, uint8_t down) {
+inline void MoveTowards(int32_t& x, int32_t& y, int32_t wx, int32_t wy, uint8_t speed,
+                        uint8_t arrivedX, uint8_t arrivedY, uint8_t right, uint8_t left, uint8_t up,
+                        uint8_t down) {
   if (!arrivedX) {
     if (right) {
       x += speed;

@@ -1,10 +1,10 @@
 // The picture of the land: the square grid, the places with their flags,
 // the decorations and the frame around the world, block by block.
 
+#include "map/map_picture.h"
 #include "game/cell_geometry.h"
 #include "map/kingdom_map.h"
 #include "map/map_layout.h"
-#include "map/map_picture.h"
 #include "platform/sprite_sheet.h"
 
 namespace {
@@ -21,7 +21,7 @@ enum class When : uint8_t {
   PlaceSet,    // placeStates[index] != 0
   VillageSet,  // villageJoined[index] != 0
   VillageClear,
-  TownSet,     // townOwned[index] != 0
+  TownSet,  // townOwned[index] != 0
   TownClear,
 };
 
@@ -219,19 +219,23 @@ class SquarePainter {
     const bool right = column == kSquareColumns - 1;
     const int32_t piece = cells::kCellSize;
     if (top) {
-      for (int32_t px = x; px < x + kSquareSize; px += piece) PutBorder(kBorderLying, px, kBorderTopY, 1.25f, 0.8f);
+      for (int32_t px = x; px < x + kSquareSize; px += piece)
+        PutBorder(kBorderLying, px, kBorderTopY, 1.25f, 0.8f);
     }
     if (bottom) {
       for (int32_t by : kBorderRowsBelow) {
-        for (int32_t px = x; px < x + kSquareSize; px += piece) PutBorder(kBorderLying, px, by, 1.25f, 0.8f);
+        for (int32_t px = x; px < x + kSquareSize; px += piece)
+          PutBorder(kBorderLying, px, by, 1.25f, 0.8f);
       }
     }
     if (left) {
-      for (int32_t py = y; py < y + kSquareSize; py += piece) PutBorder(kBorderUpright, kBorderLeftX, py, 0.8f, 1.25f);
+      for (int32_t py = y; py < y + kSquareSize; py += piece)
+        PutBorder(kBorderUpright, kBorderLeftX, py, 0.8f, 1.25f);
     }
     if (right) {
       for (int32_t bx : kBorderColumnsRight) {
-        for (int32_t py = y; py < y + kSquareSize; py += piece) PutBorder(kBorderUpright, bx, py, 0.8f, 1.25f);
+        for (int32_t py = y; py < y + kSquareSize; py += piece)
+          PutBorder(kBorderUpright, bx, py, 0.8f, 1.25f);
       }
     }
     // Corner pieces with the squares at the world's corners.

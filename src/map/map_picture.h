@@ -36,7 +36,7 @@ class SheetSpriteSink : public MapSpriteSink {
 struct MapDecoration {
   int16_t image;  // MAPOthers, MapOthers2, MapOthers3 or MapOthers5
   int16_t frame;
-  int32_t x, y;   // world point of the picture's top-left corner
+  int32_t x, y;  // world point of the picture's top-left corner
   float scaleX, scaleY;
 };
 extern const MapDecoration kMapDecorations[];
@@ -52,7 +52,7 @@ struct QuestMarker {
   uint8_t quest;  // 1..100
   int16_t image;  // Items or Items2
   int16_t frame;
-  int32_t x, y;   // world point
+  int32_t x, y;  // world point
   float scaleX, scaleY;
   int32_t testX;  // 0: always; else drawn only while testX - cameraX lies in -29..799
 };

@@ -185,8 +185,7 @@ void PanelAction(GameApp& app, MapEncounters& e, KingdomMap& view, uint8_t id) {
       }
       break;
     case map_screen::kPanelTrade:
-      if (e.meetingState == map_screen::kMeetAsked)
-        e.meetingState = map_screen::kMeetNone;
+      if (e.meetingState == map_screen::kMeetAsked) e.meetingState = map_screen::kMeetNone;
       else if (e.meetingState == map_screen::kMeetNone || e.meetingState == map_screen::kMeetFar)
         e.meetingState = map_screen::kMeetAsked;
       e.infoMode = map_screen::kInfoOff;
@@ -643,10 +642,8 @@ void GameApp::MapProc() {
     }
   }
   if (e.meetingState != map_screen::kMeetNone && e.walkEnded) {
-    if (e.meetingState == map_screen::kMeetAsked)
-      e.meetingState = map_screen::kMeetNone;
-    else if (e.meetingState == map_screen::kMeetWalking)
-      e.meetingState = map_screen::kMeetReached;
+    if (e.meetingState == map_screen::kMeetAsked) e.meetingState = map_screen::kMeetNone;
+    else if (e.meetingState == map_screen::kMeetWalking) e.meetingState = map_screen::kMeetReached;
   }
   if (e.walkEnded) {
     e.walkEnded = 0;

@@ -15,16 +15,16 @@ class AnimClock {
   // completed block of ten calls.
   uint8_t AdvanceAveraged(int32_t speed, int32_t elapsed);
 
-  float accumulator;     // fraction of a step carried between calls
-  uint32_t wholeSteps;   // whole steps counted during one call, 0 between calls
-  uint8_t steps;         // result of the last call
-  float lastStep;        // speed x elapsed x 0.001 of the last call
-  int32_t average;       // last measured mean step (AdvanceAveraged)
-  uint8_t sampleCount;   // calls summed so far, 0..10
-  float base;            // start value set by the creating screen
-  float sampleSum;       // sum of the steps of the calls counted
-  int32_t expected;      // whole steps expected per call; 5000 = not yet set
-  uint8_t callerSteps;   // the calling screen keeps its result here (255 at start)
+  float accumulator;    // fraction of a step carried between calls
+  uint32_t wholeSteps;  // whole steps counted during one call, 0 between calls
+  uint8_t steps;        // result of the last call
+  float lastStep;       // speed x elapsed x 0.001 of the last call
+  int32_t average;      // last measured mean step (AdvanceAveraged)
+  uint8_t sampleCount;  // calls summed so far, 0..10
+  float base;           // start value set by the creating screen
+  float sampleSum;      // sum of the steps of the calls counted
+  int32_t expected;     // whole steps expected per call; 5000 = not yet set
+  uint8_t callerSteps;  // the calling screen keeps its result here (255 at start)
 
  private:
   uint8_t Settle(float step);

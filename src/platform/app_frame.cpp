@@ -36,9 +36,7 @@ int ButtonIndex(uint8_t sdlButton) {
 void Dispatch(const SDL_Event& e, void* window) {
   InputHub& hub = InputHub::Get();
   switch (e.type) {
-    case SDL_QUIT:
-      AppFrame::StaticWindowProc(window, kMsgClose, 0, 0);
-      break;
+    case SDL_QUIT: AppFrame::StaticWindowProc(window, kMsgClose, 0, 0); break;
     case SDL_WINDOWEVENT:
       if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
         AppFrame::StaticWindowProc(window, kMsgClose, 0, 0);
@@ -74,11 +72,8 @@ void Dispatch(const SDL_Event& e, void* window) {
       if (b >= 0) hub.Button(b, e.type == SDL_MOUSEBUTTONDOWN);
       break;
     }
-    case SDL_MOUSEWHEEL:
-      hub.Wheel(e.wheel.y * 120);
-      break;
-    default:
-      break;
+    case SDL_MOUSEWHEEL: hub.Wheel(e.wheel.y * 120); break;
+    default: break;
   }
 }
 
@@ -123,7 +118,8 @@ uint32_t AppFrame::Shutdown() { return 1; }
 
 uint32_t AppFrame::Frame() { return 1; }
 
-intptr_t AppFrame::StaticWindowProc(void* win, uint32_t message, uintptr_t wParam, intptr_t lParam) {
+intptr_t AppFrame::StaticWindowProc(void* win, uint32_t message, uintptr_t wParam,
+                                    intptr_t lParam) {
   if (message == kMsgDestroy) {
     PostQuitMessage(0);
     return 0;

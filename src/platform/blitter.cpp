@@ -92,12 +92,12 @@ bool SpriteBlitter::Draw(const TextureImage& image, int32_t x, int32_t y, int32_
   const int32_t fh = std::min(t->height, 4096);
 
   int32_t colFirst, colLast, rowFirst, rowLast;
-  if (!MapAxis(x, srcX, srcWidth, static_cast<int32_t>(cx0), static_cast<int32_t>(cx1), scaleX,
-               fw, columns_, &colFirst, &colLast)) {
+  if (!MapAxis(x, srcX, srcWidth, static_cast<int32_t>(cx0), static_cast<int32_t>(cx1), scaleX, fw,
+               columns_, &colFirst, &colLast)) {
     return true;  // entirely off the frame
   }
-  if (!MapAxis(y, srcY, srcHeight, static_cast<int32_t>(cy0), static_cast<int32_t>(cy1), scaleY,
-               fh, rows_, &rowFirst, &rowLast)) {
+  if (!MapAxis(y, srcY, srcHeight, static_cast<int32_t>(cy0), static_cast<int32_t>(cy1), scaleY, fh,
+               rows_, &rowFirst, &rowLast)) {
     return true;
   }
 
@@ -119,7 +119,8 @@ bool SpriteBlitter::Draw(const TextureImage& image, int32_t x, int32_t y, int32_
           if ((p >> 24) >= ref) dst[px] = p | 0xFF000000u;
         }
       } else {
-        for (int32_t px = colFirst; px < colLast; ++px) dst[px] = srcRow[columns_[px]] | 0xFF000000u;
+        for (int32_t px = colFirst; px < colLast; ++px)
+          dst[px] = srcRow[columns_[px]] | 0xFF000000u;
       }
       continue;
     }

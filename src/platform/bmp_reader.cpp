@@ -4,7 +4,9 @@
 
 namespace {
 
-uint32_t U16(const uint8_t* p) { return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8); }
+uint32_t U16(const uint8_t* p) {
+  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8);
+}
 uint32_t U32(const uint8_t* p) {
   return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
          (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
@@ -180,7 +182,8 @@ bool LoadBmpFile(const char* path, BmpImage* out) {
   FILE* f = std::fopen(path, "rb");
   if (!f) return false;
   // No picture that can be accepted needs a longer file than this.
-  const size_t limit = static_cast<size_t>(kBmpMaxPixels) * 4 + static_cast<size_t>(kBmpMaxSide) * 4 + 65536;
+  const size_t limit =
+      static_cast<size_t>(kBmpMaxPixels) * 4 + static_cast<size_t>(kBmpMaxSide) * 4 + 65536;
   std::vector<uint8_t> bytes;
   uint8_t chunk[65536];
   size_t n;

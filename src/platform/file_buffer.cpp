@@ -10,7 +10,9 @@
 
 namespace {
 
-size_t StandardWrite(const void* data, size_t n, FILE* file) { return std::fwrite(data, 1, n, file); }
+size_t StandardWrite(const void* data, size_t n, FILE* file) {
+  return std::fwrite(data, 1, n, file);
+}
 
 int StandardRename(const char* from, const char* to) { return std::rename(from, to); }
 

@@ -58,7 +58,8 @@ uint32_t GraphicsDevice::FormatBits(uint32_t format) {
   }
 }
 
-uint32_t GraphicsDevice::CheckFormat(uint32_t format, uint32_t windowedFlag, uint32_t hardwareFlag) {
+uint32_t GraphicsDevice::CheckFormat(uint32_t format, uint32_t windowedFlag,
+                                     uint32_t hardwareFlag) {
   // The software frame is always 32 bits; every display format the game
   // asks for can be shown.
   (void)windowedFlag;
@@ -68,7 +69,8 @@ uint32_t GraphicsDevice::CheckFormat(uint32_t format, uint32_t windowedFlag, uin
 }
 
 uint32_t GraphicsDevice::CreateDevice(void* windowHandle, uint32_t windowedFlag,
-                                      uint32_t depthBufferWanted, int32_t w, int32_t h, uint8_t bits) {
+                                      uint32_t depthBufferWanted, int32_t w, int32_t h,
+                                      uint8_t bits) {
   window = windowHandle;
   if (!direct3D) return 0;
   if (!window && !IsHeadless()) return 0;
@@ -202,8 +204,8 @@ uint32_t GraphicsDevice::SetAmbientLight(uint8_t red, uint8_t green, uint8_t blu
   ambientRed = red;
   ambientGreen = green;
   ambientBlue = blue;
-  device->ambient = 0xFF000000u | (static_cast<uint32_t>(red) << 16) |
-                    (static_cast<uint32_t>(green) << 8) | blue;
+  device->ambient =
+      0xFF000000u | (static_cast<uint32_t>(red) << 16) | (static_cast<uint32_t>(green) << 8) | blue;
   return 1;
 }
 

@@ -2,8 +2,8 @@
 
 #include <png.h>
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 

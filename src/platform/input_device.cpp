@@ -23,8 +23,14 @@ uint32_t InputSystem::Release() {
 }
 
 InputDevice::InputDevice()
-    : system(nullptr), type(kDeviceNone), device(nullptr), cursorMode(1), state{}, latch{},
-      cursorX(0), cursorY(0) {}
+    : system(nullptr),
+      type(kDeviceNone),
+      device(nullptr),
+      cursorMode(1),
+      state{},
+      latch{},
+      cursorX(0),
+      cursorY(0) {}
 
 InputDevice::~InputDevice() { Release(); }
 

@@ -9,11 +9,11 @@
 
 class InputSource {
  public:
-  uint16_t kind = 0;           // kDeviceKeyboard or kDeviceMouse
-  bool acquired = true;        // only an acquired device gathers input
-  uint8_t keyHit[256] = {};    // went down since the last read
+  uint16_t kind = 0;               // kDeviceKeyboard or kDeviceMouse
+  bool acquired = true;            // only an acquired device gathers input
+  uint8_t keyHit[256] = {};        // went down since the last read
   int32_t dx = 0, dy = 0, dz = 0;  // motion since the last read
-  uint8_t buttonHit[4] = {};   // went down since the last read
+  uint8_t buttonHit[4] = {};       // went down since the last read
 };
 
 class InputHub {

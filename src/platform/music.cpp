@@ -85,7 +85,8 @@ bool MusicFileValid(const std::string& path, bool midi) {
 }
 
 void ApplyMusicVolume(AudioEngine* engine) {
-  if (engine && engine->device) Mix_VolumeMusic(MixerVolume(engine->masterLevel + engine->musicLevel));
+  if (engine && engine->device)
+    Mix_VolumeMusic(MixerVolume(engine->masterLevel + engine->musicLevel));
 }
 
 void ApplyChannelVolume(AudioEngine* engine, AudioPath* path) {
@@ -130,9 +131,7 @@ int32_t MixerVolume(int32_t hundredthsDb) {
 
 MusicSystem::MusicSystem() : window(nullptr), volume(0), performance(nullptr), loader(nullptr) {}
 
-MusicSystem::~MusicSystem() {
-  Shutdown();
-}
+MusicSystem::~MusicSystem() { Shutdown(); }
 
 uint32_t MusicSystem::Init(void* win, uint32_t sampleRate) {
   Shutdown();
@@ -148,7 +147,8 @@ uint32_t MusicSystem::Init(void* win, uint32_t sampleRate) {
     }
     if (const char* fonts = SoundFontPath()) Mix_SetSoundFonts(fonts);
     Mix_Init(MIX_INIT_MID);
-    if (Mix_OpenAudio(static_cast<int>(sampleRate ? sampleRate : 22050), AUDIO_S16SYS, 2, 1024) != 0) {
+    if (Mix_OpenAudio(static_cast<int>(sampleRate ? sampleRate : 22050), AUDIO_S16SYS, 2, 1024) !=
+        0) {
       Mix_Quit();
       SDL_QuitSubSystem(SDL_INIT_AUDIO);
       delete engine;
@@ -226,7 +226,8 @@ uint32_t SoundChannel::Play(const char* fileName, int32_t v, int32_t r) {
   const std::string path = ResolveGamePath(fileName);
   SoundSegment* s = new SoundSegment;
   s->path = NormalisePath(fileName);
-  const bool ok = engine->device ? (s->chunk = Mix_LoadWAV(path.c_str())) != nullptr : WaveValid(path);
+  const bool ok =
+      engine->device ? (s->chunk = Mix_LoadWAV(path.c_str())) != nullptr : WaveValid(path);
   if (!ok) {
     NoteMissingAsset(s->path);
     delete s;
@@ -282,7 +283,9 @@ uint32_t SoundChannel::IsPlaying() const {
   if (!segment || !segment->started) return 0;
   AudioEngine* engine = system ? system->performance : nullptr;
   if (engine && engine->device && audioPath) {
-    return (Mix_Playing(audioPath->channel) && Mix_GetChunk(audioPath->channel) == segment->chunk) ? 1 : 0;
+    return (Mix_Playing(audioPath->channel) && Mix_GetChunk(audioPath->channel) == segment->chunk)
+               ? 1
+               : 0;
   }
   return 1;
 }

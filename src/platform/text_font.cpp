@@ -88,8 +88,10 @@ void BlendMask(FrameTarget* t, const FontFace::Mask& mask, int32_t left, int32_t
                int32_t clipX0, int32_t clipY0, int32_t clipX1, int32_t clipY1, uint32_t colour) {
   const int32_t x0 = std::max(left, clipX0);
   const int32_t y0 = std::max(top, clipY0);
-  const int32_t x1 = static_cast<int32_t>(std::min<int64_t>(static_cast<int64_t>(left) + mask.width, clipX1));
-  const int32_t y1 = static_cast<int32_t>(std::min<int64_t>(static_cast<int64_t>(top) + mask.height, clipY1));
+  const int32_t x1 =
+      static_cast<int32_t>(std::min<int64_t>(static_cast<int64_t>(left) + mask.width, clipX1));
+  const int32_t y1 =
+      static_cast<int32_t>(std::min<int64_t>(static_cast<int64_t>(top) + mask.height, clipY1));
   if (x0 >= x1 || y0 >= y1) return;
   const uint32_t ca = colour >> 24;
   const uint32_t cr = (colour >> 16) & 255, cg = (colour >> 8) & 255, cb = colour & 255;
@@ -127,9 +129,10 @@ const FontFace::Mask& FontFace::Line(std::string_view text) {
       mask.height = argb->h;
       mask.alpha.resize(static_cast<size_t>(argb->w) * argb->h);
       for (int y = 0; y < argb->h; ++y) {
-        const uint32_t* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) +
-                                                                static_cast<size_t>(y) * argb->pitch);
-        for (int x = 0; x < argb->w; ++x) mask.alpha[static_cast<size_t>(y) * argb->w + x] = static_cast<uint8_t>(row[x] >> 24);
+        const uint32_t* row = reinterpret_cast<const uint32_t*>(
+            static_cast<const uint8_t*>(argb->pixels) + static_cast<size_t>(y) * argb->pitch);
+        for (int x = 0; x < argb->w; ++x)
+          mask.alpha[static_cast<size_t>(y) * argb->w + x] = static_cast<uint8_t>(row[x] >> 24);
       }
       SDL_UnlockSurface(argb);
       SDL_FreeSurface(argb);
@@ -180,15 +183,18 @@ uint32_t TextFont::DrawText(const char* text, int32_t x, int32_t y, int32_t widt
                             uint32_t colour, uint32_t format) {
   (void)format;  // left, top, no word breaks, clipped: the only format the game uses
   if (!font) return 0;
-  if (font->device && font->device->textLog && text) font->device->textLog->Record(text, x, y, colour);
+  if (font->device && font->device->textLog && text)
+    font->device->textLog->Record(text, x, y, colour);
   FrameTarget* t = font->device ? font->device->GetDevice() : nullptr;
   if (!t || !t->pixels || !text) return 1;
   const int64_t w = width == 0 ? 65535 : width;
   const int64_t h = height == 0 ? 65536 : height;
   const int32_t clipX0 = std::max<int32_t>(x, 0);
   const int32_t clipY0 = std::max<int32_t>(y, 0);
-  const int32_t clipX1 = static_cast<int32_t>(std::clamp<int64_t>(static_cast<int64_t>(x) + w, 0, t->width));
-  const int32_t clipY1 = static_cast<int32_t>(std::clamp<int64_t>(static_cast<int64_t>(y) + h, 0, t->height));
+  const int32_t clipX1 =
+      static_cast<int32_t>(std::clamp<int64_t>(static_cast<int64_t>(x) + w, 0, t->width));
+  const int32_t clipY1 =
+      static_cast<int32_t>(std::clamp<int64_t>(static_cast<int64_t>(y) + h, 0, t->height));
   if (clipX0 >= clipX1 || clipY0 >= clipY1) return 1;
 
   int64_t lineTop = y;
@@ -200,7 +206,8 @@ uint32_t TextFont::DrawText(const char* text, int32_t x, int32_t y, int32_t widt
     if (end > p && lineTop + font->lineHeight > clipY0) {
       const FontFace::Mask& mask = font->Line(std::string_view(p, static_cast<size_t>(end - p)));
       if (!mask.alpha.empty()) {
-        BlendMask(t, mask, x, static_cast<int32_t>(lineTop), clipX0, clipY0, clipX1, clipY1, colour);
+        BlendMask(t, mask, x, static_cast<int32_t>(lineTop), clipX0, clipY0, clipX1, clipY1,
+                  colour);
       }
     }
     if (!*end) break;

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
 
 #include "app/data_settings.h"
 
@@ -35,7 +35,6 @@ class SettingsFile {
   std::string folder_;
   std::string path_;
 };
-
 
 void LoadText(SettingsFile& file, const std::string& text, DataSettings& settings) {
   settings.LoadFrom(file.Write(text));

@@ -71,8 +71,8 @@ TEST(ScenarioScript, JsonLookUp) {
   EXPECT_EQ(CompactJson(*FindJsonPath(v, "objects")), R"({"a":null,"b":true})");
 
   // Damaged text is refused and leaves the value alone.
-  for (const char* bad : {"", "{", "{\"a\":}", "[1,]", "{\"a\" 1}", "[1] x", "\"abc", "nul",
-                          "{\"a\":1,}", "-"}) {
+  for (const char* bad :
+       {"", "{", "{\"a\":}", "[1,]", "{\"a\" 1}", "[1] x", "\"abc", "nul", "{\"a\":1,}", "-"}) {
     JsonValue keep;
     keep.text = "kept";
     EXPECT_FALSE(ParseJson(bad, &keep)) << bad;

@@ -43,7 +43,8 @@ TEST(StateDump, HoldsTheAppTheRecordAndEachObjectThatExists) {
   app.creditsScreen->backLook = 2;
   ASSERT_TRUE(ParseJson(driver.Dump(), &dump));
   EXPECT_EQ(FindJsonPath(dump, "objects.creditsScreen.backLook")->number, 2);
-  for (const char* present : {"objects.kingdomMap", "objects.controlBar", "objects.mapEncounters"}) {
+  for (const char* present :
+       {"objects.kingdomMap", "objects.controlBar", "objects.mapEncounters"}) {
     const JsonValue* object = FindJsonPath(dump, present);
     ASSERT_NE(object, nullptr) << present;
     EXPECT_EQ(object->kind, JsonValue::Kind::Object) << present;

@@ -34,11 +34,13 @@ std::vector<Entry> AllPictures() {
   all.push_back({"uiSheet 2 (battles 3, 4)", kGridVerticalDark});
   all.push_back({"letterSheet", kLetters});
   all.push_back({"letterSheetRed", kLettersRed});
-  for (int i = 0; i < kTerrainLoaded; ++i) all.push_back({"terrainSheet " + std::to_string(i), kTerrainPictures[i]});
+  for (int i = 0; i < kTerrainLoaded; ++i)
+    all.push_back({"terrainSheet " + std::to_string(i), kTerrainPictures[i]});
   all.push_back({"figureSheet (player)", kPlayerFigure});
   all.push_back({"figureSheet (hero)", kHeroFigure});
   for (int k = 0; k < kArmyKinds; ++k) {
-    if (kArmyKindPictures[k].army.path) all.push_back({"armySheet " + std::to_string(k), kArmyKindPictures[k].army});
+    if (kArmyKindPictures[k].army.path)
+      all.push_back({"armySheet " + std::to_string(k), kArmyKindPictures[k].army});
     if (kArmyKindPictures[k].icon.path)
       all.push_back({"armyIconSheet " + std::to_string(k), kArmyKindPictures[k].icon});
   }
@@ -46,7 +48,8 @@ std::vector<Entry> AllPictures() {
     all.push_back({"allySheet " + std::to_string(k), kAllyPictures[k].army});
     all.push_back({"allyIconSheet " + std::to_string(k), kAllyPictures[k].icon});
   }
-  for (int i = 0; i < kEnemyPictureCount; ++i) all.push_back({"enemySheet " + std::to_string(i), kEnemyPictures[i]});
+  for (int i = 0; i < kEnemyPictureCount; ++i)
+    all.push_back({"enemySheet " + std::to_string(i), kEnemyPictures[i]});
   for (const Picture& p : kPlayerPortraits) all.push_back({"portraitSheet (player)", p});
   for (const Picture& p : kHeroPortraits) all.push_back({"portraitSheet (hero)", p});
   return all;
@@ -67,7 +70,8 @@ std::vector<uint32_t> FramePixels(const BmpImage& img, const Picture& p, int k) 
   const int x0 = (k % perRow) * p.frameWidth, y0 = (k / perRow) * p.frameHeight;
   std::vector<uint32_t> out;
   for (int y = y0; y < y0 + p.frameHeight; ++y)
-    for (int x = x0; x < x0 + p.frameWidth; ++x) out.push_back(Rgb(img.pixels[size_t(y) * img.width + x]));
+    for (int x = x0; x < x0 + p.frameWidth; ++x)
+      out.push_back(Rgb(img.pixels[size_t(y) * img.width + x]));
   return out;
 }
 
@@ -131,7 +135,8 @@ TEST_F(BattleArtFiles, EveryFrameTheBattleDrawsShowsSomething) {
     const int firstCode = path == kLettersRed.path ? kLetterRedFirstCode : 0;
     for (int k = 0; k < p.frames; ++k) {
       if (letters && BlankLetter(firstCode + k)) {
-        EXPECT_TRUE(FrameEmpty(img, p, k)) << "letter code " << firstCode + k << " should draw nothing";
+        EXPECT_TRUE(FrameEmpty(img, p, k))
+            << "letter code " << firstCode + k << " should draw nothing";
         continue;
       }
       EXPECT_FALSE(FrameEmpty(img, p, k)) << "frame " << k << " is all key colour";
@@ -174,13 +179,15 @@ TEST_F(BattleArtFiles, UnitsWalkAndStrikeInTheirOwnFrames) {
       const auto stand = FramePixels(img, p, StandFrame(facing));
       EXPECT_NE(FramePixels(img, p, WalkFrame(facing, 1)), stand) << "facing " << facing;
       EXPECT_NE(FramePixels(img, p, WalkFrame(facing, 3)), stand) << "facing " << facing;
-      EXPECT_NE(FramePixels(img, p, WalkFrame(facing, 1)), FramePixels(img, p, WalkFrame(facing, 3)))
+      EXPECT_NE(FramePixels(img, p, WalkFrame(facing, 1)),
+                FramePixels(img, p, WalkFrame(facing, 3)))
           << "facing " << facing;
       for (int a = 0; a < kFramesPerFacing; ++a) {
         EXPECT_NE(FramePixels(img, p, StrikeFrame(facing, a)), stand)
             << "facing " << facing << " strike " << a;
         for (int b = a + 1; b < kFramesPerFacing; ++b)
-          EXPECT_NE(FramePixels(img, p, StrikeFrame(facing, a)), FramePixels(img, p, StrikeFrame(facing, b)))
+          EXPECT_NE(FramePixels(img, p, StrikeFrame(facing, a)),
+                    FramePixels(img, p, StrikeFrame(facing, b)))
               << "facing " << facing << " strikes " << a << " and " << b;
       }
     }
@@ -195,7 +202,8 @@ TEST(BattleArt, FramesTheDrawingAsksForLieOnTheirSheets) {
     EXPECT_LT(StrikeFrame(facing, 3), kUnitFrames);
   }
   EXPECT_EQ(StandFrame(1), kEnemyReportFrame);
-  for (const Picture* p : {&kPlayerFigure, &kHeroFigure, &kEnemyPictures[0], &kAllyPictures[0].army})
+  for (const Picture* p :
+       {&kPlayerFigure, &kHeroFigure, &kEnemyPictures[0], &kAllyPictures[0].army})
     EXPECT_EQ(p->frames, kUnitFrames) << p->path;
   // The plains' decorations.
   for (const Decoration& d : kPlainsDecorations) {
@@ -208,8 +216,8 @@ TEST(BattleArt, FramesTheDrawingAsksForLieOnTheirSheets) {
   EXPECT_GT(kUiPictures[kUiDot].frames, kDotTarget);
   EXPECT_GT(kUiPictures[kUiBorder].frames, kBorderCorner);
   EXPECT_GT(kUiPictures[kUiMovesDigits].frames, 7);
-  for (int image : {kUiEndTurnButton, kUiRetreatButton, kUiYesButton, kUiNoButton, kUiGridButton, kUiQuitButton,
-                    kUiOptionsButton})
+  for (int image : {kUiEndTurnButton, kUiRetreatButton, kUiYesButton, kUiNoButton, kUiGridButton,
+                    kUiQuitButton, kUiOptionsButton})
     EXPECT_EQ(kUiPictures[image].frames, kButtonLooks) << kUiPictures[image].path;
   // Names draw codes up to the last digit from the second sheet and the digits' own.
   EXPECT_EQ(kLetterRedFirstCode + kLettersRed.frames - 1, kLetterLastCode);
@@ -217,8 +225,8 @@ TEST(BattleArt, FramesTheDrawingAsksForLieOnTheirSheets) {
 }
 
 TEST_F(BattleArtFiles, ButtonsShowThreeDifferentLooks) {
-  for (int image : {kUiEndTurnButton, kUiRetreatButton, kUiYesButton, kUiNoButton, kUiGridButton, kUiQuitButton,
-                    kUiOptionsButton}) {
+  for (int image : {kUiEndTurnButton, kUiRetreatButton, kUiYesButton, kUiNoButton, kUiGridButton,
+                    kUiQuitButton, kUiOptionsButton}) {
     const Picture& p = kUiPictures[image];
     SCOPED_TRACE(p.path);
     const BmpImage img = Load(p);
@@ -232,7 +240,8 @@ TEST_F(BattleArtFiles, ButtonsShowThreeDifferentLooks) {
 // The battle tiles one square 8 x 6 times: the colours across each wrapped
 // edge must change no more than between neighbouring lines inside.
 TEST_F(BattleArtFiles, BackdropsTileWithoutSeams) {
-  for (int image : {kTerrainPlains, kTerrainBlackZima, kTerrainGrey, kTerrainDesert, kTerrainGrass, kTerrainBrown}) {
+  for (int image : {kTerrainPlains, kTerrainBlackZima, kTerrainGrey, kTerrainDesert, kTerrainGrass,
+                    kTerrainBrown}) {
     const Picture& p = kTerrainPictures[image];
     SCOPED_TRACE(p.path);
     const BmpImage img = Load(p);
@@ -250,7 +259,8 @@ TEST_F(BattleArtFiles, BackdropsTileWithoutSeams) {
       double inside = 0;
       for (int i = 0; i < last; ++i) inside += lineChange(columns, i, i + 1);
       inside /= last;
-      EXPECT_LT(lineChange(columns, last, 0), inside * 2 + 4) << (columns ? "left and right" : "top and bottom");
+      EXPECT_LT(lineChange(columns, last, 0), inside * 2 + 4)
+          << (columns ? "left and right" : "top and bottom");
     }
   }
 }
@@ -289,7 +299,8 @@ TEST(BattleArt, BackdropsAndGridsByBattle) {
   EXPECT_EQ(BackdropOf(60), kTerrainDesert);
   EXPECT_EQ(BackdropOf(17), kTerrainGrass);
   EXPECT_EQ(BackdropOf(45), kTerrainBrown);
-  for (uint32_t plains : {1u, 63u, 90u, 0u, 200u}) EXPECT_EQ(BackdropOf(plains), kTerrainPlains) << plains;
+  for (uint32_t plains : {1u, 63u, 90u, 0u, 200u})
+    EXPECT_EQ(BackdropOf(plains), kTerrainPlains) << plains;
   EXPECT_TRUE(UsesDarkGrid(3));
   EXPECT_TRUE(UsesDarkGrid(4));
   EXPECT_FALSE(UsesDarkGrid(5));

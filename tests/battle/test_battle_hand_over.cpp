@@ -172,7 +172,6 @@ TEST(BattleHandOver, OutcomeIsGivenOnceAndValuesEveryTime) {
   EXPECT_EQ(s.playerStats[kStatAttack], attack + 2);
   EXPECT_EQ(s.playerStats[kStatHealth], 12);
   EXPECT_EQ(s.savedInBattle, 0);  // a decided battle is not one to resume
-
 }
 
 TEST(BattleHandOver, HeroFightsWithHisOwnRecord) {

@@ -19,7 +19,7 @@ class EndToEnd : public ::testing::Test {
   void TearDown() override {
     std::string missing;
     for (const std::string& path : MissingAssets()) missing += " " + path;
-    EXPECT_TRUE(MissingAssets().empty()) << "the game asked for files that are not there:"
-                                         << missing;
+    EXPECT_TRUE(MissingAssets().empty())
+        << "the game asked for files that are not there:" << missing;
   }
 };

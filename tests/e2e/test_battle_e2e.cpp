@@ -2,8 +2,8 @@
 // walk into the first enemy army, battle 1 fought by clicks to a victory and
 // its rewards read in the dump back on the map, a retreat, a defeat by the
 // turn limit, the options and the save-and-quit question opened from the
-// battle and left again, and a save whose resume block holds nonsense. Screenshots of battle 1 are written for
-// a person to look at.
+// battle and left again, and a save whose resume block holds nonsense. Screenshots of battle 1 are
+// written for a person to look at.
 
 #include <algorithm>
 #include <cstdio>
@@ -99,7 +99,8 @@ Standing ReadStanding(const ScenarioDriver& driver) {
     return value ? value->number : -1.0;
   };
   return {number("state.fame"), number("state.gold"),
-          number("state.playerStats." + std::to_string(kStatExperience)), number("state.playerLevel")};
+          number("state.playerStats." + std::to_string(kStatExperience)),
+          number("state.playerLevel")};
 }
 
 std::string Shot(const char* name) { return std::string(QORV_TEST_OUT) + "/" + name; }
@@ -129,14 +130,10 @@ void ScrollToCell(ScenarioDriver& driver, uint32_t cell) {
     BattleScreen& b = Battle(driver);
     const int32_t x = CellX(cell) - b.viewX, y = CellY(cell) - b.viewY;
     int key = 0;
-    if (x < 40)
-      key = kKeyLeft;
-    else if (x > 560)
-      key = kKeyRight;
-    else if (y < 40)
-      key = kKeyUp;
-    else if (y > 380)
-      key = kKeyDown;
+    if (x < 40) key = kKeyLeft;
+    else if (x > 560) key = kKeyRight;
+    else if (y < 40) key = kKeyUp;
+    else if (y > 380) key = kKeyDown;
     if (key == 0) return;
     driver.KeyDown(key);
     driver.RunFrames(1);

@@ -173,13 +173,19 @@ TEST_F(EndToEnd, CreditsScreenshotShowsReadableText) {
       "# open the credits and take a picture\n"
       "tick 16\n"
       "frames 2\n"
-      "click " + std::to_string(kCreditsX) + " " + std::to_string(kCreditsY) + "\n"
+      "click " +
+      std::to_string(kCreditsX) + " " + std::to_string(kCreditsY) +
+      "\n"
       "expect screen CreditsProc\n"
       "frames 3\n"
       "move 100 560\n"
       "frames 1\n"
-      "shot " + shot + "\n"
-      "dump " + dump + "\n"
+      "shot " +
+      shot +
+      "\n"
+      "dump " +
+      dump +
+      "\n"
       "expect objects.creditsScreen.backLook 0\n"
       "expect app.leaveCode 0\n";
   ScenarioOptions options;
@@ -254,8 +260,7 @@ TEST_F(EndToEnd, ScriptQuitAndFailingExpect) {
   }
   {
     std::ostringstream err;
-    EXPECT_EQ(RunScenarioText("frames 1\n\nexpect screen CreditsProc\n", "e.txt", options, err),
-              1);
+    EXPECT_EQ(RunScenarioText("frames 1\n\nexpect screen CreditsProc\n", "e.txt", options, err), 1);
     EXPECT_EQ(err.str(), "e.txt:3: expected the screen CreditsProc, but it is MainMenuProc\n");
   }
   {

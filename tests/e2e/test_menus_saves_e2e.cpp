@@ -33,8 +33,8 @@
 namespace {
 
 using testutil::ReadFile;
-using testutil::WriteFile;
 using testutil::TempDir;
+using testutil::WriteFile;
 
 std::string Dump(const GameState& s) {
   JsonOut out;

@@ -185,7 +185,7 @@ TEST(QuestChains, RulesInOrder) {
   s.AdvanceQuestChains();
   s.questStage[0] = kQuestClosed;  // quest 1 closed
   s.AdvanceQuestChains();
-  EXPECT_EQ(s.questStage[1], 1);   // quest 2 opens
+  EXPECT_EQ(s.questStage[1], 1);  // quest 2 opens
   EXPECT_EQ(s.questStage[4], 0);
 
   // Quest 5 needs quest 2 closed and quest 3 or 4 past stage 4.

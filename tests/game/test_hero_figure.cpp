@@ -82,7 +82,8 @@ TEST_F(HeroFigureTest, LoadsItsBodyParts) {
   EXPECT_EQ(figure.singleSheet->count, 1);
   EXPECT_EQ(figure.singleSheet->textures[0].texture, nullptr);  // never loaded
   EXPECT_EQ(figure.bodyParts->textures[0].texture, nullptr);    // image 0 stays empty
-  for (int i = 1; i < kBodyPartImages; ++i) EXPECT_NE(figure.bodyParts->textures[i].texture, nullptr) << i;
+  for (int i = 1; i < kBodyPartImages; ++i)
+    EXPECT_NE(figure.bodyParts->textures[i].texture, nullptr) << i;
   EXPECT_TRUE(MissingAssets().empty()) << MissingAssets().front();
   EXPECT_EQ(figure.bodyParts->frameWidth[kPartLegs], 128);
   EXPECT_EQ(figure.bodyParts->frameHeight[kPartLegs], 256);
@@ -157,7 +158,8 @@ TEST_F(HeroFigureTest, FiguresInTheirStartItems) {
   char path[64];
   for (int k = 0; k < 10; ++k) {
     std::snprintf(path, sizeof path, "Art\\Heroes\\Heroe%d.bmp", k + 1);
-    heads.LoadImage(k, path, 128, 128, (k == 2 || k == 8 || k == 9) ? 0xFF000000u : 0xFFFF0000u, kFormatA1R5G5B5);
+    heads.LoadImage(k, path, 128, 128, (k == 2 || k == 8 || k == 9) ? 0xFF000000u : 0xFFFF0000u,
+                    kFormatA1R5G5B5);
   }
   heads.LoadImage(10, "Art\\You\\Portraits.bmp", 128, 128, 0xFF000000u, kFormatA1R5G5B5);
   ClearMissingAssets();  // the portraits are not ours to check here
@@ -187,10 +189,8 @@ TEST_F(HeroFigureTest, FiguresInTheirStartItems) {
     ItemCatalog::LoadWornItemPictures(f);
     const int x = members[m].x;
     if (f.bodyItems[kBodyHelmet] == 0) {
-      if (hero < 0)
-        heads.Draw(10, look == 0 ? 0 : 1, x + 34, 194, 0xFFFFFFFFu, 0.7f, 0.7f);
-      else
-        heads.Draw(hero, 0, x + 34, 193, 0xFFFFFFFFu, 0.7f, 0.7f);
+      if (hero < 0) heads.Draw(10, look == 0 ? 0 : 1, x + 34, 194, 0xFFFFFFFFu, 0.7f, 0.7f);
+      else heads.Draw(hero, 0, x + 34, 193, 0xFFFFFFFFu, 0.7f, 0.7f);
     }
     figure.DrawBody(x, look, f.bodyItems);
     ItemCatalog::DrawWornItems(f, x);
@@ -216,7 +216,8 @@ TEST_F(HeroFigureTest, FiguresInTheirStartItems) {
       const int tier = half * 3 + i;
       WornFigure& f = sets[i];
       ItemCatalog::CreatePictureSheets(f, &device);
-      const uint8_t kinds[kBodySlotCount] = {1, 1, 1, 2, 3, 4, 5, 6, 7, 8, 8, 0, 0, 0, 0, 0, 0, 9, 10};
+      const uint8_t kinds[kBodySlotCount] = {1, 1, 1, 2, 3, 4, 5, 6, 7, 8,
+                                             8, 0, 0, 0, 0, 0, 0, 9, 10};
       for (int s = 0; s < kBodySlotCount; ++s) {
         if (!kinds[s]) continue;
         // The amulets come in three makes only: bronze, silver, gold.
@@ -233,7 +234,8 @@ TEST_F(HeroFigureTest, FiguresInTheirStartItems) {
     }
     End();
     EXPECT_TRUE(MissingAssets().empty()) << MissingAssets().front();
-    const std::string tiers = std::string(QORV_TEST_OUT) + "/hero_figures_tiers" + std::to_string(half + 1) + ".png";
+    const std::string tiers =
+        std::string(QORV_TEST_OUT) + "/hero_figures_tiers" + std::to_string(half + 1) + ".png";
     EXPECT_EQ(headless::WritePng(tiers.c_str()), 1);
     for (WornFigure& f : sets) ItemCatalog::ReleasePictureSheets(f);
   }

@@ -12,7 +12,9 @@ namespace {
 
 std::string WornFile(int bodySlot, int id, int picture = 0) {
   char path[64] = {};
-  if (!ItemCatalog::WornPictureFile(bodySlot, id, picture, path, sizeof path, nullptr, nullptr, nullptr)) return "";
+  if (!ItemCatalog::WornPictureFile(bodySlot, id, picture, path, sizeof path, nullptr, nullptr,
+                                    nullptr))
+    return "";
   return path;
 }
 
@@ -30,12 +32,13 @@ TEST(ItemKinds, RangesAndBoundaries) {
     uint8_t kind;
   };
   const Case cases[] = {
-      {0, kKindNone},     {1, kKindAmulet},   {36, kKindAmulet},  {37, kKindHelmet}, {56, kKindHelmet},
-      {57, kKindTorso},   {86, kKindTorso},   {87, kKindBelt},    {98, kKindBelt},   {99, kKindPants},
-      {126, kKindPants},  {127, kKindShoes},  {138, kKindShoes},  {139, kKindGloves}, {150, kKindGloves},
-      {151, kKindRing},   {191, kKindRing},   {192, kKindNone},   {220, kKindNone},  {221, kKindShield},
-      {232, kKindShield}, {233, kKindSword},  {250, kKindSword},  {255, kKindSword}, {256, kKindNone},
-      {-1, kKindNone},
+      {0, kKindNone},     {1, kKindAmulet},   {36, kKindAmulet},  {37, kKindHelmet},
+      {56, kKindHelmet},  {57, kKindTorso},   {86, kKindTorso},   {87, kKindBelt},
+      {98, kKindBelt},    {99, kKindPants},   {126, kKindPants},  {127, kKindShoes},
+      {138, kKindShoes},  {139, kKindGloves}, {150, kKindGloves}, {151, kKindRing},
+      {191, kKindRing},   {192, kKindNone},   {220, kKindNone},   {221, kKindShield},
+      {232, kKindShield}, {233, kKindSword},  {250, kKindSword},  {255, kKindSword},
+      {256, kKindNone},   {-1, kKindNone},
   };
   for (const Case& c : cases) EXPECT_EQ(ItemCatalog::KindOf(c.id), c.kind) << "id " << c.id;
 
@@ -51,8 +54,10 @@ TEST(ItemKinds, RangesAndBoundaries) {
 }
 
 TEST(ItemKinds, BodySlotFitting) {
-  const uint8_t expected[kBodySlotCount] = {1, 1, 1, 2, 3, 4, 5, 6, 7, 8, 8, 8, 8, 8, 8, 8, 8, 9, 10};
-  for (int s = 0; s < kBodySlotCount; ++s) EXPECT_EQ(ItemCatalog::BodySlotKind(s), expected[s]) << s;
+  const uint8_t expected[kBodySlotCount] = {1, 1, 1, 2, 3, 4, 5, 6, 7, 8,
+                                            8, 8, 8, 8, 8, 8, 8, 9, 10};
+  for (int s = 0; s < kBodySlotCount; ++s)
+    EXPECT_EQ(ItemCatalog::BodySlotKind(s), expected[s]) << s;
   EXPECT_EQ(ItemCatalog::BodySlotKind(-1), kKindNone);
   EXPECT_EQ(ItemCatalog::BodySlotKind(19), kKindNone);
 
@@ -61,7 +66,10 @@ TEST(ItemKinds, BodySlotFitting) {
     int fits = 0;
     for (int s = 0; s < kBodySlotCount; ++s) fits += ItemCatalog::FitsBodySlot(id, s);
     const uint8_t kind = ItemCatalog::KindOf(id);
-    const int want = !ItemCatalog::IsItem(id) ? 0 : kind == kKindAmulet ? 3 : kind == kKindRing ? 8 : 1;
+    const int want = !ItemCatalog::IsItem(id) ? 0
+                     : kind == kKindAmulet    ? 3
+                     : kind == kKindRing      ? 8
+                                              : 1;
     EXPECT_EQ(fits, want) << "id " << id;
   }
   EXPECT_EQ(ItemCatalog::FitsBodySlot(5, kBodyAmulet2), 1);
@@ -89,13 +97,14 @@ TEST(ItemBonuses, TableValues) {
     int id, bonus;
   };
   const Case cases[] = {
-      {1, 3},    {12, 5},   {13, 10},  {24, 17},  {25, 27},  {36, 22},  {37, 7},   {39, 30},  {56, 20},
-      {57, 13},  {71, 17},  {72, 19},  {86, 64},  {87, 6},   {98, 10},  {99, 17},  {112, 31}, {113, 38},
-      {126, 35}, {127, 11}, {138, 28}, {139, 12}, {150, 23}, {151, 3},  {170, 25}, {171, 25}, {191, 27},
-      {221, 43}, {232, 29}, {233, 43}, {249, 39}, {250, 100},
+      {1, 3},    {12, 5},   {13, 10},  {24, 17},  {25, 27},  {36, 22},  {37, 7},   {39, 30},
+      {56, 20},  {57, 13},  {71, 17},  {72, 19},  {86, 64},  {87, 6},   {98, 10},  {99, 17},
+      {112, 31}, {113, 38}, {126, 35}, {127, 11}, {138, 28}, {139, 12}, {150, 23}, {151, 3},
+      {170, 25}, {171, 25}, {191, 27}, {221, 43}, {232, 29}, {233, 43}, {249, 39}, {250, 100},
   };
   for (const Case& c : cases) EXPECT_EQ(ItemCatalog::BonusOf(c.id), c.bonus) << "id " << c.id;
-  for (int id : {0, 192, 200, 220, 251, 255, 256, -7, 1000}) EXPECT_EQ(ItemCatalog::BonusOf(id), 0) << id;
+  for (int id : {0, 192, 200, 220, 251, 255, 256, -7, 1000})
+    EXPECT_EQ(ItemCatalog::BonusOf(id), 0) << id;
 
   int lowest = 1000, highest = 0;
   for (int id = 1; id <= 255; ++id) {
@@ -124,10 +133,11 @@ TEST(ItemBonuses, StatTotals) {
   EXPECT_EQ(shield, 10);
 
   // The worked examples: sword 250 gives 100 attack, amulets 1, 2, 3 give 12 health.
-  ItemCatalog::ComputeStatTotals(Wearing({{kBodySword, 250}}), 20, 10, 10, &health, &attack, &shield);
+  ItemCatalog::ComputeStatTotals(Wearing({{kBodySword, 250}}), 20, 10, 10, &health, &attack,
+                                 &shield);
   EXPECT_EQ(attack, 110);
-  ItemCatalog::ComputeStatTotals(Wearing({{kBodyAmulet1, 1}, {kBodyAmulet2, 2}, {kBodyAmulet3, 3}}), 20, 10, 10,
-                                 &health, &attack, &shield);
+  ItemCatalog::ComputeStatTotals(Wearing({{kBodyAmulet1, 1}, {kBodyAmulet2, 2}, {kBodyAmulet3, 3}}),
+                                 20, 10, 10, &health, &attack, &shield);
   EXPECT_EQ(health, 32);
   EXPECT_EQ(attack, 10);
   EXPECT_EQ(shield, 10);
@@ -178,7 +188,8 @@ TEST(ItemPictures, IconAndWornFiles) {
   }
   ASSERT_EQ(ItemCatalog::IconFile(250, path, sizeof path, &key), 1);
   EXPECT_STREQ(path, "Art\\Items\\Item250.bmp");
-  for (int id : {0, 192, 220, 251, 255}) EXPECT_EQ(ItemCatalog::IconFile(id, path, sizeof path, &key), 0) << id;
+  for (int id : {0, 192, 220, 251, 255})
+    EXPECT_EQ(ItemCatalog::IconFile(id, path, sizeof path, &key), 0) << id;
 
   // Amulets keep their id and take the slot's letter.
   EXPECT_EQ(WornFile(kBodyAmulet1, 5), "Art\\Items\\Amulets\\Amulet5a.bmp");
@@ -206,7 +217,8 @@ TEST(ItemPictures, IconAndWornFiles) {
 
   // Frame sizes and keys: gloves alone are cut out against black.
   int16_t fw = 0, fh = 0;
-  ASSERT_EQ(ItemCatalog::WornPictureFile(kBodyGloves, 150, 1, path, sizeof path, &fw, &fh, &key), 1);
+  ASSERT_EQ(ItemCatalog::WornPictureFile(kBodyGloves, 150, 1, path, sizeof path, &fw, &fh, &key),
+            1);
   EXPECT_EQ(fw, 32);
   EXPECT_EQ(fh, 64);
   EXPECT_EQ(key, 0xFF000000u);
@@ -225,7 +237,8 @@ TEST(ItemPictures, IconAndWornFiles) {
   int files = 0;
   for (int id = 1; id <= 255; ++id)
     for (int s = 0; s < kBodySlotCount; ++s)
-      for (int p = 0; p < 2; ++p) files += ItemCatalog::WornPictureFile(s, id, p, nullptr, 0, nullptr, nullptr, nullptr);
+      for (int p = 0; p < 2; ++p)
+        files += ItemCatalog::WornPictureFile(s, id, p, nullptr, 0, nullptr, nullptr, nullptr);
   // Amulets count once per amulet slot.
   EXPECT_EQ(files, 276);
 }
@@ -245,7 +258,9 @@ TEST(ItemTable, ShapeOfTheData) {
     for (int b = 0; b < items::kItemTableSize; ++b) {
       const items::ItemEntry& x = items::kItemTable[a];
       const items::ItemEntry& y = items::kItemTable[b];
-      if (ItemCatalog::KindOf(x.id) != ItemCatalog::KindOf(y.id) || ItemCatalog::KindOf(x.id) == kKindAmulet) continue;
+      if (ItemCatalog::KindOf(x.id) != ItemCatalog::KindOf(y.id) ||
+          ItemCatalog::KindOf(x.id) == kKindAmulet)
+        continue;
       if (x.tier < y.tier) {
         EXPECT_LT(x.bonus, y.bonus) << int(x.id) << " vs " << int(y.id);
       }

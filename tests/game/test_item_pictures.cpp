@@ -95,7 +95,8 @@ TEST_F(ItemPictureTest, WornPicturesFollowTheReloadFlags) {
   EXPECT_FALSE(Loaded(f.helmetSheet, 0));
 
   // Every flag set with a full set worn: every picture loads, every flag clears.
-  const uint8_t worn[kBodySlotCount] = {1, 5, 36, 56, 86, 98, 126, 138, 150, 151, 0, 0, 0, 0, 0, 0, 191, 232, 250};
+  const uint8_t worn[kBodySlotCount] = {1, 5, 36, 56, 86, 98, 126, 138, 150, 151,
+                                        0, 0, 0,  0,  0,  0,  191, 232, 250};
   for (int s = 0; s < kBodySlotCount; ++s) f.bodyItems[s] = worn[s];
   for (uint8_t& flag : f.reloadFlags) flag = 1;
   ItemCatalog::LoadWornItemPictures(f);

@@ -59,9 +59,9 @@ TEST(ItemTexts, KindLineByIdRange) {
     int id;
     const char* kind;
   };
-  const Case cases[] = {{36, "Jewelry"}, {37, "Apparel"}, {150, "Apparel"}, {151, "Jewelry"}, {191, "Jewelry"},
-                        {192, ""},       {221, "Apparel"}, {232, "Apparel"}, {233, "Weapon"}, {250, "Weapon"},
-                        {251, ""},       {0, ""}};
+  const Case cases[] = {{36, "Jewelry"},  {37, "Apparel"}, {150, "Apparel"}, {151, "Jewelry"},
+                        {191, "Jewelry"}, {192, ""},       {221, "Apparel"}, {232, "Apparel"},
+                        {233, "Weapon"},  {250, "Weapon"}, {251, ""},        {0, ""}};
   ItemPanel p;
   for (const Case& c : cases) {
     ItemCatalog::DescribeItem(p, c.id);

@@ -46,8 +46,8 @@ std::string Dump(const GameState& s) {
   size_t i = 0;
   while (i < x.size() && i < y.size() && x[i] == y[i]) ++i;
   size_t from = i > 80 ? i - 80 : 0;
-  return ::testing::AssertionFailure() << "records differ at ..." << x.substr(from, 120)
-                                       << "\n vs ..." << y.substr(from, 120);
+  return ::testing::AssertionFailure()
+         << "records differ at ..." << x.substr(from, 120) << "\n vs ..." << y.substr(from, 120);
 }
 
 std::unique_ptr<GameState> NewGame() {
@@ -65,41 +65,42 @@ bool IsUnwritten(int n) {
 // reader checks kept in their ranges and every hero in the party.
 std::vector<uint8_t> DistinctImage() {
   std::vector<uint8_t> image(kSaveImageBytes);
-  for (int n = 0; n < kSaveImageWords; ++n) SetWord(image, n, IsUnwritten(n) ? 0 : (0x01000193u * n + 7) | 1);
+  for (int n = 0; n < kSaveImageWords; ++n)
+    SetWord(image, n, IsUnwritten(n) ? 0 : (0x01000193u * n + 7) | 1);
   auto range = [&](int first, int count, uint32_t modulo, uint32_t offset = 0) {
     for (int i = 0; i < count; ++i) SetWord(image, first + i, (first + i) % modulo + offset);
   };
-  range(1, 100, 8);               // quest stages
-  range(1054, 1, 100);            // snapshot entry index
-  range(1233, 1, 100);            // defeatedArmy
-  range(1613, 1, 101);            // battleId
-  range(1981, 1, 11);             // battleHero
-  range(1982, 2, 12);             // exchange members
-  range(1984, 1, 4, 1);           // townNumber
-  range(1985, 1, 11, 1);          // visitorCode
-  range(2007, 1, 9, 1);           // villageNumber
-  range(2029, 1, 3);              // playerPortrait
-  range(2318, 256, 31);           // playerItemSlot
-  range(2584, 1, 10801);          // partyCell
-  range(2585, 1, 8);              // playerMapState
-  range(2812, 10, 10801);         // heroCell
-  range(2822, 10, 8);             // heroMapState
-  range(2832, 10, 1, 1);          // heroPresent: all
-  range(2842, 10, 36);            // heroStripPlace
-  range(2852, 10, 3);             // heroPortrait
+  range(1, 100, 8);        // quest stages
+  range(1054, 1, 100);     // snapshot entry index
+  range(1233, 1, 100);     // defeatedArmy
+  range(1613, 1, 101);     // battleId
+  range(1981, 1, 11);      // battleHero
+  range(1982, 2, 12);      // exchange members
+  range(1984, 1, 4, 1);    // townNumber
+  range(1985, 1, 11, 1);   // visitorCode
+  range(2007, 1, 9, 1);    // villageNumber
+  range(2029, 1, 3);       // playerPortrait
+  range(2318, 256, 31);    // playerItemSlot
+  range(2584, 1, 10801);   // partyCell
+  range(2585, 1, 8);       // playerMapState
+  range(2812, 10, 10801);  // heroCell
+  range(2822, 10, 8);      // heroMapState
+  range(2832, 10, 1, 1);   // heroPresent: all
+  range(2842, 10, 36);     // heroStripPlace
+  range(2852, 10, 3);      // heroPortrait
   auto armies = [&](int base, bool hero4) {
-    range(base, 12, 31);          // kind codes, used flags
-    range(base + 12, 6, 6);       // panel places
-    range(base + 18, 6, 30);      // kinds
+    range(base, 12, 31);      // kind codes, used flags
+    range(base + 12, 6, 6);   // panel places
+    range(base + 18, 6, 30);  // kinds
     (void)hero4;
   };
   armies(2586, false);
   for (int k = 0; k < 10; ++k) armies(k <= 4 ? 2962 + 216 * k : 2961 + 216 * k, k == 4);
   for (int k = 0; k < 10; ++k) range(5121 + 543 * k + 256, 256, 31);  // hero item slots
-  range(11307, 180, 31);          // gem and artifact pictures (and flags)
-  range(11487, 60, 11);           // village and town pictures (and flags)
-  range(13791, 3, 3, 1);          // speeds
-  range(13788, 1, 6);             // slot
+  range(11307, 180, 31);  // gem and artifact pictures (and flags)
+  range(11487, 60, 11);   // village and town pictures (and flags)
+  range(13791, 3, 3, 1);  // speeds
+  range(13788, 1, 6);     // slot
   return image;
 }
 
@@ -222,9 +223,9 @@ TEST(SaveImage, WhatTheReaderSkipsAndKeeps) {
 
   auto t = NewGame();
   t->heroArmies[2].armyCount[0] = 1;
-  t->heroArmies[3].armyCount[0] = 2;   // hero 3 is absent: kept as it is
+  t->heroArmies[3].armyCount[0] = 2;  // hero 3 is absent: kept as it is
   t->heroItems[3].items[0] = 3;
-  t->storyScene = 4;                   // not saved: kept
+  t->storyScene = 4;  // not saved: kept
   t->hallScores[0] = 700;
   SaveExtras e;
   ASSERT_EQ(ReadSaveImage(*t, e, image.data(), image.size()), 1);
@@ -281,29 +282,27 @@ TEST(SaveImage, DamagedImagesAreRefusedWhole) {
     uint32_t value;
   };
   const Bad bad[] = {
-      {1 + 4, 8},                  // a quest stage beyond closed
-      {13788, 6},                  // save slot
-      {2584, 10801},               // party cell
-      {2812 + 9, 20000},           // a hero's cell
-      {1985, 0},                   // visitor
-      {1985, 12},
-      {1984, 5},                   // town number
-      {2007, 0},                   // village number
-      {1981, 11},                  // fighting hero
-      {1982, 50},                  // exchange member
-      {1613, 101},                 // battle id
-      {1233, 100},                 // beaten army
-      {1054, 100},                 // snapshot entry
-      {2318 + 10, 31},             // the player's item place
-      {2586 + 12 + 3, 6},          // an army's panel place
-      {2586 + 18, 30},             // an army kind
-      {2585, 8},                   // facing
-      {2842 + 4, 36},              // a strip place beyond the strip's 35
-      {2029, 3},                   // portrait
-      {13791, 0},                  // a speed
-      {13793, 4},
-      {11307 + 5, 31},             // a gem picture
-      {11517, 11},                 // a town picture
+      {1 + 4, 8},                           // a quest stage beyond closed
+      {13788, 6},                           // save slot
+      {2584, 10801},                        // party cell
+      {2812 + 9, 20000},                    // a hero's cell
+      {1985, 0},                            // visitor
+      {1985, 12},         {1984, 5},        // town number
+      {2007, 0},                            // village number
+      {1981, 11},                           // fighting hero
+      {1982, 50},                           // exchange member
+      {1613, 101},                          // battle id
+      {1233, 100},                          // beaten army
+      {1054, 100},                          // snapshot entry
+      {2318 + 10, 31},                      // the player's item place
+      {2586 + 12 + 3, 6},                   // an army's panel place
+      {2586 + 18, 30},                      // an army kind
+      {2585, 8},                            // facing
+      {2842 + 4, 36},                       // a strip place beyond the strip's 35
+      {2029, 3},                            // portrait
+      {13791, 0},                           // a speed
+      {13793, 4},         {11307 + 5, 31},  // a gem picture
+      {11517, 11},                          // a town picture
   };
   for (const Bad& b : bad) {
     std::vector<uint8_t> image = good;
@@ -418,7 +417,8 @@ TEST(HallOfFameImage, RowFormat) {
 TEST(SaveImage, FameLadderFlagsTravelInUnusedNameCells) {
   auto s = NewGame();
   const std::vector<uint8_t> plain = Image(*s);
-  for (int r = 0; r < kFameRungs; ++r) EXPECT_EQ(s->fameRungDone()[r], 0) << r;  // a new game paid none
+  for (int r = 0; r < kFameRungs; ++r)
+    EXPECT_EQ(s->fameRungDone()[r], 0) << r;  // a new game paid none
   for (int r = 0; r < kFameRungs; r += 2) s->fameRungDone()[r] = 1;
   const std::vector<uint8_t> marked = Image(*s);
   ASSERT_EQ(marked.size(), size_t{kSaveImageBytes});
@@ -441,5 +441,6 @@ TEST(SaveImage, FameLadderFlagsTravelInUnusedNameCells) {
   auto loaded = NewGame();
   SaveExtras e;
   ASSERT_EQ(ReadSaveImage(*loaded, e, marked.data(), marked.size()), 1);
-  for (int r = 0; r < kFameRungs; ++r) EXPECT_EQ(loaded->fameRungDone()[r], r % 2 == 0 ? 1 : 0) << r;
+  for (int r = 0; r < kFameRungs; ++r)
+    EXPECT_EQ(loaded->fameRungDone()[r], r % 2 == 0 ? 1 : 0) << r;
 }

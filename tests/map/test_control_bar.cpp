@@ -40,8 +40,8 @@ struct Spot {
   int32_t x, y;
 };
 // A point inside each button.
-const Spot kSpots[] = {{kBarEndDay, 700, 460},  {kBarHideShow, 750, 20}, {kBarSaveQuit, 660, 20},
-                       {kBarPlayer, 700, 120},  {kBarHeroes, 700, 200},  {kBarWealth, 700, 260},
+const Spot kSpots[] = {{kBarEndDay, 700, 460},   {kBarHideShow, 750, 20}, {kBarSaveQuit, 660, 20},
+                       {kBarPlayer, 700, 120},   {kBarHeroes, 700, 200},  {kBarWealth, 700, 260},
                        {kBarQuestLog, 700, 330}, {kBarOptions, 700, 400}};
 
 }  // namespace

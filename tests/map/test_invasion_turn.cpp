@@ -40,10 +40,8 @@ struct Turn {
   void AtPlace(const Invader& a) {
     state.enemyPresent[a.army] = 1;
     map.enemyPresent[a.army] = 2;
-    if (a.axis == Axis::kX)
-      map.enemyX[a.army] = a.at;
-    else
-      map.enemyY[a.army] = a.at;
+    if (a.axis == Axis::kX) map.enemyX[a.army] = a.at;
+    else map.enemyY[a.army] = a.at;
     map.movingArmy = a.army;
     map.marchPhase = kSettle;
     Quest(a.quest) = kQuestUnderWay;

@@ -18,9 +18,10 @@
 namespace {
 
 using ClickFn = uint32_t (KingdomMap::*)(int32_t, int32_t, InputDevice*);
-const ClickFn kClickBlock[9] = {&KingdomMap::ClickBlock1, &KingdomMap::ClickBlock2, &KingdomMap::ClickBlock3,
-                                &KingdomMap::ClickBlock4, &KingdomMap::ClickBlock5, &KingdomMap::ClickBlock6,
-                                &KingdomMap::ClickBlock7, &KingdomMap::ClickBlock8, &KingdomMap::ClickBlock9};
+const ClickFn kClickBlock[9] = {
+    &KingdomMap::ClickBlock1, &KingdomMap::ClickBlock2, &KingdomMap::ClickBlock3,
+    &KingdomMap::ClickBlock4, &KingdomMap::ClickBlock5, &KingdomMap::ClickBlock6,
+    &KingdomMap::ClickBlock7, &KingdomMap::ClickBlock8, &KingdomMap::ClickBlock9};
 
 // Runs the click tests as the map screen does: in block order, each only
 // while the camera lies in that block's window; the number of the block
@@ -51,11 +52,10 @@ TEST(KingdomMap, CornerCellsOfTheNumbering) {
     uint32_t cell;
   };
   const Case cases[] = {
-      {1, -800, -600, 1},       // top-left cell of the middle block
-      {2, 3560, 1360, 5500},    // bottom-right cell of block 2
-      {9, -840, -640, 10800},   // the last cell of all
-      {3, 1200, 1400, 5501},
-      {8, -1800, -600, 9176},
+      {1, -800, -600, 1},      // top-left cell of the middle block
+      {2, 3560, 1360, 5500},   // bottom-right cell of block 2
+      {9, -840, -640, 10800},  // the last cell of all
+      {3, 1200, 1400, 5501},  {8, -1800, -600, 9176},
   };
   for (const Case& c : cases) {
     KingdomMap map;
@@ -101,7 +101,8 @@ TEST(KingdomMap, ClickTargetsThroughEveryBlock) {
     map.cameraY = std::clamp(b.top - 280, kCameraMinY, kCameraMaxY);
     for (int other = 1; other <= 9; ++other) {
       if (other == b.number) continue;
-      EXPECT_EQ((map.*kClickBlock[other - 1])(b.left - map.cameraX, b.top - map.cameraY, &m.mouse), 0u);
+      EXPECT_EQ((map.*kClickBlock[other - 1])(b.left - map.cameraX, b.top - map.cameraY, &m.mouse),
+                0u);
     }
   }
 }

@@ -29,10 +29,10 @@ int SquareImage(int column, int row, bool placeShown) {
     int32_t x, y;
     int image;
   };
-  static const Place kPlaces[] = {{2000, 600, kTower},       {2200, 0, kTribe1},    {2600, 400, kTribe5},
-                                  {1800, 1200, kTribe4},     {3000, 1400, kTribe6}, {2400, -600, kTribe3},
-                                  {3000, -200, kTribe2},     {3200, -1000, kDarkTemple},
-                                  {3400, 400, kCastleEvil}};
+  static const Place kPlaces[] = {
+      {2000, 600, kTower},   {2200, 0, kTribe1},         {2600, 400, kTribe5},
+      {1800, 1200, kTribe4}, {3000, 1400, kTribe6},      {2400, -600, kTribe3},
+      {3000, -200, kTribe2}, {3200, -1000, kDarkTemple}, {3400, 400, kCastleEvil}};
   const int32_t x = kGridLeft + column * kSquareSize, y = kGridTop + row * kSquareSize;
   for (const Place& p : kPlaces) {
     if (p.x == x && p.y == y) return p.image;
@@ -50,14 +50,16 @@ int SquareImage(int column, int row, bool placeShown) {
 // (anything dark) are left out: buildings and peaks may stand near an edge.
 int SeamScore(const BmpImage& a, const BmpImage& b, bool below) {
   auto at = [&](const BmpImage& img, int along, int across) {
-    return below ? img.pixels[size_t(across) * kSide + along] : img.pixels[size_t(along) * kSide + across];
+    return below ? img.pixels[size_t(across) * kSide + along]
+                 : img.pixels[size_t(along) * kSide + across];
   };
   int worst = 0;
   for (int w = 0; w + 16 <= kSide; w += 8) {
     long sum[4][3] = {};
     bool dark = false;
     for (int t = w; t < w + 16; ++t) {
-      const uint32_t lines[4] = {at(a, t, kSide - 2), at(a, t, kSide - 1), at(b, t, 0), at(b, t, 1)};
+      const uint32_t lines[4] = {at(a, t, kSide - 2), at(a, t, kSide - 1), at(b, t, 0),
+                                 at(b, t, 1)};
       for (int q = 0; q < 4; ++q) {
         dark = dark || Luma(lines[q]) < 50;
         for (int c = 0; c < 3; ++c) sum[q][c] += (lines[q] >> (16 - 8 * c)) & 255;
@@ -97,7 +99,8 @@ TEST(MapSheetArt, SquaresMeetWithoutSeams) {
           const int there = SquareImage(nc, nr, placesShown);
           EXPECT_LT(SeamScore(images[here], images[there], below), 24)
               << kImages[here].name << " at (" << kGridLeft + column * kSquareSize << ", "
-              << kGridTop + row * kSquareSize << ") and " << kImages[there].name << (below ? " below" : " right");
+              << kGridTop + row * kSquareSize << ") and " << kImages[there].name
+              << (below ? " below" : " right");
         }
       }
     }

@@ -28,16 +28,19 @@ std::vector<MapSprite> DrawAll(const KingdomMap& map) {
 }
 
 // Draws of one image at a world point.
-int CountAt(const KingdomMap& map, const std::vector<MapSprite>& draws, int image, int32_t wx, int32_t wy) {
+int CountAt(const KingdomMap& map, const std::vector<MapSprite>& draws, int image, int32_t wx,
+            int32_t wy) {
   return int(std::count_if(draws.begin(), draws.end(), [&](const MapSprite& s) {
     return s.image == image && s.x == wx - map.cameraX && s.y == wy - map.cameraY;
   }));
 }
 
 // Index in the draw list of an image at a world point, -1 when absent.
-int IndexAt(const KingdomMap& map, const std::vector<MapSprite>& draws, int image, int32_t wx, int32_t wy) {
+int IndexAt(const KingdomMap& map, const std::vector<MapSprite>& draws, int image, int32_t wx,
+            int32_t wy) {
   for (size_t i = 0; i < draws.size(); ++i) {
-    if (draws[i].image == image && draws[i].x == wx - map.cameraX && draws[i].y == wy - map.cameraY) return int(i);
+    if (draws[i].image == image && draws[i].x == wx - map.cameraX && draws[i].y == wy - map.cameraY)
+      return int(i);
   }
   return -1;
 }
@@ -51,8 +54,9 @@ void Aim(KingdomMap& map, int32_t wx, int32_t wy) {
 // Squares with a road or a place on them (the palace, roads, towns, mines,
 // villages, the mountain pass, the tower, the temple, the castle).
 bool IsRoadOrPlace(int image) {
-  static const int kRoadsAndPlaces[] = {1,  3,  9,  10, 12, 13, 16, 17, 18, 19, 20,  25,  26,  28,  43,  50,  54, 55,
-                                        56, 57, 58, 59, 60, 67, 68, 71, 80, 93, 97, 100, 102, 104, 108, 109, 114};
+  static const int kRoadsAndPlaces[] = {1,  3,  9,  10, 12, 13,  16,  17,  18,  19,  20, 25,
+                                        26, 28, 43, 50, 54, 55,  56,  57,  58,  59,  60, 67,
+                                        68, 71, 80, 93, 97, 100, 102, 104, 108, 109, 114};
   return image < 0 || std::find(std::begin(kRoadsAndPlaces), std::end(kRoadsAndPlaces), image) !=
                           std::end(kRoadsAndPlaces);
 }
@@ -102,7 +106,8 @@ TEST(MapPicture, BlockWindowsMatchWhatIsOnScreen) {
         const int bx1[9] = {1200, 3600, 3600, 3600, 1200, 1200, -800, -800, -800};
         const int by0[9] = {-600, -600, 1400, -1200, -1200, 1400, 1400, -600, -1200};
         const int by1[9] = {1400, 1400, 2000, -600, -600, 2000, 2000, 1400, -600};
-        const bool onScreen = bx0[b - 1] < cx + 800 && bx1[b - 1] > cx && by0[b - 1] < cy + 600 && by1[b - 1] > cy;
+        const bool onScreen =
+            bx0[b - 1] < cx + 800 && bx1[b - 1] > cx && by0[b - 1] < cy + 600 && by1[b - 1] > cy;
         EXPECT_EQ(CameraInBlockWindow(b, cx, cy), onScreen) << cx << "," << cy << " block " << b;
         for (const MapSprite& s : r.draws) squares += s.scaleX == kSquareScale;
       }
@@ -161,7 +166,8 @@ TEST(MapPicture, PlaceStatesChooseSquaresAndFlags) {
     Aim(temple, 3200, -1000);
     temple.placeStates[17] = 1;
     draws = DrawAll(temple);
-    EXPECT_GT(IndexAt(temple, draws, kFlag2, 3276, -1022), IndexAt(temple, draws, kGrey6, 3200, -1200));
+    EXPECT_GT(IndexAt(temple, draws, kFlag2, 3276, -1022),
+              IndexAt(temple, draws, kGrey6, 3200, -1200));
   }
   // The mines: both flags, in opposite orders.
   {
@@ -311,8 +317,9 @@ TEST(MapPicture, QuestMarkersByStage) {
     stages[6] = stage;  // quest 7: the first marker
     Recorder r;
     EmitQuestMarkers(map, stages, r);
-    const bool shown = std::any_of(r.draws.begin(), r.draws.end(),
-                                   [](const MapSprite& s) { return s.image == kItems && s.frame == 0; });
+    const bool shown = std::any_of(r.draws.begin(), r.draws.end(), [](const MapSprite& s) {
+      return s.image == kItems && s.frame == 0;
+    });
     EXPECT_EQ(shown, stage < 5) << int(stage);
   }
   stages[6] = 0;
@@ -326,11 +333,11 @@ TEST(MapPicture, QuestMarkersByStage) {
     return std::any_of(r.draws.begin(), r.draws.end(),
                        [&](const MapSprite& s) { return s.image == kItems2 && s.frame == frame; });
   };
-  EXPECT_FALSE(shows(1, 152));  // 122 - 152 = -30
-  EXPECT_TRUE(shows(1, 151));   // -29
-  EXPECT_TRUE(shows(1, -677));  // 799
-  EXPECT_FALSE(shows(1, -678)); // 800
-  EXPECT_TRUE(shows(8, 2189));  // 2160 - 2189 = -29
+  EXPECT_FALSE(shows(1, 152));   // 122 - 152 = -30
+  EXPECT_TRUE(shows(1, 151));    // -29
+  EXPECT_TRUE(shows(1, -677));   // 799
+  EXPECT_FALSE(shows(1, -678));  // 800
+  EXPECT_TRUE(shows(8, 2189));   // 2160 - 2189 = -29
   EXPECT_FALSE(shows(8, 2190));
   // No stages, no markers.
   Recorder none;
@@ -366,15 +373,17 @@ TEST(MapPicture, DecorationsDressTheirOwnGround) {
     const int image = kSquareImage[row][column];
     EXPECT_FALSE(IsRoadOrPlace(image));
     switch (GroundOfDecoration(d.image, d.frame)) {
-      case DecorationGround::Grass: EXPECT_TRUE(image == 6 || image == 7 || image == 8) << image; break;
+      case DecorationGround::Grass:
+        EXPECT_TRUE(image == 6 || image == 7 || image == 8) << image;
+        break;
       case DecorationGround::Lush: EXPECT_EQ(image, 22); break;
       case DecorationGround::Desert: EXPECT_EQ(image, 53); break;
       case DecorationGround::Wasteland: EXPECT_EQ(image, kGrey6); break;
     }
     // Clear of the quest markers.
     for (const QuestMarker& m : kQuestMarkers) {
-      const bool apart = d.x + size * d.scaleX <= m.x || m.x + 32 <= d.x || d.y + size * d.scaleY <= m.y ||
-                         m.y + 32 <= d.y;
+      const bool apart = d.x + size * d.scaleX <= m.x || m.x + 32 <= d.x ||
+                         d.y + size * d.scaleY <= m.y || m.y + 32 <= d.y;
       EXPECT_TRUE(apart) << "marker of quest " << int(m.quest);
     }
   }

@@ -51,11 +51,11 @@ TEST(KingdomMapScreenshot, StartCameraAndFourOthers) {
     int setup;  // 0 new game, 1 some places changed from here on
   };
   const Shot shots[] = {
-      {"map_start", -1115, 320, 0},      // the start camera: the west and its towns
-      {"map_palace", -150, -250, 0},     // the palace, the desert's edge, the lake
-      {"map_markers", -700, 950, 0},     // two towns and six quest markers
-      {"map_wasteland", 1500, 300, 1},   // the mountains, the castle, the wasteland
-      {"map_far_corner", 2958, 1480, 1}, // the south-east corner with its frame
+      {"map_start", -1115, 320, 0},       // the start camera: the west and its towns
+      {"map_palace", -150, -250, 0},      // the palace, the desert's edge, the lake
+      {"map_markers", -700, 950, 0},      // two towns and six quest markers
+      {"map_wasteland", 1500, 300, 1},    // the mountains, the castle, the wasteland
+      {"map_far_corner", 2958, 1480, 1},  // the south-east corner with its frame
   };
   for (const Shot& s : shots) {
     map.cameraX = s.x;

@@ -29,7 +29,7 @@ TEST(MapEncountersDraw, FameRowsAndBoxesWhereTheLayoutPutsThem) {
   e.LoadArt(&d.dev);
   uint8_t once[100] = {};
   int32_t gold = 0;
-  e.GrantFameRewards(30, once, gold);  // rewards 0..4 are granted, rows 0..4
+  e.GrantFameRewards(30, once, gold);                      // rewards 0..4 are granted, rows 0..4
   for (int k = 2; k < 5; ++k) e.fameRewardGranted[k] = 0;  // keep two: rows 0 and 1
   d.Begin();
   e.DrawFameRewards(1);

@@ -68,7 +68,7 @@ TEST(MapEncountersStart, SharedCellsAndOddIds) {
   e.enemyCell[6] = 0;
   e.FillCellCodes();
   EXPECT_EQ(e.CodeAt(1716), 52 + 28);  // the later chest wins
-  EXPECT_EQ(e.CodeAt(1), 2 + 4);      // hero 4 over the player
+  EXPECT_EQ(e.CodeAt(1), 2 + 4);       // hero 4 over the player
   EXPECT_EQ(e.CodeAt(10800), 2 + 2);
   EXPECT_EQ(e.CodeAt(0), 0);
   EXPECT_EQ(e.CodeAt(20000), 0);
@@ -94,8 +94,8 @@ TEST(MapEncountersStart, CellAtPoint) {
     int32_t x, y;
     uint32_t cell;
   };
-  const Case cases[] = {{-800, -600, 1}, {1199, 1399, 2500}, {1200, -600, 2501}, {-1800, -1200, 10426},
-                        {-761, -600, 1}, {-760, -600, 2}};
+  const Case cases[] = {{-800, -600, 1},       {1199, 1399, 2500}, {1200, -600, 2501},
+                        {-1800, -1200, 10426}, {-761, -600, 1},    {-760, -600, 2}};
   for (const Case& c : cases) {
     e.pointX = c.x;
     e.pointY = c.y;
@@ -142,15 +142,13 @@ TEST(MapEncountersStart, InspectCodes) {
     uint32_t cell, code;
   };
   const Case cases[] = {
-      {1716, 13},    // army 7 over chest 3
-      {1506, 3},     {1451, 4},     {1254, 5},
-      {9898, 6},     // army 0 guards chest 0
-      {1358, 7},     // army 1 on the gold mine
-      {1308, 81},    {893, 35},     {843, 82},
-      {8188, 4050},  // army 50
-      {1352, 56},    {7132, 63},    {2937, 72},   {9961, 64},  {1910, 65}, {8106, 66}, {1586, 67},
-      {927, 68},     {8414, 69},    {4491, 70},   {4502, 71},  {6753, 73}, {2654, 74}, {3609, 75},
-      {3148, 76},    {4220, 77},    {4057, 78},   {4300, 78},  {5218, 79}, {5670, 80},
+      {1716, 13},                                        // army 7 over chest 3
+      {1506, 3},  {1451, 4},  {1254, 5},  {9898, 6},     // army 0 guards chest 0
+      {1358, 7},                                         // army 1 on the gold mine
+      {1308, 81}, {893, 35},  {843, 82},  {8188, 4050},  // army 50
+      {1352, 56}, {7132, 63}, {2937, 72}, {9961, 64},   {1910, 65}, {8106, 66}, {1586, 67},
+      {927, 68},  {8414, 69}, {4491, 70}, {4502, 71},   {6753, 73}, {2654, 74}, {3609, 75},
+      {3148, 76}, {4220, 77}, {4057, 78}, {4300, 78},   {5218, 79}, {5670, 80},
   };
   for (const Case& c : cases) {
     e.inspectShown = 0;

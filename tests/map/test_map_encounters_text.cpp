@@ -38,14 +38,15 @@ TEST(MapEncountersTexts, PlaceNamesFollowThePlaceStates) {
   EXPECT_TRUE(map_encounters::InspectCodeShown(71, states));  // the tower stands
   EXPECT_FALSE(map_encounters::InspectCodeShown(73, states));
   EXPECT_TRUE(map_encounters::InspectCodeShown(78, states));  // Black Zima Castle always
-  states[10] = 1;  // the tower is destroyed
+  states[10] = 1;                                             // the tower is destroyed
   EXPECT_FALSE(map_encounters::InspectCodeShown(71, states));
   const uint32_t tribes[7] = {75, 77, 79, 80, 74, 76, 73};
   for (int i = 0; i < 7; ++i) {
     uint8_t s[30] = {};
     s[11 + i] = 1;
     for (int j = 0; j < 7; ++j)
-      EXPECT_EQ(map_encounters::InspectCodeShown(tribes[j], s), i == j) << tribes[j] << " state " << 11 + i;
+      EXPECT_EQ(map_encounters::InspectCodeShown(tribes[j], s), i == j)
+          << tribes[j] << " state " << 11 + i;
   }
   EXPECT_FALSE(map_encounters::InspectCodeShown(0, states));
   EXPECT_FALSE(map_encounters::InspectCodeShown(4049, states));
@@ -53,7 +54,8 @@ TEST(MapEncountersTexts, PlaceNamesFollowThePlaceStates) {
 }
 
 TEST(MapEncountersTexts, CornerNumbers) {
-  auto check = [](const DigitLayout& d, std::initializer_list<int> xs, std::initializer_list<int> digits) {
+  auto check = [](const DigitLayout& d, std::initializer_list<int> xs,
+                  std::initializer_list<int> digits) {
     ASSERT_EQ(d.count, int(xs.size()));
     int i = 0;
     for (int x : xs) EXPECT_EQ(d.x[i++], x);
@@ -71,7 +73,8 @@ TEST(MapEncountersTexts, CornerNumbers) {
   check(map_encounters::CornerGoldDigits(1234), {88, 108, 128, 148}, {1, 2, 3, 4});
   check(map_encounters::CornerGoldDigits(99999), {78, 98, 118, 138, 158}, {9, 9, 9, 9, 9});
   check(map_encounters::CornerGoldDigits(100000), {78, 98, 118, 138, 158, 178}, {1, 0, 0, 0, 0, 0});
-  check(map_encounters::CornerGoldDigits(1234567), {78, 98, 118, 138, 158, 178}, {2, 3, 4, 5, 6, 7});
+  check(map_encounters::CornerGoldDigits(1234567), {78, 98, 118, 138, 158, 178},
+        {2, 3, 4, 5, 6, 7});
 
   check(map_encounters::FameDigits(0), {715}, {0});
   check(map_encounters::FameDigits(37), {703, 723}, {3, 7});

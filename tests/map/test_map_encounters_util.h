@@ -46,9 +46,10 @@ inline void BuildEmpty(MapEncounters& e, uint32_t playerCell) {
 // screen draws it.
 inline void DrawLand(KingdomMap& view) {
   using Draw = void (KingdomMap::*)();
-  static constexpr Draw kBlocks[9] = {&KingdomMap::DrawBlock1, &KingdomMap::DrawBlock2, &KingdomMap::DrawBlock3,
-                                      &KingdomMap::DrawBlock4, &KingdomMap::DrawBlock5, &KingdomMap::DrawBlock6,
-                                      &KingdomMap::DrawBlock7, &KingdomMap::DrawBlock8, &KingdomMap::DrawBlock9};
+  static constexpr Draw kBlocks[9] = {
+      &KingdomMap::DrawBlock1, &KingdomMap::DrawBlock2, &KingdomMap::DrawBlock3,
+      &KingdomMap::DrawBlock4, &KingdomMap::DrawBlock5, &KingdomMap::DrawBlock6,
+      &KingdomMap::DrawBlock7, &KingdomMap::DrawBlock8, &KingdomMap::DrawBlock9};
   for (int b = 1; b <= 9; ++b)
     if (maplayout::CameraInBlockWindow(b, view.cameraX, view.cameraY)) (view.*kBlocks[b - 1])();
 }

@@ -15,9 +15,7 @@ namespace {
 // An empty map with the place lists laid out and the player at (x, y).
 struct Field {
   MapEncounters e;
-  explicit Field(int32_t x = 0, int32_t y = 400) {
-    poptest::BuildEmpty(e, cells::CellAt(x, y));
-  }
+  explicit Field(int32_t x = 0, int32_t y = 400) { poptest::BuildEmpty(e, cells::CellAt(x, y)); }
   void PutHero(int k, int32_t x, int32_t y) {
     e.heroOnMap[k] = 1;
     e.heroCell[k] = cells::CellAt(x, y);
@@ -391,7 +389,8 @@ TEST(MapEncountersWalk, GoldPileZeroPaysFiftyWithTheCoinSound) {
   ASSERT_EQ(sound.Create(&music), 1u);
   e.PlayPendingSounds(&sound, 1);
   EXPECT_EQ(e.coinSoundPending, 0);
-  EXPECT_NE(std::string(sound.LoadedPath()).find("Data/Coin.wav"), std::string::npos) << sound.LoadedPath();
+  EXPECT_NE(std::string(sound.LoadedPath()).find("Data/Coin.wav"), std::string::npos)
+      << sound.LoadedPath();
   EXPECT_EQ(sound.volume, 84);
   EXPECT_EQ(sound.repeats, 1);
 
@@ -446,13 +445,32 @@ TEST(MapEncountersWalk, EnteringPlaces) {
     int town, village, kind;
   };
   const Case cases[] = {
-      {152, 1, 0, 0}, {159, 1, 0, 0}, {160, 2, 0, 0}, {189, 3, 0, 0}, {204, 4, 0, 0},
-      {205, 0, 1, 0}, {208, 0, 2, 0}, {231, 0, 9, 0},
-      {345, 0, 0, 1}, {349, 0, 0, 1}, {350, 0, 0, 2}, {356, 0, 0, 3}, {368, 0, 0, 4}, {387, 0, 0, 5},
+      {152, 1, 0, 0},
+      {159, 1, 0, 0},
+      {160, 2, 0, 0},
+      {189, 3, 0, 0},
+      {204, 4, 0, 0},
+      {205, 0, 1, 0},
+      {208, 0, 2, 0},
+      {231, 0, 9, 0},
+      {345, 0, 0, 1},
+      {349, 0, 0, 1},
+      {350, 0, 0, 2},
+      {356, 0, 0, 3},
+      {368, 0, 0, 4},
+      {387, 0, 0, 5},
       // Black Zima Castle holds 23 cells (388..410), the Grubas Tribe 10
       // (411..420), the Noga Tribe 14 (421..434).
-      {388, 0, 0, 6}, {410, 0, 0, 6}, {411, 0, 0, 7}, {420, 0, 0, 7}, {421, 0, 0, 8}, {434, 0, 0, 8},
-      {435, 0, 0, 0}, {1000, 0, 0, 0}, {2000, 0, 0, 0}, {102, 0, 0, 0},
+      {388, 0, 0, 6},
+      {410, 0, 0, 6},
+      {411, 0, 0, 7},
+      {420, 0, 0, 7},
+      {421, 0, 0, 8},
+      {434, 0, 0, 8},
+      {435, 0, 0, 0},
+      {1000, 0, 0, 0},
+      {2000, 0, 0, 0},
+      {102, 0, 0, 0},
   };
   for (const Case& c : cases) {
     MapEncounters e;

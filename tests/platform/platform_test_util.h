@@ -30,10 +30,10 @@ struct BmpSpec {
   int height = 0;
   int bits = 24;
   bool topDown = false;
-  bool bitfields = false;              // BI_BITFIELDS (16 and 32 bits)
-  uint32_t masks[3] = {0, 0, 0};       // red, green, blue when bitfields
-  std::vector<uint32_t> palette;       // 0xRRGGBB, for 1/4/8 bits
-  std::vector<uint32_t> pixels;        // 0xRRGGBB, or palette indices, top row first
+  bool bitfields = false;         // BI_BITFIELDS (16 and 32 bits)
+  uint32_t masks[3] = {0, 0, 0};  // red, green, blue when bitfields
+  std::vector<uint32_t> palette;  // 0xRRGGBB, for 1/4/8 bits
+  std::vector<uint32_t> pixels;   // 0xRRGGBB, or palette indices, top row first
 };
 
 // A Windows bitmap with a 40-byte header.

@@ -130,26 +130,26 @@ TEST(BmpReader, RefusesDamagedAndUnsupportedFiles) {
     b[at] = value;
     return b;
   };
-  EXPECT_FALSE(Decode(with(0, 'X'), &img));                 // not "BM"
-  EXPECT_FALSE(Decode(with(30, 1), &img));                  // run-length compression
-  EXPECT_FALSE(Decode(with(30, 4), &img));                  // JPEG
-  EXPECT_FALSE(Decode(with(28, 12), &img));                 // 12 bits a pixel
-  EXPECT_FALSE(Decode(with(18, 0), &img));                  // width 0
-  EXPECT_FALSE(Decode(with(26, 2), &img));                  // two planes
-  EXPECT_FALSE(Decode(with(13, 0x7F), &img));               // pixel data far past the end
-  EXPECT_FALSE(Decode(with(17, 0x7F), &img));               // header larger than the file
-  std::vector<uint8_t> huge = good;                         // 2^24 rows in a tiny file
+  EXPECT_FALSE(Decode(with(0, 'X'), &img));    // not "BM"
+  EXPECT_FALSE(Decode(with(30, 1), &img));     // run-length compression
+  EXPECT_FALSE(Decode(with(30, 4), &img));     // JPEG
+  EXPECT_FALSE(Decode(with(28, 12), &img));    // 12 bits a pixel
+  EXPECT_FALSE(Decode(with(18, 0), &img));     // width 0
+  EXPECT_FALSE(Decode(with(26, 2), &img));     // two planes
+  EXPECT_FALSE(Decode(with(13, 0x7F), &img));  // pixel data far past the end
+  EXPECT_FALSE(Decode(with(17, 0x7F), &img));  // header larger than the file
+  std::vector<uint8_t> huge = good;            // 2^24 rows in a tiny file
   huge[22] = 0;
   huge[23] = 0;
   huge[24] = 0;
   huge[25] = 1;
   EXPECT_FALSE(Decode(huge, &img));
-  EXPECT_FALSE(Decode(with(21, 0xFF), &img));               // negative width
-  std::vector<uint8_t> lowest = good;                       // height -2^31
+  EXPECT_FALSE(Decode(with(21, 0xFF), &img));  // negative width
+  std::vector<uint8_t> lowest = good;          // height -2^31
   lowest[22] = lowest[23] = lowest[24] = 0;
   lowest[25] = 0x80;
   EXPECT_FALSE(Decode(lowest, &img));
-  std::vector<uint8_t> farOffset = good;                    // pixel offset 2^32 - 1
+  std::vector<uint8_t> farOffset = good;  // pixel offset 2^32 - 1
   for (int i = 10; i < 14; ++i) farOffset[i] = 0xFF;
   EXPECT_FALSE(Decode(farOffset, &img));
   EXPECT_FALSE(DecodeBmp(nullptr, 100, &img));

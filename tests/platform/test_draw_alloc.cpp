@@ -45,7 +45,8 @@ TEST(DrawCalls, MakeNoAllocation) {
   ASSERT_TRUE(d.created);
   testutil::TempDir dir;
   const std::string path = dir.File("Grid.bmp");
-  ASSERT_TRUE(testutil::WriteFile(path, testutil::MakeBmp24(128, 64, std::vector<uint32_t>(128 * 64, 0x4080C0))));
+  ASSERT_TRUE(testutil::WriteFile(
+      path, testutil::MakeBmp24(128, 64, std::vector<uint32_t>(128 * 64, 0x4080C0))));
   SpriteSheet sheet;
   ASSERT_EQ(sheet.Init(&d.dev, 2), 1u);
   sheet.SetAlphaTest(1);
@@ -63,7 +64,8 @@ TEST(DrawCalls, MakeNoAllocation) {
   for (int i = 0; i < 20; ++i) {
     d.dev.BeginScene();
     d.dev.Clear(0, 1.0f);
-    for (int k = 0; k < 300; ++k) sheet.Draw(0, k % 8, (k * 37) % 800 - 20, (k * 53) % 600 - 20, 0xFFFFFFFFu, 0.8f, 1.5f);
+    for (int k = 0; k < 300; ++k)
+      sheet.Draw(0, k % 8, (k * 37) % 800 - 20, (k * 53) % 600 - 20, 0xFFFFFFFFu, 0.8f, 1.5f);
     font.DrawText(line, 10, 10, 700, 100, 0xFFE6E6E6u, 0);
     cursor.Draw();
     cursor.DrawBusy(i);

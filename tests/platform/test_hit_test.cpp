@@ -15,8 +15,8 @@ TEST(PointInRect, HalfOpenEdges) {
   EXPECT_EQ(PointInRect(700, 10, 64, 32, 700, 42), 0u);
   EXPECT_EQ(PointInRect(700, 10, 64, 32, 699, 10), 0u);
   EXPECT_EQ(PointInRect(700, 10, 64, 32, 700, 9), 0u);
-  EXPECT_EQ(PointInRect(0, 0, 0, 0, 0, 0), 0u);    // empty
-  EXPECT_EQ(PointInRect(5, 5, -3, 4, 4, 6), 0u);   // negative width
+  EXPECT_EQ(PointInRect(0, 0, 0, 0, 0, 0), 0u);                     // empty
+  EXPECT_EQ(PointInRect(5, 5, -3, 4, 4, 6), 0u);                    // negative width
   EXPECT_EQ(PointInRect(INT_MAX - 5, 0, 100, 10, INT_MAX, 5), 1u);  // no overflow
 }
 

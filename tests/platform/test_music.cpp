@@ -18,8 +18,8 @@ std::vector<uint8_t> TinyWave() {
   tag("WAVE");
   tag("fmt ");
   testutil::Put32(b, 16);
-  testutil::Put16(b, 1);      // PCM
-  testutil::Put16(b, 1);      // mono
+  testutil::Put16(b, 1);  // PCM
+  testutil::Put16(b, 1);  // mono
   testutil::Put32(b, 22050);
   testutil::Put32(b, 44100);
   testutil::Put16(b, 2);
@@ -31,8 +31,8 @@ std::vector<uint8_t> TinyWave() {
 }
 
 std::vector<uint8_t> TinyMidi() {
-  const uint8_t bytes[] = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96,
-                           'M', 'T', 'r', 'k', 0, 0, 0, 4, 0, 0xFF, 0x2F, 0};
+  const uint8_t bytes[] = {'M', 'T', 'h', 'd', 0,   0, 0, 6, 0, 0, 0,    1,    0,
+                           96,  'M', 'T', 'r', 'k', 0, 0, 0, 4, 0, 0xFF, 0x2F, 0};
   return std::vector<uint8_t>(bytes, bytes + sizeof bytes);
 }
 
@@ -45,7 +45,7 @@ TEST(Music, VolumeScales) {
   EXPECT_EQ(MasterVolumeLevel(0), -9000);
   EXPECT_EQ(MasterVolumeLevel(101), -9000);  // taken modulo 101
   EXPECT_EQ(MasterVolumeLevel(150), 100 * 49 - 9000);
-  EXPECT_EQ(MasterVolumeLevel(-5), -9500);   // the remainder keeps the sign
+  EXPECT_EQ(MasterVolumeLevel(-5), -9500);  // the remainder keeps the sign
   // Sounds: 100 m - 10000.
   EXPECT_EQ(SoundVolumeLevel(100), 0);
   EXPECT_EQ(SoundVolumeLevel(90), -1000);

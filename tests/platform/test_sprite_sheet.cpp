@@ -91,7 +91,7 @@ TEST(SpriteSheet, ColourKeyAndAlphaTest) {
   const uint32_t back = 0xFF336699u;
   d.dev.Clear(back, 1.0f);
   sheet.Draw(0, 0, 10, 10, 0xFFFFFFFF, 1.0f, 1.0f);
-  EXPECT_EQ(d.Pixel(10, 10), back);        // border keyed out
+  EXPECT_EQ(d.Pixel(10, 10), back);  // border keyed out
   EXPECT_EQ(d.Pixel(17, 13), back);
   EXPECT_EQ(d.Pixel(11, 11), 0xFFFF0000u);  // inside drawn
 
@@ -116,8 +116,8 @@ TEST(SpriteSheet, ScalesFromTheTopLeftCorner) {
   HeadlessDevice d;
   ASSERT_TRUE(d.created);
   std::vector<uint32_t> px(64 * 64, 0xFFFFFF);
-  px[0] = 0xFF0000;         // top-left marker
-  px[63] = 0x00FF00;        // top-right marker
+  px[0] = 0xFF0000;   // top-left marker
+  px[63] = 0x00FF00;  // top-right marker
   Texture tex;
   ASSERT_EQ(tex.LoadPixels(&d.dev, px.data(), 64, 64, 0, kFormatA1R5G5B5), 1u);
 
@@ -148,7 +148,8 @@ TEST(SpriteSheet, ScalesFromTheTopLeftCorner) {
   // A zero scale draws nothing; a scale that is not a number is refused.
   d.dev.Clear(0, 1.0f);
   EXPECT_EQ(tex.Draw(0, 0, 0, 0, 0, 0, 0.0f, 1.0f, 0xFFFFFFFF), 1u);
-  EXPECT_EQ(tex.Draw(0, 0, 0, 0, 0, 0, std::numeric_limits<float>::quiet_NaN(), 1.0f, 0xFFFFFFFF), 0u);
+  EXPECT_EQ(tex.Draw(0, 0, 0, 0, 0, 0, std::numeric_limits<float>::quiet_NaN(), 1.0f, 0xFFFFFFFF),
+            0u);
   EXPECT_EQ(d.CountNonBlack(), 0);
 
   // A modulating colour tints the picture.

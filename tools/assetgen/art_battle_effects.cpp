@@ -58,8 +58,8 @@ void DrawSomeDown(Canvas& c) {
     for (int i = 0; i < 5; ++i) {
       const float ang = float(i) * 1.25f + 0.3f * float(k);
       const float d = 10.0f + 4.0f * float(k);
-      s.Ellipse(32 + std::cos(ang) * d, 40 + std::sin(ang) * d * 0.5f, 9 - float(k), 6 - float(k) * 0.6f,
-                Mix(pal::StoneLight, pal::SandDark, 0.3f))
+      s.Ellipse(32 + std::cos(ang) * d, 40 + std::sin(ang) * d * 0.5f, 9 - float(k),
+                6 - float(k) * 0.6f, Mix(pal::StoneLight, pal::SandDark, 0.3f))
           .dome = true;
     }
     Burst(s, 32, 28, 16 + 3 * float(k), 7, 7, 0.3f * float(k), pal::Fire);

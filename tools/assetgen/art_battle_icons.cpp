@@ -30,7 +30,16 @@ Shape& Flat(Shape& s) {
 
 void DrawHealth(Canvas& c) {  // a heart
   Icon(c, [](Scene& s) {
-    s.Polygon({{16, 28}, {4, 16}, {3, 10}, {6, 5}, {11, 4}, {16, 8}, {21, 4}, {26, 5}, {29, 10}, {28, 16}},
+    s.Polygon({{16, 28},
+               {4, 16},
+               {3, 10},
+               {6, 5},
+               {11, 4},
+               {16, 8},
+               {21, 4},
+               {26, 5},
+               {29, 10},
+               {28, 16}},
               pal::Red)
         .bevel = 2.5f;
     Flat(s.Ellipse(9.5f, 9.5f, 2.5f, 2.0f, pal::RedLight));
@@ -49,7 +58,16 @@ void DrawShield(Canvas& c) {
 
 void DrawLevel(Canvas& c) {  // a star
   Icon(c, [](Scene& s) {
-    s.Polygon({{16, 2}, {20, 12}, {30, 12}, {22, 19}, {25, 29}, {16, 23}, {7, 29}, {10, 19}, {2, 12}, {12, 12}},
+    s.Polygon({{16, 2},
+               {20, 12},
+               {30, 12},
+               {22, 19},
+               {25, 29},
+               {16, 23},
+               {7, 29},
+               {10, 19},
+               {2, 12},
+               {12, 12}},
               pal::GrassLight)
         .bevel = 2;
     Flat(s.Polygon({{16, 7}, {18, 13}, {16, 18}, {14, 13}}, Lighten(pal::GrassLight, 0.35f)));
@@ -89,5 +107,6 @@ ASSETGEN_TABLE(BattleIconPictures) {
     Register(r, ba::kPlayerPortraits[portrait],
              [portrait](Canvas& c) { people::DrawFace(c, people::kPlayerFaces[portrait]); });
   for (int hero = 0; hero < ba::kHeroCount; ++hero)
-    Register(r, ba::kHeroPortraits[hero], [hero](Canvas& c) { people::DrawFace(c, people::kHeroFaces[hero]); });
+    Register(r, ba::kHeroPortraits[hero],
+             [hero](Canvas& c) { people::DrawFace(c, people::kHeroFaces[hero]); });
 }

@@ -36,7 +36,9 @@ float WrapNoise(float x, float y, int size, int cells, uint32_t seed) {
   const int x0 = int(std::floor(gx)), y0 = int(std::floor(gy));
   const float fx = gx - float(x0), fy = gy - float(y0);
   auto at = [&](int i, int j) {
-    return float(Hash(((i % cells) + cells) % cells, ((j % cells) + cells) % cells, seed) & 0xFFFF) / 65535.0f;
+    return float(Hash(((i % cells) + cells) % cells, ((j % cells) + cells) % cells, seed) &
+                 0xFFFF) /
+           65535.0f;
   };
   const float sx = fx * fx * (3 - 2 * fx), sy = fy * fy * (3 - 2 * fy);
   const float a = at(x0, y0) + (at(x0 + 1, y0) - at(x0, y0)) * sx;
@@ -52,7 +54,8 @@ float Fractal(float x, float y, int size, uint32_t seed) {
 // Ground by noise: low values take `low`, high values `high`.
 void Ground(Canvas& c, Rgb low, Rgb high, uint32_t seed, int grain) {
   for (int y = 0; y < c.h; ++y)
-    for (int x = 0; x < c.w; ++x) c.Set(x, y, Mix(low, high, Fractal(float(x), float(y), c.w, seed)));
+    for (int x = 0; x < c.w; ++x)
+      c.Set(x, y, Mix(low, high, Fractal(float(x), float(y), c.w, seed)));
   c.Noise(0, 0, c.w, c.h, grain);
 }
 
@@ -95,7 +98,9 @@ void Cracks(Canvas& c, int count, Rgb color) {
     for (int seg = 0; seg < 5; ++seg) {
       const float len = c.rng.Range(4, 9);
       const float nx = x + std::cos(angle) * len, ny = y + std::sin(angle) * len;
-      Wrapped(c, 0, 0, [&](float ox, float oy) { c.Line(int(x + ox), int(y + oy), int(nx + ox), int(ny + oy), color); });
+      Wrapped(c, 0, 0, [&](float ox, float oy) {
+        c.Line(int(x + ox), int(y + oy), int(nx + ox), int(ny + oy), color);
+      });
       x = nx;
       y = ny;
       angle += c.rng.Range(-0.8f, 0.8f);
@@ -120,8 +125,9 @@ void DrawDesert(Canvas& c) {
     for (int x = 0; x < c.w; ++x) {
       // Dune ripples that run across the square and wrap with it.
       const float n = Fractal(float(x), float(y), c.w, 13);
-      const float ripple = 0.5f + 0.5f * std::sin((float(y) + 14.0f * n) * 6.2831853f * 4.0f / float(c.h) +
-                                                  float(x) * 6.2831853f / float(c.w));
+      const float ripple =
+          0.5f + 0.5f * std::sin((float(y) + 14.0f * n) * 6.2831853f * 4.0f / float(c.h) +
+                                 float(x) * 6.2831853f / float(c.w));
       c.Set(x, y, Mix(Mix(pal::SandDark, pal::Sand, n + 0.2f), pal::SandLight, ripple * 0.45f));
     }
   c.Noise(0, 0, c.w, c.h, 6);
@@ -173,14 +179,18 @@ void DrawDecoration(Canvas& f, int k) {
     s.Ellipse(x, y - r * 0.3f, r * 0.8f, r * 0.7f, leaf).dome = true;
     if (berry)
       for (int i = 0; i < 4; ++i) {
-        Shape& b = s.Ellipse(x - r * 0.5f + float(i) * r * 0.35f, y - r * 0.1f + float(i % 2) * r * 0.3f, 1.2f, 1.2f, berry);
+        Shape& b = s.Ellipse(x - r * 0.5f + float(i) * r * 0.35f,
+                             y - r * 0.1f + float(i % 2) * r * 0.3f, 1.2f, 1.2f, berry);
         b.outline = 0;
       }
   };
   auto rock = [&](float x, float y, float r, Rgb stone, Rgb moss) {
     shadow(x, y + r * 0.5f, r * 1.1f);
-    Shape& st = s.Polygon({{x - r, y + r * 0.5f}, {x - r * 0.7f, y - r * 0.4f}, {x - r * 0.1f, y - r * 0.8f},
-                           {x + r * 0.7f, y - r * 0.5f}, {x + r, y + r * 0.5f}},
+    Shape& st = s.Polygon({{x - r, y + r * 0.5f},
+                           {x - r * 0.7f, y - r * 0.4f},
+                           {x - r * 0.1f, y - r * 0.8f},
+                           {x + r * 0.7f, y - r * 0.5f},
+                           {x + r, y + r * 0.5f}},
                           stone);
     st.bevel = 2;
     if (moss) {
@@ -203,11 +213,14 @@ void DrawDecoration(Canvas& f, int k) {
     case 1: bush(16, 17, 10, pal::Leaf, 0); break;
     case 2: bush(16, 18, 9, pal::GrassDark, 0); break;
     case 3: rock(16, 18, 11, pal::Stone, 0); break;
-    case 4: rock(11, 20, 7, pal::StoneDark, 0); rock(22, 16, 6, pal::Stone, 0); break;
+    case 4:
+      rock(11, 20, 7, pal::StoneDark, 0);
+      rock(22, 16, 6, pal::Stone, 0);
+      break;
     case 5:
       for (int i = 0; i < 7; ++i) {
-        Shape& blade = s.Capsule(16, 27, 7.0f + float(i) * 3.0f, 8.0f + float(i % 3) * 3, 1.6f, 0.7f,
-                                 i % 2 ? pal::GrassLight : pal::Leaf);
+        Shape& blade = s.Capsule(16, 27, 7.0f + float(i) * 3.0f, 8.0f + float(i % 3) * 3, 1.6f,
+                                 0.7f, i % 2 ? pal::GrassLight : pal::Leaf);
         blade.bevel = 0;
         if (i % 2) blade.outline = 0;
       }
@@ -243,8 +256,8 @@ void DrawExtra(Canvas& f, int k) {
     s.Ellipse(8, 9, 3.0f + float(k % 3), 2.2f + float(k % 2), stone).bevel = 1;
   } else {
     for (int i = 0; i < 4; ++i) {
-      Shape& blade = s.Capsule(8, 14, 3.0f + float(i) * 3.3f, 4.0f + float((i + k) % 3) * 2, 1.1f, 0.5f,
-                               i % 2 ? pal::GrassLight : pal::Leaf);
+      Shape& blade = s.Capsule(8, 14, 3.0f + float(i) * 3.3f, 4.0f + float((i + k) % 3) * 2, 1.1f,
+                               0.5f, i % 2 ? pal::GrassLight : pal::Leaf);
       blade.bevel = 0;
       blade.outline = 0;
     }

@@ -42,7 +42,8 @@ void DrawDigits(Canvas& c, int fw, Rgb color, int size) {
   TextStyle t = GoldCaption(size);
   t.color = color;
   t.margin = 1;
-  DrawGlyphSheet(c, fw, c.h, ba::kDigitFrames, [](int k) { return std::string(1, char('0' + k)); }, t);
+  DrawGlyphSheet(
+      c, fw, c.h, ba::kDigitFrames, [](int k) { return std::string(1, char('0' + k)); }, t);
 }
 
 // ------------------------------------------------------------------ letters
@@ -65,23 +66,27 @@ TextStyle LetterStyle(Rgb color, int size) {
 }
 
 void SetLetter(Canvas& c, const std::string& g, Rgb color) {
-  const int size = g == "m" || g == "w" ? 18 : 22;  // the widest small letters keep inside their cell
+  const int size =
+      g == "m" || g == "w" ? 18 : 22;  // the widest small letters keep inside their cell
   c.Text(0, -3, c.w, c.h, " " + g + " ", LetterStyle(color, size));
 }
 
 // What a letter code shows and whether it is the first cell of a capital.
 std::string GlyphOf(int code, bool* wide) {
   *wide = false;
-  if (code >= glyph::kSmallA && code <= glyph::kSmallZ) return std::string(1, char('a' + code - glyph::kSmallA));
+  if (code >= glyph::kSmallA && code <= glyph::kSmallZ)
+    return std::string(1, char('a' + code - glyph::kSmallA));
   if (code == glyph::kCapitalI) return "I";
   if (code == glyph::kCapitalJ) return "J";
   if (code >= glyph::kCapitalA && code <= glyph::kCapitalZ + 1) {
-    const int pair = code < glyph::kCapitalI ? (code - glyph::kCapitalA) / 2 : 10 + (code - glyph::kCapitalK) / 2;
+    const int pair = code < glyph::kCapitalI ? (code - glyph::kCapitalA) / 2
+                                             : 10 + (code - glyph::kCapitalK) / 2;
     *wide = true;
     return std::string(1, char('A' + pair));
   }
   if (code == glyph::kFullStop) return ".";
-  if (code >= glyph::kDigitZero && code <= ba::kLetterLastCode) return std::string(1, char('0' + code - glyph::kDigitZero));
+  if (code >= glyph::kDigitZero && code <= ba::kLetterLastCode)
+    return std::string(1, char('0' + code - glyph::kDigitZero));
   return "";
 }
 
@@ -100,7 +105,8 @@ void DrawLetter(Canvas& f, int code) {
   }
   Canvas pair(2 * fw, fh, ba::kKeyRed);
   SetLetter(pair, g, color);
-  const bool left = (code < glyph::kCapitalI ? code - glyph::kCapitalA : code - glyph::kCapitalK) % 2 == 0;
+  const bool left =
+      (code < glyph::kCapitalI ? code - glyph::kCapitalA : code - glyph::kCapitalK) % 2 == 0;
   f.Blit(pair.Crop(left ? 0 : fw, 0, fw, fh), 0, 0, true);
 }
 
@@ -143,7 +149,8 @@ void DrawNameStrip(Canvas& c) {
 // the page's coloured numbers and the light name letters read, in a gold
 // frame.
 void DrawPageBack(Canvas& c) {
-  c.GradientV(0, 0, c.w, c.h, Mix(pal::WoodDark, pal::Night, 0.35f), Mix(pal::WoodDeep, pal::Night, 0.45f));
+  c.GradientV(0, 0, c.w, c.h, Mix(pal::WoodDark, pal::Night, 0.35f),
+              Mix(pal::WoodDeep, pal::Night, 0.45f));
   c.Noise(0, 0, c.w, c.h, 4);
   c.Speckle(0, 0, c.w, c.h, Mix(pal::WoodDeep, pal::Ink, 0.5f), 0.05f);
   c.Vignette(0, 0, c.w, c.h, 0.4f);
@@ -163,7 +170,16 @@ void DrawRowFrame(Canvas& c) {
 void DrawExpMark(Canvas& c) {
   c.Fill(pal::Ink);
   c.Panel(0, 0, c.w, c.h, pal::WoodDark, 2);
-  c.Polygon({{16, 4}, {19, 12}, {28, 12}, {21, 17}, {24, 26}, {16, 21}, {8, 26}, {11, 17}, {4, 12}, {13, 12}},
+  c.Polygon({{16, 4},
+             {19, 12},
+             {28, 12},
+             {21, 17},
+             {24, 26},
+             {16, 21},
+             {8, 26},
+             {11, 17},
+             {4, 12},
+             {13, 12}},
             pal::Gold);
   c.Polygon({{16, 8}, {18, 13}, {16, 17}, {14, 13}}, pal::GoldLight);
 }
@@ -234,20 +250,19 @@ struct DigitPicture {
   int size;
 };
 constexpr DigitPicture kDigitPictures[] = {
-    {ba::kUiHealthDigits, 32, pal::RedLight, 28},
-    {ba::kUiAttackDigits, 32, pal::Silver, 28},
-    {ba::kUiCountDigits, 32, pal::ParchmentLight, 30},
-    {ba::kUiDownDigits, 32, pal::Fire, 28},
-    {ba::kUiDamageDigits, 16, pal::RedLight, 22},
-    {ba::kUiReportDigits, 16, pal::Fire, 22},
+    {ba::kUiHealthDigits, 32, pal::RedLight, 28},      {ba::kUiAttackDigits, 32, pal::Silver, 28},
+    {ba::kUiCountDigits, 32, pal::ParchmentLight, 30}, {ba::kUiDownDigits, 32, pal::Fire, 28},
+    {ba::kUiDamageDigits, 16, pal::RedLight, 22},      {ba::kUiReportDigits, 16, pal::Fire, 22},
 };
 
 }  // namespace
 
 ASSETGEN_TABLE(BattleUiPictures) {
   // Side buttons and the retreat question.
-  Register(r, Ui(ba::kUiRetreatButton), [](Canvas& c) { DrawButtonLooks(c, 64, 32, "Retreat", SideButton()); });
-  Register(r, Ui(ba::kUiGridButton), [](Canvas& c) { DrawButtonLooks(c, 64, 32, "Grid", SideButton()); });
+  Register(r, Ui(ba::kUiRetreatButton),
+           [](Canvas& c) { DrawButtonLooks(c, 64, 32, "Retreat", SideButton()); });
+  Register(r, Ui(ba::kUiGridButton),
+           [](Canvas& c) { DrawButtonLooks(c, 64, 32, "Grid", SideButton()); });
   Register(r, Ui(ba::kUiYesButton), [](Canvas& c) { DrawAnswerButton(c, "Yes", pal::GrassDark); });
   Register(r, Ui(ba::kUiNoButton), [](Canvas& c) { DrawAnswerButton(c, "No", pal::RedDeep); });
 
@@ -259,7 +274,8 @@ ASSETGEN_TABLE(BattleUiPictures) {
   for (const DigitPicture& d : kDigitPictures)
     Register(r, Ui(d.image), [d](Canvas& c) { DrawDigits(c, d.frameWidth, d.color, d.size); });
   // The digits of names, as the second letter sheet has them.
-  Register(r, Ui(ba::kUiNameDigits), [](Canvas& c) { DrawLetters(c, Ui(ba::kUiNameDigits), glyph::kDigitZero); });
+  Register(r, Ui(ba::kUiNameDigits),
+           [](Canvas& c) { DrawLetters(c, Ui(ba::kUiNameDigits), glyph::kDigitZero); });
 
   // Panels.
   Register(r, Ui(ba::kUiNameStrip), DrawNameStrip);
@@ -271,5 +287,6 @@ ASSETGEN_TABLE(BattleUiPictures) {
 
   // Letters for names.
   Register(r, ba::kLetters, [](Canvas& c) { DrawLetters(c, ba::kLetters, 0); });
-  Register(r, ba::kLettersRed, [](Canvas& c) { DrawLetters(c, ba::kLettersRed, ba::kLetterRedFirstCode); });
+  Register(r, ba::kLettersRed,
+           [](Canvas& c) { DrawLetters(c, ba::kLettersRed, ba::kLetterRedFirstCode); });
 }

@@ -31,7 +31,8 @@ constexpr float kWalkStride[ba::kFramesPerFacing] = {0.0f, -1.0f, 0.0f, 1.0f};
 Pose PoseOf(int frame) {
   if (frame >= ba::kStrikeFirstFrame) {
     const int k = frame - ba::kStrikeFirstFrame;
-    return {k / ba::kFramesPerFacing, 0.0f, float(k % ba::kFramesPerFacing) / float(ba::kFramesPerFacing - 1)};
+    return {k / ba::kFramesPerFacing, 0.0f,
+            float(k % ba::kFramesPerFacing) / float(ba::kFramesPerFacing - 1)};
   }
   return {frame / ba::kFramesPerFacing, kWalkStride[frame % ba::kFramesPerFacing], kNoStrike};
 }
@@ -66,7 +67,8 @@ void DrawPeople(Canvas& c, const Look& leader) {
       const float stride = i == 1 ? -pose.stride : pose.stride;
       float strike = pose.strike;
       if (strike >= 0 && i < 2) strike = std::fmod(strike + 0.34f * float(i + 1), 1.0f);
-      AddPerson(s, Place{at.x, at.footY, at.k, dir}, i == 2 ? leader : rank, view, stride, true, strike);
+      AddPerson(s, Place{at.x, at.footY, at.k, dir}, i == 2 ? leader : rank, view, stride, true,
+                strike);
     }
     figart::RenderPlaced(s, f, 0, 0, 1, 1);
   });
@@ -87,7 +89,8 @@ void DrawPack(Canvas& c, Rgb fur, Rgb belly, bool wolves) {
     for (int i = 0; i < 3; ++i) {
       const Spot& at = kPack[i];
       const Rgb shade = i == 1 ? Darken(fur, 0.15f) : fur;
-      AddDog(s, Place{at.x + dx, at.footY + dy, at.k, dir}, shade, belly, i == 1 ? -stride : stride, wolves, view);
+      AddDog(s, Place{at.x + dx, at.footY + dy, at.k, dir}, shade, belly, i == 1 ? -stride : stride,
+             wolves, view);
     }
     figart::RenderPlaced(s, f, 0, 0, 1, 1);
   });
@@ -274,17 +277,20 @@ ASSETGEN_TABLE(BattleUnitPictures) {
     const ba::ArmyKindPictures& p = ba::kArmyKindPictures[kind];
     if (kind == kDogKind) {
       Register(r, p.army, [](Canvas& c) { DrawPack(c, pal::Earth, pal::EarthLight, false); });
-      Register(r, p.icon,
-               [](Canvas& c) { DrawDogIcon(c, pal::Earth, pal::EarthLight, pal::EarthLight, pal::SandLight); });
+      Register(r, p.icon, [](Canvas& c) {
+        DrawDogIcon(c, pal::Earth, pal::EarthLight, pal::EarthLight, pal::SandLight);
+      });
     } else if (kind == kDog2Kind) {
       Register(r, p.army, [](Canvas& c) { DrawPack(c, pal::SlateLight, pal::StoneLight, false); });
-      Register(r, p.icon,
-               [](Canvas& c) { DrawDogIcon(c, pal::Slate, pal::SlateLight, pal::SlateLight, pal::StoneLight); });
+      Register(r, p.icon, [](Canvas& c) {
+        DrawDogIcon(c, pal::Slate, pal::SlateLight, pal::SlateLight, pal::StoneLight);
+      });
     } else {
       if (p.army.path) Register(r, p.army, [kind](Canvas& c) { DrawPeople(c, ArmyLook(kind)); });
       // The icons' ranks keep their capes.
       if (p.icon.path)
-        Register(r, p.icon, [kind](Canvas& c) { DrawIcon(c, ArmyLook(kind), RankOf(ArmyLook(kind))); });
+        Register(r, p.icon,
+                 [kind](Canvas& c) { DrawIcon(c, ArmyLook(kind), RankOf(ArmyLook(kind))); });
     }
   }
   for (int kind = 0; kind < ba::kAllyKinds; ++kind) {
@@ -294,8 +300,10 @@ ASSETGEN_TABLE(BattleUnitPictures) {
   }
   for (int picture = 0; picture < ba::kEnemyPictureCount; ++picture) {
     if (picture == kWolfPicture)
-      Register(r, ba::kEnemyPictures[picture], [](Canvas& c) { DrawPack(c, pal::Slate, pal::SlateLight, true); });
+      Register(r, ba::kEnemyPictures[picture],
+               [](Canvas& c) { DrawPack(c, pal::Slate, pal::SlateLight, true); });
     else
-      Register(r, ba::kEnemyPictures[picture], [picture](Canvas& c) { DrawPeople(c, EnemyPictureLook(picture)); });
+      Register(r, ba::kEnemyPictures[picture],
+               [picture](Canvas& c) { DrawPeople(c, EnemyPictureLook(picture)); });
   }
 }

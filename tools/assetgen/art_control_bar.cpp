@@ -18,7 +18,9 @@ ButtonStyle BarButton() {
   return st;
 }
 
-void Caption(Canvas& c, const std::string& text) { DrawButtonLooks(c, c.w / 3, c.h, text, BarButton()); }
+void Caption(Canvas& c, const std::string& text) {
+  DrawButtonLooks(c, c.w / 3, c.h, text, BarButton());
+}
 
 // Panel bodies: no caption, the bar draws its contents over them.
 void Panel(Canvas& c) {
@@ -58,7 +60,10 @@ void Captions(Canvas& c) {
 }
 
 void Figure(Canvas& f, float cx, float base, Rgb coat, Rgb hair, float s) {
-  f.Polygon({{cx - 5 * s, base}, {cx - 3.5f * s, base - 11 * s}, {cx + 3.5f * s, base - 11 * s}, {cx + 5 * s, base}},
+  f.Polygon({{cx - 5 * s, base},
+             {cx - 3.5f * s, base - 11 * s},
+             {cx + 3.5f * s, base - 11 * s},
+             {cx + 5 * s, base}},
             coat);
   f.Circle(cx, base - 14 * s, 3.6f * s, pal::Skin);
   f.Ellipse(cx, base - 16.5f * s, 3.8f * s, 1.8f * s, hair);
@@ -72,7 +77,8 @@ void Pictures(Canvas& c) {
       Figure(f, 46, 30, pal::Leaf, pal::HairBlond, 1.2f);
       Figure(f, 32, 31, pal::Blue, pal::HairBlack, 1.4f);
     } else {
-      for (int i = 0; i < 4; ++i) f.Ellipse(20, 27 - float(i) * 4, 10, 3.5f, i % 2 ? pal::GoldLight : pal::Gold);
+      for (int i = 0; i < 4; ++i)
+        f.Ellipse(20, 27 - float(i) * 4, 10, 3.5f, i % 2 ? pal::GoldLight : pal::Gold);
       f.Rect(36, 14, 20, 14, pal::Wood);
       f.Rect(36, 11, 20, 5, pal::WoodLight);
       f.Rect(45, 15, 3, 4, pal::Gold);
@@ -108,7 +114,8 @@ void Portraits(Canvas& c) {
     // Cut everything outside the ring back to the key.
     for (int y = 0; y < 64; ++y)
       for (int x = 0; x < 64; ++x)
-        if (std::hypot(float(x) + 0.5f - 31.5f, float(y) + 0.5f - 31.5f) > 29.5f) f.Set(x, y, f.key);
+        if (std::hypot(float(x) + 0.5f - 31.5f, float(y) + 0.5f - 31.5f) > 29.5f)
+          f.Set(x, y, f.key);
     f.CircleOutline(31.5f, 31.5f, 24.5f, pal::GoldLight, 1);
     f.OutlineShapes(pal::Ink);
   });
@@ -134,7 +141,8 @@ void Fire(Canvas& c) {
 void Digits(Canvas& c, Rgb colour) {
   TextStyle t = GoldCaption(26);
   t.color = colour;
-  DrawGlyphSheet(c, 32, 32, 10, [](int k) { return std::to_string(k); }, t);
+  DrawGlyphSheet(
+      c, 32, 32, 10, [](int k) { return std::to_string(k); }, t);
 }
 
 // The party screens' empty member view: a parchment sheet in a dark frame,
@@ -144,7 +152,8 @@ void PartyBack(Canvas& c) {
     for (int x = 0; x < c.w; ++x) {
       float dx = (float(x) - 127.5f) / 128, dy = (float(y) - 127.5f) / 128;
       float edge = std::max(std::fabs(dx), std::fabs(dy));
-      c.Set(x, y, Mix(pal::Parchment, pal::ParchmentDark, std::clamp(edge * edge * 0.9f, 0.0f, 1.0f)));
+      c.Set(x, y,
+            Mix(pal::Parchment, pal::ParchmentDark, std::clamp(edge * edge * 0.9f, 0.0f, 1.0f)));
     }
   c.Noise(0, 0, c.w, c.h, 5);
   c.Frame(0, 0, c.w, c.h, pal::WoodDeep, 3);
@@ -156,8 +165,8 @@ void OptionsIcon(Canvas& f) {
   const float cx = 32, cy = 16;
   for (int i = 0; i < 8; ++i) {
     float a = float(i) * 3.14159265f / 4;
-    f.ThickLine(cx + std::cos(a) * 7, cy + std::sin(a) * 7, cx + std::cos(a) * 12, cy + std::sin(a) * 12, 4,
-                pal::Steel);
+    f.ThickLine(cx + std::cos(a) * 7, cy + std::sin(a) * 7, cx + std::cos(a) * 12,
+                cy + std::sin(a) * 12, 4, pal::Steel);
   }
   f.Circle(cx, cy, 9, pal::Steel);
   f.Circle(cx - 2, cy - 2, 5, pal::Silver);
@@ -169,19 +178,25 @@ void OptionsIcon(Canvas& f) {
 
 ASSETGEN_TABLE(ControlBarPictures) {
   r.Picture("Art\\Controls\\Button3.bmp", 192, 64, 64, 64, kKeyNone, Panel);
-  r.Picture("Art\\Controls\\ButtonQuit.bmp", 192, 32, 64, 32, kKeyNone, [](Canvas& c) { Caption(c, "Quit"); });
-  r.Picture("Art\\Controls\\ButtonSave.bmp", 192, 32, 64, 32, kKeyNone, [](Canvas& c) { Caption(c, "Save"); });
-  r.Picture("Art\\Controls\\ButtonHide.bmp", 192, 32, 64, 32, kKeyNone, [](Canvas& c) { Caption(c, "Hide"); });
-  r.Picture("Art\\Controls\\ButtonShow.bmp", 192, 32, 64, 32, kKeyNone, [](Canvas& c) { Caption(c, "Show"); });
+  r.Picture("Art\\Controls\\ButtonQuit.bmp", 192, 32, 64, 32, kKeyNone,
+            [](Canvas& c) { Caption(c, "Quit"); });
+  r.Picture("Art\\Controls\\ButtonSave.bmp", 192, 32, 64, 32, kKeyNone,
+            [](Canvas& c) { Caption(c, "Save"); });
+  r.Picture("Art\\Controls\\ButtonHide.bmp", 192, 32, 64, 32, kKeyNone,
+            [](Canvas& c) { Caption(c, "Hide"); });
+  r.Picture("Art\\Controls\\ButtonShow.bmp", 192, 32, 64, 32, kKeyNone,
+            [](Canvas& c) { Caption(c, "Show"); });
   // The end of the day on the map, the end of a turn in battle.
-  r.Picture("Art\\Controls\\Button4.bmp", 192, 32, 64, 32, kKeyNone, [](Canvas& c) { Caption(c, "End Turn"); });
+  r.Picture("Art\\Controls\\Button4.bmp", 192, 32, 64, 32, kKeyNone,
+            [](Canvas& c) { Caption(c, "End Turn"); });
   r.Picture("Art\\Controls\\Button51.bmp", 192, 32, 64, 32, kKeyNone,
             [](Canvas& c) { DrawButtonLooks(c, 64, 32, "", BarButton()); });
   r.Picture("Art\\Controls\\Write1.bmp", 256, 64, 64, 32, kKeyBlack, Captions);
   r.Picture("Art\\Controls\\Picture1.bmp", 128, 32, 64, 32, kKeyBlack, Pictures);
   r.Picture("Art\\Controls\\Portrait.bmp", 192, 64, 64, 64, kKeyGreen, Portraits);
   r.Picture("Art\\Controls\\Fire2.bmp", 256, 32, 32, 32, kKeyBlack, Fire);
-  r.Picture("Art\\You\\Numbers.bmp", 320, 32, 32, 32, kKeyBlack, [](Canvas& c) { Digits(c, pal::GoldLight); });
+  r.Picture("Art\\You\\Numbers.bmp", 320, 32, 32, 32, kKeyBlack,
+            [](Canvas& c) { Digits(c, pal::GoldLight); });
   r.Picture("Art\\Controls\\Numbers1.bmp", 320, 32, 32, 32, kKeyBlack,
             [](Canvas& c) { Digits(c, pal::ParchmentLight); });
   r.Picture("Art\\Heroes\\Back1.bmp", 256, 256, 256, 256, kKeyNone, PartyBack);

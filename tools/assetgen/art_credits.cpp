@@ -17,7 +17,8 @@ int Y(float screen) { return int(std::lround(screen * kSy)); }
 void DrawSky(Canvas& c) {
   int horizon = Y(470);
   c.GradientV(0, 0, c.w, horizon / 2, pal::Night, pal::BlueDeep);
-  c.GradientV(0, horizon / 2, c.w, horizon - horizon / 2, pal::BlueDeep, Mix(pal::Purple, pal::RedDeep, 0.4f));
+  c.GradientV(0, horizon / 2, c.w, horizon - horizon / 2, pal::BlueDeep,
+              Mix(pal::Purple, pal::RedDeep, 0.4f));
   c.GradientV(0, horizon, c.w, c.h - horizon, Mix(pal::RedDeep, pal::Fire, 0.3f), pal::RedDeep);
   // Stars, thinning towards the horizon.
   for (int i = 0; i < 90; ++i) {
@@ -47,11 +48,15 @@ void DrawLand(Canvas& c) {
   for (int t = 0; t < 2; ++t) {
     int tx = t == 0 ? CX(18) : CX(128);
     c.Rect(tx, Y(280), W(36), base - Y(280), wall);
-    c.Polygon({{float(tx - 1), float(Y(280))}, {float(tx + W(18)), float(Y(225))}, {float(tx + W(36) + 1), float(Y(280))}},
+    c.Polygon({{float(tx - 1), float(Y(280))},
+               {float(tx + W(18)), float(Y(225))},
+               {float(tx + W(36) + 1), float(Y(280))}},
               Mix(pal::RedDeep, pal::Night, 0.4f));
   }
   c.Rect(CX(66), Y(260), W(46), base - Y(260), wall);
-  c.Polygon({{float(CX(64)), float(Y(260))}, {float(CX(89)), float(Y(190))}, {float(CX(114)), float(Y(260))}},
+  c.Polygon({{float(CX(64)), float(Y(260))},
+             {float(CX(89)), float(Y(190))},
+             {float(CX(114)), float(Y(260))}},
             Mix(pal::BlueDeep, pal::Night, 0.3f));
   for (int i = 0; i < 6; ++i) c.Rect(CX(30 + i * 22.0f), Y(320), W(12), Y(10), wall);
   // Lit windows and a gate.

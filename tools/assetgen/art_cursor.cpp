@@ -16,7 +16,8 @@ void Ramp(Canvas& c, Rgb mark, Rgb from, Rgb to, int x0, int y0, int x1, int y1)
 
 void DrawArrow(Canvas& c) {
   // The outline as it should look on screen, stretched back by 1/0.8 and 1/0.6.
-  const Pt shape[] = {{0, 0}, {0, 21}, {5, 16.5f}, {8.5f, 24.5f}, {12, 23}, {8.5f, 15.5f}, {15, 15.5f}};
+  const Pt shape[] = {{0, 0},   {0, 21},       {5, 16.5f}, {8.5f, 24.5f},
+                      {12, 23}, {8.5f, 15.5f}, {15, 15.5f}};
   std::vector<Pt> pts;
   for (const Pt& p : shape) pts.push_back({2 + p.x / 0.8f, 2 + p.y / 0.6f});
   const Rgb mark = pal::Gold;

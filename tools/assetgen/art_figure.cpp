@@ -33,9 +33,7 @@ Shape& Scene::Add(const Shape& s) {
         n.y0 = std::min(n.y0, p.y), n.y1 = std::max(n.y1, p.y);
       }
       break;
-    case ShapeType::Box:
-      n.x0 = n.a.x, n.y0 = n.a.y, n.x1 = n.b.x, n.y1 = n.b.y;
-      break;
+    case ShapeType::Box: n.x0 = n.a.x, n.y0 = n.a.y, n.x1 = n.b.x, n.y1 = n.b.y; break;
   }
   return n;
 }
@@ -134,7 +132,8 @@ float Sdf(const Shape& s, V2 p) {
       for (size_t i = 0, j = n - 1; i < n; j = i++) {
         const V2 a = s.pts[j], b = s.pts[i];
         best = std::min(best, SegmentDistance(p, a, b));
-        if ((b.y > p.y) != (a.y > p.y) && p.x < (a.x - b.x) * (p.y - b.y) / (a.y - b.y) + b.x) inside = !inside;
+        if ((b.y > p.y) != (a.y > p.y) && p.x < (a.x - b.x) * (p.y - b.y) / (a.y - b.y) + b.x)
+          inside = !inside;
       }
       return inside ? -best : best;
     }
@@ -164,8 +163,7 @@ float Wrap(float v, float size) {
 Rgb ApplyPattern(const Shape& s, V2 p, Rgb c) {
   const float z = s.patternSize;
   switch (s.pattern) {
-    case Pattern::None:
-      return c;
+    case Pattern::None: return c;
     case Pattern::Chain: {
       const float row = std::floor(p.y / (z * 0.8f));
       const float x = Wrap(p.x + (int(row) & 1) * z * 0.5f, z) - z * 0.5f;
@@ -214,9 +212,19 @@ Rgb ApplyPattern(const Shape& s, V2 p, Rgb c) {
       bool on = false;
       switch ((h >> 4) & 3) {
         case 0: on = std::fabs(x - 0.5f) < w && y > 0.15f && y < 0.85f; break;
-        case 1: on = (std::fabs(x - 0.5f) < w && y > 0.15f && y < 0.85f) || (std::fabs(y - 0.4f) < w && x > 0.2f && x < 0.8f); break;
-        case 2: on = (std::fabs(x - 0.3f) < w && y > 0.15f && y < 0.85f) || (std::fabs(y - x + 0.1f) < w && x > 0.3f && x < 0.8f); break;
-        default: { const float d = Len(x - 0.5f, y - 0.5f); on = std::fabs(d - 0.3f) < w * 0.8f; break; }
+        case 1:
+          on = (std::fabs(x - 0.5f) < w && y > 0.15f && y < 0.85f) ||
+               (std::fabs(y - 0.4f) < w && x > 0.2f && x < 0.8f);
+          break;
+        case 2:
+          on = (std::fabs(x - 0.3f) < w && y > 0.15f && y < 0.85f) ||
+               (std::fabs(y - x + 0.1f) < w && x > 0.3f && x < 0.8f);
+          break;
+        default: {
+          const float d = Len(x - 0.5f, y - 0.5f);
+          on = std::fabs(d - 0.3f) < w * 0.8f;
+          break;
+        }
       }
       return on ? s.patternColor : c;
     }
@@ -241,7 +249,8 @@ bool Sample(const Scene& scene, V2 p, float unit, Rgb* out) {
   for (size_t i = scene.shapes.size(); i-- > 0;) {
     const Shape& s = scene.shapes[i];
     const float margin = 0.5f * unit;
-    if (p.x < s.x0 - margin || p.x > s.x1 + margin || p.y < s.y0 - margin || p.y > s.y1 + margin) continue;
+    if (p.x < s.x0 - margin || p.x > s.x1 + margin || p.y < s.y0 - margin || p.y > s.y1 + margin)
+      continue;
     const float d = Sdf(s, p);
     if (d >= 0) continue;
     if (s.hole) return false;
@@ -277,7 +286,8 @@ bool Sample(const Scene& scene, V2 p, float unit, Rgb* out) {
   return false;
 }
 
-void RenderAffine(const Scene& scene, Canvas& c, float ox, float oy, float ux, float uy, float vx, float vy) {
+void RenderAffine(const Scene& scene, Canvas& c, float ox, float oy, float ux, float uy, float vx,
+                  float vy) {
   // Figure point of pixel (u, v) = o + (u + 0.5) U + (v + 0.5) V.
   const float unit = std::max(Len(ux, uy), Len(vx, vy));
   for (int v = 0; v < c.h; ++v) {
@@ -332,11 +342,14 @@ struct LookColours {
 LookColours Colours(int look) {
   switch (look) {
     case 1:
-      return {pal::SkinDark, pal::Wood, pal::SkinDark, pal::WoodDeep, pal::EarthDark, pal::HairGrey, Pattern::Stitches};
+      return {pal::SkinDark,  pal::Wood,     pal::SkinDark,    pal::WoodDeep,
+              pal::EarthDark, pal::HairGrey, Pattern::Stitches};
     case 2:
-      return {pal::Skin, pal::Blue, pal::Blue, pal::SlateDark, pal::WoodDark, pal::Gold, Pattern::Weave};
+      return {pal::Skin,     pal::Blue, pal::Blue,     pal::SlateDark,
+              pal::WoodDark, pal::Gold, Pattern::Weave};
     default:
-      return {pal::Skin, pal::Parchment, pal::Parchment, pal::Earth, pal::WoodDark, pal::ParchmentDark, Pattern::Weave};
+      return {pal::Skin,     pal::Parchment,     pal::Parchment, pal::Earth,
+              pal::WoodDark, pal::ParchmentDark, Pattern::Weave};
   }
 }
 
@@ -348,7 +361,8 @@ void AddHand(Scene& s, float cx, bool left, Rgb skin) {
   s.Capsule(cx + side * 7, 371, cx + side * 9, 380, 3, 2.5f, skin);
   // Finger lines.
   for (int f = -1; f <= 1; ++f) {
-    Shape& line = s.Capsule(cx + f * 4.0f, 378, cx + f * 4.0f, 385, 0.45f, 0.45f, Darken(skin, 0.35f));
+    Shape& line =
+        s.Capsule(cx + f * 4.0f, 378, cx + f * 4.0f, 385, 0.45f, 0.45f, Darken(skin, 0.35f));
     line.outline = 0;
     line.bevel = 0;
   }
@@ -369,13 +383,13 @@ void AddFoot(Scene& s, float ankleX, bool left, const LookColours& c, int look) 
   }
   s.Capsule(ankleX, 466, ankleX, 480, 6.5f, 7, c.skin);
   // A shoe of the right foot, mirrored for the left.
-  std::vector<V2> shoe = {{ankleX - 6, 478}, {ankleX + 8, 478}, {ankleX + 19, 487},
+  std::vector<V2> shoe = {{ankleX - 6, 478},  {ankleX + 8, 478}, {ankleX + 19, 487},
                           {ankleX + 22, 497}, {ankleX - 6, 497}, {ankleX - 7, 488}};
   if (out < 0) shoe = Scene::Mirror(shoe, ankleX);
   s.Polygon(shoe, c.shoes).dome = true;
   const float heel = out < 0 ? ankleX + 6 : ankleX - 6;
-  Shape& strap = s.Box(std::min(heel, ankleX + out * 8), 480, std::max(heel, ankleX + out * 8), 483, 1,
-                       Darken(c.shoes, 0.3f));
+  Shape& strap = s.Box(std::min(heel, ankleX + out * 8), 480, std::max(heel, ankleX + out * 8), 483,
+                       1, Darken(c.shoes, 0.3f));
   strap.outline = 0;
 }
 
@@ -392,7 +406,8 @@ void AddBodyPart(Scene& s, int look, BodyPart part) {
       const Rgb upper = c.sleeve;
       const Rgb lower = look == 0 ? c.sleeve : c.skin;
       for (int side = 0; side < 2; ++side) {
-        const float sx = side ? 118.0f : 42.0f, ex = side ? 124.0f : 36.0f, wx = side ? kHandRightX : kHandLeftX;
+        const float sx = side ? 118.0f : 42.0f, ex = side ? 124.0f : 36.0f,
+                    wx = side ? kHandRightX : kHandLeftX;
         Shape& fore = s.Capsule(ex, 324, wx, 362, 7.5f, 6.5f, lower);
         fore.pattern = look == 0 ? Pattern::Weave : Pattern::None;
         Shape& arm = s.Capsule(sx, 284, ex, 326, 10, 8, upper);
@@ -401,13 +416,15 @@ void AddBodyPart(Scene& s, int look, BodyPart part) {
         arm.patternSize = 5;
         if (look == 1) {
           // Leather bracers.
-          s.Capsule(ex + (wx - ex) * 0.45f, 341, wx, 359, 7.5f, 7.2f, pal::WoodDark).pattern = Pattern::Stitches;
+          s.Capsule(ex + (wx - ex) * 0.45f, 341, wx, 359, 7.5f, 7.2f, pal::WoodDark).pattern =
+              Pattern::Stitches;
         }
-        if (look == 2) s.Capsule(sx, 286, ex, 310, 11, 10, upper).patternColor = Darken(upper, 0.3f);
+        if (look == 2)
+          s.Capsule(sx, 286, ex, 310, 11, 10, upper).patternColor = Darken(upper, 0.3f);
       }
       // The body of the garment.
-      std::vector<V2> body = {{54, 272}, {106, 272}, {120, 282}, {116, 312}, {110, 350},
-                              {106, 380}, {54, 380}, {50, 350}, {44, 312}, {40, 282}};
+      std::vector<V2> body = {{54, 272},  {106, 272}, {120, 282}, {116, 312}, {110, 350},
+                              {106, 380}, {54, 380},  {50, 350},  {44, 312},  {40, 282}};
       Shape& torso = s.Polygon(body, look == 1 ? c.skin : c.shirt);
       torso.dome = true;
       torso.pattern = look == 1 ? Pattern::None : c.shirtPattern;
@@ -416,7 +433,8 @@ void AddBodyPart(Scene& s, int look, BodyPart part) {
         // Bare chest under an open jerkin.
         s.Capsule(68, 300, 74, 304, 7, 7, Darken(c.skin, 0.12f)).outline = 0;
         s.Capsule(92, 300, 86, 304, 7, 7, Darken(c.skin, 0.12f)).outline = 0;
-        Shape& l = s.Polygon({{54, 272}, {66, 272}, {64, 330}, {58, 380}, {52, 380}, {46, 330}, {42, 284}}, c.shirt);
+        Shape& l = s.Polygon(
+            {{54, 272}, {66, 272}, {64, 330}, {58, 380}, {52, 380}, {46, 330}, {42, 284}}, c.shirt);
         l.pattern = Pattern::Stitches;
         l.patternColor = pal::WoodDark;
         Shape& r = s.Polygon(Scene::Mirror(l.pts, kCentreX), c.shirt);
@@ -443,7 +461,8 @@ void AddBodyPart(Scene& s, int look, BodyPart part) {
       Shape& pelvis = s.Polygon(hips, c.trousers);
       pelvis.pattern = Pattern::Weave;
       for (int side = 0; side < 2; ++side) {
-        const float hx = side ? kLegRightX - 1 : kLegLeftX + 1, ax = side ? kLegRightX + 2 : kLegLeftX - 2;
+        const float hx = side ? kLegRightX - 1 : kLegLeftX + 1,
+                    ax = side ? kLegRightX + 2 : kLegLeftX - 2;
         Shape& leg = s.Capsule(hx, kHipY, ax, 468, 13, 9, c.trousers);
         leg.pattern = look == 1 ? Pattern::Quilt : Pattern::Weave;
         leg.patternColor = Darken(c.trousers, 0.25f);
@@ -454,18 +473,10 @@ void AddBodyPart(Scene& s, int look, BodyPart part) {
       cord.outline = 0.8f;
       break;
     }
-    case BodyPart::Hand1:
-      AddHand(s, kHandLeftX, true, c.skin);
-      break;
-    case BodyPart::Hand2:
-      AddHand(s, kHandRightX, false, c.skin);
-      break;
-    case BodyPart::Foot1:
-      AddFoot(s, kLegLeftX - 2, true, c, look);
-      break;
-    case BodyPart::Foot2:
-      AddFoot(s, kLegRightX + 2, false, c, look);
-      break;
+    case BodyPart::Hand1: AddHand(s, kHandLeftX, true, c.skin); break;
+    case BodyPart::Hand2: AddHand(s, kHandRightX, false, c.skin); break;
+    case BodyPart::Foot1: AddFoot(s, kLegLeftX - 2, true, c, look); break;
+    case BodyPart::Foot2: AddFoot(s, kLegRightX + 2, false, c, look); break;
   }
 }
 
@@ -499,13 +510,20 @@ constexpr PartPicture kParts[] = {
 // The whole figure of look 0 with a plain head, standing in a tall frame.
 void DrawWholeBody(Canvas& c) {
   Scene s;
-  const BodyPart order[] = {BodyPart::Legs, BodyPart::Chest, BodyPart::Hand1, BodyPart::Hand2,
-                            BodyPart::Foot1, BodyPart::Foot2};
+  const BodyPart order[] = {BodyPart::Legs,  BodyPart::Chest, BodyPart::Hand1,
+                            BodyPart::Hand2, BodyPart::Foot1, BodyPart::Foot2};
   for (BodyPart part : order) AddBodyPart(s, 0, part);
   using fig::kCentreX;
   s.Ellipse(kCentreX, 236, 19, 23, pal::Skin).dome = true;
-  Shape& hair = s.Polygon({{61, 232}, {63, 216}, {72, 210}, {88, 210}, {97, 216}, {99, 232}, {93, 222},
-                           {80, 219}, {67, 222}},
+  Shape& hair = s.Polygon({{61, 232},
+                           {63, 216},
+                           {72, 210},
+                           {88, 210},
+                           {97, 216},
+                           {99, 232},
+                           {93, 222},
+                           {80, 219},
+                           {67, 222}},
                           pal::HairBrown);
   hair.pattern = Pattern::Weave;
   s.Ellipse(72, 236, 2.2f, 2.6f, pal::InkSoft).outline = 0;

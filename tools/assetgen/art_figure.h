@@ -33,20 +33,20 @@ enum class Pattern { None, Chain, Bands, Rivets, Scales, Stitches, Runes, Weave,
 
 struct Shape {
   ShapeType type = ShapeType::Ellipse;
-  V2 a{0, 0}, b{0, 0};  // ellipse: centre, radii; capsule: the two ends; box: min and max corner
-  float r0 = 0, r1 = 0; // capsule: radius at a and at b; box: corner radius
-  std::vector<V2> pts;  // polygon
+  V2 a{0, 0}, b{0, 0};   // ellipse: centre, radii; capsule: the two ends; box: min and max corner
+  float r0 = 0, r1 = 0;  // capsule: radius at a and at b; box: corner radius
+  std::vector<V2> pts;   // polygon
   Rgb color = 0;
-  float outline = 1.0f;        // ink rim, in output pixels (0: none)
+  float outline = 1.0f;  // ink rim, in output pixels (0: none)
   Rgb outlineColor = assetgen::pal::Ink;
-  float bevel = 2.5f;          // lit/shaded rim, in output pixels
+  float bevel = 2.5f;  // lit/shaded rim, in output pixels
   float bevelStrength = 0.35f;
-  bool metal = false;          // a bright streak down the left third
-  bool dome = false;           // rounder shading across the whole shape
+  bool metal = false;  // a bright streak down the left third
+  bool dome = false;   // rounder shading across the whole shape
   Pattern pattern = Pattern::None;
   Rgb patternColor = 0;
-  float patternSize = 4.0f;    // figure units
-  bool hole = false;           // cuts the shapes below back to the background
+  float patternSize = 4.0f;  // figure units
+  bool hole = false;         // cuts the shapes below back to the background
   // Filled by Scene::Add.
   float x0 = 0, y0 = 0, x1 = 0, y1 = 0;
 };

@@ -21,8 +21,8 @@ namespace {
 // --------------------------------------------------------------- looks
 
 struct Look {
-  int tier;      // items::Tier
-  int variant;   // varies items of one kind and tier
+  int tier;     // items::Tier
+  int variant;  // varies items of one kind and tier
   Rgb metal, metalDark, trim, gem, cloth, leather, glow;
 };
 
@@ -33,10 +33,14 @@ const items::ItemEntry* Entry(int id) {
 }
 
 Look LookOf(int id) {
-  static const Rgb kMetal[] = {pal::Iron, pal::Steel, pal::Bronze, pal::Silver, pal::Gold, pal::Enchanted};
-  static const Rgb kTrim[] = {pal::SlateDark, pal::SlateLight, pal::GoldDark, pal::Gold, pal::GoldLight, pal::Silver};
-  static const Rgb kGems[] = {pal::Red, pal::Blue, pal::Grass, pal::Purple, pal::Fire, pal::WaterLight};
-  static const Rgb kCloth[] = {pal::RedDeep, pal::BlueDeep, pal::GrassDark, pal::Purple, pal::Earth, pal::SlateDark};
+  static const Rgb kMetal[] = {pal::Iron,   pal::Steel, pal::Bronze,
+                               pal::Silver, pal::Gold,  pal::Enchanted};
+  static const Rgb kTrim[] = {pal::SlateDark, pal::SlateLight, pal::GoldDark,
+                              pal::Gold,      pal::GoldLight,  pal::Silver};
+  static const Rgb kGems[] = {pal::Red,    pal::Blue, pal::Grass,
+                              pal::Purple, pal::Fire, pal::WaterLight};
+  static const Rgb kCloth[] = {pal::RedDeep, pal::BlueDeep, pal::GrassDark,
+                               pal::Purple,  pal::Earth,    pal::SlateDark};
   static const Rgb kLeather[] = {pal::Wood, pal::WoodDark, pal::Earth, pal::EarthDark};
   const items::ItemEntry* e = Entry(id);
   Look l{};
@@ -78,7 +82,8 @@ void AddHelmet(Scene& s, int id) {
   const Look l = LookOf(id);
   const float cx = fig::kCentreX;
   // Mail or plate guarding the neck, joining the body below.
-  Shape& aventail = s.Polygon({{62, 244}, {98, 244}, {104, 261}, {56, 261}}, l.tier >= 4 ? l.metalDark : pal::Steel);
+  Shape& aventail = s.Polygon({{62, 244}, {98, 244}, {104, 261}, {56, 261}},
+                              l.tier >= 4 ? l.metalDark : pal::Steel);
   aventail.pattern = l.tier >= 4 ? Pattern::Bands : Pattern::Chain;
   aventail.patternColor = Darken(aventail.color, 0.4f);
   aventail.patternSize = l.tier >= 4 ? 5 : 3.5f;
@@ -86,7 +91,10 @@ void AddHelmet(Scene& s, int id) {
   if (l.tier == items::kRuned) {
     if (l.variant % 2) {
       for (int side = -1; side <= 1; side += 2) {
-        std::vector<V2> wing = {{cx + side * 18, 226}, {cx + side * 29, 204}, {cx + side * 30, 214}, {cx + side * 27, 232}};
+        std::vector<V2> wing = {{cx + side * 18, 226},
+                                {cx + side * 29, 204},
+                                {cx + side * 30, 214},
+                                {cx + side * 27, 232}};
         Shape& w = s.Polygon(wing, pal::Silver);
         w.pattern = Pattern::Bands;
         w.patternColor = pal::SlateLight;
@@ -99,7 +107,12 @@ void AddHelmet(Scene& s, int id) {
   }
   // A plume or crest on the silver and golden helms.
   if (l.tier == items::kSilver || l.tier == items::kGold) {
-    Shape& plume = s.Polygon({{cx - 3, 206}, {cx + 3, 206}, {cx + 12, 201}, {cx + 26, 205}, {cx + 16, 207}, {cx + 6, 212}},
+    Shape& plume = s.Polygon({{cx - 3, 206},
+                              {cx + 3, 206},
+                              {cx + 12, 201},
+                              {cx + 26, 205},
+                              {cx + 16, 207},
+                              {cx + 6, 212}},
                              l.variant % 2 ? pal::Red : pal::Blue);
     plume.pattern = Pattern::Stitches;
     plume.patternColor = Darken(plume.color, 0.3f);
@@ -114,8 +127,11 @@ void AddHelmet(Scene& s, int id) {
     dome.patternSize = 7;
   }
   if (l.tier == items::kRuned) Runes(dome, l, 7);
-  std::vector<V2> face = {{cx - 21, 228}, {cx + 21, 228}, {cx + 19, 252}, {cx + 8, 258}, {cx - 8, 258}, {cx - 19, 252}};
-  if (l.tier == items::kBronze) face = {{cx - 22, 226}, {cx + 22, 226}, {cx + 20, 254}, {cx + 5, 258}, {cx + 4, 246}, {cx - 4, 246}, {cx - 5, 258}, {cx - 20, 254}};
+  std::vector<V2> face = {{cx - 21, 228}, {cx + 21, 228}, {cx + 19, 252},
+                          {cx + 8, 258},  {cx - 8, 258},  {cx - 19, 252}};
+  if (l.tier == items::kBronze)
+    face = {{cx - 22, 226}, {cx + 22, 226}, {cx + 20, 254}, {cx + 5, 258},
+            {cx + 4, 246},  {cx - 4, 246},  {cx - 5, 258},  {cx - 20, 254}};
   Shape& plate = Metal(s.Polygon(face, l.metal));
   plate.dome = true;
   if (l.tier == items::kRuned) Runes(plate, l, 7);
@@ -135,12 +151,14 @@ void AddHelmet(Scene& s, int id) {
   if (l.tier <= items::kBronze) {
     // Breathing holes.
     for (int i = -1; i <= 1; i += 2)
-      for (int j = 0; j < 2; ++j) s.Ellipse(cx + i * (10 + j * 5), 247, 1.3f, 1.3f, pal::InkSoft).outline = 0;
+      for (int j = 0; j < 2; ++j)
+        s.Ellipse(cx + i * (10 + j * 5), 247, 1.3f, 1.3f, pal::InkSoft).outline = 0;
   }
   // Crest ridge and the crown of the golden helms.
   if (l.tier >= items::kBronze) Metal(s.Capsule(cx, 205, cx, 222, 2.5f, 2.5f, l.trim));
   if (l.tier == items::kGold) {
-    for (int i = -2; i <= 2; ++i) s.Polygon({{cx + i * 9 - 4, 224}, {cx + i * 9 + 4, 224}, {cx + i * 9, 215}}, pal::GoldLight);
+    for (int i = -2; i <= 2; ++i)
+      s.Polygon({{cx + i * 9 - 4, 224}, {cx + i * 9 + 4, 224}, {cx + i * 9, 215}}, pal::GoldLight);
     Gem(s, cx, 226, 3, l.gem);
   }
   if (l.tier == items::kSilver || l.tier == items::kRuned) Gem(s, cx, 226, 2.6f, l.gem);
@@ -175,8 +193,8 @@ void AddTorso(Scene& s, int id) {
     }
   }
   // The coat or the plate.
-  std::vector<V2> body = {{54, 270}, {106, 270}, {121, 282}, {117, 312}, {112, 350},
-                          {110, 386}, {50, 386}, {48, 350}, {43, 312}, {39, 282}};
+  std::vector<V2> body = {{54, 270},  {106, 270}, {121, 282}, {117, 312}, {112, 350},
+                          {110, 386}, {50, 386},  {48, 350},  {43, 312},  {39, 282}};
   Shape& coat = s.Polygon(body, mail ? mailColour : (plate ? l.metalDark : pal::Steel));
   coat.dome = true;
   coat.pattern = plate ? Pattern::Bands : Pattern::Chain;
@@ -187,14 +205,16 @@ void AddTorso(Scene& s, int id) {
     if (l.tier == items::kSteel) {
       Shape& tabard = s.Polygon({{62, 290}, {98, 290}, {100, 386}, {60, 386}}, l.cloth);
       tabard.pattern = Pattern::Weave;
-      Shape& emblem = s.Polygon({{cx, 310}, {cx + 9, 322}, {cx, 334}, {cx - 9, 322}}, pal::Parchment);
+      Shape& emblem =
+          s.Polygon({{cx, 310}, {cx + 9, 322}, {cx, 334}, {cx - 9, 322}}, pal::Parchment);
       emblem.dome = true;
     }
     // A leather collar.
     s.Capsule(cx - 14, 272, cx + 14, 272, 5, 5, l.leather).pattern = Pattern::Stitches;
   } else {
     // Breastplate.
-    std::vector<V2> breast = {{56, 276}, {104, 276}, {113, 292}, {108, 334}, {98, 358}, {62, 358}, {52, 334}, {47, 292}};
+    std::vector<V2> breast = {{56, 276}, {104, 276}, {113, 292}, {108, 334},
+                              {98, 358}, {62, 358},  {52, 334},  {47, 292}};
     Shape& bp = Metal(s.Polygon(breast, l.metal));
     bp.dome = true;
     if (l.tier == items::kRuned) Runes(bp, l, 8);
@@ -221,7 +241,8 @@ void AddTorso(Scene& s, int id) {
     }
     // Faulds below the plate.
     for (int i = 0; i < 2; ++i) {
-      Shape& fauld = Metal(s.Box(52 + i * 1.0f, 358 + i * 10.0f, 108 - i * 1.0f, 372 + i * 10.0f, 2, i ? l.metalDark : l.metal));
+      Shape& fauld = Metal(s.Box(52 + i * 1.0f, 358 + i * 10.0f, 108 - i * 1.0f, 372 + i * 10.0f, 2,
+                                 i ? l.metalDark : l.metal));
       fauld.bevelStrength = 0.3f;
     }
     // Gorget.
@@ -264,13 +285,15 @@ void AddBelt(Scene& s, int id, bool forIcon) {
     ring.patternSize = 5;
     Shape& hole = s.Ellipse(cx, 378, 21, 13, 0);
     hole.hole = true;
-    s.Capsule(cx + 10, 398, cx + 34, 404, 5, 5, girdle ? l.metalDark : l.leather).pattern = Pattern::Stitches;
+    s.Capsule(cx + 10, 398, cx + 34, 404, 5, 5, girdle ? l.metalDark : l.leather).pattern =
+        Pattern::Stitches;
     // Studs of the make's metal round the band, more on the better belts.
     if (!girdle && l.tier >= items::kSteel) {
       const int studs = 6 + 2 * l.tier;
       for (int i = 0; i < studs; ++i) {
         const float a = 3.14159265f * (1.1f + 0.8f * float(i) / float(studs - 1));
-        Shape& stud = Metal(s.Ellipse(cx + 25.5f * std::cos(a), 379 + 17.5f * std::sin(a), 2.4f, 2.4f, l.metal));
+        Shape& stud = Metal(
+            s.Ellipse(cx + 25.5f * std::cos(a), 379 + 17.5f * std::sin(a), 2.4f, 2.4f, l.metal));
         stud.outline = 0.6f;
         stud.dome = true;
       }
@@ -311,7 +334,8 @@ void AddBelt(Scene& s, int id, bool forIcon) {
 
 void AddPants(Scene& s, int id) {
   const Look l = LookOf(id);
-  static const Rgb kTrousers[] = {pal::Earth, pal::SlateDark, pal::WoodDark, pal::RedDeep, pal::BlueDeep, pal::GrassDark};
+  static const Rgb kTrousers[] = {pal::Earth,   pal::SlateDark, pal::WoodDark,
+                                  pal::RedDeep, pal::BlueDeep,  pal::GrassDark};
   const Rgb cloth = kTrousers[(id * 5) % 6];
   const bool greaves = l.tier >= items::kBronze;
   const bool cuisses = l.tier >= items::kGold;
@@ -354,7 +378,8 @@ void AddPants(Scene& s, int id) {
     else s.Ellipse(kx, 432, 2.5f, 2.5f, l.trim).dome = true;
   }
   // Waistband.
-  Shape& band = s.Box(52, 371, 108, 378, 2, l.tier >= items::kSilver ? l.trim : Darken(cloth, 0.3f));
+  Shape& band =
+      s.Box(52, 371, 108, 378, 2, l.tier >= items::kSilver ? l.trim : Darken(cloth, 0.3f));
   band.bevel = 1.5f;
 }
 
@@ -374,7 +399,8 @@ void AddShoe(Scene& s, int id, bool left) {
     shaft.patternSize = 6;
   }
   // The foot: heel and a rounded toe turned outwards.
-  std::vector<V2> heel = {{ax - 9, 478}, {ax + 10, 478}, {ax + 12, 499}, {ax - 10, 499}, {ax - 11, 490}};
+  std::vector<V2> heel = {
+      {ax - 9, 478}, {ax + 10, 478}, {ax + 12, 499}, {ax - 10, 499}, {ax - 11, 490}};
   if (left) heel = Scene::Mirror(heel, ax);
   Shape& h = s.Polygon(heel, body);
   h.dome = true;
@@ -388,8 +414,9 @@ void AddShoe(Scene& s, int id, bool left) {
     if (l.tier == items::kRuned) Runes(f, l, 5);
   }
   // Sole.
-  s.Box(std::min(ax - 11, ax + (left ? -1 : 1) * 25.0f), 497, std::max(ax + 12, ax + (left ? -1 : 1) * 25.0f), 501, 1.5f,
-        pal::WoodDeep).bevel = 0;
+  s.Box(std::min(ax - 11, ax + (left ? -1 : 1) * 25.0f), 497,
+        std::max(ax + 12, ax + (left ? -1 : 1) * 25.0f), 501, 1.5f, pal::WoodDeep)
+      .bevel = 0;
   // Cuff and toe cap in the make's metal.
   Shape& cuff = Metal(s.Box(ax - 11.5f, 456, ax + 11.5f, 463, 2, sabatons ? l.trim : l.metal));
   cuff.bevel = 1.5f;
@@ -416,7 +443,8 @@ void AddGlove(Scene& s, int id, bool left) {
   // Flared cuff.
   // The cuff is always of the make's metal, so that the plain gloves show
   // their make as well as the gauntlets do.
-  Shape& cuff = Metal(s.Polygon({{cx - 7, 370}, {cx + 7, 370}, {cx + 10, 357}, {cx - 10, 357}}, l.metal));
+  Shape& cuff =
+      Metal(s.Polygon({{cx - 7, 370}, {cx + 7, 370}, {cx + 10, 357}, {cx - 10, 357}}, l.metal));
   if (l.tier == items::kRuned) Runes(cuff, l, 4);
   Shape& palm = s.Box(cx - 8, 367, cx + 8, 389, 5, body);
   palm.dome = true;
@@ -437,7 +465,8 @@ void AddGlove(Scene& s, int id, bool left) {
     plate.bevel = 1;
   }
   if (l.tier == items::kIron) {
-    for (int i = -1; i <= 1; ++i) s.Ellipse(cx + i * 4.5f, 377, 1.2f, 1.2f, pal::SlateLight).outline = 0;
+    for (int i = -1; i <= 1; ++i)
+      s.Ellipse(cx + i * 4.5f, 377, 1.2f, 1.2f, pal::SlateLight).outline = 0;
   }
   if (l.tier >= items::kSilver) Gem(s, cx, 362.5f, 2.2f, l.gem);
 }
@@ -457,15 +486,18 @@ void AddShield(Scene& s, int id) {
     face.dome = true;
     for (int i = 0; i < 8; ++i) {
       const float a = i * 0.785f;
-      s.Ellipse(cx + 24 * std::cos(a), cy + 24 * std::sin(a), 1.6f, 1.6f, pal::SlateLight).outline = 0.5f;
+      s.Ellipse(cx + 24 * std::cos(a), cy + 24 * std::sin(a), 1.6f, 1.6f, pal::SlateLight).outline =
+          0.5f;
     }
     Shape& boss = Metal(s.Ellipse(cx, cy, 9, 9, l.metal));
     boss.dome = true;
     return;
   }
   // Heater shield.
-  std::vector<V2> outer = {{cx - 33, 296}, {cx + 33, 296}, {cx + 33, 336}, {cx + 24, 364}, {cx, 384}, {cx - 24, 364}, {cx - 33, 336}};
-  std::vector<V2> inner = {{cx - 28, 301}, {cx + 28, 301}, {cx + 28, 335}, {cx + 20, 360}, {cx, 377}, {cx - 20, 360}, {cx - 28, 335}};
+  std::vector<V2> outer = {{cx - 33, 296}, {cx + 33, 296}, {cx + 33, 336}, {cx + 24, 364},
+                           {cx, 384},      {cx - 24, 364}, {cx - 33, 336}};
+  std::vector<V2> inner = {{cx - 28, 301}, {cx + 28, 301}, {cx + 28, 335}, {cx + 20, 360},
+                           {cx, 377},      {cx - 20, 360}, {cx - 28, 335}};
   // The rim is of the make's metal; only the golden and runed shields, whose
   // face is metal already, take the trim colour for it.
   Shape& rim = Metal(s.Polygon(outer, l.tier >= items::kGold ? l.trim : l.metal));
@@ -481,14 +513,17 @@ void AddShield(Scene& s, int id) {
     field.pattern = Pattern::Weave;
   }
   // The charge, in the make's metal (red on the golden shields).
-  const Rgb charge = l.tier == items::kGold ? pal::Red : (l.tier == items::kRuned ? pal::Silver : l.metal);
+  const Rgb charge =
+      l.tier == items::kGold ? pal::Red : (l.tier == items::kRuned ? pal::Silver : l.metal);
   switch (l.variant % 4) {
     case 0:  // cross
       Metal(s.Box(cx - 4, 304, cx + 4, 372, 1, charge));
       Metal(s.Box(cx - 25, 326, cx + 25, 334, 1, charge));
       break;
     case 1:  // chevron
-      Metal(s.Polygon({{cx - 26, 346}, {cx, 318}, {cx + 26, 346}, {cx + 26, 356}, {cx, 330}, {cx - 26, 356}}, charge));
+      Metal(s.Polygon(
+          {{cx - 26, 346}, {cx, 318}, {cx + 26, 346}, {cx + 26, 356}, {cx, 330}, {cx - 26, 356}},
+          charge));
       break;
     case 2:  // bend
       Metal(s.Polygon({{cx - 28, 306}, {cx - 18, 301}, {cx + 26, 355}, {cx + 18, 362}}, charge));
@@ -502,7 +537,8 @@ void AddShield(Scene& s, int id) {
   if (l.tier >= items::kSilver) Gem(s, cx, 336, 3.2f, l.gem);
   if (l.tier >= items::kBronze) {
     for (int i = 0; i < 2; ++i) {
-      s.Ellipse(cx - 28 + i * 56, 301, 1.8f, 1.8f, l.tier >= items::kSilver ? l.gem : l.trim).outline = 0.5f;
+      s.Ellipse(cx - 28 + i * 56, 301, 1.8f, 1.8f, l.tier >= items::kSilver ? l.gem : l.trim)
+          .outline = 0.5f;
     }
   }
 }
@@ -521,10 +557,13 @@ void AddSword(Scene& s, int id, float broad = 1.0f) {
   std::vector<V2> blade;
   switch (l.tier) {
     case items::kBronze:  // leaf blade
-      blade = {{gx - w, base}, {gx - w - 2, base - 50}, {gx - w, base - 80}, {gx, tip}, {gx + w, base - 80}, {gx + w + 2, base - 50}, {gx + w, base}};
+      blade = {{gx - w, base},      {gx - w - 2, base - 50}, {gx - w, base - 80}, {gx, tip},
+               {gx + w, base - 80}, {gx + w + 2, base - 50}, {gx + w, base}};
       break;
     case items::kSilver:  // a sabre's curve
-      blade = {{gx - w, base}, {gx - w - 1, base - 50}, {gx - w + 2, base - 85}, {gx + 6, tip}, {gx + w + 3, base - 80}, {gx + w + 1, base - 40}, {gx + w, base}};
+      blade = {{gx - w, base}, {gx - w - 1, base - 50}, {gx - w + 2, base - 85},
+               {gx + 6, tip},  {gx + w + 3, base - 80}, {gx + w + 1, base - 40},
+               {gx + w, base}};
       break;
     default:
       blade = {{gx - w, base}, {gx - w, tip + 12}, {gx, tip}, {gx + w, tip + 12}, {gx + w, base}};
@@ -541,18 +580,21 @@ void AddSword(Scene& s, int id, float broad = 1.0f) {
   }
   // Guard, grip and pommel.
   const float guard = l.tier >= items::kGold ? 15.0f : (l.tier == items::kIron ? 8.0f : 12.0f);
-  Shape& cross = Metal(s.Capsule(gx - guard, 364, gx + guard, 364, 2.6f, 2.6f, l.tier >= items::kSilver ? l.trim : l.metalDark));
+  Shape& cross = Metal(s.Capsule(gx - guard, 364, gx + guard, 364, 2.6f, 2.6f,
+                                 l.tier >= items::kSilver ? l.trim : l.metalDark));
   cross.dome = true;
   if (l.tier == items::kRuned) {
     // Swept quillons.
     Metal(s.Capsule(gx - guard, 364, gx - guard - 3, 356, 2.5f, 1.5f, l.trim));
     Metal(s.Capsule(gx + guard, 364, gx + guard + 3, 356, 2.5f, 1.5f, l.trim));
   }
-  Shape& grip = s.Capsule(gx, 368, gx, 388, 2.8f, 2.8f, l.tier >= items::kGold ? pal::RedDeep : pal::WoodDark);
+  Shape& grip = s.Capsule(gx, 368, gx, 388, 2.8f, 2.8f,
+                          l.tier >= items::kGold ? pal::RedDeep : pal::WoodDark);
   grip.pattern = Pattern::Bands;
   grip.patternColor = Darken(grip.color, 0.4f);
   grip.patternSize = 3;
-  Shape& pommel = Metal(s.Ellipse(gx, 392, 4.2f, 4.2f, l.tier >= items::kSilver ? l.trim : l.metalDark));
+  Shape& pommel =
+      Metal(s.Ellipse(gx, 392, 4.2f, 4.2f, l.tier >= items::kSilver ? l.trim : l.metalDark));
   pommel.dome = true;
   if (l.tier >= items::kGold) {
     Gem(s, gx, 364, 2.4f, l.gem);
@@ -572,7 +614,8 @@ void AddAmulet(Scene& s, int id, int slot) {
   const float cx = fig::kCentreX;
   const float spread = 10.0f - slot * 1.5f;
   for (int side = -1; side <= 1; side += 2) {
-    Shape& chain = s.Capsule(cx + side * spread, 273, cx + side * 1.5f, py - r, 1.1f, 1.1f, l.metal);
+    Shape& chain =
+        s.Capsule(cx + side * spread, 273, cx + side * 1.5f, py - r, 1.1f, 1.1f, l.metal);
     chain.outline = 0.6f;
     chain.bevel = 0.8f;
   }
@@ -583,7 +626,11 @@ void AddAmulet(Scene& s, int id, int slot) {
       Gem(s, cx, py, r * 0.45f, gem);
       break;
     case 1:  // teardrop stone in a setting
-      Metal(s.Polygon({{cx, py - r}, {cx + r * 0.8f, py + r * 0.3f}, {cx, py + r * 1.2f}, {cx - r * 0.8f, py + r * 0.3f}}, l.metal));
+      Metal(s.Polygon({{cx, py - r},
+                       {cx + r * 0.8f, py + r * 0.3f},
+                       {cx, py + r * 1.2f},
+                       {cx - r * 0.8f, py + r * 0.3f}},
+                      l.metal));
       Gem(s, cx, py + r * 0.2f, r * 0.55f, gem);
       break;
     case 2:  // star
@@ -661,9 +708,11 @@ void AddRing(Scene& s, int id) {
   const float gr = 3.0f + l.tier * 1.2f;
   if (l.tier >= items::kBronze) {
     for (int side = -1; side <= 1; side += 2)
-      Metal(s.Capsule(cx + side * gr * 0.9f, cy - 10, cx + side * gr * 0.5f, cy - 14 - gr * 0.6f, 1.6f, 1.2f, l.trim));
+      Metal(s.Capsule(cx + side * gr * 0.9f, cy - 10, cx + side * gr * 0.5f, cy - 14 - gr * 0.6f,
+                      1.6f, 1.2f, l.trim));
   }
-  Metal(s.Box(cx - gr - 2, cy - 15, cx + gr + 2, cy - 9, 1.5f, l.tier >= items::kSilver ? l.trim : l.metal));
+  Metal(s.Box(cx - gr - 2, cy - 15, cx + gr + 2, cy - 9, 1.5f,
+              l.tier >= items::kSilver ? l.trim : l.metal));
   if (l.tier == items::kIron) {
     // A plain signet.
     Metal(s.Box(cx - 7, cy - 19, cx + 7, cy - 11, 2, l.metal)).dome = true;
@@ -737,7 +786,8 @@ ASSETGEN_TABLE(ItemIcons) {
   for (const items::ItemEntry& e : items::kItemTable) {
     const int id = e.id;
     const uint32_t key = (id == 180 || id == 181) ? kKeyBlack : kKeyRed;
-    r.Picture("Art\\Items\\Item" + Num(id) + ".bmp", 64, 64, 64, 64, key, [id](Canvas& c) { DrawIcon(c, id); });
+    r.Picture("Art\\Items\\Item" + Num(id) + ".bmp", 64, 64, 64, 64, key,
+              [id](Canvas& c) { DrawIcon(c, id); });
   }
 }
 
@@ -758,8 +808,8 @@ ASSETGEN_TABLE(WornItemPictures) {
   const char kSlotLetter[3] = {'a', 'b', 'c'};
   for (int id = 1; id <= 36; ++id)
     for (int k = 0; k < 3; ++k)
-      worn("Art\\Items\\Amulets\\Amulet" + Num(id) + kSlotLetter[k] + ".bmp", 64, 64, kKeyRed, kAmulet[k],
-           [id, k](Scene& s) { AddAmulet(s, id, k); });
+      worn("Art\\Items\\Amulets\\Amulet" + Num(id) + kSlotLetter[k] + ".bmp", 64, 64, kKeyRed,
+           kAmulet[k], [id, k](Scene& s) { AddAmulet(s, id, k); });
   for (int id = 37; id <= 56; ++id)
     worn("Art\\Items\\Helmets\\Helmet" + Num(id - 36) + ".bmp", 128, 128, kKeyRed, kPlaceHelmet,
          [id](Scene& s) { AddHelmet(s, id); });

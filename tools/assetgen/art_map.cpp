@@ -36,7 +36,9 @@ uint32_t Hash(uint32_t x, uint32_t y, uint32_t salt) {
   return h ^ (h >> 16);
 }
 
-float Hash01(int x, int y, uint32_t salt) { return float(Hash(uint32_t(x), uint32_t(y), salt) & 0xFFFFFF) / 16777215.0f; }
+float Hash01(int x, int y, uint32_t salt) {
+  return float(Hash(uint32_t(x), uint32_t(y), salt) & 0xFFFFFF) / 16777215.0f;
+}
 
 int Wrap(int v, int period) { return ((v % period) + period) % period; }
 
@@ -127,7 +129,8 @@ Rgb GroundAt(Ground g, int x, int y) {
     case kWater: {
       Rgb c = Bright(pal::Water, low * 12 + grain * 4);
       // Short ripples.
-      if (pick < 0.4f && oy == sy && ox >= sx - 1 && ox <= sx + 1) c = Mix(c, pal::WaterLight, 0.6f);
+      if (pick < 0.4f && oy == sy && ox >= sx - 1 && ox <= sx + 1)
+        c = Mix(c, pal::WaterLight, 0.6f);
       return c;
     }
   }
@@ -137,7 +140,9 @@ Rgb GroundAt(Ground g, int x, int y) {
 // ------------------------------------------------------------- the field
 
 // A wiggle that repeats every square (200 world pixels).
-float Wig(float t) { return 7.0f * std::sin(2 * kPi * t / 200.0f) + 3.0f * std::sin(4 * kPi * t / 200.0f + 1.3f); }
+float Wig(float t) {
+  return 7.0f * std::sin(2 * kPi * t / 200.0f) + 3.0f * std::sin(4 * kPi * t / 200.0f + 1.3f);
+}
 
 float Knots(const std::vector<Pt>& k, float x) {
   if (x <= k.front().x) return k.front().y;
@@ -214,7 +219,7 @@ Ground RoughFieldAt(float wx, float wy) {
 // Roads follow the middle lines of the squares, wiggling between the edges,
 // so a road leaves a square at an edge's middle and joins its neighbour.
 struct Road {
-  bool across;     // runs west-east along y = at; else north-south along x = at
+  bool across;  // runs west-east along y = at; else north-south along x = at
   float at;
   float from, to;  // extent along the road
 };
@@ -334,7 +339,8 @@ void Stamp(Canvas& tile, Canvas& layer, int shadow = 2, float darkness = 0.35f) 
 // ------------------------------------------------------------- features
 
 void TreeRound(Canvas& l, float cx, float base, float r, Rgb leaf) {
-  l.Rect(int(cx - r * 0.18f), int(base - r * 0.9f), std::max(2, int(r * 0.36f)), int(r * 0.9f), pal::WoodDark);
+  l.Rect(int(cx - r * 0.18f), int(base - r * 0.9f), std::max(2, int(r * 0.36f)), int(r * 0.9f),
+         pal::WoodDark);
   float cy = base - r * 1.25f;
   l.Circle(cx, cy, r, Darken(leaf, 0.15f));
   l.Circle(cx - r * 0.2f, cy - r * 0.2f, r * 0.75f, leaf);
@@ -358,20 +364,28 @@ void Bush(Canvas& l, float cx, float cy, float r, Rgb leaf) {
 }
 
 void Rock(Canvas& l, float cx, float cy, float r, Rgb stone) {
-  l.Polygon({{cx - r, cy + r * 0.5f}, {cx - r * 0.6f, cy - r * 0.5f}, {cx + r * 0.2f, cy - r * 0.8f},
-             {cx + r, cy}, {cx + r * 0.7f, cy + r * 0.6f}},
+  l.Polygon({{cx - r, cy + r * 0.5f},
+             {cx - r * 0.6f, cy - r * 0.5f},
+             {cx + r * 0.2f, cy - r * 0.8f},
+             {cx + r, cy},
+             {cx + r * 0.7f, cy + r * 0.6f}},
             Darken(stone, 0.2f));
-  l.Polygon({{cx - r * 0.8f, cy + r * 0.3f}, {cx - r * 0.5f, cy - r * 0.45f}, {cx + r * 0.15f, cy - r * 0.65f},
+  l.Polygon({{cx - r * 0.8f, cy + r * 0.3f},
+             {cx - r * 0.5f, cy - r * 0.45f},
+             {cx + r * 0.15f, cy - r * 0.65f},
              {cx + r * 0.1f, cy + r * 0.1f}},
             stone);
-  l.Polygon({{cx - r * 0.45f, cy - r * 0.4f}, {cx + r * 0.1f, cy - r * 0.6f}, {cx - r * 0.1f, cy - r * 0.15f}},
+  l.Polygon({{cx - r * 0.45f, cy - r * 0.4f},
+             {cx + r * 0.1f, cy - r * 0.6f},
+             {cx - r * 0.1f, cy - r * 0.15f}},
             Lighten(stone, 0.3f));
 }
 
 // A mountain peak lit from the left, with snow when tall.
 void Peak(Canvas& l, float cx, float base, float halfWidth, float height, bool snow) {
   const float top = base - height;
-  const Rgb lit = Mix(pal::StoneLight, pal::EarthLight, 0.35f), dark = Mix(pal::StoneDark, pal::EarthDark, 0.4f);
+  const Rgb lit = Mix(pal::StoneLight, pal::EarthLight, 0.35f),
+            dark = Mix(pal::StoneDark, pal::EarthDark, 0.4f);
   l.Polygon({{cx, top}, {cx + halfWidth, base}, {cx - halfWidth, base}}, dark);
   l.Polygon({{cx, top}, {cx + halfWidth * 0.15f, base}, {cx - halfWidth, base}}, lit);
   // A ridge line of the shadow side.
@@ -379,7 +393,10 @@ void Peak(Canvas& l, float cx, float base, float halfWidth, float height, bool s
   if (snow) {
     float s = height * 0.28f;
     float w = halfWidth * s / height;
-    l.Polygon({{cx, top}, {cx + w, top + s}, {cx + w * 0.3f, top + s * 0.8f}, {cx - w * 0.2f, top + s * 1.05f},
+    l.Polygon({{cx, top},
+               {cx + w, top + s},
+               {cx + w * 0.3f, top + s * 0.8f},
+               {cx - w * 0.2f, top + s * 1.05f},
                {cx - w, top + s}},
               pal::ParchmentLight);
   }
@@ -391,8 +408,12 @@ void House(Canvas& l, float x, float y, float w, float h, Rgb wall, Rgb roof) {
   l.Rect(int(x), int(wallTop), int(w), int(h), wall);
   l.Rect(int(x + w - 2), int(wallTop), 2, int(h), Darken(wall, 0.2f));
   float roofH = h * 0.8f;
-  l.Polygon({{x - 1.5f, wallTop + 0.5f}, {x + w * 0.5f, wallTop - roofH}, {x + w + 1.5f, wallTop + 0.5f}}, roof);
-  l.Polygon({{x + w * 0.5f, wallTop - roofH}, {x + w + 1.5f, wallTop + 0.5f}, {x + w * 0.5f, wallTop + 0.5f}},
+  l.Polygon(
+      {{x - 1.5f, wallTop + 0.5f}, {x + w * 0.5f, wallTop - roofH}, {x + w + 1.5f, wallTop + 0.5f}},
+      roof);
+  l.Polygon({{x + w * 0.5f, wallTop - roofH},
+             {x + w + 1.5f, wallTop + 0.5f},
+             {x + w * 0.5f, wallTop + 0.5f}},
             Darken(roof, 0.2f));
   l.Rect(int(x + w * 0.5f - 1), int(y - h * 0.55f), 2, int(h * 0.55f), pal::WoodDeep);  // door
   if (w >= 9) l.Rect(int(x + 2), int(wallTop + 2), 2, 2, pal::WoodDeep);                // window
@@ -400,8 +421,10 @@ void House(Canvas& l, float x, float y, float w, float h, Rgb wall, Rgb roof) {
 
 void Hut(Canvas& l, float cx, float y, float r, Rgb wall, Rgb thatch) {
   l.Rect(int(cx - r), int(y - r * 0.9f), int(r * 2), int(r * 0.9f), wall);
-  l.Polygon({{cx - r - 1.5f, y - r * 0.8f}, {cx, y - r * 2.1f}, {cx + r + 1.5f, y - r * 0.8f}}, thatch);
-  l.Polygon({{cx, y - r * 2.1f}, {cx + r + 1.5f, y - r * 0.8f}, {cx, y - r * 0.8f}}, Darken(thatch, 0.18f));
+  l.Polygon({{cx - r - 1.5f, y - r * 0.8f}, {cx, y - r * 2.1f}, {cx + r + 1.5f, y - r * 0.8f}},
+            thatch);
+  l.Polygon({{cx, y - r * 2.1f}, {cx + r + 1.5f, y - r * 0.8f}, {cx, y - r * 0.8f}},
+            Darken(thatch, 0.18f));
   l.Rect(int(cx - 1), int(y - r * 0.6f), 2, int(r * 0.6f), pal::WoodDeep);
 }
 
@@ -413,7 +436,8 @@ void Tent(Canvas& l, float cx, float y, float r, Rgb cloth) {
 }
 
 // A round stone tower with a cone roof or battlements.
-void TowerRound(Canvas& l, float cx, float top, float bottom, float r, Rgb stone, Rgb roof, bool cone) {
+void TowerRound(Canvas& l, float cx, float top, float bottom, float r, Rgb stone, Rgb roof,
+                bool cone) {
   l.Rect(int(cx - r), int(top), int(r * 2), int(bottom - top), stone);
   l.Rect(int(cx - r), int(top), int(r * 0.6f), int(bottom - top), Lighten(stone, 0.18f));
   l.Rect(int(cx + r * 0.45f), int(top), int(r * 0.55f) + 1, int(bottom - top), Darken(stone, 0.2f));
@@ -432,7 +456,8 @@ void WallRun(Canvas& l, float x0, float x1, float y, float h, Rgb stone) {
   l.Rect(int(x0), int(y - h), int(x1 - x0), int(h), stone);
   l.Rect(int(x0), int(y - h), int(x1 - x0), 1, Lighten(stone, 0.2f));
   for (float x = x0; x < x1 - 1; x += 4) l.Rect(int(x), int(y - h - 2), 2, 2, stone);
-  for (float x = x0 + 2; x < x1 - 2; x += 6) l.Rect(int(x), int(y - h * 0.5f), 3, 1, Darken(stone, 0.2f));
+  for (float x = x0 + 2; x < x1 - 2; x += 6)
+    l.Rect(int(x), int(y - h * 0.5f), 3, 1, Darken(stone, 0.2f));
 }
 
 void Gate(Canvas& l, float cx, float y, float w, float h) {
@@ -454,26 +479,27 @@ struct SquareCtx {
 void Village(Canvas& tile, int style, float cx, float cy, uint64_t seed) {
   Canvas l = Layer();
   Rng rng(seed);
-  const Rgb walls[4] = {pal::ParchmentDark, Mix(pal::SandLight, pal::Parchment, 0.5f), pal::StoneLight,
-                        Mix(pal::Stone, pal::Parchment, 0.4f)};
-  const Rgb roofs[4] = {Mix(pal::Gold, pal::WoodLight, 0.5f), Mix(pal::SandDark, pal::Wood, 0.4f), pal::Red,
-                        pal::SlateDark};
+  const Rgb walls[4] = {pal::ParchmentDark, Mix(pal::SandLight, pal::Parchment, 0.5f),
+                        pal::StoneLight, Mix(pal::Stone, pal::Parchment, 0.4f)};
+  const Rgb roofs[4] = {Mix(pal::Gold, pal::WoodLight, 0.5f), Mix(pal::SandDark, pal::Wood, 0.4f),
+                        pal::Red, pal::SlateDark};
   // Fields and a fence around the huts.
   if (style == 0) {
     for (int k = 0; k < 2; ++k) {
       float fx = k == 0 ? cx - 44 : cx + 26, fy = cy + 16 + float(k) * 3;
       tile.Rect(int(fx) - 1, int(fy) - 1, 20, 11, Mix(pal::EarthDark, pal::GrassDark, 0.4f));
       tile.Rect(int(fx), int(fy), 18, 9, Mix(pal::GoldDark, pal::Earth, 0.3f));
-      for (int r = 0; r < 9; r += 2) tile.Rect(int(fx), int(fy + float(r)), 18, 1, Mix(pal::Gold, pal::Earth, 0.3f));
+      for (int r = 0; r < 9; r += 2)
+        tile.Rect(int(fx), int(fy + float(r)), 18, 1, Mix(pal::Gold, pal::Earth, 0.3f));
     }
   }
   const float spots[5][2] = {{-26, 2}, {-8, -8}, {13, 0}, {30, -6}, {4, 12}};
   for (int k = 0; k < 5; ++k) {
-    float hx = cx + spots[k][0] + float(rng.Int(-2, 2)), hy = cy + spots[k][1] + float(rng.Int(-1, 1));
+    float hx = cx + spots[k][0] + float(rng.Int(-2, 2)),
+          hy = cy + spots[k][1] + float(rng.Int(-1, 1));
     if (style == 0 || style == 3)
       House(l, hx - 7, hy, 14, 9, walls[style], roofs[k % 2 == 0 ? style : 2]);
-    else
-      Hut(l, hx, hy, 6.5f, walls[style], roofs[style]);
+    else Hut(l, hx, hy, 6.5f, walls[style], roofs[style]);
   }
   Stamp(tile, l);
 }
@@ -481,8 +507,8 @@ void Village(Canvas& tile, int style, float cx, float cy, uint64_t seed) {
 // A walled town; roadY / roadX (or -1) are the lanes of the roads through it.
 // A road across leaves by an east gate, and by a west gate too when it runs
 // on through the town rather than ending in it.
-void Town(Canvas& tile, float left, float top, float right, float bottom, float roadY, float roadX, bool westGate,
-          uint64_t seed) {
+void Town(Canvas& tile, float left, float top, float right, float bottom, float roadY, float roadX,
+          bool westGate, uint64_t seed) {
   Canvas l = Layer();
   const Rgb stone = Mix(pal::StoneLight, pal::Parchment, 0.3f);
   Rng rng(seed);
@@ -517,9 +543,11 @@ void Town(Canvas& tile, float left, float top, float right, float bottom, float 
       TowerRound(l, lot.x + 11, lot.y - 20, lot.y, 3.5f, pal::StoneLight, pal::SlateDark, true);
       continue;
     }
-    const Rgb roofs[4] = {pal::Red, pal::RedDeep, pal::WoodLight, Mix(pal::Red, pal::WoodLight, 0.5f)};
+    const Rgb roofs[4] = {pal::Red, pal::RedDeep, pal::WoodLight,
+                          Mix(pal::Red, pal::WoodLight, 0.5f)};
     float w = float(rng.Int(11, 14)), h = float(rng.Int(7, 9));
-    House(l, lot.x, lot.y, w, h, rng.Chance(0.5f) ? pal::ParchmentLight : pal::Parchment, roofs[rng.Int(0, 3)]);
+    House(l, lot.x, lot.y, w, h, rng.Chance(0.5f) ? pal::ParchmentLight : pal::Parchment,
+          roofs[rng.Int(0, 3)]);
   }
   // Walls all round, gates where the road goes through.
   WallRun(l, left, right, top + 6, 5, stone);
@@ -616,7 +644,8 @@ void Temple(Canvas& tile) {
 
 void Castle(Canvas& tile, bool evil) {
   Canvas l = Layer();
-  const Rgb stone = evil ? Mix(pal::SlateDark, pal::Purple, 0.25f) : Mix(pal::StoneLight, pal::Stone, 0.4f);
+  const Rgb stone =
+      evil ? Mix(pal::SlateDark, pal::Purple, 0.25f) : Mix(pal::StoneLight, pal::Stone, 0.4f);
   const Rgb roof = evil ? pal::RedDeep : pal::BlueDeep;
   // Curtain wall with four corner towers, a keep in the middle.
   WallRun(l, 14, 114, 40, 8, stone);
@@ -675,7 +704,8 @@ void EvilTemple(Canvas& tile) {
   Stamp(tile, l, 3);
 }
 
-void Camp(Canvas& tile, float left, float top, float right, float bottom, uint64_t seed, Rgb cloth) {
+void Camp(Canvas& tile, float left, float top, float right, float bottom, uint64_t seed,
+          Rgb cloth) {
   Canvas l = Layer();
   Rng rng(seed);
   // A palisade ring, tents, a fire.
@@ -722,7 +752,8 @@ void Mountains(Canvas& tile, int variant, uint64_t seed, float from, float to) {
   std::sort(peaks.begin(), peaks.end(), [](const P& a, const P& b) { return a.base < b.base; });
   for (const P& p : peaks) {
     Peak(l, p.x, std::min(p.base, float(kTile) - 3), p.hw, p.h, p.h > 21);
-    l.PolygonOutline({{p.x, p.base - p.h}, {p.x + p.hw, p.base}, {p.x - p.hw, p.base}}, pal::InkSoft, 1);
+    l.PolygonOutline({{p.x, p.base - p.h}, {p.x + p.hw, p.base}, {p.x - p.hw, p.base}},
+                     pal::InkSoft, 1);
   }
   Stamp(tile, l, 2, 0.25f);
 }
@@ -735,7 +766,8 @@ void PassMountains(Canvas& tile, uint64_t seed) {
   for (float base : {30.0f, 46.0f}) {
     for (int k = 0; k < 4; ++k) {
       float hw = rng.Range(12, 17);
-      float x = std::clamp(16 + float(k) * 32 + rng.Range(-6, 6) + (base > 40 ? 14.0f : 0.0f), hw + 2, kTile - hw - 2);
+      float x = std::clamp(16 + float(k) * 32 + rng.Range(-6, 6) + (base > 40 ? 14.0f : 0.0f),
+                           hw + 2, kTile - hw - 2);
       float h = std::min(hw * rng.Range(1.1f, 1.4f), base - 3);
       Peak(l, x, base, hw, h, h > 21);
       l.PolygonOutline({{x, base - h}, {x + hw, base}, {x - hw, base}}, pal::InkSoft, 1);
@@ -767,13 +799,16 @@ void Foothills(Canvas& tile, uint64_t seed, bool road) {
     float h = hw * rng.Range(0.7f, 0.95f);
     if (road && base > 50 && base < 84) continue;
     bool crowded = false;
-    for (const Hill& o : hills) crowded = crowded || (std::fabs(o.x - x) < o.hw + hw && std::fabs(o.base - base) < 16);
+    for (const Hill& o : hills)
+      crowded = crowded || (std::fabs(o.x - x) < o.hw + hw && std::fabs(o.base - base) < 16);
     if (!crowded) hills.push_back({x, base, hw, h});
   }
-  std::sort(hills.begin(), hills.end(), [](const Hill& a, const Hill& b) { return a.base < b.base; });
+  std::sort(hills.begin(), hills.end(),
+            [](const Hill& a, const Hill& b) { return a.base < b.base; });
   for (const Hill& p : hills) {
     Peak(l, p.x, p.base, p.hw, p.h, false);
-    l.PolygonOutline({{p.x, p.base - p.h}, {p.x + p.hw, p.base}, {p.x - p.hw, p.base}}, pal::InkSoft, 1);
+    l.PolygonOutline({{p.x, p.base - p.h}, {p.x + p.hw, p.base}, {p.x - p.hw, p.base}},
+                     pal::InkSoft, 1);
   }
   for (int k = 0; k < 3; ++k) {
     float y = rng.Range(12, 120);
@@ -783,18 +818,19 @@ void Foothills(Canvas& tile, uint64_t seed, bool road) {
   Stamp(tile, l, 2, 0.25f);
 }
 
-void Grove(Canvas& tile, float cx, float cy, float spread, int count, Rgb leaf, uint64_t seed, bool pines) {
+void Grove(Canvas& tile, float cx, float cy, float spread, int count, Rgb leaf, uint64_t seed,
+           bool pines) {
   Canvas l = Layer();
   Rng rng(seed);
   std::vector<Pt> spots;
-  for (int k = 0; k < count; ++k) spots.push_back({cx + rng.Range(-spread, spread), cy + rng.Range(-spread * 0.7f, spread * 0.7f)});
+  for (int k = 0; k < count; ++k)
+    spots.push_back(
+        {cx + rng.Range(-spread, spread), cy + rng.Range(-spread * 0.7f, spread * 0.7f)});
   std::sort(spots.begin(), spots.end(), [](Pt a, Pt b) { return a.y < b.y; });
   for (size_t k = 0; k < spots.size(); ++k) {
     Rgb c = Mix(leaf, k % 2 ? pal::GrassDark : pal::Grass, 0.25f);
-    if (pines && k % 2 == 0)
-      TreePine(l, spots[k].x, spots[k].y, 16 + rng.Range(0, 5), c);
-    else
-      TreeRound(l, spots[k].x, spots[k].y, 5.5f + rng.Range(0, 2), c);
+    if (pines && k % 2 == 0) TreePine(l, spots[k].x, spots[k].y, 16 + rng.Range(0, 5), c);
+    else TreeRound(l, spots[k].x, spots[k].y, 5.5f + rng.Range(0, 2), c);
   }
   Stamp(tile, l, 2);
 }
@@ -829,8 +865,10 @@ void PaintSquare(Canvas& c, int index, float wx, float wy) {
       float cx = rng.Range(24, 104), cy = rng.Range(24, 104);
       for (int y = -10; y <= 10; ++y)
         for (int x = -14; x <= 14; ++x)
-          if (x * x / 196.0f + y * y / 100.0f < 1.0f && Hash01(x + 40, y + 40, uint32_t(seed)) < 0.5f)
-            c.Set(int(cx) + x, int(cy) + y, Mix(c.Get(int(cx) + x, int(cy) + y), pal::GrassDark, 0.18f));
+          if (x * x / 196.0f + y * y / 100.0f < 1.0f &&
+              Hash01(x + 40, y + 40, uint32_t(seed)) < 0.5f)
+            c.Set(int(cx) + x, int(cy) + y,
+                  Mix(c.Get(int(cx) + x, int(cy) + y), pal::GrassDark, 0.18f));
     }
     return;
   }
@@ -880,26 +918,26 @@ void PaintSquare(Canvas& c, int index, float wx, float wy) {
   else if (name == "CastleEvil") Castle(c, true);
   else if (name == "Tower") WastelandTower(c);
   else if (name == "DarkTemple") EvilTemple(c);
-  else if (name == "Town1") Town(c, 3, 20, 125, 104, s.Y(700), -1, true, seed);      // Moja
-  else if (name == "Town5") Town(c, 3, 22, 100, 80, s.Y(700), -1, false, seed);       // Cebula
-  else if (name == "Town2") Town(c, 4, 22, 124, 104, -1, s.X(-500), false, seed);    // Rabarbar
-  else if (name == "Town4") {                                                        // Ziemniak
+  else if (name == "Town1") Town(c, 3, 20, 125, 104, s.Y(700), -1, true, seed);    // Moja
+  else if (name == "Town5") Town(c, 3, 22, 100, 80, s.Y(700), -1, false, seed);    // Cebula
+  else if (name == "Town2") Town(c, 4, 22, 124, 104, -1, s.X(-500), false, seed);  // Rabarbar
+  else if (name == "Town4") {                                                      // Ziemniak
     Town(c, 6, 24, 122, 104, -1, -1, false, seed);
     Canvas g = Layer();
     Gate(g, 64, 30, 8, 6);
     Stamp(c, g, 0);
   } else if (name == "MineGold") Mine(c, s.X(-500), s.Y(455), pal::Gold);
   else if (name == "MineIron") Mine(c, s.X(900), s.Y(55), pal::SlateLight);
-  else if (name == "Village2") Village(c, 0, s.X(-700), s.Y(495), seed);      // Kapusta
-  else if (name == "Village1") Village(c, 0, s.X(-1285), s.Y(1525), seed);    // Burak
-  else if (name == "Village3") Village(c, 0, s.X(900), s.Y(325), seed);       // Iron
-  else if (name == "Village4") Village(c, 3, s.X(100), s.Y(1305), seed);      // Balon and Trawa
-  else if (name == "Village5") Village(c, 1, s.X(-500), s.Y(-452), seed);     // Desert Village
-  else if (name == "Grey14") Village(c, 1, s.X(1662), s.Y(-690), seed);       // Mountain Village
-  else if (name == "Grey7") Village(c, 2, s.X(1900), s.Y(-280), seed);        // Little Village
+  else if (name == "Village2") Village(c, 0, s.X(-700), s.Y(495), seed);    // Kapusta
+  else if (name == "Village1") Village(c, 0, s.X(-1285), s.Y(1525), seed);  // Burak
+  else if (name == "Village3") Village(c, 0, s.X(900), s.Y(325), seed);     // Iron
+  else if (name == "Village4") Village(c, 3, s.X(100), s.Y(1305), seed);    // Balon and Trawa
+  else if (name == "Village5") Village(c, 1, s.X(-500), s.Y(-452), seed);   // Desert Village
+  else if (name == "Grey14") Village(c, 1, s.X(1662), s.Y(-690), seed);     // Mountain Village
+  else if (name == "Grey7") Village(c, 2, s.X(1900), s.Y(-280), seed);      // Little Village
   else if (name == "M8") {
     Mountains(c, 1, seed, 10, 40);
-    Village(c, 2, s.X(1500), s.Y(325), seed);                                 // Usta Village
+    Village(c, 2, s.X(1500), s.Y(325), seed);  // Usta Village
   } else if (name == "M4" || name == "M5") PassMountains(c, seed);
   else if (name == "M2" || name == "M10") Mountains(c, 2, seed, 60, 124);
   else if (name == "M6" || name == "M7") Mountains(c, 3, seed, 8, 80);
@@ -907,9 +945,10 @@ void PaintSquare(Canvas& c, int index, float wx, float wy) {
   else if (name.rfind("Tribe", 0) == 0) {
     // Olej, Lato, Kawa, Grubas, Janek, Noga: camps over their cells.
     const int n = name.back() - '1';
-    const float box[6][4] = {{4, 6, 124, 104}, {30, 6, 100, 104}, {28, 26, 102, 80},
+    const float box[6][4] = {{4, 6, 124, 104},  {30, 6, 100, 104},  {28, 26, 102, 80},
                              {30, 6, 100, 104}, {28, 26, 124, 104}, {6, 6, 124, 80}};
-    const Rgb cloth[3] = {pal::RedDeep, Mix(pal::WoodLight, pal::Red, 0.4f), Mix(pal::Purple, pal::RedDeep, 0.5f)};
+    const Rgb cloth[3] = {pal::RedDeep, Mix(pal::WoodLight, pal::Red, 0.4f),
+                          Mix(pal::Purple, pal::RedDeep, 0.5f)};
     Camp(c, box[n][0], box[n][1], box[n][2], box[n][3], seed, cloth[n % 3]);
   } else if (name.rfind("Brown", 0) == 0 || name == "Road7") {
     Foothills(c, seed, name == "Road7");
@@ -935,9 +974,10 @@ bool PlaceOfImage(int index, float* wx, float* wy) {
     int index;
     float x, y;
   };
-  const Placed placed[] = {{kTower, 2000, 600},       {kTribe1, 2200, 0},     {kTribe5, 2600, 400},
-                           {kTribe4, 1800, 1200},     {kTribe6, 3000, 1400},  {kTribe3, 2400, -600},
-                           {kTribe2, 3000, -200},     {kDarkTemple, 3200, -1000}, {kCastleEvil, 3400, 400}};
+  const Placed placed[] = {
+      {kTower, 2000, 600},   {kTribe1, 2200, 0},         {kTribe5, 2600, 400},
+      {kTribe4, 1800, 1200}, {kTribe6, 3000, 1400},      {kTribe3, 2400, -600},
+      {kTribe2, 3000, -200}, {kDarkTemple, 3200, -1000}, {kCastleEvil, 3400, 400}};
   for (const Placed& p : placed)
     if (p.index == index) {
       *wx = p.x;
@@ -1046,8 +1086,12 @@ void PaintDecoration(Canvas& f, int image, int frame) {
           for (int x = 0; x < 32; ++x) {
             float dx = (float(x) - 16) / 13, dy = (float(y) - 16) / 10;
             float r = dx * dx + dy * dy;
-            if (r < 1) f.Set(x, y, Mix(f.Get(x, y), dy < 0 ? pal::SlateDark : pal::SlateLight, 0.35f * (1 - r) + 0.2f));
-            if (r >= 0.8f && r < 1.1f) f.Set(x, y, Mix(f.Get(x, y), dy < 0 ? pal::SlateLight : pal::SlateDark, 0.5f));
+            if (r < 1)
+              f.Set(x, y,
+                    Mix(f.Get(x, y), dy < 0 ? pal::SlateDark : pal::SlateLight,
+                        0.35f * (1 - r) + 0.2f));
+            if (r >= 0.8f && r < 1.1f)
+              f.Set(x, y, Mix(f.Get(x, y), dy < 0 ? pal::SlateLight : pal::SlateDark, 0.5f));
           }
         return;
       }
@@ -1074,7 +1118,8 @@ void PaintFlag(Canvas& c, int which) {
     for (int x = 6; x < 28; ++x) {
       float t = float(x - 6) / 22.0f;
       float wave = std::sin(phase + t * 5.0f) * 1.6f * t;
-      int top = int(std::lround(4 + wave + t * 1.5f)), bottom = int(std::lround(17 + wave - t * 1.0f));
+      int top = int(std::lround(4 + wave + t * 1.5f)),
+          bottom = int(std::lround(17 + wave - t * 1.0f));
       for (int y = top; y <= bottom; ++y) {
         float shade = std::cos(phase + t * 5.0f);
         f.Set(x, y, shade > 0.3f ? light : shade < -0.5f ? Darken(cloth, 0.2f) : cloth);
@@ -1098,7 +1143,8 @@ void PaintBorder(Canvas& c) {
       for (int x = 0; x < 32; ++x) {
         int across = k == 0 ? x : y;  // 0 runs upright, 1 lies along
         int along = k == 0 ? y : x;
-        Rgb col = Mix(pal::WoodDark, pal::Wood, 0.3f + 0.25f * std::sin(float(along) * 0.4f + float(across)));
+        Rgb col = Mix(pal::WoodDark, pal::Wood,
+                      0.3f + 0.25f * std::sin(float(along) * 0.4f + float(across)));
         if (across < 2) col = pal::WoodLight;
         if (across > 29) col = pal::WoodDeep;
         if (across == 15) col = pal::GoldDark;
@@ -1228,7 +1274,8 @@ void PaintMarker(Canvas& f, int k) {
       f.Rect(20, 11, 3, 3, pal::RedDeep);
       break;
     case 22:  // a stack of coins
-      for (int i = 0; i < 4; ++i) f.Ellipse(cx, 23 - float(i) * 4, 8, 3, i % 2 ? pal::GoldLight : pal::Gold);
+      for (int i = 0; i < 4; ++i)
+        f.Ellipse(cx, 23 - float(i) * 4, 8, 3, i % 2 ? pal::GoldLight : pal::Gold);
       break;
     case 23:  // a banner
       f.Rect(9, 6, 2, 21, pal::WoodDark);
@@ -1265,11 +1312,16 @@ ASSETGEN_TABLE(MapSheet) {
       r.Picture(path, 128, frames == 16 ? 128 : 96, 32, 32, key, [frames, first](Canvas& c) {
         ForEachFrame(c, 32, 32, frames, [first](Canvas& f, int k) { PaintMarker(f, first + k); });
       });
-    } else if (index == kMapOthers || index == kMapOthers2 || index == kMapOthers3 || index == kMapOthers5) {
+    } else if (index == kMapOthers || index == kMapOthers2 || index == kMapOthers3 ||
+               index == kMapOthers5) {
       const int fw = im.frameWidth;
-      const int frames = index == kMapOthers ? 2 : index == kMapOthers2 ? 4 : index == kMapOthers3 ? 8 : 4;
+      const int frames = index == kMapOthers    ? 2
+                         : index == kMapOthers2 ? 4
+                         : index == kMapOthers3 ? 8
+                                                : 4;
       r.Picture(path, fw * frames, fw, fw, fw, key, [index, fw, frames](Canvas& c) {
-        ForEachFrame(c, fw, fw, frames, [index](Canvas& f, int k) { PaintDecoration(f, index, k); });
+        ForEachFrame(c, fw, fw, frames,
+                     [index](Canvas& f, int k) { PaintDecoration(f, index, k); });
       });
     } else {
       float wx = 0, wy = 0;
@@ -1278,7 +1330,8 @@ ASSETGEN_TABLE(MapSheet) {
         wx = 0;
         wy = 0;
       }
-      r.Picture(path, 128, 128, 128, 128, key, [index, wx, wy](Canvas& c) { PaintSquare(c, index, wx, wy); });
+      r.Picture(path, 128, 128, 128, 128, key,
+                [index, wx, wy](Canvas& c) { PaintSquare(c, index, wx, wy); });
     }
   }
 }

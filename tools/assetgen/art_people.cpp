@@ -29,7 +29,8 @@ Shape& Ell(Scene& s, const Place& p, float x, float y, float rx, float ry, Rgb c
   V2 q = p.P(x, y);
   return s.Ellipse(q.x, q.y, p.L(rx), p.L(ry), c);
 }
-Shape& Cap(Scene& s, const Place& p, float x0, float y0, float x1, float y1, float r0, float r1, Rgb c) {
+Shape& Cap(Scene& s, const Place& p, float x0, float y0, float x1, float y1, float r0, float r1,
+           Rgb c) {
   V2 a = p.P(x0, y0), b = p.P(x1, y1);
   return s.Capsule(a.x, a.y, b.x, b.y, p.L(r0), p.L(r1), c);
 }
@@ -40,7 +41,8 @@ Shape& Poly(Scene& s, const Place& p, std::initializer_list<V2> pts, Rgb c) {
 }
 Shape& BoxAt(Scene& s, const Place& p, float x0, float y0, float x1, float y1, float r, Rgb c) {
   V2 a = p.P(x0, y0), b = p.P(x1, y1);
-  return s.Box(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y), p.L(r), c);
+  return s.Box(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y),
+               p.L(r), c);
 }
 
 // ------------------------------------------------------------------ people
@@ -56,12 +58,14 @@ namespace {
 void AddHeadgear(Scene& s, const Place& p, const Look& l, float hx, float hy, int view) {
   const float r = 6.0f;
   switch (l.head) {
-    case Head::Bare:
-      break;
+    case Head::Bare: break;
     case Head::Crown: {
       BoxAt(s, p, hx - 5.5f, hy + 3.5f, hx + 5.5f, hy + 6.0f, 0.5f, l.headColor).bevel = 1;
       for (int i = -1; i <= 1; ++i)
-        Plain(Poly(s, p, {{hx + i * 4.0f - 1.6f, hy + 5.5f}, {hx + i * 4.0f, hy + 9.0f}, {hx + i * 4.0f + 1.6f, hy + 5.5f}},
+        Plain(Poly(s, p,
+                   {{hx + i * 4.0f - 1.6f, hy + 5.5f},
+                    {hx + i * 4.0f, hy + 9.0f},
+                    {hx + i * 4.0f + 1.6f, hy + 5.5f}},
                    l.headColor));
       break;
     }
@@ -70,7 +74,9 @@ void AddHeadgear(Scene& s, const Place& p, const Look& l, float hx, float hy, in
       if (view >= 2) {
         Plain(Ell(s, p, hx + (view == 2 ? 2.0f : 0), hy - 0.5f, r - 1.4f, r - 1.6f, l.skin));
         if (view == 2) Plain(Ell(s, p, hx + 3.6f, hy + 0.2f, 0.9f, 0.9f, pal::Ink));
-        else for (int e = -1; e <= 1; e += 2) Plain(Ell(s, p, hx + e * 2.0f, hy, 0.85f, 0.9f, pal::Ink));
+        else
+          for (int e = -1; e <= 1; e += 2)
+            Plain(Ell(s, p, hx + e * 2.0f, hy, 0.85f, 0.9f, pal::Ink));
       }
       break;
     case Head::Helmet:
@@ -78,39 +84,41 @@ void AddHeadgear(Scene& s, const Place& p, const Look& l, float hx, float hy, in
     case Head::Horned: {
       Shape& dome = Ell(s, p, hx, hy + 4.0f, r + 0.4f, r - 2.2f, l.headColor);
       dome.metal = true;
-      Plain(BoxAt(s, p, hx - r - 0.6f, hy + 1.6f, hx + r + 0.6f, hy + 3.2f, 0.5f, Darken(l.headColor, 0.25f)));
+      Plain(BoxAt(s, p, hx - r - 0.6f, hy + 1.6f, hx + r + 0.6f, hy + 3.2f, 0.5f,
+                  Darken(l.headColor, 0.25f)));
       if (view <= 1) Ell(s, p, hx, hy + 0.5f, r + 0.2f, r - 0.5f, l.headColor).metal = true;
       if (l.head == Head::PlumedHelmet)
         Cap(s, p, hx - 1.0f, hy + 8.0f, hx - 5.0f, hy + 11.0f, 1.8f, 1.2f, l.trim).bevel = 1;
       if (l.head == Head::Horned) {
-        Cap(s, p, hx - 5.5f, hy + 5.0f, hx - 8.5f, hy + 10.0f, 1.4f, 0.6f, pal::ParchmentLight).bevel = 1;
-        Cap(s, p, hx + 5.5f, hy + 5.0f, hx + 8.5f, hy + 10.0f, 1.4f, 0.6f, pal::ParchmentLight).bevel = 1;
+        Cap(s, p, hx - 5.5f, hy + 5.0f, hx - 8.5f, hy + 10.0f, 1.4f, 0.6f, pal::ParchmentLight)
+            .bevel = 1;
+        Cap(s, p, hx + 5.5f, hy + 5.0f, hx + 8.5f, hy + 10.0f, 1.4f, 0.6f, pal::ParchmentLight)
+            .bevel = 1;
       }
       break;
     }
     case Head::Bandana:
       BoxAt(s, p, hx - r, hy + 1.5f, hx + r, hy + 5.5f, 2.0f, l.headColor).bevel = 1;
-      if (view <= 1 || view == 2) Cap(s, p, hx - r, hy + 3.0f, hx - r - 3.5f, hy - 1.0f, 1.2f, 0.8f, l.headColor);
+      if (view <= 1 || view == 2)
+        Cap(s, p, hx - r, hy + 3.0f, hx - r - 3.5f, hy - 1.0f, 1.2f, 0.8f, l.headColor);
       break;
     case Head::Turban:
       Ell(s, p, hx, hy + 3.5f, r + 1.2f, r - 1.5f, l.headColor);
-      if (view >= 3) Plain(BoxAt(s, p, hx - r + 0.5f, hy - 3.5f, hx + r - 0.5f, hy - 0.5f, 1.0f, l.headColor));
+      if (view >= 3)
+        Plain(BoxAt(s, p, hx - r + 0.5f, hy - 3.5f, hx + r - 0.5f, hy - 0.5f, 1.0f, l.headColor));
       break;
     case Head::StrawHat:
       Ell(s, p, hx, hy + 3.0f, r + 4.5f, 1.8f, l.headColor).bevel = 1;
       Ell(s, p, hx, hy + 5.0f, r - 1.5f, 2.8f, l.headColor);
       break;
-    case Head::Cap:
-      Ell(s, p, hx, hy + 3.5f, r + 0.3f, r - 2.5f, l.headColor);
-      break;
+    case Head::Cap: Ell(s, p, hx, hy + 3.5f, r + 0.3f, r - 2.5f, l.headColor); break;
   }
 }
 
 void AddWeapon(Scene& s, const Place& p, const Look& l, float hx, float hy, int view) {
   const Rgb wood = pal::WoodLight;
   switch (l.weapon) {
-    case Weapon::None:
-      break;
+    case Weapon::None: break;
     case Weapon::Sword:
       Plain(Cap(s, p, hx, hy, hx + (view == 2 ? 6.0f : 1.5f), hy - 13.0f, 1.3f, 0.8f, l.metal));
       Plain(Cap(s, p, hx - 2.5f, hy - 0.5f, hx + 2.5f, hy - 0.5f, 0.8f, 0.8f, pal::Gold));
@@ -121,25 +129,45 @@ void AddWeapon(Scene& s, const Place& p, const Look& l, float hx, float hy, int 
     case Weapon::Banner: {
       Plain(Cap(s, p, hx, hy - 12.0f, hx, hy + 22.0f, 1.0f, 1.0f, wood));
       if (l.weapon == Weapon::Spear)
-        Plain(Poly(s, p, {{hx - 2.0f, hy + 21.0f}, {hx, hy + 29.0f}, {hx + 2.0f, hy + 21.0f}}, l.metal));
+        Plain(Poly(s, p, {{hx - 2.0f, hy + 21.0f}, {hx, hy + 29.0f}, {hx + 2.0f, hy + 21.0f}},
+                   l.metal));
       if (l.weapon == Weapon::Pitchfork)
-        for (int i = -1; i <= 1; ++i) Plain(Cap(s, p, hx + i * 2.2f, hy + 21.0f, hx + i * 2.2f, hy + 27.0f, 0.8f, 0.6f, l.metal));
+        for (int i = -1; i <= 1; ++i)
+          Plain(
+              Cap(s, p, hx + i * 2.2f, hy + 21.0f, hx + i * 2.2f, hy + 27.0f, 0.8f, 0.6f, l.metal));
       if (l.weapon == Weapon::Halberd) {
-        Poly(s, p, {{hx, hy + 24.0f}, {hx + 5.0f, hy + 22.0f}, {hx + 5.0f, hy + 16.0f}, {hx, hy + 18.0f}}, l.metal).metal = true;
-        Plain(Poly(s, p, {{hx - 1.6f, hy + 23.0f}, {hx, hy + 29.0f}, {hx + 1.6f, hy + 23.0f}}, l.metal));
+        Poly(s, p,
+             {{hx, hy + 24.0f}, {hx + 5.0f, hy + 22.0f}, {hx + 5.0f, hy + 16.0f}, {hx, hy + 18.0f}},
+             l.metal)
+            .metal = true;
+        Plain(Poly(s, p, {{hx - 1.6f, hy + 23.0f}, {hx, hy + 29.0f}, {hx + 1.6f, hy + 23.0f}},
+                   l.metal));
       }
       if (l.weapon == Weapon::Banner) {
-        Shape& flag = Poly(s, p, {{hx, hy + 22.0f}, {hx + 11.0f, hy + 20.5f}, {hx + 9.0f, hy + 17.0f}, {hx + 11.0f, hy + 13.5f}, {hx, hy + 13.0f}}, l.trim);
+        Shape& flag = Poly(s, p,
+                           {{hx, hy + 22.0f},
+                            {hx + 11.0f, hy + 20.5f},
+                            {hx + 9.0f, hy + 17.0f},
+                            {hx + 11.0f, hy + 13.5f},
+                            {hx, hy + 13.0f}},
+                           l.trim);
         flag.bevel = 1;
       }
       break;
     }
     case Weapon::Club:
-      Cap(s, p, hx, hy, hx + (view == 2 ? 5.0f : 2.0f), hy + 11.0f, 1.0f, 2.4f, pal::Wood).bevel = 1;
+      Cap(s, p, hx, hy, hx + (view == 2 ? 5.0f : 2.0f), hy + 11.0f, 1.0f, 2.4f, pal::Wood).bevel =
+          1;
       break;
     case Weapon::Axe:
       Plain(Cap(s, p, hx, hy - 2.0f, hx + 1.0f, hy + 12.0f, 1.0f, 1.0f, wood));
-      Poly(s, p, {{hx + 1.0f, hy + 12.0f}, {hx + 6.0f, hy + 14.0f}, {hx + 6.0f, hy + 7.0f}, {hx + 1.0f, hy + 9.0f}}, l.metal).metal = true;
+      Poly(s, p,
+           {{hx + 1.0f, hy + 12.0f},
+            {hx + 6.0f, hy + 14.0f},
+            {hx + 6.0f, hy + 7.0f},
+            {hx + 1.0f, hy + 9.0f}},
+           l.metal)
+          .metal = true;
       break;
     case Weapon::Bow: {
       Plain(Cap(s, p, hx + 2.5f, hy - 9.0f, hx + 2.5f, hy + 11.0f, 1.2f, 1.2f, pal::WoodLight));
@@ -157,7 +185,7 @@ struct Blow {
 };
 Blow BlowAt(const Look& l, float t, float shoulderY) {
   constexpr float kDeg = 3.14159265f / 180.0f;
-  auto lerp = [t](const float (&v)[4]) {
+  auto lerp = [t](const float(&v)[4]) {
     const float f = std::clamp(t, 0.0f, 1.0f) * 3.0f;
     const int i = std::min(2, int(f));
     return v[i] + (v[i + 1] - v[i]) * (f - float(i));
@@ -178,12 +206,14 @@ Blow BlowAt(const Look& l, float t, float shoulderY) {
     }
     case Weapon::Club:
     case Weapon::Axe: {  // raised behind the head, brought down in front
-      const float x[4] = {-2.0f, 1.0f, 7.0f, 8.0f}, y[4] = {shoulderY + 6.0f, shoulderY + 9.0f, 33.0f, 25.0f};
+      const float x[4] = {-2.0f, 1.0f, 7.0f, 8.0f},
+                  y[4] = {shoulderY + 6.0f, shoulderY + 9.0f, 33.0f, 25.0f};
       const float a[4] = {70.0f, 20.0f, -70.0f, -120.0f};
       return {lerp(x), lerp(y), lerp(a) * kDeg};
     }
     default: {  // a sword's cut: raised high, then swept down and forward
-      const float x[4] = {-3.0f, 1.0f, 5.0f, 6.0f}, y[4] = {shoulderY + 8.0f, shoulderY + 11.0f, 38.0f, 28.0f};
+      const float x[4] = {-3.0f, 1.0f, 5.0f, 6.0f},
+                  y[4] = {shoulderY + 8.0f, shoulderY + 11.0f, 38.0f, 28.0f};
       const float a[4] = {175.0f, 140.0f, 100.0f, 20.0f};
       return {lerp(x), lerp(y), lerp(a) * kDeg};
     }
@@ -192,7 +222,8 @@ Blow BlowAt(const Look& l, float t, float shoulderY) {
 
 }  // namespace
 
-void AddPerson(Scene& s, const Place& pl, const Look& l, int view, float stride, bool shadow, float strike) {
+void AddPerson(Scene& s, const Place& pl, const Look& l, int view, float stride, bool shadow,
+               float strike) {
   Place p = pl;
   const float bob = std::fabs(stride) < 0.5f ? 0.6f : 0.0f;
   if (shadow) {
@@ -204,7 +235,9 @@ void AddPerson(Scene& s, const Place& pl, const Look& l, int view, float stride,
   // The cape behind a front or side view.
   if (l.cape && !back) {
     if (side) Poly(s, p, {{-2.5f, 37.0f}, {-7.5f, 16.0f}, {-1.0f, 17.0f}, {1.5f, 36.0f}}, l.cape);
-    else Poly(s, p, {{-7.0f, 36.0f}, {-8.5f, 15.0f}, {8.5f, 15.0f}, {7.0f, 36.0f}}, Darken(l.cape, 0.15f));
+    else
+      Poly(s, p, {{-7.0f, 36.0f}, {-8.5f, 15.0f}, {8.5f, 15.0f}, {7.0f, 36.0f}},
+           Darken(l.cape, 0.15f));
   }
   // Legs and boots.
   const float legTop = 22.0f + bob;
@@ -226,10 +259,13 @@ void AddPerson(Scene& s, const Place& pl, const Look& l, int view, float stride,
   const float swing = side ? -4.5f * stride : 0;
   const bool threeQuarter = view == 1 || view == 3;
   const float tw = side ? 4.2f : (threeQuarter ? 5.4f : 6.5f);
-  if (side) Cap(s, p, -0.5f, shoulderY, -swing * 0.8f, 23.0f + bob, 1.8f, 1.6f, Darken(l.tunic, 0.2f));
-  if (view == 3) Cap(s, p, -tw + 0.4f, shoulderY, -tw - 0.6f, 23.5f + bob, 1.8f, 1.6f, Darken(l.tunic, 0.2f));
+  if (side)
+    Cap(s, p, -0.5f, shoulderY, -swing * 0.8f, 23.0f + bob, 1.8f, 1.6f, Darken(l.tunic, 0.2f));
+  if (view == 3)
+    Cap(s, p, -tw + 0.4f, shoulderY, -tw - 0.6f, 23.5f + bob, 1.8f, 1.6f, Darken(l.tunic, 0.2f));
   // Torso.
-  Shape& torso = BoxAt(s, p, -tw, 19.5f + bob, tw, shoulderY + 1.5f, 2.5f, l.armour ? l.metal : l.tunic);
+  Shape& torso =
+      BoxAt(s, p, -tw, 19.5f + bob, tw, shoulderY + 1.5f, 2.5f, l.armour ? l.metal : l.tunic);
   if (l.armour) {
     torso.pattern = figart::Pattern::Chain;
     torso.patternColor = pal::SlateDark;
@@ -264,7 +300,8 @@ void AddPerson(Scene& s, const Place& pl, const Look& l, int view, float stride,
     // The weapon arm in a blow, drawn in front in every view but the back's.
     const Blow b = BlowAt(l, strike, shoulderY);
     const float sx = side ? 0.8f : tw + 0.6f;
-    const float hx = side ? b.handX : (back ? tw + 1.0f + b.handX * 0.25f : tw + 1.5f + b.handX * 0.3f);
+    const float hx =
+        side ? b.handX : (back ? tw + 1.0f + b.handX * 0.25f : tw + 1.5f + b.handX * 0.3f);
     const float hy = b.handY + bob;
     if (l.shield) {
       if (side) Ell(s, p, -2.0f, 29.0f + bob, 2.6f, 6.5f, l.shield).metal = true;
@@ -308,8 +345,11 @@ void AddPerson(Scene& s, const Place& pl, const Look& l, int view, float stride,
   // The cape over the back.
   if (l.cape && back) {
     const float lean = view == 1 ? 1.5f : 0.0f;
-    Poly(s, p, {{-tw - 1.5f + lean, shoulderY + 0.5f}, {tw + 1.5f + lean, shoulderY + 0.5f}, {tw + 3.0f, 12.0f + bob},
-                {-tw - 3.0f, 12.0f + bob}},
+    Poly(s, p,
+         {{-tw - 1.5f + lean, shoulderY + 0.5f},
+          {tw + 1.5f + lean, shoulderY + 0.5f},
+          {tw + 3.0f, 12.0f + bob},
+          {-tw - 3.0f, 12.0f + bob}},
          l.cape);
   }
 }
@@ -504,20 +544,34 @@ void DrawFace(Canvas& f, const Face& face) {
   for (int side = -1; side <= 1; side += 2) {
     Plain(s.Ellipse(32 + side * 5.5f, 30, 2.4f, 1.8f, pal::ParchmentLight));
     Plain(s.Ellipse(32 + side * 5.5f, 30.3f, 1.2f, 1.4f, pal::InkSoft));
-    Plain(s.Capsule(32 + side * 3.5f, 26.5f, 32 + side * 8.0f, 26.0f, 0.9f, 0.8f, Darken(face.hair, 0.2f)));
+    Plain(s.Capsule(32 + side * 3.5f, 26.5f, 32 + side * 8.0f, 26.0f, 0.9f, 0.8f,
+                    Darken(face.hair, 0.2f)));
   }
   Plain(s.Capsule(32, 31, 33, 35.5f, 1.0f, 1.4f, Darken(face.skin, 0.2f)));
   // Hair.
   if (face.hairStyle == 0 || face.hairStyle == 1)
-    s.Polygon({{18.5f, 30}, {20, 18}, {28, 13}, {38, 13}, {45, 19}, {45.5f, 30}, {41, 22}, {30, 21}, {23, 23}}, face.hair)
+    s.Polygon({{18.5f, 30},
+               {20, 18},
+               {28, 13},
+               {38, 13},
+               {45, 19},
+               {45.5f, 30},
+               {41, 22},
+               {30, 21},
+               {23, 23}},
+              face.hair)
         .bevel = 2;
   if (face.hairStyle == 2) Plain(s.Ellipse(32, 19, 9, 3, Lighten(face.skin, 0.15f)));
-  if (face.hairStyle == 3) Plain(s.Polygon({{17, 33}, {22, 14}, {32, 10}, {42, 14}, {47, 33}, {43, 22}, {32, 17}, {21, 22}}, face.hatColor));
+  if (face.hairStyle == 3)
+    Plain(
+        s.Polygon({{17, 33}, {22, 14}, {32, 10}, {42, 14}, {47, 33}, {43, 22}, {32, 17}, {21, 22}},
+                  face.hatColor));
   // Headgear.
   switch (face.hat) {
     case Head::Crown:
       s.Box(20, 15, 44, 20, 1, face.hatColor).metal = true;
-      for (int i = 0; i < 3; ++i) s.Polygon({{21.0f + i * 9, 16}, {24.0f + i * 9, 8}, {27.0f + i * 9, 16}}, face.hatColor);
+      for (int i = 0; i < 3; ++i)
+        s.Polygon({{21.0f + i * 9, 16}, {24.0f + i * 9, 8}, {27.0f + i * 9, 16}}, face.hatColor);
       Plain(s.Ellipse(32, 17.5f, 1.6f, 1.6f, pal::Red));
       break;
     case Head::Helmet:
@@ -528,11 +582,8 @@ void DrawFace(Canvas& f, const Face& face) {
       s.Ellipse(32, 19, 14, 7, face.hatColor).bevel = 2;
       Plain(s.Capsule(40, 15, 52, 6, 1.2f, 0.6f, pal::ParchmentLight));  // a feather
       break;
-    case Head::Bandana:
-      s.Box(19, 17, 45, 22, 2, face.hatColor);
-      break;
-    default:
-      break;
+    case Head::Bandana: s.Box(19, 17, 45, 22, 2, face.hatColor); break;
+    default: break;
   }
   // The face is laid out on 64 units; a larger canvas samples it finer.
   const float unit = 64.0f / float(f.w);
@@ -548,14 +599,20 @@ const Face kPlayerFaces[2] = {
 const Face kHeroFaces[10] = {
     {pal::SkinLight, pal::HairBrown, pal::Blue, pal::BlueDeep, 0, false, 0, Head::Bare, 0},
     {pal::SkinLight, pal::HairBlond, pal::Leaf, pal::GrassDark, 1, false, 0, Head::Bare, 0},
-    {pal::Skin, pal::HairGrey, pal::Purple, pal::Night, 3, true, pal::HairGrey, Head::Bare, pal::WoodDark},
-    {pal::Skin, pal::HairRed, pal::RedDeep, pal::EarthDark, 0, true, pal::HairRed, Head::Helmet, pal::Steel},
-    {pal::SkinDark, pal::HairBlack, pal::Earth, pal::WoodDark, 0, true, pal::HairBlack, Head::Bandana, pal::Red},
+    {pal::Skin, pal::HairGrey, pal::Purple, pal::Night, 3, true, pal::HairGrey, Head::Bare,
+     pal::WoodDark},
+    {pal::Skin, pal::HairRed, pal::RedDeep, pal::EarthDark, 0, true, pal::HairRed, Head::Helmet,
+     pal::Steel},
+    {pal::SkinDark, pal::HairBlack, pal::Earth, pal::WoodDark, 0, true, pal::HairBlack,
+     Head::Bandana, pal::Red},
     {pal::Skin, pal::HairBlack, pal::Purple, pal::BlueDeep, 1, false, 0, Head::Bandana, pal::Gold},
-    {pal::SkinDark, pal::HairBlack, pal::SlateDark, pal::Slate, 2, true, pal::HairBlack, Head::Bare, 0},
+    {pal::SkinDark, pal::HairBlack, pal::SlateDark, pal::Slate, 2, true, pal::HairBlack, Head::Bare,
+     0},
     {pal::SkinLight, pal::HairBlond, pal::RedDeep, pal::Wood, 0, false, 0, Head::Cap, pal::Leaf},
-    {pal::Skin, pal::HairBrown, pal::Steel, pal::BlueDeep, 0, true, pal::HairBrown, Head::Helmet, pal::Silver},
-    {pal::Skin, pal::HairGrey, pal::BlueDeep, pal::Purple, 1, true, pal::Silver, Head::Crown, pal::Gold},
+    {pal::Skin, pal::HairBrown, pal::Steel, pal::BlueDeep, 0, true, pal::HairBrown, Head::Helmet,
+     pal::Silver},
+    {pal::Skin, pal::HairGrey, pal::BlueDeep, pal::Purple, 1, true, pal::Silver, Head::Crown,
+     pal::Gold},
 };
 
 }  // namespace people

@@ -38,7 +38,8 @@ struct Place {
 };
 
 Shape& Ell(Scene& s, const Place& p, float x, float y, float rx, float ry, Rgb c);
-Shape& Cap(Scene& s, const Place& p, float x0, float y0, float x1, float y1, float r0, float r1, Rgb c);
+Shape& Cap(Scene& s, const Place& p, float x0, float y0, float x1, float y1, float r0, float r1,
+           Rgb c);
 Shape& Poly(Scene& s, const Place& p, std::initializer_list<V2> pts, Rgb c);
 Shape& BoxAt(Scene& s, const Place& p, float x0, float y0, float x1, float y1, float r, Rgb c);
 

@@ -42,7 +42,6 @@ std::vector<MapEnemy> MapEnemies() {
   };
 }
 
-
 // An army: a leader in front and two behind. Rows: 0 and 2 face the viewer
 // (row 0 standing), 1 right, 3 left; four walking phases a row.
 void DrawEnemy(Canvas& c, const MapEnemy& kind) {
@@ -83,7 +82,8 @@ void DrawGoldPile(Canvas& c) {
   Shape& heap = s.Polygon({{10, 50}, {20, 34}, {32, 24}, {44, 34}, {54, 50}}, pal::GoldDark);
   heap.bevel = 3;
   for (int row = 0; row < 4; ++row)
-    for (int i = 0; i <= 3 - row; ++i) DrawCoin(s, 17.0f + row * 5.0f + i * 10.0f, 49.0f - row * 7.0f, 5.5f);
+    for (int i = 0; i <= 3 - row; ++i)
+      DrawCoin(s, 17.0f + row * 5.0f + i * 10.0f, 49.0f - row * 7.0f, 5.5f);
   DrawCoin(s, 50, 55, 4.5f);
   DrawCoin(s, 13, 56, 4.0f);
   figart::RenderPlaced(s, c, 0, 0, 1, 1);
@@ -92,10 +92,13 @@ void DrawGoldPile(Canvas& c) {
 void DrawBag(Canvas& c) {
   Scene s;
   Plain(s.Ellipse(32, 55, 20, 5, Mix(pal::Ink, pal::GrassDark, 0.35f)));
-  Shape& sack = s.Polygon({{16, 54}, {12, 40}, {18, 26}, {26, 20}, {38, 20}, {46, 26}, {52, 40}, {48, 54}}, pal::EarthLight);
+  Shape& sack =
+      s.Polygon({{16, 54}, {12, 40}, {18, 26}, {26, 20}, {38, 20}, {46, 26}, {52, 40}, {48, 54}},
+                pal::EarthLight);
   sack.bevel = 4;
   sack.pattern = figart::Pattern::Weave;
-  s.Polygon({{25, 21}, {22, 12}, {28, 16}, {32, 10}, {36, 16}, {42, 12}, {39, 21}}, pal::EarthLight).bevel = 2;
+  s.Polygon({{25, 21}, {22, 12}, {28, 16}, {32, 10}, {36, 16}, {42, 12}, {39, 21}}, pal::EarthLight)
+      .bevel = 2;
   s.Box(23, 19, 41, 23, 2, pal::WoodDark);
   Plain(s.Capsule(30, 22, 27, 30, 1, 1, pal::WoodDark));
   DrawCoin(s, 20, 55, 4.5f);
@@ -122,8 +125,14 @@ void DrawChest(Canvas& c) {
     Plain(s.Ellipse(32, 34.5f, 1.5f, 2.2f, pal::Ink));
     // A glint runs along the lid.
     const float gx = 16.0f + k * 11.0f, gy = k % 2 ? 20.0f : 22.0f;
-    Plain(s.Polygon({{gx, gy - 6}, {gx + 1.3f, gy - 1.3f}, {gx + 6, gy}, {gx + 1.3f, gy + 1.3f}, {gx, gy + 6},
-                     {gx - 1.3f, gy + 1.3f}, {gx - 6, gy}, {gx - 1.3f, gy - 1.3f}},
+    Plain(s.Polygon({{gx, gy - 6},
+                     {gx + 1.3f, gy - 1.3f},
+                     {gx + 6, gy},
+                     {gx + 1.3f, gy + 1.3f},
+                     {gx, gy + 6},
+                     {gx - 1.3f, gy + 1.3f},
+                     {gx - 6, gy},
+                     {gx - 1.3f, gy - 1.3f}},
                     pal::ParchmentLight));
     figart::RenderPlaced(s, f, 0, 0, 1, 1);
   });
@@ -133,7 +142,8 @@ void DrawPrison(Canvas& c) {
   Scene s;
   s.Box(3, 26, 29, 30, 1, pal::WoodDark);
   s.Polygon({{2, 9}, {16, 2}, {30, 9}}, pal::SlateDark).bevel = 1;
-  for (int i = 0; i < 5; ++i) Plain(s.Capsule(5.0f + i * 5.5f, 9, 5.0f + i * 5.5f, 27, 0.9f, 0.9f, pal::Iron));
+  for (int i = 0; i < 5; ++i)
+    Plain(s.Capsule(5.0f + i * 5.5f, 9, 5.0f + i * 5.5f, 27, 0.9f, 0.9f, pal::Iron));
   s.Box(3, 8, 29, 11, 1, pal::Iron).metal = true;
   s.Box(3, 17, 29, 19, 1, pal::Iron);
   figart::RenderPlaced(s, c, 0, 0, 1, 1);
@@ -206,7 +216,8 @@ void Icon(Canvas& c, const std::function<void(Scene&)>& build) {
 
 void DrawWalkIcon(Canvas& c) {
   Icon(c, [](Scene& s) {
-    s.Polygon({{9, 4}, {19, 4}, {19, 19}, {27, 22}, {28, 28}, {7, 28}, {8, 18}}, pal::Earth).bevel = 2;
+    s.Polygon({{9, 4}, {19, 4}, {19, 19}, {27, 22}, {28, 28}, {7, 28}, {8, 18}}, pal::Earth).bevel =
+        2;
     s.Box(6, 26, 29, 29, 1, pal::WoodDeep);
     Plain(s.Box(9, 7, 19, 9, 0.5f, pal::Gold));
   });
@@ -233,8 +244,10 @@ void DrawInspectIcon(Canvas& c) {
 
 void DrawTradeIcon(Canvas& c) {
   Icon(c, [](Scene& s) {
-    s.Polygon({{3, 10}, {12, 3}, {12, 7}, {26, 7}, {26, 13}, {12, 13}, {12, 17}}, pal::GoldLight).bevel = 1.5f;
-    s.Polygon({{29, 22}, {20, 15}, {20, 19}, {6, 19}, {6, 25}, {20, 25}, {20, 29}}, pal::Gold).bevel = 1.5f;
+    s.Polygon({{3, 10}, {12, 3}, {12, 7}, {26, 7}, {26, 13}, {12, 13}, {12, 17}}, pal::GoldLight)
+        .bevel = 1.5f;
+    s.Polygon({{29, 22}, {20, 15}, {20, 19}, {6, 19}, {6, 25}, {20, 25}, {20, 29}}, pal::Gold)
+        .bevel = 1.5f;
   });
 }
 
@@ -244,7 +257,8 @@ void DrawCenterIcon(Canvas& c) {
     s.Ellipse(16, 16, 9, 9, 0).hole = true;
     for (int i = 0; i < 4; ++i) {
       const float dx[4] = {0, 0, -1, 1}, dy[4] = {-1, 1, 0, 0};
-      s.Capsule(16 + dx[i] * 7, 16 + dy[i] * 7, 16 + dx[i] * 15, 16 + dy[i] * 15, 1.3f, 1.3f, pal::GoldLight);
+      s.Capsule(16 + dx[i] * 7, 16 + dy[i] * 7, 16 + dx[i] * 15, 16 + dy[i] * 15, 1.3f, 1.3f,
+                pal::GoldLight);
     }
     s.Ellipse(16, 16, 3, 3, pal::Red).dome = true;
   });
@@ -252,19 +266,23 @@ void DrawCenterIcon(Canvas& c) {
 
 void DrawNextIcon(Canvas& c) {
   Icon(c, [](Scene& s) {
-    s.Polygon({{4, 11}, {17, 11}, {17, 4}, {29, 16}, {17, 28}, {17, 21}, {4, 21}}, pal::Gold).bevel = 2;
+    s.Polygon({{4, 11}, {17, 11}, {17, 4}, {29, 16}, {17, 28}, {17, 21}, {4, 21}}, pal::Gold)
+        .bevel = 2;
     Plain(s.Box(6, 13, 15, 15, 0.5f, pal::GoldLight));
   });
 }
 
-void DrawWord(Canvas& c, const std::string& word) { c.Text(1, 3, c.w - 2, c.h - 6, word, GoldCaption(18)); }
+void DrawWord(Canvas& c, const std::string& word) {
+  c.Text(1, 3, c.w - 2, c.h - 6, word, GoldCaption(18));
+}
 
 // ------------------------------------------------------------------ panels and boxes
 
 // The message panel: stretched to any size, so it is plain across and
 // shaded from top to bottom, with a gold line near either edge.
 void DrawMessagePanel(Canvas& c) {
-  const Rgb top = Mix(pal::WoodDeep, pal::Night, 0.35f), bottom = Mix(pal::WoodDeep, pal::Ink, 0.55f);
+  const Rgb top = Mix(pal::WoodDeep, pal::Night, 0.35f),
+            bottom = Mix(pal::WoodDeep, pal::Ink, 0.55f);
   for (int y = 0; y < c.h; ++y) {
     const float t = float(y) / float(c.h - 1);
     const Rgb row = Mix(top, bottom, t);
@@ -283,10 +301,12 @@ void DrawMessagePanel(Canvas& c) {
 
 void DrawBox(Canvas& c, int rim) {
   c.Fill(pal::Ink);
-  c.GradientV(1, 1, c.w - 2, c.h - 2, Mix(pal::WoodDeep, pal::Night, 0.3f), Mix(pal::WoodDeep, pal::Ink, 0.6f));
+  c.GradientV(1, 1, c.w - 2, c.h - 2, Mix(pal::WoodDeep, pal::Night, 0.3f),
+              Mix(pal::WoodDeep, pal::Ink, 0.6f));
   c.Frame(1, 1, c.w - 2, c.h - 2, pal::GoldDark, rim);
   c.Frame(1 + rim, 1 + rim, c.w - 2 - 2 * rim, c.h - 2 - 2 * rim, pal::Gold);
-  c.Frame(2 + rim, 2 + rim, c.w - 4 - 2 * rim, c.h - 4 - 2 * rim, Mix(pal::Ink, pal::WoodDeep, 0.5f));
+  c.Frame(2 + rim, 2 + rim, c.w - 4 - 2 * rim, c.h - 4 - 2 * rim,
+          Mix(pal::Ink, pal::WoodDeep, 0.5f));
   // Gold studs at the corners.
   const int xs[2] = {2, c.w - 2 - rim - 2}, ys[2] = {2, c.h - 2 - rim - 2};
   for (int x : xs)
@@ -299,8 +319,10 @@ void DrawMapBox(Canvas& c) {
   const Rgb faint = Mix(pal::WoodDeep, pal::Parchment, 0.12f);
   for (int i = 0; i < 7; ++i) c.Line(14, 20 + i * 15, c.w - 15, 14 + i * 15, faint);
   const float cx = c.w - 40, cy = c.h / 2.0f;
-  c.Polygon({{cx, cy - 30}, {cx + 6, cy}, {cx, cy + 30}, {cx - 6, cy}}, Mix(pal::WoodDeep, pal::Gold, 0.25f));
-  c.Polygon({{cx - 30, cy}, {cx, cy - 6}, {cx + 30, cy}, {cx, cy + 6}}, Mix(pal::WoodDeep, pal::Gold, 0.2f));
+  c.Polygon({{cx, cy - 30}, {cx + 6, cy}, {cx, cy + 30}, {cx - 6, cy}},
+            Mix(pal::WoodDeep, pal::Gold, 0.25f));
+  c.Polygon({{cx - 30, cy}, {cx, cy - 6}, {cx + 30, cy}, {cx, cy + 6}},
+            Mix(pal::WoodDeep, pal::Gold, 0.2f));
 }
 
 // The unit panel's strip: six wells under the army icons (the strip is
@@ -341,15 +363,18 @@ void DrawMouse(Canvas& c) {
 void DrawDigits(Canvas& c) {
   TextStyle t = GoldCaption(28);
   t.color = pal::GoldLight;
-  DrawGlyphSheet(c, 32, 32, 10, [](int k) { return std::string(1, char('0' + k)); }, t);
+  DrawGlyphSheet(
+      c, 32, 32, 10, [](int k) { return std::string(1, char('0' + k)); }, t);
 }
 
 // ------------------------------------------------------------------ finds
 
 // Gem g: one of six cuts in one of five stones.
 void DrawGem(Canvas& c, int g) {
-  static const Rgb kStones[5][2] = {{pal::RedLight, pal::RedDeep},     {pal::BlueLight, pal::BlueDeep},
-                                    {pal::GrassLight, pal::GrassDark}, {Lighten(pal::Purple, 0.3f), pal::Purple},
+  static const Rgb kStones[5][2] = {{pal::RedLight, pal::RedDeep},
+                                    {pal::BlueLight, pal::BlueDeep},
+                                    {pal::GrassLight, pal::GrassDark},
+                                    {Lighten(pal::Purple, 0.3f), pal::Purple},
                                     {pal::GoldLight, pal::GoldDark}};
   const int cut = g % 6;
   const Rgb light = g >= 25 ? pal::Silver : kStones[(g / 6) % 5][0];
@@ -357,12 +382,18 @@ void DrawGem(Canvas& c, int g) {
   Scene s;
   std::vector<V2> outline;
   switch (cut) {
-    case 0: outline = {{16, 4}, {27, 11}, {16, 29}, {5, 11}}; break;                      // brilliant
-    case 1: outline = {{10, 5}, {22, 5}, {28, 12}, {28, 20}, {22, 27}, {10, 27}, {4, 20}, {4, 12}}; break;
-    case 2: outline = {{8, 6}, {24, 6}, {27, 9}, {27, 23}, {24, 26}, {8, 26}, {5, 23}, {5, 9}}; break;
-    case 3: outline = {{16, 3}, {24, 16}, {16, 29}, {8, 16}}; break;                       // marquise
-    case 4: outline = {{16, 28}, {4, 14}, {6, 7}, {12, 6}, {16, 10}, {20, 6}, {26, 7}, {28, 14}}; break;
-    default: outline = {{16, 4}, {29, 27}, {3, 27}}; break;                                // trillion
+    case 0: outline = {{16, 4}, {27, 11}, {16, 29}, {5, 11}}; break;  // brilliant
+    case 1:
+      outline = {{10, 5}, {22, 5}, {28, 12}, {28, 20}, {22, 27}, {10, 27}, {4, 20}, {4, 12}};
+      break;
+    case 2:
+      outline = {{8, 6}, {24, 6}, {27, 9}, {27, 23}, {24, 26}, {8, 26}, {5, 23}, {5, 9}};
+      break;
+    case 3: outline = {{16, 3}, {24, 16}, {16, 29}, {8, 16}}; break;  // marquise
+    case 4:
+      outline = {{16, 28}, {4, 14}, {6, 7}, {12, 6}, {16, 10}, {20, 6}, {26, 7}, {28, 14}};
+      break;
+    default: outline = {{16, 4}, {29, 27}, {3, 27}}; break;  // trillion
   }
   Shape& body = s.Polygon(outline, dark);
   body.bevel = 2.5f;
@@ -382,7 +413,8 @@ void DrawArtifact(Canvas& c, int a) {
     case 0:  // a crown on a cushion
       s.Box(4, 44, 28, 56, 4, pal::Red).dome = true;
       s.Box(6, 32, 26, 44, 1, gold).metal = true;
-      for (int i = 0; i < 3; ++i) s.Polygon({{6.0f + i * 7, 33}, {9.5f + i * 7, 22}, {13.0f + i * 7, 33}}, gold);
+      for (int i = 0; i < 3; ++i)
+        s.Polygon({{6.0f + i * 7, 33}, {9.5f + i * 7, 22}, {13.0f + i * 7, 33}}, gold);
       Plain(s.Ellipse(16, 38, 2.5f, 2.5f, pal::Blue));
       break;
     case 1:  // a sceptre
@@ -403,7 +435,8 @@ void DrawArtifact(Canvas& c, int a) {
       Plain(s.Capsule(11, 19, 21, 19, 1.6f, 1.6f, gold));
       break;
     case 4:  // a war horn
-      s.Polygon({{6, 14}, {12, 10}, {24, 40}, {26, 56}, {18, 56}, {16, 42}}, pal::ParchmentLight).bevel = 2;
+      s.Polygon({{6, 14}, {12, 10}, {24, 40}, {26, 56}, {18, 56}, {16, 42}}, pal::ParchmentLight)
+          .bevel = 2;
       Plain(s.Box(9, 20, 17, 23, 1, gold));
       Plain(s.Box(15, 36, 23, 39, 1, gold));
       break;
@@ -411,7 +444,8 @@ void DrawArtifact(Canvas& c, int a) {
       s.Box(8, 10, 24, 54, 2, pal::Parchment).pattern = figart::Pattern::Weave;
       s.Capsule(5, 10, 27, 10, 3, 3, pal::ParchmentDark);
       s.Capsule(5, 54, 27, 54, 3, 3, pal::ParchmentDark);
-      for (int i = 0; i < 6; ++i) Plain(s.Box(11, 17.0f + i * 5, 21, 18.0f + i * 5, 0.3f, pal::InkSoft));
+      for (int i = 0; i < 6; ++i)
+        Plain(s.Box(11, 17.0f + i * 5, 21, 18.0f + i * 5, 0.3f, pal::InkSoft));
       Plain(s.Ellipse(16, 48, 3, 3, pal::Red));
       break;
     case 6:  // an idol
@@ -424,7 +458,8 @@ void DrawArtifact(Canvas& c, int a) {
     case 7:  // an hourglass
       s.Box(5, 6, 27, 10, 1, pal::Wood);
       s.Box(5, 54, 27, 58, 1, pal::Wood);
-      s.Polygon({{8, 10}, {24, 10}, {17, 32}, {24, 54}, {8, 54}, {15, 32}}, pal::WaterLight).bevel = 1;
+      s.Polygon({{8, 10}, {24, 10}, {17, 32}, {24, 54}, {8, 54}, {15, 32}}, pal::WaterLight).bevel =
+          1;
       Plain(s.Polygon({{10, 54}, {22, 54}, {16, 44}}, pal::Sand));
       Plain(s.Polygon({{12, 14}, {20, 14}, {16, 24}}, pal::Sand));
       break;
@@ -450,7 +485,9 @@ void DrawArtifact(Canvas& c, int a) {
     case 11:  // a harp
       s.Polygon({{6, 8}, {12, 6}, {26, 40}, {24, 58}, {8, 58}}, gold).bevel = 2;
       s.Polygon({{11, 14}, {21, 40}, {20, 52}, {11, 52}}, 0).hole = true;
-      for (int i = 0; i < 4; ++i) Plain(s.Capsule(12.0f + i * 2.5f, 14.0f + i * 6, 12.0f + i * 2.5f, 52, 0.4f, 0.4f, pal::ParchmentLight));
+      for (int i = 0; i < 4; ++i)
+        Plain(s.Capsule(12.0f + i * 2.5f, 14.0f + i * 6, 12.0f + i * 2.5f, 52, 0.4f, 0.4f,
+                        pal::ParchmentLight));
       break;
     case 12:  // a great key
       s.Ellipse(16, 13, 8, 8, gold).bevel = 2;
@@ -479,8 +516,8 @@ void DrawArtifact(Canvas& c, int a) {
 
 ASSETGEN_TABLE(FindPictures) {
   for (int g = 0; g < 30; ++g)
-    r.Picture("Art\\Wealth\\Gem" + std::to_string(g + 1) + ".bmp", 32, 32, 32, 32, g == 1 ? kKeyRed : kKeyBlack,
-              [g](Canvas& c) { DrawGem(c, g); });
+    r.Picture("Art\\Wealth\\Gem" + std::to_string(g + 1) + ".bmp", 32, 32, 32, 32,
+              g == 1 ? kKeyRed : kKeyBlack, [g](Canvas& c) { DrawGem(c, g); });
   for (int a = 0; a < 15; ++a)
     r.Picture("Art\\Wealth\\Artifact" + std::to_string(a + 1) + ".bmp", 32, 64, 32, 64, kKeyBlack,
               [a](Canvas& c) { DrawArtifact(c, a); });
@@ -512,22 +549,26 @@ ASSETGEN_TABLE(PopulationPictures) {
   r.Picture("Art\\Controls\\Box.bmp", 128, 64, 128, 64, kKeyNone, [](Canvas& c) { DrawBox(c, 2); });
   r.Picture("Art\\Wealth\\Numbers1.bmp", 320, 32, 32, 32, kKeyBlack, DrawDigits);
   r.Picture("Art\\Controls\\DayAndGold.bmp", 128, 32, 64, 32, kKeyBlack, [](Canvas& c) {
-    ForEachFrame(c, 64, 32, 2, [](Canvas& f, int k) { f.Text(1, 2, f.w - 2, f.h - 4, k == 0 ? "Day" : "Gold", GoldCaption(20)); });
+    ForEachFrame(c, 64, 32, 2, [](Canvas& f, int k) {
+      f.Text(1, 2, f.w - 2, f.h - 4, k == 0 ? "Day" : "Gold", GoldCaption(20));
+    });
   });
-  r.Picture("Art\\Controls\\Fame.bmp", 64, 32, 64, 32, kKeyBlack, [](Canvas& c) { c.Text(1, 2, c.w - 2, c.h - 4, "Fame", GoldCaption(20)); });
+  r.Picture("Art\\Controls\\Fame.bmp", 64, 32, 64, 32, kKeyBlack,
+            [](Canvas& c) { c.Text(1, 2, c.w - 2, c.h - 4, "Fame", GoldCaption(20)); });
   r.Picture("Art\\Controls\\Mouse.bmp", 64, 64, 32, 64, kKeyRed, DrawMouse);
 
   // The unit panel.
   r.Picture("Art\\Controls\\Back.bmp", 64, 32, 64, 32, kKeyNone, DrawUnitStrip);
   r.Picture("Art\\Controls\\Back7.bmp", 32, 32, 32, 32, kKeyNone, DrawStepsBox);
-  r.Picture("Art\\Controls\\Button5.bmp", 192, 64, 64, 64, kKeyNone, [](Canvas& c) { DrawButtonLooks(c, 64, 64, ""); });
+  r.Picture("Art\\Controls\\Button5.bmp", 192, 64, 64, 64, kKeyNone,
+            [](Canvas& c) { DrawButtonLooks(c, 64, 64, ""); });
   r.Picture("Art\\Controls\\Walk.bmp", 32, 32, 32, 32, kKeyBlack, DrawWalkIcon);
   r.Picture("Art\\Controls\\Trade2.bmp", 32, 32, 32, 32, kKeyBlack, DrawTradeIcon);
   r.Picture("Art\\You\\Attack.bmp", 32, 32, 32, 32, kKeyBlack, DrawAttackIcon);
   r.Picture("Art\\Controls\\Inspect.bmp", 32, 32, 32, 32, kKeyBlack, DrawInspectIcon);
   r.Picture("Art\\Controls\\Center.bmp", 32, 32, 32, 32, kKeyBlack, DrawCenterIcon);
   r.Picture("Art\\Controls\\Next.bmp", 32, 32, 32, 32, kKeyBlack, DrawNextIcon);
-  const char* words[6][2] = {{"Write2", "Walk"},   {"Write3", "Trade"},  {"Write4", "Attack"},
+  const char* words[6][2] = {{"Write2", "Walk"},    {"Write3", "Trade"},  {"Write4", "Attack"},
                              {"Write5", "Inspect"}, {"Write8", "Center"}, {"Write9", "Next"}};
   for (const auto& w : words) {
     const std::string word = w[1];
@@ -537,9 +578,7 @@ ASSETGEN_TABLE(PopulationPictures) {
 
   // Portraits: the player (frame 1 for portrait number 0) and the ten heroes.
   r.Picture("Art\\Controls\\Portrait2.bmp", 128, 64, 64, 64, kKeyGreen, [](Canvas& c) {
-    ForEachFrame(c, 64, 64, 2, [](Canvas& f, int k) {
-      DrawFace(f, kPlayerFaces[1 - k]);
-    });
+    ForEachFrame(c, 64, 64, 2, [](Canvas& f, int k) { DrawFace(f, kPlayerFaces[1 - k]); });
   });
   r.Picture("Art\\Controls\\H1.bmp", 640, 64, 64, 64, kKeyNone, [](Canvas& c) {
     ForEachFrame(c, 64, 64, 10, [](Canvas& f, int k) { DrawFace(f, kHeroFaces[k]); });

@@ -132,8 +132,8 @@ constexpr Rgb Leaf = 0x3E7A2A;
 constexpr Rgb Fire = 0xF08A24;
 constexpr Rgb FireLight = 0xFCD060;
 constexpr Rgb Purple = 0x6A3A8A;
-constexpr Rgb Cream = 0xE6E6E6;       // the game's body-text grey-white
-constexpr Rgb Heading = 0x82E682;     // the game's heading green
+constexpr Rgb Cream = 0xE6E6E6;    // the game's body-text grey-white
+constexpr Rgb Heading = 0x82E682;  // the game's heading green
 constexpr Rgb Night = 0x161A2C;
 }  // namespace pal
 
@@ -144,8 +144,8 @@ class Rng {
  public:
   explicit Rng(uint64_t seed = 1) : state_(seed) {}
   uint64_t Next();
-  int Int(int lo, int hi);             // lo..hi inclusive
-  float Float();                       // 0..1
+  int Int(int lo, int hi);  // lo..hi inclusive
+  float Float();            // 0..1
   float Range(float lo, float hi);
   bool Chance(float p);
   uint64_t state_;
@@ -159,18 +159,18 @@ enum class Align { Left, Center, Right };
 enum class VAlign { Top, Middle, Bottom };
 
 struct TextStyle {
-  int size = 16;                 // pixel height passed to the font
-  bool bold = true;              // Liberation Sans Bold (captions) or Regular
+  int size = 16;     // pixel height passed to the font
+  bool bold = true;  // Liberation Sans Bold (captions) or Regular
   Rgb color = pal::ParchmentLight;
-  bool outline = false;          // a one-pixel ring of outlineColor around the glyphs
+  bool outline = false;  // a one-pixel ring of outlineColor around the glyphs
   Rgb outlineColor = pal::Ink;
-  bool shadow = false;           // a copy offset one pixel down-right (light from top left)
+  bool shadow = false;  // a copy offset one pixel down-right (light from top left)
   Rgb shadowColor = pal::Ink;
-  bool antialias = true;         // blend edges against opaque ground (never into key pixels)
+  bool antialias = true;  // blend edges against opaque ground (never into key pixels)
   Align align = Align::Center;
   VAlign valign = VAlign::Middle;
-  int margin = 2;                // the text keeps this far from the box edges
-  bool shrinkToFit = true;       // reduce the size until the text fits the box
+  int margin = 2;           // the text keeps this far from the box edges
+  bool shrinkToFit = true;  // reduce the size until the text fits the box
 };
 
 // Gold, outlined, hard-edged lettering for captions drawn on keyed pictures.
@@ -220,8 +220,8 @@ class Canvas {
 
   void Fill(Rgb c);
   void ClearToKey() { Fill(Clear()); }
-  void Rect(int x, int y, int rw, int rh, Rgb c);                       // filled
-  void Frame(int x, int y, int rw, int rh, Rgb c, int thickness = 1);   // outlined
+  void Rect(int x, int y, int rw, int rh, Rgb c);                      // filled
+  void Frame(int x, int y, int rw, int rh, Rgb c, int thickness = 1);  // outlined
   // A raised panel lit from the top left: face, light top/left edge, dark
   // bottom/right edge (bevel pixels wide), and a one-pixel ink outline.
   void Panel(int x, int y, int rw, int rh, Rgb face, int bevel = 2, bool outline = true);
@@ -229,11 +229,13 @@ class Canvas {
   void Well(int x, int y, int rw, int rh, Rgb face, int bevel = 2);
   void Line(int x0, int y0, int x1, int y1, Rgb c);
   void ThickLine(float x0, float y0, float x1, float y1, float width, Rgb c);
-  void Ellipse(float cx, float cy, float rx, float ry, Rgb c);          // filled
+  void Ellipse(float cx, float cy, float rx, float ry, Rgb c);  // filled
   void EllipseOutline(float cx, float cy, float rx, float ry, Rgb c, float thickness = 1);
   void Circle(float cx, float cy, float r, Rgb c) { Ellipse(cx, cy, r, r, c); }
-  void CircleOutline(float cx, float cy, float r, Rgb c, float t = 1) { EllipseOutline(cx, cy, r, r, c, t); }
-  void Polygon(const std::vector<Pt>& pts, Rgb c);                      // filled (even-odd)
+  void CircleOutline(float cx, float cy, float r, Rgb c, float t = 1) {
+    EllipseOutline(cx, cy, r, r, c, t);
+  }
+  void Polygon(const std::vector<Pt>& pts, Rgb c);  // filled (even-odd)
   void PolygonOutline(const std::vector<Pt>& pts, Rgb c, float thickness = 1);
   void GradientV(int x, int y, int rw, int rh, Rgb top, Rgb bottom);
   void GradientH(int x, int y, int rw, int rh, Rgb left, Rgb right);
@@ -280,25 +282,27 @@ void FramePos(int imageWidth, int fw, int fh, int k, int* x, int* y);
 struct ButtonStyle {
   Rgb face = pal::Wood;
   Rgb text = pal::ParchmentLight;
-  int textSize = 0;     // 0: chosen from the frame height
+  int textSize = 0;  // 0: chosen from the frame height
   bool bold = true;
   int bevel = 2;
   bool rounded = true;  // cut the corners (keyed pictures show the key there)
 };
 // Draws one look into a frame canvas. The face callback (optional) draws an
 // icon or caption instead of/over the caption into the face box.
-void DrawButtonLook(Canvas& frame, int look, const std::string& caption, const ButtonStyle& style = {},
-                    const std::function<void(Canvas& frame, int look, int x, int y, int w, int h)>& face = nullptr);
+void DrawButtonLook(
+    Canvas& frame, int look, const std::string& caption, const ButtonStyle& style = {},
+    const std::function<void(Canvas& frame, int look, int x, int y, int w, int h)>& face = nullptr);
 // Fills frames 0, 1, 2 of fw x fh with the three looks (other frames of the
 // image, if any, get the idle look so an opaque picture stays filled).
-void DrawButtonLooks(Canvas& c, int fw, int fh, const std::string& caption, const ButtonStyle& style = {},
-                     const std::function<void(Canvas& frame, int look, int x, int y, int w, int h)>& face = nullptr);
+void DrawButtonLooks(
+    Canvas& c, int fw, int fh, const std::string& caption, const ButtonStyle& style = {},
+    const std::function<void(Canvas& frame, int look, int x, int y, int w, int h)>& face = nullptr);
 
 // A letter/digit sheet: frame k shows glyph(k) (UTF-8; empty for a blank frame)
 // centred in its frame, drawn over whatever the frame holds (the key colour
 // on a fresh keyed picture; fill the canvas first for an opaque one).
-void DrawGlyphSheet(Canvas& c, int fw, int fh, int count, const std::function<std::string(int k)>& glyph,
-                    const TextStyle& style);
+void DrawGlyphSheet(Canvas& c, int fw, int fh, int count,
+                    const std::function<std::string(int k)>& glyph, const TextStyle& style);
 
 // ---------------------------------------------------------------- music
 
@@ -311,10 +315,10 @@ class MidiWriter {
   int AddTrack(const std::string& name);
   void Tempo(int track, int tick, int bpm);
   void TimeSignature(int track, int tick, int num, int denomPow2);
-  void Program(int track, int tick, int channel, int program);          // GM program 0..127
+  void Program(int track, int tick, int channel, int program);  // GM program 0..127
   void Control(int track, int tick, int channel, int controller, int value);
   void Note(int track, int tick, int length, int channel, int key, int velocity);
-  void EndOfTrack(int track, int tick);                                 // the loop length
+  void EndOfTrack(int track, int tick);  // the loop length
   std::vector<uint8_t> Bytes() const;
 
   struct Event {
@@ -339,7 +343,7 @@ struct PictureEntry {
   std::string path;   // normalised ('/' separators)
   int width, height;  // image size
   int frameWidth, frameHeight;
-  uint32_t key;       // ARGB colour key, kKeyNone for none
+  uint32_t key;  // ARGB colour key, kKeyNone for none
   std::function<void(Canvas&)> draw;
   std::string source;  // the table file that registered it
 };
@@ -352,8 +356,8 @@ struct FileEntry {
 
 class Registry {
  public:
-  void Picture(const std::string& path, int width, int height, int frameWidth, int frameHeight, uint32_t key,
-               std::function<void(Canvas&)> draw);
+  void Picture(const std::string& path, int width, int height, int frameWidth, int frameHeight,
+               uint32_t key, std::function<void(Canvas&)> draw);
   // Any other file: the bytes as the function makes them.
   void File(const std::string& path, std::function<std::vector<uint8_t>()> make);
   void Midi(const std::string& path, std::function<MidiWriter()> compose);
@@ -377,7 +381,7 @@ std::vector<std::pair<TableFn, const char*>>& Tables();
 
 }  // namespace assetgen
 
-#define ASSETGEN_TABLE(name)                                                    \
-  static void name(assetgen::Registry& r);                                      \
-  static const assetgen::TableRegistrar name##_registrar_(&name, __FILE__);     \
+#define ASSETGEN_TABLE(name)                                                \
+  static void name(assetgen::Registry& r);                                  \
+  static const assetgen::TableRegistrar name##_registrar_(&name, __FILE__); \
   static void name([[maybe_unused]] assetgen::Registry& r)

@@ -232,12 +232,14 @@ void Canvas::PolygonOutline(const std::vector<Pt>& pts, Rgb c, float t) {
 
 void Canvas::GradientV(int x, int y, int rw, int rh, Rgb top, Rgb bottom) {
   for (int i = 0; i < rh; ++i)
-    Rect(x, y + i, rw, 1, AvoidKey(*this, Mix(top, bottom, rh > 1 ? float(i) / float(rh - 1) : 0.0f)));
+    Rect(x, y + i, rw, 1,
+         AvoidKey(*this, Mix(top, bottom, rh > 1 ? float(i) / float(rh - 1) : 0.0f)));
 }
 
 void Canvas::GradientH(int x, int y, int rw, int rh, Rgb left, Rgb right) {
   for (int i = 0; i < rw; ++i)
-    Rect(x + i, y, 1, rh, AvoidKey(*this, Mix(left, right, rw > 1 ? float(i) / float(rw - 1) : 0.0f)));
+    Rect(x + i, y, 1, rh,
+         AvoidKey(*this, Mix(left, right, rw > 1 ? float(i) / float(rw - 1) : 0.0f)));
 }
 
 void Canvas::Noise(int x, int y, int rw, int rh, int amount) {
@@ -338,7 +340,8 @@ void Canvas::OutlineShapes(int x, int y, int rw, int rh, Rgb c) {
 void Canvas::Replace(Rgb from, Rgb to) { std::replace(px.begin(), px.end(), from, to); }
 
 void Canvas::FlipH() {
-  for (int y = 0; y < h; ++y) std::reverse(px.begin() + size_t(y) * w, px.begin() + size_t(y + 1) * w);
+  for (int y = 0; y < h; ++y)
+    std::reverse(px.begin() + size_t(y) * w, px.begin() + size_t(y + 1) * w);
 }
 
 Canvas Canvas::Crop(int x, int y, int rw, int rh) const {

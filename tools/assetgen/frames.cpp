@@ -11,7 +11,8 @@ void FramePos(int imageWidth, int fw, int fh, int k, int* x, int* y) {
   *y = (k / perRow) * fh;
 }
 
-void ForEachFrame(Canvas& c, int fw, int fh, int count, const std::function<void(Canvas& frame, int k)>& draw) {
+void ForEachFrame(Canvas& c, int fw, int fh, int count,
+                  const std::function<void(Canvas& frame, int k)>& draw) {
   if (fw <= 0 || fh <= 0) return;
   for (int k = 0; k < count; ++k) {
     int x, y;
@@ -46,7 +47,8 @@ void DrawButtonLook(Canvas& f, int look, const std::string& caption, const Butto
   }
   Rgb light = Lighten(body, 0.35f), dark = Darken(body, 0.4f);
   for (int i = 0; i < st.bevel; ++i) {
-    int ix = bx + inner + i, iy = by + inner + i, iw = bw - 2 * (inner + i), ih = bh - 2 * (inner + i);
+    int ix = bx + inner + i, iy = by + inner + i, iw = bw - 2 * (inner + i),
+        ih = bh - 2 * (inner + i);
     if (iw <= 0 || ih <= 0) break;
     Rgb tl = look == 2 ? dark : light, br = look == 2 ? light : dark;
     f.Rect(ix, iy, iw, 1, tl);
@@ -55,7 +57,8 @@ void DrawButtonLook(Canvas& f, int look, const std::string& caption, const Butto
     f.Rect(ix + iw - 1, iy, 1, ih, br);
   }
   if (st.rounded && bw > 6 && bh > 6) {
-    const int cx[4] = {bx, bx + bw - 1, bx, bx + bw - 1}, cy[4] = {by, by, by + bh - 1, by + bh - 1};
+    const int cx[4] = {bx, bx + bw - 1, bx, bx + bw - 1},
+              cy[4] = {by, by, by + bh - 1, by + bh - 1};
     const int ix[4] = {1, -1, 1, -1}, iy[4] = {1, 1, -1, -1};
     for (int i = 0; i < 4; ++i) {
       f.Set(cx[i], cy[i], f.keyed ? f.key : pal::Ink);
@@ -82,11 +85,12 @@ void DrawButtonLook(Canvas& f, int look, const std::string& caption, const Butto
 void DrawButtonLooks(Canvas& c, int fw, int fh, const std::string& caption, const ButtonStyle& st,
                      const std::function<void(Canvas&, int, int, int, int, int)>& face) {
   int count = (c.w / std::max(fw, 1)) * (c.h / std::max(fh, 1));
-  ForEachFrame(c, fw, fh, count, [&](Canvas& f, int k) { DrawButtonLook(f, k <= 2 ? k : 0, caption, st, face); });
+  ForEachFrame(c, fw, fh, count,
+               [&](Canvas& f, int k) { DrawButtonLook(f, k <= 2 ? k : 0, caption, st, face); });
 }
 
-void DrawGlyphSheet(Canvas& c, int fw, int fh, int count, const std::function<std::string(int k)>& glyph,
-                    const TextStyle& style) {
+void DrawGlyphSheet(Canvas& c, int fw, int fh, int count,
+                    const std::function<std::string(int k)>& glyph, const TextStyle& style) {
   ForEachFrame(c, fw, fh, count, [&](Canvas& f, int k) {
     std::string g = glyph(k);
     if (!g.empty()) f.Text(0, 0, f.w, f.h, g, style);

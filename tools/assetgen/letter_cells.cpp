@@ -89,10 +89,12 @@ void LetterSheet(Canvas& c, int fw, int fh, int firstCode, int frames, const Tex
     int half;
     if (!LetterOfCode(code, &ch, &half)) return;
     if (half == 0) {
-      f.Blit(LetterCanvas(ch, fw, fh, c.keyed ? 0xFF000000u | c.key : kKeyNone, style, false), 0, 0);
+      f.Blit(LetterCanvas(ch, fw, fh, c.keyed ? 0xFF000000u | c.key : kKeyNone, style, false), 0,
+             0);
       return;
     }
-    Canvas both = LetterCanvas(ch, fw * 2, fh, c.keyed ? 0xFF000000u | c.key : kKeyNone, style, true);
+    Canvas both =
+        LetterCanvas(ch, fw * 2, fh, c.keyed ? 0xFF000000u | c.key : kKeyNone, style, true);
     f.Blit(both.Crop(half == 1 ? 0 : fw, 0, fw, fh), 0, 0);
   });
 }

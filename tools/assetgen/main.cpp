@@ -28,7 +28,8 @@ bool ValidPath(const std::string& p) {
   size_t start = 0;
   while (start <= p.size()) {
     size_t slash = p.find('/', start);
-    std::string part = p.substr(start, slash == std::string::npos ? std::string::npos : slash - start);
+    std::string part =
+        p.substr(start, slash == std::string::npos ? std::string::npos : slash - start);
     if (part.empty() || part == "." || part == "..") return false;
     if (slash == std::string::npos) break;
     start = slash + 1;
@@ -37,7 +38,8 @@ bool ValidPath(const std::string& p) {
 }
 
 bool ValidKey(uint32_t k) {
-  return k == kKeyNone || k == kKeyBlack || k == kKeyRed || k == kKeyGreen || k == kKeyBlue || k == kKeyWhite;
+  return k == kKeyNone || k == kKeyBlack || k == kKeyRed || k == kKeyGreen || k == kKeyBlue ||
+         k == kKeyWhite;
 }
 
 // Gathers every table and checks the entries; prints each fault and returns 0 on any.
@@ -51,39 +53,41 @@ int Collect(Registry& r) {
   auto claim = [&](const std::string& path, const std::string& source) {
     auto [it, fresh] = seen.emplace(path, source);
     if (!fresh) {
-      std::fprintf(stderr, "assetgen: %s is registered twice (%s and %s)\n", path.c_str(), it->second.c_str(),
-                   source.c_str());
+      std::fprintf(stderr, "assetgen: %s is registered twice (%s and %s)\n", path.c_str(),
+                   it->second.c_str(), source.c_str());
       ok = 0;
     }
     if (!ValidPath(path)) {
-      std::fprintf(stderr, "assetgen: %s (%s): not a relative path inside the game folder\n", path.c_str(),
-                   source.c_str());
+      std::fprintf(stderr, "assetgen: %s (%s): not a relative path inside the game folder\n",
+                   path.c_str(), source.c_str());
       ok = 0;
     }
   };
   for (const PictureEntry& p : r.pictures) {
     claim(p.path, p.source);
     int fw = p.frameWidth ? p.frameWidth : p.width, fh = p.frameHeight ? p.frameHeight : p.height;
-    if (p.width < 1 || p.height < 1 || p.width > 4096 || p.height > 4096 || fw < 1 || fh < 1 || fw > p.width ||
-        fh > p.height) {
-      std::fprintf(stderr, "assetgen: %s (%s): bad size %dx%d with frames %dx%d\n", p.path.c_str(), p.source.c_str(),
-                   p.width, p.height, p.frameWidth, p.frameHeight);
+    if (p.width < 1 || p.height < 1 || p.width > 4096 || p.height > 4096 || fw < 1 || fh < 1 ||
+        fw > p.width || fh > p.height) {
+      std::fprintf(stderr, "assetgen: %s (%s): bad size %dx%d with frames %dx%d\n", p.path.c_str(),
+                   p.source.c_str(), p.width, p.height, p.frameWidth, p.frameHeight);
       ok = 0;
     }
     if (!ValidKey(p.key)) {
-      std::fprintf(stderr, "assetgen: %s (%s): colour key 0x%08X is none of the game's keys\n", p.path.c_str(),
-                   p.source.c_str(), p.key);
+      std::fprintf(stderr, "assetgen: %s (%s): colour key 0x%08X is none of the game's keys\n",
+                   p.path.c_str(), p.source.c_str(), p.key);
       ok = 0;
     }
     if (!p.draw) {
-      std::fprintf(stderr, "assetgen: %s (%s): no draw function\n", p.path.c_str(), p.source.c_str());
+      std::fprintf(stderr, "assetgen: %s (%s): no draw function\n", p.path.c_str(),
+                   p.source.c_str());
       ok = 0;
     }
   }
   for (const FileEntry& f : r.files) {
     claim(f.path, f.source);
     if (!f.make) {
-      std::fprintf(stderr, "assetgen: %s (%s): no content function\n", f.path.c_str(), f.source.c_str());
+      std::fprintf(stderr, "assetgen: %s (%s): no content function\n", f.path.c_str(),
+                   f.source.c_str());
       ok = 0;
     }
   }
@@ -94,9 +98,10 @@ int Collect(Registry& r) {
 int Draw(const PictureEntry& p, Canvas* out) {
   *out = Canvas(p.width, p.height, p.key, HashString(p.path));
   p.draw(*out);
-  if (out->w != p.width || out->h != p.height || out->px.size() != size_t(p.width) * size_t(p.height)) {
-    std::fprintf(stderr, "assetgen: %s (%s): the draw function changed the canvas size\n", p.path.c_str(),
-                 p.source.c_str());
+  if (out->w != p.width || out->h != p.height ||
+      out->px.size() != size_t(p.width) * size_t(p.height)) {
+    std::fprintf(stderr, "assetgen: %s (%s): the draw function changed the canvas size\n",
+                 p.path.c_str(), p.source.c_str());
     return 0;
   }
   return 1;
@@ -156,14 +161,15 @@ int CheckBmp(const fs::path& file, const PictureEntry& p, uint64_t hash) {
   if (!rgb) return 0;
   int ok = 1;
   if (rgb->w != p.width || rgb->h != p.height) {
-    std::fprintf(stderr, "assetgen: %s reads back as %dx%d, not %dx%d\n", p.path.c_str(), rgb->w, rgb->h, p.width,
-                 p.height);
+    std::fprintf(stderr, "assetgen: %s reads back as %dx%d, not %dx%d\n", p.path.c_str(), rgb->w,
+                 rgb->h, p.width, p.height);
     ok = 0;
   } else {
     Canvas back(rgb->w, rgb->h);
     SDL_LockSurface(rgb);
     for (int y = 0; y < rgb->h; ++y) {
-      const uint32_t* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(rgb->pixels) + y * rgb->pitch);
+      const uint32_t* row = reinterpret_cast<const uint32_t*>(
+          static_cast<const uint8_t*>(rgb->pixels) + y * rgb->pitch);
       for (int x = 0; x < rgb->w; ++x) back.px[size_t(y) * rgb->w + x] = row[x] & 0xFFFFFF;
     }
     SDL_UnlockSurface(rgb);
@@ -184,7 +190,8 @@ int FringePixels(const Canvas& c) {
     for (int x = 0; x < c.w; ++x) {
       Rgb v = c.px[size_t(y) * c.w + x];
       if (v == c.key) continue;
-      int dr = RedOf(v) - RedOf(c.key), dg = GreenOf(v) - GreenOf(c.key), db = BlueOf(v) - BlueOf(c.key);
+      int dr = RedOf(v) - RedOf(c.key), dg = GreenOf(v) - GreenOf(c.key),
+          db = BlueOf(v) - BlueOf(c.key);
       if (dr * dr + dg * dg + db * db > 40 * 40) continue;
       if (c.IsKey(x + 1, y) || c.IsKey(x - 1, y) || c.IsKey(x, y + 1) || c.IsKey(x, y - 1)) ++n;
     }
@@ -195,7 +202,8 @@ int FringePixels(const Canvas& c) {
 int Generate(const Registry& r, const fs::path& dir, bool write) {
   if (write) {
     std::error_code ec;
-    for (const PictureEntry& p : r.pictures) fs::create_directories((dir / p.path).parent_path(), ec);
+    for (const PictureEntry& p : r.pictures)
+      fs::create_directories((dir / p.path).parent_path(), ec);
     for (const FileEntry& f : r.files) fs::create_directories((dir / f.path).parent_path(), ec);
   }
   std::mutex printLock;
@@ -212,8 +220,8 @@ int Generate(const Registry& r, const fs::path& dir, bool write) {
     }
     if (int n = FringePixels(c)) {
       std::lock_guard<std::mutex> lock(printLock);
-      std::fprintf(stderr, "assetgen: warning: %s (%s): %d near-key pixels beside the key colour\n", p.path.c_str(),
-                   p.source.c_str(), n);
+      std::fprintf(stderr, "assetgen: warning: %s (%s): %d near-key pixels beside the key colour\n",
+                   p.path.c_str(), p.source.c_str(), n);
     }
     return 1;
   });
@@ -228,7 +236,8 @@ int Generate(const Registry& r, const fs::path& dir, bool write) {
       continue;
     }
     if (!ReadBytes(file, &back) || back != bytes) {
-      std::fprintf(stderr, "assetgen: %s %s\n", f.path.c_str(), write ? "does not read back" : "is missing or differs");
+      std::fprintf(stderr, "assetgen: %s %s\n", f.path.c_str(),
+                   write ? "does not read back" : "is missing or differs");
       ok = 0;
     }
   }
@@ -245,7 +254,8 @@ Canvas Spaced(const Canvas& c, const PictureEntry& p, std::vector<uint8_t>* see)
   int cols = c.w / fw, rows = c.h / fh;
   bool spaced = (cols > 1 || rows > 1) && c.w % fw == 0 && c.h % fh == 0;
   int gap = spaced ? 2 : 0;
-  int tw = spaced ? cols * fw + (cols - 1) * gap : c.w, th = spaced ? rows * fh + (rows - 1) * gap : c.h;
+  int tw = spaced ? cols * fw + (cols - 1) * gap : c.w,
+      th = spaced ? rows * fh + (rows - 1) * gap : c.h;
   Canvas t(tw, th);
   t.Fill(kGap);
   see->assign(size_t(tw) * th, 0);
@@ -280,14 +290,16 @@ int Contact(const Registry& r, const std::string& png, const std::string& only, 
     return 0;
   }
   std::vector<Canvas> drawn(pick.size());
-  if (!Parallel(pick.size(), [&](size_t i) { return Draw(r.pictures[pick[i]], &drawn[i]); })) return 0;
+  if (!Parallel(pick.size(), [&](size_t i) { return Draw(r.pictures[pick[i]], &drawn[i]); }))
+    return 0;
 
   const int cellW = maxSide + 16, labelH = 30, cellH = maxSide + labelH + 10;
   const int cols = std::max(1, std::min(int(pick.size()), 1600 / cellW));
   const int rowsPerPage = std::max(1, 1300 / cellH);
   const int perPage = cols * rowsPerPage;
   const int pages = int((pick.size() + perPage - 1) / perPage);
-  std::string stem = png.size() > 4 && png.substr(png.size() - 4) == ".png" ? png.substr(0, png.size() - 4) : png;
+  std::string stem =
+      png.size() > 4 && png.substr(png.size() - 4) == ".png" ? png.substr(0, png.size() - 4) : png;
   for (int page = 0; page < pages; ++page) {
     int first = page * perPage, count = std::min(perPage, int(pick.size()) - first);
     int rowsHere = (count + cols - 1) / cols;
@@ -298,14 +310,16 @@ int Contact(const Registry& r, const std::string& png, const std::string& only, 
       std::vector<uint8_t> see;
       Canvas t = Spaced(drawn[first + n], p, &see);
       int big = std::max(t.w, t.h);
-      float s = big * 2 <= maxSide ? float(std::min(maxSide / big, 4)) : std::min(1.0f, float(maxSide) / big);
+      float s = big * 2 <= maxSide ? float(std::min(maxSide / big, 4))
+                                   : std::min(1.0f, float(maxSide) / big);
       int dw = std::max(1, int(t.w * s)), dh = std::max(1, int(t.h * s));
       int cx = (n % cols) * cellW + 8, cy = (n / cols) * cellH + 4;
       for (int y = 0; y < dh; ++y)
         for (int x = 0; x < dw; ++x) {
           int sx = int(int64_t(x) * t.w / dw), sy = int(int64_t(y) * t.h / dh);
           uint8_t kind = see[size_t(sy) * t.w + sx];
-          Rgb v = kind == 1 ? ((((x / 4) + (y / 4)) & 1) ? kCheckA : kCheckB) : t.px[size_t(sy) * t.w + sx];
+          Rgb v = kind == 1 ? ((((x / 4) + (y / 4)) & 1) ? kCheckA : kCheckB)
+                            : t.px[size_t(sy) * t.w + sx];
           sheet.Set(cx + x, cy + y, v);
         }
       TextStyle ts;
@@ -316,8 +330,8 @@ int Contact(const Registry& r, const std::string& png, const std::string& only, 
       ts.margin = 0;
       std::string name = p.path.rfind("Art/", 0) == 0 ? p.path.substr(4) : p.path;
       char info[96];
-      std::snprintf(info, sizeof info, "%dx%d  frames %dx%d  %s", p.width, p.height, p.frameWidth, p.frameHeight,
-                    KeyName(p.key).c_str());
+      std::snprintf(info, sizeof info, "%dx%d  frames %dx%d  %s", p.width, p.height, p.frameWidth,
+                    p.frameHeight, KeyName(p.key).c_str());
       sheet.Text(cx, cy + maxSide + 4, cellW - 12, 14, name, ts);
       ts.color = 0xA0A0A8;
       sheet.Text(cx, cy + maxSide + 18, cellW - 12, 14, info, ts);
@@ -354,17 +368,22 @@ int main(int argc, char** argv) {
     int maxSide = 240;
     for (int i = 3; i + 1 < argc; i += 2) {
       if (std::strcmp(argv[i], "--only") == 0) only = NormalisePath(argv[i + 1]);
-      else if (std::strcmp(argv[i], "--max") == 0) maxSide = std::clamp(std::atoi(argv[i + 1]), 32, 1024);
+      else if (std::strcmp(argv[i], "--max") == 0)
+        maxSide = std::clamp(std::atoi(argv[i + 1]), 32, 1024);
       else return Usage();
     }
     ok = Contact(r, argv[2], only, maxSide);
   } else if (a1 == "--verify") {
     if (argc != 3) return Usage();
     ok = Generate(r, argv[2], false);
-    if (ok) std::printf("assetgen: %zu pictures and %zu files match\n", r.pictures.size(), r.files.size());
+    if (ok)
+      std::printf("assetgen: %zu pictures and %zu files match\n", r.pictures.size(),
+                  r.files.size());
   } else if (argc == 2 && a1.rfind("--", 0) != 0) {
     ok = Generate(r, a1, true);
-    if (ok) std::printf("assetgen: wrote %zu pictures and %zu files\n", r.pictures.size(), r.files.size());
+    if (ok)
+      std::printf("assetgen: wrote %zu pictures and %zu files\n", r.pictures.size(),
+                  r.files.size());
   } else {
     return Usage();
   }

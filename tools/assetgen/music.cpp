@@ -19,12 +19,34 @@ constexpr int kDrums = 9;  // the General MIDI percussion channel
 
 // General MIDI programs used here.
 enum Program {
-  kHarp = 46, kStrings = 48, kSlowStrings = 49, kPizzicato = 45, kTimpani = 47, kFlute = 73, kOboe = 68,
-  kClarinet = 71, kHorn = 60, kTrumpet = 56, kTrombone = 57, kTuba = 58, kBrass = 61, kCello = 42, kContrabass = 43,
+  kHarp = 46,
+  kStrings = 48,
+  kSlowStrings = 49,
+  kPizzicato = 45,
+  kTimpani = 47,
+  kFlute = 73,
+  kOboe = 68,
+  kClarinet = 71,
+  kHorn = 60,
+  kTrumpet = 56,
+  kTrombone = 57,
+  kTuba = 58,
+  kBrass = 61,
+  kCello = 42,
+  kContrabass = 43,
   kViolin = 40,
 };
 // Percussion keys.
-enum Drum { kKick = 36, kSnare = 38, kClosedHat = 42, kLowTom = 45, kMidTom = 47, kHighTom = 50, kCrash = 49, kRide = 51 };
+enum Drum {
+  kKick = 36,
+  kSnare = 38,
+  kClosedHat = 42,
+  kLowTom = 45,
+  kMidTom = 47,
+  kHighTom = 50,
+  kCrash = 49,
+  kRide = 51
+};
 
 [[noreturn]] void Fail(const std::string& what) {
   std::fprintf(stderr, "assetgen: music: %s\n", what.c_str());
@@ -46,7 +68,7 @@ int PitchOf(const std::string& n) {
 struct Chord {
   int root = 0;  // pitch class
   bool minor = false, seventh = false;
-  int bass = 0;  // pitch class of the bass
+  int bass = 0;                     // pitch class of the bass
   std::vector<int> Tones() const {  // pitch classes, root first
     std::vector<int> t = {root, (root + (minor ? 3 : 4)) % 12, (root + 7) % 12};
     if (seventh) t.push_back((root + 10) % 12);
@@ -58,7 +80,9 @@ Chord ParseChord(const std::string& s) {
   Chord c;
   size_t slash = s.find('/');
   std::string head = s.substr(0, slash);
-  c.root = PitchOf(head.substr(0, head.size() > 1 && (head[1] == '#' || head[1] == 'b') ? 2 : 1) + "0") % 12;
+  c.root =
+      PitchOf(head.substr(0, head.size() > 1 && (head[1] == '#' || head[1] == 'b') ? 2 : 1) + "0") %
+      12;
   c.minor = head.find('m') != std::string::npos;
   c.seventh = head.find('7') != std::string::npos;
   c.bass = slash == std::string::npos ? c.root : PitchOf(s.substr(slash + 1) + "0") % 12;
@@ -88,7 +112,8 @@ class Composer {
   int bars() const { return int(chords_.size()); }
   int barTicks() const { return bar_; }
 
-  int Part(const std::string& name, int channel, int program, int volume, int pan, int reverb = 50) {
+  int Part(const std::string& name, int channel, int program, int volume, int pan,
+           int reverb = 50) {
     int t = m_.AddTrack(name);
     channels_.push_back(channel);
     if (channel != kDrums) m_.Program(t, 0, channel, program);
@@ -116,13 +141,16 @@ class Composer {
   // Notes written as "C5:1 D5:0.5 r:1/3 C4+E4:2 | ..." (durations in beats,
   // kept until changed); each bar line checks the bar's length. Returns the
   // tick after the last note.
-  int Line(int track, int startBar, const std::string& notes, int velocity, float gate = 0.92f, int transpose = 0) {
+  int Line(int track, int startBar, const std::string& notes, int velocity, float gate = 0.92f,
+           int transpose = 0) {
     std::istringstream in(notes);
     int tick = startBar * bar_, barStart = tick;
     double dur = 1.0;
     for (std::string tok; in >> tok;) {
       if (tok == "|") {
-        if (tick - barStart != bar_) Fail("bar of " + std::to_string(tick - barStart) + " ticks near \"" + notes.substr(0, 40) + "\"");
+        if (tick - barStart != bar_)
+          Fail("bar of " + std::to_string(tick - barStart) + " ticks near \"" +
+               notes.substr(0, 40) + "\"");
         barStart = tick;
         continue;
       }
@@ -130,7 +158,9 @@ class Composer {
       if (colon != std::string::npos) {
         std::string d = tok.substr(colon + 1);
         size_t sl = d.find('/');
-        dur = sl == std::string::npos ? std::atof(d.c_str()) : std::atof(d.substr(0, sl).c_str()) / std::atof(d.substr(sl + 1).c_str());
+        dur = sl == std::string::npos
+                  ? std::atof(d.c_str())
+                  : std::atof(d.substr(0, sl).c_str()) / std::atof(d.substr(sl + 1).c_str());
         tok = tok.substr(0, colon);
       }
       int len = int(std::lround(dur * kTpb));
@@ -163,7 +193,8 @@ class Composer {
       int parts = int(chords_[b].size());
       for (int p = 0; p < parts; ++p) {
         int t = b * bar_ + p * bar_ / parts;
-        for (int pc : ChordAt(t).Tones()) Note(track, t, bar_ / parts - 10, AtOrAbove(pc, lo), velocity);
+        for (int pc : ChordAt(t).Tones())
+          Note(track, t, bar_ / parts - 10, AtOrAbove(pc, lo), velocity);
       }
     }
   }
@@ -173,21 +204,23 @@ class Composer {
     float beat, length;
     int which;
   };
-  void Bass(int track, int fromBar, int toBar, int lo, const std::vector<Step>& steps, int velocity) {
+  void Bass(int track, int fromBar, int toBar, int lo, const std::vector<Step>& steps,
+            int velocity) {
     for (int b = fromBar; b < toBar; ++b)
       for (const Step& s : steps) {
         int t = b * bar_ + int(s.beat * kTpb);
         const Chord& c = ChordAt(t);
         int root = AtOrAbove(c.bass, lo);
-        int key = s.which == 0 ? root : (s.which == 1 ? AtOrAbove((c.root + 7) % 12, root) : root + 12);
+        int key =
+            s.which == 0 ? root : (s.which == 1 ? AtOrAbove((c.root + 7) % 12, root) : root + 12);
         Note(track, t, int(s.length * kTpb), key, velocity);
       }
   }
 
   // Broken chords: pattern of chord-tone indices (0 root, 1 third, 2 fifth,
   // +3 per octave), one per step of stepBeats.
-  void Arpeggio(int track, int fromBar, int toBar, int lo, const std::vector<int>& pattern, float stepBeats,
-                int velocity, float gate = 1.6f) {
+  void Arpeggio(int track, int fromBar, int toBar, int lo, const std::vector<int>& pattern,
+                float stepBeats, int velocity, float gate = 1.6f) {
     int step = int(stepBeats * kTpb);
     for (int b = fromBar; b < toBar; ++b)
       for (int i = 0; i * step < bar_; ++i) {
@@ -222,10 +255,10 @@ class Composer {
 // leads back to the D of the first bar.
 MidiWriter ComposeKingdom() {
   const std::vector<std::string> chords = {
-      "D", "G", "D", "A", "Bm", "G", "Em", "A",       // A: flute
-      "D", "G", "D", "A", "Bm", "G", "A", "D",        // A': oboe
-      "G", "D", "Em", "A", "G", "D/F#", "Em", "A",    // B: horns
-      "D", "G", "D", "A", "Bm", "G", "Em", "A"};      // A: flute and violins
+      "D", "G", "D",  "A", "Bm", "G",    "Em", "A",   // A: flute
+      "D", "G", "D",  "A", "Bm", "G",    "A",  "D",   // A': oboe
+      "G", "D", "Em", "A", "G",  "D/F#", "Em", "A",   // B: horns
+      "D", "G", "D",  "A", "Bm", "G",    "Em", "A"};  // A: flute and violins
   Composer c(96, 3, chords, 101);
   int flute = c.Part("Flute", 0, kFlute, 118, 72);
   int oboe = c.Part("Oboe", 1, kOboe, 112, 56);
@@ -246,7 +279,8 @@ MidiWriter ComposeKingdom() {
       "D4:1 G4:1 B4:1 | A4:2 F#4:1 | G4:1.5 F#4:0.5 E4:1 | E4:1 A4:1 C#5:1 | "
       "D5:2 B4:1 | A4:1.5 G4:0.5 F#4:1 | G4:1 E4:1 B4:1 | A4:3 |";
   const std::string answerB =  // the flute's answer over the horns
-      "r:3 | r:1 D6:1 C#6:1 | B5:3 | r:1 C#6:1 E6:1 | r:3 | r:1 A5:1 D6:1 | B5:2 G5:1 | A5:2 C#6:1 |";
+      "r:3 | r:1 D6:1 C#6:1 | B5:3 | r:1 C#6:1 E6:1 | r:3 | r:1 A5:1 D6:1 | B5:2 G5:1 | A5:2 C#6:1 "
+      "|";
 
   c.Line(flute, 0, tuneA, 84);
   c.Line(oboe, 8, tuneA2, 80);
@@ -259,7 +293,8 @@ MidiWriter ComposeKingdom() {
   c.Pad(strings, 8, 32, 54, 44);
   c.Bass(bass, 0, 32, 38, {{0, 1, 0}, {2, 1, 1}}, 78);
   // Soft timpani marking the horn theme's phrases.
-  for (int b : {16, 20, 24}) c.Note(timp, b * c.barTicks(), kTpb, AtOrAbove(c.ChordAt(b * c.barTicks()).root, 38), 70);
+  for (int b : {16, 20, 24})
+    c.Note(timp, b * c.barTicks(), kTpb, AtOrAbove(c.ChordAt(b * c.barTicks()).root, 38), 70);
   return c.Done();
 }
 
@@ -270,11 +305,11 @@ MidiWriter ComposeKingdom() {
 // the E minor of the first bar.
 MidiWriter ComposeBattle() {
   const std::vector<std::string> chords = {
-      "Em", "Em", "C", "B",                              // intro
-      "Em", "D", "C", "B", "Em", "G", "Am", "B",         // A: brass
-      "Em", "D", "C", "B", "Em", "G", "Am", "B",         // A': trumpets
-      "Am", "Em", "Am", "B",                             // bridge
-      "C", "D", "Bm", "Em", "C", "D", "B", "B"};         // B: horns and strings
+      "Em", "Em", "C",  "B",                          // intro
+      "Em", "D",  "C",  "B",  "Em", "G", "Am", "B",   // A: brass
+      "Em", "D",  "C",  "B",  "Em", "G", "Am", "B",   // A': trumpets
+      "Am", "Em", "Am", "B",                          // bridge
+      "C",  "D",  "Bm", "Em", "C",  "D", "B",  "B"};  // B: horns and strings
   Composer c(140, 4, chords, 202);
   int brass = c.Part("Brass", 0, kBrass, 100, 60);
   int trumpet = c.Part("Trumpets", 1, kTrumpet, 96, 76);
@@ -291,7 +326,8 @@ MidiWriter ComposeBattle() {
       "E4:0.75 E4:0.25 G4:1 C5:1 B4:0.5 A4:0.5 | B4:3 r:1 | "
       "E5:0.75 E5:0.25 D5:1 B4:1 G4:1 | D5:0.75 D5:0.25 B4:1 G4:1 D4:1 | "
       "C5:1 E5:1 A4:1 C5:1 | B4:2 D#5:1 F#5:1 |";
-  const std::string bridge = "A4:2 C5:1 E5:1 | G5:2 E5:1 B4:1 | C5:1.5 D5:0.5 E5:1 A5:1 | F#5:2 D#5:2 |";
+  const std::string bridge =
+      "A4:2 C5:1 E5:1 | G5:2 E5:1 B4:1 | C5:1.5 D5:0.5 E5:1 A5:1 | F#5:2 D#5:2 |";
   const std::string themeB =
       "G4:1 C5:1 E5:2 | F#5:1 E5:1 D5:2 | D5:1 B4:1 F#4:2 | G4:1 B4:1 E5:2 | "
       "E5:1 G5:1 E5:1 C5:1 | D5:1 F#5:1 A5:2 | B5:2 A5:1 F#5:1 | D#5:2 F#5:1 B4:1 |";
@@ -307,8 +343,16 @@ MidiWriter ComposeBattle() {
 
   // The driving ostinato: eighths on the chord's root, fifth and octave.
   c.Arpeggio(strings, 0, 32, 40, {0, 0, 3, 0, 2, 0, 3, 2}, 0.5f, 84, 0.5f);
-  c.Bass(cello, 0, 32, 28, {{0, 0.4f, 0}, {0.5f, 0.4f, 0}, {1, 0.4f, 2}, {1.5f, 0.4f, 0},
-                            {2, 0.4f, 0}, {2.5f, 0.4f, 1}, {3, 0.4f, 2}, {3.5f, 0.4f, 1}}, 90);
+  c.Bass(cello, 0, 32, 28,
+         {{0, 0.4f, 0},
+          {0.5f, 0.4f, 0},
+          {1, 0.4f, 2},
+          {1.5f, 0.4f, 0},
+          {2, 0.4f, 0},
+          {2.5f, 0.4f, 1},
+          {3, 0.4f, 2},
+          {3.5f, 0.4f, 1}},
+         90);
   c.Bass(bass, 0, 32, 28, {{0, 1.9f, 0}, {2, 1.9f, 0}}, 92);
   // Brass stabs on the off-beats in A' and B.
   for (int b = 12; b < 20; ++b)
@@ -317,7 +361,8 @@ MidiWriter ComposeBattle() {
         c.Note(brass, b * c.barTicks() + int(beat * kTpb), kTpb / 3, AtOrAbove(pc, 52), 82);
 
   // Drums and timpani.
-  const std::string kick = "X.....x.x.......", snare = "....x.......x...", hats = "x.x.x.x.x.x.x.x.";
+  const std::string kick = "X.....x.x.......", snare = "....x.......x...",
+                    hats = "x.x.x.x.x.x.x.x.";
   c.Drums(drums, kKick, 0, 32, kick, 96);
   c.Drums(drums, kSnare, 2, 32, snare, 90);
   c.Drums(drums, kClosedHat, 12, 20, hats, 70);
@@ -344,11 +389,11 @@ MidiWriter ComposeBattle() {
 // and a closing call on G that leads back to the fanfare.
 MidiWriter ComposeVictory() {
   const std::vector<std::string> chords = {
-      "C", "F", "G", "C",                                    // fanfare
-      "C", "G", "C", "F", "C", "G", "F G", "C",              // march
-      "Am", "F", "D", "G7",                                  // turn
-      "C", "G", "C", "F", "C", "G", "F G", "C",              // march, full
-      "F", "C", "G", "G"};                                   // call
+      "C",  "F", "G", "C",                         // fanfare
+      "C",  "G", "C", "F",  "C", "G", "F G", "C",  // march
+      "Am", "F", "D", "G7",                        // turn
+      "C",  "G", "C", "F",  "C", "G", "F G", "C",  // march, full
+      "F",  "C", "G", "G"};                        // call
   Composer c(116, 4, chords, 303);
   int trumpet = c.Part("Trumpets", 0, kTrumpet, 104, 70);
   int horn = c.Part("Horns", 1, kHorn, 96, 50);
@@ -359,15 +404,18 @@ MidiWriter ComposeVictory() {
   int timp = c.Part("Timpani", 6, kTimpani, 100, 64);
   int drums = c.Part("Drums", kDrums, 0, 96, 64, 40);
 
-  const std::string fanfare = "C5:1/3 C5:1/3 C5:1/3 G5:1 r:0.5 E5:0.5 G5:1 | C6:2 A5:1 F5:1 | "
-                              "G5:1/3 G5:1/3 G5:1/3 B5:1 D6:1 B5:1 | C6:3 r:1 |";
+  const std::string fanfare =
+      "C5:1/3 C5:1/3 C5:1/3 G5:1 r:0.5 E5:0.5 G5:1 | C6:2 A5:1 F5:1 | "
+      "G5:1/3 G5:1/3 G5:1/3 B5:1 D6:1 B5:1 | C6:3 r:1 |";
   const std::string march =
       "E5:1 G5:0.75 E5:0.25 C5:1 G4:1 | D5:1 B4:0.75 G4:0.25 D5:1 G5:1 | "
       "E5:1 G5:0.75 E5:0.25 C6:1 G5:1 | A5:1.5 G5:0.5 F5:1 C5:1 | "
       "G5:1 E5:0.75 G5:0.25 C6:1 E5:1 | D5:1 G5:0.75 F5:0.25 D5:1 B4:1 | "
       "C5:1 A5:1 G5:1 B4:1 | C5:3 r:1 |";
-  const std::string turn = "A5:2 E5:1 C5:1 | F5:2 A5:1 C6:1 | F#5:2 A5:1 D6:1 | D6:1 B5:1 G5:1 F5:1 |";
-  const std::string call = "A5:2 C6:2 | G5:2 E5:2 | D5:1 G5:1 B5:1 D6:1 | G5:1/3 G5:1/3 G5:1/3 G5:1 F5:1 D5:1 |";
+  const std::string turn =
+      "A5:2 E5:1 C5:1 | F5:2 A5:1 C6:1 | F#5:2 A5:1 D6:1 | D6:1 B5:1 G5:1 F5:1 |";
+  const std::string call =
+      "A5:2 C6:2 | G5:2 E5:2 | D5:1 G5:1 B5:1 D6:1 | G5:1/3 G5:1/3 G5:1/3 G5:1 F5:1 D5:1 |";
 
   c.Line(trumpet, 0, fanfare, 100);
   c.Line(horn, 0, fanfare, 84, 0.92f, -12);
@@ -404,7 +452,8 @@ MidiWriter ComposeVictory() {
     int root = AtOrAbove(c.ChordAt(b * c.barTicks()).root, 41);
     bool roll = b < 4 || b >= 24;
     if (roll) {
-      for (int i = 0; i < 8; ++i) c.Note(timp, b * c.barTicks() + 2 * kTpb + i * kTpb / 4, kTpb / 4, root, 70 + i * 5);
+      for (int i = 0; i < 8; ++i)
+        c.Note(timp, b * c.barTicks() + 2 * kTpb + i * kTpb / 4, kTpb / 4, root, 70 + i * 5);
       c.Note(timp, b * c.barTicks(), kTpb, root, 112);
     } else {
       c.Note(timp, b * c.barTicks(), kTpb / 2, root, 96);

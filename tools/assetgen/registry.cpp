@@ -21,11 +21,14 @@ std::vector<std::pair<TableFn, const char*>>& Tables() {
   return tables;
 }
 
-TableRegistrar::TableRegistrar(TableFn fn, const char* source) { Tables().emplace_back(fn, source); }
+TableRegistrar::TableRegistrar(TableFn fn, const char* source) {
+  Tables().emplace_back(fn, source);
+}
 
-void Registry::Picture(const std::string& path, int width, int height, int frameWidth, int frameHeight, uint32_t key,
-                       std::function<void(Canvas&)> draw) {
-  pictures.push_back({NormalisePath(path), width, height, frameWidth, frameHeight, key, std::move(draw), currentSource});
+void Registry::Picture(const std::string& path, int width, int height, int frameWidth,
+                       int frameHeight, uint32_t key, std::function<void(Canvas&)> draw) {
+  pictures.push_back({NormalisePath(path), width, height, frameWidth, frameHeight, key,
+                      std::move(draw), currentSource});
 }
 
 void Registry::File(const std::string& path, std::function<std::vector<uint8_t>()> make) {
@@ -36,7 +39,8 @@ void Registry::Midi(const std::string& path, std::function<MidiWriter()> compose
   File(path, [compose = std::move(compose)] { return compose().Bytes(); });
 }
 
-void Registry::Wav(const std::string& path, int sampleRate, std::function<std::vector<float>()> synth) {
+void Registry::Wav(const std::string& path, int sampleRate,
+                   std::function<std::vector<float>()> synth) {
   File(path, [sampleRate, synth = std::move(synth)] { return WavBytes(synth(), sampleRate); });
 }
 
@@ -78,11 +82,13 @@ int MidiWriter::AddTrack(const std::string& name) {
 
 void MidiWriter::Tempo(int t, int tick, int bpm) {
   uint32_t us = uint32_t(60000000 / std::max(bpm, 1));
-  tracks_[t].push_back({tick, kOrderMeta, {0xFF, 0x51, 0x03, uint8_t(us >> 16), uint8_t(us >> 8), uint8_t(us)}});
+  tracks_[t].push_back(
+      {tick, kOrderMeta, {0xFF, 0x51, 0x03, uint8_t(us >> 16), uint8_t(us >> 8), uint8_t(us)}});
 }
 
 void MidiWriter::TimeSignature(int t, int tick, int num, int denomPow2) {
-  tracks_[t].push_back({tick, kOrderMeta, {0xFF, 0x58, 0x04, uint8_t(num), uint8_t(denomPow2), 24, 8}});
+  tracks_[t].push_back(
+      {tick, kOrderMeta, {0xFF, 0x58, 0x04, uint8_t(num), uint8_t(denomPow2), 24, 8}});
 }
 
 void MidiWriter::Program(int t, int tick, int ch, int program) {
@@ -90,13 +96,17 @@ void MidiWriter::Program(int t, int tick, int ch, int program) {
 }
 
 void MidiWriter::Control(int t, int tick, int ch, int controller, int value) {
-  tracks_[t].push_back({tick, kOrderProgram, {uint8_t(0xB0 | (ch & 15)), uint8_t(controller & 127), uint8_t(value & 127)}});
+  tracks_[t].push_back(
+      {tick,
+       kOrderProgram,
+       {uint8_t(0xB0 | (ch & 15)), uint8_t(controller & 127), uint8_t(value & 127)}});
 }
 
 void MidiWriter::Note(int t, int tick, int length, int ch, int key, int velocity) {
   if (length <= 0 || key < 0 || key > 127) return;
   velocity = std::clamp(velocity, 1, 127);
-  tracks_[t].push_back({tick, kOrderOn, {uint8_t(0x90 | (ch & 15)), uint8_t(key), uint8_t(velocity)}});
+  tracks_[t].push_back(
+      {tick, kOrderOn, {uint8_t(0x90 | (ch & 15)), uint8_t(key), uint8_t(velocity)}});
   tracks_[t].push_back({tick + length, kOrderOff, {uint8_t(0x80 | (ch & 15)), uint8_t(key), 0}});
 }
 

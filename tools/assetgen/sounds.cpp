@@ -12,7 +12,9 @@ namespace {
 constexpr int kRate = 22050;
 constexpr float kTwoPi = 6.28318530718f;
 
-std::vector<float> Silence(float seconds) { return std::vector<float>(size_t(seconds * kRate), 0.0f); }
+std::vector<float> Silence(float seconds) {
+  return std::vector<float>(size_t(seconds * kRate), 0.0f);
+}
 
 // Scales the peak to level and fades the last few milliseconds to zero.
 std::vector<float> Finish(std::vector<float> s, float level = 0.85f) {
@@ -50,7 +52,8 @@ void Tick(std::vector<float>& s, float at, float pitch, float gain, Rng& rng) {
     float noise = rng.Range(-1.0f, 1.0f);
     float hp = noise - lp;  // a rough high-pass of the noise
     lp += 0.3f * (noise - lp);
-    float v = hp * std::exp(-t / 0.0025f) * 0.7f + std::sin(kTwoPi * pitch * t) * std::exp(-t / 0.008f) +
+    float v = hp * std::exp(-t / 0.0025f) * 0.7f +
+              std::sin(kTwoPi * pitch * t) * std::exp(-t / 0.008f) +
               0.5f * std::sin(kTwoPi * pitch * 0.47f * t) * std::exp(-t / 0.015f);
     s[i] += gain * v;
   }
@@ -75,7 +78,9 @@ std::vector<float> CoinChink() {
     size_t start = size_t(st[0] * kRate);
     for (size_t i = start; i < s.size(); ++i) {
       float t = float(i - start) / kRate, v = 0.0f;
-      for (int p = 0; p < 5; ++p) v += amp[p] * std::sin(kTwoPi * freq[p] * (st[1] < 1 ? 1.03f : 1.0f) * t) * std::exp(-t / decay[p]);
+      for (int p = 0; p < 5; ++p)
+        v += amp[p] * std::sin(kTwoPi * freq[p] * (st[1] < 1 ? 1.03f : 1.0f) * t) *
+             std::exp(-t / decay[p]);
       s[i] += st[1] * v * std::min(1.0f, t / 0.0008f);
     }
   }

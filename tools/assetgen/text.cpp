@@ -22,7 +22,9 @@ namespace {
 struct Mask {
   int w = 0, h = 0;
   std::vector<uint8_t> a;
-  uint8_t At(int x, int y) const { return (x < 0 || y < 0 || x >= w || y >= h) ? 0 : a[size_t(y) * w + x]; }
+  uint8_t At(int x, int y) const {
+    return (x < 0 || y < 0 || x >= w || y >= h) ? 0 : a[size_t(y) * w + x];
+  }
 };
 
 struct FontMetrics {
@@ -41,7 +43,8 @@ TTF_Font* FontLocked(bool bold, int size) {
     std::fprintf(stderr, "assetgen: TTF_Init failed: %s\n", TTF_GetError());
     std::exit(1);
   }
-  std::string path = std::string(QORV_FONT_DIR) + (bold ? "/LiberationSans-Bold.ttf" : "/LiberationSans-Regular.ttf");
+  std::string path = std::string(QORV_FONT_DIR) +
+                     (bold ? "/LiberationSans-Bold.ttf" : "/LiberationSans-Regular.ttf");
   TTF_Font* f = TTF_OpenFont(path.c_str(), size);
   if (!f) {
     std::fprintf(stderr, "assetgen: cannot open font %s: %s\n", path.c_str(), TTF_GetError());
@@ -58,7 +61,8 @@ FontMetrics Metrics(bool bold, int size) {
   m.ascent = TTF_FontAscent(f);
   m.lineSkip = TTF_FontLineSkip(f);
   int minx, maxx, miny, maxy, adv;
-  m.capHeight = TTF_GlyphMetrics32(f, 'H', &minx, &maxx, &miny, &maxy, &adv) == 0 ? maxy : m.ascent * 7 / 10;
+  m.capHeight =
+      TTF_GlyphMetrics32(f, 'H', &minx, &maxx, &miny, &maxy, &adv) == 0 ? maxy : m.ascent * 7 / 10;
   return m;
 }
 
@@ -78,7 +82,8 @@ Mask RenderLine(const std::string& text, bool bold, int size) {
   m.a.resize(size_t(m.w) * m.h);
   SDL_LockSurface(conv);
   for (int y = 0; y < m.h; ++y) {
-    const uint32_t* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(conv->pixels) + y * conv->pitch);
+    const uint32_t* row = reinterpret_cast<const uint32_t*>(
+        static_cast<const uint8_t*>(conv->pixels) + y * conv->pitch);
     for (int x = 0; x < m.w; ++x) m.a[size_t(y) * m.w + x] = uint8_t(row[x] >> 24);
   }
   SDL_UnlockSurface(conv);
@@ -121,7 +126,8 @@ Block LayOut(const std::vector<std::string>& lines, bool bold, int size, Align a
     ms.push_back(RenderLine(l, bold, size));
     width = std::max(width, ms.back().w);
   }
-  int height = fm.lineSkip * int(lines.size() - 1) + std::max(fm.lineSkip, ms.empty() ? 0 : ms.back().h);
+  int height =
+      fm.lineSkip * int(lines.size() - 1) + std::max(fm.lineSkip, ms.empty() ? 0 : ms.back().h);
   b.mask.w = width;
   b.mask.h = height;
   b.mask.a.assign(size_t(width) * std::max(height, 0), 0);
@@ -184,14 +190,17 @@ void Canvas::Text(int bx, int by, int bw, int bh, const std::string& text, const
 
   // Horizontal: a single glyph centres its ink; text places its advance box.
   int refX0 = single ? b.inkX0 : 0, refW = single ? b.inkX1 - b.inkX0 + 1 : b.mask.w;
-  int left = bx + st.margin + (st.outline ? 1 : 0), right = bx + bw - st.margin - (st.outline ? 1 : 0) - (st.shadow ? 1 : 0);
-  int ox = st.align == Align::Left ? left - refX0
+  int left = bx + st.margin + (st.outline ? 1 : 0),
+      right = bx + bw - st.margin - (st.outline ? 1 : 0) - (st.shadow ? 1 : 0);
+  int ox = st.align == Align::Left    ? left - refX0
            : st.align == Align::Right ? right - refW - refX0
                                       : bx + (bw - refW) / 2 - refX0;
   // Vertical: a single glyph centres its ink; text centres its cap band.
-  int refY0 = single ? b.inkY0 : b.bandTop, refH = single ? b.inkY1 - b.inkY0 + 1 : b.bandBottom - b.bandTop;
-  int top = by + st.margin + (st.outline ? 1 : 0), bottom = by + bh - st.margin - (st.outline ? 1 : 0) - (st.shadow ? 1 : 0);
-  int oy = st.valign == VAlign::Top ? top - refY0
+  int refY0 = single ? b.inkY0 : b.bandTop,
+      refH = single ? b.inkY1 - b.inkY0 + 1 : b.bandBottom - b.bandTop;
+  int top = by + st.margin + (st.outline ? 1 : 0),
+      bottom = by + bh - st.margin - (st.outline ? 1 : 0) - (st.shadow ? 1 : 0);
+  int oy = st.valign == VAlign::Top      ? top - refY0
            : st.valign == VAlign::Bottom ? bottom - refH - refY0
                                          : by + (bh - refH) / 2 - refY0;
   // Keep the ink inside the margins where it fits (descenders, tall glyphs).

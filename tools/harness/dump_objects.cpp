@@ -43,26 +43,26 @@ struct HeldObject {
   bool (*write)(const GameApp& app, JsonOut& out);
 };
 
-#define HELD_OBJECT(field, dump)                                     \
-  HeldObject {                                                       \
-    #field, [](const GameApp& app, JsonOut& out) {                   \
+#define HELD_OBJECT(field, dump)                                   \
+  HeldObject {                                                     \
+#field, [](const GameApp& app, JsonOut& out) {                   \
       if (!app.field) return false;                                  \
       out.BeginObject(#field);                                       \
       dump(*app.field, out);                                         \
       out.EndObject();                                               \
       return true;                                                   \
-    }                                                                \
+    } \
   }
 
-#define HELD_OBJECT_VALUE(field, dump)                               \
-  HeldObject {                                                       \
-    #field, [](const GameApp& app, JsonOut& out) {                   \
+#define HELD_OBJECT_VALUE(field, dump)                             \
+  HeldObject {                                                     \
+#field, [](const GameApp& app, JsonOut& out) {                   \
       if (!app.field) return false;                                  \
       JsonOut value;                                                 \
       dump(*app.field, value);                                       \
       out.Raw(#field, value.Text());                                 \
       return true;                                                   \
-    }                                                                \
+    } \
   }
 
 const HeldObject kHeldObjects[] = {

@@ -19,8 +19,8 @@ class Reader {
   static constexpr int kMaxDepth = 200;
 
   void SkipSpace() {
-    while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t' || s_[pos_] == '\n' ||
-                                s_[pos_] == '\r'))
+    while (pos_ < s_.size() &&
+           (s_[pos_] == ' ' || s_[pos_] == '\t' || s_[pos_] == '\n' || s_[pos_] == '\r'))
       ++pos_;
   }
 
@@ -64,10 +64,10 @@ class Reader {
     size_t start = pos_;
     if (pos_ < s_.size() && (s_[pos_] == '-' || s_[pos_] == '+')) ++pos_;
     size_t digits = pos_;
-    while (pos_ < s_.size() && (std::isdigit(static_cast<unsigned char>(s_[pos_])) ||
-                                s_[pos_] == '.' || s_[pos_] == 'e' || s_[pos_] == 'E' ||
-                                ((s_[pos_] == '-' || s_[pos_] == '+') &&
-                                 (s_[pos_ - 1] == 'e' || s_[pos_ - 1] == 'E'))))
+    while (pos_ < s_.size() &&
+           (std::isdigit(static_cast<unsigned char>(s_[pos_])) || s_[pos_] == '.' ||
+            s_[pos_] == 'e' || s_[pos_] == 'E' ||
+            ((s_[pos_] == '-' || s_[pos_] == '+') && (s_[pos_ - 1] == 'e' || s_[pos_ - 1] == 'E'))))
       ++pos_;
     if (pos_ == digits) return false;
     v->kind = JsonValue::Kind::Number;

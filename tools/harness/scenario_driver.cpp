@@ -96,9 +96,7 @@ bool ScenarioDriver::Goto(const char* stubName) {
   return true;
 }
 
-const char* ScenarioDriver::ScreenName() const {
-  return app_ ? ProcNameOf(app_->screenProc) : "";
-}
+const char* ScenarioDriver::ScreenName() const { return app_ ? ProcNameOf(app_->screenProc) : ""; }
 
 bool ScenarioDriver::QuitPosted() const { return ::QuitPosted(); }
 

@@ -126,8 +126,8 @@ bool ParseCommand(const std::string& line, Command* cmd, std::string* error) {
   const std::string& name = w[0];
   auto want = [&](size_t args) {
     if (w.size() == args + 1) return true;
-    *error = "'" + name + "' takes " + std::to_string(args) +
-             (args == 1 ? " argument" : " arguments");
+    *error =
+        "'" + name + "' takes " + std::to_string(args) + (args == 1 ? " argument" : " arguments");
     return false;
   };
   if (name == "tick") {
@@ -258,20 +258,14 @@ bool ValueMatches(const JsonValue& v, const std::string& expected, std::string* 
     case JsonValue::Kind::Bool:
       *found = v.flag ? "true" : "false";
       return expected == *found || expected == (v.flag ? "1" : "0");
-    case JsonValue::Kind::Null:
-      *found = "null";
-      return expected == "null";
+    case JsonValue::Kind::Null: *found = "null"; return expected == "null";
     case JsonValue::Kind::Array:
-    case JsonValue::Kind::Object:
-      *found = CompactJson(v);
-      return WithoutSpaces(expected) == *found;
+    case JsonValue::Kind::Object: *found = CompactJson(v); return WithoutSpaces(expected) == *found;
   }
   return false;
 }
 
-std::string Shorten(const std::string& s) {
-  return s.size() > 200 ? s.substr(0, 200) + "..." : s;
-}
+std::string Shorten(const std::string& s) { return s.size() > 200 ? s.substr(0, 200) + "..." : s; }
 
 std::string CurrentDirectory() {
   std::vector<char> buffer(4096);
@@ -376,30 +370,41 @@ int ScenarioKeyCode(const std::string& word) {
     const char* name;
     int code;
   } kNames[] = {
-      {"ESC", kKeyEscape},     {"BACKSPACE", kKeyBackspace}, {"ENTER", kKeyEnter},
-      {"SPACE", kKeySpace},    {"TAB", kKeyTab},             {"LSHIFT", kKeyLShift},
-      {"RSHIFT", kKeyRShift},  {"LCTRL", kKeyLCtrl},         {"UP", kKeyUp},
-      {"DOWN", kKeyDown},      {"LEFT", kKeyLeft},           {"RIGHT", kKeyRight},
-      {"KP0", kKeyNumpad0},    {"KP1", kKeyNumpad1},         {"KP2", kKeyNumpad2},
-      {"KP3", kKeyNumpad3},    {"KP4", kKeyNumpad4},         {"KP5", kKeyNumpad5},
-      {"KP6", kKeyNumpad6},    {"KP7", kKeyNumpad7},         {"KP8", kKeyNumpad8},
-      {"KP9", kKeyNumpad9},    {"A", kKeyA},                 {"B", kKeyB},
-      {"C", kKeyC},            {"D", kKeyD},                 {"E", kKeyE},
-      {"F", kKeyF},            {"G", kKeyG},                 {"H", kKeyH},
-      {"I", kKeyI},            {"J", kKeyJ},                 {"K", kKeyK},
-      {"L", kKeyL},            {"M", kKeyM},                 {"N", kKeyN},
-      {"O", kKeyO},            {"P", kKeyP},                 {"Q", kKeyQ},
-      {"R", kKeyR},            {"S", kKeyS},                 {"T", kKeyT},
-      {"U", kKeyU},            {"V", kKeyV},                 {"W", kKeyW},
-      {"X", kKeyX},            {"Y", kKeyY},                 {"Z", kKeyZ},
-      {"0", kKey0},            {"1", kKey1},                 {"2", kKey2},
-      {"3", kKey3},            {"4", kKey4},                 {"5", kKey5},
-      {"6", kKey6},            {"7", kKey7},                 {"8", kKey8},
-      {"9", kKey9},            {"F1", kKeyF1},               {"F2", kKeyF2},
-      {"F3", kKeyF3},          {"F4", kKeyF4},               {"F5", kKeyF5},
-      {"F6", kKeyF6},          {"F7", kKeyF7},               {"F8", kKeyF8},
-      {"F9", kKeyF9},          {"F10", kKeyF10},             {"F11", kKeyF11},
-      {"F12", kKeyF12},
+      {"ESC", kKeyEscape},    {"BACKSPACE", kKeyBackspace},
+      {"ENTER", kKeyEnter},   {"SPACE", kKeySpace},
+      {"TAB", kKeyTab},       {"LSHIFT", kKeyLShift},
+      {"RSHIFT", kKeyRShift}, {"LCTRL", kKeyLCtrl},
+      {"UP", kKeyUp},         {"DOWN", kKeyDown},
+      {"LEFT", kKeyLeft},     {"RIGHT", kKeyRight},
+      {"KP0", kKeyNumpad0},   {"KP1", kKeyNumpad1},
+      {"KP2", kKeyNumpad2},   {"KP3", kKeyNumpad3},
+      {"KP4", kKeyNumpad4},   {"KP5", kKeyNumpad5},
+      {"KP6", kKeyNumpad6},   {"KP7", kKeyNumpad7},
+      {"KP8", kKeyNumpad8},   {"KP9", kKeyNumpad9},
+      {"A", kKeyA},           {"B", kKeyB},
+      {"C", kKeyC},           {"D", kKeyD},
+      {"E", kKeyE},           {"F", kKeyF},
+      {"G", kKeyG},           {"H", kKeyH},
+      {"I", kKeyI},           {"J", kKeyJ},
+      {"K", kKeyK},           {"L", kKeyL},
+      {"M", kKeyM},           {"N", kKeyN},
+      {"O", kKeyO},           {"P", kKeyP},
+      {"Q", kKeyQ},           {"R", kKeyR},
+      {"S", kKeyS},           {"T", kKeyT},
+      {"U", kKeyU},           {"V", kKeyV},
+      {"W", kKeyW},           {"X", kKeyX},
+      {"Y", kKeyY},           {"Z", kKeyZ},
+      {"0", kKey0},           {"1", kKey1},
+      {"2", kKey2},           {"3", kKey3},
+      {"4", kKey4},           {"5", kKey5},
+      {"6", kKey6},           {"7", kKey7},
+      {"8", kKey8},           {"9", kKey9},
+      {"F1", kKeyF1},         {"F2", kKeyF2},
+      {"F3", kKeyF3},         {"F4", kKeyF4},
+      {"F5", kKeyF5},         {"F6", kKeyF6},
+      {"F7", kKeyF7},         {"F8", kKeyF8},
+      {"F9", kKeyF9},         {"F10", kKeyF10},
+      {"F11", kKeyF11},       {"F12", kKeyF12},
   };
   std::string upper = Upper(word);
   for (const auto& entry : kNames)
