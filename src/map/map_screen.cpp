@@ -220,8 +220,7 @@ int FixedPlaceBattle(uint8_t placeKind, const GameState& s) {
   return index;
 }
 
-void DrawMap(KingdomMap& view, MapEncounters& e, ControlBar& bar, const GameState& s,
-             uint8_t showMessages) {
+void DrawLand(KingdomMap& view) {
   for (int block = 1; block <= 9; ++block) {
     if (!maplayout::CameraInBlockWindow(block, view.cameraX, view.cameraY)) continue;
     switch (block) {
@@ -236,6 +235,11 @@ void DrawMap(KingdomMap& view, MapEncounters& e, ControlBar& bar, const GameStat
       case 9: view.DrawBlock9(); break;
     }
   }
+}
+
+void DrawMap(KingdomMap& view, MapEncounters& e, ControlBar& bar, const GameState& s,
+             uint8_t showMessages) {
+  DrawLand(view);
   view.DrawQuestMarkers(s.questStage);
   e.DrawTreasures(view.cameraX, view.cameraY);
   e.DrawEnemies(view.cameraX, view.cameraY);

@@ -85,6 +85,9 @@ void CloseFind(MapEncounters& e, GameState& s);
 // place starts none (freed, or its quest running).
 int FixedPlaceBattle(uint8_t placeKind, const GameState& s);
 
+// The land, block by block, each block while the camera shows it.
+void DrawLand(KingdomMap& view);
+
 // The map screen's drawing, in its order: the land block by block, the
 // quest markers, the treasures, armies and party, the control bar, the fame
 // lines, the messages, the unit panel and the inspect text; then the hover

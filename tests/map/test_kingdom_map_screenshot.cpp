@@ -10,6 +10,7 @@
 #include "map/control_bar.h"
 #include "map/kingdom_map.h"
 #include "map/map_layout.h"
+#include "map/map_screen.h"
 #include "platform/asset_log.h"
 #include "platform/backend.h"
 #include "platform/graphics_device.h"
@@ -20,7 +21,7 @@ namespace {
 
 // The land, then the markers and the bar, as the map screen draws them.
 void DrawView(KingdomMap& map, ControlBar& bar, const uint8_t* stages) {
-  poptest::DrawLand(map);
+  map_screen::DrawLand(map);
   map.DrawQuestMarkers(stages);
   bar.Draw();
 }

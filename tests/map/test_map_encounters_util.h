@@ -42,25 +42,6 @@ inline void BuildEmpty(MapEncounters& e, uint32_t playerCell) {
   e.FillCellCodes();
 }
 
-// The land in block order, each block while the camera shows it, as the map
-// screen draws it.
-inline void DrawLand(KingdomMap& view) {
-  for (int b = 1; b <= 9; ++b) {
-    if (!maplayout::CameraInBlockWindow(b, view.cameraX, view.cameraY)) continue;
-    switch (b) {
-      case 1: view.DrawBlock1(); break;
-      case 2: view.DrawBlock2(); break;
-      case 3: view.DrawBlock3(); break;
-      case 4: view.DrawBlock4(); break;
-      case 5: view.DrawBlock5(); break;
-      case 6: view.DrawBlock6(); break;
-      case 7: view.DrawBlock7(); break;
-      case 8: view.DrawBlock8(); break;
-      default: view.DrawBlock9(); break;
-    }
-  }
-}
-
 // A headless mouse whose buttons the test presses and releases.
 class TestMouse {
  public:

@@ -38,7 +38,7 @@ TEST(MapScreen, EveryCornerOfTheCameraShowsOnlyTheMap) {
       view.cameraX = x;
       view.cameraY = y;
       d.Begin();
-      poptest::DrawLand(view);
+      map_screen::DrawLand(view);
       d.End();
       int black = 0;
       for (int py = 0; py < 600; ++py)
