@@ -38,8 +38,12 @@ class FontFace {
   GraphicsDevice* device = nullptr;
   int32_t lineHeight = 0;
   std::unordered_map<std::string, Mask, KeyHash, std::equal_to<>> cache;
+  // The widths of lines measured before: screens measure their panels'
+  // lines on every frame.
+  std::unordered_map<std::string, int32_t, KeyHash, std::equal_to<>> widths;
 
   const Mask& Line(std::string_view text);
+  int32_t Width(std::string_view text);
 };
 
 namespace {
@@ -141,6 +145,16 @@ const FontFace::Mask& FontFace::Line(std::string_view text) {
   return cache.emplace(std::move(line), std::move(mask)).first->second;
 }
 
+int32_t FontFace::Width(std::string_view text) {
+  auto it = widths.find(text);
+  if (it != widths.end()) return it->second;
+  if (widths.size() >= kCacheLimit) widths.clear();
+  std::string line(text);
+  int w = 0, h = 0;
+  if (TTF_SizeText(ttf, line.c_str(), &w, &h) != 0) w = 0;
+  return widths.emplace(std::move(line), w).first->second;
+}
+
 TextFont::TextFont() : font(nullptr) {}
 
 TextFont::~TextFont() { Release(); }
@@ -235,9 +249,7 @@ int32_t TextFont::TextWidth(const char* text) const {
   const char* end = text;
   while (*end && *end != '\n' && *end != '\r') ++end;
   if (end == text) return 0;
-  int w = 0, h = 0;
-  if (TTF_SizeText(font->ttf, std::string(text, end).c_str(), &w, &h) != 0) return 0;
-  return w;
+  return font->Width(std::string_view(text, static_cast<size_t>(end - text)));
 }
 
 void DeleteFont(TextFont*& font) {

@@ -59,6 +59,9 @@ TEST(DrawCalls, MakeNoAllocation) {
 
   // The first drawing of a text renders and keeps it.
   ASSERT_EQ(font.DrawText(line, 10, 10, 700, 100, 0xFFE6E6E6u, 0), 1u);
+  // So is the first measuring of one (panels are sized to their lines).
+  const int32_t width = font.TextWidth(line);
+  ASSERT_GT(width, 0);
 
   const long before = g_allocations.load();
   for (int i = 0; i < 20; ++i) {
@@ -67,6 +70,7 @@ TEST(DrawCalls, MakeNoAllocation) {
     for (int k = 0; k < 300; ++k)
       sheet.Draw(0, k % 8, (k * 37) % 800 - 20, (k * 53) % 600 - 20, 0xFFFFFFFFu, 0.8f, 1.5f);
     font.DrawText(line, 10, 10, 700, 100, 0xFFE6E6E6u, 0);
+    EXPECT_EQ(font.TextWidth(line), width);
     cursor.Draw();
     cursor.DrawBusy(i);
     d.dev.EndScene();
