@@ -1,0 +1,147 @@
+// A screen's steady frames make no heap allocation: what a screen needs is
+// loaded, built and kept when it is entered, not on each of its frames.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+#include "app/game_app.h"
+#include "battle/battle_screen.h"
+#include "game/game_state.h"
+#include "harness/scenario_driver.h"
+#include "map/kingdom_map.h"
+#include "map/map_encounters.h"
+#include "platform/input_device.h"
+
+namespace {
+std::atomic<long> g_allocations{0};
+}  // namespace
+
+// Every allocation of this test program is counted. (The compiler takes the
+// pairing of these replacements with malloc and free for a mismatch.)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void* operator new(std::size_t size) {
+  g_allocations.fetch_add(1, std::memory_order_relaxed);
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+void* operator new[](std::size_t size) { return ::operator new(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  g_allocations.fetch_add(1, std::memory_order_relaxed);
+  return std::malloc(size ? size : 1);
+}
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
+  return ::operator new(size, tag);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+#pragma GCC diagnostic pop
+
+namespace {
+
+class FrameAlloc : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_EQ(chdir(QORV_GAME_DIR), 0); }
+
+  // The allocations of `frames` frames, once the screen has settled (the
+  // driver's record of drawn texts, which keeps them for the dump, is off).
+  long AllocationsOf(int frames) {
+    driver.App().graphics.textLog = nullptr;
+    driver.RunFrames(10);
+    const long before = g_allocations.load();
+    driver.RunFrames(frames);
+    return g_allocations.load() - before;
+  }
+
+  ScenarioDriver driver;
+};
+
+}  // namespace
+
+TEST_F(FrameAlloc, MainMenu) {
+  driver.Start();
+  driver.RunFrames(3);
+  ASSERT_STREQ(driver.ScreenName(), "MainMenuProc");
+  driver.MoveTo(400, 300);
+  EXPECT_EQ(AllocationsOf(30), 0);
+}
+
+TEST_F(FrameAlloc, LoadList) {
+  driver.Start();
+  driver.RunFrames(2);
+  ASSERT_TRUE(driver.Goto("GoLoadSlots"));
+  driver.RunFrames(3);
+  ASSERT_STREQ(driver.ScreenName(), "LoadSlotsProc");
+  EXPECT_EQ(AllocationsOf(30), 0);
+}
+
+TEST_F(FrameAlloc, KingdomMap) {
+  driver.Start();
+  driver.RunFrames(2);
+  ASSERT_TRUE(driver.Goto("GoKingdomMap"));
+  driver.RunFrames(5);
+  ASSERT_STREQ(driver.ScreenName(), "MapProc");
+  // The day's board, then the map alone.
+  EXPECT_EQ(AllocationsOf(30), 0);
+  driver.Click(600, 560, kMouseLeft);
+  driver.RunFrames(2);
+  ASSERT_EQ(driver.App().mapShowMessages, 0);
+  EXPECT_EQ(AllocationsOf(30), 0);
+  // The player selected and a path drawn to the first enemy army, the
+  // cursor over it.
+  const MapEncounters& map = *driver.App().mapEncounters;
+  const KingdomMap& view = *driver.App().kingdomMap;
+  auto clickWorld = [&](int32_t x, int32_t y) {
+    driver.Click(x - view.cameraX + 20, y - view.cameraY + 20, kMouseLeft);
+    driver.RunFrames(2);
+  };
+  clickWorld(map.playerX, map.playerY);
+  clickWorld(map.enemyX[0], map.enemyY[0]);
+  ASSERT_NE(map.playerSelected, 0);
+  EXPECT_EQ(AllocationsOf(30), 0);
+}
+
+TEST_F(FrameAlloc, Battle) {
+  driver.Start();
+  driver.RunFrames(2);
+  GameState& s = *driver.App().gameState;
+  s.battleId = 1;
+  s.battleByPlayer = 1;
+  s.battleHero = 0;
+  s.battlePending = 1;
+  ASSERT_TRUE(driver.Goto("GoBattle"));
+  driver.RunFrames(3);
+  ASSERT_STREQ(driver.ScreenName(), "BattleProc");
+  EXPECT_EQ(AllocationsOf(30), 0);
+  // The turn panel closed, the fighter selected, the cursor on a button.
+  driver.PressKey(kKeyEnter);
+  driver.RunFrames(2);
+  BattleScreen& b = *driver.App().battleScreen;
+  using battle::CellX;
+  using battle::CellY;
+  driver.MoveTo(400, 300);
+  for (int i = 0; i < 400; ++i) {
+    const int32_t x = CellX(b.figureCell) - b.viewX, y = CellY(b.figureCell) - b.viewY;
+    int key = 0;
+    if (x < 40) key = kKeyLeft;
+    else if (x > 560) key = kKeyRight;
+    else if (y < 40) key = kKeyUp;
+    else if (y > 380) key = kKeyDown;
+    if (key == 0) break;
+    driver.KeyDown(key);
+    driver.RunFrames(1);
+    driver.KeyUp(key);
+  }
+  driver.Click(CellX(b.figureCell) - b.viewX + 40, CellY(b.figureCell) - b.viewY + 40, kMouseLeft);
+  driver.RunFrames(2);
+  ASSERT_TRUE(b.figureSelected);
+  driver.MoveTo(740, 268);
+  EXPECT_EQ(AllocationsOf(30), 0);
+}
