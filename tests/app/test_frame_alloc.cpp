@@ -145,3 +145,20 @@ TEST_F(FrameAlloc, Battle) {
   driver.MoveTo(740, 268);
   EXPECT_EQ(AllocationsOf(30), 0);
 }
+
+// The other screens of the menus, each in a game of its own.
+TEST_F(FrameAlloc, OtherMenuScreens) {
+  for (const char* stub : {"GoCredits", "GoHallOfFame", "GoNewGamePortrait", "GoNameEntry",
+                           "GoStory", "GoNewGameSlot", "GoSaveAndQuit"}) {
+    ScenarioDriver d;
+    d.Start();
+    d.RunFrames(2);
+    ASSERT_TRUE(d.Goto(stub));
+    d.RunFrames(3);
+    d.App().graphics.textLog = nullptr;
+    d.RunFrames(10);
+    const long before = g_allocations.load();
+    d.RunFrames(30);
+    EXPECT_EQ(g_allocations.load() - before, 0) << stub << " " << d.ScreenName();
+  }
+}
