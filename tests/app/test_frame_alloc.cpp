@@ -13,6 +13,7 @@
 #include "harness/scenario_driver.h"
 #include "map/kingdom_map.h"
 #include "map/map_encounters.h"
+#include "map/map_screen.h"
 #include "platform/input_device.h"
 
 namespace {
@@ -106,6 +107,15 @@ TEST_F(FrameAlloc, KingdomMap) {
   clickWorld(map.enemyX[0], map.enemyY[0]);
   ASSERT_NE(map.playerSelected, 0);
   EXPECT_EQ(AllocationsOf(30), 0);
+  // The walk along it.
+  const int32_t startX = map.playerX, startY = map.playerY;
+  driver.PressKey(kKeyEnter);
+  const long before = g_allocations.load();
+  driver.RunFrames(20);
+  EXPECT_EQ(g_allocations.load() - before, 0);
+  ASSERT_STREQ(driver.ScreenName(), "MapProc");
+  EXPECT_NE(map.playerWalkState, map_screen::kWalkIdle);
+  EXPECT_TRUE(map.playerX != startX || map.playerY != startY);
 }
 
 TEST_F(FrameAlloc, Battle) {
