@@ -9,6 +9,7 @@
 #include "assetgen.h"
 #include "battle/battle_art.h"
 #include "game/glyph_name.h"
+#include "letter_cells.h"
 
 using namespace assetgen;
 namespace ba = battle_art;
@@ -48,72 +49,13 @@ void DrawDigits(Canvas& c, int fw, Rgb color, int size) {
 
 // ------------------------------------------------------------------ letters
 
-// Names: small letters on the first sheet, capitals (two cells wide, I and J
+// Names: small letters on the first sheet; capitals (two cells wide, I and J
 // one), the full stop and the digits on the second; the digits once more on
-// their own sheet, which the battle draws over the second's.
-const Rgb kLetterColor = pal::ParchmentLight;
-const Rgb kCapitalColor = pal::GoldLight;
-
-// Letters stand on one baseline: each is set between two spaces, so that the
-// text's cap band (not the glyph's own ink) is centred, a little high to
-// leave room for the descenders.
-TextStyle LetterStyle(Rgb color, int size) {
-  TextStyle t = GoldCaption(size);
-  t.color = color;
-  t.margin = 0;
-  t.shrinkToFit = false;
-  return t;
-}
-
-void SetLetter(Canvas& c, const std::string& g, Rgb color) {
-  const int size =
-      g == "m" || g == "w" ? 18 : 22;  // the widest small letters keep inside their cell
-  c.Text(0, -3, c.w, c.h, " " + g + " ", LetterStyle(color, size));
-}
-
-// What a letter code shows and whether it is the first cell of a capital.
-std::string GlyphOf(int code, bool* wide) {
-  *wide = false;
-  if (code >= glyph::kSmallA && code <= glyph::kSmallZ)
-    return std::string(1, char('a' + code - glyph::kSmallA));
-  if (code == glyph::kCapitalI) return "I";
-  if (code == glyph::kCapitalJ) return "J";
-  if (code >= glyph::kCapitalA && code <= glyph::kCapitalZ + 1) {
-    const int pair = code < glyph::kCapitalI ? (code - glyph::kCapitalA) / 2
-                                             : 10 + (code - glyph::kCapitalK) / 2;
-    *wide = true;
-    return std::string(1, char('A' + pair));
-  }
-  if (code == glyph::kFullStop) return ".";
-  if (code >= glyph::kDigitZero && code <= ba::kLetterLastCode)
-    return std::string(1, char('0' + code - glyph::kDigitZero));
-  return "";
-}
-
-// One letter code in its frame. A capital is lettered across both its cells
-// and cut in two.
-void DrawLetter(Canvas& f, int code) {
-  const int fw = f.w, fh = f.h;
-  bool wide;
-  const std::string g = GlyphOf(code, &wide);
-  if (g.empty()) return;
-  const bool digit = code >= glyph::kDigitZero;
-  const Rgb color = wide || g == "I" || g == "J" || digit ? kCapitalColor : kLetterColor;
-  if (!wide) {
-    SetLetter(f, g, color);
-    return;
-  }
-  Canvas pair(2 * fw, fh, ba::kKeyRed);
-  SetLetter(pair, g, color);
-  const bool left =
-      (code < glyph::kCapitalI ? code - glyph::kCapitalA : code - glyph::kCapitalK) % 2 == 0;
-  f.Blit(pair.Crop(left ? 0 : fw, 0, fw, fh), 0, 0, true);
-}
-
-// Frame k of a letter sheet shows code first + k.
+// their own sheet, which the battle draws over the second's. The letters are
+// the name entry's, at the battle's cell size.
 void DrawLetters(Canvas& c, const ba::Picture& sheet, int first) {
-  ForEachFrame(c, sheet.frameWidth, sheet.frameHeight, sheet.frames,
-               [first](Canvas& f, int k) { DrawLetter(f, first + k); });
+  LetterSheet(c, sheet.frameWidth, sheet.frameHeight, first, sheet.frames,
+              LetterStyle(22, pal::ParchmentLight), false);
 }
 
 // ------------------------------------------------------------------ buttons

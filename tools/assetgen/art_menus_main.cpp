@@ -9,6 +9,7 @@
 #include <string>
 
 #include "assetgen.h"
+#include "letter_cells.h"
 #include "menus/main_menu_picture.h"
 #include "menus/main_menu_screen.h"
 #include "menus/save_and_quit_picture.h"
@@ -195,51 +196,6 @@ void GlyphCells(Canvas& c, int fw, int fh, int count, const std::function<std::s
   });
 }
 
-TextStyle LetterStyle(int size) {
-  TextStyle t = GoldCaption(size);
-  t.color = pal::ParchmentLight;
-  return t;
-}
-
-// Codes 0..27: 0 and 1 blank, 2..27 the small letters.
-void DrawLowLetters(Canvas& c) {
-  GlyphCells(
-      c, 32, 64, save_slots_picture::kLowLetterFrames,
-      [](int code) { return code >= 2 ? std::string(1, char('a' + code - 2)) : std::string(); },
-      LetterStyle(44), 1.3f);
-}
-
-// The glyph of letter code 28..89: a capital in two cells (I and J in one),
-// the full stop, the digits. A two-cell capital gives its whole letter for
-// its first code and "" for its second.
-std::string HighGlyph(int code) {
-  if (code == 44) return "I";
-  if (code == 45) return "J";
-  if (code >= 28 && code < 44 && code % 2 == 0) return std::string(1, char('A' + (code - 28) / 2));
-  if (code >= 46 && code < 78 && code % 2 == 0) return std::string(1, char('K' + (code - 46) / 2));
-  if (code == 78) return ".";
-  if (code >= 80 && code <= 89) return std::string(1, char('0' + code - 80));
-  return "";
-}
-
-// Codes 28..89 at frame code - 28. A two-cell capital is drawn across both
-// its frames: its left half in the first, its right half in the second.
-void DrawHighLetters(Canvas& c) {
-  const TextStyle t = LetterStyle(44);
-  for (int code = 28; code <= 89; ++code) {
-    const std::string g = HighGlyph(code);
-    if (g.empty()) continue;
-    const bool wide = g[0] >= 'A' && g[0] <= 'Z' && code != 44 && code != 45;
-    Canvas cell(wide ? 64 : 32, 64, kKeyBlack);
-    GlyphCell(cell, g, wide ? LetterStyle(52) : t, wide ? 1.4f : 1.3f);
-    for (int half = 0; half < (wide ? 2 : 1); ++half) {
-      int x, y;
-      FramePos(c.w, 32, 64, code - 28 + half, &x, &y);
-      c.Blit(cell.Crop(32 * half, 0, 32, 64), x, y, false);
-    }
-  }
-}
-
 // ---------------------------------------------------------------- slots
 
 // Digits 0..9 by frame, widened towards the frame so that numbers drawn
@@ -341,8 +297,12 @@ ASSETGEN_TABLE(SaveSlotsPictures) {
   add(pic::kPickFile, 512, 32,
       [](Canvas& c) { Words(c, pic::kPickFileText, 22, pal::ParchmentLight); });
   r.Picture(pic::kBackground.path, 128, 64, 128, 64, pic::kBackground.colourKey, DrawLoadHeading);
-  r.Picture(pic::kLettersLow.path, 256, 256, 32, 64, pic::kLettersLow.colourKey, DrawLowLetters);
-  r.Picture(pic::kLettersHigh.path, 256, 512, 32, 64, pic::kLettersHigh.colourKey, DrawHighLetters);
+  r.Picture(pic::kLettersLow.path, 256, 256, 32, 64, pic::kLettersLow.colourKey, [](Canvas& c) {
+    LetterSheet(c, 32, 64, 0, pic::kLowLetterFrames, LetterStyle(48, pal::ParchmentLight), false);
+  });
+  r.Picture(pic::kLettersHigh.path, 256, 512, 32, 64, pic::kLettersHigh.colourKey, [](Canvas& c) {
+    LetterSheet(c, 32, 64, 28, pic::kHighLetterFrames, LetterStyle(48, pal::ParchmentLight), false);
+  });
 }
 
 ASSETGEN_TABLE(SaveAndQuitPictures) {
