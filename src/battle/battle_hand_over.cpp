@@ -18,6 +18,8 @@ using battle::kCellCount;
 using battle::kEnemyPictures;
 using battle::kEnemySlots;
 using battle::kFacingUpLeft;
+using battle::kFameDefeatLoss;
+using battle::kFameRetreatLoss;
 using battle::kMovesPerTurn;
 using battle::kVictoryMessage;
 using battle::kVictoryNone;
@@ -26,8 +28,6 @@ namespace {
 
 constexpr uint8_t kLastFacing = kFacingUpLeft;
 constexpr int kBattleTables = 100;  // per-battle tables, battle id 1..100 at id - 1
-constexpr int32_t kDefeatFame = 3;
-constexpr int32_t kRetreatFame = 1;
 // The turn of a resume block that holds no battle to resume (turns start at 1).
 constexpr uint8_t kNoTurnToResume = 0;
 
@@ -238,9 +238,9 @@ void BattleScreen::GiveBack(GameState& s) {
   if (giveOutcome) {
     outcomeApplied = 1;
     if (defeat) {
-      s.fame = std::max(s.fame - kDefeatFame, 0);
+      s.fame = std::max(s.fame - kFameDefeatLoss, 0);
     } else if (retreated) {
-      if (s.fame != 0) s.fame -= kRetreatFame;
+      if (s.fame != 0) s.fame -= kFameRetreatLoss;
     } else {
       s.fame += victoryGrade;
     }

@@ -63,6 +63,8 @@ constexpr uint8_t kRetriesAllowed = 1;  // retries of an enemy whose walk ends o
 
 // ---- turns and rewards
 constexpr int kGradeCount = 3;
+// Fame a lost and an abandoned battle take on leaving (never below 0); a
+// victory adds its grade.
 constexpr int32_t kFameDefeatLoss = 3;
 constexpr int32_t kFameRetreatLoss = 1;
 constexpr int32_t kHealthPerLevel = 7;

@@ -313,8 +313,6 @@ class BattleScreen {
   // The effects of this victory on the game by battleId. Returns 1 when the
   // game is won.
   uint8_t ApplyVictoryEffects(GameState* state);
-  // Fame after leaving: victory + grade, defeat - 3, retreat - 1 (not below 0).
-  int32_t FameAfterBattle(int32_t fame) const;
   // The level for an experience total; below 50 the level stays as given.
   static uint8_t LevelForExperience(int32_t experience, uint8_t level);
 

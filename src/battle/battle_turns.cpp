@@ -1,6 +1,6 @@
 // Turns, victory and rewards: the animation step timers, the occupancy of
 // the cells, the end tests, the turn hand-overs, the victory grade and its
-// rewards, the effects of a victory on the game and the fame of the outcome.
+// rewards and the effects of a victory on the game.
 #include <algorithm>
 #include <cstring>
 
@@ -346,11 +346,4 @@ uint8_t BattleScreen::ApplyVictoryEffects(GameState* state) {
     return 1;
   }
   return 0;
-}
-
-int32_t BattleScreen::FameAfterBattle(int32_t fame) const {
-  if (victory != kVictoryNone) return fame + victoryGrade;
-  if (defeat) return std::max(fame - kFameDefeatLoss, 0);
-  if (retreated) return fame > 0 ? fame - kFameRetreatLoss : fame;
-  return fame;
 }

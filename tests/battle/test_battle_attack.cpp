@@ -2,6 +2,9 @@
 // reduction, the wound model and what a blow leaves on the field.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "battle/battle_screen.h"
 #include "battle_rules_util.h"
 
@@ -192,18 +195,93 @@ class EnemyBlow : public ::testing::Test {
   BattleScreen b;
 };
 
-TEST_F(EnemyBlow, TheFighterTakesTheBracketBonusAndAThird) {
+TEST_F(EnemyBlow, TheFighterLosesTheBlowFromHisHealth) {
   EXPECT_EQ(Strike(kEnemyTargetFighter, 20, 10), 6 + 3 + 6);
   EXPECT_EQ(b.figureHealth, 35);
   EXPECT_EQ(b.enemyFacing[0], kFacingUp);
-  // A strong blow adds the extra steps: S 45 -> 5 + 6 + 4, then 45 / 3.
-  b.figureHealth = 100;
-  EXPECT_EQ(Strike(kEnemyTargetFighter, 45, 20), 16 + 15 + 15);
-  // A gap of 10 takes nothing off; a much weaker enemy (class 2 + 1, gap 30)
-  // loses two points but never falls below 1.
-  EXPECT_EQ(Strike(kEnemyTargetFighter, 3, 0), 5);
+  // A much weaker enemy (class 2 + 1, gap 30) loses two points but never
+  // falls below 1.
   b.figureShield = 40;
   EXPECT_EQ(Strike(kEnemyTargetFighter, 3, 10), 1);
+}
+
+// The damage of enemy 0's blow, with soldiers and attack, on the fighter,
+// army 0 or allied unit 0 with the given shield, on a field set up afresh.
+int32_t EnemyBlowDamage(uint8_t target, uint8_t soldiers, uint8_t attack, int32_t shield) {
+  BattleScreen b;
+  ClearField(b);
+  PutEnemy(b, 0, 5, 5, soldiers, attack);
+  PutFighter(b, 5, 4, 10000);
+  PutArmy(b, 0, 6, 5, 20);
+  PutAlly(b, 0, 4, 5, 20);
+  if (target == kEnemyTargetFighter) b.figureShield = shield;
+  else if (target < kEnemyTargetAllyBase) b.armyShield[target - kEnemyTargetArmyBase] = shield;
+  else b.allyShield[target - kEnemyTargetAllyBase] = static_cast<uint8_t>(shield);
+  b.enemyPhase = kEnemyAttack;
+  b.actingEnemy = 0;
+  b.adjacentFound = 1;
+  b.enemyTarget = target;
+  b.enemyAttackPending = 1;
+  b.StartEnemyAttack();
+  return b.blowDamage;
+}
+
+TEST(BattleAttack, AnEnemyStrikingTheFighterAddsItsBracketOnBothSidesOfEachStep) {
+  // S 10..17 +1, 18..19 +2, 20..24 +3, 25..27 +4, 28 or more +5; a strong
+  // blow (class 7 or more) adds +6 above 30, +4 above 40 and +2 above each of
+  // 50, 60, 70 and 80. Then S / 3 on top.
+  struct Case {
+    uint8_t soldiers;
+    int32_t cls;
+    int32_t bonus;
+  };
+  const Case cases[] = {
+      {9, 6, 0},   {10, 6, 1},  {11, 6, 1},  {17, 6, 1},  {18, 6, 2},  {19, 6, 2},
+      {20, 6, 3},  {21, 6, 3},  {24, 6, 3},  {25, 6, 4},  {26, 6, 4},  {27, 6, 4},
+      {28, 6, 5},  {29, 6, 5},  {31, 6, 5},  {81, 6, 5},  // no strong steps below class 7
+      {29, 7, 5},  {30, 7, 5},  {31, 7, 11}, {39, 7, 11}, {40, 7, 11}, {41, 7, 15},
+      {49, 7, 15}, {50, 7, 15}, {51, 7, 17}, {59, 7, 17}, {60, 7, 17}, {61, 7, 19},
+      {69, 7, 19}, {70, 7, 19}, {71, 7, 21}, {79, 7, 21}, {80, 7, 21}, {81, 7, 23},
+  };
+  constexpr int32_t kShield = 20;  // attack 20 is class 6, attack 21 class 7
+  for (const Case& c : cases) {
+    SCOPED_TRACE("soldiers " + std::to_string(c.soldiers) + ", class " + std::to_string(c.cls));
+    const auto attack = static_cast<uint8_t>(kShield + c.cls - 6);
+    EXPECT_EQ(EnemyBlowDamage(kEnemyTargetFighter, c.soldiers, attack, kShield),
+              c.cls + c.bonus + c.soldiers / 3);
+  }
+}
+
+TEST(BattleAttack, EachGapStepOfAnEnemyBlowTakesOnePointOnBothSidesOfIt) {
+  // The gaps (shield - attack) above which an enemy blow loses one point.
+  struct Defender {
+    const char* name;
+    uint8_t target;
+    std::vector<int32_t> steps;
+    int32_t soldierBonus;  // of 255 soldiers for a class below 7
+  };
+  const Defender defenders[] = {
+      {"fighter",
+       kEnemyTargetFighter,
+       {10, 25, 45, 70, 100, 130, 160, 190, 220, 250, 280, 310, 340, 370},
+       5 + 255 / 3},
+      {"army", kEnemyTargetArmyBase + 0, {0, 10, 20, 30, 40, 50, 60, 70, 90, 120}, 255 / 5},
+      {"allied unit", kEnemyTargetAllyBase + 0, {0, 10, 20, 30, 40, 50, 60}, 255 / 5},
+  };
+  constexpr uint8_t kAttack = 10;
+  for (const Defender& d : defenders) {
+    for (size_t i = 0; i < d.steps.size(); ++i) {
+      // Just below and at the step it has taken i points; just above, i + 1.
+      for (int32_t gap : {d.steps[i] - 1, d.steps[i], d.steps[i] + 1}) {
+        if (gap < 0) continue;
+        const int32_t off = static_cast<int32_t>(i) + (gap > d.steps[i] ? 1 : 0);
+        SCOPED_TRACE(std::string(d.name) + ", gap " + std::to_string(gap));
+        const int32_t shield = kAttack + gap;
+        EXPECT_EQ(EnemyBlowDamage(d.target, 255, kAttack, shield),
+                  BattleScreen::DamageClass(kAttack, shield) + d.soldierBonus - off);
+      }
+    }
+  }
 }
 
 TEST_F(EnemyBlow, AFighterStruckBelowZeroFallsAndLeavesHisCell) {

@@ -87,9 +87,12 @@ TEST_F(BattleBottomBar, ArmySoldiersDownAndLeft) {
 TEST_F(BattleBottomBar, FourDigitHealthShowsItsLastThree) {
   b.figureSelected = 1;
   b.figureMoves = 7;
-  b.figureHealth = 1234;
-  const auto big = Draw();
-  b.figureHealth = 234;
-  const auto small = Draw();
-  EXPECT_EQ(Differ(big, small, 200, 527, 100, 73), 0);
+  auto health = [&](int32_t value) {
+    b.figureHealth = value;
+    return Draw();
+  };
+  // The health digits follow the value.
+  ASSERT_GT(Differ(health(123), health(456), 230, 560, 70, 40), 20);
+  EXPECT_EQ(Differ(health(1234), health(234), 200, 527, 100, 73), 0);
+  EXPECT_GT(Differ(health(1234), health(1235), 230, 560, 70, 40), 20);
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "battle/battle_screen.h"
 #include "game/game_state.h"
 
@@ -172,6 +174,30 @@ TEST(BattleHandOver, OutcomeIsGivenOnceAndValuesEveryTime) {
   EXPECT_EQ(s.playerStats[kStatAttack], attack + 2);
   EXPECT_EQ(s.playerStats[kStatHealth], 12);
   EXPECT_EQ(s.savedInBattle, 0);  // a decided battle is not one to resume
+}
+
+TEST(BattleHandOver, DefeatCostsThreeFameAndRetreatOneNeverBelowZero) {
+  struct Case {
+    bool defeat;  // else a retreat
+    int32_t before, after;
+  };
+  const Case cases[] = {
+      {true, 2, 0},  {true, 3, 0},  {true, 4, 1},   // a defeat takes 3
+      {false, 0, 0}, {false, 1, 0}, {false, 2, 1},  // a retreat takes 1
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.defeat ? "defeat" : "retreat") + " from " +
+                 std::to_string(c.before));
+    GameState s;
+    BattleScreen b;
+    SetUp1(b, s);
+    s.fame = c.before;
+    (c.defeat ? b.defeat : b.retreated) = 1;
+    b.GiveBack(s);
+    EXPECT_EQ(s.fame, c.after);
+    b.GiveBack(s);
+    EXPECT_EQ(s.fame, c.after) << "the outcome is given once";
+  }
 }
 
 TEST(BattleHandOver, HeroFightsWithHisOwnRecord) {

@@ -216,7 +216,7 @@ TEST(BattleRewards, ArmiesAreTrainedByTheRankOfTheirFights) {
   EXPECT_EQ(b.armyAttackGain[4], 0);
 }
 
-TEST(BattleVictory, EffectsOfBattles2And4And73AndAnInvasionAndTheFame) {
+TEST(BattleVictory, EffectsOfBattles2And4And73AndAnInvasion) {
   GameState s;
   s.questStage[4] = 2;  // quest 5 accepted
   s.enemyPresent[1] = 1;
@@ -255,18 +255,6 @@ TEST(BattleVictory, EffectsOfBattles2And4And73AndAnInvasionAndTheFame) {
   EXPECT_EQ(s.enemyPresent[84], 0);
   EXPECT_EQ(s.defeatedArmy, 84);
   EXPECT_EQ(s.mapSnapshotState, 2);
-
-  // Fame: a victory adds its grade; a defeat costs 3 and a retreat 1, never below 0.
-  invasion.victory = kVictoryMessage;
-  invasion.victoryGrade = kGradeGreat;
-  EXPECT_EQ(invasion.FameAfterBattle(10), 12);
-  BattleScreen lost;
-  lost.defeat = 1;
-  EXPECT_EQ(lost.FameAfterBattle(2), 0);
-  BattleScreen fled;
-  fled.retreated = 1;
-  EXPECT_EQ(fled.FameAfterBattle(0), 0);
-  EXPECT_EQ(fled.FameAfterBattle(5), 4);
 }
 
 }  // namespace

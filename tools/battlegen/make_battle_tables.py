@@ -13,10 +13,14 @@ Three kinds of data go in:
     the same picture, facing, attack and shield along a line) and spreads the
     soldiers so that they fit the summary exactly.
 
-Run from the repository root:  python3 tools/battlegen/make_battle_tables.py
+Run:  python3 tools/battlegen/make_battle_tables.py [--out DIR]
 The output is committed; run the script again only when the data changes.
+The two files go into the repository (by default) or, with --out DIR, into
+DIR/src/battle/ and DIR/tests/battle/ (the build checks that what the
+script writes there matches the committed files).
 """
 
+import argparse
 import os
 import sys
 
@@ -727,6 +731,11 @@ def emit_summaries(enemy_summaries, ally_summaries):
 
 def main():
     root = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
+    parser = argparse.ArgumentParser(description="Writes the battle tables.")
+    parser.add_argument("--out", metavar="DIR", default=root,
+                        help="folder that receives src/battle/ and tests/battle/ "
+                             "(default: the repository)")
+    out = parser.parse_args().out
     enemy_summaries = parse_enemy_summaries()
     setups = parse_friendly_setups()
     ally_summaries = parse_ally_summaries()
@@ -748,10 +757,17 @@ def main():
             forbidden.update(u[0] for u in group[4])
         enemies[bid] = make_enemies(bid, enemy_summaries[bid], setup, forbidden)
 
-    with open(os.path.join(root, "src", "battle", "battle_lineups.cpp"), "w") as f:
-        f.write(emit_tables(setups, allies, enemies, enemy_summaries))
-    with open(os.path.join(root, "tests", "battle", "battle_table_summaries.h"), "w") as f:
-        f.write(emit_summaries(enemy_summaries, ally_summaries))
+    outputs = [
+        (("src", "battle", "battle_lineups.cpp"),
+         emit_tables(setups, allies, enemies, enemy_summaries)),
+        (("tests", "battle", "battle_table_summaries.h"),
+         emit_summaries(enemy_summaries, ally_summaries)),
+    ]
+    for parts, text in outputs:
+        path = os.path.join(out, *parts)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "w") as f:
+            f.write(text)
 
 
 if __name__ == "__main__":
