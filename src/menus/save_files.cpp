@@ -43,8 +43,9 @@ void ProbeSaveSlots(SaveSlotsPanel& panel, FileBuffer& probe, GameState& state) 
     const bool used = found != FileFound::kMissing;
     panel.slotUsed[n - 1] = used ? 1 : 0;
     panel.slotUnreadable[n - 1] = used && state.probeImage == nullptr ? 1 : 0;
-    // A file that opened is checked again: it may not be the one read before.
-    if (state.probeImage != nullptr) panel.summaryWanted[n - 1] = 1;
+    // A file that opened is checked again (it may not be the one read
+    // before); a damaged one has nothing to show.
+    if (used) panel.summaryWanted[n - 1] = state.probeImage != nullptr ? 1 : 0;
     state.slotFilled[n - 1] = panel.slotUsed[n - 1];
   }
   state.probeImage = nullptr;
