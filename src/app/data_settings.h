@@ -12,7 +12,8 @@ class DataSettings {
   // Reads the file once; later calls do nothing. A missing file, an empty file
   // or a token that is not a decimal integer leaves that value and every one
   // after it 0. Returns 1 when the file was read, 0 when it could not be opened
-  // or the settings were already loaded.
+  // (or is not a regular file of at most 64 KiB) or the settings were already
+  // loaded.
   uint32_t Load();
   // The same from a given path (the game always reads "Data//data1.txt").
   uint32_t LoadFrom(const char* path);

@@ -1,4 +1,5 @@
-// The load list: the five save slots; a used one is loaded by the load step.
+// The load list: the five save slots; a used one is loaded by the load step,
+// a damaged one says it cannot be read.
 
 #include "app/game_app.h"
 #include "game/game_state.h"
@@ -31,11 +32,14 @@ void GameApp::LoadSlotsProc() {
     if (pressed == kSlotBack) {
       LeaveScreen(GoMainMenu);
     } else if (panel->Loadable(pressed)) {
-      // A free slot, or one whose file holds no game, does nothing.
       gameState->slot = pressed;
       panel->loadingSlot = pressed;
       LeaveScreen(GoLoadGame);
+    } else if (panel->Damaged(pressed)) {
+      // The row says the save cannot be read; the file stays as it is.
+      panel->unreadableNotice = pressed;
     }
+    // A free slot does nothing.
   }
 
   // The last frame shows the loading picture on the chosen row; the load

@@ -1,16 +1,31 @@
 #include "menus/save_files.h"
 
+#include <fcntl.h>  // AT_FDCWD
+
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include "game/game_state.h"
 #include "menus/save_slots_panel.h"
 #include "platform/file_buffer.h"
+#include "platform/paths.h"
+#include "platform/regular_file.h"
 
 namespace {
 
 constexpr const char* kSlotPaths[kSaveSlots] = {"Saves\\1.save", "Saves\\2.save", "Saves\\3.save",
                                                 "Saves\\4.save", "Saves\\5.save"};
+
+// Renames from to to unless to exists; true when it was renamed.
+bool RenameNoReplace(const std::string& from, const std::string& to) {
+  if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL && errno != ENOSYS) return false;
+  // A file system without the flag: look first.
+  return !NameExists(to) && std::rename(from.c_str(), to.c_str()) == 0;
+}
 
 }  // namespace
 
@@ -21,8 +36,16 @@ const char* SaveSlotPath(int slot) {
 
 void ProbeSaveSlots(SaveSlotsPanel& panel, FileBuffer& probe, GameState& state) {
   for (int n = 1; n <= kSaveSlots; ++n) {
-    state.probeImage = probe.Load(SaveSlotPath(n));
-    panel.slotUsed[n - 1] = state.probeImage != nullptr ? 1 : 0;
+    FileFound found;
+    state.probeImage = probe.Load(SaveSlotPath(n), &found);
+    // Only a name that is not there at all is free; whatever else is there
+    // stays until the player takes the slot over.
+    const bool used = found != FileFound::kMissing;
+    panel.slotUsed[n - 1] = used ? 1 : 0;
+    panel.slotUnreadable[n - 1] = used && state.probeImage == nullptr ? 1 : 0;
+    // A file that opened is checked again (it may not be the one read
+    // before); a damaged one has nothing to show.
+    if (used) panel.summaryWanted[n - 1] = state.probeImage != nullptr ? 1 : 0;
     state.slotFilled[n - 1] = panel.slotUsed[n - 1];
   }
   state.probeImage = nullptr;
@@ -31,7 +54,8 @@ void ProbeSaveSlots(SaveSlotsPanel& panel, FileBuffer& probe, GameState& state) 
 
 void ReadSlotSummaries(SaveSlotsPanel& panel, FileBuffer& read) {
   for (int n = 1; n <= kSaveSlots; ++n) {
-    if (!panel.slotUsed[n - 1] || !panel.summaryWanted[n - 1]) continue;
+    if (!panel.slotUsed[n - 1] || panel.slotUnreadable[n - 1] || !panel.summaryWanted[n - 1])
+      continue;
     panel.summaryWanted[n - 1] = 0;
     // The whole image is checked as the load step would check it, so that a
     // row shows a summary only for a game that can be loaded.
@@ -86,7 +110,30 @@ int LoadGameFromSlot(FileBuffer& buffer, GameState& state, SaveExtras& extras, i
   return ReadSaveImage(state, extras, buffer.bytes, buffer.size);
 }
 
-int LoadHallOfFame(FileBuffer& buffer, GameState& state) {
-  if (buffer.Load(kHallOfFamePath) == nullptr) return 0;
-  return ReadHallOfFameImage(state, buffer.bytes, buffer.size);
+int LoadHallOfFame(FileBuffer& buffer, GameState& state, FileFound* found) {
+  FileFound opened;
+  const bool read = buffer.Load(kHallOfFamePath, &opened) != nullptr &&
+                    ReadHallOfFameImage(state, buffer.bytes, buffer.size) != 0;
+  if (found)
+    *found = read                            ? FileFound::kRegular
+             : opened == FileFound::kMissing ? opened
+                                             : FileFound::kRefused;
+  return read ? 1 : 0;
+}
+
+int MoveFileAside(const char* path) {
+  const std::string from = ResolveGamePath(path);
+  for (int k = 0; k <= kMaxAsideNumber; ++k) {
+    const std::string to = from + ".bad" + (k == 0 ? std::string() : std::to_string(k));
+    if (RenameNoReplace(from, to)) return 1;
+    // Anything but a name already taken (no such file, no permission): stop.
+    if (!NameExists(to)) return 0;
+  }
+  return 0;
+}
+
+int ReadHallOfFameBeforeWrite(FileBuffer& buffer, GameState& state) {
+  FileFound found;
+  if (LoadHallOfFame(buffer, state, &found) || found == FileFound::kMissing) return 1;
+  return MoveFileAside(kHallOfFamePath);
 }

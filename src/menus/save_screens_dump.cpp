@@ -23,6 +23,7 @@ void DumpSaveSlotsPanel(const SaveSlotsPanel& p, JsonOut& out) {
   out.Num("loadingSlot", p.loadingSlot);
   out.Array("slotUsed", p.slotUsed);
   out.Array("slotUnreadable", p.slotUnreadable);
+  out.Num("unreadableNotice", p.unreadableNotice);
   out.Num("backLook", p.backLook);
   out.Array("slotLooks", p.slotLooks);
   out.Num("held", p.held);

@@ -70,6 +70,7 @@ SaveSlotsPanel::SaveSlotsPanel()
       loadingSlot(0),
       slotUsed{1, 1, 1, 1, 1},
       slotUnreadable{},
+      unreadableNotice(kNoUnreadableNotice),
       backLook(0),
       slotLooks{},
       held(0),
@@ -105,6 +106,10 @@ bool SaveSlotsPanel::Loadable(int n) const {
   return ValidSlot(n) && slotUsed[n - 1] && !slotUnreadable[n - 1];
 }
 
+bool SaveSlotsPanel::Damaged(int n) const {
+  return ValidSlot(n) && slotUsed[n - 1] && slotUnreadable[n - 1];
+}
+
 void SaveSlotsPanel::MeasureNames() {
   for (int s = 0; s < kSaveSlots; ++s) {
     nameLast[s] = 0;
@@ -128,7 +133,7 @@ void SaveSlotsPanel::DrawSlots() {
     const int32_t step = kRowStep * (n - 1);
     if (!slotUsed[n - 1]) {
       sheet->Draw(pic::kEmpty, 0, 240, 197 + step, kWhite, 0.8f, 0.8f);
-    } else {
+    } else if (!slotUnreadable[n - 1]) {
       sheet->Draw(pic::kSaved, 0, 620, 193 + step, kWhite, 0.9f, 0.9f);
       sheet->Draw(pic::kSavedNumbers, n, 600, 200 + step, kWhite, 0.8f, 1.3f);
     }
@@ -154,26 +159,42 @@ void SaveSlotsPanel::DrawNewGame() {
 }
 
 int SaveSlotsPanel::SummarySprites(int n, int32_t x, int32_t y, SlotSprite* out) {
-  if (!Loadable(n) || loadingSlot == n) return 0;
+  if (!ValidSlot(n) || loadingSlot == n) return 0;
   int count = 0;
   auto add = [&](SlotSheet from, int32_t image, int32_t frame, int32_t sx, int32_t sy, float scaleX,
-                 float scaleY) { out[count++] = {from, image, frame, sx, sy, scaleX, scaleY}; };
+                 float scaleY) {
+    if (count < kMaxSummarySprites) out[count++] = {from, image, frame, sx, sy, scaleX, scaleY};
+  };
+  // The first cellCount letter cells, centred on x + 196 by the last one.
+  auto letters = [&](const uint8_t* cells, int32_t last, int cellCount, int32_t ly) {
+    for (int i = 0; i < cellCount; ++i) {
+      const uint8_t c = cells[i];
+      if (c == glyph::kCaret) continue;
+      const int32_t lx = x + kNameCentre + kNameHalfAdvance * (2 * i - last);
+      if (c < glyph::kCapitalA) {
+        add(SlotSheet::kLettersLow, 0, c, lx, ly, kNameScale, kNameScale);
+      } else {
+        add(SlotSheet::kLettersHigh, 0, c - glyph::kCapitalA, lx, ly, kNameScale, kNameScale);
+      }
+    }
+  };
+  auto text = [&](const char* line, int32_t ly) {
+    GlyphName cells;
+    const int used = GlyphFromText(line, cells);
+    if (used > 0) letters(cells, used - 1, used, ly);
+  };
+
+  if (Damaged(n)) {
+    text(kDamagedSlotText, y + 30);
+    if (unreadableNotice == n) text(kUnreadableSlotText, y - 2);
+    return count;
+  }
+  if (!Loadable(n)) return 0;
   add(SlotSheet::kPanel, pic::kFameLabel, 0, x + 90, y - 2, 1.0f, 1.0f);
   add(SlotSheet::kPanel, pic::kDayLabel, 0, x + 290, y - 2, 1.0f, 1.0f);
 
-  // The name, centred on x + 196.
-  const uint8_t* name = summaryName[n - 1];
-  const int32_t last = nameLast[n - 1];
-  for (int i = 0; i < kGlyphNameLength; ++i) {
-    const uint8_t c = name[i];
-    if (c == glyph::kCaret) continue;
-    const int32_t lx = x + kNameCentre + kNameHalfAdvance * (2 * i - last);
-    if (c < glyph::kCapitalA) {
-      add(SlotSheet::kLettersLow, 0, c, lx, y + 30, kNameScale, kNameScale);
-    } else {
-      add(SlotSheet::kLettersHigh, 0, c - glyph::kCapitalA, lx, y + 30, kNameScale, kNameScale);
-    }
-  }
+  // The name, every cell of it.
+  letters(summaryName[n - 1], nameLast[n - 1], kGlyphNameLength, y + 30);
 
   // The fame's last five digits, as many as its highest non-zero digit.
   uint32_t rest = summaryFame[n - 1];

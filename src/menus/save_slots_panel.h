@@ -42,8 +42,17 @@ struct SlotSprite {
   int32_t x, y;
   float scaleX, scaleY;
 };
-// Two labels, 21 letters, five fame and three day digits.
+// Two labels, 21 letters, five fame and three day digits; a damaged slot's
+// two lines of text fit as well.
 constexpr int kMaxSummarySprites = 31;
+
+// What a damaged slot's row says, in the letters of the players' names: a
+// slot whose file is there but cannot be read, and, once it was picked in
+// the load list, why nothing happens.
+constexpr const char* kDamagedSlotText = "Damaged save";
+constexpr const char* kUnreadableSlotText = "Cannot be read";
+// unreadableNotice when no damaged slot was picked.
+constexpr uint8_t kNoUnreadableNotice = 0;
 
 class SaveSlotsPanel {
  public:
@@ -56,8 +65,9 @@ class SaveSlotsPanel {
   void MeasureNames();
   void DrawLoad();
   void DrawNewGame();
-  // Slot n's (1..5) fame, day and name at x, y; nothing for a free or
-  // unreadable slot, or the one that is loading.
+  // Slot n's (1..5) fame, day and name at x, y; for a damaged slot the
+  // damaged text (and the notice when it was picked); nothing for a free
+  // slot or the one that is loading.
   void DrawSlotSummary(int n, int32_t x, int32_t y);
   // Every slot's summary in its row (kSummaryX, kSummaryY).
   void DrawSlotSummaries();
@@ -79,6 +89,9 @@ class SaveSlotsPanel {
 
   // A slot whose file opened and held a game the load step can take.
   bool Loadable(int n) const;
+  // A slot whose name exists but whose file holds no game that can be read:
+  // not free, not loadable, taken over only when the player picks it.
+  bool Damaged(int n) const;
 
   // Arrays by slot: slot n at index n - 1.
   Texture* background;                // the load list's heading
@@ -92,10 +105,14 @@ class SaveSlotsPanel {
   uint8_t nameLast[kSaveSlots];  // index of the last non-zero letter code, 0 when none
   uint8_t summaryName[kSaveSlots][kGlyphNameLength];
   uint8_t loadingSlot;           // the row showing the loading picture, 0 none
-  uint8_t slotUsed[kSaveSlots];  // the slot's file can be opened
-  // The file opened but holds no game that can be loaded (short, long or
-  // damaged): the row shows no summary and the load list does not take it.
+  uint8_t slotUsed[kSaveSlots];  // the slot's name exists (a file or anything else)
+  // The slot is used but holds no game that can be loaded (not a regular
+  // file, unreadable, short, long or refused): the row shows it damaged and
+  // the load list does not take it.
   uint8_t slotUnreadable[kSaveSlots];
+  // The damaged slot last picked in the load list, whose row says it cannot
+  // be read; kNoUnreadableNotice when none.
+  uint8_t unreadableNotice;
   uint8_t backLook;  // 0 normal, 1 hovered, 2 pressed
   uint8_t slotLooks[kSaveSlots];
   uint8_t held;       // from a press until it is acted on

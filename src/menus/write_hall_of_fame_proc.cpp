@@ -7,6 +7,7 @@
 #include "game/save_image.h"
 #include "menus/hall_of_fame_screen.h"
 #include "menus/map_objects.h"
+#include "menus/save_files.h"
 #include "menus/story_scene.h"
 #include "platform/file_buffer.h"
 
@@ -19,9 +20,11 @@ void GameApp::WriteHallOfFameProc() {
   }
 
   // The rows on disk come first, so that the hall keeps the earlier games
-  // even when this record never read them; a missing or damaged file
-  // leaves the rows the record holds.
-  LoadHallOfFameFile(*gameState, kHallOfFamePath);
+  // even when this record never read them; a missing file leaves the rows
+  // the record holds. A file that cannot be read is moved aside (so its rows
+  // are not lost); when even that fails, no new hall is written over it.
+  if (!writeFile) writeFile = new FileBuffer;
+  const int mayWrite = ReadHallOfFameBeforeWrite(*writeFile, *gameState);
 
   gameState->fame = FinalFame(gameState->fame, endSurrendered, endVictory);
   gameState->hallScore = HallScoreOf(gameState->fame);
@@ -29,10 +32,9 @@ void GameApp::WriteHallOfFameProc() {
 
   // Written to a temporary file renamed into place: a failed write leaves
   // the old hall whole. A failure is not reported.
-  if (!writeFile) writeFile = new FileBuffer;
   writeFile->Allocate(kHallOfFameBytes);
   gameState->writeImage = writeFile->bytes;
-  if (writeFile->bytes && writeFile->size == kHallOfFameBytes) {
+  if (mayWrite && writeFile->bytes && writeFile->size == kHallOfFameBytes) {
     WriteHallOfFameImage(*gameState, writeFile->bytes);
     writeFile->Save(kHallOfFamePath);
   }

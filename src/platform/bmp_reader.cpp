@@ -1,6 +1,6 @@
 #include "platform/bmp_reader.h"
 
-#include <cstdio>
+#include "platform/regular_file.h"
 
 namespace {
 
@@ -179,23 +179,11 @@ bool DecodeBmp(const uint8_t* data, size_t size, BmpImage* out) {
 
 bool LoadBmpFile(const char* path, BmpImage* out) {
   if (!path || !out) return false;
-  FILE* f = std::fopen(path, "rb");
-  if (!f) return false;
-  // No picture that can be accepted needs a longer file than this.
-  const size_t limit =
-      static_cast<size_t>(kBmpMaxPixels) * 4 + static_cast<size_t>(kBmpMaxSide) * 4 + 65536;
+  // No picture that can be accepted needs a longer file than this; a pipe
+  // or anything else but a regular file is not waited on.
+  const uint64_t limit =
+      static_cast<uint64_t>(kBmpMaxPixels) * 4 + static_cast<uint64_t>(kBmpMaxSide) * 4 + 65536;
   std::vector<uint8_t> bytes;
-  uint8_t chunk[65536];
-  size_t n;
-  bool tooLong = false;
-  while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) {
-    bytes.insert(bytes.end(), chunk, chunk + n);
-    if (bytes.size() > limit) {
-      tooLong = true;
-      break;
-    }
-  }
-  std::fclose(f);
-  if (tooLong) return false;
+  if (ReadRegularFile(path, limit, &bytes) != FileFound::kRegular) return false;
   return DecodeBmp(bytes.data(), bytes.size(), out);
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/paths.h"
+#include "platform/regular_file.h"
 
 namespace {
 
@@ -61,21 +62,20 @@ uint32_t FileBuffer::Save(const char* path) {
   return 0;
 }
 
-uint8_t* FileBuffer::Load(const char* path) {
+uint8_t* FileBuffer::Load(const char* path, FileFound* found) {
   Free();
+  if (found) *found = FileFound::kMissing;
   if (!path) return nullptr;
   const std::string name = ResolveGamePath(path);
-  FILE* f = std::fopen(name.c_str(), "rb");
+  uint64_t length = 0;
+  FileFound opened;
+  FILE* f = OpenRegularFile(name, kFileBufferMaxBytes, &opened, &length);
+  if (found) *found = opened == FileFound::kMissing ? opened : FileFound::kRefused;
   if (!f) return nullptr;
-  long length = -1;
-  if (std::fseek(f, 0, SEEK_END) == 0) length = std::ftell(f);
-  if (length < 0 || std::fseek(f, 0, SEEK_SET) != 0) {
-    std::fclose(f);
-    return nullptr;
-  }
   if (length == 0) {
     // Nothing to read, not even the count: an empty buffer.
     std::fclose(f);
+    if (found) *found = FileFound::kRegular;
     return Allocate(0);
   }
   uint8_t count[4];
@@ -87,7 +87,7 @@ uint8_t* FileBuffer::Load(const char* path) {
                      (static_cast<uint32_t>(count[2]) << 16) |
                      (static_cast<uint32_t>(count[3]) << 24);
   // The stored count must be exactly what follows it.
-  if (static_cast<unsigned long>(length) - 4 != n) {
+  if (length - 4 != n) {
     std::fclose(f);
     return nullptr;
   }
@@ -101,6 +101,7 @@ uint8_t* FileBuffer::Load(const char* path) {
     Free();
     return nullptr;
   }
+  if (found) *found = FileFound::kRegular;
   return bytes;
 }
 

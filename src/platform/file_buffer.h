@@ -3,6 +3,11 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "platform/regular_file.h"
+
+// The longest file a buffer reads.
+constexpr uint64_t kFileBufferMaxBytes = 64u << 20;
+
 // A whole file read or written at once: a little-endian u32 byte count N
 // followed by N bytes.
 class FileBuffer {
@@ -22,8 +27,12 @@ class FileBuffer {
   uint32_t Save(const char* path);
   // Frees, then reads the file. Returns the bytes, or 0 when the file
   // cannot be opened or its stored count does not match its length.
-  // An empty file (0 bytes) gives size 0 and a valid, empty buffer.
-  uint8_t* Load(const char* path);
+  // An empty file (0 bytes) gives size 0 and a valid, empty buffer. Only a
+  // regular file of at most kFileBufferMaxBytes is read, and opening it
+  // never waits (a pipe is refused). *found (when given): kRegular when the
+  // bytes were read, kMissing when there is no such name, kRefused for a
+  // name that exists but could not be read whole.
+  uint8_t* Load(const char* path, FileFound* found = nullptr);
   uint8_t* Data();
 
   uint8_t* bytes;

@@ -14,6 +14,7 @@
 #include "platform/asset_log.h"
 #include "platform/backend.h"
 #include "platform/paths.h"
+#include "platform/regular_file.h"
 
 // The mixer and the state every wrapper shares. Without an audio device
 // (headless) the same bookkeeping runs and nothing is heard.
@@ -55,6 +56,14 @@ namespace {
 
 constexpr int kChannels = 16;
 
+// The longest sound or music file the game opens.
+constexpr uint64_t kAudioMaxBytes = 256u << 20;
+
+// Opened without waiting on a pipe: only a plain file is handed to SDL.
+SDL_RWops* OpenAudio(const std::string& path) {
+  return OpenRegularFileStream(path, kAudioMaxBytes);
+}
+
 int32_t Remainder101(int32_t volume) { return volume % 101; }
 
 bool FileReadable(const std::string& path) {
@@ -68,20 +77,33 @@ bool WaveValid(const std::string& path) {
   SDL_AudioSpec spec;
   Uint8* buffer = nullptr;
   Uint32 length = 0;
-  if (!SDL_LoadWAV(path.c_str(), &spec, &buffer, &length)) return false;
+  SDL_RWops* stream = OpenAudio(path);
+  if (!stream || !SDL_LoadWAV_RW(stream, 1, &spec, &buffer, &length)) return false;
   SDL_FreeWAV(buffer);
   return true;
 }
 
 bool MusicFileValid(const std::string& path, bool midi) {
-  if (!FileReadable(path)) return false;
-  if (!midi) return true;
-  FILE* f = std::fopen(path.c_str(), "rb");
+  FILE* f = OpenRegularFile(path, kAudioMaxBytes);
   if (!f) return false;
+  if (!midi) {
+    std::fclose(f);
+    return true;
+  }
   char head[4] = {};
   const size_t n = std::fread(head, 1, 4, f);
   std::fclose(f);
   return n == 4 && (std::memcmp(head, "MThd", 4) == 0 || std::memcmp(head, "RIFF", 4) == 0);
+}
+
+Mix_Chunk* LoadWaveChunk(const std::string& path) {
+  SDL_RWops* stream = OpenAudio(path);
+  return stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
+}
+
+Mix_Music* LoadMusic(const std::string& path) {
+  SDL_RWops* stream = OpenAudio(path);
+  return stream ? Mix_LoadMUS_RW(stream, 1) : nullptr;
 }
 
 void ApplyMusicVolume(AudioEngine* engine) {
@@ -226,8 +248,7 @@ uint32_t SoundChannel::Play(const char* fileName, int32_t v, int32_t r) {
   const std::string path = ResolveGamePath(fileName);
   SoundSegment* s = new SoundSegment;
   s->path = NormalisePath(fileName);
-  const bool ok =
-      engine->device ? (s->chunk = Mix_LoadWAV(path.c_str())) != nullptr : WaveValid(path);
+  const bool ok = engine->device ? (s->chunk = LoadWaveChunk(path)) != nullptr : WaveValid(path);
   if (!ok) {
     NoteMissingAsset(s->path);
     delete s;
@@ -324,8 +345,8 @@ uint32_t MusicTrack::Load(const char* fileName) {
   MusicSegment* s = new MusicSegment;
   s->path = NormalisePath(fileName);
   s->midi = std::strstr(fileName, ".mid") != nullptr;
-  const bool ok = engine->device ? (s->music = Mix_LoadMUS(path.c_str())) != nullptr
-                                 : MusicFileValid(path, s->midi);
+  const bool ok =
+      engine->device ? (s->music = LoadMusic(path)) != nullptr : MusicFileValid(path, s->midi);
   if (!ok) {
     NoteMissingAsset(s->path);
     delete s;

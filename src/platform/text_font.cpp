@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/graphics_device.h"
+#include "platform/regular_file.h"
 #include "platform/text_log.h"
 
 #ifndef QORV_FONT_DIR
@@ -47,6 +48,9 @@ class FontFace {
 };
 
 namespace {
+
+// The longest font file opened.
+constexpr uint64_t kFontMaxBytes = 64u << 20;
 
 constexpr size_t kCacheLimit = 512;
 
@@ -169,7 +173,9 @@ uint32_t TextFont::Create(GraphicsDevice* device, const char* face, uint32_t hei
   if (TTF_Init() != 0) return 0;
   // The height is the character (em) height; a point size at 72 dpi is
   // that many pixels to the em.
-  TTF_Font* ttf = TTF_OpenFont(file.c_str(), static_cast<int>(height));
+  // Opened without waiting on it: only a plain file reaches the font reader.
+  SDL_RWops* stream = OpenRegularFileStream(file, kFontMaxBytes);
+  TTF_Font* ttf = stream ? TTF_OpenFontRW(stream, 1, static_cast<int>(height)) : nullptr;
   if (!ttf) {
     TTF_Quit();
     return 0;

@@ -191,19 +191,18 @@ TEST_F(SaveFolder, DamagedFilesAreRefusedWithTheRecordUntouched) {
     EXPECT_EQ(extras.cameraX, 77) << c.what;
     EXPECT_EQ(extras.endVictory, 1) << c.what;
 
-    // The slot lists show it empty or unreadable, never with a summary.
+    // The slot lists show it damaged, whether the buffer took the bytes or
+    // not (c.opens): used, never loadable, never a new game's free slot.
     SaveSlotsPanel panel;
     FileBuffer probe, read;
     ProbeSaveSlots(panel, probe, *record);
     ReadSlotSummaries(panel, read);
-    EXPECT_EQ(panel.slotUsed[2], c.opens ? 1 : 0) << c.what;
-    EXPECT_EQ(panel.slotUnreadable[2], c.opens ? 1 : 0) << c.what;
+    EXPECT_EQ(panel.slotUsed[2], 1) << c.what;
+    EXPECT_EQ(panel.slotUnreadable[2], 1) << c.what;
+    EXPECT_TRUE(panel.Damaged(3)) << c.what;
     EXPECT_FALSE(panel.Loadable(3)) << c.what;
-    SlotSprite sprites[kMaxSummarySprites];
-    EXPECT_EQ(panel.SummarySprites(3, kSummaryX, kSummaryY[2], sprites), 0) << c.what;
-    // A file that opens but cannot be read is not free: a new game does not
-    // take it over unasked.
-    EXPECT_EQ(FirstFreeSlot(panel), c.opens ? 4 : 3) << c.what;
+    EXPECT_EQ(record->slotFilled[2], 1) << c.what;
+    EXPECT_EQ(FirstFreeSlot(panel), 4) << c.what;
     EXPECT_TRUE(panel.Loadable(1) && panel.Loadable(2));
   }
 

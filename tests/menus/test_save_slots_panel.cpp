@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "menus/save_slots_picture.h"
@@ -29,6 +30,18 @@ std::vector<int32_t> FramesOf(const std::vector<SlotSprite>& sprites, SlotSheet 
   for (const SlotSprite& s : sprites)
     if (s.sheet == sheet && s.image == image) frames.push_back(s.frame);
   return frames;
+}
+
+// The text of the letters drawn on the line at y.
+std::string TextAt(const std::vector<SlotSprite>& sprites, int32_t y) {
+  std::vector<uint8_t> cells;
+  for (const SlotSprite& s : sprites) {
+    if (s.y != y) continue;
+    if (s.sheet == SlotSheet::kLettersLow) cells.push_back(static_cast<uint8_t>(s.frame));
+    if (s.sheet == SlotSheet::kLettersHigh)
+      cells.push_back(static_cast<uint8_t>(s.frame + glyph::kCapitalA));
+  }
+  return GlyphToText(cells.data(), static_cast<int>(cells.size()));
 }
 
 }  // namespace
@@ -78,10 +91,28 @@ TEST(SaveSlotsPanel, SummaryPlaces) {
   EXPECT_EQ(XsOf(s, SlotSheet::kPanel, pic::kFameDigits).back(), x + 9);
   EXPECT_LE(s.size(), size_t{kMaxSummarySprites});
 
-  // No summary for a free or unreadable slot, nor for the one loading.
+  // No summary for a free slot, nor for the one loading. A damaged one
+  // says so on the name's line, and once picked in the load list why it
+  // does not load; it shows nothing of a summary, whatever its fields hold.
   panel.slotUsed[3] = 0;
   EXPECT_TRUE(Sprites(panel, 4).empty());
   panel.slotUnreadable[4] = 1;
+  panel.summaryFame[4] = 99999;
+  const int32_t y = kSummaryY[4];
+  s = Sprites(panel, 5);
+  EXPECT_EQ(TextAt(s, y + 30), kDamagedSlotText);
+  EXPECT_EQ(s.size(), std::string(kDamagedSlotText).size() + 1);  // D takes two cells
+  panel.unreadableNotice = 4;                                     // another row's notice
+  EXPECT_EQ(Sprites(panel, 5).size(), s.size());
+  panel.unreadableNotice = 5;
+  s = Sprites(panel, 5);
+  EXPECT_EQ(TextAt(s, y + 30), kDamagedSlotText);
+  EXPECT_EQ(TextAt(s, y - 2), kUnreadableSlotText);
+  EXPECT_TRUE(XsOf(s, SlotSheet::kPanel, pic::kFameLabel).empty());
+  EXPECT_TRUE(XsOf(s, SlotSheet::kPanel, pic::kFameDigits).empty());
+  EXPECT_LE(s.size(), size_t{kMaxSummarySprites});
+  EXPECT_TRUE(panel.Damaged(5) && !panel.Loadable(5));
+  panel.slotUsed[4] = 0;  // gone: free again
   EXPECT_TRUE(Sprites(panel, 5).empty());
   panel.loadingSlot = 1;
   EXPECT_TRUE(Sprites(panel, 1).empty());

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform_test_util.h"
 
@@ -80,6 +81,36 @@ TEST(FileBuffer, DamagedShortAndMissingFiles) {
   ASSERT_NE(in.Load(dir.File("good").c_str()), nullptr);
   EXPECT_EQ(in.size, 2u);
   EXPECT_EQ(in.bytes[1], 8);
+}
+
+// Only a name that is not there at all is missing: a link to nothing, a
+// folder, a named pipe (never waited on) and a short file are there but
+// cannot be read.
+TEST(FileBuffer, TellsAMissingNameFromOneThatCannotBeRead) {
+  TempDir dir;
+  ASSERT_TRUE(WriteFile(dir.File("good"), {2, 0, 0, 0, 7, 8}));
+  ASSERT_TRUE(WriteFile(dir.File("empty"), {}));
+  ASSERT_TRUE(WriteFile(dir.File("short"), {3, 0}));
+  ASSERT_EQ(symlink("nowhere", dir.File("dangling").c_str()), 0);
+  ASSERT_EQ(mkdir(dir.File("folder").c_str(), 0755), 0);
+  ASSERT_EQ(mkfifo(dir.File("pipe").c_str(), 0644), 0);
+  const struct {
+    const char* name;
+    FileFound found;
+  } cases[] = {
+      {"missing", FileFound::kMissing},    {"no/such/folder", FileFound::kMissing},
+      {"good/below", FileFound::kMissing}, {"dangling", FileFound::kRefused},
+      {"folder", FileFound::kRefused},     {"pipe", FileFound::kRefused},
+      {"short", FileFound::kRefused},      {"empty", FileFound::kRegular},
+      {"good", FileFound::kRegular},
+  };
+  for (const auto& c : cases) {
+    FileBuffer in;
+    FileFound found = FileFound::kRegular;
+    const uint8_t* bytes = in.Load(dir.File(c.name).c_str(), &found);
+    EXPECT_EQ(found, c.found) << c.name;
+    EXPECT_EQ(bytes != nullptr, c.found == FileFound::kRegular) << c.name;
+  }
 }
 
 TEST(FileBuffer, FailedSaveKeepsTheOldFile) {
