@@ -4,7 +4,7 @@
 // A save file is a little-endian u32 byte count (69,992) followed by 17,498
 // 32-bit words, one word per element of each saved field of GameState (plus
 // the map camera and the three game-end flags of the application). A byte
-// is zero-extended into its word and read back from the low byte; a 32-bit
+// is zero-extended into its word (a word above 255 is refused); a 32-bit
 // value takes its word whole. Words 131-150, 1266-1299, 4009-4028 and
 // 13794-17497 are written as 0 and ignored when read.
 //

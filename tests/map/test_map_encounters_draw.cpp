@@ -351,11 +351,30 @@ TEST(MapEncountersDraw, FarPositionsAndCamerasDrawNothing) {
     for (const MapSprite& s : list.sprites) EXPECT_TRUE(s.x < -800 || s.x > 800) << camera;
   }
 
-  // A figure at the world's corner under the camera at its own corner.
-  EverythingAt(e, save_limits::kWorldX.max, save_limits::kWorldY.max);
-  d.Begin();
-  e.DrawParty(save_limits::kCameraX.max, save_limits::kCameraY.max);
-  d.End();
-  EXPECT_FALSE(ScreenBlack(d));
+  // The whole map at either corner a save may hold: camera, positions, gold,
+  // fame and day at the ends of their ranges.
+  GameState state;
+  RunNewGameSequence(state);
+  KingdomMap map;
+  map.LoadTiles(&d.dev);
+  ControlBar bar;
+  bar.LoadArt(&d.dev);
+  for (bool top : {false, true}) {
+    const auto end = [top](save_limits::Range r) {
+      return static_cast<int32_t>(top ? r.max : r.min);
+    };
+    state.gold = end(save_limits::kGold);
+    state.fame = e.fame = end(save_limits::kFame);
+    state.day = e.day = static_cast<uint32_t>(end(save_limits::kDay));
+    EverythingAt(e, end(save_limits::kWorldX), end(save_limits::kWorldY));
+    map.cameraX = end(save_limits::kCameraX);
+    map.cameraY = end(save_limits::kCameraY);
+    d.Begin();
+    map_screen::DrawMap(map, e, bar, state, 1);
+    d.End();
+    EXPECT_FALSE(ScreenBlack(d));
+  }
   e.ReleaseArt();
+  map.ReleaseTiles();
+  bar.sheet->Release();
 }
