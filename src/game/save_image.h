@@ -4,7 +4,7 @@
 // A save file is a little-endian u32 byte count (69,992) followed by 17,498
 // 32-bit words, one word per element of each saved field of GameState (plus
 // the map camera and the three game-end flags of the application). A byte
-// is zero-extended into its word and read back from the low byte; a 32-bit
+// is zero-extended into its word (a word above 255 is refused); a 32-bit
 // value takes its word whole. Words 131-150, 1266-1299, 4009-4028 and
 // 13794-17497 are written as 0 and ignored when read.
 //
@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "game/game_state.h"
+#include "game/save_limits.h"
 
 constexpr uint32_t kSaveImageBytes = 69992;
 constexpr int kSaveImageWords = 17498;
@@ -34,14 +35,34 @@ struct SaveExtras {
   uint8_t endSurrendered = 0;
 };
 
+// One field of the save image as the layout writes it: count words from word
+// on, one element a word. A byte is zero-extended into its word, so the
+// reader takes a byte word only when the whole word is 0..255; a 32-bit word
+// only when it lies in range. Each of these words is read and checked; a
+// hero's army and item records only when the hero is in the party.
+enum class SaveWordKind : uint8_t { kByte, kInt32, kUint32 };
+struct SaveImageField {
+  const char* name;
+  int word;
+  int count;
+  SaveWordKind kind;
+  save_limits::Range range;  // what each word may hold
+  int hero;                  // -1, or k: hero k's record
+};
+
+// Every field of the image in layout order (the unwritten words lie in
+// none). Gold and mapSnapshotState each have two fields; the second wins.
+const std::vector<SaveImageField>& SaveImageFields();
+
 // Writes the image (kSaveImageBytes bytes, without the count) into image.
 void WriteSaveImage(const GameState& state, const SaveExtras& extras, uint8_t* image);
 
 // Reads an image (the bytes behind the count). Heroes not in the party keep
 // their army and item records as they are in memory. An image of the wrong
-// size, or one whose stored indexes (member numbers, slots, cells, item
-// places, army places, picture numbers, stages) lie outside their ranges, is
-// refused as a whole: result 0, state and extras untouched. 1 on success.
+// size, one with a word outside its field's range (SaveImageFields), or one
+// whose stored indexes (member numbers, slots, item places, army places,
+// picture numbers, stages) lie outside their tables, is refused as a whole:
+// result 0, state and extras untouched. 1 on success.
 // The caller runs AdvanceQuestChains and takes the camera from extras only
 // when it has no map view yet.
 int ReadSaveImage(GameState& state, SaveExtras& extras, const uint8_t* image, size_t size);

@@ -3,6 +3,7 @@
 // animations.
 
 #include "map/map_encounters.h"
+#include "map/screen_offset.h"
 #include "platform/clock.h"
 #include "platform/hit_test.h"
 #include "platform/input_device.h"
@@ -80,17 +81,17 @@ bool ClockStep(uint8_t& state, uint32_t& start, uint32_t periodMs) {
 void MapEncounters::DrawTreasures(int32_t camX, int32_t camY) {
   if (!objectSheet) return;
   for (int k = 0; k < 20; ++k) {
-    const int32_t sx = goldPileX[k] - camX, sy = goldPileY[k] - camY;
+    const int32_t sx = ScreenOffset(goldPileX[k], camX), sy = ScreenOffset(goldPileY[k], camY);
     if (goldPilePresent[k] && TreasureOnScreen(sx, sy))
       objectSheet->Draw(kGoldPile, 0, sx, sy, kUntinted, 0.625f, 0.625f);
   }
   for (int k = 0; k < 16; ++k) {
-    const int32_t sx = bagX[k] - camX, sy = bagY[k] - camY;
+    const int32_t sx = ScreenOffset(bagX[k], camX), sy = ScreenOffset(bagY[k], camY);
     if (bagPresent[k] && TreasureOnScreen(sx, sy))
       objectSheet->Draw(kBag, 0, sx, sy, kUntinted, 0.625f, 0.625f);
   }
   for (int k = 0; k < 50; ++k) {
-    const int32_t sx = chestX[k] - camX, sy = chestY[k] - camY;
+    const int32_t sx = ScreenOffset(chestX[k], camX), sy = ScreenOffset(chestY[k], camY);
     if (chestPresent[k] && TreasureOnScreen(sx, sy))
       objectSheet->Draw(kChest, chestFrame, sx, sy, kUntinted, 0.625f, 0.625f);
   }
@@ -105,16 +106,17 @@ void MapEncounters::DrawEnemies(int32_t camX, int32_t camY) {
     static const Prison kPrisons[3] = {{3, -347, 880}, {62, -1325, 210}, {63, 330, -314}};
     for (const Prison& p : kPrisons)
       if (enemyPresent[p.army])
-        objectSheet->Draw(kPrison, 0, p.x - camX, p.y - camY, kUntinted, 1.0f, 1.0f);
+        objectSheet->Draw(kPrison, 0, ScreenOffset(p.x, camX), ScreenOffset(p.y, camY), kUntinted,
+                          1.0f, 1.0f);
   }
   if (!enemySheet) return;
   for (int a = 0; a < 80; ++a) {
-    const int32_t sx = enemyX[a] - camX;
+    const int32_t sx = ScreenOffset(enemyX[a], camX);
     if (enemyPresent[a] && sx > -40 && sx < 800)
-      enemySheet->Draw(enemyKind[a], 0, sx, enemyY[a] - camY, kUntinted, 0.8f, 0.8f);
+      enemySheet->Draw(enemyKind[a], 0, sx, ScreenOffset(enemyY[a], camY), kUntinted, 0.8f, 0.8f);
   }
   for (int a = 80; a < 100; ++a) {
-    const int32_t sx = enemyX[a] - camX;
+    const int32_t sx = ScreenOffset(enemyX[a], camX);
     if (!enemyPresent[a] || sx <= -40 || sx >= 800) continue;
     const uint8_t facing = enemyFacing[a];
     if (facing == 0) enemyAnimRow[a] = 0;
@@ -123,7 +125,7 @@ void MapEncounters::DrawEnemies(int32_t camX, int32_t camY) {
     else if (facing <= 7) enemyAnimRow[a] = 3;
     int frame = enemyAnimRow[a] * 4;
     if (armyStepping && a == movingArmy) frame += walkPhase;
-    enemySheet->Draw(enemyKind[a], frame, sx, enemyY[a] - camY, kUntinted, 0.8f, 0.8f);
+    enemySheet->Draw(enemyKind[a], frame, sx, ScreenOffset(enemyY[a], camY), kUntinted, 0.8f, 0.8f);
   }
 }
 
@@ -131,37 +133,43 @@ void MapEncounters::DrawParty(int32_t camX, int32_t camY) {
   if (!objectSheet) return;
   SpriteSheet* s = objectSheet;
   if (playerSelected == 1)
-    s->Draw(kRing, 0, playerX - camX - 5, playerY - camY - 5, kUntinted, 1.59f, 1.59f);
+    s->Draw(kRing, 0, ScreenOffset(playerX, camX) - 5, ScreenOffset(playerY, camY) - 5, kUntinted,
+            1.59f, 1.59f);
   if (selectedHero >= 1 && selectedHero <= 10) {
     const int h = selectedHero - 1;
-    s->Draw(kRing, 0, heroX[h] - camX - 5, heroY[h] - camY - 5, kUntinted, 1.59f, 1.59f);
+    s->Draw(kRing, 0, ScreenOffset(heroX[h], camX) - 5, ScreenOffset(heroY[h], camY) - 5, kUntinted,
+            1.59f, 1.59f);
   }
   int frame = playerFacing * 4 + (playerWalkState > 1 ? walkPhase : 0);
-  s->Draw(kPlayerFigure, frame, playerX - camX + 8, playerY - camY - 5, kUntinted, 0.8f, 0.8f);
+  s->Draw(kPlayerFigure, frame, ScreenOffset(playerX, camX) + 8, ScreenOffset(playerY, camY) - 5,
+          kUntinted, 0.8f, 0.8f);
   for (int k = 0; k < 10; ++k) {
     if (!heroOnMap[k]) continue;
     frame = heroFacing[k] * 4 + (heroWalking == k + 1 ? walkPhase : 0);
-    s->Draw(kHeroFigure, frame, heroX[k] - camX + 8, heroY[k] - camY - 5, kUntinted, 0.8f, 0.8f);
+    s->Draw(kHeroFigure, frame, ScreenOffset(heroX[k], camX) + 8, ScreenOffset(heroY[k], camY) - 5,
+            kUntinted, 0.8f, 0.8f);
   }
 
   if (!routeShown) return;
   for (int k = 0; k < 10; ++k) {
     if (!waypointActive[k]) continue;
-    const int32_t sx = waypointX[k] - camX, sy = waypointY[k] - camY;
+    const int32_t sx = ScreenOffset(waypointX[k], camX), sy = ScreenOffset(waypointY[k], camY);
     if (waypointX[k] == pointX && waypointY[k] == pointY)
       s->Draw(kDot, 1, sx + 6, sy + 6, kUntinted, 0.9f, 0.9f);
     else s->Draw(kDot, 0, sx + 10, sy + 10, kUntinted, 0.6f, 0.6f);
   }
   if (walkMarkShown) {
-    const int32_t sx = walkMarkX - camX, sy = walkMarkY - camY;
+    const int32_t sx = ScreenOffset(walkMarkX, camX), sy = ScreenOffset(walkMarkY, camY);
     if (!attackPending && !meetingState && !meetingCalledOff)
       s->Draw(kBlockedMark, 0, sx, sy, kUntinted, 1.25f, 1.25f);
     if (attackPending) s->Draw(kBattleMark, 0, sx, sy, kUntinted, 1.25f, 1.25f);
   }
   if (blockedMarkShown)
-    s->Draw(kClickBlocked, 0, blockedMarkX - camX, blockedMarkY - camY, kUntinted, 1.25f, 1.25f);
+    s->Draw(kClickBlocked, 0, ScreenOffset(blockedMarkX, camX), ScreenOffset(blockedMarkY, camY),
+            kUntinted, 1.25f, 1.25f);
   if (meetingState && walkMarkShown && !attackPlanned)
-    s->Draw(kTradeMark, 0, walkMarkX - camX, walkMarkY - camY, kUntinted, 1.25f, 1.25f);
+    s->Draw(kTradeMark, 0, ScreenOffset(walkMarkX, camX), ScreenOffset(walkMarkY, camY), kUntinted,
+            1.25f, 1.25f);
 }
 
 void MapEncounters::DrawUnitPanel() {

@@ -4,6 +4,7 @@
 #include "map/kingdom_map.h"
 #include "map/map_layout.h"
 #include "map/map_picture.h"
+#include "map/screen_offset.h"
 #include "platform/sprite_sheet.h"
 
 using maplayout::kItems;
@@ -30,10 +31,11 @@ void EmitQuestMarkers(const KingdomMap& map, const uint8_t* questStages, MapSpri
   for (const QuestMarker& m : kQuestMarkers) {
     if (questStages[m.quest - 1] >= 5) continue;
     if (m.testX != 0) {
-      const int32_t screenX = m.testX - map.cameraX;
+      const int32_t screenX = ScreenOffset(m.testX, map.cameraX);
       if (screenX < -29 || screenX > 799) continue;
     }
-    sink.Sprite({m.image, m.frame, m.x - map.cameraX, m.y - map.cameraY, m.scaleX, m.scaleY});
+    sink.Sprite({m.image, m.frame, ScreenOffset(m.x, map.cameraX), ScreenOffset(m.y, map.cameraY),
+                 m.scaleX, m.scaleY});
   }
 }
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "app/game_app.h"
@@ -16,6 +17,7 @@
 #include "e2e_fixture.h"
 #include "game/cell_geometry.h"
 #include "game/game_state.h"
+#include "game/save_image.h"
 #include "harness/json_value.h"
 #include "harness/scenario_driver.h"
 #include "map/kingdom_map.h"
@@ -386,6 +388,10 @@ TEST_F(EndToEnd, BattleOptionsAndSaveQuestionComeBackToTheBattle) {
   EXPECT_EQ(s.battleResume.member2, 85);  // the fighter's cell
   EXPECT_EQ(s.battleResume.member1, 1);   // the turn
   EXPECT_EQ(s.mapSnapshotState, 2);
+  // The game as the question saves it, resume block and all, loads again.
+  SaveExtras extras;
+  const std::vector<uint8_t> file = SaveFileBytes(s, extras);
+  EXPECT_EQ(ReadSaveFileBytes(*std::make_unique<GameState>(), extras, file.data(), file.size()), 1);
   ASSERT_NE(driver.App().battleScreen, nullptr);
   driver.RunFrames(2);
   ASSERT_TRUE(driver.Goto("GoBattle"));  // No

@@ -193,7 +193,7 @@ TEST_F(MenusSaves, NewGameTakesTheFirstFreeSlot) {
 TEST_F(MenusSaves, WithEverySlotUsedThePlayerPicksOne) {
   WriteSave(1, 7, 1, "Ann");
   WriteSave(2, 1050, 110, "Bob");
-  WriteSave(3, 123456, 300, "Cyd");
+  WriteSave(3, 123456, 100, "Cyd");
   WriteSave(4, 0, 12, "Dee");
   WriteSave(5, 99, 45, "Eve");
   const std::string shot = std::string(QORV_TEST_OUT) + "/slot_choice.png";
@@ -206,7 +206,7 @@ TEST_F(MenusSaves, WithEverySlotUsedThePlayerPicksOne) {
       "frames 1\n"
       "expect objects.saveSlotsPanel.slotUsed [1,1,1,1,1]\n"
       "expect objects.saveSlotsPanel.summaryFame [7,1050,123456,0,99]\n"
-      "expect objects.saveSlotsPanel.summaryDay [1,110,44,12,45]\n"
+      "expect objects.saveSlotsPanel.summaryDay [1,110,100,12,45]\n"
       "expect objects.saveSlotsPanel.summaryNameText [\"Ann\",\"Bob\",\"Cyd\",\"Dee\",\"Eve\"]\n"
       "move 300 140\n"
       "frames 1\n"

@@ -4,12 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
+#include <vector>
 
 #include "game/cell_geometry.h"
+#include "game/save_limits.h"
 #include "map/control_bar.h"
+#include "map/day_change.h"
 #include "map/kingdom_map.h"
 #include "map/map_layout.h"
+#include "map/map_picture.h"
 #include "map/map_screen.h"
 #include "platform/asset_log.h"
 #include "platform/input_device.h"
@@ -19,6 +24,48 @@
 namespace {
 
 bool NonBlack(const poptest::HeadlessDevice& d, int x, int y) { return d.Pixel(x, y) != 0; }
+
+bool ScreenBlack(const poptest::HeadlessDevice& d) {
+  for (int y = 0; y < 600; ++y)
+    for (int x = 0; x < 800; ++x)
+      if (NonBlack(d, x, y)) return false;
+  return true;
+}
+
+struct SpriteList : MapSpriteSink {
+  void Sprite(const MapSprite& s) override { sprites.push_back(s); }
+  std::vector<MapSprite> sprites;
+};
+
+// Every figure, treasure, mark and route dot of the population shown, at
+// world point (x, y).
+void EverythingAt(MapEncounters& e, int32_t x, int32_t y) {
+  for (int k = 0; k < 20; ++k) {
+    e.goldPilePresent[k] = e.bagPresent[k] = 1;
+    e.goldPileX[k] = e.bagX[k] = x;
+    e.goldPileY[k] = e.bagY[k] = y;
+  }
+  for (int k = 0; k < 50; ++k) {
+    e.chestPresent[k] = 1;
+    e.chestX[k] = x;
+    e.chestY[k] = y;
+  }
+  for (int a = 0; a < 100; ++a) {
+    e.enemyPresent[a] = 1;
+    e.enemyX[a] = x;
+    e.enemyY[a] = y;
+  }
+  for (int k = 0; k < 10; ++k) {
+    e.heroOnMap[k] = e.waypointActive[k] = 1;
+    e.heroX[k] = e.waypointX[k] = x;
+    e.heroY[k] = e.waypointY[k] = y;
+  }
+  e.playerSelected = 1;
+  e.selectedHero = 1;
+  e.playerX = e.walkMarkX = e.blockedMarkX = x;
+  e.playerY = e.walkMarkY = e.blockedMarkY = y;
+  e.routeShown = e.walkMarkShown = e.blockedMarkShown = e.meetingState = 1;
+}
 
 }  // namespace
 
@@ -268,4 +315,66 @@ TEST(MapEncountersDraw, Screenshots) {
   bar.sheet->Release();
   delete bar.sheet;
   bar.sheet = nullptr;
+}
+
+// The save reader holds the camera and the day to the map's own limits.
+static_assert(save_limits::kCameraX.min == kCameraMinX && save_limits::kCameraX.max == kCameraMaxX);
+static_assert(save_limits::kCameraY.min == kCameraMinY && save_limits::kCameraY.max == kCameraMaxY);
+static_assert(save_limits::kLastCampaignDay == day_change::kPeaceTreatyDay);
+
+// Positions and cameras at the ends of 32 bits put everything far off the
+// screen, and the sanitizer build finds no overflow on the way; the corners
+// a save may hold draw as ever.
+TEST(MapEncountersDraw, FarPositionsAndCamerasDrawNothing) {
+  poptest::HeadlessDevice d;
+  ASSERT_TRUE(d.created);
+  MapEncounters e;
+  e.LoadArt(&d.dev);
+  for (int32_t far : {INT32_MIN, INT32_MAX}) {
+    EverythingAt(e, far, far);
+    for (int32_t camera : {INT32_MIN, 0, INT32_MAX}) {
+      if (camera == far) continue;  // everything at the screen's corner
+      d.Begin();
+      e.DrawTreasures(camera, camera);
+      e.DrawEnemies(camera, camera);
+      e.DrawParty(camera, camera);
+      d.End();
+      EXPECT_TRUE(ScreenBlack(d)) << far << " " << camera;
+    }
+  }
+  uint8_t stages[100] = {};
+  KingdomMap view;
+  for (int32_t camera : {INT32_MIN, INT32_MAX}) {
+    view.cameraX = view.cameraY = camera;
+    SpriteList list;
+    EmitQuestMarkers(view, stages, list);
+    for (const MapSprite& s : list.sprites) EXPECT_TRUE(s.x < -800 || s.x > 800) << camera;
+  }
+
+  // The whole map at either corner a save may hold: camera, positions, gold,
+  // fame and day at the ends of their ranges.
+  GameState state;
+  RunNewGameSequence(state);
+  KingdomMap map;
+  map.LoadTiles(&d.dev);
+  ControlBar bar;
+  bar.LoadArt(&d.dev);
+  for (bool top : {false, true}) {
+    const auto end = [top](save_limits::Range r) {
+      return static_cast<int32_t>(top ? r.max : r.min);
+    };
+    state.gold = end(save_limits::kGold);
+    state.fame = e.fame = end(save_limits::kFame);
+    state.day = e.day = static_cast<uint32_t>(end(save_limits::kDay));
+    EverythingAt(e, end(save_limits::kWorldX), end(save_limits::kWorldY));
+    map.cameraX = end(save_limits::kCameraX);
+    map.cameraY = end(save_limits::kCameraY);
+    d.Begin();
+    map_screen::DrawMap(map, e, bar, state, 1);
+    d.End();
+    EXPECT_FALSE(ScreenBlack(d));
+  }
+  e.ReleaseArt();
+  map.ReleaseTiles();
+  bar.sheet->Release();
 }
