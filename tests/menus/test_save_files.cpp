@@ -214,3 +214,33 @@ TEST_F(SaveFolder, DamagedFilesAreRefusedWithTheRecordUntouched) {
   ASSERT_EQ(LoadGameFromSlot(buffer, *record, extras, 3), 1);
   EXPECT_EQ(record->gold, 999);
 }
+
+// Any word of a saved game at either 32-bit extreme: the slot lists show the
+// slot damaged, a new game passes it by, and the file stays as it was.
+TEST_F(SaveFolder, EveryWordAtAnExtremeShowsTheSlotDamaged) {
+  SaveGame(1, 1, 1, "One");
+  auto record = NewGame();
+  for (uint8_t& present : record->heroPresent) present = 1;  // every hero's words are read
+  const std::vector<uint8_t> good = SaveFileBytes(*record, SaveExtras());
+  FileBuffer probe, read;
+  ASSERT_TRUE(WriteFile(SlotFile(2), good));
+  SaveSlotsPanel whole;
+  ProbeSaveSlots(whole, probe, *record);
+  ReadSlotSummaries(whole, read);
+  ASSERT_TRUE(whole.Loadable(2));
+  for (const SaveImageField& f : SaveImageFields()) {
+    for (uint32_t extreme : {0x7FFFFFFFu, 0x80000000u}) {
+      std::vector<uint8_t> bytes = good;
+      const size_t at = 4 + 4 * static_cast<size_t>(f.word);  // behind the count
+      for (int k = 0; k < 4; ++k) bytes[at + k] = static_cast<uint8_t>(extreme >> (8 * k));
+      ASSERT_TRUE(WriteFile(SlotFile(2), bytes));
+      SaveSlotsPanel panel;
+      ProbeSaveSlots(panel, probe, *record);
+      ReadSlotSummaries(panel, read);
+      ASSERT_TRUE(panel.Damaged(2)) << f.name << " = " << extreme;
+      ASSERT_TRUE(panel.Loadable(1)) << f.name;
+      ASSERT_EQ(FirstFreeSlot(panel), 3) << f.name << " = " << extreme;
+      ASSERT_TRUE(ReadFile(SlotFile(2)) == bytes) << f.name;
+    }
+  }
+}
