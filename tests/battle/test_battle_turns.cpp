@@ -254,7 +254,7 @@ TEST(BattleVictory, EffectsOfBattles2And4And73AndAnInvasionAndTheFame) {
   invasion.ApplyVictoryEffects(&s);
   EXPECT_EQ(s.enemyPresent[84], 0);
   EXPECT_EQ(s.defeatedArmy, 84);
-  EXPECT_EQ(s.mapSnapshotState, 2);
+  EXPECT_EQ(s.mapSnapshotState, GameState::kSnapshotMapLeft);
 
   // Fame: a victory adds its grade; a defeat costs 3 and a retreat 1, never below 0.
   invasion.victory = kVictoryMessage;

@@ -284,7 +284,7 @@ TEST_F(EndToEnd, BattleOneFromTheMapWonByClicksPaysItsRewards) {
   EXPECT_EQ(s.battleByPlayer, 0);
   // The map has taken the battle's hand-back: the snapshot restored, the
   // music restarted, the beaten army gone and the party beside its cell.
-  EXPECT_EQ(s.mapSnapshotState, 0);
+  EXPECT_EQ(s.mapSnapshotState, GameState::kSnapshotRestored);
   EXPECT_EQ(s.musicRestartPending, 0);
   EXPECT_EQ(driver.App().battleReturned, 0);  // only a defeat or retreat tells the map
   ASSERT_NE(driver.App().mapEncounters, nullptr);
@@ -385,7 +385,7 @@ TEST_F(EndToEnd, BattleOptionsAndSaveQuestionComeBackToTheBattle) {
   EXPECT_EQ(s.overlayOpen, 1);
   EXPECT_EQ(s.battleResume.member2, 85);  // the fighter's cell
   EXPECT_EQ(s.battleResume.member1, 1);   // the turn
-  EXPECT_EQ(s.mapSnapshotState, 2);
+  EXPECT_EQ(s.mapSnapshotState, GameState::kSnapshotMapLeft);
   ASSERT_NE(driver.App().battleScreen, nullptr);
   driver.RunFrames(2);
   ASSERT_TRUE(driver.Goto("GoBattle"));  // No
