@@ -79,7 +79,7 @@ void GameApp::BattleProc() {
     if (!playable) {
       // The record names a battle or a fighter this screen cannot hold, or
       // its resume block holds nonsense: back to the map, nothing changed.
-      FreeBattleScreen(battleScreen);
+      FreeScreen(battleScreen);
       state.savedInBattle = 0;
       state.battleByPlayer = 0;
       state.battleHero = 0;
@@ -255,7 +255,7 @@ void GameApp::BattleProc() {
       state.battleByPlayer = 0;
       state.battleHero = 0;
       state.savedInBattle = 0;
-      FreeBattleScreen(battleScreen);
+      FreeScreen(battleScreen);
       state.musicRestartPending = 1;
     }
   }

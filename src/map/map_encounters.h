@@ -49,7 +49,7 @@ struct MapRoad {
 class MapEncounters {
  public:
   MapEncounters();
-  virtual ~MapEncounters();  // releases nothing: call ReleaseArt first
+  virtual ~MapEncounters();  // releases its pictures (ReleaseArt)
   MapEncounters(const MapEncounters&) = delete;
   MapEncounters& operator=(const MapEncounters&) = delete;
 

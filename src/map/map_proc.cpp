@@ -819,11 +819,7 @@ void GameApp::MapProc() {
     e.meetingCalledOff = 0;
     map_copy::WriteBack(e, s);
     s.mapSnapshotState = GameState::kSnapshotMapLeft;
-    if (s.overlayOpen == 0) {
-      e.ReleaseArt();
-      delete mapEncounters;
-      mapEncounters = nullptr;
-    }
+    if (s.overlayOpen == 0) FreeScreen(mapEncounters);
     s.overlayOpen = 0;
   }
 

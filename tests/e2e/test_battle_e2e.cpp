@@ -71,9 +71,7 @@ BattleScreen& Battle(ScenarioDriver& driver) { return *driver.App().battleScreen
 // What the save-and-quit question's Yes does before the save: the battle is
 // deleted, only its resume block stays.
 void DropBattle(ScenarioDriver& driver) {
-  driver.App().battleScreen->ReleasePictures();
-  delete driver.App().battleScreen;
-  driver.App().battleScreen = nullptr;
+  FreeScreen(driver.App().battleScreen);
   driver.App().gameState->overlayOpen = 0;
 }
 
