@@ -169,6 +169,12 @@ void GameApp::LeaveScreen(ScreenProc next, uint8_t code) {
   leaveCode = code;
 }
 
+void GameApp::CancelLeave(ScreenProc current) {
+  screenProc = current;
+  screenEntered = 0;
+  leaveCode = 0;
+}
+
 void GameApp::DrawFramesPerSecond(int32_t y) {
   if (!settings || settings->values[0] == 0) return;
   char text[32];

@@ -95,6 +95,9 @@ class GameApp : public AppFrame {
   // Leaves the current screen for the one whose stub is next: the three
   // writes of every leave (the stub, the entered flag, the leave code).
   void LeaveScreen(ScreenProc next, uint8_t code = kLeaveNormal);
+  // Takes back a leave asked for earlier in this frame: the screen whose
+  // stub is current stays, its clock running on, and no entry reset follows.
+  void CancelLeave(ScreenProc current);
 
   // The frames-per-second display at height y, when the first number of the
   // settings file is non-zero.
@@ -248,4 +251,25 @@ class GameApp : public AppFrame {
   uint8_t screenEntered{1};
   uint32_t secondsOnScreen{0};
   uint32_t screenStartMs{0};
+
+ private:
+  // The steps of the kingdom map's frame (map_proc.cpp), in frame order:
+  // the bar, the entry reset and the frame's start; the figure, the view
+  // and the clocks; the population built on entry; the sounds, find
+  // pictures and bag loads; the clocks' steps; the walks; the hand-over to a
+  // battle or the exchange; the texts that close; the places entered; the
+  // animations; a refused exchange; the drawing and cursor; the leave.
+  void MapBeginFrame();
+  void MapLoadView();
+  void MapBuildPopulation();
+  void MapPendingLoads(MapEncounters& e);
+  uint8_t MapAdvanceClocks();
+  bool MapMove(MapEncounters& e, KingdomMap& view, uint8_t walkStep);
+  void MapHandOver(MapEncounters& e);
+  void MapCloseTexts(MapEncounters& e, KingdomMap& view, bool clickTaken);
+  void MapEnterPlaces(MapEncounters& e);
+  void MapAnimate(MapEncounters& e, KingdomMap& view, ControlBar& bar);
+  void MapRefuseExchange(MapEncounters& e);
+  void MapDraw(MapEncounters& e, KingdomMap& view, ControlBar& bar);
+  void MapLeave(MapEncounters& e);
 };

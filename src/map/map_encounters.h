@@ -214,15 +214,13 @@ class MapEncounters {
   uint8_t chestClockState{};
   uint8_t chestFrame{};
   uint32_t day{};
-  // The invading armies' turn (invasion_turn.h): the player's turn, choose
-  // the next army, plan its leg, walk it, every army has moved or one stands
-  // at its place, the army was gone when its place was searched.
-  static constexpr uint8_t kTurnOver = 0;
-  static constexpr uint8_t kChooseArmy = 1;
-  static constexpr uint8_t kPlanLeg = 2;
-  static constexpr uint8_t kWalkLeg = 3;
-  static constexpr uint8_t kSettle = 200;
-  static constexpr uint8_t kArmyGone = 201;
+  // The invading armies' turn (invasion_turn.h).
+  static constexpr uint8_t kTurnOver = 0;    // the player's turn
+  static constexpr uint8_t kChooseArmy = 1;  // choose the next army
+  static constexpr uint8_t kPlanLeg = 2;     // plan its leg
+  static constexpr uint8_t kWalkLeg = 3;     // walk it
+  static constexpr uint8_t kSettle = 200;    // every army has moved, or one stands at its place
+  static constexpr uint8_t kArmyGone = 201;  // the army was gone when its place was searched
   uint8_t marchPhase{};
   uint8_t attackRequested{};
   uint8_t bagFull{};
@@ -234,14 +232,13 @@ class MapEncounters {
   uint8_t enteredVillage{};
   uint8_t villageNumber{};
   uint8_t attackCommand{};
-  // A trade between two members: none, asked for, walking to the partner,
-  // partner reached, a far partner planned, the exchange open.
+  // A trade between two members.
   static constexpr uint8_t kMeetNone = 0;
-  static constexpr uint8_t kMeetAsked = 1;
-  static constexpr uint8_t kMeetWalking = 2;
-  static constexpr uint8_t kMeetReached = 3;
-  static constexpr uint8_t kMeetFar = 4;
-  static constexpr uint8_t kMeetOpen = 7;
+  static constexpr uint8_t kMeetAsked = 1;    // the next click names the partner
+  static constexpr uint8_t kMeetWalking = 2;  // walking to the partner
+  static constexpr uint8_t kMeetReached = 3;  // partner reached: the exchange opens
+  static constexpr uint8_t kMeetFar = 4;      // a far partner: the walk is planned
+  static constexpr uint8_t kMeetOpen = 7;     // the exchange is open
   uint8_t meetingState{};
   uint8_t exchangeRequested{};
   uint8_t exchangeLeft{}, exchangeRight{};

@@ -470,84 +470,147 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
 
 void GameApp::MapProc() {
   GameState& s = *gameState;
+  MapBeginFrame();
+  MapLoadView();
+  if (!mapEncounters) MapBuildPopulation();
+  MapEncounters& e = *mapEncounters;
+  KingdomMap& view = *kingdomMap;
+  ControlBar& bar = *controlBar;
+  MapPendingLoads(e);
 
-  // 1. The control bar.
+  // 11. Input.
+  MapInput(*this, e, view, bar);
+
+  // 12.-13. Clocks and movement.
+  const uint8_t walkStep = MapAdvanceClocks();
+  const bool clickTaken = MapMove(e, view, walkStep);
+
+  // The invading armies' turn.
+  {
+    MapTurnFlags flags = TurnFlagsOf(*this);
+    RunInvasionTurn(e, s, &view, walkStep, flags);
+    TakeTurnFlags(*this, flags);
+  }
+
+  // 14. Hand-over to a battle or the exchange.
+  MapHandOver(e);
+
+  // The find message closed, inspection, the bag stores.
+  MapCloseTexts(e, view, clickTaken);
+
+  // Entering places, once no attack or trade is under way.
+  MapEnterPlaces(e);
+
+  // 15.-18. Texts that close, animations.
+  MapAnimate(e, view, bar);
+
+  // 19. The night, once the armies have moved.
+  {
+    MapTurnFlags flags = TurnFlagsOf(*this);
+    RunNightIfDue(e, s, flags);
+    TakeTurnFlags(*this, flags);
+  }
+
+  // 20. An exchange with a member who cannot walk any more is refused.
+  MapRefuseExchange(e);
+
+  // 21.-25. Drawing, the screen clock and the cursor.
+  MapDraw(e, view, bar);
+
+  // 26. The game's end wins over any other switch of this frame.
+  if (endVictory || endPeaceTreaty || endSurrendered) LeaveScreen(GoSaveGame);
+
+  // 27. Leaving: the population goes back into the record.
+  if (leaveCode == kLeaveNormal) MapLeave(e);
+
+  // 28.
+  graphics.EndScene();
+  graphics.Present();
+  EndFrameTiming();
+}
+
+// 1.-3. The control bar, the entry reset, frame timing, cursor and scene.
+void GameApp::MapBeginFrame() {
   if (!controlBar) {
     controlBar = new ControlBar;
     controlBar->LoadArt(&graphics);
-    controlBar->portrait = s.playerPortrait;
+    controlBar->portrait = gameState->playerPortrait;
   }
-  ControlBar& bar = *controlBar;
-
-  // 2.-3. Entry, frame timing, cursor, scene.
   if (leaveCode != 0) {
-    if (bar.pressedId) bar.pressedId = 0;
+    if (controlBar->pressedId) controlBar->pressedId = 0;
     mapJustEntered = 1;
   }
   BeginScreenFrame();
+}
 
-  // 4.-6. The figure, the view and the clocks.
+// 4.-6. The figure, the view and the clocks.
+void GameApp::MapLoadView() {
+  GameState& s = *gameState;
   if (!heroFigure) {
     heroFigure = new HeroFigure;
     heroFigure->LoadBodyParts(&graphics);
   }
   if (!kingdomMap) {
     if (s.options[kOptionMusic]) PlayMapMusic(musicTrack);
-    bar.portrait = s.playerPortrait;
+    controlBar->portrait = s.playerPortrait;
     s.AdvanceQuestChains();
     kingdomMap = new KingdomMap;
     kingdomMap->LoadTiles(&graphics);
     for (int k = 0; k < kPlaceCount; ++k) kingdomMap->placeStates[k] = s.placeState[k];
   }
-  KingdomMap& view = *kingdomMap;
   for (int c = kScrollSpeed; c <= kWalkClock; ++c) {
     if (!animClock[c]) {
       animClock[c] = new AnimClock;
       animClock[c]->base = float(s.clockBase);
     }
   }
+}
 
-  // 7. The population, built from the record when the map is entered.
-  if (!mapEncounters) {
-    mapEncounters = new MapEncounters;
-    MapEncounters& built = *mapEncounters;
-    built.LoadArt(&graphics);
-    map_copy::CopyIn(s, built, &view);
-    built.FillStartTables();
-    built.PlaceEnemyArmies();
-    built.PlaceRoutes();
-    if (s.mapSnapshotState == GameState::kSnapshotMapLeft) {
-      if (s.musicRestartPending) {
-        s.musicRestartPending = 0;
-        s.placeVisitFlag = 0;
-        if (s.options[kOptionMusic]) PlayMapMusic(musicTrack);
-      }
-      s.mapSnapshotState = GameState::kSnapshotRestored;
-      map_copy::RestoreMessageState(built, s);
-      map_copy::RestoreSnapshot(built, s);
-      // Only a turn that a battle interrupted goes on: coming back from
-      // anywhere else gives the armies no second march the same day.
-      ResumeInvasionTurn(built, s);
-      built.attackPending = 0;
-      built.battleStarted = 0;
-      built.fighterCode = 0;
+// 7. The population, built from the record when the map is entered: the
+// snapshot a leave stored comes back, and a battle's fighter has no steps
+// left unless the battle placed him elsewhere.
+void GameApp::MapBuildPopulation() {
+  GameState& s = *gameState;
+  mapEncounters = new MapEncounters;
+  MapEncounters& built = *mapEncounters;
+  built.LoadArt(&graphics);
+  map_copy::CopyIn(s, built, kingdomMap);
+  built.FillStartTables();
+  built.PlaceEnemyArmies();
+  built.PlaceRoutes();
+  if (s.mapSnapshotState == GameState::kSnapshotMapLeft) {
+    if (s.musicRestartPending) {
+      s.musicRestartPending = 0;
+      s.placeVisitFlag = 0;
+      if (s.options[kOptionMusic]) PlayMapMusic(musicTrack);
     }
-    built.FillCellCodes();
-    if (battleReturned) {
-      battleReturned = 0;
-      if (battleFoughtByPlayer && !battleRelocated) built.playerStepsLeft = 0;
-      battleFoughtByPlayer = 0;
-      if (battleFoughtByHero >= 1 && battleFoughtByHero <= kHeroCount && !battleRelocated)
-        built.heroStepsLeft[battleFoughtByHero - 1] = 0;
-      battleFoughtByHero = 0;
-      battleRelocated = 0;
-    }
-    map_copy::CopyWealthAndArmies(s, built);
+    s.mapSnapshotState = GameState::kSnapshotRestored;
+    map_copy::RestoreMessageState(built, s);
+    map_copy::RestoreSnapshot(built, s);
+    // Only a turn that a battle interrupted goes on: coming back from
+    // anywhere else gives the armies no second march the same day.
+    ResumeInvasionTurn(built, s);
+    built.attackPending = 0;
+    built.battleStarted = 0;
+    built.fighterCode = 0;
   }
-  MapEncounters& e = *mapEncounters;
-  InputDevice* mouse = &cursor.mouse;
+  built.FillCellCodes();
+  if (battleReturned) {
+    battleReturned = 0;
+    if (battleFoughtByPlayer && !battleRelocated) built.playerStepsLeft = 0;
+    battleFoughtByPlayer = 0;
+    if (battleFoughtByHero >= 1 && battleFoughtByHero <= kHeroCount && !battleRelocated)
+      built.heroStepsLeft[battleFoughtByHero - 1] = 0;
+    battleFoughtByHero = 0;
+    battleRelocated = 0;
+  }
+  map_copy::CopyWealthAndArmies(s, built);
+}
 
-  // 8. Sounds; switched off, the requests wait.
+// 8.-10. The sounds (switched off, the requests wait), the pictures of a
+// find and the collector's bag.
+void GameApp::MapPendingLoads(MapEncounters& e) {
+  GameState& s = *gameState;
   if (s.options[kOptionSounds]) {
     if (e.keySoundPending == 1) {
       sound.Play("Data\\Key.wav", 90, 1);
@@ -558,14 +621,10 @@ void GameApp::MapProc() {
       e.coinSoundPending = 0;
     }
   }
-
-  // 9. The pictures of a find.
   if (e.findShown == MapEncounters::kFindLoad) {
     e.findShown = MapEncounters::kFindShown;
     e.LoadFindArt(&graphics);
   }
-
-  // 10. The collector's bag.
   if (e.bagState == MapEncounters::kBagLoad) {
     e.bagState = MapEncounters::kBagIdle;
     map_copy::LoadPlayerBag(s, e);
@@ -573,20 +632,24 @@ void GameApp::MapProc() {
   if (e.bagHeroToLoad >= 1 && e.bagHeroToLoad <= kHeroCount)
     map_copy::LoadHeroBag(s, e, e.bagHeroToLoad);
   e.bagHeroToLoad = 0;
+}
 
-  // 11. Input.
-  MapInput(*this, e, view, bar);
-
-  // 12. Clocks.
+// 12. The scrolling clock, and the walking clock at the map speed; the
+// walking clock's step of this frame.
+uint8_t GameApp::MapAdvanceClocks() {
   animClock[kScrollSpeed]->callerSteps =
       animClock[kScrollSpeed]->AdvanceAveraged(kScrollPixelsPerSecond, int32_t(lastFrameMs));
-  const int32_t walkSpeed = WalkSpeed(s.options[kOptionMapSpeed]);
+  const int32_t walkSpeed = WalkSpeed(gameState->options[kOptionMapSpeed]);
   if (walkSpeed)
     animClock[kWalkClock]->callerSteps =
         animClock[kWalkClock]->AdvanceAveraged(walkSpeed, int32_t(lastFrameMs));
-  const uint8_t walkStep = ClockStep(animClock[kWalkClock]);
+  return ClockStep(animClock[kWalkClock]);
+}
 
-  // 13. Movement.
+// 13. A clicked cell plans a walk, the steps of a walk, the arrival; true
+// when this frame's click was taken for a walk.
+bool GameApp::MapMove(MapEncounters& e, KingdomMap& view, uint8_t walkStep) {
+  GameState& s = *gameState;
   bool clickTaken = false;
   if (e.infoMode == MapEncounters::kInfoOff && view.targetSet &&
       e.playerWalkState < MapEncounters::kWalkConfirmed && e.heroWalkPlanned == 0 &&
@@ -615,15 +678,13 @@ void GameApp::MapProc() {
     e.EnterPlace(s.gold);
     map_screen::ArrivalQuestEvents(e, s);
   }
+  return clickTaken;
+}
 
-  // The invading armies' turn.
-  {
-    MapTurnFlags flags = TurnFlagsOf(*this);
-    RunInvasionTurn(e, s, &view, walkStep, flags);
-    TakeTurnFlags(*this, flags);
-  }
-
-  // 14. Hand-over to a battle or the exchange.
+// 14. Hand-over to a battle (a marching army caught a member, an attack
+// walk ended, a fixed place fights) or to the exchange.
+void GameApp::MapHandOver(MapEncounters& e) {
+  GameState& s = *gameState;
   if (e.battleStarted) {
     e.battleStarted = 0;
     s.partyX = e.legStartX;
@@ -686,8 +747,11 @@ void GameApp::MapProc() {
     s.battleId = e.battleId;
     LeaveScreen(GoBattle);
   }
+}
 
-  // The find message closed, inspection, the bag stores.
+// The find message closed, inspection, the bag stores.
+void GameApp::MapCloseTexts(MapEncounters& e, KingdomMap& view, bool clickTaken) {
+  GameState& s = *gameState;
   if (e.storeFindPending) map_screen::CloseFind(e, s);
   const bool nobodySelected = !e.playerSelected && !e.selectedHero;
   if (e.mapClickArmed && ((e.mouseDownSeen && clickTaken && nobodySelected) ||
@@ -712,8 +776,11 @@ void GameApp::MapProc() {
   }
   if (e.bagOwner >= 1 && e.bagOwner <= kHeroCount) map_copy::StoreHeroBag(e, s, e.bagOwner);
   e.bagOwner = 0;
+}
 
-  // Entering places, once no attack or trade is under way.
+// Entering places, once no attack or trade is under way.
+void GameApp::MapEnterPlaces(MapEncounters& e) {
+  GameState& s = *gameState;
   if (e.attackPending == 0 && e.meetingState != MapEncounters::kMeetWalking &&
       e.meetingState != MapEncounters::kMeetOpen) {
     if (e.enteredTown) {
@@ -747,8 +814,11 @@ void GameApp::MapProc() {
       LeaveScreen(GoTower);
     }
   }
+}
 
-  // 15.-18. Texts that close, animations.
+// 15.-18. Texts that close, animations.
+void GameApp::MapAnimate(MapEncounters& e, KingdomMap& view, ControlBar& bar) {
+  InputDevice* mouse = &cursor.mouse;
   if (leaveCode != 0) CloseInspect(e);
   e.Animate();
   view.Animate();
@@ -766,65 +836,53 @@ void GameApp::MapProc() {
     CloseInspect(e);
     e.dayEnded = 0;
   }
+}
 
-  // 19. The night, once the armies have moved.
-  {
-    MapTurnFlags flags = TurnFlagsOf(*this);
-    RunNightIfDue(e, s, flags);
-    TakeTurnFlags(*this, flags);
+// 20. An exchange with a member who cannot walk any more is refused: the
+// leave to the exchange is taken back and the refusal shown.
+void GameApp::MapRefuseExchange(MapEncounters& e) {
+  if (leaveCode == 0 || screenProc != GoExchangeChoice) return;
+  uint8_t refused = 0;
+  for (uint8_t member : {e.exchangeLeft, e.exchangeRight}) {
+    if (member != kNoMember && MemberSteps(e, member) == 0) refused = 1;
   }
-
-  // 20. An exchange with a member who cannot walk any more is refused.
-  if (leaveCode != 0 && screenProc == GoExchangeChoice) {
-    uint8_t refused = 0;
-    for (uint8_t member : {e.exchangeLeft, e.exchangeRight}) {
-      if (member != kNoMember && MemberSteps(e, member) == 0) refused = 1;
-    }
-    if (refused) {
-      e.meetingCalledOff = 1;
-      leaveCode = 0;
-      screenEntered = 0;
-      screenProc = GoKingdomMap;
-      e.meetingState = MapEncounters::kMeetNone;
-    }
+  if (refused) {
+    e.meetingCalledOff = 1;
+    CancelLeave(GoKingdomMap);
+    e.meetingState = MapEncounters::kMeetNone;
   }
+}
 
-  // 21. Drawing.
-  map_screen::DrawMap(view, e, bar, s, mapShowMessages);
+// 21.-25. Drawing, the screen clock and the cursor.
+void GameApp::MapDraw(MapEncounters& e, KingdomMap& view, ControlBar& bar) {
+  map_screen::DrawMap(view, e, bar, *gameState, mapShowMessages);
 
-  // 22.-24.
   clickHandled = 0;
   UpdateScreenClock();
   if (view.targetCell == 0) view.targetCell = 1;
 
-  // 25. The cursor.
   if ((e.meetingState == MapEncounters::kMeetNone || e.meetingState == MapEncounters::kMeetFar) &&
       e.infoMode == MapEncounters::kInfoOff)
     cursor.Draw();
   if (e.meetingState == MapEncounters::kMeetAsked) cursor.DrawBusy(0);
   if (e.infoMode != MapEncounters::kInfoOff) cursor.DrawBusy(1);
+}
 
-  // 26. The game's end wins over any other switch of this frame.
-  if (endVictory || endPeaceTreaty || endSurrendered) LeaveScreen(GoSaveGame);
-
-  // 27. Leaving: the population goes back into the record.
-  if (leaveCode == kLeaveNormal) {
-    s.caughtByArmy = e.siegeBattle;
-    SettleInvasionForLeave(e);
-    map_copy::StoreMessageState(e, s);
-    map_copy::StoreSnapshot(e, s, false);
-    s.relocationState =
-        e.fighterCode != 0 ? GameState::kRelocationPending : GameState::kRelocationNone;
-    e.fighterCode = 0;
-    e.meetingCalledOff = 0;
-    map_copy::WriteBack(e, s);
-    s.mapSnapshotState = GameState::kSnapshotMapLeft;
-    if (s.overlayOpen == 0) FreeScreen(mapEncounters);
-    s.overlayOpen = 0;
-  }
-
-  // 28.
-  graphics.EndScene();
-  graphics.Present();
-  EndFrameTiming();
+// 27. Leaving: the population goes back into the record and the snapshot is
+// stored for the next entry; the population goes too unless an overlay
+// (the save-and-quit question) is open over the map.
+void GameApp::MapLeave(MapEncounters& e) {
+  GameState& s = *gameState;
+  s.caughtByArmy = e.siegeBattle;
+  SettleInvasionForLeave(e);
+  map_copy::StoreMessageState(e, s);
+  map_copy::StoreSnapshot(e, s, false);
+  s.relocationState =
+      e.fighterCode != 0 ? GameState::kRelocationPending : GameState::kRelocationNone;
+  e.fighterCode = 0;
+  e.meetingCalledOff = 0;
+  map_copy::WriteBack(e, s);
+  s.mapSnapshotState = GameState::kSnapshotMapLeft;
+  if (s.overlayOpen == 0) FreeScreen(mapEncounters);
+  s.overlayOpen = 0;
 }
