@@ -418,8 +418,8 @@ class MapEncounters {
   uint8_t inspectClose{};
   uint8_t mouseDownSeen{};      // a press was seen (a click without a selection inspects)
   uint8_t messageClickArmed{};  // the next press may close the message board
-  uint8_t
-      messageClickTaken{};  // the press closed the board: no map click until both buttons are up
+  // The press closed the board: no map click until both buttons are up.
+  uint8_t messageClickTaken{};
   uint8_t mapClickArmed{};  // both buttons were seen up since the population was made
   uint8_t findClose{};      // a press on the find message: it closes on release
   uint8_t bagFullClose{};   // a press on the bag-full message: it closes on release
