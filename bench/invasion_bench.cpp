@@ -54,23 +54,23 @@ int main() {
       EndDay(map, state, &view, flags);
       const auto start = Clock::now();
       int f = 0;
-      while (map.marchPhase != invasion::kTurnOver && f < kFrameLimit && !GameEnded(flags)) {
+      while (map.marchPhase != MapEncounters::kTurnOver && f < kFrameLimit && !GameEnded(flags)) {
         RunInvasionTurn(map, state, &view, kPixels, flags);
         ++f;
         if (map.battleStarted) break;
         // Enter closes a waiting message.
-        if (map.marchPhase == invasion::kSettle) {
+        if (map.marchPhase == MapEncounters::kSettle) {
           map.questMessage = 0;
           if (map.outcomeShown) {
             map.outcomeShown = 0;
-            map.marchPhase = invasion::kTurnOver;
+            map.marchPhase = MapEncounters::kTurnOver;
           }
         }
       }
       turnMs += std::chrono::duration<double, std::milli>(Clock::now() - start).count();
       frames += f;
       ++turns;
-      map.marchPhase = invasion::kTurnOver;
+      map.marchPhase = MapEncounters::kTurnOver;
       RunNightIfDue(map, state, flags);
     }
   }

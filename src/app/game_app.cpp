@@ -8,10 +8,11 @@
 #include "game/game_state.h"
 #include "game/hero_figure.h"
 #include "map/control_bar.h"
+#include "map/kingdom_map.h"
+#include "map/map_encounters.h"
 #include "menus/credits_screen.h"
 #include "menus/hall_of_fame_screen.h"
 #include "menus/main_menu_screen.h"
-#include "menus/map_objects.h"
 #include "menus/name_entry_screen.h"
 #include "menus/new_game_menu.h"
 #include "menus/save_and_quit_dialog.h"
@@ -22,84 +23,7 @@
 #include "platform/file_buffer.h"
 #include "platform/number_text.h"
 
-GameApp::GameApp()
-    : AppFrame(),
-      framesCounted(0),
-      heroFigure(nullptr),
-      controlBar(nullptr),
-      castleScreen(nullptr),
-      creditsScreen(nullptr),
-      writeFile(nullptr),
-      readFile(nullptr),
-      probeFile(nullptr),
-      battleScreen(nullptr),
-      hallOfFameScreen(nullptr),
-      heroesScreen(nullptr),
-      gameState(nullptr),
-      infoScreen(nullptr),
-      saveSlotsPanel(nullptr),
-      kingdomMap(nullptr),
-      mainMenuScreen(nullptr),
-      animClock{},
-      storyScene(nullptr),
-      nameEntryScreen(nullptr),
-      nameEditor(nullptr),
-      bitmapFont(nullptr),
-      mapEncounters(nullptr),
-      optionsScreen(nullptr),
-      palaceScreen(nullptr),
-      newGameMenu(nullptr),
-      questLog(nullptr),
-      saveAndQuitDialog(nullptr),
-      settings(nullptr),
-      templeScreen(nullptr),
-      towerScreen(nullptr),
-      townScreen(nullptr),
-      itemExchangeScreen(nullptr),
-      armyExchangeScreen(nullptr),
-      exchangeChoiceScreen(nullptr),
-      villageScreen(nullptr),
-      wealthScreen(nullptr),
-      playerScreen(nullptr),
-      screenProc(nullptr),
-      clickHandled(0),
-      endSurrendered(0),
-      endPeaceTreaty(0),
-      endVictory(0),
-      quitAfterSave(0),
-      saveFailed(0),
-      saveQuitFromBattle(0),
-      saveQuitFromMap(0),
-      optionsFromBattle(0),
-      optionsFromMap(0),
-      mapEnemyIndex(0),
-      mapQuestIndex(0),
-      renameReturned(0),
-      battleRelocated(0),
-      dayRecoveryPending(0),
-      musicChanged(0),
-      leaveCode(0),
-      framesPerSecond(0),
-      selectedHero(0),
-      shownHero(200),
-      mapJustEntered(0),
-      mapShowMessages(1),
-      battleReturned(0),
-      battleFoughtByPlayer(0),
-      battleFoughtByHero(0),
-      renameArmy(0),
-      renameHero(0),
-      renameArmySlot(0),
-      renameOwner(0),
-      renameReturn(0),
-      renameDone(0),
-      frameStartMs(0),
-      msCounted(0),
-      lastFrameMs(0),
-      timingValid(0),
-      screenEntered(1),
-      secondsOnScreen(0),
-      screenStartMs(0) {
+GameApp::GameApp() {
   std::snprintf(className, sizeof className, "%s", "QorvClass");
   std::snprintf(caption, sizeof caption, "%s", "QorvCaption");
   windowGeometry.style = kStylePopup;
@@ -112,33 +36,19 @@ GameApp::GameApp()
 GameApp::~GameApp() {
   // The objects the application owns go with it, so that nothing is left
   // behind when the program ends.
-  if (creditsScreen) {
-    creditsScreen->ReleaseArt();
-    delete creditsScreen;
-    creditsScreen = nullptr;
-  }
-  // The menu screens release their pictures as they go.
-  delete mainMenuScreen;
-  mainMenuScreen = nullptr;
-  delete saveSlotsPanel;
-  saveSlotsPanel = nullptr;
-  delete saveAndQuitDialog;
-  saveAndQuitDialog = nullptr;
-  delete nameEntryScreen;
-  nameEntryScreen = nullptr;
-  delete newGameMenu;
-  newGameMenu = nullptr;
-  delete storyScene;
-  storyScene = nullptr;
-  delete hallOfFameScreen;
-  hallOfFameScreen = nullptr;
-  FreeBattleScreen(battleScreen);
-  FreeMapEncounters(mapEncounters);
-  FreeKingdomMap(kingdomMap);
-  delete controlBar;
-  controlBar = nullptr;
-  delete heroFigure;
-  heroFigure = nullptr;
+  FreeScreen(creditsScreen);
+  FreeScreen(mainMenuScreen);
+  FreeScreen(saveSlotsPanel);
+  FreeScreen(saveAndQuitDialog);
+  FreeScreen(nameEntryScreen);
+  FreeScreen(newGameMenu);
+  FreeScreen(storyScene);
+  FreeScreen(hallOfFameScreen);
+  FreeScreen(battleScreen);
+  FreeScreen(mapEncounters);
+  FreeScreen(kingdomMap);
+  FreeScreen(controlBar);
+  FreeScreen(heroFigure);
   DeleteClocks(animClock);
   delete writeFile;
   delete readFile;
@@ -257,6 +167,12 @@ void GameApp::LeaveScreen(ScreenProc next, uint8_t code) {
   screenProc = next;
   screenEntered = 1;
   leaveCode = code;
+}
+
+void GameApp::CancelLeave(ScreenProc current) {
+  screenProc = current;
+  screenEntered = 0;
+  leaveCode = 0;
 }
 
 void GameApp::DrawFramesPerSecond(int32_t y) {

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 
+#include "app/free_screen.h"
 #include "platform/app_frame.h"
 #include "platform/mouse_cursor.h"
 #include "platform/text_font.h"
@@ -94,6 +95,9 @@ class GameApp : public AppFrame {
   // Leaves the current screen for the one whose stub is next: the three
   // writes of every leave (the stub, the entered flag, the leave code).
   void LeaveScreen(ScreenProc next, uint8_t code = kLeaveNormal);
+  // Takes back a leave asked for earlier in this frame: the screen whose
+  // stub is current stays, its clock running on, and no entry reset follows.
+  void CancelLeave(ScreenProc current);
 
   // The frames-per-second display at height y, when the first number of the
   // settings file is non-zero.
@@ -169,82 +173,103 @@ class GameApp : public AppFrame {
   // menu. fpsY is the height of the frames-per-second display, or -1 for none.
   void PlaceholderProc(const char* screenName, int32_t fpsY);
 
-  uint32_t framesCounted;
+  uint32_t framesCounted{0};
   TextFont font;
-  HeroFigure* heroFigure;
-  ControlBar* controlBar;
-  CastleHouseScreen* castleScreen;
-  CreditsScreen* creditsScreen;
-  FileBuffer* writeFile;
-  FileBuffer* readFile;
-  FileBuffer* probeFile;
-  BattleScreen* battleScreen;
-  HallOfFameScreen* hallOfFameScreen;
-  HeroesScreen* heroesScreen;
-  GameState* gameState;
-  InfoScreen* infoScreen;
-  SaveSlotsPanel* saveSlotsPanel;
-  KingdomMap* kingdomMap;
-  MainMenuScreen* mainMenuScreen;
+  HeroFigure* heroFigure{nullptr};
+  ControlBar* controlBar{nullptr};
+  CastleHouseScreen* castleScreen{nullptr};
+  CreditsScreen* creditsScreen{nullptr};
+  FileBuffer* writeFile{nullptr};
+  FileBuffer* readFile{nullptr};
+  FileBuffer* probeFile{nullptr};
+  BattleScreen* battleScreen{nullptr};
+  HallOfFameScreen* hallOfFameScreen{nullptr};
+  HeroesScreen* heroesScreen{nullptr};
+  GameState* gameState{nullptr};
+  InfoScreen* infoScreen{nullptr};
+  SaveSlotsPanel* saveSlotsPanel{nullptr};
+  KingdomMap* kingdomMap{nullptr};
+  MainMenuScreen* mainMenuScreen{nullptr};
   MouseCursor cursor;
-  AnimClock* animClock[kAnimClockCount];
-  StoryScene* storyScene;
-  NameEntryScreen* nameEntryScreen;
-  NameEntry* nameEditor;
-  BitmapFont* bitmapFont;
-  MapEncounters* mapEncounters;
-  OptionsScreen* optionsScreen;
-  PalaceHouseScreen* palaceScreen;
-  NewGameMenu* newGameMenu;
-  QuestLog* questLog;
-  SaveAndQuitDialog* saveAndQuitDialog;
-  DataSettings* settings;
-  TempleHouseScreen* templeScreen;
-  TowerHouseScreen* towerScreen;
-  TownHouseScreen* townScreen;
-  ItemExchangeScreen* itemExchangeScreen;
-  ArmyExchangeScreen* armyExchangeScreen;
-  ExchangeChoiceScreen* exchangeChoiceScreen;
-  VillageHouseScreen* villageScreen;
-  WealthScreen* wealthScreen;
-  PlayerScreen* playerScreen;
-  ScreenProc screenProc;
-  uint8_t clickHandled;
-  uint8_t endSurrendered;
-  uint8_t endPeaceTreaty;
-  uint8_t endVictory;
-  uint8_t quitAfterSave;
-  uint8_t saveFailed;  // the last save could not be written; the save-and-quit question says so
-  uint8_t saveQuitFromBattle;
-  uint8_t saveQuitFromMap;
-  uint8_t optionsFromBattle;
-  uint8_t optionsFromMap;
-  uint8_t mapEnemyIndex;
-  uint8_t mapQuestIndex;
-  uint8_t renameReturned;
-  uint8_t battleRelocated;
-  uint8_t dayRecoveryPending;
-  uint8_t musicChanged;
-  uint8_t leaveCode;
-  uint32_t framesPerSecond;
-  uint8_t selectedHero;
-  uint8_t shownHero;
-  uint8_t mapJustEntered;
-  uint8_t mapShowMessages;
-  uint8_t battleReturned;
-  uint8_t battleFoughtByPlayer;
-  uint8_t battleFoughtByHero;
-  uint8_t renameArmy;
-  uint8_t renameHero;
-  uint8_t renameArmySlot;
-  uint8_t renameOwner;
-  uint8_t renameReturn;
-  uint8_t renameDone;
-  uint32_t frameStartMs;
-  uint32_t msCounted;
-  uint32_t lastFrameMs;
-  uint8_t timingValid;
-  uint8_t screenEntered;
-  uint32_t secondsOnScreen;
-  uint32_t screenStartMs;
+  AnimClock* animClock[kAnimClockCount]{};
+  StoryScene* storyScene{nullptr};
+  NameEntryScreen* nameEntryScreen{nullptr};
+  NameEntry* nameEditor{nullptr};
+  BitmapFont* bitmapFont{nullptr};
+  MapEncounters* mapEncounters{nullptr};
+  OptionsScreen* optionsScreen{nullptr};
+  PalaceHouseScreen* palaceScreen{nullptr};
+  NewGameMenu* newGameMenu{nullptr};
+  QuestLog* questLog{nullptr};
+  SaveAndQuitDialog* saveAndQuitDialog{nullptr};
+  DataSettings* settings{nullptr};
+  TempleHouseScreen* templeScreen{nullptr};
+  TowerHouseScreen* towerScreen{nullptr};
+  TownHouseScreen* townScreen{nullptr};
+  ItemExchangeScreen* itemExchangeScreen{nullptr};
+  ArmyExchangeScreen* armyExchangeScreen{nullptr};
+  ExchangeChoiceScreen* exchangeChoiceScreen{nullptr};
+  VillageHouseScreen* villageScreen{nullptr};
+  WealthScreen* wealthScreen{nullptr};
+  PlayerScreen* playerScreen{nullptr};
+  ScreenProc screenProc{nullptr};
+  uint8_t clickHandled{0};
+  uint8_t endSurrendered{0};
+  uint8_t endPeaceTreaty{0};
+  uint8_t endVictory{0};
+  uint8_t quitAfterSave{0};
+  uint8_t saveFailed{0};  // the last save could not be written; the save-and-quit question says so
+  uint8_t saveQuitFromBattle{0};
+  uint8_t saveQuitFromMap{0};
+  uint8_t optionsFromBattle{0};
+  uint8_t optionsFromMap{0};
+  uint8_t mapEnemyIndex{0};
+  uint8_t mapQuestIndex{0};
+  uint8_t renameReturned{0};
+  uint8_t battleRelocated{0};
+  uint8_t dayRecoveryPending{0};
+  uint8_t musicChanged{0};
+  uint8_t leaveCode{0};
+  uint32_t framesPerSecond{0};
+  uint8_t selectedHero{0};
+  uint8_t shownHero{200};
+  uint8_t mapJustEntered{0};
+  uint8_t mapShowMessages{1};
+  uint8_t battleReturned{0};
+  uint8_t battleFoughtByPlayer{0};
+  uint8_t battleFoughtByHero{0};
+  uint8_t renameArmy{0};
+  uint8_t renameHero{0};
+  uint8_t renameArmySlot{0};
+  uint8_t renameOwner{0};
+  uint8_t renameReturn{0};
+  uint8_t renameDone{0};
+  uint32_t frameStartMs{0};
+  uint32_t msCounted{0};
+  uint32_t lastFrameMs{0};
+  uint8_t timingValid{0};
+  uint8_t screenEntered{1};
+  uint32_t secondsOnScreen{0};
+  uint32_t screenStartMs{0};
+
+ private:
+  // The steps of the kingdom map's frame (map_proc.cpp), in frame order:
+  // the bar, the entry reset and the frame's start; the figure, the view
+  // and the clocks; the population built on entry; the sounds, find
+  // pictures and bag loads; the clocks' steps; the walks; the hand-over to a
+  // battle or the exchange; the texts that close; the places entered; the
+  // animations; a refused exchange; the drawing and cursor; the leave.
+  void MapBeginFrame();
+  void MapLoadView();
+  void MapBuildPopulation();
+  void MapPendingLoads(MapEncounters& e);
+  uint8_t MapAdvanceClocks();
+  bool MapMove(MapEncounters& e, KingdomMap& view, uint8_t walkStep);
+  void MapHandOver(MapEncounters& e);
+  void MapCloseTexts(MapEncounters& e, KingdomMap& view, bool clickTaken);
+  void MapEnterPlaces(MapEncounters& e);
+  void MapAnimate(MapEncounters& e, KingdomMap& view, ControlBar& bar);
+  void MapRefuseExchange(MapEncounters& e);
+  void MapDraw(MapEncounters& e, KingdomMap& view, ControlBar& bar);
+  void MapLeave(MapEncounters& e);
 };

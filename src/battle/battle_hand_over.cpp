@@ -226,7 +226,7 @@ bool BattleScreen::StoreLostBattle(GameState& s) {
 bool BattleScreen::Decided() const { return victory >= kVictoryMessage || defeat || retreated; }
 
 void BattleScreen::GiveBack(GameState& s) {
-  s.mapSnapshotState = 2;
+  s.mapSnapshotState = GameState::kSnapshotMapLeft;
   if (victory != kVictoryNone) {
     s.battleDifficulty[battleId - 1] = 0;
     s.battleExtra[battleId - 1] = 0;

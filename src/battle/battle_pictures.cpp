@@ -134,10 +134,3 @@ void BattleScreen::ReleasePictures() {
   DeleteSheet(letterSheetRed);
   DeleteSheet(letterSheet);
 }
-
-void FreeBattleScreen(BattleScreen*& screen) {
-  if (!screen) return;
-  screen->ReleasePictures();
-  delete screen;
-  screen = nullptr;
-}

@@ -79,12 +79,12 @@ void GameApp::BattleProc() {
     if (!playable) {
       // The record names a battle or a fighter this screen cannot hold, or
       // its resume block holds nonsense: back to the map, nothing changed.
-      FreeBattleScreen(battleScreen);
+      FreeScreen(battleScreen);
       state.savedInBattle = 0;
       state.battleByPlayer = 0;
       state.battleHero = 0;
       state.musicRestartPending = 1;
-      state.mapSnapshotState = 2;  // as every leave of the battle
+      state.mapSnapshotState = GameState::kSnapshotMapLeft;  // as every leave of the battle
       LeaveScreen(GoKingdomMap, kLeaveKeepOrFree);
       UpdateScreenClock();
       EndScreenFrame();
@@ -224,7 +224,7 @@ void GameApp::BattleProc() {
       battleFoughtByPlayer = b.fightByPlayer;
       battleFoughtByHero = b.fightHero;
     }
-    if (state.relocationState == 1) {
+    if (state.relocationState == GameState::kRelocationPending) {
       state.RelocateAfterBattle(static_cast<uint8_t>(b.battleId), b.fightByPlayer, b.fightHero);
       battleRelocated = 1;
     }
@@ -255,7 +255,7 @@ void GameApp::BattleProc() {
       state.battleByPlayer = 0;
       state.battleHero = 0;
       state.savedInBattle = 0;
-      FreeBattleScreen(battleScreen);
+      FreeScreen(battleScreen);
       state.musicRestartPending = 1;
     }
   }

@@ -20,7 +20,7 @@ BattleScreen::BattleScreen() {
   for (uint8_t& moves : enemyMoves) moves = battle::kMovesPerTurn;
 }
 
-BattleScreen::~BattleScreen() = default;
+BattleScreen::~BattleScreen() { ReleasePictures(); }
 
 void BattleScreen::PlaceUnits() {
   figureX = battle::CellX(figureCell);

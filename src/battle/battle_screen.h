@@ -10,7 +10,7 @@
 // it from the game record, drives it every frame and deletes it when the
 // battle is left. It keeps no pointer into the game record: it works on
 // copies made on entry and written back on leaving. It owns its sheets and
-// fonts and nothing else; ReleasePictures must run before it is deleted.
+// fonts and nothing else, and releases them when it is deleted.
 //
 // Cells are numbered 1..300: column c (0..19) and row r (0..14) is cell
 // c + 20 r + 1. A unit stands at the top-left pixel corner of its cell
@@ -166,7 +166,7 @@ class BattleScreen {
   // excludedX none, resultsPending 1, turnPanelShown 1, the three timers
   // ready to stamp, hitRising 1, turnNumber 1, every unit's move points 7.
   BattleScreen();
-  virtual ~BattleScreen();  // frees nothing: call ReleasePictures first
+  virtual ~BattleScreen();  // releases its pictures (ReleasePictures)
   BattleScreen(const BattleScreen&) = delete;
   BattleScreen& operator=(const BattleScreen&) = delete;
 
@@ -819,7 +819,3 @@ class BattleScreen {
   uint8_t allyHitShown{};
   uint8_t hitAllySlot{};  // 0..19
 };
-
-// Frees the battle's object: its pictures released, the object deleted, the
-// pointer emptied. An empty pointer is left alone.
-void FreeBattleScreen(BattleScreen*& screen);

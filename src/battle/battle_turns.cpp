@@ -58,7 +58,6 @@ constexpr uint32_t kBattleMineTaken = 30;    // quest 28, the sixth town-or-mine
 constexpr uint32_t kBattleEnemyCastle = 73;  // the last battle: the game is won
 constexpr uint32_t kInvasionFirst = 81;
 constexpr uint32_t kInvasionLast = 93;
-constexpr uint8_t kSnapshotBattleEnded = 2;
 
 }  // namespace
 
@@ -337,7 +336,7 @@ uint8_t BattleScreen::ApplyVictoryEffects(GameState* state) {
   if (id >= kInvasionFirst && id <= kInvasionLast) {
     leave();
     state->defeatedArmy = static_cast<uint8_t>(id - 1);
-    state->mapSnapshotState = kSnapshotBattleEnded;
+    state->mapSnapshotState = GameState::kSnapshotMapLeft;
   }
   if (id == kBattleEnemyCastle) {
     settle(87);

@@ -200,8 +200,17 @@ class GameState {
   uint8_t musicRestartPending{};  // set by the battle on its way back; not saved
   uint8_t fallbackCount{};        // not saved
   uint8_t fallbackPending{};      // not saved
-  // 1 = the battle must call RelocateAfterBattle; that sets 2. (Also known as
-  // battleHandOverState / relocatePending.)
+  // Whether the battle must place the member who fought afterwards. The map
+  // writes kRelocationPending when a marching army catches a member and the
+  // battle is handed over, and on every leave writes pending while a fighter
+  // is set, else none. The battle, on a defeat or a retreat with
+  // kRelocationPending, calls RelocateAfterBattle, which writes
+  // kRelocationDone. Any value but none tells the map's next entry that the
+  // battle came from an army's chase. (Also known as battleHandOverState /
+  // relocatePending.)
+  static constexpr uint8_t kRelocationNone = 0;
+  static constexpr uint8_t kRelocationPending = 1;
+  static constexpr uint8_t kRelocationDone = 2;
   uint8_t relocationState{};
   // The party was caught during an invasion event: relocate through the
   // fallback lists. (battleHandOverMode / relocateToFallback.)
@@ -243,8 +252,15 @@ class GameState {
   uint8_t fameRewardsShown{};
   uint8_t fameRewardRow[100]{};
   uint8_t worldBlockGEnd{};
-  // 1 = the map stored its population into mapSnapshot before a battle; 2 =
-  // the battle has ended; the map restores the snapshot when 2, then sets 0.
+  // The map's population in mapSnapshot. The map writes kSnapshotStored when
+  // it stores it for a battle it hands over, and kSnapshotMapLeft on every
+  // leave of the map (to a battle, a place or any other screen); the battle
+  // writes kSnapshotMapLeft as it leaves. On its next entry the map restores
+  // the snapshot when it reads kSnapshotMapLeft, then writes
+  // kSnapshotRestored.
+  static constexpr uint8_t kSnapshotRestored = 0;
+  static constexpr uint8_t kSnapshotStored = 1;
+  static constexpr uint8_t kSnapshotMapLeft = 2;
   uint8_t mapSnapshotState{};
   uint8_t mapEventFlag{};  // not saved
   int32_t fame{};

@@ -145,7 +145,7 @@ void EndDay(MapEncounters& map, GameState& state, KingdomMap* view, MapTurnFlags
   PayFameLadder(map, state);
 
   // Nobody is selected and no walk is planned.
-  map.playerWalkState = 0;
+  map.playerWalkState = MapEncounters::kWalkIdle;
   map.playerSelected = 0;
   map.heroWalkReady = 0;
   map.heroWalkPlanned = 0;
@@ -153,7 +153,7 @@ void EndDay(MapEncounters& map, GameState& state, KingdomMap* view, MapTurnFlags
   map.walkMarkShown = 0;
 
   // The invading armies move next; the night's lines wait for the night.
-  map.marchPhase = invasion::kChooseArmy;
+  map.marchPhase = MapEncounters::kChooseArmy;
   map.armyFinished = 1;  // the first army is to be chosen
   map.playerForcesHeal = 0;
   map.enemyForcesHeal = 0;
@@ -161,7 +161,7 @@ void EndDay(MapEncounters& map, GameState& state, KingdomMap* view, MapTurnFlags
 
   map.day += 1;
   state.day += 1;
-  map.findShown = 0;
+  map.findShown = MapEncounters::kFindNone;
 
   // The day's income is the score of the wealth.
   Wealth& w = state.wealth;
@@ -220,7 +220,7 @@ void RecoverOvernight(MapEncounters& map, GameState& state) {
 }
 
 bool RunNightIfDue(MapEncounters& map, GameState& state, MapTurnFlags& flags) {
-  if (!flags.dayRecoveryPending || map.marchPhase != invasion::kTurnOver) return false;
+  if (!flags.dayRecoveryPending || map.marchPhase != MapEncounters::kTurnOver) return false;
   flags.dayRecoveryPending = 0;
   RecoverOvernight(map, state);
   return true;

@@ -3,10 +3,10 @@
 // rules on the map population, the game record and the map view. The map
 // screen calls them; none of them draws.
 //
-// A day passes in four phases: the player's turn (marchPhase 0), the day
-// change of one frame (EndDay), the invading armies' turn (marchPhase
-// non-zero, invasion_turn.h) and the night (RunNightIfDue, in the first frame
-// that finds marchPhase back at 0).
+// A day passes in four phases: the player's turn (marchPhase kTurnOver), the
+// day change of one frame (EndDay), the invading armies' turn (any other
+// marchPhase, invasion_turn.h) and the night (RunNightIfDue, in the first
+// frame that finds marchPhase back at kTurnOver).
 
 #include <cstdint>
 
@@ -38,7 +38,7 @@ bool GameEnded(const MapTurnFlags& flags);
 // made due; the attack plan, the inspect text and the find message are
 // dropped and the day's messages reset; the fame ladder pays (PayFameLadder);
 // the walk plans and the selection are dropped; the invading armies' turn
-// begins (marchPhase 1, the first army to be chosen); the day rises by 1 in
+// begins (marchPhase kChooseArmy); the day rises by 1 in
 // both records; the wealth is copied back and the day's income (the score)
 // paid; every enemy entry gets a fresh day (4 steps, not done); the quest
 // chains advance; the invasion timetable runs (RunInvasionTimetable) and the
@@ -68,7 +68,7 @@ void RunInvasionTimetable(MapEncounters& map, GameState& state, KingdomMap* view
 void SetInvaderReminders(MapEncounters& map);
 
 // The night, run at the end of a frame in which it is due
-// (flags.dayRecoveryPending) and the armies' turn is over (marchPhase 0);
+// (flags.dayRecoveryPending) and the armies' turn is over (kTurnOver);
 // true when it ran. Clears dayRecoveryPending, then RecoverOvernight.
 bool RunNightIfDue(MapEncounters& map, GameState& state, MapTurnFlags& flags);
 

@@ -79,7 +79,7 @@ void SettleArmy(MapEncounters& map, GameState& state, const Invader& invader, Ma
     map.armyMet[a] = 1;
     map.armyChased = 1;
     map.FindDefender();
-    if (map.fighterCode) state.relocationState = 1;
+    if (map.fighterCode) state.relocationState = GameState::kRelocationPending;
     state.useFallbackCells = 1;
   }
   map.outcomeDefendersAlone = 0;
@@ -130,7 +130,7 @@ void PassTurn(MapEncounters& map, uint8_t army) {
   map.legReady = 0;
   map.armyStepping = 0;
   map.armyFinished = 1;
-  map.marchPhase = kChooseArmy;
+  map.marchPhase = MapEncounters::kChooseArmy;
 }
 
 void FollowMover(MapEncounters& map, KingdomMap* view) {
@@ -160,32 +160,33 @@ void Settle(MapEncounters& map, GameState& state, MapTurnFlags& flags) {
     const Invader* invader = FindInvader(m);
     const bool searchedAll = invader && map.raidSearchPos == invader->lastCheckpoint;
     if (!map.armyMet[m] || searchedAll || !map.battleStarted) {
-      map.marchPhase = kTurnOver;
+      map.marchPhase = MapEncounters::kTurnOver;
       map.fightByPlayer = 0;
       map.fightHero = 0;
     }
   }
-  if (m == 0) map.marchPhase = kTurnOver;
+  if (m == 0) map.marchPhase = MapEncounters::kTurnOver;
 }
 
 }  // namespace
 
 void RunInvasionTurn(MapEncounters& map, GameState& state, KingdomMap* view, uint8_t pixels,
                      MapTurnFlags& flags) {
-  if (map.marchPhase == kTurnOver) return;
+  if (map.marchPhase == MapEncounters::kTurnOver) return;
 
-  if (map.marchPhase == kChooseArmy) {
+  if (map.marchPhase == MapEncounters::kChooseArmy) {
     if (map.armyFinished) {
       map.armyFinished = 0;
       map.SelectNextMover();
     }
-    if (map.marchPhase != kTurnOver && map.marchPhase != kSettle) map.marchPhase = kPlanLeg;
+    if (map.marchPhase != MapEncounters::kTurnOver && map.marchPhase != MapEncounters::kSettle)
+      map.marchPhase = MapEncounters::kPlanLeg;
   }
 
-  if (map.marchPhase == kPlanLeg) {
+  if (map.marchPhase == MapEncounters::kPlanLeg) {
     const uint8_t m = map.movingArmy;
     if (!IsMarcher(m)) {
-      map.marchPhase = kTurnOver;  // nobody to move
+      map.marchPhase = MapEncounters::kTurnOver;  // nobody to move
     } else if (!map.enemyPresent[m]) {
       PassTurn(map, m);  // gone from the map: the next army moves
     } else {
@@ -198,47 +199,48 @@ void RunInvasionTurn(MapEncounters& map, GameState& state, KingdomMap* view, uin
       } else {
         PassTurn(map, m);  // on its road with no steps left: its day is over
       }
-      if (map.marchPhase == kPlanLeg) map.marchPhase = kWalkLeg;
+      if (map.marchPhase == MapEncounters::kPlanLeg) map.marchPhase = MapEncounters::kWalkLeg;
     }
   }
 
-  if (map.marchPhase == kWalkLeg) {
+  if (map.marchPhase == MapEncounters::kWalkLeg) {
     const uint8_t m = map.movingArmy;
     if (m == 0) {
-      map.marchPhase = kTurnOver;
+      map.marchPhase = MapEncounters::kTurnOver;
     } else if (IsMarcher(m)) {
       const bool legOver = !map.legReady && !map.armyStepping;
       if (legOver && map.enemyDone[m]) {
-        map.marchPhase = kTurnOver;
+        map.marchPhase = MapEncounters::kTurnOver;
         map.questMessage = 0;
       }
       if (AtDestination(map, m)) {
-        map.marchPhase = kSettle;
+        map.marchPhase = MapEncounters::kSettle;
         map.armyStepping = 0;
-      } else if (map.marchPhase == kWalkLeg) {
+      } else if (map.marchPhase == MapEncounters::kWalkLeg) {
         if (legOver) PassTurn(map, m);  // a leg that cannot be walked ends the army's day
         else map.SteerMover(pixels);
       }
     } else {
-      map.marchPhase = kTurnOver;
+      map.marchPhase = MapEncounters::kTurnOver;
     }
   }
 
-  if (map.marchPhase != kTurnOver && map.armyFollow) FollowMover(map, view);
+  if (map.marchPhase != MapEncounters::kTurnOver && map.armyFollow) FollowMover(map, view);
 
-  if (map.marchPhase == kSettle || map.marchPhase == kArmyGone) Settle(map, state, flags);
+  if (map.marchPhase == MapEncounters::kSettle || map.marchPhase == MapEncounters::kArmyGone)
+    Settle(map, state, flags);
 }
 
 void SettleInvasionForLeave(MapEncounters& map) {
-  if (map.marchPhase == kTurnOver) map.movingArmy = 0;
+  if (map.marchPhase == MapEncounters::kTurnOver) map.movingArmy = 0;
 }
 
 void ResumeInvasionTurn(MapEncounters& map, GameState& state) {
-  map.marchPhase = kTurnOver;
+  map.marchPhase = MapEncounters::kTurnOver;
   // Only a battle that an army's chase started interrupts a turn: its leave
-  // is the only one that leaves relocationState non-zero.
+  // is the only one that leaves relocationState other than kRelocationNone.
   const uint8_t m = map.movingArmy;
-  const bool chaseBattle = state.relocationState != 0;
+  const bool chaseBattle = state.relocationState != GameState::kRelocationNone;
   if (chaseBattle && IsMarcher(m) && map.enemyPresent[m] && !map.enemyDone[m] &&
       map.enemyStepsLeft[m] != 0) {
     // The armies are taken in rising order: those before the interrupted one
@@ -246,14 +248,14 @@ void ResumeInvasionTurn(MapEncounters& map, GameState& state) {
     for (int a = kFirstMarcher; a < m; ++a) map.enemyDone[a] = 1;
     map.moverX = map.enemyX[m];
     map.moverY = map.enemyY[m];
-    map.marchPhase = kPlanLeg;
+    map.marchPhase = MapEncounters::kPlanLeg;
   }
   const uint8_t beaten = state.defeatedArmy;
   if (beaten != 0) {
     state.defeatedArmy = 0;
     if (FindInvader(beaten)) {
       map.outcomeArmyDefeated = beaten;
-      map.marchPhase = kSettle;
+      map.marchPhase = MapEncounters::kSettle;
     }
   }
 }

@@ -5,10 +5,8 @@
 // win alone, win after the party weakened it, or the kingdom surrenders), or
 // catches a party member on one of its place's cells, which starts a battle.
 //
-// The turn is MapEncounters::marchPhase: 0 the player's turn, 1 choose the
-// next army, 2 plan its leg, 3 walk it, 200 every army has moved or one
-// stands at its place, 201 the army was gone when its place was searched.
-// Only two calls start a turn: EndDay (day_change.h) sets 1, and
+// The turn is MapEncounters::marchPhase, whose states are named beside it.
+// Only two calls start a turn: EndDay (day_change.h) sets kChooseArmy, and
 // ResumeInvasionTurn continues one that a battle interrupted. Coming back to
 // the map from anywhere else never starts one.
 
@@ -21,14 +19,6 @@ class KingdomMap;
 class MapEncounters;
 
 namespace invasion {
-
-// The states of MapEncounters::marchPhase.
-constexpr uint8_t kTurnOver = 0;
-constexpr uint8_t kChooseArmy = 1;
-constexpr uint8_t kPlanLeg = 2;
-constexpr uint8_t kWalkLeg = 3;
-constexpr uint8_t kSettle = 200;
-constexpr uint8_t kArmyGone = 201;
 
 constexpr uint8_t kFirstInvader = 80;
 constexpr uint8_t kLastInvader = 92;
@@ -71,15 +61,15 @@ bool AtDestination(const MapEncounters& map, uint8_t army);
 }  // namespace invasion
 
 // One frame of the invading armies' turn (after the arrival of a walk, before
-// the hand-over tests); nothing while marchPhase is 0. pixels is the walking
-// clock's step of this frame. Moves the camera of view (may be null) to the
+// the hand-over tests); nothing while marchPhase is kTurnOver. pixels is the
+// walking clock's step of this frame. Moves the camera of view (may be null) to the
 // moving army when it starts a leg. When an army reaches its place it settles
 // the army's quest: fame, gold, the outcome message (outcomeShown and one of
 // outcomeDefendersAlone, outcomeDefendersHelped, outcomeArmyDefeated), the
 // battle counters; armies 90..92 arriving make the kingdom surrender
 // (flags.endSurrendered and flags.leaveCode := 1). A caught party member
 // leaves battleStarted, fighterCode and enemyIndex set for the hand-over. The
-// turn ends (marchPhase 0) once every army has moved and no message waits;
+// turn ends (kTurnOver) once every army has moved and no message waits;
 // an outcome message is closed, and the turn ended, by the map screen's
 // Enter.
 void RunInvasionTurn(MapEncounters& map, GameState& state, KingdomMap* view, uint8_t pixels,
@@ -91,14 +81,15 @@ void RunInvasionTurn(MapEncounters& map, GameState& state, KingdomMap* view, uin
 void SettleInvasionForLeave(MapEncounters& map);
 
 // For the map's restore on re-entry, after the invading-army block came back
-// from the record (marchPhase is 0 on every entry). A turn continues (phase 2,
-// from the army's position) only when the last leave was a battle that an
-// army's chase started (GameState::relocationState non-zero: every other
-// leave writes 0) and the stored moving army is an invading army still on
+// from the record (marchPhase is kTurnOver on every entry). A turn continues
+// (kPlanLeg, from the army's position) only when the last leave was a battle
+// that an army's chase started (GameState::relocationState not
+// kRelocationNone, which every other leave writes) and the stored moving
+// army is an invading army still on
 // the map with steps left and not done; the armies before it in the turn's
 // order count as done. An army that the battle beat (GameState::defeatedArmy)
-// becomes outcomeArmyDefeated and its quest is settled (phase 200), and the
-// record's byte is cleared. Anything else leaves the phase at 0: coming back
-// from a place, a party screen or a battle fought after the armies' turn never
-// gives the invading armies another march that day.
+// becomes outcomeArmyDefeated and its quest is settled (kSettle), and the
+// record's byte is cleared. Anything else leaves the phase at kTurnOver:
+// coming back from a place, a party screen or a battle fought after the
+// armies' turn never gives the invading armies another march that day.
 void ResumeInvasionTurn(MapEncounters& map, GameState& state);

@@ -28,9 +28,7 @@ uint32_t IsAtRightEdge(int32_t x, int32_t y, int32_t w, int32_t h, int32_t px, i
 class KingdomMap {
  public:
   KingdomMap();
-  // Callers release the sheet with ReleaseTiles first; a sheet still held
-  // is released here.
-  virtual ~KingdomMap();
+  virtual ~KingdomMap();  // releases the sheet (ReleaseTiles)
 
   KingdomMap(const KingdomMap&) = delete;
   KingdomMap& operator=(const KingdomMap&) = delete;

@@ -119,7 +119,7 @@ MapEncounters::MapEncounters() {
   for (uint8_t& steps : enemyStepsLeft) steps = 4;
 }
 
-MapEncounters::~MapEncounters() = default;
+MapEncounters::~MapEncounters() { ReleaseArt(); }
 
 void MapEncounters::LoadArt(GraphicsDevice* device) {
   ReleaseArt();  // a second load replaces the first

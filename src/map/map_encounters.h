@@ -49,7 +49,7 @@ struct MapRoad {
 class MapEncounters {
  public:
   MapEncounters();
-  virtual ~MapEncounters();  // releases nothing: call ReleaseArt first
+  virtual ~MapEncounters();  // releases its pictures (ReleaseArt)
   MapEncounters(const MapEncounters&) = delete;
   MapEncounters& operator=(const MapEncounters&) = delete;
 
@@ -214,7 +214,14 @@ class MapEncounters {
   uint8_t chestClockState{};
   uint8_t chestFrame{};
   uint32_t day{};
-  uint8_t marchPhase{};  // 0, 1 choose, 2 plan, 3 walk, 200, 201
+  // The invading armies' turn (invasion_turn.h).
+  static constexpr uint8_t kTurnOver = 0;    // the player's turn
+  static constexpr uint8_t kChooseArmy = 1;  // choose the next army
+  static constexpr uint8_t kPlanLeg = 2;     // plan its leg
+  static constexpr uint8_t kWalkLeg = 3;     // walk it
+  static constexpr uint8_t kSettle = 200;    // every army has moved, or one stands at its place
+  static constexpr uint8_t kArmyGone = 201;  // the army was gone when its place was searched
+  uint8_t marchPhase{};
   uint8_t attackRequested{};
   uint8_t bagFull{};
   uint8_t walkSteps{};
@@ -225,6 +232,13 @@ class MapEncounters {
   uint8_t enteredVillage{};
   uint8_t villageNumber{};
   uint8_t attackCommand{};
+  // A trade between two members.
+  static constexpr uint8_t kMeetNone = 0;
+  static constexpr uint8_t kMeetAsked = 1;    // the next click names the partner
+  static constexpr uint8_t kMeetWalking = 2;  // walking to the partner
+  static constexpr uint8_t kMeetReached = 3;  // partner reached: the exchange opens
+  static constexpr uint8_t kMeetFar = 4;      // a far partner: the walk is planned
+  static constexpr uint8_t kMeetOpen = 7;     // the exchange is open
   uint8_t meetingState{};
   uint8_t exchangeRequested{};
   uint8_t exchangeLeft{}, exchangeRight{};
@@ -242,6 +256,11 @@ class MapEncounters {
   // icon positions 0..5, six army kinds.
   uint8_t unitArmySlots[11][18]{};
   uint8_t portrait{};
+  // The collector's bag: nothing to do, load it from the record, store it
+  // back.
+  static constexpr uint8_t kBagIdle = 0;
+  static constexpr uint8_t kBagLoad = 1;
+  static constexpr uint8_t kBagStore = 2;
   uint8_t bagState{};
   uint8_t bagHeroToLoad{};
   uint8_t bagOwner{};
@@ -262,6 +281,10 @@ class MapEncounters {
   uint8_t cellCode[10800]{};  // id 1 is the first byte
 
   // The last find
+  // The find message: none, its pictures to load, shown.
+  static constexpr uint8_t kFindNone = 0;
+  static constexpr uint8_t kFindLoad = 1;
+  static constexpr uint8_t kFindShown = 2;
   uint8_t findShown{};
   uint8_t goldFound{};
   uint8_t gemFound{};
@@ -273,7 +296,12 @@ class MapEncounters {
   int32_t legStartX{}, legStartY{};
 
   // The walk (one at a time, the player's or a hero's)
-  uint8_t playerWalkState{};  // 0 idle, 1 planned, 2 confirmed, 3 walking
+  // The player's walk: idle, planned, confirmed, walking.
+  static constexpr uint8_t kWalkIdle = 0;
+  static constexpr uint8_t kWalkPlanned = 1;
+  static constexpr uint8_t kWalkConfirmed = 2;
+  static constexpr uint8_t kWalkRunning = 3;
+  uint8_t playerWalkState{};
   uint8_t arrivedX{}, arrivedY{};
   uint8_t waypointReached{};
   uint8_t walkEnded{};
@@ -358,18 +386,40 @@ class MapEncounters {
   uint32_t specialCell[100]{};
   uint8_t placeKind{};
   uint8_t panelButtonLook[6]{};
+  // The unit panel's buttons, as hoverPanelButton and pressedPanelButton
+  // name them (0 none).
+  static constexpr uint8_t kPanelWalk = 1;
+  static constexpr uint8_t kPanelTrade = 2;
+  static constexpr uint8_t kPanelAttack = 3;
+  static constexpr uint8_t kPanelInspect = 4;
+  static constexpr uint8_t kPanelCentre = 5;
+  static constexpr uint8_t kPanelNext = 6;
   uint8_t hoverPanelButton{};
   uint8_t pressedPanelButton{};
   uint8_t panelButtonHeld{};
 
   // The map screen's own working state, kept here so that it starts afresh
   // with every new population.
-  uint8_t infoMode{};           // 0 off, 1 the next map click inspects, 2 inspecting, 7 just closed
-  uint8_t inspectClose{};       // the inspect text's closing by the mouse: 1, 2, 3 then closed
+
+  // Inspecting: off, the next map click inspects, inspecting, a text just
+  // closed.
+  static constexpr uint8_t kInfoOff = 0;
+  static constexpr uint8_t kInfoArmed = 1;
+  static constexpr uint8_t kInfoInspecting = 2;
+  static constexpr uint8_t kInfoJustClosed = 7;
+  uint8_t infoMode{};
+  // A text closing by the mouse (inspectClose the inspect text,
+  // refusedClose the trade refusal): no close under way, pressed, released,
+  // pressed a second time; the next release closes it.
+  static constexpr uint8_t kCloseNone = 0;
+  static constexpr uint8_t kClosePressed = 1;
+  static constexpr uint8_t kCloseReleased = 2;
+  static constexpr uint8_t kCloseSecondPress = 3;
+  uint8_t inspectClose{};
   uint8_t mouseDownSeen{};      // a press was seen (a click without a selection inspects)
   uint8_t messageClickArmed{};  // the next press may close the message board
-  uint8_t
-      messageClickTaken{};  // the press closed the board: no map click until both buttons are up
+  // The press closed the board: no map click until both buttons are up.
+  uint8_t messageClickTaken{};
   uint8_t mapClickArmed{};  // both buttons were seen up since the population was made
   uint8_t findClose{};      // a press on the find message: it closes on release
   uint8_t bagFullClose{};   // a press on the bag-full message: it closes on release

@@ -16,34 +16,34 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
   walkSteps = 0;
   exchangeLeft = exchangeRight = 100;
   if (!playerSelected && selectedHero == 0) clickFlag = 0;  // a first click can only select
-  playerWalkState = 0;
+  playerWalkState = kWalkIdle;
   heroWalkReady = 0;
   selectionChanged = 0;
   planState = 0;
   targetCell = cell;
-  if (meetingState == 4) meetingState = 0;
+  if (meetingState == kMeetFar) meetingState = kMeetNone;
 
   // 2. Selection (in trade mode a click on another member names the partner).
   if (cell == playerCell) {
-    if (meetingState != 1) {
+    if (meetingState != kMeetAsked) {
       playerSelected = 1;
       selectedHero = 0;
       attackerCode = 1;
       selectionChanged = 1;
     } else if (!playerSelected) {
-      meetingState = 2;
+      meetingState = kMeetWalking;
     }
   }
   for (int k = 0; k < 10; ++k) {
     // A hero who is not on the map keeps a stale cell: it cannot be chosen.
     if (!heroOnMap[k] || cell != heroCell[k]) continue;
-    if (meetingState != 1) {
+    if (meetingState != kMeetAsked) {
       selectedHero = uint8_t(k + 1);
       playerSelected = 0;
       attackerCode = uint8_t(k + 2);
       selectionChanged = 1;
     } else if (selectedHero != k + 1) {
-      meetingState = 2;
+      meetingState = kMeetWalking;
     }
   }
 
@@ -78,7 +78,7 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
       playerStepLimit = playerStepsLeft;
       walkerStartX = playerX;
       walkerStartY = playerY;
-      bagState = 1;
+      bagState = kBagLoad;
     } else {
       int k = selectedHero - 1;
       heroStepLimit[k] = heroStepsLeft[k];
@@ -123,7 +123,7 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
       // 7.2 The target is reached, or this is the seventh step.
       if ((!moveRight && !moveLeft && !moveUp && !moveDown) || i == 6) {
         endPlanning();
-        if (playerWalks) playerWalkState = 1;
+        if (playerWalks) playerWalkState = kWalkPlanned;
         else heroWalkReady = selectedHero;
         if (i == 6) pointPending = 1;
       }
@@ -149,7 +149,7 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
         takeBack(i);
         if (i == 0) {
           attackAdjacent = 1;
-          playerWalkState = 0;
+          playerWalkState = kWalkIdle;
         }
         armyFound = true;
         break;
@@ -157,7 +157,7 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
       if (armyFound) continue;
 
       // 7.5 In a meeting walk, the partner on the step.
-      if (meetingState == 2) {
+      if (meetingState == kMeetWalking) {
         int partnerCode = 0;
         int32_t px = 0, py = 0;
         if (playerWalks) {
@@ -198,10 +198,10 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
           endPlanning();
           pointPending = 1;
           takeBack(i);
-          if (playerWalks) playerWalkState = 0;
+          if (playerWalks) playerWalkState = kWalkIdle;
           else heroWalkReady = 0;
           if (i == 0) {
-            meetingState = 3;  // side by side: trade at once
+            meetingState = kMeetReached;  // side by side: trade at once
             exchangeRequested = 1;
           }
         }
@@ -212,30 +212,30 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
   }
 
   // 9. Outcome.
-  if (meetingState == 2 && exchangeRight == 100) {
-    meetingState = 0;
+  if (meetingState == kMeetWalking && exchangeRight == 100) {
+    meetingState = kMeetNone;
     meetingCalledOff = 1;
   }
-  if (waypointCount >= 2 && !walkMarkShown) meetingState = 4;
+  if (waypointCount >= 2 && !walkMarkShown) meetingState = kMeetFar;
   if (waypointCount >= 1) {
-    if (playerWalks) playerWalkState = meetingState == 2 ? 2 : 1;
+    if (playerWalks) playerWalkState = meetingState == kMeetWalking ? kWalkConfirmed : kWalkPlanned;
     else heroWalkReady = selectedHero;
     beginStepPending = 1;
   }
   attackPlanned = attackPending;
   waypointIndex = 0;
   walkSteps = waypointCount;
-  if (meetingState == 1) {
+  if (meetingState == kMeetAsked) {
     if (waypointCount == 1) {
-      if (playerWalks) playerWalkState = 0;
+      if (playerWalks) playerWalkState = kWalkIdle;
       else heroWalkReady = 0;
       waypointCount = 0;
     }
-    const bool walkLeft = playerWalks ? playerWalkState != 0 : heroWalkReady != 0;
+    const bool walkLeft = playerWalks ? playerWalkState != kWalkIdle : heroWalkReady != 0;
     if (!walkLeft) {
-      meetingState = 0;
+      meetingState = kMeetNone;
       waypointActive[0] = 0;
     }
   }
-  if (meetingState == 2 && selectedHero) heroWalkPlanned = 1;
+  if (meetingState == kMeetWalking && selectedHero) heroWalkPlanned = 1;
 }

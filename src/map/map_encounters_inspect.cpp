@@ -184,7 +184,7 @@ void MapEncounters::DrawInspectText() {
 }
 
 void MapEncounters::DrawFameRewards(uint8_t showMessages) {
-  if (!showMessages || marchPhase != 0) return;
+  if (!showMessages || marchPhase != kTurnOver) return;
   auto box = [this](int32_t x, int32_t y) {
     if (objectSheet) objectSheet->Draw(kBackPicture, 0, x, y, kUntinted, 5.8f, 0.6f);
   };

@@ -146,23 +146,23 @@ void MapEncounters::SteerMover(uint8_t pixels) {
       legReached = 0;
       enemyDone[a] = 1;
       armyFinished = 1;
-      marchPhase = 1;
+      marchPhase = kChooseArmy;
       return;
     }
     legReached = 0;
     if (legWaypoint >= legs) {
       if (armyOnRoad[a]) {
-        marchPhase = 1;
+        marchPhase = kChooseArmy;
         armyFinished = 1;
         enemyDone[a] = 1;
       } else if (enemyStepsLeft[a] == 0) {
         if (AtRoadStart(a, enemyX[a], enemyY[a])) armyOnRoad[a] = 1;
         armyFinished = 1;
-        marchPhase = 1;
+        marchPhase = kChooseArmy;
         enemyDone[a] = 1;
       } else {
         if (AtRoadStart(a, enemyX[a], enemyY[a])) armyOnRoad[a] = 1;
-        marchPhase = 2;
+        marchPhase = kPlanLeg;
       }
       armyStepping = 0;
       legReady = 0;
@@ -254,7 +254,7 @@ void MapEncounters::FindDefender() {
     raidSearchPos = uint8_t(search->n);
     battleStarted = 0;
     fighterCode = 0;
-    marchPhase = 201;
+    marchPhase = kArmyGone;
   }
 
   if (a == 88 || a == 90 || a == 91 || a == 92) siegeBattle = (battleStarted && a != 88) ? 1 : 0;

@@ -311,7 +311,7 @@ void MapEncounters::DrawMessages(int32_t x, int32_t y, uint8_t showMessages, uin
   }
 
   // 3. The day banner.
-  if (showMessages && marchPhase == 0) {
+  if (showMessages && marchPhase == kTurnOver) {
     if (day == 1) {
       panel(210, 20, 4.7f, 2.2f);
       line("Move around by:", 231, 40, kBody);
@@ -363,7 +363,7 @@ void MapEncounters::DrawMessages(int32_t x, int32_t y, uint8_t showMessages, uin
   digits(objectSheet, kDigits, map_encounters::CornerGoldDigits(gold), 30, 0.6f, 0.6f);
 
   // 7. The panel of a find.
-  if (findShown == 2) {
+  if (findShown == kFindShown) {
     panel(180, 200, 5.6f, 3.1f);
     for (const FindText& t : kFindTexts) {
       if (t.number != questEventPending) continue;

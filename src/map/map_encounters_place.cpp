@@ -208,7 +208,7 @@ void MapEncounters::SelectNextMover() {
     }
   }
   if (!moverFound) {
-    marchPhase = 200;
+    marchPhase = kSettle;
     return;
   }
   moverX = enemyX[movingArmy];
@@ -246,7 +246,7 @@ void MapEncounters::AdvanceOnRoute() {
   if (!enemyDone[a] && roadEnded[a]) {
     legBuildStage = 0;
     enemyDone[a] = 1;
-    marchPhase = 1;
+    marchPhase = kChooseArmy;
     armyFinished = 1;
   }
 

@@ -127,7 +127,7 @@ void MapEncounters::BeginStep() {
       if (walkMarkX == pointX && walkMarkY == pointY) blockedMarkShown = 0;
     }
     if (playerCell == targetCell) blockedMarkShown = 0;
-    if (blockedMarkShown) playerWalkState = 0;
+    if (blockedMarkShown) playerWalkState = kWalkIdle;
     for (int k = 0; k < 6; ++k) {
       if (heroOnMap[k] && heroX[k] == pointX && heroY[k] == pointY) {
         markAtPoint();
@@ -199,26 +199,26 @@ void MapEncounters::SettleStep(uint8_t speed) {
   };
 
   // ---- the player
-  if (playerWalkState == 2) {
+  if (playerWalkState == kWalkConfirmed) {
     metCode = 0;
     playerSelected = 0;
     ClearMoveFlags();
-    playerWalkState = 3;
+    playerWalkState = kWalkRunning;
     waypointReached = 0;
     walkEnded = 1;
     recomputeDirection = 1;
   }
-  if (recomputeDirection && playerWalkState > 1) {
+  if (recomputeDirection && playerWalkState > kWalkPlanned) {
     int facing = directions(playerX, playerY);
     if (facing >= 0) playerFacing = uint8_t(facing);
   }
-  if (waypointReached && playerWalkState != 0) {
+  if (waypointReached && playerWalkState != kWalkIdle) {
     waypointReached = 0;
     if (waypointIndex == waypointCount) {
       playerStepsLeft = uint8_t(playerStepsLeft - walkSteps);
       ClearMoveFlags();
       walkEnded = 1;
-      playerWalkState = 0;
+      playerWalkState = kWalkIdle;
       waypointCount = 0;
       playerCollects = 1;
       heroCollects = 0;
@@ -231,7 +231,7 @@ void MapEncounters::SettleStep(uint8_t speed) {
       ClearWaypoints();
     }
   }
-  if (playerWalkState == 3) move(playerX, playerY);
+  if (playerWalkState == kWalkRunning) move(playerX, playerY);
 
   // ---- a hero
   int k = walkingHero < 10 ? walkingHero : 0;
@@ -276,7 +276,7 @@ void MapEncounters::EnterPlace(int32_t& gold) {
   uint32_t m = metCode;
   if (m >= 12 && m <= 31) {
     uint32_t i = m - 12;
-    findShown = 1;
+    findShown = kFindLoad;
     coinSoundPending = 1;
     goldPilePresent[i] = 0;
     goldFound = 1;
@@ -284,7 +284,7 @@ void MapEncounters::EnterPlace(int32_t& gold) {
     AddFoundGold(gold, foundGold);
   } else if (m >= 32 && m <= 51) {
     uint32_t i = m - 32;
-    findShown = 1;
+    findShown = kFindLoad;
     coinSoundPending = 1;
     bagPresent[i] = 0;
     goldFound = 1;
@@ -300,7 +300,7 @@ void MapEncounters::EnterPlace(int32_t& gold) {
     AddFoundGold(gold, foundGold);
   } else if (m >= 52 && m <= 101) {
     uint32_t i = m - 52;
-    findShown = 1;
+    findShown = kFindLoad;
     keySoundPending = 1;
     chestPresent[i] = 0;
     goldFound = 1;
@@ -389,7 +389,7 @@ void MapEncounters::StoreFind() {
     itemHeld[foundItem] = 1;
     itemSlot[foundItem] = uint8_t(cell);
     itemFound = 0;
-    if (playerCollects) bagState = 2;
+    if (playerCollects) bagState = kBagStore;
     else bagOwner = heroCollects;
   } else {
     itemFound = 0;

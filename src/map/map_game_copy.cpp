@@ -18,12 +18,13 @@ constexpr int kArmyDoneTable = 1;
 constexpr int kArmyPlacedTable = 2;
 
 // The layout of MapSnapshot's byte runs.
-constexpr int kRoadEndedAt = 1;  // member3Rest: legReached, roadEnded[100], legCount, legPending[7]
+// clang-format off
+constexpr int kRoadEndedAt = 1;    // member3Rest: legReached, roadEnded[100], legCount, legPending[7]
 constexpr int kLegCountAt = 101;
 constexpr int kLegPendingAt = 102;
-constexpr int kEncounterAt =
-    7;  // member5: legMeeting[7], fighterCode, legBuildStage, battleStarted,
-        // moverFound, routeLength, arrivedX, arrivedY, recomputeDirection
+constexpr int kEncounterAt = 7;    // member5: legMeeting[7], fighterCode, legBuildStage, battleStarted,
+                                   // moverFound, routeLength, arrivedX, arrivedY, recomputeDirection
+// clang-format on
 
 template <class T, size_t N>
 void CopyArray(T (&to)[N], const T (&from)[N]) {

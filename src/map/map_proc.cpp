@@ -90,7 +90,7 @@ void TakeTurnFlags(GameApp& app, const MapTurnFlags& f) {
 void DropWalks(MapEncounters& e) {
   e.playerSelected = 0;
   e.selectedHero = 0;
-  e.playerWalkState = map_screen::kWalkIdle;
+  e.playerWalkState = MapEncounters::kWalkIdle;
   e.heroWalkReady = 0;
   e.heroWalkPlanned = 0;
 }
@@ -128,13 +128,13 @@ void SelectNextMember(GameApp& app, MapEncounters& e, KingdomMap& view) {
     e.selectedHero = uint8_t(index + 1);
     e.heroWalkReady = uint8_t(index + 1);
     e.playerSelected = 0;
-    e.playerWalkState = map_screen::kWalkIdle;
+    e.playerWalkState = MapEncounters::kWalkIdle;
     e.attackerCode = uint8_t(index + 2);
   };
   auto selectPlayer = [&e] {
     e.playerSelected = 1;
     e.selectedHero = 0;
-    e.playerWalkState = map_screen::kWalkPlanned;
+    e.playerWalkState = MapEncounters::kWalkPlanned;
     e.heroWalkReady = 0;
     e.attackerCode = kMemberPlayer;
   };
@@ -172,38 +172,39 @@ void SelectNextMember(GameApp& app, MapEncounters& e, KingdomMap& view) {
 
 void PanelAction(GameApp& app, MapEncounters& e, KingdomMap& view, uint8_t id) {
   switch (id) {
-    case map_screen::kPanelWalk:
-      if (e.meetingState == map_screen::kMeetNone || e.meetingState == map_screen::kMeetFar) {
-        if (e.playerWalkState == map_screen::kWalkPlanned)
-          e.playerWalkState = map_screen::kWalkConfirmed;
+    case MapEncounters::kPanelWalk:
+      if (e.meetingState == MapEncounters::kMeetNone || e.meetingState == MapEncounters::kMeetFar) {
+        if (e.playerWalkState == MapEncounters::kWalkPlanned)
+          e.playerWalkState = MapEncounters::kWalkConfirmed;
         if (e.heroWalkReady) {
           e.heroWalkPlanned = e.heroWalkReady;
           e.heroWalkReady = 0;
         }
       } else {
-        e.meetingState = map_screen::kMeetNone;
+        e.meetingState = MapEncounters::kMeetNone;
       }
       break;
-    case map_screen::kPanelTrade:
-      if (e.meetingState == map_screen::kMeetAsked) e.meetingState = map_screen::kMeetNone;
-      else if (e.meetingState == map_screen::kMeetNone || e.meetingState == map_screen::kMeetFar)
-        e.meetingState = map_screen::kMeetAsked;
-      e.infoMode = map_screen::kInfoOff;
+    case MapEncounters::kPanelTrade:
+      if (e.meetingState == MapEncounters::kMeetAsked) e.meetingState = MapEncounters::kMeetNone;
+      else if (e.meetingState == MapEncounters::kMeetNone ||
+               e.meetingState == MapEncounters::kMeetFar)
+        e.meetingState = MapEncounters::kMeetAsked;
+      e.infoMode = MapEncounters::kInfoOff;
       break;
-    case map_screen::kPanelAttack: e.attackCommand = 1; break;
-    case map_screen::kPanelInspect:
-      e.infoMode = map_screen::kInfoArmed;
-      e.meetingState = map_screen::kMeetNone;
+    case MapEncounters::kPanelAttack: e.attackCommand = 1; break;
+    case MapEncounters::kPanelInspect:
+      e.infoMode = MapEncounters::kInfoArmed;
+      e.meetingState = MapEncounters::kMeetNone;
       e.attackCommand = 0;
       break;
-    case map_screen::kPanelCentre: {
+    case MapEncounters::kPanelCentre: {
       int32_t x = 0, y = 0;
       uint32_t cell = 0;
       MemberPosition(e, e.playerSelected ? kMemberPlayer : uint8_t(e.selectedHero + 1), x, y, cell);
       map_screen::CentreCamera(view, x, y, 400, 300);
       break;
     }
-    case map_screen::kPanelNext: SelectNextMember(app, e, view); break;
+    case MapEncounters::kPanelNext: SelectNextMember(app, e, view); break;
     default: break;
   }
 }
@@ -212,12 +213,12 @@ void PanelAction(GameApp& app, MapEncounters& e, KingdomMap& view, uint8_t id) {
 void EndOfDayPress(MapEncounters& e) {
   e.findClose = 0;
   e.bagFullClose = 0;
-  e.inspectClose = map_screen::kCloseNone;
+  e.inspectClose = MapEncounters::kCloseNone;
   e.inspectShown = 0;
-  e.infoMode = map_screen::kInfoOff;
+  e.infoMode = MapEncounters::kInfoOff;
   e.inspectCode = 0;
-  if (e.findShown == map_screen::kFindShown) {
-    e.findShown = map_screen::kFindNone;
+  if (e.findShown == MapEncounters::kFindShown) {
+    e.findShown = MapEncounters::kFindNone;
     e.storeFindPending = 1;
   }
   e.bagFull = 0;
@@ -289,7 +290,7 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
 
   // 1. Backspace and Escape: the save-and-quit question, with the party at
   // rest in the player's turn.
-  if (map_screen::PartyAtRest(e) && e.marchPhase == 0) {
+  if (map_screen::PartyAtRest(e) && e.marchPhase == MapEncounters::kTurnOver) {
     keys.Acquire(1);
     keys.Poll();
     if (TakeBackKeys(keys)) {
@@ -326,7 +327,7 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
   }
   if (keys.KeyPressed(kKeyI)) {
     keys.SetLatch(kKeyI, 1);
-    if (e.playerSelected || e.selectedHero) e.infoMode = map_screen::kInfoArmed;
+    if (e.playerSelected || e.selectedHero) e.infoMode = MapEncounters::kInfoArmed;
   }
 
   // 6. An attack walk starts without confirmation.
@@ -335,8 +336,8 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
       e.walkEnded = 1;
       e.metCode = 0;  // no walk ran: nothing is met again
     }
-    if (e.playerWalkState == map_screen::kWalkPlanned && e.attackPending)
-      e.playerWalkState = map_screen::kWalkConfirmed;
+    if (e.playerWalkState == MapEncounters::kWalkPlanned && e.attackPending)
+      e.playerWalkState = MapEncounters::kWalkConfirmed;
     if (e.heroWalkReady && e.attackPending) {
       e.heroWalkPlanned = e.heroWalkReady;
       e.heroWalkReady = 0;
@@ -346,7 +347,7 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
   // 7. Hover; hovering the player's button selects the player.
   bar.Hover(mx, my);
   e.HoverPanelButtons(mx, my);
-  if (e.marchPhase == 0 && bar.hideShowState && map_screen::PartyAtRest(e) &&
+  if (e.marchPhase == MapEncounters::kTurnOver && bar.hideShowState && map_screen::PartyAtRest(e) &&
       bar.hoverId == kBarPlayer && !e.selectedHero) {
     e.playerSelected = 1;
     e.attackerCode = kMemberPlayer;
@@ -388,21 +389,21 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
   }
 
   // 11. Presses.
-  const bool playersTurn = !e.outcomeShown && e.playerWalkState < map_screen::kWalkConfirmed &&
-                           e.heroWalking == 0 && e.marchPhase == 0;
+  const bool playersTurn = !e.outcomeShown && e.playerWalkState < MapEncounters::kWalkConfirmed &&
+                           e.heroWalking == 0 && e.marchPhase == MapEncounters::kTurnOver;
   if (pressed) {
     e.mouseDownSeen = 1;
-    if (e.findShown == map_screen::kFindShown) e.findClose = 1;
+    if (e.findShown == MapEncounters::kFindShown) e.findClose = 1;
     if (e.bagFull) e.bagFullClose = 1;
-    if (e.inspectShown && e.inspectClose == map_screen::kCloseNone)
-      e.inspectClose = map_screen::kClosePressed;
-    if (e.inspectClose == map_screen::kCloseReleased)
-      e.inspectClose = map_screen::kCloseSecondPress;
-    if (e.refusedClose == map_screen::kCloseReleased) {
-      e.refusedClose = map_screen::kCloseSecondPress;
+    if (e.inspectShown && e.inspectClose == MapEncounters::kCloseNone)
+      e.inspectClose = MapEncounters::kClosePressed;
+    if (e.inspectClose == MapEncounters::kCloseReleased)
+      e.inspectClose = MapEncounters::kCloseSecondPress;
+    if (e.refusedClose == MapEncounters::kCloseReleased) {
+      e.refusedClose = MapEncounters::kCloseSecondPress;
       e.meetingCalledOff = 0;
     }
-    if (e.meetingCalledOff) e.refusedClose = map_screen::kClosePressed;
+    if (e.meetingCalledOff) e.refusedClose = MapEncounters::kClosePressed;
     if (playersTurn && bar.Click(mx, my, mouse)) {
       bar.buttonHeld = 1;
       if (bar.pressedId == kBarEndDay && bar.hideShowState) EndOfDayPress(e);
@@ -420,24 +421,24 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
   // 13. Releases close the messages.
   if (e.findClose && WaitForMouseRelease(mouse)) {
     e.findClose = 0;
-    e.findShown = map_screen::kFindNone;
+    e.findShown = MapEncounters::kFindNone;
     e.storeFindPending = 1;
   }
   if (e.bagFullClose && WaitForMouseRelease(mouse)) {
     e.bagFullClose = 0;
     e.bagFull = 0;
   }
-  if (e.inspectClose == map_screen::kCloseSecondPress && WaitForMouseRelease(mouse)) {
-    e.inspectClose = map_screen::kCloseNone;
+  if (e.inspectClose == MapEncounters::kCloseSecondPress && WaitForMouseRelease(mouse)) {
+    e.inspectClose = MapEncounters::kCloseNone;
     e.inspectShown = 0;
-    e.infoMode = map_screen::kInfoJustClosed;
+    e.infoMode = MapEncounters::kInfoJustClosed;
   }
-  if (e.inspectClose == map_screen::kClosePressed && WaitForMouseRelease(mouse))
-    e.inspectClose = map_screen::kCloseReleased;
-  if (e.refusedClose == map_screen::kClosePressed && WaitForMouseRelease(mouse))
-    e.refusedClose = map_screen::kCloseReleased;
-  if (e.refusedClose == map_screen::kCloseSecondPress && WaitForMouseRelease(mouse))
-    e.refusedClose = map_screen::kCloseNone;
+  if (e.inspectClose == MapEncounters::kClosePressed && WaitForMouseRelease(mouse))
+    e.inspectClose = MapEncounters::kCloseReleased;
+  if (e.refusedClose == MapEncounters::kClosePressed && WaitForMouseRelease(mouse))
+    e.refusedClose = MapEncounters::kCloseReleased;
+  if (e.refusedClose == MapEncounters::kCloseSecondPress && WaitForMouseRelease(mouse))
+    e.refusedClose = MapEncounters::kCloseNone;
   if (view.clickLatch && WaitForMouseRelease(mouse)) view.clickLatch = 0;
 
   // 14. The unit panel's buttons act on release or when the cursor leaves.
@@ -469,84 +470,147 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
 
 void GameApp::MapProc() {
   GameState& s = *gameState;
+  MapBeginFrame();
+  MapLoadView();
+  if (!mapEncounters) MapBuildPopulation();
+  MapEncounters& e = *mapEncounters;
+  KingdomMap& view = *kingdomMap;
+  ControlBar& bar = *controlBar;
+  MapPendingLoads(e);
 
-  // 1. The control bar.
+  // 11. Input.
+  MapInput(*this, e, view, bar);
+
+  // 12.-13. Clocks and movement.
+  const uint8_t walkStep = MapAdvanceClocks();
+  const bool clickTaken = MapMove(e, view, walkStep);
+
+  // The invading armies' turn.
+  {
+    MapTurnFlags flags = TurnFlagsOf(*this);
+    RunInvasionTurn(e, s, &view, walkStep, flags);
+    TakeTurnFlags(*this, flags);
+  }
+
+  // 14. Hand-over to a battle or the exchange.
+  MapHandOver(e);
+
+  // The find message closed, inspection, the bag stores.
+  MapCloseTexts(e, view, clickTaken);
+
+  // Entering places, once no attack or trade is under way.
+  MapEnterPlaces(e);
+
+  // 15.-18. Texts that close, animations.
+  MapAnimate(e, view, bar);
+
+  // 19. The night, once the armies have moved.
+  {
+    MapTurnFlags flags = TurnFlagsOf(*this);
+    RunNightIfDue(e, s, flags);
+    TakeTurnFlags(*this, flags);
+  }
+
+  // 20. An exchange with a member who cannot walk any more is refused.
+  MapRefuseExchange(e);
+
+  // 21.-25. Drawing, the screen clock and the cursor.
+  MapDraw(e, view, bar);
+
+  // 26. The game's end wins over any other switch of this frame.
+  if (endVictory || endPeaceTreaty || endSurrendered) LeaveScreen(GoSaveGame);
+
+  // 27. Leaving: the population goes back into the record.
+  if (leaveCode == kLeaveNormal) MapLeave(e);
+
+  // 28.
+  graphics.EndScene();
+  graphics.Present();
+  EndFrameTiming();
+}
+
+// 1.-3. The control bar, the entry reset, frame timing, cursor and scene.
+void GameApp::MapBeginFrame() {
   if (!controlBar) {
     controlBar = new ControlBar;
     controlBar->LoadArt(&graphics);
-    controlBar->portrait = s.playerPortrait;
+    controlBar->portrait = gameState->playerPortrait;
   }
-  ControlBar& bar = *controlBar;
-
-  // 2.-3. Entry, frame timing, cursor, scene.
   if (leaveCode != 0) {
-    if (bar.pressedId) bar.pressedId = 0;
+    if (controlBar->pressedId) controlBar->pressedId = 0;
     mapJustEntered = 1;
   }
   BeginScreenFrame();
+}
 
-  // 4.-6. The figure, the view and the clocks.
+// 4.-6. The figure, the view and the clocks.
+void GameApp::MapLoadView() {
+  GameState& s = *gameState;
   if (!heroFigure) {
     heroFigure = new HeroFigure;
     heroFigure->LoadBodyParts(&graphics);
   }
   if (!kingdomMap) {
     if (s.options[kOptionMusic]) PlayMapMusic(musicTrack);
-    bar.portrait = s.playerPortrait;
+    controlBar->portrait = s.playerPortrait;
     s.AdvanceQuestChains();
     kingdomMap = new KingdomMap;
     kingdomMap->LoadTiles(&graphics);
     for (int k = 0; k < kPlaceCount; ++k) kingdomMap->placeStates[k] = s.placeState[k];
   }
-  KingdomMap& view = *kingdomMap;
   for (int c = kScrollSpeed; c <= kWalkClock; ++c) {
     if (!animClock[c]) {
       animClock[c] = new AnimClock;
       animClock[c]->base = float(s.clockBase);
     }
   }
+}
 
-  // 7. The population, built from the record when the map is entered.
-  if (!mapEncounters) {
-    mapEncounters = new MapEncounters;
-    MapEncounters& built = *mapEncounters;
-    built.LoadArt(&graphics);
-    map_copy::CopyIn(s, built, &view);
-    built.FillStartTables();
-    built.PlaceEnemyArmies();
-    built.PlaceRoutes();
-    if (s.mapSnapshotState == 2) {
-      if (s.musicRestartPending) {
-        s.musicRestartPending = 0;
-        s.placeVisitFlag = 0;
-        if (s.options[kOptionMusic]) PlayMapMusic(musicTrack);
-      }
-      s.mapSnapshotState = 0;
-      map_copy::RestoreMessageState(built, s);
-      map_copy::RestoreSnapshot(built, s);
-      // Only a turn that a battle interrupted goes on: coming back from
-      // anywhere else gives the armies no second march the same day.
-      ResumeInvasionTurn(built, s);
-      built.attackPending = 0;
-      built.battleStarted = 0;
-      built.fighterCode = 0;
+// 7. The population, built from the record when the map is entered: the
+// snapshot a leave stored comes back, and a battle's fighter has no steps
+// left unless the battle placed him elsewhere.
+void GameApp::MapBuildPopulation() {
+  GameState& s = *gameState;
+  mapEncounters = new MapEncounters;
+  MapEncounters& built = *mapEncounters;
+  built.LoadArt(&graphics);
+  map_copy::CopyIn(s, built, kingdomMap);
+  built.FillStartTables();
+  built.PlaceEnemyArmies();
+  built.PlaceRoutes();
+  if (s.mapSnapshotState == GameState::kSnapshotMapLeft) {
+    if (s.musicRestartPending) {
+      s.musicRestartPending = 0;
+      s.placeVisitFlag = 0;
+      if (s.options[kOptionMusic]) PlayMapMusic(musicTrack);
     }
-    built.FillCellCodes();
-    if (battleReturned) {
-      battleReturned = 0;
-      if (battleFoughtByPlayer && !battleRelocated) built.playerStepsLeft = 0;
-      battleFoughtByPlayer = 0;
-      if (battleFoughtByHero >= 1 && battleFoughtByHero <= kHeroCount && !battleRelocated)
-        built.heroStepsLeft[battleFoughtByHero - 1] = 0;
-      battleFoughtByHero = 0;
-      battleRelocated = 0;
-    }
-    map_copy::CopyWealthAndArmies(s, built);
+    s.mapSnapshotState = GameState::kSnapshotRestored;
+    map_copy::RestoreMessageState(built, s);
+    map_copy::RestoreSnapshot(built, s);
+    // Only a turn that a battle interrupted goes on: coming back from
+    // anywhere else gives the armies no second march the same day.
+    ResumeInvasionTurn(built, s);
+    built.attackPending = 0;
+    built.battleStarted = 0;
+    built.fighterCode = 0;
   }
-  MapEncounters& e = *mapEncounters;
-  InputDevice* mouse = &cursor.mouse;
+  built.FillCellCodes();
+  if (battleReturned) {
+    battleReturned = 0;
+    if (battleFoughtByPlayer && !battleRelocated) built.playerStepsLeft = 0;
+    battleFoughtByPlayer = 0;
+    if (battleFoughtByHero >= 1 && battleFoughtByHero <= kHeroCount && !battleRelocated)
+      built.heroStepsLeft[battleFoughtByHero - 1] = 0;
+    battleFoughtByHero = 0;
+    battleRelocated = 0;
+  }
+  map_copy::CopyWealthAndArmies(s, built);
+}
 
-  // 8. Sounds; switched off, the requests wait.
+// 8.-10. The sounds (switched off, the requests wait), the pictures of a
+// find and the collector's bag.
+void GameApp::MapPendingLoads(MapEncounters& e) {
+  GameState& s = *gameState;
   if (s.options[kOptionSounds]) {
     if (e.keySoundPending == 1) {
       sound.Play("Data\\Key.wav", 90, 1);
@@ -557,46 +621,46 @@ void GameApp::MapProc() {
       e.coinSoundPending = 0;
     }
   }
-
-  // 9. The pictures of a find.
-  if (e.findShown == map_screen::kFindLoad) {
-    e.findShown = map_screen::kFindShown;
+  if (e.findShown == MapEncounters::kFindLoad) {
+    e.findShown = MapEncounters::kFindShown;
     e.LoadFindArt(&graphics);
   }
-
-  // 10. The collector's bag.
-  if (e.bagState == map_screen::kBagLoad) {
-    e.bagState = map_screen::kBagIdle;
+  if (e.bagState == MapEncounters::kBagLoad) {
+    e.bagState = MapEncounters::kBagIdle;
     map_copy::LoadPlayerBag(s, e);
   }
   if (e.bagHeroToLoad >= 1 && e.bagHeroToLoad <= kHeroCount)
     map_copy::LoadHeroBag(s, e, e.bagHeroToLoad);
   e.bagHeroToLoad = 0;
+}
 
-  // 11. Input.
-  MapInput(*this, e, view, bar);
-
-  // 12. Clocks.
+// 12. The scrolling clock, and the walking clock at the map speed; the
+// walking clock's step of this frame.
+uint8_t GameApp::MapAdvanceClocks() {
   animClock[kScrollSpeed]->callerSteps =
       animClock[kScrollSpeed]->AdvanceAveraged(kScrollPixelsPerSecond, int32_t(lastFrameMs));
-  const int32_t walkSpeed = WalkSpeed(s.options[kOptionMapSpeed]);
+  const int32_t walkSpeed = WalkSpeed(gameState->options[kOptionMapSpeed]);
   if (walkSpeed)
     animClock[kWalkClock]->callerSteps =
         animClock[kWalkClock]->AdvanceAveraged(walkSpeed, int32_t(lastFrameMs));
-  const uint8_t walkStep = ClockStep(animClock[kWalkClock]);
+  return ClockStep(animClock[kWalkClock]);
+}
 
-  // 13. Movement.
+// 13. A clicked cell plans a walk, the steps of a walk, the arrival; true
+// when this frame's click was taken for a walk.
+bool GameApp::MapMove(MapEncounters& e, KingdomMap& view, uint8_t walkStep) {
+  GameState& s = *gameState;
   bool clickTaken = false;
-  if (e.infoMode == map_screen::kInfoOff && view.targetSet &&
-      e.playerWalkState < map_screen::kWalkConfirmed && e.heroWalkPlanned == 0 &&
+  if (e.infoMode == MapEncounters::kInfoOff && view.targetSet &&
+      e.playerWalkState < MapEncounters::kWalkConfirmed && e.heroWalkPlanned == 0 &&
       e.heroWalking == 0) {
     e.ClickCell(view.targetCell, view.targetSet, view.targetX, view.targetY);
     e.pointPending = 1;
     view.targetSet = 0;
     clickTaken = true;
   }
-  if (e.infoMode == map_screen::kInfoJustClosed) {
-    e.infoMode = map_screen::kInfoOff;
+  if (e.infoMode == MapEncounters::kInfoJustClosed) {
+    e.infoMode = MapEncounters::kInfoOff;
     view.targetSet = 0;
     e.inspectCode = 0;
   }
@@ -614,15 +678,13 @@ void GameApp::MapProc() {
     e.EnterPlace(s.gold);
     map_screen::ArrivalQuestEvents(e, s);
   }
+  return clickTaken;
+}
 
-  // The invading armies' turn.
-  {
-    MapTurnFlags flags = TurnFlagsOf(*this);
-    RunInvasionTurn(e, s, &view, walkStep, flags);
-    TakeTurnFlags(*this, flags);
-  }
-
-  // 14. Hand-over to a battle or the exchange.
+// 14. Hand-over to a battle (a marching army caught a member, an attack
+// walk ended, a fixed place fights) or to the exchange.
+void GameApp::MapHandOver(MapEncounters& e) {
+  GameState& s = *gameState;
   if (e.battleStarted) {
     e.battleStarted = 0;
     s.partyX = e.legStartX;
@@ -630,20 +692,21 @@ void GameApp::MapProc() {
     if (e.fighterCode >= 1 && e.fighterCode <= 11) {
       e.fightByPlayer = e.fighterCode == kMemberPlayer ? 1 : 0;
       e.fightHero = e.fighterCode == kMemberPlayer ? 0 : uint8_t(e.fighterCode - 1);
-      s.relocationState = 1;
+      s.relocationState = GameState::kRelocationPending;
       LeaveScreen(GoBattle);
       s.battleByPlayer = e.fightByPlayer;
       s.battleHero = e.fightHero;
       s.battlePending = 1;
       e.battleId = uint8_t(e.enemyIndex + 1);
       s.battleId = e.battleId;
-      s.mapSnapshotState = 1;
+      s.mapSnapshotState = GameState::kSnapshotStored;
       map_copy::StoreSnapshot(e, s, true);
     }
   }
-  if (e.meetingState != map_screen::kMeetNone && e.walkEnded) {
-    if (e.meetingState == map_screen::kMeetAsked) e.meetingState = map_screen::kMeetNone;
-    else if (e.meetingState == map_screen::kMeetWalking) e.meetingState = map_screen::kMeetReached;
+  if (e.meetingState != MapEncounters::kMeetNone && e.walkEnded) {
+    if (e.meetingState == MapEncounters::kMeetAsked) e.meetingState = MapEncounters::kMeetNone;
+    else if (e.meetingState == MapEncounters::kMeetWalking)
+      e.meetingState = MapEncounters::kMeetReached;
   }
   if (e.walkEnded) {
     e.walkEnded = 0;
@@ -652,8 +715,8 @@ void GameApp::MapProc() {
       e.attackRequested = 1;
     }
   }
-  if (e.meetingState == map_screen::kMeetReached) {
-    e.meetingState = map_screen::kMeetOpen;
+  if (e.meetingState == MapEncounters::kMeetReached) {
+    e.meetingState = MapEncounters::kMeetOpen;
     LeaveScreen(GoExchangeChoice);
   }
   if (e.placeKind != 0) {
@@ -684,35 +747,42 @@ void GameApp::MapProc() {
     s.battleId = e.battleId;
     LeaveScreen(GoBattle);
   }
+}
 
-  // The find message closed, inspection, the bag stores.
+// The find message closed, inspection, the bag stores.
+void GameApp::MapCloseTexts(MapEncounters& e, KingdomMap& view, bool clickTaken) {
+  GameState& s = *gameState;
   if (e.storeFindPending) map_screen::CloseFind(e, s);
   const bool nobodySelected = !e.playerSelected && !e.selectedHero;
   if (e.mapClickArmed && ((e.mouseDownSeen && clickTaken && nobodySelected) ||
-                          (e.infoMode == map_screen::kInfoArmed && view.targetSet))) {
-    e.infoMode = nobodySelected && clickTaken ? 0 : 2;
+                          (e.infoMode == MapEncounters::kInfoArmed && view.targetSet))) {
+    e.infoMode =
+        nobodySelected && clickTaken ? MapEncounters::kInfoOff : MapEncounters::kInfoInspecting;
     view.targetSet = 0;
     e.mouseDownSeen = 0;
     // A cell with nothing to tell closes the last text instead of leaving it
     // open without words.
     e.inspectShown = 0;
     e.InspectCell(view.targetCell);
-    e.inspectClose = e.inspectShown ? 1 : 0;
+    e.inspectClose = e.inspectShown ? MapEncounters::kClosePressed : MapEncounters::kCloseNone;
     // With no text to close, nothing would ever end the inspect mode: the
     // busy cursor would stay and the map would plan no walk.
-    if (!e.inspectShown) e.infoMode = map_screen::kInfoOff;
+    if (!e.inspectShown) e.infoMode = MapEncounters::kInfoOff;
   }
-  if (e.playerWalkState > map_screen::kWalkPlanned || e.heroWalking) CloseInspect(e);
-  if (e.bagState == map_screen::kBagStore) {
+  if (e.playerWalkState > MapEncounters::kWalkPlanned || e.heroWalking) CloseInspect(e);
+  if (e.bagState == MapEncounters::kBagStore) {
     map_copy::StorePlayerBag(e, s);
-    e.bagState = map_screen::kBagIdle;
+    e.bagState = MapEncounters::kBagIdle;
   }
   if (e.bagOwner >= 1 && e.bagOwner <= kHeroCount) map_copy::StoreHeroBag(e, s, e.bagOwner);
   e.bagOwner = 0;
+}
 
-  // Entering places, once no attack or trade is under way.
-  if (e.attackPending == 0 && e.meetingState != map_screen::kMeetWalking &&
-      e.meetingState != map_screen::kMeetOpen) {
+// Entering places, once no attack or trade is under way.
+void GameApp::MapEnterPlaces(MapEncounters& e) {
+  GameState& s = *gameState;
+  if (e.attackPending == 0 && e.meetingState != MapEncounters::kMeetWalking &&
+      e.meetingState != MapEncounters::kMeetOpen) {
     if (e.enteredTown) {
       e.enteredTown = 0;
       s.townNumber = e.townNumber;
@@ -744,16 +814,19 @@ void GameApp::MapProc() {
       LeaveScreen(GoTower);
     }
   }
+}
 
-  // 15.-18. Texts that close, animations.
+// 15.-18. Texts that close, animations.
+void GameApp::MapAnimate(MapEncounters& e, KingdomMap& view, ControlBar& bar) {
+  InputDevice* mouse = &cursor.mouse;
   if (leaveCode != 0) CloseInspect(e);
   e.Animate();
   view.Animate();
   bar.Animate();
   if (bar.pressedId == kBarEndDay || bar.pressedId == kBarHideShow || bar.hidePending) {
     // A find still shown is taken, not lost.
-    if (e.findShown == map_screen::kFindShown) e.storeFindPending = 1;
-    e.findShown = map_screen::kFindNone;
+    if (e.findShown == MapEncounters::kFindShown) e.storeFindPending = 1;
+    e.findShown = MapEncounters::kFindNone;
     e.inspectShown = 0;
     bar.hidePending = 0;
   }
@@ -763,68 +836,53 @@ void GameApp::MapProc() {
     CloseInspect(e);
     e.dayEnded = 0;
   }
+}
 
-  // 19. The night, once the armies have moved.
-  {
-    MapTurnFlags flags = TurnFlagsOf(*this);
-    RunNightIfDue(e, s, flags);
-    TakeTurnFlags(*this, flags);
+// 20. An exchange with a member who cannot walk any more is refused: the
+// leave to the exchange is taken back and the refusal shown.
+void GameApp::MapRefuseExchange(MapEncounters& e) {
+  if (leaveCode == 0 || screenProc != GoExchangeChoice) return;
+  uint8_t refused = 0;
+  for (uint8_t member : {e.exchangeLeft, e.exchangeRight}) {
+    if (member != kNoMember && MemberSteps(e, member) == 0) refused = 1;
   }
-
-  // 20. An exchange with a member who cannot walk any more is refused.
-  if (leaveCode != 0 && screenProc == GoExchangeChoice) {
-    uint8_t refused = 0;
-    for (uint8_t member : {e.exchangeLeft, e.exchangeRight}) {
-      if (member != kNoMember && MemberSteps(e, member) == 0) refused = 1;
-    }
-    if (refused) {
-      e.meetingCalledOff = 1;
-      leaveCode = 0;
-      screenEntered = 0;
-      screenProc = GoKingdomMap;
-      e.meetingState = map_screen::kMeetNone;
-    }
+  if (refused) {
+    e.meetingCalledOff = 1;
+    CancelLeave(GoKingdomMap);
+    e.meetingState = MapEncounters::kMeetNone;
   }
+}
 
-  // 21. Drawing.
-  map_screen::DrawMap(view, e, bar, s, mapShowMessages);
+// 21.-25. Drawing, the screen clock and the cursor.
+void GameApp::MapDraw(MapEncounters& e, KingdomMap& view, ControlBar& bar) {
+  map_screen::DrawMap(view, e, bar, *gameState, mapShowMessages);
 
-  // 22.-24.
   clickHandled = 0;
   UpdateScreenClock();
   if (view.targetCell == 0) view.targetCell = 1;
 
-  // 25. The cursor.
-  if ((e.meetingState == map_screen::kMeetNone || e.meetingState == map_screen::kMeetFar) &&
-      e.infoMode == map_screen::kInfoOff)
+  if ((e.meetingState == MapEncounters::kMeetNone || e.meetingState == MapEncounters::kMeetFar) &&
+      e.infoMode == MapEncounters::kInfoOff)
     cursor.Draw();
-  if (e.meetingState == map_screen::kMeetAsked) cursor.DrawBusy(0);
-  if (e.infoMode != map_screen::kInfoOff) cursor.DrawBusy(1);
+  if (e.meetingState == MapEncounters::kMeetAsked) cursor.DrawBusy(0);
+  if (e.infoMode != MapEncounters::kInfoOff) cursor.DrawBusy(1);
+}
 
-  // 26. The game's end wins over any other switch of this frame.
-  if (endVictory || endPeaceTreaty || endSurrendered) LeaveScreen(GoSaveGame);
-
-  // 27. Leaving: the population goes back into the record.
-  if (leaveCode == kLeaveNormal) {
-    s.caughtByArmy = e.siegeBattle;
-    SettleInvasionForLeave(e);
-    map_copy::StoreMessageState(e, s);
-    map_copy::StoreSnapshot(e, s, false);
-    s.relocationState = e.fighterCode != 0 ? 1 : 0;
-    e.fighterCode = 0;
-    e.meetingCalledOff = 0;
-    map_copy::WriteBack(e, s);
-    s.mapSnapshotState = 2;
-    if (s.overlayOpen == 0) {
-      e.ReleaseArt();
-      delete mapEncounters;
-      mapEncounters = nullptr;
-    }
-    s.overlayOpen = 0;
-  }
-
-  // 28.
-  graphics.EndScene();
-  graphics.Present();
-  EndFrameTiming();
+// 27. Leaving: the population goes back into the record and the snapshot is
+// stored for the next entry; the population goes too unless an overlay
+// (the save-and-quit question) is open over the map.
+void GameApp::MapLeave(MapEncounters& e) {
+  GameState& s = *gameState;
+  s.caughtByArmy = e.siegeBattle;
+  SettleInvasionForLeave(e);
+  map_copy::StoreMessageState(e, s);
+  map_copy::StoreSnapshot(e, s, false);
+  s.relocationState =
+      e.fighterCode != 0 ? GameState::kRelocationPending : GameState::kRelocationNone;
+  e.fighterCode = 0;
+  e.meetingCalledOff = 0;
+  map_copy::WriteBack(e, s);
+  s.mapSnapshotState = GameState::kSnapshotMapLeft;
+  if (s.overlayOpen == 0) FreeScreen(mapEncounters);
+  s.overlayOpen = 0;
 }

@@ -101,11 +101,13 @@ void FocusHero(MapEncounters& e, KingdomMap& view, uint8_t heroNumber) {
 }
 
 bool PartyAtRest(const MapEncounters& e) {
-  return e.playerWalkState <= kWalkPlanned && e.heroWalkPlanned == 0 && e.heroWalking == 0;
+  return e.playerWalkState <= MapEncounters::kWalkPlanned && e.heroWalkPlanned == 0 &&
+         e.heroWalking == 0;
 }
 
 void Acknowledge(MapEncounters& e, KingdomMap& view, uint8_t& mapShowMessages, bool enterKey) {
-  if (e.playerWalkState == kWalkPlanned && !e.inspectShown) e.playerWalkState = kWalkConfirmed;
+  if (e.playerWalkState == MapEncounters::kWalkPlanned && !e.inspectShown)
+    e.playerWalkState = MapEncounters::kWalkConfirmed;
   if (e.heroWalkReady && !e.inspectShown) {
     e.heroWalkPlanned = e.heroWalkReady;
     e.heroWalkReady = 0;
@@ -116,8 +118,8 @@ void Acknowledge(MapEncounters& e, KingdomMap& view, uint8_t& mapShowMessages, b
     e.walkEnded = 1;
     e.metCode = 0;
   }
-  if (e.findShown == kFindShown) {
-    e.findShown = kFindNone;
+  if (e.findShown == MapEncounters::kFindShown) {
+    e.findShown = MapEncounters::kFindNone;
     e.storeFindPending = 1;
     e.findClose = 0;
   }
@@ -127,11 +129,11 @@ void Acknowledge(MapEncounters& e, KingdomMap& view, uint8_t& mapShowMessages, b
   }
   if (e.inspectShown) {
     e.inspectShown = 0;
-    e.infoMode = kInfoJustClosed;
+    e.infoMode = MapEncounters::kInfoJustClosed;
     e.inspectCode = 0;
-    e.inspectClose = kCloseNone;
+    e.inspectClose = MapEncounters::kCloseNone;
   }
-  if (e.marchPhase == 0) {
+  if (e.marchPhase == MapEncounters::kTurnOver) {
     mapShowMessages = 0;
     if (e.focusHero) {
       FocusHero(e, view, e.focusHero);
@@ -150,7 +152,7 @@ void Acknowledge(MapEncounters& e, KingdomMap& view, uint8_t& mapShowMessages, b
     e.outcomeShown = 0;
     e.questMessage = 0;
     mapShowMessages = 1;
-    e.marchPhase = 0;
+    e.marchPhase = MapEncounters::kTurnOver;
   }
   if (e.meetingCalledOff) e.meetingCalledOff = 0;
 }
@@ -176,7 +178,7 @@ void ArrivalQuestEvents(MapEncounters& e, GameState& s) {
       if (shared) message = kSharedSpotMessage;
     }
     if (message) {
-      e.findShown = kFindLoad;
+      e.findShown = MapEncounters::kFindLoad;
       e.questEventPending = message;
     }
   }
@@ -185,7 +187,7 @@ void ArrivalQuestEvents(MapEncounters& e, GameState& s) {
     if (spy.placeState >= 0 && s.placeState[spy.placeState] == 0) continue;
     const uint8_t stage = Stage(s, spy.quest);
     if (stage < kQuestAccepted || stage > kQuestAchievedSeen) continue;
-    e.findShown = kFindLoad;
+    e.findShown = MapEncounters::kFindLoad;
     e.questEventPending = spy.message;
     s.questStage[spy.quest - 1] = kQuestAchieved;
     e.placeKind = 0;

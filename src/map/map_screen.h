@@ -14,46 +14,6 @@ class MapEncounters;
 
 namespace map_screen {
 
-// The values of the population's state bytes that the map screen drives.
-// meetingState: no trade, asked for, walking to the partner, partner
-// reached, a far partner planned, the exchange open.
-constexpr uint8_t kMeetNone = 0;
-constexpr uint8_t kMeetAsked = 1;
-constexpr uint8_t kMeetWalking = 2;
-constexpr uint8_t kMeetReached = 3;
-constexpr uint8_t kMeetFar = 4;
-constexpr uint8_t kMeetOpen = 7;
-// infoMode: off, the next map click inspects, inspecting, a text just closed.
-constexpr uint8_t kInfoOff = 0;
-constexpr uint8_t kInfoArmed = 1;
-constexpr uint8_t kInfoInspecting = 2;
-constexpr uint8_t kInfoJustClosed = 7;
-// findShown: none, its pictures to load, shown.
-constexpr uint8_t kFindNone = 0;
-constexpr uint8_t kFindLoad = 1;
-constexpr uint8_t kFindShown = 2;
-// playerWalkState: idle, planned, confirmed, walking.
-constexpr uint8_t kWalkIdle = 0;
-constexpr uint8_t kWalkPlanned = 1;
-constexpr uint8_t kWalkConfirmed = 2;
-constexpr uint8_t kWalkRunning = 3;
-// bagState: nothing, load the collector's bag, store it back.
-constexpr uint8_t kBagIdle = 0;
-constexpr uint8_t kBagLoad = 1;
-constexpr uint8_t kBagStore = 2;
-// inspectClose and refusedClose: a text closing by the mouse.
-constexpr uint8_t kCloseNone = 0;
-constexpr uint8_t kClosePressed = 1;
-constexpr uint8_t kCloseReleased = 2;
-constexpr uint8_t kCloseSecondPress = 3;
-// The unit panel's buttons.
-constexpr uint8_t kPanelWalk = 1;
-constexpr uint8_t kPanelTrade = 2;
-constexpr uint8_t kPanelAttack = 3;
-constexpr uint8_t kPanelInspect = 4;
-constexpr uint8_t kPanelCentre = 5;
-constexpr uint8_t kPanelNext = 6;
-
 // The one camera limit of the map view, for scrolling and for centring: the
 // view never shows anything beyond the map picture.
 void ClampCamera(KingdomMap& view);

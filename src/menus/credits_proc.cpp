@@ -44,11 +44,7 @@ void GameApp::CreditsProc() {
   screen->DrawCredits();
 
   // Leaving: the object goes.
-  if (leaveCode != 0) {
-    screen->ReleaseArt();
-    delete screen;
-    creditsScreen = nullptr;
-  }
+  if (leaveCode != 0) FreeScreen(creditsScreen);
 
   EndScreenFrame();
 }

@@ -54,11 +54,7 @@ void GameApp::HallOfFameProc() {
   UpdateScreenClock();
   DrawFramesPerSecond(560);
 
-  if (leaveCode != 0) {
-    screen->ReleaseArt();
-    delete screen;
-    hallOfFameScreen = nullptr;
-  }
+  if (leaveCode != 0) FreeScreen(hallOfFameScreen);
 
   EndScreenFrame();
 }

@@ -12,8 +12,8 @@
 #include "game/hero_figure.h"
 #include "map/control_bar.h"
 #include "map/kingdom_map.h"
+#include "map/map_encounters.h"
 #include "menus/main_menu_screen.h"
-#include "menus/map_objects.h"
 #include "menus/save_files.h"
 #include "menus/story_scene.h"
 #include "platform/file_buffer.h"
@@ -44,8 +44,8 @@ void GameApp::LoadGameProc() {
     state.slot = chosenSlot;
     // The map's objects of any game before are not this game's: the map
     // builds its population afresh and the view starts at the saved camera.
-    FreeMapEncounters(mapEncounters);
-    FreeKingdomMap(kingdomMap);
+    FreeScreen(mapEncounters);
+    FreeScreen(kingdomMap);
     state.AdvanceQuestChains();
     kingdomMap = new KingdomMap;
     kingdomMap->LoadTiles(&graphics);
@@ -69,7 +69,7 @@ void GameApp::LoadGameProc() {
   if (state.gamePresent) {
     const bool musicOn = state.options[kOptionMusic] != 0;
     if (!musicOn) musicTrack.Stop();
-    FreeMainMenuScreen(mainMenuScreen);
+    FreeScreen(mainMenuScreen);
     if (!controlBar) {
       controlBar = new ControlBar;
       controlBar->LoadArt(&graphics);
@@ -87,8 +87,8 @@ void GameApp::LoadGameProc() {
     if (endSurrendered) state.storyScene = kStorySurrendered;
     if (endPeaceTreaty) state.storyScene = kStoryPeaceTreaty;
     if (endVictory) state.storyScene = kStoryVictory;
-    FreeKingdomMap(kingdomMap);
-    FreeMapEncounters(mapEncounters);
+    FreeScreen(kingdomMap);
+    FreeScreen(mapEncounters);
   }
 
   readFile = new FileBuffer;

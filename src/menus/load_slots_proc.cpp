@@ -51,7 +51,7 @@ void GameApp::LoadSlotsProc() {
   UpdateScreenClock();
 
   if (leaveCode != 0) {
-    FreeSaveSlotsPanel(saveSlotsPanel);
+    FreeScreen(saveSlotsPanel);
     delete readFile;
     readFile = nullptr;
   }

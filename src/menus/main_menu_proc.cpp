@@ -5,8 +5,9 @@
 #include "app/game_app.h"
 #include "game/game_music.h"
 #include "game/game_state.h"
+#include "map/kingdom_map.h"
+#include "map/map_encounters.h"
 #include "menus/main_menu_screen.h"
-#include "menus/map_objects.h"
 #include "menus/save_files.h"
 #include "menus/save_slots_panel.h"
 #include "platform/anim_clock.h"
@@ -20,8 +21,8 @@ namespace {
 void RebuildGame(GameApp& app) {
   delete app.gameState;
   app.gameState = nullptr;
-  FreeMapEncounters(app.mapEncounters);
-  FreeKingdomMap(app.kingdomMap);
+  FreeScreen(app.mapEncounters);
+  FreeScreen(app.kingdomMap);
 }
 
 // Finds the new game's save slot: the first free one goes straight to the
@@ -48,7 +49,7 @@ void StartNewGame(GameApp& app) {
   delete app.readFile;
   app.readFile = nullptr;
   if (state.slot != 0) {
-    FreeSaveSlotsPanel(app.saveSlotsPanel);
+    FreeScreen(app.saveSlotsPanel);
     app.LeaveScreen(GameApp::GoNameEntry);
   } else {
     app.LeaveScreen(GameApp::GoNewGameSlot);

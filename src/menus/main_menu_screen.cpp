@@ -99,10 +99,3 @@ uint32_t MainMenuScreen::ClickQuit(int32_t x, int32_t y, InputDevice* mouse) {
 uint32_t MainMenuScreen::WaitForRelease(InputDevice* mouse) { return WaitForMouseRelease(mouse); }
 
 void MainMenuScreen::ClearHover() { hoveredId = 0; }
-
-void FreeMainMenuScreen(MainMenuScreen*& screen) {
-  if (!screen) return;
-  screen->ReleaseArt();
-  delete screen;
-  screen = nullptr;
-}

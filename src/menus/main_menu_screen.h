@@ -1,8 +1,9 @@
 #pragma once
 // The main menu: the castle picture with a strip of six buttons along the
 // bottom edge (new game, hall of fame, load, help, credits, quit). The object
-// survives visits to help, credits, hall of fame and the load list; whoever
-// frees it releases its sheet first (ReleaseArt, or FreeMainMenuScreen).
+// survives visits to help, credits, hall of fame and the load list; it is
+// freed when a game starts or is loaded (the menu builds it anew when next
+// shown), and its destructor releases its sheet.
 
 #include <cstdint>
 
@@ -93,8 +94,3 @@ class MainMenuScreen {
   void Hover(uint8_t id, int32_t x, int32_t y);
   uint32_t Click(uint8_t id, int32_t x, int32_t y, InputDevice* mouse);
 };
-
-// Frees the main menu's object when a game starts or is loaded (the menu
-// builds it anew when next shown): its sheet released, the object deleted,
-// the pointer emptied. An empty pointer is left alone.
-void FreeMainMenuScreen(MainMenuScreen*& screen);

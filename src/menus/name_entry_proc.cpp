@@ -131,9 +131,7 @@ void GameApp::NameEntryProc() {
   // Leaving, whichever way: the screen and the timers go, and the story that
   // follows a new game is the intro.
   if (leaveCode != 0) {
-    screen->ReleaseArt();
-    delete screen;
-    nameEntryScreen = nullptr;
+    FreeScreen(nameEntryScreen);
     DeleteClocks(animClock);
     gameState->storyScene = kStoryIntro;
   }

@@ -118,11 +118,9 @@ void GameApp::NewGamePortraitProc() {
 
   if (leaveCode == kLeaveToStory) {
     // The new game starts: the bar that shows the portrait, then the intro.
-    menu->ReleaseArt();
-    delete menu;
-    newGameMenu = nullptr;
+    FreeScreen(newGameMenu);
     // The main menu's object goes too.
-    FreeMainMenuScreen(mainMenuScreen);
+    FreeScreen(mainMenuScreen);
     if (!controlBar) {
       controlBar = new ControlBar;
       controlBar->LoadArt(&graphics);
@@ -132,9 +130,7 @@ void GameApp::NewGamePortraitProc() {
     gameState->storyScene = kStoryIntro;
     LeaveScreen(GoStory);
   } else if (leaveCode != 0) {
-    menu->ReleaseArt();
-    delete menu;
-    newGameMenu = nullptr;
+    FreeScreen(newGameMenu);
   }
 
   EndScreenFrame();

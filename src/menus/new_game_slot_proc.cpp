@@ -38,7 +38,7 @@ void GameApp::NewGameSlotProc() {
 
   UpdateScreenClock();
 
-  if (leaveCode != 0) FreeSaveSlotsPanel(saveSlotsPanel);
+  if (leaveCode != 0) FreeScreen(saveSlotsPanel);
 
   EndScreenFrame();
 }

@@ -6,7 +6,7 @@
 #include "battle/battle_screen.h"
 #include "game/game_music.h"
 #include "game/game_state.h"
-#include "menus/map_objects.h"
+#include "map/map_encounters.h"
 #include "menus/save_and_quit_dialog.h"
 #include "platform/input_device.h"
 
@@ -29,8 +29,8 @@ void GoBack(GameApp& app) {
 
 // Yes: the battle's object and the map's population go before the save.
 void FreePlayObjects(GameApp& app) {
-  FreeBattleScreen(app.battleScreen);
-  FreeMapEncounters(app.mapEncounters);
+  FreeScreen(app.battleScreen);
+  FreeScreen(app.mapEncounters);
 }
 
 }  // namespace
@@ -98,9 +98,7 @@ void GameApp::SaveAndQuitProc() {
 
   if (leaveCode != 0) {
     gameState->overlayOpen = 0;
-    dialog->ReleaseArt();
-    delete dialog;
-    saveAndQuitDialog = nullptr;
+    FreeScreen(saveAndQuitDialog);
     if (leaveCode == kLeaveKeepOrFree) {
       FreePlayObjects(*this);
     } else {

@@ -6,7 +6,7 @@
 #include "app/game_app.h"
 #include "game/game_state.h"
 #include "map/kingdom_map.h"
-#include "menus/map_objects.h"
+#include "map/map_encounters.h"
 #include "menus/save_files.h"
 #include "platform/anim_clock.h"
 #include "platform/file_buffer.h"
@@ -53,11 +53,11 @@ void GameApp::SaveGameProc() {
     quitAfterSave = 0;
     LeaveScreen(GoMainMenu, kLeaveFreshRecord);
     DeleteClocks(animClock);
-    FreeKingdomMap(kingdomMap);
+    FreeScreen(kingdomMap);
   }
   if (ended) {
     LeaveScreen(GoWriteHallOfFame);
-    FreeKingdomMap(kingdomMap);
-    FreeMapEncounters(mapEncounters);
+    FreeScreen(kingdomMap);
+    FreeScreen(mapEncounters);
   }
 }

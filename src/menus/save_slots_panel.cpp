@@ -291,10 +291,3 @@ uint8_t SaveSlotsPanel::TakeMouse(int32_t x, int32_t y, InputDevice* mouse) {
   pressedId = 0;
   return pressed;
 }
-
-void FreeSaveSlotsPanel(SaveSlotsPanel*& panel) {
-  if (!panel) return;
-  panel->ReleaseArt();
-  delete panel;
-  panel = nullptr;
-}

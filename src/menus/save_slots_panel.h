@@ -124,7 +124,3 @@ class SaveSlotsPanel {
   void DrawRows();
   void DrawSlots();
 };
-
-// Frees the slots' panel: its pictures released, the object deleted, the
-// pointer emptied. An empty pointer is left alone.
-void FreeSaveSlotsPanel(SaveSlotsPanel*& panel);

@@ -2,8 +2,9 @@
 
 #include "app/game_app.h"
 #include "game/game_state.h"
+#include "map/kingdom_map.h"
+#include "map/map_encounters.h"
 #include "menus/main_menu_screen.h"
-#include "menus/map_objects.h"
 #include "menus/story_scene.h"
 #include "platform/anim_clock.h"
 #include "platform/clock.h"
@@ -78,16 +79,14 @@ void GameApp::StoryProc() {
       LeaveScreen(GoHallOfFame);
       delete gameState;
       gameState = nullptr;
-      FreeMapEncounters(mapEncounters);
-      FreeKingdomMap(kingdomMap);
+      FreeScreen(mapEncounters);
+      FreeScreen(kingdomMap);
       gameState = new GameState;
       RunNewGameSequence(*gameState);
     }
-    scene->ReleaseArt();
-    delete scene;
-    storyScene = nullptr;
+    FreeScreen(storyScene);
     // The main menu's object goes too.
-    FreeMainMenuScreen(mainMenuScreen);
+    FreeScreen(mainMenuScreen);
     DeleteClocks(animClock);
   }
 

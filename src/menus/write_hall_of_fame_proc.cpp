@@ -5,15 +5,16 @@
 #include "app/game_app.h"
 #include "game/game_state.h"
 #include "game/save_image.h"
+#include "map/kingdom_map.h"
+#include "map/map_encounters.h"
 #include "menus/hall_of_fame_screen.h"
-#include "menus/map_objects.h"
 #include "menus/save_files.h"
 #include "menus/story_scene.h"
 #include "platform/file_buffer.h"
 
 void GameApp::WriteHallOfFameProc() {
-  FreeMapEncounters(mapEncounters);
-  FreeKingdomMap(kingdomMap);
+  FreeScreen(mapEncounters);
+  FreeScreen(kingdomMap);
   if (!gameState) {
     gameState = new GameState;
     RunNewGameSequence(*gameState);

@@ -114,7 +114,7 @@ TEST_F(FrameAlloc, KingdomMap) {
   driver.RunFrames(20);
   EXPECT_EQ(g_allocations.load() - before, 0);
   ASSERT_STREQ(driver.ScreenName(), "MapProc");
-  EXPECT_NE(map.playerWalkState, map_screen::kWalkIdle);
+  EXPECT_NE(map.playerWalkState, MapEncounters::kWalkIdle);
   EXPECT_TRUE(map.playerX != startX || map.playerY != startY);
 }
 

@@ -254,7 +254,7 @@ TEST(BattleVictory, EffectsOfBattles2And4And73AndAnInvasion) {
   invasion.ApplyVictoryEffects(&s);
   EXPECT_EQ(s.enemyPresent[84], 0);
   EXPECT_EQ(s.defeatedArmy, 84);
-  EXPECT_EQ(s.mapSnapshotState, 2);
+  EXPECT_EQ(s.mapSnapshotState, GameState::kSnapshotMapLeft);
 }
 
 }  // namespace

@@ -73,9 +73,7 @@ BattleScreen& Battle(ScenarioDriver& driver) { return *driver.App().battleScreen
 // What the save-and-quit question's Yes does before the save: the battle is
 // deleted, only its resume block stays.
 void DropBattle(ScenarioDriver& driver) {
-  driver.App().battleScreen->ReleasePictures();
-  delete driver.App().battleScreen;
-  driver.App().battleScreen = nullptr;
+  FreeScreen(driver.App().battleScreen);
   driver.App().gameState->overlayOpen = 0;
 }
 
@@ -286,7 +284,7 @@ TEST_F(EndToEnd, BattleOneFromTheMapWonByClicksPaysItsRewards) {
   EXPECT_EQ(s.battleByPlayer, 0);
   // The map has taken the battle's hand-back: the snapshot restored, the
   // music restarted, the beaten army gone and the party beside its cell.
-  EXPECT_EQ(s.mapSnapshotState, 0);
+  EXPECT_EQ(s.mapSnapshotState, GameState::kSnapshotRestored);
   EXPECT_EQ(s.musicRestartPending, 0);
   EXPECT_EQ(driver.App().battleReturned, 0);  // only a defeat or retreat tells the map
   ASSERT_NE(driver.App().mapEncounters, nullptr);
@@ -387,7 +385,7 @@ TEST_F(EndToEnd, BattleOptionsAndSaveQuestionComeBackToTheBattle) {
   EXPECT_EQ(s.overlayOpen, 1);
   EXPECT_EQ(s.battleResume.member2, 85);  // the fighter's cell
   EXPECT_EQ(s.battleResume.member1, 1);   // the turn
-  EXPECT_EQ(s.mapSnapshotState, 2);
+  EXPECT_EQ(s.mapSnapshotState, GameState::kSnapshotMapLeft);
   // The game as the question saves it, resume block and all, loads again.
   SaveExtras extras;
   const std::vector<uint8_t> file = SaveFileBytes(s, extras);

@@ -110,7 +110,8 @@ bool RunArmiesTurn(MapGame& game) {
   ScenarioDriver& d = game.driver;
   for (int frames = 0; frames < 5000; ++frames) {
     if (d.App().screenProc != GameApp::GoKingdomMap) return false;
-    if (game.Map().marchPhase == 0 && !d.App().dayRecoveryPending) return true;
+    if (game.Map().marchPhase == MapEncounters::kTurnOver && !d.App().dayRecoveryPending)
+      return true;
     if (game.Map().questMessage || game.Map().outcomeShown) d.PressKey(kKeyEnter);
     d.RunFrames(1);
   }
@@ -234,7 +235,7 @@ TEST_F(MapE2E, WalkIntoAVillage) {
   EXPECT_EQ(s.visitorCode, 1);
   EXPECT_EQ(s.placeVisitFlag, 1);
   EXPECT_EQ(s.partyCell, 1352u) << "the walk is written back";
-  EXPECT_EQ(s.mapSnapshotState, 2);
+  EXPECT_EQ(s.mapSnapshotState, GameState::kSnapshotMapLeft);
   EXPECT_EQ(game.App().mapEncounters, nullptr);
   game.driver.RunFrames(2);
   game.driver.WriteShot(Out("map_screen_village_standin.png"));
@@ -244,7 +245,7 @@ TEST_F(MapE2E, WalkIntoAVillage) {
   EXPECT_STREQ(game.driver.ScreenName(), "MapProc");
   ASSERT_NE(game.App().mapEncounters, nullptr);
   EXPECT_EQ(game.Map().playerCell, 1352u);
-  EXPECT_EQ(s.mapSnapshotState, 0);
+  EXPECT_EQ(s.mapSnapshotState, GameState::kSnapshotRestored);
 }
 
 TEST_F(MapE2E, WalkIntoTheCastle) {
@@ -270,8 +271,8 @@ TEST_F(MapE2E, WalkAgainstAnArmy) {
   EXPECT_EQ(s.battleByPlayer, 1);
   EXPECT_EQ(s.battleHero, 0);
   EXPECT_EQ(s.battlePending, 1);
-  EXPECT_EQ(s.relocationState, 0) << "no marching army caught anybody";
-  EXPECT_EQ(s.mapSnapshotState, 2);
+  EXPECT_EQ(s.relocationState, GameState::kRelocationNone) << "no marching army caught anybody";
+  EXPECT_EQ(s.mapSnapshotState, GameState::kSnapshotMapLeft);
   EXPECT_EQ(s.partyCell, cells::CellAt(ax, ay + 40)) << "the walk ends beside the army";
 }
 
@@ -301,7 +302,7 @@ TEST_F(MapE2E, AHerosFindGoesIntoHisOwnBag) {
   game.driver.PressKey(kKeyEnter);
   game.driver.RunFrames(60);
   ASSERT_STREQ(game.driver.ScreenName(), "MapProc");
-  ASSERT_EQ(game.Map().findShown, 2);
+  ASSERT_EQ(game.Map().findShown, MapEncounters::kFindShown);
   game.driver.PressKey(kKeyEnter);
   game.driver.RunFrames(2);
   GameState& s = game.State();
@@ -414,7 +415,7 @@ TEST_F(MapE2E, InvadersMarchOnceADay) {
   d.Click(726, 461, kMouseLeft);
   ASSERT_EQ(game.State().day, 11u);
   ASSERT_NE(game.Map().enemyPresent[80], 0);
-  EXPECT_NE(game.Map().marchPhase, 0) << "the armies' turn begins";
+  EXPECT_NE(game.Map().marchPhase, MapEncounters::kTurnOver) << "the armies' turn begins";
   const int32_t startX = game.Map().enemyX[80];
   const int32_t startY = game.Map().enemyY[80];
 
@@ -435,7 +436,7 @@ TEST_F(MapE2E, InvadersMarchOnceADay) {
   ASSERT_STREQ(d.ScreenName(), "MapProc");
   for (int i = 0; i < 120; ++i) {
     d.RunFrames(1);
-    ASSERT_EQ(game.Map().marchPhase, 0) << "frame " << i;
+    ASSERT_EQ(game.Map().marchPhase, MapEncounters::kTurnOver) << "frame " << i;
   }
   EXPECT_EQ(game.Map().enemyX[80], armyX);
   EXPECT_EQ(game.Map().enemyY[80], armyY);
@@ -458,7 +459,7 @@ TEST_F(MapE2E, TradeWithAMemberBeside) {
     ASSERT_EQ(game.Map().playerSelected, 1);
     d.Click(460 + 32, 530 + 29, kMouseLeft);  // the unit panel's Trade button
     d.RunFrames(2);
-    ASSERT_EQ(game.Map().meetingState, 1);
+    ASSERT_EQ(game.Map().meetingState, MapEncounters::kMeetAsked);
     game.ClickWorld(game.Map().heroX[0], game.Map().heroY[0]);
     if (heroSteps) {
       EXPECT_STREQ(d.ScreenName(), "ExchangeChoiceProc");
@@ -467,7 +468,7 @@ TEST_F(MapE2E, TradeWithAMemberBeside) {
     } else {
       EXPECT_STREQ(d.ScreenName(), "MapProc") << "a member without steps refuses";
       EXPECT_EQ(game.Map().meetingCalledOff, 1);
-      EXPECT_EQ(game.Map().meetingState, 0);
+      EXPECT_EQ(game.Map().meetingState, MapEncounters::kMeetNone);
       d.PressKey(kKeyEnter);
       EXPECT_EQ(game.Map().meetingCalledOff, 0);
     }
@@ -493,12 +494,13 @@ TEST_F(MapE2E, InspectingACellWithNothingOnItEndsTheInspectMode) {
   game.ClickWorld(game.Map().playerX, game.Map().playerY);
   ASSERT_EQ(game.Map().playerSelected, 1);
   game.driver.PressKey(kKeyI);
-  ASSERT_EQ(game.Map().infoMode, 1);
+  ASSERT_EQ(game.Map().infoMode, MapEncounters::kInfoArmed);
   game.ClickWorld(game.Map().playerX - 200, game.Map().playerY + 120);  // nothing stands there
   EXPECT_EQ(game.Map().inspectShown, 0);
-  EXPECT_EQ(game.Map().infoMode, 0) << "no busy cursor left without a text to close";
+  EXPECT_EQ(game.Map().infoMode, MapEncounters::kInfoOff)
+      << "no busy cursor left without a text to close";
   game.ClickWorld(game.Map().playerX + 40, game.Map().playerY);
-  EXPECT_EQ(game.Map().playerWalkState, 1) << "the map plans walks again";
+  EXPECT_EQ(game.Map().playerWalkState, MapEncounters::kWalkPlanned) << "the map plans walks again";
 }
 
 TEST_F(MapE2E, InputRules) {
@@ -511,7 +513,8 @@ TEST_F(MapE2E, InputRules) {
   game.ClickWorld(game.Map().playerX, game.Map().playerY);
   ASSERT_EQ(game.Map().playerSelected, 1);
   game.ClickWorld(game.Map().playerX + 120, game.Map().playerY, kMouseRight);
-  EXPECT_EQ(game.Map().playerWalkState, 0) << "no walk planned by a right click";
+  EXPECT_EQ(game.Map().playerWalkState, MapEncounters::kWalkIdle)
+      << "no walk planned by a right click";
 
   // With the bar hidden only its toggle works.
   d.Click(726 + 32, 12 + 16, kMouseLeft);
@@ -583,7 +586,8 @@ TEST_F(MapE2E, AnInvaderCatchesThePlayer) {
     MapTurnFlags flags;
     map_copy::BuildFromGame(probe, *s);
     EndDay(probe, *s, &view, flags);
-    for (int f = 0; f < 100000 && probe.legCount < 3 && probe.marchPhase != 0; ++f)
+    for (int f = 0;
+         f < 100000 && probe.legCount < 3 && probe.marchPhase != MapEncounters::kTurnOver; ++f)
       RunInvasionTurn(probe, *s, &view, 4, flags);
     ASSERT_EQ(probe.movingArmy, 80);
     ASSERT_GE(probe.legCount, 3);
@@ -597,7 +601,7 @@ TEST_F(MapE2E, AnInvaderCatchesThePlayer) {
   ScenarioDriver& d = game.driver;
   game.CloseBoard();
   d.Click(726, 461, kMouseLeft);
-  ASSERT_NE(game.Map().marchPhase, 0);
+  ASSERT_NE(game.Map().marchPhase, MapEncounters::kTurnOver);
   int frames = 0;
   while (d.App().screenProc == GameApp::GoKingdomMap && frames < 5000) {
     if (game.Map().questMessage || game.Map().outcomeShown) d.PressKey(kKeyEnter);
@@ -609,8 +613,9 @@ TEST_F(MapE2E, AnInvaderCatchesThePlayer) {
   EXPECT_EQ(s.battleId, 81);
   EXPECT_EQ(s.battleByPlayer, 1);
   EXPECT_EQ(s.battleHero, 0);
-  EXPECT_EQ(s.relocationState, 1) << "the battle places the caught player afterwards";
-  EXPECT_EQ(s.mapSnapshotState, 2);
+  EXPECT_EQ(s.relocationState, GameState::kRelocationPending)
+      << "the battle places the caught player afterwards";
+  EXPECT_EQ(s.mapSnapshotState, GameState::kSnapshotMapLeft);
   EXPECT_EQ(s.mapSnapshot.member1[0], 80) << "the moving army is kept for the return";
 
   // The battle is lost without moving anybody (as the battle reports it,
@@ -618,12 +623,12 @@ TEST_F(MapE2E, AnInvaderCatchesThePlayer) {
   // end, and the player cannot walk any more today.
   d.App().battleReturned = 1;
   d.App().battleFoughtByPlayer = 1;
-  d.App().gameState->relocationState = 2;
+  d.App().gameState->relocationState = GameState::kRelocationDone;
   d.Goto("GoKingdomMap");
   d.RunFrames(1);
   ASSERT_STREQ(d.ScreenName(), "MapProc");
   EXPECT_EQ(game.Map().playerStepsLeft, 0);
-  EXPECT_EQ(s.mapSnapshotState, 0);
+  EXPECT_EQ(s.mapSnapshotState, GameState::kSnapshotRestored);
   EXPECT_TRUE(RunArmiesTurn(game)) << "the armies' turn ends after the battle";
   EXPECT_EQ(d.App().dayRecoveryPending, 0) << "and the night follows";
 }
@@ -691,6 +696,6 @@ TEST_F(MapE2E, ARetreatFromTheBattleComesBackToTheMap) {
   EXPECT_EQ(game.Map().playerStepsLeft, 0) << "who fought does not walk again today";
   EXPECT_EQ(game.Map().enemyPresent[2], 1) << "the army is still there";
   EXPECT_EQ(game.Map().playerCell, cells::CellAt(ax, ay + 40));
-  EXPECT_EQ(game.State().mapSnapshotState, 0);
+  EXPECT_EQ(game.State().mapSnapshotState, GameState::kSnapshotRestored);
   d.WriteShot(Out("map_screen_after_retreat.png"));
 }

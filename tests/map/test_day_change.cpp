@@ -204,10 +204,10 @@ TEST(DayChange, ANewDayForEveryone) {
   d.map.enemyStepsLeft[85] = 0;
   d.map.enemyDone[0] = 1;
   d.map.inspectShown = 1;
-  d.map.findShown = 2;
+  d.map.findShown = MapEncounters::kFindShown;
   d.map.attackPending = 1;
   d.map.playerSelected = 1;
-  d.map.playerWalkState = 1;
+  d.map.playerWalkState = MapEncounters::kWalkPlanned;
   d.map.outcomeDefendersAlone = 80;
   d.map.playerForcesHeal = 1;
   d.state.useFallbackCells = 1;
@@ -218,7 +218,7 @@ TEST(DayChange, ANewDayForEveryone) {
   EXPECT_EQ(d.flags.dayRecoveryPending, 1);
   EXPECT_EQ(d.flags.mapShowMessages, 1);
   EXPECT_EQ(d.map.dayEnded, 1);
-  EXPECT_EQ(d.map.marchPhase, invasion::kChooseArmy);
+  EXPECT_EQ(d.map.marchPhase, MapEncounters::kChooseArmy);
   EXPECT_EQ(d.map.armyFinished, 1);
   EXPECT_EQ(d.map.playerStepsLeft, kStepsPerDay);
   EXPECT_EQ(d.state.playerDayAllowance, kStepsPerDay);
@@ -231,10 +231,10 @@ TEST(DayChange, ANewDayForEveryone) {
     EXPECT_EQ(d.map.enemyDone[e], 0);
   }
   EXPECT_EQ(d.map.inspectShown, 0);
-  EXPECT_EQ(d.map.findShown, 0);
+  EXPECT_EQ(d.map.findShown, MapEncounters::kFindNone);
   EXPECT_EQ(d.map.attackPending, 0);
   EXPECT_EQ(d.map.playerSelected, 0);
-  EXPECT_EQ(d.map.playerWalkState, 0);
+  EXPECT_EQ(d.map.playerWalkState, MapEncounters::kWalkIdle);
   EXPECT_EQ(d.map.outcomeDefendersAlone, 0);
   EXPECT_EQ(d.map.playerForcesHeal, 0);
   EXPECT_EQ(d.state.useFallbackCells, 0);
@@ -469,7 +469,7 @@ TEST(Night, RunsOnceAfterTheArmiesHaveMoved) {
   d.End();
   EXPECT_FALSE(RunNightIfDue(d.map, d.state, d.flags));  // the armies move first
   EXPECT_EQ(d.state.playerHealth(), 5);
-  d.map.marchPhase = invasion::kTurnOver;
+  d.map.marchPhase = MapEncounters::kTurnOver;
   EXPECT_TRUE(RunNightIfDue(d.map, d.state, d.flags));
   EXPECT_EQ(d.flags.dayRecoveryPending, 0);
   EXPECT_EQ(d.state.playerHealth(), 8);

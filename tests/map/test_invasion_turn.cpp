@@ -43,7 +43,7 @@ struct Turn {
     if (a.axis == Axis::kX) map.enemyX[a.army] = a.at;
     else map.enemyY[a.army] = a.at;
     map.movingArmy = a.army;
-    map.marchPhase = kSettle;
+    map.marchPhase = MapEncounters::kSettle;
     Quest(a.quest) = kQuestUnderWay;
   }
   void Frame(uint8_t pixels = 5) { RunInvasionTurn(map, state, &view, pixels, flags); }
@@ -56,7 +56,7 @@ struct Turn {
     if (map.outcomeShown) {
       map.outcomeShown = 0;
       map.questMessage = 0;
-      map.marchPhase = kTurnOver;
+      map.marchPhase = MapEncounters::kTurnOver;
     }
   }
 };
@@ -145,11 +145,11 @@ TEST(InvadingArmies, OutcomeAtThePlace) {
       }
       // The message waits for Enter, which ends the turn; nothing is paid twice.
       t.Frame();
-      EXPECT_EQ(t.map.marchPhase, kSettle);
+      EXPECT_EQ(t.map.marchPhase, MapEncounters::kSettle);
       const int32_t fame = t.state.fame;
       t.Enter();
       t.Frame();
-      EXPECT_EQ(t.map.marchPhase, kTurnOver);
+      EXPECT_EQ(t.map.marchPhase, MapEncounters::kTurnOver);
       EXPECT_EQ(t.state.fame, fame);
     }
   }
@@ -179,13 +179,13 @@ TEST(InvadingArmies, ADefenderOnThePlaceStartsABattle) {
     EXPECT_EQ(t.map.battleStarted, 1);
     EXPECT_EQ(t.map.fighterCode, 1);
     EXPECT_EQ(t.map.enemyIndex, army);
-    EXPECT_EQ(t.state.relocationState, 1);
+    EXPECT_EQ(t.state.relocationState, GameState::kRelocationPending);
     EXPECT_EQ(t.state.useFallbackCells, 1);
     EXPECT_EQ(t.Quest(a.quest), kQuestUnderWay);
     EXPECT_EQ(t.map.enemyPresent[army], 2);
     // Armies 80..87 forget their wear even now; 88..92 only when settled.
     EXPECT_EQ(t.state.battleDifficulty[army], army < 88 ? 0 : 3);
-    EXPECT_EQ(t.map.marchPhase, kSettle);  // the hand-over leaves the map
+    EXPECT_EQ(t.map.marchPhase, MapEncounters::kSettle);  // the hand-over leaves the map
   }
 }
 
@@ -204,7 +204,7 @@ TEST(InvadingArmies, BeatenArmyClosesItsQuestOnce) {
     t.state.battleExtra[80] = 5;
     ResumeInvasionTurn(t.map, t.state);
     EXPECT_EQ(t.state.defeatedArmy, 0);
-    EXPECT_EQ(t.map.marchPhase, kSettle);
+    EXPECT_EQ(t.map.marchPhase, MapEncounters::kSettle);
     for (int frame = 0; frame < 5; ++frame) t.Frame();
     EXPECT_EQ(t.Quest(6), kQuestClosed);
     EXPECT_EQ(t.state.fame, 15);
@@ -274,7 +274,7 @@ TEST(InvadingArmies, CameraFollowsTheMovingArmyWithinItsLimits) {
     t.map.enemyPresent[80] = 2;
     t.map.enemyX[80] = c.x;
     t.map.enemyY[80] = c.y;
-    t.map.marchPhase = kPlanLeg;
+    t.map.marchPhase = MapEncounters::kPlanLeg;
     t.Frame(0);
     EXPECT_EQ(t.map.followX, c.x);
     EXPECT_EQ(t.map.followY, c.y);
@@ -291,9 +291,9 @@ int RunTurn(Turn& t, uint8_t pixels, int budget) {
   for (int frame = 1; frame <= budget; ++frame) {
     t.Frame(pixels);
     if (t.map.battleStarted || GameEnded(t.flags)) return frame;
-    if (t.map.marchPhase == kTurnOver) return frame;
+    if (t.map.marchPhase == MapEncounters::kTurnOver) return frame;
     // The player reads a waiting message after a while.
-    if (t.map.marchPhase == kSettle && frame % 3 == 0) t.Enter();
+    if (t.map.marchPhase == MapEncounters::kSettle && frame % 3 == 0) t.Enter();
   }
   return -1;
 }
@@ -328,7 +328,7 @@ TEST(InvadingArmies, ATurnWithEveryMarchingArmyUnderWayAlwaysEnds) {
         t.map.battleStarted = 0;
         t.map.enemyPresent[t.map.enemyIndex] = 0;
         t.map.fighterCode = 0;
-        t.map.marchPhase = kTurnOver;
+        t.map.marchPhase = MapEncounters::kTurnOver;
       }
       // The night follows, unless the kingdom surrendered.
       EXPECT_EQ(RunNightIfDue(t.map, t.state, t.flags), !GameEnded(t.flags));
@@ -380,7 +380,7 @@ TEST(InvadingArmies, ComingBackToTheMapGivesNoExtraMarch) {
     t.map.PlaceRoutes();
     EndDay(t.map, t.state, &t.view, t.flags);
     ASSERT_GE(RunTurn(t, 5, 100000), 1);
-    ASSERT_EQ(t.map.marchPhase, kTurnOver);
+    ASSERT_EQ(t.map.marchPhase, MapEncounters::kTurnOver);
     SettleInvasionForLeave(t.map);
     EXPECT_EQ(t.map.movingArmy, 0);
     map_copy::WriteBack(t.map, t.state);
@@ -388,17 +388,17 @@ TEST(InvadingArmies, ComingBackToTheMapGivesNoExtraMarch) {
     MapEncounters back;
     poptest::BuildFromGame(back, t.state);
     // Even a stored moving army with steps left is no interrupted turn after
-    // a place: the leave wrote relocationState 0.
+    // a place: the leave wrote kRelocationNone.
     back.movingArmy = stale ? 85 : 0;
-    t.state.relocationState = 0;
+    t.state.relocationState = GameState::kRelocationNone;
     ASSERT_EQ(back.enemyStepsLeft[0], 4);
     ResumeInvasionTurn(back, t.state);
-    EXPECT_EQ(back.marchPhase, kTurnOver);
+    EXPECT_EQ(back.marchPhase, MapEncounters::kTurnOver);
     const int32_t x = back.enemyX[85], y = back.enemyY[85];
     for (int frame = 0; frame < 2000; ++frame) RunInvasionTurn(back, t.state, &t.view, 7, t.flags);
     EXPECT_EQ(back.enemyX[85], x);
     EXPECT_EQ(back.enemyY[85], y);
-    EXPECT_EQ(back.marchPhase, kTurnOver);
+    EXPECT_EQ(back.marchPhase, MapEncounters::kTurnOver);
   }
 }
 
@@ -410,9 +410,10 @@ TEST(InvadingArmies, AChaseBattleLostResumesTheInterruptedArmyOnly) {
   }
   t.map.movingArmy = 83;
   t.map.enemyStepsLeft[83] = 2;
-  t.state.relocationState = 2;  // the battle relocated the party after its defeat
+  t.state.relocationState =
+      GameState::kRelocationDone;  // the battle relocated the party after its defeat
   ResumeInvasionTurn(t.map, t.state);
-  EXPECT_EQ(t.map.marchPhase, kPlanLeg);
+  EXPECT_EQ(t.map.marchPhase, MapEncounters::kPlanLeg);
   EXPECT_EQ(t.map.enemyDone[80], 1);  // army 80 had its turn before 83
   EXPECT_EQ(t.map.enemyDone[84], 0);
   EXPECT_EQ(t.map.moverX, t.map.enemyX[83]);
@@ -421,35 +422,35 @@ TEST(InvadingArmies, AChaseBattleLostResumesTheInterruptedArmyOnly) {
   spent.map.enemyPresent[83] = 2;
   spent.map.movingArmy = 83;
   spent.map.enemyStepsLeft[83] = 0;
-  spent.state.relocationState = 1;
+  spent.state.relocationState = GameState::kRelocationPending;
   ResumeInvasionTurn(spent.map, spent.state);
-  EXPECT_EQ(spent.map.marchPhase, kTurnOver);
+  EXPECT_EQ(spent.map.marchPhase, MapEncounters::kTurnOver);
 }
 
 TEST(InvadingArmies, NoArmyToMoveEndsTheTurn) {
   // A phase left at "plan" with no moving army (a damaged record) ends.
   Turn t;
   t.map.movingArmy = 0;
-  t.map.marchPhase = kPlanLeg;
+  t.map.marchPhase = MapEncounters::kPlanLeg;
   t.Frame();
-  EXPECT_EQ(t.map.marchPhase, kTurnOver);
+  EXPECT_EQ(t.map.marchPhase, MapEncounters::kTurnOver);
 
   // An army gone from the map hands the turn on to the next one.
   Turn gone;
   gone.map.enemyPresent[84] = 2;
   gone.map.movingArmy = 83;
-  gone.map.marchPhase = kPlanLeg;
+  gone.map.marchPhase = MapEncounters::kPlanLeg;
   gone.Frame();
   EXPECT_EQ(gone.map.enemyDone[83], 1);
   gone.Frame();
   EXPECT_EQ(gone.map.movingArmy, 84);
-  EXPECT_EQ(gone.map.marchPhase, kWalkLeg);
+  EXPECT_EQ(gone.map.marchPhase, MapEncounters::kWalkLeg);
 
   // Nobody on the map at all: chosen none, settled, over.
   Turn empty;
   EndDay(empty.map, empty.state, &empty.view, empty.flags);
   EXPECT_GE(RunTurn(empty, 5, 100), 1);
-  EXPECT_EQ(empty.map.marchPhase, kTurnOver);
+  EXPECT_EQ(empty.map.marchPhase, MapEncounters::kTurnOver);
 }
 
 }  // namespace

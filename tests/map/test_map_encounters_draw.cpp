@@ -92,9 +92,9 @@ TEST(MapEncountersDraw, FameRowsAndBoxesWhereTheLayoutPutsThem) {
 
   // Hidden while the enemy moves or the messages wait.
   d.Begin();
-  e.marchPhase = 1;
+  e.marchPhase = MapEncounters::kChooseArmy;
   e.DrawFameRewards(1);
-  e.marchPhase = 0;
+  e.marchPhase = MapEncounters::kTurnOver;
   e.DrawFameRewards(0);
   d.End();
   EXPECT_FALSE(NonBlack(d, 180, 365));
@@ -228,7 +228,7 @@ TEST(MapEncountersDraw, Screenshots) {
   e.ClickCell(cells::CellAt(tx, ty), flag, tx, ty);
   e.CellAtPoint();
   e.BeginStep();
-  EXPECT_EQ(e.playerWalkState, 1);
+  EXPECT_EQ(e.playerWalkState, MapEncounters::kWalkPlanned);
   EXPECT_EQ(e.waypointCount, 4);
   EXPECT_EQ(e.attackPending, 1);
   EXPECT_EQ(e.enemyIndex, 1);
@@ -275,7 +275,7 @@ TEST(MapEncountersDraw, Screenshots) {
   int32_t gold = 0;
   e.metCode = 53;  // chest 1: gold, gem, artifact and an item
   e.EnterPlace(gold);
-  e.findShown = 2;
+  e.findShown = MapEncounters::kFindShown;
   e.LoadFindArt(&d.dev);
   e.questEventPending = 0;
   state.gold = 1234567;
@@ -285,7 +285,7 @@ TEST(MapEncountersDraw, Screenshots) {
   path = std::string(QORV_TEST_OUT) + "/population_find.png";
   EXPECT_EQ(headless::WritePng(path.c_str()), 1) << path;
 
-  e.findShown = 0;
+  e.findShown = MapEncounters::kFindNone;
   e.questMessage = 28;
   state.gold = 600;
   d.Begin();
@@ -297,7 +297,7 @@ TEST(MapEncountersDraw, Screenshots) {
   e.questMessage = 3;
   e.outcomeShown = 1;
   e.outcomeDefendersHelped = 82;
-  e.marchPhase = 200;
+  e.marchPhase = MapEncounters::kSettle;
   d.Begin();
   map_screen::DrawMap(map, e, bar, state, 1);
   d.End();

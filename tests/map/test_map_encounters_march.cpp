@@ -219,7 +219,7 @@ TEST(MapEncountersPlacing, ArmiesAndRoads) {
   EXPECT_EQ(s.moverY, -800);
   s.enemyDone[83] = 1;
   s.SelectNextMover();
-  EXPECT_EQ(s.marchPhase, 200);
+  EXPECT_EQ(s.marchPhase, MapEncounters::kSettle);
   EXPECT_EQ(s.moverFound, 0);
 
   // Army 81 aims one cell down at its road.
@@ -369,7 +369,7 @@ TEST(MapEncountersMarch, SteeringAlongALeg) {
   EXPECT_EQ(e.legWaypoint, 1);
   // The leg ends in the next call: steps are left, so another leg follows.
   e.SteerMover(7);
-  EXPECT_EQ(e.marchPhase, 2);
+  EXPECT_EQ(e.marchPhase, MapEncounters::kPlanLeg);
   EXPECT_EQ(e.armyStepping, 0);
   EXPECT_EQ(e.enemyCell[85], cells::CellAt(40, 400));
   EXPECT_EQ(e.CodeAt(cells::CellAt(0, 400)), 0);
@@ -390,11 +390,11 @@ TEST(MapEncountersMarch, SteeringAlongALeg) {
   EXPECT_EQ(z.legCount, 0);
   EXPECT_EQ(z.legReady, 1);
   int calls = 0;
-  while (z.marchPhase != 1 && calls < 10) {
+  while (z.marchPhase != MapEncounters::kChooseArmy && calls < 10) {
     z.SteerMover(7);
     ++calls;
   }
-  EXPECT_EQ(z.marchPhase, 1);
+  EXPECT_EQ(z.marchPhase, MapEncounters::kChooseArmy);
   EXPECT_EQ(z.enemyDone[88], 1);
   EXPECT_EQ(z.armyFinished, 1);
   EXPECT_EQ(z.armyStepping, 0);
@@ -422,7 +422,7 @@ TEST(MapEncountersMarch, SteeringAlongALeg) {
   EXPECT_EQ(r.battleStarted, 0);
   EXPECT_EQ(r.fighterCode, 2);
   EXPECT_EQ(r.legY[0], 0);  // the leg's waypoints are cleared at its end
-  EXPECT_EQ(r.marchPhase, 2);
+  EXPECT_EQ(r.marchPhase, MapEncounters::kPlanLeg);
   EXPECT_EQ(r.enemyCell[83], cells::CellAt(1600, 0));
 }
 
@@ -491,7 +491,7 @@ TEST(MapEncountersMarch, FindingADefender) {
   g.FindDefender();
   EXPECT_EQ(g.battleStarted, 0);
   EXPECT_EQ(g.fighterCode, 0);
-  EXPECT_EQ(g.marchPhase, 201);
+  EXPECT_EQ(g.marchPhase, MapEncounters::kArmyGone);
   EXPECT_EQ(g.raidSearchPos, 3);
 
   // Armies without a raid change nothing.

@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "test_map_encounters_util.h"
 
 TEST(MapEncountersStart, ReleasingArtNeverLoadedIsHarmless) {
@@ -172,4 +178,78 @@ TEST(MapEncountersStart, InspectCodes) {
   e.inspectShown = 1;
   e.InspectCell(5000);
   EXPECT_EQ(e.inspectShown, 1);
+}
+
+// Every treasure of the kingdom against what its find panel shows: the gold
+// digits (foundGold), the gem, artifact and item pictures. The list is the
+// kingdom's treasure list written out by hand, not read from the game's
+// tables; the party's gold grows by exactly the gold the panel shows.
+TEST(MapTreasures, EveryFindPaysWhatItsFindPanelShows) {
+  constexpr int kNo = -1;
+  struct Treasure {
+    uint32_t metCode;
+    uint32_t gold;
+    int gem, artifact, item;
+  };
+  std::vector<Treasure> list;
+  const uint32_t pileGold[20] = {50,  45,  64,  75,  98,  100, 200, 123, 82,  1000,
+                                 111, 200, 800, 800, 400, 135, 57,  88,  600, 500};
+  for (uint32_t k = 0; k < 20; ++k) list.push_back({12 + k, pileGold[k], kNo, kNo, kNo});
+  const uint32_t bagGold[16] = {20,  30,  36, 45,  48,  142, 168, 45,
+                                126, 139, 96, 150, 200, 170, 120, 134};
+  const int bagGem[16] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 19};
+  for (uint32_t k = 0; k < 16; ++k) list.push_back({32 + k, bagGold[k], bagGem[k], kNo, kNo});
+  for (uint32_t k = 16; k < 20; ++k) list.push_back({32 + k, 0, kNo, kNo, kNo});  // empty bags
+  const Treasure chests[25] = {
+      {52, 80, 15, 0, 1},      {53, 50, 16, 1, 56},     {54, 100, 17, 2, 48},
+      {55, 120, 18, kNo, 49},  {56, 150, kNo, 3, 80},   {57, 150, kNo, 4, 115},
+      {58, 200, kNo, 5, 103},  {59, 210, kNo, 6, 81},   {60, 150, kNo, 7, 222},
+      {61, 250, kNo, 8, 64},   {62, 250, 20, 9, 113},   {63, 250, 21, kNo, 66},
+      {64, 200, 22, kNo, 65},  {65, 250, 23, kNo, 242}, {66, 250, 24, kNo, 105},
+      {67, 250, 25, kNo, 57},  {68, 250, 26, kNo, 220}, {69, 250, 27, kNo, 240},
+      {70, 250, kNo, 10, 75},  {71, 250, kNo, 11, 112}, {72, 250, 28, kNo, 122},
+      {73, 400, kNo, 12, 223}, {74, 400, kNo, 13, 235}, {75, 500, kNo, 14, 61},
+      {76, 500, 29, kNo, 84},
+  };
+  list.insert(list.end(), std::begin(chests), std::end(chests));
+  // The chests left behind hold their chest's item only (chest 7's keeps 68).
+  const int leftItem[25] = {1,   56,  48, 49,  80,  115, 103, 68,  222, 64,  113, 66, 65,
+                            242, 105, 57, 220, 240, 75,  112, 122, 223, 235, 61,  84};
+  for (uint32_t k = 0; k < 25; ++k) list.push_back({77 + k, 0, kNo, kNo, leftItem[k]});
+  ASSERT_EQ(list.size(), 90u);
+
+  for (const Treasure& t : list) {
+    auto e = std::make_unique<MapEncounters>();
+    int32_t gold = 1000;
+    e->metCode = t.metCode;
+    e->EnterPlace(gold);
+    const uint32_t shown = e->goldFound ? e->foundGold : 0;
+    EXPECT_EQ(shown, t.gold) << "met code " << t.metCode;
+    EXPECT_EQ(uint32_t(gold - 1000), shown) << "met code " << t.metCode << ": paid as shown";
+    EXPECT_EQ(e->gemFound ? int(e->foundGem) : kNo, t.gem) << "met code " << t.metCode;
+    EXPECT_EQ(e->artifactFound ? int(e->foundArtifact) : kNo, t.artifact)
+        << "met code " << t.metCode;
+    EXPECT_EQ(e->itemFound ? int(e->foundItem) : kNo, t.item) << "met code " << t.metCode;
+  }
+}
+
+// Every fame reward's message names what the reward gives: "... gives you
+// N gold." pays N (what is paid at each threshold is FameLadder's), and "...
+// joins you!" pays no gold and names a hero.
+TEST(MapTreasures, EveryFameRewardMessageNamesWhatItGives) {
+  for (const map_encounters::FameReward& reward : map_encounters::kFameRewards) {
+    const std::string text = reward.text;
+    const size_t at = text.find(" gold");
+    if (at == std::string::npos) {
+      EXPECT_NE(text.find("joins you"), std::string::npos) << text;
+      EXPECT_EQ(reward.gold, 0) << text;
+      EXPECT_LT(reward.heroIndex, kHeroCount) << text;
+      continue;
+    }
+    size_t from = at;
+    while (from > 0 && std::isdigit(static_cast<unsigned char>(text[from - 1]))) --from;
+    ASSERT_LT(from, at) << text;
+    EXPECT_EQ(reward.gold, std::stoi(text.substr(from, at - from))) << text;
+    EXPECT_EQ(reward.heroIndex, 255) << text;
+  }
 }

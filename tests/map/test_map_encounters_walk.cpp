@@ -43,14 +43,16 @@ struct Field {
   void SelectPlayer() { Click(e.playerX, e.playerY); }
   // Confirms a planned walk (the Walk button) and steps until it ends.
   int WalkAll(uint8_t speed, int maxFrames = 1000) {
-    if (e.playerWalkState == 1) e.playerWalkState = 2;
+    if (e.playerWalkState == MapEncounters::kWalkPlanned)
+      e.playerWalkState = MapEncounters::kWalkConfirmed;
     if (e.heroWalkReady) {
       e.heroWalkPlanned = e.heroWalkReady;
       e.heroWalkReady = 0;
     }
     for (int frame = 1; frame <= maxFrames; ++frame) {
       e.SettleStep(speed);
-      if (e.walkEnded && e.playerWalkState == 0 && !e.heroWalking) return frame;
+      if (e.walkEnded && e.playerWalkState == MapEncounters::kWalkIdle && !e.heroWalking)
+        return frame;
     }
     return -1;
   }
@@ -83,14 +85,14 @@ TEST(MapEncountersClick, SelectionAndPlanning) {
   // Three right and five up: three diagonal steps, then two straight.
   f.Click(120, 200);
   ExpectSteps(f.e, {{40, 360}, {80, 320}, {120, 280}, {120, 240}, {120, 200}});
-  EXPECT_EQ(f.e.playerWalkState, 1);
+  EXPECT_EQ(f.e.playerWalkState, MapEncounters::kWalkPlanned);
   EXPECT_EQ(f.e.walkSteps, 5);
   EXPECT_EQ(f.e.playerStepLimit, 2);
-  EXPECT_EQ(f.e.meetingState, 4);
+  EXPECT_EQ(f.e.meetingState, MapEncounters::kMeetFar);
   EXPECT_EQ(f.e.pointX, 120);
   EXPECT_EQ(f.e.pointY, 200);
   EXPECT_EQ(f.e.targetCell, cells::CellAt(120, 200));
-  EXPECT_EQ(f.e.bagState, 1);
+  EXPECT_EQ(f.e.bagState, MapEncounters::kBagLoad);
   EXPECT_EQ(f.e.routeShown, 1);
   EXPECT_EQ(f.e.blockedMarkShown, 0);
 
@@ -109,7 +111,7 @@ TEST(MapEncountersClick, SelectionAndPlanning) {
   f.e.playerStepsLeft = 0;
   f.Click(400, 400);
   EXPECT_EQ(f.e.waypointCount, 0);
-  EXPECT_EQ(f.e.playerWalkState, 0);
+  EXPECT_EQ(f.e.playerWalkState, MapEncounters::kWalkIdle);
   EXPECT_EQ(f.e.beginStepPending, 0);
 
   // A click on the player himself drops the plan and re-selects him.
@@ -118,7 +120,7 @@ TEST(MapEncountersClick, SelectionAndPlanning) {
   f.SelectPlayer();
   EXPECT_EQ(f.e.waypointCount, 0);
   EXPECT_EQ(f.e.waypointActive[0], 0);
-  EXPECT_EQ(f.e.playerWalkState, 0);
+  EXPECT_EQ(f.e.playerWalkState, MapEncounters::kWalkIdle);
 }
 
 TEST(MapEncountersClick, EnemyOnThePathMakesAnAttack) {
@@ -136,10 +138,10 @@ TEST(MapEncountersClick, EnemyOnThePathMakesAnAttack) {
   EXPECT_EQ(f.e.waypointActive[2], 1);  // the taken-back step keeps its dot
   EXPECT_EQ(f.e.pointX, 80);
   EXPECT_EQ(f.e.walkSteps, 2);
-  EXPECT_EQ(f.e.playerWalkState, 1);
+  EXPECT_EQ(f.e.playerWalkState, MapEncounters::kWalkPlanned);
   EXPECT_EQ(f.e.playerStepLimit, 5);
   EXPECT_EQ(f.e.attackAdjacent, 0);
-  EXPECT_EQ(f.e.meetingState, 0);  // an attack walk is no plain walk
+  EXPECT_EQ(f.e.meetingState, MapEncounters::kMeetNone);  // an attack walk is no plain walk
 
   // The army on the first step: nothing to walk, the attack is adjacent.
   f.PutArmy(41, 40, 400);
@@ -148,7 +150,7 @@ TEST(MapEncountersClick, EnemyOnThePathMakesAnAttack) {
   EXPECT_EQ(f.e.attackPending, 1);
   EXPECT_EQ(f.e.attackAdjacent, 1);
   EXPECT_EQ(f.e.enemyIndex, 41);
-  EXPECT_EQ(f.e.playerWalkState, 0);
+  EXPECT_EQ(f.e.playerWalkState, MapEncounters::kWalkIdle);
   for (uint8_t active : f.e.waypointActive) EXPECT_EQ(active, 0);
 }
 
@@ -157,12 +159,12 @@ TEST(MapEncountersClick, TradeMode) {
     Field f;
     f.PutHero(0, 80, 400);
     f.SelectPlayer();
-    f.e.meetingState = 1;
+    f.e.meetingState = MapEncounters::kMeetAsked;
     f.Click(80, 400);
     EXPECT_EQ(f.e.playerSelected, 1);  // trade mode names a partner, it selects nobody
     EXPECT_EQ(f.e.waypointCount, 1);
-    EXPECT_EQ(f.e.meetingState, 2);
-    EXPECT_EQ(f.e.playerWalkState, 2);
+    EXPECT_EQ(f.e.meetingState, MapEncounters::kMeetWalking);
+    EXPECT_EQ(f.e.playerWalkState, MapEncounters::kWalkConfirmed);
     EXPECT_EQ(f.e.exchangeRight, 1);
     EXPECT_EQ(f.e.exchangeLeft, 2);
     EXPECT_EQ(f.e.walkMarkX, 80);
@@ -171,10 +173,10 @@ TEST(MapEncountersClick, TradeMode) {
     Field f;
     f.PutHero(3, 40, 400);
     f.SelectPlayer();
-    f.e.meetingState = 1;
+    f.e.meetingState = MapEncounters::kMeetAsked;
     f.Click(40, 400);
     EXPECT_EQ(f.e.waypointCount, 0);
-    EXPECT_EQ(f.e.meetingState, 3);
+    EXPECT_EQ(f.e.meetingState, MapEncounters::kMeetReached);
     EXPECT_EQ(f.e.exchangeRequested, 1);
     EXPECT_EQ(f.e.exchangeRight, 1);
     EXPECT_EQ(f.e.exchangeLeft, 5);
@@ -182,48 +184,48 @@ TEST(MapEncountersClick, TradeMode) {
   {  // An empty cell three steps away: a plain walk; an adjacent one ends trade mode.
     Field f;
     f.SelectPlayer();
-    f.e.meetingState = 1;
+    f.e.meetingState = MapEncounters::kMeetAsked;
     f.Click(120, 400);
     EXPECT_EQ(f.e.waypointCount, 3);
-    EXPECT_EQ(f.e.meetingState, 4);
-    EXPECT_EQ(f.e.playerWalkState, 1);
-    f.e.meetingState = 1;
+    EXPECT_EQ(f.e.meetingState, MapEncounters::kMeetFar);
+    EXPECT_EQ(f.e.playerWalkState, MapEncounters::kWalkPlanned);
+    f.e.meetingState = MapEncounters::kMeetAsked;
     f.Click(40, 400);
     EXPECT_EQ(f.e.waypointCount, 0);
-    EXPECT_EQ(f.e.playerWalkState, 0);
-    EXPECT_EQ(f.e.meetingState, 0);
+    EXPECT_EQ(f.e.playerWalkState, MapEncounters::kWalkIdle);
+    EXPECT_EQ(f.e.meetingState, MapEncounters::kMeetNone);
     EXPECT_EQ(f.e.waypointActive[0], 0);
   }
   {  // A hero nine cells away: seven steps, the meeting is called off.
     Field f;
     f.PutHero(1, 360, 400);
     f.SelectPlayer();
-    f.e.meetingState = 1;
+    f.e.meetingState = MapEncounters::kMeetAsked;
     f.Click(360, 400);
     EXPECT_EQ(f.e.waypointCount, 7);
     EXPECT_EQ(f.e.meetingCalledOff, 1);
-    EXPECT_EQ(f.e.meetingState, 4);
-    EXPECT_EQ(f.e.playerWalkState, 1);
+    EXPECT_EQ(f.e.meetingState, MapEncounters::kMeetFar);
+    EXPECT_EQ(f.e.playerWalkState, MapEncounters::kWalkPlanned);
   }
   {  // No steps left today: no meeting.
     Field f;
     f.PutHero(1, 80, 400);
     f.SelectPlayer();
     f.e.playerStepsLeft = 0;
-    f.e.meetingState = 1;
+    f.e.meetingState = MapEncounters::kMeetAsked;
     f.Click(80, 400);
     EXPECT_EQ(f.e.waypointCount, 0);
     EXPECT_EQ(f.e.meetingCalledOff, 1);
-    EXPECT_EQ(f.e.meetingState, 0);
+    EXPECT_EQ(f.e.meetingState, MapEncounters::kMeetNone);
   }
   {  // A hero walks to the player: the hero's meeting walk starts at once.
     Field f;
     f.PutHero(2, 80, 400);
     f.Click(80, 400);
     EXPECT_EQ(f.e.selectedHero, 3);
-    f.e.meetingState = 1;
+    f.e.meetingState = MapEncounters::kMeetAsked;
     f.Click(0, 400);
-    EXPECT_EQ(f.e.meetingState, 2);
+    EXPECT_EQ(f.e.meetingState, MapEncounters::kMeetWalking);
     EXPECT_EQ(f.e.waypointCount, 1);
     EXPECT_EQ(f.e.exchangeRight, 4);
     EXPECT_EQ(f.e.exchangeLeft, 1);
@@ -283,10 +285,10 @@ TEST(MapEncountersWalk, BlockedMark) {
   f.e.pointX = 80;
   f.e.pointY = 400;
   f.e.targetCell = cells::CellAt(80, 400);
-  f.e.playerWalkState = 1;
+  f.e.playerWalkState = MapEncounters::kWalkPlanned;
   f.e.BeginStep();
   EXPECT_EQ(f.e.blockedMarkShown, 0);
-  EXPECT_EQ(f.e.playerWalkState, 1);
+  EXPECT_EQ(f.e.playerWalkState, MapEncounters::kWalkPlanned);
   // Hero 2 at the point raises the mark.
   f.e.pointY = 320;
   f.e.targetCell = cells::CellAt(80, 320);
@@ -294,7 +296,7 @@ TEST(MapEncountersWalk, BlockedMark) {
   EXPECT_EQ(f.e.blockedMarkShown, 1);
   EXPECT_EQ(f.e.blockedMarkX, 80);
   EXPECT_EQ(f.e.blockedMarkY, 320);
-  EXPECT_EQ(f.e.playerWalkState, 0);  // the cell code dropped the plan
+  EXPECT_EQ(f.e.playerWalkState, MapEncounters::kWalkIdle);  // the cell code dropped the plan
   EXPECT_EQ(f.e.blockedKind, 0);
 }
 
@@ -303,8 +305,8 @@ TEST(MapEncountersWalk, SteppingAndTheEndOfAWalk) {
   const uint32_t start = f.e.playerCell;
   f.SelectPlayer();
   f.Click(40, 400);
-  ASSERT_EQ(f.e.playerWalkState, 1);
-  f.e.playerWalkState = 2;
+  ASSERT_EQ(f.e.playerWalkState, MapEncounters::kWalkPlanned);
+  f.e.playerWalkState = MapEncounters::kWalkConfirmed;
 
   // Speed 7, one cell right: on the waypoint after six calls, reached in the seventh.
   const int32_t expected[6] = {7, 14, 21, 28, 35, 40};
@@ -313,7 +315,7 @@ TEST(MapEncountersWalk, SteppingAndTheEndOfAWalk) {
     EXPECT_EQ(f.e.playerX, expected[call]) << "call " << call + 1;
     EXPECT_EQ(f.e.waypointReached, 0);
     EXPECT_EQ(f.e.walkEnded, 0);
-    EXPECT_EQ(f.e.playerWalkState, 3);
+    EXPECT_EQ(f.e.playerWalkState, MapEncounters::kWalkRunning);
   }
   EXPECT_EQ(f.e.playerFacing, 2);
   EXPECT_EQ(f.e.playerSelected, 0);
@@ -321,7 +323,7 @@ TEST(MapEncountersWalk, SteppingAndTheEndOfAWalk) {
   EXPECT_EQ(f.e.waypointReached, 1);
   EXPECT_EQ(f.e.waypointIndex, 1);
   f.e.SettleStep(7);
-  EXPECT_EQ(f.e.playerWalkState, 0);
+  EXPECT_EQ(f.e.playerWalkState, MapEncounters::kWalkIdle);
   EXPECT_EQ(f.e.walkEnded, 1);
   EXPECT_EQ(f.e.playerCell, cells::CellAt(40, 400));
   EXPECT_EQ(f.e.CodeAt(start), 0);
@@ -335,7 +337,7 @@ TEST(MapEncountersWalk, SteppingAndTheEndOfAWalk) {
   // A diagonal step moves both coordinates in one frame, facing up-left.
   f.SelectPlayer();
   f.Click(0, 360);
-  f.e.playerWalkState = 2;
+  f.e.playerWalkState = MapEncounters::kWalkConfirmed;
   f.e.SettleStep(10);
   EXPECT_EQ(f.e.playerX, 30);
   EXPECT_EQ(f.e.playerY, 390);
@@ -378,7 +380,7 @@ TEST(MapEncountersWalk, GoldPileZeroPaysFiftyWithTheCoinSound) {
   EXPECT_EQ(gold, 50);
   EXPECT_EQ(e.foundGold, 50u);
   EXPECT_EQ(e.goldFound, 1);
-  EXPECT_EQ(e.findShown, 1);
+  EXPECT_EQ(e.findShown, MapEncounters::kFindLoad);
   EXPECT_EQ(e.goldPilePresent[0], 0);
   EXPECT_EQ(e.coinSoundPending, 1);
 
@@ -483,7 +485,7 @@ TEST(MapEncountersWalk, EnteringPlaces) {
     EXPECT_EQ(e.villageNumber, c.village) << c.met;
     EXPECT_EQ(e.placeKind, c.kind) << c.met;
     EXPECT_EQ(gold, 0);
-    EXPECT_EQ(e.findShown, 0);
+    EXPECT_EQ(e.findShown, MapEncounters::kFindNone);
   }
   // The kinds agree with the cell lists: the last cell of each place.
   MapEncounters e;
@@ -519,7 +521,7 @@ TEST(MapEncountersWalk, StoringTheFind) {
   EXPECT_EQ(e.bagItems[2], 2);  // item number 1 is item id 2
   EXPECT_EQ(e.itemHeld[1], 1);
   EXPECT_EQ(e.itemSlot[1], 2);  // the bag cell itself, as the game record keeps it
-  EXPECT_EQ(e.bagState, 2);
+  EXPECT_EQ(e.bagState, MapEncounters::kBagStore);
   EXPECT_EQ(e.itemFound, 0);
   EXPECT_EQ(e.playerCollects, 0);
   EXPECT_EQ(e.gemSlots[1], 16);
@@ -539,7 +541,7 @@ TEST(MapEncountersWalk, StoringTheFind) {
   EXPECT_EQ(h.bagItems[0], 2);
   EXPECT_EQ(h.itemSlot[1], 0);
   EXPECT_EQ(h.bagOwner, 4);
-  EXPECT_EQ(h.bagState, 0);
+  EXPECT_EQ(h.bagState, MapEncounters::kBagIdle);
   EXPECT_EQ(h.heroCollects, 0);
 }
 
@@ -556,7 +558,7 @@ TEST(MapEncountersWalk, BagFull) {
   EXPECT_EQ(e.bagFull, 1);
   EXPECT_EQ(e.itemFound, 0);
   EXPECT_EQ(e.playerCollects, 0);
-  EXPECT_EQ(e.bagState, 0);
+  EXPECT_EQ(e.bagState, MapEncounters::kBagIdle);
   EXPECT_EQ(e.itemHeld[81], 0);
   // The item stays on the spot as the chest left behind.
   EXPECT_EQ(e.chestPresent[7], 0);

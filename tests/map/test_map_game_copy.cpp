@@ -108,7 +108,7 @@ TEST(MapGameCopy, SnapshotComesBackThroughTheSaveFile) {
 
   // The battle places the caught member from the same route: waypoint 3
   // walks from waypoint 1's point.
-  loaded->relocationState = 1;
+  loaded->relocationState = GameState::kRelocationPending;
   loaded->useFallbackCells = 0;
   loaded->RelocateAfterBattle(82, 1, 0);
   EXPECT_EQ(loaded->partyCell, cells::CellAt(e->legX[1], e->legY[1]));

@@ -82,12 +82,13 @@ TEST(MapScreen, AcknowledgementByEnterAndByTheRightButton) {
   MapEncounters e;
   KingdomMap view;
   uint8_t showMessages = 1;
-  e.playerWalkState = 1;
+  e.playerWalkState = MapEncounters::kWalkPlanned;
   e.questMessage = 5;
   e.fameRewardsShown = 1;
   e.fameRewardGranted[0] = 1;
   map_screen::Acknowledge(e, view, showMessages, false);
-  EXPECT_EQ(e.playerWalkState, 2) << "the right button starts the planned walk";
+  EXPECT_EQ(e.playerWalkState, MapEncounters::kWalkConfirmed)
+      << "the right button starts the planned walk";
   EXPECT_EQ(e.questMessage, 5) << "but does not close a quest-event message";
   EXPECT_EQ(e.fameRewardsShown, 1);
   EXPECT_EQ(showMessages, 0);
@@ -96,15 +97,15 @@ TEST(MapScreen, AcknowledgementByEnterAndByTheRightButton) {
   EXPECT_EQ(showMessages, 1);
 
   // A find is taken, an inspect text closes, an outcome ends the armies' turn.
-  e.findShown = 2;
+  e.findShown = MapEncounters::kFindShown;
   e.inspectShown = 1;
   e.outcomeShown = 1;
-  e.marchPhase = 200;
+  e.marchPhase = MapEncounters::kSettle;
   map_screen::Acknowledge(e, view, showMessages, true);
-  EXPECT_EQ(e.findShown, 0);
+  EXPECT_EQ(e.findShown, MapEncounters::kFindNone);
   EXPECT_EQ(e.storeFindPending, 1);
-  EXPECT_EQ(e.infoMode, 7);
-  EXPECT_EQ(e.marchPhase, 0);
+  EXPECT_EQ(e.infoMode, MapEncounters::kInfoJustClosed);
+  EXPECT_EQ(e.marchPhase, MapEncounters::kTurnOver);
 
   // A hero who joined is selected and the view centres on him.
   e.heroOnMap[1] = 1;
@@ -137,7 +138,8 @@ TEST(MapScreen, QuestEventSpots) {
     e.metCode = c.code;
     map_screen::ArrivalQuestEvents(e, *s);
     EXPECT_EQ(e.questEventPending, c.message) << c.code << " at stage " << int(c.stage);
-    EXPECT_EQ(e.findShown, c.message ? 1 : 0) << c.code;
+    EXPECT_EQ(e.findShown, c.message ? MapEncounters::kFindLoad : MapEncounters::kFindNone)
+        << c.code;
   }
   // Spot 1004 shows the shared message while quest 9 has started.
   auto s = poptest::NewGame();
