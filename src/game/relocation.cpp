@@ -32,7 +32,7 @@ const FallbackList* ListFor(uint8_t battleId) {
 }  // namespace
 
 void GameState::RelocateAfterBattle(uint8_t battleId, uint8_t playerFought, uint8_t heroNumber) {
-  relocationState = 2;
+  relocationState = kRelocationDone;
   // Hero numbers run 1..10; anything else names no hero.
   if (heroNumber > kHeroCount) heroNumber = 0;
 

@@ -140,7 +140,7 @@ void MapEncounters::DrawParty(int32_t camX, int32_t camY) {
     s->Draw(kRing, 0, ScreenOffset(heroX[h], camX) - 5, ScreenOffset(heroY[h], camY) - 5, kUntinted,
             1.59f, 1.59f);
   }
-  int frame = playerFacing * 4 + (playerWalkState > 1 ? walkPhase : 0);
+  int frame = playerFacing * 4 + (playerWalkState > kWalkPlanned ? walkPhase : 0);
   s->Draw(kPlayerFigure, frame, ScreenOffset(playerX, camX) + 8, ScreenOffset(playerY, camY) - 5,
           kUntinted, 0.8f, 0.8f);
   for (int k = 0; k < 10; ++k) {

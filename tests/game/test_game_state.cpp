@@ -341,11 +341,11 @@ TEST(HallOfFame, RowsFromAFileAreTidiedFirst) {
 
 TEST(Relocation, CellUnderTheFighter) {
   GameState s;
-  s.relocationState = 1;
+  s.relocationState = GameState::kRelocationPending;
   s.mapSnapshot.heroIndex = 1;
   s.RelocateAfterBattle(81, 1, 0);
   EXPECT_EQ(s.partyCell, 771u);
-  EXPECT_EQ(s.relocationState, 2);
+  EXPECT_EQ(s.relocationState, GameState::kRelocationDone);
 
   // Waypoint w - 2 of the route, for a hero.
   s.mapSnapshot.heroIndex = 4;
@@ -377,7 +377,7 @@ TEST(Relocation, CellUnderTheFighter) {
   s.useFallbackCells = 0;
   s.RelocateAfterBattle(50, 1, 0);
   EXPECT_EQ(s.partyCell, 5u);
-  EXPECT_EQ(s.relocationState, 2);
+  EXPECT_EQ(s.relocationState, GameState::kRelocationDone);
   s.RelocateAfterBattle(81, 0, 11);
   for (uint32_t cell : s.heroCell) EXPECT_NE(cell, 771u);
 }
