@@ -29,8 +29,6 @@
 // A new screen object: its list at the end of its class, and its GameApp field
 // in QORV_HELD_OBJECTS (tools/harness/held_objects.h).
 
-#include <type_traits>
-
 // A record with a field list.
 template <class T>
 concept HasFieldList = requires(const T& record, int& visitor) {

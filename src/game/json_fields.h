@@ -86,9 +86,9 @@ class JsonFieldWriter {
     const char* prefix;
     template <class T>
     void operator()(const char* key, const T& value) {
-      std::string name = std::string(prefix) + key;
-      name[std::char_traits<char>::length(prefix)] =
-          static_cast<char>(std::toupper(static_cast<unsigned char>(key[0])));
+      std::string name = prefix;
+      name += static_cast<char>(std::toupper(static_cast<unsigned char>(key[0])));
+      name += key + 1;
       writer(name.c_str(), value);
     }
     template <class T>
