@@ -20,4 +20,11 @@ class DataSettings {
 
   int32_t values[10];
   uint8_t needsLoad;
+
+  // Every member once, in the order of the state dump (game/field_list.h).
+  template <class V>
+  void VisitFields(V& v) const {
+    v("values", values);
+    v("needsLoad", needsLoad);
+  }
 };

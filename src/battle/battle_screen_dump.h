@@ -5,6 +5,7 @@
 
 class BattleScreen;
 
-// Writes one JSON object holding every plain field of the record (pictures
-// and fonts are left out).
+// Writes one JSON object holding every field of the record's field list
+// (pictures and fonts are left out; the names also as text, under the
+// field's name + "Text").
 void DumpBattleScreen(const BattleScreen& b, JsonOut& out);

@@ -84,6 +84,27 @@ struct ArmyRecord {
   uint8_t armyNames[kArmySlots][kGlyphNameLength];
   uint8_t armyTail1[kArmySlots];
   uint8_t armyTail2[kArmySlots];
+
+  // Every member once, in the order of the state dump (game/field_list.h).
+  template <class V>
+  void VisitFields(V& v) const {
+    v("armyKindCode", armyKindCode);
+    v("armyUsed", armyUsed);
+    v("armyPanelPlace", armyPanelPlace);
+    v("armyKind", armyKind);
+    v("armyValue1", armyValue1);
+    v("armyValue2", armyValue2);
+    v("armyValue3", armyValue3);
+    v("armyValue4", armyValue4);
+    v("armyCount", armyCount);
+    v("armyMark1", armyMark1);
+    v("armyMark2", armyMark2);
+    v("armyMark3", armyMark3);
+    v("armyMark4", armyMark4);
+    v.Name("armyNames", armyNames);
+    v("armyTail1", armyTail1);
+    v("armyTail2", armyTail2);
+  }
 };
 
 // A hero's items: the twins of playerItemHeld, playerItemSlot, playerItems.
@@ -94,6 +115,14 @@ struct ItemRecord {
   uint8_t held[kItemNumbers];
   uint8_t slot[kItemNumbers];
   uint8_t items[kItemPlaces];
+
+  // Every member once, in the order of the state dump (game/field_list.h).
+  template <class V>
+  void VisitFields(V& v) const {
+    v("held", held);
+    v("slot", slot);
+    v("items", items);
+  }
 };
 
 // What the player owns, three arrays per kind: a picture number per place
@@ -114,6 +143,23 @@ struct Wealth {
   uint8_t townPicture[10];
   uint8_t townOwned[10];
   uint8_t townPicture2[10];
+
+  // Every member once, in the order of the state dump (game/field_list.h).
+  template <class V>
+  void VisitFields(V& v) const {
+    v("gemPicture", gemPicture);
+    v("gemOwned", gemOwned);
+    v("gemPicture2", gemPicture2);
+    v("artifactPicture", artifactPicture);
+    v("artifactOwned", artifactOwned);
+    v("artifactPicture2", artifactPicture2);
+    v("villagePicture", villagePicture);
+    v("villageJoined", villageJoined);
+    v("villagePicture2", villagePicture2);
+    v("townPicture", townPicture);
+    v("townOwned", townOwned);
+    v("townPicture2", townPicture2);
+  }
 };
 
 // The map population's state, stored by the map before a battle and
@@ -136,6 +182,25 @@ struct MapSnapshot {
   int32_t member8[153];
   uint8_t member9;
   int32_t member10[150];
+
+  // Every member once, in the order of the state dump (game/field_list.h).
+  template <class V>
+  void VisitFields(V& v) const {
+    v("member1", member1);
+    v("member2", member2);
+    v("member3", member3);
+    v("heroIndex", heroIndex);
+    v("member3Rest", member3Rest);
+    v("snapshotLegA", snapshotLegA);
+    v("snapshotLegX", snapshotLegX);
+    v("snapshotLegY", snapshotLegY);
+    v("member5", member5);
+    v("member6", member6);
+    v("member7", member7);
+    v("member8", member8);
+    v("member9", member9);
+    v("member10", member10);
+  }
 };
 
 // The head of the battle's resume state (the rest lies in worldBlockJ..N):
@@ -145,6 +210,15 @@ struct BattleResume {
   int32_t member2;
   int32_t member3[6];
   uint8_t member4[14];  // u8, u8[6], u8, u8[6]
+
+  // Every member once, in the order of the state dump (game/field_list.h).
+  template <class V>
+  void VisitFields(V& v) const {
+    v("member1", member1);
+    v("member2", member2);
+    v("member3", member3);
+    v("member4", member4);
+  }
 };
 
 class GameState {
@@ -341,6 +415,116 @@ class GameState {
   // Music on, sounds on, map speed, battle movement speed, battle swing
   // speed (speeds 1 slow, 2 average, 3 fast).
   uint8_t options[kOptionCount]{};
+
+  // Every member once, in the order of the state dump (game/field_list.h).
+  template <class V>
+  void VisitFields(V& v) const {
+    v("reserved0", reserved0);
+    v("day", day);
+    v("questStage", questStage);
+    v("placeState", placeState);
+    v("worldBlockA", worldBlockA);
+    v("slot", slot);
+    v("placeVisitFlag", placeVisitFlag);
+    v("musicRestartPending", musicRestartPending);
+    v("fallbackCount", fallbackCount);
+    v("fallbackPending", fallbackPending);
+    v("relocationState", relocationState);
+    v("useFallbackCells", useFallbackCells);
+    v("partyX", partyX);
+    v("partyY", partyY);
+    v("fallbackCells", fallbackCells);
+    v("defeatedArmy", defeatedArmy);
+    v("reserved1", reserved1);
+    v("storyScene", storyScene);
+    v("reserved2", reserved2);
+    v("reserved3", reserved3);
+    v("clockBase", clockBase);
+    v("reserved4", reserved4);
+    v("writeImage", writeImage);
+    v("writeImage2", writeImage2);
+    v("readImage", readImage);
+    v("probeImage", probeImage);
+    v("slotFilled", slotFilled);
+    v("slotsStale", slotsStale);
+    v("hallScore", hallScore);
+    v("hallUsed", hallUsed);
+    v("hallScores", hallScores);
+
+    v("worldBlockB", worldBlockB);
+    v("enemyPresent", enemyPresent);
+    v("worldBlockC", worldBlockC);
+    v("worldBlockD", worldBlockD);
+    v("armyRoutePos", armyRoutePos);
+    v("armyOnRoad", armyOnRoad);
+    v("caughtByArmy", caughtByArmy);
+    v("fameRewardGranted", fameRewardGranted);
+    v("fameRewardsShown", fameRewardsShown);
+    v("fameRewardRow", fameRewardRow);
+    v("worldBlockGEnd", worldBlockGEnd);
+    v("mapSnapshotState", mapSnapshotState);
+    v("mapEventFlag", mapEventFlag);
+    v("fame", fame);
+    v.View("fameRungDone", fameRungDone(), kFameRungs);
+    v("mapSnapshot", mapSnapshot);
+    v("battleId", battleId);
+    v("battleDifficulty", battleDifficulty);
+    v("battleExtra", battleExtra);
+    v.Name("hallNames", hallNames);
+    v("mapObjectFlagsA", mapObjectFlagsA);
+    v("bagPresent", bagPresent);
+    v("chestPresent", chestPresent);
+    v("battlePending", battlePending);
+    v("battleByPlayer", battleByPlayer);
+    v("battleHero", battleHero);
+    v("exchangeLeft", exchangeLeft);
+    v("exchangeRight", exchangeRight);
+    v("townNumber", townNumber);
+    v("visitorCode", visitorCode);
+    v.Name("renameBuffer", renameBuffer);
+    v("villageNumber", villageNumber);
+
+    v.Name("playerName", playerName);
+    v("playerPortrait", playerPortrait);
+    v("playerDayAllowance", playerDayAllowance);
+    v("playerItems", playerItems);
+    v("playerItemHeld", playerItemHeld);
+    v("playerItemSlot", playerItemSlot);
+    v("playerStats", playerStats);
+    v("playerLevel", playerLevel);
+    v("partyCell", partyCell);
+    v("playerMapState", playerMapState);
+    v("playerArmies", playerArmies);
+    v("heroDayAllowance", heroDayAllowance);
+
+    v("heroCell", heroCell);
+    v("heroMapState", heroMapState);
+    v("heroPresent", heroPresent);
+    v("heroStripPlace", heroStripPlace);
+    v("heroPortrait", heroPortrait);
+    v("heroStats", heroStats);
+    v("heroLevel", heroLevel);
+    v("heroArmies", heroArmies);
+    v("heroItems", heroItems);
+    v.Name("heroNameBuffer", heroNameBuffer);
+    v.NameColumns("heroNames", heroNames, kHeroCount);
+
+    v("wealth", wealth);
+    v("score", score);
+    v("gold", gold);
+    v("reserved5", reserved5);
+    v("overlayOpen", overlayOpen);
+    v("reserved6", reserved6);
+    v("gamePresent", gamePresent);
+    v("savedInBattle", savedInBattle);
+    v("battleResume", battleResume);
+    v("worldBlockJ", worldBlockJ);
+    v("worldBlockK", worldBlockK);
+    v("worldBlockL", worldBlockL);
+    v("worldBlockM", worldBlockM);
+    v("worldBlockN", worldBlockN);
+    v("options", options);
+  }
 };
 
 // Builds a new game on a freshly constructed record: the five initialisers in

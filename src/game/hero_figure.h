@@ -64,4 +64,13 @@ class HeroFigure {
   SpriteSheet* singleSheet;  // one image, never loaded
   SpriteSheet* bodyParts;    // sixteen images, see BodyPartImage
   uint8_t reserved2;
+
+  // Every member once, in the order of the state dump (game/field_list.h).
+  template <class V>
+  void VisitFields(V& v) const {
+    v("reserved1", reserved1);
+    v.Handle(singleSheet);
+    v.Handle(bodyParts);
+    v("reserved2", reserved2);
+  }
 };

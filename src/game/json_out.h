@@ -1,12 +1,11 @@
 #pragma once
 // A small writer of JSON text, used by the state dump of the scenario runner.
-// Each object that shows up in the dump writes its own plain fields through it.
+// The records write their fields through it by their field lists
+// (game/json_fields.h).
 
-#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <type_traits>
 
 class JsonOut {
  public:
@@ -43,22 +42,6 @@ class JsonOut {
     }
     text_ += '"';
   }
-  // A fixed array of numbers, index 0 first.
-  template <class T, std::size_t N>
-  void Array(const char* key, const T (&values)[N]) {
-    static_assert(std::is_arithmetic_v<T>);
-    BeginArray(key);
-    for (const T& v : values) Num(nullptr, static_cast<long long>(v));
-    EndArray();
-  }
-  // A two-dimensional fixed array as an array of arrays.
-  template <class T, std::size_t N, std::size_t M>
-  void Array(const char* key, const T (&values)[N][M]) {
-    BeginArray(key);
-    for (const auto& row : values) Array(nullptr, row);
-    EndArray();
-  }
-
   // Splices JSON text written elsewhere in as one value.
   void Raw(const char* key, std::string_view json) {
     Key(key);

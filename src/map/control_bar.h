@@ -60,4 +60,27 @@ class ControlBar {
   uint8_t pressedId;   // button last clicked, 0 none; the caller clears it
   uint8_t hoverId;     // button under the cursor, 0 none
   uint8_t buttonHeld;  // set by the caller after a click: looks stay put
+
+  // Every member once, in the order of the state dump (game/field_list.h).
+  template <class V>
+  void VisitFields(V& v) const {
+    v.Handle(sheet);
+    v("fireStartMs", fireStartMs);
+    v("firePhase", firePhase);
+    v("fireFrame", fireFrame);
+    v("hidePending", hidePending);
+    v("portrait", portrait);
+    v("hideShowState", hideShowState);
+    v("buttonLook", buttonLook);
+    v("quitLook", quitLook);
+    v("playerLook", playerLook);
+    v("heroesLook", heroesLook);
+    v("wealthLook", wealthLook);
+    v("questLogLook", questLogLook);
+    v("endDayLook", endDayLook);
+    v("optionsLook", optionsLook);
+    v("pressedId", pressedId);
+    v("hoverId", hoverId);
+    v("buttonHeld", buttonHeld);
+  }
 };

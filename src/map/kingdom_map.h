@@ -89,6 +89,26 @@ class KingdomMap {
   uint8_t clickLatch;  // set from a click until the mouse is seen released
   uint32_t targetCell;
 
+  // Every member once, in the order of the state dump (game/field_list.h).
+  template <class V>
+  void VisitFields(V& v) const {
+    v.Handle(tileSheet);
+    v("animStartMs", animStartMs);
+    v("animPhase", animPhase);
+    v("animFrame", animFrame);
+    v("animRising", animRising);
+    v("placeStates", placeStates);
+    v("villageJoined", villageJoined);
+    v("townOwned", townOwned);
+    v("cameraX", cameraX);
+    v("cameraY", cameraY);
+    v("targetX", targetX);
+    v("targetY", targetY);
+    v("targetSet", targetSet);
+    v("clickLatch", clickLatch);
+    v("targetCell", targetCell);
+  }
+
  private:
   uint32_t ClickBlock(int block, int32_t pointerX, int32_t pointerY, InputDevice* mouse);
   void DrawBlock(int block);

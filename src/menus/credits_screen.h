@@ -51,4 +51,15 @@ class CreditsScreen {
   uint8_t pressedId;   // 1 when Back was pressed
   uint8_t held;        // from the press until it is acted on
   TextFont* font;      // "Arial" 20
+
+  // Every member once, in the order of the state dump (game/field_list.h).
+  template <class V>
+  void VisitFields(V& v) const {
+    v.Handle(sheet);
+    v.Handle(font);
+    v("backLook", backLook);
+    v("hoverId", hoverId);
+    v("pressedId", pressedId);
+    v("held", held);
+  }
 };

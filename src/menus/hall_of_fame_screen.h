@@ -71,4 +71,21 @@ class HallOfFameScreen {
   uint8_t held;
   uint8_t pressedId;
   uint8_t hoverId;
+
+  // Every member once, in the order of the state dump (game/field_list.h).
+  template <class V>
+  void VisitFields(V& v) const {
+    v.Handle(sheet);
+    v.Handle(lettersHigh);
+    v.Handle(lettersLow);
+    v("digits", digits);
+    v("rowUsed", rowUsed);
+    v("scores", scores);
+    v.Name("names", names);
+    v("nameLast", nameLast);
+    v("backLook", backLook);
+    v("held", held);
+    v("pressedId", pressedId);
+    v("hoverId", hoverId);
+  }
 };

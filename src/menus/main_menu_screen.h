@@ -90,6 +90,16 @@ class MainMenuScreen {
   uint8_t hoveredId;               // under the cursor this frame; 0 none
   uint8_t pressLock;               // from a press until its action
 
+  // Every member once, in the order of the state dump (game/field_list.h).
+  template <class V>
+  void VisitFields(V& v) const {
+    v.Handle(sheet);
+    v("look", look);
+    v("clickedId", clickedId);
+    v("hoveredId", hoveredId);
+    v("pressLock", pressLock);
+  }
+
  private:
   void Hover(uint8_t id, int32_t x, int32_t y);
   uint32_t Click(uint8_t id, int32_t x, int32_t y, InputDevice* mouse);

@@ -135,4 +135,37 @@ class NameEntryScreen {
   uint8_t growPhase;
   float growScale;
   StepTimer growTimer;
+
+  // Every member once, in the order of the state dump (game/field_list.h).
+  template <class V>
+  void VisitFields(V& v) const {
+    v.Handle(boxes);
+    v.Handle(hands);
+    v.Handle(effectSheet);
+    v.Handle(titleSheet);
+    v.Handle(letterSheet);
+    v.Handle(readySheet);
+    v.Handle(clearSheet);
+    v.Name("cells", cells);
+    v("cellX", cellX);
+    v("typedThisFrame", typedThisFrame);
+    v("caretPhase", caretPhase);
+    v.Inline("caretTimer", caretTimer);
+    v("readyLook", readyLook);
+    v("clearLook", clearLook);
+    v("backLook", backLook);
+    v("hoveredId", hoveredId);
+    v("clickedId", clickedId);
+    v("pressLock", pressLock);
+    v("shockX", shockX);
+    v("shockScale", shockScale);
+    v.Inline("shockTimer", shockTimer);
+    v("hand1X", hand1X);
+    v("hand2Offset", hand2Offset);
+    v("hand3X", hand3X);
+    v("hand5Y", hand5Y);
+    v("growPhase", growPhase);
+    v("growScale", growScale);
+    v.Inline("growTimer", growTimer);
+  }
 };

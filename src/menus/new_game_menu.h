@@ -98,4 +98,33 @@ class NewGameMenu {
   uint8_t hoveredId;
   uint8_t clickedId;
   uint8_t pressLock;
+
+  // Every member once, in the order of the state dump (game/field_list.h).
+  template <class V>
+  void VisitFields(V& v) const {
+    v.Handle(wordSheet);
+    v.Handle(readySheet);
+    v.Handle(pictureSheet);
+    v.Handle(backSheet);
+    v.Handle(leftArrowSheet);
+    v.Handle(rightArrowSheet);
+    v.Handle(upperLetterSheet);
+    v.Handle(lowerLetterSheet);
+    v("backLook", backLook);
+    v("readyLook", readyLook);
+    v("leftLook", leftLook);
+    v("rightLook", rightLook);
+    v("asteroidFrame", asteroidFrame);
+    v("cornerFrame", cornerFrame);
+    v.Inline("cornerTimer", cornerTimer);
+    v("nameLength", nameLength);  // letters typed so far
+    v.Name("name", name);
+    v.Inline("asteroidTimer", asteroidTimer);
+    v("asteroidX", asteroidX);
+    v("asteroidY", asteroidY);
+    v("portrait", portrait);
+    v("hoveredId", hoveredId);
+    v("clickedId", clickedId);
+    v("pressLock", pressLock);
+  }
 };

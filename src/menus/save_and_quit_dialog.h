@@ -59,6 +59,19 @@ class SaveAndQuitDialog {
   uint8_t pressedId;  // 1 Yes, 2 No, 0 none
   uint8_t hoverId;    // under the cursor this frame
 
+  // Every member once, in the order of the state dump (game/field_list.h).
+  template <class V>
+  void VisitFields(V& v) const {
+    v.Handle(background);
+    v.Handle(yesSheet);
+    v.Handle(noSheet);
+    v("yesLook", yesLook);
+    v("noLook", noLook);
+    v("held", held);
+    v("pressedId", pressedId);
+    v("hoverId", hoverId);
+  }
+
  private:
   void Hover(uint8_t id, uint8_t& look, int32_t x, int32_t y);
   uint32_t Click(uint8_t id, int32_t x, int32_t y, InputDevice* mouse);

@@ -119,6 +119,30 @@ class SaveSlotsPanel {
   uint8_t pressedId;  // 1..5 slot, 6 Back, 0 none
   uint8_t hoverId;    // under the cursor this frame
 
+  // Every member once, in the order of the state dump (game/field_list.h).
+  template <class V>
+  void VisitFields(V& v) const {
+    v.Handle(background);
+    v.Handle(sheet);
+    v.Handle(lettersHigh);
+    v.Handle(lettersLow);
+    v("summaryWanted", summaryWanted);
+    v("summaryDay", summaryDay);
+    v("summaryFame", summaryFame);
+    v("digits", digits);
+    v("nameLast", nameLast);
+    v.Name("summaryName", summaryName);
+    v("loadingSlot", loadingSlot);
+    v("slotUsed", slotUsed);
+    v("slotUnreadable", slotUnreadable);
+    v("unreadableNotice", unreadableNotice);
+    v("backLook", backLook);
+    v("slotLooks", slotLooks);
+    v("held", held);
+    v("pressedId", pressedId);
+    v("hoverId", hoverId);
+  }
+
  private:
   // The separator lines and Back; the slot buttons and what each row shows.
   void DrawRows();

@@ -12,6 +12,12 @@ constexpr uint8_t kTimerWaiting = 2;
 struct StepTimer {
   uint8_t state = kTimerStamp;
   uint32_t start = 0;
+  // Its members (game/field_list.h).
+  template <class V>
+  void VisitFields(V& v) const {
+    v("state", state);
+    v("start", start);
+  }
   // 1 when a step is due now.
   uint32_t Step(uint32_t nowMs, uint32_t periodMs) {
     if (state == kTimerStamp) {

@@ -95,4 +95,23 @@ class StoryScene {
   int32_t fragmentY[kStoryFragments][kStoryRocks];
   uint8_t fragmentFrame;
   StepTimer frameTimer;
+
+  // Every member once, in the order of the state dump (game/field_list.h).
+  template <class V>
+  void VisitFields(V& v) const {
+    v.Handle(sheet);
+    v("mode", mode);
+    v("pictureX", pictureX);
+    v("pictureY", pictureY);
+    v("pictureScaleX", pictureScaleX);
+    v("pictureScaleY", pictureScaleY);
+    v("rockY", rockY);
+    v("rockFrame", rockFrame);
+    v("rockFalling", rockFalling);
+    v("burstActive", burstActive);
+    v("fragmentX", fragmentX);
+    v("fragmentY", fragmentY);
+    v("fragmentFrame", fragmentFrame);
+    v.Inline("frameTimer", frameTimer);
+  }
 };

@@ -26,6 +26,21 @@ class AnimClock {
   int32_t expected;     // whole steps expected per call; 5000 = not yet set
   uint8_t callerSteps;  // the calling screen keeps its result here (255 at start)
 
+  // Every member once, in the order of the state dump (game/field_list.h).
+  template <class V>
+  void VisitFields(V& v) const {
+    v("accumulator", accumulator);
+    v("wholeSteps", wholeSteps);
+    v("steps", steps);
+    v("lastStep", lastStep);
+    v("average", average);
+    v("sampleCount", sampleCount);
+    v("base", base);
+    v("sampleSum", sampleSum);
+    v("expected", expected);
+    v("callerSteps", callerSteps);
+  }
+
  private:
   uint8_t Settle(float step);
 };

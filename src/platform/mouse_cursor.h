@@ -34,6 +34,17 @@ class MouseCursor {
   int32_t y;
   InputDevice mouse;
 
+  // Every member once, in the order of the state dump (game/field_list.h).
+  template <class V>
+  void VisitFields(V& v) const {
+    v.Handle(sheet);
+    v("x", x);
+    v("y", y);
+    v("prevX", prevX);
+    v("prevY", prevY);
+    v.Handle(mouse);
+  }
+
  private:
   void KeepOnScreen();
 };

@@ -2,16 +2,187 @@
 
 #include <unistd.h>
 
+#include <cstddef>
+#include <cstring>
+#include <memory>
+#include <new>
 #include <string>
+#include <type_traits>
+#include <vector>
 
+#include "app/data_settings.h"
 #include "app/game_app.h"
+#include "battle/battle_screen.h"
+#include "game/field_list.h"
+#include "game/game_state.h"
+#include "game/hero_figure.h"
+#include "harness/held_objects.h"
 #include "harness/json_value.h"
 #include "harness/scenario_driver.h"
 #include "map/control_bar.h"
 #include "map/kingdom_map.h"
 #include "map/map_encounters.h"
 #include "menus/credits_screen.h"
+#include "menus/hall_of_fame_screen.h"
+#include "menus/main_menu_screen.h"
+#include "menus/name_entry_screen.h"
+#include "menus/new_game_menu.h"
+#include "menus/save_and_quit_dialog.h"
+#include "menus/save_slots_panel.h"
+#include "menus/story_scene.h"
 #include "platform/anim_clock.h"
+#include "platform/mouse_cursor.h"
+
+namespace {
+
+// The bytes of a record that hold its members, padding left out. A plain
+// record has its padding cleared by the compiler; a class is built once over
+// zero bytes and once over 0xFF bytes, and its constructor writes its members
+// while the padding keeps what was there. The pointer to the table of
+// virtual functions at the start of a polymorphic class is no member either.
+template <class T>
+std::vector<bool> MemberBytes() {
+  struct alignas(T) Raw {
+    unsigned char bytes[sizeof(T)];
+  };
+  auto ones = std::make_unique<Raw>();
+  std::memset(ones->bytes, 0xFF, sizeof(T));
+  std::vector<bool> member(sizeof(T));
+  if constexpr (std::is_trivially_copyable_v<T>) {
+    __builtin_clear_padding(reinterpret_cast<T*>(ones->bytes));
+    for (std::size_t i = 0; i < sizeof(T); ++i) member[i] = ones->bytes[i] != 0;
+  } else {
+    auto zeros = std::make_unique<Raw>();
+    std::memset(zeros->bytes, 0x00, sizeof(T));
+    T* a = new (ones->bytes) T;
+    T* b = new (zeros->bytes) T;
+    for (std::size_t i = 0; i < sizeof(T); ++i) member[i] = ones->bytes[i] == zeros->bytes[i];
+    a->~T();
+    b->~T();
+  }
+  if constexpr (std::is_polymorphic_v<T>) {
+    for (std::size_t i = 0; i < sizeof(void*); ++i) member[i] = false;
+  }
+  return member;
+}
+
+// Walks a record's field list and says where it falls short: a member byte
+// that no listed field holds, or one that two listed fields hold. Records
+// listed inside it are checked in turn.
+class ListCoverage {
+ public:
+  template <class T>
+  static std::vector<std::string> Faults(const char* type) {
+    auto record = std::make_unique<T>();
+    ListCoverage coverage(record.get(), sizeof(T), type);
+    record->VisitFields(coverage);
+    std::vector<bool> member = MemberBytes<T>();
+    for (std::size_t i = 0; i < sizeof(T); ++i) {
+      if (!member[i] || !coverage.owner_[i].empty()) continue;
+      std::size_t end = i;
+      while (end + 1 < sizeof(T) && member[end + 1] && coverage.owner_[end + 1].empty()) ++end;
+      std::string before = "the start";
+      for (std::size_t j = i; j-- > 0;) {
+        if (!coverage.owner_[j].empty()) {
+          before = coverage.owner_[j];
+          break;
+        }
+      }
+      coverage.faults_.push_back(std::string(type) + ": bytes " + std::to_string(i) + ".." +
+                                 std::to_string(end) + " are in no listed field (after " + before +
+                                 ")");
+      i = end;
+    }
+    return coverage.faults_;
+  }
+
+  template <class T>
+  void operator()(const char* key, const T& field) {
+    Mark(key, field);
+    CheckInner<std::remove_all_extents_t<T>>(key);
+  }
+  template <class T>
+  void Name(const char* key, const T& field) {
+    Mark(key, field);
+  }
+  template <class T>
+  void NameColumns(const char* key, const T& field, int) {
+    Mark(key, field);
+  }
+  template <class T>
+  void Inline(const char* key, const T& field) {
+    (*this)(key, field);
+  }
+  template <class T>
+  void View(const char*, const T*, int) {}
+  template <class T>
+  void Handle(const T& field) {
+    Mark("a handle", field);
+  }
+
+ private:
+  ListCoverage(const void* record, std::size_t size, const char* type)
+      : base_(static_cast<const unsigned char*>(record)), owner_(size), type_(type) {}
+
+  template <class T>
+  void Mark(const char* key, const T& field) {
+    std::size_t at = reinterpret_cast<const unsigned char*>(&field) - base_;
+    for (std::size_t i = at; i < at + sizeof(T); ++i) {
+      if (!owner_[i].empty()) {
+        faults_.push_back(type_ + ": " + key + " is listed over " + owner_[i]);
+        return;
+      }
+      owner_[i] = key;
+    }
+  }
+
+  template <class T>
+  void CheckInner(const char* key) {
+    if constexpr (HasFieldList<T>) {
+      for (const std::string& fault : Faults<T>(key)) faults_.push_back(type_ + "." + fault);
+    }
+  }
+
+  const unsigned char* base_;
+  std::vector<std::string> owner_;  // the listed field holding each byte
+  std::string type_;
+  std::vector<std::string> faults_;
+};
+
+// A record whose list leaves out a byte that sits where padding could be.
+struct LeftOut {
+  uint8_t first{};
+  uint8_t leftOut{};
+  int32_t second{};
+  template <class V>
+  void VisitFields(V& v) const {
+    v("first", first);
+    v("second", second);
+  }
+};
+
+template <class T>
+void ExpectListCovers(const char* name) {
+  for (const std::string& fault : ListCoverage::Faults<T>(name)) ADD_FAILURE() << fault;
+}
+
+}  // namespace
+
+// A member added to a record and left out of its field list would be missing
+// from the dump: every record the dump writes must list each of its bytes.
+TEST(FieldLists, CoverEveryMemberOfEveryDumpedRecord) {
+  ExpectListCovers<GameState>("state");
+  ExpectListCovers<MouseCursor>("cursor");
+  ExpectListCovers<AnimClock>("animClock");
+#define CHECK_HELD_OBJECT(field) \
+  ExpectListCovers<std::remove_pointer_t<decltype(GameApp::field)>>(#field);
+  QORV_HELD_OBJECTS(CHECK_HELD_OBJECT)
+#undef CHECK_HELD_OBJECT
+
+  // The check itself finds a member hidden where padding could be.
+  EXPECT_EQ(ListCoverage::Faults<LeftOut>("LeftOut"),
+            std::vector<std::string>{"LeftOut: bytes 1..1 are in no listed field (after first)"});
+}
 
 TEST(StateDump, HoldsTheAppTheRecordAndEachObjectThatExists) {
   ASSERT_EQ(chdir(QORV_GAME_DIR), 0);
