@@ -252,6 +252,93 @@ class GameApp : public AppFrame {
   uint32_t secondsOnScreen{0};
   uint32_t screenStartMs{0};
 
+  // Every member once (game/field_list.h): the hand-over flags and the
+  // frame timing are the dump's "app"; the screen objects, the record and the
+  // settings are dumped under "objects" and "state" by their own lists, the
+  // platform objects not at all.
+  template <class V>
+  void VisitFields(V& v) const {
+    v.Handle(static_cast<const AppFrame&>(*this));
+    v.Handle(font);
+    v.Handle(heroFigure);
+    v.Handle(controlBar);
+    v.Handle(castleScreen);
+    v.Handle(creditsScreen);
+    v.Handle(writeFile);
+    v.Handle(readFile);
+    v.Handle(probeFile);
+    v.Handle(battleScreen);
+    v.Handle(hallOfFameScreen);
+    v.Handle(heroesScreen);
+    v.Handle(gameState);
+    v.Handle(infoScreen);
+    v.Handle(saveSlotsPanel);
+    v.Handle(kingdomMap);
+    v.Handle(mainMenuScreen);
+    v.Handle(cursor);
+    v.Handle(animClock);
+    v.Handle(storyScene);
+    v.Handle(nameEntryScreen);
+    v.Handle(nameEditor);
+    v.Handle(bitmapFont);
+    v.Handle(mapEncounters);
+    v.Handle(optionsScreen);
+    v.Handle(palaceScreen);
+    v.Handle(newGameMenu);
+    v.Handle(questLog);
+    v.Handle(saveAndQuitDialog);
+    v.Handle(settings);
+    v.Handle(templeScreen);
+    v.Handle(towerScreen);
+    v.Handle(townScreen);
+    v.Handle(itemExchangeScreen);
+    v.Handle(armyExchangeScreen);
+    v.Handle(exchangeChoiceScreen);
+    v.Handle(villageScreen);
+    v.Handle(wealthScreen);
+    v.Handle(playerScreen);
+    v.Handle(screenProc);
+    v("framesCounted", framesCounted);
+    v("clickHandled", clickHandled);
+    v("endSurrendered", endSurrendered);
+    v("endPeaceTreaty", endPeaceTreaty);
+    v("endVictory", endVictory);
+    v("quitAfterSave", quitAfterSave);
+    v("saveFailed", saveFailed);
+    v("saveQuitFromBattle", saveQuitFromBattle);
+    v("saveQuitFromMap", saveQuitFromMap);
+    v("optionsFromBattle", optionsFromBattle);
+    v("optionsFromMap", optionsFromMap);
+    v("mapEnemyIndex", mapEnemyIndex);
+    v("mapQuestIndex", mapQuestIndex);
+    v("renameReturned", renameReturned);
+    v("battleRelocated", battleRelocated);
+    v("dayRecoveryPending", dayRecoveryPending);
+    v("musicChanged", musicChanged);
+    v("leaveCode", leaveCode);
+    v("framesPerSecond", framesPerSecond);
+    v("selectedHero", selectedHero);
+    v("shownHero", shownHero);
+    v("mapJustEntered", mapJustEntered);
+    v("mapShowMessages", mapShowMessages);
+    v("battleReturned", battleReturned);
+    v("battleFoughtByPlayer", battleFoughtByPlayer);
+    v("battleFoughtByHero", battleFoughtByHero);
+    v("renameArmy", renameArmy);
+    v("renameHero", renameHero);
+    v("renameArmySlot", renameArmySlot);
+    v("renameOwner", renameOwner);
+    v("renameReturn", renameReturn);
+    v("renameDone", renameDone);
+    v("frameStartMs", frameStartMs);
+    v("msCounted", msCounted);
+    v("lastFrameMs", lastFrameMs);
+    v("timingValid", timingValid);
+    v("screenEntered", screenEntered);
+    v("secondsOnScreen", secondsOnScreen);
+    v("screenStartMs", screenStartMs);
+  }
+
  private:
   // The steps of the kingdom map's frame (map_proc.cpp), in frame order:
   // the bar, the entry reset and the frame's start; the figure, the view

@@ -174,6 +174,7 @@ TEST(FieldLists, CoverEveryMemberOfEveryDumpedRecord) {
   ExpectListCovers<GameState>("state");
   ExpectListCovers<MouseCursor>("cursor");
   ExpectListCovers<AnimClock>("animClock");
+  ExpectListCovers<GameApp>("app");
 #define CHECK_HELD_OBJECT(field) \
   ExpectListCovers<std::remove_pointer_t<decltype(GameApp::field)>>(#field);
   QORV_HELD_OBJECTS(CHECK_HELD_OBJECT)

@@ -3,57 +3,17 @@
 #include "app/game_app.h"
 #include "app/screen_names.h"
 #include "game/game_state_dump.h"
+#include "game/json_fields.h"
 #include "game/json_out.h"
 #include "platform/clock.h"
 #include "platform/text_log.h"
 
 #include <cstdio>
 
-#define APP_FIELD(name) out.Num(#name, static_cast<long long>(app.name))
-
 void DumpGameApp(const GameApp& app, JsonOut& out) {
-  APP_FIELD(framesCounted);
-  APP_FIELD(clickHandled);
-  APP_FIELD(endSurrendered);
-  APP_FIELD(endPeaceTreaty);
-  APP_FIELD(endVictory);
-  APP_FIELD(quitAfterSave);
-  APP_FIELD(saveFailed);
-  APP_FIELD(saveQuitFromBattle);
-  APP_FIELD(saveQuitFromMap);
-  APP_FIELD(optionsFromBattle);
-  APP_FIELD(optionsFromMap);
-  APP_FIELD(mapEnemyIndex);
-  APP_FIELD(mapQuestIndex);
-  APP_FIELD(renameReturned);
-  APP_FIELD(battleRelocated);
-  APP_FIELD(dayRecoveryPending);
-  APP_FIELD(musicChanged);
-  APP_FIELD(leaveCode);
-  APP_FIELD(framesPerSecond);
-  APP_FIELD(selectedHero);
-  APP_FIELD(shownHero);
-  APP_FIELD(mapJustEntered);
-  APP_FIELD(mapShowMessages);
-  APP_FIELD(battleReturned);
-  APP_FIELD(battleFoughtByPlayer);
-  APP_FIELD(battleFoughtByHero);
-  APP_FIELD(renameArmy);
-  APP_FIELD(renameHero);
-  APP_FIELD(renameArmySlot);
-  APP_FIELD(renameOwner);
-  APP_FIELD(renameReturn);
-  APP_FIELD(renameDone);
-  APP_FIELD(frameStartMs);
-  APP_FIELD(msCounted);
-  APP_FIELD(lastFrameMs);
-  APP_FIELD(timingValid);
-  APP_FIELD(screenEntered);
-  APP_FIELD(secondsOnScreen);
-  APP_FIELD(screenStartMs);
+  JsonFieldWriter writer(out);
+  app.VisitFields(writer);
 }
-
-#undef APP_FIELD
 
 std::string StateDumpJson(const GameApp& app, uint32_t frame) {
   JsonOut out;
