@@ -151,6 +151,9 @@ TEST_F(PlacesE2E, AHeroEntersTheCastleAndLeavesItsRecordAsItWas) {
   EXPECT_EQ(std::memcmp(&items, &s.heroItems[0], sizeof items), 0);
   EXPECT_EQ(std::memcmp(&playerArmies, &s.playerArmies, sizeof playerArmies), 0);
   EXPECT_EQ(s.heroStats[kStatHealth][0], 17);
+  d.RunFrames(5);
+  EXPECT_STREQ(d.ScreenName(), "MapProc") << "the castle is not entered again";
+  EXPECT_EQ(d.App().mapEncounters->heroCell[0], kCastleGate);
 }
 
 // Every place shows its own pictures to every visitor (the fixture checks
