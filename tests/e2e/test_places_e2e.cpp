@@ -11,6 +11,7 @@
 #include "e2e_fixture.h"
 #include "game/cell_geometry.h"
 #include "game/game_state.h"
+#include "harness/json_value.h"
 #include "harness/scenario_driver.h"
 #include "map/kingdom_map.h"
 #include "map/map_encounters.h"
@@ -98,6 +99,11 @@ TEST_F(PlacesE2E, NewGameWalksIntoTheNearestVillageAndLeavesBothWays) {
   EXPECT_EQ(h.health, s.playerStats[kStatHealth]);
   EXPECT_EQ(std::memcmp(h.armyName, s.playerArmies.armyNames, sizeof h.armyName), 0);
   d.WriteShot(Out("place_village.png"));
+  JsonValue dump;
+  ASSERT_TRUE(ParseJson(d.Dump(), &dump));
+  const JsonValue* shown = FindJsonPath(dump, "objects.villageScreen.placeNumber");
+  ASSERT_NE(shown, nullptr) << "the place's object is in the dump under its field";
+  EXPECT_EQ(shown->number, 1);
 
   // Escape: the map again, the party on the village's cell.
   d.PressKey(kKeyEscape);
@@ -154,6 +160,35 @@ TEST_F(PlacesE2E, AHeroEntersTheCastleAndLeavesItsRecordAsItWas) {
   d.RunFrames(5);
   EXPECT_STREQ(d.ScreenName(), "MapProc") << "the castle is not entered again";
   EXPECT_EQ(d.App().mapEncounters->heroCell[0], kCastleGate);
+}
+
+// A pressed Leave waits while the mouse is held over it, and acts in the
+// frame the button is let go or the cursor has slid off it.
+TEST_F(PlacesE2E, LeaveActsOnReleaseOrWhenTheCursorSlidesOff) {
+  ScenarioDriver d;
+  d.Start();
+  d.RunFrames(2);
+  for (bool slideOff : {false, true}) {
+    SCOPED_TRACE(slideOff ? "slide off" : "release");
+    EnterPlace(d, "GoTemple");
+    d.MoveTo(kLeaveX, kLeaveY);
+    d.ButtonDown(kMouseLeft);
+    d.RunFrames(5);
+    EXPECT_STREQ(d.ScreenName(), "TempleProc");
+    ASSERT_NE(d.App().templeScreen, nullptr);
+    EXPECT_EQ(d.App().templeScreen->pressedId, kHouseLeave);
+    if (slideOff) {
+      d.MoveTo(300, 500);
+      d.RunFrames(1);
+      EXPECT_STREQ(d.ScreenName(), "MapProc");
+      d.ButtonUp(kMouseLeft);
+    } else {
+      d.ButtonUp(kMouseLeft);
+      d.RunFrames(1);
+      EXPECT_STREQ(d.ScreenName(), "MapProc");
+    }
+    d.RunFrames(2);
+  }
 }
 
 // Every place shows its own pictures to every visitor (the fixture checks
