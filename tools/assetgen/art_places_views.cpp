@@ -55,6 +55,17 @@ struct SkyLook {
   float sunX, sunY, sunR;
 };
 
+SkyLook Sky(Rgb top, Rgb bottom, Rgb cloud, int clouds) {
+  return {top, bottom, cloud, clouds, 0, 0, 0, 0};
+}
+SkyLook Sun(SkyLook s, Rgb sun, float x, float y, float r) {
+  s.sun = sun;
+  s.sunX = x;
+  s.sunY = y;
+  s.sunR = r;
+  return s;
+}
+
 void PaintSky(Canvas& c, int horizon, const SkyLook& s) {
   c.GradientV(0, 0, kSize, horizon, s.top, s.bottom);
   if (s.sun) {
@@ -64,6 +75,7 @@ void PaintSky(Canvas& c, int horizon, const SkyLook& s) {
   }
   for (int i = 0; i < s.clouds && s.cloud; ++i) {
     float x = c.rng.Range(-20, kSize + 20.0f), y = c.rng.Range(30, horizon * 0.6f);
+    if (x > 140 && x < 340 && y < 95) y += 60;  // keep the name plate on clear sky
     float w = c.rng.Range(30, 60);
     Rgb shade = Mix(s.cloud, s.top, 0.35f);
     for (int k = 0; k < 5; ++k) {
@@ -438,14 +450,8 @@ struct VillageLook {
 
 VillageLook GreenVillage() {
   VillageLook v;
-  v.sky = {pal::BlueLight,
-           Lighten(pal::WaterLight, 0.45f),
-           pal::ParchmentLight,
-           5,
-           pal::ParchmentLight,
-           420,
-           70,
-           18};
+  const Rgb haze = Lighten(pal::WaterLight, 0.45f);
+  v.sky = Sun(Sky(pal::BlueLight, haze, pal::ParchmentLight, 5), pal::ParchmentLight, 420, 70, 18);
   v.horizon = 220;
   v.hills = Mix(pal::GrassDark, pal::BlueLight, 0.35f);
   v.mountains = false;
@@ -511,14 +517,9 @@ void DrawVillage(Canvas& c, int number) {
       v.house.kind = RoofKind::Tiles;
       break;
     case 5:  // Trawa: deep meadow at golden evening
-      v.sky = {Mix(pal::Blue, pal::Purple, 0.3f),
-               Mix(pal::FireLight, pal::ParchmentLight, 0.4f),
-               Mix(pal::Fire, pal::ParchmentLight, 0.5f),
-               4,
-               pal::FireLight,
-               90,
-               190,
-               22};
+      v.sky = Sky(Mix(pal::Blue, pal::Purple, 0.3f), Mix(pal::FireLight, pal::ParchmentLight, 0.4f),
+                  Mix(pal::Fire, pal::ParchmentLight, 0.5f), 4);
+      v.sky = Sun(v.sky, pal::FireLight, 90, 190, 22);
       v.groundFar = Mix(pal::GrassLight, pal::Gold, 0.35f);
       v.groundNear = pal::Grass;
       break;
@@ -527,14 +528,8 @@ void DrawVillage(Canvas& c, int number) {
       v.house.roof = Mix(pal::Wood, pal::Gold, 0.3f);
       break;
     case 7:  // the Desert Village: dunes, palms, flat roofs
-      v.sky = {Mix(pal::BlueLight, pal::WaterLight, 0.5f),
-               pal::SandLight,
-               0,
-               0,
-               pal::ParchmentLight,
-               80,
-               60,
-               24};
+      v.sky = Sky(Mix(pal::BlueLight, pal::WaterLight, 0.5f), pal::SandLight, 0, 0);
+      v.sky = Sun(v.sky, pal::ParchmentLight, 80, 60, 24);
       v.hills = pal::SandDark;
       v.groundFar = pal::SandLight;
       v.groundNear = pal::Sand;
@@ -553,14 +548,8 @@ void DrawVillage(Canvas& c, int number) {
       v.house = {pal::StoneLight, pal::SlateDark, RoofKind::Slate, false, true};
       break;
     case 9:  // the Little Village: a clearing in the woods at dusk
-      v.sky = {pal::Night,
-               Mix(pal::Purple, pal::Fire, 0.45f),
-               Mix(pal::Purple, pal::BlueLight, 0.4f),
-               4,
-               0,
-               0,
-               0,
-               0};
+      v.sky = Sky(pal::Night, Mix(pal::Purple, pal::Fire, 0.45f),
+                  Mix(pal::Purple, pal::BlueLight, 0.4f), 4);
       v.hills = Mix(pal::GrassDark, pal::Night, 0.4f);
       v.groundFar = Mix(pal::GrassDark, pal::Grass, 0.4f);
       v.groundNear = Mix(pal::GrassDark, pal::Night, 0.3f);
@@ -708,9 +697,8 @@ void DrawVillage(Canvas& c, int number) {
 // ------------------------------------------------------------------ towns
 
 void DrawTown(Canvas& c, int number) {
-  SkyLook sky = {
-      pal::Blue, Lighten(pal::BlueLight, 0.4f), pal::ParchmentLight, 4, pal::ParchmentLight, 90, 80,
-      20};
+  const Rgb haze = Lighten(pal::BlueLight, 0.4f);
+  SkyLook sky = Sun(Sky(pal::Blue, haze, pal::ParchmentLight, 4), pal::ParchmentLight, 90, 80, 20);
   Rgb roofs[3] = {pal::Red, pal::RedDeep, Mix(pal::Red, pal::WoodLight, 0.5f)};
   Rgb stone = Mix(pal::StoneLight, pal::Parchment, 0.3f);
   if (number == 2) {
@@ -718,20 +706,14 @@ void DrawTown(Canvas& c, int number) {
     roofs[0] = Mix(pal::Red, pal::RedLight, 0.5f);
     roofs[2] = pal::RedLight;
   } else if (number == 3) {
-    sky = {
-        Mix(pal::BlueLight, pal::Slate, 0.3f), pal::ParchmentLight, pal::StoneLight, 6, 0, 0, 0, 0};
+    sky = Sky(Mix(pal::BlueLight, pal::Slate, 0.3f), pal::ParchmentLight, pal::StoneLight, 6);
     roofs[0] = pal::WoodLight;
     roofs[1] = pal::Wood;
     stone = pal::Stone;
   } else if (number == 4) {
-    sky = {pal::BlueDeep,
-           Mix(pal::Fire, pal::ParchmentLight, 0.5f),
-           Mix(pal::Purple, pal::Fire, 0.4f),
-           4,
-           pal::FireLight,
-           430,
-           190,
-           20};
+    sky = Sky(pal::BlueDeep, Mix(pal::Fire, pal::ParchmentLight, 0.5f),
+              Mix(pal::Purple, pal::Fire, 0.4f), 4);
+    sky = Sun(sky, pal::FireLight, 430, 190, 20);
     roofs[0] = pal::BlueDeep;
     roofs[1] = pal::Blue;
     roofs[2] = pal::SlateDark;
