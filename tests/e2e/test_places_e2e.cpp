@@ -275,6 +275,53 @@ TEST_F(PlacesE2E, NameButtonRoundTrip) {
   EXPECT_EQ(d.App().renameReturn, 0);
 }
 
+// A joined village charges its lower prices from the visit's first frame;
+// Talk marks the villages whose joining quest was seen done; Accept Yes
+// raises fame only for a quest on offer; Enter closes the talk and stays.
+// (A button's id is set by hand here, as a press on it would set it.)
+TEST_F(PlacesE2E, JoinedPricesTalkAcceptAndEnter) {
+  ScenarioDriver d;
+  d.Start();
+  d.RunFrames(2);
+  GameState& s = *d.App().gameState;
+  s.villageNumber = 5;
+  s.visitorCode = kVisitorPlayer;
+  s.wealth.villageJoined[4] = 1;
+  s.questStage[29 - 1] = kQuestAchievedSeen;  // the joining quest of village 2
+  s.fame = 3;
+  EnterPlace(d, "GoVillage");
+  ASSERT_NE(d.App().villageScreen, nullptr);
+  VillageHouseScreen& h = *d.App().villageScreen;
+  EXPECT_EQ(h.joinState, kJoinedPrices);
+  EXPECT_EQ(h.healPrice, kJoinedHealPrice);
+  EXPECT_EQ(h.candidatePrice[4], 490u);
+
+  h.pressedId = kHouseTalk;
+  d.RunFrames(1);
+  EXPECT_EQ(h.talkOpen, 1);
+  EXPECT_EQ(s.wealth.villageJoined[1], 1);
+  EXPECT_EQ(h.pressedId, 0);
+
+  h.pressedId = kHouseAcceptYes;
+  d.RunFrames(1);
+  EXPECT_EQ(s.fame, 3) << "no quest was on offer";
+  h.currentQuest = 52;
+  h.pressedId = kHouseAcceptYes;
+  d.RunFrames(1);
+  EXPECT_EQ(s.fame, 4);
+  EXPECT_EQ(h.questStage[52 - 1], kQuestAccepted);
+  EXPECT_EQ(h.justAccepted, 1);
+
+  h.talkOpen = 1;
+  h.recruitOpen = 1;
+  d.PressKey(kKeyEnter);
+  EXPECT_STREQ(d.ScreenName(), "VillageProc");
+  EXPECT_EQ(h.talkOpen, 0);
+  EXPECT_EQ(h.recruitOpen, 0);
+  d.PressKey(kKeyEscape);
+  EXPECT_EQ(s.questStage[52 - 1], kQuestAccepted) << "written back on leaving";
+}
+
 // A place number or visitor the map cannot have handed over goes back to
 // the map without building the place.
 TEST_F(PlacesE2E, AnUnknownPlaceOrVisitorGoesBackToTheMap) {
