@@ -64,6 +64,20 @@ void EnterPlace(ScenarioDriver& d, const char* stub) {
   d.RunFrames(2);
 }
 
+// A new game's record, changed by the setup, and the player entering that
+// village; the village's object (nullptr if it was not built).
+template <class Setup>
+VillageHouseScreen* VisitVillage(ScenarioDriver& d, uint8_t village, Setup setup) {
+  d.Start();
+  d.RunFrames(2);
+  GameState& s = *d.App().gameState;
+  s.villageNumber = village;
+  s.visitorCode = kVisitorPlayer;
+  setup(s);
+  EnterPlace(d, "GoVillage");
+  return d.App().villageScreen;
+}
+
 struct Corner {
   int32_t x, y;
 };
@@ -238,14 +252,10 @@ TEST_F(PlacesE2E, EveryPlaceOpensForEveryVisitor) {
 // record and shows the name the editor wrote.
 TEST_F(PlacesE2E, NameButtonRoundTrip) {
   ScenarioDriver d;
-  d.Start();
-  d.RunFrames(2);
+  VillageHouseScreen* visit = VisitVillage(d, 4, [](GameState&) {});
+  ASSERT_NE(visit, nullptr);
+  VillageHouseScreen& h = *visit;
   GameState& s = *d.App().gameState;
-  s.villageNumber = 4;
-  s.visitorCode = kVisitorPlayer;
-  EnterPlace(d, "GoVillage");
-  ASSERT_NE(d.App().villageScreen, nullptr);
-  VillageHouseScreen& h = *d.App().villageScreen;
   h.bag[0] = 0;  // a change of the visit, made before the Name press
   // The second army is selected and the Name button taken (the press below
   // lands where no other button is).
@@ -281,17 +291,14 @@ TEST_F(PlacesE2E, NameButtonRoundTrip) {
 // (A button's id is set by hand here, as a press on it would set it.)
 TEST_F(PlacesE2E, JoinedPricesTalkAcceptAndEnter) {
   ScenarioDriver d;
-  d.Start();
-  d.RunFrames(2);
+  VillageHouseScreen* visit = VisitVillage(d, 5, [](GameState& s) {
+    s.wealth.villageJoined[4] = 1;
+    s.questStage[29 - 1] = kQuestAchievedSeen;  // the joining quest of village 2
+    s.fame = 3;
+  });
+  ASSERT_NE(visit, nullptr);
+  VillageHouseScreen& h = *visit;
   GameState& s = *d.App().gameState;
-  s.villageNumber = 5;
-  s.visitorCode = kVisitorPlayer;
-  s.wealth.villageJoined[4] = 1;
-  s.questStage[29 - 1] = kQuestAchievedSeen;  // the joining quest of village 2
-  s.fame = 3;
-  EnterPlace(d, "GoVillage");
-  ASSERT_NE(d.App().villageScreen, nullptr);
-  VillageHouseScreen& h = *d.App().villageScreen;
   EXPECT_EQ(h.joinState, kJoinedPrices);
   EXPECT_EQ(h.healPrice, kJoinedHealPrice);
   EXPECT_EQ(h.candidatePrice[4], 490u);
