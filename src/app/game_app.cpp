@@ -18,6 +18,7 @@
 #include "menus/save_and_quit_dialog.h"
 #include "menus/save_slots_panel.h"
 #include "menus/story_scene.h"
+#include "places/house_screen.h"
 #include "platform/anim_clock.h"
 #include "platform/clock.h"
 #include "platform/file_buffer.h"
@@ -36,6 +37,12 @@ GameApp::GameApp() {
 GameApp::~GameApp() {
   // The objects the application owns go with it, so that nothing is left
   // behind when the program ends.
+  FreeScreen(villageScreen);
+  FreeScreen(townScreen);
+  FreeScreen(palaceScreen);
+  FreeScreen(templeScreen);
+  FreeScreen(castleScreen);
+  FreeScreen(towerScreen);
   FreeScreen(creditsScreen);
   FreeScreen(mainMenuScreen);
   FreeScreen(saveSlotsPanel);

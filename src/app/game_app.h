@@ -340,6 +340,11 @@ class GameApp : public AppFrame {
   }
 
  private:
+  // One frame of a visit to the place whose object the field holds
+  // (places/house_proc.cpp); the six place procedures call it.
+  template <class Screen>
+  void VisitPlace(Screen*& screen);
+
   // The steps of the kingdom map's frame (map_proc.cpp), in frame order:
   // the bar, the entry reset and the frame's start; the figure, the view
   // and the clocks; the population built on entry; the sounds, find

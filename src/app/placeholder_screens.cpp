@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/game_app.h"
+#include "places/place_table.h"
 #include "platform/input_device.h"
 
 namespace {
@@ -13,13 +14,26 @@ namespace {
 // to the map with Escape (the others to the main menu).
 bool ReturnsToMap(const char* screenName) {
   static const char* const kPlayScreens[] = {
-      "TownProc",    "VillageProc",        "PalaceProc",       "TempleProc",       "CastleProc",
-      "TowerProc",   "PlayerProc",         "HeroesProc",       "WealthProc",       "QuestLogProc",
+      "PlayerProc",  "HeroesProc",         "WealthProc",       "QuestLogProc",
       "OptionsProc", "ExchangeChoiceProc", "ItemExchangeProc", "ArmyExchangeProc",
   };
   for (const char* name : kPlayScreens)
     if (std::strcmp(name, screenName) == 0) return true;
   return false;
+}
+
+// The place the name editor was called from (GameApp::renameReturn), or
+// nullptr when it was not called from a place.
+ScreenProc PlaceOfRename(uint8_t renameReturn) {
+  switch (renameReturn) {
+    case kRenameToVillage: return GameApp::GoVillage;
+    case kRenameToTown: return GameApp::GoTown;
+    case kRenameToTemple: return GameApp::GoTemple;
+    case kRenameToPalace: return GameApp::GoPalace;
+    case kRenameToCastle: return GameApp::GoCastle;
+    case kRenameToTower: return GameApp::GoTower;
+    default: return nullptr;
+  }
 }
 
 }  // namespace
@@ -35,6 +49,14 @@ void GameApp::PlaceholderProc(const char* screenName, int32_t fpsY) {
       // The options go back to the screen that opened them: the battle
       // takes its flag back itself.
       LeaveScreen(GoBattle);
+    } else if (std::strcmp(screenName, "RenameProc") == 0 && PlaceOfRename(renameReturn)) {
+      // The name editor's stand-in goes back to the place that called it,
+      // the name unchanged; the place is entered anew.
+      LeaveScreen(PlaceOfRename(renameReturn));
+      renameReturned = 1;
+      renameReturn = 0;
+      renameArmy = 0;
+      renameHero = 0;
     } else if (ReturnsToMap(screenName)) {
       optionsFromMap = 0;
       LeaveScreen(GoKingdomMap);
@@ -52,13 +74,7 @@ void GameApp::PlaceholderProc(const char* screenName, int32_t fpsY) {
   EndScreenFrame();
 }
 
-void GameApp::CastleProc() { PlaceholderProc("CastleProc", -1); }
-void GameApp::TowerProc() { PlaceholderProc("TowerProc", -1); }
-void GameApp::PalaceProc() { PlaceholderProc("PalaceProc", -1); }
-void GameApp::TempleProc() { PlaceholderProc("TempleProc", -1); }
 void GameApp::QuestLogProc() { PlaceholderProc("QuestLogProc", -1); }
-void GameApp::VillageProc() { PlaceholderProc("VillageProc", -1); }
-void GameApp::TownProc() { PlaceholderProc("TownProc", -1); }
 void GameApp::ItemExchangeProc() { PlaceholderProc("ItemExchangeProc", -1); }
 void GameApp::ArmyExchangeProc() { PlaceholderProc("ArmyExchangeProc", -1); }
 void GameApp::ExchangeChoiceProc() { PlaceholderProc("ExchangeChoiceProc", -1); }

@@ -19,5 +19,11 @@
   X(battleScreen)            \
   X(mainMenuScreen)          \
   X(saveSlotsPanel)          \
-  X(saveAndQuitDialog)
+  X(saveAndQuitDialog)       \
+  X(villageScreen)           \
+  X(townScreen)              \
+  X(palaceScreen)            \
+  X(templeScreen)            \
+  X(castleScreen)            \
+  X(towerScreen)
 // clang-format on

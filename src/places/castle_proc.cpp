@@ -1,0 +1,6 @@
+// The castle visit's frame: the visit every place shares (house_proc.cpp).
+
+#include "app/game_app.h"
+#include "places/house_screen.h"
+
+void GameApp::CastleProc() { VisitPlace(castleScreen); }

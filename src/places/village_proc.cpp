@@ -1,0 +1,6 @@
+// The village visit's frame: the visit every place shares (house_proc.cpp).
+
+#include "app/game_app.h"
+#include "places/house_screen.h"
+
+void GameApp::VillageProc() { VisitPlace(villageScreen); }
