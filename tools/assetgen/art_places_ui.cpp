@@ -111,7 +111,7 @@ void DrawTalkIcon(Canvas& c) {
 // The Recruit icons: a recruit of the kind of place with a plus on a gold coin.
 void DrawRecruitIcon(Canvas& c, const people::Look& look) {
   Icon(c, [&look](Scene& s) {
-    people::AddPerson(s, people::Place{27.0f, 62.0f, 1.0f, 1.0f}, look, 4, 0.0f);
+    people::AddPerson(s, people::Place{26.0f, 63.0f, 1.12f, 1.0f}, look, 4, 0.0f);
     s.Ellipse(51, 13, 11, 11, pal::Gold).metal = true;
     Flat(s.Box(49, 5, 53, 21, 0.5f, pal::GrassDark));
     Flat(s.Box(43, 11, 59, 15, 0.5f, pal::GrassDark));
@@ -260,6 +260,7 @@ void DrawKindCaption(Canvas& c, const std::string& word) {
   TextStyle t = GoldCaption(24);
   t.align = Align::Left;
   t.margin = 3;
+  t.shadow = true;
   c.Text(0, 0, c.w, c.h, word, t);
 }
 

@@ -64,6 +64,7 @@ void PaintSky(Canvas& c, int horizon, const SkyLook& s) {
   }
   for (int i = 0; i < s.clouds && s.cloud; ++i) {
     float x = c.rng.Range(-20, kSize + 20.0f), y = c.rng.Range(30, horizon * 0.6f);
+    if (x > 140 && x < 340 && y < 95) y += 60;  // keep the name plate on clear sky
     float w = c.rng.Range(30, 60);
     Rgb shade = Mix(s.cloud, s.top, 0.35f);
     for (int k = 0; k < 5; ++k) {
