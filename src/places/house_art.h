@@ -192,6 +192,12 @@ constexpr Spot kVillageCaption = {240, 50, 0.9f, 0.8f};
 constexpr Spot kVillageRecruit = {682, 174, 0.9f, 0.9f};
 constexpr Spot kTownCaption = {250, 50, 0.9f, 0.8f};
 constexpr Spot kSingleRecruit = {680, 173, 1.0f, 1.0f};  // towns and the single places
+constexpr Spot kHallPlate = {220, 20, 1.0f, 1.0f};       // the palace and the temple
+constexpr Spot kHallCaption = {320, 20, 0.9f, 0.8f};
+constexpr Spot kCastlePlate = {210, 5, 1.0f, 1.0f};
+constexpr Spot kCastleCaption = {310, 5, 0.9f, 0.8f};
+constexpr Spot kTowerPlate = {8, 5, 0.95f, 1.0f};
+constexpr Spot kTowerCaption = {130, 5, 0.9f, 0.8f};
 constexpr const char* kWriteVillage = "Art\\House\\WriteVillage.bmp";
 constexpr const char* kWriteTown = "Art\\House\\WriteTown2.bmp";
 constexpr const char* kRecruitVillage = "Art\\House\\Recruit.bmp";
@@ -238,46 +244,18 @@ inline constexpr Place kPlaces[kPlaceCount] = {
     {PlaceKind::Town, 4, "Moja", "Art\\House\\Town4.bmp", "Art\\House\\TownName4.bmp",
      detail::kWriteTown, detail::kRecruitTown, detail::kPlate, detail::kTownCaption,
      detail::kSingleRecruit},
-    {PlaceKind::Palace,
-     0,
-     "Pajaca",
-     "Art\\House\\Palace.bmp",
-     "Art\\House\\PalaceName.bmp",
-     "Art\\House\\WritePalace.bmp",
-     "Art\\House\\Recruit3.bmp",
-     {220, 20, 1.0f, 1.0f},
-     {320, 20, 0.9f, 0.8f},
-     detail::kSingleRecruit},
-    {PlaceKind::Temple,
-     0,
-     "Golden",
-     "Art\\House\\Temple.bmp",
-     "Art\\House\\TempleName.bmp",
-     "Art\\House\\WriteTemple.bmp",
-     "Art\\Controls\\GoldenInfantry.bmp",
-     {220, 20, 1.0f, 1.0f},
-     {320, 20, 0.9f, 0.8f},
-     detail::kSingleRecruit},
-    {PlaceKind::Castle,
-     0,
-     "Wawel",
-     "Art\\CastleDone.bmp",
-     "Art\\House\\CastleName.bmp",
-     "Art\\House\\WriteCastle.bmp",
-     "Art\\House\\Recruit2.bmp",
-     {210, 5, 1.0f, 1.0f},
-     {310, 5, 0.9f, 0.8f},
-     detail::kSingleRecruit},
-    {PlaceKind::Tower,
-     0,
-     "Wasteland",
-     "Art\\House\\Tower.bmp",
-     "Art\\House\\TowerName.bmp",
-     "Art\\House\\WriteTower.bmp",
-     "Art\\House\\Recruit2.bmp",
-     {8, 5, 0.95f, 1.0f},
-     {130, 5, 0.9f, 0.8f},
-     detail::kSingleRecruit},
+    {PlaceKind::Palace, 0, "Pajaca", "Art\\House\\Palace.bmp", "Art\\House\\PalaceName.bmp",
+     "Art\\House\\WritePalace.bmp", "Art\\House\\Recruit3.bmp", detail::kHallPlate,
+     detail::kHallCaption, detail::kSingleRecruit},
+    {PlaceKind::Temple, 0, "Golden", "Art\\House\\Temple.bmp", "Art\\House\\TempleName.bmp",
+     "Art\\House\\WriteTemple.bmp", "Art\\Controls\\GoldenInfantry.bmp", detail::kHallPlate,
+     detail::kHallCaption, detail::kSingleRecruit},
+    {PlaceKind::Castle, 0, "Wawel", "Art\\CastleDone.bmp", "Art\\House\\CastleName.bmp",
+     "Art\\House\\WriteCastle.bmp", "Art\\House\\Recruit2.bmp", detail::kCastlePlate,
+     detail::kCastleCaption, detail::kSingleRecruit},
+    {PlaceKind::Tower, 0, "Wasteland", "Art\\House\\Tower.bmp", "Art\\House\\TowerName.bmp",
+     "Art\\House\\WriteTower.bmp", "Art\\House\\Recruit2.bmp", detail::kTowerPlate,
+     detail::kTowerCaption, detail::kSingleRecruit},
 };
 
 // The word of each kind's caption, indexed by PlaceKind.

@@ -11,12 +11,11 @@
 
 namespace {
 
-// Copies n bytes of an array the other way round in each direction.
+// One army array into its twin of the same shape.
 template <class To, class From>
-void CopyBytes(To& to, const From& from, std::size_t n = sizeof(To)) {
-  static_assert(std::is_trivially_copyable_v<To> && std::is_trivially_copyable_v<From>);
-  static_assert(sizeof(To) == sizeof(From) || std::is_array_v<To>);
-  std::memcpy(&to, &from, n);
+void CopyArray(To& to, const From& from) {
+  static_assert(std::is_same_v<std::remove_cv_t<To>, std::remove_cv_t<From>>);
+  std::memcpy(&to, &from, sizeof to);
 }
 
 // Each army array of a member's record with the object's array of the same
@@ -76,7 +75,7 @@ void HouseScreen::CopyVisitorIn(const GameState& s) {
   std::memcpy(itemHeld, items.held, sizeof itemHeld);
   std::memcpy(itemSlot, items.slot, sizeof itemSlot);
   ArmyPairs(VisitorArmies(s, visitorCode), *this,
-            [](const auto& record, auto& object) { CopyBytes(object, record); });
+            [](const auto& record, auto& object) { CopyArray(object, record); });
 }
 
 void HouseScreen::CopyHeldBackIn(const GameState& state) {
@@ -107,14 +106,14 @@ void HouseScreen::WriteBack(GameState& s) const {
   std::memcpy(items.held, itemHeld, sizeof itemHeld);
   std::memcpy(items.slot, itemSlot, sizeof itemSlot);
   ArmyPairs(VisitorArmies(s, visitorCode), *this,
-            [](auto& record, const auto& object) { CopyBytes(record, object); });
+            [](auto& record, const auto& object) { CopyArray(record, object); });
 }
 
 void HouseScreen::MarkJoinedPlaces(GameState& state) const {
   for (const PlaceRow& row : kPlaces) {
     if (row.kind != placeKind || row.joiningQuest == 0) continue;
     if (questStage[row.joiningQuest - 1] != kQuestAchievedSeen) continue;
-    if (uint8_t* joined = JoinedFlag(state, row)) *joined = 1;
+    if (uint8_t* joined = JoinedFlag(state, row)) *joined = kPlaceJoined;
   }
 }
 

@@ -82,6 +82,9 @@ extern const PlaceRow kPlaces[kPlaceRows];
 // or town number outside its kind's range.
 const PlaceRow* FindPlace(PlaceKind kind, uint8_t number);
 
+// The value of a joined flag once the place has joined.
+constexpr uint8_t kPlaceJoined = 1;
+
 // The place's joined flag in the game record (villages: villageJoined[v - 1],
 // towns: townOwned[t]); nullptr for the single places, which never join.
 const uint8_t* JoinedFlag(const GameState& state, const PlaceRow& row);

@@ -11,6 +11,7 @@
 #include "e2e_fixture.h"
 #include "game/cell_geometry.h"
 #include "game/game_state.h"
+#include "harness/json_value.h"
 #include "harness/scenario_driver.h"
 #include "map/kingdom_map.h"
 #include "map/map_encounters.h"
@@ -63,6 +64,20 @@ void EnterPlace(ScenarioDriver& d, const char* stub) {
   d.RunFrames(2);
 }
 
+// A new game's record, changed by the setup, and the player entering that
+// village; the village's object (nullptr if it was not built).
+template <class Setup>
+VillageHouseScreen* VisitVillage(ScenarioDriver& d, uint8_t village, Setup setup) {
+  d.Start();
+  d.RunFrames(2);
+  GameState& s = *d.App().gameState;
+  s.villageNumber = village;
+  s.visitorCode = kVisitorPlayer;
+  setup(s);
+  EnterPlace(d, "GoVillage");
+  return d.App().villageScreen;
+}
+
 struct Corner {
   int32_t x, y;
 };
@@ -98,6 +113,11 @@ TEST_F(PlacesE2E, NewGameWalksIntoTheNearestVillageAndLeavesBothWays) {
   EXPECT_EQ(h.health, s.playerStats[kStatHealth]);
   EXPECT_EQ(std::memcmp(h.armyName, s.playerArmies.armyNames, sizeof h.armyName), 0);
   d.WriteShot(Out("place_village.png"));
+  JsonValue dump;
+  ASSERT_TRUE(ParseJson(d.Dump(), &dump));
+  const JsonValue* shown = FindJsonPath(dump, "objects.villageScreen.placeNumber");
+  ASSERT_NE(shown, nullptr) << "the place's object is in the dump under its field";
+  EXPECT_EQ(shown->number, 1);
 
   // Escape: the map again, the party on the village's cell.
   d.PressKey(kKeyEscape);
@@ -151,6 +171,38 @@ TEST_F(PlacesE2E, AHeroEntersTheCastleAndLeavesItsRecordAsItWas) {
   EXPECT_EQ(std::memcmp(&items, &s.heroItems[0], sizeof items), 0);
   EXPECT_EQ(std::memcmp(&playerArmies, &s.playerArmies, sizeof playerArmies), 0);
   EXPECT_EQ(s.heroStats[kStatHealth][0], 17);
+  d.RunFrames(5);
+  EXPECT_STREQ(d.ScreenName(), "MapProc") << "the castle is not entered again";
+  EXPECT_EQ(d.App().mapEncounters->heroCell[0], kCastleGate);
+}
+
+// A pressed Leave waits while the mouse is held over it, and acts in the
+// frame the button is let go or the cursor has slid off it.
+TEST_F(PlacesE2E, LeaveActsOnReleaseOrWhenTheCursorSlidesOff) {
+  ScenarioDriver d;
+  d.Start();
+  d.RunFrames(2);
+  for (bool slideOff : {false, true}) {
+    SCOPED_TRACE(slideOff ? "slide off" : "release");
+    EnterPlace(d, "GoTemple");
+    d.MoveTo(kLeaveX, kLeaveY);
+    d.ButtonDown(kMouseLeft);
+    d.RunFrames(5);
+    EXPECT_STREQ(d.ScreenName(), "TempleProc");
+    ASSERT_NE(d.App().templeScreen, nullptr);
+    EXPECT_EQ(d.App().templeScreen->pressedId, kHouseLeave);
+    if (slideOff) {
+      d.MoveTo(300, 500);
+      d.RunFrames(1);
+      EXPECT_STREQ(d.ScreenName(), "MapProc");
+      d.ButtonUp(kMouseLeft);
+    } else {
+      d.ButtonUp(kMouseLeft);
+      d.RunFrames(1);
+      EXPECT_STREQ(d.ScreenName(), "MapProc");
+    }
+    d.RunFrames(2);
+  }
 }
 
 // Every place shows its own pictures to every visitor (the fixture checks
@@ -200,14 +252,10 @@ TEST_F(PlacesE2E, EveryPlaceOpensForEveryVisitor) {
 // record and shows the name the editor wrote.
 TEST_F(PlacesE2E, NameButtonRoundTrip) {
   ScenarioDriver d;
-  d.Start();
-  d.RunFrames(2);
+  VillageHouseScreen* visit = VisitVillage(d, 4, [](GameState&) {});
+  ASSERT_NE(visit, nullptr);
+  VillageHouseScreen& h = *visit;
   GameState& s = *d.App().gameState;
-  s.villageNumber = 4;
-  s.visitorCode = kVisitorPlayer;
-  EnterPlace(d, "GoVillage");
-  ASSERT_NE(d.App().villageScreen, nullptr);
-  VillageHouseScreen& h = *d.App().villageScreen;
   h.bag[0] = 0;  // a change of the visit, made before the Name press
   // The second army is selected and the Name button taken (the press below
   // lands where no other button is).
@@ -235,6 +283,50 @@ TEST_F(PlacesE2E, NameButtonRoundTrip) {
   EXPECT_EQ(std::memcmp(d.App().villageScreen->armyName[1], name, kGlyphNameLength), 0);
   EXPECT_EQ(d.App().villageScreen->bag[0], 0);
   EXPECT_EQ(d.App().renameReturn, 0);
+}
+
+// A joined village charges its lower prices from the visit's first frame;
+// Talk marks the villages whose joining quest was seen done; Accept Yes
+// raises fame only for a quest on offer; Enter closes the talk and stays.
+// (A button's id is set by hand here, as a press on it would set it.)
+TEST_F(PlacesE2E, JoinedPricesTalkAcceptAndEnter) {
+  ScenarioDriver d;
+  VillageHouseScreen* visit = VisitVillage(d, 5, [](GameState& s) {
+    s.wealth.villageJoined[4] = 1;
+    s.questStage[29 - 1] = kQuestAchievedSeen;  // the joining quest of village 2
+    s.fame = 3;
+  });
+  ASSERT_NE(visit, nullptr);
+  VillageHouseScreen& h = *visit;
+  GameState& s = *d.App().gameState;
+  EXPECT_EQ(h.joinState, kJoinedPrices);
+  EXPECT_EQ(h.healPrice, kJoinedHealPrice);
+  EXPECT_EQ(h.candidatePrice[4], 490u);
+
+  h.pressedId = kHouseTalk;
+  d.RunFrames(1);
+  EXPECT_EQ(h.talkOpen, 1);
+  EXPECT_EQ(s.wealth.villageJoined[1], 1);
+  EXPECT_EQ(h.pressedId, 0);
+
+  h.pressedId = kHouseAcceptYes;
+  d.RunFrames(1);
+  EXPECT_EQ(s.fame, 3) << "no quest was on offer";
+  h.currentQuest = 52;
+  h.pressedId = kHouseAcceptYes;
+  d.RunFrames(1);
+  EXPECT_EQ(s.fame, 4);
+  EXPECT_EQ(h.questStage[52 - 1], kQuestAccepted);
+  EXPECT_EQ(h.justAccepted, 1);
+
+  h.talkOpen = 1;
+  h.recruitOpen = 1;
+  d.PressKey(kKeyEnter);
+  EXPECT_STREQ(d.ScreenName(), "VillageProc");
+  EXPECT_EQ(h.talkOpen, 0);
+  EXPECT_EQ(h.recruitOpen, 0);
+  d.PressKey(kKeyEscape);
+  EXPECT_EQ(s.questStage[52 - 1], kQuestAccepted) << "written back on leaving";
 }
 
 // A place number or visitor the map cannot have handed over goes back to

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/glyph_name.h"
@@ -20,14 +21,10 @@ using namespace house_art;
 
 namespace {
 
-struct Entry {
-  std::string sheet;
-  Picture picture;
-};
-
-// Every picture a place screen loads, for every place and every visitor.
-std::vector<Entry> AllPictures() {
-  std::vector<Entry> all;
+// Every picture a place screen loads, for every place and every visitor, by
+// what it is for.
+std::vector<std::pair<std::string, Picture>> AllPictures() {
+  std::vector<std::pair<std::string, Picture>> all;
   for (int i = 0; i < kButtonsImageCount; ++i)
     if (kButtonsPictures[i].path)
       all.push_back({"buttons " + std::to_string(i), kButtonsPictures[i]});
@@ -75,9 +72,8 @@ bool LettersSheet(const Picture& p) {
 }  // namespace
 
 TEST(HouseArtFiles, EveryPictureHasItsSizeFramesAndKey) {
-  for (const Entry& e : AllPictures()) {
-    const Picture& p = e.picture;
-    SCOPED_TRACE(e.sheet + ": " + (p.path ? p.path : "(none)"));
+  for (const auto& [use, p] : AllPictures()) {
+    SCOPED_TRACE(use + ": " + (p.path ? p.path : "(none)"));
     ASSERT_NE(p.path, nullptr);
     BmpImage img;
     if (!LoadBmpFile(ResolveGamePath(p.path).c_str(), &img)) {

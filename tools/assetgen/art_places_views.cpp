@@ -55,6 +55,17 @@ struct SkyLook {
   float sunX, sunY, sunR;
 };
 
+SkyLook Sky(Rgb top, Rgb bottom, Rgb cloud, int clouds) {
+  return {top, bottom, cloud, clouds, 0, 0, 0, 0};
+}
+SkyLook Sun(SkyLook s, Rgb sun, float x, float y, float r) {
+  s.sun = sun;
+  s.sunX = x;
+  s.sunY = y;
+  s.sunR = r;
+  return s;
+}
+
 void PaintSky(Canvas& c, int horizon, const SkyLook& s) {
   c.GradientV(0, 0, kSize, horizon, s.top, s.bottom);
   if (s.sun) {
@@ -425,6 +436,47 @@ void Balloon(Canvas& l, float cx, float cy, float r) {
          int(std::max(3.0f, r * 0.35f)), pal::Wood);
 }
 
+// The Iron Village's smithy: an open forge under a slate roof with its fire
+// and chimney, the anvil before it and a heap of ore; (x, base) its front
+// corner's foot.
+void Forge(Canvas& l, float x, float base) {
+  House(l, x, base, 100, 56, 60, {pal::StoneDark, pal::SlateDark, RoofKind::Slate, false, false});
+  l.Rect(int(x + 10), int(base - 44), 80, 44, pal::Night);
+  l.Ellipse(x + 50, base - 10, 26, 10, pal::Fire);
+  l.Ellipse(x + 50, base - 12, 14, 6, pal::FireLight);
+  l.Rect(int(x + 104), int(base - 110), 16, 60, pal::StoneDark);
+  l.Rect(int(x + 102), int(base - 114), 20, 5, pal::Stone);
+  // The anvil.
+  const float ax = x + 140, ay = base + 30;
+  l.Polygon({{ax - 22, ay - 22},
+             {ax + 22, ay - 22},
+             {ax + 14, ay - 14},
+             {ax + 6, ay - 14},
+             {ax + 6, ay},
+             {ax - 10, ay},
+             {ax - 10, ay - 14},
+             {ax - 14, ay - 14}},
+            pal::Iron);
+  l.Rect(int(ax - 20), int(ay - 22), 36, 2, pal::Steel);
+  // Ore in a wooden trough.
+  l.Rect(int(x + 10), int(base + 44), 70, 16, pal::WoodDark);
+  for (int i = 0; i < 9; ++i)
+    l.Circle(x + 18 + float(i % 5) * 13, base + 42 - float(i / 5) * 7, 7,
+             i % 2 ? pal::Iron : pal::SlateDark);
+}
+
+// Smoke rising from (x, y), drifting right as it thins.
+void Smoke(Canvas& c, float x, float y) {
+  for (int k = 0; k < 9; ++k) {
+    const float cx = x + float(k) * 10 + std::sin(float(k) * 1.3f) * 6, cy = y - float(k) * 24;
+    const float r = 8 + float(k) * 3;
+    for (int yy = int(cy - r); yy <= int(cy + r); ++yy)
+      for (int xx = int(cx - r); xx <= int(cx + r); ++xx)
+        if ((float(xx) - cx) * (float(xx) - cx) + (float(yy) - cy) * (float(yy) - cy) <= r * r)
+          c.Blend(xx, yy, Mix(pal::SlateLight, pal::StoneLight, 0.5f), 0.7f - float(k) * 0.07f);
+  }
+}
+
 // ------------------------------------------------------------------ villages
 
 struct VillageLook {
@@ -433,20 +485,15 @@ struct VillageLook {
   Rgb hills;
   bool mountains;
   Rgb groundFar, groundNear, speck;
+  float speckDensity = 0.05f;
   Rgb road;
   HouseLook house;
 };
 
 VillageLook GreenVillage() {
   VillageLook v;
-  v.sky = {pal::BlueLight,
-           Lighten(pal::WaterLight, 0.45f),
-           pal::ParchmentLight,
-           5,
-           pal::ParchmentLight,
-           420,
-           70,
-           18};
+  const Rgb haze = Lighten(pal::WaterLight, 0.45f);
+  v.sky = Sun(Sky(pal::BlueLight, haze, pal::ParchmentLight, 5), pal::ParchmentLight, 420, 70, 18);
   v.horizon = 220;
   v.hills = Mix(pal::GrassDark, pal::BlueLight, 0.35f);
   v.mountains = false;
@@ -469,7 +516,7 @@ void VillageLand(Canvas& c, const VillageLook& v) {
     Ridge(c, float(v.horizon) + 8, 45, 0.011f, 0.8f, v.hills);
     Ridge(c, float(v.horizon) + 14, 22, 0.02f, 2.4f, Mix(v.hills, v.groundFar, 0.5f));
   }
-  PaintGround(c, v.horizon + 10, v.groundFar, v.groundNear, v.speck, 0.05f);
+  PaintGround(c, v.horizon + 10, v.groundFar, v.groundNear, v.speck, v.speckDensity);
   Road(c, 300, float(v.horizon + 40), 14, 260, 150, v.road);
 }
 
@@ -501,6 +548,7 @@ void DrawVillage(Canvas& c, int number) {
       v.groundFar = Mix(pal::Stone, pal::Grass, 0.3f);
       v.groundNear = Mix(pal::StoneDark, pal::EarthDark, 0.5f);
       v.speck = pal::StoneLight;
+      v.speckDensity = 0.015f;
       v.road = pal::Stone;
       v.hills = pal::SlateDark;
       v.house = {pal::Stone, pal::SlateDark, RoofKind::Slate, false, true};
@@ -512,14 +560,9 @@ void DrawVillage(Canvas& c, int number) {
       v.house.kind = RoofKind::Tiles;
       break;
     case 5:  // Trawa: deep meadow at golden evening
-      v.sky = {Mix(pal::Blue, pal::Purple, 0.3f),
-               Mix(pal::FireLight, pal::ParchmentLight, 0.4f),
-               Mix(pal::Fire, pal::ParchmentLight, 0.5f),
-               4,
-               pal::FireLight,
-               90,
-               190,
-               22};
+      v.sky = Sky(Mix(pal::Blue, pal::Purple, 0.3f), Mix(pal::FireLight, pal::ParchmentLight, 0.4f),
+                  Mix(pal::Fire, pal::ParchmentLight, 0.5f), 4);
+      v.sky = Sun(v.sky, pal::FireLight, 90, 190, 22);
       v.groundFar = Mix(pal::GrassLight, pal::Gold, 0.35f);
       v.groundNear = pal::Grass;
       break;
@@ -528,14 +571,8 @@ void DrawVillage(Canvas& c, int number) {
       v.house.roof = Mix(pal::Wood, pal::Gold, 0.3f);
       break;
     case 7:  // the Desert Village: dunes, palms, flat roofs
-      v.sky = {Mix(pal::BlueLight, pal::WaterLight, 0.5f),
-               pal::SandLight,
-               0,
-               0,
-               pal::ParchmentLight,
-               80,
-               60,
-               24};
+      v.sky = Sky(Mix(pal::BlueLight, pal::WaterLight, 0.5f), pal::SandLight, 0, 0);
+      v.sky = Sun(v.sky, pal::ParchmentLight, 80, 60, 24);
       v.hills = pal::SandDark;
       v.groundFar = pal::SandLight;
       v.groundNear = pal::Sand;
@@ -551,17 +588,12 @@ void DrawVillage(Canvas& c, int number) {
       v.groundFar = Mix(pal::Grass, pal::Stone, 0.4f);
       v.groundNear = Mix(pal::GrassDark, pal::StoneDark, 0.4f);
       v.speck = pal::StoneLight;
+      v.speckDensity = 0.02f;
       v.house = {pal::StoneLight, pal::SlateDark, RoofKind::Slate, false, true};
       break;
     case 9:  // the Little Village: a clearing in the woods at dusk
-      v.sky = {pal::Night,
-               Mix(pal::Purple, pal::Fire, 0.45f),
-               Mix(pal::Purple, pal::BlueLight, 0.4f),
-               4,
-               0,
-               0,
-               0,
-               0};
+      v.sky = Sky(pal::Night, Mix(pal::Purple, pal::Fire, 0.45f),
+                  Mix(pal::Purple, pal::BlueLight, 0.4f), 4);
       v.hills = Mix(pal::GrassDark, pal::Night, 0.4f);
       v.groundFar = Mix(pal::GrassDark, pal::Grass, 0.4f);
       v.groundNear = Mix(pal::GrassDark, pal::Night, 0.3f);
@@ -635,28 +667,7 @@ void DrawVillage(Canvas& c, int number) {
       Fence(front, 300, 500, 356, 1.0f);
       Windmill(front, 470, 246, 0.8f);
       break;
-    case 3: {  // the forge: an open smithy with its fire, the anvil, ore
-      front.Rect(230, 330, 80, 44, pal::StoneDark);
-      front.Polygon({{222, 332}, {270, 304}, {318, 332}}, pal::SlateDark);
-      front.Rect(246, 346, 34, 28, pal::Night);
-      front.Ellipse(263, 366, 12, 7, pal::Fire);
-      front.Ellipse(263, 366, 7, 4, pal::FireLight);
-      front.Rect(300, 280, 12, 40, pal::StoneDark);
-      front.Polygon({{318, 398},
-                     {348, 398},
-                     {342, 404},
-                     {338, 404},
-                     {338, 414},
-                     {328, 414},
-                     {328, 404},
-                     {322, 404}},
-                    pal::Iron);
-      for (int i = 0; i < 6; ++i)
-        front.Circle(120 + float(i % 3) * 9, 420 - float(i / 3) * 7, 6,
-                     i % 2 ? pal::Iron : pal::SlateDark);
-      front.Rect(96, 414, 56, 14, pal::WoodDark);
-      break;
-    }
+    case 3: Forge(front, 40, 430); break;
     case 4:
       Balloon(front, 150, 100, 34);
       Balloon(front, 400, 150, 16);
@@ -694,24 +705,15 @@ void DrawVillage(Canvas& c, int number) {
   for (int i = 0; i < 4 && number != 7 && number != 3; ++i)
     Bush(front, c.rng.Range(0, kSize), c.rng.Range(430, 500), 1.6f, pal::Leaf);
   Stamp(c, front);
-  if (number == 3)  // smoke from the forge's chimney
-    for (int k = 0; k < 7; ++k) {
-      float x = 306 + float(k) * 9 + std::sin(float(k)) * 6, y = 272 - float(k) * 22,
-            r = 7 + float(k) * 3;
-      for (int yy = int(y - r); yy <= int(y + r); ++yy)
-        for (int xx = int(x - r); xx <= int(x + r); ++xx)
-          if ((xx - x) * (xx - x) + (yy - y) * (yy - y) <= r * r)
-            c.Blend(xx, yy, pal::SlateLight, 0.45f - float(k) * 0.05f);
-    }
+  if (number == 3) Smoke(c, 152, 308);
   c.Vignette(0, 0, kSize, kSize, 0.25f);
 }
 
 // ------------------------------------------------------------------ towns
 
 void DrawTown(Canvas& c, int number) {
-  SkyLook sky = {
-      pal::Blue, Lighten(pal::BlueLight, 0.4f), pal::ParchmentLight, 4, pal::ParchmentLight, 90, 80,
-      20};
+  const Rgb haze = Lighten(pal::BlueLight, 0.4f);
+  SkyLook sky = Sun(Sky(pal::Blue, haze, pal::ParchmentLight, 4), pal::ParchmentLight, 90, 80, 20);
   Rgb roofs[3] = {pal::Red, pal::RedDeep, Mix(pal::Red, pal::WoodLight, 0.5f)};
   Rgb stone = Mix(pal::StoneLight, pal::Parchment, 0.3f);
   if (number == 2) {
@@ -719,20 +721,14 @@ void DrawTown(Canvas& c, int number) {
     roofs[0] = Mix(pal::Red, pal::RedLight, 0.5f);
     roofs[2] = pal::RedLight;
   } else if (number == 3) {
-    sky = {
-        Mix(pal::BlueLight, pal::Slate, 0.3f), pal::ParchmentLight, pal::StoneLight, 6, 0, 0, 0, 0};
+    sky = Sky(Mix(pal::BlueLight, pal::Slate, 0.3f), pal::ParchmentLight, pal::StoneLight, 6);
     roofs[0] = pal::WoodLight;
     roofs[1] = pal::Wood;
     stone = pal::Stone;
   } else if (number == 4) {
-    sky = {pal::BlueDeep,
-           Mix(pal::Fire, pal::ParchmentLight, 0.5f),
-           Mix(pal::Purple, pal::Fire, 0.4f),
-           4,
-           pal::FireLight,
-           430,
-           190,
-           20};
+    sky = Sky(pal::BlueDeep, Mix(pal::Fire, pal::ParchmentLight, 0.5f),
+              Mix(pal::Purple, pal::Fire, 0.4f), 4);
+    sky = Sun(sky, pal::FireLight, 430, 190, 20);
     roofs[0] = pal::BlueDeep;
     roofs[1] = pal::Blue;
     roofs[2] = pal::SlateDark;
@@ -817,9 +813,15 @@ void DrawTown(Canvas& c, int number) {
       for (int i = 0; i < 18; ++i)
         c.Rect(int(c.rng.Range(0, kSize)), int(c.rng.Range(372, 404)), int(c.rng.Range(6, 16)), 1,
                pal::WaterLight);
-      front.Polygon({{190, 372}, {310, 376}, {318, 400}, {186, 396}}, pal::Stone);
-      front.Rect(186, 366, 134, 6, pal::StoneLight);
-      front.Ellipse(250, 404, 22, 12, front.key);
+      // The road crosses on planks between two stone parapets.
+      c.Polygon({{228, 362}, {296, 362}, {310, 418}, {205, 418}}, pal::WoodLight);
+      for (int y = 366; y < 418; y += 5) c.Rect(200, y, 115, 1, pal::Wood);
+      front.ThickLine(228, 358, 204, 420, 6, pal::StoneLight);
+      front.ThickLine(296, 358, 310, 420, 6, pal::Stone);
+      for (float t : {0.0f, 0.5f, 1.0f}) {
+        front.Rect(int(228 - 24 * t) - 4, int(354 + 62 * t), 8, 10, pal::StoneLight);
+        front.Rect(int(296 + 14 * t) - 4, int(354 + 62 * t), 8, 10, pal::Stone);
+      }
       break;
     }
     default: break;
