@@ -14,6 +14,7 @@
 #include "map/kingdom_map.h"
 #include "map/map_encounters.h"
 #include "map/map_screen.h"
+#include "places/house_screen.h"
 #include "platform/input_device.h"
 
 namespace {
@@ -170,5 +171,49 @@ TEST_F(FrameAlloc, OtherMenuScreens) {
     const long before = g_allocations.load();
     d.RunFrames(30);
     EXPECT_EQ(g_allocations.load() - before, 0) << stub << " " << d.ScreenName();
+  }
+}
+
+// Each kind of place, visited by the player: the place alone, then with an
+// army selected (its box open) and the cursor on a button.
+TEST_F(FrameAlloc, Places) {
+  const struct {
+    const char* stub;
+    const char* proc;
+    HouseScreen* (*screen)(GameApp&);
+  } kPlaces[] = {
+      {"GoVillage", "VillageProc", [](GameApp& a) -> HouseScreen* { return a.villageScreen; }},
+      {"GoTown", "TownProc", [](GameApp& a) -> HouseScreen* { return a.townScreen; }},
+      {"GoPalace", "PalaceProc", [](GameApp& a) -> HouseScreen* { return a.palaceScreen; }},
+      {"GoTemple", "TempleProc", [](GameApp& a) -> HouseScreen* { return a.templeScreen; }},
+      {"GoCastle", "CastleProc", [](GameApp& a) -> HouseScreen* { return a.castleScreen; }},
+      {"GoTower", "TowerProc", [](GameApp& a) -> HouseScreen* { return a.towerScreen; }},
+  };
+  for (const auto& place : kPlaces) {
+    ScenarioDriver d;
+    d.Start();
+    d.RunFrames(2);
+    GameState& s = *d.App().gameState;
+    s.villageNumber = 1;
+    s.townNumber = 1;
+    s.visitorCode = 1;
+    ASSERT_TRUE(d.Goto(place.stub));
+    d.RunFrames(3);
+    ASSERT_STREQ(d.ScreenName(), place.proc);
+    d.App().graphics.textLog = nullptr;
+    auto steadyAllocations = [&] {
+      d.RunFrames(10);
+      const long before = g_allocations.load();
+      d.RunFrames(30);
+      return g_allocations.load() - before;
+    };
+    EXPECT_EQ(steadyAllocations(), 0) << place.proc;
+    d.Click(650, 400, kMouseLeft);  // the first army's cell
+    d.MoveTo(700, 100);             // over Heal
+    EXPECT_EQ(steadyAllocations(), 0) << place.proc << " with an army's box";
+    const HouseScreen* h = place.screen(d.App());
+    ASSERT_NE(h, nullptr) << place.proc;
+    EXPECT_EQ(h->selectedArmy, 1) << place.proc;
+    EXPECT_EQ(h->lookHeal, house_art::kLookHovered) << place.proc;
   }
 }
