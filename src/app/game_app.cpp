@@ -113,7 +113,15 @@ uint32_t GameApp::Shutdown() {
 }
 
 uint32_t GameApp::Frame() {
-  if (screenProc) screenProc(this);
+  if (!screenProc) return 1;
+  const ScreenProc running = screenProc;
+  screenProc(this);
+  // A screen that handed over this frame leaves whatever is held down to be
+  // let go first: one press does not act on two screens.
+  if (screenProc != running || leaveCode != 0) {
+    keyboard.LatchHeld();
+    cursor.mouse.LatchHeld();
+  }
   return 1;
 }
 

@@ -130,6 +130,24 @@ uint32_t InputDevice::SetLatch(uint32_t code, uint32_t value) {
   return 1;
 }
 
+void InputDevice::LatchHeld() {
+  if (!device) return;
+  const InputHub& hub = InputHub::Get();
+  if (type == kDeviceKeyboard) {
+    uint32_t kept[256];
+    for (int key : kScrollKeys) kept[key] = latch[key];
+    for (int k = 0; k < 256; ++k) {
+      if ((state[k] & 0x80) || hub.keyDown[k] || device->keyHit[k]) latch[k] = 1;
+    }
+    for (int key : kScrollKeys) latch[key] = kept[key];
+  } else if (type == kDeviceMouse) {
+    const MouseState m = Mouse();
+    for (int b = 0; b < 4; ++b) {
+      if ((m.rgbButtons[b] & 0x80) || hub.buttonDown[b] || device->buttonHit[b]) latch[b] = 1;
+    }
+  }
+}
+
 int32_t InputDevice::XDelta() { return type == kDeviceMouse ? Mouse().lX : 0; }
 
 int32_t InputDevice::YDelta() { return type == kDeviceMouse ? Mouse().lY : 0; }

@@ -102,6 +102,10 @@ constexpr int kKeyPageDown = 209;
 constexpr int kKeyInsert = 210;
 constexpr int kKeyDelete = 211;
 
+// The keys the map and the battlefield scroll by while they are held.
+inline constexpr int kScrollKeys[] = {kKeyLeft,    kKeyRight,   kKeyUp,      kKeyDown,
+                                      kKeyNumpad4, kKeyNumpad6, kKeyNumpad8, kKeyNumpad2};
+
 // Mouse buttons.
 constexpr int kMouseLeft = 0;
 constexpr int kMouseRight = 1;
@@ -164,6 +168,13 @@ class InputDevice {
   uint32_t KeyPressed(uint32_t code);
   uint32_t ButtonPressed(uint32_t button);
   uint32_t SetLatch(uint32_t code, uint32_t value);
+  // Latches every key or button that is down now, including one pressed
+  // since the last poll and not read yet: none of them is a fresh press
+  // until it has been let go. Used when one screen hands over to another,
+  // so that a press meant for the one is not taken again by the next. The
+  // scrolling keys (kScrollKeys) are left as they are: they act for as long
+  // as they are held, on whichever screen.
+  void LatchHeld();
   int32_t XDelta();
   int32_t YDelta();
   MouseState Mouse() const;

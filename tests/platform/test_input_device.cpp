@@ -114,6 +114,39 @@ TEST_F(InputTest, BackKeysAreTakenOncePerPress) {
   EXPECT_EQ(keyboard.KeyPressed(kKeyEnter), 1u);
 }
 
+TEST_F(InputTest, AHandOverLatchesWhatIsDownUntilItIsLetGo) {
+  // Held, and tapped since the last poll without being read: both latched,
+  // and fresh again only after they were seen up.
+  headless::KeyDown(kKeyEnter);
+  headless::KeyDown(kKeyEscape);
+  headless::KeyUp(kKeyEscape);
+  headless::KeyDown(kKeyRight);
+  headless::MouseButton(kMouseLeft, true);
+  keyboard.LatchHeld();
+  mouse.LatchHeld();
+  EXPECT_FALSE(KeyFrame(kKeyEnter));
+  EXPECT_FALSE(KeyFrame(kKeyEscape));
+  mouse.Poll();
+  EXPECT_EQ(mouse.ButtonPressed(kMouseLeft), 0u);
+  // A scrolling key goes on acting while it is held.
+  EXPECT_EQ(keyboard.KeyPressed(kKeyRight), 1u);
+  // A key that was up is not touched.
+  headless::KeyDown(kKeySpace);
+  EXPECT_TRUE(KeyFrame(kKeySpace));
+
+  headless::KeyUp(kKeyEnter);
+  headless::MouseButton(kMouseLeft, false);
+  EXPECT_FALSE(KeyFrame(kKeyEnter));
+  mouse.Poll();
+  headless::KeyDown(kKeyEnter);
+  headless::KeyDown(kKeyEscape);
+  headless::MouseButton(kMouseLeft, true);
+  EXPECT_TRUE(KeyFrame(kKeyEnter));
+  EXPECT_TRUE(KeyFrame(kKeyEscape));
+  mouse.Poll();
+  EXPECT_EQ(mouse.ButtonPressed(kMouseLeft), 1u);
+}
+
 TEST_F(InputTest, ButtonsAndWaitForMouseRelease) {
   mouse.Poll();
   EXPECT_EQ(WaitForMouseRelease(&mouse), 1u);  // nothing pressed

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <cstring>
 
-#include "platform/empty_method.h"
 #include "platform/number_text.h"
 
 TEST(PrintNumber, PrintsAsThirtyTwoBitLong) {
@@ -36,10 +35,8 @@ TEST(PrintNumber, SmallOrMissingBuffers) {
   EXPECT_EQ(PrintNumber(text, 0, 7), 0u);
   EXPECT_EQ(text[0], 'x');  // nothing written into a buffer of no size
   EXPECT_EQ(PrintNumber(nullptr, 8, 7), 0u);
-
-  // The battle's per-frame call takes its screen or nothing and does nothing.
-  int screen = 5;
-  EmptyMethod(&screen);
-  EmptyMethod();
-  EXPECT_EQ(screen, 5);
+  // A buffer of one byte holds only the end of the text.
+  text[0] = 'x';
+  EXPECT_EQ(PrintNumber(text, 1, 7), 0u);
+  EXPECT_STREQ(text, "");
 }

@@ -13,17 +13,25 @@ if [ "$rc" -eq 0 ] || [ "$rc" -eq 124 ]; then
 fi
 echo "$out" | grep -qi "display" || { echo "no message about the display: $out"; exit 1; }
 
-# A real window: still running after a few seconds, gone after Escape.
+# A real window: the game maps it and keeps running; Escape held down then
+# ends it with status 0. Each wait has a limit, none a fixed length.
 xvfb-run -a -s "-screen 0 800x600x24" bash -c '
   SDL_AUDIODRIVER=dummy "$0" & pid=$!
-  sleep 3
+  win=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
+  if [ -z "$win" ]; then
+    kill $pid 2>/dev/null
+    wait $pid
+    echo "no window appeared (game status $?)"; exit 1
+  fi
   if ! kill -0 $pid 2>/dev/null; then echo "the game did not stay up"; exit 1; fi
-  for i in 1 2 3 4 5; do
-    xdotool key Escape
-    sleep 1
-    kill -0 $pid 2>/dev/null || break
-  done
-  if kill -0 $pid 2>/dev/null; then kill $pid; echo "Escape did not end the game"; exit 1; fi
+  # Held, not tapped: the key is down whenever the main menu reads it, even
+  # if the window takes the focus late.
+  timeout 10 xdotool windowfocus --sync "$win" 2>/dev/null
+  xdotool keydown Escape
+  timeout 30 tail --pid="$pid" -f /dev/null
+  gone=$?
+  xdotool keyup Escape
+  if [ $gone -ne 0 ]; then kill $pid; echo "Escape did not end the game"; exit 1; fi
   wait $pid
   rc=$?
   [ $rc -eq 0 ] || { echo "the game exited with $rc"; exit 1; }

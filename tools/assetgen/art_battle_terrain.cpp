@@ -10,6 +10,7 @@
 #include "art_figure.h"
 #include "assetgen.h"
 #include "battle/battle_art.h"
+#include "noise.h"
 
 using namespace assetgen;
 using figart::Scene;
@@ -20,30 +21,12 @@ namespace {
 
 // ------------------------------------------------------------------ wrapping noise
 
-uint32_t Hash(int x, int y, uint32_t seed) {
-  uint32_t h = seed ^ (uint32_t(x) * 0x8DA6B343u) ^ (uint32_t(y) * 0xD8163841u);
-  h ^= h >> 13;
-  h *= 0x5BD1E995u;
-  h ^= h >> 15;
-  return h;
-}
-
 // Smooth value noise 0..1 on a lattice of `cells` per side that repeats every
 // `size` pixels.
 float WrapNoise(float x, float y, int size, int cells, uint32_t seed) {
-  const float step = float(size) / float(cells);
-  const float gx = x / step, gy = y / step;
-  const int x0 = int(std::floor(gx)), y0 = int(std::floor(gy));
-  const float fx = gx - float(x0), fy = gy - float(y0);
-  auto at = [&](int i, int j) {
-    return float(Hash(((i % cells) + cells) % cells, ((j % cells) + cells) % cells, seed) &
-                 0xFFFF) /
-           65535.0f;
-  };
-  const float sx = fx * fx * (3 - 2 * fx), sy = fy * fy * (3 - 2 * fy);
-  const float a = at(x0, y0) + (at(x0 + 1, y0) - at(x0, y0)) * sx;
-  const float b = at(x0, y0 + 1) + (at(x0 + 1, y0 + 1) - at(x0, y0 + 1)) * sx;
-  return a + (b - a) * sy;
+  return noise::WrapNoise(x, y, size, cells, [seed](int i, int j) {
+    return float(noise::Hash(i, j, seed) & 0xFFFF) / 65535.0f;
+  });
 }
 
 float Fractal(float x, float y, int size, uint32_t seed) {

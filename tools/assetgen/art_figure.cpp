@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "noise.h"
+
 namespace figart {
 
 using namespace assetgen;
@@ -147,13 +149,8 @@ float Sdf(const Shape& s, V2 p) {
   return 1e9f;
 }
 
-uint32_t Hash(int x, int y, uint32_t salt) {
-  uint32_t h = uint32_t(x) * 0x8DA6B343u ^ uint32_t(y) * 0xD8163841u ^ salt * 0xCB1AB31Fu;
-  h ^= h >> 13;
-  h *= 0x5BD1E995u;
-  h ^= h >> 15;
-  return h;
-}
+// A pattern cell's hash; the salt is spread over the word first.
+uint32_t Hash(int x, int y, uint32_t salt) { return noise::Hash(x, y, salt * 0xCB1AB31Fu); }
 
 float Wrap(float v, float size) {
   float m = std::fmod(v, size);

@@ -19,6 +19,7 @@
 
 #include "assetgen.h"
 #include "map/map_layout.h"
+#include "noise.h"
 
 using namespace assetgen;
 
@@ -30,30 +31,16 @@ constexpr float kWorldPerPixel = 200.0f / 128.0f;
 
 // ------------------------------------------------------------- noise
 
-uint32_t Hash(uint32_t x, uint32_t y, uint32_t salt) {
-  uint32_t h = x * 374761393u + y * 668265263u + salt * 2246822519u + 0x9E3779B9u;
-  h = (h ^ (h >> 13)) * 1274126177u;
-  return h ^ (h >> 16);
-}
-
 float Hash01(int x, int y, uint32_t salt) {
-  return float(Hash(uint32_t(x), uint32_t(y), salt) & 0xFFFFFF) / 16777215.0f;
+  return float(noise::AddHash(uint32_t(x), uint32_t(y), salt) & 0xFFFFFF) / 16777215.0f;
 }
 
-int Wrap(int v, int period) { return ((v % period) + period) % period; }
+using noise::Wrap;
 
 // Smooth value noise that repeats every 128 pixels; cells lattice cells per
 // 128 pixels (a divisor of 128). 0..1.
 float Noise(float x, float y, int cells, uint32_t salt) {
-  const float size = float(kTile) / float(cells);
-  float fx = x / size, fy = y / size;
-  int x0 = int(std::floor(fx)), y0 = int(std::floor(fy));
-  float tx = fx - float(x0), ty = fy - float(y0);
-  tx = tx * tx * (3 - 2 * tx);
-  ty = ty * ty * (3 - 2 * ty);
-  auto at = [&](int i, int j) { return Hash01(Wrap(i, cells), Wrap(j, cells), salt); };
-  float a = at(x0, y0), b = at(x0 + 1, y0), c = at(x0, y0 + 1), d = at(x0 + 1, y0 + 1);
-  return (a + (b - a) * tx) + ((c + (d - c) * tx) - (a + (b - a) * tx)) * ty;
+  return noise::WrapNoise(x, y, kTile, cells, [salt](int i, int j) { return Hash01(i, j, salt); });
 }
 
 // The 128-pixel texture coordinates of a world point.

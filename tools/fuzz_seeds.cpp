@@ -1,0 +1,197 @@
+// Writes the seed corpora of the fuzz targets, made by the game itself:
+//
+//   fuzz_seeds GAMEDIR OUTDIR
+//
+// GAMEDIR is a built game folder (Art/, Data/). The game is played headless
+// in a folder of its own under OUTDIR, and its save step writes a new game's
+// save, a save from the middle of a game and a save made during a battle;
+// the hall-of-fame writer writes a hall with one row and a full one. The
+// settings file and a few of the smallest pictures come from GAMEDIR. Each
+// target's seeds go into OUTDIR/<target>/. Exit status 0 when every seed was
+// written.
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "app/game_app.h"
+#include "game/game_state.h"
+#include "game/glyph_name.h"
+#include "game/save_image.h"
+#include "harness/scenario_driver.h"
+#include "menus/save_and_quit_dialog.h"
+#include "menus/save_files.h"
+#include "platform/input_device.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr size_t kPictureSeeds = 6;  // the smallest pictures of the game folder
+constexpr int kFirstBattle = 1;
+
+bool Fail(const std::string& what) {
+  std::fprintf(stderr, "fuzz_seeds: %s\n", what.c_str());
+  return false;
+}
+
+// The save-and-quit question opened as the map's or the battle's save button
+// opens it, then Yes: the save step writes the game into its slot.
+bool SaveThroughTheQuestion(ScenarioDriver& driver, bool inBattle) {
+  GameApp& app = driver.App();
+  (inBattle ? app.saveQuitFromBattle : app.saveQuitFromMap) = 1;
+  if (inBattle) app.gameState->savedInBattle = 1;
+  app.gameState->overlayOpen = 1;
+  app.LeaveScreen(GameApp::GoSaveAndQuit);
+  driver.RunFrames(1);
+  const QuestionButton& yes = kQuestionButtons[kQuestionYes - 1];
+  driver.Click(yes.x + yes.w / 2, yes.y + yes.h / 2, kMouseLeft);
+  driver.RunFrames(2);
+  return std::string(driver.ScreenName()) == "MainMenuProc";
+}
+
+// A game on the map in the given slot.
+void OntoTheMap(ScenarioDriver& driver, int slot) {
+  driver.App().gameState->slot = static_cast<uint8_t>(slot);
+  driver.Goto("GoKingdomMap");
+  driver.RunFrames(3);
+}
+
+bool PlayAndSave(const fs::path& work) {
+  ScenarioDriver driver;
+  driver.Start();
+  driver.RunFrames(2);
+
+  // Slot 1: a new game as it reaches the map.
+  OntoTheMap(driver, 1);
+  if (!SaveThroughTheQuestion(driver, false)) return Fail("the new game was not saved");
+
+  // Slot 2: a game some weeks in, with gold and fame won and a hero hired.
+  driver.RunFrames(2);
+  GameState& s = *driver.App().gameState;
+  s.day = 38;
+  s.gold = 5230;
+  s.fame = 410;
+  s.heroPresent[1] = 1;
+  GlyphFromText("Seed", s.playerName);
+  s.AdvanceQuestChains();
+  OntoTheMap(driver, 2);
+  if (!SaveThroughTheQuestion(driver, false)) return Fail("the mid-game was not saved");
+
+  // Slot 3: the first battle under way.
+  driver.RunFrames(2);
+  GameState& b = *driver.App().gameState;
+  b.slot = 3;
+  b.battleId = kFirstBattle;
+  b.battleByPlayer = 1;
+  b.battleHero = 0;
+  b.battlePending = 1;
+  driver.Goto("GoBattle");
+  driver.RunFrames(3);
+  if (std::string(driver.ScreenName()) != "BattleProc") return Fail("no battle to save in");
+  if (!SaveThroughTheQuestion(driver, true)) return Fail("the battle was not saved");
+  driver.Finish();
+
+  for (int slot = 1; slot <= 3; ++slot) {
+    std::string name = SaveSlotPath(slot);
+    std::replace(name.begin(), name.end(), '\\', '/');
+    if (!fs::is_regular_file(work / name)) return Fail("no save in slot " + std::to_string(slot));
+  }
+  return true;
+}
+
+bool WriteHalls(const fs::path& dir) {
+  GameState one;
+  RunNewGameSequence(one);
+  GlyphFromText("First", one.playerName);
+  one.hallScore = 312;
+  one.EnterHallOfFame();
+  GameState full = one;
+  const std::pair<const char*, uint32_t> rows[] = {
+      {"Ann", 54000}, {"Bob", 1999}, {"Cyd", 250}, {"Dee", 7}};
+  for (const auto& [name, score] : rows) {
+    GlyphFromText(name, full.playerName);
+    full.hallScore = score;
+    full.EnterHallOfFame();
+  }
+  return SaveHallOfFameFile(one, (dir / "one_row.save").c_str()) == 1 &&
+         SaveHallOfFameFile(full, (dir / "five_rows.save").c_str()) == 1;
+}
+
+bool CopyPictures(const fs::path& art, const fs::path& dir) {
+  std::vector<std::pair<uintmax_t, fs::path>> pictures;
+  std::error_code ec;
+  for (const auto& entry : fs::recursive_directory_iterator(art, ec)) {
+    if (entry.is_regular_file() && entry.path().extension() == ".bmp") {
+      pictures.emplace_back(entry.file_size(), entry.path());
+    }
+  }
+  // One picture of each of the smallest sizes: different widths and heights.
+  std::sort(pictures.begin(), pictures.end());
+  pictures.erase(std::unique(pictures.begin(), pictures.end(),
+                             [](const auto& a, const auto& b) { return a.first == b.first; }),
+                 pictures.end());
+  if (pictures.size() > kPictureSeeds) pictures.resize(kPictureSeeds);
+  for (const auto& [size, path] : pictures) {
+    fs::copy_file(path, dir / path.filename(), fs::copy_options::overwrite_existing, ec);
+    if (ec) return Fail("cannot copy " + path.string());
+  }
+  return !pictures.empty() || Fail("no pictures in " + art.string());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: fuzz_seeds GAMEDIR OUTDIR\n");
+    return 2;
+  }
+  const fs::path game = fs::absolute(argv[1]);
+  const fs::path out = fs::absolute(argv[2]);
+  const fs::path work = out / "play";
+  std::error_code ec;
+  fs::remove_all(out, ec);
+  for (const char* dir :
+       {"save_image_fuzz", "hall_of_fame_fuzz", "settings_fuzz", "bmp_reader_fuzz", "play/Saves"}) {
+    fs::create_directories(out / dir, ec);
+    if (ec) {
+      Fail("cannot make " + (out / dir).string());
+      return 1;
+    }
+  }
+  fs::create_directory_symlink(game / "Art", work / "Art", ec);
+  fs::create_directory_symlink(game / "Data", work / "Data", ec);
+  if (chdir(work.c_str()) != 0) {
+    Fail("cannot enter " + work.string());
+    return 1;
+  }
+  if (!PlayAndSave(work)) return 1;
+
+  const char* saves[] = {"new_game.save", "mid_game.save", "battle.save"};
+  for (int slot = 1; slot <= 3; ++slot) {
+    fs::copy_file(work / "Saves" / (std::to_string(slot) + ".save"),
+                  out / "save_image_fuzz" / saves[slot - 1], ec);
+    if (ec) {
+      Fail("cannot copy the save of slot " + std::to_string(slot));
+      return 1;
+    }
+  }
+  if (!WriteHalls(out / "hall_of_fame_fuzz")) {
+    Fail("cannot write the halls");
+    return 1;
+  }
+  fs::copy_file(game / "Data" / "data1.txt", out / "settings_fuzz" / "data1.txt", ec);
+  if (ec) {
+    Fail("no settings file in " + game.string());
+    return 1;
+  }
+  if (!CopyPictures(game / "Art", out / "bmp_reader_fuzz")) return 1;
+  fs::remove_all(work, ec);
+  return 0;
+}
