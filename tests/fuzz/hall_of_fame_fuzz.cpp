@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -26,6 +27,9 @@ const std::string& ScratchPath() {
   // run would make the disk, not the reader, the measure of the run.
   static const std::string path = std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") +
                                   "/hall_of_fame_fuzz_" + std::to_string(getpid()) + ".save";
+  // Gone when the fuzzer ends.
+  static const int removed = std::atexit([] { std::remove(path.c_str()); });
+  (void)removed;
   return path;
 }
 

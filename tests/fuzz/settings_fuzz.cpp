@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "app/data_settings.h"
@@ -23,6 +24,9 @@ const std::string& ScratchPath() {
   // run would make the disk, not the reader, the measure of the run.
   static const std::string path = std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") +
                                   "/settings_fuzz_" + std::to_string(getpid()) + ".txt";
+  // Gone when the fuzzer ends.
+  static const int removed = std::atexit([] { std::remove(path.c_str()); });
+  (void)removed;
   return path;
 }
 
