@@ -1,6 +1,5 @@
 #include "platform/regular_file.h"
 
-#include <SDL.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -53,12 +52,4 @@ FileFound ReadRegularFile(const std::string& path, uint64_t maxBytes, std::vecto
   if (whole) return FileFound::kRegular;
   out->clear();
   return FileFound::kRefused;
-}
-
-SDL_RWops* OpenRegularFileStream(const std::string& path, uint64_t maxBytes) {
-  FILE* f = OpenRegularFile(path, maxBytes);
-  if (!f) return nullptr;
-  SDL_RWops* stream = SDL_RWFromFP(f, SDL_TRUE);
-  if (!stream) std::fclose(f);
-  return stream;
 }
