@@ -28,6 +28,12 @@ constexpr int32_t kHealY = house_layout::kHealRect.y + house_layout::kHealRect.h
 constexpr int32_t kEmptyX = 300;
 constexpr int32_t kEmptyY = 60;
 
+// An army's full strength: a soldier per ten points of training and
+// equipment.
+int32_t FullStrength(const ArmyRecord& a, int slot) {
+  return (a.armyValue3[slot] + a.armyValue4[slot]) / 10;
+}
+
 bool Shows(const std::string& dump, const char* text) {
   return dump.find(std::string("\"text\":\"") + text + "\"") != std::string::npos;
 }
@@ -127,8 +133,7 @@ TEST_F(PlacesHealE2E, HealAfterALostBattle) {
   d.Click(kEmptyX, kEmptyY, kMouseLeft);
   d.RunFrames(2);
   EXPECT_EQ(h.raisedNote, 0);
-  for (int slot : {0, 1})
-    EXPECT_EQ(h.armyCount[slot], (a.armyValue3[slot] + a.armyValue4[slot]) / 10) << slot;
+  for (int slot : {0, 1}) EXPECT_EQ(h.armyCount[slot], FullStrength(a, slot)) << slot;
   EXPECT_FALSE(Shows(d.Dump(), "All downed armies have been raised."));
   EXPECT_EQ(s.fame, 4);
 
@@ -170,7 +175,7 @@ TEST_F(PlacesHealE2E, HealAfterALostBattle) {
   d.PressKey(kKeyEscape);
   ASSERT_STREQ(d.ScreenName(), "MapProc");
   EXPECT_EQ(a.armyMark4[0], 0);
-  EXPECT_EQ(a.armyCount[1], (a.armyValue3[1] + a.armyValue4[1]) / 10);
+  EXPECT_EQ(a.armyCount[1], FullStrength(a, 1));
   ASSERT_NE(EnterVillage(d, 1), nullptr);
   d.RunFrames(3);
   EXPECT_EQ(d.App().villageScreen->raisedNote, 0);
