@@ -55,7 +55,15 @@ void EnterPlace(GameApp& app, HouseScreen& h) {
   h.MeasureNames();
   h.CopyHeldBackIn(s);
   h.ReturnHeldItems();
-  // The armies are raised and refreshed here once healing comes.
+  h.RefreshArmies();
+}
+
+// The raising popup closes; with the soldiers up, the armies' strengths are
+// set again, which may bring up the strength popup.
+void CloseRaisingPopup(HouseScreen& h) {
+  if (!h.raisedNote) return;
+  h.raisedNote = 0;
+  h.RefreshArmies();
 }
 
 // Enter: every note and panel closes; the visit goes on.
@@ -75,7 +83,7 @@ void CloseEverything(HouseScreen& h) {
   h.itemsReturned = 0;
   h.stillHolding = 0;
   h.grewNote = 0;
-  h.raisedNote = 0;
+  CloseRaisingPopup(h);
 }
 
 void TakeKeys(GameApp& app, HouseScreen& h) {
@@ -128,7 +136,7 @@ void TakePress(GameApp& app, HouseScreen& h, const PlaceRow& place) {
   if (MousePressed(cursor.mouse) && h.popupSeen) {
     h.popupSeen = 0;
     if (h.grewNote == 1) h.grewNote = 0;
-    h.raisedNote = 0;
+    CloseRaisingPopup(h);
     h.talkOpen = 0;
   }
 }
@@ -298,12 +306,15 @@ void GameApp::VisitPlace(Screen*& screen) {
   h.ApplyJoinedPrices(s);
   // A confirmed recruit, an asked heal and a quest's reward are carried out
   // here once recruiting, healing and the quests come.
+  if (h.healAsked) h.Heal(s);
   ApplyFame(s, h);
 
   h.DrawPlace();
   h.DrawMainPanel(kHousePanelX, kHousePanelY);
   // The recruit panel and its notes, the talk boxes and the heal popup are
   // drawn here once recruiting, the talk and healing come.
+  h.DrawHealNotes();
+  h.DrawHealPopup();
   h.ClearHover();
 
   UpdateScreenClock();

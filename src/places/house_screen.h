@@ -121,6 +121,20 @@ class HouseScreen {
   // ---- item pictures of the rewards (house_held_items.cpp)
   void LoadHeldItemPictures(GraphicsDevice* device);
 
+  // ---- heal and raise (house_heal.cpp, house_heal_draw.cpp)
+  // healResult: something needs healing and the gold pays for it;
+  // healRefused (with healUnpaidNote): it needs healing, the gold is short.
+  void CheckHeal(int32_t gold);
+  // The Heal button's step: pays once and heals the visitor and its armies,
+  // in the object and in the record at once; or sets the unpaid note.
+  void Heal(GameState& state);
+  // Raises the downed soldiers (and a visitor at 0 health) or, with nothing
+  // down, sets every army's count to its full strength; sets the popups.
+  void RefreshArmies();
+  void DrawHealPopup();
+  // The heal step's notes: nothing paid, too little gold, or paid.
+  void DrawHealNotes();
+
   // ---- pictures and font
   SpriteSheet* buttons{nullptr};        // 33 images
   SpriteSheet* placePictures{nullptr};  // 0 the place, 1 its name plate, 2 the kind caption
