@@ -11,8 +11,8 @@
 
 namespace {
 
-// The names the recruits of each kind of place take, candidate 1..5; the
-// castle and the tower offer the same armies under the same names.
+// The names the recruits of each kind of place take, candidate 1..5, in the
+// order of PlaceKind.
 constexpr const char* kRecruitNames[][kRecruitCandidates] = {
     {"Hounds", "War Hounds", "Farmhands", "Pitchforks", "Yeomen"},                     // village
     {"Militia", "Town Guard", "Footmen", "Spearmen", "Pikemen"},                       // town
