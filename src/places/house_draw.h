@@ -23,4 +23,11 @@ void Line(const HouseScreen& h, const char* text, int32_t x, int32_t y, int32_t 
 // A gold amount or a price in the body colour.
 void Amount(const HouseScreen& h, int32_t value, int32_t x, int32_t y, int32_t w, int32_t hgt);
 
+// A name of 21 letter codes centred on x 296 at y 110; with `digits` the
+// codes from 80 also show their digit over the letter.
+void Name(const HouseScreen& h, const uint8_t* name, uint8_t length, bool digits);
+// An army's attack, shield, training and equipment with their icons (a
+// value's caption while the cursor is over it), the block's corner at (x, y).
+void Values(const HouseScreen& h, const int32_t (&values)[4], int32_t x, int32_t y);
+
 }  // namespace house_draw

@@ -49,7 +49,7 @@ void EnterPlace(GameApp& app, HouseScreen& h) {
   h.LoadArmyIcons(&app.graphics);
   std::memcpy(h.questStage, s.questStage, sizeof h.questStage);
   QuestUpdate(h, &app.graphics);
-  // The recruit candidates are set up here once recruiting comes.
+  h.SetUpRecruits(int32_t(s.day));
   h.visitDay = s.day;
   h.CopyVisitorIn(s);
   h.MeasureNames();
@@ -304,16 +304,17 @@ void GameApp::VisitPlace(Screen*& screen) {
     if (h.raisedNote == 1 || h.grewNote == 1 || h.talkOpen == 1) h.popupSeen = 1;
   }
   h.ApplyJoinedPrices(s);
-  // A confirmed recruit, an asked heal and a quest's reward are carried out
-  // here once recruiting, healing and the quests come.
+  h.ApplyRecruit(s.gold);
   if (h.healAsked) h.Heal(s);
+  // A quest's reward is carried out here once the quests come.
   ApplyFame(s, h);
 
   h.DrawPlace();
   h.DrawMainPanel(kHousePanelX, kHousePanelY);
-  // The recruit panel and its notes, the talk boxes and the heal popup are
-  // drawn here once recruiting, the talk and healing come.
+  h.DrawRecruitMessages();
   h.DrawHealNotes();
+  h.DrawRecruitPanel(kHousePanelX, kHousePanelY, s.gold);
+  // The talk boxes are drawn here once the talk comes.
   h.DrawHealPopup();
   h.ClearHover();
 

@@ -109,6 +109,17 @@ class HouseScreen {
   void DrawPlace();
   void DrawMainPanel(int32_t x, int32_t y);
 
+  // ---- recruiting (house_recruit.cpp, house_recruit_draw.cpp)
+  // Once on entry: the place's five candidates, their prices and names.
+  void SetUpRecruits(int32_t day);
+  // Every frame: a confirmed candidate joins in the lowest free slot and is
+  // paid from gold, or the no-money or no-room note goes up.
+  void ApplyRecruit(int32_t& gold);
+  // The purchase's notes and the Disband question.
+  void DrawRecruitMessages();
+  // The open recruit panel: the gold, the candidates, the picked one's box.
+  void DrawRecruitPanel(int32_t x, int32_t y, int32_t gold);
+
   // ---- input (house_screen_input.cpp)
   void Hover(int32_t x, int32_t y);
   // 1 when a live button took a fresh press.

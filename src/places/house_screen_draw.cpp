@@ -236,36 +236,43 @@ void HouseScreen::DrawMainPanel(int32_t x, int32_t y) {
   Put(buttons, kButtonsDisband, lookDisband, kDisbandAt);
   Put(buttons, kButtonsName, lookName, kNameAt);
 
+  house_draw::Name(*this, armyName[s], armyNameLength[s], true);
+  const int32_t values[4] = {armyAttack[s], armyShield[s], armyTraining[s], armyEquipment[s]};
+  house_draw::Values(*this, values, x, y);
+}
+
+namespace house_draw {
+
+void Name(const HouseScreen& h, const uint8_t* name, uint8_t length, bool digits) {
   for (int j = 0; j < kGlyphNameLength; ++j) {
-    const int code = armyName[s][j];
-    const int32_t lx = kNameCentreX + kLetterStep * j - kLetterStep / 2 * armyNameLength[s];
+    const int code = name[j];
+    const int32_t lx = kNameCentreX + kLetterStep * j - kLetterStep / 2 * length;
     if (code == glyph::kCaret) continue;
     if (code < kLetters2FirstCode) {
-      Put(letters1, 0, code, lx, kNameY, kLetterScaleX, kLetterScaleY);
+      Put(h.letters1, 0, code, lx, kNameY, kLetterScaleX, kLetterScaleY);
     } else {
-      Put(letters2, 0, code - kLetters2FirstCode, lx, kNameY, kLetterScaleX, kLetterScaleY);
+      Put(h.letters2, 0, code - kLetters2FirstCode, lx, kNameY, kLetterScaleX, kLetterScaleY);
     }
-    if (code >= kNameDigitFirstCode)
-      Put(buttons, kButtonsNameDigits, code - kNameDigitFirstCode, lx, kNameY, kLetterScaleX,
+    if (digits && code >= kNameDigitFirstCode)
+      Put(h.buttons, kButtonsNameDigits, code - kNameDigitFirstCode, lx, kNameY, kLetterScaleX,
           kLetterScaleY);
   }
+}
 
-  const int32_t values[4] = {armyAttack[s], armyShield[s], armyTraining[s], armyEquipment[s]};
+void Values(const HouseScreen& h, const int32_t (&values)[4], int32_t x, int32_t y) {
   for (int v = 0; v < 4; ++v) {
     const ValueLabel& l = kValueLabels[v];
     const int32_t row = y + l.dy;
     // The attack's label comes before its digits, the others' after.
-    if (v != 0) DrawValue(buttons, values[v], x + l.unitsDx, row);
-    if (hoveredStat == l.stat) {
-      Put(buttons, l.caption, 0, x + l.captionDx, row, l.captionScaleX, l.captionScaleY);
+    if (v != 0) DrawValue(h.buttons, values[v], x + l.unitsDx, row);
+    if (h.hoveredStat == l.stat) {
+      Put(h.buttons, l.caption, 0, x + l.captionDx, row, l.captionScaleX, l.captionScaleY);
     } else {
-      Put(buttons, l.icon, 0, x + l.iconDx, row, l.iconScale, l.iconScale);
+      Put(h.buttons, l.icon, 0, x + l.iconDx, row, l.iconScale, l.iconScale);
     }
-    if (v == 0) DrawValue(buttons, values[v], x + l.unitsDx, row);
+    if (v == 0) DrawValue(h.buttons, values[v], x + l.unitsDx, row);
   }
 }
-
-namespace house_draw {
 
 void Box(const HouseScreen& h, int32_t x, int32_t y, float scaleX, float scaleY) {
   Put(h.buttons, kButtonsBoxTile, 0, x, y, scaleX, scaleY);

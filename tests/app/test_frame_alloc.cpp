@@ -215,5 +215,15 @@ TEST_F(FrameAlloc, Places) {
     ASSERT_NE(h, nullptr) << place.proc;
     EXPECT_EQ(h->selectedArmy, 1) << place.proc;
     EXPECT_EQ(h->lookHeal, house_art::kLookHovered) << place.proc;
+    // The recruit panel with the fifth candidate's box, then its note.
+    d.Click(700, 200, kMouseLeft);  // Recruit
+    d.RunFrames(1);
+    d.Click(490, 530, kMouseLeft);  // the fifth candidate
+    d.MoveTo(256, 386);             // over Recruit Yes
+    EXPECT_EQ(steadyAllocations(), 0) << place.proc << " with the recruit panel";
+    EXPECT_EQ(h->selectedCandidate, 5) << place.proc;
+    d.Click(256, 386, kMouseLeft);
+    EXPECT_EQ(steadyAllocations(), 0) << place.proc << " with a recruit's note";
+    EXPECT_TRUE(h->recruitJoinedNote || h->notEnoughGold) << place.proc;
   }
 }
