@@ -38,8 +38,10 @@ void HouseScreen::ReturnHeldItems() {
   // passed over.
   for (int k = kHeldBackEntries - 1; k >= 0 && holdingAny; --k) {
     if (!heldBack[k]) continue;
+    itemPlaced = 0;  // set once this entry has found its cell
     const int c = EmptyBagCell(bag);
     if (c < 0) break;
+    itemPlaced = 1;
     const uint8_t n = heldBackCopy[k];
     heldBack[k] = 0;
     bag[c] = uint8_t(n + 1);

@@ -172,10 +172,12 @@ void DrawValue(SpriteSheet* sheet, int32_t value, int32_t unitsX, int32_t y) {
 void HouseScreen::DrawPlace() {
   Put(placePictures, kPlaceView, 0, 0, 0, kViewScaleX, kViewScaleY);
   const house_art::Place& spots = SpotsOf(placeKind, placeNumber);
+  // The four backs first, then what each shows on its back.
+  for (const RightButton& b : kRightButtons)
+    Put(buttons, kButtonsBack, this->*b.look, house_layout::kRightButtonX, b.y, kRightBackScaleX,
+        kRightBackScaleY);
   for (const RightButton& b : kRightButtons) {
     const uint8_t look = this->*b.look;
-    Put(buttons, kButtonsBack, look, house_layout::kRightButtonX, b.y, kRightBackScaleX,
-        kRightBackScaleY);
     if (look == house_art::kLookIdle) {
       Put(buttons, b.icon, 0, b.icon == kButtonsRecruitIcon ? spots.recruitIconAt : b.iconAt);
       continue;
