@@ -160,4 +160,20 @@ TEST_F(PlacesQuestsE2E, AFullBagHoldsTheRewardBackUntilThereIsRoom) {
   d.RunFrames(2);
   EXPECT_EQ(s.playerItems[5], kShoesRing);
   EXPECT_EQ(heldBack[0], 0);
+
+  // No bag cell and no held-back place: quest 11 waits for room, unpaid.
+  constexpr uint8_t kShoeThieves = 11;
+  s.questStage[kRaiders - 1] = s.questStage[5 - 1] = kQuestClosed;
+  s.questStage[kShoeThieves - 1] = kQuestAchieved;
+  s.playerItems[5] = kFiller;
+  for (int k = 0; k < kHeldBackEntries; ++k) {
+    s.worldBlockA[kVillageHeldBackRow][k] = kFiller;
+    s.worldBlockA[kVillageHeldBackCopyRow][k] = kFiller - 1;
+  }
+  const int32_t gold1 = s.gold;
+  enter();
+  Press(d, kTalkX, kTalkY);
+  d.WriteShot(Shot("quest_no_room.png"));
+  EXPECT_EQ(s.gold, gold1);
+  EXPECT_EQ(Dumped(d, "objects.villageScreen.questStage.10"), kQuestAchievedSeen);
 }
