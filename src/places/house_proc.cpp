@@ -29,11 +29,11 @@ uint8_t HandedPlaceNumber(const GameState& s, PlaceKind kind) {
   return 0;
 }
 
-// The quest update: the held-back note, the quest steps of every place of
-// the kind (they come with the quests), then the reward pictures unless the
-// visit is being left (device nullptr).
+// The quest update: the held-back note, the quest steps of the place, then the reward pictures
+// unless the visit is being left (device nullptr).
 void QuestUpdate(HouseScreen& h, GraphicsDevice* device) {
   h.NoteHeldBackItems();
+  h.StepQuests();
   if (device) h.LoadHeldItemPictures(device);
 }
 
@@ -230,15 +230,13 @@ void ActOnButton(GameApp& app, HouseScreen& h, uint8_t id) {
       h.selectedCandidate = 0;
       break;
     case kHouseAcceptYes:
-      if (h.currentQuest) {
-        h.questStage[h.currentQuest - 1] = kQuestAccepted;
-        ++s.fame;
-      }
+      // Refused while its item would find no room: the talk stays, with a note.
+      if (!h.AcceptQuest(s)) break;
       h.talkOpen = 0;
       h.acceptAsked = 0;
       h.justAccepted = 1;
       QuestUpdate(h, &app.graphics);
-      // The reward of the accepted quest is paid here once the quests come.
+      h.CollectReward(s.gold);
       break;
     case kHouseAcceptNo:
       h.talkOpen = 0;
@@ -306,7 +304,10 @@ void GameApp::VisitPlace(Screen*& screen) {
   h.ApplyJoinedPrices(s);
   h.ApplyRecruit(s.gold);
   if (h.healAsked) h.Heal(s);
-  // A quest's reward is carried out here once the quests come.
+  if (h.rewardPending) {
+    h.rewardPending = 0;
+    h.CollectReward(s.gold);
+  }
   ApplyFame(s, h);
 
   h.DrawPlace();
@@ -314,7 +315,7 @@ void GameApp::VisitPlace(Screen*& screen) {
   h.DrawRecruitMessages();
   h.DrawHealNotes();
   h.DrawRecruitPanel(kHousePanelX, kHousePanelY, s.gold);
-  // The talk boxes are drawn here once the talk comes.
+  h.DrawTalk();
   h.DrawHealPopup();
   h.ClearHover();
 

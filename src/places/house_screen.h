@@ -28,6 +28,7 @@
 
 class GameState;
 class GraphicsDevice;
+struct PlaceTalk;
 class InputDevice;
 class SpriteSheet;
 class TextFont;
@@ -64,6 +65,7 @@ constexpr int kHouseCandidates = 10;  // room for ten, five are offered
 constexpr int kHouseButtonImages = 33;
 constexpr int kHouseArmyIcons = 40;
 constexpr int kHouseItemIcons = 250;
+constexpr int kHouseMoreRewards = 4;  // items of further quests closed by the same pass
 
 // The top-left corner of the four values of the selected army and of the
 // recruit panel, as the procedure passes it.
@@ -146,6 +148,22 @@ class HouseScreen {
   // The heal step's notes: nothing paid, too little gold, or paid.
   void DrawHealNotes();
 
+  // ---- quests (house_quests.cpp), driven by the place's talk row
+  // (places/talk_tables.h). One step pass of this place's quests.
+  void StepQuests();
+  void StepQuests(const PlaceTalk& talk);
+  // Pays the gold and places the items the last pass prepared.
+  void CollectReward(int32_t& gold);
+  // The Yes answer: the offered quest is accepted (stage 2, fame + 1) and
+  // true comes back; false, and the no-room note, when its item would find
+  // neither a bag cell nor a held-back place.
+  bool AcceptQuest(GameState& state);
+  bool AcceptQuest(GameState& state, const PlaceTalk& talk);
+
+  // ---- talk (house_talk.cpp): the boxes the last pass flagged.
+  void DrawTalk();
+  void DrawTalk(const PlaceTalk& talk);
+
   // ---- pictures and font
   SpriteSheet* buttons{nullptr};        // 33 images
   SpriteSheet* placePictures{nullptr};  // 0 the place, 1 its name plate, 2 the kind caption
@@ -187,12 +205,14 @@ class HouseScreen {
   uint8_t acceptAsked{0};
   uint8_t currentQuest{0};
   uint8_t justAccepted{0};
-  uint8_t acceptedShown{0};
+  uint8_t acceptedShown{0};  // bit s: the accepted box of slot s was drawn
   uint8_t runningShown{0};
   uint8_t acceptedClose{0};
   uint8_t payGold{0};
   uint8_t giveItem{0};
   uint8_t itemPlaced{0};
+  uint8_t moreRewards[kHouseMoreRewards]{};  // item numbers, after rewardItem
+  uint8_t moreRewardCount{0};
 
   // ---- the visitor's bag and item tables
   uint8_t bag[kHouseBagCells]{};  // item ids, 0 empty
@@ -334,6 +354,8 @@ class HouseScreen {
     v("payGold", payGold);
     v("giveItem", giveItem);
     v("itemPlaced", itemPlaced);
+    v("moreRewards", moreRewards);
+    v("moreRewardCount", moreRewardCount);
     v("bag", bag);
     v("itemPictureWanted", itemPictureWanted);
     v("itemHeld", itemHeld);

@@ -225,5 +225,8 @@ TEST_F(FrameAlloc, Places) {
     d.Click(256, 386, kMouseLeft);
     EXPECT_EQ(steadyAllocations(), 0) << place.proc << " with a recruit's note";
     EXPECT_TRUE(h->recruitJoinedNote || h->notEnoughGold) << place.proc;
+    d.Click(700, 280, kMouseLeft);  // Talk: the place's boxes stay up
+    EXPECT_EQ(steadyAllocations(), 0) << place.proc << " with the talk open";
+    EXPECT_EQ(h->talkOpen, 1) << place.proc;
   }
 }
