@@ -309,16 +309,16 @@ TEST_F(PlacesE2E, JoinedPricesTalkAcceptAndEnter) {
   EXPECT_EQ(s.wealth.villageJoined[1], 1);
   EXPECT_EQ(h.pressedId, 0);
 
-  h.pressedId = kHouseAcceptYes;
-  d.RunFrames(1);
-  EXPECT_EQ(s.fame, 3) << "no quest was on offer";
-  h.currentQuest = 52;
-  h.questStage[52 - 1] = kQuestOpen;  // only an offered quest can be accepted
+  h.currentQuest = 52;  // the village's first quest, on offer
+  h.questStage[52 - 1] = kQuestOpen;
   h.pressedId = kHouseAcceptYes;
   d.RunFrames(1);
   EXPECT_EQ(s.fame, 4);
   EXPECT_EQ(h.questStage[52 - 1], kQuestAccepted);
   EXPECT_EQ(h.justAccepted, 1);
+  h.pressedId = kHouseAcceptYes;
+  d.RunFrames(1);
+  EXPECT_EQ(s.fame, 4) << "an accepted quest is not accepted again";
 
   h.talkOpen = 1;
   h.recruitOpen = 1;
