@@ -43,8 +43,8 @@ constexpr TalkBox kStillHoldingAll =
     WithText(kStillHoldingOne, 0, At("Still holding your items.", 190, 40));
 // A reward that found no room at all: the quest waits for the next visit.
 constexpr TalkBox kNoRoomNote = MakeBox(
-    130, 470, 6.6f, 1.5f, TalkText{}, At("Your bag is full and we hold all we can.", 155, 485, 500),
-    At("Make room, then come back for your reward.", 155, 515, 500));
+    130, 500, 7.3f, 1.5f, TalkText{}, At("Your bag is full and we hold all we can.", 155, 515, 500),
+    At("Make room, then come back for your reward.", 155, 545, 500));
 constexpr TalkBox kAcceptQuestion =
     MakeBox(190, 370, 3.5f, 1.9f, TalkText{}, At("Accept?", 264, 390, 500));
 

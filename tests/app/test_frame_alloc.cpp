@@ -215,5 +215,8 @@ TEST_F(FrameAlloc, Places) {
     ASSERT_NE(h, nullptr) << place.proc;
     EXPECT_EQ(h->selectedArmy, 1) << place.proc;
     EXPECT_EQ(h->lookHeal, house_art::kLookHovered) << place.proc;
+    d.Click(700, 280, kMouseLeft);  // Talk: the place's boxes stay up
+    EXPECT_EQ(steadyAllocations(), 0) << place.proc << " with the talk open";
+    EXPECT_EQ(h->talkOpen, 1) << place.proc;
   }
 }
