@@ -29,11 +29,11 @@ uint8_t HandedPlaceNumber(const GameState& s, PlaceKind kind) {
   return 0;
 }
 
-// The quest update: the held-back note, the quest steps of every place of
-// the kind (they come with the quests), then the reward pictures unless the
-// visit is being left (device nullptr).
+// The quest update: the held-back note, the quest steps of the place, then the reward pictures
+// unless the visit is being left (device nullptr).
 void QuestUpdate(HouseScreen& h, GraphicsDevice* device) {
   h.NoteHeldBackItems();
+  h.StepQuests();
   if (device) h.LoadHeldItemPictures(device);
 }
 
@@ -222,15 +222,13 @@ void ActOnButton(GameApp& app, HouseScreen& h, uint8_t id) {
       h.selectedCandidate = 0;
       break;
     case kHouseAcceptYes:
-      if (h.currentQuest) {
-        h.questStage[h.currentQuest - 1] = kQuestAccepted;
-        ++s.fame;
-      }
+      // Refused while its item would find no room: the talk stays, with a note.
+      if (!h.AcceptQuest(s)) break;
       h.talkOpen = 0;
       h.acceptAsked = 0;
       h.justAccepted = 1;
       QuestUpdate(h, &app.graphics);
-      // The reward of the accepted quest is paid here once the quests come.
+      h.CollectReward(s.gold);
       break;
     case kHouseAcceptNo:
       h.talkOpen = 0;
@@ -298,12 +296,17 @@ void GameApp::VisitPlace(Screen*& screen) {
   h.ApplyJoinedPrices(s);
   // A confirmed recruit, an asked heal and a quest's reward are carried out
   // here once recruiting, healing and the quests come.
+  if (h.rewardPending) {
+    h.rewardPending = 0;
+    h.CollectReward(s.gold);
+  }
   ApplyFame(s, h);
 
   h.DrawPlace();
   h.DrawMainPanel(kHousePanelX, kHousePanelY);
   // The recruit panel and its notes, the talk boxes and the heal popup are
   // drawn here once recruiting, the talk and healing come.
+  h.DrawTalk();
   h.ClearHover();
 
   UpdateScreenClock();

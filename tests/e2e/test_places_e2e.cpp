@@ -313,6 +313,7 @@ TEST_F(PlacesE2E, JoinedPricesTalkAcceptAndEnter) {
   d.RunFrames(1);
   EXPECT_EQ(s.fame, 3) << "no quest was on offer";
   h.currentQuest = 52;
+  h.questStage[52 - 1] = kQuestOpen;  // only an offered quest can be accepted
   h.pressedId = kHouseAcceptYes;
   d.RunFrames(1);
   EXPECT_EQ(s.fame, 4);
@@ -326,7 +327,9 @@ TEST_F(PlacesE2E, JoinedPricesTalkAcceptAndEnter) {
   EXPECT_EQ(h.talkOpen, 0);
   EXPECT_EQ(h.recruitOpen, 0);
   d.PressKey(kKeyEscape);
-  EXPECT_EQ(s.questStage[52 - 1], kQuestAccepted) << "written back on leaving";
+  const uint8_t left = s.questStage[52 - 1];
+  EXPECT_TRUE(left == kQuestAccepted || left == kQuestUnderWay)
+      << "written back on leaving (running once its accepted box was seen)";
 }
 
 // A place number or visitor the map cannot have handed over goes back to
