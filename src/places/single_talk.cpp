@@ -11,11 +11,6 @@ using namespace talk;
 
 namespace {
 
-// The bag-full note of these places, under the talk when a done box shows.
-constexpr TalkBox kBagFullAfterDone = MakeBox(
-    130, 350, 6.6f, 1.2f, TalkText{}, At("Your bag is full. Come back at any time", 155, 360, 500),
-    At("to pick up your stuff.", 155, 390, 500));
-
 // ---- the palace
 
 // Given by the day's quest chain, never by the palace. Done when battle 6
@@ -131,7 +126,7 @@ constexpr PlaceTalk kPalace{
                            At("a possible attack. No quests till then. ", 165, 284, 380, 30)),
     .whileQuest = 6,
     .whileBelow = kQuestClosed,
-    .bagFullAfterDone = kBagFullAfterDone,
+    .bagFullAgainAfterAccepted = true,
 };
 
 // ---- the temple
@@ -243,7 +238,7 @@ constexpr PlaceTalk kTemple{
     .nobody = MakeBox(130, 230, 5.8f, 1.5f, TalkText{},
                       At("Good luck with your quests.", 165, 258, 300, 30),
                       At("We need peace and quiet now...", 165, 278, 300, 30)),
-    .bagFullAfterDone = kBagFullAfterDone,
+    .bagFullAgainAfterAccepted = true,
 };
 
 // ---- the castle
@@ -357,7 +352,7 @@ constexpr PlaceTalk kCastle{
                            At("a possible attack. No quests till then. ", 165, 284, 350, 30)),
     .whileQuest = 6,
     .whileBelow = kQuestClosed,
-    .bagFullAfterDone = kBagFullAfterDone,
+    .bagFullAgainAfterAccepted = true,
 };
 
 // ---- the tower
@@ -467,7 +462,7 @@ constexpr PlaceTalk kTower{
                       At("Nobody to talk to around here.", 165, 256, 300, 30),
                       At("There are no more quests from ", 165, 281, 400, 30),
                       At("the Wasteland Tower.", 165, 306, 300, 30)),
-    .bagFullAfterDone = kBagFullAfterDone,
+    .bagFullAgainAfterAccepted = true,
 };
 
 }  // namespace
