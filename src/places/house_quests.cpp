@@ -143,7 +143,9 @@ void HouseScreen::StepQuests(const PlaceTalk& talk) {
       showBox[QuestBox(q.slot, kOfferBox)] = 1;
       if (q.offerItem) {
         itemPictureWanted[q.offerItem - 1] = 1;
-        rewardItem = uint8_t(q.offerItem - 1);
+        // The item on show, unless an earlier quest of the pass prepared
+        // one to pay.
+        if (!giveItem) rewardItem = uint8_t(q.offerItem - 1);
       }
     }
     if (stage == kQuestAccepted) {
@@ -200,9 +202,15 @@ void HouseScreen::CollectReward(int32_t& gold) {
 }
 
 bool HouseScreen::AcceptQuest(GameState& state) {
-  if (currentQuest == 0 || questStage[currentQuest - 1] != kQuestOpen) return true;
   const PlaceTalk* talk = FindPlaceTalk(placeKind, placeNumber);
-  const PlaceQuest* q = talk ? FindQuest(*talk, currentQuest) : nullptr;
+  if (talk) return AcceptQuest(state, *talk);
+  const PlaceTalk none{};
+  return AcceptQuest(state, none);
+}
+
+bool HouseScreen::AcceptQuest(GameState& state, const PlaceTalk& talk) {
+  if (currentQuest == 0 || questStage[currentQuest - 1] != kQuestOpen) return true;
+  const PlaceQuest* q = FindQuest(talk, currentQuest);
   if (q && q->offerItem && RoomForItems(*this) == 0) {
     showBox[kNoRoomBox] = 1;
     return false;

@@ -133,6 +133,7 @@ class HouseScreen {
   // true comes back; false, and the no-room note, when its item would find
   // neither a bag cell nor a held-back place.
   bool AcceptQuest(GameState& state);
+  bool AcceptQuest(GameState& state, const PlaceTalk& talk);
 
   // ---- talk (house_talk.cpp): the boxes the last pass flagged.
   void DrawTalk();
