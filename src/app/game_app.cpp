@@ -18,6 +18,7 @@
 #include "menus/save_and_quit_dialog.h"
 #include "menus/save_slots_panel.h"
 #include "menus/story_scene.h"
+#include "party/wealth_screen.h"
 #include "places/house_screen.h"
 #include "platform/anim_clock.h"
 #include "platform/clock.h"
@@ -44,6 +45,7 @@ GameApp::~GameApp() {
   FreeScreen(castleScreen);
   FreeScreen(towerScreen);
   FreeScreen(creditsScreen);
+  FreeScreen(wealthScreen);
   FreeScreen(mainMenuScreen);
   FreeScreen(saveSlotsPanel);
   FreeScreen(saveAndQuitDialog);

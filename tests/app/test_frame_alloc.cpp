@@ -230,3 +230,26 @@ TEST_F(FrameAlloc, Places) {
     EXPECT_EQ(h->talkOpen, 1) << place.proc;
   }
 }
+
+// The wealth screen with every kind owned, the cursor over Back.
+TEST_F(FrameAlloc, Wealth) {
+  driver.Start();
+  driver.RunFrames(2);
+  GameState& s = *driver.App().gameState;
+  for (int i = 0; i < 30; ++i) {
+    s.wealth.gemPicture[i] = static_cast<uint8_t>(i + 1);
+    s.wealth.gemOwned[i] = 1;
+    s.wealth.artifactPicture[i] = static_cast<uint8_t>(i + 1);
+    s.wealth.artifactOwned[i] = 1;
+  }
+  for (int i = 0; i < 10; ++i) {
+    s.wealth.villageJoined[i] = 1;
+    s.wealth.townOwned[i] = 1;
+  }
+  s.gold = 999999;
+  ASSERT_TRUE(driver.Goto("GoWealth"));
+  driver.RunFrames(3);
+  ASSERT_STREQ(driver.ScreenName(), "WealthProc");
+  driver.MoveTo(720, 15);
+  EXPECT_EQ(AllocationsOf(30), 0);
+}
