@@ -230,8 +230,12 @@ void ActOnButton(GameApp& app, HouseScreen& h, uint8_t id) {
       h.selectedCandidate = 0;
       break;
     case kHouseAcceptYes:
-      // Refused while its item would find no room: the talk stays, with a note.
-      if (!h.AcceptQuest(s)) break;
+      // Refused while its item would find no room: the talk, which the press
+      // closed, opens again with a note.
+      if (!h.AcceptQuest(s)) {
+        h.talkOpen = 1;
+        break;
+      }
       h.talkOpen = 0;
       h.acceptAsked = 0;
       h.justAccepted = 1;

@@ -176,4 +176,22 @@ TEST_F(PlacesQuestsE2E, AFullBagHoldsTheRewardBackUntilThereIsRoom) {
   d.WriteShot(Shot("quest_no_room.png"));
   EXPECT_EQ(s.gold, gold1);
   EXPECT_EQ(Dumped(d, "objects.villageScreen.questStage.10"), kQuestAchievedSeen);
+
+  // Still no room: Yes on an offer with an item keeps the talk up with the
+  // note, the quest stays on offer and nothing is paid.
+  constexpr uint8_t kEliteArmy = 34;
+  Press(d, kLeaveX, kLeaveY);
+  d.RunFrames(2);
+  s.questStage[kShoeThieves - 1] = kQuestClosed;
+  const int32_t fame2 = s.fame;
+  enter();
+  Press(d, kTalkX, kTalkY);
+  ASSERT_EQ(d.App().villageScreen->questStage[kEliteArmy - 1], kQuestOpen);
+  Press(d, kYesX, kYesY);
+  const HouseScreen& v = *d.App().villageScreen;
+  EXPECT_EQ(v.questStage[kEliteArmy - 1], kQuestOpen);
+  EXPECT_EQ(v.talkOpen, 1) << "the note is shown with the talk";
+  EXPECT_EQ(v.showBox[kNoRoomBox], 1);
+  EXPECT_EQ(s.fame, fame2);
+  EXPECT_EQ(s.gold, gold1);
 }
