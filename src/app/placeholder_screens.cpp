@@ -14,7 +14,7 @@ namespace {
 // to the map with Escape (the others to the main menu).
 bool ReturnsToMap(const char* screenName) {
   static const char* const kPlayScreens[] = {
-      "PlayerProc",         "HeroesProc",       "QuestLogProc",     "OptionsProc",
+      "PlayerProc",         "HeroesProc",       "OptionsProc",
       "ExchangeChoiceProc", "ItemExchangeProc", "ArmyExchangeProc",
   };
   for (const char* name : kPlayScreens)
@@ -74,7 +74,6 @@ void GameApp::PlaceholderProc(const char* screenName, int32_t fpsY) {
   EndScreenFrame();
 }
 
-void GameApp::QuestLogProc() { PlaceholderProc("QuestLogProc", -1); }
 void GameApp::ItemExchangeProc() { PlaceholderProc("ItemExchangeProc", -1); }
 void GameApp::ArmyExchangeProc() { PlaceholderProc("ArmyExchangeProc", -1); }
 void GameApp::ExchangeChoiceProc() { PlaceholderProc("ExchangeChoiceProc", -1); }

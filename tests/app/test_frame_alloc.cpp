@@ -253,3 +253,24 @@ TEST_F(FrameAlloc, Wealth) {
   driver.MoveTo(720, 15);
   EXPECT_EQ(AllocationsOf(30), 0);
 }
+
+// The quest log with open and finished quests, one of them chosen (its
+// objective drawn) and the fire burning.
+TEST_F(FrameAlloc, QuestLog) {
+  ScenarioDriver d;
+  d.Start();
+  d.RunFrames(2);
+  GameState& s = *d.App().gameState;
+  s.questStage[0] = kQuestAccepted;
+  s.questStage[33] = kQuestAchieved;
+  ASSERT_TRUE(d.Goto("GoQuestLog"));
+  d.RunFrames(3);
+  ASSERT_STREQ(d.ScreenName(), "QuestLogProc");
+  d.Click(40, 100, kMouseLeft);  // quest 1
+  d.MoveTo(600, 300);
+  d.App().graphics.textLog = nullptr;
+  d.RunFrames(10);
+  const long before = g_allocations.load();
+  d.RunFrames(30);
+  EXPECT_EQ(g_allocations.load() - before, 0);
+}

@@ -27,6 +27,7 @@
 #include "menus/main_menu_screen.h"
 #include "menus/name_entry_screen.h"
 #include "menus/new_game_menu.h"
+#include "menus/quest_log.h"
 #include "menus/save_and_quit_dialog.h"
 #include "menus/save_slots_panel.h"
 #include "menus/story_scene.h"

@@ -26,5 +26,6 @@
   X(templeScreen)            \
   X(castleScreen)            \
   X(towerScreen)             \
-  X(wealthScreen)
+  X(wealthScreen)            \
+  X(questLog)
 // clang-format on
