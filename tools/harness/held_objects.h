@@ -25,5 +25,7 @@
   X(palaceScreen)            \
   X(templeScreen)            \
   X(castleScreen)            \
-  X(towerScreen)
+  X(towerScreen)              \
+  X(exchangeChoiceScreen)     \
+  X(armyExchangeScreen)
 // clang-format on
