@@ -47,12 +47,12 @@ void GameApp::ArmyExchangeProc() {
   ArmyExchangeScreen* screen = armyExchangeScreen;
   InputDevice* mouse = &cursor.mouse;
 
-  // Backspace and Escape go back, but never while a stack is held.
-  if (screen->heldCode == 0) {
-    keyboard.Acquire(1);
-    keyboard.Poll();
-    if (TakeBackKeys(keyboard)) LeaveScreen(GoExchangeChoice);
-  }
+  // Backspace and Escape go back, but never while a stack is held. The
+  // keyboard is still read then, so that a key pressed and let go during
+  // the drag is not kept for after it; a key still down afterwards leaves.
+  keyboard.Acquire(1);
+  keyboard.Poll();
+  if (screen->heldCode == 0 && TakeBackKeys(keyboard)) LeaveScreen(GoExchangeChoice);
 
   screen->HoverBack(cursor.x, cursor.y);
   screen->HoverValues(cursor.x, cursor.y);

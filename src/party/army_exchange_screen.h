@@ -76,8 +76,8 @@ class ArmyExchangeScreen {
   SpriteSheet* textLetters2{nullptr};
   SpriteSheet* portraitSheet{nullptr};
   const HeroFigure* figure{nullptr};  // the application's bare bodies; not owned
-  WornFigure leftWorn{};              // sheets, body items and reload flags of the left figure
-  WornFigure rightWorn{};             // the same of the right figure
+  WornFigure leftWorn;                // sheets, body items and reload flags of the left figure
+  WornFigure rightWorn;               // the same of the right figure
 
   // The two members.
   uint8_t leftMember{0};
