@@ -71,6 +71,7 @@ TEST_F(ExchangeE2E, TradeArmiesWithAHeroBesideThePlayer) {
   d.RunFrames(2);
   clickWorld(map.heroX[0], map.heroY[0]);
   ASSERT_STREQ(d.ScreenName(), "ExchangeChoiceProc");
+  d.MoveTo(100, 500);  // off the buttons: both show their pictures
   d.RunFrames(3);
   EXPECT_TRUE(d.WriteShot(Out("exchange_choice.png")));
 
