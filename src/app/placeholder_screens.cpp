@@ -14,8 +14,9 @@ namespace {
 // to the map with Escape (the others to the main menu).
 bool ReturnsToMap(const char* screenName) {
   static const char* const kPlayScreens[] = {
-      "PlayerProc",         "HeroesProc",       "OptionsProc",
-      "ExchangeChoiceProc", "ItemExchangeProc", "ArmyExchangeProc",
+      "PlayerProc",
+      "HeroesProc",
+      "OptionsProc",
   };
   for (const char* name : kPlayScreens)
     if (std::strcmp(name, screenName) == 0) return true;
@@ -57,6 +58,10 @@ void GameApp::PlaceholderProc(const char* screenName, int32_t fpsY) {
       renameReturn = 0;
       renameArmy = 0;
       renameHero = 0;
+    } else if (std::strcmp(screenName, "ItemExchangeProc") == 0) {
+      // The item exchange's stand-in goes back to the exchange choice,
+      // which waits for it.
+      LeaveScreen(GoExchangeChoice);
     } else if (ReturnsToMap(screenName)) {
       optionsFromMap = 0;
       LeaveScreen(GoKingdomMap);
@@ -75,8 +80,6 @@ void GameApp::PlaceholderProc(const char* screenName, int32_t fpsY) {
 }
 
 void GameApp::ItemExchangeProc() { PlaceholderProc("ItemExchangeProc", -1); }
-void GameApp::ArmyExchangeProc() { PlaceholderProc("ArmyExchangeProc", -1); }
-void GameApp::ExchangeChoiceProc() { PlaceholderProc("ExchangeChoiceProc", -1); }
 void GameApp::HelpProc() { PlaceholderProc("HelpProc", 560); }
 void GameApp::OptionsProc() { PlaceholderProc("OptionsProc", -1); }
 void GameApp::HeroesProc() { PlaceholderProc("HeroesProc", -1); }

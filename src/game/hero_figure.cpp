@@ -73,15 +73,15 @@ void HeroFigure::LoadBodyParts(GraphicsDevice* device) {
   }
 }
 
-void HeroFigure::DrawBody(int32_t x, FigureLook look, const uint8_t* bodyItems) const {
+void HeroFigure::DrawBody(int32_t x, FigureLook look, const uint8_t* bodyItems, int32_t dy) const {
   if (!bodyParts || look >= kFigureLookCount) return;
   const FigureLookParts& parts = kFigureLookParts[look];
   auto covered = [bodyItems](int slot) {
     return bodyItems && ItemCatalog::FitsBodySlot(bodyItems[slot], slot);
   };
-  auto draw = [this, x](uint8_t image, figure_layout::BodyPlace where) {
+  auto draw = [this, x, dy](uint8_t image, figure_layout::BodyPlace where) {
     const figure_layout::Place& p = figure_layout::kBodyPlaces[where];
-    bodyParts->Draw(image, 0, x + p.dx, p.y, 0xFFFFFFFFu, p.scaleX, p.scaleY);
+    bodyParts->Draw(image, 0, x + p.dx, p.y + dy, 0xFFFFFFFFu, p.scaleX, p.scaleY);
   };
   if (!covered(kBodyPants)) draw(parts.legs, figure_layout::kPlaceLegs);
   if (!covered(kBodyTorso)) draw(parts.chest, figure_layout::kPlaceChest);

@@ -57,8 +57,9 @@ class HeroFigure {
   // pass 255): legs, chest, hands and feet of the look, each only while the
   // body slot that covers it (pants, torso, gloves, shoes) holds no item
   // that fits there. A look outside 0..2 draws nothing. bodyItems are the
-  // 19 body slots (WornFigure::bodyItems).
-  void DrawBody(int32_t x, FigureLook look, const uint8_t* bodyItems) const;
+  // 19 body slots (WornFigure::bodyItems). dy moves the whole figure up or
+  // down (the party screens pass 0).
+  void DrawBody(int32_t x, FigureLook look, const uint8_t* bodyItems, int32_t dy = 0) const;
 
   uint8_t reserved1;
   SpriteSheet* singleSheet;  // one image, never loaded

@@ -285,7 +285,7 @@ void ComputeStatTotals(const WornFigure& figure, int32_t baseHealth, int32_t bas
   if (shield) *shield = totalShield;
 }
 
-void DrawWornItems(const WornFigure& figure, int32_t x) {
+void DrawWornItems(const WornFigure& figure, int32_t x, int32_t dy) {
   using namespace figure_layout;
   struct Layer {
     uint8_t bodySlot;
@@ -313,7 +313,7 @@ void DrawWornItems(const WornFigure& figure, int32_t x) {
     if (!FitsBodySlot(figure.bodyItems[layer.bodySlot], layer.bodySlot)) continue;
     SpriteSheet* sheet = figure.*layer.sheet;
     const Place& p = kWornPlaces[layer.place];
-    if (sheet) sheet->Draw(layer.image, 0, x + p.dx, p.y, 0xFFFFFFFFu, p.scaleX, p.scaleY);
+    if (sheet) sheet->Draw(layer.image, 0, x + p.dx, p.y + dy, 0xFFFFFFFFu, p.scaleX, p.scaleY);
   }
 }
 

@@ -148,7 +148,8 @@ void ComputeStatTotals(const WornFigure& figure, int32_t baseHealth, int32_t bas
                        int32_t baseShield, int32_t* health, int32_t* attack, int32_t* shield);
 // Draws the worn pictures of a figure whose left edge is x (the party
 // screens pass 255), layer over layer, each only while its slot holds an
-// item that fits it.
-void DrawWornItems(const WornFigure& figure, int32_t x);
+// item that fits it. dy moves the whole figure up or down (the party
+// screens pass 0).
+void DrawWornItems(const WornFigure& figure, int32_t x, int32_t dy = 0);
 
 }  // namespace ItemCatalog

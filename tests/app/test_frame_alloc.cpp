@@ -274,3 +274,31 @@ TEST_F(FrameAlloc, QuestLog) {
   d.RunFrames(30);
   EXPECT_EQ(g_allocations.load() - before, 0);
 }
+
+// The exchange choice and the army exchange between the player and hero 0,
+// the army exchange also with a stack on the cursor.
+TEST_F(FrameAlloc, Exchanges) {
+  ScenarioDriver& d = driver;
+  d.Start();
+  d.RunFrames(2);
+  GameState& s = *d.App().gameState;
+  s.heroPresent[0] = 1;
+  s.exchangeLeft = 2;
+  s.exchangeRight = 1;
+  ASSERT_TRUE(d.Goto("GoExchangeChoice"));
+  d.RunFrames(3);
+  ASSERT_STREQ(d.ScreenName(), "ExchangeChoiceProc");
+  d.MoveTo(400, 300);  // over Items
+  EXPECT_EQ(AllocationsOf(30), 0);
+  d.Click(400, 480, kMouseLeft);  // Armies
+  d.RunFrames(3);
+  ASSERT_STREQ(d.ScreenName(), "ArmyExchangeProc");
+  EXPECT_EQ(AllocationsOf(30), 0);
+  d.MoveTo(560, 450);  // the right member's first cell
+  d.ButtonDown(kMouseLeft);
+  d.RunFrames(2);
+  d.MoveTo(300, 200);
+  EXPECT_EQ(AllocationsOf(30), 0);
+  d.ButtonUp(kMouseLeft);
+  d.RunFrames(2);
+}

@@ -11,6 +11,7 @@
 #include "art_people.h"
 #include "assetgen.h"
 #include "battle/battle_art.h"
+#include "party/exchange_art.h"
 
 using namespace assetgen;
 using namespace people;
@@ -292,6 +293,14 @@ ASSETGEN_TABLE(BattleUnitPictures) {
         Register(r, p.icon,
                  [kind](Canvas& c) { DrawIcon(c, ArmyLook(kind), RankOf(ArmyLook(kind))); });
     }
+  }
+  // The army exchange also shows icons of kinds the battle draws no icon for.
+  for (const exchange_art::NumberedPicture& icon : exchange_art::kArmyIcons) {
+    const int kind = icon.image;
+    if (kind >= ba::kArmyKinds || ba::kArmyKindPictures[kind].icon.path) continue;
+    const exchange_art::Picture& p = icon.picture;
+    r.Picture(p.path, p.frameWidth, p.frameHeight, p.frameWidth, p.frameHeight, p.key,
+              [kind](Canvas& c) { DrawIcon(c, ArmyLook(kind), RankOf(ArmyLook(kind))); });
   }
   for (int kind = 0; kind < ba::kAllyKinds; ++kind) {
     Register(r, ba::kAllyPictures[kind].army, [kind](Canvas& c) { DrawPeople(c, AllyLook(kind)); });

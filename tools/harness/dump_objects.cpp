@@ -21,6 +21,8 @@
 #include "menus/save_and_quit_dialog.h"
 #include "menus/save_slots_panel.h"
 #include "menus/story_scene.h"
+#include "party/army_exchange_screen.h"
+#include "party/exchange_choice_screen.h"
 #include "party/wealth_screen.h"
 #include "places/house_screen.h"
 #include "platform/anim_clock.h"

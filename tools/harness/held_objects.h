@@ -27,5 +27,7 @@
   X(castleScreen)            \
   X(towerScreen)             \
   X(wealthScreen)            \
-  X(questLog)
+  X(questLog)                \
+  X(exchangeChoiceScreen)    \
+  X(armyExchangeScreen)
 // clang-format on

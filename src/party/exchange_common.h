@@ -1,0 +1,29 @@
+#pragma once
+// What the two exchange screens share: loading a member's portrait, the
+// last letter of a name, and drawing a name letter by letter.
+
+#include <cstdint>
+
+#include "party/exchange_art.h"
+
+class SpriteSheet;
+
+namespace exchange_common {
+
+// Loads image `index` of the sheet with the portrait of the member: the
+// player by his portrait choice from playerPictures, hero k (member k + 2)
+// from the heroes' portraits. Any other member loads nothing.
+void LoadMemberPortrait(SpriteSheet* sheet, int32_t index, uint8_t member, uint8_t playerPortrait,
+                        const exchange_art::Picture* playerPictures);
+
+// Index of the last non-zero code of a 21-code name; `none` when it has none.
+uint8_t LastLetter(const uint8_t* name, uint8_t none);
+
+// Letter j of the name at (x + advance * j, y): codes 0 and 2..27 frame code
+// of low, codes 28 and up frame code - 28 of high, and codes 80 and up also
+// frame code - 80 of image digitImage of digits when digits is given.
+void DrawLetters(SpriteSheet* low, SpriteSheet* high, const uint8_t* name, int32_t x, int32_t y,
+                 int32_t advance, float scaleX, float scaleY, SpriteSheet* digits = nullptr,
+                 int32_t digitImage = 0);
+
+}  // namespace exchange_common
