@@ -14,8 +14,8 @@ namespace {
 // to the map with Escape (the others to the main menu).
 bool ReturnsToMap(const char* screenName) {
   static const char* const kPlayScreens[] = {
-      "PlayerProc",  "HeroesProc",         "WealthProc",       "QuestLogProc",
-      "OptionsProc", "ExchangeChoiceProc", "ItemExchangeProc", "ArmyExchangeProc",
+      "HeroesProc",         "WealthProc",       "QuestLogProc",     "OptionsProc",
+      "ExchangeChoiceProc", "ItemExchangeProc", "ArmyExchangeProc",
   };
   for (const char* name : kPlayScreens)
     if (std::strcmp(name, screenName) == 0) return true;
@@ -82,5 +82,4 @@ void GameApp::HelpProc() { PlaceholderProc("HelpProc", 560); }
 void GameApp::OptionsProc() { PlaceholderProc("OptionsProc", -1); }
 void GameApp::HeroesProc() { PlaceholderProc("HeroesProc", -1); }
 void GameApp::WealthProc() { PlaceholderProc("WealthProc", -1); }
-void GameApp::PlayerProc() { PlaceholderProc("PlayerProc", -1); }
 void GameApp::RenameProc() { PlaceholderProc("RenameProc", -1); }

@@ -78,6 +78,15 @@ struct MemberItems {
     v("itemX", itemX);
     v("itemY", itemY);
     v.Handle(view.iconSheet);
+    v.Handle(figure.helmetSheet);
+    v.Handle(figure.torsoSheet);
+    v.Handle(figure.glovesSheet);
+    v.Handle(figure.pantsSheet);
+    v.Handle(figure.shoesSheet);
+    v.Handle(figure.beltSheet);
+    v.Handle(figure.amuletSheet);
+    v.Handle(figure.shieldSheet);
+    v.Handle(figure.swordSheet);
     v("reloadFlags", figure.reloadFlags);
     v("draggedItem", draggedItem);
     v("dragOrigin", dragOrigin);

@@ -1,0 +1,78 @@
+// The player screen played headless: opened from the map's control bar, an
+// item worn by drag and drop, a dragged item that keeps the screen open,
+// and the game record after leaving.
+#include <string>
+
+#include "app/game_app.h"
+#include "e2e_fixture.h"
+#include "game/game_state.h"
+#include "harness/json_value.h"
+#include "harness/scenario_driver.h"
+#include "party/member_items.h"
+#include "party/player_screen.h"
+#include "platform/input_device.h"
+
+namespace {
+
+std::string Out(const char* name) { return std::string(QORV_TEST_OUT) + "/" + name; }
+
+constexpr uint8_t kSword = 233;
+constexpr int kSwordPlace = kFirstBodyPlace + kBodySword;
+
+void Centre(int place, int* x, int* y) {
+  const ScreenRect r = member_items::PlaceRect(place);
+  *x = r.x + r.w / 2;
+  *y = r.y + r.h / 2;
+}
+
+TEST_F(EndToEnd, PlayerScreenWearsASwordAndWritesItBack) {
+  ScenarioDriver d;
+  d.Start();
+  d.RunFrames(2);
+  GameState& s = *d.App().gameState;
+  s.playerItems[0] = kSword;
+  s.playerItemHeld[kSword - 1] = 1;
+  const int32_t baseAttack = s.playerBaseAttack();
+  d.Goto("GoKingdomMap");
+  d.RunFrames(3);
+  d.Click(600, 560, kMouseLeft);  // the day's board
+  d.RunFrames(2);
+  d.Click(700, 130, kMouseLeft);  // the control bar's player button
+  d.RunFrames(3);
+  ASSERT_STREQ(d.ScreenName(), "PlayerProc");
+  ASSERT_NE(d.App().playerScreen, nullptr);
+
+  // The sword picked up and held over the figure: Escape does nothing.
+  int x, y;
+  Centre(0, &x, &y);
+  d.MoveTo(x, y);
+  d.ButtonDown(kMouseLeft);
+  d.RunFrames(2);
+  Centre(kSwordPlace, &x, &y);
+  d.MoveTo(x, y);
+  d.RunFrames(2);
+  d.PressKey(kKeyEscape);
+  ASSERT_STREQ(d.ScreenName(), "PlayerProc");
+  EXPECT_EQ(d.App().playerScreen->items.draggedItem, kSword);
+  d.WriteShot(Out("party_player_dragging.png"));
+
+  // Let go over the sword slot: worn, the attack follows.
+  d.ButtonUp(kMouseLeft);
+  d.RunFrames(2);
+  EXPECT_EQ(d.App().playerScreen->items.itemSlots[kSwordPlace], kSword);
+  EXPECT_EQ(s.playerAttack(), baseAttack + ItemCatalog::BonusOf(kSword));
+  d.WriteShot(Out("party_player.png"));
+
+  d.PressKey(kKeyEscape);
+  ASSERT_STREQ(d.ScreenName(), "MapProc");
+  EXPECT_EQ(d.App().playerScreen, nullptr);
+  JsonValue dump;
+  ASSERT_TRUE(ParseJson(d.Dump(), &dump));
+  const JsonValue* items = FindJsonPath(dump, "state.playerItems");
+  ASSERT_NE(items, nullptr);
+  ASSERT_GT(items->items.size(), size_t(kSwordPlace));
+  EXPECT_EQ(items->items[kSwordPlace].number, kSword);
+  EXPECT_EQ(items->items[0].number, 0);
+}
+
+}  // namespace
