@@ -8,28 +8,23 @@
 
 #include <cstdint>
 
+#include "places/house_art.h"
+
 namespace party_art {
 
-constexpr uint32_t kKeyNone = 0;
-constexpr uint32_t kKeyBlack = 0xFF000000u;
-constexpr uint32_t kKeyRed = 0xFFFF0000u;
+// The shared picture record, keys and look frames of the play screens.
+using house_art::kButtonLooks;
+using house_art::kDigitFrames;
+using house_art::kKeyBlack;
+using house_art::kKeyNone;
+using house_art::kKeyRed;
+using house_art::kLookHovered;
+using house_art::kLookIdle;
+using house_art::kLookPressed;
+using house_art::kTextureFormat;
+using house_art::Picture;
 constexpr uint32_t kKeyGreen = 0xFF00FF00u;
 constexpr uint32_t kKeyWhite = 0xFFFFFFFFu;
-constexpr uint32_t kTextureFormat = 25;
-
-struct Picture {
-  const char* path;  // nullptr: the image stays empty
-  int16_t width, height;
-  int16_t frameWidth, frameHeight;
-  uint32_t key;
-  int16_t frames;
-};
-
-constexpr int kDigitFrames = 10;
-constexpr int kButtonLooks = 3;
-constexpr uint8_t kLookIdle = 0;
-constexpr uint8_t kLookHovered = 1;
-constexpr uint8_t kLookPressed = 2;
 
 // Images of the player screen's sheet.
 enum PlayerImage : int {
@@ -144,21 +139,9 @@ constexpr Picture kNameLetters2 = {"Art\\You\\You5.bmp", 0, 0, 32, 64, kKeyBlack
 constexpr Picture kTextLetters1 = {"Art\\Heroes\\Letters1.bmp", 0, 0, 16, 32, kKeyRed, 0};
 constexpr Picture kTextLetters2 = {"Art\\Heroes\\Letters2.bmp", 0, 0, 16, 32, kKeyRed, 0};
 
-// Army icons by ArmyKind (the other kinds have none here).
-struct ArmyIcon {
-  int kind;
-  const char* path;
-  uint32_t key;
-};
-constexpr ArmyIcon kArmyIcons[] = {
-    {0, "Art\\Controls\\Peasants1.bmp", kKeyBlack},
-    {1, "Art\\Controls\\Militia.bmp", kKeyBlack},
-    {2, "Art\\Controls\\Infantry.bmp", kKeyBlack},
-    {3, "Art\\Controls\\GoldenInfantry.bmp", kKeyBlack},
-    {4, "Art\\Controls\\RoyalInfantry.bmp", kKeyBlack},
-    {20, "Art\\Controls\\Dogs.bmp", kKeyBlack},
-    {21, "Art\\Controls\\Dogs2.bmp", kKeyRed},
-};
+// Army icons by ArmyKind: the place screens' files (the other kinds have
+// none on these screens).
+using house_art::kArmyIconFiles;
 constexpr int kArmyIconImages = 30;
 constexpr int16_t kArmyIconSize = 64;
 

@@ -75,7 +75,7 @@ void PlayerScreen::LoadPictures(GraphicsDevice* device) {
   textLetters2 = NewSheet(device, 1);
   Load(textLetters2, 0, pa::kTextLetters2);
   armyIcons = NewSheet(device, pa::kArmyIconImages);
-  for (const pa::ArmyIcon& icon : pa::kArmyIcons)
+  for (const house_art::ArmyIconFile& icon : pa::kArmyIconFiles)
     armyIcons->LoadImage(icon.kind, icon.path, pa::kArmyIconSize, pa::kArmyIconSize, icon.key,
                          pa::kTextureFormat);
   items.view.iconSheet = NewSheet(device, kItemIconImages);
