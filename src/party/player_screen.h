@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "game/glyph_name.h"
+#include "game/hero_figure.h"
 #include "game/item_catalog.h"
 #include "party/member_armies.h"
 #include "party/member_items.h"
@@ -47,6 +48,24 @@ enum PlayerValueBox : uint8_t {
   kHoverExperience = 9,
 };
 
+// The values a member view shows, and where the view puts what differs
+// between the player's screen and the heroes screen.
+struct MemberValues {
+  int32_t health, maxHealth, attack, shield;
+  uint8_t level;
+  uint32_t experience;
+};
+struct MemberLayout {
+  int32_t nameY, letterAdvance, healthX, healthY, attackY, shieldY;
+  float nameScaleY;
+};
+struct MemberHead {
+  SpriteSheet* sheet;  // nullptr: no head
+  int image, frame;
+  int32_t y;
+};
+constexpr MemberLayout kPlayerLayout = {20, 28, -17, 160, 250, 330, 1.0f};
+
 class PlayerScreen {
  public:
   PlayerScreen() = default;
@@ -73,6 +92,10 @@ class PlayerScreen {
   void ClearHover() { hoverValue = kHoverNone; }
 
   void Draw(const HeroFigure* figure, const GameState& state) const;
+  // The member view over a background: name, figure, bag, values, items,
+  // armies and the questions.
+  void DrawMember(const HeroFigure* figure, const MemberValues& values, const MemberHead& head,
+                  FigureLook look, const MemberLayout& layout) const;
 
   SpriteSheet* uiSheet = nullptr;
   SpriteSheet* portraitSheet = nullptr;

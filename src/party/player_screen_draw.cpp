@@ -62,17 +62,29 @@ void PlayerScreen::Draw(const HeroFigure* heroFigure, const GameState& state) co
   ui->Draw(pa::kGreens, 0, 0, 86, kWhite, 1.5625f, 0.9f);
   for (int b = 0; b < kArmySlots; ++b)
     ui->Draw(pa::kArmyBox, 0, b < 5 ? 1 + 133 * b : 666, 500, kWhite, 2.083f, 1.5625f);
+  const int32_t* stats = state.playerStats;
+  const MemberValues values = {stats[kStatHealth], stats[kStatMaxHealth],
+                               stats[kStatAttack], stats[kStatShield],
+                               state.playerLevel,  uint32_t(stats[kStatExperience])};
+  const MemberHead head = {figureLook <= 1 ? portraitSheet : nullptr, 0, figureLook,
+                           figureLook ? 193 : 194};
+  DrawMember(heroFigure, values, head, PlayerFigureLook(figureLook), kPlayerLayout);
+}
 
+void PlayerScreen::DrawMember(const HeroFigure* heroFigure, const MemberValues& v,
+                              const MemberHead& head, FigureLook look,
+                              const MemberLayout& layout) const {
+  SpriteSheet* ui = uiSheet;
   // The name, centred on x 335.
-  constexpr int32_t kNameX = 335, kNameY = 20;
+  constexpr int32_t kNameX = 335;
   DrawLetters(nameLetters1, nameLetters2, nullptr, 0, name, kGlyphNameLength,
-              kNameX + 5 - 14 * nameLength, 28, kNameY, 0.875f, 1);
+              kNameX + 5 - layout.letterAdvance / 2 * nameLength, layout.letterAdvance,
+              layout.nameY, 0.875f, layout.nameScaleY);
 
   // The figure: head while no helmet, bare body, worn pictures.
   const uint8_t* body = items.figure.bodyItems;
-  const FigureLook look = PlayerFigureLook(figureLook);
-  if (!body[kBodyHelmet] && figureLook <= 1)
-    portraitSheet->Draw(0, figureLook, 289, figureLook ? 193 : 194, kWhite, 0.7f, 0.7f);
+  if (!body[kBodyHelmet] && head.sheet)
+    head.sheet->Draw(head.image, head.frame, 289, head.y, kWhite, 0.7f, 0.7f);
   if (heroFigure) heroFigure->DrawBody(kFigureX, look, body);
   ItemCatalog::DrawWornItems(items.figure, kFigureX);
   if (showEmptySlots) {
@@ -104,12 +116,10 @@ void PlayerScreen::Draw(const HeroFigure* heroFigure, const GameState& state) co
     ui->Draw(pa::kBagSelected, 0, items.selectedMarkX, items.selectedMarkY, kWhite, 2, 2);
 
   // Values: health current / total, attack, shield, level, experience.
-  const int32_t* stats = state.playerStats;
-  const int32_t maxHealth = stats[kStatMaxHealth];
-  int32_t health = stats[kStatHealth];
-  if (health > maxHealth) health = maxHealth;
+  const int32_t maxHealth = v.maxHealth;
+  const int32_t health = v.health > maxHealth ? maxHealth : v.health;
   {
-    constexpr int32_t x = -17, y = 160;
+    const int32_t x = layout.healthX, y = layout.healthY;
     DrawDigits(ui, pa::kHealthDigits, health, x + 66, y, 23, 0.7f, 0.8f);
     ui->Draw(pa::kHealthSlash, 0, x + 83, y - 5, kWhite, 1, 1.1f);
     const int32_t digits = maxHealth >= 100 ? 3 : maxHealth >= 10 ? 2 : 1;
@@ -123,8 +133,8 @@ void PlayerScreen::Draw(const HeroFigure* heroFigure, const GameState& state) co
     int icon, caption, hover;
   };
   const ValueRow rows[] = {
-      {stats[kStatAttack], 250, pa::kAttackIcon, pa::kAttackCaption, kHoverAttack},
-      {stats[kStatShield], 330, pa::kShieldIcon, pa::kShieldCaption, kHoverShield},
+      {v.attack, layout.attackY, pa::kAttackIcon, pa::kAttackCaption, kHoverAttack},
+      {v.shield, layout.shieldY, pa::kShieldIcon, pa::kShieldCaption, kHoverShield},
   };
   for (const ValueRow& row : rows) {
     constexpr int32_t x = 20;
@@ -135,14 +145,14 @@ void PlayerScreen::Draw(const HeroFigure* heroFigure, const GameState& state) co
   }
   {
     constexpr int32_t x = 20, y = 400;
-    const int32_t level = state.playerLevel;
+    const int32_t level = v.level;
     DrawDigits(ui, pa::kDigits, level, level >= 10 ? x + 53 : x + 45, y, 23, 0.7f, 0.8f);
     if (hoverValue == kHoverLevel) ui->Draw(pa::kLevelCaption, 0, 35, y - 37, kWhite, 1.1f, 1.1f);
     else ui->Draw(pa::kLevelIcon, 0, x + 38, y - 35, kWhite, 1.1f, 1);
   }
   {
     constexpr int32_t x = 20, y = 420;
-    uint32_t experience = uint32_t(stats[kStatExperience]);
+    uint32_t experience = v.experience;
     int32_t units = x + 45;
     for (int d = 0; d < 8; ++d) {
       ui->Draw(pa::kDigits, int(experience % 10), units, y + 51, kWhite, 0.6f, 0.7f);
