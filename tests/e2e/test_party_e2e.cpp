@@ -1,6 +1,7 @@
 // The player screen played headless: opened from the map's control bar, an
 // item worn by drag and drop, a dragged item that keeps the screen open,
 // and the game record after leaving.
+#include <cstring>
 #include <string>
 
 #include "app/game_app.h"
@@ -73,6 +74,51 @@ TEST_F(EndToEnd, PlayerScreenWearsASwordAndWritesItBack) {
   ASSERT_GT(items->items.size(), size_t(kSwordPlace));
   EXPECT_EQ(items->items[kSwordPlace].number, kSword);
   EXPECT_EQ(items->items[0].number, 0);
+}
+
+// The army drawn in box b (1..6) of a record, or -1.
+int SlotInBox(const ArmyRecord& a, int box) {
+  for (int i = 0; i < kArmySlots; ++i)
+    if (a.armyUsed[i] && a.armyPanelPlace[i] + 1 == box) return i;
+  return -1;
+}
+
+TEST_F(EndToEnd, PlayerScreenDisbandsTheChosenBoxAndHandsAnArmyToTheNameEditor) {
+  ScenarioDriver d;
+  d.Start();
+  d.RunFrames(2);
+  GameState& s = *d.App().gameState;
+  const int first = SlotInBox(s.playerArmies, 1);
+  const int second = SlotInBox(s.playerArmies, 2);
+  ASSERT_GE(first, 0);
+  ASSERT_GE(second, 0);
+  ASSERT_TRUE(d.Goto("GoPlayer"));
+  d.RunFrames(3);
+
+  // Box 1, Disband, Yes: that army goes, the other stays.
+  d.Click(60, 560, kMouseLeft);
+  d.RunFrames(1);
+  d.Click(750, 212, kMouseLeft);
+  d.RunFrames(2);
+  ASSERT_EQ(d.App().playerScreen->disbandQuestion, 1);
+  d.Click(615, 425, kMouseLeft);
+  d.RunFrames(2);
+  EXPECT_EQ(d.App().playerScreen->disbandQuestion, 0);
+
+  // Box 2, Rename army: the editor gets the army, its owner and its name.
+  d.Click(200, 560, kMouseLeft);
+  d.RunFrames(1);
+  d.Click(600, 215, kMouseLeft);
+  d.RunFrames(2);
+  ASSERT_STREQ(d.ScreenName(), "RenameProc");
+  EXPECT_EQ(d.App().playerScreen, nullptr);
+  EXPECT_EQ(d.App().renameArmy, 1);
+  EXPECT_EQ(d.App().renameOwner, 1);
+  EXPECT_EQ(d.App().renameArmySlot, 2);
+  EXPECT_EQ(std::memcmp(s.renameBuffer, s.playerArmies.armyNames[second], kGlyphNameLength), 0);
+  EXPECT_EQ(s.playerArmies.armyUsed[first], 0);
+  EXPECT_EQ(s.playerArmies.armyKindCode[first], 0);
+  EXPECT_NE(s.playerArmies.armyUsed[second], 0);
 }
 
 }  // namespace
