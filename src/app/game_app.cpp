@@ -18,6 +18,7 @@
 #include "menus/save_and_quit_dialog.h"
 #include "menus/save_slots_panel.h"
 #include "menus/story_scene.h"
+#include "party/player_screen.h"
 #include "places/house_screen.h"
 #include "platform/anim_clock.h"
 #include "platform/clock.h"
@@ -43,6 +44,7 @@ GameApp::~GameApp() {
   FreeScreen(templeScreen);
   FreeScreen(castleScreen);
   FreeScreen(towerScreen);
+  FreeScreen(playerScreen);
   FreeScreen(creditsScreen);
   FreeScreen(mainMenuScreen);
   FreeScreen(saveSlotsPanel);
