@@ -21,6 +21,7 @@
 #include "menus/story_scene.h"
 #include "party/army_exchange_screen.h"
 #include "party/exchange_choice_screen.h"
+#include "party/player_screen.h"
 #include "party/wealth_screen.h"
 #include "places/house_screen.h"
 #include "platform/anim_clock.h"
@@ -49,6 +50,7 @@ GameApp::~GameApp() {
   FreeScreen(towerScreen);
   FreeScreen(armyExchangeScreen);
   FreeScreen(exchangeChoiceScreen);
+  FreeScreen(playerScreen);
   FreeScreen(creditsScreen);
   FreeScreen(wealthScreen);
   FreeScreen(questLog);

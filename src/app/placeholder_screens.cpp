@@ -14,7 +14,6 @@ namespace {
 // to the map with Escape (the others to the main menu).
 bool ReturnsToMap(const char* screenName) {
   static const char* const kPlayScreens[] = {
-      "PlayerProc",
       "HeroesProc",
       "OptionsProc",
   };
@@ -83,5 +82,4 @@ void GameApp::ItemExchangeProc() { PlaceholderProc("ItemExchangeProc", -1); }
 void GameApp::HelpProc() { PlaceholderProc("HelpProc", 560); }
 void GameApp::OptionsProc() { PlaceholderProc("OptionsProc", -1); }
 void GameApp::HeroesProc() { PlaceholderProc("HeroesProc", -1); }
-void GameApp::PlayerProc() { PlaceholderProc("PlayerProc", -1); }
 void GameApp::RenameProc() { PlaceholderProc("RenameProc", -1); }

@@ -14,6 +14,7 @@
 #include "map/kingdom_map.h"
 #include "map/map_encounters.h"
 #include "map/map_screen.h"
+#include "party/player_screen.h"
 #include "places/house_screen.h"
 #include "platform/input_device.h"
 
@@ -301,4 +302,26 @@ TEST_F(FrameAlloc, Exchanges) {
   EXPECT_EQ(AllocationsOf(30), 0);
   d.ButtonUp(kMouseLeft);
   d.RunFrames(2);
+}
+
+// The player screen at its busiest: an item in the air over the figure and
+// the bag, then a chosen item with its panel.
+TEST_F(FrameAlloc, PlayerScreen) {
+  driver.Start();
+  driver.RunFrames(2);
+  GameState& s = *driver.App().gameState;
+  s.playerItems[0] = 233;  // a sword in the first bag cell
+  s.playerItems[kFirstBodyPlace + kBodyHelmet] = 37;
+  ASSERT_TRUE(driver.Goto("GoPlayer"));
+  driver.RunFrames(3);
+  ASSERT_STREQ(driver.ScreenName(), "PlayerProc");
+  driver.MoveTo(576, 340);
+  driver.ButtonDown(kMouseLeft);
+  driver.RunFrames(2);
+  driver.MoveTo(420, 350);
+  EXPECT_EQ(AllocationsOf(30), 0) << "an item in the air";
+  ASSERT_EQ(driver.App().playerScreen->items.draggedItem, 233);
+  driver.ButtonUp(kMouseLeft);
+  driver.RunFrames(2);
+  EXPECT_EQ(AllocationsOf(30), 0) << "an item chosen";
 }

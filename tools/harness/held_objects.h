@@ -29,5 +29,6 @@
   X(wealthScreen)            \
   X(questLog)                \
   X(exchangeChoiceScreen)    \
-  X(armyExchangeScreen)
+  X(armyExchangeScreen)      \
+  X(playerScreen)
 // clang-format on

@@ -1,0 +1,134 @@
+// The player screen's frame: his figure, items, values and armies, opened
+// from the kingdom map's control bar. The screen is built from the game
+// record each time it opens and written back each time it is left.
+
+#include "app/free_screen.h"
+#include "app/game_app.h"
+#include "game/game_state.h"
+#include "game/hero_figure.h"
+#include "map/control_bar.h"
+#include "party/player_screen.h"
+#include "platform/input_device.h"
+
+namespace {
+
+constexpr uint8_t kOwnerPlayer = 1;
+constexpr uint8_t kRenameToPlayer = 2;
+
+bool MouseDown(InputDevice& mouse) {
+  return mouse.ButtonPressed(kMouseLeft) || mouse.ButtonPressed(kMouseRight);
+}
+
+}  // namespace
+
+void GameApp::PlayerProc() {
+  BeginScreenFrame();
+  GameState& s = *gameState;
+
+  if (!controlBar) {
+    controlBar = new ControlBar;
+    controlBar->LoadArt(&graphics);
+  }
+  if (!heroFigure) {
+    heroFigure = new HeroFigure;
+    heroFigure->LoadBodyParts(&graphics);
+  }
+  if (!playerScreen) {
+    playerScreen = new PlayerScreen;
+    playerScreen->LoadPictures(&graphics);
+    playerScreen->LoadMember(s);
+    renameReturned = 0;
+  }
+  PlayerScreen& screen = *playerScreen;
+  MemberItems& items = screen.items;
+  const int32_t mx = cursor.x, my = cursor.y;
+  InputDevice& mouse = cursor.mouse;
+
+  // Backspace and Escape leave, never while an item is in the air.
+  keyboard.Acquire(1);
+  keyboard.Poll();
+  if (!items.draggedItem && TakeBackKeys(keyboard)) LeaveScreen(GoKingdomMap);
+
+  screen.HoverButtons(mx, my);
+  controlBar->HoverHideShowButton(mx, my);
+  screen.HoverTabs(mx, my);
+
+  // Buttons act only while nothing is dragged; a press held over a dragged
+  // item stays pending until it is dropped.
+  const bool down = MouseDown(mouse);
+  if (down && !items.dragging && !items.draggedItem && !screen.pressedId) {
+    if (!screen.ClickButtons(mx, my) && controlBar->ClickHideShowButton(mx, my, &mouse))
+      controlBar->buttonHeld = 1;
+  }
+  if (controlBar->pressedId == kBarPartyToggle &&
+      (controlBar->hoverId != kBarPartyToggle || WaitForMouseRelease(&mouse))) {
+    screen.showEmptySlots = screen.showEmptySlots ? 0 : 1;
+    controlBar->hideShowState = screen.showEmptySlots;
+    if (!screen.showEmptySlots) {
+      screen.armies.selectedArmy = kNoArmyBox;
+      items.chosenItem = 0;
+    }
+    controlBar->buttonHeld = 0;
+    controlBar->pressedId = 0;
+  }
+  if (screen.pressedId && !items.draggedItem) {
+    const int stillOver = screen.hoverButton == screen.pressedId;
+    const int released = stillOver ? int(WaitForMouseRelease(&mouse)) : 1;
+    const uint8_t acted = screen.ActOnRelease(released, stillOver);
+    if (acted == kPlayerBack) {
+      LeaveScreen(GoKingdomMap);
+    } else if (acted == kPlayerRenameArmy) {
+      renameReturn = kRenameToPlayer;
+      renameArmy = 1;
+      renameHero = 0;
+      renameOwner = kOwnerPlayer;
+      renameArmySlot = screen.armies.selectedArmy;
+      const int slot = screen.armies.SlotInBox(screen.armies.selectedArmy);
+      if (slot >= 0)
+        for (int i = 0; i < kGlyphNameLength; ++i)
+          s.renameBuffer[i] = screen.armies.armyNames[slot][i];
+      LeaveScreen(GoRename);
+    }
+  }
+
+  // Items: pick up on a fresh press, follow, drop when both buttons are up.
+  if (!items.dragging) {
+    if (down && !screen.pressedId) screen.ClickArmiesAndItems(mx, my);
+  } else if (!down) {
+    items.Drop(mx, my);
+    mouse.SetLatch(kMouseLeft, 1);
+    mouse.SetLatch(kMouseRight, 1);
+  }
+  items.Follow(mx, my);
+  ItemCatalog::LoadWornItemPictures(items.figure);
+  if (screen.panel.describedItem != items.chosenItem) {
+    ItemCatalog::DescribeItem(screen.panel, items.chosenItem);
+    ItemCatalog::ItemBonus(screen.panel, items.chosenItem);
+    screen.panel.describedItem = uint8_t(items.chosenItem);
+  }
+
+  // Totals of what is worn; the current health never above its total.
+  if (items.statsDirty) {
+    items.statsDirty = 0;
+    items.Totals(s.playerBaseHealth(), s.playerBaseAttack(), s.playerBaseShield(),
+                 &s.playerMaxHealth(), &s.playerAttack(), &s.playerShield());
+    if (s.playerHealth() > s.playerMaxHealth()) s.playerHealth() = s.playerMaxHealth();
+  }
+
+  screen.Draw(heroFigure, s);
+  controlBar->DrawHideShowButton();
+  screen.ClearHover();
+  controlBar->ClearHover();
+
+  UpdateScreenClock();
+
+  // Leaving writes the player's items and armies back; an item still in
+  // the air goes home first.
+  if (leaveCode != 0) {
+    if (items.draggedItem || items.dragging) items.ReturnToOrigin();
+    screen.StoreMember(s);
+    FreeScreen(playerScreen);
+  }
+
+  EndScreenFrame();
+}

@@ -1,0 +1,254 @@
+// The player screen's drawing, layer over layer from the background up.
+
+#include "game/game_state.h"
+#include "game/hero_figure.h"
+#include "party/player_screen.h"
+#include "platform/sprite_sheet.h"
+#include "platform/text_font.h"
+
+namespace pa = party_art;
+
+namespace {
+
+constexpr uint32_t kWhite = 0xFFFFFFFFu;
+constexpr uint32_t kTextColour = 0xFFE6E6E6u;
+constexpr int32_t kFigureX = 255;
+constexpr int kFirstWideLetter = 28;
+constexpr int kCaretLetter = 1;
+constexpr int kFirstDigitLetter = 80;
+
+// The value's digits from the units leftwards, step pixels apart; at least
+// `minDigits` digits, at most three.
+void DrawDigits(SpriteSheet* sheet, int image, int32_t value, int32_t unitsX, int32_t y,
+                int32_t step, float sx, float sy, int minDigits = 1) {
+  if (value < 0) value = 0;
+  for (int d = 0; d < 3; ++d) {
+    if (d >= minDigits && value == 0) break;
+    sheet->Draw(image, value % 10, unitsX - step * d, y, kWhite, sx, sy);
+    value /= 10;
+  }
+}
+
+void DrawLetters(SpriteSheet* narrow, SpriteSheet* wide, SpriteSheet* digits, int digitImage,
+                 const uint8_t* letters, int count, int32_t x, int32_t advance, int32_t y, float sx,
+                 float sy) {
+  for (int i = 0; i < count; ++i) {
+    const int c = letters[i];
+    if (c == kCaretLetter) continue;
+    const int32_t lx = x + advance * i;
+    if (c < kFirstWideLetter) narrow->Draw(0, c, lx, y, kWhite, sx, sy);
+    else wide->Draw(0, c - kFirstWideLetter, lx, y, kWhite, sx, sy);
+    if (digits && c >= kFirstDigitLetter)
+      digits->Draw(digitImage, c - kFirstDigitLetter, lx, y, kWhite, sx, sy);
+  }
+}
+
+int LastLetter(const uint8_t* name, int count) {
+  int last = 0;
+  for (int i = 0; i < count; ++i)
+    if (name[i]) last = i;
+  return last;
+}
+
+}  // namespace
+
+void PlayerScreen::Draw(const HeroFigure* heroFigure, const GameState& state) const {
+  SpriteSheet* ui = uiSheet;
+  // Background, Back button, value panel, the green rule, the army boxes.
+  ui->Draw(pa::kTopBar, 0, 0, 0, kWhite, 6.25f, 3.125f);
+  ui->Draw(pa::kMemberBack, 0, 0, 100, kWhite, 3.125f, 1.5625f);
+  ui->Draw(pa::kBackButton, buttonLooks[kPlayerBack], 730, 6, kWhite, 1, 1);
+  ui->Draw(pa::kValuePanel, 0, 0, 100, kWhite, 1.25f, 1.5625f);
+  ui->Draw(pa::kGreens, 0, 0, 86, kWhite, 1.5625f, 0.9f);
+  for (int b = 0; b < kArmySlots; ++b)
+    ui->Draw(pa::kArmyBox, 0, b < 5 ? 1 + 133 * b : 666, 500, kWhite, 2.083f, 1.5625f);
+  const int32_t* stats = state.playerStats;
+  const MemberValues values = {stats[kStatHealth], stats[kStatMaxHealth],
+                               stats[kStatAttack], stats[kStatShield],
+                               state.playerLevel,  uint32_t(stats[kStatExperience])};
+  const MemberHead head = {figureLook <= 1 ? portraitSheet : nullptr, 0, figureLook,
+                           figureLook ? 193 : 194};
+  DrawMember(heroFigure, values, head, PlayerFigureLook(figureLook), kPlayerLayout);
+}
+
+void PlayerScreen::DrawMember(const HeroFigure* heroFigure, const MemberValues& v,
+                              const MemberHead& head, FigureLook look,
+                              const MemberLayout& layout) const {
+  SpriteSheet* ui = uiSheet;
+  // The name, centred on x 335.
+  constexpr int32_t kNameX = 335;
+  DrawLetters(nameLetters1, nameLetters2, nullptr, 0, name, kGlyphNameLength,
+              kNameX + 5 - layout.letterAdvance / 2 * nameLength, layout.letterAdvance,
+              layout.nameY, 0.875f, layout.nameScaleY);
+
+  // The figure: head while no helmet, bare body, worn pictures.
+  const uint8_t* body = items.figure.bodyItems;
+  if (!body[kBodyHelmet] && head.sheet)
+    head.sheet->Draw(head.image, head.frame, 289, head.y, kWhite, 0.7f, 0.7f);
+  if (heroFigure) heroFigure->DrawBody(kFigureX, look, body);
+  ItemCatalog::DrawWornItems(items.figure, kFigureX);
+  if (showEmptySlots) {
+    constexpr struct {
+      int image;
+      int32_t dx, y;
+      float scale;
+    } kMarks[kBodySlotCount] = {
+        {pa::kMarkAmulet, 140, 250, 0.9f}, {pa::kMarkAmulet, 185, 250, 0.9f},
+        {pa::kMarkAmulet, 230, 250, 0.9f}, {pa::kMarkHelmet, 145, 190, 0.9f},
+        {pa::kMarkTorso, -60, 295, 0.9f},  {pa::kMarkBelt, -40, 343, 0.9f},
+        {pa::kMarkPants, 120, 430, 0.9f},  {pa::kMarkShoes, 175, 435, 0.9f},
+        {pa::kMarkGloves, -61, 230, 0.9f}, {pa::kMarkRing, -95, 381, 0.9f},
+        {pa::kMarkRing, -62, 381, 0.9f},   {pa::kMarkRing, -29, 381, 0.9f},
+        {pa::kMarkRing, 4, 381, 0.9f},     {pa::kMarkRing, 98, 381, 0.9f},
+        {pa::kMarkRing, 131, 381, 0.9f},   {pa::kMarkRing, 164, 381, 0.9f},
+        {pa::kMarkRing, 197, 381, 0.9f},   {pa::kMarkShield, 205, 320, 0.9f},
+        {pa::kMarkSword, 155, 315, 1.1f},
+    };
+    for (int s = 0; s < kBodySlotCount; ++s)
+      if (!body[s])
+        ui->Draw(kMarks[s].image, 0, kFigureX + kMarks[s].dx, kMarks[s].y, kWhite, kMarks[s].scale,
+                 kMarks[s].scale);
+  }
+
+  // The bag and its selection frame.
+  for (int row = 0; row < 3; ++row) ui->Draw(pa::kBagRow, 0, 544, 308 + 64 * row, kWhite, 2, 2);
+  if (items.chosenItem && items.selectedMarkY)
+    ui->Draw(pa::kBagSelected, 0, items.selectedMarkX, items.selectedMarkY, kWhite, 2, 2);
+
+  // Values: health current / total, attack, shield, level, experience.
+  const int32_t maxHealth = v.maxHealth;
+  const int32_t health = v.health > maxHealth ? maxHealth : v.health;
+  {
+    const int32_t x = layout.healthX, y = layout.healthY;
+    DrawDigits(ui, pa::kHealthDigits, health, x + 66, y, 23, 0.7f, 0.8f);
+    ui->Draw(pa::kHealthSlash, 0, x + 83, y - 5, kWhite, 1, 1.1f);
+    const int32_t digits = maxHealth >= 100 ? 3 : maxHealth >= 10 ? 2 : 1;
+    DrawDigits(ui, pa::kHealthDigits, maxHealth, x + 102 + 23 * (digits - 1), y, 23, 0.7f, 0.8f);
+    if (hoverValue == kHoverHealth)
+      ui->Draw(pa::kHealthCaption, 0, x + 49, y - 45, kWhite, 1.1f, 1.1f);
+    else ui->Draw(pa::kHealthIcon, 0, x + 80, y - 40, kWhite, 1, 1);
+  }
+  struct ValueRow {
+    int32_t value, y;
+    int icon, caption, hover;
+  };
+  const ValueRow rows[] = {
+      {v.attack, layout.attackY, pa::kAttackIcon, pa::kAttackCaption, kHoverAttack},
+      {v.shield, layout.shieldY, pa::kShieldIcon, pa::kShieldCaption, kHoverShield},
+  };
+  for (const ValueRow& row : rows) {
+    constexpr int32_t x = 20;
+    if (row.value >= 100) DrawDigits(ui, pa::kDigits, row.value, x + 66, row.y - 8, 23, 0.7f, 0.8f);
+    else DrawDigits(ui, pa::kDigits, row.value, x + 53, row.y - 8, 23, 0.7f, 0.8f, 2);
+    if (hoverValue == row.hover) ui->Draw(row.caption, 0, x, row.y - 45, kWhite, 1.1f, 1.1f);
+    else ui->Draw(row.icon, 0, x + 40, row.y - 40, kWhite, 1, 0.9f);
+  }
+  {
+    constexpr int32_t x = 20, y = 400;
+    const int32_t level = v.level;
+    DrawDigits(ui, pa::kDigits, level, level >= 10 ? x + 53 : x + 45, y, 23, 0.7f, 0.8f);
+    if (hoverValue == kHoverLevel) ui->Draw(pa::kLevelCaption, 0, 35, y - 37, kWhite, 1.1f, 1.1f);
+    else ui->Draw(pa::kLevelIcon, 0, x + 38, y - 35, kWhite, 1.1f, 1);
+  }
+  {
+    constexpr int32_t x = 20, y = 420;
+    uint32_t experience = v.experience;
+    int32_t units = x + 45;
+    for (int d = 0; d < 8; ++d) {
+      ui->Draw(pa::kDigits, int(experience % 10), units, y + 51, kWhite, 0.6f, 0.7f);
+      experience /= 10;
+      if (!experience) break;
+      units -= 17;
+    }
+    if (hoverValue == kHoverExperience)
+      ui->Draw(pa::kExperienceCaption, 0, 44, 437, kWhite, 1.1f, 1);
+    else ui->Draw(pa::kTrainingIcon, 0, x + 38, y + 17, kWhite, 1.1f, 1);
+  }
+
+  // The items, the one in the air over them, the chosen one and its panel.
+  for (int n = 0; n < kItemIdCount; ++n) {
+    if (!items.view.itemHeld[n] || n + 1 == items.draggedItem) continue;
+    if (!showEmptySlots && items.itemSlotOf[n] >= kFirstBodyPlace) continue;
+    items.view.iconSheet->Draw(items.view.iconIndex[n], 0, items.itemX[n], items.itemY[n], kWhite,
+                               1, 1);
+  }
+  if (items.draggedItem > 0) {
+    const int n = items.draggedItem - 1;
+    items.view.iconSheet->Draw(items.view.iconIndex[n], 0, items.itemX[n], items.itemY[n], kWhite,
+                               1.2f, 1.2f);
+  }
+  constexpr int32_t px = 660, py = 135;
+  if (items.chosenItem) {
+    const int n = items.chosenItem - 1;
+    ui->Draw(pa::kTossButton, buttonLooks[kPlayerToss], 715, 219, kWhite, 1, 1);
+    items.view.iconSheet->Draw(items.view.iconIndex[n], 0, px - 27, py + 64, kWhite, 1.2f, 1.16f);
+    if (panel.describedItem == items.chosenItem) {
+      const int l1 = LastLetter(panel.nameLine1, kItemNameCells);
+      const int l2 = LastLetter(panel.nameLine2, kItemNameCells);
+      DrawLetters(textLetters1, textLetters2, nullptr, 0, panel.nameLine1, kItemNameCells,
+                  px - 7 * l1, 14, py, 0.875f, 0.9f);
+      DrawLetters(textLetters1, textLetters2, nullptr, 0, panel.nameLine2, kItemNameCells,
+                  px + 5 - 7 * l2, 14, py + 31, 0.875f, 0.9f);
+      DrawLetters(textLetters1, textLetters2, nullptr, 0, panel.kindLine, kItemKindCells, px - 39,
+                  13, py + 145, 0.8125f, 0.75f);
+      if (panel.kindLine[0])
+        DrawDigits(ui, pa::kSmallDigits, panel.itemBonus, px - 60, py + 140, 16, 1, 1);
+    }
+  }
+  if (throwQuestion) {
+    ui->Draw(pa::kQuestionBox, 0, 540, 308, kWhite, 4.1f, 3);
+    font->DrawText("Throw Away?", 620, 340, 500, 32, kTextColour, 0);
+    ui->Draw(pa::kYesButton, buttonLooks[kPlayerThrowYes], 600, 410, kWhite, 1, 1);
+    ui->Draw(pa::kNoButton, buttonLooks[kPlayerThrowNo], 710, 410, kWhite, 1, 1);
+  }
+
+  // The armies, the selected one's details and the Disband question.
+  for (int i = 0; i < kArmySlots; ++i) {
+    if (!armies.armyUsed[i]) continue;
+    const int32_t bx = 133 * armies.armyPlace[i];
+    armyIcons->Draw(armies.armyKind[i], 0, bx + 41, 519, kWhite, 0.86f, 0.86f);
+    const int32_t limit = (armies.armyEquipment[i] + armies.armyTraining[i]) / 10;
+    if (armies.armyCount[i] + armies.armySkull[i] < limit)
+      ui->Draw(pa::kArrow, 0, bx + 100, 540, kWhite, 0.8f, 1.1f);
+    const int32_t count = armies.armyCount[i];
+    if (count < 10) DrawDigits(ui, pa::kSmallDigits, count, bx + 63, 571, 15, 0.8f, 0.8f);
+    else if (count < 100) DrawDigits(ui, pa::kSmallDigits, count, bx + 68, 571, 15, 0.8f, 0.8f);
+    if (armies.armyMarkTopLeft[i]) ui->Draw(pa::kHealMark, 0, bx + 10, 510, kWhite, 0.7f, 0.7f);
+    if (armies.armyMarkTopRight[i]) ui->Draw(pa::kHealMark, 0, bx + 104, 510, kWhite, 0.7f, 0.7f);
+    if (armies.armyMarkBottomLeft[i]) ui->Draw(pa::kHealMark, 0, bx + 10, 570, kWhite, 0.7f, 0.7f);
+    if (armies.armySkull[i]) ui->Draw(pa::kSkull, 0, bx + 104, 570, kWhite, 0.7f, 0.7f);
+  }
+  const int slot = armies.SlotInBox(armies.selectedArmy);
+  if (slot >= 0) {
+    armyIcons->Draw(armies.armyKind[slot], 0, 648, 183, kWhite, 0.89f, 0.89f);
+    ui->Draw(pa::kArmySelection, 0, 133 * armies.armyPlace[slot], 499, kWhite, 4.2f, 3.2f);
+    ui->Draw(pa::kRenameButton, buttonLooks[kPlayerRenameArmy], 570, 200, kWhite, 1, 1);
+    ui->Draw(pa::kDisbandButton, buttonLooks[kPlayerDisband], 715, 200, kWhite, 1.2f, 1);
+    const int last = LastLetter(armies.armyNames[slot], kGlyphNameLength);
+    DrawLetters(textLetters1, textLetters2, ui, pa::kNameDigits, armies.armyNames[slot],
+                kGlyphNameLength, 665 - 6 * last, 12, 150, 0.75f, 0.9f);
+    struct ArmyValue {
+      int32_t value, unitsX, y;
+      int icon, caption, hover;
+    };
+    const ArmyValue values[] = {
+        {armies.armyAttack[slot], 565, 245, pa::kAttackIcon, pa::kAttackCaption, kHoverArmyAttack},
+        {armies.armyShield[slot], 565, 277, pa::kShieldIcon, pa::kShieldCaption, kHoverArmyShield},
+        {armies.armyTraining[slot], 695, 245, pa::kTrainingIcon, pa::kTrainingCaption,
+         kHoverArmyTraining},
+        {armies.armyEquipment[slot], 695, 277, pa::kEquipmentIcon, pa::kEquipmentCaption,
+         kHoverArmyEquipment},
+    };
+    for (const ArmyValue& v : values) {
+      DrawDigits(ui, pa::kSmallDigits, v.value % 1000, v.unitsX, v.y, 15, 0.8f, 0.8f);
+      if (hoverValue == v.hover) ui->Draw(v.caption, 0, v.unitsX + 19, v.y, kWhite, 0.7f, 0.8f);
+      else ui->Draw(v.icon, 0, v.unitsX + 25, v.y, kWhite, 0.8f, 0.8f);
+    }
+  }
+  if (disbandQuestion) {
+    ui->Draw(pa::kQuestionBox, 0, 540, 308, kWhite, 4.1f, 3);
+    font->DrawText("Disband?", 630, 340, 500, 32, kTextColour, 0);
+    ui->Draw(pa::kYesButton, buttonLooks[kPlayerDisbandYes], 600, 410, kWhite, 1, 1);
+    ui->Draw(pa::kNoButton, buttonLooks[kPlayerDisbandNo], 710, 410, kWhite, 1, 1);
+  }
+}
