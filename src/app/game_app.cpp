@@ -18,6 +18,7 @@
 #include "menus/save_and_quit_dialog.h"
 #include "menus/save_slots_panel.h"
 #include "menus/story_scene.h"
+#include "party/name_entry.h"
 #include "places/house_screen.h"
 #include "platform/anim_clock.h"
 #include "platform/clock.h"
@@ -48,6 +49,7 @@ GameApp::~GameApp() {
   FreeScreen(saveSlotsPanel);
   FreeScreen(saveAndQuitDialog);
   FreeScreen(nameEntryScreen);
+  FreeScreen(nameEditor);
   FreeScreen(newGameMenu);
   FreeScreen(storyScene);
   FreeScreen(hallOfFameScreen);

@@ -20,6 +20,7 @@
 #include "menus/save_and_quit_dialog.h"
 #include "menus/save_slots_panel.h"
 #include "menus/story_scene.h"
+#include "party/name_entry.h"
 #include "places/house_screen.h"
 #include "platform/anim_clock.h"
 

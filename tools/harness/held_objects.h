@@ -25,5 +25,6 @@
   X(palaceScreen)            \
   X(templeScreen)            \
   X(castleScreen)            \
-  X(towerScreen)
+  X(towerScreen)             \
+  X(nameEditor)
 // clang-format on
