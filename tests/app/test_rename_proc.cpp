@@ -139,6 +139,7 @@ TEST_F(RenameProc, AHeroNameGoesToTheChosenHeroOnly) {
   GameState& s = *d.App().gameState;
   OpenForHero(4, "Ann");
   d.PressKey(kKeyA);
+  EXPECT_TRUE(d.WriteShot(std::string(QORV_TEST_OUT) + "/name_editor_hero.png"));
   Enter();
   uint8_t name[kGlyphNameLength];
   s.GetHeroName(4, name);
