@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "app/game_app.h"
-#include "places/place_table.h"
 #include "platform/input_device.h"
 
 namespace {
@@ -22,20 +21,6 @@ bool ReturnsToMap(const char* screenName) {
   return false;
 }
 
-// The place the name editor was called from (GameApp::renameReturn), or
-// nullptr when it was not called from a place.
-ScreenProc PlaceOfRename(uint8_t renameReturn) {
-  switch (renameReturn) {
-    case kRenameToVillage: return GameApp::GoVillage;
-    case kRenameToTown: return GameApp::GoTown;
-    case kRenameToTemple: return GameApp::GoTemple;
-    case kRenameToPalace: return GameApp::GoPalace;
-    case kRenameToCastle: return GameApp::GoCastle;
-    case kRenameToTower: return GameApp::GoTower;
-    default: return nullptr;
-  }
-}
-
 }  // namespace
 
 void GameApp::PlaceholderProc(const char* screenName, int32_t fpsY) {
@@ -49,14 +34,6 @@ void GameApp::PlaceholderProc(const char* screenName, int32_t fpsY) {
       // The options go back to the screen that opened them: the battle
       // takes its flag back itself.
       LeaveScreen(GoBattle);
-    } else if (std::strcmp(screenName, "RenameProc") == 0 && PlaceOfRename(renameReturn)) {
-      // The name editor's stand-in goes back to the place that called it,
-      // the name unchanged; the place is entered anew.
-      LeaveScreen(PlaceOfRename(renameReturn));
-      renameReturned = 1;
-      renameReturn = 0;
-      renameArmy = 0;
-      renameHero = 0;
     } else if (std::strcmp(screenName, "ItemExchangeProc") == 0) {
       // The item exchange's stand-in goes back to the exchange choice,
       // which waits for it.
@@ -82,4 +59,3 @@ void GameApp::ItemExchangeProc() { PlaceholderProc("ItemExchangeProc", -1); }
 void GameApp::HelpProc() { PlaceholderProc("HelpProc", 560); }
 void GameApp::OptionsProc() { PlaceholderProc("OptionsProc", -1); }
 void GameApp::HeroesProc() { PlaceholderProc("HeroesProc", -1); }
-void GameApp::RenameProc() { PlaceholderProc("RenameProc", -1); }

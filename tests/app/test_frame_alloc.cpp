@@ -325,3 +325,16 @@ TEST_F(FrameAlloc, PlayerScreen) {
   driver.RunFrames(2);
   EXPECT_EQ(AllocationsOf(30), 0) << "an item chosen";
 }
+
+TEST_F(FrameAlloc, NameEditor) {
+  driver.Start();
+  driver.RunFrames(2);
+  driver.App().renameArmy = 1;
+  driver.App().renameArmySlot = 1;
+  driver.App().renameOwner = 1;
+  ASSERT_TRUE(driver.Goto("GoRename"));
+  driver.RunFrames(3);
+  ASSERT_STREQ(driver.ScreenName(), "RenameProc");
+  driver.MoveTo(400, 500);  // over Ready
+  EXPECT_EQ(AllocationsOf(30), 0);
+}

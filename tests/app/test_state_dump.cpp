@@ -33,6 +33,7 @@
 #include "menus/story_scene.h"
 #include "party/army_exchange_screen.h"
 #include "party/exchange_choice_screen.h"
+#include "party/name_entry.h"
 #include "party/player_screen.h"
 #include "party/wealth_screen.h"
 #include "places/house_screen.h"

@@ -11,10 +11,12 @@
 #include "e2e_fixture.h"
 #include "game/cell_geometry.h"
 #include "game/game_state.h"
+#include "game/glyph_name.h"
 #include "harness/json_value.h"
 #include "harness/scenario_driver.h"
 #include "map/kingdom_map.h"
 #include "map/map_encounters.h"
+#include "party/name_entry.h"
 #include "places/house_screen.h"
 #include "platform/input_device.h"
 
@@ -272,16 +274,29 @@ TEST_F(PlacesE2E, NameButtonRoundTrip) {
   EXPECT_EQ(d.App().renameReturn, kRenameToVillage);
   EXPECT_EQ(s.playerItems[0], 0) << "the visit was written back";
 
-  // The editor writes the name; its way back enters the village anew.
-  const uint8_t name[kGlyphNameLength] = {30, 31, 16, 13, 5};  // "Bold"
-  std::memcpy(s.playerArmies.armyNames[1], name, kGlyphNameLength);
-  d.PressKey(kKeyEscape);
+  // In the editor the name is typed over and stored with Enter; the way back
+  // enters the village anew, which shows the new name.
+  d.RunFrames(2);
+  ASSERT_NE(d.App().nameEditor, nullptr);
+  d.Click(170, 425, kMouseLeft);  // Clear
+  d.KeyDown(kKeyLShift);
+  d.PressKey(kKeyB);
+  d.KeyUp(kKeyLShift);
+  for (int key : {kKeyO, kKeyL, kKeyD}) d.PressKey(key);
+  d.RunFrames(30);  // the caret shows in the picture
+  EXPECT_TRUE(d.WriteShot(Out("name_editor.png")));
+  uint8_t name[kGlyphNameLength];
+  GlyphFromText("Bold|", name);
+  EXPECT_EQ(std::memcmp(d.App().nameEditor->cells, name, kGlyphNameLength), 0);
+  d.PressKey(kKeyEnter);
   ASSERT_STREQ(d.ScreenName(), "VillageProc");
+  EXPECT_EQ(std::memcmp(s.playerArmies.armyNames[1], name, kGlyphNameLength), 0);
   d.RunFrames(1);
   ASSERT_NE(d.App().villageScreen, nullptr);
   EXPECT_EQ(d.App().villageScreen->placeNumber, 4);
   EXPECT_EQ(std::memcmp(d.App().villageScreen->armyName[1], name, kGlyphNameLength), 0);
   EXPECT_EQ(d.App().villageScreen->bag[0], 0);
+  EXPECT_EQ(d.App().renameReturned, 1);
   EXPECT_EQ(d.App().renameReturn, 0);
 }
 

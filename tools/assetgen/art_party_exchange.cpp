@@ -133,16 +133,6 @@ void DrawHighlight(Canvas& c) {
 }
 
 // The mark of soldiers down: a pale skull on a dark square.
-void DrawSkull(Canvas& c) {
-  c.Fill(pal::Ink);
-  c.Rect(2, 2, c.w - 4, c.h - 4, pal::SlateDark);
-  c.Ellipse(16, 13, 9, 8, pal::StoneLight);
-  c.Rect(11, 18, 10, 7, pal::StoneLight);
-  c.Circle(12.5f, 13, 2.5f, pal::Ink);
-  c.Circle(19.5f, 13, 2.5f, pal::Ink);
-  for (int x = 12; x <= 20; x += 2) c.Rect(x, 22, 1, 3, pal::Ink);
-}
-
 }  // namespace
 
 ASSETGEN_TABLE(ExchangeChoicePictures) {
@@ -164,19 +154,11 @@ ASSETGEN_TABLE(ArmyExchangePictures) {
   Register(r, ArmyUi(kArmyBackground), 1, [](Canvas& c) { DrawHallBack(c, pal::WoodDark, 16); });
   Register(r, ArmyUi(kArmyPanel), 1, DrawPanelBoard);
   Register(r, ArmyUi(kArmyTrade), 1, DrawTradeSign);
-  Register(r, ArmyUi(kArmyHealthDigits), 10,
-           [](Canvas& c) { DrawDigits(c, ArmyUi(kArmyHealthDigits), pal::RedLight); });
-  Register(r, ArmyUi(kArmyAttackDigits), 10,
-           [](Canvas& c) { DrawDigits(c, ArmyUi(kArmyAttackDigits), pal::GoldLight); });
+  // The health and attack digits, the separator and the skull are the party
+  // screens' own pictures (art_party.cpp).
   Register(r, ArmyUi(kArmyShieldDigits), 10,
            [](Canvas& c) { DrawDigits(c, ArmyUi(kArmyShieldDigits), pal::BlueLight); });
-  Register(r, ArmyUi(kArmySeparator), 1, [](Canvas& c) {
-    c.ClearToKey();
-    c.ThickLine(20, 4, 11, 28, 3, pal::ParchmentLight);
-    c.OutlineShapes(pal::Ink);
-  });
   Register(r, ArmyUi(kArmyHighlight), 1, DrawHighlight);
-  Register(r, ArmyUi(kArmySkullMark), 1, DrawSkull);
   for (int i = 0; i < 2; ++i)
     Register(r, kArmyPlayerPortraits[i], 1,
              [i](Canvas& c) { people::DrawFace(c, people::kPlayerFaces[i]); });

@@ -30,5 +30,6 @@
   X(questLog)                \
   X(exchangeChoiceScreen)    \
   X(armyExchangeScreen)      \
-  X(playerScreen)
+  X(playerScreen)            \
+  X(nameEditor)
 // clang-format on

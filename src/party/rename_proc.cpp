@@ -1,0 +1,171 @@
+// The name editor's frame.
+
+#include <cstring>
+
+#include "app/game_app.h"
+#include "game/game_state.h"
+#include "party/name_entry.h"
+#include "places/place_table.h"
+#include "platform/clock.h"
+#include "platform/input_device.h"
+
+namespace {
+
+// The screen that opened the editor, by GameApp::renameReturn.
+ScreenProc ReturnScreen(uint8_t renameReturn) {
+  switch (renameReturn) {
+    case kRenameToVillage: return GameApp::GoVillage;
+    case kRenameToPlayer: return GameApp::GoPlayer;
+    case kRenameToTown: return GameApp::GoTown;
+    case kRenameToTemple: return GameApp::GoTemple;
+    case kRenameToPalace: return GameApp::GoPalace;
+    case kRenameToCastle: return GameApp::GoCastle;
+    case kRenameToTower: return GameApp::GoTower;
+    default: return GameApp::GoHeroes;  // the heroes screen's army or hero
+  }
+}
+
+constexpr uint8_t kOwnerPlayer = 1;
+constexpr uint8_t kOwnerFirstHero = 2;
+
+// The army name goes to the owner's army; an owner or slot the record does
+// not have takes nothing.
+void StoreArmyName(GameState& s, uint8_t owner, uint8_t slot, const uint8_t* cells) {
+  if (slot < 1 || slot > kArmySlots) return;
+  ArmyRecord* armies = nullptr;
+  if (owner == kOwnerPlayer) {
+    armies = &s.playerArmies;
+  } else if (owner >= kOwnerFirstHero && owner < kOwnerFirstHero + kHeroCount) {
+    armies = &s.heroArmies[owner - kOwnerFirstHero];
+  }
+  if (armies) std::memcpy(armies->armyNames[slot - 1], cells, kGlyphNameLength);
+}
+
+bool ShiftHeld(InputDevice& keyboard) {
+  return keyboard.KeyPressed(kKeyLShift) || keyboard.KeyPressed(kKeyRShift);
+}
+
+// One pass over the typing table: the first key that acts types; every key
+// pressed is latched.
+void TypeKeys(InputDevice& keyboard, NameEntry& editor) {
+  for (const NameEditorKey& key : kNameEditorKeys) {
+    if (key.plain != key.shifted && ShiftHeld(keyboard) && keyboard.KeyPressed(key.scanCode)) {
+      editor.TypeKey(key.shifted);
+      keyboard.SetLatch(key.scanCode, 1);
+    }
+    const bool pressed = keyboard.KeyPressed(key.scanCode) ||
+                         (key.altScanCode && keyboard.KeyPressed(key.altScanCode));
+    if (!pressed) continue;
+    editor.TypeKey(key.plain);
+    keyboard.SetLatch(key.scanCode, 1);
+    if (key.altScanCode) keyboard.SetLatch(key.altScanCode, 1);
+  }
+}
+
+// Stores the typed name where the calling screen said. A hero name needs a
+// chosen hero: with none (the heroes screen's 100) nothing is written.
+void StoreName(GameApp& app) {
+  const uint8_t* cells = app.nameEditor->cells;
+  GameState& s = *app.gameState;
+  if (app.renameHero && app.selectedHero < kHeroCount) {
+    std::memcpy(s.heroNameBuffer, cells, kGlyphNameLength);
+    s.SetHeroName(app.selectedHero, cells);
+  }
+  if (app.renameArmy) {
+    app.renameDone = 1;
+    StoreArmyName(s, app.renameOwner, app.renameArmySlot, cells);
+  }
+}
+
+}  // namespace
+
+void GameApp::RenameProc() {
+  BeginScreenFrame();
+
+  // First frame: the name handed over, with a caret behind it.
+  if (!nameEditor) {
+    nameEditor = new NameEntry;
+    nameEditor->LoadArt(&graphics);
+    if (renameHero) std::memcpy(nameEditor->cells, gameState->heroNameBuffer, kGlyphNameLength);
+    if (renameArmy) std::memcpy(nameEditor->cells, gameState->renameBuffer, kGlyphNameLength);
+    nameEditor->AdvanceCaret();
+  }
+  NameEntry& editor = *nameEditor;
+
+  // Enter stores the name like Ready. Escape does nothing here.
+  keyboard.Acquire(1);
+  keyboard.Poll();
+  if (keyboard.KeyPressed(kKeyEnter)) {
+    keyboard.SetLatch(kKeyEnter, 1);
+    LeaveScreen(ReturnScreen(renameReturn));
+    StoreName(*this);
+  }
+
+  editor.HoverReady(cursor.x, cursor.y);
+  editor.HoverClear(cursor.x, cursor.y);
+  editor.HoverBack(cursor.x, cursor.y);
+
+  if (cursor.mouse.ButtonPressed(kMouseLeft) || cursor.mouse.ButtonPressed(kMouseRight)) {
+    if (editor.ClickReady(cursor.x, cursor.y, &cursor.mouse)) {
+      editor.pressLock = 1;
+      editor.readyLook = 2;
+    }
+    if (editor.ClickClear(cursor.x, cursor.y, &cursor.mouse)) {
+      editor.pressLock = 1;
+      editor.clearLook = 2;
+      editor.Clear();
+    }
+    if (editor.ClickBack(cursor.x, cursor.y, &cursor.mouse)) {
+      editor.pressLock = 1;
+      editor.backLook = 2;
+    }
+  }
+
+  // A pressed button acts once it is let go over it, or at once when the
+  // cursor has left it.
+  for (uint8_t id : {kNameEditorBack, kNameEditorClear, kNameEditorReady}) {
+    if (editor.clickedId != id) continue;
+    if (editor.hoveredId == id && !WaitForMouseRelease(&cursor.mouse)) continue;
+    editor.pressLock = 0;
+    editor.clickedId = 0;
+    if (id == kNameEditorBack) {
+      LeaveScreen(ReturnScreen(renameReturn));
+    } else if (id == kNameEditorReady) {
+      LeaveScreen(ReturnScreen(renameReturn));
+      screenEntered = 1;
+      StoreName(*this);
+    }
+  }
+
+  editor.DrawBackground();
+  if (renameHero) editor.DrawHeroTitle();
+  if (renameArmy) editor.DrawNameTitle();
+  editor.DrawBoxes();
+  editor.DrawLetters();
+  editor.DrawReadyButton();
+  editor.DrawClearButton();
+  editor.DrawBackButton();
+
+  // Typing: one change a frame; a key that acts is latched, so holding it
+  // types its letter once.
+  keyboard.Acquire(1);
+  keyboard.Poll();
+  TypeKeys(keyboard, editor);
+  editor.typedThisFrame = 0;
+  editor.BlinkCaret(timeGetTime());
+  editor.ClearHover();
+
+  UpdateScreenClock();
+
+  // Leaving, whichever way: the caller learns the editor is done; which
+  // army and owner it was stay for the caller to read.
+  if (leaveCode != 0) {
+    FreeScreen(nameEditor);
+    renameReturned = 1;
+    renameReturn = 0;
+    renameArmy = 0;
+    renameHero = 0;
+  }
+
+  EndScreenFrame();
+}
