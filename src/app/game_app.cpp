@@ -95,6 +95,7 @@ uint32_t GameApp::Init() {
   if (!gameState) {
     gameState = new GameState;
     RunNewGameSequence(*gameState);
+    settings->ApplyOptions(gameState->options);
   }
   return 1;
 }

@@ -14,8 +14,8 @@ namespace {
 // to the map with Escape (the others to the main menu).
 bool ReturnsToMap(const char* screenName) {
   static const char* const kPlayScreens[] = {
-      "PlayerProc",  "HeroesProc",         "WealthProc",       "QuestLogProc",
-      "OptionsProc", "ExchangeChoiceProc", "ItemExchangeProc", "ArmyExchangeProc",
+      "PlayerProc",         "HeroesProc",       "WealthProc",       "QuestLogProc",
+      "ExchangeChoiceProc", "ItemExchangeProc", "ArmyExchangeProc",
   };
   for (const char* name : kPlayScreens)
     if (std::strcmp(name, screenName) == 0) return true;
@@ -45,11 +45,7 @@ void GameApp::PlaceholderProc(const char* screenName, int32_t fpsY) {
   keyboard.Poll();
   if (keyboard.KeyPressed(kKeyEscape)) {
     keyboard.SetLatch(kKeyEscape, 1);
-    if (optionsFromBattle && std::strcmp(screenName, "OptionsProc") == 0) {
-      // The options go back to the screen that opened them: the battle
-      // takes its flag back itself.
-      LeaveScreen(GoBattle);
-    } else if (std::strcmp(screenName, "RenameProc") == 0 && PlaceOfRename(renameReturn)) {
+    if (std::strcmp(screenName, "RenameProc") == 0 && PlaceOfRename(renameReturn)) {
       // The name editor's stand-in goes back to the place that called it,
       // the name unchanged; the place is entered anew.
       LeaveScreen(PlaceOfRename(renameReturn));
@@ -78,8 +74,6 @@ void GameApp::QuestLogProc() { PlaceholderProc("QuestLogProc", -1); }
 void GameApp::ItemExchangeProc() { PlaceholderProc("ItemExchangeProc", -1); }
 void GameApp::ArmyExchangeProc() { PlaceholderProc("ArmyExchangeProc", -1); }
 void GameApp::ExchangeChoiceProc() { PlaceholderProc("ExchangeChoiceProc", -1); }
-void GameApp::HelpProc() { PlaceholderProc("HelpProc", 560); }
-void GameApp::OptionsProc() { PlaceholderProc("OptionsProc", -1); }
 void GameApp::HeroesProc() { PlaceholderProc("HeroesProc", -1); }
 void GameApp::WealthProc() { PlaceholderProc("WealthProc", -1); }
 void GameApp::PlayerProc() { PlaceholderProc("PlayerProc", -1); }

@@ -25,5 +25,7 @@
   X(palaceScreen)            \
   X(templeScreen)            \
   X(castleScreen)            \
-  X(towerScreen)
+  X(towerScreen)             \
+  X(optionsScreen)           \
+  X(infoScreen)
 // clang-format on
