@@ -107,12 +107,13 @@ void DrawInfo1(Canvas& c) {
 // Page 0's moving picture: the hero's banner on grass with a dotted path
 // leading to the clicked spot.
 void DrawInfo2(Canvas& c) {
-  c.Ellipse(64, 70, 58, 52, pal::Grass);
-  c.Speckle(10, 20, 108, 100, pal::GrassLight, 0.08f);
-  for (int i = 0; i < 6; ++i) c.Circle(36 + i * 11.0f, 90 - i * 8.0f, 3, pal::ParchmentLight);
-  c.Rect(28, 60, 3, 40, pal::WoodDark);
-  c.Polygon({{31, 60}, {56, 68}, {31, 76}}, pal::Blue);
-  c.CircleOutline(100, 46, 8, pal::GoldLight, 2);
+  // Kept to the top 100 rows: the page's next line runs under the rest.
+  c.Ellipse(64, 52, 58, 44, pal::Grass);
+  c.Speckle(10, 10, 108, 86, pal::GrassLight, 0.08f);
+  for (int i = 0; i < 6; ++i) c.Circle(38 + i * 11.0f, 70 - i * 7.0f, 3, pal::ParchmentLight);
+  c.Rect(28, 44, 3, 36, pal::WoodDark);
+  c.Polygon({{31, 44}, {56, 52}, {31, 60}}, pal::Blue);
+  c.CircleOutline(100, 30, 8, pal::GoldLight, 2);
   c.OutlineShapes();
 }
 
