@@ -212,7 +212,9 @@ TEST_F(EndToEnd, HelpPagesCycleBothWays) {
   d.Start();
   d.RunFrames(2);
   ASSERT_TRUE(d.Goto("GoHelp"));
-  d.RunFrames(60);  // three seconds: the opening is over, the page shows
+  d.RunFrames(10);
+  d.WriteShot(Shot("help_opening.png"));
+  d.RunFrames(50);  // three seconds: the opening is over, the page shows
   ASSERT_STREQ(d.ScreenName(), "HelpProc");
   InfoScreen& help = *d.App().infoScreen;
   EXPECT_EQ(help.animFrame, 5);
