@@ -72,6 +72,15 @@ uint32_t DataSettings::SaveTo(const char* path) {
 }
 
 uint32_t DataSettings::StoreOptions(const uint8_t* options) {
+  // A file that keeps no options and a player who kept the game's own start
+  // values: nothing to write.
+  uint8_t kept[kOptionCount] = {};
+  bool startValues = true;
+  for (int i = 0; i < kOptionCount; ++i)
+    startValues =
+        startValues &&
+        options[i] == (i == kOptionMusic || i == kOptionSounds ? kSwitchOn : kSpeedAverage);
+  if (startValues && !ApplyOptions(kept)) return 0;
   uint32_t changed = 0;
   for (int i = 0; i < kOptionCount; ++i) {
     int32_t& value = values[kSettingsOptionsFirst + i];

@@ -30,7 +30,8 @@ class DataSettings {
   uint32_t SaveTo(const char* path);
 
   // Takes the five option bytes into the values. Returns 1 when that changed
-  // anything (and the file needs writing).
+  // anything (and the file needs writing); the game's start values are not
+  // taken into a file that keeps no options yet.
   uint32_t StoreOptions(const uint8_t* options);
   // Puts the stored options into the five option bytes, when all five are
   // valid (switches 0 or 1, speeds 1 to 3); otherwise leaves the bytes alone

@@ -132,9 +132,12 @@ TEST(DataSettings, OptionsAreWrittenAndReadBack) {
   SettingsFile file;
   const uint8_t chosen[kOptionCount] = {kSwitchOff, kSwitchOn, kSpeedFast, kSpeedSlow,
                                         kSpeedAverage};
+  const uint8_t start[kOptionCount] = {kSwitchOn, kSwitchOn, kSpeedAverage, kSpeedAverage,
+                                       kSpeedAverage};
   {
     DataSettings s;
     LoadText(file, "1", s);
+    EXPECT_EQ(s.StoreOptions(start), 0u) << "the start values need no writing";
     EXPECT_EQ(s.StoreOptions(chosen), 1u);
     EXPECT_EQ(s.StoreOptions(chosen), 0u) << "nothing new to write";
     ASSERT_EQ(s.SaveTo(file.Path()), 1u);
@@ -145,6 +148,7 @@ TEST(DataSettings, OptionsAreWrittenAndReadBack) {
   uint8_t options[kOptionCount] = {};
   ASSERT_EQ(again.ApplyOptions(options), 1u);
   for (int i = 0; i < kOptionCount; ++i) EXPECT_EQ(options[i], chosen[i]) << i;
+  EXPECT_EQ(again.StoreOptions(start), 1u) << "back to the start values once chosen";
 
   // An old file without options, or one with a speed out of range, leaves
   // the game's own start values.
