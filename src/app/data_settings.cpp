@@ -1,9 +1,14 @@
 #include "app/data_settings.h"
 
+#include <unistd.h>
+
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "game/game_state.h"
+#include "platform/paths.h"
 #include "platform/regular_file.h"
 
 namespace {
@@ -11,13 +16,22 @@ namespace {
 // Ten numbers never need more; a longer file is not a settings file.
 constexpr uint64_t kSettingsMaxBytes = 64 * 1024;
 
+constexpr const char* kSettingsPath = "Data//data1.txt";
+
+// The valid range of each option byte.
+bool OptionValid(int index, int32_t value) {
+  if (index == kOptionMusic || index == kOptionSounds)
+    return value == kSwitchOff || value == kSwitchOn;
+  return value >= kSpeedSlow && value <= kSpeedFast;
+}
+
 }  // namespace
 
 DataSettings::DataSettings() : values{}, needsLoad(1) {}
 
 DataSettings::~DataSettings() = default;
 
-uint32_t DataSettings::Load() { return LoadFrom("Data//data1.txt"); }
+uint32_t DataSettings::Load() { return LoadFrom(kSettingsPath); }
 
 uint32_t DataSettings::LoadFrom(const char* path) {
   if (!needsLoad) return 0;
@@ -35,5 +49,51 @@ uint32_t DataSettings::LoadFrom(const char* path) {
     if (!(in >> v)) break;
     value = v;
   }
+  return 1;
+}
+
+uint32_t DataSettings::Save() { return SaveTo(kSettingsPath); }
+
+uint32_t DataSettings::SaveTo(const char* path) {
+  if (!path) return 0;
+  const std::string target = ResolveGamePath(path);
+  const std::string temp = target + ".tmp";
+  FILE* f = std::fopen(temp.c_str(), "wb");
+  if (!f) return 0;
+  bool ok = true;
+  for (int i = 0; i < 10 && ok; ++i) ok = std::fprintf(f, i ? " %d" : "%d", values[i]) > 0;
+  ok = ok && std::fputc('\n', f) != EOF;
+  // On the disk before it replaces the old file.
+  ok = ok && std::fflush(f) == 0 && fsync(fileno(f)) == 0;
+  ok = (std::fclose(f) == 0) && ok;
+  if (ok && std::rename(temp.c_str(), target.c_str()) == 0) return 1;
+  std::remove(temp.c_str());
+  return 0;
+}
+
+uint32_t DataSettings::StoreOptions(const uint8_t* options) {
+  // A file that keeps no options and a player who kept the game's own start
+  // values: nothing to write.
+  uint8_t kept[kOptionCount] = {};
+  bool startValues = true;
+  for (int i = 0; i < kOptionCount; ++i)
+    startValues =
+        startValues &&
+        options[i] == (i == kOptionMusic || i == kOptionSounds ? kSwitchOn : kSpeedAverage);
+  if (startValues && !ApplyOptions(kept)) return 0;
+  uint32_t changed = 0;
+  for (int i = 0; i < kOptionCount; ++i) {
+    int32_t& value = values[kSettingsOptionsFirst + i];
+    if (value != options[i]) changed = 1;
+    value = options[i];
+  }
+  return changed;
+}
+
+uint32_t DataSettings::ApplyOptions(uint8_t* options) const {
+  for (int i = 0; i < kOptionCount; ++i)
+    if (!OptionValid(i, values[kSettingsOptionsFirst + i])) return 0;
+  for (int i = 0; i < kOptionCount; ++i)
+    options[i] = static_cast<uint8_t>(values[kSettingsOptionsFirst + i]);
   return 1;
 }

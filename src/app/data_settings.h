@@ -1,8 +1,13 @@
 #pragma once
 // The settings file "Data//data1.txt": up to ten whitespace-separated decimal
-// numbers. The first switches the frames-per-second display of the menus.
+// numbers. The first switches the frames-per-second display of the menus; the
+// next five keep the player's options (music, sounds and the three speeds)
+// from one start of the game to the next.
 
 #include <cstdint>
+
+// Where the options stand among the values.
+constexpr int kSettingsOptionsFirst = 1;
 
 class DataSettings {
  public:
@@ -17,6 +22,21 @@ class DataSettings {
   uint32_t Load();
   // The same from a given path (the game always reads "Data//data1.txt").
   uint32_t LoadFrom(const char* path);
+
+  // Writes every value to the file, through a temporary file renamed into
+  // place so that a failed write leaves the old file whole. Returns 1 when
+  // written.
+  uint32_t Save();
+  uint32_t SaveTo(const char* path);
+
+  // Takes the five option bytes into the values. Returns 1 when that changed
+  // anything (and the file needs writing); the game's start values are not
+  // taken into a file that keeps no options yet.
+  uint32_t StoreOptions(const uint8_t* options);
+  // Puts the stored options into the five option bytes, when all five are
+  // valid (switches 0 or 1, speeds 1 to 3); otherwise leaves the bytes alone
+  // and returns 0.
+  uint32_t ApplyOptions(uint8_t* options) const;
 
   int32_t values[10];
   uint8_t needsLoad;

@@ -12,9 +12,11 @@
 #include "map/map_encounters.h"
 #include "menus/credits_screen.h"
 #include "menus/hall_of_fame_screen.h"
+#include "menus/info_screen.h"
 #include "menus/main_menu_screen.h"
 #include "menus/name_entry_screen.h"
 #include "menus/new_game_menu.h"
+#include "menus/options_screen.h"
 #include "menus/quest_log.h"
 #include "menus/save_and_quit_dialog.h"
 #include "menus/save_slots_panel.h"
@@ -63,6 +65,8 @@ GameApp::~GameApp() {
   FreeScreen(newGameMenu);
   FreeScreen(storyScene);
   FreeScreen(hallOfFameScreen);
+  FreeScreen(optionsScreen);
+  FreeScreen(infoScreen);
   FreeScreen(battleScreen);
   FreeScreen(mapEncounters);
   FreeScreen(kingdomMap);
@@ -107,6 +111,7 @@ uint32_t GameApp::Init() {
   if (!gameState) {
     gameState = new GameState;
     RunNewGameSequence(*gameState);
+    settings->ApplyOptions(gameState->options);
   }
   return 1;
 }

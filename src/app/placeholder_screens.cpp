@@ -14,7 +14,6 @@ namespace {
 bool ReturnsToMap(const char* screenName) {
   static const char* const kPlayScreens[] = {
       "HeroesProc",
-      "OptionsProc",
   };
   for (const char* name : kPlayScreens)
     if (std::strcmp(name, screenName) == 0) return true;
@@ -30,16 +29,11 @@ void GameApp::PlaceholderProc(const char* screenName, int32_t fpsY) {
   keyboard.Poll();
   if (keyboard.KeyPressed(kKeyEscape)) {
     keyboard.SetLatch(kKeyEscape, 1);
-    if (optionsFromBattle && std::strcmp(screenName, "OptionsProc") == 0) {
-      // The options go back to the screen that opened them: the battle
-      // takes its flag back itself.
-      LeaveScreen(GoBattle);
-    } else if (std::strcmp(screenName, "ItemExchangeProc") == 0) {
+    if (std::strcmp(screenName, "ItemExchangeProc") == 0) {
       // The item exchange's stand-in goes back to the exchange choice,
       // which waits for it.
       LeaveScreen(GoExchangeChoice);
     } else if (ReturnsToMap(screenName)) {
-      optionsFromMap = 0;
       LeaveScreen(GoKingdomMap);
     } else {
       LeaveScreen(GoMainMenu);
@@ -56,6 +50,4 @@ void GameApp::PlaceholderProc(const char* screenName, int32_t fpsY) {
 }
 
 void GameApp::ItemExchangeProc() { PlaceholderProc("ItemExchangeProc", -1); }
-void GameApp::HelpProc() { PlaceholderProc("HelpProc", 560); }
-void GameApp::OptionsProc() { PlaceholderProc("OptionsProc", -1); }
 void GameApp::HeroesProc() { PlaceholderProc("HeroesProc", -1); }

@@ -42,6 +42,13 @@ constexpr int kOptionMapSpeed = 2;
 constexpr int kOptionBattleMoveSpeed = 3;
 constexpr int kOptionSwingSpeed = 4;
 constexpr int kOptionCount = 5;
+// Values of the music and sounds switches.
+constexpr uint8_t kSwitchOff = 0;
+constexpr uint8_t kSwitchOn = 1;
+// Values of the three speeds.
+constexpr uint8_t kSpeedSlow = 1;
+constexpr uint8_t kSpeedAverage = 2;
+constexpr uint8_t kSpeedFast = 3;
 
 // The nine stat words of the player (playerStats) and of each hero
 // (heroStats row j).

@@ -2,6 +2,7 @@
 // finished, abandoned or cancelled game comes back to. A new game starts
 // here by finding its save slot.
 
+#include "app/data_settings.h"
 #include "app/game_app.h"
 #include "game/game_music.h"
 #include "game/game_state.h"
@@ -63,6 +64,8 @@ void GameApp::MainMenuProc() {
   if (!gameState) {
     gameState = new GameState;
     RunNewGameSequence(*gameState);
+    // A fresh game takes the options the player chose last.
+    if (settings) settings->ApplyOptions(gameState->options);
   }
   BeginScreenFrame();
 

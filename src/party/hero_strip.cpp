@@ -88,12 +88,12 @@ void HeroStrip::PressCell(int cell) {
       heroX[staying] = (pickedPlace - 1) * kStripCellSize;
     }
     pickedPlace = kNoStripPlace;
-    switchMode = kSwitchOff;
+    switchMode = kSwitchIdle;
   }
 }
 
 void HeroStrip::CommitMark() {
-  if (selectedPlace != kNoStripPlace && switchMode != kSwitchOff) {
+  if (selectedPlace != kNoStripPlace && switchMode != kSwitchIdle) {
     pickedPlace = selectedPlace;
     switchMode = kSwitchPicked;
   }

@@ -24,7 +24,7 @@ enum StripScroll : uint8_t {
 };
 
 enum SwitchMode : uint8_t {
-  kSwitchOff = 0,
+  kSwitchIdle = 0,
   kSwitchArmed = 1,   // Switch pressed; the selected place is picked next
   kSwitchPicked = 2,  // a place is picked; the next cell pressed takes its hero
 };
@@ -41,7 +41,7 @@ struct HeroStrip {
   uint8_t firstPlace = 0;   // places scrolled out on the left
   uint8_t selectedPlace = kNoStripPlace;
   int32_t markerX = 0;
-  uint8_t switchMode = kSwitchOff;
+  uint8_t switchMode = kSwitchIdle;
   uint8_t pickedPlace = kNoStripPlace;
   uint8_t clickedCell = 0;
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/data_settings.h"
+#include "game/game_state.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ class SettingsFile {
     return path_.c_str();
   }
   const char* Missing() const { return "/tmp/qorv_no_such_folder/data1.txt"; }
+  const char* Path() const { return path_.c_str(); }
 
  private:
   std::string folder_;
@@ -122,4 +124,44 @@ TEST(DataSettings, LoadsOnlyOnce) {
   EXPECT_EQ(s.LoadFrom(file.Write("1")), 1u);
   EXPECT_EQ(s.LoadFrom(file.Write("0")), 0u);
   EXPECT_EQ(s.values[0], 1);
+}
+
+// The options kept in the settings: written with the other values, read back
+// by a new start, and taken only when all five are valid.
+TEST(DataSettings, OptionsAreWrittenAndReadBack) {
+  SettingsFile file;
+  const uint8_t chosen[kOptionCount] = {kSwitchOff, kSwitchOn, kSpeedFast, kSpeedSlow,
+                                        kSpeedAverage};
+  const uint8_t start[kOptionCount] = {kSwitchOn, kSwitchOn, kSpeedAverage, kSpeedAverage,
+                                       kSpeedAverage};
+  {
+    DataSettings s;
+    LoadText(file, "1", s);
+    EXPECT_EQ(s.StoreOptions(start), 0u) << "the start values need no writing";
+    EXPECT_EQ(s.StoreOptions(chosen), 1u);
+    EXPECT_EQ(s.StoreOptions(chosen), 0u) << "nothing new to write";
+    ASSERT_EQ(s.SaveTo(file.Path()), 1u);
+  }
+  DataSettings again;
+  ASSERT_EQ(again.LoadFrom(file.Path()), 1u);
+  EXPECT_EQ(again.values[0], 1) << "the frames-per-second switch is kept";
+  uint8_t options[kOptionCount] = {};
+  ASSERT_EQ(again.ApplyOptions(options), 1u);
+  for (int i = 0; i < kOptionCount; ++i) EXPECT_EQ(options[i], chosen[i]) << i;
+  EXPECT_EQ(again.StoreOptions(start), 1u) << "back to the start values once chosen";
+
+  // An old file without options, or one with a speed out of range, leaves
+  // the game's own start values.
+  for (const char* text : {"0", "0 1 1 2 2 4", "0 2 1 2 2 2", "0 1 1 0 2 2"}) {
+    DataSettings s;
+    LoadText(file, text, s);
+    uint8_t kept[kOptionCount] = {kSwitchOn, kSwitchOn, kSpeedAverage, kSpeedAverage,
+                                  kSpeedAverage};
+    EXPECT_EQ(s.ApplyOptions(kept), 0u) << text;
+    EXPECT_EQ(kept[kOptionMapSpeed], kSpeedAverage) << text;
+  }
+
+  // A folder that is not there: nothing written, no failure beyond the result.
+  DataSettings s;
+  EXPECT_EQ(s.SaveTo(file.Missing()), 0u);
 }

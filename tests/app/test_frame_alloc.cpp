@@ -161,7 +161,7 @@ TEST_F(FrameAlloc, Battle) {
 // The other screens of the menus, each in a game of its own.
 TEST_F(FrameAlloc, OtherMenuScreens) {
   for (const char* stub : {"GoCredits", "GoHallOfFame", "GoNewGamePortrait", "GoNameEntry",
-                           "GoStory", "GoNewGameSlot", "GoSaveAndQuit"}) {
+                           "GoStory", "GoNewGameSlot", "GoSaveAndQuit", "GoHelp", "GoOptions"}) {
     ScenarioDriver d;
     d.Start();
     d.RunFrames(2);

@@ -63,7 +63,7 @@ TEST(HeroStrip, HeroesArePlacedChosenAndSwitched) {
   EXPECT_EQ(strip.HeroAt(2), -1);
   EXPECT_EQ(strip.heroPlace[3], 6);
   EXPECT_EQ(strip.heroX[3], 5 * kStripCellSize);
-  EXPECT_EQ(strip.switchMode, kSwitchOff);
+  EXPECT_EQ(strip.switchMode, kSwitchIdle);
 
   // Onto a held place the two heroes trade.
   strip.switchMode = kSwitchArmed;

@@ -31,5 +31,7 @@
   X(exchangeChoiceScreen)    \
   X(armyExchangeScreen)      \
   X(playerScreen)            \
-  X(nameEditor)
+  X(nameEditor)              \
+  X(optionsScreen)           \
+  X(infoScreen)
 // clang-format on
