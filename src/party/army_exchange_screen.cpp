@@ -71,17 +71,8 @@ constexpr int32_t kValueBoxW = 115, kValueBoxH = 25;
 constexpr uint8_t kCountOneDigitBelow = 10;
 constexpr uint8_t kCountShownBelow = 100;
 
-SpriteSheet* NewSheet(GraphicsDevice* device, int32_t count) {
-  SpriteSheet* sheet = new SpriteSheet;
-  sheet->Init(device, count);
-  sheet->SetAlphaTest(1);
-  return sheet;
-}
-
-void Load(SpriteSheet* sheet, int32_t index, const ea::Picture& p) {
-  if (sheet && p.path)
-    sheet->LoadImage(index, p.path, p.frameWidth, p.frameHeight, p.key, ea::kTextureFormat);
-}
+using exchange_common::Load;
+using exchange_common::NewSheet;
 
 // Frame d of a digit picture for the digit d.
 void Digit(SpriteSheet* sheet, int image, int32_t value, int32_t x, int32_t y, float sx, float sy) {

@@ -29,17 +29,8 @@ constexpr uint8_t kRightNoLetters = 0;
 constexpr int32_t kNameAdvance = 14;
 constexpr int32_t kRightNameOffset = 356;
 
-SpriteSheet* NewSheet(GraphicsDevice* device, int32_t count) {
-  SpriteSheet* sheet = new SpriteSheet;
-  sheet->Init(device, count);
-  sheet->SetAlphaTest(1);
-  return sheet;
-}
-
-void Load(SpriteSheet* sheet, int32_t index, const ea::Picture& p) {
-  if (p.path)
-    sheet->LoadImage(index, p.path, p.frameWidth, p.frameHeight, p.key, ea::kTextureFormat);
-}
+using exchange_common::Load;
+using exchange_common::NewSheet;
 
 }  // namespace
 

@@ -6,6 +6,19 @@
 
 namespace exchange_common {
 
+SpriteSheet* NewSheet(GraphicsDevice* device, int32_t count) {
+  SpriteSheet* sheet = new SpriteSheet;
+  sheet->Init(device, count);
+  sheet->SetAlphaTest(1);
+  return sheet;
+}
+
+void Load(SpriteSheet* sheet, int32_t index, const exchange_art::Picture& p) {
+  if (sheet && p.path)
+    sheet->LoadImage(index, p.path, p.frameWidth, p.frameHeight, p.key,
+                     exchange_art::kTextureFormat);
+}
+
 using exchange_art::Picture;
 
 void LoadMemberPortrait(SpriteSheet* sheet, int32_t index, uint8_t member, uint8_t playerPortrait,

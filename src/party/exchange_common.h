@@ -1,14 +1,22 @@
 #pragma once
-// What the two exchange screens share: loading a member's portrait, the
-// last letter of a name, and drawing a name letter by letter.
+// What the two exchange screens share: making and loading their sheets,
+// loading a member's portrait, the last letter of a name, and drawing a name letter by letter.
 
 #include <cstdint>
 
 #include "party/exchange_art.h"
 
+class GraphicsDevice;
 class SpriteSheet;
 
 namespace exchange_common {
+
+// A sheet of count images for the device, drawn with the alpha test.
+SpriteSheet* NewSheet(GraphicsDevice* device, int32_t count);
+
+// Loads image index of the sheet from the picture p (nothing for a picture
+// with no path, or no sheet).
+void Load(SpriteSheet* sheet, int32_t index, const exchange_art::Picture& p);
 
 // Loads image `index` of the sheet with the portrait of the member: the
 // player by his portrait choice from playerPictures, hero k (member k + 2)
