@@ -36,6 +36,7 @@ class ItemExchangeScreen;
 class KingdomMap;
 class MainMenuScreen;
 class MapEncounters;
+struct MemberArmies;
 class NameEntry;
 class NameEntryScreen;
 class NewGameMenu;
@@ -172,6 +173,10 @@ class GameApp : public AppFrame {
   // it (the options opened from a battle go back to it), else to the main
   // menu. fpsY is the height of the frames-per-second display, or -1 for none.
   void PlaceholderProc(const char* screenName, int32_t fpsY);
+
+  // Hands the selected army of a member screen to the name editor (its name
+  // into the rename buffer when a box is selected) and leaves for it.
+  void HandArmyToRename(const MemberArmies& armies, uint8_t owner, uint8_t returnTo);
 
   uint32_t framesCounted{0};
   TextFont font;

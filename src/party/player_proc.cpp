@@ -7,6 +7,7 @@
 #include "game/game_state.h"
 #include "game/hero_figure.h"
 #include "map/control_bar.h"
+#include "party/member_armies.h"
 #include "party/player_screen.h"
 #include "platform/input_device.h"
 
@@ -78,34 +79,11 @@ void GameApp::PlayerProc() {
     if (acted == kPlayerBack) {
       LeaveScreen(GoKingdomMap);
     } else if (acted == kPlayerRenameArmy) {
-      renameReturn = kRenameToPlayer;
-      renameArmy = 1;
-      renameHero = 0;
-      renameOwner = kOwnerPlayer;
-      renameArmySlot = screen.armies.selectedArmy;
-      const int slot = screen.armies.SlotInBox(screen.armies.selectedArmy);
-      if (slot >= 0)
-        for (int i = 0; i < kGlyphNameLength; ++i)
-          s.renameBuffer[i] = screen.armies.armyNames[slot][i];
-      LeaveScreen(GoRename);
+      HandArmyToRename(screen.armies, kOwnerPlayer, kRenameToPlayer);
     }
   }
 
-  // Items: pick up on a fresh press, follow, drop when both buttons are up.
-  if (!items.dragging) {
-    if (down && !screen.pressedId) screen.ClickArmiesAndItems(mx, my);
-  } else if (!down) {
-    items.Drop(mx, my);
-    mouse.SetLatch(kMouseLeft, 1);
-    mouse.SetLatch(kMouseRight, 1);
-  }
-  items.Follow(mx, my);
-  ItemCatalog::LoadWornItemPictures(items.figure);
-  if (screen.panel.describedItem != items.chosenItem) {
-    ItemCatalog::DescribeItem(screen.panel, items.chosenItem);
-    ItemCatalog::ItemBonus(screen.panel, items.chosenItem);
-    screen.panel.describedItem = uint8_t(items.chosenItem);
-  }
+  screen.StepItems(mouse, mx, my, down);
 
   // Totals of what is worn; the current health never above its total.
   if (items.statsDirty) {
@@ -131,4 +109,17 @@ void GameApp::PlayerProc() {
   }
 
   EndScreenFrame();
+}
+
+void GameApp::HandArmyToRename(const MemberArmies& armies, uint8_t owner, uint8_t returnTo) {
+  renameReturn = returnTo;
+  renameArmy = 1;
+  renameHero = 0;
+  renameOwner = owner;
+  renameArmySlot = armies.selectedArmy;
+  const int slot = armies.SlotInBox(armies.selectedArmy);
+  if (slot >= 0)
+    for (int i = 0; i < kGlyphNameLength; ++i)
+      gameState->renameBuffer[i] = armies.armyNames[slot][i];
+  LeaveScreen(GoRename);
 }

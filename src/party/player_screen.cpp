@@ -177,6 +177,23 @@ void PlayerScreen::ClickArmiesAndItems(int32_t x, int32_t y) {
   if (items.PickUp(x, y) && items.chosenItem) armies.selectedArmy = kNoArmyBox;
 }
 
+void PlayerScreen::StepItems(InputDevice& mouse, int32_t x, int32_t y, bool down) {
+  if (!items.dragging) {
+    if (down && !pressedId) ClickArmiesAndItems(x, y);
+  } else if (!down) {
+    items.Drop(x, y);
+    mouse.SetLatch(kMouseLeft, 1);
+    mouse.SetLatch(kMouseRight, 1);
+  }
+  items.Follow(x, y);
+  ItemCatalog::LoadWornItemPictures(items.figure);
+  if (panel.describedItem != items.chosenItem) {
+    ItemCatalog::DescribeItem(panel, items.chosenItem);
+    ItemCatalog::ItemBonus(panel, items.chosenItem);
+    panel.describedItem = uint8_t(items.chosenItem);
+  }
+}
+
 uint8_t PlayerScreen::ActOnRelease(int released, int stillOver) {
   if (!pressedId) return kPlayerNoButton;
   if (stillOver && !released) return kPlayerNoButton;

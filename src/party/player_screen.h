@@ -86,6 +86,11 @@ class PlayerScreen {
   int ClickButtons(int32_t x, int32_t y);
   // A fresh press on an army box or an item place (no question open).
   void ClickArmiesAndItems(int32_t x, int32_t y);
+  // The items' part of a frame, shared by the member screens: a fresh press
+  // (no button pressed) picks up or selects, the item follows the cursor and
+  // drops once both buttons are up; the worn pictures and the described item
+  // follow.
+  void StepItems(InputDevice& mouse, int32_t x, int32_t y, bool down);
   // The pressed button's action once it is released; returns the id acted
   // on (0: nothing yet).
   uint8_t ActOnRelease(int released, int stillOver);
