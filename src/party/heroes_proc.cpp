@@ -26,14 +26,7 @@ void GameApp::HeroesProc() {
   BeginScreenFrame();
   GameState& s = *gameState;
 
-  if (!controlBar) {
-    controlBar = new ControlBar;
-    controlBar->LoadArt(&graphics);
-  }
-  if (!heroFigure) {
-    heroFigure = new HeroFigure;
-    heroFigure->LoadBodyParts(&graphics);
-  }
+  MakeMemberObjects();
   if (!heroesScreen) {
     heroesScreen = new HeroesScreen;
     heroesScreen->LoadPictures(&graphics);
@@ -67,21 +60,9 @@ void GameApp::HeroesProc() {
       }
     }
   }
-  if (controlBar->pressedId == kBarPartyToggle &&
-      (controlBar->hoverId != kBarPartyToggle || WaitForMouseRelease(&mouse))) {
-    screen.showEmptySlots = screen.showEmptySlots ? 0 : 1;
-    controlBar->hideShowState = screen.showEmptySlots;
-    if (!screen.showEmptySlots) {
-      screen.armies.selectedArmy = kNoArmyBox;
-      items.chosenItem = 0;
-    }
-    controlBar->buttonHeld = 0;
-    controlBar->pressedId = 0;
-  }
+  ToggleMemberSlots(screen);
   if (screen.pressedId && !items.draggedItem) {
-    const int stillOver = screen.hoverButton == screen.pressedId;
-    const int released = stillOver ? int(WaitForMouseRelease(&mouse)) : 1;
-    const uint8_t acted = screen.ActOnRelease(released, stillOver);
+    const uint8_t acted = screen.ActOnPressed(mouse);
     if (acted == kPlayerBack) {
       LeaveScreen(GoKingdomMap);
     } else if (acted == kPlayerRenameArmy && heroShown) {

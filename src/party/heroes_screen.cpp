@@ -18,13 +18,6 @@ constexpr int32_t kNameButtonX = 35;
 constexpr int32_t kNameButtonY = 136;
 constexpr MemberLayout kHeroLayout = {144, 28, -20, 184, 260, 335, 1.0f};
 
-int LastLetter(const uint8_t* name) {
-  int last = 0;
-  for (int i = 0; i < kGlyphNameLength; ++i)
-    if (name[i]) last = i;
-  return last;
-}
-
 }  // namespace
 
 HeroesScreen::~HeroesScreen() { ReleaseHeroPictures(); }
@@ -48,8 +41,9 @@ void HeroesScreen::LoadStrip(const GameState& state) {
 }
 
 void HeroesScreen::LoadHero(const GameState& state, int hero) {
-  state.GetHeroName(hero, name);
-  nameLength = uint8_t(LastLetter(name));
+  uint8_t heroName[kGlyphNameLength];
+  state.GetHeroName(hero, heroName);
+  SetName(heroName);
   figureLook = state.heroPortrait[hero];
   items.Load(state.heroItems[hero].items);
   armies.Load(state.heroArmies[hero]);
