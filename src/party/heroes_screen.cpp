@@ -14,7 +14,7 @@ namespace {
 constexpr uint32_t kWhite = 0xFFFFFFFFu;
 constexpr int32_t kStripY = 30;
 constexpr float kPortraitScale = float(kStripCellSize) / 128.0f;
-constexpr int32_t kNameButtonX = 35;
+constexpr int32_t kNameButtonX = 170;
 constexpr int32_t kNameButtonY = 136;
 constexpr MemberLayout kHeroLayout = {144, 28, -20, 184, 260, 335, 1.0f};
 
