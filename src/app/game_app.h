@@ -176,6 +176,10 @@ class GameApp : public AppFrame {
 
   // Hands the selected army of a member screen to the name editor (its name
   // into the rename buffer when a box is selected) and leaves for it.
+  // The control bar and the figure the member screens share with the map.
+  void MakeMemberObjects();
+  // The control bar's hide/show toggle once released over it.
+  void ToggleMemberSlots(PlayerScreen& screen);
   void HandArmyToRename(const MemberArmies& armies, uint8_t owner, uint8_t returnTo);
 
   uint32_t framesCounted{0};

@@ -7,21 +7,6 @@
 #include "app/game_app.h"
 #include "platform/input_device.h"
 
-namespace {
-
-// The screens of play reached from the kingdom map: their stand-ins go back
-// to the map with Escape (the others to the main menu).
-bool ReturnsToMap(const char* screenName) {
-  static const char* const kPlayScreens[] = {
-      "HeroesProc",
-  };
-  for (const char* name : kPlayScreens)
-    if (std::strcmp(name, screenName) == 0) return true;
-  return false;
-}
-
-}  // namespace
-
 void GameApp::PlaceholderProc(const char* screenName, int32_t fpsY) {
   BeginScreenFrame();
 
@@ -33,8 +18,6 @@ void GameApp::PlaceholderProc(const char* screenName, int32_t fpsY) {
       // The item exchange's stand-in goes back to the exchange choice,
       // which waits for it.
       LeaveScreen(GoExchangeChoice);
-    } else if (ReturnsToMap(screenName)) {
-      LeaveScreen(GoKingdomMap);
     } else {
       LeaveScreen(GoMainMenu);
     }
@@ -50,4 +33,3 @@ void GameApp::PlaceholderProc(const char* screenName, int32_t fpsY) {
 }
 
 void GameApp::ItemExchangeProc() { PlaceholderProc("ItemExchangeProc", -1); }
-void GameApp::HeroesProc() { PlaceholderProc("HeroesProc", -1); }

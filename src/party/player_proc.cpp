@@ -26,14 +26,7 @@ void GameApp::PlayerProc() {
   BeginScreenFrame();
   GameState& s = *gameState;
 
-  if (!controlBar) {
-    controlBar = new ControlBar;
-    controlBar->LoadArt(&graphics);
-  }
-  if (!heroFigure) {
-    heroFigure = new HeroFigure;
-    heroFigure->LoadBodyParts(&graphics);
-  }
+  MakeMemberObjects();
   if (!playerScreen) {
     playerScreen = new PlayerScreen;
     playerScreen->LoadPictures(&graphics);
@@ -61,21 +54,9 @@ void GameApp::PlayerProc() {
     if (!screen.ClickButtons(mx, my) && controlBar->ClickHideShowButton(mx, my, &mouse))
       controlBar->buttonHeld = 1;
   }
-  if (controlBar->pressedId == kBarPartyToggle &&
-      (controlBar->hoverId != kBarPartyToggle || WaitForMouseRelease(&mouse))) {
-    screen.showEmptySlots = screen.showEmptySlots ? 0 : 1;
-    controlBar->hideShowState = screen.showEmptySlots;
-    if (!screen.showEmptySlots) {
-      screen.armies.selectedArmy = kNoArmyBox;
-      items.chosenItem = 0;
-    }
-    controlBar->buttonHeld = 0;
-    controlBar->pressedId = 0;
-  }
+  ToggleMemberSlots(screen);
   if (screen.pressedId && !items.draggedItem) {
-    const int stillOver = screen.hoverButton == screen.pressedId;
-    const int released = stillOver ? int(WaitForMouseRelease(&mouse)) : 1;
-    const uint8_t acted = screen.ActOnRelease(released, stillOver);
+    const uint8_t acted = screen.ActOnPressed(mouse);
     if (acted == kPlayerBack) {
       LeaveScreen(GoKingdomMap);
     } else if (acted == kPlayerRenameArmy) {
@@ -109,6 +90,25 @@ void GameApp::PlayerProc() {
   }
 
   EndScreenFrame();
+}
+
+void GameApp::MakeMemberObjects() {
+  if (!controlBar) {
+    controlBar = new ControlBar;
+    controlBar->LoadArt(&graphics);
+  }
+  if (!heroFigure) {
+    heroFigure = new HeroFigure;
+    heroFigure->LoadBodyParts(&graphics);
+  }
+}
+
+void GameApp::ToggleMemberSlots(PlayerScreen& screen) {
+  if (controlBar->pressedId != kBarPartyToggle) return;
+  if (controlBar->hoverId == kBarPartyToggle && !WaitForMouseRelease(&cursor.mouse)) return;
+  controlBar->hideShowState = screen.ToggleEmptySlots();
+  controlBar->buttonHeld = 0;
+  controlBar->pressedId = 0;
 }
 
 void GameApp::HandArmyToRename(const MemberArmies& armies, uint8_t owner, uint8_t returnTo) {

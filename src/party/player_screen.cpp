@@ -103,8 +103,7 @@ void PlayerScreen::ReleasePictures() {
 }
 
 void PlayerScreen::LoadMember(const GameState& state) {
-  std::memcpy(name, state.playerName, sizeof name);
-  nameLength = uint8_t(LastLetter(name));
+  SetName(state.playerName);
   figureLook = state.playerPortrait;
   items.Load(state.playerItems);
   armies.Load(state.playerArmies);
@@ -113,6 +112,26 @@ void PlayerScreen::LoadMember(const GameState& state) {
   ItemCatalog::LoadWornItemPictures(items.figure);
   ItemCatalog::LoadItemPictures(items.view);
   items.statsDirty = 1;
+}
+
+void PlayerScreen::SetName(const uint8_t* letters) {
+  std::memcpy(name, letters, sizeof name);
+  nameLength = uint8_t(LastLetter(name));
+}
+
+uint8_t PlayerScreen::ActOnPressed(InputDevice& mouse) {
+  const int stillOver = hoverButton == pressedId;
+  const int released = stillOver ? int(WaitForMouseRelease(&mouse)) : 1;
+  return ActOnRelease(released, stillOver);
+}
+
+uint8_t PlayerScreen::ToggleEmptySlots() {
+  showEmptySlots = showEmptySlots ? 0 : 1;
+  if (!showEmptySlots) {
+    armies.selectedArmy = kNoArmyBox;
+    items.chosenItem = 0;
+  }
+  return showEmptySlots;
 }
 
 void PlayerScreen::StoreMember(GameState& state) const {

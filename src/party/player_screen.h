@@ -95,6 +95,14 @@ class PlayerScreen {
   // on (0: nothing yet).
   uint8_t ActOnRelease(int released, int stillOver);
   void ClearHover() { hoverValue = kHoverNone; }
+  // The pressed button once released over it (at once when the cursor left
+  // it); returns the id acted on as ActOnRelease does.
+  uint8_t ActOnPressed(InputDevice& mouse);
+  // The hide/show toggle: flips showEmptySlots and, on hiding, drops the
+  // army and item choice; returns the new state.
+  uint8_t ToggleEmptySlots();
+  // Takes a member's name and its length.
+  void SetName(const uint8_t* letters);
 
   void Draw(const HeroFigure* figure, const GameState& state) const;
   // The member view over a background: name, figure, bag, values, items,

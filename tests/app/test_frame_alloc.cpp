@@ -14,6 +14,7 @@
 #include "map/kingdom_map.h"
 #include "map/map_encounters.h"
 #include "map/map_screen.h"
+#include "party/heroes_screen.h"
 #include "party/player_screen.h"
 #include "places/house_screen.h"
 #include "platform/input_device.h"
@@ -324,6 +325,31 @@ TEST_F(FrameAlloc, PlayerScreen) {
   driver.ButtonUp(kMouseLeft);
   driver.RunFrames(2);
   EXPECT_EQ(AllocationsOf(30), 0) << "an item chosen";
+}
+
+// The heroes screen with a hero shown and his sword in the air.
+TEST_F(FrameAlloc, HeroesScreen) {
+  driver.Start();
+  driver.RunFrames(2);
+  GameState& s = *driver.App().gameState;
+  s.heroPresent[0] = 1;
+  s.heroItems[0].items[0] = 233;
+  s.heroItems[0].held[232] = 1;
+  ASSERT_TRUE(driver.Goto("GoHeroes"));
+  driver.RunFrames(3);
+  ASSERT_STREQ(driver.ScreenName(), "HeroesProc");
+  driver.Click(50, 80, kMouseLeft);  // the hero's strip cell
+  driver.RunFrames(2);
+  ASSERT_EQ(driver.App().shownHero, 0);
+  EXPECT_EQ(AllocationsOf(30), 0) << "a hero shown";
+  driver.MoveTo(576, 340);
+  driver.ButtonDown(kMouseLeft);
+  driver.RunFrames(2);
+  driver.MoveTo(420, 350);
+  EXPECT_EQ(AllocationsOf(30), 0) << "an item in the air";
+  ASSERT_EQ(driver.App().heroesScreen->items.draggedItem, 233);
+  driver.ButtonUp(kMouseLeft);
+  driver.RunFrames(2);
 }
 
 TEST_F(FrameAlloc, NameEditor) {

@@ -31,6 +31,7 @@
   X(exchangeChoiceScreen)    \
   X(armyExchangeScreen)      \
   X(playerScreen)            \
+  X(heroesScreen)            \
   X(nameEditor)              \
   X(optionsScreen)           \
   X(infoScreen)

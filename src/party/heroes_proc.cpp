@@ -1,0 +1,129 @@
+// The heroes screen's frame: the strip of companion heroes and the chosen
+// hero's figure, items, values and armies, opened from the kingdom map's
+// control bar. The shown hero is written back whenever another is chosen,
+// before the name editor runs and when the screen is left for the map.
+
+#include "app/free_screen.h"
+#include "app/game_app.h"
+#include "game/game_state.h"
+#include "game/hero_figure.h"
+#include "map/control_bar.h"
+#include "party/heroes_screen.h"
+#include "party/name_entry.h"
+#include "platform/input_device.h"
+
+namespace {
+
+bool MouseDown(InputDevice& mouse) {
+  return mouse.ButtonPressed(kMouseLeft) || mouse.ButtonPressed(kMouseRight);
+}
+
+constexpr uint8_t kFirstHeroOwner = 2;
+
+}  // namespace
+
+void GameApp::HeroesProc() {
+  BeginScreenFrame();
+  GameState& s = *gameState;
+
+  MakeMemberObjects();
+  if (!heroesScreen) {
+    heroesScreen = new HeroesScreen;
+    heroesScreen->LoadPictures(&graphics);
+    heroesScreen->LoadHeroPictures(&graphics);
+    heroesScreen->LoadStrip(s);
+    selectedHero = shownHero = kNoHeroShown;
+  }
+  HeroesScreen& screen = *heroesScreen;
+  MemberItems& items = screen.items;
+  const int32_t mx = cursor.x, my = cursor.y;
+  InputDevice& mouse = cursor.mouse;
+
+  keyboard.Acquire(1);
+  keyboard.Poll();
+  if (!items.draggedItem && !items.dragging && TakeBackKeys(keyboard)) LeaveScreen(GoKingdomMap);
+
+  screen.HoverButtons(mx, my);
+  controlBar->HoverHideShowButton(mx, my);
+  screen.HoverTabs(mx, my);
+
+  const bool down = MouseDown(mouse);
+  const bool heroShown = shownHero < kHeroCount;
+  if (down && !items.dragging && !items.draggedItem && !screen.pressedId) {
+    if (!screen.ClickButtons(mx, my)) {
+      if (heroShown && screen.ClickNameButton(mx, my)) {
+      } else if (screen.ClickStrip(mx, my)) {
+        mouse.SetLatch(kMouseLeft, 1);
+        mouse.SetLatch(kMouseRight, 1);
+      } else if (heroShown && controlBar->ClickHideShowButton(mx, my, &mouse)) {
+        controlBar->buttonHeld = 1;
+      }
+    }
+  }
+  ToggleMemberSlots(screen);
+  if (screen.pressedId && !items.draggedItem) {
+    const uint8_t acted = screen.ActOnPressed(mouse);
+    if (acted == kPlayerBack) {
+      LeaveScreen(GoKingdomMap);
+    } else if (acted == kPlayerRenameArmy && heroShown) {
+      screen.StoreHero(s, shownHero);
+      HandArmyToRename(screen.armies, uint8_t(shownHero + kFirstHeroOwner), kRenameToHeroes);
+    } else if ((acted == kPlayerDisbandYes || acted == kPlayerThrowYes) && heroShown) {
+      screen.refreshRequest = 1;
+    }
+  }
+
+  if (screen.namePressed && WaitForMouseRelease(&mouse)) {
+    screen.namePressed = 0;
+    screen.StoreHero(s, shownHero);
+    s.GetHeroName(shownHero, s.heroNameBuffer);
+    renameHero = 1;
+    renameArmy = 0;
+    renameReturn = kRenameHeroName;
+    selectedHero = shownHero;
+    LeaveScreen(GoRename);
+  }
+
+  if (heroShown) screen.StepItems(mouse, mx, my, down);
+
+  // Choosing another hero writes the shown one back; a return from the
+  // name editor reloads the shown hero with what the editor stored.
+  const int chosen = screen.SelectedHero();
+  const bool pick = chosen >= 0 && chosen != shownHero;
+  if (pick || renameReturned || screen.refreshRequest) {
+    if (!renameDone && shownHero < kHeroCount && !renameReturned) screen.StoreHero(s, shownHero);
+    renameDone = 0;
+    screen.refreshRequest = 0;
+    if (chosen >= 0) {
+      renameReturned = 0;
+      selectedHero = shownHero = uint8_t(chosen);
+      screen.LoadHero(s, chosen);
+    }
+  }
+
+  if (items.statsDirty && shownHero < kHeroCount) {
+    items.statsDirty = 0;
+    const int h = shownHero;
+    int32_t(*st)[kHeroCount] = s.heroStats;
+    items.Totals(st[kStatBaseHealth][h], st[kStatBaseAttack][h], st[kStatBaseShield][h],
+                 &st[kStatMaxHealth][h], &st[kStatAttack][h], &st[kStatShield][h]);
+    if (st[kStatHealth][h] > st[kStatMaxHealth][h]) st[kStatHealth][h] = st[kStatMaxHealth][h];
+  }
+
+  screen.DrawHeroes(heroFigure, s, shownHero < kHeroCount ? int(shownHero) : -1);
+  if (shownHero < kHeroCount) controlBar->DrawHideShowButton();
+  screen.ClearHover();
+  controlBar->ClearHover();
+
+  UpdateScreenClock();
+
+  if (leaveCode != 0 && screenProc != GoRename) {
+    if (items.draggedItem || items.dragging) items.ReturnToOrigin();
+    if (shownHero < kHeroCount) screen.StoreHero(s, shownHero);
+    for (int k = 0; k < kHeroCount; ++k) s.heroStripPlace[k] = screen.strip.heroPlace[k];
+    FreeScreen(heroesScreen);
+    shownHero = kHeroesClosed;
+  }
+
+  EndScreenFrame();
+}

@@ -1,0 +1,134 @@
+// The heroes screen played headless: a companion hero chosen in the strip,
+// a sword worn by drag and drop, an army and the hero renamed through the
+// name editor, and the game record after leaving for the map.
+#include <cstring>
+#include <string>
+
+#include "app/game_app.h"
+#include "e2e_fixture.h"
+#include "game/game_state.h"
+#include "game/glyph_name.h"
+#include "harness/json_value.h"
+#include "harness/scenario_driver.h"
+#include "party/heroes_screen.h"
+#include "party/member_items.h"
+#include "party/name_entry.h"
+#include "platform/input_device.h"
+
+namespace {
+
+std::string Out(const char* name) { return std::string(QORV_TEST_OUT) + "/" + name; }
+
+constexpr uint8_t kSword = 233;
+constexpr int kSwordPlace = kFirstBodyPlace + kBodySword;
+constexpr int kHero = 0;
+
+void Centre(int place, int* x, int* y) {
+  const ScreenRect r = member_items::PlaceRect(place);
+  *x = r.x + r.w / 2;
+  *y = r.y + r.h / 2;
+}
+
+void TypeName(ScenarioDriver& d) {
+  d.Click(170, 425, kMouseLeft);  // Clear
+  d.KeyDown(kKeyLShift);
+  d.PressKey(kKeyB);
+  d.KeyUp(kKeyLShift);
+  for (int key : {kKeyO, kKeyL, kKeyD}) d.PressKey(key);
+  d.PressKey(kKeyEnter);
+}
+
+TEST_F(EndToEnd, HeroesScreenEquipsRenamesAndWritesTheHeroBack) {
+  ScenarioDriver d;
+  d.Start();
+  d.RunFrames(2);
+  GameState& s = *d.App().gameState;
+  s.heroPresent[kHero] = 1;
+  s.heroArmies[kHero] = s.playerArmies;
+  s.heroItems[kHero].items[0] = kSword;
+  s.heroItems[kHero].held[kSword - 1] = 1;
+  s.heroItems[kHero].slot[kSword - 1] = 0;
+  const int32_t baseAttack = s.heroStats[kStatBaseAttack][kHero];
+  ASSERT_TRUE(d.Goto("GoHeroes"));
+  d.RunFrames(3);
+  ASSERT_STREQ(d.ScreenName(), "HeroesProc");
+  EXPECT_EQ(d.App().shownHero, kNoHeroShown);
+
+  // The hero's portrait in the first strip cell shows him.
+  d.Click(50, 80, kMouseLeft);
+  d.RunFrames(2);
+  ASSERT_EQ(d.App().shownHero, kHero);
+  HeroesScreen* screen = d.App().heroesScreen;
+  EXPECT_EQ(screen->items.itemSlots[0], kSword);
+
+  // The sword dragged onto the figure and dropped there.
+  int x, y;
+  Centre(0, &x, &y);
+  d.MoveTo(x, y);
+  d.ButtonDown(kMouseLeft);
+  d.RunFrames(2);
+  Centre(kSwordPlace, &x, &y);
+  d.MoveTo(x, y);
+  d.RunFrames(2);
+  d.PressKey(kKeyEscape);
+  ASSERT_STREQ(d.ScreenName(), "HeroesProc");
+  EXPECT_EQ(screen->items.draggedItem, kSword);
+  EXPECT_TRUE(d.WriteShot(Out("party_heroes_dragging.png")));
+  d.ButtonUp(kMouseLeft);
+  d.RunFrames(2);
+  EXPECT_EQ(screen->items.itemSlots[kSwordPlace], kSword);
+  EXPECT_EQ(s.heroStats[kStatAttack][kHero], baseAttack + ItemCatalog::BonusOf(kSword));
+
+  // Army box 2 renamed: the hero's record takes the name, the screen keeps
+  // the hero and shows it on the way back.
+  uint8_t bold[kGlyphNameLength];
+  GlyphFromText("Bold|", bold);
+  d.Click(200, 560, kMouseLeft);
+  d.RunFrames(1);
+  d.Click(600, 215, kMouseLeft);
+  d.RunFrames(2);
+  ASSERT_STREQ(d.ScreenName(), "RenameProc");
+  EXPECT_EQ(d.App().renameOwner, kHero + 2);
+  EXPECT_EQ(d.App().renameArmySlot, 2);
+  EXPECT_EQ(s.heroItems[kHero].items[kSwordPlace], kSword) << "written back before the editor";
+  const int slot = screen->armies.SlotInBox(2);
+  ASSERT_GE(slot, 0);
+  TypeName(d);
+  ASSERT_STREQ(d.ScreenName(), "HeroesProc");
+  d.RunFrames(2);
+  ASSERT_EQ(d.App().heroesScreen, screen);
+  EXPECT_EQ(std::memcmp(s.heroArmies[kHero].armyNames[slot], bold, kGlyphNameLength), 0);
+  EXPECT_EQ(std::memcmp(screen->armies.armyNames[slot], bold, kGlyphNameLength), 0);
+  EXPECT_EQ(d.App().renameReturned, 0);
+
+  // The hero's own Name button.
+  d.Click(200, 150, kMouseLeft);
+  d.RunFrames(2);
+  ASSERT_STREQ(d.ScreenName(), "RenameProc");
+  EXPECT_EQ(d.App().renameHero, 1);
+  EXPECT_EQ(d.App().renameReturn, kRenameHeroName);
+  TypeName(d);
+  ASSERT_STREQ(d.ScreenName(), "HeroesProc");
+  d.RunFrames(2);
+  EXPECT_EQ(std::memcmp(screen->name, bold, kGlyphNameLength), 0);
+  EXPECT_TRUE(d.WriteShot(Out("party_heroes.png")));
+
+  d.PressKey(kKeyEscape);
+  ASSERT_STREQ(d.ScreenName(), "MapProc");
+  EXPECT_EQ(d.App().heroesScreen, nullptr);
+  EXPECT_EQ(d.App().shownHero, kHeroesClosed);
+  JsonValue dump;
+  ASSERT_TRUE(ParseJson(d.Dump(), &dump));
+  const JsonValue* items = FindJsonPath(dump, "state.heroItems");
+  ASSERT_NE(items, nullptr);
+  ASSERT_GT(items->items.size(), size_t(kHero));
+  const JsonValue* bag = FindJsonPath(items->items[kHero], "items");
+  ASSERT_NE(bag, nullptr);
+  EXPECT_EQ(bag->items[kSwordPlace].number, kSword);
+  EXPECT_EQ(bag->items[0].number, 0);
+  const JsonValue* strip = FindJsonPath(dump, "state.heroStripPlace");
+  ASSERT_NE(strip, nullptr);
+  EXPECT_EQ(strip->items[kHero].number, 1);
+}
+
+}  // namespace
