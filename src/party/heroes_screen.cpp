@@ -103,7 +103,7 @@ void HeroesScreen::DrawHeroes(const HeroFigure* figure, const GameState& state, 
                                state.heroStats[kStatShield][hero],
                                state.heroLevel[hero],
                                uint32_t(state.heroStats[kStatExperience][hero])};
-  const MemberHead head = {nullptr, 0, 0, 0};
+  const MemberHead head = {heroPortraits, hero, 0, 193};
   ui->Draw(party_art::kRenameButton, namePressed ? party_art::kLookPressed : party_art::kLookIdle,
            kNameButtonX, kNameButtonY, kWhite, 1, 1);
   DrawMember(figure, values, head, FigureLook(state.heroPortrait[hero]), kHeroLayout);
