@@ -118,3 +118,9 @@ std::string GlyphToText(const uint8_t* cells, int cellCount) {
   }
   return text;
 }
+
+int LastFilledCell(const uint8_t* cells, int cellCount, int none) {
+  for (int j = cellCount - 1; j >= 0; --j)
+    if (cells[j] != 0) return j;
+  return none;
+}

@@ -59,3 +59,7 @@ int GlyphFromText(std::string_view text, uint8_t* cells, int cellCount = kGlyphN
 // alphabet does not know (or half a capital) as '?'. Trailing empty cells
 // (code 0) are left out.
 std::string GlyphToText(const uint8_t* cells, int cellCount = kGlyphNameLength);
+
+// The index of the last cell that is not empty (code 0); none when every cell
+// is empty.
+int LastFilledCell(const uint8_t* cells, int cellCount = kGlyphNameLength, int none = 0);

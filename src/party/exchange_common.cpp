@@ -36,9 +36,7 @@ void LoadMemberPortrait(SpriteSheet* sheet, int32_t index, uint8_t member, uint8
 }
 
 uint8_t LastLetter(const uint8_t* name, uint8_t none) {
-  for (int j = kGlyphNameLength - 1; j >= 0; --j)
-    if (name[j] != 0) return static_cast<uint8_t>(j);
-  return none;
+  return static_cast<uint8_t>(LastFilledCell(name, kGlyphNameLength, none));
 }
 
 void DrawLetters(SpriteSheet* low, SpriteSheet* high, const uint8_t* name, int32_t x, int32_t y,

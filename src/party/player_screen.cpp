@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "game/game_state.h"
+#include "game/glyph_name.h"
 #include "game/hero_figure.h"
 #include "platform/graphics_device.h"
 #include "platform/hit_test.h"
@@ -48,13 +49,6 @@ SpriteSheet* NewSheet(GraphicsDevice* device, int count) {
 
 void Load(SpriteSheet* sheet, int image, const pa::Picture& p) {
   sheet->LoadImage(image, p.path, p.frameWidth, p.frameHeight, p.key, pa::kTextureFormat);
-}
-
-int LastLetter(const uint8_t* name) {
-  int last = 0;
-  for (int i = 0; i < kGlyphNameLength; ++i)
-    if (name[i]) last = i;
-  return last;
 }
 
 }  // namespace
@@ -116,7 +110,7 @@ void PlayerScreen::LoadMember(const GameState& state) {
 
 void PlayerScreen::SetName(const uint8_t* letters) {
   std::memcpy(name, letters, sizeof name);
-  nameLength = uint8_t(LastLetter(name));
+  nameLength = uint8_t(LastFilledCell(name));
 }
 
 uint8_t PlayerScreen::ActOnPressed(InputDevice& mouse) {

@@ -1,6 +1,7 @@
 // The player screen's drawing, layer over layer from the background up.
 
 #include "game/game_state.h"
+#include "game/glyph_name.h"
 #include "game/hero_figure.h"
 #include "party/player_screen.h"
 #include "platform/sprite_sheet.h"
@@ -41,13 +42,6 @@ void DrawLetters(SpriteSheet* narrow, SpriteSheet* wide, SpriteSheet* digits, in
     if (digits && c >= kFirstDigitLetter)
       digits->Draw(digitImage, c - kFirstDigitLetter, lx, y, kWhite, sx, sy);
   }
-}
-
-int LastLetter(const uint8_t* name, int count) {
-  int last = 0;
-  for (int i = 0; i < count; ++i)
-    if (name[i]) last = i;
-  return last;
 }
 
 }  // namespace
@@ -183,8 +177,8 @@ void PlayerScreen::DrawMember(const HeroFigure* heroFigure, const MemberValues& 
     ui->Draw(pa::kTossButton, buttonLooks[kPlayerToss], 715, 219, kWhite, 1, 1);
     items.view.iconSheet->Draw(items.view.iconIndex[n], 0, px - 27, py + 64, kWhite, 1.2f, 1.16f);
     if (panel.describedItem == items.chosenItem) {
-      const int l1 = LastLetter(panel.nameLine1, kItemNameCells);
-      const int l2 = LastLetter(panel.nameLine2, kItemNameCells);
+      const int l1 = LastFilledCell(panel.nameLine1, kItemNameCells);
+      const int l2 = LastFilledCell(panel.nameLine2, kItemNameCells);
       DrawLetters(textLetters1, textLetters2, nullptr, 0, panel.nameLine1, kItemNameCells,
                   px - 7 * l1, 14, py, 0.875f, 0.9f);
       DrawLetters(textLetters1, textLetters2, nullptr, 0, panel.nameLine2, kItemNameCells,
@@ -224,7 +218,7 @@ void PlayerScreen::DrawMember(const HeroFigure* heroFigure, const MemberValues& 
     ui->Draw(pa::kArmySelection, 0, 133 * armies.armyPlace[slot], 499, kWhite, 4.2f, 3.2f);
     ui->Draw(pa::kRenameButton, buttonLooks[kPlayerRenameArmy], 570, 200, kWhite, 1, 1);
     ui->Draw(pa::kDisbandButton, buttonLooks[kPlayerDisband], 715, 200, kWhite, 1.2f, 1);
-    const int last = LastLetter(armies.armyNames[slot], kGlyphNameLength);
+    const int last = LastFilledCell(armies.armyNames[slot]);
     DrawLetters(textLetters1, textLetters2, ui, pa::kNameDigits, armies.armyNames[slot],
                 kGlyphNameLength, 665 - 6 * last, 12, 150, 0.75f, 0.9f);
     struct ArmyValue {

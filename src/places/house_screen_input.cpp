@@ -5,6 +5,7 @@
 // A button acts on the release, in the visit procedure: the press only
 // stores its id and shows it pressed.
 
+#include "game/glyph_name.h"
 #include "places/house_layout.h"
 #include "places/house_screen.h"
 #include "platform/hit_test.h"
@@ -82,13 +83,6 @@ bool MouseDown(InputDevice* mouse) {
 }
 
 // The index of the last letter of a name; 0 for an empty name.
-uint8_t LastLetter(const uint8_t* name) {
-  uint8_t last = 0;
-  for (int j = 0; j < kGlyphNameLength; ++j)
-    if (name[j]) last = static_cast<uint8_t>(j);
-  return last;
-}
-
 }  // namespace
 
 void HouseScreen::Hover(int32_t x, int32_t y) {
@@ -144,8 +138,10 @@ void HouseScreen::SelectTests(int32_t x, int32_t y, InputDevice* mouse) {
 }
 
 void HouseScreen::MeasureNames() {
-  for (int s = 0; s < kHouseArmySlots; ++s) armyNameLength[s] = LastLetter(armyName[s]);
-  for (int k = 0; k < kHouseCandidates; ++k) candidateNameLength[k] = LastLetter(candidateName[k]);
+  for (int s = 0; s < kHouseArmySlots; ++s)
+    armyNameLength[s] = static_cast<uint8_t>(LastFilledCell(armyName[s]));
+  for (int k = 0; k < kHouseCandidates; ++k)
+    candidateNameLength[k] = static_cast<uint8_t>(LastFilledCell(candidateName[k]));
 }
 
 void HouseScreen::DisbandArmy() {
