@@ -41,8 +41,8 @@ uint8_t LastLetter(const uint8_t* name, uint8_t none) {
 
 void DrawLetters(SpriteSheet* low, SpriteSheet* high, const uint8_t* name, int32_t x, int32_t y,
                  int32_t advance, float scaleX, float scaleY, SpriteSheet* digits,
-                 int32_t digitImage) {
-  for (int j = 0; j < kGlyphNameLength; ++j) {
+                 int32_t digitImage, int count) {
+  for (int j = 0; j < count; ++j) {
     const uint8_t code = name[j];
     const int32_t at = x + advance * j;
     if (code == exchange_art::kCaretLetter) continue;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "game/glyph_name.h"
 #include "party/exchange_art.h"
 
 class GraphicsDevice;
@@ -30,8 +31,9 @@ uint8_t LastLetter(const uint8_t* name, uint8_t none);
 // Letter j of the name at (x + advance * j, y): codes 0 and 2..27 frame code
 // of low, codes 28 and up frame code - 28 of high, and codes 80 and up also
 // frame code - 80 of image digitImage of digits when digits is given.
+// count is the row's length in cells (a name's 21 by default).
 void DrawLetters(SpriteSheet* low, SpriteSheet* high, const uint8_t* name, int32_t x, int32_t y,
                  int32_t advance, float scaleX, float scaleY, SpriteSheet* digits = nullptr,
-                 int32_t digitImage = 0);
+                 int32_t digitImage = 0, int count = kGlyphNameLength);
 
 }  // namespace exchange_common

@@ -3,6 +3,7 @@
 #include "game/game_state.h"
 #include "game/glyph_name.h"
 #include "game/hero_figure.h"
+#include "party/exchange_common.h"
 #include "party/player_screen.h"
 #include "platform/sprite_sheet.h"
 #include "platform/text_font.h"
@@ -14,9 +15,6 @@ namespace {
 constexpr uint32_t kWhite = 0xFFFFFFFFu;
 constexpr uint32_t kTextColour = 0xFFE6E6E6u;
 constexpr int32_t kFigureX = 255;
-constexpr int kFirstWideLetter = 28;
-constexpr int kCaretLetter = 1;
-constexpr int kFirstDigitLetter = 80;
 
 // The value's digits from the units leftwards, step pixels apart; at least
 // `minDigits` digits, at most three.
@@ -27,20 +25,6 @@ void DrawDigits(SpriteSheet* sheet, int image, int32_t value, int32_t unitsX, in
     if (d >= minDigits && value == 0) break;
     sheet->Draw(image, value % 10, unitsX - step * d, y, kWhite, sx, sy);
     value /= 10;
-  }
-}
-
-void DrawLetters(SpriteSheet* narrow, SpriteSheet* wide, SpriteSheet* digits, int digitImage,
-                 const uint8_t* letters, int count, int32_t x, int32_t advance, int32_t y, float sx,
-                 float sy) {
-  for (int i = 0; i < count; ++i) {
-    const int c = letters[i];
-    if (c == kCaretLetter) continue;
-    const int32_t lx = x + advance * i;
-    if (c < kFirstWideLetter) narrow->Draw(0, c, lx, y, kWhite, sx, sy);
-    else wide->Draw(0, c - kFirstWideLetter, lx, y, kWhite, sx, sy);
-    if (digits && c >= kFirstDigitLetter)
-      digits->Draw(digitImage, c - kFirstDigitLetter, lx, y, kWhite, sx, sy);
   }
 }
 
@@ -71,9 +55,9 @@ void PlayerScreen::DrawMember(const HeroFigure* heroFigure, const MemberValues& 
   SpriteSheet* ui = uiSheet;
   // The name, centred on x 335.
   constexpr int32_t kNameX = 335;
-  DrawLetters(nameLetters1, nameLetters2, nullptr, 0, name, kGlyphNameLength,
-              kNameX + 5 - layout.letterAdvance / 2 * nameLength, layout.letterAdvance,
-              layout.nameY, 0.875f, layout.nameScaleY);
+  exchange_common::DrawLetters(
+      nameLetters1, nameLetters2, name, kNameX + 5 - layout.letterAdvance / 2 * nameLength,
+      layout.nameY, layout.letterAdvance, 0.875f, layout.nameScaleY, nullptr, 0, kGlyphNameLength);
 
   // The figure: head while no helmet, bare body, worn pictures.
   const uint8_t* body = items.figure.bodyItems;
@@ -179,12 +163,12 @@ void PlayerScreen::DrawMember(const HeroFigure* heroFigure, const MemberValues& 
     if (panel.describedItem == items.chosenItem) {
       const int l1 = LastFilledCell(panel.nameLine1, kItemNameCells);
       const int l2 = LastFilledCell(panel.nameLine2, kItemNameCells);
-      DrawLetters(textLetters1, textLetters2, nullptr, 0, panel.nameLine1, kItemNameCells,
-                  px - 7 * l1, 14, py, 0.875f, 0.9f);
-      DrawLetters(textLetters1, textLetters2, nullptr, 0, panel.nameLine2, kItemNameCells,
-                  px + 5 - 7 * l2, 14, py + 31, 0.875f, 0.9f);
-      DrawLetters(textLetters1, textLetters2, nullptr, 0, panel.kindLine, kItemKindCells, px - 39,
-                  13, py + 145, 0.8125f, 0.75f);
+      exchange_common::DrawLetters(textLetters1, textLetters2, panel.nameLine1, px - 7 * l1, py, 14,
+                                   0.875f, 0.9f, nullptr, 0, kItemNameCells);
+      exchange_common::DrawLetters(textLetters1, textLetters2, panel.nameLine2, px + 5 - 7 * l2,
+                                   py + 31, 14, 0.875f, 0.9f, nullptr, 0, kItemNameCells);
+      exchange_common::DrawLetters(textLetters1, textLetters2, panel.kindLine, px - 39, py + 145,
+                                   13, 0.8125f, 0.75f, nullptr, 0, kItemKindCells);
       if (panel.kindLine[0])
         DrawDigits(ui, pa::kSmallDigits, panel.itemBonus, px - 60, py + 140, 16, 1, 1);
     }
@@ -219,8 +203,8 @@ void PlayerScreen::DrawMember(const HeroFigure* heroFigure, const MemberValues& 
     ui->Draw(pa::kRenameButton, buttonLooks[kPlayerRenameArmy], 570, 200, kWhite, 1, 1);
     ui->Draw(pa::kDisbandButton, buttonLooks[kPlayerDisband], 715, 200, kWhite, 1.2f, 1);
     const int last = LastFilledCell(armies.armyNames[slot]);
-    DrawLetters(textLetters1, textLetters2, ui, pa::kNameDigits, armies.armyNames[slot],
-                kGlyphNameLength, 665 - 6 * last, 12, 150, 0.75f, 0.9f);
+    exchange_common::DrawLetters(textLetters1, textLetters2, armies.armyNames[slot], 665 - 6 * last,
+                                 150, 12, 0.75f, 0.9f, ui, pa::kNameDigits, kGlyphNameLength);
     struct ArmyValue {
       int32_t value, unitsX, y;
       int icon, caption, hover;
