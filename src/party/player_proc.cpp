@@ -64,7 +64,10 @@ void GameApp::PlayerProc() {
     }
   }
 
-  screen.StepItems(mouse, mx, my, down);
+  // While a question is open the armies and items take no press; an item
+  // already in the air still drops.
+  const bool questionOpen = screen.disbandQuestion || screen.throwQuestion;
+  screen.StepItems(mouse, mx, my, down && (items.dragging || !questionOpen));
 
   // Totals of what is worn; the current health never above its total.
   if (items.statsDirty) {

@@ -1,4 +1,5 @@
-// Where the player screen's numbers land, and what its item corner draws.
+// The player screen's buttons (what a press does at once and what waits for
+// the release, and how each looks pressed) and where its numbers land.
 #include "party/player_screen.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,99 @@
 namespace {
 
 constexpr uint8_t kSword = 233;
+constexpr int kReleased = 1, kStillOver = 1;
+
+// Centres of the buttons (Rename army, Disband, Toss, Yes, No).
+constexpr int32_t kRenameX = 600, kRenameY = 215;
+constexpr int32_t kDisbandX = 750, kDisbandY = 215;
+constexpr int32_t kTossX = 745, kTossY = 240;
+constexpr int32_t kYesX = 615, kYesY = 425;
+constexpr int32_t kNoX = 725, kNoY = 425;
+
+// A player with armies in boxes 1 and 2 and a sword in the first bag cell.
+struct Player {
+  PlayerScreen screen;
+  Player() {
+    for (int i = 0; i < 2; ++i) {
+      screen.armies.armyUsed[i] = 1;
+      screen.armies.armyCode[i] = 1;
+      screen.armies.armyPlace[i] = uint8_t(i);
+    }
+    uint8_t places[kItemPlaces] = {};
+    places[0] = kSword;
+    screen.items.Load(places);
+  }
+  // A press that the screen takes, then its release over the button.
+  void Press(int32_t x, int32_t y, uint8_t id, uint8_t look) {
+    screen.HoverButtons(x, y);
+    ASSERT_EQ(screen.ClickButtons(x, y), 1);
+    EXPECT_EQ(screen.pressedId, id);
+    EXPECT_EQ(screen.buttonLooks[id], look) << int(id);
+  }
+  void Release(uint8_t id) { EXPECT_EQ(screen.ActOnRelease(kReleased, kStillOver), id); }
+};
+
+}  // namespace
+
+// Rename army takes a press with no army chosen and while a question is
+// open; Disband opens its question at the press, and Yes disbands the army
+// drawn in the chosen box at the press, the question closing on release.
+TEST(PlayerScreenButtons, DisbandActsOnThePressAndClosesOnRelease) {
+  Player p;
+  PlayerScreen& s = p.screen;
+  p.Press(kRenameX, kRenameY, kPlayerRenameArmy, party_art::kLookHovered);
+  p.Release(kPlayerRenameArmy);
+  EXPECT_EQ(s.ClickButtons(kDisbandX, kDisbandY), 0);  // no army chosen
+
+  s.armies.selectedArmy = 2;
+  p.Press(kDisbandX, kDisbandY, kPlayerDisband, party_art::kLookHovered);
+  EXPECT_EQ(s.disbandQuestion, 1);
+  p.Release(kPlayerDisband);
+  EXPECT_EQ(s.disbandQuestion, 1);
+  p.Press(kRenameX, kRenameY, kPlayerRenameArmy, party_art::kLookHovered);
+  p.Release(kPlayerRenameArmy);
+
+  p.Press(kYesX, kYesY, kPlayerDisbandYes, party_art::kLookHovered);
+  EXPECT_EQ(s.armies.armyUsed[1], 0);
+  EXPECT_EQ(s.armies.armyUsed[0], 1);
+  EXPECT_EQ(s.armies.selectedArmy, kNoArmyBox);
+  EXPECT_EQ(s.disbandQuestion, 1);
+  EXPECT_EQ(s.ActOnRelease(0, kStillOver), kPlayerNoButton);  // still held down
+  p.Release(kPlayerDisbandYes);
+  EXPECT_EQ(s.disbandQuestion, 0);
+  EXPECT_EQ(s.ClickButtons(kYesX, kYesY), 0);
+}
+
+// Toss opens its question at the press; the throw answers look pressed and
+// Yes throws the chosen item away at the press. Back looks pressed too.
+TEST(PlayerScreenButtons, ThrowActsOnThePressAndBackLooksPressed) {
+  Player p;
+  PlayerScreen& s = p.screen;
+  EXPECT_EQ(s.ClickButtons(kTossX, kTossY), 0);  // no item chosen
+  s.items.chosenItem = kSword;
+  p.Press(kTossX, kTossY, kPlayerToss, party_art::kLookHovered);
+  EXPECT_EQ(s.throwQuestion, 1);
+  p.Release(kPlayerToss);
+
+  p.Press(kNoX, kNoY, kPlayerThrowNo, party_art::kLookPressed);
+  p.Release(kPlayerThrowNo);
+  EXPECT_EQ(s.throwQuestion, 0);
+  EXPECT_EQ(s.items.itemSlots[0], kSword);
+
+  p.Press(kTossX, kTossY, kPlayerToss, party_art::kLookHovered);
+  p.Release(kPlayerToss);
+  p.Press(kYesX, kYesY, kPlayerThrowYes, party_art::kLookPressed);
+  EXPECT_EQ(s.items.itemSlots[0], 0);
+  EXPECT_EQ(s.items.view.itemHeld[kSword - 1], 0);
+  EXPECT_EQ(s.items.chosenItem, 0);
+  EXPECT_EQ(s.throwQuestion, 1);
+  p.Release(kPlayerThrowYes);
+  EXPECT_EQ(s.throwQuestion, 0);
+
+  p.Press(760, 20, kPlayerBack, party_art::kLookPressed);
+}
+
+namespace {
 
 // The player screen drawn headless; frames are compared to find where a
 // change of one value shows.
