@@ -41,7 +41,8 @@ void GameApp::HeroesProc() {
 
   keyboard.Acquire(1);
   keyboard.Poll();
-  if (!items.draggedItem && !items.dragging && TakeBackKeys(keyboard)) LeaveScreen(GoKingdomMap);
+  if (!items.draggedItem && !items.dragging && TakeBackKeys(keyboard))
+    LeaveScreen(GoKingdomMap, kLeaveKeepOrFree);
 
   screen.HoverButtons(mx, my);
   controlBar->HoverHideShowButton(mx, my);
@@ -64,7 +65,7 @@ void GameApp::HeroesProc() {
   if (screen.pressedId && !items.draggedItem) {
     const uint8_t acted = screen.ActOnPressed(mouse);
     if (acted == kPlayerBack) {
-      LeaveScreen(GoKingdomMap);
+      LeaveScreen(GoKingdomMap, kLeaveKeepOrFree);
     } else if (acted == kPlayerRenameArmy && heroShown) {
       screen.StoreHero(s, shownHero);
       HandArmyToRename(screen.armies, uint8_t(shownHero + kFirstHeroOwner), kRenameToHeroes);

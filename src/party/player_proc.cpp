@@ -41,7 +41,7 @@ void GameApp::PlayerProc() {
   // Backspace and Escape leave, never while an item is in the air.
   keyboard.Acquire(1);
   keyboard.Poll();
-  if (!items.draggedItem && TakeBackKeys(keyboard)) LeaveScreen(GoKingdomMap);
+  if (!items.draggedItem && TakeBackKeys(keyboard)) LeaveScreen(GoKingdomMap, kLeaveKeepOrFree);
 
   screen.HoverButtons(mx, my);
   controlBar->HoverHideShowButton(mx, my);
@@ -58,13 +58,16 @@ void GameApp::PlayerProc() {
   if (screen.pressedId && !items.draggedItem) {
     const uint8_t acted = screen.ActOnPressed(mouse);
     if (acted == kPlayerBack) {
-      LeaveScreen(GoKingdomMap);
+      LeaveScreen(GoKingdomMap, kLeaveKeepOrFree);
     } else if (acted == kPlayerRenameArmy) {
       HandArmyToRename(screen.armies, kOwnerPlayer, kRenameToPlayer);
     }
   }
 
-  screen.StepItems(mouse, mx, my, down);
+  // While a question is open the armies and items take no press; an item
+  // already in the air still drops.
+  const bool questionOpen = screen.disbandQuestion || screen.throwQuestion;
+  screen.StepItems(mouse, mx, my, down && (items.dragging || !questionOpen));
 
   // Totals of what is worn; the current health never above its total.
   if (items.statsDirty) {
@@ -121,5 +124,7 @@ void GameApp::HandArmyToRename(const MemberArmies& armies, uint8_t owner, uint8_
   if (slot >= 0)
     for (int i = 0; i < kGlyphNameLength; ++i)
       gameState->renameBuffer[i] = armies.armyNames[slot][i];
-  LeaveScreen(GoRename);
+  // The player screen is written back and freed before the editor runs;
+  // the heroes screen is kept.
+  LeaveScreen(GoRename, returnTo == kRenameToPlayer ? kLeaveKeepOrFree : kLeaveNormal);
 }

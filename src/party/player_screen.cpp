@@ -137,8 +137,8 @@ void PlayerScreen::StoreMember(GameState& state) const {
 
 bool PlayerScreen::ButtonShown(int id) const {
   switch (id) {
-    case kPlayerBack: return true;
-    case kPlayerRenameArmy:
+    case kPlayerBack:
+    case kPlayerRenameArmy: return true;
     case kPlayerDisband: return armies.selectedArmy != kNoArmyBox;
     case kPlayerDisbandYes:
     case kPlayerDisbandNo: return disbandQuestion != 0;
@@ -165,21 +165,28 @@ void PlayerScreen::HoverTabs(int32_t x, int32_t y) {
 int PlayerScreen::ClickButtons(int32_t x, int32_t y) {
   for (int id = kPlayerBack; id < kPlayerButtonCount; ++id) {
     if (!ButtonShown(id) || !Inside(kButtonRects[id], x, y)) continue;
-    // A question covers the buttons under it: only its answers act.
-    const bool questionOpen = disbandQuestion || throwQuestion;
-    const bool answer = id == kPlayerDisbandYes || id == kPlayerDisbandNo ||
-                        id == kPlayerThrowYes || id == kPlayerThrowNo;
-    if (questionOpen && !answer && id != kPlayerBack) continue;
     pressedId = uint8_t(id);
-    buttonLooks[id] = pa::kLookPressed;
     buttonHeld = 1;
+    // Back and the throw answers look pressed, the others stay lit. The
+    // questions open, and their Yes acts, on the press itself.
+    const bool pressedLook = id == kPlayerBack || id == kPlayerThrowYes || id == kPlayerThrowNo;
+    buttonLooks[id] = pressedLook ? pa::kLookPressed : pa::kLookHovered;
+    switch (id) {
+      case kPlayerDisband: disbandQuestion = 1; break;
+      case kPlayerDisbandYes:
+        armies.Disband(armies.selectedArmy);
+        armies.selectedArmy = kNoArmyBox;
+        break;
+      case kPlayerToss: throwQuestion = 1; break;
+      case kPlayerThrowYes: items.ThrowAwayChosen(); break;
+      default: break;
+    }
     return 1;
   }
   return 0;
 }
 
 void PlayerScreen::ClickArmiesAndItems(int32_t x, int32_t y) {
-  if (disbandQuestion || throwQuestion) return;
   if (items.dragging || items.draggedItem) return;
   const uint8_t box = MemberArmies::BoxAt(x, y);
   if (box != kNoArmyBox) {
@@ -212,21 +219,12 @@ uint8_t PlayerScreen::ActOnRelease(int released, int stillOver) {
   if (stillOver && !released) return kPlayerNoButton;
   const uint8_t id = pressedId;
   switch (id) {
-    case kPlayerDisband: disbandQuestion = 1; break;
     case kPlayerDisbandYes:
-      armies.Disband(armies.selectedArmy);
-      disbandQuestion = 0;
-      armies.selectedArmy = kNoArmyBox;
-      break;
     case kPlayerDisbandNo:
       disbandQuestion = 0;
       armies.selectedArmy = kNoArmyBox;
       break;
-    case kPlayerToss: throwQuestion = 1; break;
     case kPlayerThrowYes:
-      items.ThrowAwayChosen();
-      throwQuestion = 0;
-      break;
     case kPlayerThrowNo: throwQuestion = 0; break;
     default: break;
   }

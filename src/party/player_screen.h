@@ -84,7 +84,7 @@ class PlayerScreen {
   void HoverTabs(int32_t x, int32_t y);
   // A fresh press on a button: sets pressedId and its effect; 1 when hit.
   int ClickButtons(int32_t x, int32_t y);
-  // A fresh press on an army box or an item place (no question open).
+  // A fresh press on an army box or an item place.
   void ClickArmiesAndItems(int32_t x, int32_t y);
   // The items' part of a frame, shared by the member screens: a fresh press
   // (no button pressed) picks up or selects, the item follows the cursor and

@@ -108,18 +108,23 @@ void PlayerScreen::DrawMember(const HeroFigure* heroFigure, const MemberValues& 
   }
   struct ValueRow {
     int32_t value, y;
-    int icon, caption, hover;
+    int icon;
+    float iconScaleY;
+    int caption;
+    int32_t captionDx, captionDy;
+    int hover;
   };
   const ValueRow rows[] = {
-      {v.attack, layout.attackY, pa::kAttackIcon, pa::kAttackCaption, kHoverAttack},
-      {v.shield, layout.shieldY, pa::kShieldIcon, pa::kShieldCaption, kHoverShield},
+      {v.attack, layout.attackY, pa::kAttackIcon, 0.9f, pa::kAttackCaption, 0, -45, kHoverAttack},
+      {v.shield, layout.shieldY, pa::kShieldIcon, 1, pa::kShieldCaption, -10, -44, kHoverShield},
   };
   for (const ValueRow& row : rows) {
     constexpr int32_t x = 20;
     if (row.value >= 100) DrawDigits(ui, pa::kDigits, row.value, x + 66, row.y - 8, 23, 0.7f, 0.8f);
     else DrawDigits(ui, pa::kDigits, row.value, x + 53, row.y - 8, 23, 0.7f, 0.8f, 2);
-    if (hoverValue == row.hover) ui->Draw(row.caption, 0, x, row.y - 45, kWhite, 1.1f, 1.1f);
-    else ui->Draw(row.icon, 0, x + 40, row.y - 40, kWhite, 1, 0.9f);
+    if (hoverValue == row.hover)
+      ui->Draw(row.caption, 0, x + row.captionDx, row.y + row.captionDy, kWhite, 1.1f, 1.1f);
+    else ui->Draw(row.icon, 0, x + 40, row.y - 40, kWhite, 1, row.iconScaleY);
   }
   {
     constexpr int32_t x = 20, y = 400;
@@ -130,14 +135,25 @@ void PlayerScreen::DrawMember(const HeroFigure* heroFigure, const MemberValues& 
   }
   {
     constexpr int32_t x = 20, y = 420;
-    uint32_t experience = v.experience;
-    int32_t units = x + 45;
-    for (int d = 0; d < 8; ++d) {
-      ui->Draw(pa::kDigits, int(experience % 10), units, y + 51, kWhite, 0.6f, 0.7f);
-      experience /= 10;
-      if (!experience) break;
-      units -= 17;
-    }
+    // Eight digits at most, placed by how many there are, units first; the
+    // longer numbers leave a gap between the thousands.
+    constexpr int32_t kPlaces[8][8] = {
+        {45},
+        {53, 30},
+        {66, 43, 20},
+        {83, 60, 37, 10},
+        {103, 86, 69, 45, 28},
+        {120, 103, 86, 62, 45, 28},
+        {144, 127, 110, 86, 69, 52, 28},
+        {161, 144, 127, 103, 86, 69, 45, 28},
+    };
+    uint32_t experience = v.experience % 100000000u;
+    int count = 1;
+    for (uint32_t rest = experience / 10; rest; rest /= 10) ++count;
+    const bool full = count == 8;
+    for (int d = 0; d < count; ++d, experience /= 10)
+      ui->Draw(pa::kDigits, int(experience % 10), x + kPlaces[count - 1][d], y + (full ? 46 : 51),
+               kWhite, full ? 0.8f : 0.7f, 0.8f);
     if (hoverValue == kHoverExperience)
       ui->Draw(pa::kExperienceCaption, 0, 44, 437, kWhite, 1.1f, 1);
     else ui->Draw(pa::kTrainingIcon, 0, x + 38, y + 17, kWhite, 1.1f, 1);
@@ -160,6 +176,12 @@ void PlayerScreen::DrawMember(const HeroFigure* heroFigure, const MemberValues& 
     const int n = items.chosenItem - 1;
     ui->Draw(pa::kTossButton, buttonLooks[kPlayerToss], 715, 219, kWhite, 1, 1);
     items.view.iconSheet->Draw(items.view.iconIndex[n], 0, px - 27, py + 64, kWhite, 1.2f, 1.16f);
+    if (throwQuestion) {
+      ui->Draw(pa::kQuestionBox, 0, 540, 308, kWhite, 4.1f, 3);
+      font->DrawText("Throw Away?", 620, 340, 500, 32, kTextColour, 0);
+      ui->Draw(pa::kYesButton, buttonLooks[kPlayerThrowYes], 600, 410, kWhite, 1, 1);
+      ui->Draw(pa::kNoButton, buttonLooks[kPlayerThrowNo], 710, 410, kWhite, 1, 1);
+    }
     if (panel.describedItem == items.chosenItem) {
       const int l1 = LastFilledCell(panel.nameLine1, kItemNameCells);
       const int l2 = LastFilledCell(panel.nameLine2, kItemNameCells);
@@ -169,15 +191,9 @@ void PlayerScreen::DrawMember(const HeroFigure* heroFigure, const MemberValues& 
                                    py + 31, 14, 0.875f, 0.9f, nullptr, 0, kItemNameCells);
       exchange_common::DrawLetters(textLetters1, textLetters2, panel.kindLine, px - 39, py + 145,
                                    13, 0.8125f, 0.75f, nullptr, 0, kItemKindCells);
-      if (panel.kindLine[0])
+      if (panel.kindLine[0] || panel.kindLine[1])
         DrawDigits(ui, pa::kSmallDigits, panel.itemBonus, px - 60, py + 140, 16, 1, 1);
     }
-  }
-  if (throwQuestion) {
-    ui->Draw(pa::kQuestionBox, 0, 540, 308, kWhite, 4.1f, 3);
-    font->DrawText("Throw Away?", 620, 340, 500, 32, kTextColour, 0);
-    ui->Draw(pa::kYesButton, buttonLooks[kPlayerThrowYes], 600, 410, kWhite, 1, 1);
-    ui->Draw(pa::kNoButton, buttonLooks[kPlayerThrowNo], 710, 410, kWhite, 1, 1);
   }
 
   // The armies, the selected one's details and the Disband question.
@@ -205,22 +221,46 @@ void PlayerScreen::DrawMember(const HeroFigure* heroFigure, const MemberValues& 
     const int last = LastFilledCell(armies.armyNames[slot]);
     exchange_common::DrawLetters(textLetters1, textLetters2, armies.armyNames[slot], 665 - 6 * last,
                                  150, 12, 0.75f, 0.9f, ui, pa::kNameDigits, kGlyphNameLength);
+    struct Picture {
+      int image;
+      int32_t x, y;
+      float sx, sy;
+    };
     struct ArmyValue {
       int32_t value, unitsX, y;
-      int icon, caption, hover;
+      Picture icon, caption;
+      int hover;
     };
     const ArmyValue values[] = {
-        {armies.armyAttack[slot], 565, 245, pa::kAttackIcon, pa::kAttackCaption, kHoverArmyAttack},
-        {armies.armyShield[slot], 565, 277, pa::kShieldIcon, pa::kShieldCaption, kHoverArmyShield},
-        {armies.armyTraining[slot], 695, 245, pa::kTrainingIcon, pa::kTrainingCaption,
+        {armies.armyAttack[slot],
+         565,
+         245,
+         {pa::kAttackIcon, 590, 245, 0.8f, 0.8f},
+         {pa::kAttackCaption, 584, 245, 0.8f, 0.8f},
+         kHoverArmyAttack},
+        {armies.armyShield[slot],
+         565,
+         277,
+         {pa::kShieldIcon, 590, 277, 0.7f, 0.8f},
+         {pa::kShieldCaption, 582, 277, 0.7f, 0.8f},
+         kHoverArmyShield},
+        {armies.armyTraining[slot],
+         695,
+         245,
+         {pa::kTrainingIcon, 720, 243, 0.9f, 0.9f},
+         {pa::kTrainingCaption, 712, 246, 0.8f, 0.87f},
          kHoverArmyTraining},
-        {armies.armyEquipment[slot], 695, 277, pa::kEquipmentIcon, pa::kEquipmentCaption,
+        {armies.armyEquipment[slot],
+         695,
+         277,
+         {pa::kEquipmentIcon, 720, 277, 0.9f, 0.9f},
+         {pa::kEquipmentCaption, 711, 277, 0.69f, 0.87f},
          kHoverArmyEquipment},
     };
     for (const ArmyValue& v : values) {
       DrawDigits(ui, pa::kSmallDigits, v.value % 1000, v.unitsX, v.y, 15, 0.8f, 0.8f);
-      if (hoverValue == v.hover) ui->Draw(v.caption, 0, v.unitsX + 19, v.y, kWhite, 0.7f, 0.8f);
-      else ui->Draw(v.icon, 0, v.unitsX + 25, v.y, kWhite, 0.8f, 0.8f);
+      const Picture& p = hoverValue == v.hover ? v.caption : v.icon;
+      ui->Draw(p.image, 0, p.x, p.y, kWhite, p.sx, p.sy);
     }
   }
   if (disbandQuestion) {

@@ -101,6 +101,9 @@ TEST_F(EndToEnd, PlayerScreenDisbandsTheChosenBoxAndHandsAnArmyToTheNameEditor) 
   d.Click(750, 212, kMouseLeft);
   d.RunFrames(2);
   ASSERT_EQ(d.App().playerScreen->disbandQuestion, 1);
+  d.Click(200, 560, kMouseLeft);  // box 2 takes no press while the question is open
+  d.RunFrames(1);
+  EXPECT_EQ(d.App().playerScreen->armies.selectedArmy, 1);
   d.Click(615, 425, kMouseLeft);
   d.RunFrames(2);
   EXPECT_EQ(d.App().playerScreen->disbandQuestion, 0);
@@ -108,6 +111,10 @@ TEST_F(EndToEnd, PlayerScreenDisbandsTheChosenBoxAndHandsAnArmyToTheNameEditor) 
   // Box 2, Rename army: the editor gets the army, its owner and its name.
   d.Click(200, 560, kMouseLeft);
   d.RunFrames(1);
+  s.playerStats[kStatExperience] = 12345678;
+  d.MoveTo(600, 290);  // over the army's shield: its caption shows
+  d.RunFrames(1);
+  d.WriteShot(Out("party_player_army.png"));
   d.Click(600, 215, kMouseLeft);
   d.RunFrames(2);
   ASSERT_STREQ(d.ScreenName(), "RenameProc");
@@ -119,6 +126,33 @@ TEST_F(EndToEnd, PlayerScreenDisbandsTheChosenBoxAndHandsAnArmyToTheNameEditor) 
   EXPECT_EQ(s.playerArmies.armyUsed[first], 0);
   EXPECT_EQ(s.playerArmies.armyKindCode[first], 0);
   EXPECT_NE(s.playerArmies.armyUsed[second], 0);
+}
+
+// Rename army with no army chosen still opens the editor, which stores
+// nothing; the player screen comes back with every army name as it was.
+TEST_F(EndToEnd, PlayerScreenRenamesNoArmyWhenNoneIsChosen) {
+  ScenarioDriver d;
+  d.Start();
+  d.RunFrames(2);
+  GameState& s = *d.App().gameState;
+  const ArmyRecord armies = s.playerArmies;
+  uint8_t buffer[kGlyphNameLength];
+  std::memcpy(buffer, s.renameBuffer, sizeof buffer);
+  ASSERT_TRUE(d.Goto("GoPlayer"));
+  d.RunFrames(3);
+
+  d.Click(600, 215, kMouseLeft);
+  d.RunFrames(2);
+  ASSERT_STREQ(d.ScreenName(), "RenameProc");
+  EXPECT_EQ(d.App().renameArmySlot, 0);
+  EXPECT_EQ(std::memcmp(s.renameBuffer, buffer, sizeof buffer), 0);
+  d.PressKey(kKeyB);
+  d.PressKey(kKeyEnter);
+  d.RunFrames(2);
+  ASSERT_STREQ(d.ScreenName(), "PlayerProc");
+  ASSERT_NE(d.App().playerScreen, nullptr);
+  EXPECT_EQ(d.App().playerScreen->armies.selectedArmy, kNoArmyBox);
+  EXPECT_EQ(std::memcmp(s.playerArmies.armyNames, armies.armyNames, sizeof armies.armyNames), 0);
 }
 
 }  // namespace
