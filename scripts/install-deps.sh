@@ -1,17 +1,56 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game and its tests need, only those missing.
+# When another install holds the package manager (an update running in the
+# background, a second terminal), this waits for it rather than failing.
 set -euo pipefail
 pkgs=(cmake g++ make pkg-config libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev
       fonts-liberation2 timgm6mb-soundfont libpng-dev libgtest-dev
       clang clang-format libclang-rt-14-dev xvfb xauth xdotool)
+# How long to wait for another install, in seconds.
+lock_wait=${QORV_LOCK_WAIT:-600}
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
-fi
+[ ${#missing[@]} -gt 0 ] || exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+
+# Whether some process holds one of the package manager's locks. apt-get
+# waits for the dpkg lock itself (DPkg::Lock::Timeout) but not for the lists
+# lock that "apt-get update" takes, so that one is waited for here.
+lists_locked() {
+  local lock
+  for lock in /var/lib/apt/lists/lock /var/lib/dpkg/lock-frontend; do
+    [ -e "$lock" ] || continue
+    if command -v flock >/dev/null 2>&1; then
+      $sudo flock -n "$lock" true 2>/dev/null || return 0
+    elif command -v fuser >/dev/null 2>&1; then
+      $sudo fuser "$lock" >/dev/null 2>&1 && return 0
+    fi
+  done
+  return 1
+}
+
+wait_for_lists() {
+  local waited=0
+  while lists_locked; do
+    if [ "$waited" -eq 0 ]; then
+      echo "Another package install is running; waiting for it (up to ${lock_wait}s)..."
+    fi
+    if [ "$waited" -ge "$lock_wait" ]; then
+      echo "The package manager is still busy after ${lock_wait}s; try again later." >&2
+      exit 1
+    fi
+    sleep 2
+    waited=$((waited + 2))
+  done
+}
+
+echo "Installing: ${missing[*]}"
+apt_opts=(-o "DPkg::Lock::Timeout=${lock_wait}")
+wait_for_lists
+$sudo apt-get "${apt_opts[@]}" update -qq
+wait_for_lists
+DEBIAN_FRONTEND=noninteractive $sudo apt-get "${apt_opts[@]}" install -y -qq "${missing[@]}"

@@ -1,51 +1,54 @@
 // The program: finds its game folder (pictures, music, sounds, settings and
-// saves), runs the game in a window and ends when the game quits.
+// saves), runs the game full screen or in a window and ends when the game
+// quits.
 
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <new>
+#include <string>
 #include <system_error>
 
 #include "app/game_app.h"
+#include "platform/app_frame.h"
 #include "platform/backend.h"
+#include "platform/paths.h"
 
-namespace {
+#ifndef QORV_INSTALLED_DATA
+#define QORV_INSTALLED_DATA ""
+#endif
 
-bool HoldsArt(const std::filesystem::path& folder) {
-  std::error_code error;
-  return std::filesystem::is_directory(folder / "Art", error);
-}
-
-// The folder "game" next to the executable, else the current folder when it
-// holds Art/. Empty when neither does.
-std::filesystem::path FindGameFolder() {
-  std::error_code error;
-  std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (!error) {
-    std::filesystem::path beside = exe.parent_path() / "game";
-    if (HoldsArt(beside)) return beside;
+int main(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--window") == 0) {
+      SetStartInWindow(true);
+    } else {
+      std::fprintf(stderr,
+                   "usage: qorv [--window]\n"
+                   "  --window  start in a window instead of full screen (Alt+Enter switches)\n");
+      return 2;
+    }
   }
-  std::filesystem::path here = std::filesystem::current_path(error);
-  if (!error && HoldsArt(here)) return here;
-  return {};
-}
 
-}  // namespace
-
-int main() {
-  std::filesystem::path folder = FindGameFolder();
-  if (folder.empty()) {
-    std::fprintf(stderr,
-                 "qorv: no game folder found (looked for game/Art next to the program and Art "
-                 "in the current folder)\n");
+  std::error_code error;
+  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+  const std::filesystem::path here = std::filesystem::current_path(error);
+  std::string why;
+  const GameFolders folders =
+      FindGameFolders(exe.string(), here.string(), QORV_INSTALLED_DATA,
+                      std::getenv("XDG_DATA_HOME"), std::getenv("HOME"), &why);
+  if (folders.work.empty()) {
+    std::fprintf(stderr, "qorv: %s\n", why.c_str());
     return 1;
   }
-  if (chdir(folder.c_str()) != 0) {
-    std::fprintf(stderr, "qorv: cannot enter the game folder %s\n", folder.c_str());
+  if (chdir(folders.work.c_str()) != 0) {
+    std::fprintf(stderr, "qorv: cannot enter the game folder %s\n", folders.work.c_str());
     return 1;
   }
+  SetAssetFolder(folders.assets);
 
   SetBackend(Backend::Sdl);
   GameApp* app = new (std::nothrow) GameApp;

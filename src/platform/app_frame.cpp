@@ -8,6 +8,7 @@
 
 #include "platform/backend.h"
 #include "platform/input_hub.h"
+#include "platform/letterbox.h"
 #include "platform/sdl_keymap.h"
 
 AppFrame* currentApp = nullptr;
@@ -16,6 +17,7 @@ namespace {
 
 bool g_quitPosted = false;
 int g_quitCode = 0;
+bool g_startInWindow = false;
 
 void CopyName(char* dst, const char* src) {
   std::strncpy(dst, src, 259);
@@ -30,6 +32,55 @@ int ButtonIndex(uint8_t sdlButton) {
     case SDL_BUTTON_X1: return 3;
     default: return -1;
   }
+}
+
+// The frame's size: the graphics device's once it has one.
+void FrameSize(int* width, int* height) {
+  *width = 800;
+  *height = 600;
+  if (currentApp && currentApp->graphics.width > 0 && currentApp->graphics.height > 0) {
+    *width = currentApp->graphics.width;
+    *height = currentApp->graphics.height;
+  }
+}
+
+// Tells the input where the system pointer is over the frame. The
+// position comes from SDL's own record, in window points: a renderer
+// scaling the frame rewrites the coordinates of the events it sees.
+void TrackPointer(SDL_Window* win) {
+  if (!win) return;
+  int px = 0, py = 0, ww = 0, wh = 0, fw = 0, fh = 0;
+  SDL_GetMouseState(&px, &py);
+  SDL_GetWindowSize(win, &ww, &wh);
+  FrameSize(&fw, &fh);
+  int fx = 0, fy = 0;
+  OutputToFrame(FitFrame(ww, wh, fw, fh), fw, fh, px, py, &fx, &fy);
+  InputHub::Get().PointerAt(fx, fy);
+}
+
+// Full screen (the frame scaled to the display, the pointer kept on it) or
+// a window of at least the frame's size (the pointer free).
+void SetFullscreen(SDL_Window* win, bool full) {
+  if (full) {
+    SDL_SetWindowFullscreen(win, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    SDL_SetWindowGrab(win, SDL_TRUE);
+    return;
+  }
+  SDL_SetWindowGrab(win, SDL_FALSE);
+  SDL_SetWindowFullscreen(win, 0);
+  int ww = 0, wh = 0, fw = 0, fh = 0;
+  SDL_GetWindowSize(win, &ww, &wh);
+  FrameSize(&fw, &fh);
+  if (ww < fw || wh < fh) {
+    SDL_SetWindowSize(win, fw, fh);
+    SDL_SetWindowPosition(win, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  }
+}
+
+bool IsAltEnter(const SDL_KeyboardEvent& key) {
+  return (key.keysym.scancode == SDL_SCANCODE_RETURN ||
+          key.keysym.scancode == SDL_SCANCODE_KP_ENTER) &&
+         (key.keysym.mod & KMOD_ALT) != 0;
 }
 
 // Turns one SDL event into input state or a window message.
@@ -49,10 +100,18 @@ void Dispatch(const SDL_Event& e, void* window) {
         for (int b = 0; b < 4; ++b) hub.Button(b, false);
         hub.SetFocus(false);
         AppFrame::StaticWindowProc(window, kMsgKillFocus, 0, 0);
+      } else if (e.window.event == SDL_WINDOWEVENT_ENTER) {
+        TrackPointer(static_cast<SDL_Window*>(window));
       }
       break;
     case SDL_KEYDOWN:
-      if (!e.key.repeat) {
+      if (IsAltEnter(e.key)) {
+        // Switches between full screen and a window; the game never sees it.
+        if (!e.key.repeat) {
+          SDL_Window* win = static_cast<SDL_Window*>(window);
+          SetFullscreen(win, (SDL_GetWindowFlags(win) & SDL_WINDOW_FULLSCREEN) == 0);
+        }
+      } else if (!e.key.repeat) {
         const int dik = DikFromScancode(e.key.keysym.scancode);
         if (dik) hub.KeyDown(dik);
       }
@@ -65,6 +124,7 @@ void Dispatch(const SDL_Event& e, void* window) {
     case SDL_MOUSEMOTION:
       hub.Motion(e.motion.xrel, e.motion.yrel);
       hub.SetAbsolute(e.motion.x, e.motion.y);
+      TrackPointer(static_cast<SDL_Window*>(window));
       break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
@@ -87,6 +147,8 @@ void PostQuitMessage(int exitCode) {
 bool QuitPosted() { return g_quitPosted; }
 
 int QuitExitCode() { return g_quitCode; }
+
+void SetStartInWindow(bool inWindow) { g_startInWindow = inWindow; }
 
 void ClearQuit() {
   g_quitPosted = false;
@@ -173,8 +235,9 @@ uint32_t AppFrame::Run() {
     w = 800;
     h = 600;
   }
+  // Shown once the game has set its frame up, full screen or as a window.
   SDL_Window* win = SDL_CreateWindow(caption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
-                                     SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
+                                     SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
   if (!win) {
     std::fprintf(stderr, "qorv: cannot open a window: %s\n", SDL_GetError());
     SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER);
@@ -182,12 +245,15 @@ uint32_t AppFrame::Run() {
   }
   window = win;
   FitClientArea(w, h);
-  // The game draws its own cursor and reads the mouse as relative motion.
-  SDL_SetHint(SDL_HINT_MOUSE_RELATIVE_MODE_WARP, "0");
-  SDL_SetRelativeMouseMode(SDL_TRUE);
-  InputHub::Get().SetFocus(true);
+  // The game draws its own cursor where the system pointer is.
+  InputHub& hub = InputHub::Get();
+  hub.followsPointer = true;
+  hub.SetFocus(true);
 
   if (Init() == 1) {
+    SetFullscreen(win, !g_startInWindow);
+    SDL_ShowWindow(win);
+    SDL_RaiseWindow(win);
     while (!QuitPosted()) {
       SDL_Event e;
       if (SDL_PollEvent(&e)) {
@@ -201,7 +267,7 @@ uint32_t AppFrame::Run() {
 
   // The device and its renderer go before their window.
   graphics.Release();
-  SDL_SetRelativeMouseMode(SDL_FALSE);
+  hub.followsPointer = false;
   SDL_DestroyWindow(win);
   window = nullptr;
   SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER);

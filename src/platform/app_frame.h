@@ -66,6 +66,13 @@ class AppFrame {
   MusicTrack musicTrack;
 };
 
+// Whether AppFrame::Run opens its window full screen (the default: the frame
+// scaled to the whole display with its aspect kept) or as a window. Alt+Enter
+// switches between the two at any time. The game's cursor follows the system
+// pointer, which is hidden only while over the game; a window never captures
+// the pointer, full screen keeps it on the screen.
+void SetStartInWindow(bool inWindow);
+
 // The one application object (set by the AppFrame constructor).
 extern AppFrame* currentApp;
 

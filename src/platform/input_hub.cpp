@@ -70,8 +70,17 @@ void InputHub::SetAbsolute(int x, int y) {
   absY = y;
 }
 
+void InputHub::PointerAt(int x, int y) {
+  pointerKnown = true;
+  pointerX = x;
+  pointerY = y;
+}
+
 void InputHub::Reset() {
   focused = true;
+  followsPointer = false;
+  pointerKnown = false;
+  pointerX = pointerY = 0;
   absX = absY = 0;
   std::memset(keyDown, 0, sizeof keyDown);
   std::memset(buttonDown, 0, sizeof buttonDown);

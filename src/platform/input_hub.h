@@ -30,7 +30,12 @@ class InputHub {
   void SetFocus(bool focused);
   // Sets the position reported to a mouse in cursor mode 1.
   void SetAbsolute(int x, int y);
-  // All keys and buttons up, no motion, focus on, every device acquired.
+  // The system pointer over the game, in frame pixels. While the game runs
+  // without capturing the pointer (the SDL window), the game's cursor is put
+  // where the pointer is instead of being moved by relative motion.
+  void PointerAt(int x, int y);
+  // All keys and buttons up, no motion, focus on, every device acquired,
+  // the cursor moved by relative motion again.
   void Reset();
 
   InputSource* Attach(uint16_t kind);
@@ -50,6 +55,9 @@ class InputHub {
   int32_t absX = 0, absY = 0;
   uint8_t keyDown[256] = {};
   uint8_t buttonDown[4] = {};
+  bool followsPointer = false;  // the cursor goes where the pointer is
+  bool pointerKnown = false;    // the pointer has been over the game
+  int32_t pointerX = 0, pointerY = 0;
 
  private:
   std::vector<InputSource*> sources_;

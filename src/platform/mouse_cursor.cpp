@@ -1,6 +1,16 @@
 #include "platform/mouse_cursor.h"
 
+#include <algorithm>
+
 #include "platform/graphics_device.h"
+#include "platform/input_hub.h"
+
+namespace {
+
+// The positions the cursor may be drawn at on the 800 x 600 screen.
+constexpr int32_t kLeftmost = 2, kRightmost = 796, kTopmost = 2, kBottommost = 598;
+
+}  // namespace
 
 MouseCursor::MouseCursor() : prevX(400), prevY(400), x(400), y(400) {}
 
@@ -20,6 +30,17 @@ void MouseCursor::Poll() {
   mouse.Acquire(1);
   // A poll that fails (window in the background) brings no motion.
   if (!mouse.Poll()) return;
+  const InputHub& hub = InputHub::Get();
+  if (hub.followsPointer) {
+    // The system pointer is not captured: the cursor is drawn where it is,
+    // kept on the screen so that a pointer on the bars beside the picture
+    // still reaches the screen's edges.
+    if (hub.pointerKnown) {
+      x = std::clamp(hub.pointerX, kLeftmost, kRightmost);
+      y = std::clamp(hub.pointerY, kTopmost, kBottommost);
+    }
+    return;
+  }
   x += mouse.XDelta();
   y += mouse.YDelta();
 }

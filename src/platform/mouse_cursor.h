@@ -19,7 +19,9 @@ class MouseCursor {
   // Image 0 "Art\Cursor2.bmp" (frames 64 x 64), image 1 "Art\Cursor1.bmp"
   // (frames 32 x 32), black transparent; the result of the last load.
   uint32_t Load(GraphicsDevice* device);
-  // Moves the position by the motion of this poll (none when the poll fails).
+  // Moves the position by the motion of this poll (none when the poll fails);
+  // on a display whose pointer the game does not capture, puts it where the
+  // system pointer is (kept within the allowed area).
   void Poll();
   void Draw();
   void DrawBusy(int32_t frame);

@@ -2,7 +2,9 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -130,6 +132,47 @@ const char* SoundFontPath() {
   return nullptr;
 }
 
+// Standard error sent nowhere while it lives: the sound libraries tried in
+// turn on a machine without sound each print their own complaints, where
+// one line says all a player needs to know.
+class QuietStderr {
+ public:
+  QuietStderr() {
+    std::fflush(stderr);
+    saved_ = dup(STDERR_FILENO);
+    const int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (saved_ >= 0 && null >= 0) dup2(null, STDERR_FILENO);
+    if (null >= 0) close(null);
+  }
+  ~QuietStderr() {
+    std::fflush(stderr);
+    if (saved_ < 0) return;
+    dup2(saved_, STDERR_FILENO);
+    close(saved_);
+  }
+  QuietStderr(const QuietStderr&) = delete;
+  QuietStderr& operator=(const QuietStderr&) = delete;
+
+ private:
+  int saved_ = -1;
+};
+
+// Opens the mixer on the first sound device that works; false when none
+// does.
+bool OpenSoundDevice(uint32_t sampleRate) {
+  QuietStderr quiet;
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  if (const char* fonts = SoundFontPath()) Mix_SetSoundFonts(fonts);
+  Mix_Init(MIX_INIT_MID);
+  if (Mix_OpenAudio(static_cast<int>(sampleRate ? sampleRate : 22050), AUDIO_S16SYS, 2, 1024) !=
+      0) {
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 int32_t MasterVolumeLevel(int32_t volume) { return 100 * Remainder101(volume) - 9000; }
@@ -163,16 +206,10 @@ uint32_t MusicSystem::Init(void* win, uint32_t sampleRate) {
   AudioEngine* engine = new AudioEngine;
   if (!headlessRun) {
     // No sound device: the game runs silently and every operation reports 0.
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-      delete engine;
-      return 0;
-    }
-    if (const char* fonts = SoundFontPath()) Mix_SetSoundFonts(fonts);
-    Mix_Init(MIX_INIT_MID);
-    if (Mix_OpenAudio(static_cast<int>(sampleRate ? sampleRate : 22050), AUDIO_S16SYS, 2, 1024) !=
-        0) {
-      Mix_Quit();
-      SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (!OpenSoundDevice(sampleRate)) {
+      static bool told = false;
+      if (!told) std::fprintf(stderr, "qorv: no sound device: playing without sound\n");
+      told = true;
       delete engine;
       return 0;
     }

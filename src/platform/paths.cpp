@@ -4,7 +4,8 @@
 #include <strings.h>
 #include <sys/stat.h>
 
-#include <map>
+#include <filesystem>
+#include <system_error>
 
 std::string NormalisePath(const char* path) {
   std::string out;
@@ -42,11 +43,17 @@ bool FindNoCase(const std::string& dir, const std::string& name, std::string* fo
 
 }  // namespace
 
-std::string ResolveGamePath(const char* path) {
-  std::string norm = NormalisePath(path);
-  if (norm.empty() || Exists(norm)) return norm;
+namespace {
+
+std::string gAssetFolder;
+
+// The path norm (normalised, not empty) under folder base ("" for the
+// current folder), each missing component matched without regard to case.
+// Empty when some component is not found.
+std::string ResolveUnder(const std::string& base, const std::string& norm) {
+  std::string built = base.empty() ? std::string() : base + "/";
+  if (Exists(built + norm)) return built + norm;
   // Walk the components, fixing the case of each one that is not found.
-  std::string built;
   size_t pos = 0;
   if (norm[0] == '/') {
     built = "/";
@@ -60,8 +67,7 @@ std::string ResolveGamePath(const char* path) {
       std::string candidate = built + part;
       if (!Exists(candidate)) {
         std::string found;
-        std::string dir = built.empty() ? std::string() : built;
-        if (!FindNoCase(dir, part, &found)) return norm;
+        if (!FindNoCase(built, part, &found)) return std::string();
         candidate = built + found;
       }
       built = candidate;
@@ -70,4 +76,64 @@ std::string ResolveGamePath(const char* path) {
     pos = slash + 1;
   }
   return built;
+}
+
+}  // namespace
+
+std::string ResolveGamePath(const char* path) {
+  std::string norm = NormalisePath(path);
+  if (norm.empty()) return norm;
+  std::string found = ResolveUnder(std::string(), norm);
+  if (found.empty() && !gAssetFolder.empty() && norm[0] != '/') {
+    found = ResolveUnder(gAssetFolder, norm);
+  }
+  return found.empty() ? norm : found;
+}
+
+void SetAssetFolder(const std::string& folder) { gAssetFolder = folder; }
+
+GameFolders FindGameFolders(const std::string& exe, const std::string& cwd,
+                            const std::string& installedData, const char* xdgDataHome,
+                            const char* home, std::string* error) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  auto holdsArt = [&ec](const fs::path& folder) { return fs::is_directory(folder / "Art", ec); };
+  GameFolders out;
+  const fs::path exeDir = exe.empty() ? fs::path() : fs::path(exe).parent_path();
+  if (!exe.empty() && holdsArt(exeDir / "game")) {
+    out.work = (exeDir / "game").string();
+    return out;
+  }
+  if (!exe.empty() && !installedData.empty() && holdsArt(exeDir / installedData)) {
+    fs::path data;
+    if (xdgDataHome && xdgDataHome[0] == '/') {
+      data = fs::path(xdgDataHome) / "qorv";
+    } else if (home && home[0]) {
+      data = fs::path(home) / ".local" / "share" / "qorv";
+    } else {
+      if (error) *error = "neither XDG_DATA_HOME nor HOME is set: no folder for the saves";
+      return out;
+    }
+    for (const char* sub : {"Saves", "Data"}) {
+      fs::create_directories(data / sub, ec);
+      if (ec) {
+        if (error) *error = "cannot make " + (data / sub).string() + ": " + ec.message();
+        return out;
+      }
+    }
+    out.work = data.string();
+    out.assets = fs::weakly_canonical(exeDir / installedData, ec).string();
+    if (ec) out.assets = (exeDir / installedData).string();
+    return out;
+  }
+  if (!cwd.empty() && holdsArt(cwd)) {
+    out.work = cwd;
+    return out;
+  }
+  if (error) {
+    *error = "no game folder found (looked for game/Art next to the program, " +
+             (installedData.empty() ? std::string() : installedData + "/Art, ") +
+             "and Art in the current folder)";
+  }
+  return out;
 }

@@ -12,6 +12,8 @@ namespace assetgen {
 std::vector<uint8_t> BmpBytes(const Canvas& c);
 // Writes an RGB PNG; 1 on success.
 int WritePng(const std::string& path, const Canvas& c);
+// The program's icon, size x size.
+Canvas DrawGameIcon(int size);
 // Closes the fonts and SDL_ttf.
 void ShutdownFonts();
 

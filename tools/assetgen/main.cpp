@@ -350,7 +350,8 @@ int Usage() {
   std::fprintf(stderr,
                "usage: assetgen <gamedir>\n"
                "       assetgen --verify <gamedir>\n"
-               "       assetgen --contact <png> [--only <text>] [--max <pixels>]\n");
+               "       assetgen --contact <png> [--only <text>] [--max <pixels>]\n"
+               "       assetgen --icon <png>\n");
   return 2;
 }
 
@@ -358,6 +359,13 @@ int Usage() {
 
 int main(int argc, char** argv) {
   if (argc < 2) return Usage();
+  if (std::strcmp(argv[1], "--icon") == 0) {
+    // The desktop icon: no game folder, only the one picture.
+    if (argc != 3) return Usage();
+    const int ok = WritePng(argv[2], DrawGameIcon(256));
+    ShutdownFonts();
+    return ok ? 0 : 1;
+  }
   Registry r;
   if (!Collect(r)) return 1;
   int ok = 0;

@@ -1,0 +1,38 @@
+#include "platform/letterbox.h"
+
+namespace {
+
+// Rounds towards minus infinity, so that a point just left of the frame is
+// -1 and not 0.
+int64_t FloorDiv(int64_t a, int64_t b) {
+  const int64_t q = a / b;
+  return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
+}
+
+}  // namespace
+
+FrameFit FitFrame(int32_t outWidth, int32_t outHeight, int32_t frameWidth, int32_t frameHeight) {
+  if (outWidth <= 0 || outHeight <= 0 || frameWidth <= 0 || frameHeight <= 0) {
+    return FrameFit{0, 0, frameWidth, frameHeight};
+  }
+  int64_t w = outWidth;
+  int64_t h = int64_t{outWidth} * frameHeight / frameWidth;
+  if (h > outHeight) {
+    h = outHeight;
+    w = int64_t{outHeight} * frameWidth / frameHeight;
+  }
+  return FrameFit{static_cast<int32_t>((outWidth - w) / 2),
+                  static_cast<int32_t>((outHeight - h) / 2), static_cast<int32_t>(w),
+                  static_cast<int32_t>(h)};
+}
+
+void OutputToFrame(const FrameFit& fit, int32_t frameWidth, int32_t frameHeight, int32_t px,
+                   int32_t py, int32_t* fx, int32_t* fy) {
+  if (fit.width <= 0 || fit.height <= 0) {
+    *fx = px;
+    *fy = py;
+    return;
+  }
+  *fx = static_cast<int32_t>(FloorDiv((int64_t{px} - fit.x) * frameWidth, fit.width));
+  *fy = static_cast<int32_t>(FloorDiv((int64_t{py} - fit.y) * frameHeight, fit.height));
+}
