@@ -4,6 +4,7 @@
 #include "game/glyph_name.h"
 #include "game/hero_figure.h"
 #include "party/exchange_common.h"
+#include "party/heroes_art.h"
 #include "party/player_screen.h"
 #include "platform/sprite_sheet.h"
 #include "platform/text_font.h"
@@ -55,9 +56,11 @@ void PlayerScreen::DrawMember(const HeroFigure* heroFigure, const MemberValues& 
   SpriteSheet* ui = uiSheet;
   // The name, centred on x 335.
   constexpr int32_t kNameX = 335;
-  exchange_common::DrawLetters(
-      nameLetters1, nameLetters2, name, kNameX + 5 - layout.letterAdvance / 2 * nameLength,
-      layout.nameY, layout.letterAdvance, 0.875f, layout.nameScaleY, nullptr, 0, kGlyphNameLength);
+  // Codes from 80 on also draw a digit where the sheet has the digits.
+  exchange_common::DrawLetters(nameLetters1, nameLetters2, name,
+                               kNameX + 5 - layout.letterAdvance / 2 * nameLength, layout.nameY,
+                               layout.letterAdvance, 0.875f, layout.nameScaleY, ui,
+                               heroes_art::kNameCodeDigits, kGlyphNameLength);
 
   // The figure: head while no helmet, bare body, worn pictures.
   const uint8_t* body = items.figure.bodyItems;

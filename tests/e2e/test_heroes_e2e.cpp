@@ -102,7 +102,7 @@ TEST_F(EndToEnd, HeroesScreenEquipsRenamesAndWritesTheHeroBack) {
   EXPECT_EQ(d.App().renameReturned, 0);
 
   // The hero's own Name button.
-  d.Click(200, 150, kMouseLeft);
+  d.Click(510, 195, kMouseLeft);
   d.RunFrames(2);
   ASSERT_STREQ(d.ScreenName(), "RenameProc");
   EXPECT_EQ(d.App().renameHero, 1);

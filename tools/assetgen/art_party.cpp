@@ -3,10 +3,14 @@
 // the value digits and captions, the skull mark, the Toss button and the
 // player's portraits. Sizes, frames and keys come from party/party_art.h;
 // the pictures it shares with other screens are drawn by their own tables.
+#include <algorithm>
 #include <string>
+
+#include "art_party.h"
 
 #include "art_people.h"
 #include "assetgen.h"
+#include "party/heroes_art.h"
 #include "party/party_art.h"
 
 using namespace assetgen;
@@ -95,14 +99,35 @@ void SlotMarker(Canvas& c, int image) {
   }
 }
 
-void Digits(Canvas& c, Rgb colour) {
-  TextStyle t = GoldCaption(26);
-  t.color = colour;
-  DrawGlyphSheet(
-      c, 32, 32, pa::kDigitFrames, [](int k) { return std::string(1, char('0' + k)); }, t);
-}
-
 }  // namespace
+
+void assetgen::FittedDigits(Canvas& c, int fw, int fh, int inkW, int inkH, Rgb colour) {
+  constexpr int kBig = 96;  // the size a digit is set at before it is fitted
+  const uint32_t key = c.keyed ? 0xFF000000u | c.key : kKeyRed;
+  ForEachFrame(c, fw, fh, pa::kDigitFrames, [&](Canvas& f, int d) {
+    Canvas big(kBig, kBig + kBig / 2, key);
+    TextStyle t;
+    t.size = kBig;
+    t.color = colour;
+    t.antialias = false;
+    t.shrinkToFit = false;
+    big.Text(0, 0, big.w, big.h, std::string(1, char('0' + d)), t);
+    int x0 = big.w, y0 = big.h, x1 = -1, y1 = -1;
+    for (int y = 0; y < big.h; ++y)
+      for (int x = 0; x < big.w; ++x)
+        if (!big.IsKey(x, y)) {
+          x0 = std::min(x0, x);
+          x1 = std::max(x1, x);
+          y0 = std::min(y0, y);
+          y1 = std::max(y1, y);
+        }
+    if (x1 < 0) return;
+    // The outline adds a pixel on each side.
+    const int w = inkW - 2, h = inkH - 2;
+    f.BlitScaled(big.Crop(x0, y0, x1 - x0 + 1, y1 - y0 + 1), (fw - w) / 2, (fh - h) / 2, w, h);
+    if (f.keyed) f.OutlineShapes(pal::Ink);
+  });
+}
 
 ASSETGEN_TABLE(PlayerScreenPictures) {
   Register(r, Sheet(pa::kTopBar), [](Canvas& c) {
@@ -115,7 +140,10 @@ ASSETGEN_TABLE(PlayerScreenPictures) {
     c.Noise(0, 0, c.w, c.h, 8);
     c.Vignette(0, 0, c.w, c.h, 0.35f);
   });
-  Register(r, Sheet(pa::kValuePanel), [](Canvas& c) { WoodPanel(c, 6); });
+  // The heroes screen's value panel, bag and bag frame look as the player's.
+  for (const pa::Picture* p :
+       {&Sheet(pa::kValuePanel), &heroes_art::HeroesPicture(heroes_art::kValuePanel)})
+    Register(r, *p, [](Canvas& c) { WoodPanel(c, 6); });
   Register(r, Sheet(pa::kGreens), [](Canvas& c) {
     c.ClearToKey();
     for (int x = 0; x < c.w; x += 6) {
@@ -124,14 +152,18 @@ ASSETGEN_TABLE(PlayerScreenPictures) {
     }
     c.Rect(0, c.h - 6, c.w, 6, pal::GrassDark);
   });
-  Register(r, Sheet(pa::kBagRow), [](Canvas& c) {
-    c.Fill(pal::WoodDark);
-    for (int k = 0; k < 4; ++k) c.Well(32 * k + 1, 1, 30, 30, pal::Earth, 2);
-  });
-  Register(r, Sheet(pa::kBagSelected), [](Canvas& c) {
-    c.Fill(pal::EarthLight);
-    c.Frame(0, 0, c.w, c.h, pal::GoldLight, 2);
-  });
+  for (const pa::Picture* p :
+       {&Sheet(pa::kBagRow), &heroes_art::HeroesPicture(heroes_art::kBagRow)})
+    Register(r, *p, [](Canvas& c) {
+      c.Fill(pal::WoodDark);
+      for (int k = 0; k < 4; ++k) c.Well(32 * k + 1, 1, 30, 30, pal::Earth, 2);
+    });
+  for (const pa::Picture* p :
+       {&Sheet(pa::kBagSelected), &heroes_art::HeroesPicture(heroes_art::kBagSelected)})
+    Register(r, *p, [](Canvas& c) {
+      c.Fill(pal::EarthLight);
+      c.Frame(0, 0, c.w, c.h, pal::GoldLight, 2);
+    });
   Register(r, Sheet(pa::kArmySelection), [](Canvas& c) {
     c.ClearToKey();
     c.Frame(0, 0, c.w, c.h, pal::Gold, 1);
@@ -145,11 +177,11 @@ ASSETGEN_TABLE(PlayerScreenPictures) {
     });
   Register(r, Sheet(pa::kHealthDigits), [](Canvas& c) {
     c.ClearToKey();
-    Digits(c, pal::RedLight);
+    FittedDigits(c, 32, 32, 26, 26, pal::RedLight);
   });
   Register(r, Sheet(pa::kDigits), [](Canvas& c) {
     c.ClearToKey();
-    Digits(c, pal::GoldLight);
+    FittedDigits(c, 32, 32, 26, 26, pal::GoldLight);
   });
   Register(r, Sheet(pa::kHealthSlash), [](Canvas& c) {
     c.ClearToKey();
