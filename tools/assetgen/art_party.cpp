@@ -5,6 +5,7 @@
 // the pictures it shares with other screens are drawn by their own tables.
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "art_party.h"
 
@@ -104,27 +105,42 @@ void SlotMarker(Canvas& c, int image) {
 void assetgen::FittedDigits(Canvas& c, int fw, int fh, int inkW, int inkH, Rgb colour) {
   constexpr int kBig = 96;  // the size a digit is set at before it is fitted
   const uint32_t key = c.keyed ? 0xFF000000u | c.key : kKeyRed;
-  ForEachFrame(c, fw, fh, pa::kDigitFrames, [&](Canvas& f, int d) {
-    Canvas big(kBig, kBig + kBig / 2, key);
+  struct Ink {
+    Canvas big;
+    int x0, y0, x1, y1;
+  };
+  std::vector<Ink> digits;
+  int widest = 1, tallest = 1;
+  for (int d = 0; d < pa::kDigitFrames; ++d) {
+    Ink ink{Canvas(kBig, kBig + kBig / 2, key), kBig * 2, kBig * 2, -1, -1};
     TextStyle t;
     t.size = kBig;
     t.color = colour;
     t.antialias = false;
     t.shrinkToFit = false;
-    big.Text(0, 0, big.w, big.h, std::string(1, char('0' + d)), t);
-    int x0 = big.w, y0 = big.h, x1 = -1, y1 = -1;
-    for (int y = 0; y < big.h; ++y)
-      for (int x = 0; x < big.w; ++x)
-        if (!big.IsKey(x, y)) {
-          x0 = std::min(x0, x);
-          x1 = std::max(x1, x);
-          y0 = std::min(y0, y);
-          y1 = std::max(y1, y);
+    ink.big.Text(0, 0, ink.big.w, ink.big.h, std::string(1, char('0' + d)), t);
+    for (int y = 0; y < ink.big.h; ++y)
+      for (int x = 0; x < ink.big.w; ++x)
+        if (!ink.big.IsKey(x, y)) {
+          ink.x0 = std::min(ink.x0, x);
+          ink.x1 = std::max(ink.x1, x);
+          ink.y0 = std::min(ink.y0, y);
+          ink.y1 = std::max(ink.y1, y);
         }
-    if (x1 < 0) return;
-    // The outline adds a pixel on each side.
-    const int w = inkW - 2, h = inkH - 2;
-    f.BlitScaled(big.Crop(x0, y0, x1 - x0 + 1, y1 - y0 + 1), (fw - w) / 2, (fh - h) / 2, w, h);
+    widest = std::max(widest, ink.x1 - ink.x0 + 1);
+    tallest = std::max(tallest, ink.y1 - ink.y0 + 1);
+    digits.push_back(std::move(ink));
+  }
+  // One scale for all: the widest digit fills inkW, a narrow one stays
+  // narrow; the outline adds a pixel on each side.
+  const float sx = float(inkW - 2) / float(widest), sy = float(inkH - 2) / float(tallest);
+  ForEachFrame(c, fw, fh, pa::kDigitFrames, [&](Canvas& f, int d) {
+    const Ink& ink = digits[size_t(d)];
+    if (ink.x1 < 0) return;
+    const int w = std::max(1, int(float(ink.x1 - ink.x0 + 1) * sx + 0.5f));
+    const int h = std::max(1, int(float(ink.y1 - ink.y0 + 1) * sy + 0.5f));
+    f.BlitScaled(ink.big.Crop(ink.x0, ink.y0, ink.x1 - ink.x0 + 1, ink.y1 - ink.y0 + 1),
+                 (fw - w) / 2, (fh - h) / 2, w, h);
     if (f.keyed) f.OutlineShapes(pal::Ink);
   });
 }
