@@ -51,6 +51,8 @@ struct HeroStrip {
   void AssignPlaces();
   // One scroll step, only while armed; disarms.
   void Scroll(StripScroll button);
+  // Scrolls by a number of places (the arrow keys), kept inside the table.
+  void ScrollBy(int places) { ScrollTo(firstPlace + places); }
   // A press in cell 1..8: selects (or deselects) the place shown there and
   // finishes a switch.
   void PressCell(int cell);

@@ -43,17 +43,24 @@ void GameApp::HeroesProc() {
   keyboard.Poll();
   if (!items.draggedItem && !items.dragging && TakeBackKeys(keyboard))
     LeaveScreen(GoKingdomMap, kLeaveKeepOrFree);
+  // The arrow keys scroll the strip one place.
+  for (const int key : {kKeyLeft, kKeyRight})
+    if (keyboard.KeyPressed(key)) {
+      keyboard.SetLatch(key, 1);
+      screen.strip.ScrollBy(key == kKeyLeft ? -1 : 1);
+    }
 
-  screen.HoverButtons(mx, my);
+  // The member view is there while the selected place holds the hero the
+  // screen has loaded.
+  const bool heroShown = shownHero < kHeroCount && screen.SelectedHero() == shownHero;
+  screen.HoverButtons(mx, my, heroShown);
   controlBar->HoverHideShowButton(mx, my);
   screen.HoverTabs(mx, my);
 
   const bool down = MouseDown(mouse);
-  const bool heroShown = shownHero < kHeroCount;
-  if (down && !items.dragging && !items.draggedItem && !screen.pressedId) {
-    if (!screen.ClickButtons(mx, my)) {
-      if (heroShown && screen.ClickNameButton(mx, my)) {
-      } else if (screen.ClickStrip(mx, my)) {
+  if (down && !items.dragging && !items.draggedItem && !screen.pressedId && !screen.heroPressed) {
+    if (!screen.ClickButtons(mx, my, heroShown) && !screen.ClickHeroButtons(mx, my, heroShown)) {
+      if (screen.ClickStrip(mx, my)) {
         mouse.SetLatch(kMouseLeft, 1);
         mouse.SetLatch(kMouseRight, 1);
       } else if (heroShown && controlBar->ClickHideShowButton(mx, my, &mouse)) {
@@ -74,8 +81,7 @@ void GameApp::HeroesProc() {
     }
   }
 
-  if (screen.namePressed && WaitForMouseRelease(&mouse)) {
-    screen.namePressed = 0;
+  if (screen.ActOnHeroButton(mouse) == kHeroName && heroShown) {
     screen.StoreHero(s, shownHero);
     s.GetHeroName(shownHero, s.heroNameBuffer);
     renameHero = 1;
@@ -84,6 +90,10 @@ void GameApp::HeroesProc() {
     selectedHero = shownHero;
     LeaveScreen(GoRename);
   }
+  // While switching, the selected place is the one whose hero moves; a
+  // chosen place closes the hero counter.
+  screen.strip.CommitMark();
+  if (screen.strip.selectedPlace) screen.countShown = 0;
 
   if (heroShown) screen.StepItems(mouse, mx, my, down);
 
@@ -111,8 +121,9 @@ void GameApp::HeroesProc() {
     if (st[kStatHealth][h] > st[kStatMaxHealth][h]) st[kStatHealth][h] = st[kStatMaxHealth][h];
   }
 
-  screen.DrawHeroes(heroFigure, s, shownHero < kHeroCount ? int(shownHero) : -1);
-  if (shownHero < kHeroCount) controlBar->DrawHideShowButton();
+  const bool drawn = shownHero < kHeroCount && screen.SelectedHero() == shownHero;
+  screen.DrawHeroes(heroFigure, controlBar->sheet, s, drawn ? int(shownHero) : -1);
+  if (drawn) controlBar->DrawHideShowButton();
   screen.ClearHover();
   controlBar->ClearHover();
 

@@ -5,24 +5,68 @@
 
 #include "battle/battle_art.h"
 #include "game/hero_figure.h"
+#include "map/control_bar_picture.h"
+#include "party/heroes_art.h"
 #include "platform/graphics_device.h"
 #include "platform/hit_test.h"
+#include "platform/input_device.h"
 #include "platform/sprite_sheet.h"
+
+namespace ha = heroes_art;
 
 namespace {
 
 constexpr uint32_t kWhite = 0xFFFFFFFFu;
 constexpr int32_t kStripY = 30;
+constexpr int32_t kScreenWidth = 800;
 constexpr float kPortraitScale = float(kStripCellSize) / 128.0f;
-constexpr int32_t kNameButtonX = 170;
-constexpr int32_t kNameButtonY = 136;
-constexpr MemberLayout kHeroLayout = {144, 28, -20, 184, 260, 335, 1.0f};
+constexpr float kCellScale = float(kStripCellSize) / 64.0f;
+constexpr float kMarkerScale = float(kStripCellSize) / 32.0f;
+constexpr MemberLayout kHeroLayout = {144, 14, -20, 184, 260, 335, 1.0f};
+
+// The heroes screen's Back button, and the player screen's, whose lower
+// edge reaches into the strip's last cell.
+constexpr ScreenRect kBackRect = {700, 0, 100, 30};
+constexpr ScreenRect kPlayerBackRect = {730, 6, 64, 32};
+
+// Rectangles by HeroButton (index 0 unused).
+constexpr ScreenRect kHeroButtonRects[kHeroButtonCount] = {
+    {0, 0, 0, 0},      {0, 0, 100, 30},   {100, 0, 100, 30}, {200, 0, 100, 30},
+    {300, 0, 100, 30}, {490, 0, 128, 30}, {626, 0, 64, 30},  {484, 180, 64, 32},
+};
+
+bool Inside(const ScreenRect& r, int32_t x, int32_t y) {
+  return PointInRect(r.x, r.y, r.w, r.h, x, y) != 0;
+}
+
+// Digits of a small number: one at onlyX below 10, else tens and units.
+void DrawTwoDigits(SpriteSheet* ui, int image, int value, int32_t onlyX, int32_t tensX,
+                   int32_t unitsX, int32_t y, float sx, float sy) {
+  if (value < 10) {
+    ui->Draw(image, value, onlyX, y, kWhite, sx, sy);
+    return;
+  }
+  ui->Draw(image, value / 10 % 10, tensX, y, kWhite, sx, sy);
+  ui->Draw(image, value % 10, unitsX, y, kWhite, sx, sy);
+}
 
 }  // namespace
 
 HeroesScreen::~HeroesScreen() { ReleaseHeroPictures(); }
 
 void HeroesScreen::LoadHeroPictures(GraphicsDevice* device) {
+  // The player screen's sheet with this screen's own pictures in place.
+  for (int image : ha::kPlayerOnlyImages) uiSheet->FreeImage(image);
+  for (const ha::SheetEntry& e : ha::kHeroesPictures)
+    uiSheet->LoadImage(e.image, e.picture.path, e.picture.frameWidth, e.picture.frameHeight,
+                       e.picture.key, party_art::kTextureFormat);
+  const ha::Picture* shared[] = {&ha::kNameCodeDigitsFile, &ha::kNameLetters1, &ha::kNameLetters2};
+  SpriteSheet* sheets[] = {uiSheet, nameLetters1, nameLetters2};
+  const int images[] = {ha::kNameCodeDigits, 0, 0};
+  for (int i = 0; i < 3; ++i)
+    sheets[i]->LoadImage(images[i], shared[i]->path, shared[i]->frameWidth, shared[i]->frameHeight,
+                         shared[i]->key, party_art::kTextureFormat);
+
   heroPortraits = new SpriteSheet;
   heroPortraits->Init(device, kHeroCount);
   heroPortraits->SetAlphaTest(1);
@@ -44,6 +88,7 @@ void HeroesScreen::LoadHero(const GameState& state, int hero) {
   uint8_t heroName[kGlyphNameLength];
   state.GetHeroName(hero, heroName);
   SetName(heroName);
+  ++nameLength;  // the hero's name is centred on one letter more
   figureLook = state.heroPortrait[hero];
   items.Load(state.heroItems[hero].items);
   armies.Load(state.heroArmies[hero]);
@@ -70,33 +115,125 @@ int HeroesScreen::ClickStrip(int32_t x, int32_t y) {
   return 1;
 }
 
-int HeroesScreen::ClickNameButton(int32_t x, int32_t y) {
-  if (!PointInRect(kNameButtonX, kNameButtonY, 64, 32, x, y)) return 0;
-  namePressed = 1;
-  return 1;
-}
-
 int HeroesScreen::SelectedHero() const {
   return strip.selectedPlace ? strip.HeroAt(strip.selectedPlace) : -1;
 }
 
-void HeroesScreen::DrawHeroes(const HeroFigure* figure, const GameState& state, int hero) const {
-  SpriteSheet* ui = uiSheet;
-  ui->Draw(party_art::kTopBar, 0, 0, 0, kWhite, 6.25f, 4.375f);
-  ui->Draw(party_art::kBackButton, buttonLooks[kPlayerBack], 730, 0, kWhite, 1, 0.9f);
-  for (int cell = 1; cell <= kStripCells; ++cell) {
-    const int place = strip.firstPlace + cell;
-    const int32_t x = (cell - 1) * kStripCellSize;
-    const int h = strip.HeroAt(place);
-    if (h >= 0) heroPortraits->Draw(h, 0, x, kStripY, kWhite, kPortraitScale, kPortraitScale);
-    if (place == strip.selectedPlace)
-      ui->Draw(party_art::kArmySelection, 0, x, kStripY, kWhite, 3.125f, 3.125f);
+void HeroesScreen::HoverButtons(int32_t x, int32_t y, bool memberShown) {
+  if (memberShown) PlayerScreen::HoverButtons(x, y);
+  const bool overBack = Inside(kBackRect, x, y);
+  if (overBack) hoverButton = kPlayerBack;
+  if (!buttonHeld)
+    buttonLooks[kPlayerBack] = overBack ? party_art::kLookHovered : party_art::kLookIdle;
+  for (int id = kHeroScrollBack; id < kHeroButtonCount; ++id) {
+    const bool over = (id != kHeroName || memberShown) && Inside(kHeroButtonRects[id], x, y);
+    if (over) heroHover = uint8_t(id);
+    if (!heroPressed) heroLooks[id] = over ? party_art::kLookHovered : party_art::kLookIdle;
   }
-  ui->Draw(party_art::kMemberBack, 0, 0, 130, kWhite, 3.125f, 1.445f);
-  ui->Draw(party_art::kValuePanel, 0, 0, 130, kWhite, 1.25f, 1.445f);
-  for (int b = 0; b < kArmySlots; ++b)
-    ui->Draw(party_art::kArmyBox, 0, b < 5 ? 1 + 133 * b : 666, 500, kWhite, 2.083f, 1.5625f);
-  if (hero < 0 || hero >= kHeroCount) return;
+}
+
+int HeroesScreen::ClickButtons(int32_t x, int32_t y, bool memberShown) {
+  if (Inside(kBackRect, x, y)) {
+    pressedId = kPlayerBack;
+    buttonLooks[kPlayerBack] = party_art::kLookPressed;
+    buttonHeld = 1;
+    return 1;
+  }
+  // The player's Back rectangle is the strip's here.
+  if (!memberShown || Inside(kPlayerBackRect, x, y)) return 0;
+  return PlayerScreen::ClickButtons(x, y);
+}
+
+int HeroesScreen::ClickHeroButtons(int32_t x, int32_t y, bool memberShown) {
+  for (int id = kHeroScrollBack; id < kHeroButtonCount; ++id) {
+    if (!Inside(kHeroButtonRects[id], x, y)) continue;
+    if (id == kHeroName && !memberShown) return 0;
+    heroPressed = uint8_t(id);
+    heroLooks[id] = party_art::kLookPressed;
+    switch (id) {
+      case kHeroScrollBack: strip.Scroll(kScrollBackOne); break;
+      case kHeroScrollAhead: strip.Scroll(kScrollForwardOne); break;
+      case kHeroScrollPageBack: strip.Scroll(kScrollBackPage); break;
+      case kHeroScrollPageAhead: strip.Scroll(kScrollForwardPage); break;
+      case kHeroSwitch: strip.switchMode = kSwitchArmed; break;
+      case kHeroName: namePressed = 1; break;
+      default: break;
+    }
+    return 1;
+  }
+  return 0;
+}
+
+uint8_t HeroesScreen::ActOnHeroButton(InputDevice& mouse) {
+  if (!heroPressed) return kHeroNoButton;
+  const bool stillOver = heroHover == heroPressed;
+  if (stillOver && !WaitForMouseRelease(&mouse)) return kHeroNoButton;
+  const uint8_t id = heroPressed;
+  if (id <= kHeroScrollPageAhead) strip.scrollArmed = 1;
+  if (id == kHeroCounter) {
+    countShown = countShown ? 0 : 1;
+    if (countShown) strip.selectedPlace = kNoStripPlace;
+  }
+  if (id == kHeroName) namePressed = 0;
+  heroLooks[id] = stillOver ? party_art::kLookHovered : party_art::kLookIdle;
+  heroPressed = kHeroNoButton;
+  return id;
+}
+
+void HeroesScreen::DrawStripBar(SpriteSheet* barSheet, bool memberShown) const {
+  SpriteSheet* ui = uiSheet;
+  ui->Draw(ha::kBackButton, buttonLooks[kPlayerBack], kBackRect.x, 0, kWhite, 1, 1);
+  ui->Draw(ha::kTopFiller, 0, 400, 0, kWhite, 4.6875f, 1.875f);
+  for (int i = 0; i < 4; ++i)
+    ui->Draw(ha::kScrollBack + i, heroLooks[kHeroScrollBack + i], 100 * i, 0, kWhite, 1, 1);
+  for (int k = 0; k < kStripCells; ++k)
+    ui->Draw(ha::kStripCell, 0, kStripCellSize * k, kStripY, kWhite, kCellScale, kCellScale);
+  ui->Draw(ha::kStripRule, 0, 0, 130, kWhite, 6.25f, 1);
+  ui->Draw(ha::kSwitchButton, heroLooks[kHeroSwitch], 490, 0, kWhite, 1, 1);
+  ui->Draw(ha::kCountButton, heroLooks[kHeroCounter], 626, 0, kWhite, 1, 1);
+  // The member's ground: the parchment and army boxes while a hero is
+  // shown, else the control bar's empty background.
+  if (memberShown) {
+    for (int j = 0; j < 2; ++j)
+      for (int i = 0; i < 4; ++i)
+        ui->Draw(ha::kMemberTile, 0, 200 * i, 134 + 233 * j, kWhite, 1.5625f, 1.82f);
+    for (int b = 0; b < kArmySlots; ++b)
+      ui->Draw(ha::kArmyBox, 0, b < 5 ? 1 + 133 * b : 666, 500, kWhite, 2.083f, 1.5625f);
+  } else if (barSheet) {
+    barSheet->Draw(kBarPartyBack, 0, 0, 134, kWhite, 3.125f, 1.821f);
+  }
+  if (countShown) {
+    ui->Draw(ha::kCountPanel, 0, 283, 155, kWhite, 1.2f, 1.1f);
+    ui->Draw(ha::kCountColon, 0, 450, 167, kWhite, 1.1f, 1.1f);
+    ui->Draw(ha::kCountColon, 0, 450, 192, kWhite, 1.1f, 1.1f);
+    DrawTwoDigits(ui, ha::kCountDigits, strip.heroCount, 485, 477, 513, 160, 1.2f, 1.25f);
+  }
+  DrawTwoDigits(ui, ha::kPlaceDigits, strip.firstPlace, 435, 426, 442, 0, 1, 1);
+
+  // The portraits of the places in view, and the selection marker.
+  for (int k = 0; k < kHeroCount; ++k) {
+    if (!strip.heroPresent[k] || !strip.heroPlace[k]) continue;
+    const int32_t x = strip.stripOffset + strip.heroX[k];
+    if (x >= 0 && x < kScreenWidth)
+      heroPortraits->Draw(k, 0, x, kStripY, kWhite, kPortraitScale, kPortraitScale);
+  }
+  const int32_t markerX = strip.markerX + strip.stripOffset;
+  if (strip.selectedPlace && markerX >= 0 && markerX < kScreenWidth)
+    ui->Draw(strip.switchMode == kSwitchIdle ? ha::kStripMarker : ha::kSwitchMarker, 0, markerX,
+             kStripY, kWhite, kMarkerScale, kMarkerScale);
+}
+
+void HeroesScreen::DrawHeroes(const HeroFigure* figure, SpriteSheet* barSheet,
+                              const GameState& state, int hero) const {
+  const bool shown = hero >= 0 && hero < kHeroCount;
+  DrawStripBar(barSheet, shown);
+  if (!shown) return;
+  SpriteSheet* ui = uiSheet;
+  ui->Draw(ha::kValuePanel, 0, 0, 134, kWhite, 1.25f, 1.43f);
+  const uint8_t nameLook = heroLooks[kHeroName];
+  ui->Draw(ha::kNameButton, nameLook, 484, 180, kWhite, 1, 1);
+  if (nameLook == party_art::kLookIdle) ui->Draw(ha::kNameCaption, 0, 492, 186, kWhite, 1.4f, 1.1f);
+  else ui->Draw(ha::kNameCaptionLit, 0, 486, 182, kWhite, 0.75f, 0.9f);
   const MemberValues values = {state.heroStats[kStatHealth][hero],
                                state.heroStats[kStatMaxHealth][hero],
                                state.heroStats[kStatAttack][hero],
@@ -104,7 +241,5 @@ void HeroesScreen::DrawHeroes(const HeroFigure* figure, const GameState& state, 
                                state.heroLevel[hero],
                                uint32_t(state.heroStats[kStatExperience][hero])};
   const MemberHead head = {heroPortraits, hero, 0, 193};
-  ui->Draw(party_art::kRenameButton, namePressed ? party_art::kLookPressed : party_art::kLookIdle,
-           kNameButtonX, kNameButtonY, kWhite, 1, 1);
   DrawMember(figure, values, head, FigureLook(state.heroPortrait[hero]), kHeroLayout);
 }

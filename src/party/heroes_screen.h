@@ -13,6 +13,20 @@
 constexpr uint8_t kNoHeroShown = 100;
 constexpr uint8_t kHeroesClosed = 200;
 
+// The heroes screen's own buttons: the strip's four scroll buttons, Switch,
+// Count (the hero counter) and the hero's Name.
+enum HeroButton : uint8_t {
+  kHeroNoButton = 0,
+  kHeroScrollBack = 1,
+  kHeroScrollAhead = 2,
+  kHeroScrollPageBack = 3,
+  kHeroScrollPageAhead = 4,
+  kHeroSwitch = 5,
+  kHeroCounter = 6,
+  kHeroName = 7,
+  kHeroButtonCount = 8,
+};
+
 class HeroesScreen : public PlayerScreen {
  public:
   HeroesScreen() = default;
@@ -30,15 +44,30 @@ class HeroesScreen : public PlayerScreen {
   int ClickStrip(int32_t x, int32_t y);
   // The hero in the selected place, or -1.
   int SelectedHero() const;
-  // The hero's Name button, shown while a hero is: a fresh press arms it.
-  int ClickNameButton(int32_t x, int32_t y);
 
-  void DrawHeroes(const HeroFigure* figure, const GameState& state, int hero) const;
+  // The member screen's buttons with this screen's Back button; the
+  // member's own buttons only while a hero is shown.
+  void HoverButtons(int32_t x, int32_t y, bool memberShown);
+  int ClickButtons(int32_t x, int32_t y, bool memberShown);
+  // A fresh press on a strip button (scrolling and Switch act at once) or
+  // on the hero's Name button; 1 when hit.
+  int ClickHeroButtons(int32_t x, int32_t y, bool memberShown);
+  // The pressed strip or Name button once released over it (at once when
+  // the cursor left it): re-arms scrolling, flips the counter. Returns the
+  // button acted on, 0 while waiting.
+  uint8_t ActOnHeroButton(InputDevice& mouse);
+
+  void DrawHeroes(const HeroFigure* figure, SpriteSheet* barSheet, const GameState& state,
+                  int hero) const;
 
   SpriteSheet* heroPortraits = nullptr;
   HeroStrip strip;
   uint8_t refreshRequest = 0;
   uint8_t namePressed = 0;
+  uint8_t countShown = 0;
+  uint8_t heroLooks[kHeroButtonCount] = {};
+  uint8_t heroHover = kHeroNoButton;
+  uint8_t heroPressed = kHeroNoButton;
 
   template <class V>
   void VisitFields(V& v) const {
@@ -47,5 +76,12 @@ class HeroesScreen : public PlayerScreen {
     v("strip", strip);
     v("refreshRequest", refreshRequest);
     v("namePressed", namePressed);
+    v("countShown", countShown);
+    v("heroLooks", heroLooks);
+    v("heroHover", heroHover);
+    v("heroPressed", heroPressed);
   }
+
+ private:
+  void DrawStripBar(SpriteSheet* barSheet, bool memberShown) const;
 };

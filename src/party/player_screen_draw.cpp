@@ -4,9 +4,11 @@
 #include "game/glyph_name.h"
 #include "game/hero_figure.h"
 #include "party/exchange_common.h"
+#include "party/heroes_art.h"
 #include "party/player_screen.h"
 #include "platform/sprite_sheet.h"
 #include "platform/text_font.h"
+#include "platform/texture.h"
 
 namespace pa = party_art;
 
@@ -28,13 +30,33 @@ void DrawDigits(SpriteSheet* sheet, int image, int32_t value, int32_t unitsX, in
   }
 }
 
+// The member background, 256 x 256 set at 800 x 400 from (0, 100), drawn
+// only where no opaque picture covers it later: the value panel takes its
+// left 160 pixels, the bag rows the box from (544, 308). The pieces start on
+// source pixels that land on whole screen pixels, so each screen pixel
+// shows the very source pixel the whole picture would give it.
+void DrawMemberBack(SpriteSheet* ui) {
+  constexpr float kScaleX = 3.125f, kScaleY = 1.5625f;  // 25 / 8 and 25 / 16
+  constexpr int32_t kLeft = 48, kSplit = 144, kBagLeft = 176, kSize = 256;
+  if (!ui || ui->count <= pa::kMemberBack) return;
+  Texture& back = ui->textures[pa::kMemberBack];
+  // Down to the bag: from x 150 to the right edge, y 100 to 325.
+  back.Draw(150, 100, kLeft, 0, kSize - kLeft, kSplit, kScaleX, kScaleY, kWhite);
+  // Beside the bag: x 150 to 550, y 325 to 500.
+  back.Draw(150, 325, kLeft, kSplit, kBagLeft - kLeft, kSize - kSplit, kScaleX, kScaleY, kWhite);
+}
+
+// The cells of a letter row up to its last letter: the spaces behind it
+// draw nothing.
+int Letters(const uint8_t* cells, int count) { return LastFilledCell(cells, count, -1) + 1; }
+
 }  // namespace
 
 void PlayerScreen::Draw(const HeroFigure* heroFigure, const GameState& state) const {
   SpriteSheet* ui = uiSheet;
   // Background, Back button, value panel, the green rule, the army boxes.
   ui->Draw(pa::kTopBar, 0, 0, 0, kWhite, 6.25f, 3.125f);
-  ui->Draw(pa::kMemberBack, 0, 0, 100, kWhite, 3.125f, 1.5625f);
+  DrawMemberBack(ui);
   ui->Draw(pa::kBackButton, buttonLooks[kPlayerBack], 730, 6, kWhite, 1, 1);
   ui->Draw(pa::kValuePanel, 0, 0, 100, kWhite, 1.25f, 1.5625f);
   ui->Draw(pa::kGreens, 0, 0, 86, kWhite, 1.5625f, 0.9f);
@@ -55,9 +77,11 @@ void PlayerScreen::DrawMember(const HeroFigure* heroFigure, const MemberValues& 
   SpriteSheet* ui = uiSheet;
   // The name, centred on x 335.
   constexpr int32_t kNameX = 335;
-  exchange_common::DrawLetters(
-      nameLetters1, nameLetters2, name, kNameX + 5 - layout.letterAdvance / 2 * nameLength,
-      layout.nameY, layout.letterAdvance, 0.875f, layout.nameScaleY, nullptr, 0, kGlyphNameLength);
+  // Codes from 80 on also draw a digit where the sheet has the digits.
+  exchange_common::DrawLetters(nameLetters1, nameLetters2, name,
+                               kNameX + 5 - layout.letterAdvance / 2 * nameLength, layout.nameY,
+                               layout.letterAdvance, 0.875f, layout.nameScaleY, ui,
+                               heroes_art::kNameCodeDigits, Letters(name, kGlyphNameLength));
 
   // The figure: head while no helmet, bare body, worn pictures.
   const uint8_t* body = items.figure.bodyItems;
@@ -186,11 +210,14 @@ void PlayerScreen::DrawMember(const HeroFigure* heroFigure, const MemberValues& 
       const int l1 = LastFilledCell(panel.nameLine1, kItemNameCells);
       const int l2 = LastFilledCell(panel.nameLine2, kItemNameCells);
       exchange_common::DrawLetters(textLetters1, textLetters2, panel.nameLine1, px - 7 * l1, py, 14,
-                                   0.875f, 0.9f, nullptr, 0, kItemNameCells);
+                                   0.875f, 0.9f, nullptr, 0,
+                                   Letters(panel.nameLine1, kItemNameCells));
       exchange_common::DrawLetters(textLetters1, textLetters2, panel.nameLine2, px + 5 - 7 * l2,
-                                   py + 31, 14, 0.875f, 0.9f, nullptr, 0, kItemNameCells);
+                                   py + 31, 14, 0.875f, 0.9f, nullptr, 0,
+                                   Letters(panel.nameLine2, kItemNameCells));
       exchange_common::DrawLetters(textLetters1, textLetters2, panel.kindLine, px - 39, py + 145,
-                                   13, 0.8125f, 0.75f, nullptr, 0, kItemKindCells);
+                                   13, 0.8125f, 0.75f, nullptr, 0,
+                                   Letters(panel.kindLine, kItemKindCells));
       if (panel.kindLine[0] || panel.kindLine[1])
         DrawDigits(ui, pa::kSmallDigits, panel.itemBonus, px - 60, py + 140, 16, 1, 1);
     }
@@ -220,7 +247,8 @@ void PlayerScreen::DrawMember(const HeroFigure* heroFigure, const MemberValues& 
     ui->Draw(pa::kDisbandButton, buttonLooks[kPlayerDisband], 715, 200, kWhite, 1.2f, 1);
     const int last = LastFilledCell(armies.armyNames[slot]);
     exchange_common::DrawLetters(textLetters1, textLetters2, armies.armyNames[slot], 665 - 6 * last,
-                                 150, 12, 0.75f, 0.9f, ui, pa::kNameDigits, kGlyphNameLength);
+                                 150, 12, 0.75f, 0.9f, ui, pa::kNameDigits,
+                                 Letters(armies.armyNames[slot], kGlyphNameLength));
     struct Picture {
       int image;
       int32_t x, y;

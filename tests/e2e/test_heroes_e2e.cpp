@@ -102,7 +102,7 @@ TEST_F(EndToEnd, HeroesScreenEquipsRenamesAndWritesTheHeroBack) {
   EXPECT_EQ(d.App().renameReturned, 0);
 
   // The hero's own Name button.
-  d.Click(200, 150, kMouseLeft);
+  d.Click(510, 195, kMouseLeft);
   d.RunFrames(2);
   ASSERT_STREQ(d.ScreenName(), "RenameProc");
   EXPECT_EQ(d.App().renameHero, 1);
@@ -129,6 +129,72 @@ TEST_F(EndToEnd, HeroesScreenEquipsRenamesAndWritesTheHeroBack) {
   const JsonValue* strip = FindJsonPath(dump, "state.heroStripPlace");
   ASSERT_NE(strip, nullptr);
   EXPECT_EQ(strip->items[kHero].number, 1);
+}
+
+// Heroes beyond the first eight places: reached by the scroll buttons and
+// the arrow keys, chosen, moved with Switch, and the hero counter.
+TEST_F(EndToEnd, HeroesStripScrollsToFarPlacesAndSwitches) {
+  ScenarioDriver d;
+  d.Start();
+  d.RunFrames(2);
+  GameState& s = *d.App().gameState;
+  constexpr int kFar = 9;
+  s.heroPresent[0] = s.heroPresent[kFar] = 1;
+  s.heroStripPlace[0] = 1;
+  s.heroStripPlace[kFar] = 12;
+  ASSERT_TRUE(d.Goto("GoHeroes"));
+  d.RunFrames(2);
+  HeroesScreen* screen = d.App().heroesScreen;
+  ASSERT_NE(screen, nullptr);
+
+  // Seven places ahead (held for a few frames: one step), one more by key.
+  d.MoveTo(350, 15);
+  d.ButtonDown(kMouseLeft);
+  d.RunFrames(3);
+  d.ButtonUp(kMouseLeft);
+  d.RunFrames(1);
+  EXPECT_EQ(screen->strip.firstPlace, 7);
+  d.PressKey(kKeyRight);
+  EXPECT_EQ(screen->strip.firstPlace, 8);
+  EXPECT_EQ(screen->strip.stripOffset, -8 * kStripCellSize);
+
+  // Place 12 is the fourth cell now.
+  d.Click(350, 80, kMouseLeft);
+  d.RunFrames(2);
+  ASSERT_EQ(d.App().shownHero, kFar);
+  EXPECT_EQ(d.App().selectedHero, kFar);
+  EXPECT_TRUE(d.WriteShot(Out("party_heroes_far.png")));
+
+  // Switch, then the second cell (place 10): the hero moves there.
+  d.Click(550, 15, kMouseLeft);
+  d.RunFrames(2);
+  EXPECT_EQ(screen->strip.pickedPlace, 12);
+  d.Click(150, 80, kMouseLeft);
+  d.RunFrames(2);
+  EXPECT_EQ(screen->strip.HeroAt(10), kFar);
+  EXPECT_EQ(screen->strip.HeroAt(12), -1);
+  EXPECT_EQ(d.App().shownHero, kFar);
+
+  // Count shows the counter and puts the hero away.
+  d.Click(650, 15, kMouseLeft);
+  d.RunFrames(2);
+  EXPECT_EQ(screen->countShown, 1);
+  EXPECT_EQ(screen->strip.selectedPlace, kNoStripPlace);
+  EXPECT_TRUE(d.WriteShot(Out("party_heroes_count.png")));
+
+  // Back to the first place, whose hero is chosen next.
+  for (int i = 0; i < 3; ++i) d.Click(250, 15, kMouseLeft);
+  d.RunFrames(1);
+  EXPECT_EQ(screen->strip.firstPlace, 0);
+  d.Click(50, 80, kMouseLeft);
+  d.RunFrames(2);
+  EXPECT_EQ(d.App().shownHero, 0);
+  EXPECT_EQ(screen->countShown, 0);
+
+  d.PressKey(kKeyEscape);
+  ASSERT_STREQ(d.ScreenName(), "MapProc");
+  EXPECT_EQ(s.heroStripPlace[kFar], 10);
+  EXPECT_EQ(s.heroStripPlace[0], 1);
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "party/heroes_screen.h"
 #include "party/member_armies.h"
+#include "platform/input_device.h"
 
 namespace {
 
@@ -35,6 +37,34 @@ TEST(HeroStrip, ScrollingStaysInsideTheTable) {
   for (int i = 0; i < 10; ++i) scroll(kScrollBackPage);
   EXPECT_EQ(strip.firstPlace, 0);
   EXPECT_EQ(strip.stripOffset, 0);
+  // The arrow keys need no arming and stop at the same ends.
+  strip.scrollArmed = 0;
+  strip.ScrollBy(-1);
+  EXPECT_EQ(strip.stripOffset, 0);
+  for (int i = 0; i < kStripPlaces; ++i) strip.ScrollBy(1);
+  EXPECT_EQ(strip.firstPlace, kLastFirstPlace);
+  EXPECT_EQ(strip.stripOffset, -kLastFirstPlace * kStripCellSize);
+}
+
+TEST(HeroesScreen, TopBarButtonsLeaveTheStripItsCells) {
+  HeroesScreen screen;
+  // Below the Back button the last strip cell takes the press.
+  EXPECT_EQ(screen.ClickButtons(750, 35, true), 0);
+  EXPECT_EQ(HeroStrip::CellAt(750, 35), kStripCells);
+  EXPECT_EQ(screen.ClickButtons(750, 15, false), 1);
+  EXPECT_EQ(screen.pressedId, kPlayerBack);
+  // The Name button is there only with a hero shown.
+  EXPECT_EQ(screen.ClickHeroButtons(500, 190, false), 0);
+  EXPECT_EQ(screen.ClickHeroButtons(500, 190, true), 1);
+  EXPECT_EQ(screen.heroPressed, kHeroName);
+  // Count, once acted on, clears the chosen place; choosing one closes it.
+  screen.heroPressed = kHeroNoButton;
+  screen.strip.selectedPlace = 3;
+  ASSERT_EQ(screen.ClickHeroButtons(650, 10, true), 1);
+  InputDevice mouse;
+  EXPECT_EQ(screen.ActOnHeroButton(mouse), kHeroCounter);  // cursor left it: at once
+  EXPECT_EQ(screen.countShown, 1);
+  EXPECT_EQ(screen.strip.selectedPlace, kNoStripPlace);
 }
 
 TEST(HeroStrip, HeroesArePlacedChosenAndSwitched) {

@@ -3,10 +3,15 @@
 // the value digits and captions, the skull mark, the Toss button and the
 // player's portraits. Sizes, frames and keys come from party/party_art.h;
 // the pictures it shares with other screens are drawn by their own tables.
+#include <algorithm>
 #include <string>
+#include <vector>
+
+#include "art_party.h"
 
 #include "art_people.h"
 #include "assetgen.h"
+#include "party/heroes_art.h"
 #include "party/party_art.h"
 
 using namespace assetgen;
@@ -95,14 +100,50 @@ void SlotMarker(Canvas& c, int image) {
   }
 }
 
-void Digits(Canvas& c, Rgb colour) {
-  TextStyle t = GoldCaption(26);
-  t.color = colour;
-  DrawGlyphSheet(
-      c, 32, 32, pa::kDigitFrames, [](int k) { return std::string(1, char('0' + k)); }, t);
-}
-
 }  // namespace
+
+void assetgen::FittedDigits(Canvas& c, int fw, int fh, int inkW, int inkH, Rgb colour) {
+  constexpr int kBig = 96;  // the size a digit is set at before it is fitted
+  const uint32_t key = c.keyed ? 0xFF000000u | c.key : kKeyRed;
+  struct Ink {
+    Canvas big;
+    int x0, y0, x1, y1;
+  };
+  std::vector<Ink> digits;
+  int widest = 1, tallest = 1;
+  for (int d = 0; d < pa::kDigitFrames; ++d) {
+    Ink ink{Canvas(kBig, kBig + kBig / 2, key), kBig * 2, kBig * 2, -1, -1};
+    TextStyle t;
+    t.size = kBig;
+    t.color = colour;
+    t.antialias = false;
+    t.shrinkToFit = false;
+    ink.big.Text(0, 0, ink.big.w, ink.big.h, std::string(1, char('0' + d)), t);
+    for (int y = 0; y < ink.big.h; ++y)
+      for (int x = 0; x < ink.big.w; ++x)
+        if (!ink.big.IsKey(x, y)) {
+          ink.x0 = std::min(ink.x0, x);
+          ink.x1 = std::max(ink.x1, x);
+          ink.y0 = std::min(ink.y0, y);
+          ink.y1 = std::max(ink.y1, y);
+        }
+    widest = std::max(widest, ink.x1 - ink.x0 + 1);
+    tallest = std::max(tallest, ink.y1 - ink.y0 + 1);
+    digits.push_back(std::move(ink));
+  }
+  // One scale for all: the widest digit fills inkW, a narrow one stays
+  // narrow; the outline adds a pixel on each side.
+  const float sx = float(inkW - 2) / float(widest), sy = float(inkH - 2) / float(tallest);
+  ForEachFrame(c, fw, fh, pa::kDigitFrames, [&](Canvas& f, int d) {
+    const Ink& ink = digits[size_t(d)];
+    if (ink.x1 < 0) return;
+    const int w = std::max(1, int(float(ink.x1 - ink.x0 + 1) * sx + 0.5f));
+    const int h = std::max(1, int(float(ink.y1 - ink.y0 + 1) * sy + 0.5f));
+    f.BlitScaled(ink.big.Crop(ink.x0, ink.y0, ink.x1 - ink.x0 + 1, ink.y1 - ink.y0 + 1),
+                 (fw - w) / 2, (fh - h) / 2, w, h);
+    if (f.keyed) f.OutlineShapes(pal::Ink);
+  });
+}
 
 ASSETGEN_TABLE(PlayerScreenPictures) {
   Register(r, Sheet(pa::kTopBar), [](Canvas& c) {
@@ -115,7 +156,10 @@ ASSETGEN_TABLE(PlayerScreenPictures) {
     c.Noise(0, 0, c.w, c.h, 8);
     c.Vignette(0, 0, c.w, c.h, 0.35f);
   });
-  Register(r, Sheet(pa::kValuePanel), [](Canvas& c) { WoodPanel(c, 6); });
+  // The heroes screen's value panel, bag and bag frame look as the player's.
+  for (const pa::Picture* p :
+       {&Sheet(pa::kValuePanel), &heroes_art::HeroesPicture(heroes_art::kValuePanel)})
+    Register(r, *p, [](Canvas& c) { WoodPanel(c, 6); });
   Register(r, Sheet(pa::kGreens), [](Canvas& c) {
     c.ClearToKey();
     for (int x = 0; x < c.w; x += 6) {
@@ -124,14 +168,18 @@ ASSETGEN_TABLE(PlayerScreenPictures) {
     }
     c.Rect(0, c.h - 6, c.w, 6, pal::GrassDark);
   });
-  Register(r, Sheet(pa::kBagRow), [](Canvas& c) {
-    c.Fill(pal::WoodDark);
-    for (int k = 0; k < 4; ++k) c.Well(32 * k + 1, 1, 30, 30, pal::Earth, 2);
-  });
-  Register(r, Sheet(pa::kBagSelected), [](Canvas& c) {
-    c.Fill(pal::EarthLight);
-    c.Frame(0, 0, c.w, c.h, pal::GoldLight, 2);
-  });
+  for (const pa::Picture* p :
+       {&Sheet(pa::kBagRow), &heroes_art::HeroesPicture(heroes_art::kBagRow)})
+    Register(r, *p, [](Canvas& c) {
+      c.Fill(pal::WoodDark);
+      for (int k = 0; k < 4; ++k) c.Well(32 * k + 1, 1, 30, 30, pal::Earth, 2);
+    });
+  for (const pa::Picture* p :
+       {&Sheet(pa::kBagSelected), &heroes_art::HeroesPicture(heroes_art::kBagSelected)})
+    Register(r, *p, [](Canvas& c) {
+      c.Fill(pal::EarthLight);
+      c.Frame(0, 0, c.w, c.h, pal::GoldLight, 2);
+    });
   Register(r, Sheet(pa::kArmySelection), [](Canvas& c) {
     c.ClearToKey();
     c.Frame(0, 0, c.w, c.h, pal::Gold, 1);
@@ -145,11 +193,11 @@ ASSETGEN_TABLE(PlayerScreenPictures) {
     });
   Register(r, Sheet(pa::kHealthDigits), [](Canvas& c) {
     c.ClearToKey();
-    Digits(c, pal::RedLight);
+    FittedDigits(c, 32, 32, 26, 26, pal::RedLight);
   });
   Register(r, Sheet(pa::kDigits), [](Canvas& c) {
     c.ClearToKey();
-    Digits(c, pal::GoldLight);
+    FittedDigits(c, 32, 32, 26, 26, pal::GoldLight);
   });
   Register(r, Sheet(pa::kHealthSlash), [](Canvas& c) {
     c.ClearToKey();
