@@ -27,6 +27,11 @@ void Register(Registry& r, const PictureFile& f, int w, int h, std::function<voi
 
 // ---------------------------------------------------------------- name entry
 
+// The typed name's cells stand 14 pixels apart at full size.
+constexpr float kTypedPitch = 14;
+// The hall's names: 22 pixels apart at 0.7.
+constexpr float kHallNamePitch = 22 / 0.7f;
+
 void NameBoxFace(Canvas& c) {
   c.GradientV(0, 0, c.w, c.h, Mix(pal::WoodDeep, pal::Ink, 0.3f), pal::WoodDeep);
   c.Noise(0, 0, c.w, c.h, 4);
@@ -430,10 +435,8 @@ void HallBackground(Canvas& c) {
   c.Text(0, Y(560), X(140), Y(40), "Hall of Fame", title);
 }
 
-void Digits(Canvas& c) {
-  DrawGlyphSheet(
-      c, 32, 32, 10, [](int k) { return std::string(1, char('0' + k)); }, GoldCaption(26));
-}
+// A row's score: its digits 17 to 19 pixels apart at 0.6.
+void Digits(Canvas& c) { DigitCells(c, 32, 32, 17 / 0.6f, GoldCaption(32)); }
 
 }  // namespace
 
@@ -453,7 +456,8 @@ ASSETGEN_TABLE(NameEntryPictures) {
   Register(r, p::kTitle,
            [](Canvas& c) { c.Text(0, 0, c.w, c.h, "Enter Your Name", GoldCaption(22)); });
   Register(r, p::kLetters, 256, 192, [](Canvas& c) {
-    LetterSheet(c, 16, 32, 0, p::kLetterFrames, LetterStyle(22, pal::ParchmentLight), true);
+    LetterSheet(c, 16, 32, kTypedPitch, 0, p::kLetterFrames, LetterStyle(pal::ParchmentLight),
+                true);
   });
   Register(r, p::kReady, 384, 32, [](Canvas& c) { ButtonLooks(c, p::kReady, "Ready"); });
   Register(r, p::kClear, 192, 32, [](Canvas& c) { ButtonLooks(c, p::kClear, "Clear"); });
@@ -497,9 +501,9 @@ ASSETGEN_TABLE(HallOfFamePictures) {
   Register(r, p::kBackground, HallBackground);
   Register(r, p::kDigits, 320, 32, Digits);
   Register(r, p::kLettersHigh, 256, 512, [](Canvas& c) {
-    LetterSheet(c, 32, 64, 28, 62, LetterStyle(48, pal::ParchmentLight), false);
+    LetterSheet(c, 32, 64, kHallNamePitch, 28, 62, LetterStyle(pal::ParchmentLight), false);
   });
   Register(r, p::kLettersLow, 256, 256, [](Canvas& c) {
-    LetterSheet(c, 32, 64, 0, 28, LetterStyle(48, pal::ParchmentLight), false);
+    LetterSheet(c, 32, 64, kHallNamePitch, 0, 28, LetterStyle(pal::ParchmentLight), false);
   });
 }

@@ -7,6 +7,7 @@
 
 #include "art_people.h"
 #include "assetgen.h"
+#include "letter_cells.h"
 #include "party/party_art.h"
 
 using namespace assetgen;
@@ -95,11 +96,11 @@ void SlotMarker(Canvas& c, int image) {
   }
 }
 
-void Digits(Canvas& c, Rgb colour) {
-  TextStyle t = GoldCaption(26);
+// Digits for numbers whose digits stand pitch frame pixels apart.
+void Digits(Canvas& c, Rgb colour, float pitch) {
+  TextStyle t = GoldCaption(32);
   t.color = colour;
-  DrawGlyphSheet(
-      c, 32, 32, pa::kDigitFrames, [](int k) { return std::string(1, char('0' + k)); }, t);
+  DigitCells(c, 32, 32, pitch, t);
 }
 
 }  // namespace
@@ -145,11 +146,11 @@ ASSETGEN_TABLE(PlayerScreenPictures) {
     });
   Register(r, Sheet(pa::kHealthDigits), [](Canvas& c) {
     c.ClearToKey();
-    Digits(c, pal::RedLight);
+    Digits(c, pal::RedLight, 23 / 0.7f);  // 23 pixels apart at 0.7
   });
   Register(r, Sheet(pa::kDigits), [](Canvas& c) {
     c.ClearToKey();
-    Digits(c, pal::GoldLight);
+    Digits(c, pal::GoldLight, 17 / 0.6f);  // the experience: 17 apart at 0.6
   });
   Register(r, Sheet(pa::kHealthSlash), [](Canvas& c) {
     c.ClearToKey();

@@ -9,6 +9,7 @@
 
 #include "art_people.h"
 #include "assetgen.h"
+#include "letter_cells.h"
 #include "party/exchange_art.h"
 
 using namespace assetgen;
@@ -116,12 +117,12 @@ void DrawPanelBoard(Canvas& c) {
   c.Noise(7, 7, c.w - 14, c.h - 14, 5);
 }
 
+// The members' values: 20 pixels apart at 0.6.
 void DrawDigits(Canvas& c, const ea::Picture& p, Rgb colour) {
   c.ClearToKey();
-  TextStyle t = GoldCaption(p.frameHeight - 4);
+  TextStyle t = GoldCaption(p.frameHeight);
   t.color = colour;
-  DrawGlyphSheet(
-      c, p.frameWidth, p.frameHeight, 10, [](int k) { return std::to_string(k); }, t);
+  DigitCells(c, p.frameWidth, p.frameHeight, 20 / 0.6f, t);
 }
 
 // The highlight of the cell whose stack the panel shows: a gold ring.
