@@ -167,8 +167,13 @@ constexpr uint32_t kCellKey = 0xFFFF00FFu;
 
 Canvas CellCanvas(int w, int fh) { return Canvas(w, fh, kCellKey); }
 
-void Finish(Canvas& cell, const TextStyle& style) {
+// Outlines the cell when the style does and puts its pixels from column x on
+// into the frame.
+void PutCell(Canvas& f, Canvas& cell, int x, const TextStyle& style) {
   if (style.outline) cell.OutlineShapes(style.outlineColor);
+  for (int y = 0; y < f.h; ++y)
+    for (int dx = 0; dx < f.w; ++dx)
+      if (cell.In(x + dx, y) && !cell.IsKey(x + dx, y)) f.Set(dx, y, cell.Get(x + dx, y));
 }
 
 }  // namespace
@@ -205,11 +210,7 @@ void LetterSheet(Canvas& c, int fw, int fh, float pitch, int firstCode, int fram
       PutInk(cell, ink, (fw + step - tw) / 2, l.capLine + Frame(ink.top), tw, Frame(ink.h),
              style.color);
     }
-    Finish(cell, style);
-    const Canvas part = cell.Crop(half == 2 ? step : 0, 0, fw, fh);
-    for (int y = 0; y < fh; ++y)
-      for (int x = 0; x < fw; ++x)
-        if (!part.IsKey(x, y)) f.Set(x, y, part.Get(x, y));
+    PutCell(f, cell, half == 2 ? step : 0, style);
   });
 }
 
@@ -227,10 +228,7 @@ void DigitCells(Canvas& c, int fw, int fh, float pitch, const TextStyle& style) 
     const Ink ink = FineGlyph(char('0' + d), th * kFine * 3 / 2, true);
     Canvas cell = CellCanvas(fw, fh);
     PutInk(cell, ink, (fw - tw) / 2, (fh - th) / 2, tw, th, style.color);
-    Finish(cell, style);
-    for (int y = 0; y < fh; ++y)
-      for (int x = 0; x < fw; ++x)
-        if (!cell.IsKey(x, y)) f.Set(x, y, cell.Get(x, y));
+    PutCell(f, cell, 0, style);
   });
 }
 
