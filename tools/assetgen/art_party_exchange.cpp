@@ -113,8 +113,10 @@ void DrawTradeSign(Canvas& c) {
 void DrawPanelBoard(Canvas& c) {
   c.Fill(pal::Ink);
   c.Panel(0, 0, c.w, c.h, pal::Wood, 3);
-  c.Well(5, 5, c.w - 10, c.h - 10, pal::Parchment, 2);
-  c.Noise(7, 7, c.w - 14, c.h - 14, 5);
+  // A dark well: the army's name is written in light letters, its values in
+  // light digits.
+  c.Well(5, 5, c.w - 10, c.h - 10, Mix(pal::WoodDeep, pal::Ink, 0.2f), 2);
+  c.Noise(7, 7, c.w - 14, c.h - 14, 4);
 }
 
 // The members' values: 20 pixels apart at 0.6.
