@@ -38,13 +38,11 @@ void DrawCentredWord(Canvas& c, const std::string& word, Rgb color, int size) {
   c.Text(0, 0, c.w, c.h, word, t);
 }
 
-// Frame d shows the digit d, filling its frame (the bar draws them at half size).
-void DrawDigits(Canvas& c, int fw, Rgb color, int size) {
-  TextStyle t = GoldCaption(size);
+// Frame d shows the digit d, for numbers whose digits stand pitch frame pixels apart.
+void DrawDigits(Canvas& c, int fw, Rgb color, float pitch) {
+  TextStyle t = GoldCaption(fw);
   t.color = color;
-  t.margin = 1;
-  DrawGlyphSheet(
-      c, fw, c.h, ba::kDigitFrames, [](int k) { return std::string(1, char('0' + k)); }, t);
+  DigitCells(c, fw, c.h, pitch, t);
 }
 
 // ------------------------------------------------------------------ letters
@@ -52,10 +50,10 @@ void DrawDigits(Canvas& c, int fw, Rgb color, int size) {
 // Names: small letters on the first sheet; capitals (two cells wide, I and J
 // one), the full stop and the digits on the second; the digits once more on
 // their own sheet, which the battle draws over the second's. The letters are
-// the name entry's, at the battle's cell size.
+// the name entry's, for cells 14 pixels apart at 0.875: one frame apart.
 void DrawLetters(Canvas& c, const ba::Picture& sheet, int first) {
-  LetterSheet(c, sheet.frameWidth, sheet.frameHeight, first, sheet.frames,
-              LetterStyle(22, pal::ParchmentLight), false);
+  LetterSheet(c, sheet.frameWidth, sheet.frameHeight, float(sheet.frameWidth), first, sheet.frames,
+              LetterStyle(pal::ParchmentLight), false);
 }
 
 // ------------------------------------------------------------------ buttons
@@ -184,17 +182,24 @@ constexpr WordPicture kWordPictures[] = {
     {ba::kUiEnterToMove, "Press Enter to move", pal::GoldLight, 20},
 };
 
-// A digit sheet: ten frames of a width, the digits in a colour at a size.
+// A digit sheet: ten frames of a width, the digits in a colour, for the
+// tightest pitch the game sets them at (frame pixels: screen pitch / scale).
+// The bar's values stand 17 pixels apart at 0.5, the field's counts and
+// health 13 apart at 0.5, damage 16 apart at full size (the party screens'
+// counts, 15 apart at 0.8, share that sheet), a blow's toll 15 apart.
 struct DigitPicture {
   int image;
   int frameWidth;
   Rgb color;
-  int size;
+  float pitch;
 };
 constexpr DigitPicture kDigitPictures[] = {
-    {ba::kUiHealthDigits, 32, pal::RedLight, 28},      {ba::kUiAttackDigits, 32, pal::Silver, 28},
-    {ba::kUiCountDigits, 32, pal::ParchmentLight, 30}, {ba::kUiDownDigits, 32, pal::Fire, 28},
-    {ba::kUiDamageDigits, 16, pal::RedLight, 22},      {ba::kUiReportDigits, 16, pal::Fire, 22},
+    {ba::kUiHealthDigits, 32, pal::RedLight, 13 / 0.5f},
+    {ba::kUiAttackDigits, 32, pal::Silver, 17 / 0.5f},
+    {ba::kUiCountDigits, 32, pal::ParchmentLight, 13 / 0.5f},
+    {ba::kUiDownDigits, 32, pal::Fire, 17 / 0.5f},
+    {ba::kUiDamageDigits, 16, pal::RedLight, 16},
+    {ba::kUiReportDigits, 16, pal::Fire, 15},
 };
 
 }  // namespace
@@ -214,7 +219,7 @@ ASSETGEN_TABLE(BattleUiPictures) {
   Register(r, Ui(ba::kUiDone), [](Canvas& c) { DrawCentredWord(c, "Done", pal::Stone, 18); });
   Register(r, Ui(ba::kUiMoveArrow), DrawMoveArrow);
   for (const DigitPicture& d : kDigitPictures)
-    Register(r, Ui(d.image), [d](Canvas& c) { DrawDigits(c, d.frameWidth, d.color, d.size); });
+    Register(r, Ui(d.image), [d](Canvas& c) { DrawDigits(c, d.frameWidth, d.color, d.pitch); });
   // The digits of names, as the second letter sheet has them.
   Register(r, Ui(ba::kUiNameDigits),
            [](Canvas& c) { DrawLetters(c, Ui(ba::kUiNameDigits), glyph::kDigitZero); });

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "assetgen.h"
+#include "letter_cells.h"
 
 using namespace assetgen;
 
@@ -138,11 +139,11 @@ void Fire(Canvas& c) {
   });
 }
 
+// The day's and the fame's digits: 20 pixels apart at 0.6.
 void Digits(Canvas& c, Rgb colour) {
-  TextStyle t = GoldCaption(26);
+  TextStyle t = GoldCaption(32);
   t.color = colour;
-  DrawGlyphSheet(
-      c, 32, 32, 10, [](int k) { return std::to_string(k); }, t);
+  DigitCells(c, 32, 32, 20 / 0.6f, t);
 }
 
 // The party screens' empty member view: a parchment sheet in a dark frame,

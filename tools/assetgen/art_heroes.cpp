@@ -4,8 +4,8 @@
 // digits, the hero counter panel and the hero's Name button. Sizes, frames
 // and keys come from party/heroes_art.h; the pictures it shares with the
 // player screen are drawn by that screen's table.
-#include "art_party.h"
 #include "assetgen.h"
+#include "letter_cells.h"
 #include "party/heroes_art.h"
 
 using namespace assetgen;
@@ -93,8 +93,13 @@ ASSETGEN_TABLE(HeroesScreenPictures) {
     c.Circle(8, 4, 3, pal::GoldLight);
     c.OutlineShapes(pal::Ink);
   });
-  Register(r, ha::kPlaceDigits,
-           [](Canvas& c) { FittedDigits(c, 16, 32, 13, 24, pal::ParchmentLight); });
+  Register(r, ha::kPlaceDigits, [](Canvas& c) {
+    // The first place in view: 16 pixels apart at full size.
+    TextStyle t = GoldCaption(32);
+    t.color = pal::ParchmentLight;
+    c.ClearToKey();
+    DigitCells(c, 16, 32, 16, t);
+  });
   Register(r, ha::kNameButton, [](Canvas& c) { DrawButtonLooks(c, 64, 32, ""); });
   Register(r, ha::kNameCaption, [](Canvas& c) {
     // Laid over the idle button's face, in its colour.

@@ -154,57 +154,17 @@ void DrawCaptions(Canvas& c, bool lit) {
   });
 }
 
-// ---------------------------------------------------------------- letters
-
-// One glyph in a cell of a letter or digit sheet, standing on the same
-// baseline as every other glyph and widened (up to stretch times) towards
-// the cell's width, so that the letters of a name drawn cell by cell close
-// up. The glyph is laid out behind a fixed "H " so that its height on the
-// line is the font's, not its own.
-void GlyphCell(Canvas& cell, const std::string& glyph, const TextStyle& style, float stretch) {
-  TextStyle t = style;
-  t.align = Align::Left;
-  t.valign = VAlign::Middle;
-  t.margin = 0;
-  t.shrinkToFit = false;
-  int lead = 0;
-  MeasureText("H ", t.size, t.bold, &lead, nullptr);
-  Canvas line(lead + 3 * cell.w, cell.h, cell.keyed ? 0xFF000000u | cell.key : kKeyNone);
-  line.Fill(line.Clear());
-  line.Text(0, 0, line.w, line.h, "H " + glyph, t);
-  int x0 = -1, x1 = -1;
-  for (int x = lead; x < line.w; ++x)
-    for (int y = 0; y < line.h; ++y)
-      if (line.Get(x, y) != line.Clear()) {
-        if (x0 < 0) x0 = x;
-        x1 = x;
-        break;
-      }
-  if (x0 < 0) return;
-  const Canvas ink = line.Crop(x0, 0, x1 - x0 + 1, line.h);
-  int w = std::min(cell.w - 2, int(std::lround(ink.w * stretch)));
-  w = std::max(w, std::min(ink.w, cell.w - 2));
-  cell.BlitScaled(ink, (cell.w - w) / 2, 0, w, cell.h, true);
-}
-
-// A sheet of glyph cells: frame k shows glyph(k) (nothing for "").
-void GlyphCells(Canvas& c, int fw, int fh, int count, const std::function<std::string(int)>& glyph,
-                const TextStyle& style, float stretch) {
-  ForEachFrame(c, fw, fh, count, [&](Canvas& f, int k) {
-    const std::string g = glyph(k);
-    if (!g.empty()) GlyphCell(f, g, style, stretch);
-  });
-}
-
 // ---------------------------------------------------------------- slots
 
-// Digits 0..9 by frame, widened towards the frame so that numbers drawn
-// digit by digit close up.
-void DigitSheet(Canvas& c, int frame, int size, Rgb colour) {
-  TextStyle t = GoldCaption(size);
+// Names stand 22 pixels apart at 0.7 on the slots (28 apart at 0.875 on the
+// player's screen, 32 at 1.0 on the portrait choice).
+constexpr float kNamePitch = 22 / 0.7f;
+
+// Digits 0..9 by frame, for numbers whose digits stand pitch frame pixels apart.
+void DigitSheet(Canvas& c, int frame, float pitch, Rgb colour) {
+  TextStyle t = GoldCaption(frame);
   t.color = colour;
-  GlyphCells(
-      c, frame, frame, 10, [](int k) { return std::to_string(k); }, t, 1.5f);
+  DigitCells(c, frame, frame, pitch, t);
 }
 
 void Words(Canvas& c, const std::string& text, int size, Rgb colour) {
@@ -284,13 +244,16 @@ ASSETGEN_TABLE(SaveSlotsPictures) {
     TextStyle t = GoldCaption(22);
     c.Text(14, 0, c.w - 14, c.h, pic::kSavedText, t);
   });
-  add(pic::kSavedNumbers, 320, 32, [](Canvas& c) { DigitSheet(c, 32, 26, pal::GoldLight); });
+  // The slot's number and the button's stand alone.
+  add(pic::kSavedNumbers, 320, 32, [](Canvas& c) { DigitSheet(c, 32, 32, pal::GoldLight); });
   add(pic::kLoading, 128, 32,
       [](Canvas& c) { Words(c, pic::kLoadingText, 22, pal::ParchmentLight); });
   add(pic::kLine, 64, 4, DrawLine);
-  add(pic::kButtonNumbers, 320, 32, [](Canvas& c) { DigitSheet(c, 32, 28, pal::ParchmentLight); });
-  add(pic::kFameDigits, 640, 64, [](Canvas& c) { DigitSheet(c, 64, 60, pal::GoldLight); });
-  add(pic::kDayDigits, 640, 64, [](Canvas& c) { DigitSheet(c, 64, 48, pal::ParchmentLight); });
+  add(pic::kButtonNumbers, 320, 32, [](Canvas& c) { DigitSheet(c, 32, 32, pal::ParchmentLight); });
+  // Fame digits 17 to 19 pixels apart at 0.3, the day's 24 apart at 0.5.
+  add(pic::kFameDigits, 640, 64, [](Canvas& c) { DigitSheet(c, 64, 17 / 0.3f, pal::GoldLight); });
+  add(pic::kDayDigits, 640, 64,
+      [](Canvas& c) { DigitSheet(c, 64, 24 / 0.5f, pal::ParchmentLight); });
   add(pic::kLoadCaption, 256, 64,
       [](Canvas& c) { Words(c, pic::kLoadCaptionText, 26, pal::ParchmentLight); });
   add(pic::kNoRoom, 256, 32, [](Canvas& c) { Words(c, pic::kNoRoomText, 20, pal::GoldLight); });
@@ -298,10 +261,12 @@ ASSETGEN_TABLE(SaveSlotsPictures) {
       [](Canvas& c) { Words(c, pic::kPickFileText, 22, pal::ParchmentLight); });
   r.Picture(pic::kBackground.path, 128, 64, 128, 64, pic::kBackground.colourKey, DrawLoadHeading);
   r.Picture(pic::kLettersLow.path, 256, 256, 32, 64, pic::kLettersLow.colourKey, [](Canvas& c) {
-    LetterSheet(c, 32, 64, 0, pic::kLowLetterFrames, LetterStyle(48, pal::ParchmentLight), false);
+    LetterSheet(c, 32, 64, kNamePitch, 0, pic::kLowLetterFrames, LetterStyle(pal::ParchmentLight),
+                false);
   });
   r.Picture(pic::kLettersHigh.path, 256, 512, 32, 64, pic::kLettersHigh.colourKey, [](Canvas& c) {
-    LetterSheet(c, 32, 64, 28, pic::kHighLetterFrames, LetterStyle(48, pal::ParchmentLight), false);
+    LetterSheet(c, 32, 64, kNamePitch, 28, pic::kHighLetterFrames, LetterStyle(pal::ParchmentLight),
+                false);
   });
 }
 

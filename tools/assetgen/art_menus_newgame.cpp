@@ -27,6 +27,11 @@ void Register(Registry& r, const PictureFile& f, int w, int h, std::function<voi
 
 // ---------------------------------------------------------------- name entry
 
+// The typed name's cells stand 14 pixels apart at full size.
+constexpr float kTypedPitch = 14;
+// The hall's names: 22 pixels apart at 0.7.
+constexpr float kHallNamePitch = 22 / 0.7f;
+
 void NameBoxFace(Canvas& c) {
   c.GradientV(0, 0, c.w, c.h, Mix(pal::WoodDeep, pal::Ink, 0.3f), pal::WoodDeep);
   c.Noise(0, 0, c.w, c.h, 4);
@@ -70,15 +75,20 @@ void RailPost(Canvas& c) {
   c.OutlineShapes(pal::Ink);
 }
 
-// The ornament at the screen's left edge: a gold scroll.
+// The ornament at the screen's left edge, where the arm to Clear starts: a
+// gold scroll standing wholly inside the picture (it comes to rest at the
+// screen's edge), its bar leading right into the arm.
 void Scroll(Canvas& c) {
-  c.Circle(36, 24, 18, pal::Gold);
-  c.Circle(36, 24, 12, pal::GoldDark);
-  c.Circle(36, 24, 8, pal::Gold);
-  c.Circle(33, 21, 3, pal::GoldLight);
-  c.Rect(0, 16, 30, 16, pal::Gold);
-  c.Rect(0, 16, 30, 3, pal::GoldLight);
-  c.Polygon({{20, 40}, {50, 38}, {62, 50}, {30, 56}}, pal::GoldDark);
+  c.Rect(40, 17, c.w - 40, 8, pal::Gold);
+  c.Rect(40, 17, c.w - 40, 2, pal::GoldLight);
+  c.Rect(40, 23, c.w - 40, 2, pal::GoldDark);
+  c.Circle(24, 24, 18, pal::Gold);
+  c.Circle(24, 24, 12, pal::GoldDark);
+  c.Circle(24, 24, 8, pal::Gold);
+  c.Circle(24, 24, 3, pal::GoldDark);
+  c.Circle(20, 20, 3, pal::GoldLight);
+  c.Polygon({{10, 40}, {38, 38}, {50, 50}, {18, 56}}, pal::GoldDark);
+  c.Polygon({{12, 41}, {36, 40}, {44, 47}, {18, 52}}, pal::Gold);
   c.OutlineShapes(pal::Ink);
 }
 
@@ -108,18 +118,23 @@ void Crest(Canvas& c) {
   c.OutlineShapes(pal::Ink);
 }
 
-// Four lightning bolts, one a frame, running from the top to the bottom.
+// Four lightning bolts, one a frame, striking from the top of the screen and
+// spending themselves in the dark above the caption (the frames are drawn
+// 2.34 times their height, the caption stands at 325).
+constexpr float kLightningEnd = 110;
+
 void Lightning(Canvas& c) {
   ForEachFrame(c, 64, 256, 4, [](Canvas& f, int k) {
     float x = 32 + f.rng.Range(-6, 6);
     float y = 0;
-    while (y < 256) {
+    while (y < kLightningEnd) {
       float nx = std::clamp(x + f.rng.Range(-14, 14), 8.0f, 56.0f);
-      float ny = y + f.rng.Range(14, 30);
+      float ny = y + f.rng.Range(10, 22);
+      if (ny > kLightningEnd - 8) ny = kLightningEnd, nx = x + f.rng.Range(-3, 3);
       f.ThickLine(x, y, nx, ny, 5, pal::BlueLight);
       f.ThickLine(x, y, nx, ny, 2, pal::ParchmentLight);
       if (f.rng.Chance(0.3f)) {
-        float bx = nx + f.rng.Range(-16, 16), by = ny + f.rng.Range(10, 24);
+        float bx = nx + f.rng.Range(-10, 10), by = ny + f.rng.Range(8, 14);
         f.ThickLine(nx, ny, bx, by, 2, pal::BlueLight);
       }
       x = nx;
@@ -176,6 +191,25 @@ void PortraitFrame(Canvas& c) {
     c.Circle(jx[i] - 1.5f, jy[i] - 1.5f, 2, pal::BlueLight);
   }
   c.OutlineShapes(pal::Ink);
+}
+
+// The caption's words stand on an opaque banner, so that the rocks drifting
+// by pass behind the words, not over them; leftEnd and rightEnd cut the
+// banner's ends into a ribbon's swallowtail.
+void Banner(Canvas& c, bool leftEnd, bool rightEnd) {
+  c.Fill(pal::Ink);
+  c.GradientV(0, 3, c.w, c.h - 6, Mix(pal::BlueDeep, pal::Night, 0.2f),
+              Mix(pal::BlueDeep, pal::Night, 0.6f));
+  c.Rect(0, 3, c.w, 1, pal::Gold);
+  c.Rect(0, c.h - 4, c.w, 1, pal::GoldDark);
+  const int mid = c.h / 2;
+  for (int y = 0; y < c.h; ++y) {
+    const int notch = 7 - std::abs(y - mid) * 7 / mid;
+    for (int x = 0; x < notch; ++x) {
+      if (leftEnd) c.Set(x, y, c.key);
+      if (rightEnd) c.Set(c.w - 1 - x, y, c.key);
+    }
+  }
 }
 
 // A slowly turning ring of stars; frame k turns it by k eighths of a point.
@@ -430,10 +464,8 @@ void HallBackground(Canvas& c) {
   c.Text(0, Y(560), X(140), Y(40), "Hall of Fame", title);
 }
 
-void Digits(Canvas& c) {
-  DrawGlyphSheet(
-      c, 32, 32, 10, [](int k) { return std::string(1, char('0' + k)); }, GoldCaption(26));
-}
+// A row's score: its digits 17 to 19 pixels apart at 0.6.
+void Digits(Canvas& c) { DigitCells(c, 32, 32, 17 / 0.6f, GoldCaption(32)); }
 
 }  // namespace
 
@@ -453,7 +485,8 @@ ASSETGEN_TABLE(NameEntryPictures) {
   Register(r, p::kTitle,
            [](Canvas& c) { c.Text(0, 0, c.w, c.h, "Enter Your Name", GoldCaption(22)); });
   Register(r, p::kLetters, 256, 192, [](Canvas& c) {
-    LetterSheet(c, 16, 32, 0, p::kLetterFrames, LetterStyle(22, pal::ParchmentLight), true);
+    LetterSheet(c, 16, 32, kTypedPitch, 0, p::kLetterFrames, LetterStyle(pal::ParchmentLight),
+                true);
   });
   Register(r, p::kReady, 384, 32, [](Canvas& c) { ButtonLooks(c, p::kReady, "Ready"); });
   Register(r, p::kClear, 192, 32, [](Canvas& c) { ButtonLooks(c, p::kClear, "Clear"); });
@@ -461,14 +494,18 @@ ASSETGEN_TABLE(NameEntryPictures) {
 
 ASSETGEN_TABLE(PortraitChoicePictures) {
   namespace p = new_game_picture;
-  Register(r, p::kWords[p::kWordChoose],
-           [](Canvas& c) { c.Text(0, 0, c.w, c.h, "Choose", GoldCaption(24)); });
-  Register(r, p::kWords[p::kWordYour],
-           [](Canvas& c) { c.Text(0, 0, c.w, c.h, "your", GoldCaption(24)); });
+  Register(r, p::kWords[p::kWordChoose], [](Canvas& c) {
+    Banner(c, true, false);
+    // "your" covers this picture's right end.
+    c.Text(8, 0, c.w - 26, c.h, "Choose", GoldCaption(22));
+  });
+  Register(r, p::kWords[p::kWordYour], [](Canvas& c) {
+    Banner(c, false, true);
+    c.Text(0, 0, c.w - 6, c.h, "your", GoldCaption(22));
+  });
   Register(r, p::kWords[p::kWordPortrait], [](Canvas& c) {
-    TextStyle t = GoldCaption(24);
-    t.align = Align::Left;  // close to "your" before it
-    c.Text(0, 0, c.w, c.h, "portrait", t);
+    Banner(c, true, true);
+    c.Text(6, 0, c.w - 12, c.h, "portrait", GoldCaption(22));
   });
   Register(r, p::kWords[p::kWordReady],
            [](Canvas& c) { c.Text(0, 0, c.w, c.h, "Ready", GoldCaption(18)); });
@@ -497,9 +534,9 @@ ASSETGEN_TABLE(HallOfFamePictures) {
   Register(r, p::kBackground, HallBackground);
   Register(r, p::kDigits, 320, 32, Digits);
   Register(r, p::kLettersHigh, 256, 512, [](Canvas& c) {
-    LetterSheet(c, 32, 64, 28, 62, LetterStyle(48, pal::ParchmentLight), false);
+    LetterSheet(c, 32, 64, kHallNamePitch, 28, 62, LetterStyle(pal::ParchmentLight), false);
   });
   Register(r, p::kLettersLow, 256, 256, [](Canvas& c) {
-    LetterSheet(c, 32, 64, 0, 28, LetterStyle(48, pal::ParchmentLight), false);
+    LetterSheet(c, 32, 64, kHallNamePitch, 0, 28, LetterStyle(pal::ParchmentLight), false);
   });
 }

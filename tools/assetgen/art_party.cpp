@@ -7,10 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "art_party.h"
-
 #include "art_people.h"
 #include "assetgen.h"
+#include "letter_cells.h"
 #include "party/heroes_art.h"
 #include "party/party_art.h"
 
@@ -100,50 +99,14 @@ void SlotMarker(Canvas& c, int image) {
   }
 }
 
-}  // namespace
-
-void assetgen::FittedDigits(Canvas& c, int fw, int fh, int inkW, int inkH, Rgb colour) {
-  constexpr int kBig = 96;  // the size a digit is set at before it is fitted
-  const uint32_t key = c.keyed ? 0xFF000000u | c.key : kKeyRed;
-  struct Ink {
-    Canvas big;
-    int x0, y0, x1, y1;
-  };
-  std::vector<Ink> digits;
-  int widest = 1, tallest = 1;
-  for (int d = 0; d < pa::kDigitFrames; ++d) {
-    Ink ink{Canvas(kBig, kBig + kBig / 2, key), kBig * 2, kBig * 2, -1, -1};
-    TextStyle t;
-    t.size = kBig;
-    t.color = colour;
-    t.antialias = false;
-    t.shrinkToFit = false;
-    ink.big.Text(0, 0, ink.big.w, ink.big.h, std::string(1, char('0' + d)), t);
-    for (int y = 0; y < ink.big.h; ++y)
-      for (int x = 0; x < ink.big.w; ++x)
-        if (!ink.big.IsKey(x, y)) {
-          ink.x0 = std::min(ink.x0, x);
-          ink.x1 = std::max(ink.x1, x);
-          ink.y0 = std::min(ink.y0, y);
-          ink.y1 = std::max(ink.y1, y);
-        }
-    widest = std::max(widest, ink.x1 - ink.x0 + 1);
-    tallest = std::max(tallest, ink.y1 - ink.y0 + 1);
-    digits.push_back(std::move(ink));
-  }
-  // One scale for all: the widest digit fills inkW, a narrow one stays
-  // narrow; the outline adds a pixel on each side.
-  const float sx = float(inkW - 2) / float(widest), sy = float(inkH - 2) / float(tallest);
-  ForEachFrame(c, fw, fh, pa::kDigitFrames, [&](Canvas& f, int d) {
-    const Ink& ink = digits[size_t(d)];
-    if (ink.x1 < 0) return;
-    const int w = std::max(1, int(float(ink.x1 - ink.x0 + 1) * sx + 0.5f));
-    const int h = std::max(1, int(float(ink.y1 - ink.y0 + 1) * sy + 0.5f));
-    f.BlitScaled(ink.big.Crop(ink.x0, ink.y0, ink.x1 - ink.x0 + 1, ink.y1 - ink.y0 + 1),
-                 (fw - w) / 2, (fh - h) / 2, w, h);
-    if (f.keyed) f.OutlineShapes(pal::Ink);
-  });
+// Digits for numbers whose digits stand pitch frame pixels apart.
+void Digits(Canvas& c, Rgb colour, float pitch) {
+  TextStyle t = GoldCaption(32);
+  t.color = colour;
+  DigitCells(c, 32, 32, pitch, t);
 }
+
+}  // namespace
 
 ASSETGEN_TABLE(PlayerScreenPictures) {
   Register(r, Sheet(pa::kTopBar), [](Canvas& c) {
@@ -193,11 +156,11 @@ ASSETGEN_TABLE(PlayerScreenPictures) {
     });
   Register(r, Sheet(pa::kHealthDigits), [](Canvas& c) {
     c.ClearToKey();
-    FittedDigits(c, 32, 32, 26, 26, pal::RedLight);
+    Digits(c, pal::RedLight, 23 / 0.7f);  // 23 pixels apart at 0.7
   });
   Register(r, Sheet(pa::kDigits), [](Canvas& c) {
     c.ClearToKey();
-    FittedDigits(c, 32, 32, 26, 26, pal::GoldLight);
+    Digits(c, pal::GoldLight, 17 / 0.8f);  // eight-digit experience: 17 apart at 0.8
   });
   Register(r, Sheet(pa::kHealthSlash), [](Canvas& c) {
     c.ClearToKey();

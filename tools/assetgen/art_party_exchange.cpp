@@ -9,6 +9,7 @@
 
 #include "art_people.h"
 #include "assetgen.h"
+#include "letter_cells.h"
 #include "party/exchange_art.h"
 
 using namespace assetgen;
@@ -112,16 +113,18 @@ void DrawTradeSign(Canvas& c) {
 void DrawPanelBoard(Canvas& c) {
   c.Fill(pal::Ink);
   c.Panel(0, 0, c.w, c.h, pal::Wood, 3);
-  c.Well(5, 5, c.w - 10, c.h - 10, pal::Parchment, 2);
-  c.Noise(7, 7, c.w - 14, c.h - 14, 5);
+  // A dark well: the army's name is written in light letters, its values in
+  // light digits.
+  c.Well(5, 5, c.w - 10, c.h - 10, Mix(pal::WoodDeep, pal::Ink, 0.2f), 2);
+  c.Noise(7, 7, c.w - 14, c.h - 14, 4);
 }
 
+// The members' values: 20 pixels apart at 0.6.
 void DrawDigits(Canvas& c, const ea::Picture& p, Rgb colour) {
   c.ClearToKey();
-  TextStyle t = GoldCaption(p.frameHeight - 4);
+  TextStyle t = GoldCaption(p.frameHeight);
   t.color = colour;
-  DrawGlyphSheet(
-      c, p.frameWidth, p.frameHeight, 10, [](int k) { return std::to_string(k); }, t);
+  DigitCells(c, p.frameWidth, p.frameHeight, 20 / 0.6f, t);
 }
 
 // The highlight of the cell whose stack the panel shows: a gold ring.

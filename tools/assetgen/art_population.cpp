@@ -10,6 +10,7 @@
 #include "art_figure.h"
 #include "art_people.h"
 #include "assetgen.h"
+#include "letter_cells.h"
 
 using namespace assetgen;
 using namespace people;
@@ -280,23 +281,34 @@ void DrawWord(Canvas& c, const std::string& word) {
 
 // The message panel: stretched to any size, so it is plain across and
 // shaded from top to bottom, with a gold line near either edge.
+// Every text panel and the find's panel: one 64 x 64 picture stretched by
+// the screen (5.6 x 3.1 for a find, 12.5 x 1.25 for the battle bar). A dark
+// field for the light texts, lit a little towards its middle where a find
+// shows its gem, gold, artifact or item, in a thin gold frame all round
+// with studs at the corners; one-pixel lines, so that they stay thin when
+// stretched.
 void DrawMessagePanel(Canvas& c) {
   const Rgb top = Mix(pal::WoodDeep, pal::Night, 0.35f),
             bottom = Mix(pal::WoodDeep, pal::Ink, 0.55f);
+  const float cx = (c.w - 1) / 2.0f, cy = (c.h - 1) / 2.0f;
   for (int y = 0; y < c.h; ++y) {
-    const float t = float(y) / float(c.h - 1);
-    const Rgb row = Mix(top, bottom, t);
+    const Rgb row = Mix(top, bottom, float(y) / float(c.h - 1));
     for (int x = 0; x < c.w; ++x) {
-      float edge = 0;
-      if (x < 2 || x > c.w - 3) edge = 0.35f;
-      if (y < 2 || y > c.h - 3) edge = 0.35f;
-      c.Set(x, y, Darken(row, edge));
+      const float dx = (x - cx) / cx, dy = (y - cy) / cy;
+      const float light = std::max(0.0f, 1.0f - (dx * dx + dy * dy)) * 0.3f;
+      c.Set(x, y, Mix(row, pal::WoodDark, light));
     }
   }
-  c.Rect(0, 3, c.w, 2, pal::GoldDark);
-  c.Rect(0, c.h - 5, c.w, 2, pal::GoldDark);
-  c.Rect(0, 0, c.w, 1, pal::Ink);
-  c.Rect(0, c.h - 1, c.w, 1, pal::Ink);
+  c.Frame(0, 0, c.w, c.h, pal::Ink);
+  c.Frame(1, 1, c.w - 2, c.h - 2, pal::GoldDark);
+  c.Rect(2, 2, c.w - 4, 1, pal::Gold);
+  c.Rect(2, 2, 1, c.h - 4, pal::Gold);
+  c.Frame(3, 3, c.w - 6, c.h - 6, Mix(pal::Ink, pal::WoodDeep, 0.5f));
+  for (int sx : {1, c.w - 4})
+    for (int sy : {1, c.h - 4}) {
+      c.Rect(sx, sy, 3, 3, pal::Gold);
+      c.Set(sx, sy, pal::GoldLight);
+    }
 }
 
 void DrawBox(Canvas& c, int rim) {
@@ -360,11 +372,12 @@ void DrawMouse(Canvas& c) {
   });
 }
 
+// Gold on the map's corner box (20 pixels apart at 0.6) and in a find (22 at
+// 0.7, the tightest), the bar's shield, the wealth screen's sums.
 void DrawDigits(Canvas& c) {
-  TextStyle t = GoldCaption(28);
+  TextStyle t = GoldCaption(32);
   t.color = pal::GoldLight;
-  DrawGlyphSheet(
-      c, 32, 32, 10, [](int k) { return std::string(1, char('0' + k)); }, t);
+  DigitCells(c, 32, 32, 22 / 0.7f, t);
 }
 
 // ------------------------------------------------------------------ finds

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "assetgen.h"
+#include "letter_cells.h"
 #include "menus/quest_log_picture.h"
 
 using namespace assetgen;
@@ -117,11 +118,8 @@ void Done(Canvas& c) {
   c.Text(0, 0, c.w, c.h, "Finished!", t);
 }
 
-void Digits(Canvas& c) {
-  TextStyle t = GoldCaption(52);
-  DrawGlyphSheet(
-      c, 64, 64, pic::kDigitFrames, [](int k) { return std::to_string(k); }, t);
-}
+// A quest's number: its two digits 40 pixels apart at 0.7.
+void Digits(Canvas& c) { DigitCells(c, 64, 64, 40 / 0.7f, GoldCaption(64)); }
 
 }  // namespace
 

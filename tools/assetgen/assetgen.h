@@ -159,8 +159,9 @@ enum class Align { Left, Center, Right };
 enum class VAlign { Top, Middle, Bottom };
 
 struct TextStyle {
-  int size = 16;     // pixel height passed to the font
-  bool bold = true;  // Liberation Sans Bold (captions) or Regular
+  int size = 16;      // pixel height passed to the font
+  bool bold = true;   // Liberation Sans Bold (captions) or Regular
+  bool mono = false;  // Liberation Mono instead: one advance for every glyph (letter cells)
   Rgb color = pal::ParchmentLight;
   bool outline = false;  // a one-pixel ring of outlineColor around the glyphs
   Rgb outlineColor = pal::Ink;
@@ -297,12 +298,6 @@ void DrawButtonLook(
 void DrawButtonLooks(
     Canvas& c, int fw, int fh, const std::string& caption, const ButtonStyle& style = {},
     const std::function<void(Canvas& frame, int look, int x, int y, int w, int h)>& face = nullptr);
-
-// A letter/digit sheet: frame k shows glyph(k) (UTF-8; empty for a blank frame)
-// centred in its frame, drawn over whatever the frame holds (the key colour
-// on a fresh keyed picture; fill the canvas first for an opaque one).
-void DrawGlyphSheet(Canvas& c, int fw, int fh, int count,
-                    const std::function<std::string(int k)>& glyph, const TextStyle& style);
 
 // ---------------------------------------------------------------- music
 

@@ -1,4 +1,4 @@
-// Frame sheets, the three-look buttons and letter/digit sheets.
+// Frame sheets and the three-look buttons.
 #include <algorithm>
 
 #include "assetgen.h"
@@ -87,14 +87,6 @@ void DrawButtonLooks(Canvas& c, int fw, int fh, const std::string& caption, cons
   int count = (c.w / std::max(fw, 1)) * (c.h / std::max(fh, 1));
   ForEachFrame(c, fw, fh, count,
                [&](Canvas& f, int k) { DrawButtonLook(f, k <= 2 ? k : 0, caption, st, face); });
-}
-
-void DrawGlyphSheet(Canvas& c, int fw, int fh, int count,
-                    const std::function<std::string(int k)>& glyph, const TextStyle& style) {
-  ForEachFrame(c, fw, fh, count, [&](Canvas& f, int k) {
-    std::string g = glyph(k);
-    if (!g.empty()) f.Text(0, 0, f.w, f.h, g, style);
-  });
 }
 
 }  // namespace assetgen

@@ -33,18 +33,25 @@ struct FontMetrics {
 
 // SDL_ttf is not thread-safe: every use of it goes through this lock.
 std::mutex g_fontLock;
-std::map<std::pair<bool, int>, TTF_Font*> g_fonts;
+std::map<std::pair<int, int>, TTF_Font*> g_fonts;
 
-TTF_Font* FontLocked(bool bold, int size) {
-  auto k = std::make_pair(bold, size);
+// A face: bit 0 bold, bit 1 monospaced (Liberation Mono, every glyph one advance).
+constexpr int kFaceBold = 1, kFaceMono = 2;
+
+int FaceOf(const TextStyle& st) { return (st.bold ? kFaceBold : 0) | (st.mono ? kFaceMono : 0); }
+
+TTF_Font* FontLocked(int face, int size) {
+  auto k = std::make_pair(face, size);
   auto it = g_fonts.find(k);
   if (it != g_fonts.end()) return it->second;
   if (!TTF_WasInit() && TTF_Init() != 0) {
     std::fprintf(stderr, "assetgen: TTF_Init failed: %s\n", TTF_GetError());
     std::exit(1);
   }
+  const bool bold = (face & kFaceBold) != 0;
   std::string path = std::string(QORV_FONT_DIR) +
-                     (bold ? "/LiberationSans-Bold.ttf" : "/LiberationSans-Regular.ttf");
+                     ((face & kFaceMono) ? "/LiberationMono" : "/LiberationSans") +
+                     (bold ? "-Bold.ttf" : "-Regular.ttf");
   TTF_Font* f = TTF_OpenFont(path.c_str(), size);
   if (!f) {
     std::fprintf(stderr, "assetgen: cannot open font %s: %s\n", path.c_str(), TTF_GetError());
@@ -54,9 +61,9 @@ TTF_Font* FontLocked(bool bold, int size) {
   return f;
 }
 
-FontMetrics Metrics(bool bold, int size) {
+FontMetrics Metrics(int face, int size) {
   std::lock_guard<std::mutex> lock(g_fontLock);
-  TTF_Font* f = FontLocked(bold, size);
+  TTF_Font* f = FontLocked(face, size);
   FontMetrics m;
   m.ascent = TTF_FontAscent(f);
   m.lineSkip = TTF_FontLineSkip(f);
@@ -66,11 +73,11 @@ FontMetrics Metrics(bool bold, int size) {
   return m;
 }
 
-Mask RenderLine(const std::string& text, bool bold, int size) {
+Mask RenderLine(const std::string& text, int face, int size) {
   Mask m;
   if (text.empty()) return m;
   std::lock_guard<std::mutex> lock(g_fontLock);
-  TTF_Font* f = FontLocked(bold, size);
+  TTF_Font* f = FontLocked(face, size);
   SDL_Color white{255, 255, 255, 255};
   SDL_Surface* s = TTF_RenderUTF8_Blended(f, text.c_str(), white);
   if (!s) return m;
@@ -117,13 +124,13 @@ struct Block {
   int bandTop = 0, bandBottom = 0;                   // cap band of the block within mask
 };
 
-Block LayOut(const std::vector<std::string>& lines, bool bold, int size, Align align) {
+Block LayOut(const std::vector<std::string>& lines, int face, int size, Align align) {
   Block b;
-  FontMetrics fm = Metrics(bold, size);
+  FontMetrics fm = Metrics(face, size);
   std::vector<Mask> ms;
   int width = 0;
   for (const std::string& l : lines) {
-    ms.push_back(RenderLine(l, bold, size));
+    ms.push_back(RenderLine(l, face, size));
     width = std::max(width, ms.back().w);
   }
   int height =
@@ -162,7 +169,7 @@ Block LayOut(const std::vector<std::string>& lines, bool bold, int size, Align a
 
 void MeasureText(const std::string& text, int size, bool bold, int* width, int* height) {
   std::lock_guard<std::mutex> lock(g_fontLock);
-  TTF_Font* f = FontLocked(bold, size);
+  TTF_Font* f = FontLocked(bold ? kFaceBold : 0, size);
   int w = 0, h = 0;
   if (!text.empty()) TTF_SizeUTF8(f, text.c_str(), &w, &h);
   if (width) *width = w;
@@ -179,7 +186,7 @@ void Canvas::Text(int bx, int by, int bw, int bh, const std::string& text, const
   Block b;
   int size = std::max(st.size, 4);
   for (;;) {
-    b = LayOut(lines, st.bold, size, st.align);
+    b = LayOut(lines, FaceOf(st), size, st.align);
     bool hasInk = b.inkX1 >= b.inkX0;
     int inkW = hasInk ? b.inkX1 - b.inkX0 + 1 : 0, inkH = hasInk ? b.inkY1 - b.inkY0 + 1 : 0;
     int layoutW = single ? inkW : b.mask.w;
