@@ -1,10 +1,11 @@
 // A campaign played from the main menu by clicks and keys alone: a new game
 // through the menus, Kapusta's first quest taken, done at the apple tree
-// and paid, a recruit bought with what it earned, the reward amulet worn,
-// the raiders north of the village beaten, the game saved, quit and loaded
-// again. Then, from saves prepared for them, the three ways a game ends,
-// each into the hall of fame. The game record is read from the state dump
-// after every step.
+// and paid, the raiders' quest taken, a recruit bought with what the two
+// earned, the reward amulet worn, the raiders north of the village beaten
+// and their reward fetched, the game saved, quit and loaded again. Then,
+// from saves prepared for them, the three ways a game ends, each into the
+// hall of fame. The game record is read from the state dump after every
+// step.
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -140,6 +141,9 @@ constexpr int32_t kQuestYesX = 246, kQuestYesY = 446;
 constexpr uint8_t kApples = 1;  // quest 1
 const std::string kApplesStage = "state.questStage." + std::to_string(kApples - 1);
 constexpr uint8_t kRaiders = 2;  // quest 2: the raiding party north of the village
+const std::string kRaidersStage = "state.questStage." + std::to_string(kRaiders - 1);
+constexpr uint8_t kBoots = 127;  // given with quest 2
+constexpr uint8_t kRing = 151;   // its reward
 constexpr uint8_t kAmulet = 12;  // quest 1's reward
 constexpr uint32_t kKapustaCell = 1353;
 constexpr uint32_t kAppleTreeCell = 1508;
@@ -232,10 +236,12 @@ constexpr int kMenuY = 570;
 constexpr int kQuestionYesX = 210, kQuestionY = 340;
 
 // The fields of the game record a save does not carry over: the story to
-// play next, the menus' list of filled slots, and the trade partners, which
-// the map writes back from its own record as it is left.
+// play next, the menus' list of filled slots, the trade partners, which the
+// map writes back from its own record as it is left, and the mark of a
+// visit to a place, which the map clears when it comes back.
 bool KeptBySave(const std::string& field) {
-  for (const char* transient : {"storyScene", "slotFilled", "exchangeLeft", "exchangeRight"})
+  for (const char* transient :
+       {"storyScene", "slotFilled", "exchangeLeft", "exchangeRight", "placeVisitFlag"})
     if (field == transient) return false;
   return true;
 }
@@ -319,15 +325,22 @@ TEST_F(Campaign, FromTheMainMenuToAWonBattleAndBackFromTheSave) {
     PressRect(d, house_layout::kTalkRect);
     EXPECT_EQ(DumpedNumber(d, "state.gold"), 120);
     EXPECT_EQ(DumpedNumber(d, "state.fame"), 2);
+    // The next Talk offers the raiders; Yes pays 30 and gives boots.
+    PressRect(d, house_layout::kTalkRect);
+    Press(d, kQuestYesX, kQuestYesY);
+    EXPECT_EQ(DumpedNumber(d, "state.gold"), 150);
+    EXPECT_EQ(DumpedNumber(d, "state.fame"), 3);
     PressRect(d, house_layout::kRecruitRect);
     Press(d, house_layout::kCandidateCellX[kCheapestRecruit - 1] + 45,
           house_layout::kCandidateCellY + 45);
     PressRect(d, house_layout::kRecruitYesRect);
-    EXPECT_EQ(DumpedNumber(d, "state.gold"), 0);
+    EXPECT_EQ(DumpedNumber(d, "state.gold"), 30);
     d.PressKey(kKeyEscape);
     ASSERT_TRUE(On(d, "MapProc"));
     EXPECT_EQ(DumpedNumber(d, kApplesStage), kQuestClosed);
     EXPECT_EQ(DumpedNumber(d, "state.playerItems.0"), kAmulet);
+    EXPECT_EQ(DumpedNumber(d, "state.playerItems.1"), kBoots);
+    EXPECT_EQ(DumpedNumber(d, kRaidersStage), kQuestUnderWay);
     EXPECT_EQ(DumpedNumber(d, "state.playerArmies.armyKind.2"), kDogs);
 
     // The amulet dragged from the bag onto the figure's first amulet place.
@@ -353,9 +366,10 @@ TEST_F(Campaign, FromTheMainMenuToAWonBattleAndBackFromTheSave) {
     // The raiding party north of the village.
     m = d.App().mapEncounters;
     const double fame = DumpedNumber(d, "state.fame");
-    // The one thing set by hand, the fighter's standing: a new party cannot beat even the weakest
-    // army (it falls in its third turn, and the wear its defeats leave heals
-    // overnight), and growing it by play would take weeks of game days.
+    // The one thing set by hand is the fighter's standing: a new party
+    // cannot beat even the weakest army (it falls in its third turn, and the
+    // wear its defeats leave heals overnight), and growing it by play would
+    // take weeks of game days.
     GameState& s = *d.App().gameState;
     s.playerHealth() = s.playerMaxHealth() = kSeasonedHealth;
     s.playerAttack() = s.playerBaseAttack() = kSeasonedBlow;
@@ -371,7 +385,24 @@ TEST_F(Campaign, FromTheMainMenuToAWonBattleAndBackFromTheSave) {
     ASSERT_TRUE(On(d, "MapProc"));
     EXPECT_EQ(DumpedNumber(d, "state.fame"), fame + grade);
     EXPECT_EQ(DumpedNumber(d, "state.enemyPresent." + std::to_string(kRaidingParty)), 0);
-    EXPECT_EQ(DumpedNumber(d, "state.questStage." + std::to_string(kRaiders - 1)), kQuestClosed);
+    EXPECT_EQ(DumpedNumber(d, kRaidersStage), kQuestAchieved);
+
+    // The next day in Kapusta the raiders' reward: 100 gold and a ring.
+    const double gold = DumpedNumber(d, "state.gold");
+    WalkTo(d, CellXOf(kKapustaCell), CellYOf(kKapustaCell));
+    ASSERT_TRUE(On(d, "VillageProc")) << d.ScreenName();
+    d.RunFrames(2);
+    PressRect(d, house_layout::kTalkRect);
+    EXPECT_EQ(DumpedNumber(d, "state.gold"), gold + 100);
+    // The armies that fell are raised on entering, for one fame; the
+    // raiders' thanks give it back.
+    EXPECT_EQ(DumpedNumber(d, "objects.villageScreen.fameLoss"), kFameApplied);
+    EXPECT_EQ(DumpedNumber(d, "state.fame"), fame + grade);
+    d.PressKey(kKeyEscape);
+    ASSERT_TRUE(On(d, "MapProc"));
+    EXPECT_EQ(DumpedNumber(d, kRaidersStage), kQuestClosed);
+    EXPECT_EQ(DumpedNumber(d, "state.playerItems.0"), kRing);
+    EXPECT_EQ(DumpedJson(d, "state.playerArmies.armyCount"), "[6,13,2,0,0,0]");
 
     // Escape on the map asks; Yes saves into slot 1 and goes to the main
     // menu, whose Quit ends the program.
