@@ -4,7 +4,6 @@
 // game asked for was there.
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>

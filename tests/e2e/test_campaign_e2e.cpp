@@ -7,9 +7,6 @@
 // hall of fame. The game record is read from the state dump after every
 // step.
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -30,7 +27,6 @@
 #include "map/kingdom_map.h"
 #include "map/map_encounters.h"
 #include "menus/main_menu_screen.h"
-#include "menus/save_files.h"
 #include "menus/save_slots_panel.h"
 #include "menus/story_scene.h"
 #include "party/member_items.h"
@@ -425,6 +421,13 @@ TEST_F(Campaign, FromTheMainMenuToAWonBattleAndBackFromTheSave) {
   const std::map<std::string, std::string> loaded = RecordFields(d);
   ASSERT_EQ(loaded.size(), saved.size());
   for (const auto& [name, value] : saved) EXPECT_EQ(loaded.at(name), value) << name;
+
+  // The loaded game plays on: the board closed, the day ended.
+  const double day = DumpedNumber(d, "state.day");
+  Press(d, kNowhereX, kNowhereY);
+  EndTheDay(d);
+  ASSERT_TRUE(On(d, "MapProc")) << d.ScreenName();
+  EXPECT_EQ(DumpedNumber(d, "state.day"), day + 1);
 }
 
 // ---- The endings, each from a save prepared for it ----
@@ -459,7 +462,9 @@ class CampaignEnds : public EndToEndInOwnFolder {
     SaveExtras extras;
     const int slot = static_cast<int>(DumpedNumber(d, "state.slot"));
     ASSERT_EQ(LoadGameFile(*ended, extras, SavePath(std::to_string(slot) + ".save").c_str()), 1);
-    EXPECT_EQ(extras.endSurrendered + extras.endPeaceTreaty + extras.endVictory, 1);
+    const uint8_t ends[] = {extras.endSurrendered, extras.endPeaceTreaty, extras.endVictory};
+    for (uint8_t scenes = kStorySurrendered; scenes <= kStoryVictory; ++scenes)
+      EXPECT_EQ(ends[scenes - kStorySurrendered], scenes == scene ? 1 : 0) << int(scenes);
     const double score = std::max(ended->fame + fameChange, 0);
     EXPECT_EQ(DumpedNumber(d, "state.storyScene"), scene);
     GameState hall;
@@ -472,6 +477,8 @@ class CampaignEnds : public EndToEndInOwnFolder {
     d.RunFrames(2);
     EXPECT_EQ(DumpedNumber(d, "objects.hallOfFameScreen.scores.0"), score);
     EXPECT_EQ(DumpedNumber(d, "state.fame"), 0) << "a fresh record";
+    d.PressKey(kKeyBackspace);
+    EXPECT_TRUE(On(d, "MainMenuProc")) << d.ScreenName();
   }
 };
 
