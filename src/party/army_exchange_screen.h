@@ -10,6 +10,7 @@
 
 #include "game/glyph_name.h"
 #include "game/item_catalog.h"
+#include "party/exchange_common.h"
 
 class GraphicsDevice;
 class HeroFigure;
@@ -139,8 +140,8 @@ class ArmyExchangeScreen {
     v.Handle(textLetters2);
     v.Handle(portraitSheet);
     v.Handle(figure);
-    VisitWorn(v, leftWorn, "leftBodyItems", "leftReloadFlags");
-    VisitWorn(v, rightWorn, "rightBodyItems", "rightReloadFlags");
+    exchange_common::VisitWorn(v, leftWorn, "leftBodyItems", "leftReloadFlags");
+    exchange_common::VisitWorn(v, rightWorn, "rightBodyItems", "rightReloadFlags");
     v("leftMember", leftMember);
     v("rightMember", rightMember);
     v("playerPortrait", playerPortrait);
@@ -192,21 +193,5 @@ class ArmyExchangeScreen {
     v("backPressed", backPressed);
     v("backHovered", backHovered);
     v("backArmed", backArmed);
-  }
-
- private:
-  template <class V>
-  static void VisitWorn(V& v, const WornFigure& f, const char* items, const char* reloads) {
-    v.Handle(f.helmetSheet);
-    v.Handle(f.torsoSheet);
-    v.Handle(f.glovesSheet);
-    v.Handle(f.pantsSheet);
-    v.Handle(f.shoesSheet);
-    v.Handle(f.beltSheet);
-    v.Handle(f.amuletSheet);
-    v.Handle(f.shieldSheet);
-    v.Handle(f.swordSheet);
-    v(items, f.bodyItems);
-    v(reloads, f.reloadFlags);
   }
 };
