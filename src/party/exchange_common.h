@@ -114,4 +114,47 @@ void VisitWorn(V& v, const WornFigure& f, const char* items, const char* reloads
   v(reloads, f.reloadFlags);
 }
 
+// What each exchange screen holds of its two members: the letter sheets,
+// the portraits, both figures, the members, their looks and names. The
+// screens own the sheets and release them.
+struct ExchangeSides {
+  SpriteSheet* nameLetters1{nullptr};
+  SpriteSheet* nameLetters2{nullptr};
+  SpriteSheet* textLetters1{nullptr};
+  SpriteSheet* textLetters2{nullptr};
+  SpriteSheet* portraitSheet{nullptr};
+  const HeroFigure* figure{nullptr};  // the application's bare bodies; not owned
+  WornFigure leftWorn;                // sheets, body items and reload flags of the left figure
+  WornFigure rightWorn;               // the same of the right figure
+  uint8_t leftMember{0};
+  uint8_t rightMember{0};
+  uint8_t playerPortrait{0};
+  uint8_t heroPortrait[kHeroCount]{};
+  uint8_t leftName[kGlyphNameLength]{};
+  uint8_t rightName[kGlyphNameLength]{};
+  uint8_t leftNameLast{0};
+  uint8_t rightNameLast{0};
+};
+
+// The fields of ExchangeSides for the state dump, in their order.
+template <class V>
+void VisitSides(V& v, const ExchangeSides& s) {
+  v.Handle(s.nameLetters1);
+  v.Handle(s.nameLetters2);
+  v.Handle(s.textLetters1);
+  v.Handle(s.textLetters2);
+  v.Handle(s.portraitSheet);
+  v.Handle(s.figure);
+  VisitWorn(v, s.leftWorn, "leftBodyItems", "leftReloadFlags");
+  VisitWorn(v, s.rightWorn, "rightBodyItems", "rightReloadFlags");
+  v("leftMember", s.leftMember);
+  v("rightMember", s.rightMember);
+  v("playerPortrait", s.playerPortrait);
+  v("heroPortrait", s.heroPortrait);
+  v.Name("leftName", s.leftName);
+  v.Name("rightName", s.rightName);
+  v("leftNameLast", s.leftNameLast);
+  v("rightNameLast", s.rightNameLast);
+}
+
 }  // namespace exchange_common

@@ -22,7 +22,7 @@ constexpr int kExchangePlaces = 31;  // item places of one member
 constexpr uint8_t kItemSideLeft = 1;
 constexpr uint8_t kItemSideRight = 2;
 
-class ItemExchangeScreen {
+class ItemExchangeScreen : public exchange_common::ExchangeSides {
  public:
   ItemExchangeScreen();
   virtual ~ItemExchangeScreen();
@@ -81,27 +81,11 @@ class ItemExchangeScreen {
   void DrawDraggedItem();
   void ReleasePictures();
 
-  // Pictures.
+  // Pictures (the letters, portraits and figures are ExchangeSides').
   SpriteSheet* uiSheet{nullptr};
-  SpriteSheet* nameLetters1{nullptr};
-  SpriteSheet* nameLetters2{nullptr};
-  SpriteSheet* textLetters1{nullptr};
-  SpriteSheet* textLetters2{nullptr};
-  SpriteSheet* portraitSheet{nullptr};
-  const HeroFigure* figure{nullptr};  // the application's bare bodies; not owned
-  ItemView view;                      // icons of the items either member owns (eitherHeld)
-  WornFigure leftWorn;                // body items mirror places 12..30 of leftItems
-  WornFigure rightWorn;
+  ItemView view;  // icons of the items either member owns (eitherHeld)
 
-  // The two members.
-  uint8_t leftMember{0};
-  uint8_t rightMember{0};
-  uint8_t playerPortrait{0};
-  uint8_t heroPortrait[10]{};
-  uint8_t leftName[kGlyphNameLength]{};
-  uint8_t rightName[kGlyphNameLength]{};
-  uint8_t leftNameLast{0};
-  uint8_t rightNameLast{0};
+  // What the two members hold.
   uint8_t leftHeld[kItemIdCount]{};  // per item number: the member owns it
   uint8_t rightHeld[kItemIdCount]{};
   uint8_t leftItems[kExchangePlaces]{};  // item id per place, 0 = empty
@@ -133,26 +117,11 @@ class ItemExchangeScreen {
   template <class V>
   void VisitFields(V& v) const {
     v.Handle(uiSheet);
-    v.Handle(nameLetters1);
-    v.Handle(nameLetters2);
-    v.Handle(textLetters1);
-    v.Handle(textLetters2);
-    v.Handle(portraitSheet);
-    v.Handle(figure);
     v.Handle(view.iconSheet);
     v("eitherHeld", view.itemHeld);
     v("itemPicture", view.iconIndex);
     v("itemKind", view.itemKind);
-    exchange_common::VisitWorn(v, leftWorn, "leftBodyItems", "leftReloadFlags");
-    exchange_common::VisitWorn(v, rightWorn, "rightBodyItems", "rightReloadFlags");
-    v("leftMember", leftMember);
-    v("rightMember", rightMember);
-    v("playerPortrait", playerPortrait);
-    v("heroPortrait", heroPortrait);
-    v.Name("leftName", leftName);
-    v.Name("rightName", rightName);
-    v("leftNameLast", leftNameLast);
-    v("rightNameLast", rightNameLast);
+    exchange_common::VisitSides(v, *this);
     v("leftHeld", leftHeld);
     v("rightHeld", rightHeld);
     v("leftItems", leftItems);
