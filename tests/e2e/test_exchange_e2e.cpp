@@ -245,7 +245,7 @@ TEST_F(ExchangeE2E, ASwapWritesBothMembersWithSlotsInOrderAndTheTailsKept) {
 }
 
 TEST_F(ExchangeE2E, NobodyTradesWithHimself) {
-  for (const char* stub : {"GoExchangeChoice", "GoArmyExchange"}) {
+  for (const char* stub : {"GoExchangeChoice", "GoArmyExchange", "GoItemExchange"}) {
     ScenarioDriver d;
     d.Start();
     d.RunFrames(2);
@@ -257,6 +257,7 @@ TEST_F(ExchangeE2E, NobodyTradesWithHimself) {
     EXPECT_STREQ(d.ScreenName(), "MapProc") << stub;
     EXPECT_EQ(d.App().exchangeChoiceScreen, nullptr) << stub;
     EXPECT_EQ(d.App().armyExchangeScreen, nullptr) << stub;
+    EXPECT_EQ(d.App().itemExchangeScreen, nullptr) << stub;
     EXPECT_EQ(s.playerArmies.armyKindCode[0], before.armyKindCode[0]) << stub;
   }
 }
