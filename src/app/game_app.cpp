@@ -24,6 +24,7 @@
 #include "party/army_exchange_screen.h"
 #include "party/exchange_choice_screen.h"
 #include "party/heroes_screen.h"
+#include "party/item_exchange_screen.h"
 #include "party/name_entry.h"
 #include "party/player_screen.h"
 #include "party/wealth_screen.h"
@@ -53,6 +54,7 @@ GameApp::~GameApp() {
   FreeScreen(castleScreen);
   FreeScreen(towerScreen);
   FreeScreen(armyExchangeScreen);
+  FreeScreen(itemExchangeScreen);
   FreeScreen(exchangeChoiceScreen);
   FreeScreen(playerScreen);
   FreeScreen(heroesScreen);

@@ -168,12 +168,6 @@ class GameApp : public AppFrame {
   void RenameProc();
   void WriteHallOfFameProc();
 
-  // The frame of a screen that is not built yet: it shows the screen's name.
-  // Escape goes back to the kingdom map from the screens of play reached from
-  // it (the options opened from a battle go back to it), else to the main
-  // menu. fpsY is the height of the frames-per-second display, or -1 for none.
-  void PlaceholderProc(const char* screenName, int32_t fpsY);
-
   // Hands the selected army of a member screen to the name editor (its name
   // into the rename buffer when a box is selected) and leaves for it.
   // The control bar and the figure the member screens share with the map.

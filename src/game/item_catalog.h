@@ -32,7 +32,7 @@ constexpr int kFirstBodyPlace = 12;   // item place of body slot 0 (places 0..11
 constexpr int kBodySlotCount = 19;
 constexpr int kWornPictureCount = 11;  // body slots with a picture (all but the rings)
 constexpr int kItemNameCells = 21;
-constexpr int kItemKindCells = 22;
+constexpr int kItemKindCells = kItemNameCells;  // every line of an item's text is one name row
 
 // BodySlot s is item place 12 + s.
 enum BodySlot : uint8_t {

@@ -8,6 +8,7 @@
 #include "party/army_exchange_copy.h"
 #include "party/army_exchange_screen.h"
 #include "party/exchange_choice_screen.h"
+#include "party/exchange_common.h"
 #include "platform/input_device.h"
 
 void GameApp::ArmyExchangeProc() {
@@ -27,15 +28,7 @@ void GameApp::ArmyExchangeProc() {
     }
     armyExchangeScreen = new ArmyExchangeScreen;
     ArmyExchangeScreen* s = armyExchangeScreen;
-    s->Reset();
-    s->LoadPictures(&graphics);
-    s->CreatePictureSheets(&graphics);
-    s->figure = heroFigure;
-    s->playerPortrait = gameState->playerPortrait;
-    s->rightMember = gameState->exchangeRight;
-    s->leftMember = gameState->exchangeLeft;
-    s->LoadPortraits(&graphics);
-    for (int k = 0; k < kHeroCount; ++k) s->heroPortrait[k] = gameState->heroPortrait[k];
+    exchange_common::OpenExchange(*s, &graphics, heroFigure, *gameState);
     CopyMemberIn(*gameState, *s, kSideLeft, s->leftMember, &selectedHero);
     CopyMemberIn(*gameState, *s, kSideRight, s->rightMember, &selectedHero);
     s->LayoutCells();

@@ -50,11 +50,8 @@ bool InCell(int cell, int32_t x, int32_t y) {
   return PointInRect(c.rectX, r.rectY, c.rectW, r.rectH, x, y) != 0;
 }
 
-bool AnyButton(InputDevice* mouse) {
-  return mouse && (mouse->ButtonPressed(kMouseLeft) || mouse->ButtonPressed(kMouseRight));
-}
-
-constexpr int32_t kBackX = 730, kBackY = 6, kBackW = 64, kBackH = 32;
+using exchange_common::AnyButton;
+constexpr int32_t kBackX = 730, kBackY = 6;
 
 struct ValueBox {
   uint8_t id;
@@ -77,30 +74,6 @@ using exchange_common::NewSheet;
 // Frame d of a digit picture for the digit d.
 void Digit(SpriteSheet* sheet, int image, int32_t value, int32_t x, int32_t y, float sx, float sy) {
   if (sheet) sheet->Draw(image, value % 10, x, y, kWhite, sx, sy);
-}
-
-// The figure's body look: the player by portrait choice, hero k by his own.
-FigureLook LookOf(uint8_t member, uint8_t playerPortrait, const uint8_t* heroPortrait) {
-  if (member == kMemberPlayer) return PlayerFigureLook(playerPortrait);
-  if (member >= kFirstHeroMember && member <= kLastHeroMember)
-    return heroPortrait[member - kFirstHeroMember];
-  return kFigureLookCount;
-}
-
-// The figure places are laid out for the party screens' figures, which stand
-// this much lower than the exchange's.
-constexpr int32_t kPartyFigureTop = 100;
-
-void DrawFigure(const HeroFigure* figure, const WornFigure& worn, SpriteSheet* portraits,
-                int portrait, uint8_t member, uint8_t playerPortrait, const uint8_t* heroPortrait,
-                int32_t x, int32_t y) {
-  const int32_t dy = y - kPartyFigureTop;
-  if (figure) figure->DrawBody(x, LookOf(member, playerPortrait, heroPortrait), worn.bodyItems, dy);
-  if (portraits && !ItemCatalog::FitsBodySlot(worn.bodyItems[kBodyHelmet], kBodyHelmet)) {
-    const int32_t headY = member == kMemberPlayer && playerPortrait == 0 ? y + 94 : y + 93;
-    portraits->Draw(portrait, 0, x + 34, headY, kWhite, 0.7f, 0.7f);
-  }
-  ItemCatalog::DrawWornItems(worn, x, dy);
 }
 
 }  // namespace
@@ -130,14 +103,8 @@ void ArmyExchangeScreen::LoadPictures(GraphicsDevice* device) {
   armySheet = NewSheet(device, ea::kArmyIconImages);
   uiSheet = NewSheet(device, ea::kArmyUiImages);
   for (const ea::NumberedPicture& p : ea::kArmyUiPictures) Load(uiSheet, p.image, p.picture);
-  nameLetters1 = NewSheet(device, 1);
-  Load(nameLetters1, 0, ea::kNameLetters1);
-  nameLetters2 = NewSheet(device, 1);
-  Load(nameLetters2, 0, ea::kNameLetters2);
-  textLetters1 = NewSheet(device, 1);
-  Load(textLetters1, 0, ea::kTextLetters1);
-  textLetters2 = NewSheet(device, 1);
-  Load(textLetters2, 0, ea::kTextLetters2);
+  exchange_common::LoadLetterSheets(device, &nameLetters1, &nameLetters2, &textLetters1,
+                                    &textLetters2);
 }
 
 void ArmyExchangeScreen::CreatePictureSheets(GraphicsDevice* device) {
@@ -184,12 +151,7 @@ void ArmyExchangeScreen::UpdateLengths() {
 }
 
 void ArmyExchangeScreen::HoverBack(int32_t x, int32_t y) {
-  if (PointInRect(kBackX, kBackY, kBackW, kBackH, x, y)) {
-    backHovered = 1;
-    if (!backPressed) backLook = ea::kLookHovered;
-  } else if (!backPressed) {
-    backLook = ea::kLookIdle;
-  }
+  exchange_common::BackButton{backLook, backHovered, backPressed, backArmed}.Hover(x, y);
 }
 
 void ArmyExchangeScreen::HoverValues(int32_t x, int32_t y) {
@@ -198,11 +160,8 @@ void ArmyExchangeScreen::HoverValues(int32_t x, int32_t y) {
 }
 
 uint32_t ArmyExchangeScreen::ClickBack(int32_t x, int32_t y, InputDevice* mouse) {
-  if (!PointInRect(kBackX, kBackY, kBackW, kBackH, x, y) || !AnyButton(mouse)) return 0;
-  backArmed = 1;
-  backLook = ea::kLookPressed;
-  backPressed = 1;
-  return 1;
+  return exchange_common::BackButton{backLook, backHovered, backPressed, backArmed}.Click(x, y,
+                                                                                          mouse);
 }
 
 void ArmyExchangeScreen::PickUpStack(int32_t x, int32_t y, InputDevice* mouse) {
@@ -380,55 +339,45 @@ void ArmyExchangeScreen::DrawRightName(int32_t x, int32_t y) {
                                y, 14, 0.875f, 1.0f);
 }
 
-void ArmyExchangeScreen::DrawHealth(int32_t x, int32_t y, int32_t health, int32_t maxHealth) {
-  if (!uiSheet) return;
-  int32_t shown = health < maxHealth ? health : maxHealth;
-  if (shown < 0) shown = 0;
-  Digit(uiSheet, ea::kArmyHealthDigits, shown, x + 34, y, 0.5f, 0.5f);
-  if (shown >= 10) Digit(uiSheet, ea::kArmyHealthDigits, shown / 10, x + 17, y, 0.5f, 0.5f);
-  if (shown >= 100) Digit(uiSheet, ea::kArmyHealthDigits, shown / 100, x, y, 0.5f, 0.5f);
-  uiSheet->Draw(ea::kArmyHealthIcon, 0, x + 45, y - 40, kWhite, 1.0f, 1.0f);
-  uiSheet->Draw(ea::kArmySeparator, 0, x + 48, y - 10, kWhite, 1.0f, 1.1f);
-  const int32_t most = maxHealth < 0 ? 0 : maxHealth;
-  int digits = most >= 100 ? 3 : most >= 10 ? 2 : 1;
-  int32_t divisor = digits == 3 ? 100 : digits == 2 ? 10 : 1;
-  for (int d = 0; d < digits; ++d, divisor /= 10)
-    Digit(uiSheet, ea::kArmyHealthDigits, most / divisor, x + 67 + 17 * d, y, 0.5f, 0.5f);
-}
-
 namespace {
 
-void DrawMemberValue(SpriteSheet* ui, int digits, int icon, int32_t iconDx, int32_t x, int32_t y,
-                     int32_t value) {
-  if (!ui) return;
-  const int32_t v = value < 0 ? 0 : value;
-  if (v >= 100) {
-    Digit(ui, digits, v, x + 51, y, 0.6f, 0.6f);
-    Digit(ui, digits, v / 10, x + 31, y, 0.6f, 0.6f);
-    Digit(ui, digits, v / 100, x + 11, y, 0.6f, 0.6f);
-  } else {
-    Digit(ui, digits, v, x + 41, y, 0.6f, 0.6f);
-    Digit(ui, digits, v / 10, x + 21, y, 0.6f, 0.6f);
-  }
-  ui->Draw(icon, 0, x + iconDx, y - 39, kWhite, 1.0f, 1.0f);
-}
+constexpr exchange_common::TotalsArt kTotalsArt = {
+    ea::kArmyHealthDigits,
+    ea::kArmyAttackDigits,
+    ea::kArmyShieldDigits,
+    ea::kArmySeparator,
+    ea::kArmyHealthIcon,
+    ea::kArmyAttackIcon,
+    ea::kArmyShieldIcon,
+    45,
+    -40,
+    29,
+    24,
+    -39,
+};
 
 }  // namespace
 
+void ArmyExchangeScreen::DrawHealth(int32_t x, int32_t y, int32_t health, int32_t maxHealth) {
+  exchange_common::DrawHealth(uiSheet, kTotalsArt, x, y, health, maxHealth);
+}
+
 void ArmyExchangeScreen::DrawAttack(int32_t x, int32_t y, int32_t value) {
-  DrawMemberValue(uiSheet, ea::kArmyAttackDigits, ea::kArmyAttackIcon, 29, x, y, value);
+  exchange_common::DrawAttack(uiSheet, kTotalsArt, x, y, value);
 }
 
 void ArmyExchangeScreen::DrawShield(int32_t x, int32_t y, int32_t value) {
-  DrawMemberValue(uiSheet, ea::kArmyShieldDigits, ea::kArmyShieldIcon, 24, x, y, value);
+  exchange_common::DrawShield(uiSheet, kTotalsArt, x, y, value);
 }
 
 void ArmyExchangeScreen::DrawLeftFigure(int32_t x, int32_t y) {
-  DrawFigure(figure, leftWorn, portraitSheet, 0, leftMember, playerPortrait, heroPortrait, x, y);
+  exchange_common::DrawMemberFigure(figure, leftWorn, portraitSheet, 0, leftMember, playerPortrait,
+                                    heroPortrait, x, y);
 }
 
 void ArmyExchangeScreen::DrawRightFigure(int32_t x, int32_t y) {
-  DrawFigure(figure, rightWorn, portraitSheet, 1, rightMember, playerPortrait, heroPortrait, x, y);
+  exchange_common::DrawMemberFigure(figure, rightWorn, portraitSheet, 1, rightMember,
+                                    playerPortrait, heroPortrait, x, y);
 }
 
 void ArmyExchangeScreen::ClearHover() { valueHover = kValueNone; }

@@ -10,6 +10,7 @@
 
 #include "game/glyph_name.h"
 #include "game/item_catalog.h"
+#include "party/exchange_common.h"
 
 class GraphicsDevice;
 class HeroFigure;
@@ -30,7 +31,7 @@ constexpr uint8_t kValueEquipment = 8;
 // Home of cell c (1..12): the top-left of its stack's icon at rest.
 void ArmyCellHome(int cell, int32_t* x, int32_t* y);
 
-class ArmyExchangeScreen {
+class ArmyExchangeScreen : public exchange_common::ExchangeSides {
  public:
   ArmyExchangeScreen();
   virtual ~ArmyExchangeScreen();
@@ -70,24 +71,8 @@ class ArmyExchangeScreen {
   // Pictures.
   SpriteSheet* uiSheet{nullptr};
   SpriteSheet* armySheet{nullptr};
-  SpriteSheet* nameLetters1{nullptr};
-  SpriteSheet* nameLetters2{nullptr};
-  SpriteSheet* textLetters1{nullptr};
-  SpriteSheet* textLetters2{nullptr};
-  SpriteSheet* portraitSheet{nullptr};
-  const HeroFigure* figure{nullptr};  // the application's bare bodies; not owned
-  WornFigure leftWorn;                // sheets, body items and reload flags of the left figure
-  WornFigure rightWorn;               // the same of the right figure
 
-  // The two members.
-  uint8_t leftMember{0};
-  uint8_t rightMember{0};
-  uint8_t playerPortrait{0};
-  uint8_t heroPortrait[10]{};
-  uint8_t leftName[kGlyphNameLength]{};
-  uint8_t rightName[kGlyphNameLength]{};
-  uint8_t leftNameLast{0};
-  uint8_t rightNameLast{0};
+  // The two members (their sheets, figures and names are ExchangeSides').
   int32_t leftHealth{0}, leftMaxHealth{0}, leftAttack{0}, leftShield{0};
   int32_t rightHealth{0}, rightMaxHealth{0}, rightAttack{0}, rightShield{0};
   uint8_t leftItems[kItemPlaceCount]{};
@@ -133,22 +118,7 @@ class ArmyExchangeScreen {
   void VisitFields(V& v) const {
     v.Handle(uiSheet);
     v.Handle(armySheet);
-    v.Handle(nameLetters1);
-    v.Handle(nameLetters2);
-    v.Handle(textLetters1);
-    v.Handle(textLetters2);
-    v.Handle(portraitSheet);
-    v.Handle(figure);
-    VisitWorn(v, leftWorn, "leftBodyItems", "leftReloadFlags");
-    VisitWorn(v, rightWorn, "rightBodyItems", "rightReloadFlags");
-    v("leftMember", leftMember);
-    v("rightMember", rightMember);
-    v("playerPortrait", playerPortrait);
-    v("heroPortrait", heroPortrait);
-    v.Name("leftName", leftName);
-    v.Name("rightName", rightName);
-    v("leftNameLast", leftNameLast);
-    v("rightNameLast", rightNameLast);
+    exchange_common::VisitSides(v, *this);
     v("leftHealth", leftHealth);
     v("leftMaxHealth", leftMaxHealth);
     v("leftAttack", leftAttack);
@@ -192,21 +162,5 @@ class ArmyExchangeScreen {
     v("backPressed", backPressed);
     v("backHovered", backHovered);
     v("backArmed", backArmed);
-  }
-
- private:
-  template <class V>
-  static void VisitWorn(V& v, const WornFigure& f, const char* items, const char* reloads) {
-    v.Handle(f.helmetSheet);
-    v.Handle(f.torsoSheet);
-    v.Handle(f.glovesSheet);
-    v.Handle(f.pantsSheet);
-    v.Handle(f.shoesSheet);
-    v.Handle(f.beltSheet);
-    v.Handle(f.amuletSheet);
-    v.Handle(f.shieldSheet);
-    v.Handle(f.swordSheet);
-    v(items, f.bodyItems);
-    v(reloads, f.reloadFlags);
   }
 };

@@ -1,6 +1,6 @@
 #pragma once
-// Every picture of the two exchange screens (the choice between items and
-// armies, and the army exchange), described once: the file as the game asks
+// Every picture of the three exchange screens (the choice between items and
+// armies, the item exchange and the army exchange), described once: the file as the game asks
 // for it, the frame size and the colour key. The loaders, the drawing and the
 // picture generator all read these tables.
 //
@@ -179,5 +179,64 @@ constexpr Picture kArmyPlayerPortraits[2] = {
     {"Art\\Controls\\You1.bmp", 128, 128, kKeyBlack},
     {"Art\\Controls\\You2.bmp", 128, 128, kKeyBlack},
 };
+
+// ------------------------------------------------------------------ the item exchange
+
+enum ItemUiImage : int {
+  kItemBackground = 5,
+  kItemPanel = 7,
+  kItemBack = 10,
+  kItemHealthDigits = 15,
+  kItemAttackDigits = 23,
+  kItemBagRow = 25,
+  kItemMarkShoes = 26,
+  kItemMarkPants = 27,
+  kItemMarkBelt = 28,
+  kItemMarkRing = 29,
+  kItemMarkGloves = 30,
+  kItemMarkTorso = 31,
+  kItemMarkAmulet = 32,
+  kItemMarkHelmet = 33,
+  kItemNoItem = 34,
+  kItemSlash = 35,
+  kItemShieldDigits = 38,
+  kItemBonusDigits = 40,
+  kItemBagMarker = 43,
+  kItemMarkShield = 44,
+  kItemMarkSword = 45,
+  kItemHealthIcon = 50,
+  kItemAttackIcon = 51,
+  kItemShieldIcon = 52,
+};
+constexpr int kItemUiImages = 53;
+
+constexpr NumberedPicture kItemUiPictures[] = {
+    {kItemBackground, {"Art\\Controls\\Back4.bmp", 128, 128, kKeyNone}},
+    {kItemPanel, {"Art\\Controls\\Back10.bmp", 128, 128, kKeyNone}},
+    {kItemBack, {"Art\\Controls\\ButtonBack.bmp", 64, 32, kKeyNone}},
+    {kItemHealthDigits, {"Art\\Heroes\\Write3.bmp", 32, 32, kKeyBlue}},
+    {kItemAttackDigits, {"Art\\Heroes\\Write14.bmp", 32, 32, kKeyBlack}},
+    {kItemBagRow, {"Art\\You\\bag.bmp", 128, 32, kKeyNone}},
+    {kItemMarkShoes, {"Art\\Heroes\\Bag1.bmp", 64, 64, kKeyBlack}},
+    {kItemMarkPants, {"Art\\Heroes\\Bag2.bmp", 64, 64, kKeyBlack}},
+    {kItemMarkBelt, {"Art\\Heroes\\Bag3.bmp", 64, 64, kKeyBlack}},
+    {kItemMarkRing, {"Art\\Heroes\\Bag4.bmp", 64, 64, kKeyBlack}},
+    {kItemMarkGloves, {"Art\\Heroes\\Bag5.bmp", 64, 64, kKeyBlack}},
+    {kItemMarkTorso, {"Art\\Heroes\\Bag6.bmp", 64, 64, kKeyBlack}},
+    {kItemMarkAmulet, {"Art\\Heroes\\Bag7.bmp", 64, 64, kKeyBlack}},
+    {kItemMarkHelmet, {"Art\\Heroes\\Bag8.bmp", 64, 64, kKeyBlack}},
+    {kItemNoItem, {"Art\\Controls\\Arrows.bmp", 64, 64, kKeyNone}},
+    {kItemSlash, {"Art\\Heroes\\Write11.bmp", 32, 32, kKeyBlack}},
+    {kItemShieldDigits, {"Art\\Heroes\\Write15.bmp", 32, 32, kKeyBlack}},
+    {kItemBonusDigits, {"Art\\Heroes\\Write19.bmp", 16, 32, kKeyBlack}},
+    {kItemBagMarker, {"Art\\You\\Selected2.bmp", 32, 32, kKeyNone}},
+    {kItemMarkShield, {"Art\\Heroes\\Bag9.bmp", 64, 64, kKeyBlack}},
+    {kItemMarkSword, {"Art\\Heroes\\Bag10.bmp", 64, 64, kKeyBlack}},
+    {kItemHealthIcon, {"Art\\You\\Health.bmp", 32, 32, kKeyGreen}},
+    {kItemAttackIcon, {"Art\\You\\Attack.bmp", 32, 32, kKeyBlack}},
+    {kItemShieldIcon, {"Art\\You\\Shield.bmp", 32, 32, kKeyBlack}},
+};
+
+// The item exchange's portraits are the army exchange's (kArmyPlayerPortraits).
 
 }  // namespace exchange_art

@@ -61,6 +61,18 @@ int PlaceAt(int32_t x, int32_t y) {
   return -1;
 }
 
+DropOutcome DropRule(int32_t dragged, int origin, int target, int32_t lying) {
+  if (!ValidId(dragged)) return DropOutcome::kBack;
+  if (IsBag(target)) {
+    if (lying == 0 || IsBag(origin)) return DropOutcome::kPlaced;
+    return ItemCatalog::FitsBodySlot(lying, BodySlotOf(origin)) ? DropOutcome::kPlaced
+                                                                : DropOutcome::kBack;
+  }
+  return ItemCatalog::KindOf(dragged) == ItemCatalog::BodySlotKind(BodySlotOf(target))
+             ? DropOutcome::kPlaced
+             : DropOutcome::kBack;
+}
+
 }  // namespace member_items
 
 void MemberItems::Load(const uint8_t places[kItemPlaces]) {
@@ -147,30 +159,20 @@ void MemberItems::Drop(int32_t x, int32_t y) {
   }
   const int32_t dragged = draggedItem;
   const int32_t lying = itemSlots[target];
-  const uint8_t draggedKind = ItemCatalog::KindOf(dragged);
-  if (IsBag(target)) {
-    // The item lying there may take the origin only when it would fit there.
-    const bool lyingFitsOrigin =
-        IsBag(dragOrigin) || ItemCatalog::FitsBodySlot(lying, BodySlotOf(dragOrigin));
-    if (lying == 0 || lyingFitsOrigin) {
-      itemSlots[dragOrigin] = 0;
-      PlaceItem(lying, dragOrigin);
-      PlaceItem(dragged, target);
-      if (lying) FlagWorn(dragOrigin);
-    } else {
-      PlaceItem(dragged, dragOrigin);
-    }
-    member_items::IconPlace(target, &selectedMarkX, &selectedMarkY);
-  } else if (draggedKind != ItemCatalog::BodySlotKind(BodySlotOf(target))) {
-    PlaceItem(dragged, dragOrigin);
-  } else {
+  if (member_items::DropRule(dragged, dragOrigin, target, lying) ==
+      member_items::DropOutcome::kPlaced) {
     itemSlots[dragOrigin] = 0;
     PlaceItem(lying, dragOrigin);
     PlaceItem(dragged, target);
-    FlagWorn(target);
-    FlagWorn(dragOrigin);
-    statsDirty = 1;
+    if (!IsBag(target)) {
+      FlagWorn(target);
+      statsDirty = 1;
+    }
+    if (lying || !IsBag(target)) FlagWorn(dragOrigin);
+  } else {
+    PlaceItem(dragged, dragOrigin);
   }
+  if (IsBag(target)) member_items::IconPlace(target, &selectedMarkX, &selectedMarkY);
   draggedItem = 0;
   dragging = 0;
   LayoutBag();

@@ -27,6 +27,19 @@ ScreenRect PlaceRect(int place);
 void IconPlace(int place, int32_t* x, int32_t* y);
 // The item place under the cursor, or -1.
 int PlaceAt(int32_t x, int32_t y);
+
+// Where an item let go over a place goes. `dragged` was lifted from place
+// `origin` (now empty) and is let go over place `target`, where `lying`
+// lies (0: nothing). kPlaced: the dragged item takes the target and `lying`
+// takes the origin. kBack: the dragged item goes back to the origin and the
+// target keeps `lying`. A body slot takes only its own kind, and an item
+// lying in a bag cell changes places with a worn item only when it may be
+// worn where that came from. The rule holds alike for places of one member
+// and of two.
+enum class DropOutcome : uint8_t { kBack, kPlaced };
+DropOutcome DropRule(int32_t dragged, int origin, int target, int32_t lying);
+// 1 for the bag cells (places 0..11).
+inline bool IsBagPlace(int place) { return place >= 0 && place < kBagCells; }
 }  // namespace member_items
 
 struct MemberItems {

@@ -15,6 +15,7 @@
 #include "map/map_encounters.h"
 #include "map/map_screen.h"
 #include "party/heroes_screen.h"
+#include "party/item_exchange_screen.h"
 #include "party/player_screen.h"
 #include "places/house_screen.h"
 #include "platform/input_device.h"
@@ -287,6 +288,8 @@ TEST_F(FrameAlloc, Exchanges) {
   s.heroPresent[0] = 1;
   s.exchangeLeft = 2;
   s.exchangeRight = 1;
+  s.playerItems[0] = 233;  // a sword in the player's first bag cell
+  s.playerItemHeld[233 - 1] = 1;
   ASSERT_TRUE(d.Goto("GoExchangeChoice"));
   d.RunFrames(3);
   ASSERT_STREQ(d.ScreenName(), "ExchangeChoiceProc");
@@ -303,6 +306,23 @@ TEST_F(FrameAlloc, Exchanges) {
   EXPECT_EQ(AllocationsOf(30), 0);
   d.ButtonUp(kMouseLeft);
   d.RunFrames(2);
+
+  d.Click(760, 20, kMouseLeft);  // Back to the choice
+  d.RunFrames(3);
+  d.Click(400, 334, kMouseLeft);  // Items
+  d.RunFrames(3);
+  ASSERT_STREQ(d.ScreenName(), "ItemExchangeProc");
+  EXPECT_EQ(AllocationsOf(30), 0);
+  d.MoveTo(576, 440);  // the player's first bag cell
+  d.ButtonDown(kMouseLeft);
+  d.RunFrames(2);
+  d.MoveTo(200, 300);
+  EXPECT_EQ(AllocationsOf(30), 0) << "an item in the air";
+  ASSERT_EQ(d.App().itemExchangeScreen->heldItem, 233);
+  d.MoveTo(32, 440);  // the hero's first bag cell
+  d.ButtonUp(kMouseLeft);
+  d.RunFrames(2);
+  EXPECT_EQ(AllocationsOf(30), 0) << "an item described";
 }
 
 // The player screen at its busiest: an item in the air over the figure and

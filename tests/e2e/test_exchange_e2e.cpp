@@ -1,6 +1,7 @@
 // The exchange between two party members played headless: from the map's
-// Trade with a hero beside the player to the choice, the army exchange, a
-// stack moved, and back to the map, with both members read from the dump.
+// Trade with a hero beside the player to the choice, the item exchange and
+// an item moved, the army exchange and a stack moved, and back to the map,
+// with both members read from the dump.
 
 #include <cstdint>
 #include <string>
@@ -14,6 +15,7 @@
 #include "map/kingdom_map.h"
 #include "map/map_encounters.h"
 #include "party/army_exchange_screen.h"
+#include "party/item_exchange_screen.h"
 #include "platform/input_device.h"
 
 namespace {
@@ -31,6 +33,11 @@ void Drag(ScenarioDriver& d, int x, int y, int tx, int ty) {
   d.RunFrames(2);
 }
 
+constexpr uint8_t kSword = 233;
+// The choice's two buttons, by their centres' height.
+constexpr int kItemsButtonY = 334;
+constexpr int kArmiesButtonY = 480;
+
 double Number(const JsonValue& dump, const std::string& path) {
   const JsonValue* v = FindJsonPath(dump, path);
   EXPECT_NE(v, nullptr) << path;
@@ -41,7 +48,7 @@ double Number(const JsonValue& dump, const std::string& path) {
 
 class ExchangeE2E : public EndToEnd {};
 
-TEST_F(ExchangeE2E, TradeArmiesWithAHeroBesideThePlayer) {
+TEST_F(ExchangeE2E, TradeItemsAndArmiesWithAHeroBesideThePlayer) {
   ScenarioDriver d;
   d.Start();
   d.RunFrames(2);
@@ -52,6 +59,9 @@ TEST_F(ExchangeE2E, TradeArmiesWithAHeroBesideThePlayer) {
     s.heroPresent[0] = 1;
     s.heroCell[0] = cells::CellAt(x + 40, y);
     s.heroDayAllowance[0] = 7;
+    s.playerItems[0] = kSword;  // in the player's first bag cell
+    s.playerItemHeld[kSword - 1] = 1;
+    s.playerItemSlot[kSword - 1] = 0;
   }
   d.Goto("GoKingdomMap");
   d.RunFrames(3);
@@ -83,7 +93,18 @@ TEST_F(ExchangeE2E, TradeArmiesWithAHeroBesideThePlayer) {
   const ArmyRecord heroBefore = s.heroArmies[0];
   ASSERT_EQ(heroBefore.armyUsed[0], 0);
 
-  d.Click(400, 480, kMouseLeft);  // Armies
+  d.Click(400, kItemsButtonY, kMouseLeft);
+  d.RunFrames(3);
+  ASSERT_STREQ(d.ScreenName(), "ItemExchangeProc");
+  // The player's sword from his bag (right) onto the hero's sword slot (left).
+  Drag(d, 576, 440, 310, 256);
+  EXPECT_TRUE(d.WriteShot(Out("item_exchange.png")));
+  d.Click(760, 20, kMouseLeft);  // Back
+  d.RunFrames(3);
+  ASSERT_STREQ(d.ScreenName(), "ExchangeChoiceProc");
+  EXPECT_EQ(d.App().itemExchangeScreen, nullptr);
+
+  d.Click(400, kArmiesButtonY, kMouseLeft);
   d.RunFrames(3);
   ASSERT_STREQ(d.ScreenName(), "ArmyExchangeProc");
   // The player's first stack (cell 7) onto the hero's empty first cell.
@@ -109,6 +130,12 @@ TEST_F(ExchangeE2E, TradeArmiesWithAHeroBesideThePlayer) {
   EXPECT_EQ(Number(dump, "state.heroArmies.0.armyKindCode.0"), playerBefore.armyKindCode[0]);
   EXPECT_EQ(Number(dump, "state.playerArmies.armyUsed.0"), 0);
   EXPECT_EQ(Number(dump, "state.playerArmies.armyKindCode.0"), 0);
+  const std::string sword = std::to_string(kSword - 1);
+  EXPECT_EQ(Number(dump, "state.heroItems.0.items.30"), kSword);
+  EXPECT_EQ(Number(dump, "state.heroItems.0.held." + sword), 1);
+  EXPECT_EQ(Number(dump, "state.heroItems.0.slot." + sword), 30);
+  EXPECT_EQ(Number(dump, "state.playerItems.0"), 0);
+  EXPECT_EQ(Number(dump, "state.playerItemHeld." + sword), 0);
   for (int slot = 0; slot < kArmySlots; ++slot) {
     const std::string i = std::to_string(slot);
     EXPECT_EQ(Number(dump, "state.playerArmies.armyPanelPlace." + i), slot);
@@ -120,12 +147,13 @@ TEST_F(ExchangeE2E, TradeArmiesWithAHeroBesideThePlayer) {
 
 namespace {
 
-// A game whose record is set up by the caller, opened on the army exchange
-// between hero 1 (left) and the player (right).
+// A game whose record is set up by the caller, opened on an exchange between
+// hero 1 (left) and the player (right): the army exchange unless the Items
+// button is given.
 class ArmyExchangeGame {
  public:
   template <class Setup>
-  explicit ArmyExchangeGame(Setup setup) {
+  explicit ArmyExchangeGame(Setup setup, int buttonY = kArmiesButtonY) {
     d.Start();
     d.RunFrames(2);
     GameState& s = State();
@@ -135,7 +163,7 @@ class ArmyExchangeGame {
     setup(s);
     d.Goto("GoExchangeChoice");
     d.RunFrames(3);
-    d.Click(400, 480, kMouseLeft);  // Armies
+    d.Click(400, buttonY, kMouseLeft);
     d.RunFrames(3);
   }
   GameState& State() { return *d.App().gameState; }
@@ -217,7 +245,7 @@ TEST_F(ExchangeE2E, ASwapWritesBothMembersWithSlotsInOrderAndTheTailsKept) {
 }
 
 TEST_F(ExchangeE2E, NobodyTradesWithHimself) {
-  for (const char* stub : {"GoExchangeChoice", "GoArmyExchange"}) {
+  for (const char* stub : {"GoExchangeChoice", "GoArmyExchange", "GoItemExchange"}) {
     ScenarioDriver d;
     d.Start();
     d.RunFrames(2);
@@ -229,6 +257,7 @@ TEST_F(ExchangeE2E, NobodyTradesWithHimself) {
     EXPECT_STREQ(d.ScreenName(), "MapProc") << stub;
     EXPECT_EQ(d.App().exchangeChoiceScreen, nullptr) << stub;
     EXPECT_EQ(d.App().armyExchangeScreen, nullptr) << stub;
+    EXPECT_EQ(d.App().itemExchangeScreen, nullptr) << stub;
     EXPECT_EQ(s.playerArmies.armyKindCode[0], before.armyKindCode[0]) << stub;
   }
 }
@@ -267,4 +296,38 @@ TEST_F(ExchangeE2E, EscapeNeverLosesAStack) {
   EXPECT_EQ(p.armyKindCode[0], 40);
   EXPECT_EQ(p.armyUsed[0], 1);
   EXPECT_EQ(p.armyCount[0], 40);
+}
+
+// Escape in the frame an item is lifted leaves the screen with the item
+// where it lay; Escape with an item on the cursor does nothing.
+TEST_F(ExchangeE2E, EscapeNeverLosesAnItem) {
+  ArmyExchangeGame game(
+      [](GameState& s) {
+        s.playerItems[0] = kSword;
+        s.playerItemHeld[kSword - 1] = 1;
+      },
+      kItemsButtonY);
+  ScenarioDriver& d = game.d;
+  ASSERT_STREQ(d.ScreenName(), "ItemExchangeProc");
+
+  d.MoveTo(576, 440);  // the player's first bag cell
+  d.ButtonDown(kMouseLeft);
+  d.RunFrames(2);
+  ASSERT_EQ(d.App().itemExchangeScreen->heldItem, kSword);
+  d.PressKey(kKeyEscape);
+  EXPECT_STREQ(d.ScreenName(), "ItemExchangeProc") << "not with an item on the cursor";
+  d.ButtonUp(kMouseLeft);
+  d.RunFrames(2);
+
+  d.KeyDown(kKeyEscape);
+  d.ButtonDown(kMouseLeft);
+  d.RunFrames(1);
+  d.KeyUp(kKeyEscape);
+  d.ButtonUp(kMouseLeft);
+  d.RunFrames(2);
+  ASSERT_STREQ(d.ScreenName(), "ExchangeChoiceProc");
+  const GameState& s = *d.App().gameState;
+  EXPECT_EQ(s.playerItems[0], kSword);
+  EXPECT_EQ(s.playerItemHeld[kSword - 1], 1);
+  EXPECT_EQ(s.heroItems[1].held[kSword - 1], 0);
 }

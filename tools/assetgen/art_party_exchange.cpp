@@ -1,8 +1,9 @@
-// The pictures of the two exchange screens: the choice between items and
+// The pictures of the three exchange screens: the choice between items and
 // armies (background, portrait frames, the two big buttons with their
-// pictures and captions, the arrows), and the army exchange (background,
-// stack panel, trade sign, member value digits, highlight, skull mark and
-// the player's portraits as that screen names them). Sizes, frames and keys
+// pictures and captions, the arrows), the army exchange (background, stack
+// panel, trade sign, member value digits, highlight, skull mark and the
+// player's portraits as that screen names them), and the item exchange
+// (item panel and bag marker). Sizes, frames and keys
 // come from party/exchange_art.h; the pictures the exchange shares with
 // other screens are drawn by their own tables.
 #include <string>
@@ -135,7 +136,20 @@ void DrawHighlight(Canvas& c) {
   c.OutlineShapes(pal::Ink);
 }
 
-// The mark of soldiers down: a pale skull on a dark square.
+const ea::Picture& ItemUi(int image) {
+  for (const ea::NumberedPicture& p : ea::kItemUiPictures)
+    if (p.image == image) return p.picture;
+  return ea::kNoPicture;
+}
+
+// The marker of the bag cell last used, drawn at twice its size over the
+// whole cell: a darker well in a gold rim.
+void DrawBagMarker(Canvas& c) {
+  c.Fill(Mix(pal::WoodDeep, pal::Night, 0.3f));
+  c.Frame(0, 0, c.w, c.h, pal::GoldLight, 2);
+  c.Frame(3, 3, c.w - 6, c.h - 6, pal::Gold, 1);
+  c.Noise(4, 4, c.w - 8, c.h - 8, 4);
+}
 }  // namespace
 
 ASSETGEN_TABLE(ExchangeChoicePictures) {
@@ -165,4 +179,12 @@ ASSETGEN_TABLE(ArmyExchangePictures) {
   for (int i = 0; i < 2; ++i)
     Register(r, kArmyPlayerPortraits[i], 1,
              [i](Canvas& c) { people::DrawFace(c, people::kPlayerFaces[i]); });
+}
+
+ASSETGEN_TABLE(ItemExchangePictures) {
+  using namespace ea;
+  // The backdrop, the Back button, the digits, the bag rows, the outlines
+  // and the arrows are the other screens' pictures.
+  Register(r, ItemUi(kItemPanel), 1, DrawPanelBoard);
+  Register(r, ItemUi(kItemBagMarker), 1, DrawBagMarker);
 }

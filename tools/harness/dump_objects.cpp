@@ -26,6 +26,7 @@
 #include "party/army_exchange_screen.h"
 #include "party/exchange_choice_screen.h"
 #include "party/heroes_screen.h"
+#include "party/item_exchange_screen.h"
 #include "party/name_entry.h"
 #include "party/player_screen.h"
 #include "party/wealth_screen.h"

@@ -30,6 +30,7 @@
   X(questLog)                \
   X(exchangeChoiceScreen)    \
   X(armyExchangeScreen)      \
+  X(itemExchangeScreen)      \
   X(playerScreen)            \
   X(heroesScreen)            \
   X(nameEditor)              \
