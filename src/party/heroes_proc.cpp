@@ -55,7 +55,7 @@ void GameApp::HeroesProc() {
   const bool heroShown = shownHero < kHeroCount && screen.SelectedHero() == shownHero;
   screen.HoverButtons(mx, my, heroShown);
   controlBar->HoverHideShowButton(mx, my);
-  screen.HoverTabs(mx, my);
+  screen.HoverTabs(mx, my, true);
 
   const bool down = MouseDown(mouse);
   if (down && !items.dragging && !items.draggedItem && !screen.pressedId && !screen.heroPressed) {

@@ -28,11 +28,23 @@ struct ValueBox {
   uint8_t id;
   ScreenRect rect;
 };
-constexpr ValueBox kValueBoxes[] = {
-    {kHoverHealth, {10, 120, 133, 70}},         {kHoverAttack, {10, 210, 133, 60}},
-    {kHoverShield, {10, 285, 133, 60}},         {kHoverLevel, {10, 365, 133, 60}},
-    {kHoverExperience, {10, 435, 133, 60}},     {kHoverArmyAttack, {550, 240, 125, 34}},
-    {kHoverArmyShield, {550, 274, 125, 34}},    {kHoverArmyTraining, {675, 240, 125, 34}},
+constexpr int kMemberValueBoxes = 5;
+// The member's own values sit in other boxes on the heroes screen; the
+// selected army's are the same on both.
+constexpr ValueBox kPlayerValueBoxes[kMemberValueBoxes] = {
+    {kHoverHealth, {10, 120, 133, 70}},     {kHoverAttack, {10, 210, 133, 60}},
+    {kHoverShield, {10, 285, 133, 60}},     {kHoverLevel, {10, 365, 133, 60}},
+    {kHoverExperience, {10, 435, 133, 60}},
+};
+constexpr ValueBox kHeroValueBoxes[kMemberValueBoxes] = {
+    {kHoverHealth, {15, 140, 116, 74}},     {kHoverAttack, {15, 222, 115, 58}},
+    {kHoverShield, {15, 293, 115, 61}},     {kHoverLevel, {15, 362, 115, 64}},
+    {kHoverExperience, {15, 436, 115, 60}},
+};
+constexpr ValueBox kArmyValueBoxes[] = {
+    {kHoverArmyAttack, {550, 240, 125, 34}},
+    {kHoverArmyShield, {550, 274, 125, 34}},
+    {kHoverArmyTraining, {675, 240, 125, 34}},
     {kHoverArmyEquipment, {675, 274, 125, 34}},
 };
 
@@ -157,8 +169,10 @@ void PlayerScreen::HoverButtons(int32_t x, int32_t y) {
   }
 }
 
-void PlayerScreen::HoverTabs(int32_t x, int32_t y) {
-  for (const ValueBox& box : kValueBoxes)
+void PlayerScreen::HoverTabs(int32_t x, int32_t y, bool heroBoxes) {
+  for (const ValueBox& box : heroBoxes ? kHeroValueBoxes : kPlayerValueBoxes)
+    if (Inside(box.rect, x, y)) hoverValue = box.id;
+  for (const ValueBox& box : kArmyValueBoxes)
     if (Inside(box.rect, x, y)) hoverValue = box.id;
 }
 

@@ -81,7 +81,9 @@ class PlayerScreen {
   void StoreMember(GameState& state) const;
 
   void HoverButtons(int32_t x, int32_t y);
-  void HoverTabs(int32_t x, int32_t y);
+  // The value box under the cursor; the heroes screen's member boxes are
+  // narrower and lower than the player's.
+  void HoverTabs(int32_t x, int32_t y, bool heroBoxes = false);
   // A fresh press on a button: sets pressedId and its effect; 1 when hit.
   int ClickButtons(int32_t x, int32_t y);
   // A fresh press on an army box or an item place.

@@ -51,6 +51,22 @@ struct Player {
 
 }  // namespace
 
+// The heroes screen's member boxes are narrower and lower than the
+// player's: the same point captions different values on the two screens.
+TEST(PlayerScreenButtons, ValueBoxesDifferBetweenPlayerAndHeroes) {
+  PlayerScreen s;
+  const auto hover = [&](int32_t x, int32_t y, bool heroes) {
+    s.hoverValue = kHoverNone;
+    s.HoverTabs(x, y, heroes);
+    return s.hoverValue;
+  };
+  EXPECT_EQ(hover(135, 150, false), kHoverHealth);
+  EXPECT_EQ(hover(135, 150, true), kHoverNone);
+  EXPECT_EQ(hover(20, 212, false), kHoverAttack);
+  EXPECT_EQ(hover(20, 212, true), kHoverHealth);
+  EXPECT_EQ(hover(700, 280, true), kHoverArmyEquipment);
+}
+
 // Rename army takes a press with no army chosen and while a question is
 // open; Disband opens its question at the press, and Yes disbands the army
 // drawn in the chosen box at the press, the question closing on release.
