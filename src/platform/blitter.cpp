@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <new>
 
 namespace {
 
@@ -35,11 +37,49 @@ uint32_t Blend(uint32_t src, uint32_t dst) {
   return 0xFF000000u | (r << 16) | (g << 8) | b;
 }
 
+// The source index of position k (counted from the draw point) along an
+// axis of srcLen source pixels at scale s, or -1 when it shows none: a frame
+// pixel shows the source pixel under its centre.
+int32_t StepIndex(int64_t k, int32_t srcLen, double s) {
+  const double t = (static_cast<double>(k) + 0.5) / s;
+  const double idx = std::floor(t);
+  if (idx < 0 || idx >= srcLen) return -1;
+  return static_cast<int32_t>(idx);
+}
+
+// Draw points further out than this are drawn without the kept scaled
+// copies, whose positions are worked out for the frame's own range.
+constexpr int32_t kCopyReach = 1 << 16;
+
+}  // namespace
+
+const SpriteBlitter::AxisSteps* SpriteBlitter::StepsFor(int32_t srcLen, float scale) {
+  for (const AxisSteps& a : steps_) {
+    if (a.count >= 0 && a.srcLen == srcLen && a.scale == scale) return a.count > 0 ? &a : nullptr;
+  }
+  AxisSteps& a = steps_[nextSteps_];
+  nextSteps_ = (nextSteps_ + 1) % kStepsKept;
+  a.srcLen = srcLen;
+  a.scale = scale;
+  a.k0 = 0;
+  a.count = 0;
+  const double s = scale;
+  const double end = srcLen * s;
+  const double k0 = std::ceil(std::min(0.0, end) - 0.5);
+  const double k1 = std::ceil(std::max(0.0, end) - 0.5);
+  if (k1 - k0 > kMaxFrameSide || k1 <= k0) return nullptr;  // worked out per pixel instead
+  a.k0 = static_cast<int32_t>(k0);
+  a.count = static_cast<int32_t>(k1 - k0);
+  for (int32_t i = 0; i < a.count; ++i) a.index[i] = StepIndex(a.k0 + i, srcLen, s);
+  return &a;
+}
+
 // Fills map[first..last) with the source index for each frame position
 // along one axis; returns false when no position maps inside the clipped
 // source range [clip0, clip1).
-bool MapAxis(int32_t pos, int32_t src, int32_t srcLen, int32_t clip0, int32_t clip1, float scale,
-             int32_t frameLen, int32_t* map, int32_t* first, int32_t* last) {
+bool SpriteBlitter::MapAxis(int32_t pos, int32_t src, int32_t srcLen, int32_t clip0, int32_t clip1,
+                            float scale, int32_t frameLen, int32_t* map, int32_t* first,
+                            int32_t* last) {
   const double s = scale;
   const double a = pos;
   const double b = a + srcLen * s;
@@ -53,13 +93,18 @@ bool MapAxis(int32_t pos, int32_t src, int32_t srcLen, int32_t clip0, int32_t cl
   *first = 0;
   *last = 0;
   if (p0 >= p1) return false;
+  // Which source pixel a position shows depends only on its distance from
+  // the draw point, so the steps of a length and scale are reused.
+  const AxisSteps* steps = StepsFor(srcLen, scale);
   int32_t f = -1;
   int32_t l = -1;
   for (int32_t p = static_cast<int32_t>(p0); p < static_cast<int32_t>(p1); ++p) {
-    const double t = (p + 0.5 - a) / s;
-    const double idx = std::floor(t);
-    if (idx < 0 || idx >= srcLen) continue;
-    const int32_t si = src + static_cast<int32_t>(idx);
+    const int64_t k = static_cast<int64_t>(p) - pos;
+    const int64_t i = steps ? k - steps->k0 : -1;
+    const int32_t idx =
+        (i >= 0 && i < (steps ? steps->count : 0)) ? steps->index[i] : StepIndex(k, srcLen, s);
+    if (idx < 0) continue;
+    const int32_t si = src + idx;
     if (si < clip0 || si >= clip1) continue;
     map[p] = si;
     if (f < 0) f = p;
@@ -73,7 +118,65 @@ bool MapAxis(int32_t pos, int32_t src, int32_t srcLen, int32_t clip0, int32_t cl
   return true;
 }
 
-}  // namespace
+ScaledCopy* SpriteBlitter::MakeScaledCopy(const TextureImage& image, int32_t srcX, int32_t srcY,
+                                          int32_t srcWidth, int32_t srcHeight, float scaleX,
+                                          float scaleY) {
+  if (!image.pixels || srcX < 0 || srcY < 0 || srcWidth <= 0 || srcHeight <= 0) return nullptr;
+  if (srcWidth > image.width - srcX || srcHeight > image.height - srcY) return nullptr;
+  // Small scales are left out: their positions would need more bits than
+  // the reach of the copies keeps exact.
+  constexpr float kSmallest = 1.0f / 64.0f;
+  if (!(scaleX >= kSmallest && scaleY >= kSmallest)) return nullptr;
+  if (!std::isfinite(scaleX) || !std::isfinite(scaleY)) return nullptr;
+  if (double(srcWidth) * scaleX >= kMaxFrameSide || double(srcHeight) * scaleY >= kMaxFrameSide)
+    return nullptr;
+  for (int32_t y = srcY; y < srcY + srcHeight; ++y) {
+    const uint32_t* row = image.pixels + static_cast<size_t>(y) * image.width;
+    for (int32_t x = srcX; x < srcX + srcWidth; ++x) {
+      if ((row[x] >> 24) != 255) return nullptr;
+    }
+  }
+  // The columns and rows as a draw at (0, 0) maps them.
+  int32_t colFirst, colLast, rowFirst, rowLast;
+  if (!MapAxis(0, srcX, srcWidth, srcX, srcX + srcWidth, scaleX, kMaxFrameSide, columns_, &colFirst,
+               &colLast) ||
+      !MapAxis(0, srcY, srcHeight, srcY, srcY + srcHeight, scaleY, kMaxFrameSide, rows_, &rowFirst,
+               &rowLast) ||
+      colFirst != 0 || rowFirst != 0) {
+    return nullptr;
+  }
+  ScaledCopy* copy = new (std::nothrow) ScaledCopy{srcX,   srcY,    srcWidth, srcHeight, scaleX,
+                                                   scaleY, colLast, rowLast,  nullptr,   nullptr};
+  if (!copy) return nullptr;
+  copy->pixels = new (std::nothrow) uint32_t[static_cast<size_t>(colLast) * rowLast];
+  if (!copy->pixels) {
+    delete copy;
+    return nullptr;
+  }
+  for (int32_t py = 0; py < rowLast; ++py) {
+    const uint32_t* srcRow = image.pixels + static_cast<size_t>(rows_[py]) * image.width;
+    uint32_t* dst = copy->pixels + static_cast<size_t>(py) * colLast;
+    for (int32_t px = 0; px < colLast; ++px) dst[px] = srcRow[columns_[px]];
+  }
+  return copy;
+}
+
+bool SpriteBlitter::DrawScaledCopy(const ScaledCopy& copy, int32_t x, int32_t y) {
+  FrameTarget* t = target_;
+  const int32_t fw = std::min(t->width, kMaxFrameSide);
+  const int32_t fh = std::min(t->height, kMaxFrameSide);
+  const int32_t c0 = std::max(x, 0);
+  const int32_t c1 = std::min(x + copy.width, fw);
+  const int32_t r0 = std::max(y, 0);
+  const int32_t r1 = std::min(y + copy.height, fh);
+  if (c0 >= c1 || r0 >= r1) return true;  // entirely off the frame
+  for (int32_t py = r0; py < r1; ++py) {
+    std::memcpy(t->pixels + static_cast<size_t>(py) * t->width + c0,
+                copy.pixels + static_cast<size_t>(py - y) * copy.width + (c0 - x),
+                static_cast<size_t>(c1 - c0) * sizeof(uint32_t));
+  }
+  return true;
+}
 
 bool SpriteBlitter::Draw(const TextureImage& image, int32_t x, int32_t y, int32_t srcX,
                          int32_t srcY, int32_t srcWidth, int32_t srcHeight, float scaleX,
@@ -88,8 +191,23 @@ bool SpriteBlitter::Draw(const TextureImage& image, int32_t x, int32_t y, int32_
   if (scaleX == 0.0f || scaleY == 0.0f) return true;
   FrameTarget* t = target_;
   if (!t || !t->pixels) return false;
-  const int32_t fw = std::min(t->width, 4096);
-  const int32_t fh = std::min(t->height, 4096);
+  const int32_t fw = std::min(t->width, kMaxFrameSide);
+  const int32_t fh = std::min(t->height, kMaxFrameSide);
+  const bool test = t->alphaTestEnable != 0;
+  const uint32_t ref = t->alphaRef;
+  const bool modulate = colour != 0xFFFFFFFFu;
+
+  // An opaque rectangle kept at this scale: its rows are copied as they
+  // are (an opaque pixel blends to itself).
+  if (image.scaled && !modulate && (!test || AlphaPasses(t->alphaFunc, 255, ref)) &&
+      x > -kCopyReach && x < kCopyReach && y > -kCopyReach && y < kCopyReach) {
+    for (const ScaledCopy* c = image.scaled; c; c = c->next) {
+      if (c->srcX == srcX && c->srcY == srcY && c->srcWidth == srcWidth &&
+          c->srcHeight == srcHeight && c->scaleX == scaleX && c->scaleY == scaleY) {
+        return DrawScaledCopy(*c, x, y);
+      }
+    }
+  }
 
   int32_t colFirst, colLast, rowFirst, rowLast;
   if (!MapAxis(x, srcX, srcWidth, static_cast<int32_t>(cx0), static_cast<int32_t>(cx1), scaleX, fw,
@@ -101,14 +219,15 @@ bool SpriteBlitter::Draw(const TextureImage& image, int32_t x, int32_t y, int32_
     return true;
   }
 
-  const bool test = t->alphaTestEnable != 0;
   const bool fastTest = test && t->alphaFunc == kCmpGreaterEqual;
-  const uint32_t ref = t->alphaRef;
   const bool blend = t->alphaBlendEnable != 0 && t->srcBlend == kBlendSrcAlpha &&
                      t->destBlend == kBlendInvSrcAlpha;
-  const bool modulate = colour != 0xFFFFFFFFu;
   const bool plain = !blend && !modulate && (!test || fastTest);
 
+  // At a scale of one the columns follow on from each other: a row is read
+  // straight along.
+  const bool straight = columns_[colLast - 1] - columns_[colFirst] == colLast - 1 - colFirst;
+  const int32_t shift = columns_[colFirst] - colFirst;
   for (int32_t py = rowFirst; py < rowLast; ++py) {
     const uint32_t* srcRow = image.pixels + static_cast<size_t>(rows_[py]) * image.width;
     uint32_t* dst = t->pixels + static_cast<size_t>(py) * t->width;
@@ -118,6 +237,13 @@ bool SpriteBlitter::Draw(const TextureImage& image, int32_t x, int32_t y, int32_
           const uint32_t p = srcRow[columns_[px]];
           if ((p >> 24) >= ref) dst[px] = p | 0xFF000000u;
         }
+      } else if (py > rowFirst && rows_[py] == rows_[py - 1]) {
+        // A source row shown again: the row just drawn, as it is.
+        std::memcpy(dst + colFirst, dst - t->width + colFirst,
+                    static_cast<size_t>(colLast - colFirst) * sizeof(uint32_t));
+      } else if (straight) {
+        const uint32_t* s = srcRow + shift;
+        for (int32_t px = colFirst; px < colLast; ++px) dst[px] = s[px] | 0xFF000000u;
       } else {
         for (int32_t px = colFirst; px < colLast; ++px)
           dst[px] = srcRow[columns_[px]] | 0xFF000000u;

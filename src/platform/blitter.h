@@ -19,10 +19,40 @@ class SpriteBlitter {
   bool Draw(const TextureImage& image, int32_t x, int32_t y, int32_t srcX, int32_t srcY,
             int32_t srcWidth, int32_t srcHeight, float scaleX, float scaleY, uint32_t colour);
 
+  // The source rectangle scaled as Draw would draw it, for
+  // TextureImage::scaled; nullptr when the rectangle is not inside the
+  // image, has a transparent pixel, a scale is not positive, or the result
+  // would be larger than the frame may be.
+  ScaledCopy* MakeScaledCopy(const TextureImage& image, int32_t srcX, int32_t srcY,
+                             int32_t srcWidth, int32_t srcHeight, float scaleX, float scaleY);
+
+  static constexpr int32_t kMaxFrameSide = 4096;
+
  private:
+  // The source index (from the rectangle's start, -1 = none) of each
+  // position along one axis for one source length and scale, counted from
+  // the draw point: positions k0 .. k0 + count - 1. Kept for the last few
+  // lengths and scales so that a frame's draws rarely work them out again.
+  struct AxisSteps {
+    int32_t srcLen = 0;
+    float scale = 0.0f;
+    int32_t k0 = 0;
+    int32_t count = -1;  // -1 = empty slot
+    int32_t index[kMaxFrameSide];
+  };
+  static constexpr int kStepsKept = 8;
+
+  // nullptr when the steps are too many to keep (then worked out per pixel).
+  const AxisSteps* StepsFor(int32_t srcLen, float scale);
+  bool MapAxis(int32_t pos, int32_t src, int32_t srcLen, int32_t clip0, int32_t clip1, float scale,
+               int32_t frameLen, int32_t* map, int32_t* first, int32_t* last);
+  bool DrawScaledCopy(const ScaledCopy& copy, int32_t x, int32_t y);
+
   FrameTarget* target_;
   // Source column for each frame column and source row for each frame row
   // (-1 = not drawn); sized for the frame.
-  int32_t columns_[4096];
-  int32_t rows_[4096];
+  int32_t columns_[kMaxFrameSide];
+  int32_t rows_[kMaxFrameSide];
+  AxisSteps steps_[kStepsKept];
+  int nextSteps_ = 0;
 };

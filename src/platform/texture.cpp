@@ -70,6 +70,11 @@ uint32_t Texture::LoadPixels(GraphicsDevice* dev, const uint32_t* argb, int32_t 
 
 uint32_t Texture::Release() {
   if (texture) {
+    while (ScaledCopy* copy = texture->scaled) {
+      texture->scaled = copy->next;
+      delete[] copy->pixels;
+      delete copy;
+    }
     delete[] texture->pixels;
     delete texture;
     texture = nullptr;
@@ -89,6 +94,23 @@ uint32_t Texture::Draw(int32_t x, int32_t y, int32_t srcX, int32_t srcY, int32_t
                                    colour)
              ? 1
              : 0;
+}
+
+uint32_t Texture::KeepScaled(int32_t srcX, int32_t srcY, int32_t srcWidth, int32_t srcHeight,
+                             float scaleX, float scaleY) {
+  if (!texture || !device || !device->GetSprite()) return 0;
+  for (const ScaledCopy* c = texture->scaled; c; c = c->next) {
+    if (c->srcX == srcX && c->srcY == srcY && c->srcWidth == srcWidth &&
+        c->srcHeight == srcHeight && c->scaleX == scaleX && c->scaleY == scaleY) {
+      return 1;
+    }
+  }
+  ScaledCopy* copy = device->GetSprite()->MakeScaledCopy(*texture, srcX, srcY, srcWidth, srcHeight,
+                                                         scaleX, scaleY);
+  if (!copy) return 0;
+  copy->next = texture->scaled;
+  texture->scaled = copy;
+  return 1;
 }
 
 uint32_t Texture::GetWidth() const { return texture ? static_cast<uint32_t>(texture->width) : 0; }
