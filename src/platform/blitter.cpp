@@ -170,6 +170,7 @@ bool SpriteBlitter::DrawScaledCopy(const ScaledCopy& copy, int32_t x, int32_t y)
   const int32_t r0 = std::max(y, 0);
   const int32_t r1 = std::min(y + copy.height, fh);
   if (c0 >= c1 || r0 >= r1) return true;  // entirely off the frame
+  CoverFrameRect(t, c0, r0, c1, r1);
   for (int32_t py = r0; py < r1; ++py) {
     std::memcpy(t->pixels + static_cast<size_t>(py) * t->width + c0,
                 copy.pixels + static_cast<size_t>(py - y) * copy.width + (c0 - x),
@@ -223,6 +224,11 @@ bool SpriteBlitter::Draw(const TextureImage& image, int32_t x, int32_t y, int32_
   const bool blend = t->alphaBlendEnable != 0 && t->srcBlend == kBlendSrcAlpha &&
                      t->destBlend == kBlendInvSrcAlpha;
   const bool plain = !blend && !modulate && (!test || fastTest);
+  if (plain && !test) {
+    CoverFrameRect(t, colFirst, rowFirst, colLast, rowLast);
+  } else {
+    ReadyFrameRect(t, colFirst, rowFirst, colLast, rowLast);
+  }
 
   // At a scale of one the columns follow on from each other: a row is read
   // straight along.

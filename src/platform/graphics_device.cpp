@@ -1,5 +1,7 @@
 #include "platform/graphics_device.h"
 
+#include <algorithm>
+
 #include <cmath>
 #include <cstring>
 #include <new>
@@ -92,6 +94,8 @@ uint32_t GraphicsDevice::CreateDevice(void* windowHandle, uint32_t windowedFlag,
   delete sprite;
   sprite = nullptr;
   if (device) {
+    delete[] device->doneFrom;
+    delete[] device->doneTo;
     delete[] device->pixels;
     delete device;
     device = nullptr;
@@ -104,6 +108,15 @@ uint32_t GraphicsDevice::CreateDevice(void* windowHandle, uint32_t windowedFlag,
   target->height = h;
   target->pixels = new (std::nothrow) uint32_t[static_cast<size_t>(w) * h];
   if (!target->pixels) {
+    delete target;
+    return 0;
+  }
+  target->doneFrom = new (std::nothrow) int32_t[h];
+  target->doneTo = new (std::nothrow) int32_t[h];
+  if (!target->doneFrom || !target->doneTo) {
+    delete[] target->doneFrom;
+    delete[] target->doneTo;
+    delete[] target->pixels;
     delete target;
     return 0;
   }
@@ -127,6 +140,8 @@ uint32_t GraphicsDevice::Release() {
   delete sprite;
   sprite = nullptr;
   if (device) {
+    delete[] device->doneFrom;
+    delete[] device->doneTo;
     delete[] device->pixels;
     delete device;
     device = nullptr;
@@ -151,7 +166,7 @@ uint32_t GraphicsDevice::EndScene() {
 uint32_t GraphicsDevice::Present() {
   if (!device || !direct3D) return 0;
   if (textLog) textLog->FramePresented();
-  return direct3D->Show(device->pixels) ? 1 : 0;
+  return direct3D->Show(SettledPixels()) ? 1 : 0;
 }
 
 uint32_t GraphicsDevice::Clear(uint32_t colour, float depth) {
@@ -161,10 +176,75 @@ uint32_t GraphicsDevice::Clear(uint32_t colour, float depth) {
 
 uint32_t GraphicsDevice::ClearDisplay(uint32_t colour) {
   if (!device) return 0;
-  const uint32_t c = colour | 0xFF000000u;
-  uint32_t* p = device->pixels;
-  for (size_t i = 0, n = static_cast<size_t>(device->width) * device->height; i < n; ++i) p[i] = c;
+  device->clearOwed = 1;
+  device->clearColour = colour | 0xFF000000u;
+  for (int32_t y = 0; y < device->height; ++y) device->doneFrom[y] = device->doneTo[y] = 0;
   return 1;
+}
+
+const uint32_t* GraphicsDevice::SettledPixels() {
+  if (!device) return nullptr;
+  SettleFrame(device);
+  return device->pixels;
+}
+
+namespace {
+
+void FillRun(FrameTarget* t, int32_t y, int32_t x0, int32_t x1) {
+  uint32_t* p = t->pixels + static_cast<size_t>(y) * t->width;
+  const uint32_t c = t->clearColour;
+  for (int32_t x = x0; x < x1; ++x) p[x] = c;
+}
+
+}  // namespace
+
+void CoverFrameRect(FrameTarget* t, int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
+  if (!t->clearOwed || x0 >= x1) return;
+  for (int32_t y = y0; y < y1; ++y) {
+    int32_t& from = t->doneFrom[y];
+    int32_t& to = t->doneTo[y];
+    if (from >= to) {
+      from = x0;
+      to = x1;
+      continue;
+    }
+    // The run stays one run: a gap between it and the new part is cleared.
+    if (x1 < from) FillRun(t, y, x1, from);
+    if (x0 > to) FillRun(t, y, to, x0);
+    from = std::min(from, x0);
+    to = std::max(to, x1);
+  }
+}
+
+void ReadyFrameRect(FrameTarget* t, int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
+  if (!t->clearOwed || x0 >= x1) return;
+  for (int32_t y = y0; y < y1; ++y) {
+    int32_t& from = t->doneFrom[y];
+    int32_t& to = t->doneTo[y];
+    if (from >= to) {
+      FillRun(t, y, x0, x1);
+      from = x0;
+      to = x1;
+      continue;
+    }
+    if (x0 < from) FillRun(t, y, x0, from);
+    if (x1 > to) FillRun(t, y, to, x1);
+    from = std::min(from, x0);
+    to = std::max(to, x1);
+  }
+}
+
+void SettleFrame(FrameTarget* t) {
+  if (!t->clearOwed) return;
+  for (int32_t y = 0; y < t->height; ++y) {
+    if (t->doneFrom[y] >= t->doneTo[y]) {
+      FillRun(t, y, 0, t->width);
+    } else {
+      FillRun(t, y, 0, t->doneFrom[y]);
+      FillRun(t, y, t->doneTo[y], t->width);
+    }
+  }
+  t->clearOwed = 0;
 }
 
 uint32_t GraphicsDevice::SetAlphaTest(uint32_t flag) {

@@ -101,6 +101,7 @@ void BlendMask(FrameTarget* t, const FontFace::Mask& mask, int32_t left, int32_t
   const int32_t y1 =
       static_cast<int32_t>(std::min<int64_t>(static_cast<int64_t>(top) + mask.height, clipY1));
   if (x0 >= x1 || y0 >= y1) return;
+  ReadyFrameRect(t, x0, y0, x1, y1);
   const uint32_t ca = colour >> 24;
   const uint32_t cr = (colour >> 16) & 255, cg = (colour >> 8) & 255, cb = colour & 255;
   for (int32_t py = y0; py < y1; ++py) {
