@@ -179,6 +179,42 @@ bool SpriteBlitter::DrawScaledCopy(const ScaledCopy& copy, int32_t x, int32_t y)
   return true;
 }
 
+bool SpriteBlitter::DrawRuns(const TextureImage& image, int32_t colFirst, int32_t colLast,
+                             int32_t rowFirst, int32_t rowLast) {
+  const int32_t c0 = columns_[colFirst];
+  const int32_t c1 = columns_[colLast - 1] + 1;  // past the last source column shown
+  if (c1 - c0 > kMaxFrameSide) return false;
+  // firstAt_[c - c0]: the first frame column showing source column c or one
+  // after it.
+  int32_t px = colFirst;
+  for (int32_t c = c0; c <= c1; ++c) {
+    while (px < colLast && columns_[px] < c) ++px;
+    firstAt_[c - c0] = px;
+  }
+  FrameTarget* t = target_;
+  const bool straight = columns_[colLast - 1] - columns_[colFirst] == colLast - 1 - colFirst;
+  for (int32_t py = rowFirst; py < rowLast; ++py) {
+    const int32_t r = rows_[py];
+    const uint32_t* srcRow = image.pixels + static_cast<size_t>(r) * image.width;
+    uint32_t* dst = t->pixels + static_cast<size_t>(py) * t->width;
+    for (int32_t i = image.runStart[r]; i < image.runStart[r + 1]; ++i) {
+      const int32_t a = std::max(image.runs[2 * i], c0);
+      const int32_t b = std::min(image.runs[2 * i + 1], c1);
+      if (b <= c0) continue;
+      if (a >= c1) break;
+      const int32_t p0 = firstAt_[a - c0];
+      const int32_t p1 = firstAt_[b - c0];
+      if (straight) {
+        std::memcpy(dst + p0, srcRow + columns_[p0],
+                    static_cast<size_t>(p1 - p0) * sizeof(uint32_t));
+      } else {
+        for (int32_t p = p0; p < p1; ++p) dst[p] = srcRow[columns_[p]];
+      }
+    }
+  }
+  return true;
+}
+
 bool SpriteBlitter::Draw(const TextureImage& image, int32_t x, int32_t y, int32_t srcX,
                          int32_t srcY, int32_t srcWidth, int32_t srcHeight, float scaleX,
                          float scaleY, uint32_t colour) {
@@ -234,6 +270,15 @@ bool SpriteBlitter::Draw(const TextureImage& image, int32_t x, int32_t y, int32_
   // straight along.
   const bool straight = columns_[colLast - 1] - columns_[colFirst] == colLast - 1 - colFirst;
   const int32_t shift = columns_[colFirst] - colFirst;
+  // Where exactly the opaque pixels are drawn (an alpha test that keeps
+  // them and drops the keyed-out ones, or blending, where an opaque pixel
+  // blends to itself and a keyed-out one leaves the frame as it is), each
+  // row copies its opaque runs and skips the rest.
+  const bool keepsOpaque = test ? fastTest && ref >= 1 && ref <= 255 : blend;
+  if (keepsOpaque && !modulate && image.runStart && scaleX > 0.0f &&
+      DrawRuns(image, colFirst, colLast, rowFirst, rowLast)) {
+    return true;
+  }
   for (int32_t py = rowFirst; py < rowLast; ++py) {
     const uint32_t* srcRow = image.pixels + static_cast<size_t>(rows_[py]) * image.width;
     uint32_t* dst = t->pixels + static_cast<size_t>(py) * t->width;

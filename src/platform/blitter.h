@@ -47,12 +47,18 @@ class SpriteBlitter {
   bool MapAxis(int32_t pos, int32_t src, int32_t srcLen, int32_t clip0, int32_t clip1, float scale,
                int32_t frameLen, int32_t* map, int32_t* first, int32_t* last);
   bool DrawScaledCopy(const ScaledCopy& copy, int32_t x, int32_t y);
+  // Copies the opaque runs of the source rows onto the mapped frame
+  // rectangle, for a left-to-right column map; false when the source span is
+  // too wide for the table (then drawn pixel by pixel).
+  bool DrawRuns(const TextureImage& image, int32_t colFirst, int32_t colLast, int32_t rowFirst,
+                int32_t rowLast);
 
   FrameTarget* target_;
   // Source column for each frame column and source row for each frame row
   // (-1 = not drawn); sized for the frame.
   int32_t columns_[kMaxFrameSide];
   int32_t rows_[kMaxFrameSide];
+  int32_t firstAt_[kMaxFrameSide + 1];
   AxisSteps steps_[kStepsKept];
   int nextSteps_ = 0;
 };

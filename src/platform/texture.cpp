@@ -11,6 +11,43 @@
 
 namespace {
 
+// The opaque runs of each row, which alpha-tested draws copy while they
+// skip the keyed-out pixels between them. Left out when memory is short.
+void FindRuns(TextureImage* image) {
+  const int32_t w = image->width;
+  auto eachRun = [&](int32_t y, auto&& run) {
+    const uint32_t* row = image->pixels + static_cast<size_t>(y) * w;
+    int32_t x = 0;
+    while (x < w) {
+      while (x < w && (row[x] >> 24) == 0) ++x;
+      const int32_t start = x;
+      while (x < w && (row[x] >> 24) != 0) ++x;
+      if (x > start) run(start, x);
+    }
+  };
+  size_t count = 0;
+  for (int32_t y = 0; y < image->height; ++y) eachRun(y, [&](int32_t, int32_t) { ++count; });
+  image->runStart = new (std::nothrow) int32_t[static_cast<size_t>(image->height) + 1];
+  image->runs = new (std::nothrow) int32_t[2 * count + 1];
+  if (!image->runStart || !image->runs || count > 0x3FFFFFFF) {
+    delete[] image->runStart;
+    delete[] image->runs;
+    image->runStart = nullptr;
+    image->runs = nullptr;
+    return;
+  }
+  int32_t n = 0;
+  for (int32_t y = 0; y < image->height; ++y) {
+    image->runStart[y] = n;
+    eachRun(y, [&](int32_t start, int32_t end) {
+      image->runs[2 * n] = start;
+      image->runs[2 * n + 1] = end;
+      ++n;
+    });
+  }
+  image->runStart[image->height] = n;
+}
+
 // Pixels of the key colour become transparent black (alpha 0), the rest
 // opaque; one-bit-alpha formats keep exactly that.
 TextureImage* MakeImage(const uint32_t* argb, int32_t w, int32_t h, uint32_t colourKey) {
@@ -28,6 +65,7 @@ TextureImage* MakeImage(const uint32_t* argb, int32_t w, int32_t h, uint32_t col
     const uint32_t p = argb[i] | 0xFF000000u;
     image->pixels[i] = (colourKey != 0 && p == key) ? 0u : p;
   }
+  FindRuns(image);
   return image;
 }
 
@@ -75,6 +113,8 @@ uint32_t Texture::Release() {
       delete[] copy->pixels;
       delete copy;
     }
+    delete[] texture->runStart;
+    delete[] texture->runs;
     delete[] texture->pixels;
     delete texture;
     texture = nullptr;

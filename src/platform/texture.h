@@ -21,6 +21,11 @@ struct TextureImage {
   int32_t height;
   uint32_t* pixels;
   ScaledCopy* scaled = nullptr;  // owned list, see Texture::KeepScaled
+  // The opaque runs of each row: row y's runs are the pairs
+  // runs[2 * i], runs[2 * i + 1] (first column, column past the end) for i
+  // in runStart[y] .. runStart[y + 1] - 1. Empty when not worked out.
+  int32_t* runStart = nullptr;  // height + 1 entries
+  int32_t* runs = nullptr;
 };
 
 // One colour-keyed picture loaded from a bitmap file and drawn into the
