@@ -54,11 +54,11 @@ constexpr int32_t kCopyReach = 1 << 16;
 }  // namespace
 
 const SpriteBlitter::AxisSteps* SpriteBlitter::StepsFor(int32_t srcLen, float scale) {
-  for (const AxisSteps& a : steps_) {
-    if (a.count >= 0 && a.srcLen == srcLen && a.scale == scale) return a.count > 0 ? &a : nullptr;
-  }
-  AxisSteps& a = steps_[nextSteps_];
-  nextSteps_ = (nextSteps_ + 1) % kStepsKept;
+  uint32_t bits;
+  std::memcpy(&bits, &scale, sizeof bits);
+  const uint32_t slot = (bits * 2654435761u + static_cast<uint32_t>(srcLen) * 40503u) >> 26;
+  AxisSteps& a = steps_[slot % kStepsKept];
+  if (a.count >= 0 && a.srcLen == srcLen && a.scale == scale) return a.count > 0 ? &a : nullptr;
   a.srcLen = srcLen;
   a.scale = scale;
   a.k0 = 0;
@@ -67,7 +67,7 @@ const SpriteBlitter::AxisSteps* SpriteBlitter::StepsFor(int32_t srcLen, float sc
   const double end = srcLen * s;
   const double k0 = std::ceil(std::min(0.0, end) - 0.5);
   const double k1 = std::ceil(std::max(0.0, end) - 0.5);
-  if (k1 - k0 > kMaxFrameSide || k1 <= k0) return nullptr;  // worked out per pixel instead
+  if (k1 - k0 > kMostSteps || k1 <= k0) return nullptr;  // worked out per pixel instead
   a.k0 = static_cast<int32_t>(k0);
   a.count = static_cast<int32_t>(k1 - k0);
   for (int32_t i = 0; i < a.count; ++i) a.index[i] = StepIndex(a.k0 + i, srcLen, s);
@@ -197,16 +197,25 @@ bool SpriteBlitter::DrawRuns(const TextureImage& image, int32_t colFirst, int32_
     const int32_t r = rows_[py];
     const uint32_t* srcRow = image.pixels + static_cast<size_t>(r) * image.width;
     uint32_t* dst = t->pixels + static_cast<size_t>(py) * t->width;
-    for (int32_t i = image.runStart[r]; i < image.runStart[r + 1]; ++i) {
-      const int32_t a = std::max(image.runs[2 * i], c0);
-      const int32_t b = std::min(image.runs[2 * i + 1], c1);
-      if (b <= c0) continue;
-      if (a >= c1) break;
-      const int32_t p0 = firstAt_[a - c0];
-      const int32_t p1 = firstAt_[b - c0];
-      if (straight) {
-        std::memcpy(dst + p0, srcRow + columns_[p0],
-                    static_cast<size_t>(p1 - p0) * sizeof(uint32_t));
+    const int32_t* run = image.runs + 2 * image.runStart[r];
+    const int32_t* runEnd = image.runs + 2 * image.runStart[r + 1];
+    while (run < runEnd && run[1] <= c0) run += 2;
+    // A row that one run spans is written over entirely.
+    if (run < runEnd && run[0] <= c0 && run[1] >= c1) {
+      CoverFrameRect(t, colFirst, py, colLast, py + 1);
+    } else {
+      ReadyFrameRect(t, colFirst, py, colLast, py + 1);
+    }
+    // A source row shown again is the row just drawn, run for run.
+    const bool again = py > rowFirst && rows_[py - 1] == r;
+    for (; run < runEnd && run[0] < c1; run += 2) {
+      const int32_t p0 = firstAt_[std::max(run[0], c0) - c0];
+      const int32_t p1 = firstAt_[std::min(run[1], c1) - c0];
+      const size_t bytes = static_cast<size_t>(p1 - p0) * sizeof(uint32_t);
+      if (again) {
+        std::memcpy(dst + p0, dst - t->width + p0, bytes);
+      } else if (straight) {
+        std::memcpy(dst + p0, srcRow + columns_[p0], bytes);
       } else {
         for (int32_t p = p0; p < p1; ++p) dst[p] = srcRow[columns_[p]];
       }
@@ -260,11 +269,6 @@ bool SpriteBlitter::Draw(const TextureImage& image, int32_t x, int32_t y, int32_
   const bool blend = t->alphaBlendEnable != 0 && t->srcBlend == kBlendSrcAlpha &&
                      t->destBlend == kBlendInvSrcAlpha;
   const bool plain = !blend && !modulate && (!test || fastTest);
-  if (plain && !test) {
-    CoverFrameRect(t, colFirst, rowFirst, colLast, rowLast);
-  } else {
-    ReadyFrameRect(t, colFirst, rowFirst, colLast, rowLast);
-  }
 
   // At a scale of one the columns follow on from each other: a row is read
   // straight along.
@@ -278,6 +282,11 @@ bool SpriteBlitter::Draw(const TextureImage& image, int32_t x, int32_t y, int32_
   if (keepsOpaque && !modulate && image.runStart && scaleX > 0.0f &&
       DrawRuns(image, colFirst, colLast, rowFirst, rowLast)) {
     return true;
+  }
+  if (plain && !test) {
+    CoverFrameRect(t, colFirst, rowFirst, colLast, rowLast);
+  } else {
+    ReadyFrameRect(t, colFirst, rowFirst, colLast, rowLast);
   }
   for (int32_t py = rowFirst; py < rowLast; ++py) {
     const uint32_t* srcRow = image.pixels + static_cast<size_t>(rows_[py]) * image.width;

@@ -29,18 +29,20 @@ class SpriteBlitter {
   static constexpr int32_t kMaxFrameSide = 4096;
 
  private:
+  static constexpr int32_t kMostSteps = 1024;
   // The source index (from the rectangle's start, -1 = none) of each
   // position along one axis for one source length and scale, counted from
   // the draw point: positions k0 .. k0 + count - 1. Kept for the last few
-  // lengths and scales so that a frame's draws rarely work them out again.
+  // lengths and scales (one slot for each, chosen by both) so that a frame's
+  // draws rarely work them out again.
   struct AxisSteps {
     int32_t srcLen = 0;
     float scale = 0.0f;
     int32_t k0 = 0;
     int32_t count = -1;  // -1 = empty slot
-    int32_t index[kMaxFrameSide];
+    int32_t index[kMostSteps];
   };
-  static constexpr int kStepsKept = 8;
+  static constexpr int kStepsKept = 64;
 
   // nullptr when the steps are too many to keep (then worked out per pixel).
   const AxisSteps* StepsFor(int32_t srcLen, float scale);
@@ -60,5 +62,4 @@ class SpriteBlitter {
   int32_t rows_[kMaxFrameSide];
   int32_t firstAt_[kMaxFrameSide + 1];
   AxisSteps steps_[kStepsKept];
-  int nextSteps_ = 0;
 };
