@@ -51,6 +51,10 @@ int32_t StepIndex(int64_t k, int32_t srcLen, double s) {
 // copies, whose positions are worked out for the frame's own range.
 constexpr int32_t kCopyReach = 1 << 16;
 
+// A draw of at least this many frame pixels from an opaque rectangle at a
+// scale other than one is a large one (see SpriteBlitter::Draw).
+constexpr double kLargeDraw = 800.0 * 600.0 / 4.0;
+
 }  // namespace
 
 const SpriteBlitter::AxisSteps* SpriteBlitter::StepsFor(int32_t srcLen, float scale) {
@@ -118,47 +122,133 @@ bool SpriteBlitter::MapAxis(int32_t pos, int32_t src, int32_t srcLen, int32_t cl
   return true;
 }
 
-ScaledCopy* SpriteBlitter::MakeScaledCopy(const TextureImage& image, int32_t srcX, int32_t srcY,
-                                          int32_t srcWidth, int32_t srcHeight, float scaleX,
-                                          float scaleY) {
-  if (!image.pixels || srcX < 0 || srcY < 0 || srcWidth <= 0 || srcHeight <= 0) return nullptr;
-  if (srcWidth > image.width - srcX || srcHeight > image.height - srcY) return nullptr;
+bool SpriteBlitter::Opaque(const TextureImage& image, int32_t srcX, int32_t srcY, int32_t srcWidth,
+                           int32_t srcHeight) {
+  if (!image.pixels || srcX < 0 || srcY < 0 || srcWidth <= 0 || srcHeight <= 0) return false;
+  if (srcWidth > image.width - srcX || srcHeight > image.height - srcY) return false;
+  for (int32_t y = srcY; y < srcY + srcHeight; ++y) {
+    if (image.runStart) {
+      // One run spans the row's part.
+      bool spanned = false;
+      for (int32_t i = image.runStart[y]; i < image.runStart[y + 1] && !spanned; ++i)
+        spanned = image.runs[2 * i] <= srcX && image.runs[2 * i + 1] >= srcX + srcWidth;
+      if (!spanned) return false;
+      continue;
+    }
+    const uint32_t* row = image.pixels + static_cast<size_t>(y) * image.width;
+    for (int32_t x = srcX; x < srcX + srcWidth; ++x) {
+      if ((row[x] >> 24) != 255) return false;
+    }
+  }
+  return true;
+}
+
+bool SpriteBlitter::MapCopy(const TextureImage& image, int32_t srcX, int32_t srcY, int32_t srcWidth,
+                            int32_t srcHeight, float scaleX, float scaleY, int32_t* width,
+                            int32_t* height) {
   // Small scales are left out: their positions would need more bits than
   // the reach of the copies keeps exact.
   constexpr float kSmallest = 1.0f / 64.0f;
-  if (!(scaleX >= kSmallest && scaleY >= kSmallest)) return nullptr;
-  if (!std::isfinite(scaleX) || !std::isfinite(scaleY)) return nullptr;
+  if (!(scaleX >= kSmallest && scaleY >= kSmallest)) return false;
+  if (!std::isfinite(scaleX) || !std::isfinite(scaleY)) return false;
   if (double(srcWidth) * scaleX >= kMaxFrameSide || double(srcHeight) * scaleY >= kMaxFrameSide)
-    return nullptr;
-  for (int32_t y = srcY; y < srcY + srcHeight; ++y) {
-    const uint32_t* row = image.pixels + static_cast<size_t>(y) * image.width;
-    for (int32_t x = srcX; x < srcX + srcWidth; ++x) {
-      if ((row[x] >> 24) != 255) return nullptr;
-    }
-  }
-  // The columns and rows as a draw at (0, 0) maps them.
+    return false;
+  if (!Opaque(image, srcX, srcY, srcWidth, srcHeight)) return false;
   int32_t colFirst, colLast, rowFirst, rowLast;
   if (!MapAxis(0, srcX, srcWidth, srcX, srcX + srcWidth, scaleX, kMaxFrameSide, columns_, &colFirst,
                &colLast) ||
       !MapAxis(0, srcY, srcHeight, srcY, srcY + srcHeight, scaleY, kMaxFrameSide, rows_, &rowFirst,
                &rowLast) ||
       colFirst != 0 || rowFirst != 0) {
-    return nullptr;
+    return false;
   }
-  ScaledCopy* copy = new (std::nothrow) ScaledCopy{srcX,   srcY,    srcWidth, srcHeight, scaleX,
-                                                   scaleY, colLast, rowLast,  nullptr,   nullptr};
+  *width = colLast;
+  *height = rowLast;
+  return true;
+}
+
+void SpriteBlitter::FillCopy(const TextureImage& image, int32_t width, int32_t height,
+                             uint32_t* out) const {
+  for (int32_t py = 0; py < height; ++py) {
+    const uint32_t* srcRow = image.pixels + static_cast<size_t>(rows_[py]) * image.width;
+    uint32_t* dst = out + static_cast<size_t>(py) * width;
+    if (py > 0 && rows_[py] == rows_[py - 1]) {
+      std::memcpy(dst, dst - width, static_cast<size_t>(width) * sizeof(uint32_t));
+      continue;
+    }
+    for (int32_t px = 0; px < width; ++px) dst[px] = srcRow[columns_[px]];
+  }
+}
+
+ScaledCopy* SpriteBlitter::MakeScaledCopy(const TextureImage& image, int32_t srcX, int32_t srcY,
+                                          int32_t srcWidth, int32_t srcHeight, float scaleX,
+                                          float scaleY) {
+  int32_t w, h;
+  if (!MapCopy(image, srcX, srcY, srcWidth, srcHeight, scaleX, scaleY, &w, &h)) return nullptr;
+  ScaledCopy* copy = new (std::nothrow)
+      ScaledCopy{srcX, srcY, srcWidth, srcHeight, scaleX, scaleY, w, h, nullptr, nullptr};
   if (!copy) return nullptr;
-  copy->pixels = new (std::nothrow) uint32_t[static_cast<size_t>(colLast) * rowLast];
+  copy->pixels = new (std::nothrow) uint32_t[static_cast<size_t>(w) * h];
   if (!copy->pixels) {
     delete copy;
     return nullptr;
   }
-  for (int32_t py = 0; py < rowLast; ++py) {
-    const uint32_t* srcRow = image.pixels + static_cast<size_t>(rows_[py]) * image.width;
-    uint32_t* dst = copy->pixels + static_cast<size_t>(py) * colLast;
-    for (int32_t px = 0; px < colLast; ++px) dst[px] = srcRow[columns_[px]];
-  }
+  FillCopy(image, w, h, copy->pixels);
   return copy;
+}
+
+SpriteBlitter::SpriteBlitter(FrameTarget* target) : target_(target) {
+  if (!target) return;
+  const size_t room = static_cast<size_t>(std::max(target->width, 0)) *
+                      static_cast<size_t>(std::max(target->height, 0));
+  for (LargeCopy& slot : large_) {
+    slot.copy.pixels = room ? new (std::nothrow) uint32_t[room] : nullptr;
+    slot.room = slot.copy.pixels ? room : 0;
+  }
+}
+
+SpriteBlitter::~SpriteBlitter() {
+  for (LargeCopy& slot : large_) delete[] slot.copy.pixels;
+}
+
+const ScaledCopy* SpriteBlitter::LargeCopyFor(const TextureImage& image, int32_t srcX, int32_t srcY,
+                                              int32_t srcWidth, int32_t srcHeight, float scaleX,
+                                              float scaleY) {
+  ++largeDraws_;
+  LargeCopy* oldest = nullptr;
+  for (LargeCopy& slot : large_) {
+    const ScaledCopy& c = slot.copy;
+    if (slot.imageId == image.id && c.srcX == srcX && c.srcY == srcY && c.srcWidth == srcWidth &&
+        c.srcHeight == srcHeight && c.scaleX == scaleX && c.scaleY == scaleY) {
+      slot.lastUsed = largeDraws_;
+      return &slot.copy;
+    }
+    if (slot.room && (!oldest || slot.lastUsed < oldest->lastUsed)) oldest = &slot;
+  }
+  // A slot drawn from lately is kept: pictures taking turns (an animation)
+  // that outnumber the slots are drawn as they are rather than scaled anew
+  // on every frame.
+  constexpr uint64_t kLately = 8;
+  if (!oldest || (oldest->imageId != 0 && largeDraws_ - oldest->lastUsed <= kLately))
+    return nullptr;
+  int32_t w, h;
+  if (!MapCopy(image, srcX, srcY, srcWidth, srcHeight, scaleX, scaleY, &w, &h) ||
+      static_cast<size_t>(w) * h > oldest->room) {
+    return nullptr;
+  }
+  FillCopy(image, w, h, oldest->copy.pixels);
+  oldest->imageId = image.id;
+  oldest->lastUsed = largeDraws_;
+  ScaledCopy& c = oldest->copy;
+  c.srcX = srcX;
+  c.srcY = srcY;
+  c.srcWidth = srcWidth;
+  c.srcHeight = srcHeight;
+  c.scaleX = scaleX;
+  c.scaleY = scaleY;
+  c.width = w;
+  c.height = h;
+  return &c;
 }
 
 bool SpriteBlitter::DrawScaledCopy(const ScaledCopy& copy, int32_t x, int32_t y) {
@@ -245,13 +335,19 @@ bool SpriteBlitter::Draw(const TextureImage& image, int32_t x, int32_t y, int32_
 
   // An opaque rectangle kept at this scale: its rows are copied as they
   // are (an opaque pixel blends to itself).
-  if (image.scaled && !modulate && (!test || AlphaPasses(t->alphaFunc, 255, ref)) &&
-      x > -kCopyReach && x < kCopyReach && y > -kCopyReach && y < kCopyReach) {
+  if (!modulate && (!test || AlphaPasses(t->alphaFunc, 255, ref)) && x > -kCopyReach &&
+      x < kCopyReach && y > -kCopyReach && y < kCopyReach) {
     for (const ScaledCopy* c = image.scaled; c; c = c->next) {
       if (c->srcX == srcX && c->srcY == srcY && c->srcWidth == srcWidth &&
           c->srcHeight == srcHeight && c->scaleX == scaleX && c->scaleY == scaleY) {
         return DrawScaledCopy(*c, x, y);
       }
+    }
+    if ((scaleX != 1.0f || scaleY != 1.0f) &&
+        double(srcWidth) * scaleX * double(srcHeight) * scaleY >= kLargeDraw) {
+      if (const ScaledCopy* c =
+              LargeCopyFor(image, srcX, srcY, srcWidth, srcHeight, scaleX, scaleY))
+        return DrawScaledCopy(*c, x, y);
     }
   }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Drawing of texture rectangles into the frame. Internal to the platform
 // layer.
+#include <cstddef>
 #include <cstdint>
 
 #include "platform/graphics_device.h"
@@ -8,14 +9,21 @@
 
 class SpriteBlitter {
  public:
-  explicit SpriteBlitter(FrameTarget* target) : target_(target) {}
+  // Sets aside room for a few scaled copies of large pictures (see Draw),
+  // so that drawing never allocates.
+  explicit SpriteBlitter(FrameTarget* target);
+  ~SpriteBlitter();
+  SpriteBlitter(const SpriteBlitter&) = delete;
+  SpriteBlitter& operator=(const SpriteBlitter&) = delete;
 
   // Draws the source rectangle (already given a width and height) of image
   // with its top-left corner at (x, y), scaled by (scaleX, scaleY),
   // nearest-neighbour, honouring the target's alpha test and blending.
   // Source pixels outside the image are not drawn, nor anything outside
   // the frame. false when no source pixel lies inside the image or a
-  // scale is not a finite number.
+  // scale is not a finite number. A large opaque rectangle drawn scaled (a
+  // full-screen picture) is scaled once into one of the blitter's own few
+  // slots and copied from there while it keeps being drawn.
   bool Draw(const TextureImage& image, int32_t x, int32_t y, int32_t srcX, int32_t srcY,
             int32_t srcWidth, int32_t srcHeight, float scaleX, float scaleY, uint32_t colour);
 
@@ -49,6 +57,20 @@ class SpriteBlitter {
   bool MapAxis(int32_t pos, int32_t src, int32_t srcLen, int32_t clip0, int32_t clip1, float scale,
                int32_t frameLen, int32_t* map, int32_t* first, int32_t* last);
   bool DrawScaledCopy(const ScaledCopy& copy, int32_t x, int32_t y);
+  // Whether the source rectangle lies inside the image and has no
+  // transparent pixel.
+  static bool Opaque(const TextureImage& image, int32_t srcX, int32_t srcY, int32_t srcWidth,
+                     int32_t srcHeight);
+  // Maps the columns and rows of an opaque rectangle as a draw at (0, 0)
+  // does, giving the scaled size; false when it cannot be kept scaled.
+  bool MapCopy(const TextureImage& image, int32_t srcX, int32_t srcY, int32_t srcWidth,
+               int32_t srcHeight, float scaleX, float scaleY, int32_t* width, int32_t* height);
+  // Fills width x height pixels from the mapped columns and rows.
+  void FillCopy(const TextureImage& image, int32_t width, int32_t height, uint32_t* out) const;
+  // The slot copy of a large rectangle at this scale, made now when a slot
+  // is free or long unused; nullptr when none can be had.
+  const ScaledCopy* LargeCopyFor(const TextureImage& image, int32_t srcX, int32_t srcY,
+                                 int32_t srcWidth, int32_t srcHeight, float scaleX, float scaleY);
   // Copies the opaque runs of the source rows onto the mapped frame
   // rectangle, for a left-to-right column map; false when the source span is
   // too wide for the table (then drawn pixel by pixel).
@@ -62,4 +84,14 @@ class SpriteBlitter {
   int32_t rows_[kMaxFrameSide];
   int32_t firstAt_[kMaxFrameSide + 1];
   AxisSteps steps_[kStepsKept];
+
+  struct LargeCopy {
+    uint64_t imageId = 0;  // 0 = empty
+    uint64_t lastUsed = 0;
+    ScaledCopy copy{};  // its pixels are the slot's room
+    size_t room = 0;    // pixels the slot holds
+  };
+  static constexpr int kLargeSlots = 4;
+  LargeCopy large_[kLargeSlots];
+  uint64_t largeDraws_ = 0;
 };

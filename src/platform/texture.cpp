@@ -1,5 +1,6 @@
 #include "platform/texture.h"
 
+#include <atomic>
 #include <new>
 #include <string>
 
@@ -52,8 +53,10 @@ void FindRuns(TextureImage* image) {
 // opaque; one-bit-alpha formats keep exactly that.
 TextureImage* MakeImage(const uint32_t* argb, int32_t w, int32_t h, uint32_t colourKey) {
   if (!argb || w <= 0 || h <= 0) return nullptr;
+  static std::atomic<uint64_t> lastId{0};
   TextureImage* image = new (std::nothrow) TextureImage{w, h, nullptr};
   if (!image) return nullptr;
+  image->id = ++lastId;
   const size_t n = static_cast<size_t>(w) * h;
   image->pixels = new (std::nothrow) uint32_t[n];
   if (!image->pixels) {

@@ -26,6 +26,7 @@ struct TextureImage {
   // in runStart[y] .. runStart[y + 1] - 1. Empty when not worked out.
   int32_t* runStart = nullptr;  // height + 1 entries
   int32_t* runs = nullptr;
+  uint64_t id = 0;  // never the same for two pictures loaded in one run
 };
 
 // One colour-keyed picture loaded from a bitmap file and drawn into the
