@@ -94,8 +94,8 @@ uint32_t GraphicsDevice::CreateDevice(void* windowHandle, uint32_t windowedFlag,
   delete sprite;
   sprite = nullptr;
   if (device) {
-    delete[] device->doneFrom;
-    delete[] device->doneTo;
+    delete[] device->doneRuns;
+    delete[] device->doneCount;
     delete[] device->pixels;
     delete device;
     device = nullptr;
@@ -111,11 +111,12 @@ uint32_t GraphicsDevice::CreateDevice(void* windowHandle, uint32_t windowedFlag,
     delete target;
     return 0;
   }
-  target->doneFrom = new (std::nothrow) int32_t[h];
-  target->doneTo = new (std::nothrow) int32_t[h];
-  if (!target->doneFrom || !target->doneTo) {
-    delete[] target->doneFrom;
-    delete[] target->doneTo;
+  target->doneRuns =
+      new (std::nothrow) int32_t[static_cast<size_t>(h) * 2 * FrameTarget::kDoneRuns];
+  target->doneCount = new (std::nothrow) uint8_t[h];
+  if (!target->doneRuns || !target->doneCount) {
+    delete[] target->doneRuns;
+    delete[] target->doneCount;
     delete[] target->pixels;
     delete target;
     return 0;
@@ -140,8 +141,8 @@ uint32_t GraphicsDevice::Release() {
   delete sprite;
   sprite = nullptr;
   if (device) {
-    delete[] device->doneFrom;
-    delete[] device->doneTo;
+    delete[] device->doneRuns;
+    delete[] device->doneCount;
     delete[] device->pixels;
     delete device;
     device = nullptr;
@@ -178,7 +179,7 @@ uint32_t GraphicsDevice::ClearDisplay(uint32_t colour) {
   if (!device) return 0;
   device->clearOwed = 1;
   device->clearColour = colour | 0xFF000000u;
-  for (int32_t y = 0; y < device->height; ++y) device->doneFrom[y] = device->doneTo[y] = 0;
+  std::memset(device->doneCount, 0, static_cast<size_t>(device->height));
   return 1;
 }
 
@@ -193,56 +194,96 @@ namespace {
 void FillRun(FrameTarget* t, int32_t y, int32_t x0, int32_t x1) {
   uint32_t* p = t->pixels + static_cast<size_t>(y) * t->width;
   const uint32_t c = t->clearColour;
-  for (int32_t x = x0; x < x1; ++x) p[x] = c;
+  int32_t x = x0;
+  for (; x + 4 <= x1; x += 4) {
+    p[x] = c;
+    p[x + 1] = c;
+    p[x + 2] = c;
+    p[x + 3] = c;
+  }
+  for (; x < x1; ++x) p[x] = c;
+}
+
+// Adds [x0, x1) to row y's done runs; ready first clears the part of it
+// that no run holds. Runs that touch become one; when there would be too
+// many, the narrowest gap between two is cleared and they join.
+void AddDoneRun(FrameTarget* t, int32_t y, int32_t x0, int32_t x1, bool ready) {
+  constexpr int kMost = FrameTarget::kDoneRuns;
+  int32_t* runs = t->doneRuns + static_cast<size_t>(y) * 2 * kMost;
+  const int n = t->doneCount[y];
+  if (ready) {
+    int32_t at = x0;
+    for (int i = 0; i < n && at < x1; ++i) {
+      if (runs[2 * i + 1] <= at) continue;
+      if (runs[2 * i] >= x1) break;
+      if (runs[2 * i] > at) FillRun(t, y, at, runs[2 * i]);
+      at = std::max(at, runs[2 * i + 1]);
+    }
+    if (at < x1) FillRun(t, y, at, x1);
+  }
+  int32_t out[2 * (kMost + 1)];
+  int m = 0;
+  int32_t lo = x0, hi = x1;
+  bool placed = false;
+  for (int i = 0; i < n; ++i) {
+    const int32_t a = runs[2 * i], b = runs[2 * i + 1];
+    if (b < lo) {
+      out[m++] = a;
+      out[m++] = b;
+    } else if (a > hi) {
+      if (!placed) {
+        out[m++] = lo;
+        out[m++] = hi;
+        placed = true;
+      }
+      out[m++] = a;
+      out[m++] = b;
+    } else {
+      lo = std::min(lo, a);
+      hi = std::max(hi, b);
+    }
+  }
+  if (!placed) {
+    out[m++] = lo;
+    out[m++] = hi;
+  }
+  int count = m / 2;
+  if (count > kMost) {
+    int best = 0;
+    for (int i = 1; i + 1 < count; ++i) {
+      if (out[2 * i + 2] - out[2 * i + 1] < out[2 * best + 2] - out[2 * best + 1]) best = i;
+    }
+    FillRun(t, y, out[2 * best + 1], out[2 * best + 2]);
+    out[2 * best + 1] = out[2 * best + 3];
+    for (int k = 2 * best + 2; k + 2 < m; ++k) out[k] = out[k + 2];
+    --count;
+  }
+  std::memcpy(runs, out, static_cast<size_t>(count) * 2 * sizeof(int32_t));
+  t->doneCount[y] = static_cast<uint8_t>(count);
 }
 
 }  // namespace
 
 void CoverFrameRect(FrameTarget* t, int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
   if (!t->clearOwed || x0 >= x1) return;
-  for (int32_t y = y0; y < y1; ++y) {
-    int32_t& from = t->doneFrom[y];
-    int32_t& to = t->doneTo[y];
-    if (from >= to) {
-      from = x0;
-      to = x1;
-      continue;
-    }
-    // The run stays one run: a gap between it and the new part is cleared.
-    if (x1 < from) FillRun(t, y, x1, from);
-    if (x0 > to) FillRun(t, y, to, x0);
-    from = std::min(from, x0);
-    to = std::max(to, x1);
-  }
+  for (int32_t y = y0; y < y1; ++y) AddDoneRun(t, y, x0, x1, false);
 }
 
 void ReadyFrameRect(FrameTarget* t, int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
   if (!t->clearOwed || x0 >= x1) return;
-  for (int32_t y = y0; y < y1; ++y) {
-    int32_t& from = t->doneFrom[y];
-    int32_t& to = t->doneTo[y];
-    if (from >= to) {
-      FillRun(t, y, x0, x1);
-      from = x0;
-      to = x1;
-      continue;
-    }
-    if (x0 < from) FillRun(t, y, x0, from);
-    if (x1 > to) FillRun(t, y, to, x1);
-    from = std::min(from, x0);
-    to = std::max(to, x1);
-  }
+  for (int32_t y = y0; y < y1; ++y) AddDoneRun(t, y, x0, x1, true);
 }
 
 void SettleFrame(FrameTarget* t) {
   if (!t->clearOwed) return;
   for (int32_t y = 0; y < t->height; ++y) {
-    if (t->doneFrom[y] >= t->doneTo[y]) {
-      FillRun(t, y, 0, t->width);
-    } else {
-      FillRun(t, y, 0, t->doneFrom[y]);
-      FillRun(t, y, t->doneTo[y], t->width);
+    const int32_t* runs = t->doneRuns + static_cast<size_t>(y) * 2 * FrameTarget::kDoneRuns;
+    int32_t at = 0;
+    for (int i = 0; i < t->doneCount[y]; ++i) {
+      if (runs[2 * i] > at) FillRun(t, y, at, runs[2 * i]);
+      at = runs[2 * i + 1];
     }
+    if (at < t->width) FillRun(t, y, at, t->width);
   }
   t->clearOwed = 0;
 }

@@ -49,13 +49,15 @@ struct FrameTarget {
   uint32_t ambient;
   uint32_t inScene;
   // A clear of the frame is carried out only where nothing covers it: while
-  // one is owed, each row keeps the run [owedFrom, owedTo) of pixels that
-  // are already cleared or drawn over, and the rest is cleared when drawn
-  // on or when the frame is shown.
+  // one is owed, each row keeps up to kDoneRuns runs of pixels that are
+  // already cleared or drawn over (doneRuns: first column and column past
+  // the end, left to right; doneCount: how many), and the rest is cleared
+  // when drawn on or when the frame is shown.
+  static constexpr int kDoneRuns = 4;
   uint32_t clearOwed;
   uint32_t clearColour;
-  int32_t* doneFrom;  // height entries each
-  int32_t* doneTo;
+  int32_t* doneRuns;   // height x kDoneRuns pairs
+  uint8_t* doneCount;  // height entries
 };
 
 // Before the rectangle [x0, x1) x [y0, y1) (inside the frame) is written
