@@ -3,7 +3,7 @@
 // armies): every allied unit and every enemy choosing, walking and striking,
 // frame by frame as the battle procedure drives them. Prints milliseconds
 // per turn (least, middle, greatest) for the whole turn and apart for its
-// parts: the choices (target lists, approach cells, path search), the walks,
+// slices: the choices (target lists, approach cells, path search), the walks,
 // the blows, and the bookkeeping every frame does (the end-of-battle test,
 // the turn and step timers), and microseconds per single choice. Not a
 // test.
@@ -62,22 +62,22 @@ void SetUp(BattleScreen& b) {
   Refresh(b);
 }
 
-// The parts of a turn, timed apart.
-enum Part { kChoices, kWalks, kBlows, kBookkeeping, kParts };
-const char* const kPartNames[kParts] = {"choices and path search", "walks", "blows",
-                                        "per-frame bookkeeping"};
+// The slices of a turn, timed apart.
+enum Slice { kChoices, kWalks, kBlows, kBookkeeping, kSlices };
+const char* const kSliceNames[kSlices] = {"choices and path search", "walks", "blows",
+                                          "per-frame bookkeeping"};
 
-// The time of each part in one turn, and the single choices.
+// The time of each slice of one turn, and the single choices.
 struct TurnTimes {
-  Clock::duration part[kParts]{};
+  Clock::duration slice[kSlices]{};
   Clock::duration worstChoice{};
   long choices = 0;
 
   template <class F>
-  void Time(Part p, F&& body) {
+  void Time(Slice s, F&& body) {
     const Clock::time_point t = Clock::now();
     body();
-    part[p] += Clock::now() - t;
+    slice[s] += Clock::now() - t;
   }
 
   // Runs choose, and counts it as a choice when the side was choosing.
@@ -86,14 +86,14 @@ struct TurnTimes {
     const Clock::time_point t = Clock::now();
     choose();
     const Clock::duration d = Clock::now() - t;
-    part[choosing ? kChoices : kBookkeeping] += d;
+    slice[choosing ? kChoices : kBookkeeping] += d;
     if (!choosing) return;
     worstChoice = std::max(worstChoice, d);
     ++choices;
   }
 };
 
-// One frame of the computer's turn in the procedure's order, its parts
+// One frame of the computer's turn in the procedure's order, its slices
 // timed into *times.
 void ComputerFrame(BattleScreen& b, TurnTimes* times) {
   headless::SetNowMs(headless::NowMs() + 16);
@@ -135,7 +135,7 @@ int main() {
   for (int e = 0; e < battle::kEnemySlots; ++e) enemies += b.enemyAlive[e];
 
   std::vector<double> whole;
-  std::vector<double> parts[kParts];
+  std::vector<double> slices[kSlices];
   Clock::duration allChoices{};
   Clock::duration worstChoice{};
   long choices = 0;
@@ -152,8 +152,8 @@ int main() {
       if (b.enemyPhase == battle::kEnemyIdle && b.allyPhase == battle::kAllyIdle) break;
     }
     whole.push_back(Ms(Clock::now() - turnStart));
-    for (int p = 0; p < kParts; ++p) parts[p].push_back(Ms(t.part[p]));
-    allChoices += t.part[kChoices];
+    for (int p = 0; p < kSlices; ++p) slices[p].push_back(Ms(t.slice[p]));
+    allChoices += t.slice[kChoices];
     worstChoice = std::max(worstChoice, t.worstChoice);
     choices += t.choices;
   }
@@ -163,7 +163,7 @@ int main() {
               allies, turns, static_cast<double>(frames) / turns);
   std::printf("computer's turn, per turn:\n");
   bench::PrintSpread("whole turn", bench::SpreadOf(whole));
-  for (int p = 0; p < kParts; ++p) bench::PrintSpread(kPartNames[p], bench::SpreadOf(parts[p]));
+  for (int p = 0; p < kSlices; ++p) bench::PrintSpread(kSliceNames[p], bench::SpreadOf(slices[p]));
   std::printf("one choice: %.2f us on average, %.2f us at worst (%ld choices)\n",
               choices ? 1000.0 * Ms(allChoices) / choices : 0.0, 1000.0 * Ms(worstChoice), choices);
   return 0;
