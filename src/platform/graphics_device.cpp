@@ -180,6 +180,7 @@ uint32_t GraphicsDevice::ClearDisplay(uint32_t colour) {
   device->clearOwed = 1;
   device->clearColour = colour | 0xFF000000u;
   std::memset(device->doneCount, 0, static_cast<size_t>(device->height));
+  device->rowsDone = 0;
   return 1;
 }
 
@@ -211,6 +212,9 @@ void AddDoneRun(FrameTarget* t, int32_t y, int32_t x0, int32_t x1, bool ready) {
   constexpr int kMost = FrameTarget::kDoneRuns;
   int32_t* runs = t->doneRuns + static_cast<size_t>(y) * 2 * kMost;
   const int n = t->doneCount[y];
+  for (int i = 0; i < n; ++i) {
+    if (runs[2 * i] <= x0 && runs[2 * i + 1] >= x1) return;  // done already
+  }
   if (ready) {
     int32_t at = x0;
     for (int i = 0; i < n && at < x1; ++i) {
@@ -260,6 +264,9 @@ void AddDoneRun(FrameTarget* t, int32_t y, int32_t x0, int32_t x1, bool ready) {
   }
   std::memcpy(runs, out, static_cast<size_t>(count) * 2 * sizeof(int32_t));
   t->doneCount[y] = static_cast<uint8_t>(count);
+  // A frame done from edge to edge owes no clear any more.
+  if (count == 1 && out[0] == 0 && out[1] == t->width && ++t->rowsDone == t->height)
+    t->clearOwed = 0;
 }
 
 }  // namespace

@@ -58,6 +58,7 @@ struct FrameTarget {
   uint32_t clearColour;
   int32_t* doneRuns;   // height x kDoneRuns pairs
   uint8_t* doneCount;  // height entries
+  int32_t rowsDone;    // rows done from edge to edge; all of them end the owed clear
 };
 
 // Before the rectangle [x0, x1) x [y0, y1) (inside the frame) is written
