@@ -2,11 +2,17 @@
 // battle (50 enemy armies and 16 allied units against the fighter and six
 // armies): every allied unit and every enemy choosing, walking and striking,
 // frame by frame as the battle procedure drives them. Prints milliseconds
-// per turn for the whole turn and for the choices (target lists, approach
-// cells, path search) alone, and microseconds per single choice. Not a test.
+// per turn (least, middle, greatest) for the whole turn and apart for its
+// slices: the choices (target lists, approach cells, path search), the walks,
+// the blows, and the bookkeeping every frame does (the end-of-battle test,
+// the turn and step timers), and microseconds per single choice. Not a
+// test.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <vector>
+
+#include "bench_timing.h"
 
 #include "battle/battle_screen.h"
 #include "battle_rules_util.h"
@@ -56,47 +62,65 @@ void SetUp(BattleScreen& b) {
   Refresh(b);
 }
 
-// The time the sides spend choosing: in all, at worst, and how many choices.
-struct ChoiceTimes {
-  Clock::duration total{};
-  Clock::duration worst{};
-  long count = 0;
+// The slices of a turn, timed apart.
+enum Slice { kChoices, kWalks, kBlows, kBookkeeping, kSlices };
+const char* const kSliceNames[kSlices] = {"choices and path search", "walks", "blows",
+                                          "per-frame bookkeeping"};
 
-  // Runs choose, and times it when the side was choosing.
+// The time of each slice of one turn, and the single choices.
+struct TurnTimes {
+  Clock::duration slice[kSlices]{};
+  Clock::duration worstChoice{};
+  long choices = 0;
+
   template <class F>
-  void Time(bool choosing, F&& choose) {
+  void Time(Slice s, F&& body) {
+    const Clock::time_point t = Clock::now();
+    body();
+    slice[s] += Clock::now() - t;
+  }
+
+  // Runs choose, and counts it as a choice when the side was choosing.
+  template <class F>
+  void Choice(bool choosing, F&& choose) {
     const Clock::time_point t = Clock::now();
     choose();
-    if (!choosing) return;
     const Clock::duration d = Clock::now() - t;
-    total += d;
-    worst = std::max(worst, d);
-    ++count;
+    slice[choosing ? kChoices : kBookkeeping] += d;
+    if (!choosing) return;
+    worstChoice = std::max(worstChoice, d);
+    ++choices;
   }
 };
 
-// One frame of the computer's turn in the procedure's order, the choices
+// One frame of the computer's turn in the procedure's order, its slices
 // timed into *times.
-void ComputerFrame(BattleScreen& b, ChoiceTimes* times) {
+void ComputerFrame(BattleScreen& b, TurnTimes* times) {
   headless::SetNowMs(headless::NowMs() + 16);
   if (b.enemyPhase == battle::kEnemyAttack) {
-    b.CheckAdjacent();
-    b.StartEnemyAttack();
-    b.ResolveEnemyAttack();
-    b.enemyAttackPending = 0;
+    times->Time(kBlows, [&] {
+      b.CheckAdjacent();
+      b.StartEnemyAttack();
+      b.ResolveEnemyAttack();
+      b.enemyAttackPending = 0;
+    });
   }
   if (b.allyPhase == battle::kAllyAttack) {
-    b.CheckAdjacent();
-    b.StartAllyAttack();
-    b.ResolveAllyAttack();
+    times->Time(kBlows, [&] {
+      b.CheckAdjacent();
+      b.StartAllyAttack();
+      b.ResolveAllyAttack();
+    });
   }
-  times->Time(b.allyPhase == battle::kAllyPick, [&] { b.RunAllyChoice(); });
-  if (b.allyPhase == battle::kAllyMove) b.WalkAlly(kWalkStep);
-  times->Time(b.enemyPhase == battle::kEnemyPick, [&] { b.RunEnemyChoice(); });
-  if (b.enemyPhase == battle::kEnemyMove) b.WalkEnemy(kWalkStep);
-  b.StartPlayerTurn();
-  b.AdvanceStepTimers();
-  if (!b.battleOver) b.CheckBattleEnd();
+  times->Choice(b.allyPhase == battle::kAllyPick, [&] { b.RunAllyChoice(); });
+  if (b.allyPhase == battle::kAllyMove) times->Time(kWalks, [&] { b.WalkAlly(kWalkStep); });
+  times->Choice(b.enemyPhase == battle::kEnemyPick, [&] { b.RunEnemyChoice(); });
+  if (b.enemyPhase == battle::kEnemyMove) times->Time(kWalks, [&] { b.WalkEnemy(kWalkStep); });
+  times->Time(kBookkeeping, [&] {
+    b.StartPlayerTurn();
+    b.AdvanceStepTimers();
+    if (!b.battleOver) b.CheckBattleEnd();
+  });
 }
 
 }  // namespace
@@ -110,30 +134,37 @@ int main() {
   for (int u = 0; u < battle::kAllySlots; ++u) allies += b.allyPresent[u];
   for (int e = 0; e < battle::kEnemySlots; ++e) enemies += b.enemyAlive[e];
 
-  Clock::duration whole{};
-  ChoiceTimes choices;
+  std::vector<double> whole;
+  std::vector<double> slices[kSlices];
+  Clock::duration allChoices{};
+  Clock::duration worstChoice{};
+  long choices = 0;
   long frames = 0;
   int turns = 0;
   for (; turns < kTurns && !b.battleOver; ++turns) {
     Refresh(b);
     b.EndTurn();
+    TurnTimes t;
     const Clock::time_point turnStart = Clock::now();
     for (int guard = 0; guard < kFrameGuard; ++guard) {
-      ComputerFrame(b, &choices);
+      ComputerFrame(b, &t);
       ++frames;
       if (b.enemyPhase == battle::kEnemyIdle && b.allyPhase == battle::kAllyIdle) break;
     }
-    whole += Clock::now() - turnStart;
+    whole.push_back(Ms(Clock::now() - turnStart));
+    for (int p = 0; p < kSlices; ++p) slices[p].push_back(Ms(t.slice[p]));
+    allChoices += t.slice[kChoices];
+    worstChoice = std::max(worstChoice, t.worstChoice);
+    choices += t.choices;
   }
   if (turns == 0) return 1;
 
   std::printf("battle 73: %d enemies, %d allied units, %d turns, %.0f frames per turn\n", enemies,
               allies, turns, static_cast<double>(frames) / turns);
-  std::printf("computer's whole turn (choices, walks, blows, timers): %.3f ms per turn\n",
-              Ms(whole) / turns);
-  std::printf("choices and path search alone:                        %.3f ms per turn\n",
-              Ms(choices.total) / turns);
-  std::printf("one choice: %.2f us on average, %.2f us at worst\n",
-              1000.0 * Ms(choices.total) / choices.count, 1000.0 * Ms(choices.worst));
+  std::printf("computer's turn, per turn:\n");
+  bench::PrintSpread("whole turn", bench::SpreadOf(whole));
+  for (int p = 0; p < kSlices; ++p) bench::PrintSpread(kSliceNames[p], bench::SpreadOf(slices[p]));
+  std::printf("one choice: %.2f us on average, %.2f us at worst (%ld choices)\n",
+              choices ? 1000.0 * Ms(allChoices) / choices : 0.0, 1000.0 * Ms(worstChoice), choices);
   return 0;
 }

@@ -1,12 +1,13 @@
 // What the benches that draw the game's own pictures share: the generated
-// game folder with a headless 800 x 600 device, and the timing of a loop.
+// game folder with a headless 800 x 600 device, and the timing of a loop
+// (bench_timing.h).
 #pragma once
 
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 
+#include "bench_timing.h"
 #include "platform/backend.h"
 #include "platform/graphics_device.h"
 
@@ -25,15 +26,6 @@ inline bool OpenGame(const char* bench, GraphicsDevice& device) {
     return false;
   }
   return true;
-}
-
-// Milliseconds per run of body, over count runs.
-template <class F>
-double MsPer(int count, F&& body) {
-  const auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < count; ++i) body();
-  const auto end = std::chrono::steady_clock::now();
-  return std::chrono::duration<double, std::milli>(end - start).count() / count;
 }
 
 }  // namespace bench

@@ -1,16 +1,23 @@
 // Frame benchmark: a typical busy frame (a full-screen background, 300
 // scaled colour-keyed sprites, 20 texts) drawn through the platform layer,
-// next to the same draws through SDL's own surface blitter and a plain copy
-// of a whole frame. Prints milliseconds per frame. Not a test.
+// next to the same draws through SDL's own surface blitter, the real
+// screens' busiest frames (the kingdom map's and the battle's, map_scene.h
+// and battle_scene.h) and a plain copy of a whole frame. Prints
+// milliseconds per frame (least, middle, greatest) and each frame's middle
+// time as a multiple of the copy's. Not a test.
 #include <SDL.h>
 #include <SDL_ttf.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "battle_scene.h"
+#include "bench_game.h"
+#include "map_scene.h"
 #include "platform/backend.h"
 #include "platform/graphics_device.h"
 #include "platform/headless.h"
@@ -66,18 +73,24 @@ std::vector<uint32_t> Sprites() {
 }
 
 template <class F>
-double MsPerFrame(F&& frame) {
-  for (int i = 0; i < 10; ++i) frame();
-  const auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < kFrames; ++i) frame();
-  const auto end = std::chrono::steady_clock::now();
-  return std::chrono::duration<double, std::milli>(end - start).count() / kFrames;
+bench::Spread MsPerFrame(F&& frame) {
+  return bench::MsEach(kFrames, frame);
+}
+
+// A frame's spread with its middle time as a multiple of another's.
+void PrintBeside(const char* label, const bench::Spread& s, const bench::Spread& base,
+                 const char* baseName) {
+  bench::PrintSpread(label, s);
+  std::printf("  %-32s %9.2fx %s\n", "", base.median > 0 ? s.median / base.median : 0.0, baseName);
 }
 
 }  // namespace
 
 int main() {
-  SetBackend(Backend::Headless);
+  // Our layer, in the game folder (the real screens load the game's
+  // pictures).
+  GraphicsDevice device;
+  if (!bench::OpenGame("frame_bench", device)) return 1;
   std::vector<Placement> places;
   for (int i = 0; i < kSprites; ++i) {
     Placement p;
@@ -95,12 +108,6 @@ int main() {
   const std::vector<uint32_t> backPixels = Background();
   const std::vector<uint32_t> spritePixels = Sprites();
 
-  // Our layer.
-  GraphicsDevice device;
-  if (!device.CreateDirect3D() || !device.CreateDevice(nullptr, 0, 0, kW, kH, 16)) {
-    std::fprintf(stderr, "frame_bench: no device\n");
-    return 1;
-  }
   Texture back;
   back.LoadPixels(&device, backPixels.data(), kW, kH, 0, kFormatA1R5G5B5);
   SpriteSheet sheet;
@@ -113,7 +120,7 @@ int main() {
   sheet.framesPerRow[0] = 4;
   TextFont font;
   const bool haveFont = font.Create(&device, "Arial", 22, 0, 0, 0, 0) == 1;
-  const double ours = MsPerFrame([&] {
+  const bench::Spread ours = MsPerFrame([&] {
     device.BeginScene();
     device.Clear(0, 1.0f);
     back.Draw(0, 0, 0, 0, 0, 0, 1.0f, 1.0f, 0xFFFFFFFF);
@@ -142,7 +149,7 @@ int main() {
       TTF_CloseFont(f);
     }
   }
-  const double sdl = MsPerFrame([&] {
+  const bench::Spread sdl = MsPerFrame([&] {
     SDL_FillRect(target, nullptr, 0xFF000000u);
     SDL_BlitSurface(backSurface, nullptr, target, nullptr);
     for (const Placement& p : places) {
@@ -159,16 +166,38 @@ int main() {
 
   // A plain copy of one whole frame.
   std::vector<uint32_t> copy(kW * kH);
-  const double plain = MsPerFrame([&] {
+  const bench::Spread plain = MsPerFrame([&] {
     std::memcpy(copy.data(), backPixels.data(), copy.size() * 4);
     copy[Next() % copy.size()] ^= 1u;  // keep the copy from being optimised away
   });
 
-  std::printf("busy frame (%d sprites, %d texts), %d frames each:\n", kSprites, kTexts, kFrames);
-  std::printf("  platform layer          %8.3f ms/frame%s\n", ours,
+  // The real screens' busiest frames.
+  bench::Spread mapFrame, battleFrame;
+  int mapObjects = 0;
+  {
+    auto scene = std::make_unique<bench::MapScene>();
+    if (scene->Build(device)) mapFrame = MsPerFrame([&] { scene->Frame(device); });
+    mapObjects = scene->onScreen;
+  }
+  {
+    auto scene = std::make_unique<bench::BattleScene>();
+    scene->Build(device);
+    battleFrame = MsPerFrame([&] { scene->Frame(device); });
+  }
+
+  std::printf("%d frames each:\n", kFrames);
+  bench::PrintSpread("plain full-frame copy", plain);
+  std::printf("busy frame (%d sprites, %d texts)%s:\n", kSprites, kTexts,
               haveFont ? "" : " (no font found)");
-  std::printf("  SDL surface blitter     %8.3f ms/frame\n", sdl);
-  std::printf("  plain full-frame copy   %8.3f ms/frame\n", plain);
+  PrintBeside("platform layer", ours, plain, "the copy");
+  PrintBeside("SDL surface blitter", sdl, plain, "the copy");
+  std::printf("  %-32s %9.3fx SDL's\n", "platform layer",
+              sdl.median > 0 ? ours.median / sdl.median : 0.0);
+  std::printf("real screens:\n");
+  char label[64];
+  std::snprintf(label, sizeof label, "kingdom map (%d objects shown)", mapObjects);
+  PrintBeside(label, mapFrame, plain, "the copy");
+  PrintBeside("battle 73", battleFrame, plain, "the copy");
 
   for (SDL_Surface* s : textSurfaces) SDL_FreeSurface(s);
   SDL_FreeSurface(spriteSurface);

@@ -136,6 +136,8 @@ void BattleScreen::DrawBackdrop(int image) {
   if (backdropDrawn || BackdropOf(battleId) != image) return;
   backdropDrawn = 1;
   constexpr float kScale = float(kBackdropTileSize) / 128.0f;
+  // Scaled once, then its tiles are copied row by row.
+  if (terrainSheet) terrainSheet->KeepScaled(image, 0, kScale, kScale);
   for (int j = 0; j < kBackdropRows; ++j) {
     for (int i = 0; i < kBackdropColumns; ++i) {
       const int32_t x = kBackdropTileSize * i, y = kBackdropTileSize * j;

@@ -4,6 +4,7 @@
 
 #include "game/cell_geometry.h"
 #include "map/map_layout.h"
+#include "map/map_picture.h"
 #include "platform/clock.h"
 #include "platform/graphics_device.h"
 #include "platform/input_device.h"
@@ -74,6 +75,7 @@ uint32_t KingdomMap::LoadTiles(GraphicsDevice* device) {
     result = tileSheet->LoadImage(i, path, image.frameWidth, image.frameHeight, image.colourKey,
                                   kFormatA1R5G5B5);
   }
+  KeepSquaresScaled(*tileSheet);
   return result;
 }
 

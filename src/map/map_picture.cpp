@@ -286,6 +286,20 @@ void EmitMapBlock(const KingdomMap& map, int block, MapSpriteSink& sink) {
   }
 }
 
+void KeepSquaresScaled(SpriteSheet& sheet) {
+  bool kept[kImageCount] = {};
+  auto keep = [&](int image) {
+    if (image < 0 || image >= kImageCount || kept[image]) return;
+    kept[image] = true;
+    sheet.KeepScaled(image, 0, kSquareScale, kSquareScale);
+  };
+  for (const auto& row : kSquareImage) {
+    for (int8_t image : row) keep(image);
+  }
+  for (const PlaceSquare& p : kPlaceSquares) keep(p.image);
+  keep(kGrey6);
+}
+
 void KingdomMap::DrawBlock(int block) {
   if (tileSheet == nullptr) return;
   SheetSpriteSink sink(tileSheet);

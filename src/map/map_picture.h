@@ -62,5 +62,8 @@ extern const QuestMarker kQuestMarkers[kQuestMarkerCount];
 // The draws of one block (1..9) at the view's camera, in drawing order;
 // nothing when the camera is outside the block's window.
 void EmitMapBlock(const KingdomMap& map, int block, MapSpriteSink& sink);
+// Keeps the squares' pictures scaled to their size on the map, so that the
+// land is drawn by copying rows.
+void KeepSquaresScaled(SpriteSheet& sheet);
 // The draws of the quest markers.
 void EmitQuestMarkers(const KingdomMap& map, const uint8_t* questStages, MapSpriteSink& sink);

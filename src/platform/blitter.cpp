@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <new>
 
 namespace {
 
@@ -35,11 +37,53 @@ uint32_t Blend(uint32_t src, uint32_t dst) {
   return 0xFF000000u | (r << 16) | (g << 8) | b;
 }
 
+// The source index of position k (counted from the draw point) along an
+// axis of srcLen source pixels at scale s, or -1 when it shows none: a frame
+// pixel shows the source pixel under its centre.
+int32_t StepIndex(int64_t k, int32_t srcLen, double s) {
+  const double t = (static_cast<double>(k) + 0.5) / s;
+  const double idx = std::floor(t);
+  if (idx < 0 || idx >= srcLen) return -1;
+  return static_cast<int32_t>(idx);
+}
+
+// Draw points further out than this are drawn without the kept scaled
+// copies, whose positions are worked out for the frame's own range.
+constexpr int32_t kCopyReach = 1 << 16;
+
+// A draw of at least this many frame pixels from an opaque rectangle at a
+// scale other than one is a large one (see SpriteBlitter::Draw).
+constexpr double kLargeDraw = 800.0 * 600.0 / 4.0;
+
+}  // namespace
+
+const SpriteBlitter::AxisSteps* SpriteBlitter::StepsFor(int32_t srcLen, float scale) {
+  uint32_t bits;
+  std::memcpy(&bits, &scale, sizeof bits);
+  const uint32_t slot = (bits * 2654435761u + static_cast<uint32_t>(srcLen) * 40503u) >> 26;
+  AxisSteps& a = steps_[slot % kStepsKept];
+  if (a.count >= 0 && a.srcLen == srcLen && a.scale == scale) return a.count > 0 ? &a : nullptr;
+  a.srcLen = srcLen;
+  a.scale = scale;
+  a.k0 = 0;
+  a.count = 0;
+  const double s = scale;
+  const double end = srcLen * s;
+  const double k0 = std::ceil(std::min(0.0, end) - 0.5);
+  const double k1 = std::ceil(std::max(0.0, end) - 0.5);
+  if (k1 - k0 > kMostSteps || k1 <= k0) return nullptr;  // worked out per pixel instead
+  a.k0 = static_cast<int32_t>(k0);
+  a.count = static_cast<int32_t>(k1 - k0);
+  for (int32_t i = 0; i < a.count; ++i) a.index[i] = StepIndex(a.k0 + i, srcLen, s);
+  return &a;
+}
+
 // Fills map[first..last) with the source index for each frame position
 // along one axis; returns false when no position maps inside the clipped
 // source range [clip0, clip1).
-bool MapAxis(int32_t pos, int32_t src, int32_t srcLen, int32_t clip0, int32_t clip1, float scale,
-             int32_t frameLen, int32_t* map, int32_t* first, int32_t* last) {
+bool SpriteBlitter::MapAxis(int32_t pos, int32_t src, int32_t srcLen, int32_t clip0, int32_t clip1,
+                            float scale, int32_t frameLen, int32_t* map, int32_t* first,
+                            int32_t* last) {
   const double s = scale;
   const double a = pos;
   const double b = a + srcLen * s;
@@ -53,13 +97,18 @@ bool MapAxis(int32_t pos, int32_t src, int32_t srcLen, int32_t clip0, int32_t cl
   *first = 0;
   *last = 0;
   if (p0 >= p1) return false;
+  // Which source pixel a position shows depends only on its distance from
+  // the draw point, so the steps of a length and scale are reused.
+  const AxisSteps* steps = StepsFor(srcLen, scale);
   int32_t f = -1;
   int32_t l = -1;
   for (int32_t p = static_cast<int32_t>(p0); p < static_cast<int32_t>(p1); ++p) {
-    const double t = (p + 0.5 - a) / s;
-    const double idx = std::floor(t);
-    if (idx < 0 || idx >= srcLen) continue;
-    const int32_t si = src + static_cast<int32_t>(idx);
+    const int64_t k = static_cast<int64_t>(p) - pos;
+    const int64_t i = steps ? k - steps->k0 : -1;
+    const int32_t idx =
+        (i >= 0 && i < (steps ? steps->count : 0)) ? steps->index[i] : StepIndex(k, srcLen, s);
+    if (idx < 0) continue;
+    const int32_t si = src + idx;
     if (si < clip0 || si >= clip1) continue;
     map[p] = si;
     if (f < 0) f = p;
@@ -73,7 +122,197 @@ bool MapAxis(int32_t pos, int32_t src, int32_t srcLen, int32_t clip0, int32_t cl
   return true;
 }
 
-}  // namespace
+bool SpriteBlitter::Opaque(const TextureImage& image, int32_t srcX, int32_t srcY, int32_t srcWidth,
+                           int32_t srcHeight) {
+  if (!image.pixels || srcX < 0 || srcY < 0 || srcWidth <= 0 || srcHeight <= 0) return false;
+  if (srcWidth > image.width - srcX || srcHeight > image.height - srcY) return false;
+  for (int32_t y = srcY; y < srcY + srcHeight; ++y) {
+    if (image.runStart) {
+      // One run spans the row's part.
+      bool spanned = false;
+      for (int32_t i = image.runStart[y]; i < image.runStart[y + 1] && !spanned; ++i)
+        spanned = image.runs[2 * i] <= srcX && image.runs[2 * i + 1] >= srcX + srcWidth;
+      if (!spanned) return false;
+      continue;
+    }
+    const uint32_t* row = image.pixels + static_cast<size_t>(y) * image.width;
+    for (int32_t x = srcX; x < srcX + srcWidth; ++x) {
+      if ((row[x] >> 24) != 255) return false;
+    }
+  }
+  return true;
+}
+
+bool SpriteBlitter::MapCopy(const TextureImage& image, int32_t srcX, int32_t srcY, int32_t srcWidth,
+                            int32_t srcHeight, float scaleX, float scaleY, int32_t* width,
+                            int32_t* height) {
+  // Small scales are left out: their positions would need more bits than
+  // the reach of the copies keeps exact.
+  constexpr float kSmallest = 1.0f / 64.0f;
+  if (!(scaleX >= kSmallest && scaleY >= kSmallest)) return false;
+  if (!std::isfinite(scaleX) || !std::isfinite(scaleY)) return false;
+  if (double(srcWidth) * scaleX >= kMaxFrameSide || double(srcHeight) * scaleY >= kMaxFrameSide)
+    return false;
+  if (!Opaque(image, srcX, srcY, srcWidth, srcHeight)) return false;
+  int32_t colFirst, colLast, rowFirst, rowLast;
+  if (!MapAxis(0, srcX, srcWidth, srcX, srcX + srcWidth, scaleX, kMaxFrameSide, columns_, &colFirst,
+               &colLast) ||
+      !MapAxis(0, srcY, srcHeight, srcY, srcY + srcHeight, scaleY, kMaxFrameSide, rows_, &rowFirst,
+               &rowLast) ||
+      colFirst != 0 || rowFirst != 0) {
+    return false;
+  }
+  *width = colLast;
+  *height = rowLast;
+  return true;
+}
+
+void SpriteBlitter::FillCopy(const TextureImage& image, int32_t width, int32_t height,
+                             uint32_t* out) const {
+  for (int32_t py = 0; py < height; ++py) {
+    const uint32_t* srcRow = image.pixels + static_cast<size_t>(rows_[py]) * image.width;
+    uint32_t* dst = out + static_cast<size_t>(py) * width;
+    if (py > 0 && rows_[py] == rows_[py - 1]) {
+      std::memcpy(dst, dst - width, static_cast<size_t>(width) * sizeof(uint32_t));
+      continue;
+    }
+    for (int32_t px = 0; px < width; ++px) dst[px] = srcRow[columns_[px]];
+  }
+}
+
+ScaledCopy* SpriteBlitter::MakeScaledCopy(const TextureImage& image, int32_t srcX, int32_t srcY,
+                                          int32_t srcWidth, int32_t srcHeight, float scaleX,
+                                          float scaleY) {
+  int32_t w, h;
+  if (!MapCopy(image, srcX, srcY, srcWidth, srcHeight, scaleX, scaleY, &w, &h)) return nullptr;
+  ScaledCopy* copy = new (std::nothrow)
+      ScaledCopy{srcX, srcY, srcWidth, srcHeight, scaleX, scaleY, w, h, nullptr, nullptr};
+  if (!copy) return nullptr;
+  copy->pixels = new (std::nothrow) uint32_t[static_cast<size_t>(w) * h];
+  if (!copy->pixels) {
+    delete copy;
+    return nullptr;
+  }
+  FillCopy(image, w, h, copy->pixels);
+  return copy;
+}
+
+SpriteBlitter::SpriteBlitter(FrameTarget* target) : target_(target) {
+  if (!target) return;
+  const size_t room = static_cast<size_t>(std::max(target->width, 0)) *
+                      static_cast<size_t>(std::max(target->height, 0));
+  for (LargeCopy& slot : large_) {
+    slot.copy.pixels = room ? new (std::nothrow) uint32_t[room] : nullptr;
+    slot.room = slot.copy.pixels ? room : 0;
+  }
+}
+
+SpriteBlitter::~SpriteBlitter() {
+  for (LargeCopy& slot : large_) delete[] slot.copy.pixels;
+}
+
+const ScaledCopy* SpriteBlitter::LargeCopyFor(const TextureImage& image, int32_t srcX, int32_t srcY,
+                                              int32_t srcWidth, int32_t srcHeight, float scaleX,
+                                              float scaleY) {
+  ++largeDraws_;
+  LargeCopy* oldest = nullptr;
+  for (LargeCopy& slot : large_) {
+    const ScaledCopy& c = slot.copy;
+    if (slot.imageId == image.id && c.srcX == srcX && c.srcY == srcY && c.srcWidth == srcWidth &&
+        c.srcHeight == srcHeight && c.scaleX == scaleX && c.scaleY == scaleY) {
+      slot.lastUsed = largeDraws_;
+      return &slot.copy;
+    }
+    if (slot.room && (!oldest || slot.lastUsed < oldest->lastUsed)) oldest = &slot;
+  }
+  // A slot drawn from lately is kept: pictures taking turns (an animation)
+  // that outnumber the slots are drawn as they are rather than scaled anew
+  // on every frame.
+  constexpr uint64_t kLately = 8;
+  if (!oldest || (oldest->imageId != 0 && largeDraws_ - oldest->lastUsed <= kLately))
+    return nullptr;
+  int32_t w, h;
+  if (!MapCopy(image, srcX, srcY, srcWidth, srcHeight, scaleX, scaleY, &w, &h) ||
+      static_cast<size_t>(w) * h > oldest->room) {
+    return nullptr;
+  }
+  FillCopy(image, w, h, oldest->copy.pixels);
+  oldest->imageId = image.id;
+  oldest->lastUsed = largeDraws_;
+  ScaledCopy& c = oldest->copy;
+  c.srcX = srcX;
+  c.srcY = srcY;
+  c.srcWidth = srcWidth;
+  c.srcHeight = srcHeight;
+  c.scaleX = scaleX;
+  c.scaleY = scaleY;
+  c.width = w;
+  c.height = h;
+  return &c;
+}
+
+bool SpriteBlitter::DrawScaledCopy(const ScaledCopy& copy, int32_t x, int32_t y) {
+  FrameTarget* t = target_;
+  const int32_t fw = std::min(t->width, kMaxFrameSide);
+  const int32_t fh = std::min(t->height, kMaxFrameSide);
+  const int32_t c0 = std::max(x, 0);
+  const int32_t c1 = std::min(x + copy.width, fw);
+  const int32_t r0 = std::max(y, 0);
+  const int32_t r1 = std::min(y + copy.height, fh);
+  if (c0 >= c1 || r0 >= r1) return true;  // entirely off the frame
+  CoverFrameRect(t, c0, r0, c1, r1);
+  for (int32_t py = r0; py < r1; ++py) {
+    std::memcpy(t->pixels + static_cast<size_t>(py) * t->width + c0,
+                copy.pixels + static_cast<size_t>(py - y) * copy.width + (c0 - x),
+                static_cast<size_t>(c1 - c0) * sizeof(uint32_t));
+  }
+  return true;
+}
+
+bool SpriteBlitter::DrawRuns(const TextureImage& image, int32_t colFirst, int32_t colLast,
+                             int32_t rowFirst, int32_t rowLast) {
+  const int32_t c0 = columns_[colFirst];
+  const int32_t c1 = columns_[colLast - 1] + 1;  // past the last source column shown
+  if (c1 - c0 > kMaxFrameSide) return false;
+  // firstAt_[c - c0]: the first frame column showing source column c or one
+  // after it.
+  int32_t px = colFirst;
+  for (int32_t c = c0; c <= c1; ++c) {
+    while (px < colLast && columns_[px] < c) ++px;
+    firstAt_[c - c0] = px;
+  }
+  FrameTarget* t = target_;
+  const bool straight = columns_[colLast - 1] - columns_[colFirst] == colLast - 1 - colFirst;
+  for (int32_t py = rowFirst; py < rowLast; ++py) {
+    const int32_t r = rows_[py];
+    const uint32_t* srcRow = image.pixels + static_cast<size_t>(r) * image.width;
+    uint32_t* dst = t->pixels + static_cast<size_t>(py) * t->width;
+    const int32_t* run = image.runs + 2 * image.runStart[r];
+    const int32_t* runEnd = image.runs + 2 * image.runStart[r + 1];
+    while (run < runEnd && run[1] <= c0) run += 2;
+    // A row that one run spans is written over entirely.
+    if (run < runEnd && run[0] <= c0 && run[1] >= c1) {
+      CoverFrameRect(t, colFirst, py, colLast, py + 1);
+    } else {
+      ReadyFrameRect(t, colFirst, py, colLast, py + 1);
+    }
+    // A source row shown again is the row just drawn, run for run.
+    const bool again = py > rowFirst && rows_[py - 1] == r;
+    for (; run < runEnd && run[0] < c1; run += 2) {
+      const int32_t p0 = firstAt_[std::max(run[0], c0) - c0];
+      const int32_t p1 = firstAt_[std::min(run[1], c1) - c0];
+      const size_t bytes = static_cast<size_t>(p1 - p0) * sizeof(uint32_t);
+      if (again) {
+        std::memcpy(dst + p0, dst - t->width + p0, bytes);
+      } else if (straight) {
+        std::memcpy(dst + p0, srcRow + columns_[p0], bytes);
+      } else {
+        for (int32_t p = p0; p < p1; ++p) dst[p] = srcRow[columns_[p]];
+      }
+    }
+  }
+  return true;
+}
 
 bool SpriteBlitter::Draw(const TextureImage& image, int32_t x, int32_t y, int32_t srcX,
                          int32_t srcY, int32_t srcWidth, int32_t srcHeight, float scaleX,
@@ -88,8 +327,29 @@ bool SpriteBlitter::Draw(const TextureImage& image, int32_t x, int32_t y, int32_
   if (scaleX == 0.0f || scaleY == 0.0f) return true;
   FrameTarget* t = target_;
   if (!t || !t->pixels) return false;
-  const int32_t fw = std::min(t->width, 4096);
-  const int32_t fh = std::min(t->height, 4096);
+  const int32_t fw = std::min(t->width, kMaxFrameSide);
+  const int32_t fh = std::min(t->height, kMaxFrameSide);
+  const bool test = t->alphaTestEnable != 0;
+  const uint32_t ref = t->alphaRef;
+  const bool modulate = colour != 0xFFFFFFFFu;
+
+  // An opaque rectangle kept at this scale: its rows are copied as they
+  // are (an opaque pixel blends to itself).
+  if (!modulate && (!test || AlphaPasses(t->alphaFunc, 255, ref)) && x > -kCopyReach &&
+      x < kCopyReach && y > -kCopyReach && y < kCopyReach) {
+    for (const ScaledCopy* c = image.scaled; c; c = c->next) {
+      if (c->srcX == srcX && c->srcY == srcY && c->srcWidth == srcWidth &&
+          c->srcHeight == srcHeight && c->scaleX == scaleX && c->scaleY == scaleY) {
+        return DrawScaledCopy(*c, x, y);
+      }
+    }
+    if ((scaleX != 1.0f || scaleY != 1.0f) &&
+        double(srcWidth) * scaleX * double(srcHeight) * scaleY >= kLargeDraw) {
+      if (const ScaledCopy* c =
+              LargeCopyFor(image, srcX, srcY, srcWidth, srcHeight, scaleX, scaleY))
+        return DrawScaledCopy(*c, x, y);
+    }
+  }
 
   int32_t colFirst, colLast, rowFirst, rowLast;
   if (!MapAxis(x, srcX, srcWidth, static_cast<int32_t>(cx0), static_cast<int32_t>(cx1), scaleX, fw,
@@ -101,14 +361,29 @@ bool SpriteBlitter::Draw(const TextureImage& image, int32_t x, int32_t y, int32_
     return true;
   }
 
-  const bool test = t->alphaTestEnable != 0;
   const bool fastTest = test && t->alphaFunc == kCmpGreaterEqual;
-  const uint32_t ref = t->alphaRef;
   const bool blend = t->alphaBlendEnable != 0 && t->srcBlend == kBlendSrcAlpha &&
                      t->destBlend == kBlendInvSrcAlpha;
-  const bool modulate = colour != 0xFFFFFFFFu;
   const bool plain = !blend && !modulate && (!test || fastTest);
 
+  // At a scale of one the columns follow on from each other: a row is read
+  // straight along.
+  const bool straight = columns_[colLast - 1] - columns_[colFirst] == colLast - 1 - colFirst;
+  const int32_t shift = columns_[colFirst] - colFirst;
+  // Where exactly the opaque pixels are drawn (an alpha test that keeps
+  // them and drops the keyed-out ones, or blending, where an opaque pixel
+  // blends to itself and a keyed-out one leaves the frame as it is), each
+  // row copies its opaque runs and skips the rest.
+  const bool keepsOpaque = test ? fastTest && ref >= 1 && ref <= 255 : blend;
+  if (keepsOpaque && !modulate && image.runStart && scaleX > 0.0f &&
+      DrawRuns(image, colFirst, colLast, rowFirst, rowLast)) {
+    return true;
+  }
+  if (plain && !test) {
+    CoverFrameRect(t, colFirst, rowFirst, colLast, rowLast);
+  } else {
+    ReadyFrameRect(t, colFirst, rowFirst, colLast, rowLast);
+  }
   for (int32_t py = rowFirst; py < rowLast; ++py) {
     const uint32_t* srcRow = image.pixels + static_cast<size_t>(rows_[py]) * image.width;
     uint32_t* dst = t->pixels + static_cast<size_t>(py) * t->width;
@@ -118,6 +393,13 @@ bool SpriteBlitter::Draw(const TextureImage& image, int32_t x, int32_t y, int32_
           const uint32_t p = srcRow[columns_[px]];
           if ((p >> 24) >= ref) dst[px] = p | 0xFF000000u;
         }
+      } else if (py > rowFirst && rows_[py] == rows_[py - 1]) {
+        // A source row shown again: the row just drawn, as it is.
+        std::memcpy(dst + colFirst, dst - t->width + colFirst,
+                    static_cast<size_t>(colLast - colFirst) * sizeof(uint32_t));
+      } else if (straight) {
+        const uint32_t* s = srcRow + shift;
+        for (int32_t px = colFirst; px < colLast; ++px) dst[px] = s[px] | 0xFF000000u;
       } else {
         for (int32_t px = colFirst; px < colLast; ++px)
           dst[px] = srcRow[columns_[px]] | 0xFF000000u;

@@ -1,5 +1,7 @@
 #include "platform/graphics_device.h"
 
+#include <algorithm>
+
 #include <cmath>
 #include <cstring>
 #include <new>
@@ -92,6 +94,8 @@ uint32_t GraphicsDevice::CreateDevice(void* windowHandle, uint32_t windowedFlag,
   delete sprite;
   sprite = nullptr;
   if (device) {
+    delete[] device->doneRuns;
+    delete[] device->doneCount;
     delete[] device->pixels;
     delete device;
     device = nullptr;
@@ -104,6 +108,16 @@ uint32_t GraphicsDevice::CreateDevice(void* windowHandle, uint32_t windowedFlag,
   target->height = h;
   target->pixels = new (std::nothrow) uint32_t[static_cast<size_t>(w) * h];
   if (!target->pixels) {
+    delete target;
+    return 0;
+  }
+  target->doneRuns =
+      new (std::nothrow) int32_t[static_cast<size_t>(h) * 2 * FrameTarget::kDoneRuns];
+  target->doneCount = new (std::nothrow) uint8_t[h];
+  if (!target->doneRuns || !target->doneCount) {
+    delete[] target->doneRuns;
+    delete[] target->doneCount;
+    delete[] target->pixels;
     delete target;
     return 0;
   }
@@ -127,6 +141,8 @@ uint32_t GraphicsDevice::Release() {
   delete sprite;
   sprite = nullptr;
   if (device) {
+    delete[] device->doneRuns;
+    delete[] device->doneCount;
     delete[] device->pixels;
     delete device;
     device = nullptr;
@@ -151,7 +167,7 @@ uint32_t GraphicsDevice::EndScene() {
 uint32_t GraphicsDevice::Present() {
   if (!device || !direct3D) return 0;
   if (textLog) textLog->FramePresented();
-  return direct3D->Show(device->pixels) ? 1 : 0;
+  return direct3D->Show(SettledPixels()) ? 1 : 0;
 }
 
 uint32_t GraphicsDevice::Clear(uint32_t colour, float depth) {
@@ -161,10 +177,122 @@ uint32_t GraphicsDevice::Clear(uint32_t colour, float depth) {
 
 uint32_t GraphicsDevice::ClearDisplay(uint32_t colour) {
   if (!device) return 0;
-  const uint32_t c = colour | 0xFF000000u;
-  uint32_t* p = device->pixels;
-  for (size_t i = 0, n = static_cast<size_t>(device->width) * device->height; i < n; ++i) p[i] = c;
+  device->clearOwed = 1;
+  device->clearColour = colour | 0xFF000000u;
+  std::memset(device->doneCount, 0, static_cast<size_t>(device->height));
+  device->rowsDone = 0;
   return 1;
+}
+
+const uint32_t* GraphicsDevice::SettledPixels() {
+  if (!device) return nullptr;
+  SettleFrame(device);
+  return device->pixels;
+}
+
+namespace {
+
+void FillRun(FrameTarget* t, int32_t y, int32_t x0, int32_t x1) {
+  uint32_t* p = t->pixels + static_cast<size_t>(y) * t->width;
+  const uint32_t c = t->clearColour;
+  int32_t x = x0;
+  for (; x + 4 <= x1; x += 4) {
+    p[x] = c;
+    p[x + 1] = c;
+    p[x + 2] = c;
+    p[x + 3] = c;
+  }
+  for (; x < x1; ++x) p[x] = c;
+}
+
+// Adds [x0, x1) to row y's done runs; ready first clears the part of it
+// that no run holds. Runs that touch become one; when there would be too
+// many, the narrowest gap between two is cleared and they join.
+void AddDoneRun(FrameTarget* t, int32_t y, int32_t x0, int32_t x1, bool ready) {
+  constexpr int kMost = FrameTarget::kDoneRuns;
+  int32_t* runs = t->doneRuns + static_cast<size_t>(y) * 2 * kMost;
+  const int n = t->doneCount[y];
+  for (int i = 0; i < n; ++i) {
+    if (runs[2 * i] <= x0 && runs[2 * i + 1] >= x1) return;  // done already
+  }
+  if (ready) {
+    int32_t at = x0;
+    for (int i = 0; i < n && at < x1; ++i) {
+      if (runs[2 * i + 1] <= at) continue;
+      if (runs[2 * i] >= x1) break;
+      if (runs[2 * i] > at) FillRun(t, y, at, runs[2 * i]);
+      at = std::max(at, runs[2 * i + 1]);
+    }
+    if (at < x1) FillRun(t, y, at, x1);
+  }
+  int32_t out[2 * (kMost + 1)];
+  int m = 0;
+  int32_t lo = x0, hi = x1;
+  bool placed = false;
+  for (int i = 0; i < n; ++i) {
+    const int32_t a = runs[2 * i], b = runs[2 * i + 1];
+    if (b < lo) {
+      out[m++] = a;
+      out[m++] = b;
+    } else if (a > hi) {
+      if (!placed) {
+        out[m++] = lo;
+        out[m++] = hi;
+        placed = true;
+      }
+      out[m++] = a;
+      out[m++] = b;
+    } else {
+      lo = std::min(lo, a);
+      hi = std::max(hi, b);
+    }
+  }
+  if (!placed) {
+    out[m++] = lo;
+    out[m++] = hi;
+  }
+  int count = m / 2;
+  if (count > kMost) {
+    int best = 0;
+    for (int i = 1; i + 1 < count; ++i) {
+      if (out[2 * i + 2] - out[2 * i + 1] < out[2 * best + 2] - out[2 * best + 1]) best = i;
+    }
+    FillRun(t, y, out[2 * best + 1], out[2 * best + 2]);
+    out[2 * best + 1] = out[2 * best + 3];
+    for (int k = 2 * best + 2; k + 2 < m; ++k) out[k] = out[k + 2];
+    --count;
+  }
+  std::memcpy(runs, out, static_cast<size_t>(count) * 2 * sizeof(int32_t));
+  t->doneCount[y] = static_cast<uint8_t>(count);
+  // A frame done from edge to edge owes no clear any more.
+  if (count == 1 && out[0] == 0 && out[1] == t->width && ++t->rowsDone == t->height)
+    t->clearOwed = 0;
+}
+
+}  // namespace
+
+void CoverFrameRect(FrameTarget* t, int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
+  if (!t->clearOwed || x0 >= x1) return;
+  for (int32_t y = y0; y < y1; ++y) AddDoneRun(t, y, x0, x1, false);
+}
+
+void ReadyFrameRect(FrameTarget* t, int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
+  if (!t->clearOwed || x0 >= x1) return;
+  for (int32_t y = y0; y < y1; ++y) AddDoneRun(t, y, x0, x1, true);
+}
+
+void SettleFrame(FrameTarget* t) {
+  if (!t->clearOwed) return;
+  for (int32_t y = 0; y < t->height; ++y) {
+    const int32_t* runs = t->doneRuns + static_cast<size_t>(y) * 2 * FrameTarget::kDoneRuns;
+    int32_t at = 0;
+    for (int i = 0; i < t->doneCount[y]; ++i) {
+      if (runs[2 * i] > at) FillRun(t, y, at, runs[2 * i]);
+      at = runs[2 * i + 1];
+    }
+    if (at < t->width) FillRun(t, y, at, t->width);
+  }
+  t->clearOwed = 0;
 }
 
 uint32_t GraphicsDevice::SetAlphaTest(uint32_t flag) {

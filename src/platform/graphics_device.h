@@ -48,7 +48,26 @@ struct FrameTarget {
   uint32_t zEnable;
   uint32_t ambient;
   uint32_t inScene;
+  // A clear of the frame is carried out only where nothing covers it: while
+  // one is owed, each row keeps up to kDoneRuns runs of pixels that are
+  // already cleared or drawn over (doneRuns: first column and column past
+  // the end, left to right; doneCount: how many), and the rest is cleared
+  // when drawn on or when the frame is shown.
+  static constexpr int kDoneRuns = 4;
+  uint32_t clearOwed;
+  uint32_t clearColour;
+  int32_t* doneRuns;   // height x kDoneRuns pairs
+  uint8_t* doneCount;  // height entries
+  int32_t rowsDone;    // rows done from edge to edge; all of them end the owed clear
 };
+
+// Before the rectangle [x0, x1) x [y0, y1) (inside the frame) is written
+// over entirely, pixel by pixel, with no regard to what it holds.
+void CoverFrameRect(FrameTarget* t, int32_t x0, int32_t y0, int32_t x1, int32_t y1);
+// Before the rectangle is read, blended onto or partly written.
+void ReadyFrameRect(FrameTarget* t, int32_t x0, int32_t y0, int32_t x1, int32_t y1);
+// Carries out what remains of an owed clear.
+void SettleFrame(FrameTarget* t);
 
 class GraphicsDevice {
  public:
@@ -72,8 +91,13 @@ class GraphicsDevice {
   // Hands the frame to the display (headless: stores it as the last
   // presented frame and advances the fake clock by one frame length).
   uint32_t Present();
+  // The clear is owed until the frame is drawn on or shown (see
+  // FrameTarget): pixels that the frame's draws cover are not cleared.
   uint32_t Clear(uint32_t colour, float depth);
   uint32_t ClearDisplay(uint32_t colour);
+  // The frame as drawn so far, every owed clear carried out (for reading
+  // its pixels before it is shown).
+  const uint32_t* SettledPixels();
 
   uint32_t SetAlphaTest(uint32_t flag);
   uint32_t EnableAlphaBlending(uint32_t flag, uint32_t srcBlend, uint32_t destBlend);

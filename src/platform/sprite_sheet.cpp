@@ -60,20 +60,35 @@ uint32_t SpriteSheet::FreeImage(int32_t index) {
   return 1;
 }
 
-uint32_t SpriteSheet::Draw(int32_t index, int32_t frame, int32_t x, int32_t y, uint32_t colour,
-                           float scaleX, float scaleY) {
-  (void)colour;  // frames are always drawn with their own colours
-  if (!device || index < 0 || index >= count || !textures) return 0;
+bool SpriteSheet::FrameRect(int32_t index, int32_t frame, int32_t* srcX, int32_t* srcY) const {
+  if (!device || index < 0 || index >= count || !textures) return false;
   const int32_t perRow = framesPerRow[index];
   const int32_t fw = frameWidth[index];
   const int32_t fh = frameHeight[index];
-  if (perRow <= 0 || fw <= 0 || fh <= 0 || frame < 0) return 0;
+  if (perRow <= 0 || fw <= 0 || fh <= 0 || frame < 0) return false;
   const int32_t column = frame % perRow;
   const int32_t row = frame / perRow;
-  const int64_t srcY = static_cast<int64_t>(row) * fh;
-  if (srcY >= static_cast<int64_t>(textures[index].height)) return 0;  // past the last row
-  return textures[index].Draw(x, y, column * fw, static_cast<int32_t>(srcY), fw, fh, scaleX, scaleY,
-                              0xFFFFFFFFu);
+  const int64_t y = static_cast<int64_t>(row) * fh;
+  if (y >= static_cast<int64_t>(textures[index].height)) return false;  // past the last row
+  *srcX = column * fw;
+  *srcY = static_cast<int32_t>(y);
+  return true;
+}
+
+uint32_t SpriteSheet::Draw(int32_t index, int32_t frame, int32_t x, int32_t y, uint32_t colour,
+                           float scaleX, float scaleY) {
+  (void)colour;  // frames are always drawn with their own colours
+  int32_t srcX, srcY;
+  if (!FrameRect(index, frame, &srcX, &srcY)) return 0;
+  return textures[index].Draw(x, y, srcX, srcY, frameWidth[index], frameHeight[index], scaleX,
+                              scaleY, 0xFFFFFFFFu);
+}
+
+uint32_t SpriteSheet::KeepScaled(int32_t index, int32_t frame, float scaleX, float scaleY) {
+  int32_t srcX, srcY;
+  if (!FrameRect(index, frame, &srcX, &srcY)) return 0;
+  return textures[index].KeepScaled(srcX, srcY, frameWidth[index], frameHeight[index], scaleX,
+                                    scaleY);
 }
 
 uint32_t SpriteSheet::Release() {

@@ -25,6 +25,9 @@ class SpriteSheet {
   // loaded, or a frame outside the picture.
   uint32_t Draw(int32_t index, int32_t frame, int32_t x, int32_t y, uint32_t colour, float scaleX,
                 float scaleY);
+  // Keeps frame `frame` of image `index` scaled by (scaleX, scaleY) so that
+  // its draws at that scale copy rows (Texture::KeepScaled); 1 when kept.
+  uint32_t KeepScaled(int32_t index, int32_t frame, float scaleX, float scaleY);
   uint32_t Release();
 
   GraphicsDevice* device;
@@ -33,6 +36,11 @@ class SpriteSheet {
   int32_t* frameWidth;
   int32_t* frameHeight;
   int32_t* framesPerRow;
+
+ private:
+  // The source corner of a frame; false for an index outside the sheet, an
+  // image not loaded, or a frame outside the picture.
+  bool FrameRect(int32_t index, int32_t frame, int32_t* srcX, int32_t* srcY) const;
 };
 
 // Releases a sheet created with new, deletes it and empties the pointer; an

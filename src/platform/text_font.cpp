@@ -27,6 +27,9 @@ class FontFace {
     int32_t width = 0;
     int32_t height = 0;
     std::vector<uint8_t> alpha;
+    // Each row's inked part: the columns from the first to past the last
+    // with any alpha.
+    std::vector<int32_t> inkFrom, inkTo;
   };
 
   // Looked up by a view of the text, so a line drawn before costs no copy.
@@ -101,13 +104,24 @@ void BlendMask(FrameTarget* t, const FontFace::Mask& mask, int32_t left, int32_t
   const int32_t y1 =
       static_cast<int32_t>(std::min<int64_t>(static_cast<int64_t>(top) + mask.height, clipY1));
   if (x0 >= x1 || y0 >= y1) return;
+  ReadyFrameRect(t, x0, y0, x1, y1);
   const uint32_t ca = colour >> 24;
   const uint32_t cr = (colour >> 16) & 255, cg = (colour >> 8) & 255, cb = colour & 255;
+  // A fully inked pixel in an opaque colour is the colour itself.
+  const uint32_t solid = ca == 255 ? 0xFF000000u | (cr << 16) | (cg << 8) | cb : 0;
   for (int32_t py = y0; py < y1; ++py) {
     const uint8_t* src = mask.alpha.data() + static_cast<size_t>(py - top) * mask.width;
     uint32_t* dst = t->pixels + static_cast<size_t>(py) * t->width;
-    for (int32_t px = x0; px < x1; ++px) {
-      const uint32_t a = (src[px - left] * ca + 127) / 255;
+    const int32_t from = std::max(x0, left + mask.inkFrom[py - top]);
+    const int32_t to = std::min(x1, left + mask.inkTo[py - top]);
+    for (int32_t px = from; px < to; ++px) {
+      const uint32_t m = src[px - left];
+      if (m == 0) continue;
+      if (m == 255 && solid) {
+        dst[px] = solid;
+        continue;
+      }
+      const uint32_t a = (m * ca + 127) / 255;
       if (a == 0) continue;
       const uint32_t d = dst[px];
       const uint32_t ia = 255 - a;
@@ -141,6 +155,16 @@ const FontFace::Mask& FontFace::Line(std::string_view text) {
             static_cast<const uint8_t*>(argb->pixels) + static_cast<size_t>(y) * argb->pitch);
         for (int x = 0; x < argb->w; ++x)
           mask.alpha[static_cast<size_t>(y) * argb->w + x] = static_cast<uint8_t>(row[x] >> 24);
+      }
+      mask.inkFrom.assign(static_cast<size_t>(argb->h), 0);
+      mask.inkTo.assign(static_cast<size_t>(argb->h), 0);
+      for (int y = 0; y < argb->h; ++y) {
+        const uint8_t* a = mask.alpha.data() + static_cast<size_t>(y) * argb->w;
+        int from = 0, to = argb->w;
+        while (from < to && a[from] == 0) ++from;
+        while (to > from && a[to - 1] == 0) --to;
+        mask.inkFrom[y] = from;
+        mask.inkTo[y] = to;
       }
       SDL_UnlockSurface(argb);
       SDL_FreeSurface(argb);

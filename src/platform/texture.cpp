@@ -1,5 +1,6 @@
 #include "platform/texture.h"
 
+#include <atomic>
 #include <new>
 #include <string>
 
@@ -11,12 +12,51 @@
 
 namespace {
 
+// The opaque runs of each row, which alpha-tested draws copy while they
+// skip the keyed-out pixels between them. Left out when memory is short.
+void FindRuns(TextureImage* image) {
+  const int32_t w = image->width;
+  auto eachRun = [&](int32_t y, auto&& run) {
+    const uint32_t* row = image->pixels + static_cast<size_t>(y) * w;
+    int32_t x = 0;
+    while (x < w) {
+      while (x < w && (row[x] >> 24) == 0) ++x;
+      const int32_t start = x;
+      while (x < w && (row[x] >> 24) != 0) ++x;
+      if (x > start) run(start, x);
+    }
+  };
+  size_t count = 0;
+  for (int32_t y = 0; y < image->height; ++y) eachRun(y, [&](int32_t, int32_t) { ++count; });
+  image->runStart = new (std::nothrow) int32_t[static_cast<size_t>(image->height) + 1];
+  image->runs = new (std::nothrow) int32_t[2 * count + 1];
+  if (!image->runStart || !image->runs || count > 0x3FFFFFFF) {
+    delete[] image->runStart;
+    delete[] image->runs;
+    image->runStart = nullptr;
+    image->runs = nullptr;
+    return;
+  }
+  int32_t n = 0;
+  for (int32_t y = 0; y < image->height; ++y) {
+    image->runStart[y] = n;
+    eachRun(y, [&](int32_t start, int32_t end) {
+      image->runs[2 * n] = start;
+      image->runs[2 * n + 1] = end;
+      ++n;
+    });
+  }
+  image->runStart[image->height] = n;
+}
+
 // Pixels of the key colour become transparent black (alpha 0), the rest
 // opaque; one-bit-alpha formats keep exactly that.
 TextureImage* MakeImage(const uint32_t* argb, int32_t w, int32_t h, uint32_t colourKey) {
   if (!argb || w <= 0 || h <= 0) return nullptr;
+  static std::atomic<uint64_t> lastId{0};
   TextureImage* image = new (std::nothrow) TextureImage{w, h, nullptr};
   if (!image) return nullptr;
+  image->id = ++lastId;
   const size_t n = static_cast<size_t>(w) * h;
   image->pixels = new (std::nothrow) uint32_t[n];
   if (!image->pixels) {
@@ -28,6 +68,7 @@ TextureImage* MakeImage(const uint32_t* argb, int32_t w, int32_t h, uint32_t col
     const uint32_t p = argb[i] | 0xFF000000u;
     image->pixels[i] = (colourKey != 0 && p == key) ? 0u : p;
   }
+  FindRuns(image);
   return image;
 }
 
@@ -70,6 +111,13 @@ uint32_t Texture::LoadPixels(GraphicsDevice* dev, const uint32_t* argb, int32_t 
 
 uint32_t Texture::Release() {
   if (texture) {
+    while (ScaledCopy* copy = texture->scaled) {
+      texture->scaled = copy->next;
+      delete[] copy->pixels;
+      delete copy;
+    }
+    delete[] texture->runStart;
+    delete[] texture->runs;
     delete[] texture->pixels;
     delete texture;
     texture = nullptr;
@@ -89,6 +137,23 @@ uint32_t Texture::Draw(int32_t x, int32_t y, int32_t srcX, int32_t srcY, int32_t
                                    colour)
              ? 1
              : 0;
+}
+
+uint32_t Texture::KeepScaled(int32_t srcX, int32_t srcY, int32_t srcWidth, int32_t srcHeight,
+                             float scaleX, float scaleY) {
+  if (!texture || !device || !device->GetSprite()) return 0;
+  for (const ScaledCopy* c = texture->scaled; c; c = c->next) {
+    if (c->srcX == srcX && c->srcY == srcY && c->srcWidth == srcWidth &&
+        c->srcHeight == srcHeight && c->scaleX == scaleX && c->scaleY == scaleY) {
+      return 1;
+    }
+  }
+  ScaledCopy* copy = device->GetSprite()->MakeScaledCopy(*texture, srcX, srcY, srcWidth, srcHeight,
+                                                         scaleX, scaleY);
+  if (!copy) return 0;
+  copy->next = texture->scaled;
+  texture->scaled = copy;
+  return 1;
 }
 
 uint32_t Texture::GetWidth() const { return texture ? static_cast<uint32_t>(texture->width) : 0; }

@@ -168,7 +168,7 @@ class HeadlessDevice {
     created = dev.CreateDirect3D() && dev.CreateDevice(nullptr, 0, 0, 800, 600, 16);
     if (created) dev.Clear(0, 1.0f);
   }
-  uint32_t Pixel(int x, int y) { return dev.GetDevice()->pixels[y * 800 + x]; }
+  uint32_t Pixel(int x, int y) { return dev.SettledPixels()[y * 800 + x]; }
   // Pixels of the frame that are not black.
   int CountNonBlack(int x0 = 0, int y0 = 0, int x1 = 800, int y1 = 600) {
     int n = 0;
