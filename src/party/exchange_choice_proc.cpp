@@ -27,8 +27,8 @@ void GameApp::ExchangeChoiceProc() {
 
   // The object on the first frame after the map; it outlives the exchanges.
   if (!exchangeChoiceScreen) {
-    // Nobody trades with himself, nor with a member that is not there.
-    if (!ExchangeMembersValid(gameState->exchangeLeft, gameState->exchangeRight)) {
+    // Nobody trades with himself.
+    if (!ExchangeMembersDiffer(gameState->exchangeLeft, gameState->exchangeRight)) {
       LeaveScreen(GoKingdomMap);
       UpdateScreenClock();
       EndScreenFrame();

@@ -37,8 +37,10 @@ using exchange_common::NewSheet;
 int ExchangeMembersValid(uint8_t left, uint8_t right) {
   if (left < kMemberPlayer || left > kLastHeroMember) return 0;
   if (right < kMemberPlayer || right > kLastHeroMember) return 0;
-  return left != right ? 1 : 0;
+  return ExchangeMembersDiffer(left, right);
 }
+
+int ExchangeMembersDiffer(uint8_t left, uint8_t right) { return left != right ? 1 : 0; }
 
 ExchangeChoiceScreen::ExchangeChoiceScreen() = default;
 

@@ -25,6 +25,10 @@ constexpr uint8_t kLastHeroMember = 11;
 // 1 when both ids name a member (1..11) and they are two different members:
 // nobody trades with himself.
 int ExchangeMembersValid(uint8_t left, uint8_t right);
+// 1 when the two ids differ. The choice and the item exchange open for any
+// such pair; a side whose id names no member simply has nothing to give or
+// take.
+int ExchangeMembersDiffer(uint8_t left, uint8_t right);
 
 class ExchangeChoiceScreen {
  public:

@@ -105,11 +105,12 @@ void DrawMemberFigure(const HeroFigure* figure, const WornFigure& worn, SpriteSh
                       int portrait, uint8_t member, uint8_t playerPortrait,
                       const uint8_t* heroPortrait, int32_t x, int32_t y) {
   const int32_t dy = y - kPartyFigureTop;
-  if (figure) figure->DrawBody(x, LookOf(member, playerPortrait, heroPortrait), worn.bodyItems, dy);
+  // Head first, then the bare body, then what the figure wears.
   if (portraits && !ItemCatalog::FitsBodySlot(worn.bodyItems[kBodyHelmet], kBodyHelmet)) {
     const int32_t headY = member == kMemberPlayer && playerPortrait == 0 ? y + 94 : y + 93;
     portraits->Draw(portrait, 0, x + 34, headY, kWhite, 0.7f, 0.7f);
   }
+  if (figure) figure->DrawBody(x, LookOf(member, playerPortrait, heroPortrait), worn.bodyItems, dy);
   ItemCatalog::DrawWornItems(worn, x, dy);
 }
 

@@ -41,10 +41,10 @@ void DrawLetters(SpriteSheet* low, SpriteSheet* high, const uint8_t* name, int32
                  int32_t advance, float scaleX, float scaleY, SpriteSheet* digits = nullptr,
                  int32_t digitImage = 0, int count = kGlyphNameLength);
 
-// The figure of a member whose top-left is (x, y): the bare body by the
+// The figure of a member whose top-left is (x, y): the head from image
+// `portrait` of portraits while no helmet is worn, then the bare body by the
 // member's look (the player by portrait choice, hero k by heroPortrait[k]),
-// the head from image `portrait` of portraits while no helmet is worn, then
-// the worn pictures.
+// then the worn pictures.
 void DrawMemberFigure(const HeroFigure* figure, const WornFigure& worn, SpriteSheet* portraits,
                       int portrait, uint8_t member, uint8_t playerPortrait,
                       const uint8_t* heroPortrait, int32_t x, int32_t y);

@@ -59,23 +59,25 @@ void GameApp::HeroesProc() {
 
   const bool down = MouseDown(mouse);
   if (down && !items.dragging && !items.draggedItem && !screen.pressedId && !screen.heroPressed) {
-    if (!screen.ClickButtons(mx, my, heroShown) && !screen.ClickHeroButtons(mx, my, heroShown)) {
-      if (screen.ClickStrip(mx, my)) {
-        mouse.SetLatch(kMouseLeft, 1);
-        mouse.SetLatch(kMouseRight, 1);
-      } else if (heroShown && controlBar->ClickHideShowButton(mx, my, &mouse)) {
-        controlBar->buttonHeld = 1;
-      }
+    if (!screen.ClickButtons(mx, my, heroShown) && !screen.ClickHeroButtons(mx, my, heroShown) &&
+        screen.ClickStrip(mx, my)) {
+      mouse.SetLatch(kMouseLeft, 1);
+      mouse.SetLatch(kMouseRight, 1);
     }
   }
+  // The hide/show toggle answers every frame, shown hero or not.
+  if (controlBar->ClickHideShowButton(mx, my, &mouse)) controlBar->buttonHeld = 1;
   ToggleMemberSlots(screen);
   if (screen.pressedId && !items.draggedItem) {
     const uint8_t acted = screen.ActOnPressed(mouse);
     if (acted == kPlayerBack) {
       LeaveScreen(GoKingdomMap, kLeaveKeepOrFree);
-    } else if (acted == kPlayerRenameArmy && heroShown) {
-      screen.StoreHero(s, shownHero);
-      HandArmyToRename(screen.armies, uint8_t(shownHero + kFirstHeroOwner), kRenameToHeroes);
+    } else if (acted == kPlayerRenameArmy) {
+      // With no hero shown the owner names nobody and the editor stores
+      // nothing; the hero the screen still holds is written back all the same.
+      if (shownHero < kHeroCount) screen.StoreHero(s, shownHero);
+      const uint8_t owner = heroShown ? shownHero : kNoHeroShown;
+      HandArmyToRename(screen.armies, uint8_t(owner + kFirstHeroOwner), kRenameToHeroes);
     } else if ((acted == kPlayerDisbandYes || acted == kPlayerThrowYes) && heroShown) {
       screen.refreshRequest = 1;
     }
@@ -122,8 +124,7 @@ void GameApp::HeroesProc() {
   }
 
   const bool drawn = shownHero < kHeroCount && screen.SelectedHero() == shownHero;
-  screen.DrawHeroes(heroFigure, controlBar->sheet, s, drawn ? int(shownHero) : -1);
-  if (drawn) controlBar->DrawHideShowButton();
+  screen.DrawHeroes(heroFigure, controlBar->sheet, s, drawn ? int(shownHero) : -1, controlBar);
   screen.ClearHover();
   controlBar->ClearHover();
 

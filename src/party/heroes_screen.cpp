@@ -22,12 +22,13 @@ constexpr int32_t kScreenWidth = 800;
 constexpr float kPortraitScale = float(kStripCellSize) / 128.0f;
 constexpr float kCellScale = float(kStripCellSize) / 64.0f;
 constexpr float kMarkerScale = float(kStripCellSize) / 32.0f;
-constexpr MemberLayout kHeroLayout = {144, 14, -20, 184, 260, 335, 1.0f};
+constexpr MemberLayout kHeroLayout = {144, 14, -20, 184, 260, 335, 1.0f, true};
 
 // The heroes screen's Back button, and the player screen's, whose lower
 // edge reaches into the strip's last cell.
 constexpr ScreenRect kBackRect = {700, 0, 100, 30};
 constexpr ScreenRect kPlayerBackRect = {730, 6, 64, 32};
+constexpr ScreenRect kRenameArmyRect = {570, 200, 64, 32};
 
 // Rectangles by HeroButton (index 0 unused).
 constexpr ScreenRect kHeroButtonRects[kHeroButtonCount] = {
@@ -92,8 +93,10 @@ void HeroesScreen::LoadHero(const GameState& state, int hero) {
   figureLook = state.heroPortrait[hero];
   items.Load(state.heroItems[hero].items);
   armies.Load(state.heroArmies[hero]);
-  armies.selectedArmy = kNoArmyBox;
+  // The chosen army box stays chosen from hero to hero; the chosen item and
+  // the strip press do not.
   items.chosenItem = 0;
+  strip.clickedCell = 0;
   for (uint8_t& flag : items.figure.reloadFlags) flag = 1;
   ItemCatalog::LoadWornItemPictures(items.figure);
   ItemCatalog::LoadItemPictures(items.view);
@@ -121,6 +124,7 @@ int HeroesScreen::SelectedHero() const {
 
 void HeroesScreen::HoverButtons(int32_t x, int32_t y, bool memberShown) {
   if (memberShown) PlayerScreen::HoverButtons(x, y);
+  else if (Inside(kRenameArmyRect, x, y)) hoverButton = kPlayerRenameArmy;
   const bool overBack = Inside(kBackRect, x, y);
   if (overBack) hoverButton = kPlayerBack;
   if (!buttonHeld)
@@ -133,14 +137,24 @@ void HeroesScreen::HoverButtons(int32_t x, int32_t y, bool memberShown) {
 }
 
 int HeroesScreen::ClickButtons(int32_t x, int32_t y, bool memberShown) {
+  // Back stays lit rather than pressed on this screen.
   if (Inside(kBackRect, x, y)) {
     pressedId = kPlayerBack;
-    buttonLooks[kPlayerBack] = party_art::kLookPressed;
+    buttonLooks[kPlayerBack] = party_art::kLookHovered;
+    buttonHeld = 1;
+    return 1;
+  }
+  // Rename army answers even with no hero shown; the editor then has no
+  // owner to store for.
+  if (!memberShown) {
+    if (!Inside(kRenameArmyRect, x, y)) return 0;
+    pressedId = kPlayerRenameArmy;
+    buttonLooks[kPlayerRenameArmy] = party_art::kLookHovered;
     buttonHeld = 1;
     return 1;
   }
   // The player's Back rectangle is the strip's here.
-  if (!memberShown || Inside(kPlayerBackRect, x, y)) return 0;
+  if (Inside(kPlayerBackRect, x, y)) return 0;
   return PlayerScreen::ClickButtons(x, y);
 }
 
@@ -224,12 +238,11 @@ void HeroesScreen::DrawStripBar(SpriteSheet* barSheet, bool memberShown) const {
 }
 
 void HeroesScreen::DrawHeroes(const HeroFigure* figure, SpriteSheet* barSheet,
-                              const GameState& state, int hero) const {
+                              const GameState& state, int hero, ControlBar* hideShow) const {
   const bool shown = hero >= 0 && hero < kHeroCount;
   DrawStripBar(barSheet, shown);
   if (!shown) return;
   SpriteSheet* ui = uiSheet;
-  ui->Draw(ha::kValuePanel, 0, 0, 134, kWhite, 1.25f, 1.43f);
   const uint8_t nameLook = heroLooks[kHeroName];
   ui->Draw(ha::kNameButton, nameLook, 484, 180, kWhite, 1, 1);
   if (nameLook == party_art::kLookIdle) ui->Draw(ha::kNameCaption, 0, 492, 186, kWhite, 1.4f, 1.1f);
@@ -241,5 +254,5 @@ void HeroesScreen::DrawHeroes(const HeroFigure* figure, SpriteSheet* barSheet,
                                state.heroLevel[hero],
                                uint32_t(state.heroStats[kStatExperience][hero])};
   const MemberHead head = {heroPortraits, hero, 0, 193};
-  DrawMember(figure, values, head, FigureLook(state.heroPortrait[hero]), kHeroLayout);
+  DrawMember(figure, values, head, FigureLook(state.heroPortrait[hero]), kHeroLayout, hideShow);
 }

@@ -57,8 +57,10 @@ class HeroesScreen : public PlayerScreen {
   // button acted on, 0 while waiting.
   uint8_t ActOnHeroButton(InputDevice& mouse);
 
-  void DrawHeroes(const HeroFigure* figure, SpriteSheet* barSheet, const GameState& state,
-                  int hero) const;
+  // The strip, and while a hero is shown his member view with the hide/show
+  // button between his name button and his figure.
+  void DrawHeroes(const HeroFigure* figure, SpriteSheet* barSheet, const GameState& state, int hero,
+                  ControlBar* hideShow = nullptr) const;
 
   SpriteSheet* heroPortraits = nullptr;
   HeroStrip strip;

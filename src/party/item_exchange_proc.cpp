@@ -54,7 +54,7 @@ void GameApp::ItemExchangeProc() {
   BeginScreenFrame();
 
   const GameState& record = *gameState;
-  if (!itemExchangeScreen && ExchangeMembersValid(record.exchangeLeft, record.exchangeRight))
+  if (!itemExchangeScreen && ExchangeMembersDiffer(record.exchangeLeft, record.exchangeRight))
     OpenItemExchange(*this);
   if (!itemExchangeScreen) {
     // Nobody trades with himself: straight back to the choice.

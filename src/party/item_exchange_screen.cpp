@@ -71,6 +71,17 @@ constexpr int32_t kBagTop = 408;
 constexpr int kBagColumns = 4;
 constexpr int32_t kCell = kItemIconSize;
 
+// Right-figure slots whose icon spot moves once an item arrives by a drop
+// or a return rather than by the opening layout.
+struct ArrivalSpot {
+  int place;
+  int32_t droppedX, droppedY, returnedX, returnedY;
+};
+constexpr ArrivalSpot kRightArrivals[] = {
+    {kFirstBodyPlace + kBodyPants, 430, 334, 434, 330},
+    {kFirstBodyPlace + kBodySword, 430, 227, 430, 227},
+};
+
 const SlotSpot& SpotOf(uint8_t side, int place) {
   return kSlots[side == kItemSideRight ? 1 : 0][place - kFirstBodyPlace];
 }
@@ -110,7 +121,7 @@ ScreenRect ExchangePlaceRect(uint8_t side, int place) {
   return SpotOf(side, place).rect;
 }
 
-void ExchangeIconPlace(uint8_t side, int place, int32_t* x, int32_t* y) {
+void ExchangeIconPlace(uint8_t side, int place, int32_t* x, int32_t* y, IconArrival arrival) {
   if (member_items::IsBagPlace(place)) {
     const ScreenRect r = ExchangePlaceRect(side, place);
     *x = r.x;
@@ -119,6 +130,12 @@ void ExchangeIconPlace(uint8_t side, int place, int32_t* x, int32_t* y) {
   }
   *x = SpotOf(side, place).iconX;
   *y = SpotOf(side, place).iconY;
+  if (side != kItemSideRight || arrival == IconArrival::kLaidOut) return;
+  for (const ArrivalSpot& a : kRightArrivals) {
+    if (a.place != place) continue;
+    *x = arrival == IconArrival::kDropped ? a.droppedX : a.returnedX;
+    *y = arrival == IconArrival::kDropped ? a.droppedY : a.returnedY;
+  }
 }
 
 ItemExchangeScreen::ItemExchangeScreen() = default;
@@ -199,11 +216,11 @@ uint32_t ItemExchangeScreen::ClickBack(int32_t x, int32_t y, InputDevice* mouse)
                                                                                           mouse);
 }
 
-void ItemExchangeScreen::PutItem(uint8_t side, int place, int32_t itemId) {
+void ItemExchangeScreen::PutItem(uint8_t side, int place, int32_t itemId, IconArrival arrival) {
   Places(side)[place] = uint8_t(itemId);
   if (!ValidId(itemId)) return;
   itemPlace[itemId - 1] = uint8_t(place);
-  ExchangeIconPlace(side, place, &itemX[itemId - 1], &itemY[itemId - 1]);
+  ExchangeIconPlace(side, place, &itemX[itemId - 1], &itemY[itemId - 1], arrival);
 }
 
 void ItemExchangeScreen::FlagWorn(int place) {
@@ -225,7 +242,7 @@ int ItemExchangeScreen::PickUp(int32_t x, int32_t y) {
       places[p] = 0;
       sourceSide = side;
       sourcePlace = uint8_t(p);
-      ExchangeIconPlace(side, p, &returnX, &returnY);
+      ExchangeIconPlace(side, p, &returnX, &returnY, IconArrival::kReturned);
       lastMouseX = x;
       lastMouseY = y;
       dragging = 1;
@@ -251,8 +268,8 @@ int ItemExchangeScreen::Drop(int32_t x, int32_t y) {
       const int32_t lying = Places(side)[p];
       if (member_items::DropRule(heldItem, sourcePlace, p, lying) ==
           member_items::DropOutcome::kPlaced) {
-        PutItem(sourceSide, sourcePlace, lying);
-        PutItem(side, p, heldItem);
+        PutItem(sourceSide, sourcePlace, lying, IconArrival::kReturned);
+        PutItem(side, p, heldItem, IconArrival::kDropped);
         FlagWorn(p);
         if (lying || !member_items::IsBagPlace(p)) FlagWorn(sourcePlace);
         if (!member_items::IsBagPlace(p)) totalsDirty = 1;
@@ -269,7 +286,7 @@ int ItemExchangeScreen::Drop(int32_t x, int32_t y) {
 }
 
 void ItemExchangeScreen::ReturnHeldItem() {
-  if (ValidId(heldItem)) PutItem(sourceSide, sourcePlace, heldItem);
+  if (ValidId(heldItem)) PutItem(sourceSide, sourcePlace, heldItem, IconArrival::kReturned);
   dragging = 0;
   heldItem = 0;
 }

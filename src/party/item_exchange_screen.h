@@ -22,6 +22,10 @@ constexpr int kExchangePlaces = 31;  // item places of one member
 constexpr uint8_t kItemSideLeft = 1;
 constexpr uint8_t kItemSideRight = 2;
 
+// How an item came to lie in a place: laid out when the screen opened,
+// dropped there, or sent back to the place it was lifted from.
+enum class IconArrival : uint8_t { kLaidOut, kDropped, kReturned };
+
 class ItemExchangeScreen : public exchange_common::ExchangeSides {
  public:
   ItemExchangeScreen();
@@ -159,12 +163,16 @@ class ItemExchangeScreen : public exchange_common::ExchangeSides {
   uint8_t* Places(uint8_t side) { return side == kItemSideRight ? rightItems : leftItems; }
   void Layout(uint8_t side);
   // Puts item id in place p of the side, with its icon there.
-  void PutItem(uint8_t side, int place, int32_t itemId);
+  void PutItem(uint8_t side, int place, int32_t itemId,
+               IconArrival arrival = IconArrival::kLaidOut);
   // Flags the worn picture of the place for both figures.
   void FlagWorn(int place);
 };
 
 // Where place p (0..30) of a side is picked up from and dropped on, and the
-// top-left of the icon of an item lying there.
+// top-left of the icon of an item lying there. Two slots of the right
+// figure put an item a little off its first spot once it is dropped there
+// (pants, sword) or sent back there (sword).
 ScreenRect ExchangePlaceRect(uint8_t side, int place);
-void ExchangeIconPlace(uint8_t side, int place, int32_t* x, int32_t* y);
+void ExchangeIconPlace(uint8_t side, int place, int32_t* x, int32_t* y,
+                       IconArrival arrival = IconArrival::kLaidOut);

@@ -16,6 +16,7 @@
 class GraphicsDevice;
 class HeroFigure;
 class InputDevice;
+class ControlBar;
 class SpriteSheet;
 class TextFont;
 struct GameState;
@@ -58,6 +59,9 @@ struct MemberValues {
 struct MemberLayout {
   int32_t nameY, letterAdvance, healthX, healthY, attackY, shieldY;
   float nameScaleY;
+  // The heroes screen lays its value panel over the figure and the bag,
+  // just before the health.
+  bool panelWithHealth = false;
 };
 struct MemberHead {
   SpriteSheet* sheet;  // nullptr: no head
@@ -108,9 +112,11 @@ class PlayerScreen {
 
   void Draw(const HeroFigure* figure, const GameState& state) const;
   // The member view over a background: name, figure, bag, values, items,
-  // armies and the questions.
+  // armies and the questions. A hide/show button given is drawn between the
+  // name and the figure.
   void DrawMember(const HeroFigure* figure, const MemberValues& values, const MemberHead& head,
-                  FigureLook look, const MemberLayout& layout) const;
+                  FigureLook look, const MemberLayout& layout,
+                  ControlBar* hideShow = nullptr) const;
 
   SpriteSheet* uiSheet = nullptr;
   SpriteSheet* portraitSheet = nullptr;

@@ -3,6 +3,7 @@
 #include "game/game_state.h"
 #include "game/glyph_name.h"
 #include "game/hero_figure.h"
+#include "map/control_bar.h"
 #include "party/exchange_common.h"
 #include "party/heroes_art.h"
 #include "party/player_screen.h"
@@ -72,8 +73,8 @@ void PlayerScreen::Draw(const HeroFigure* heroFigure, const GameState& state) co
 }
 
 void PlayerScreen::DrawMember(const HeroFigure* heroFigure, const MemberValues& v,
-                              const MemberHead& head, FigureLook look,
-                              const MemberLayout& layout) const {
+                              const MemberHead& head, FigureLook look, const MemberLayout& layout,
+                              ControlBar* hideShow) const {
   SpriteSheet* ui = uiSheet;
   // The name, centred on x 335.
   constexpr int32_t kNameX = 335;
@@ -82,6 +83,8 @@ void PlayerScreen::DrawMember(const HeroFigure* heroFigure, const MemberValues& 
                                kNameX + 5 - layout.letterAdvance / 2 * nameLength, layout.nameY,
                                layout.letterAdvance, 0.875f, layout.nameScaleY, ui,
                                heroes_art::kNameCodeDigits, Letters(name, kGlyphNameLength));
+
+  if (hideShow) hideShow->DrawHideShowButton();
 
   // The figure: head while no helmet, bare body, worn pictures.
   const uint8_t* body = items.figure.bodyItems;
@@ -118,6 +121,7 @@ void PlayerScreen::DrawMember(const HeroFigure* heroFigure, const MemberValues& 
     ui->Draw(pa::kBagSelected, 0, items.selectedMarkX, items.selectedMarkY, kWhite, 2, 2);
 
   // Values: health current / total, attack, shield, level, experience.
+  if (layout.panelWithHealth) ui->Draw(pa::kValuePanel, 0, 0, 134, kWhite, 1.25f, 1.43f);
   const int32_t maxHealth = v.maxHealth;
   const int32_t health = v.health > maxHealth ? maxHealth : v.health;
   {

@@ -4,6 +4,7 @@
 // with both members read from the dump.
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "app/game_app.h"
@@ -259,6 +260,37 @@ TEST_F(ExchangeE2E, NobodyTradesWithHimself) {
     EXPECT_EQ(d.App().armyExchangeScreen, nullptr) << stub;
     EXPECT_EQ(d.App().itemExchangeScreen, nullptr) << stub;
     EXPECT_EQ(s.playerArmies.armyKindCode[0], before.armyKindCode[0]) << stub;
+  }
+}
+
+// A side whose id names no member still opens the choice and the item
+// exchange; that side gives and takes nothing, the other trades as usual.
+TEST_F(ExchangeE2E, AnIdOfNoMemberOpensTheScreensWithAnEmptySide) {
+  for (const uint8_t none : {uint8_t(0), uint8_t(12), uint8_t(255)}) {
+    ScenarioDriver d;
+    d.Start();
+    d.RunFrames(2);
+    GameState& s = *d.App().gameState;
+    s.playerItems[0] = kSword;
+    s.playerItemHeld[kSword - 1] = 1;
+    const ItemRecord heroBefore = s.heroItems[kHeroCount - 1];
+    s.exchangeLeft = 1;
+    s.exchangeRight = none;
+    d.Goto("GoExchangeChoice");
+    d.RunFrames(3);
+    ASSERT_STREQ(d.ScreenName(), "ExchangeChoiceProc") << int(none);
+    d.Goto("GoItemExchange");
+    d.RunFrames(3);
+    ASSERT_STREQ(d.ScreenName(), "ItemExchangeProc") << int(none);
+    Drag(d, 32, 440, 96, 440);  // the player's first bag cell to his second
+    d.PressKey(kKeyEscape);
+    d.RunFrames(2);
+    EXPECT_STREQ(d.ScreenName(), "ExchangeChoiceProc") << int(none);
+    EXPECT_EQ(s.playerItems[0], 0) << int(none);
+    EXPECT_EQ(s.playerItems[1], kSword) << int(none);
+    EXPECT_EQ(s.playerItemSlot[kSword - 1], 1) << int(none);
+    const ItemRecord& hero = s.heroItems[kHeroCount - 1];
+    EXPECT_EQ(0, std::memcmp(&hero, &heroBefore, sizeof hero)) << int(none);
   }
 }
 

@@ -131,6 +131,60 @@ TEST_F(EndToEnd, HeroesScreenEquipsRenamesAndWritesTheHeroBack) {
   EXPECT_EQ(strip->items[kHero].number, 1);
 }
 
+// With no hero shown the hide/show toggle still answers and Rename army
+// still opens the editor, for no owner: nothing is stored, and the return
+// waits for a hero to be picked. Picking another hero keeps the chosen army
+// box; Back stays lit while held.
+TEST_F(EndToEnd, HeroesScreenWithNoHeroShownStoresNoName) {
+  ScenarioDriver d;
+  d.Start();
+  d.RunFrames(2);
+  GameState& s = *d.App().gameState;
+  s.heroPresent[0] = s.heroPresent[1] = 1;
+  s.heroArmies[0] = s.heroArmies[1] = s.playerArmies;
+  ASSERT_TRUE(d.Goto("GoHeroes"));
+  d.RunFrames(3);
+  HeroesScreen* screen = d.App().heroesScreen;
+  ASSERT_NE(screen, nullptr);
+  const uint8_t slotsShown = screen->showEmptySlots;
+  d.Click(517, 156, kMouseLeft);  // hide/show
+  d.RunFrames(2);
+  EXPECT_NE(screen->showEmptySlots, slotsShown);
+
+  const GameState before = s;
+  d.Click(600, 215, kMouseLeft);  // Rename army
+  d.RunFrames(2);
+  ASSERT_STREQ(d.ScreenName(), "RenameProc");
+  EXPECT_EQ(d.App().renameOwner, kNoHeroShown + 2);
+  TypeName(d);
+  ASSERT_STREQ(d.ScreenName(), "HeroesProc");
+  d.RunFrames(2);
+  EXPECT_EQ(d.App().renameReturned, 1);
+  EXPECT_EQ(std::memcmp(s.heroArmies, before.heroArmies, sizeof s.heroArmies), 0);
+  EXPECT_EQ(std::memcmp(&s.playerArmies, &before.playerArmies, sizeof s.playerArmies), 0);
+  EXPECT_EQ(std::memcmp(s.heroNames, before.heroNames, sizeof s.heroNames), 0);
+
+  d.Click(50, 80, kMouseLeft);  // hero 0
+  d.RunFrames(2);
+  EXPECT_EQ(d.App().renameReturned, 0);
+  ASSERT_EQ(d.App().shownHero, 0);
+  d.Click(200, 560, kMouseLeft);  // army box 2
+  d.RunFrames(1);
+  d.Click(150, 80, kMouseLeft);  // hero 1
+  d.RunFrames(2);
+  ASSERT_EQ(d.App().shownHero, 1);
+  EXPECT_EQ(screen->armies.selectedArmy, 2);
+  EXPECT_EQ(screen->strip.clickedCell, 0);
+
+  d.MoveTo(750, 15);
+  d.ButtonDown(kMouseLeft);
+  d.RunFrames(2);
+  EXPECT_EQ(screen->buttonLooks[kPlayerBack], party_art::kLookHovered);
+  d.ButtonUp(kMouseLeft);
+  d.RunFrames(2);
+  EXPECT_STREQ(d.ScreenName(), "MapProc");
+}
+
 // Heroes beyond the first eight places: reached by the scroll buttons and
 // the arrow keys, chosen, moved with Switch, and the hero counter.
 TEST_F(EndToEnd, HeroesStripScrollsToFarPlacesAndSwitches) {

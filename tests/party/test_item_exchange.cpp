@@ -116,3 +116,41 @@ TEST(ItemExchange, TotalsFollowTheFiguresAndClampHealth) {
   EXPECT_EQ(s.playerStats[kStatMaxHealth], worn);
   EXPECT_EQ(s.playerStats[kStatHealth], 20);
 }
+
+// The right figure's pants and sword slots put an arriving item off the spot
+// the opening layout uses: pants only when dropped there, the sword also when
+// it is sent back there; a wrong drop restores the source exactly.
+TEST(ItemExchange, RightPantsAndSwordSpotsMoveOnArrival) {
+  Exchange x;
+  ItemExchangeScreen& s = x.screen;
+  int pants = 1;
+  while (!ItemCatalog::FitsBodySlot(pants, kBodyPants)) ++pants;
+  constexpr int kPantsPlace = kFirstBodyPlace + kBodyPants;
+  s.rightItems[kPantsPlace] = uint8_t(pants);
+  s.rightHeld[pants - 1] = 1;
+  s.LayoutRightItems();
+  EXPECT_EQ(s.itemX[pants - 1], 434);
+  EXPECT_EQ(s.itemY[pants - 1], 330);
+  // Off the figure and on again: dropped there now.
+  x.Drag(kItemSideRight, kPantsPlace, kItemSideLeft, 5);
+  x.Drag(kItemSideLeft, 5, kItemSideRight, kPantsPlace);
+  EXPECT_EQ(s.itemX[pants - 1], 430);
+  EXPECT_EQ(s.itemY[pants - 1], 334);
+  // Sent back from a wrong drop: the first spot again.
+  x.Drag(kItemSideRight, kPantsPlace, kItemSideRight, kHelmetPlace);
+  EXPECT_EQ(s.rightItems[kPantsPlace], pants);
+  EXPECT_EQ(s.itemX[pants - 1], 434);
+  EXPECT_EQ(s.itemY[pants - 1], 330);
+
+  x.Drag(kItemSideLeft, 2, kItemSideRight, kSwordPlace);
+  EXPECT_EQ(s.itemX[kSword - 1], 430);
+  EXPECT_EQ(s.itemY[kSword - 1], 227);
+  x.Drag(kItemSideRight, kSwordPlace, kItemSideRight, kHelmetPlace);
+  EXPECT_EQ(s.rightItems[kSwordPlace], kSword);
+  EXPECT_EQ(s.itemX[kSword - 1], 430);
+  EXPECT_EQ(s.itemY[kSword - 1], 227);
+  // The left figure keeps one spot for its sword however it arrives.
+  x.Drag(kItemSideRight, kSwordPlace, kItemSideLeft, kSwordPlace);
+  EXPECT_EQ(s.itemX[kSword - 1], 270);
+  EXPECT_EQ(s.itemY[kSword - 1], 227);
+}
