@@ -509,8 +509,8 @@ bool SpriteBlitter::Draw(const TextureImage& image, int32_t x, int32_t y, int32_
   const bool keepsOpaque = test ? fastTest && ref >= 1 && ref <= 255 : blend;
   // A picture with keyed-out pixels drawn scaled is kept at its scale with
   // its runs.
-  if (keepsOpaque && !modulate && image.runStart && scaleX != 1.0f && x > -kCopyReach &&
-      x < kCopyReach && y > -kCopyReach && y < kCopyReach) {
+  if (keepsOpaque && !modulate && image.runStart && x > -kCopyReach && x < kCopyReach &&
+      y > -kCopyReach && y < kCopyReach) {
     if (const RunCopy* c = RunCopyFor(image, srcX, srcY, srcWidth, srcHeight, scaleX, scaleY))
       return DrawCopyRuns(*c, x, y);
   }
