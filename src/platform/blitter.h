@@ -23,7 +23,9 @@ class SpriteBlitter {
   // the frame. false when no source pixel lies inside the image or a
   // scale is not a finite number. A large opaque rectangle drawn scaled (a
   // full-screen picture) is scaled once into one of the blitter's own few
-  // slots and copied from there while it keeps being drawn.
+  // slots and copied from there while it keeps being drawn; a rectangle
+  // with keyed-out pixels drawn alpha-tested or blended is kept at its scale
+  // with its opaque runs in the blitter's own room.
   bool Draw(const TextureImage& image, int32_t x, int32_t y, int32_t srcX, int32_t srcY,
             int32_t srcWidth, int32_t srcHeight, float scaleX, float scaleY, uint32_t colour);
 
