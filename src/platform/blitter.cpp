@@ -55,6 +55,19 @@ constexpr int32_t kCopyReach = 1 << 16;
 // scale other than one is a large one (see SpriteBlitter::Draw).
 constexpr double kLargeDraw = 800.0 * 600.0 / 4.0;
 
+uint32_t RunSlot(uint64_t imageId, int32_t srcX, int32_t srcY, int32_t srcWidth, int32_t srcHeight,
+                 float scaleX, float scaleY, uint32_t slots) {
+  uint32_t sx, sy;
+  std::memcpy(&sx, &scaleX, sizeof sx);
+  std::memcpy(&sy, &scaleY, sizeof sy);
+  uint64_t h = imageId * 0x9E3779B97F4A7C15ull;
+  for (uint32_t v : {static_cast<uint32_t>(srcX), static_cast<uint32_t>(srcY),
+                     static_cast<uint32_t>(srcWidth), static_cast<uint32_t>(srcHeight), sx, sy}) {
+    h = (h ^ v) * 0x9E3779B97F4A7C15ull;
+  }
+  return static_cast<uint32_t>(h >> 32) & (slots - 1);
+}
+
 }  // namespace
 
 const SpriteBlitter::AxisSteps* SpriteBlitter::StepsFor(int32_t srcLen, float scale) {
@@ -205,10 +218,14 @@ SpriteBlitter::SpriteBlitter(FrameTarget* target) : target_(target) {
     slot.copy.pixels = room ? new (std::nothrow) uint32_t[room] : nullptr;
     slot.room = slot.copy.pixels ? room : 0;
   }
+  runCopies_ = new (std::nothrow) RunCopy[kRunSlots];
+  runRoom_ = new (std::nothrow) uint32_t[kRunRoom];
 }
 
 SpriteBlitter::~SpriteBlitter() {
   for (LargeCopy& slot : large_) delete[] slot.copy.pixels;
+  delete[] runCopies_;
+  delete[] runRoom_;
 }
 
 const ScaledCopy* SpriteBlitter::LargeCopyFor(const TextureImage& image, int32_t srcX, int32_t srcY,
@@ -265,6 +282,137 @@ bool SpriteBlitter::DrawScaledCopy(const ScaledCopy& copy, int32_t x, int32_t y)
     std::memcpy(t->pixels + static_cast<size_t>(py) * t->width + c0,
                 copy.pixels + static_cast<size_t>(py - y) * copy.width + (c0 - x),
                 static_cast<size_t>(c1 - c0) * sizeof(uint32_t));
+  }
+  return true;
+}
+
+const SpriteBlitter::RunCopy* SpriteBlitter::RunCopyFor(const TextureImage& image, int32_t srcX,
+                                                        int32_t srcY, int32_t srcWidth,
+                                                        int32_t srcHeight, float scaleX,
+                                                        float scaleY) {
+  if (!runCopies_ || !runRoom_) return nullptr;
+  uint32_t i = RunSlot(image.id, srcX, srcY, srcWidth, srcHeight, scaleX, scaleY, kRunSlots);
+  for (; runCopies_[i].imageId; i = (i + 1) & (kRunSlots - 1)) {
+    const RunCopy& c = runCopies_[i];
+    if (c.imageId == image.id && c.srcX == srcX && c.srcY == srcY && c.srcWidth == srcWidth &&
+        c.srcHeight == srcHeight && c.scaleX == scaleX && c.scaleY == scaleY) {
+      runPixelsDrawn_ += static_cast<uint64_t>(c.width) * c.height;
+      return &c;
+    }
+  }
+  constexpr float kSmallest = 1.0f / 64.0f;
+  if (!(scaleX >= kSmallest && scaleY >= kSmallest) || image.id == 0) return nullptr;
+  if (srcX < 0 || srcY < 0 || srcWidth > image.width - srcX || srcHeight > image.height - srcY)
+    return nullptr;
+  if (double(srcWidth) * scaleX >= kMaxFrameSide || double(srcHeight) * scaleY >= kMaxFrameSide)
+    return nullptr;
+  int32_t colFirst, colLast, rowFirst, rowLast;
+  if (!MapAxis(0, srcX, srcWidth, srcX, srcX + srcWidth, scaleX, kMaxFrameSide, columns_, &colFirst,
+               &colLast) ||
+      !MapAxis(0, srcY, srcHeight, srcY, srcY + srcHeight, scaleY, kMaxFrameSide, rows_, &rowFirst,
+               &rowLast) ||
+      colFirst != 0 || rowFirst != 0) {
+    return nullptr;
+  }
+  RunCopy* slot = &runCopies_[i];
+  slot->srcX = srcX;
+  slot->srcY = srcY;
+  slot->srcWidth = srcWidth;
+  slot->srcHeight = srcHeight;
+  slot->scaleX = scaleX;
+  slot->scaleY = scaleY;
+  if (runCopyCount_ >= kMostRunCopies || !MakeRunCopy(image, slot, colLast, rowLast)) {
+    // Full: make room only once the copies have paid for themselves.
+    if (runPixelsDrawn_ < 4 * kRunRoom) return nullptr;
+    const RunCopy kept = *slot;
+    ForgetRunCopies();
+    slot =
+        &runCopies_[RunSlot(image.id, srcX, srcY, srcWidth, srcHeight, scaleX, scaleY, kRunSlots)];
+    *slot = kept;
+    if (!MakeRunCopy(image, slot, colLast, rowLast)) return nullptr;
+  }
+  slot->imageId = image.id;
+  ++runCopyCount_;
+  runPixelsDrawn_ += static_cast<uint64_t>(slot->width) * slot->height;
+  return slot;
+}
+
+bool SpriteBlitter::MakeRunCopy(const TextureImage& image, RunCopy* slot, int32_t width,
+                                int32_t height) {
+  const size_t area = static_cast<size_t>(width) * height;
+  if (area > kRunRoom - runRoomUsed_) return false;
+  uint32_t* pixels = runRoom_ + runRoomUsed_;
+  FillCopy(image, width, height, pixels);
+  size_t count = 0;
+  for (size_t k = 0; k < area; ++k) {
+    if ((pixels[k] >> 24) != 0 && (k % width == 0 || (pixels[k - 1] >> 24) == 0)) ++count;
+  }
+  const size_t words = area + static_cast<size_t>(height) + 1 + 2 * count;
+  if (words > kRunRoom - runRoomUsed_) return false;
+  int32_t* runStart = reinterpret_cast<int32_t*>(pixels + area);
+  int32_t* runs = runStart + height + 1;
+  int32_t n = 0;
+  for (int32_t y = 0; y < height; ++y) {
+    runStart[y] = n;
+    const uint32_t* row = pixels + static_cast<size_t>(y) * width;
+    int32_t x = 0;
+    while (x < width) {
+      while (x < width && (row[x] >> 24) == 0) ++x;
+      const int32_t start = x;
+      while (x < width && (row[x] >> 24) != 0) ++x;
+      if (x > start) {
+        runs[2 * n] = start;
+        runs[2 * n + 1] = x;
+        ++n;
+      }
+    }
+  }
+  runStart[height] = n;
+  slot->width = width;
+  slot->height = height;
+  slot->pixels = pixels;
+  slot->runStart = runStart;
+  slot->runs = runs;
+  runRoomUsed_ += words;
+  return true;
+}
+
+void SpriteBlitter::ForgetRunCopies() {
+  for (uint32_t i = 0; i < kRunSlots; ++i) runCopies_[i].imageId = 0;
+  runCopyCount_ = 0;
+  runRoomUsed_ = 0;
+  runPixelsDrawn_ = 0;
+}
+
+bool SpriteBlitter::DrawCopyRuns(const RunCopy& copy, int32_t x, int32_t y) {
+  FrameTarget* t = target_;
+  const int32_t fw = std::min(t->width, kMaxFrameSide);
+  const int32_t fh = std::min(t->height, kMaxFrameSide);
+  const int32_t c0 = std::max(x, 0);
+  const int32_t c1 = std::min(x + copy.width, fw);
+  const int32_t r0 = std::max(y, 0);
+  const int32_t r1 = std::min(y + copy.height, fh);
+  if (c0 >= c1 || r0 >= r1) return true;  // entirely off the frame
+  // Copy columns, as the runs count them.
+  const int32_t k0 = c0 - x;
+  const int32_t k1 = c1 - x;
+  for (int32_t py = r0; py < r1; ++py) {
+    const int32_t r = py - y;
+    const uint32_t* srcRow = copy.pixels + static_cast<size_t>(r) * copy.width;
+    uint32_t* dst = t->pixels + static_cast<size_t>(py) * t->width;
+    const int32_t* run = copy.runs + 2 * copy.runStart[r];
+    const int32_t* runEnd = copy.runs + 2 * copy.runStart[r + 1];
+    while (run < runEnd && run[1] <= k0) run += 2;
+    if (run < runEnd && run[0] <= k0 && run[1] >= k1) {
+      CoverFrameRect(t, c0, py, c1, py + 1);
+    } else {
+      ReadyFrameRect(t, c0, py, c1, py + 1);
+    }
+    for (; run < runEnd && run[0] < k1; run += 2) {
+      const int32_t p0 = std::max(run[0], k0) + x;
+      const int32_t p1 = std::min(run[1], k1) + x;
+      std::memcpy(dst + p0, srcRow + (p0 - x), static_cast<size_t>(p1 - p0) * sizeof(uint32_t));
+    }
   }
   return true;
 }
@@ -351,6 +499,22 @@ bool SpriteBlitter::Draw(const TextureImage& image, int32_t x, int32_t y, int32_
     }
   }
 
+  const bool fastTest = test && t->alphaFunc == kCmpGreaterEqual;
+  const bool blend = t->alphaBlendEnable != 0 && t->srcBlend == kBlendSrcAlpha &&
+                     t->destBlend == kBlendInvSrcAlpha;
+  // Where exactly the opaque pixels are drawn (an alpha test that keeps
+  // them and drops the keyed-out ones, or blending, where an opaque pixel
+  // blends to itself and a keyed-out one leaves the frame as it is), each
+  // row copies its opaque runs and skips the rest.
+  const bool keepsOpaque = test ? fastTest && ref >= 1 && ref <= 255 : blend;
+  // A picture with keyed-out pixels drawn scaled is kept at its scale with
+  // its runs.
+  if (keepsOpaque && !modulate && image.runStart && x > -kCopyReach && x < kCopyReach &&
+      y > -kCopyReach && y < kCopyReach) {
+    if (const RunCopy* c = RunCopyFor(image, srcX, srcY, srcWidth, srcHeight, scaleX, scaleY))
+      return DrawCopyRuns(*c, x, y);
+  }
+
   int32_t colFirst, colLast, rowFirst, rowLast;
   if (!MapAxis(x, srcX, srcWidth, static_cast<int32_t>(cx0), static_cast<int32_t>(cx1), scaleX, fw,
                columns_, &colFirst, &colLast)) {
@@ -361,20 +525,12 @@ bool SpriteBlitter::Draw(const TextureImage& image, int32_t x, int32_t y, int32_
     return true;
   }
 
-  const bool fastTest = test && t->alphaFunc == kCmpGreaterEqual;
-  const bool blend = t->alphaBlendEnable != 0 && t->srcBlend == kBlendSrcAlpha &&
-                     t->destBlend == kBlendInvSrcAlpha;
   const bool plain = !blend && !modulate && (!test || fastTest);
 
   // At a scale of one the columns follow on from each other: a row is read
   // straight along.
   const bool straight = columns_[colLast - 1] - columns_[colFirst] == colLast - 1 - colFirst;
   const int32_t shift = columns_[colFirst] - colFirst;
-  // Where exactly the opaque pixels are drawn (an alpha test that keeps
-  // them and drops the keyed-out ones, or blending, where an opaque pixel
-  // blends to itself and a keyed-out one leaves the frame as it is), each
-  // row copies its opaque runs and skips the rest.
-  const bool keepsOpaque = test ? fastTest && ref >= 1 && ref <= 255 : blend;
   if (keepsOpaque && !modulate && image.runStart && scaleX > 0.0f &&
       DrawRuns(image, colFirst, colLast, rowFirst, rowLast)) {
     return true;

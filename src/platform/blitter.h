@@ -23,7 +23,9 @@ class SpriteBlitter {
   // the frame. false when no source pixel lies inside the image or a
   // scale is not a finite number. A large opaque rectangle drawn scaled (a
   // full-screen picture) is scaled once into one of the blitter's own few
-  // slots and copied from there while it keeps being drawn.
+  // slots and copied from there while it keeps being drawn; a rectangle
+  // with keyed-out pixels drawn alpha-tested or blended is kept at its scale
+  // with its opaque runs in the blitter's own room.
   bool Draw(const TextureImage& image, int32_t x, int32_t y, int32_t srcX, int32_t srcY,
             int32_t srcWidth, int32_t srcHeight, float scaleX, float scaleY, uint32_t colour);
 
@@ -57,6 +59,26 @@ class SpriteBlitter {
   bool MapAxis(int32_t pos, int32_t src, int32_t srcLen, int32_t clip0, int32_t clip1, float scale,
                int32_t frameLen, int32_t* map, int32_t* first, int32_t* last);
   bool DrawScaledCopy(const ScaledCopy& copy, int32_t x, int32_t y);
+  // A source rectangle with keyed-out pixels kept scaled, with the opaque
+  // runs of its rows (as TextureImage's), in the blitter's own room.
+  struct RunCopy {
+    uint64_t imageId = 0;  // 0 = empty slot
+    int32_t srcX, srcY, srcWidth, srcHeight;
+    float scaleX, scaleY;
+    int32_t width, height;
+    const uint32_t* pixels;
+    const int32_t* runStart;
+    const int32_t* runs;
+  };
+  // The copy of a source rectangle inside the picture at positive scales,
+  // made now while there is room; nullptr when none can be had.
+  const RunCopy* RunCopyFor(const TextureImage& image, int32_t srcX, int32_t srcY, int32_t srcWidth,
+                            int32_t srcHeight, float scaleX, float scaleY);
+  // Makes the copy into the room, false when it does not fit.
+  bool MakeRunCopy(const TextureImage& image, RunCopy* slot, int32_t width, int32_t height);
+  void ForgetRunCopies();
+  // Copies the opaque runs of the copy.
+  bool DrawCopyRuns(const RunCopy& copy, int32_t x, int32_t y);
   // Whether the source rectangle lies inside the image and has no
   // transparent pixel.
   static bool Opaque(const TextureImage& image, int32_t srcX, int32_t srcY, int32_t srcWidth,
@@ -94,4 +116,18 @@ class SpriteBlitter {
   static constexpr int kLargeSlots = 4;
   LargeCopy large_[kLargeSlots];
   uint64_t largeDraws_ = 0;
+
+  // The copies with runs: an open table of kRunSlots slots, at most
+  // kMostRunCopies used, their pixels and runs in kRunRoom words. When the
+  // room is full the copies are all dropped to make room, but only once
+  // they have been drawn from for a good while (so that more pictures
+  // than fit are not scaled anew frame after frame).
+  static constexpr uint32_t kRunSlots = 4096;
+  static constexpr uint32_t kMostRunCopies = kRunSlots / 2;
+  static constexpr size_t kRunRoom = size_t{4} << 20;
+  RunCopy* runCopies_ = nullptr;
+  uint32_t runCopyCount_ = 0;
+  uint32_t* runRoom_ = nullptr;
+  size_t runRoomUsed_ = 0;
+  uint64_t runPixelsDrawn_ = 0;  // since the copies were last dropped
 };

@@ -62,6 +62,10 @@ class SdlPresenter : public Presenter {
     window_ = win;
     if (texture_) SDL_DestroyTexture(texture_);
     texture_ = nullptr;
+    // A window drawn through its surface uses the surface itself, not one
+    // that SDL would show through an OpenGL texture again; a renderer is
+    // not touched by this.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (!renderer_ && !useSurface_) {
       renderer_ = SDL_CreateRenderer(win, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
       if (renderer_ && DrawsInSoftware(renderer_)) {
@@ -81,9 +85,6 @@ class SdlPresenter : public Presenter {
     height_ = height;
     lastShow_ = SDL_GetPerformanceCounter();
     if (useSurface_) {
-      // The window's surface itself, not one that SDL would show through an
-      // OpenGL texture again.
-      SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
       if (!SDL_GetWindowSurface(win)) return false;
       shown_.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
       shownValid_ = false;

@@ -95,6 +95,9 @@ std::string FontFile(const char* face, bool bold, bool italic) {
   return std::string();
 }
 
+// x / 255 for x below 65535 (a blend's sums stay below 65153).
+uint32_t Div255(uint32_t x) { return (x + 1 + (x >> 8)) >> 8; }
+
 void BlendMask(FrameTarget* t, const FontFace::Mask& mask, int32_t left, int32_t top,
                int32_t clipX0, int32_t clipY0, int32_t clipX1, int32_t clipY1, uint32_t colour) {
   const int32_t x0 = std::max(left, clipX0);
@@ -109,6 +112,7 @@ void BlendMask(FrameTarget* t, const FontFace::Mask& mask, int32_t left, int32_t
   const uint32_t cr = (colour >> 16) & 255, cg = (colour >> 8) & 255, cb = colour & 255;
   // A fully inked pixel in an opaque colour is the colour itself.
   const uint32_t solid = ca == 255 ? 0xFF000000u | (cr << 16) | (cg << 8) | cb : 0;
+  const uint32_t crb = (cr << 16) | cb;
   for (int32_t py = y0; py < y1; ++py) {
     const uint8_t* src = mask.alpha.data() + static_cast<size_t>(py - top) * mask.width;
     uint32_t* dst = t->pixels + static_cast<size_t>(py) * t->width;
@@ -121,14 +125,15 @@ void BlendMask(FrameTarget* t, const FontFace::Mask& mask, int32_t left, int32_t
         dst[px] = solid;
         continue;
       }
-      const uint32_t a = (m * ca + 127) / 255;
+      const uint32_t a = Div255(m * ca + 127);
       if (a == 0) continue;
       const uint32_t d = dst[px];
       const uint32_t ia = 255 - a;
-      const uint32_t r = (cr * a + ((d >> 16) & 255) * ia + 127) / 255;
-      const uint32_t g = (cg * a + ((d >> 8) & 255) * ia + 127) / 255;
-      const uint32_t b = (cb * a + (d & 255) * ia + 127) / 255;
-      dst[px] = 0xFF000000u | (r << 16) | (g << 8) | b;
+      // Red and blue side by side, each in its own 16 bits.
+      const uint32_t rb = (d & 0x00FF00FFu) * ia + crb * a + 0x007F007Fu;
+      const uint32_t g = Div255(cg * a + ((d >> 8) & 255) * ia + 127);
+      dst[px] = 0xFF000000u |
+                (((rb + 0x00010001u + ((rb >> 8) & 0x00FF00FFu)) >> 8) & 0x00FF00FFu) | (g << 8);
     }
   }
 }

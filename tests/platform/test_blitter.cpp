@@ -1,7 +1,8 @@
 // The blitter's short cuts (scaled copies kept for a picture, the slots of
-// large pictures, the opaque runs of alpha-tested pictures, the clear that
-// is carried out only where nothing covers it) draw exactly the pixels of
-// plain nearest-neighbour scaling onto a cleared frame.
+// large pictures, the opaque runs of alpha-tested pictures, kept scaled or
+// not, the clear that is carried out only where nothing covers it) draw
+// exactly the pixels of plain nearest-neighbour scaling onto a cleared
+// frame.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -91,6 +92,11 @@ TEST(Blitter, ShortCutsDrawThePixelsOfPlainScaling) {
   Paint(expected, tile, 0, 128, 250, 420, 1.5625, 1.5625);
   keyed.Draw(430, 90, 64, 0, 64, 64, 0.8f, 1.5f, 0xFFFFFFFFu);
   Paint(expected, sprite, 64, 64, 430, 90, double(0.8f), 1.5);
+  // The same sprite again, from its kept copy, cut by each edge.
+  for (const int at : {-21, 773}) {
+    keyed.Draw(at, at * 3 / 4, 64, 0, 64, 64, 0.8f, 1.5f, 0xFFFFFFFFu);
+    Paint(expected, sprite, 64, 64, at, at * 3 / 4, double(0.8f), 1.5);
+  }
   EXPECT_EQ(Mismatches(d.dev, expected), 0);
   d.dev.Present();
 
