@@ -86,8 +86,8 @@ class SdlPresenter : public Presenter {
     lastShow_ = SDL_GetPerformanceCounter();
     if (useSurface_) {
       if (!SDL_GetWindowSurface(win)) return false;
-      shown_.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
-      shownValid_ = false;
+      shownSurface_ = nullptr;
+      shownPixels_ = nullptr;
       return true;
     }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
@@ -141,21 +141,20 @@ class SdlPresenter : public Presenter {
     const bool direct = surface->w == width_ && surface->h == height_ &&
                         (surface->format->format == SDL_PIXELFORMAT_RGB888 ||
                          surface->format->format == SDL_PIXELFORMAT_ARGB8888);
-    const bool whole = !shownValid_ || !direct || MsSince(lastSent_) >= kRefreshMs;
+    // A surface of the frame's size keeps the frame last sent, so the next
+    // one is compared with the surface itself; any other surface, or a new
+    // one, takes the whole frame.
+    const bool whole = !direct || surface != shownSurface_ || surface->pixels != shownPixels_ ||
+                       MsSince(lastSent_) >= kRefreshMs;
     rects_.clear();
     if (whole) {
       rects_.push_back(SDL_Rect{0, 0, width_, height_});
     } else {
-      FindChangedRects(pixels);
+      FindChangedRects(pixels, surface);
     }
     if (!rects_.empty()) {
-      for (const SDL_Rect& r : rects_) {
-        for (int y = r.y; y < r.y + r.h; ++y) {
-          const size_t at = static_cast<size_t>(y) * width_ + r.x;
-          std::memcpy(&shown_[at], pixels + at, static_cast<size_t>(r.w) * 4);
-        }
-      }
-      shownValid_ = true;
+      shownSurface_ = direct ? surface : nullptr;
+      shownPixels_ = direct ? surface->pixels : nullptr;
       if (direct) {
         if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
         for (const SDL_Rect& r : rects_) {
@@ -180,7 +179,7 @@ class SdlPresenter : public Presenter {
 
   // The rectangles around the rows that differ from the frame last sent:
   // rows close together share one rectangle, as wide as their changes.
-  void FindChangedRects(const uint32_t* pixels) {
+  void FindChangedRects(const uint32_t* pixels, const SDL_Surface* surface) {
     constexpr int kJoinGap = 8;
     constexpr size_t kMostRects = 16;
     SDL_Rect band{0, 0, 0, 0};
@@ -188,7 +187,8 @@ class SdlPresenter : public Presenter {
     int lastChanged = -kJoinGap - 1;
     for (int y = 0; y < height_; ++y) {
       const uint32_t* now = pixels + static_cast<size_t>(y) * width_;
-      const uint32_t* was = &shown_[static_cast<size_t>(y) * width_];
+      const uint32_t* was = reinterpret_cast<const uint32_t*>(
+          static_cast<const uint8_t*>(surface->pixels) + static_cast<size_t>(y) * surface->pitch);
       if (std::memcmp(now, was, static_cast<size_t>(width_) * 4) == 0) continue;
       int left = 0, right = width_ - 1;
       while (now[left] == was[left]) ++left;
@@ -243,9 +243,10 @@ class SdlPresenter : public Presenter {
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
   bool useSurface_ = false;
-  std::vector<uint32_t> shown_;  // the frame last sent to the window's surface
+  // The window surface holding the frame last sent, or none.
+  const SDL_Surface* shownSurface_ = nullptr;
+  const void* shownPixels_ = nullptr;
   std::vector<SDL_Rect> rects_;  // the parts of this frame to send
-  bool shownValid_ = false;
   int32_t width_ = 0;
   int32_t height_ = 0;
   int fastPresents_ = 0;
