@@ -48,6 +48,17 @@ constexpr int kHotSpotPercent = 70;
 constexpr int kQuitLeft = 660;
 constexpr int kQuitTop = 530;
 
+// On the map most actions are walks; the rest try the bar, the panel and keys.
+constexpr int kMapWalkPercent = 85;
+
+// Walk clicks toward one goal before another is chosen: enough for days of
+// walking across the kingdom.
+constexpr int kGoalPicks = 300;
+
+// The map bar's end-of-the-day button.
+constexpr int kEndDayX = 720;
+constexpr int kEndDayY = 460;
+
 constexpr int kScreenW = headless::kFrameWidth;
 constexpr int kScreenH = headless::kFrameHeight;
 
@@ -145,11 +156,34 @@ bool SoakPlayer::Frame() {
 void SoakPlayer::Act() {
   // Long on one screen: look for the way out.
   if (framesOnScreen_ > kSteerAfter && random_.Percent(40)) {
-    if (random_.Percent(60)) PressKey(kKeyEscape, random_.Between(1, 3));
+    // Escape leaves most screens; Enter closes the map's messages.
+    const int roll = random_.Below(100);
+    if (roll < 40) PressKey(kKeyEscape, random_.Between(1, 3));
+    else if (roll < 70) PressKey(kKeyEnter, random_.Between(1, 3));
     else Click(kMouseLeft);
     return;
   }
-  if (lastScreen_ == "MapProc" && random_.Percent(65)) {
+  if (lastScreen_ == "MapProc" && random_.Percent(kMapWalkPercent)) {
+    const GameApp& app = driver_->App();
+    // The day's steps are used up: end the day.
+    if (app.mapEncounters && app.mapEncounters->playerStepsLeft == 0 && random_.Percent(50)) {
+      driver_->MoveTo(kEndDayX, kEndDayY);
+      driver_->ButtonDown(kMouseLeft);
+      Frame();
+      driver_->ButtonUp(kMouseLeft);
+      for (int n = random_.Between(2, 30); n > 0; --n)
+        if (!Frame()) return;
+      return;
+    }
+    // A planned walk sets off on Enter (or the panel's boot).
+    if ((app.mapEncounters && (app.mapEncounters->playerWalkState == MapEncounters::kWalkPlanned ||
+                               app.mapEncounters->heroWalkReady)) &&
+        random_.Percent(60)) {
+      PressKey(kKeyEnter, 1);
+      for (int n = random_.Between(10, 80); n > 0; --n)
+        if (!Frame()) return;
+      return;
+    }
     // On the map mostly walk, and give the walk time to happen.
     int x = 0;
     int y = 0;
@@ -215,12 +249,16 @@ void SoakPlayer::PickPoint(int* x, int* y) {
   *y = random_.Below(kScreenH);
 }
 
-// A cell of a place, an army or a chest on the map, for the player to head for.
+// A cell of a place, an army or a chest on the map, for the player to head
+// for: first the kind (each kind as likely, so the one tower counts as much as
+// the fifty chests), then one of its cells.
 uint32_t SoakPlayer::PickGoal(const MapEncounters& e) {
-  std::vector<uint32_t> goals;
-  auto add = [&goals](const uint32_t* cells, size_t n) {
+  std::vector<std::vector<uint32_t>> kinds;
+  auto add = [&kinds](const uint32_t* cells, size_t n) {
+    std::vector<uint32_t> kind;
     for (size_t i = 0; i < n; ++i)
-      if (cells[i] != 0) goals.push_back(cells[i]);
+      if (cells[i] != 0) kind.push_back(cells[i]);
+    if (!kind.empty()) kinds.push_back(kind);
   };
   add(e.townCell, std::size(e.townCell));
   add(e.villageCell, std::size(e.villageCell));
@@ -229,10 +267,14 @@ uint32_t SoakPlayer::PickGoal(const MapEncounters& e) {
   add(e.castleCell, std::size(e.castleCell));
   add(&e.towerCell, 1);
   add(e.chestCell, std::size(e.chestCell));
+  std::vector<uint32_t> armies;
   for (size_t k = 0; k < std::size(e.enemyCell); ++k)
-    if (e.enemyPresent[k] && e.enemyCell[k] != 0) goals.push_back(e.enemyCell[k]);
-  return goals.empty() ? 0
-                       : goals[static_cast<size_t>(random_.Below(static_cast<int>(goals.size())))];
+    if (e.enemyPresent[k]) armies.push_back(e.enemyCell[k]);
+  add(armies.data(), armies.size());
+  if (kinds.empty()) return 0;
+  const std::vector<uint32_t>& kind =
+      kinds[static_cast<size_t>(random_.Below(static_cast<int>(kinds.size())))];
+  return kind[static_cast<size_t>(random_.Below(static_cast<int>(kind.size())))];
 }
 
 // On the map: the player's cell while nobody is chosen, else mostly a cell up
@@ -259,7 +301,7 @@ bool SoakPlayer::PickMapPoint(int* x, int* y) {
     if (goal_ == 0 || goal_ == e.playerCell || --goalPicks_ <= 0 ||
         !cells::CellCorner(goal_, &gx, &gy)) {
       goal_ = PickGoal(e);
-      goalPicks_ = 60;
+      goalPicks_ = kGoalPicks;
       if (!cells::CellCorner(goal_, &gx, &gy)) return false;
     }
     wx += cells::kCellSize * std::clamp((gx - px) / cells::kCellSize, -kMaxSteps, kMaxSteps);
