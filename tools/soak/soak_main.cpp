@@ -27,6 +27,10 @@ namespace {
 // Where the run is, for the line written when the process dies of a failed check.
 uint64_t gSeed = 0;
 volatile uint32_t gFrame = 0;
+// Set by Ctrl-C or a kill: the run ends at the next frame and cleans up.
+volatile std::sig_atomic_t gInterrupted = 0;
+
+void OnInterrupt(int) { gInterrupted = 1; }
 
 void OnAbort(int sig) {
   char line[96];
@@ -99,6 +103,8 @@ int main(int argc, char** argv) {
   gSeed = seed;
   // A failed check aborts; a crash is left to the sanitizers' own handler.
   std::signal(SIGABRT, OnAbort);
+  std::signal(SIGINT, OnInterrupt);
+  std::signal(SIGTERM, OnInterrupt);
 
   // Memory is reported at frame 10,000, every 100,000 frames and at the end.
   constexpr uint32_t kFirstMemoryFrame = 10000;
@@ -106,8 +112,9 @@ int main(int argc, char** argv) {
   SoakResult result;
   {
     SoakPlayer player(seed);
-    player.onFrame = [](uint32_t frame) {
+    player.onFrame = [&player](uint32_t frame) {
       gFrame = frame;
+      if (gInterrupted) player.Stop();
       if (frame == kFirstMemoryFrame || frame % kMemoryEvery == 0) PrintMemory(frame);
     };
     result = player.Play(static_cast<uint32_t>(frames));
@@ -117,6 +124,7 @@ int main(int argc, char** argv) {
   PrintMemory(result.frames);
   std::printf("restarts %d, digest %016" PRIx64 "\n", result.restarts, result.digest);
   if (!result.unvisited.empty()) std::printf("not visited: %s\n", result.unvisited.c_str());
+  if (gInterrupted && result.fault.empty()) result.fault = "interrupted";
   if (!result.fault.empty())
     std::fprintf(stderr, "soak: seed %" PRIu64 ": %s\n", seed, result.fault.c_str());
   std::printf("frames %u, screens visited %d of %d, saves %d, loads %d\n", result.frames,

@@ -61,6 +61,8 @@ class SoakPlayer {
 
   // Plays until frames frames have run or a fault is seen.
   SoakResult Play(uint32_t frames);
+  // Ends the run after the current frame (from onFrame).
+  void Stop() { budget_ = result_.frames; }
 
  private:
   void StartGame();
