@@ -654,10 +654,14 @@ bool GameApp::MapMove(MapEncounters& e, KingdomMap& view, uint8_t walkStep) {
   if (e.infoMode == MapEncounters::kInfoOff && view.targetSet &&
       e.playerWalkState < MapEncounters::kWalkConfirmed && e.heroWalkPlanned == 0 &&
       e.heroWalking == 0) {
-    e.ClickCell(view.targetCell, view.targetSet, view.targetX, view.targetY);
-    e.pointPending = 1;
+    // In the armies' turn a click plans nothing: planning resets the
+    // direction flags the marching army steers by.
+    if (e.marchPhase == MapEncounters::kTurnOver) {
+      e.ClickCell(view.targetCell, view.targetSet, view.targetX, view.targetY);
+      e.pointPending = 1;
+      clickTaken = true;
+    }
     view.targetSet = 0;
-    clickTaken = true;
   }
   if (e.infoMode == MapEncounters::kInfoJustClosed) {
     e.infoMode = MapEncounters::kInfoOff;

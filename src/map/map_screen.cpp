@@ -106,9 +106,12 @@ bool PartyAtRest(const MapEncounters& e) {
 }
 
 void Acknowledge(MapEncounters& e, KingdomMap& view, uint8_t& mapShowMessages, bool enterKey) {
-  if (e.playerWalkState == MapEncounters::kWalkPlanned && !e.inspectShown)
+  // A walk sets off only in the party's turn: the armies' march steers with
+  // the same direction flags, and a walk started under it never moves.
+  const bool partysTurn = e.marchPhase == MapEncounters::kTurnOver;
+  if (e.playerWalkState == MapEncounters::kWalkPlanned && !e.inspectShown && partysTurn)
     e.playerWalkState = MapEncounters::kWalkConfirmed;
-  if (e.heroWalkReady && !e.inspectShown) {
+  if (e.heroWalkReady && !e.inspectShown && partysTurn) {
     e.heroWalkPlanned = e.heroWalkReady;
     e.heroWalkReady = 0;
   }

@@ -442,6 +442,38 @@ TEST_F(MapE2E, InvadersMarchOnceADay) {
   EXPECT_EQ(game.Map().enemyY[80], armyY);
 }
 
+TEST_F(MapE2E, ClicksInTheArmiesTurnNeitherStopThemNorStartAWalk) {
+  // The armies' march steers with the same direction flags as the party's
+  // walks: a walk planned or set off in their turn left the army or the walk
+  // standing still for ever, and the map never at rest again.
+  uint32_t left = 0;
+  int32_t vx = 0, vy = 0;
+  CellLeftOf(1352, &left, &vx, &vy);
+  MapGame game([left](GameState& s) {
+    s.day = 10;
+    s.partyCell = left;
+  });
+  ScenarioDriver& d = game.driver;
+  game.CloseBoard();
+  d.Click(726, 461, kMouseLeft);
+  d.RunFrames(30);
+  ASSERT_NE(game.Map().marchPhase, MapEncounters::kTurnOver);
+  const int32_t px = game.Map().playerX;
+  const int32_t py = game.Map().playerY;
+  game.CloseBoard();
+  game.LookAt(px, py);
+  game.ClickWorld(px, py);
+  game.LookAt(px, py);
+  game.ClickWorld(px, py + 80);
+  d.PressKey(kKeyEnter);
+  EXPECT_NE(game.Map().playerWalkState, MapEncounters::kWalkRunning) << "not in the armies' turn";
+  ASSERT_TRUE(RunArmiesTurn(game));
+  d.RunFrames(200);
+  EXPECT_NE(game.Map().playerWalkState, MapEncounters::kWalkRunning);
+  d.PressKey(kKeyEscape);
+  EXPECT_STREQ(d.ScreenName(), "SaveAndQuitProc") << "the party is at rest";
+}
+
 TEST_F(MapE2E, TradeWithAMemberBeside) {
   // Hero 0 stands east of the player; steps decide whether the trade opens.
   for (uint8_t heroSteps : {uint8_t{7}, uint8_t{0}}) {
