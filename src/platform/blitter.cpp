@@ -268,15 +268,26 @@ const ScaledCopy* SpriteBlitter::LargeCopyFor(const TextureImage& image, int32_t
   return &c;
 }
 
+namespace {
+
+// The columns c0..c1 and rows r0..r1 (ends excluded) of a w x h picture at
+// (x, y) that land on the frame; false when none do.
+bool ClipToFrame(const FrameTarget& t, int32_t x, int32_t y, int32_t w, int32_t h, int32_t& c0,
+                 int32_t& c1, int32_t& r0, int32_t& r1) {
+  c0 = std::max(x, 0);
+  c1 = std::min(x + w, std::min(t.width, SpriteBlitter::kMaxFrameSide));
+  r0 = std::max(y, 0);
+  r1 = std::min(y + h, std::min(t.height, SpriteBlitter::kMaxFrameSide));
+  return c0 < c1 && r0 < r1;
+}
+
+}  // namespace
+
 bool SpriteBlitter::DrawScaledCopy(const ScaledCopy& copy, int32_t x, int32_t y) {
   FrameTarget* t = target_;
-  const int32_t fw = std::min(t->width, kMaxFrameSide);
-  const int32_t fh = std::min(t->height, kMaxFrameSide);
-  const int32_t c0 = std::max(x, 0);
-  const int32_t c1 = std::min(x + copy.width, fw);
-  const int32_t r0 = std::max(y, 0);
-  const int32_t r1 = std::min(y + copy.height, fh);
-  if (c0 >= c1 || r0 >= r1) return true;  // entirely off the frame
+  int32_t c0, c1, r0, r1;
+  if (!ClipToFrame(*t, x, y, copy.width, copy.height, c0, c1, r0, r1))
+    return true;  // entirely off the frame
   CoverFrameRect(t, c0, r0, c1, r1);
   for (int32_t py = r0; py < r1; ++py) {
     std::memcpy(t->pixels + static_cast<size_t>(py) * t->width + c0,
@@ -386,13 +397,9 @@ void SpriteBlitter::ForgetRunCopies() {
 
 bool SpriteBlitter::DrawCopyRuns(const RunCopy& copy, int32_t x, int32_t y) {
   FrameTarget* t = target_;
-  const int32_t fw = std::min(t->width, kMaxFrameSide);
-  const int32_t fh = std::min(t->height, kMaxFrameSide);
-  const int32_t c0 = std::max(x, 0);
-  const int32_t c1 = std::min(x + copy.width, fw);
-  const int32_t r0 = std::max(y, 0);
-  const int32_t r1 = std::min(y + copy.height, fh);
-  if (c0 >= c1 || r0 >= r1) return true;  // entirely off the frame
+  int32_t c0, c1, r0, r1;
+  if (!ClipToFrame(*t, x, y, copy.width, copy.height, c0, c1, r0, r1))
+    return true;  // entirely off the frame
   // Copy columns, as the runs count them.
   const int32_t k0 = c0 - x;
   const int32_t k1 = c1 - x;
