@@ -3,7 +3,10 @@
 # runs twice, and the two runs must print the same lines (the same seed plays
 # the same game).
 #
-#   cmake -DSOAK=... -DSEED=N -DFRAMES=M [-DREPLAY=1] -P soak_check.cmake
+# With OUT set, the output of the (first) run is also written there, for
+# soak_union.cmake.
+#
+#   cmake -DSOAK=... -DSEED=N -DFRAMES=M [-DREPLAY=1] [-DOUT=file] -P soak_check.cmake
 
 function(run_soak out_var)
   execute_process(COMMAND ${SOAK} --seed ${SEED} --frames ${FRAMES}
@@ -22,10 +25,16 @@ function(run_soak out_var)
   message("${out}")
 endfunction()
 
+if(OUT)
+  file(REMOVE "${OUT}")
+endif()
 run_soak(first)
 if(REPLAY)
   run_soak(second)
   if(NOT first STREQUAL second)
     message(FATAL_ERROR "the same seed played differently:\n${first}\n---\n${second}")
   endif()
+endif()
+if(OUT)
+  file(WRITE "${OUT}" "${first}\n")
 endif()

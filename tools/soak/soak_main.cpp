@@ -20,6 +20,7 @@
 
 #include "app/screen_names.h"
 #include "soak/game_folder.h"
+#include "soak/prepared_games.h"
 #include "soak/soak_player.h"
 
 namespace {
@@ -109,6 +110,7 @@ int main(int argc, char** argv) {
   // Memory is reported at frame 10,000, every 100,000 frames and at the end.
   constexpr uint32_t kFirstMemoryFrame = 10000;
   constexpr uint32_t kMemoryEvery = 100000;
+  std::printf("start: %s\n", SoakStartName(SoakStartOf(seed)));
   SoakResult result;
   {
     SoakPlayer player(seed);

@@ -1,8 +1,12 @@
 #include "soak/soak_player.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <iterator>
+#include <utility>
 #include <vector>
 
 #include "app/game_app.h"
@@ -12,6 +16,8 @@
 #include "harness/scenario_driver.h"
 #include "map/kingdom_map.h"
 #include "map/map_encounters.h"
+#include "menus/main_menu_screen.h"
+#include "menus/save_slots_panel.h"
 #include "platform/headless.h"
 #include "platform/input_device.h"
 #include "soak/hot_spots.h"
@@ -55,6 +61,27 @@ constexpr int kMapWalkPercent = 85;
 // walking across the kingdom.
 constexpr int kGoalPicks = 300;
 
+// Back on the main menu, a prepared game's run mostly loads it again.
+constexpr int kReloadPercent = 75;
+
+// The map panel's Trade and Centre buttons; the share of map actions that try a trade
+// while a hero is on the map.
+constexpr int kTradeX = 492;
+constexpr int kCentreX = 699;
+constexpr int kTradeY = 559;
+constexpr int kTradePercent = 10;
+// With the hero beside the player, trading is what the game is for; once
+// Trade asks for the partner the next click mostly names him.
+constexpr int kHeroTradePercent = 40;
+constexpr int kNameThePartnerPercent = 90;
+
+// In a prepared game the goals are near: fewer picks toward one.
+constexpr int kNearGoalPicks = 30;
+
+// In a prepared game: how many of the kinds of place nearest to the player
+// he heads for.
+constexpr int kNearKinds = 3;
+
 // The map bar's end-of-the-day button.
 constexpr int kEndDayX = 720;
 constexpr int kEndDayY = 460;
@@ -83,7 +110,9 @@ int SoakRandom::Below(int n) {
   return n <= 0 ? 0 : static_cast<int>(Next() % static_cast<uint64_t>(n));
 }
 
-SoakPlayer::SoakPlayer(uint64_t seed) : random_(seed) { result_.digest = 0xCBF29CE484222325ull; }
+SoakPlayer::SoakPlayer(uint64_t seed) : random_(seed), start_(SoakStartOf(seed)) {
+  result_.digest = 0xCBF29CE484222325ull;
+}
 
 SoakPlayer::~SoakPlayer() = default;
 
@@ -91,12 +120,44 @@ void SoakPlayer::StartGame() {
   driver_.reset();  // the old game's Shutdown, before the backend is reset
   driver_ = std::make_unique<ScenarioDriver>();
   driver_->Start();
+  // Every start of a prepared game's run loads it again, as a player would
+  // go back to the game he was playing.
+  loadPending_ = start_ != SoakStart::kNewGame;
+}
+
+void SoakPlayer::ClickAt(int x, int y) {
+  driver_->MoveTo(x, y);
+  driver_->ButtonDown(kMouseLeft);
+  Frame();
+  driver_->ButtonUp(kMouseLeft);
+  Frame();
+}
+
+void SoakPlayer::LoadPrepared() {
+  constexpr int kSettleFrames = 3;
+  constexpr int kMenuButtonY = 570;
+  loadPending_ = false;
+  for (int n = 0; n < kSettleFrames; ++n)
+    if (!Frame()) return;
+  const MenuButton& load = kMenuButtons[kMenuLoad - 1];
+  ClickAt(load.x + load.w / 2, kMenuButtonY);
+  for (int n = 0; n < kSettleFrames; ++n)
+    if (!Frame()) return;
+  if (lastScreen_ != "LoadSlotsProc") return;
+  const SlotRect& slot = kSlotButtons[kPreparedSlot - 1];
+  ClickAt(slot.x + slot.w / 2, slot.y + slot.h / 2);
+  for (int n = 0; n < kSettleFrames; ++n)
+    if (!Frame()) return;
 }
 
 const char* SoakPlayer::Screen() const { return driver_->ScreenName(); }
 
 SoakResult SoakPlayer::Play(uint32_t frames) {
   budget_ = frames;
+  if (!WritePreparedGame(start_)) {
+    result_.fault = std::string("cannot write the prepared game (") + SoakStartName(start_) + ")";
+    return result_;
+  }
   StartGame();
   lastScreen_ = Screen();
   visited_.insert(lastScreen_);
@@ -130,6 +191,9 @@ bool SoakPlayer::Frame() {
   const bool left = screen != lastScreen_ || app.leaveCode != 0;
   framesOnScreen_ = left ? 0 : framesOnScreen_ + 1;
   if (screen != lastScreen_) visited_.insert(screen);
+  // The last day's game, once ended, is not loaded again.
+  if (screen != lastScreen_ && screen == "MainMenuProc")
+    menuReturn_ = start_ != SoakStart::kNewGame && start_ != SoakStart::kLastDay;
   lastScreen_ = screen;
   if (framesOnScreen_ > kHangFrames)
     result_.fault = "hang: " + std::to_string(framesOnScreen_) + " frames on " + screen +
@@ -154,6 +218,14 @@ bool SoakPlayer::Frame() {
 }
 
 void SoakPlayer::Act() {
+  if (lastScreen_ == "MainMenuProc" && (loadPending_ || menuReturn_)) {
+    const bool load = loadPending_ || random_.Percent(kReloadPercent);
+    loadPending_ = menuReturn_ = false;
+    if (load) {
+      LoadPrepared();
+      return;
+    }
+  }
   // Long on one screen: look for the way out.
   if (framesOnScreen_ > kSteerAfter && random_.Percent(40)) {
     // Escape leaves most screens; Enter closes the map's messages.
@@ -174,6 +246,14 @@ void SoakPlayer::Act() {
       for (int n = random_.Between(2, 30); n > 0; --n)
         if (!Frame()) return;
       return;
+    }
+    // A hero on the map: now and then trade with him (Trade, then his cell).
+    if (app.mapEncounters) {
+      const bool asked = app.mapEncounters->meetingState == MapEncounters::kMeetAsked;
+      const int percent = asked                              ? kNameThePartnerPercent
+                          : start_ == SoakStart::kHeroBeside ? kHeroTradePercent
+                                                             : kTradePercent;
+      if (random_.Percent(percent) && TradeWithHero()) return;
     }
     // A planned walk sets off on Enter (or the panel's boot).
     if ((app.mapEncounters && (app.mapEncounters->playerWalkState == MapEncounters::kWalkPlanned ||
@@ -251,7 +331,8 @@ void SoakPlayer::PickPoint(int* x, int* y) {
 
 // A cell of a place, an army or a chest on the map, for the player to head
 // for: first the kind (each kind as likely, so the one tower counts as much as
-// the fifty chests), then one of its cells.
+// the fifty chests), then one of its cells. In a prepared game the player
+// heads for the nearest cell of one of the kinds of place nearest to him.
 uint32_t SoakPlayer::PickGoal(const MapEncounters& e) {
   std::vector<std::vector<uint32_t>> kinds;
   auto add = [&kinds](const uint32_t* cells, size_t n) {
@@ -266,6 +347,7 @@ uint32_t SoakPlayer::PickGoal(const MapEncounters& e) {
   add(e.templeCell, std::size(e.templeCell));
   add(e.castleCell, std::size(e.castleCell));
   add(&e.towerCell, 1);
+  if (start_ != SoakStart::kNewGame) return PickNearPlace(e, kinds);
   add(e.chestCell, std::size(e.chestCell));
   std::vector<uint32_t> armies;
   for (size_t k = 0; k < std::size(e.enemyCell); ++k)
@@ -275,6 +357,31 @@ uint32_t SoakPlayer::PickGoal(const MapEncounters& e) {
   const std::vector<uint32_t>& kind =
       kinds[static_cast<size_t>(random_.Below(static_cast<int>(kinds.size())))];
   return kind[static_cast<size_t>(random_.Below(static_cast<int>(kind.size())))];
+}
+
+// Of each kind its cell nearest the player (in steps, his own cell left
+// out); then one of the kNearKinds nearest of those.
+uint32_t SoakPlayer::PickNearPlace(const MapEncounters& e,
+                                   const std::vector<std::vector<uint32_t>>& kinds) {
+  int px = 0;
+  int py = 0;
+  if (!cells::CellCorner(e.playerCell, &px, &py)) return 0;
+  std::vector<std::pair<int, uint32_t>> nearest;  // steps, cell
+  for (const std::vector<uint32_t>& kind : kinds) {
+    std::pair<int, uint32_t> best{INT32_MAX, 0};
+    for (uint32_t cell : kind) {
+      int x = 0;
+      int y = 0;
+      if (cell == e.playerCell || !cells::CellCorner(cell, &x, &y)) continue;
+      const int steps = std::max(std::abs(x - px), std::abs(y - py)) / cells::kCellSize;
+      best = std::min(best, std::pair<int, uint32_t>{steps, cell});
+    }
+    if (best.second != 0) nearest.push_back(best);
+  }
+  if (nearest.empty()) return 0;
+  std::sort(nearest.begin(), nearest.end());
+  const int choices = std::min(kNearKinds, static_cast<int>(nearest.size()));
+  return nearest[static_cast<size_t>(random_.Below(choices))].second;
 }
 
 // On the map: the player's cell while nobody is chosen, else mostly a cell up
@@ -301,7 +408,7 @@ bool SoakPlayer::PickMapPoint(int* x, int* y) {
     if (goal_ == 0 || goal_ == e.playerCell || --goalPicks_ <= 0 ||
         !cells::CellCorner(goal_, &gx, &gy)) {
       goal_ = PickGoal(e);
-      goalPicks_ = kGoalPicks;
+      goalPicks_ = start_ == SoakStart::kNewGame ? kGoalPicks : kNearGoalPicks;
       if (!cells::CellCorner(goal_, &gx, &gy)) return false;
     }
     wx += cells::kCellSize * std::clamp((gx - px) / cells::kCellSize, -kMaxSteps, kMaxSteps);
@@ -313,6 +420,34 @@ bool SoakPlayer::PickMapPoint(int* x, int* y) {
   *x = wx - app.kingdomMap->cameraX + random_.Between(4, cells::kCellSize - 4);
   *y = wy - app.kingdomMap->cameraY + random_.Between(4, cells::kCellSize - 4);
   return *x >= 0 && *x < kScreenW && *y >= 0 && *y < kScreenH;
+}
+
+// With somebody chosen: Trade, and once it asks for the partner, a click on
+// a hero in view. False (nothing done) when no hero is on the map or nobody
+// is chosen.
+bool SoakPlayer::TradeWithHero() {
+  const GameApp& app = driver_->App();
+  const MapEncounters& e = *app.mapEncounters;
+  int hero = -1;
+  for (int k = 0; k < kHeroCount && hero < 0; ++k)
+    if (e.heroOnMap[k]) hero = k;
+  if (hero < 0 || (!e.playerSelected && e.selectedHero == 0)) return false;
+  int x = kTradeX;
+  int y = kTradeY;
+  if (e.meetingState == MapEncounters::kMeetAsked) {
+    x = e.heroX[hero] - app.kingdomMap->cameraX + cells::kCellSize / 2;
+    y = e.heroY[hero] - app.kingdomMap->cameraY + cells::kCellSize / 2;
+    // Out of view: the panel's Centre brings the chosen member (and the
+    // hero beside him) back.
+    if (x < 0 || x >= kScreenW || y < 0 || y >= kScreenH) {
+      x = kCentreX;
+      y = kTradeY;
+    }
+  }
+  ClickAt(x, y);
+  Frame();
+  Frame();
+  return true;
 }
 
 // The arrow key that brings the player's cell toward the view; 0 when he is

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "soak/hot_spots.h"
+#include "soak/prepared_games.h"
 
 class MapEncounters;
 class ScenarioDriver;
@@ -50,7 +51,8 @@ struct SoakResult {
 
 class SoakPlayer {
  public:
-  // The working directory must be the soak's game folder.
+  // The working directory must be the soak's game folder. The seed also
+  // chooses the game played (SoakStartOf).
   SoakPlayer(uint64_t seed);
   ~SoakPlayer();
   SoakPlayer(const SoakPlayer&) = delete;
@@ -66,6 +68,9 @@ class SoakPlayer {
 
  private:
   void StartGame();
+  // From the main menu: Load, then the prepared game's slot.
+  void LoadPrepared();
+  void ClickAt(int x, int y);
   // One frame, with the bookkeeping; false once the run must stop.
   bool Frame();
   void Act();
@@ -76,10 +81,15 @@ class SoakPlayer {
   void PickPoint(int* x, int* y);
   bool PickMapPoint(int* x, int* y);
   uint32_t PickGoal(const MapEncounters& e);
+  uint32_t PickNearPlace(const MapEncounters& e, const std::vector<std::vector<uint32_t>>& kinds);
   int ScrollTowardPlayer();
+  bool TradeWithHero();
   const char* Screen() const;
 
   SoakRandom random_;
+  SoakStart start_;
+  bool loadPending_ = false;  // the prepared game is still to be loaded
+  bool menuReturn_ = false;   // back on the main menu in a prepared game's run
   std::unique_ptr<ScenarioDriver> driver_;
   uint32_t budget_ = 0;
   uint32_t framesOnScreen_ = 0;
