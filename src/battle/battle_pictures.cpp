@@ -12,13 +12,6 @@ using namespace battle_art;
 
 namespace {
 
-SpriteSheet* NewSheet(GraphicsDevice* device, int count) {
-  SpriteSheet* sheet = new SpriteSheet;
-  sheet->Init(device, count);
-  sheet->SetAlphaTest(1);
-  return sheet;
-}
-
 void Load(SpriteSheet* sheet, int index, const Picture& picture) {
   if (!picture.path) return;
   sheet->LoadImage(index, picture.path, picture.frameWidth, picture.frameHeight, picture.key,

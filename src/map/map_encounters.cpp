@@ -87,14 +87,6 @@ const uint8_t kFindItemNumbers[] = {1,   2,   35,  36,  37,  39,  45,  48,  49, 
                                     61,  64,  65,  66,  68,  75,  80,  81,  84,  103, 105,
                                     112, 113, 115, 122, 153, 220, 222, 223, 235, 240, 242};
 
-// An empty sheet of count images.
-SpriteSheet* NewSheet(GraphicsDevice* device, int32_t count) {
-  SpriteSheet* sheet = new SpriteSheet();
-  sheet->Init(device, count);
-  sheet->SetAlphaTest(1);
-  return sheet;
-}
-
 template <std::size_t N>
 SpriteSheet* MakeSheet(GraphicsDevice* device, int32_t count, const SheetImage (&images)[N]) {
   SpriteSheet* sheet = NewSheet(device, count);

@@ -31,13 +31,6 @@ void Load(SpriteSheet* sheet, int image, const PictureFile& file) {
                    kFormatA1R5G5B5);
 }
 
-SpriteSheet* NewSheet(GraphicsDevice* device, int count) {
-  SpriteSheet* sheet = new SpriteSheet;
-  sheet->Init(device, count);
-  sheet->SetAlphaTest(1);
-  return sheet;
-}
-
 }  // namespace
 
 int32_t FinalFame(int32_t fame, uint8_t surrendered, uint8_t victory) {

@@ -100,13 +100,6 @@ bool MousePressed(InputDevice* mouse) {
   return mouse && (mouse->ButtonPressed(kMouseLeft) || mouse->ButtonPressed(kMouseRight));
 }
 
-SpriteSheet* NewSheet(GraphicsDevice* device, int count) {
-  SpriteSheet* sheet = new SpriteSheet;
-  sheet->Init(device, count);
-  sheet->SetAlphaTest(1);
-  return sheet;
-}
-
 void LoadInto(SpriteSheet* sheet, int image, const PictureFile& file) {
   sheet->LoadImage(image, file.path, file.frameWidth, file.frameHeight, file.colourKey,
                    kFormatA1R5G5B5);

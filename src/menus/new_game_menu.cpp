@@ -27,13 +27,6 @@ constexpr int32_t kAsteroidStartY[kAsteroids] = {460, 650, 650, 650, -100};
 constexpr int32_t kCornerX[kCorners] = {30, 500, 60, 480};
 constexpr int32_t kCornerY[kCorners] = {60, 60, 300, 300};
 
-SpriteSheet* NewSheet(GraphicsDevice* device, int count) {
-  SpriteSheet* sheet = new SpriteSheet;
-  sheet->Init(device, count);
-  sheet->SetAlphaTest(1);
-  return sheet;
-}
-
 void Load(SpriteSheet* sheet, int image, const PictureFile& file) {
   sheet->LoadImage(image, file.path, file.frameWidth, file.frameHeight, file.colourKey,
                    kFormatA1R5G5B5);

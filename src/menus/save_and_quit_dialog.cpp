@@ -21,9 +21,7 @@ bool Inside(uint8_t id, int32_t x, int32_t y) {
 }
 
 SpriteSheet* NewSheet(GraphicsDevice* device, int count, const PictureFile& picture) {
-  SpriteSheet* sheet = new SpriteSheet;
-  sheet->Init(device, count);
-  sheet->SetAlphaTest(1);
+  SpriteSheet* sheet = NewSheet(device, count);
   sheet->LoadImage(0, picture.path, picture.frameWidth, picture.frameHeight, picture.colourKey,
                    kFormatA1R5G5B5);
   return sheet;

@@ -33,13 +33,6 @@ constexpr int32_t kNameCentre = 196;
 constexpr int32_t kNameHalfAdvance = 11;  // letters 22 pixels apart
 constexpr float kNameScale = 0.7f;
 
-SpriteSheet* NewSheet(GraphicsDevice* device, int count) {
-  SpriteSheet* sheet = new SpriteSheet;
-  sheet->Init(device, count);
-  sheet->SetAlphaTest(1);
-  return sheet;
-}
-
 void Load(SpriteSheet* sheet, int index, const PictureFile& p) {
   sheet->LoadImage(index, p.path, p.frameWidth, p.frameHeight, p.colourKey, kFormatA1R5G5B5);
 }

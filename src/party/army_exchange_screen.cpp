@@ -69,7 +69,6 @@ constexpr uint8_t kCountOneDigitBelow = 10;
 constexpr uint8_t kCountShownBelow = 100;
 
 using exchange_common::Load;
-using exchange_common::NewSheet;
 
 // Frame d of a digit picture for the digit d.
 void Digit(SpriteSheet* sheet, int image, int32_t value, int32_t x, int32_t y, float sx, float sy) {

@@ -30,7 +30,6 @@ constexpr int32_t kNameAdvance = 14;
 constexpr int32_t kRightNameOffset = 356;
 
 using exchange_common::Load;
-using exchange_common::NewSheet;
 
 }  // namespace
 

@@ -9,13 +9,6 @@
 
 namespace exchange_common {
 
-SpriteSheet* NewSheet(GraphicsDevice* device, int32_t count) {
-  SpriteSheet* sheet = new SpriteSheet;
-  sheet->Init(device, count);
-  sheet->SetAlphaTest(1);
-  return sheet;
-}
-
 void Load(SpriteSheet* sheet, int32_t index, const exchange_art::Picture& p) {
   if (sheet && p.path)
     sheet->LoadImage(index, p.path, p.frameWidth, p.frameHeight, p.key,

@@ -17,9 +17,6 @@ class SpriteSheet;
 
 namespace exchange_common {
 
-// A sheet of count images for the device, drawn with the alpha test.
-SpriteSheet* NewSheet(GraphicsDevice* device, int32_t count);
-
 // Loads image index of the sheet from the picture p (nothing for a picture
 // with no path, or no sheet).
 void Load(SpriteSheet* sheet, int32_t index, const exchange_art::Picture& p);

@@ -104,7 +104,6 @@ constexpr exchange_common::TotalsArt kTotalsArt = {
 };
 
 using exchange_common::Load;
-using exchange_common::NewSheet;
 
 void SyncBody(WornFigure& worn, const uint8_t* places) {
   std::memcpy(worn.bodyItems, places + kFirstBodyPlace, sizeof worn.bodyItems);

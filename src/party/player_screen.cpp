@@ -52,13 +52,6 @@ bool Inside(const ScreenRect& r, int32_t x, int32_t y) {
   return PointInRect(r.x, r.y, r.w, r.h, x, y) != 0;
 }
 
-SpriteSheet* NewSheet(GraphicsDevice* device, int count) {
-  SpriteSheet* sheet = new SpriteSheet;
-  sheet->Init(device, count);
-  sheet->SetAlphaTest(1);
-  return sheet;
-}
-
 void Load(SpriteSheet* sheet, int image, const pa::Picture& p) {
   sheet->LoadImage(image, p.path, p.frameWidth, p.frameHeight, p.key, pa::kTextureFormat);
 }

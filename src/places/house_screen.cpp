@@ -10,13 +10,6 @@ namespace {
 
 constexpr int32_t kFontHeight = 22;
 
-SpriteSheet* NewSheet(GraphicsDevice* device, int32_t count) {
-  SpriteSheet* sheet = new SpriteSheet;
-  sheet->Init(device, count);
-  sheet->SetAlphaTest(1);
-  return sheet;
-}
-
 void Load(SpriteSheet* sheet, int32_t index, const house_art::Picture& p) {
   if (p.path)
     sheet->LoadImage(index, p.path, p.frameWidth, p.frameHeight, p.key, house_art::kTextureFormat);

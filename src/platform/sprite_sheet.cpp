@@ -111,3 +111,10 @@ void DeleteSheet(SpriteSheet*& sheet) {
   delete sheet;
   sheet = nullptr;
 }
+
+SpriteSheet* NewSheet(GraphicsDevice* device, int32_t count) {
+  SpriteSheet* sheet = new SpriteSheet;
+  sheet->Init(device, count);
+  sheet->SetAlphaTest(1);
+  return sheet;
+}

@@ -43,6 +43,10 @@ class SpriteSheet {
   bool FrameRect(int32_t index, int32_t frame, int32_t* srcX, int32_t* srcY) const;
 };
 
+// A new sheet of count images for the device, drawn with the alpha test,
+// as every screen's pictures are; the caller deletes it.
+SpriteSheet* NewSheet(GraphicsDevice* device, int32_t count);
+
 // Releases a sheet created with new, deletes it and empties the pointer; an
 // empty pointer is left alone.
 void DeleteSheet(SpriteSheet*& sheet);
