@@ -1,11 +1,12 @@
 // A campaign played from the main menu by clicks and keys alone: a new game
 // through the menus, Kapusta's first quest taken, done at the apple tree
-// and paid, the raiders' quest taken, a recruit bought with what the two
-// earned, the reward amulet worn, the raiders north of the village beaten
-// and their reward fetched, the game saved, quit and loaded again. Then,
-// from saves prepared for them, the three ways a game ends, each into the
-// hall of fame. The game record is read from the state dump after every
-// step.
+// and paid, a chest opened on the way, the raiders' quest taken, war hounds
+// bought with what all that earned, the amulet, the chest's mail and the
+// quest's boots worn, two nights' rest, the raiders north of the village
+// beaten by the party as it stands and their reward fetched, the game
+// saved, quit and loaded again. Then, from saves prepared for them, the
+// three ways a game ends, each into the hall of fame. The game record is
+// read from the state dump after every step.
 
 #include <algorithm>
 #include <cstdint>
@@ -13,6 +14,8 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/game_app.h"
 #include "battle/battle_screen.h"
@@ -143,9 +146,11 @@ constexpr uint8_t kRing = 151;   // its reward
 constexpr uint8_t kAmulet = 12;  // quest 1's reward
 constexpr uint32_t kKapustaCell = 1353;
 constexpr uint32_t kAppleTreeCell = 1508;
-constexpr int kGoldPile = 0;      // on the way to the apple tree
-constexpr int kRaidingParty = 2;  // the army of quest 2, battle 3
-constexpr uint8_t kCheapestRecruit = 1;
+constexpr int kGoldPile = 0;       // on the way to the apple tree
+constexpr int kMailChest = 1;      // by the village, unguarded
+constexpr uint8_t kMail = 57;      // in it
+constexpr int kRaidingParty = 2;   // the army of quest 2, battle 3
+constexpr uint8_t kWarHounds = 2;  // the village's second recruit
 constexpr uint8_t kDogs = 20;
 constexpr int32_t kSeasonedHealth = 200, kSeasonedBlow = 30;
 
@@ -158,6 +163,29 @@ int32_t CellYOf(uint32_t cell) {
   int32_t x = 0, y = 0;
   cells::CellCorner(cell, &x, &y);
   return y;
+}
+
+// ---- The player screen ----
+// An item dragged from a place of the bag onto a place of the figure.
+void Wear(ScenarioDriver& d, int bagPlace, int bodySlot) {
+  const ScreenRect from = member_items::PlaceRect(bagPlace);
+  const ScreenRect to = member_items::PlaceRect(kFirstBodyPlace + bodySlot);
+  d.MoveTo(from.x + from.w / 2, from.y + from.h / 2);
+  d.ButtonDown(kMouseLeft);
+  d.RunFrames(2);
+  d.MoveTo(to.x + to.w / 2, to.y + to.h / 2);
+  d.RunFrames(2);
+  d.ButtonUp(kMouseLeft);
+  d.RunFrames(2);
+}
+// Where the finds land in the bag, in the order they come.
+constexpr int kMailPlace = 0, kAmuletPlace = 1, kBootsPlace = 2;
+
+double BodyItem(const ScenarioDriver& d, int bodySlot) {
+  return DumpedNumber(d, "state.playerItems." + std::to_string(kFirstBodyPlace + bodySlot));
+}
+double PlayerStat(const ScenarioDriver& d, int word) {
+  return DumpedNumber(d, "state.playerStats." + std::to_string(word));
 }
 
 // ---- A battle ----
@@ -191,13 +219,43 @@ void ClickField(ScenarioDriver& d, uint32_t cell, int button = kMouseLeft) {
   d.RunFrames(1);
 }
 
-// The unit on `cell` strikes the living enemy nearest to it.
-void Strike(ScenarioDriver& d, uint32_t cell) {
+constexpr int kFighter = -1;                           // the fighter among the army slots 0..5
+constexpr int32_t kReach = battle::kMaxPathSteps + 1;  // a walk, then the blow
+
+// The points still needed to destroy an enemy army: the room its soldiers
+// have left in the three wound layers, then one point per soldier.
+int32_t PointsLeft(const BattleScreen& b, int e) {
+  const int32_t s = b.enemySoldiers[e];
+  int32_t points = s;
+  for (const uint8_t* layer : {b.enemyWounds1, b.enemyWounds2, b.enemyWounds3})
+    points += s - std::min<int32_t>(s, layer[e]);
+  return points;
+}
+
+// The damage a blow of the unit does to the enemy: the strength difference
+// and, for an army, a point for every third soldier.
+int32_t Blow(const BattleScreen& b, int unit, int e) {
+  if (unit == kFighter) return BattleScreen::DamageClass(b.figureAttack, b.enemyShield[e]);
+  return BattleScreen::DamageClass(static_cast<int32_t>(b.armyAttack[unit]), b.enemyShield[e]) +
+         b.armyCount[unit] / 3;
+}
+
+// The unit strikes the enemy of its choice among those a walk can reach:
+// the strongest one its blow destroys, else the one it leaves weakest, the
+// nearer the better.
+void Strike(ScenarioDriver& d, int unit) {
   const BattleScreen& b = *d.App().battleScreen;
+  const uint32_t cell = unit == kFighter ? b.figureCell : b.armyCell[unit];
+  auto rank = [&](int e) {  // the lowest is chosen
+    const int32_t distance = Distance(b.enemyCell[e], cell);
+    const int32_t left = PointsLeft(b, e) - Blow(b, unit, e);
+    return left <= 0 ? std::make_pair(0, distance - b.enemyAttack[e] - b.enemySoldiers[e])
+                     : std::make_pair(1, left + distance);
+  };
   int target = -1;
   for (int e = 0; e < battle::kEnemySlots; ++e)
-    if (b.enemyAlive[e] &&
-        (target < 0 || Distance(b.enemyCell[e], cell) < Distance(b.enemyCell[target], cell)))
+    if (b.enemyAlive[e] && Distance(b.enemyCell[e], cell) <= kReach &&
+        (target < 0 || rank(e) < rank(target)))
       target = e;
   if (target < 0) return;
   ClickField(d, cell);
@@ -207,17 +265,26 @@ void Strike(ScenarioDriver& d, uint32_t cell) {
   AwaitOrders(d);
 }
 
-// Turn after turn every unit of the party strikes, then the turn ends;
-// until the battle is decided. Returns the victory page reached.
+// Turn after turn every unit of the party strikes, the armies with most
+// attack and soldiers first and the fighter last, then the turn ends; until
+// the battle is decided. Returns the victory page reached.
 uint8_t FightItOut(ScenarioDriver& d, int turns) {
   for (int turn = 0; turn < turns && d.App().battleScreen; ++turn) {
     AwaitOrders(d);
     BattleScreen& b = *d.App().battleScreen;
     if (b.battleOver) break;
     d.PressKey(kKeyEnter);  // the turn panel
-    for (int j = 0; j < battle::kArmySlots && !b.battleOver; ++j)
-      if (b.armyUsed[j]) Strike(d, b.armyCell[j]);
-    if (!b.battleOver && b.figureHealth > 0) Strike(d, b.figureCell);
+    std::vector<int> units;
+    for (int j = 0; j < battle::kArmySlots; ++j)
+      if (b.armyUsed[j]) units.push_back(j);
+    std::stable_sort(units.begin(), units.end(), [&](int l, int r) {
+      return b.armyAttack[l] + b.armyCount[l] > b.armyAttack[r] + b.armyCount[r];
+    });
+    units.push_back(kFighter);
+    for (int unit : units) {
+      if (b.battleOver) break;
+      if (unit == kFighter ? b.figureHealth > 0 : b.armyUsed[unit] != 0) Strike(d, unit);
+    }
     if (b.battleOver) break;
     Press(d, 740, 268);  // end of turn
     AwaitOrders(d);
@@ -314,66 +381,80 @@ TEST_F(Campaign, FromTheMainMenuToAWonBattleAndBackFromTheSave) {
     d.PressKey(kKeyEnter);
     EXPECT_EQ(DumpedNumber(d, kApplesStage), kQuestAchieved);
 
-    // Back in Kapusta: paid, the amulet in the bag; 120 gold buys two dogs.
+    // The chest by the village, which no army guards: 50 gold, a gem, an
+    // artifact and a coat of mail.
+    WalkTo(d, m->chestX[kMailChest], m->chestY[kMailChest]);
+    EXPECT_EQ(DumpedNumber(d, "state.gold"), 120);
+    EXPECT_EQ(DumpedNumber(d, "state.playerItems." + std::to_string(kMailPlace)), kMail);
+
+    // Back in Kapusta the next day (the gem and the artifact brought 8
+    // gold overnight): paid, the amulet in the bag.
     WalkTo(d, CellXOf(kKapustaCell), CellYOf(kKapustaCell));
     ASSERT_TRUE(On(d, "VillageProc")) << d.ScreenName();
     d.RunFrames(2);
+    EXPECT_EQ(DumpedNumber(d, "state.gold"), 128);
     PressRect(d, house_layout::kTalkRect);
-    EXPECT_EQ(DumpedNumber(d, "state.gold"), 120);
+    EXPECT_EQ(DumpedNumber(d, "state.gold"), 178);
     EXPECT_EQ(DumpedNumber(d, "state.fame"), 2);
     // The next Talk offers the raiders; Yes pays 30 and gives boots.
     PressRect(d, house_layout::kTalkRect);
     Press(d, kQuestYesX, kQuestYesY);
-    EXPECT_EQ(DumpedNumber(d, "state.gold"), 150);
+    EXPECT_EQ(DumpedNumber(d, "state.gold"), 208);
     EXPECT_EQ(DumpedNumber(d, "state.fame"), 3);
+    // 160 buy four war hounds.
     PressRect(d, house_layout::kRecruitRect);
-    Press(d, house_layout::kCandidateCellX[kCheapestRecruit - 1] + 45,
+    Press(d, house_layout::kCandidateCellX[kWarHounds - 1] + 45,
           house_layout::kCandidateCellY + 45);
     PressRect(d, house_layout::kRecruitYesRect);
-    EXPECT_EQ(DumpedNumber(d, "state.gold"), 30);
+    EXPECT_EQ(DumpedNumber(d, "state.gold"), 48);
     d.PressKey(kKeyEscape);
     ASSERT_TRUE(On(d, "MapProc"));
     EXPECT_EQ(DumpedNumber(d, kApplesStage), kQuestClosed);
-    EXPECT_EQ(DumpedNumber(d, "state.playerItems.0"), kAmulet);
-    EXPECT_EQ(DumpedNumber(d, "state.playerItems.1"), kBoots);
+    EXPECT_EQ(DumpedNumber(d, "state.playerItems." + std::to_string(kAmuletPlace)), kAmulet);
+    EXPECT_EQ(DumpedNumber(d, "state.playerItems." + std::to_string(kBootsPlace)), kBoots);
     EXPECT_EQ(DumpedNumber(d, kRaidersStage), kQuestUnderWay);
     EXPECT_EQ(DumpedNumber(d, "state.playerArmies.armyKind.2"), kDogs);
+    EXPECT_EQ(DumpedNumber(d, "state.playerArmies.armyCount.2"), 4);
 
-    // The amulet dragged from the bag onto the figure's first amulet place.
+    // The three dragged from the bag onto the figure: the amulet adds 5 to
+    // the health total, the mail 13 and the boots 11 to the shield.
     Press(d, kPlayerButtonX, kPlayerButtonY);
     ASSERT_TRUE(On(d, "PlayerProc"));
     d.RunFrames(2);
-    const ScreenRect from = member_items::PlaceRect(0);
-    const ScreenRect to = member_items::PlaceRect(kFirstBodyPlace + kBodyAmulet1);
-    d.MoveTo(from.x + from.w / 2, from.y + from.h / 2);
-    d.ButtonDown(kMouseLeft);
-    d.RunFrames(2);
-    d.MoveTo(to.x + to.w / 2, to.y + to.h / 2);
-    d.RunFrames(2);
-    d.ButtonUp(kMouseLeft);
-    d.RunFrames(2);
+    Wear(d, kMailPlace, kBodyTorso);
+    Wear(d, kAmuletPlace, kBodyAmulet1);
+    Wear(d, kBootsPlace, kBodyShoes);
     d.PressKey(kKeyEscape);
     ASSERT_TRUE(On(d, "MapProc"));
-    EXPECT_EQ(DumpedNumber(d, "state.playerItems.0"), 0);
-    EXPECT_EQ(
-        DumpedNumber(d, "state.playerItems." + std::to_string(kFirstBodyPlace + kBodyAmulet1)),
-        kAmulet);
+    for (int place : {kMailPlace, kAmuletPlace, kBootsPlace})
+      EXPECT_EQ(DumpedNumber(d, "state.playerItems." + std::to_string(place)), 0);
+    EXPECT_EQ(BodyItem(d, kBodyAmulet1), kAmulet);
+    EXPECT_EQ(BodyItem(d, kBodyTorso), kMail);
+    EXPECT_EQ(BodyItem(d, kBodyShoes), kBoots);
+    EXPECT_EQ(PlayerStat(d, kStatHealth), 20);
+    EXPECT_EQ(PlayerStat(d, kStatMaxHealth), 25);
+    EXPECT_EQ(PlayerStat(d, kStatAttack), 10);
+    EXPECT_EQ(PlayerStat(d, kStatShield), 34);
 
-    // The raiding party north of the village.
+    // Two nights' rest bring the fighter up to his new health total.
+    EndTheDay(d);
+    EndTheDay(d);
+    EXPECT_EQ(PlayerStat(d, kStatHealth), 25);
+
+    // The raiding party north of the village, at full strength (no earlier
+    // attempt has worn it): six armies of 42 soldiers in all. The mail and
+    // the boots take its largest army's blow on the fighter from 10 points
+    // down to 6, and the war hounds are one more unit to share the blows.
+    // Striking first what a blow destroys, the party wins with its hounds
+    // and the fighter down, the peasants and the war hounds standing.
     m = d.App().mapEncounters;
     const double fame = DumpedNumber(d, "state.fame");
-    // The one thing set by hand is the fighter's standing: a new party
-    // cannot beat even the weakest army (it falls in its third turn, and the
-    // wear its defeats leave heals overnight), and growing it by play would
-    // take weeks of game days.
-    GameState& s = *d.App().gameState;
-    s.playerHealth() = s.playerMaxHealth() = kSeasonedHealth;
-    s.playerAttack() = s.playerBaseAttack() = kSeasonedBlow;
-    s.playerShield() = s.playerBaseShield() = kSeasonedBlow;
     WalkTo(d, m->enemyX[kRaidingParty], m->enemyY[kRaidingParty]);
     ASSERT_TRUE(On(d, "BattleProc")) << d.ScreenName();
     EXPECT_EQ(DumpedNumber(d, "state.battleId"), kRaidingParty + 1);
     d.RunFrames(3);
+    EXPECT_EQ(DumpedNumber(d, "objects.battleScreen.carriedWear"), 0);
+    EXPECT_EQ(DumpedNumber(d, "objects.battleScreen.carriedLosses"), 0);
     ASSERT_EQ(FightItOut(d, 20), battle::kVictoryMessage);
     const uint8_t grade = d.App().battleScreen->victoryGrade;
     Press(d, 400, 300);
@@ -382,6 +463,8 @@ TEST_F(Campaign, FromTheMainMenuToAWonBattleAndBackFromTheSave) {
     EXPECT_EQ(DumpedNumber(d, "state.fame"), fame + grade);
     EXPECT_EQ(DumpedNumber(d, "state.enemyPresent." + std::to_string(kRaidingParty)), 0);
     EXPECT_EQ(DumpedNumber(d, kRaidersStage), kQuestAchieved);
+    EXPECT_EQ(DumpedJson(d, "state.playerArmies.armyCount"), "[0,13,4,0,0,0]");
+    EXPECT_EQ(PlayerStat(d, kStatHealth), 1);
 
     // The next day in Kapusta the raiders' reward: 100 gold and a ring.
     const double gold = DumpedNumber(d, "state.gold");
@@ -398,7 +481,7 @@ TEST_F(Campaign, FromTheMainMenuToAWonBattleAndBackFromTheSave) {
     ASSERT_TRUE(On(d, "MapProc"));
     EXPECT_EQ(DumpedNumber(d, kRaidersStage), kQuestClosed);
     EXPECT_EQ(DumpedNumber(d, "state.playerItems.0"), kRing);
-    EXPECT_EQ(DumpedJson(d, "state.playerArmies.armyCount"), "[6,13,2,0,0,0]");
+    EXPECT_EQ(DumpedJson(d, "state.playerArmies.armyCount"), "[6,13,4,0,0,0]");
 
     // Escape on the map asks; Yes saves into slot 1 and goes to the main
     // menu, whose Quit ends the program.
