@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -44,18 +45,55 @@ void FrameSize(int* width, int* height) {
   }
 }
 
-// Tells the input where the system pointer is over the frame. The
-// position comes from SDL's own record, in window points: a renderer
-// scaling the frame rewrites the coordinates of the events it sees.
-void TrackPointer(SDL_Window* win) {
+// Tells the input where the system pointer is over the frame. On motion
+// the position comes from SDL's own record, in window points: a renderer
+// scaling the frame rewrites the coordinates of the events it sees. When
+// the window itself moves or changes size under a still pointer that
+// record is stale, so the pointer is asked of the display instead.
+void TrackPointer(SDL_Window* win, bool askDisplay) {
   if (!win) return;
   int px = 0, py = 0, ww = 0, wh = 0, fw = 0, fh = 0;
-  SDL_GetMouseState(&px, &py);
+  if (askDisplay) {
+    int wx = 0, wy = 0;
+    SDL_GetGlobalMouseState(&px, &py);
+    SDL_GetWindowPosition(win, &wx, &wy);
+    px -= wx;
+    py -= wy;
+  } else {
+    SDL_GetMouseState(&px, &py);
+  }
   SDL_GetWindowSize(win, &ww, &wh);
   FrameSize(&fw, &fh);
   int fx = 0, fy = 0;
   OutputToFrame(FitFrame(ww, wh, fw, fh), fw, fh, px, py, &fx, &fy);
   InputHub::Get().PointerAt(fx, fy);
+}
+
+// Across a switch between full screen and a window the game's cursor stays
+// on the frame pixel it was on: SDL keeps the pointer's window point, which
+// lies elsewhere on the picture (or off the window) once the scale changes.
+// The window manager gives the window its new place and size a little
+// later, so the pointer is put back each time they change, for a moment.
+constexpr uint32_t kKeepPointerMs = 1000;
+bool g_keepPointer = false;
+int g_keptX = 0, g_keptY = 0;
+uint32_t g_keepUntil = 0;
+
+// False once the moment is over.
+bool PutPointerBack(SDL_Window* win) {
+  if (!g_keepPointer) return false;
+  if (SDL_TICKS_PASSED(SDL_GetTicks(), g_keepUntil)) {
+    g_keepPointer = false;
+    return false;
+  }
+  int ww = 0, wh = 0, fw = 0, fh = 0;
+  SDL_GetWindowSize(win, &ww, &wh);
+  FrameSize(&fw, &fh);
+  int px = 0, py = 0;
+  FrameToOutput(FitFrame(ww, wh, fw, fh), fw, fh, g_keptX, g_keptY, &px, &py);
+  SDL_WarpMouseInWindow(win, px, py);
+  InputHub::Get().PointerAt(g_keptX, g_keptY);
+  return true;
 }
 
 // Full screen (the frame scaled to the display, the pointer kept on it) or
@@ -100,8 +138,11 @@ void Dispatch(const SDL_Event& e, void* window) {
         for (int b = 0; b < 4; ++b) hub.Button(b, false);
         hub.SetFocus(false);
         AppFrame::StaticWindowProc(window, kMsgKillFocus, 0, 0);
-      } else if (e.window.event == SDL_WINDOWEVENT_ENTER) {
-        TrackPointer(static_cast<SDL_Window*>(window));
+      } else if (e.window.event == SDL_WINDOWEVENT_ENTER ||
+                 e.window.event == SDL_WINDOWEVENT_MOVED ||
+                 e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+        SDL_Window* win = static_cast<SDL_Window*>(window);
+        if (!PutPointerBack(win) && SDL_GetMouseFocus() == win) TrackPointer(win, true);
       }
       break;
     case SDL_KEYDOWN:
@@ -109,7 +150,14 @@ void Dispatch(const SDL_Event& e, void* window) {
         // Switches between full screen and a window; the game never sees it.
         if (!e.key.repeat) {
           SDL_Window* win = static_cast<SDL_Window*>(window);
+          int fw = 0, fh = 0;
+          FrameSize(&fw, &fh);
+          g_keepPointer = SDL_GetMouseFocus() == win && hub.pointerKnown;
+          g_keptX = std::clamp(hub.pointerX, 0, fw - 1);
+          g_keptY = std::clamp(hub.pointerY, 0, fh - 1);
+          g_keepUntil = SDL_GetTicks() + kKeepPointerMs;
           SetFullscreen(win, (SDL_GetWindowFlags(win) & SDL_WINDOW_FULLSCREEN) == 0);
+          PutPointerBack(win);
         }
       } else if (!e.key.repeat) {
         const int dik = DikFromScancode(e.key.keysym.scancode);
@@ -124,7 +172,7 @@ void Dispatch(const SDL_Event& e, void* window) {
     case SDL_MOUSEMOTION:
       hub.Motion(e.motion.xrel, e.motion.yrel);
       hub.SetAbsolute(e.motion.x, e.motion.y);
-      TrackPointer(static_cast<SDL_Window*>(window));
+      TrackPointer(static_cast<SDL_Window*>(window), false);
       break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {

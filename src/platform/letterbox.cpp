@@ -9,6 +9,17 @@ int64_t FloorDiv(int64_t a, int64_t b) {
   return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
 }
 
+// The output point over frame pixel f along one side: the middle of the
+// run of points that OutputToFrame takes to it. A shrunk frame does not
+// show every pixel; one that is not shown gets the point after it, or the
+// last point of the side.
+int32_t FrameToOutputAxis(int32_t start, int32_t scaled, int32_t frame, int32_t f) {
+  const int64_t first = -FloorDiv(-int64_t{f} * scaled, frame);
+  const int64_t last = -FloorDiv(-(int64_t{f} + 1) * scaled, frame) - 1;
+  const int64_t at = last > first ? (first + last) / 2 : first;
+  return start + static_cast<int32_t>(at < scaled ? at : scaled - 1);
+}
+
 }  // namespace
 
 FrameFit FitFrame(int32_t outWidth, int32_t outHeight, int32_t frameWidth, int32_t frameHeight) {
@@ -35,4 +46,15 @@ void OutputToFrame(const FrameFit& fit, int32_t frameWidth, int32_t frameHeight,
   }
   *fx = static_cast<int32_t>(FloorDiv((int64_t{px} - fit.x) * frameWidth, fit.width));
   *fy = static_cast<int32_t>(FloorDiv((int64_t{py} - fit.y) * frameHeight, fit.height));
+}
+
+void FrameToOutput(const FrameFit& fit, int32_t frameWidth, int32_t frameHeight, int32_t fx,
+                   int32_t fy, int32_t* px, int32_t* py) {
+  if (fit.width <= 0 || fit.height <= 0 || frameWidth <= 0 || frameHeight <= 0) {
+    *px = fx;
+    *py = fy;
+    return;
+  }
+  *px = FrameToOutputAxis(fit.x, fit.width, frameWidth, fx);
+  *py = FrameToOutputAxis(fit.y, fit.height, frameHeight, fy);
 }

@@ -19,3 +19,9 @@ FrameFit FitFrame(int32_t outWidth, int32_t outHeight, int32_t frameWidth, int32
 // (on a bar) it lies outside 0..frameWidth-1 / 0..frameHeight-1.
 void OutputToFrame(const FrameFit& fit, int32_t frameWidth, int32_t frameHeight, int32_t px,
                    int32_t py, int32_t* fx, int32_t* fy);
+
+// An output point over frame pixel (fx, fy), the middle one of those that
+// OutputToFrame takes to it; the inverse of OutputToFrame wherever the frame
+// is shown at its size or larger.
+void FrameToOutput(const FrameFit& fit, int32_t frameWidth, int32_t frameHeight, int32_t fx,
+                   int32_t fy, int32_t* px, int32_t* py);

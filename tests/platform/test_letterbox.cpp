@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <utility>
+
 #include "platform/backend.h"
 #include "platform/headless.h"
 #include "platform/input_device.h"
@@ -57,6 +60,36 @@ TEST(Letterbox, FitsWithAspectKeptAndMapsPointsBack) {
   EXPECT_EQ(ToFrame(wide, 960, 540).y, 300);
   // Unscaled, every point is itself.
   for (int x : {0, 1, 399, 799}) EXPECT_EQ(ToFrame(same, x, x / 2).x, x);
+}
+
+// Switching between full screen and a window puts the pointer back over the
+// frame pixel it was on: every pixel must come back as itself, on the
+// scaled frame, whatever the scale.
+TEST(Letterbox, EveryFramePixelHasAPointThatMapsBackToIt) {
+  for (const auto& [w, h] : {std::pair{kW, kH}, std::pair{1280, 1024}, std::pair{1920, 1080},
+                             std::pair{1366, 768}, std::pair{801, 1000}, std::pair{2560, 1600}}) {
+    const FrameFit fit = FitFrame(w, h, kW, kH);
+    int bad = 0;
+    for (int fy = 0; fy < kH; ++fy) {
+      for (int fx = 0; fx < kW; ++fx) {
+        int px = 0, py = 0;
+        FrameToOutput(fit, kW, kH, fx, fy, &px, &py);
+        const Point back = ToFrame(fit, px, py);
+        if (back.x != fx || back.y != fy || px < fit.x || py < fit.y) ++bad;
+      }
+    }
+    EXPECT_EQ(bad, 0) << w << " x " << h;
+  }
+  // Shrunk (a display smaller than the frame) some pixels are not shown:
+  // the point stays on the display and lands next to the pixel.
+  const FrameFit small = FitFrame(640, 480, kW, kH);
+  for (int f = 0; f < kW; ++f) {
+    int px = 0, py = 0;
+    FrameToOutput(small, kW, kH, f, f * kH / kW, &px, &py);
+    ASSERT_LT(px, 640);
+    ASSERT_LT(py, 480);
+    ASSERT_LE(std::abs(ToFrame(small, px, py).x - f), 1) << f;
+  }
 }
 
 TEST(Letterbox, TheCursorGoesWhereThePointerIsKeptOnTheScreen) {

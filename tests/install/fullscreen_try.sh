@@ -1,0 +1,210 @@
+#!/usr/bin/env bash
+# Full screen and Alt+Enter tried as a player would, under a real window
+# manager on a virtual X server of its own (1920 x 1080):
+#  - the game starts full screen on the whole display, the 800 x 600 picture
+#    scaled with its aspect kept between two black bars;
+#  - a click through the scaled picture lands on Load Game and opens it;
+#  - Alt+Enter gives an 800 x 600 window and back, the pointer staying over
+#    the same spot of the picture;
+#  - --window starts in a window that does not hold the pointer;
+#  - nothing but the line about a missing sound device on standard error.
+# Skips (status 0, one line saying why) where Xvfb, xdotool, the X tools or
+# a window manager (openbox, icewm or fluxbox) are not installed.
+#   tests/install/fullscreen_try.sh GAME [SHOTS_DIR]
+# GAME is the built program (build/qorv); SHOTS_DIR, when given, gets a
+# PNG of the screen after each step.
+set -u
+game=$(readlink -f "${1:?usage: fullscreen_try.sh GAME [SHOTS_DIR]}")
+shots=${2:-}
+
+for tool in Xvfb xdotool xwininfo xprop xwd python3; do
+  command -v "$tool" >/dev/null 2>&1 || { echo "fullscreen_try: skipped: no $tool"; exit 0; }
+done
+wm=
+for candidate in openbox icewm fluxbox; do
+  if command -v "$candidate" >/dev/null 2>&1; then wm=$candidate; break; fi
+done
+[ -n "$wm" ] || { echo "fullscreen_try: skipped: no window manager (openbox, icewm or fluxbox)"; exit 0; }
+[ -d "$(dirname "$game")/game/Art" ] || { echo "fullscreen_try: no game/Art beside $game"; exit 1; }
+
+readonly SW=1920 SH=1080 FW=800 FH=600
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "fullscreen_try: FAILED: $*"
+  exit 1
+}
+
+# A copy of the program beside a game folder of its own: the built pictures
+# and data, no saves, so that the developer's saves are never touched.
+mkdir -p "$work/game/Saves"
+cp "$game" "$work/qorv"
+ln -s "$(dirname "$game")/game/Art" "$work/game/Art"
+cp -r "$(dirname "$game")/game/Data" "$work/game/Data"
+
+# The X server picks a free display and names it.
+Xvfb -displayfd 3 -screen 0 ${SW}x${SH}x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || fail "the virtual X server did not start"
+DISPLAY=":$(head -n 1 "$work/display")"
+export DISPLAY
+"$wm" >"$work/wm.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+  sleep 0.05
+done
+xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" || fail "$wm did not start"
+
+# The pixel colour "r g b" at screen point x y, from a screenshot (also
+# kept as SHOTS_DIR/NAME.png when asked for).
+shot() {
+  xwd -root -silent >"$work/screen.xwd" || fail "no screenshot"
+  if [ -n "$shots" ]; then
+    mkdir -p "$shots"
+    python3 - "$work/screen.xwd" "$shots/$1.png" <<'PY'
+import struct, sys, zlib
+d = open(sys.argv[1], 'rb').read()
+f = struct.unpack('>25I', d[:100])
+w, h, bpp, bpl, ncol = f[4], f[5], f[11] // 8, f[12], f[19]
+off = f[0] + ncol * 12
+rows = bytearray()
+for y in range(h):
+    r = d[off + y * bpl:off + y * bpl + w * bpp]
+    rows += b'\0'
+    for i in range(w):
+        v = int.from_bytes(r[i * bpp:i * bpp + bpp], 'little' if f[7] == 0 else 'big')
+        rows += bytes(((v >> 16) & 255, (v >> 8) & 255, v & 255))
+def chunk(t, b):
+    return struct.pack('>I', len(b)) + t + b + struct.pack('>I', zlib.crc32(t + b))
+open(sys.argv[2], 'wb').write(b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', w, h, 8, 2, 0, 0, 0))
+                              + chunk(b'IDAT', zlib.compress(bytes(rows))) + chunk(b'IEND', b''))
+PY
+  fi
+}
+pixel() {
+  python3 - "$work/screen.xwd" "$1" "$2" <<'PY'
+import struct, sys
+d = open(sys.argv[1], 'rb').read()
+f = struct.unpack('>25I', d[:100])
+bpp, bpl, ncol = f[11] // 8, f[12], f[19]
+x, y = int(sys.argv[2]), int(sys.argv[3])
+at = f[0] + ncol * 12 + y * bpl + x * bpp
+v = int.from_bytes(d[at:at + bpp], 'little' if f[7] == 0 else 'big')
+print((v >> 16) & 255, (v >> 8) & 255, v & 255)
+PY
+}
+is_black() { read -r r g b < <(pixel "$1" "$2"); [ $((r + g + b)) -lt 30 ]; }
+is_sky() { read -r r g b < <(pixel "$1" "$2"); [ "$b" -gt 100 ] && [ "$b" -gt "$r" ] && [ "$b" -gt "$g" ]; }
+
+# Where the picture lies in the game's window, as "x y width height" on the
+# screen: scaled as large as it fits, aspect kept, centred.
+picture() {
+  local wx wy ww wh
+  wx=$(xwininfo -id "$win" | awk '/Absolute upper-left X/ {print $4}')
+  wy=$(xwininfo -id "$win" | awk '/Absolute upper-left Y/ {print $4}')
+  ww=$(xwininfo -id "$win" | awk '/Width:/ {print $2}')
+  wh=$(xwininfo -id "$win" | awk '/Height:/ {print $2}')
+  local w=$ww h=$((ww * FH / FW))
+  if [ "$h" -gt "$wh" ]; then h=$wh; w=$((wh * FW / FH)); fi
+  echo $((wx + (ww - w) / 2)) $((wy + (wh - h) / 2)) "$w" "$h"
+}
+# The screen point over picture point fx fy, and back.
+to_screen() {
+  read -r px py pw ph < <(picture)
+  echo $((px + (2 * $1 + 1) * pw / (2 * FW))) $((py + (2 * $2 + 1) * ph / (2 * FH)))
+}
+to_picture() {
+  read -r px py pw ph < <(picture)
+  echo $((($1 - px) * FW / pw)) $((($2 - py) * FH / ph))
+}
+pointer() { xdotool getmouselocation | sed 's/x:\([0-9]*\) y:\([0-9]*\).*/\1 \2/'; }
+full_screen() { xprop -id "$win" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN; }
+size_is() { xwininfo -id "$win" | grep -q "Width: $1" && xwininfo -id "$win" | grep -q "Height: $2"; }
+# Waits (5 s at most) for a condition.
+wait_for() {
+  for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+not() { ! "$@"; }
+
+start() {
+  (cd "$work" && exec ./qorv "$@" 2>>"$work/stderr") &
+  game_pid=$!
+  pids+=("$game_pid")
+  win=$(timeout 30 xdotool search --sync --onlyvisible --pid "$game_pid" 2>/dev/null | head -n 1)
+  [ -n "$win" ] || fail "no window appeared"
+  sleep 1.5
+}
+
+# Full screen, the picture between two bars.
+start
+wait_for full_screen || fail "the game did not start full screen"
+wait_for size_is $SW $SH || fail "the full screen window is not ${SW}x${SH}: $(xwininfo -id "$win" | grep -E 'Width|Height' | tr -s ' \n' ' ')"
+read -r px py pw ph < <(picture)
+[ "$pw $ph" = "1440 1080" ] || fail "the picture is ${pw}x${ph}, not 1440x1080"
+shot 1_full_screen
+if ! is_black 100 540 || ! is_black $((SW - 100)) 540; then fail "no black bars beside the picture"; fi
+read -r sx sy < <(to_screen 100 150)
+is_sky "$sx" "$sy" || fail "the main menu's sky is not at picture point 100 150"
+
+# A click through the scaled picture: Load Game opens the saved games.
+read -r sx sy < <(to_screen 215 570)
+xdotool mousemove "$sx" "$sy"
+sleep 0.3
+xdotool click 1
+sleep 1.5
+shot 2_load_game
+read -r sx sy < <(to_screen 100 150)
+is_black "$sx" "$sy" || fail "clicking Load Game at $sx $sy did not leave the main menu"
+
+# Alt+Enter: a window of the picture's size, the pointer over the same
+# spot of the picture; and back.
+read -r sx sy < <(to_screen 600 450)
+xdotool mousemove "$sx" "$sy"
+sleep 0.3
+xdotool key alt+Return
+wait_for not full_screen || fail "Alt+Enter did not leave full screen"
+wait_for size_is $FW $FH || fail "the window is not ${FW}x${FH}"
+sleep 1
+shot 3_window
+read -r x y < <(pointer)
+read -r fx fy < <(to_picture "$x" "$y")
+[ "$fx $fy" = "600 450" ] || fail "in the window the pointer is over picture point $fx $fy, not 600 450"
+xdotool key alt+Return
+wait_for full_screen || fail "Alt+Enter did not go back to full screen"
+wait_for size_is $SW $SH || fail "back in full screen the window is not ${SW}x${SH}"
+sleep 1
+shot 4_full_screen_again
+read -r x y < <(pointer)
+read -r fx fy < <(to_picture "$x" "$y")
+[ "$fx $fy" = "600 450" ] || fail "back in full screen the pointer is over picture point $fx $fy, not 600 450"
+kill "$game_pid"
+wait "$game_pid" 2>/dev/null
+
+# --window: a window that lets the pointer go.
+start --window
+full_screen && fail "--window started full screen"
+size_is $FW $FH || fail "--window did not give an ${FW}x${FH} window"
+read -r sx sy < <(to_screen 400 300)
+xdotool mousemove "$sx" "$sy"
+sleep 0.3
+xdotool mousemove 10 10
+sleep 0.3
+shot 5_window_pointer_away
+[ "$(pointer)" = "10 10" ] || fail "the window held the pointer: it is at $(pointer), not 10 10"
+kill "$game_pid"
+wait "$game_pid" 2>/dev/null
+
+# Standard error: at most the line about the sound.
+if grep -v -x "qorv: no sound device: playing without sound" "$work/stderr" | grep -q .; then
+  fail "standard error says more than the missing sound: $(head -c 600 "$work/stderr")"
+fi
+echo "fullscreen_try: passed under $wm"
