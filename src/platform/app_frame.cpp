@@ -75,6 +75,9 @@ void TrackPointer(SDL_Window* win, bool askDisplay) {
 // The window manager gives the window its new place and size a little
 // later, so the pointer is put back each time they change, for a moment.
 constexpr uint32_t kKeepPointerMs = 1000;
+// How far inside the picture the cursor rests while the pointer is outside
+// a window: past the few pixels along the edges that scroll a screen.
+constexpr int32_t kRestingMargin = 16;
 bool g_keepPointer = false;
 int g_keptX = 0, g_keptY = 0;
 uint32_t g_keepUntil = 0;
@@ -138,6 +141,16 @@ void Dispatch(const SDL_Event& e, void* window) {
         for (int b = 0; b < 4; ++b) hub.Button(b, false);
         hub.SetFocus(false);
         AppFrame::StaticWindowProc(window, kMsgKillFocus, 0, 0);
+      } else if (e.window.event == SDL_WINDOWEVENT_LEAVE) {
+        // In a window the pointer is free to go; the game's cursor stays
+        // just inside the picture instead of lying against an edge.
+        SDL_Window* win = static_cast<SDL_Window*>(window);
+        if ((SDL_GetWindowFlags(win) & SDL_WINDOW_FULLSCREEN) == 0 && hub.pointerKnown) {
+          int fw = 0, fh = 0, fx = hub.pointerX, fy = hub.pointerY;
+          FrameSize(&fw, &fh);
+          RestingPoint(fw, fh, kRestingMargin, &fx, &fy);
+          hub.PointerAt(fx, fy);
+        }
       } else if (e.window.event == SDL_WINDOWEVENT_ENTER ||
                  e.window.event == SDL_WINDOWEVENT_MOVED ||
                  e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {

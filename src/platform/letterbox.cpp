@@ -1,5 +1,7 @@
 #include "platform/letterbox.h"
 
+#include <algorithm>
+
 namespace {
 
 // Rounds towards minus infinity, so that a point just left of the frame is
@@ -57,4 +59,12 @@ void FrameToOutput(const FrameFit& fit, int32_t frameWidth, int32_t frameHeight,
   }
   *px = FrameToOutputAxis(fit.x, fit.width, frameWidth, fx);
   *py = FrameToOutputAxis(fit.y, fit.height, frameHeight, fy);
+}
+
+void RestingPoint(int32_t frameWidth, int32_t frameHeight, int32_t margin, int32_t* fx,
+                  int32_t* fy) {
+  const int32_t mx = std::min(margin, (frameWidth - 1) / 2);
+  const int32_t my = std::min(margin, (frameHeight - 1) / 2);
+  *fx = std::clamp(*fx, mx, frameWidth - 1 - mx);
+  *fy = std::clamp(*fy, my, frameHeight - 1 - my);
 }

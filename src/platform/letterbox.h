@@ -25,3 +25,10 @@ void OutputToFrame(const FrameFit& fit, int32_t frameWidth, int32_t frameHeight,
 // is shown at its size or larger.
 void FrameToOutput(const FrameFit& fit, int32_t frameWidth, int32_t frameHeight, int32_t fx,
                    int32_t fy, int32_t* px, int32_t* py);
+
+// Where the game's cursor rests when the pointer leaves a window: the frame
+// pixel it was last on, drawn in from the edges by margin, so that the
+// screens that scroll while the cursor lies against an edge stop scrolling
+// once the player has gone to another window.
+void RestingPoint(int32_t frameWidth, int32_t frameHeight, int32_t margin, int32_t* fx,
+                  int32_t* fy);

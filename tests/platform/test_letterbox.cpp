@@ -133,11 +133,27 @@ TEST(Letterbox, TheCursorGoesWhereThePointerIsKeptOnTheScreen) {
   EXPECT_EQ(cursor.x, 796);
   EXPECT_EQ(cursor.y, 598);
 
+  // A pointer that leaves a window leaves the cursor resting inside the
+  // picture, clear of the edges that scroll the map; a point well inside
+  // stays where it is.
+  int32_t fx = 799, fy = 0;
+  RestingPoint(kW, kH, 16, &fx, &fy);
+  hub.PointerAt(fx, fy);
+  cursor.Poll();
+  cursor.Draw();
+  EXPECT_EQ(cursor.x, 783);
+  EXPECT_EQ(cursor.y, 16);
+  fx = 300;
+  fy = 200;
+  RestingPoint(kW, kH, 16, &fx, &fy);
+  EXPECT_EQ(fx, 300);
+  EXPECT_EQ(fy, 200);
+
   // In the background the cursor does not follow.
   headless::SetInputFocus(false);
   hub.PointerAt(100, 100);
   cursor.Poll();
-  EXPECT_EQ(cursor.x, 796);
+  EXPECT_EQ(cursor.x, 783);
   headless::SetInputFocus(true);
 
   // A reset gives back relative motion.
