@@ -95,6 +95,14 @@ TEST_F(FrameRecord, UnchangedFrameIsNotDrawnAndAnyChangeDrawsIt) {
   EXPECT_EQ(Shown(40, 30), 0xFF4080C0u);
   EXPECT_EQ(Shown(700, 500), 0xFF102031u);
 
+  // A frame with no clear draws over what the frame holds: drawn each time.
+  for (int frame = 0; frame < 2; ++frame) {
+    const uint64_t before = d.dev.drawsCarriedOut;
+    a.Draw(0, 0, 0, 0, 0, 0, 1.0f, 1.0f, kOwnColours);
+    d.dev.Present();
+    EXPECT_EQ(d.dev.drawsCarriedOut - before, 1u) << frame;
+  }
+
   // Without the skip every frame is drawn.
   d.dev.skipUnchanged = false;
   EXPECT_EQ(Frame(base), 3u);
