@@ -70,6 +70,7 @@ class BattleScene {
     b.viewX = 400;
     b.viewY = 300;
     for (int i = 0; i < 10; ++i) Draw();
+    device.Present();  // the warm-up drawn before any timing
   }
 
   ~BattleScene() { b_.ReleasePictures(); }

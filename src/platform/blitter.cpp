@@ -469,19 +469,31 @@ bool SpriteBlitter::DrawRuns(const TextureImage& image, int32_t colFirst, int32_
   return true;
 }
 
+bool SpriteBlitter::Accepts(const TextureImage& image, int32_t srcX, int32_t srcY, int32_t srcWidth,
+                            int32_t srcHeight, float scaleX, float scaleY, bool* draws) const {
+  *draws = false;
+  if (!std::isfinite(scaleX) || !std::isfinite(scaleY)) return false;
+  if (!image.pixels || srcWidth <= 0 || srcHeight <= 0) return false;
+  const int64_t cx1 = std::min<int64_t>(static_cast<int64_t>(srcX) + srcWidth, image.width);
+  const int64_t cy1 = std::min<int64_t>(static_cast<int64_t>(srcY) + srcHeight, image.height);
+  if (std::max(srcX, 0) >= cx1 || std::max(srcY, 0) >= cy1) return false;
+  if (scaleX == 0.0f || scaleY == 0.0f) return true;
+  if (!target_ || !target_->pixels) return false;
+  *draws = true;
+  return true;
+}
+
 bool SpriteBlitter::Draw(const TextureImage& image, int32_t x, int32_t y, int32_t srcX,
                          int32_t srcY, int32_t srcWidth, int32_t srcHeight, float scaleX,
                          float scaleY, uint32_t colour) {
-  if (!std::isfinite(scaleX) || !std::isfinite(scaleY)) return false;
-  if (!image.pixels || srcWidth <= 0 || srcHeight <= 0) return false;
+  bool draws = false;
+  if (!Accepts(image, srcX, srcY, srcWidth, srcHeight, scaleX, scaleY, &draws)) return false;
+  if (!draws) return true;
   const int64_t cx0 = std::max<int64_t>(srcX, 0);
   const int64_t cx1 = std::min<int64_t>(static_cast<int64_t>(srcX) + srcWidth, image.width);
   const int64_t cy0 = std::max<int64_t>(srcY, 0);
   const int64_t cy1 = std::min<int64_t>(static_cast<int64_t>(srcY) + srcHeight, image.height);
-  if (cx0 >= cx1 || cy0 >= cy1) return false;
-  if (scaleX == 0.0f || scaleY == 0.0f) return true;
   FrameTarget* t = target_;
-  if (!t || !t->pixels) return false;
   const int32_t fw = std::min(t->width, kMaxFrameSide);
   const int32_t fh = std::min(t->height, kMaxFrameSide);
   const bool test = t->alphaTestEnable != 0;

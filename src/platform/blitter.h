@@ -28,6 +28,10 @@ class SpriteBlitter {
   // with its opaque runs in the blitter's own room.
   bool Draw(const TextureImage& image, int32_t x, int32_t y, int32_t srcX, int32_t srcY,
             int32_t srcWidth, int32_t srcHeight, float scaleX, float scaleY, uint32_t colour);
+  // What Draw would give for these arguments, without drawing; *draws
+  // tells whether it would touch the frame at all.
+  bool Accepts(const TextureImage& image, int32_t srcX, int32_t srcY, int32_t srcWidth,
+               int32_t srcHeight, float scaleX, float scaleY, bool* draws) const;
 
   // The source rectangle scaled as Draw would draw it, for
   // TextureImage::scaled; nullptr when the rectangle is not inside the

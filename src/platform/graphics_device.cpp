@@ -9,10 +9,33 @@
 #include "platform/backend.h"
 #include "platform/blitter.h"
 #include "platform/presenter.h"
+#include "platform/text_font.h"
 #include "platform/text_log.h"
+#include "platform/texture.h"
 
 namespace {
 constexpr int32_t kMaxSide = 4096;
+// Room set aside for one frame's draws and text bytes; a frame with more
+// makes it larger once.
+constexpr size_t kDrawRoom = 4096;
+constexpr size_t kTextRoom = 64 * 1024;
+
+bool SameDraw(const RecordedDraw& a, const char* aText, const RecordedDraw& b, const char* bText) {
+  if (a.kind != b.kind || a.colour != b.colour) return false;
+  if (a.kind == RecordedDraw::kClear) return true;
+  if (a.id != b.id || a.x != b.x || a.y != b.y || a.srcWidth != b.srcWidth ||
+      a.srcHeight != b.srcHeight) {
+    return false;
+  }
+  if (a.kind == RecordedDraw::kText) {
+    return a.textLength == b.textLength &&
+           std::memcmp(aText + a.textAt, bText + b.textAt, a.textLength) == 0;
+  }
+  return a.srcX == b.srcX && a.srcY == b.srcY && a.scaleX == b.scaleX && a.scaleY == b.scaleY &&
+         a.alphaTestEnable == b.alphaTestEnable && a.alphaRef == b.alphaRef &&
+         a.alphaFunc == b.alphaFunc && a.alphaBlendEnable == b.alphaBlendEnable &&
+         a.srcBlend == b.srcBlend && a.destBlend == b.destBlend;
+}
 }  // namespace
 
 Presenter* CreatePresenter() {
@@ -35,9 +58,130 @@ GraphicsDevice::GraphicsDevice()
       ambientGreen(255),
       ambientBlue(255),
       projection{},
-      textLog(nullptr) {}
+      textLog(nullptr),
+      skipUnchanged(true),
+      drawsCarriedOut(0),
+      carriedOut_(0),
+      holdsShown_(false) {}
 
 GraphicsDevice::~GraphicsDevice() { Release(); }
+
+void GraphicsDevice::ResetRecord() {
+  draws_.clear();
+  shownDraws_.clear();
+  text_.clear();
+  shownText_.clear();
+  carriedOut_ = 0;
+  holdsShown_ = false;
+}
+
+RecordedDraw* GraphicsDevice::NewDraw(RecordedDraw::Kind kind) {
+  draws_.push_back(RecordedDraw{});
+  RecordedDraw* d = &draws_.back();
+  d->kind = kind;
+  return d;
+}
+
+void GraphicsDevice::RecordPicture(const TextureImage* image, int32_t x, int32_t y, int32_t srcX,
+                                   int32_t srcY, int32_t srcWidth, int32_t srcHeight, float scaleX,
+                                   float scaleY, uint32_t colour) {
+  if (!device || !image) return;
+  // A picture kept by another device's frame is drawn there first.
+  if (image->pendingIn && image->pendingIn != this) image->pendingIn->CarryOut();
+  image->pendingIn = this;
+  RecordedDraw* d = NewDraw(RecordedDraw::kPicture);
+  d->image = image;
+  d->id = image->id;
+  d->x = x;
+  d->y = y;
+  d->srcX = srcX;
+  d->srcY = srcY;
+  d->srcWidth = srcWidth;
+  d->srcHeight = srcHeight;
+  d->scaleX = scaleX;
+  d->scaleY = scaleY;
+  d->colour = colour;
+  d->alphaTestEnable = device->alphaTestEnable;
+  d->alphaRef = device->alphaRef;
+  d->alphaFunc = device->alphaFunc;
+  d->alphaBlendEnable = device->alphaBlendEnable;
+  d->srcBlend = device->srcBlend;
+  d->destBlend = device->destBlend;
+}
+
+void GraphicsDevice::RecordText(FontFace* face, uint64_t fontId, const char* text, int32_t x,
+                                int32_t y, int32_t w, int32_t h, uint32_t colour) {
+  if (!device || !face || !text) return;
+  GraphicsDevice*& pending = FacePendingIn(face);
+  if (pending && pending != this) pending->CarryOut();
+  pending = this;
+  const size_t length = std::strlen(text);
+  RecordedDraw* d = NewDraw(RecordedDraw::kText);
+  d->face = face;
+  d->id = fontId;
+  d->x = x;
+  d->y = y;
+  d->srcWidth = w;
+  d->srcHeight = h;
+  d->colour = colour;
+  d->textAt = static_cast<uint32_t>(text_.size());
+  d->textLength = static_cast<uint32_t>(length);
+  text_.insert(text_.end(), text, text + length + 1);  // with its end mark
+}
+
+void GraphicsDevice::CarryOut() {
+  if (!device || carriedOut_ >= draws_.size()) return;
+  FrameTarget* t = device;
+  const uint32_t states[6] = {t->alphaTestEnable,  t->alphaRef, t->alphaFunc,
+                              t->alphaBlendEnable, t->srcBlend, t->destBlend};
+  for (; carriedOut_ < draws_.size(); ++carriedOut_) {
+    const RecordedDraw& d = draws_[carriedOut_];
+    ++drawsCarriedOut;
+    switch (d.kind) {
+      case RecordedDraw::kClear:
+        t->clearOwed = 1;
+        t->clearColour = d.colour;
+        std::memset(t->doneCount, 0, static_cast<size_t>(t->height));
+        t->rowsDone = 0;
+        break;
+      case RecordedDraw::kPicture:
+        d.image->pendingIn = nullptr;
+        t->alphaTestEnable = d.alphaTestEnable;
+        t->alphaRef = d.alphaRef;
+        t->alphaFunc = d.alphaFunc;
+        t->alphaBlendEnable = d.alphaBlendEnable;
+        t->srcBlend = d.srcBlend;
+        t->destBlend = d.destBlend;
+        if (sprite) {
+          sprite->Draw(*d.image, d.x, d.y, d.srcX, d.srcY, d.srcWidth, d.srcHeight, d.scaleX,
+                       d.scaleY, d.colour);
+        }
+        break;
+      case RecordedDraw::kText:
+        FacePendingIn(d.face) = nullptr;
+        DrawFaceText(d.face, t, text_.data() + d.textAt, d.x, d.y, d.srcWidth, d.srcHeight,
+                     d.colour);
+        break;
+    }
+  }
+  t->alphaTestEnable = states[0];
+  t->alphaRef = states[1];
+  t->alphaFunc = states[2];
+  t->alphaBlendEnable = states[3];
+  t->srcBlend = states[4];
+  t->destBlend = states[5];
+}
+
+bool GraphicsDevice::SameAsShown() const {
+  if (!holdsShown_ || carriedOut_ != 0 || draws_.size() != shownDraws_.size()) return false;
+  // Only a frame that is cleared comes out the same whatever it held before.
+  bool cleared = false;
+  for (size_t i = 0; i < draws_.size(); ++i) {
+    if (!SameDraw(draws_[i], text_.data(), shownDraws_[i], shownText_.data())) return false;
+    cleared = cleared || draws_[i].kind == RecordedDraw::kClear;
+  }
+  return cleared;
+}
 
 uint32_t GraphicsDevice::CreateDirect3D() {
   Release();
@@ -91,6 +235,8 @@ uint32_t GraphicsDevice::CreateDevice(void* windowHandle, uint32_t windowedFlag,
   depthBuffer = depthBufferWanted == 1 ? 1 : 0;
 
   // A second device on the same display replaces the first frame.
+  CarryOut();
+  ResetRecord();
   delete sprite;
   sprite = nullptr;
   if (device) {
@@ -125,6 +271,10 @@ uint32_t GraphicsDevice::CreateDevice(void* windowHandle, uint32_t windowedFlag,
   device = target;
   width = w;
   height = h;
+  draws_.reserve(kDrawRoom);
+  shownDraws_.reserve(kDrawRoom);
+  text_.reserve(kTextRoom);
+  shownText_.reserve(kTextRoom);
 
   EnableLighting(0);
   EnableZBuffer(depthBuffer);
@@ -138,6 +288,8 @@ uint32_t GraphicsDevice::CreateDevice(void* windowHandle, uint32_t windowedFlag,
 }
 
 uint32_t GraphicsDevice::Release() {
+  CarryOut();
+  ResetRecord();
   delete sprite;
   sprite = nullptr;
   if (device) {
@@ -167,7 +319,17 @@ uint32_t GraphicsDevice::EndScene() {
 uint32_t GraphicsDevice::Present() {
   if (!device || !direct3D) return 0;
   if (textLog) textLog->FramePresented();
-  return direct3D->Show(SettledPixels()) ? 1 : 0;
+  const bool unchanged = skipUnchanged && SameAsShown();
+  if (!unchanged) CarryOut();
+  // This frame's draws become the ones shown, and their room is reused.
+  draws_.swap(shownDraws_);
+  text_.swap(shownText_);
+  draws_.clear();
+  text_.clear();
+  carriedOut_ = 0;
+  holdsShown_ = true;
+  const uint32_t* pixels = SettledPixels();
+  return (unchanged ? direct3D->ShowUnchanged(pixels) : direct3D->Show(pixels)) ? 1 : 0;
 }
 
 uint32_t GraphicsDevice::Clear(uint32_t colour, float depth) {
@@ -177,15 +339,13 @@ uint32_t GraphicsDevice::Clear(uint32_t colour, float depth) {
 
 uint32_t GraphicsDevice::ClearDisplay(uint32_t colour) {
   if (!device) return 0;
-  device->clearOwed = 1;
-  device->clearColour = colour | 0xFF000000u;
-  std::memset(device->doneCount, 0, static_cast<size_t>(device->height));
-  device->rowsDone = 0;
+  NewDraw(RecordedDraw::kClear)->colour = colour | 0xFF000000u;
   return 1;
 }
 
 const uint32_t* GraphicsDevice::SettledPixels() {
   if (!device) return nullptr;
+  CarryOut();
   SettleFrame(device);
   return device->pixels;
 }

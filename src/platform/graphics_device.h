@@ -1,5 +1,7 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 // The graphics device: owns the 800 x 600 32-bit software frame
 // (0xFFRRGGBB) that every picture and text is drawn into, its render
@@ -9,6 +11,8 @@
 class Presenter;      // the display backend (SDL window or headless)
 class SpriteBlitter;  // draws texture rectangles into the frame
 class TextLog;        // the texts of each frame, kept only for tests
+class FontFace;       // a font's loaded face (text_font.cpp)
+struct TextureImage;  // a loaded picture's pixels (texture.h)
 
 // Texture formats the game passes (D3DFORMAT numbers).
 constexpr uint32_t kFormatR8G8B8 = 20;
@@ -69,6 +73,24 @@ void ReadyFrameRect(FrameTarget* t, int32_t x0, int32_t y0, int32_t x1, int32_t 
 // Carries out what remains of an owed clear.
 void SettleFrame(FrameTarget* t);
 
+// One draw of a frame as it was asked for: a clear, a picture's rectangle
+// with the render states it is drawn with, or a text. The pointers are
+// used only to carry the draw out while the frame is pending; two frames'
+// draws are compared by the ids and values alone.
+struct RecordedDraw {
+  enum Kind : uint8_t { kClear, kPicture, kText };
+  Kind kind;
+  const TextureImage* image;  // kPicture
+  FontFace* face;             // kText
+  uint64_t id;                // the picture's or the font's id
+  int32_t x, y;
+  int32_t srcX, srcY, srcWidth, srcHeight;  // kText: width and height in srcWidth, srcHeight
+  float scaleX, scaleY;
+  uint32_t colour;
+  uint32_t alphaTestEnable, alphaRef, alphaFunc, alphaBlendEnable, srcBlend, destBlend;
+  uint32_t textAt, textLength;  // kText: the bytes in the record's text store
+};
+
 class GraphicsDevice {
  public:
   GraphicsDevice();
@@ -90,6 +112,10 @@ class GraphicsDevice {
   uint32_t EndScene();
   // Hands the frame to the display (headless: stores it as the last
   // presented frame and advances the fake clock by one frame length).
+  // A frame's draws are kept until then and carried out here in order;
+  // when they are, value for value, those of the frame shown last, which
+  // the frame still holds, nothing is drawn and the display is told the
+  // frame is unchanged.
   uint32_t Present();
   // The clear is owed until the frame is drawn on or shown (see
   // FrameTarget): pixels that the frame's draws cover are not cleared.
@@ -98,6 +124,18 @@ class GraphicsDevice {
   // The frame as drawn so far, every owed clear carried out (for reading
   // its pixels before it is shown).
   const uint32_t* SettledPixels();
+
+  // The frame's draws so far (see Present), kept by Texture and TextFont.
+  // A picture's draw is kept only when it would draw something; its result
+  // is worked out by the caller.
+  void RecordPicture(const TextureImage* image, int32_t x, int32_t y, int32_t srcX, int32_t srcY,
+                     int32_t srcWidth, int32_t srcHeight, float scaleX, float scaleY,
+                     uint32_t colour);
+  void RecordText(FontFace* face, uint64_t fontId, const char* text, int32_t x, int32_t y,
+                  int32_t width, int32_t height, uint32_t colour);
+  // Carries out the draws kept so far, in order, into the frame. Done
+  // before a picture or font they use is freed and before the frame is read.
+  void CarryOut();
 
   uint32_t SetAlphaTest(uint32_t flag);
   uint32_t EnableAlphaBlending(uint32_t flag, uint32_t srcBlend, uint32_t destBlend);
@@ -130,4 +168,23 @@ class GraphicsDevice {
   // Where the fonts note each text they draw; empty (the game's own
   // setting) keeps no record. Not owned.
   TextLog* textLog;
+  // Whether an unchanged frame is left as it is (see Present). The benches
+  // turn it off so that every frame they time is drawn.
+  bool skipUnchanged;
+  // Draws carried out into the frame since the device was made (pictures,
+  // texts and clears), for tests.
+  uint64_t drawsCarriedOut;
+
+ private:
+  void ResetRecord();
+  RecordedDraw* NewDraw(RecordedDraw::Kind kind);
+  bool SameAsShown() const;
+
+  // This frame's draws and text bytes, and the last presented frame's;
+  // room set aside once and swapped at each present.
+  std::vector<RecordedDraw> draws_, shownDraws_;
+  std::vector<char> text_, shownText_;
+  size_t carriedOut_;  // draws of this frame already in the frame
+  // The frame holds exactly the result of shownDraws_.
+  bool holdsShown_;
 };

@@ -15,6 +15,8 @@ class Presenter {
   virtual bool Open(void* window, int32_t width, int32_t height) = 0;
   // Shows one frame (0xFFRRGGBB, width x height of Open).
   virtual bool Show(const uint32_t* pixels) = 0;
+  // Shows a frame that is the very frame the last Show was given.
+  virtual bool ShowUnchanged(const uint32_t* pixels) { return Show(pixels); }
 };
 
 // Creates the presenter of the chosen backend; nullptr when none can start.

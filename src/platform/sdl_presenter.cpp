@@ -62,6 +62,7 @@ class SdlPresenter : public Presenter {
     window_ = win;
     if (texture_) SDL_DestroyTexture(texture_);
     texture_ = nullptr;
+    textureFilled_ = false;
     // A window drawn through its surface uses the surface itself, not one
     // that SDL would show through an OpenGL texture again; a renderer is
     // not touched by this.
@@ -97,10 +98,18 @@ class SdlPresenter : public Presenter {
     return texture_ != nullptr;
   }
 
-  bool Show(const uint32_t* pixels) override {
-    if (useSurface_) return ShowOnSurface(pixels);
+  bool Show(const uint32_t* pixels) override { return ShowFrame(pixels, false); }
+
+  // The frame last shown again: the window's surface or the texture still
+  // holds it.
+  bool ShowUnchanged(const uint32_t* pixels) override { return ShowFrame(pixels, true); }
+
+ private:
+  bool ShowFrame(const uint32_t* pixels, bool unchanged) {
+    if (useSurface_) return ShowOnSurface(pixels, unchanged);
     if (!renderer_ || !texture_) return false;
-    SDL_UpdateTexture(texture_, nullptr, pixels, width_ * 4);
+    if (!unchanged || !textureFilled_) SDL_UpdateTexture(texture_, nullptr, pixels, width_ * 4);
+    textureFilled_ = true;
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
     SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
@@ -120,7 +129,6 @@ class SdlPresenter : public Presenter {
     return true;
   }
 
- private:
   double MsSince(uint64_t counter) const {
     return static_cast<double>(SDL_GetPerformanceCounter() - counter) * 1000.0 /
            static_cast<double>(SDL_GetPerformanceFrequency());
@@ -135,7 +143,8 @@ class SdlPresenter : public Presenter {
   // copied (the whole frame, scaled with its aspect kept, when the window is
   // not the frame's size) and only they are sent to the display, as a few
   // rectangles around the changed rows.
-  bool ShowOnSurface(const uint32_t* pixels) {
+  // An unchanged frame is not compared at all: only the refresh sends it.
+  bool ShowOnSurface(const uint32_t* pixels, bool unchanged) {
     SDL_Surface* surface = SDL_GetWindowSurface(window_);
     if (!surface) return false;
     const bool direct = surface->w == width_ && surface->h == height_ &&
@@ -144,17 +153,17 @@ class SdlPresenter : public Presenter {
     // A surface of the frame's size keeps the frame last sent, so the next
     // one is compared with the surface itself; any other surface, or a new
     // one, takes the whole frame.
-    const bool whole = !direct || surface != shownSurface_ || surface->pixels != shownPixels_ ||
-                       MsSince(lastSent_) >= kRefreshMs;
+    const bool kept = surface == shownSurface_ && surface->pixels == shownPixels_;
+    const bool whole = (!direct && !unchanged) || !kept || MsSince(lastSent_) >= kRefreshMs;
     rects_.clear();
     if (whole) {
       rects_.push_back(SDL_Rect{0, 0, width_, height_});
-    } else {
+    } else if (!unchanged) {
       FindChangedRects(pixels, surface);
     }
     if (!rects_.empty()) {
-      shownSurface_ = direct ? surface : nullptr;
-      shownPixels_ = direct ? surface->pixels : nullptr;
+      shownSurface_ = surface;
+      shownPixels_ = surface->pixels;
       if (direct) {
         if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
         for (const SDL_Rect& r : rects_) {
@@ -242,8 +251,10 @@ class SdlPresenter : public Presenter {
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
+  bool textureFilled_ = false;  // the texture holds the frame last shown
   bool useSurface_ = false;
-  // The window surface holding the frame last sent, or none.
+  // The window surface the frame was last sent to (a surface of the
+  // frame's size holds it), or none.
   const SDL_Surface* shownSurface_ = nullptr;
   const void* shownPixels_ = nullptr;
   std::vector<SDL_Rect> rects_;  // the parts of this frame to send

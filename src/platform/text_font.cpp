@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -41,6 +42,9 @@ class FontFace {
   TTF_Font* ttf = nullptr;
   GraphicsDevice* device = nullptr;
   int32_t lineHeight = 0;
+  uint64_t id = 0;  // never the same for two fonts created in one run
+  // The device whose frame has a text of this face still to draw.
+  GraphicsDevice* pendingIn = nullptr;
   std::unordered_map<std::string, Mask, KeyHash, std::equal_to<>> cache;
   // The widths of lines measured before: screens measure their panels'
   // lines on every frame.
@@ -216,7 +220,9 @@ uint32_t TextFont::Create(GraphicsDevice* device, const char* face, uint32_t hei
   if (strikeOut) style |= TTF_STYLE_STRIKETHROUGH;
   TTF_SetFontStyle(ttf, style);
   TTF_SetFontHinting(ttf, TTF_HINTING_NORMAL);
+  static std::atomic<uint64_t> lastId{0};
   FontFace* f = new FontFace;
+  f->id = ++lastId;
   f->ttf = ttf;
   f->device = device;
   f->lineHeight = TTF_FontHeight(ttf);
@@ -236,6 +242,16 @@ uint32_t TextFont::DrawText(const char* text, int32_t x, int32_t y, int32_t widt
     font->device->textLog->Record(text, x, y, colour);
   FrameTarget* t = font->device ? font->device->GetDevice() : nullptr;
   if (!t || !t->pixels || !text) return 1;
+  // Kept with the frame's draws and carried out at the present.
+  font->device->RecordText(font, font->id, text, x, y, width, height, colour);
+  return 1;
+}
+
+GraphicsDevice*& FacePendingIn(FontFace* face) { return face->pendingIn; }
+
+void DrawFaceText(FontFace* font, FrameTarget* t, const char* text, int32_t x, int32_t y,
+                  int32_t width, int32_t height, uint32_t colour) {
+  if (!t || !t->pixels || !text) return;
   const int64_t w = width == 0 ? 65535 : width;
   const int64_t h = height == 0 ? 65536 : height;
   const int32_t clipX0 = std::max<int32_t>(x, 0);
@@ -244,7 +260,7 @@ uint32_t TextFont::DrawText(const char* text, int32_t x, int32_t y, int32_t widt
       static_cast<int32_t>(std::clamp<int64_t>(static_cast<int64_t>(x) + w, 0, t->width));
   const int32_t clipY1 =
       static_cast<int32_t>(std::clamp<int64_t>(static_cast<int64_t>(y) + h, 0, t->height));
-  if (clipX0 >= clipX1 || clipY0 >= clipY1) return 1;
+  if (clipX0 >= clipX1 || clipY0 >= clipY1) return;
 
   int64_t lineTop = y;
   const char* p = text;
@@ -264,11 +280,11 @@ uint32_t TextFont::DrawText(const char* text, int32_t x, int32_t y, int32_t widt
     p = (end[0] == '\r' && end[1] == '\n') ? end + 2 : end + 1;
     lineTop += font->lineHeight;
   }
-  return 1;
 }
 
 uint32_t TextFont::Release() {
   if (font) {
+    if (font->pendingIn) font->pendingIn->CarryOut();
     TTF_CloseFont(font->ttf);
     delete font;
     font = nullptr;

@@ -3,6 +3,7 @@
 
 class GraphicsDevice;
 class FontFace;  // the loaded TrueType face and its cache of drawn lines
+struct FrameTarget;
 
 // Text format flags the game passes (0 = left, top, break only at '\n',
 // clipped to the rectangle).
@@ -42,3 +43,10 @@ class TextFont {
 // Ends, releases and deletes a font created with new and empties the
 // pointer; an empty pointer is left alone.
 void DeleteFont(TextFont*& font);
+
+// For the device's kept draws (see GraphicsDevice::Present): the device
+// whose frame has a text of the face still to draw, and the drawing of a
+// text (ended by a zero byte) as TextFont::DrawText asks for it.
+GraphicsDevice*& FacePendingIn(FontFace* face);
+void DrawFaceText(FontFace* face, FrameTarget* t, const char* text, int32_t x, int32_t y,
+                  int32_t width, int32_t height, uint32_t colour);

@@ -111,6 +111,7 @@ uint32_t Texture::LoadPixels(GraphicsDevice* dev, const uint32_t* argb, int32_t 
 
 uint32_t Texture::Release() {
   if (texture) {
+    if (texture->pendingIn) texture->pendingIn->CarryOut();
     while (ScaledCopy* copy = texture->scaled) {
       texture->scaled = copy->next;
       delete[] copy->pixels;
@@ -133,10 +134,15 @@ uint32_t Texture::Draw(int32_t x, int32_t y, int32_t srcX, int32_t srcY, int32_t
   if (!texture || !device || !device->GetSprite()) return 0;
   if (srcWidth == 0) srcWidth = texture->width;
   if (srcHeight == 0) srcHeight = texture->height;
-  return device->GetSprite()->Draw(*texture, x, y, srcX, srcY, srcWidth, srcHeight, scaleX, scaleY,
-                                   colour)
-             ? 1
-             : 0;
+  // Kept with the frame's draws and carried out at the present.
+  bool draws = false;
+  if (!device->GetSprite()->Accepts(*texture, srcX, srcY, srcWidth, srcHeight, scaleX, scaleY,
+                                    &draws)) {
+    return 0;
+  }
+  if (draws)
+    device->RecordPicture(texture, x, y, srcX, srcY, srcWidth, srcHeight, scaleX, scaleY, colour);
+  return 1;
 }
 
 uint32_t Texture::KeepScaled(int32_t srcX, int32_t srcY, int32_t srcWidth, int32_t srcHeight,

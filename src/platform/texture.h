@@ -27,6 +27,9 @@ struct TextureImage {
   int32_t* runStart = nullptr;  // height + 1 entries
   int32_t* runs = nullptr;
   uint64_t id = 0;  // never the same for two pictures loaded in one run
+  // The device whose frame has a draw of the picture still to carry out;
+  // it carries them out before the picture is freed.
+  mutable GraphicsDevice* pendingIn = nullptr;
 };
 
 // One colour-keyed picture loaded from a bitmap file and drawn into the

@@ -57,8 +57,10 @@ TEST(DrawCalls, MakeNoAllocation) {
   MouseCursor cursor;
   const char* line = "A line of text longer than any short string kept in place\nand a second";
 
-  // The first drawing of a text renders and keeps it.
+  // The first drawing of a text (carried out at the present) renders and
+  // keeps it.
   ASSERT_EQ(font.DrawText(line, 10, 10, 700, 100, 0xFFE6E6E6u, 0), 1u);
+  d.dev.Present();
   // So is the first measuring of one (panels are sized to their lines).
   const int32_t width = font.TextWidth(line);
   ASSERT_GT(width, 0);
