@@ -320,7 +320,18 @@ uint32_t GraphicsDevice::Present() {
   if (!device || !direct3D) return 0;
   if (textLog) textLog->FramePresented();
   const bool unchanged = skipUnchanged && SameAsShown();
-  if (!unchanged) CarryOut();
+  if (unchanged) {
+    // Left undrawn: the pictures and fonts no longer wait on this frame, so
+    // freeing them later never reaches back into this device.
+    for (const RecordedDraw& d : draws_) {
+      if (d.kind == RecordedDraw::kPicture && d.image->pendingIn == this)
+        d.image->pendingIn = nullptr;
+      if (d.kind == RecordedDraw::kText && FacePendingIn(d.face) == this)
+        FacePendingIn(d.face) = nullptr;
+    }
+  } else {
+    CarryOut();
+  }
   // This frame's draws become the ones shown, and their room is reused.
   draws_.swap(shownDraws_);
   text_.swap(shownText_);

@@ -151,3 +151,25 @@ TEST_F(FrameRecord, ReadingMidFrameGivesTheDrawsSoFarAndLaterOnesFollow) {
     EXPECT_EQ(Shown(50, 10), 0xFF102030u);
   }
 }
+
+TEST(FrameRecordOrder, PicturesAndFontsOutliveTheDeviceAfterASkippedFrame) {
+  // The last frame before the device goes is left undrawn; the picture and
+  // the font freed afterwards must not reach back into the device.
+  Texture picture;
+  TextFont font;
+  {
+    testutil::HeadlessDevice d;
+    ASSERT_TRUE(d.created);
+    const std::vector<uint32_t> pixels = Solid(32, 32, 0xFF4080C0u);
+    ASSERT_EQ(picture.LoadPixels(&d.dev, pixels.data(), 32, 32, kNoKey, kFormatA1R5G5B5), 1u);
+    ASSERT_EQ(font.Create(&d.dev, "Arial", 16, 0, 0, 0, 0), 1u);
+    for (int frame = 0; frame < 3; ++frame) {
+      d.dev.Clear(0xFF102030u, 1.0f);
+      picture.Draw(0, 0, 0, 0, 0, 0, 1.0f, 1.0f, kOwnColours);
+      font.DrawText("Day 38", 100, 200, 0, 0, 0xFFFFFFFFu, 0);
+      d.dev.Present();
+    }
+  }
+  picture.Release();
+  font.Release();
+}
