@@ -281,6 +281,20 @@ bool ClipToFrame(const FrameTarget& t, int32_t x, int32_t y, int32_t w, int32_t 
   return c0 < c1 && r0 < r1;
 }
 
+// Skips a row's opaque runs that end at or before source column first and
+// readies frame row py from x0 to x1 for the rest: written over whole when
+// one run spans first to past, else read first. The first run left to draw.
+const int32_t* StartRunRow(FrameTarget* t, const int32_t* run, const int32_t* runEnd, int32_t first,
+                           int32_t past, int32_t x0, int32_t x1, int32_t py) {
+  while (run < runEnd && run[1] <= first) run += 2;
+  if (run < runEnd && run[0] <= first && run[1] >= past) {
+    CoverFrameRect(t, x0, py, x1, py + 1);
+  } else {
+    ReadyFrameRect(t, x0, py, x1, py + 1);
+  }
+  return run;
+}
+
 }  // namespace
 
 bool SpriteBlitter::DrawScaledCopy(const ScaledCopy& copy, int32_t x, int32_t y) {
@@ -407,14 +421,9 @@ bool SpriteBlitter::DrawCopyRuns(const RunCopy& copy, int32_t x, int32_t y) {
     const int32_t r = py - y;
     const uint32_t* srcRow = copy.pixels + static_cast<size_t>(r) * copy.width;
     uint32_t* dst = t->pixels + static_cast<size_t>(py) * t->width;
-    const int32_t* run = copy.runs + 2 * copy.runStart[r];
     const int32_t* runEnd = copy.runs + 2 * copy.runStart[r + 1];
-    while (run < runEnd && run[1] <= k0) run += 2;
-    if (run < runEnd && run[0] <= k0 && run[1] >= k1) {
-      CoverFrameRect(t, c0, py, c1, py + 1);
-    } else {
-      ReadyFrameRect(t, c0, py, c1, py + 1);
-    }
+    const int32_t* run =
+        StartRunRow(t, copy.runs + 2 * copy.runStart[r], runEnd, k0, k1, c0, c1, py);
     for (; run < runEnd && run[0] < k1; run += 2) {
       const int32_t p0 = std::max(run[0], k0) + x;
       const int32_t p1 = std::min(run[1], k1) + x;
@@ -442,15 +451,9 @@ bool SpriteBlitter::DrawRuns(const TextureImage& image, int32_t colFirst, int32_
     const int32_t r = rows_[py];
     const uint32_t* srcRow = image.pixels + static_cast<size_t>(r) * image.width;
     uint32_t* dst = t->pixels + static_cast<size_t>(py) * t->width;
-    const int32_t* run = image.runs + 2 * image.runStart[r];
     const int32_t* runEnd = image.runs + 2 * image.runStart[r + 1];
-    while (run < runEnd && run[1] <= c0) run += 2;
-    // A row that one run spans is written over entirely.
-    if (run < runEnd && run[0] <= c0 && run[1] >= c1) {
-      CoverFrameRect(t, colFirst, py, colLast, py + 1);
-    } else {
-      ReadyFrameRect(t, colFirst, py, colLast, py + 1);
-    }
+    const int32_t* run =
+        StartRunRow(t, image.runs + 2 * image.runStart[r], runEnd, c0, c1, colFirst, colLast, py);
     // A source row shown again is the row just drawn, run for run.
     const bool again = py > rowFirst && rows_[py - 1] == r;
     for (; run < runEnd && run[0] < c1; run += 2) {
