@@ -14,10 +14,6 @@
 
 namespace {
 
-bool MouseDown(InputDevice& mouse) {
-  return mouse.ButtonPressed(kMouseLeft) || mouse.ButtonPressed(kMouseRight);
-}
-
 constexpr uint8_t kFirstHeroOwner = 2;
 
 }  // namespace
@@ -57,7 +53,7 @@ void GameApp::HeroesProc() {
   controlBar->HoverHideShowButton(mx, my);
   screen.HoverTabs(mx, my, true);
 
-  const bool down = MouseDown(mouse);
+  const bool down = EitherButtonPressed(mouse);
   if (down && !items.dragging && !items.draggedItem && !screen.pressedId && !screen.heroPressed) {
     if (!screen.ClickButtons(mx, my, heroShown) && !screen.ClickHeroButtons(mx, my, heroShown) &&
         screen.ClickStrip(mx, my)) {

@@ -86,7 +86,7 @@ void GameApp::ItemExchangeProc() {
     }
   }
 
-  const bool down = mouse->ButtonPressed(kMouseLeft) || mouse->ButtonPressed(kMouseRight);
+  const bool down = EitherButtonPressed(*mouse);
   // An item is lifted only while the screen stays: once the leave is decided
   // this frame, the items are written back as they lie.
   if (!screen->dragging && down && leaveCode == 0) {

@@ -16,10 +16,6 @@ namespace {
 constexpr uint8_t kOwnerPlayer = 1;
 constexpr uint8_t kRenameToPlayer = 2;
 
-bool MouseDown(InputDevice& mouse) {
-  return mouse.ButtonPressed(kMouseLeft) || mouse.ButtonPressed(kMouseRight);
-}
-
 }  // namespace
 
 void GameApp::PlayerProc() {
@@ -49,7 +45,7 @@ void GameApp::PlayerProc() {
 
   // Buttons act only while nothing is dragged; a press held over a dragged
   // item stays pending until it is dropped.
-  const bool down = MouseDown(mouse);
+  const bool down = EitherButtonPressed(mouse);
   if (down && !items.dragging && !items.draggedItem && !screen.pressedId) {
     if (!screen.ClickButtons(mx, my) && controlBar->ClickHideShowButton(mx, my, &mouse))
       controlBar->buttonHeld = 1;

@@ -197,6 +197,12 @@ class InputDevice {
 uint32_t WaitForMouseRelease(InputDevice* mouse);
 inline uint32_t WaitForMouseRelease(InputDevice& mouse) { return WaitForMouseRelease(&mouse); }
 
+// Whether the left or the right button reports a fresh press: every click
+// of the game takes either.
+inline bool EitherButtonPressed(InputDevice& mouse) {
+  return mouse.ButtonPressed(kMouseLeft) || mouse.ButtonPressed(kMouseRight);
+}
+
 // The keys that go back, Backspace and Escape: latches each one freshly
 // pressed and returns 1 when either was, else 0.
 uint32_t TakeBackKeys(InputDevice& keyboard);
