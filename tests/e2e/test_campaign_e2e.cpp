@@ -19,6 +19,7 @@
 
 #include "app/game_app.h"
 #include "battle/battle_screen.h"
+#include "e2e_drag.h"
 #include "e2e_fixture.h"
 #include "game/cell_geometry.h"
 #include "game/game_state.h"
@@ -168,15 +169,7 @@ int32_t CellYOf(uint32_t cell) {
 // ---- The player screen ----
 // An item dragged from a place of the bag onto a place of the figure.
 void Wear(ScenarioDriver& d, int bagPlace, int bodySlot) {
-  const ScreenRect from = member_items::PlaceRect(bagPlace);
-  const ScreenRect to = member_items::PlaceRect(kFirstBodyPlace + bodySlot);
-  d.MoveTo(from.x + from.w / 2, from.y + from.h / 2);
-  d.ButtonDown(kMouseLeft);
-  d.RunFrames(2);
-  d.MoveTo(to.x + to.w / 2, to.y + to.h / 2);
-  d.RunFrames(2);
-  d.ButtonUp(kMouseLeft);
-  d.RunFrames(2);
+  DragPlace(d, bagPlace, kFirstBodyPlace + bodySlot);
 }
 // Where the finds land in the bag, in the order they come.
 constexpr int kMailPlace = 0, kAmuletPlace = 1, kBootsPlace = 2;

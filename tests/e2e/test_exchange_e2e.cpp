@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/game_app.h"
+#include "e2e_drag.h"
 #include "e2e_fixture.h"
 #include "game/cell_geometry.h"
 #include "game/game_state.h"
@@ -22,17 +23,6 @@
 namespace {
 
 std::string Out(const char* name) { return std::string(QORV_TEST_OUT) + "/" + name; }
-
-// Presses at (x, y), holds, moves to (tx, ty) and lets go there.
-void Drag(ScenarioDriver& d, int x, int y, int tx, int ty) {
-  d.MoveTo(x, y);
-  d.ButtonDown(kMouseLeft);
-  d.RunFrames(2);
-  d.MoveTo(tx, ty);
-  d.RunFrames(2);
-  d.ButtonUp(kMouseLeft);
-  d.RunFrames(2);
-}
 
 constexpr uint8_t kSword = 233;
 // The choice's two buttons, by their centres' height.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/game_app.h"
+#include "e2e_drag.h"
 #include "e2e_fixture.h"
 #include "game/game_state.h"
 #include "game/glyph_name.h"
@@ -22,12 +23,6 @@ std::string Out(const char* name) { return std::string(QORV_TEST_OUT) + "/" + na
 constexpr uint8_t kSword = 233;
 constexpr int kSwordPlace = kFirstBodyPlace + kBodySword;
 constexpr int kHero = 0;
-
-void Centre(int place, int* x, int* y) {
-  const ScreenRect r = member_items::PlaceRect(place);
-  *x = r.x + r.w / 2;
-  *y = r.y + r.h / 2;
-}
 
 void TypeName(ScenarioDriver& d) {
   d.Click(170, 425, kMouseLeft);  // Clear
@@ -62,14 +57,7 @@ TEST_F(EndToEnd, HeroesScreenEquipsRenamesAndWritesTheHeroBack) {
   EXPECT_EQ(screen->items.itemSlots[0], kSword);
 
   // The sword dragged onto the figure and dropped there.
-  int x, y;
-  Centre(0, &x, &y);
-  d.MoveTo(x, y);
-  d.ButtonDown(kMouseLeft);
-  d.RunFrames(2);
-  Centre(kSwordPlace, &x, &y);
-  d.MoveTo(x, y);
-  d.RunFrames(2);
+  HoldPlaceOver(d, 0, kSwordPlace);
   d.PressKey(kKeyEscape);
   ASSERT_STREQ(d.ScreenName(), "HeroesProc");
   EXPECT_EQ(screen->items.draggedItem, kSword);

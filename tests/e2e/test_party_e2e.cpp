@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/game_app.h"
+#include "e2e_drag.h"
 #include "e2e_fixture.h"
 #include "game/game_state.h"
 #include "harness/json_value.h"
@@ -19,12 +20,6 @@ std::string Out(const char* name) { return std::string(QORV_TEST_OUT) + "/" + na
 
 constexpr uint8_t kSword = 233;
 constexpr int kSwordPlace = kFirstBodyPlace + kBodySword;
-
-void Centre(int place, int* x, int* y) {
-  const ScreenRect r = member_items::PlaceRect(place);
-  *x = r.x + r.w / 2;
-  *y = r.y + r.h / 2;
-}
 
 TEST_F(EndToEnd, PlayerScreenWearsASwordAndWritesItBack) {
   ScenarioDriver d;
@@ -44,14 +39,7 @@ TEST_F(EndToEnd, PlayerScreenWearsASwordAndWritesItBack) {
   ASSERT_NE(d.App().playerScreen, nullptr);
 
   // The sword picked up and held over the figure: Escape does nothing.
-  int x, y;
-  Centre(0, &x, &y);
-  d.MoveTo(x, y);
-  d.ButtonDown(kMouseLeft);
-  d.RunFrames(2);
-  Centre(kSwordPlace, &x, &y);
-  d.MoveTo(x, y);
-  d.RunFrames(2);
+  HoldPlaceOver(d, 0, kSwordPlace);
   d.PressKey(kKeyEscape);
   ASSERT_STREQ(d.ScreenName(), "PlayerProc");
   EXPECT_EQ(d.App().playerScreen->items.draggedItem, kSword);
