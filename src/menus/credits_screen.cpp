@@ -6,21 +6,26 @@
 #include "platform/sprite_sheet.h"
 #include "platform/text_font.h"
 
-// Captions in a left column at x 200, the credited entries at x 380.
+// Captions in a left column at x 200, the credited entries at x 380: who
+// wrote the game, and the Debian packages it is built on and plays with.
+// Every picture, piece of music and sound effect is made by the game's own
+// generator (tools/assetgen) when it is built; the music is played through
+// the General MIDI sound font, and the letters, on the screens and in the
+// pictures, are Liberation Sans and Liberation Mono.
 const CreditLine kCreditLines[kCreditLineCount] = {
     {"Programmed by:", 200, 110, 200},
-    {"The Qorv team", 380, 110, 220},
-    {"qorv.example.org", 380, 140, 280},
+    {"The Qorv developers", 380, 110, 220},
+    {"libsdl2, libsdl2-mixer, libsdl2-ttf", 380, 140, 280},
     {"Art by:", 200, 195, 200},
-    {"The Qorv team", 380, 195, 220},
-    {"Liberation fonts", 380, 265, 220},
-    {"by Red Hat, Inc.", 380, 335, 380},
-    {"github.com/liberationfonts", 380, 365, 380},
+    {"Qorv's own generator", 380, 195, 220},
+    {"Fonts: Liberation Sans", 380, 265, 220},
+    {"and Liberation Mono,", 380, 335, 380},
+    {"from the package fonts-liberation2", 380, 365, 380},
     {"Music by:", 200, 430, 200},
-    {"The Qorv team", 380, 430, 200},
-    {"qorv.example.org/music", 380, 460, 300},
+    {"Qorv's own generator", 380, 430, 200},
+    {"played with timgm6mb-soundfont", 380, 460, 300},
     {"Sound effects by:", 200, 500, 200},
-    {"qorv.example.org/sfx", 380, 500, 220},
+    {"Qorv's own generator", 380, 500, 220},
 };
 
 CreditsScreen::CreditsScreen()

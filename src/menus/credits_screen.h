@@ -1,7 +1,7 @@
 #pragma once
-// The credits: four role captions with the credited people and their web
-// addresses beside them, on a still background, and a Back button. Back,
-// Backspace and Escape return to the main menu.
+// The credits: four role captions with what made that part of the game
+// beside them, on a still background, and a Back button. Back, Backspace
+// and Escape return to the main menu.
 
 #include <cstdint>
 

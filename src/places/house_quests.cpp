@@ -212,7 +212,7 @@ bool HouseScreen::AcceptQuest(GameState& state, const PlaceTalk& talk) {
   if (currentQuest == 0 || questStage[currentQuest - 1] != kQuestOpen) return true;
   const PlaceQuest* q = FindQuest(talk, currentQuest);
   if (q && q->offerItem && RoomForItems(*this) == 0) {
-    showBox[kNoRoomBox] = 1;
+    showBox[kOfferNoRoomBox] = 1;
     return false;
   }
   questStage[currentQuest - 1] = kQuestAccepted;

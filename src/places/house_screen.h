@@ -155,8 +155,8 @@ class HouseScreen {
   // Pays the gold and places the items the last pass prepared.
   void CollectReward(int32_t& gold);
   // The Yes answer: the offered quest is accepted (stage 2, fame + 1) and
-  // true comes back; false, and the no-room note, when its item would find
-  // neither a bag cell nor a held-back place.
+  // true comes back; false, and the offer's no-room note, when its item
+  // would find neither a bag cell nor a held-back place.
   bool AcceptQuest(GameState& state);
   bool AcceptQuest(GameState& state, const PlaceTalk& talk);
 

@@ -45,6 +45,9 @@ constexpr TalkBox kStillHoldingAll =
 constexpr TalkBox kNoRoomNote = MakeBox(
     130, 500, 7.3f, 1.5f, TalkText{}, At("Your bag is full and we hold all we can.", 155, 515, 500),
     At("Make room, then come back for your reward.", 155, 545, 500));
+// Yes to an offer whose item found no room: nothing is earned yet.
+constexpr TalkBox kOfferNoRoomNote =
+    WithText(kNoRoomNote, 1, At("Make room in your bag, then come back.", 155, 545, 500));
 constexpr TalkBox kAcceptQuestion =
     MakeBox(190, 370, 3.5f, 1.9f, TalkText{}, At("Accept?", 264, 390, 500));
 
@@ -121,7 +124,10 @@ void HouseScreen::DrawTalk(const PlaceTalk& talk) {
         if (fameGain == 0) fameGain = kFameRaised;
       }
     }
+    // One note in one place: a reward that waits says so, even when an
+    // offer was refused as well.
     if (showBox[kNoRoomBox]) DrawBox(*this, kNoRoomNote);
+    else if (showBox[kOfferNoRoomBox]) DrawBox(*this, kOfferNoRoomNote);
     if (acceptAsked) {
       DrawBox(*this, kAcceptQuestion);
       using house_layout::kAcceptNoRect, house_layout::kAcceptYesRect;

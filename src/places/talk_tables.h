@@ -10,7 +10,7 @@
 //
 // Show-box flags (HouseScreen::showBox): quest slot s (0..4) owns the four
 // flags 4s (offer), 4s + 1 (accepted), 4s + 2 (running) and 4s + 3 (done);
-// kNoRoomBox and kNobodyBox are the two flags of the whole place.
+// kOfferNoRoomBox, kNoRoomBox and kNobodyBox are the flags of the whole place.
 //
 // Joining is not in these rows: the place table's joiningQuest
 // (places/place_table.h) names the quest whose done box is followed by the
@@ -36,6 +36,9 @@ constexpr int kRunningBox = 2;
 constexpr int kDoneBox = 3;
 constexpr int kBoxesPerSlot = 4;
 constexpr int QuestBox(int slot, int kind) { return kBoxesPerSlot * slot + kind; }
+// An offer's item would find no room, so Yes was refused and the quest
+// stays on offer.
+constexpr int kOfferNoRoomBox = 97;
 // A quest's reward waits because neither the bag nor the held-back list has
 // room for its item; the quest stays where it is until there is room.
 constexpr int kNoRoomBox = 98;

@@ -188,10 +188,12 @@ TEST_F(PlacesQuestsE2E, AFullBagHoldsTheRewardBackUntilThereIsRoom) {
   Press(d, kTalkX, kTalkY);
   ASSERT_EQ(d.App().villageScreen->questStage[kEliteArmy - 1], kQuestOpen);
   Press(d, kYesX, kYesY);
+  d.WriteShot(Shot("quest_offer_no_room.png"));
   const HouseScreen& v = *d.App().villageScreen;
   EXPECT_EQ(v.questStage[kEliteArmy - 1], kQuestOpen);
   EXPECT_EQ(v.talkOpen, 1) << "the note is shown with the talk";
-  EXPECT_EQ(v.showBox[kNoRoomBox], 1);
+  EXPECT_EQ(v.showBox[kOfferNoRoomBox], 1);
+  EXPECT_EQ(v.showBox[kNoRoomBox], 0) << "no reward waits";
   EXPECT_EQ(s.fame, fame2);
   EXPECT_EQ(s.gold, gold1);
 }

@@ -417,6 +417,7 @@ TEST(HouseQuests, HeldBackRewardsWaitForRoomAndNothingIsLost) {
     EXPECT_EQ(none->showBox[kNoRoomBox], 1);
     EXPECT_EQ(none->questStage[20 - 1], kQuestOpen);
     EXPECT_FALSE(none.Yes()) << "an offer whose item finds no room is not taken";
+    EXPECT_EQ(none->showBox[kOfferNoRoomBox], 1);
     EXPECT_EQ(none->questStage[20 - 1], kQuestOpen);
     none.Leave();
   }
