@@ -279,14 +279,19 @@ void DrawWord(Canvas& c, const std::string& word) {
 
 // ------------------------------------------------------------------ panels and boxes
 
-// The message panel: stretched to any size, so it is plain across and
-// shaded from top to bottom, with a gold line near either edge.
-// Every text panel and the find's panel: one 64 x 64 picture stretched by
-// the screen (5.6 x 3.1 for a find, 12.5 x 1.25 for the battle bar). A dark
-// field for the light texts, lit a little towards its middle where a find
-// shows its gem, gold, artifact or item, in a thin gold frame all round
-// with studs at the corners; one-pixel lines, so that they stay thin when
-// stretched.
+// Every text panel, talk box and note, the find's panel and the battle's
+// panels and bar: one 64 x 64 picture that each screen stretches to its own
+// box (6.7 x 6.6 for the raising popup, 12.5 x 1.25 for the battle bar,
+// down to 0.6 high for the fame lines). Scaling repeats each pixel, so a
+// line one pixel in from the edge would stand a whole scaled pixel inside
+// the box, where the first line of text is: the gold frame is the outermost
+// row and column only, lit on the top and left, darker on the bottom and
+// right, with a light stud at each corner. The dark field inside, lit a
+// little towards its middle where a find shows its gem, gold, artifact or
+// item, runs right up to it, so every text over it keeps its contrast.
+// (Drawn less than one high, the blitter may skip the last row: the fame
+// lines at 0.6 show no bottom line, which no row further in could give them
+// without standing inside every taller box.)
 void DrawMessagePanel(Canvas& c) {
   const Rgb top = Mix(pal::WoodDeep, pal::Night, 0.35f),
             bottom = Mix(pal::WoodDeep, pal::Ink, 0.55f);
@@ -299,16 +304,13 @@ void DrawMessagePanel(Canvas& c) {
       c.Set(x, y, Mix(row, pal::WoodDark, light));
     }
   }
-  c.Frame(0, 0, c.w, c.h, pal::Ink);
-  c.Frame(1, 1, c.w - 2, c.h - 2, pal::GoldDark);
-  c.Rect(2, 2, c.w - 4, 1, pal::Gold);
-  c.Rect(2, 2, 1, c.h - 4, pal::Gold);
-  c.Frame(3, 3, c.w - 6, c.h - 6, Mix(pal::Ink, pal::WoodDeep, 0.5f));
-  for (int sx : {1, c.w - 4})
-    for (int sy : {1, c.h - 4}) {
-      c.Rect(sx, sy, 3, 3, pal::Gold);
-      c.Set(sx, sy, pal::GoldLight);
-    }
+  const int right = c.w - 1, lowest = c.h - 1;
+  c.Rect(0, 0, c.w, 1, pal::Gold);
+  c.Rect(0, 0, 1, c.h, pal::Gold);
+  c.Rect(0, lowest, c.w, 1, pal::GoldDark);
+  c.Rect(right, 0, 1, c.h, pal::GoldDark);
+  for (int x : {0, right})
+    for (int y : {0, lowest}) c.Set(x, y, pal::GoldLight);
 }
 
 void DrawBox(Canvas& c, int rim) {
