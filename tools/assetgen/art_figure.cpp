@@ -392,13 +392,18 @@ void AddFoot(Scene& s, float ankleX, bool left, const LookColours& c, int look) 
 
 }  // namespace
 
+void AddNeck(Scene& s, Rgb skin) {
+  using namespace fig;
+  constexpr float kTopRadius = 8, kBottomRadius = 9;
+  s.Capsule(kCentreX, kNeckTop, kCentreX, kNeckBottomY, kTopRadius, kBottomRadius, skin);
+}
+
 void AddBodyPart(Scene& s, int look, BodyPart part) {
   const LookColours c = Colours(look);
   using namespace fig;
   switch (part) {
     case BodyPart::Chest: {
-      // Neck.
-      s.Capsule(kCentreX, kNeckTop, kCentreX, 278, 8, 9, c.skin);
+      AddNeck(s, c.skin);
       // Arms, shoulder to wrist.
       const Rgb upper = c.sleeve;
       const Rgb lower = look == 0 ? c.sleeve : c.skin;

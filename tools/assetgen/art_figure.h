@@ -87,11 +87,16 @@ enum class BodyPart {
   Foot2 = figure_layout::kPlaceFoot2,
 };
 void AddBodyPart(Scene& scene, int look, BodyPart part);
+// The neck, from under the chin down into the shoulders. The chest of every
+// look has it; so does every worn torso picture, which the screens draw in
+// the chest's stead, or the head picture's own lower edge (hair, a collar)
+// would show between the chin and the armour.
+void AddNeck(Scene& scene, Rgb skin);
 
 // Landmarks of the figure, shared by the body and the items.
 namespace fig {
 constexpr float kCentreX = 80;  // the figure's middle line
-constexpr float kNeckTop = 256, kShoulderY = 276, kWaistY = 378;
+constexpr float kNeckTop = 256, kNeckBottomY = 278, kShoulderY = 276, kWaistY = 378;
 constexpr float kHandLeftX = 39, kHandRightX = 120.5f, kHandY = 376;
 constexpr float kHipY = 392, kAnkleY = 470;
 constexpr float kLegLeftX = 66, kLegRightX = 94;

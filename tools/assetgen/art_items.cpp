@@ -815,7 +815,11 @@ ASSETGEN_TABLE(WornItemPictures) {
          [id](Scene& s) { AddHelmet(s, id); });
   for (int id = 57; id <= 86; ++id)
     worn("Art\\Items\\Armor\\Torso" + Num(id - 56) + ".bmp", 256, 256, kKeyRed, kPlaceTorso,
-         [id](Scene& s) { AddTorso(s, id); });
+         [id](Scene& s) {
+           // The chest, neck and all, is not drawn under a worn torso.
+           AddNeck(s, pal::Skin);
+           AddTorso(s, id);
+         });
   for (int id = 87; id <= 98; ++id)
     worn("Art\\Items\\Belts\\Belt" + Num(id - 86) + ".bmp", 128, 32, kKeyRed, kPlaceBelt,
          [id](Scene& s) { AddBelt(s, id, false); });
