@@ -165,8 +165,23 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
+  // The play folder's Data: links, but a settings file of its own, so that
+  // the game writes nothing into GAMEDIR, which may keep a player's options.
   fs::create_directory_symlink(game / "Art", work / "Art", ec);
-  fs::create_directory_symlink(game / "Data", work / "Data", ec);
+  fs::create_directory(work / "Data", ec);
+  for (const fs::directory_entry& entry : fs::directory_iterator(game / "Data", ec)) {
+    const fs::path to = work / "Data" / entry.path().filename();
+    if (entry.path().filename() == "data1.txt") {
+      fs::copy_file(entry.path(), to, ec);
+    } else {
+      fs::create_symlink(entry.path(), to, ec);
+    }
+    if (ec) break;
+  }
+  if (ec) {
+    Fail("cannot lay out " + (work / "Data").string());
+    return 1;
+  }
   if (chdir(work.c_str()) != 0) {
     Fail("cannot enter " + work.string());
     return 1;

@@ -19,6 +19,7 @@
 #include "party/player_screen.h"
 #include "places/house_screen.h"
 #include "platform/input_device.h"
+#include "test_folder.h"
 
 namespace {
 std::atomic<long> g_allocations{0};
@@ -53,7 +54,7 @@ namespace {
 
 class FrameAlloc : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_EQ(chdir(QORV_GAME_DIR), 0); }
+  void SetUp() override { ASSERT_EQ(chdir(TestFolder().c_str()), 0); }
 
   // The allocations of `frames` frames, once the screen has settled (the
   // driver's record of drawn texts, which keeps them for the dump, is off).

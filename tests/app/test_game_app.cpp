@@ -13,13 +13,14 @@
 #include "platform/backend.h"
 #include "platform/headless.h"
 #include "platform/input_device.h"
+#include "test_folder.h"
 
 namespace {
 
 class GameAppTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(chdir(QORV_GAME_DIR), 0);
+    ASSERT_EQ(chdir(TestFolder().c_str()), 0);
     SetBackend(Backend::Headless);
     headless::Reset();
   }

@@ -15,6 +15,7 @@
 #include "party/name_entry.h"
 #include "places/place_table.h"
 #include "platform/input_device.h"
+#include "test_folder.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ constexpr int32_t kBackY = 20;
 class RenameProc : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(chdir(QORV_GAME_DIR), 0);
+    ASSERT_EQ(chdir(TestFolder().c_str()), 0);
     d.Start();
     d.RunFrames(2);
   }
@@ -139,7 +140,7 @@ TEST_F(RenameProc, AHeroNameGoesToTheChosenHeroOnly) {
   GameState& s = *d.App().gameState;
   OpenForHero(4, "Ann");
   d.PressKey(kKeyA);
-  EXPECT_TRUE(d.WriteShot(std::string(QORV_TEST_OUT) + "/name_editor_hero.png"));
+  EXPECT_TRUE(d.WriteShot(TestFile("name_editor_hero.png")));
   Enter();
   uint8_t name[kGlyphNameLength];
   s.GetHeroName(4, name);

@@ -11,6 +11,7 @@
 #include "app/screen_names.h"
 #include "harness/json_value.h"
 #include "harness/scenario_driver.h"
+#include "test_folder.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ TEST(ScreenStubs, EveryProcedureIsWrittenBesideItsScreen) {
 
 // Run headless, no stub's frame shows its own name the way a stand-in did.
 TEST(ScreenStubs, EveryStubRunsHeadlessWithoutShowingItsName) {
-  ASSERT_EQ(chdir(QORV_GAME_DIR), 0);
+  ASSERT_EQ(chdir(TestFolder().c_str()), 0);
   for (const ScreenName& s : kScreenNames) {
     ScenarioDriver driver;
     driver.Start();

@@ -43,6 +43,7 @@
 #include "places/house_screen.h"
 #include "platform/anim_clock.h"
 #include "platform/mouse_cursor.h"
+#include "test_folder.h"
 
 namespace {
 
@@ -197,7 +198,7 @@ TEST(FieldLists, CoverEveryMemberOfEveryDumpedRecord) {
 }
 
 TEST(StateDump, HoldsTheAppTheRecordAndEachObjectThatExists) {
-  ASSERT_EQ(chdir(QORV_GAME_DIR), 0);
+  ASSERT_EQ(chdir(TestFolder().c_str()), 0);
   ScenarioDriver driver;
   driver.Start();
   driver.RunFrames(2);
@@ -239,7 +240,7 @@ TEST(StateDump, HoldsTheAppTheRecordAndEachObjectThatExists) {
 }
 
 TEST(StateDump, ListsTheTextsOfTheLastPresentedFrame) {
-  ASSERT_EQ(chdir(QORV_GAME_DIR), 0);
+  ASSERT_EQ(chdir(TestFolder().c_str()), 0);
   ScenarioDriver driver;
   driver.Start();
   ASSERT_TRUE(driver.Goto("GoCredits"));

@@ -1,22 +1,22 @@
 #pragma once
-// The end-to-end tests play the whole game headless from its game folder.
-// Every test also checks that each picture, sound and piece of music the
-// game asked for was there.
+// The end-to-end tests play the whole game headless, each in a game folder of
+// its own (test_folder.h). Every test also checks that each picture, sound
+// and piece of music the game asked for was there.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "harness/json_value.h"
 #include "harness/scenario_driver.h"
 #include "platform/asset_log.h"
+#include "test_folder.h"
 
 class EndToEnd : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(chdir(QORV_GAME_DIR), 0) << "no game folder at " << QORV_GAME_DIR;
+    ASSERT_EQ(chdir(TestFolder().c_str()), 0) << "no game folder at " << TestFolder();
     ClearMissingAssets();
   }
   void TearDown() override {
@@ -27,30 +27,10 @@ class EndToEnd : public ::testing::Test {
   }
 };
 
-// A test that writes saves or the hall of fame plays in a game folder of
-// its own under the test output, named after the test: the built Art and
-// Data folders linked in, an empty Saves folder. It is the working folder
-// while the test runs.
+// A test that reads back the saves or the hall of fame it wrote.
 class EndToEndInOwnFolder : public EndToEnd {
  protected:
-  void SetUp() override {
-    EndToEnd::SetUp();
-    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder_ = std::string(QORV_TEST_OUT) + "/game_" + test->test_suite_name() + "_" + test->name();
-    ASSERT_EQ(std::system(("rm -rf '" + folder_ + "' && mkdir -p '" + folder_ + "/Saves'").c_str()),
-              0);
-    const std::string game = QORV_GAME_DIR;
-    for (const std::string link : {"Art", "Data"})
-      ASSERT_EQ(symlink((game + "/" + link).c_str(), (folder_ + "/" + link).c_str()), 0) << link;
-    ASSERT_EQ(chdir(folder_.c_str()), 0);
-  }
-  void TearDown() override {
-    EXPECT_EQ(chdir(QORV_GAME_DIR), 0);
-    EndToEnd::TearDown();
-  }
-  std::string SavePath(const std::string& name) const { return folder_ + "/Saves/" + name; }
-
-  std::string folder_;
+  std::string SavePath(const std::string& name) const { return TestFile("Saves/" + name); }
 };
 
 // A value of the state dump by dotted path ("state.gold"): a number (-1 when

@@ -103,7 +103,7 @@ Standing ReadStanding(const ScenarioDriver& driver) {
           number("state.playerLevel")};
 }
 
-std::string Shot(const char* name) { return std::string(QORV_TEST_OUT) + "/" + name; }
+std::string Shot(const char* name) { return TestFile(name); }
 
 bool blowShotTaken = false;
 bool turnPanelShotTaken = false;

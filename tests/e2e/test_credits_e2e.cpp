@@ -165,8 +165,8 @@ TEST_F(EndToEnd, EscapeOnTheMainMenuQuits) {
 }
 
 TEST_F(EndToEnd, CreditsScreenshotShowsReadableText) {
-  const std::string shot = std::string(QORV_TEST_OUT) + "/credits.png";
-  const std::string dump = std::string(QORV_TEST_OUT) + "/credits.json";
+  const std::string shot = TestFile("credits.png");
+  const std::string dump = TestFile("credits.json");
   std::remove(shot.c_str());
   std::ostringstream err;
   const std::string script =
@@ -189,7 +189,7 @@ TEST_F(EndToEnd, CreditsScreenshotShowsReadableText) {
       "expect objects.creditsScreen.backLook 0\n"
       "expect app.leaveCode 0\n";
   ScenarioOptions options;
-  options.gameDir = QORV_GAME_DIR;
+  options.gameDir = TestFolder();
   ASSERT_EQ(RunScenarioText(script, "credits.txt", options, err), 0) << err.str();
 
   std::string png = ReadFile(shot);
@@ -241,7 +241,7 @@ TEST_F(EndToEnd, SameScriptSamePixels) {
 
 TEST_F(EndToEnd, ScriptQuitAndFailingExpect) {
   ScenarioOptions options;
-  options.gameDir = QORV_GAME_DIR;
+  options.gameDir = TestFolder();
   {
     std::ostringstream err;
     EXPECT_EQ(RunScenarioText("frames 2\nkey ESC\nexpect quit\n", "q.txt", options, err), 0)
@@ -287,9 +287,9 @@ TEST_F(EndToEnd, ScriptQuitAndFailingExpect) {
 }
 
 TEST_F(EndToEnd, ScenarioRunnerExitStatus) {
-  const std::string runner = std::string(QORV_GAME_DIR) + "/../tools/scenario";
+  const std::string runner = std::string(BuiltGameFolder()) + "/../tools/scenario";
   ASSERT_EQ(access(runner.c_str(), X_OK), 0) << "build the scenario runner first: " << runner;
-  const std::string out = QORV_TEST_OUT;
+  const std::string out = TestFolder();
   const std::string good = out + "/runner_good.txt";
   const std::string bad = out + "/runner_bad.txt";
   const std::string errors = out + "/runner_bad.err";
@@ -298,7 +298,7 @@ TEST_F(EndToEnd, ScenarioRunnerExitStatus) {
                          "expect screen MainMenuProc\nkey ESC\nexpect quit\n";
   std::ofstream(bad) << "frames 2\nexpect app.leaveCode 7\n";
 
-  std::string dir = " --dir " + std::string(QORV_GAME_DIR) + " ";
+  std::string dir = " --dir " + TestFolder() + " ";
   EXPECT_EQ(std::system((runner + dir + good).c_str()), 0);
   int status = std::system((runner + dir + bad + " 2>" + errors).c_str());
   EXPECT_NE(status, 0);

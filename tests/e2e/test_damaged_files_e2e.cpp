@@ -11,10 +11,12 @@
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -127,9 +129,10 @@ std::vector<Damage> SlotDamages() {
   };
 }
 
-// A game folder of the test's own: the built Art and Data folders (or
-// folders of links to their files, where a file is to be replaced) and an
-// empty Saves folder, the working folder of the test.
+// A game folder of the test's own: the built Art folder (or folders of links
+// to its files, where a file is to be replaced), a Data folder of links with
+// a copy of the test folder's settings file, and an empty Saves folder, the
+// working folder of the test.
 class DamagedFiles : public EndToEnd {
  protected:
   void SetUp() override {
@@ -138,14 +141,14 @@ class DamagedFiles : public EndToEnd {
     ASSERT_EQ(chdir(dir_.c_str()), 0);
   }
   void TearDown() override {
-    EXPECT_EQ(chdir(QORV_GAME_DIR), 0);
+    EXPECT_EQ(chdir(TestFolder().c_str()), 0);
     EndToEnd::TearDown();
   }
 
   // Links the built folder sub (a path under the game folder) into the test
   // folder, entry by entry when one of its entries is to be made here.
   void LinkGameFolder(const std::string& sub, const std::string& except = "") {
-    const std::string from = std::string(QORV_GAME_DIR) + "/" + sub;
+    const std::string from = std::string(BuiltGameFolder()) + "/" + sub;
     if (except.empty()) {
       ASSERT_EQ(symlink(from.c_str(), temp_.File(sub).c_str()), 0);
       return;
@@ -165,7 +168,10 @@ class DamagedFiles : public EndToEnd {
   }
   void LinkArtAndData() {
     LinkGameFolder("Art");
-    LinkGameFolder("Data");
+    LinkGameFolder("Data", "data1.txt");
+    std::error_code ec;
+    std::filesystem::copy_file(TestFile("Data/data1.txt"), temp_.File("Data/data1.txt"), ec);
+    ASSERT_FALSE(ec) << ec.message();
   }
 
   std::string SlotFile(int n) const { return temp_.File("Saves/" + std::to_string(n) + ".save"); }
@@ -223,7 +229,7 @@ TEST_F(DamagedFiles, EachKindOfDamagedSlotIsShownAndKept) {
     EXPECT_TRUE(panel->Damaged(2));
     driver.RunFrames(1);
     if (std::string(damage.what) == "named pipe")
-      driver.WriteShot(std::string(QORV_TEST_OUT) + "/load_list_damaged.png");
+      driver.WriteShot(TestFile("load_list_damaged.png"));
 
     driver.PressKey(kKeyEscape);
     ASSERT_STREQ(driver.ScreenName(), "MainMenuProc");
@@ -263,7 +269,7 @@ TEST_F(DamagedFiles, EveryDamagedSlotWaitsForThePlayersPick) {
     SlotSprite sprites[kMaxSummarySprites];
     EXPECT_GT(app.saveSlotsPanel->SummarySprites(n, kSummaryX, kSummaryY[n - 1], sprites), 0);
   }
-  driver.WriteShot(std::string(QORV_TEST_OUT) + "/slot_choice_damaged.png");
+  driver.WriteShot(TestFile("slot_choice_damaged.png"));
 
   // The dangling link in slot 3 is taken over; the new game is saved there
   // and loads; the other four are as they were.

@@ -22,7 +22,7 @@
 
 namespace {
 
-std::string Out(const char* name) { return std::string(QORV_TEST_OUT) + "/" + name; }
+std::string Out(const char* name) { return TestFile(name); }
 
 constexpr uint8_t kSword = 233;
 // The choice's two buttons, by their centres' height.

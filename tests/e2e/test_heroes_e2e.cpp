@@ -18,7 +18,7 @@
 
 namespace {
 
-std::string Out(const char* name) { return std::string(QORV_TEST_OUT) + "/" + name; }
+std::string Out(const char* name) { return TestFile(name); }
 
 constexpr uint8_t kSword = 233;
 constexpr int kSwordPlace = kFirstBodyPlace + kBodySword;

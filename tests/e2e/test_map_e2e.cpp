@@ -24,7 +24,7 @@
 
 namespace {
 
-std::string Out(const char* name) { return std::string(QORV_TEST_OUT) + "/" + name; }
+std::string Out(const char* name) { return TestFile(name); }
 
 // The start of every map test: a new game, the map, the day's board closed.
 const char kOnTheMap[] =
@@ -39,7 +39,7 @@ const char kOnTheMap[] =
 
 int RunScript(const std::string& script, const char* name, std::string* err) {
   ScenarioOptions options;
-  options.gameDir = QORV_GAME_DIR;
+  options.gameDir = TestFolder();
   std::ostringstream errors;
   const int rc = RunScenarioText(script, name, options, errors);
   *err = errors.str();

@@ -63,21 +63,11 @@ std::string Click(int x, int y) {
 size_t FailingWrite(const void*, size_t, FILE*) { return 0; }
 int Rename(const char* from, const char* to) { return std::rename(from, to); }
 
-// A game folder of its own: the built Art and Data folders and an empty
-// Saves folder, the working folder of the test.
+// In the test's own game folder, whose Saves folder starts empty.
 class MenusSaves : public EndToEnd {
  protected:
-  void SetUp() override {
-    EndToEnd::SetUp();
-    const std::string game = QORV_GAME_DIR;
-    ASSERT_EQ(symlink((game + "/Art").c_str(), temp_.File("Art").c_str()), 0);
-    ASSERT_EQ(symlink((game + "/Data").c_str(), temp_.File("Data").c_str()), 0);
-    ASSERT_EQ(mkdir(temp_.File("Saves").c_str(), 0755), 0);
-    ASSERT_EQ(chdir(dir_.c_str()), 0);
-  }
   void TearDown() override {
     SetFileWriteHooks(nullptr);
-    EXPECT_EQ(chdir(QORV_GAME_DIR), 0);
     EndToEnd::TearDown();
   }
 
@@ -100,8 +90,7 @@ class MenusSaves : public EndToEnd {
     return RunScenarioText(script, name, options, err_);
   }
 
-  TempDir temp_;
-  const std::string& dir_ = temp_.Path();
+  const std::string& dir_ = TestFolder();
   std::ostringstream err_;
 };
 
@@ -156,7 +145,7 @@ std::vector<uint8_t> ImageNow(GameApp& app) {
 TEST_F(MenusSaves, NewGameTakesTheFirstFreeSlot) {
   // No save files: slot 1, straight to the name entry. A picture of the
   // menu on the way, the cursor over Load.
-  const std::string shot = std::string(QORV_TEST_OUT) + "/main_menu.png";
+  const std::string shot = TestFile("main_menu.png");
   const std::string look = "frames 2\nmove " + std::to_string(MenuX(kMenuLoad)) + " " +
                            std::to_string(kMenuY) + "\nframes 1\nshot " + shot +
                            "\nexpect objects.mainMenuScreen.look [0,0,1,0,0,0]\n";
@@ -196,7 +185,7 @@ TEST_F(MenusSaves, WithEverySlotUsedThePlayerPicksOne) {
   WriteSave(3, 123456, 100, "Cyd");
   WriteSave(4, 0, 12, "Dee");
   WriteSave(5, 99, 45, "Eve");
-  const std::string shot = std::string(QORV_TEST_OUT) + "/slot_choice.png";
+  const std::string shot = TestFile("slot_choice.png");
   const std::string script =
       "frames 2\n"
       "tick 16\n" +
@@ -244,7 +233,7 @@ TEST_F(MenusSaves, WithEverySlotUsedThePlayerPicksOne) {
 
 TEST_F(MenusSaves, ASavedGameIsReachedByMouseAndKeyboardAlone) {
   WriteSave(2, 300, 9, "Ann");
-  const std::string shot = std::string(QORV_TEST_OUT) + "/load_list.png";
+  const std::string shot = TestFile("load_list.png");
   const std::string script = "frames 2\n" + Click(MenuX(kMenuLoad), kMenuY) +
                              "expect screen LoadSlotsProc\n"
                              "frames 1\n"

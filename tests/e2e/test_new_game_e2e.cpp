@@ -30,37 +30,23 @@
 
 namespace {
 
-// A game folder of the test's own: the pictures and data of the build's
-// folder, and an empty Saves folder, so the hall written here touches no
-// other test.
+// In the test's own game folder, so the hall written here touches no other
+// test.
 class NewGameRoad : public EndToEnd {
  protected:
-  void SetUp() override {
-    EndToEnd::SetUp();
-    const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = std::string(QORV_TEST_OUT) + "/newgame_" + info->name();
-    std::system(("rm -rf '" + dir_ + "'").c_str());
-    ASSERT_EQ(mkdir(dir_.c_str(), 0755), 0);
-    ASSERT_EQ(mkdir((dir_ + "/Saves").c_str(), 0755), 0);
-    for (const char* sub : {"Art", "Data"})
-      ASSERT_EQ(
-          symlink((std::string(QORV_GAME_DIR) + "/" + sub).c_str(), (dir_ + "/" + sub).c_str()), 0);
-    ASSERT_EQ(chdir(dir_.c_str()), 0);
-  }
-
   std::string HallPath() const { return dir_ + "/Saves/HallOfFame.save"; }
 
   int Run(const std::string& script) {
     ScenarioOptions options;
     options.gameDir = dir_;
-    options.outDir = QORV_TEST_OUT;
+    options.outDir = dir_;
     std::ostringstream err;
     int status = RunScenarioText(script, "newgame.txt", options, err);
     EXPECT_EQ(status, 0) << err.str();
     return status;
   }
 
-  std::string dir_;
+  const std::string& dir_ = TestFolder();
 };
 
 std::vector<uint8_t> ReadBytes(const std::string& path) {
@@ -347,7 +333,7 @@ TEST_F(NewGameRoad, VictoryRocksBurstIntoFragments) {
   EXPECT_LT(scene.fragmentY[0][0], kStoryFragmentStartY);
   driver.RunFrames(500);
   EXPECT_EQ(scene.pictureY, 70);
-  driver.WriteShot(std::string(QORV_TEST_OUT) + "/newgame_victory.png");
+  driver.WriteShot(TestFile("newgame_victory.png"));
 }
 
 // With no file, a damaged file or a file of other rows, the hall shows what

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -24,7 +23,6 @@
 namespace {
 
 using testutil::ReadFile;
-using testutil::TempDir;
 using testutil::WriteFile;
 
 // The clock both the map's walking and the battle's movement step by.
@@ -39,7 +37,7 @@ void ExpectOptions(const GameState& s, const uint8_t (&expected)[kOptionCount]) 
   for (int i = 0; i < kOptionCount; ++i) EXPECT_EQ(s.options[i], expected[i]) << "option " << i;
 }
 
-std::string Shot(const char* name) { return std::string(QORV_TEST_OUT) + "/" + name; }
+std::string Shot(const char* name) { return TestFile(name); }
 
 // The middle of an options button.
 void ClickOption(ScenarioDriver& d, uint8_t id) {
@@ -67,26 +65,13 @@ int MovementSteps(ScenarioDriver& d) {
   return steps;
 }
 
+// In the test's own game folder, the settings written afresh with the
+// options' defaults.
 class OptionsE2E : public EndToEnd {
  protected:
   void SetUp() override {
     EndToEnd::SetUp();
-    // Data: links to the built files, the settings a copy of their own.
-    namespace fs = std::filesystem;
-    const fs::path game = QORV_GAME_DIR, here = temp_.Path();
-    fs::create_directory_symlink(game / "Art", here / "Art");
-    fs::create_directory(here / "Saves");
-    fs::create_directory(here / "Data");
-    for (const fs::directory_entry& entry : fs::directory_iterator(game / "Data")) {
-      if (entry.path().filename() != "data1.txt")
-        fs::create_symlink(entry.path(), here / "Data" / entry.path().filename());
-    }
-    ASSERT_TRUE(WriteFile(temp_.File("Data/data1.txt"), {'0'}));
-    ASSERT_EQ(chdir(temp_.Path().c_str()), 0);
-  }
-  void TearDown() override {
-    EXPECT_EQ(chdir(QORV_GAME_DIR), 0);
-    EndToEnd::TearDown();
+    ASSERT_TRUE(WriteFile(TestFile("Data/data1.txt"), {'0'}));
   }
 
   // A new game on the map, the day's board closed.
@@ -103,8 +88,6 @@ class OptionsE2E : public EndToEnd {
     d.RunFrames(2);
     ASSERT_STREQ(d.ScreenName(), "MapProc");
   }
-
-  TempDir temp_;
 };
 
 }  // namespace
@@ -155,7 +138,7 @@ TEST_F(OptionsE2E, FromTheMapTheChoicesHoldAndSurviveARestart) {
     const int fastSteps = MovementSteps(d);
     EXPECT_GT(fastSteps, slowSteps * 3 / 2) << "the map's walking follows its speed";
   }
-  const std::vector<uint8_t> written = ReadFile(temp_.File("Data/data1.txt"));
+  const std::vector<uint8_t> written = ReadFile(TestFile("Data/data1.txt"));
   EXPECT_EQ(std::string(written.begin(), written.end()), "0 0 0 3 1 3 0 0 0 0\n");
 
   ScenarioDriver again;

@@ -22,7 +22,7 @@
 
 namespace {
 
-std::string Out(const char* name) { return std::string(QORV_TEST_OUT) + "/" + name; }
+std::string Out(const char* name) { return TestFile(name); }
 
 // The Leave button, where it is pressed.
 constexpr int32_t kLeaveX = 700;

@@ -20,7 +20,7 @@
 
 namespace {
 
-std::string Out(const char* name) { return std::string(QORV_TEST_OUT) + "/" + name; }
+std::string Out(const char* name) { return TestFile(name); }
 
 // Over the Heal button, and over the place's picture where no button is.
 constexpr int32_t kHealX = house_layout::kHealRect.x + house_layout::kHealRect.w / 2;

@@ -22,7 +22,7 @@
 
 namespace {
 
-std::string Shot(const char* name) { return std::string(QORV_TEST_OUT) + "/" + name; }
+std::string Shot(const char* name) { return TestFile(name); }
 
 constexpr uint32_t kKapustaCell = 1353;
 constexpr uint32_t kAppleTreeCell = 1508;  // quest 1's spot

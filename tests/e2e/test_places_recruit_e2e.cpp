@@ -24,7 +24,7 @@ using namespace house_layout;
 
 namespace {
 
-std::string Out(const char* name) { return std::string(QORV_TEST_OUT) + "/" + name; }
+std::string Out(const char* name) { return TestFile(name); }
 
 // A click, and a frame with the mouse up: the release holds the buttons
 // until a frame has seen them up.

@@ -18,7 +18,7 @@
 
 namespace {
 
-std::string Shot(const char* name) { return std::string(QORV_TEST_OUT) + "/" + name; }
+std::string Shot(const char* name) { return TestFile(name); }
 
 constexpr uint8_t kApples = 1;  // quest 1
 constexpr int32_t kTalkX = 700, kTalkY = 280;

@@ -18,25 +18,8 @@
 
 namespace {
 
-// A game folder of its own (the save is written), the working folder of the
-// test.
-class ScreenHandOver : public EndToEnd {
- protected:
-  void SetUp() override {
-    EndToEnd::SetUp();
-    const std::string game = QORV_GAME_DIR;
-    ASSERT_EQ(symlink((game + "/Art").c_str(), temp_.File("Art").c_str()), 0);
-    ASSERT_EQ(symlink((game + "/Data").c_str(), temp_.File("Data").c_str()), 0);
-    ASSERT_EQ(mkdir(temp_.File("Saves").c_str(), 0755), 0);
-    ASSERT_EQ(chdir(temp_.Path().c_str()), 0);
-  }
-  void TearDown() override {
-    EXPECT_EQ(chdir(QORV_GAME_DIR), 0);
-    EndToEnd::TearDown();
-  }
-
-  testutil::TempDir temp_;
-};
+// The save is written into the test's own game folder.
+using ScreenHandOver = EndToEnd;
 
 }  // namespace
 
@@ -65,7 +48,7 @@ TEST_F(ScreenHandOver, EscapeAfterTheSaveAndQuitYesDoesNotQuit) {
   d.RunFrames(3);
   EXPECT_FALSE(d.QuitPosted()) << "the press that came with the hand-over quit the game";
   EXPECT_STREQ(d.ScreenName(), "MainMenuProc");
-  EXPECT_EQ(access(temp_.File("Saves/1.save").c_str(), F_OK), 0);
+  EXPECT_EQ(access(TestFile("Saves/1.save").c_str(), F_OK), 0);
 
   // The next press is a press of its own.
   d.PressKey(kKeyEscape);

@@ -16,6 +16,7 @@
 #include "platform/graphics_device.h"
 #include "platform/headless.h"
 #include "platform/sprite_sheet.h"
+#include "test_folder.h"
 
 namespace {
 
@@ -197,7 +198,7 @@ TEST_F(HeroFigureTest, FiguresInTheirStartItems) {
   }
   const uint32_t* px = End();
   EXPECT_TRUE(MissingAssets().empty()) << MissingAssets().front();
-  const std::string out = std::string(QORV_TEST_OUT) + "/hero_figures.png";
+  const std::string out = TestFile("hero_figures.png");
   EXPECT_EQ(headless::WritePng(out.c_str()), 1);
 
   // Hero 4's helmet stands where the head would, his sword in his right hand.
@@ -234,8 +235,7 @@ TEST_F(HeroFigureTest, FiguresInTheirStartItems) {
     }
     End();
     EXPECT_TRUE(MissingAssets().empty()) << MissingAssets().front();
-    const std::string tiers =
-        std::string(QORV_TEST_OUT) + "/hero_figures_tiers" + std::to_string(half + 1) + ".png";
+    const std::string tiers = TestFile("hero_figures_tiers") + std::to_string(half + 1) + ".png";
     EXPECT_EQ(headless::WritePng(tiers.c_str()), 1);
     for (WornFigure& f : sets) ItemCatalog::ReleasePictureSheets(f);
   }

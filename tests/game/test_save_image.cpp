@@ -10,6 +10,7 @@
 #include "game/game_state.h"
 #include "game/game_state_dump.h"
 #include "game/save_image.h"
+#include "test_folder.h"
 
 namespace {
 
@@ -342,7 +343,7 @@ TEST(SaveImage, DamagedImagesAreRefusedWhole) {
 
 TEST(SaveImage, ThroughFiles) {
   namespace fs = std::filesystem;
-  fs::path dir = fs::path(QORV_TEST_OUT) / "record_saves";
+  fs::path dir = fs::path(TestFolder()) / "record_saves";
   fs::create_directories(dir);
   std::string path = (dir / "2.save").string();
   auto s = NewGame();

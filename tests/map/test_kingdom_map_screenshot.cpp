@@ -15,6 +15,7 @@
 #include "platform/backend.h"
 #include "platform/graphics_device.h"
 #include "platform/headless.h"
+#include "test_folder.h"
 #include "test_map_encounters_util.h"
 
 namespace {
@@ -73,7 +74,7 @@ TEST(KingdomMapScreenshot, StartCameraAndFourOthers) {
     DrawView(map, bar, state.questStage);
     device.EndScene();
     device.Present();
-    const std::string path = std::string(QORV_TEST_OUT) + "/" + s.name + ".png";
+    const std::string path = TestFile(s.name + std::string(".png"));
     EXPECT_EQ(headless::WritePng(path.c_str()), 1) << path;
     // The land covers the whole screen: no black left between squares.
     const uint32_t* px = headless::FramePixels();

@@ -19,6 +19,7 @@
 #include "platform/asset_log.h"
 #include "platform/input_device.h"
 #include "platform/sprite_sheet.h"
+#include "test_folder.h"
 #include "test_map_encounters_util.h"
 
 namespace {
@@ -236,13 +237,13 @@ TEST(MapEncountersDraw, Screenshots) {
   d.Begin();
   map_screen::DrawMap(map, e, bar, state, 1);
   d.End();
-  std::string path = std::string(QORV_TEST_OUT) + "/population_new_game.png";
+  std::string path = TestFile("population_new_game.png");
   EXPECT_EQ(headless::WritePng(path.c_str()), 1) << path;
   // The same once the day's banner is closed, with the walk in view.
   d.Begin();
   map_screen::DrawMap(map, e, bar, state, 0);
   d.End();
-  path = std::string(QORV_TEST_OUT) + "/population_new_game_walk.png";
+  path = TestFile("population_new_game_walk.png");
   EXPECT_EQ(headless::WritePng(path.c_str()), 1) << path;
   // The unit panel and the player's figure are there.
   const int32_t sx = e.playerX - map.cameraX, sy = e.playerY - map.cameraY;
@@ -267,7 +268,7 @@ TEST(MapEncountersDraw, Screenshots) {
   d.Begin();
   map_screen::DrawMap(map, e, bar, state, 1);
   d.End();
-  path = std::string(QORV_TEST_OUT) + "/population_inspect.png";
+  path = TestFile("population_inspect.png");
   EXPECT_EQ(headless::WritePng(path.c_str()), 1) << path;
 
   // A find and a quest-event message, for the layout of the texts.
@@ -282,7 +283,7 @@ TEST(MapEncountersDraw, Screenshots) {
   d.Begin();
   map_screen::DrawMap(map, e, bar, state, 0);
   d.End();
-  path = std::string(QORV_TEST_OUT) + "/population_find.png";
+  path = TestFile("population_find.png");
   EXPECT_EQ(headless::WritePng(path.c_str()), 1) << path;
 
   e.findShown = MapEncounters::kFindNone;
@@ -291,7 +292,7 @@ TEST(MapEncountersDraw, Screenshots) {
   d.Begin();
   map_screen::DrawMap(map, e, bar, state, 0);
   d.End();
-  path = std::string(QORV_TEST_OUT) + "/population_quest_message.png";
+  path = TestFile("population_quest_message.png");
   EXPECT_EQ(headless::WritePng(path.c_str()), 1) << path;
 
   e.questMessage = 3;
@@ -302,7 +303,7 @@ TEST(MapEncountersDraw, Screenshots) {
   map_screen::DrawMap(map, e, bar, state, 1);
   d.End();
   EXPECT_EQ(e.questMessage, 0);
-  path = std::string(QORV_TEST_OUT) + "/population_outcome.png";
+  path = TestFile("population_outcome.png");
   EXPECT_EQ(headless::WritePng(path.c_str()), 1) << path;
 
   // Only this record's own pictures must be there; the item pictures belong

@@ -13,6 +13,7 @@
 #include "places/house_screen.h"
 #include "places/talk_tables.h"
 #include "platform/headless.h"
+#include "test_folder.h"
 
 namespace {
 
@@ -153,7 +154,7 @@ TEST(SingleTalk, PalaceOfferIsDrawn) {
   };
   const std::vector<uint32_t> quiet = frame(false);
   const std::vector<uint32_t> offer = frame(true);
-  EXPECT_TRUE(headless::WritePng((std::string(QORV_TEST_OUT) + "/palace_offer.png").c_str()));
+  EXPECT_TRUE(headless::WritePng((TestFile("palace_offer.png")).c_str()));
   EXPECT_EQ(h.acceptAsked, 1);
   // The offer box spans (130, 230) to about (500, 350).
   int changed = 0;

@@ -15,6 +15,7 @@
 #include "places/house_screen.h"
 #include "places/talk_tables.h"
 #include "platform/headless.h"
+#include "test_folder.h"
 
 namespace {
 
@@ -145,7 +146,7 @@ TEST(TownTalk, OfferBoxScreenshot) {
   EXPECT_EQ(h.acceptAsked, 1);
   // The box tile covers the offer box's corner (80, 230), away from its text.
   EXPECT_NE(d.Pixel(82, 232), d.Pixel(79, 229));
-  const std::string out = std::string(QORV_TEST_OUT) + "/town_talk_offer.png";
+  const std::string out = TestFile("town_talk_offer.png");
   EXPECT_EQ(headless::WritePng(out.c_str()), 1);
 }
 

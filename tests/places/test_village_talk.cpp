@@ -15,6 +15,7 @@
 #include "places/house_screen.h"
 #include "places/talk_tables.h"
 #include "platform/headless.h"
+#include "test_folder.h"
 
 namespace {
 
@@ -107,7 +108,7 @@ class KapustaTalk : public ::testing::Test {
     h.DrawMainPanel(kHousePanelX, kHousePanelY);
     h.DrawTalk();
     d.End();
-    const std::string path = std::string(QORV_TEST_OUT) + "/" + name + ".png";
+    const std::string path = TestFile(std::string(name) + ".png");
     EXPECT_EQ(headless::WritePng(path.c_str()), 1) << path;
   }
 

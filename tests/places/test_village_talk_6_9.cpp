@@ -16,6 +16,7 @@
 #include "places/talk_tables.h"
 #include "platform/headless.h"
 #include "platform/text_log.h"
+#include "test_folder.h"
 
 namespace {
 
@@ -183,7 +184,7 @@ TEST_F(VillageTalk69, ShotOfAnOffer) {
   const std::vector<DrawnText>& texts = log.Presented();
   EXPECT_GE(Find(texts, "Lots of mean bandits with a Bag of gold", 270), 0);
   EXPECT_GE(Find(texts, "Accept?", 390), 0);
-  const std::string out = std::string(QORV_TEST_OUT) + "/village_talk_usta_offer.png";
+  const std::string out = TestFile("village_talk_usta_offer.png");
   EXPECT_EQ(headless::WritePng(out.c_str()), 1);
 }
 

@@ -3,7 +3,21 @@
 # open its window, keep running, quit on Escape with status 0, and refuse to
 # run unseen when there is no display at all.
 set -u
-game="$1"
+built=$(readlink -f "$1")
+
+# A copy of the program beside a game folder of its own: the built pictures
+# and sounds linked, settings as the build writes them, no saves. The build's
+# own game folder keeps the player's games and is never touched.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/game/Saves" "$work/game/Data"
+cp "$built" "$work/qorv"
+game="$work/qorv"
+ln -s "$(dirname "$built")/game/Art" "$work/game/Art"
+for f in "$(dirname "$built")"/game/Data/*; do
+  [ "$(basename "$f")" = data1.txt ] || ln -s "$f" "$work/game/Data/"
+done
+printf 0 >"$work/game/Data/data1.txt"
 
 # No display: a clear message and a non-zero exit instead of an unseen loop.
 out=$(env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER= timeout 20 "$game" 2>&1)
