@@ -97,9 +97,13 @@ void GameApp::HeroesProc() {
   if (screen.strip.selectedPlace) screen.countShown = 0;
 
   // The release ends a drag whether or not the hero is still shown (Count
-  // may have put him away under a held button).
-  if (heroShown) screen.StepItems(mouse, mx, my, down);
+  // may have put him away under a held button). Nothing is lifted in the
+  // frame the screen is left, and leaving with a press still running sends
+  // what it holds home first, so that the totals written back count it.
+  if (heroShown) screen.StepItems(mouse, mx, my, down && (items.dragging || leaveCode == 0));
   else if (!down && (items.dragging || items.draggedItem)) items.ReturnToOrigin();
+  if (leaveCode != 0 && screenProc != GoRename && (items.draggedItem || items.dragging))
+    items.ReturnToOrigin();
 
   // Choosing another hero writes the shown one back; a return from the
   // name editor reloads the shown hero with what the editor stored.
@@ -122,7 +126,10 @@ void GameApp::HeroesProc() {
     int32_t(*st)[kHeroCount] = s.heroStats;
     items.Totals(st[kStatBaseHealth][h], st[kStatBaseAttack][h], st[kStatBaseShield][h],
                  &st[kStatMaxHealth][h], &st[kStatAttack][h], &st[kStatShield][h]);
-    if (st[kStatHealth][h] > st[kStatMaxHealth][h]) st[kStatHealth][h] = st[kStatMaxHealth][h];
+    // The current health never above its total once the item in the air
+    // has come down.
+    if (!items.draggedItem && st[kStatHealth][h] > st[kStatMaxHealth][h])
+      st[kStatHealth][h] = st[kStatMaxHealth][h];
   }
 
   const bool drawn = shownHero < kHeroCount && screen.SelectedHero() == shownHero;
@@ -133,7 +140,6 @@ void GameApp::HeroesProc() {
   UpdateScreenClock();
 
   if (leaveCode != 0 && screenProc != GoRename) {
-    if (items.draggedItem || items.dragging) items.ReturnToOrigin();
     if (shownHero < kHeroCount) screen.StoreHero(s, shownHero);
     for (int k = 0; k < kHeroCount; ++k) s.heroStripPlace[k] = screen.strip.heroPlace[k];
     FreeScreen(heroesScreen);
