@@ -159,6 +159,7 @@ constexpr int kHelmetPlace = kFirstBodyPlace + kBodyHelmet;
 constexpr int kTorsoPlace = kFirstBodyPlace + kBodyTorso;
 constexpr int kShieldCell = 0;
 constexpr int kHelmetCell = 1;
+constexpr int kEmptyCell = 2;
 constexpr int32_t kBaseHealth = 20, kBaseAttack = 5, kBaseShield = 10;
 
 int32_t& Stat(GameState& s, int member, int word) {
@@ -267,6 +268,13 @@ void PlayTotalsAfterEveryDrop(int member) {
   d.ButtonUp(kMouseLeft);
   d.RunFrames(1);
   checkAgainstFreshEntry("Escape in the frame of the lift", true);
+
+  // Put down in an empty bag cell the amulet is taken off: the health
+  // falls with its total.
+  DragPlace(d, kAmuletPlace, kEmptyCell);
+  EXPECT_EQ(ItemsShown(d, member).itemSlots[kEmptyCell], kAmulet);
+  EXPECT_EQ(TotalsOf(s, member).maxHealth, kBaseHealth);
+  EXPECT_EQ(TotalsOf(s, member).health, kBaseHealth);
 }
 
 TEST_F(EndToEnd, MemberScreensKeepTheTotalsOfAWornItemThatWasOnlyHeld) {
