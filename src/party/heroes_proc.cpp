@@ -37,8 +37,8 @@ void GameApp::HeroesProc() {
 
   keyboard.Acquire(1);
   keyboard.Poll();
-  if (!items.draggedItem && !items.dragging && TakeBackKeys(keyboard))
-    LeaveScreen(GoKingdomMap, kLeaveKeepOrFree);
+  // Backspace and Escape leave, never while an item is in the air.
+  if (!items.draggedItem && TakeBackKeys(keyboard)) LeaveScreen(GoKingdomMap, kLeaveKeepOrFree);
   // The arrow keys scroll the strip one place.
   for (const int key : {kKeyLeft, kKeyRight})
     if (keyboard.KeyPressed(key)) {
@@ -53,10 +53,13 @@ void GameApp::HeroesProc() {
   controlBar->HoverHideShowButton(mx, my);
   screen.HoverTabs(mx, my, true);
 
+  // A press on a button is that button's until it is let go: it runs as a
+  // drag of nothing, so that sliding it across the bag lifts nothing.
   const bool down = EitherButtonPressed(mouse);
   if (down && !items.dragging && !items.draggedItem && !screen.pressedId && !screen.heroPressed) {
-    if (!screen.ClickButtons(mx, my, heroShown) && !screen.ClickHeroButtons(mx, my, heroShown) &&
-        screen.ClickStrip(mx, my)) {
+    if (screen.ClickButtons(mx, my, heroShown) || screen.ClickHeroButtons(mx, my, heroShown)) {
+      items.dragging = 1;
+    } else if (screen.ClickStrip(mx, my)) {
       mouse.SetLatch(kMouseLeft, 1);
       mouse.SetLatch(kMouseRight, 1);
     }
@@ -93,7 +96,14 @@ void GameApp::HeroesProc() {
   screen.strip.CommitMark();
   if (screen.strip.selectedPlace) screen.countShown = 0;
 
-  if (heroShown) screen.StepItems(mouse, mx, my, down);
+  // The release ends a drag whether or not the hero is still shown (Count
+  // may have put him away under a held button). Nothing is lifted in the
+  // frame the screen is left, and leaving with a press still running sends
+  // what it holds home first, so that the totals written back count it.
+  if (heroShown) screen.StepItems(mouse, mx, my, down && (items.dragging || leaveCode == 0));
+  else if (!down && (items.dragging || items.draggedItem)) items.ReturnToOrigin();
+  if (leaveCode != 0 && screenProc != GoRename && (items.draggedItem || items.dragging))
+    items.ReturnToOrigin();
 
   // Choosing another hero writes the shown one back; a return from the
   // name editor reloads the shown hero with what the editor stored.
@@ -116,7 +126,10 @@ void GameApp::HeroesProc() {
     int32_t(*st)[kHeroCount] = s.heroStats;
     items.Totals(st[kStatBaseHealth][h], st[kStatBaseAttack][h], st[kStatBaseShield][h],
                  &st[kStatMaxHealth][h], &st[kStatAttack][h], &st[kStatShield][h]);
-    if (st[kStatHealth][h] > st[kStatMaxHealth][h]) st[kStatHealth][h] = st[kStatMaxHealth][h];
+    // The current health never above its total once the item in the air
+    // has come down.
+    if (!items.draggedItem && st[kStatHealth][h] > st[kStatMaxHealth][h])
+      st[kStatHealth][h] = st[kStatMaxHealth][h];
   }
 
   const bool drawn = shownHero < kHeroCount && screen.SelectedHero() == shownHero;
@@ -127,7 +140,6 @@ void GameApp::HeroesProc() {
   UpdateScreenClock();
 
   if (leaveCode != 0 && screenProc != GoRename) {
-    if (items.draggedItem || items.dragging) items.ReturnToOrigin();
     if (shownHero < kHeroCount) screen.StoreHero(s, shownHero);
     for (int k = 0; k < kHeroCount; ++k) s.heroStripPlace[k] = screen.strip.heroPlace[k];
     FreeScreen(heroesScreen);

@@ -20,5 +20,6 @@ void CopyItemsBack(GameState& s, const ItemExchangeScreen& screen, uint8_t side,
                    uint8_t* selectedHero);
 
 // The member's health, attack and shield totals from what the side's figure
-// wears; the current health is lowered to a fallen health total.
+// wears; the current health is lowered to a fallen health total once no
+// item is in the air.
 void UpdateTotals(GameState& s, ItemExchangeScreen& screen, uint8_t side, uint8_t member);

@@ -148,6 +148,8 @@ void MemberItems::ReturnToOrigin() {
   if (ValidId(draggedItem)) PlaceItem(draggedItem, dragOrigin);
   draggedItem = 0;
   dragging = 0;
+  // A worn item lifted took its bonus with it; back home it counts again.
+  statsDirty = 1;
   LayoutBag();
 }
 
@@ -164,10 +166,7 @@ void MemberItems::Drop(int32_t x, int32_t y) {
     itemSlots[dragOrigin] = 0;
     PlaceItem(lying, dragOrigin);
     PlaceItem(dragged, target);
-    if (!IsBag(target)) {
-      FlagWorn(target);
-      statsDirty = 1;
-    }
+    if (!IsBag(target)) FlagWorn(target);
     if (lying || !IsBag(target)) FlagWorn(dragOrigin);
   } else {
     PlaceItem(dragged, dragOrigin);
@@ -175,6 +174,9 @@ void MemberItems::Drop(int32_t x, int32_t y) {
   if (IsBag(target)) member_items::IconPlace(target, &selectedMarkX, &selectedMarkY);
   draggedItem = 0;
   dragging = 0;
+  // Whatever went where, the totals are those of what is worn now: an item
+  // gone back to its body slot, or one from the bag put on in its place.
+  statsDirty = 1;
   LayoutBag();
 }
 

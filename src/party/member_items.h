@@ -56,7 +56,7 @@ struct MemberItems {
   int32_t lastMouseX = 0, lastMouseY = 0;
   int32_t chosenItem = 0;  // id shown in the item panel and offered to Toss
   int32_t selectedMarkX = 0, selectedMarkY = 0;
-  uint8_t statsDirty = 0;  // a worn item changed: the totals are due
+  uint8_t statsDirty = 0;  // a lift or the end of a drag: the totals are due
 
   // Copies the member's places in and lays every item out.
   void Load(const uint8_t places[kItemPlaces]);
@@ -70,9 +70,11 @@ struct MemberItems {
   // Moves the item in the air by the cursor's motion.
   void Follow(int32_t x, int32_t y);
   // Both buttons up at (x, y): the item goes to the place under the cursor
-  // by the kind rules, or back to its origin. Ends the drag in every case.
+  // by the kind rules, or back to its origin. Ends the drag in every case,
+  // and the totals are due.
   void Drop(int32_t x, int32_t y);
-  // Ends a drag by putting the item back where it came from.
+  // Ends a drag by putting the item back where it came from; the totals
+  // are due.
   void ReturnToOrigin();
   // Removes the chosen item from the member.
   void ThrowAwayChosen();

@@ -61,16 +61,23 @@ void GameApp::PlayerProc() {
   }
 
   // While a question is open the armies and items take no press; an item
-  // already in the air still drops.
+  // already in the air still drops. Nothing is lifted in the frame the
+  // screen is left, so that what is written back is what lies there.
   const bool questionOpen = screen.disbandQuestion || screen.throwQuestion;
-  screen.StepItems(mouse, mx, my, down && (items.dragging || !questionOpen));
+  const bool mayPress = !questionOpen && leaveCode == 0;
+  screen.StepItems(mouse, mx, my, down && (items.dragging || mayPress));
+  // Leaving with a press still running: whatever it holds goes home first,
+  // so that the totals written back count it.
+  if (leaveCode != 0 && (items.draggedItem || items.dragging)) items.ReturnToOrigin();
 
-  // Totals of what is worn; the current health never above its total.
+  // Totals of what is worn; the current health never above its total once
+  // the item in the air has come down.
   if (items.statsDirty) {
     items.statsDirty = 0;
     items.Totals(s.playerBaseHealth(), s.playerBaseAttack(), s.playerBaseShield(),
                  &s.playerMaxHealth(), &s.playerAttack(), &s.playerShield());
-    if (s.playerHealth() > s.playerMaxHealth()) s.playerHealth() = s.playerMaxHealth();
+    if (!items.draggedItem && s.playerHealth() > s.playerMaxHealth())
+      s.playerHealth() = s.playerMaxHealth();
   }
 
   screen.Draw(heroFigure, s);
@@ -80,10 +87,8 @@ void GameApp::PlayerProc() {
 
   UpdateScreenClock();
 
-  // Leaving writes the player's items and armies back; an item still in
-  // the air goes home first.
+  // Leaving writes the player's items and armies back.
   if (leaveCode != 0) {
-    if (items.draggedItem || items.dragging) items.ReturnToOrigin();
     screen.StoreMember(s);
     FreeScreen(playerScreen);
   }

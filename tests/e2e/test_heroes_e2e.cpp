@@ -239,4 +239,46 @@ TEST_F(EndToEnd, HeroesStripScrollsToFarPlacesAndSwitches) {
   EXPECT_EQ(s.heroStripPlace[0], 1);
 }
 
+// Count pressed and held, slid across a bag cell and on to Switch, let go
+// there: Count puts the hero away while the button is still down, and the
+// press must still end with the release, lifting nothing on the way, so
+// that the keys and the strip answer again.
+TEST_F(EndToEnd, HeroesPressSlidFromCountOverTheBagLeavesAWayOut) {
+  ScenarioDriver d;
+  d.Start();
+  d.RunFrames(2);
+  GameState& s = *d.App().gameState;
+  s.heroPresent[kHero] = 1;
+  s.heroArmies[kHero] = s.playerArmies;
+  s.heroItems[kHero].items[0] = kSword;
+  s.heroItems[kHero].held[kSword - 1] = 1;
+  ASSERT_TRUE(d.Goto("GoHeroes"));
+  d.RunFrames(3);
+  d.Click(50, 80, kMouseLeft);
+  d.RunFrames(2);
+  ASSERT_EQ(d.App().shownHero, kHero);
+  HeroesScreen* screen = d.App().heroesScreen;
+
+  int x, y;
+  PlaceCentre(0, &x, &y);
+  PressAndHoldOver(d, 658, 15, x, y);  // Count, then the sword's cell
+  EXPECT_EQ(screen->items.draggedItem, 0);
+  d.MoveTo(554, 15);  // Switch
+  d.RunFrames(2);
+  EXPECT_EQ(screen->strip.selectedPlace, kNoStripPlace);
+  d.ButtonUp(kMouseLeft);
+  d.RunFrames(2);
+  EXPECT_EQ(screen->items.dragging, 0);
+  EXPECT_EQ(screen->items.draggedItem, 0);
+  EXPECT_EQ(screen->items.itemSlots[0], kSword);
+
+  // The strip takes a press again, and Escape leaves with the sword home.
+  d.Click(50, 80, kMouseLeft);
+  d.RunFrames(2);
+  EXPECT_EQ(screen->strip.selectedPlace, 1);
+  d.PressKey(kKeyEscape);
+  ASSERT_STREQ(d.ScreenName(), "MapProc");
+  EXPECT_EQ(s.heroItems[kHero].items[0], kSword);
+}
+
 }  // namespace
