@@ -1,17 +1,8 @@
 #include "soak/hot_spots.h"
 
 #include <set>
-#include <tuple>
 
 #include "platform/hit_test.h"
-
-bool HotSpot::operator<(const HotSpot& o) const {
-  return std::tie(x, y, w, h) < std::tie(o.x, o.y, o.w, o.h);
-}
-
-bool HotSpot::operator==(const HotSpot& o) const {
-  return x == o.x && y == o.y && w == o.w && h == o.h;
-}
 
 namespace {
 

@@ -5,12 +5,15 @@
 // The soak aims most of its clicks at them.
 
 #include <cstdint>
+#include <tuple>
 #include <vector>
 
 struct HotSpot {
   int32_t x, y, w, h;
-  bool operator<(const HotSpot& o) const;
-  bool operator==(const HotSpot& o) const;
+  bool operator<(const HotSpot& o) const {
+    return std::tie(x, y, w, h) < std::tie(o.x, o.y, o.w, o.h);
+  }
+  bool operator==(const HotSpot& o) const = default;
 };
 
 // Starts recording afresh (before a frame runs).

@@ -9,6 +9,7 @@
 // The last line printed is always
 //   frames F, screens visited K of 30, saves S, loads L
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include <cinttypes>
@@ -55,11 +56,18 @@ void ReadMemory(long* rssKb, long* peakKb) {
   std::fclose(f);
 }
 
+// Resident memory alone cannot tell a growing heap from a heap that has
+// only spread out: malloc's own count of the bytes in use, and of the bytes
+// it holds from the system, tells them apart.
 void PrintMemory(uint32_t frame) {
   long rss = 0;
   long peak = 0;
   ReadMemory(&rss, &peak);
-  std::printf("memory at frame %u: resident %ld kB, peak %ld kB\n", frame, rss, peak);
+  const struct mallinfo2 heap = mallinfo2();
+  constexpr size_t kKb = 1024;
+  std::printf("memory at frame %u: resident %ld kB, peak %ld kB, heap in use %zu kB of %zu kB\n",
+              frame, rss, peak, (heap.uordblks + heap.hblkhd) / kKb,
+              (heap.arena + heap.hblkhd) / kKb);
   std::fflush(stdout);
 }
 

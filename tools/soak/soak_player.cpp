@@ -205,7 +205,7 @@ bool SoakPlayer::Frame() {
   Mix(&result_.digest, (screenIndex << 32) ^ (static_cast<uint64_t>(app.cursor.x & 0xFFFF) << 16) ^
                            static_cast<uint64_t>(app.cursor.y & 0xFFFF));
   spots_ = TakeHotSpots();
-  if (!spots_.empty()) known_[screen].insert(spots_.begin(), spots_.end());
+  if (!spots_.empty()) known_[screen].Add(spots_);
   if (onFrame) onFrame(result_.frames);
 
   if (driver_->QuitPosted()) {
@@ -308,14 +308,12 @@ void SoakPlayer::Act() {
 void SoakPlayer::PickPoint(int* x, int* y) {
   if (lastScreen_ == "MapProc" && random_.Percent(30) && PickMapPoint(x, y)) return;
   if (random_.Percent(kHotSpotPercent)) {
-    const std::set<HotSpot>& seen = known_[lastScreen_];
+    const KnownSpots& seen = known_[lastScreen_];
     const HotSpot* spot = nullptr;
     if (!spots_.empty() && random_.Percent(70)) {
       spot = &spots_[static_cast<size_t>(random_.Below(static_cast<int>(spots_.size())))];
-    } else if (!seen.empty()) {
-      auto it = seen.begin();
-      std::advance(it, random_.Below(static_cast<int>(seen.size())));
-      spot = &*it;
+    } else if (!seen.Empty()) {
+      spot = &seen.At(static_cast<size_t>(random_.Below(static_cast<int>(seen.Size()))));
     }
     if (spot) {
       *x = spot->x + random_.Below(spot->w);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "soak/hot_spots.h"
+#include "soak/known_spots.h"
 #include "soak/prepared_games.h"
 
 class MapEncounters;
@@ -95,9 +96,9 @@ class SoakPlayer {
   uint32_t framesOnScreen_ = 0;
   std::string lastScreen_;
   std::set<std::string> visited_;
-  uint32_t goal_ = 0;                               // the map cell the player heads for
-  int goalPicks_ = 0;                               // points picked before another goal is chosen
-  std::vector<HotSpot> spots_;                      // tested in the last frame
-  std::map<std::string, std::set<HotSpot>> known_;  // ever tested, by screen
+  uint32_t goal_ = 0;                        // the map cell the player heads for
+  int goalPicks_ = 0;                        // points picked before another goal is chosen
+  std::vector<HotSpot> spots_;               // tested in the last frame
+  std::map<std::string, KnownSpots> known_;  // tested before, by screen
   SoakResult result_;
 };
