@@ -8,8 +8,10 @@
 #    the same spot of the picture;
 #  - --window starts in a window that does not hold the pointer;
 #  - nothing but the line about a missing sound device on standard error.
-# Skips (status 0, one line saying why) where Xvfb, xdotool, the X tools or
-# a window manager (openbox, icewm or fluxbox) are not installed.
+# Skips (status 77, which CTest reports as Skipped, and one line saying
+# why) where Xvfb, xdotool, the X tools (xwininfo, xprop, xwd), python3 or a
+# window manager (openbox, icewm or fluxbox) are not installed;
+# scripts/install-deps.sh --test brings them all.
 #   tests/install/fullscreen_try.sh GAME [SHOTS_DIR]
 # GAME is the built program (build/qorv); SHOTS_DIR, when given, gets a
 # PNG of the screen after each step.
@@ -17,14 +19,15 @@ set -u
 game=$(readlink -f "${1:?usage: fullscreen_try.sh GAME [SHOTS_DIR]}")
 shots=${2:-}
 
+readonly SKIPPED=77
 for tool in Xvfb xdotool xwininfo xprop xwd python3; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "fullscreen_try: skipped: no $tool"; exit 0; }
+  command -v "$tool" >/dev/null 2>&1 || { echo "fullscreen_try: skipped: no $tool"; exit $SKIPPED; }
 done
 wm=
 for candidate in openbox icewm fluxbox; do
   if command -v "$candidate" >/dev/null 2>&1; then wm=$candidate; break; fi
 done
-[ -n "$wm" ] || { echo "fullscreen_try: skipped: no window manager (openbox, icewm or fluxbox)"; exit 0; }
+[ -n "$wm" ] || { echo "fullscreen_try: skipped: no window manager (openbox, icewm or fluxbox)"; exit $SKIPPED; }
 [ -d "$(dirname "$game")/game/Art" ] || { echo "fullscreen_try: no game/Art beside $game"; exit 1; }
 
 readonly SW=1920 SH=1080 FW=800 FH=600
