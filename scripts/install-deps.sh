@@ -1,11 +1,26 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game and its tests need, only those missing.
+# Installs the Debian packages the game needs, only those missing; with
+# --test also those of the tests.
 # When another install holds the package manager (an update running in the
 # background, a second terminal), this waits for it rather than failing.
+#   scripts/install-deps.sh [--test]
 set -euo pipefail
+# Building and playing the game.
 pkgs=(cmake g++ make pkg-config libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev
-      fonts-liberation2 timgm6mb-soundfont libpng-dev libgtest-dev
-      clang clang-format libclang-rt-14-dev xvfb xauth xdotool)
+      fonts-liberation2 timgm6mb-soundfont libpng-dev)
+case "${1:-}" in
+  "") ;;
+  --test)
+    # GoogleTest; clang and its libFuzzer for the fuzz targets; clang-format
+    # for the format check; git for the install test's fresh clone; a
+    # virtual X server with a window manager, xdotool, the X tools (xprop,
+    # xwininfo in x11-utils, xwd in x11-apps) and python3 for the real
+    # window and full-screen tests; desktop-file-validate for the desktop
+    # entry.
+    pkgs+=(libgtest-dev clang clang-format libclang-rt-14-dev git xvfb xauth xdotool
+           x11-utils x11-apps openbox python3 desktop-file-utils) ;;
+  *) echo "usage: scripts/install-deps.sh [--test]" >&2; exit 2 ;;
+esac
 # How long to wait for another install, in seconds.
 lock_wait=${QORV_LOCK_WAIT:-600}
 missing=()

@@ -51,14 +51,13 @@ std::string gAssetFolder;
 // current folder), each missing component matched without regard to case.
 // Empty when some component is not found.
 std::string ResolveUnder(const std::string& base, const std::string& norm) {
-  std::string built = base.empty() ? std::string() : base + "/";
-  if (Exists(built + norm)) return built + norm;
-  // Walk the components, fixing the case of each one that is not found.
-  size_t pos = 0;
-  if (norm[0] == '/') {
-    built = "/";
-    pos = 1;
-  }
+  const std::string under = base.empty() ? std::string() : base + "/";
+  if (Exists(under + norm)) return under + norm;
+  // Walk the components, fixing the case of each one that is not found; an
+  // absolute path walks from the root whatever the base.
+  const bool absolute = norm[0] == '/';
+  std::string built = absolute ? std::string(1, '/') : under;
+  size_t pos = absolute ? 1 : 0;
   while (pos <= norm.size()) {
     size_t slash = norm.find('/', pos);
     if (slash == std::string::npos) slash = norm.size();
