@@ -73,8 +73,6 @@ void UpdateTotals(GameState& s, ItemExchangeScreen& x, uint8_t side, uint8_t mem
   if (side == kItemSideRight)
     x.ComputeRightStatTotals(baseHealth, baseAttack, baseShield, &health, &attack, &shield);
   else x.ComputeLeftStatTotals(baseHealth, baseAttack, baseShield, &health, &attack, &shield);
-  // The current health is held down to the total only once the item in
-  // the air has come down: one lifted and put back costs nothing.
   int32_t& current = Stat(s, member, kStatHealth);
-  if (x.heldItem == 0 && current > health) current = health;
+  if (current > health) current = health;
 }

@@ -20,6 +20,5 @@ void CopyItemsBack(GameState& s, const ItemExchangeScreen& screen, uint8_t side,
                    uint8_t* selectedHero);
 
 // The member's health, attack and shield totals from what the side's figure
-// wears; the current health is lowered to a fallen health total once no
-// item is in the air.
+// wears; the current health is lowered to a fallen health total.
 void UpdateTotals(GameState& s, ItemExchangeScreen& screen, uint8_t side, uint8_t member);

@@ -353,38 +353,3 @@ TEST_F(ExchangeE2E, EscapeNeverLosesAnItem) {
   EXPECT_EQ(s.playerItemHeld[kSword - 1], 1);
   EXPECT_EQ(s.heroItems[1].held[kSword - 1], 0);
 }
-
-// A worn amulet lifted and let go over no place goes back: the health total
-// counts it again, and the current health lost nothing while it was held.
-TEST_F(ExchangeE2E, AWornItemOnlyHeldCostsNoHealth) {
-  constexpr uint8_t kAmulet = 1;
-  constexpr int kAmuletPlace = kFirstBodyPlace + kBodyAmulet1;
-  int32_t fullHealth = 0;
-  ArmyExchangeGame game(
-      [&](GameState& s) {
-        s.playerItems[kAmuletPlace] = kAmulet;
-        s.playerItemHeld[kAmulet - 1] = 1;
-        fullHealth = s.playerBaseHealth() + ItemCatalog::BonusOf(kAmulet);
-        s.playerHealth() = s.playerMaxHealth() = fullHealth;
-      },
-      kItemsButtonY);
-  ScenarioDriver& d = game.d;
-  ASSERT_STREQ(d.ScreenName(), "ItemExchangeProc");
-  const GameState& s = game.State();
-
-  const ScreenRect r = ExchangePlaceRect(kItemSideRight, kAmuletPlace);
-  PressAndHoldOver(d, r.x + r.w / 2, r.y + r.h / 2, 400, 100);
-  ASSERT_EQ(d.App().itemExchangeScreen->heldItem, kAmulet);
-  EXPECT_LT(s.playerStats[kStatMaxHealth], fullHealth);
-  d.ButtonUp(kMouseLeft);
-  d.RunFrames(2);
-  EXPECT_EQ(d.App().itemExchangeScreen->rightItems[kAmuletPlace], kAmulet);
-  EXPECT_EQ(s.playerStats[kStatMaxHealth], fullHealth);
-  EXPECT_EQ(s.playerStats[kStatHealth], fullHealth);
-
-  // Put down in the bag it is taken off, and the health falls with it.
-  const ScreenRect cell = ExchangePlaceRect(kItemSideRight, 0);
-  Drag(d, r.x + r.w / 2, r.y + r.h / 2, cell.x + cell.w / 2, cell.y + cell.h / 2);
-  EXPECT_EQ(d.App().itemExchangeScreen->rightItems[0], kAmulet);
-  EXPECT_EQ(s.playerStats[kStatHealth], s.playerStats[kStatBaseHealth]);
-}
