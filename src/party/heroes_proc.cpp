@@ -126,10 +126,7 @@ void GameApp::HeroesProc() {
     int32_t(*st)[kHeroCount] = s.heroStats;
     items.Totals(st[kStatBaseHealth][h], st[kStatBaseAttack][h], st[kStatBaseShield][h],
                  &st[kStatMaxHealth][h], &st[kStatAttack][h], &st[kStatShield][h]);
-    // The current health never above its total once the item in the air
-    // has come down.
-    if (!items.draggedItem && st[kStatHealth][h] > st[kStatMaxHealth][h])
-      st[kStatHealth][h] = st[kStatMaxHealth][h];
+    if (st[kStatHealth][h] > st[kStatMaxHealth][h]) st[kStatHealth][h] = st[kStatMaxHealth][h];
   }
 
   const bool drawn = shownHero < kHeroCount && screen.SelectedHero() == shownHero;

@@ -70,14 +70,12 @@ void GameApp::PlayerProc() {
   // so that the totals written back count it.
   if (leaveCode != 0 && (items.draggedItem || items.dragging)) items.ReturnToOrigin();
 
-  // Totals of what is worn; the current health never above its total once
-  // the item in the air has come down.
+  // Totals of what is worn; the current health never above its total.
   if (items.statsDirty) {
     items.statsDirty = 0;
     items.Totals(s.playerBaseHealth(), s.playerBaseAttack(), s.playerBaseShield(),
                  &s.playerMaxHealth(), &s.playerAttack(), &s.playerShield());
-    if (!items.draggedItem && s.playerHealth() > s.playerMaxHealth())
-      s.playerHealth() = s.playerMaxHealth();
+    if (s.playerHealth() > s.playerMaxHealth()) s.playerHealth() = s.playerMaxHealth();
   }
 
   screen.Draw(heroFigure, s);

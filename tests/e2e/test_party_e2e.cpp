@@ -147,8 +147,8 @@ TEST_F(EndToEnd, PlayerScreenRenamesNoArmyWhenNoneIsChosen) {
 
 // The member screens' totals after a worn item was lifted and let go
 // anywhere: on screen and in the record they are always those that opening
-// the screen afresh computes, and the current health lost nothing while the
-// item was only held. The player's screen and hero 0's are played alike.
+// the screen afresh computes. The player's screen and hero 0's are played
+// alike.
 constexpr int kPlayerMember = -1;
 constexpr uint8_t kAmulet = 1;
 constexpr uint8_t kHelmet = 37;
@@ -235,7 +235,7 @@ void PlayTotalsAfterEveryDrop(int member) {
     EXPECT_EQ(TotalsOf(s, member), shown);
     OpenMember(d, member);
     EXPECT_EQ(TotalsOf(s, member), shown);
-    EXPECT_EQ(TotalsOf(s, member).health, fullHealth);
+    EXPECT_EQ(TotalsOf(s, member).maxHealth, fullHealth);
   };
   int x, y;
   DragPlace(d, kHelmetPlace, kHelmetPlace);
@@ -248,8 +248,11 @@ void PlayTotalsAfterEveryDrop(int member) {
   PlaceCentre(kHelmetPlace, &x, &y);
   Drag(d, x, y, 300, 150);
   checkAgainstFreshEntry("onto no place", false);
+  // The amulet lifted takes its health with it; back on, it raises the
+  // total but not the current health.
   DragPlace(d, kAmuletPlace, kShieldCell);
   EXPECT_EQ(ItemsShown(d, member).itemSlots[kAmuletPlace], kAmulet);
+  EXPECT_EQ(TotalsOf(s, member).health, kBaseHealth);
   checkAgainstFreshEntry("the amulet onto a bag cell holding a shield", false);
 
   // Swapped with the helmet in the bag: the other helmet counts now.
@@ -269,8 +272,7 @@ void PlayTotalsAfterEveryDrop(int member) {
   d.RunFrames(1);
   checkAgainstFreshEntry("Escape in the frame of the lift", true);
 
-  // Put down in an empty bag cell the amulet is taken off: the health
-  // falls with its total.
+  // Put down in an empty bag cell the amulet is taken off: the total falls.
   DragPlace(d, kAmuletPlace, kEmptyCell);
   EXPECT_EQ(ItemsShown(d, member).itemSlots[kEmptyCell], kAmulet);
   EXPECT_EQ(TotalsOf(s, member).maxHealth, kBaseHealth);
