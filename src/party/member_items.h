@@ -56,7 +56,7 @@ struct MemberItems {
   int32_t lastMouseX = 0, lastMouseY = 0;
   int32_t chosenItem = 0;  // id shown in the item panel and offered to Toss
   int32_t selectedMarkX = 0, selectedMarkY = 0;
-  uint8_t statsDirty = 0;  // a lift or the end of a drag: the totals are due
+  uint8_t statsDirty = 0;  // a lift, a drop, a return or a toss: totals due
 
   // Copies the member's places in and lays every item out.
   void Load(const uint8_t places[kItemPlaces]);
