@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "platform/backend.h"
 #include "platform/paths.h"
 #include "platform/regular_file.h"
+#include "platform/sound_check.h"
 
 // The mixer and the state every wrapper shares. Without an audio device
 // (headless) the same bookkeeping runs and nothing is heard.
@@ -48,6 +50,7 @@ class SoundSegment {
 class MusicSegment {
  public:
   std::string path;
+  std::vector<uint8_t> bytes;  // the file as checked; the mixer reads it
   Mix_Music* music = nullptr;
   bool midi = false;
   bool playing = false;
@@ -61,11 +64,6 @@ constexpr int kChannels = 16;
 // The longest sound or music file the game opens.
 constexpr uint64_t kAudioMaxBytes = 256u << 20;
 
-// Opened without waiting on a pipe: only a plain file is handed to SDL.
-SDL_RWops* OpenAudio(const std::string& path) {
-  return OpenRegularFileStream(path, kAudioMaxBytes);
-}
-
 int32_t Remainder101(int32_t volume) { return volume % 101; }
 
 bool FileReadable(const std::string& path) {
@@ -73,38 +71,38 @@ bool FileReadable(const std::string& path) {
   return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-// Without a device the files are still checked, so a missing or broken
-// sound shows up in the asset list the same way.
-bool WaveValid(const std::string& path) {
-  SDL_AudioSpec spec;
-  Uint8* buffer = nullptr;
-  Uint32 length = 0;
-  SDL_RWops* stream = OpenAudio(path);
-  if (!stream || !SDL_LoadWAV_RW(stream, 1, &spec, &buffer, &length)) return false;
-  SDL_FreeWAV(buffer);
-  return true;
-}
+enum class AudioKind { kSound, kMusic };
 
-bool MusicFileValid(const std::string& path, bool midi) {
-  FILE* f = OpenRegularFile(path, kAudioMaxBytes);
-  if (!f) return false;
-  if (!midi) {
-    std::fclose(f);
-    return true;
+// Reads a sound or music file whole (only a plain file, never waiting on a
+// pipe) and checks it before anything else sees it, with or without a
+// device. A missing file is only listed; a damaged one is told once on
+// standard error as well, and either plays as silence.
+bool ReadChecked(const std::string& path, const std::string& name, AudioKind kind,
+                 std::vector<uint8_t>* bytes) {
+  if (ReadRegularFile(path, kAudioMaxBytes, bytes) != FileFound::kRegular) return false;
+  const std::string fault = kind == AudioKind::kMusic ? MidiFault(bytes->data(), bytes->size())
+                                                      : WaveFault(bytes->data(), bytes->size());
+  if (fault.empty()) return true;
+  static std::set<std::string> told;
+  if (told.insert(name).second) {
+    std::fprintf(stderr, "qorv: %s is damaged (%s): it plays as silence\n", name.c_str(),
+                 fault.c_str());
   }
-  char head[4] = {};
-  const size_t n = std::fread(head, 1, 4, f);
-  std::fclose(f);
-  return n == 4 && (std::memcmp(head, "MThd", 4) == 0 || std::memcmp(head, "RIFF", 4) == 0);
+  return false;
 }
 
-Mix_Chunk* LoadWaveChunk(const std::string& path) {
-  SDL_RWops* stream = OpenAudio(path);
+// The mixer reads from the bytes that were checked, not from the file again.
+SDL_RWops* BytesStream(const std::vector<uint8_t>& bytes) {
+  return SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+}
+
+Mix_Chunk* LoadWaveChunk(const std::vector<uint8_t>& bytes) {
+  SDL_RWops* stream = BytesStream(bytes);
   return stream ? Mix_LoadWAV_RW(stream, 1) : nullptr;
 }
 
-Mix_Music* LoadMusic(const std::string& path) {
-  SDL_RWops* stream = OpenAudio(path);
+Mix_Music* LoadMusic(const std::vector<uint8_t>& bytes) {
+  SDL_RWops* stream = BytesStream(bytes);
   return stream ? Mix_LoadMUS_RW(stream, 1) : nullptr;
 }
 
@@ -285,7 +283,9 @@ uint32_t SoundChannel::Play(const char* fileName, int32_t v, int32_t r) {
   const std::string path = ResolveGamePath(fileName);
   SoundSegment* s = new SoundSegment;
   s->path = NormalisePath(fileName);
-  const bool ok = engine->device ? (s->chunk = LoadWaveChunk(path)) != nullptr : WaveValid(path);
+  std::vector<uint8_t> bytes;
+  bool ok = ReadChecked(path, s->path, AudioKind::kSound, &bytes);
+  if (ok && engine->device) ok = (s->chunk = LoadWaveChunk(bytes)) != nullptr;
   if (!ok) {
     NoteMissingAsset(s->path);
     delete s;
@@ -382,8 +382,8 @@ uint32_t MusicTrack::Load(const char* fileName) {
   MusicSegment* s = new MusicSegment;
   s->path = NormalisePath(fileName);
   s->midi = std::strstr(fileName, ".mid") != nullptr;
-  const bool ok =
-      engine->device ? (s->music = LoadMusic(path)) != nullptr : MusicFileValid(path, s->midi);
+  bool ok = ReadChecked(path, s->path, AudioKind::kMusic, &s->bytes);
+  if (ok && engine->device) ok = (s->music = LoadMusic(s->bytes)) != nullptr;
   if (!ok) {
     NoteMissingAsset(s->path);
     delete s;

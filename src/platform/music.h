@@ -4,8 +4,10 @@
 // Music (MIDI) and sounds (WAV) through SDL_mixer. Volumes are 0..100,
 // taken modulo 101, mapped to hundredths of a decibel by the scales below,
 // and the master level is added to each channel's level before it becomes
-// the mixer's 0..128 linear volume. On the headless backend no audio
-// device is opened: files are still checked and every field is kept.
+// the mixer's 0..128 linear volume. Every file is read whole and checked
+// (platform/sound_check.h) before the mixer gets it; a missing or damaged
+// one plays as silence. On the headless backend no audio device is opened:
+// files are checked the same way and every field is kept.
 
 class AudioEngine;   // the mixer, when open
 class AudioLoader;   // resolves and checks files

@@ -1,10 +1,24 @@
 #include "platform/music.h"
 
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
 
 #include "platform/asset_log.h"
 #include "platform_test_util.h"
+#include "sound_files.h"
 
 namespace {
 
@@ -30,9 +44,10 @@ std::vector<uint8_t> TinyWave() {
   return b;
 }
 
+// One track that ends a tick in (a piece must last some time).
 std::vector<uint8_t> TinyMidi() {
   const uint8_t bytes[] = {'M', 'T', 'h', 'd', 0,   0, 0, 6, 0, 0, 0,    1,    0,
-                           96,  'M', 'T', 'r', 'k', 0, 0, 0, 4, 0, 0xFF, 0x2F, 0};
+                           96,  'M', 'T', 'r', 'k', 0, 0, 0, 4, 1, 0xFF, 0x2F, 0};
   return std::vector<uint8_t>(bytes, bytes + sizeof bytes);
 }
 
@@ -154,4 +169,159 @@ TEST(Music, EmptyWrappersReportZero) {
   EXPECT_EQ(sound.Release(), 1u);
   EXPECT_EQ(track.Free(), 1u);
   EXPECT_EQ(music.Shutdown(), 1u);
+}
+
+// ------------------------------------------------------ under a real mixer
+
+namespace {
+
+// How a child process ended and what it wrote on standard error.
+struct ChildEnd {
+  bool inTime = false;  // it ended by itself within its time limit
+  int exitCode = -1;
+  std::string errors;  // the start of its standard error
+  int errorLines = 0;
+};
+
+constexpr int kNoDevice = 77;
+constexpr int kSilent = 10;  // the music did not load
+constexpr int kPlayed = 11;  // the music loaded and was playing
+constexpr size_t kErrorsKept = 4096;
+constexpr std::chrono::seconds kChildLimit{10};
+constexpr std::chrono::milliseconds kListen{300};
+constexpr std::chrono::milliseconds kPollStep{100};
+
+// Runs body in a child process with its standard error caught, and kills it
+// when it has not ended within the limit: a hang in the audio thread fails
+// the test instead of stopping it.
+ChildEnd RunInChild(const std::function<int()>& body) {
+  ChildEnd end;
+  int fds[2];
+  if (pipe(fds) != 0) return end;
+  std::fflush(nullptr);
+  const pid_t pid = fork();
+  if (pid == 0) {
+    close(fds[0]);
+    dup2(fds[1], STDERR_FILENO);
+    close(fds[1]);
+    const int code = body();
+    std::fflush(nullptr);
+    _exit(code);
+  }
+  close(fds[1]);
+  if (pid < 0) {
+    close(fds[0]);
+    return end;
+  }
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point deadline = Clock::now() + kChildLimit;
+  auto msLeft = [&] {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+  };
+  // Everything it says is read, so that a child that never stops talking
+  // cannot block on a full pipe; only the start is kept.
+  char buf[1 << 16];
+  for (bool open = true; open && msLeft() > 0;) {
+    pollfd p = {fds[0], POLLIN, 0};
+    if (poll(&p, 1, static_cast<int>(std::min<long>(msLeft(), kPollStep.count()))) <= 0) continue;
+    const ssize_t n = read(fds[0], buf, sizeof buf);
+    if (n <= 0) {
+      open = false;
+      break;
+    }
+    end.errorLines += static_cast<int>(std::count(buf, buf + n, '\n'));
+    end.errors.append(buf, std::min(static_cast<size_t>(n), kErrorsKept - end.errors.size()));
+  }
+  close(fds[0]);
+  int status = 0;
+  while (waitpid(pid, &status, WNOHANG) == 0) {
+    if (msLeft() <= 0) {
+      kill(pid, SIGKILL);
+      waitpid(pid, &status, 0);
+      return end;
+    }
+    std::this_thread::sleep_for(kPollStep);
+  }
+  end.inTime = WIFEXITED(status);
+  end.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return end;
+}
+
+// The music and the first sound as the game plays them, on SDL's dummy
+// audio driver: started with the game, started again when a saved game is
+// loaded, then stopped as the game quits.
+int PlayLikeTheGame() {
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  SetBackend(Backend::Sdl);
+  int window = 0;  // only kept
+  MusicSystem music;
+  SoundChannel sound;
+  MusicTrack track;
+  if (music.Init(&window, 22050) != 1) return kNoDevice;
+  sound.Create(&music);
+  sound.Play("Data\\Vibrate.wav", 5, 1);
+  track.Attach(&music);
+  track.Load("Data\\Music.mid");
+  track.SetVolume(90);
+  track.Play(40, 0);
+  std::this_thread::sleep_for(kListen);
+  const uint32_t loaded = track.Load("Data\\Music.mid");
+  track.SetVolume(60);
+  track.Play(10, 0);
+  std::this_thread::sleep_for(kListen);
+  const uint32_t playing = track.IsPlaying();
+  sound.Release();
+  track.Free();
+  music.Shutdown();
+  return loaded && playing ? kPlayed : kSilent;
+}
+
+// PlayLikeTheGame in a folder of its own with these files in its Data.
+ChildEnd PlayInFolder(const std::vector<uint8_t>& midi, const std::vector<uint8_t>& wave) {
+  testutil::TempDir dir;
+  if (mkdir(dir.File("Data").c_str(), 0755) != 0 ||
+      !testutil::WriteFile(dir.File("Data/Music.mid"), midi) ||
+      !testutil::WriteFile(dir.File("Data/Vibrate.wav"), wave)) {
+    return {};
+  }
+  return RunInChild([&] { return chdir(dir.Path().c_str()) == 0 ? PlayLikeTheGame() : -1; });
+}
+
+}  // namespace
+
+TEST(Music, DamagedFilesPlayAsSilenceUnderARealMixer) {
+  using namespace soundfiles;
+  const std::vector<uint8_t> gameMusic =
+      testutil::ReadFile(std::string(QORV_GAME_DIR) + "/Data/Music.mid");
+  ASSERT_FALSE(gameMusic.empty());
+
+  const ChildEnd good = PlayInFolder(gameMusic, Wave({}));
+  if (good.exitCode == kNoDevice) GTEST_SKIP() << "no audio device, not even SDL's dummy one";
+  ASSERT_TRUE(good.inTime) << good.errors;
+  EXPECT_EQ(good.exitCode, kPlayed);
+  EXPECT_EQ(good.errorLines, 0) << good.errors;
+
+  const ChildEnd badWave = PlayInFolder(gameMusic, Cut(Wave({}), 4));
+  ASSERT_TRUE(badWave.inTime) << badWave.errors;
+  EXPECT_EQ(badWave.exitCode, kPlayed);
+  EXPECT_EQ(badWave.errorLines, 1) << badWave.errors;
+  EXPECT_NE(badWave.errors.find("Data/Vibrate.wav is damaged"), std::string::npos);
+
+  const std::vector<std::pair<const char*, std::vector<uint8_t>>> damaged = {
+      {"garbage after an empty track", GarbageTrack()},
+      {"header of 7 bytes", LongHeader()},
+      {"unknown chunk among the tracks", UnknownChunkAmongTracks()},
+      {"events past their chunk", EventsPastTheirChunk()},
+      {"lasts no time", ZeroLengthPiece()},
+  };
+  for (const auto& [name, midi] : damaged) {
+    const ChildEnd end = PlayInFolder(midi, Wave({}));
+    EXPECT_TRUE(end.inTime) << name << ": still running after " << kChildLimit.count() << " s; "
+                            << end.errorLines << " lines on standard error, from:\n"
+                            << end.errors.substr(0, 300);
+    if (!end.inTime) continue;
+    EXPECT_EQ(end.exitCode, kSilent) << name;
+    EXPECT_EQ(end.errorLines, 1) << name << ": " << end.errors;
+    EXPECT_NE(end.errors.find("Data/Music.mid is damaged"), std::string::npos) << name;
+  }
 }

@@ -1,0 +1,131 @@
+#pragma once
+// MIDI and wave files written by hand for the music tests: good ones and
+// the damaged shapes that once hung the sound font synthesiser.
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "platform_test_util.h"
+
+namespace soundfiles {
+
+using Bytes = std::vector<uint8_t>;
+
+// A note held for a beat, then the end of the track.
+inline const Bytes kNotes = {0, 0x90, 60, 100, 0x60, 0x80, 60, 0, 0, 0xFF, 0x2F, 0};
+// The same, its note ended under running status.
+inline const Bytes kRunningNotes = {0, 0x90, 60, 100, 0x60, 60, 0, 0, 0xFF, 0x2F, 0};
+inline const Bytes kEndOfTrack = {0, 0xFF, 0x2F, 0};
+
+inline Bytes NotesOnly() { return Bytes(kNotes.begin(), kNotes.end() - kEndOfTrack.size()); }
+
+inline Bytes Cat(std::initializer_list<Bytes> parts) {
+  Bytes out;
+  for (const Bytes& p : parts) out.insert(out.end(), p.begin(), p.end());
+  return out;
+}
+
+inline void PutBig(Bytes& b, uint32_t v, int bytes) {
+  for (int i = bytes - 1; i >= 0; --i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
+}
+
+inline Bytes Chunk(const char* kind, const Bytes& body) {
+  Bytes b(kind, kind + 4);
+  PutBig(b, static_cast<uint32_t>(body.size()), 4);
+  b.insert(b.end(), body.begin(), body.end());
+  return b;
+}
+
+inline Bytes Track(const Bytes& events) { return Chunk("MTrk", events); }
+
+// A header for format, tracks and division, then the chunks as given.
+inline Bytes Midi(int format, int tracks, const std::vector<Bytes>& chunks, int division = 96) {
+  Bytes head;
+  PutBig(head, static_cast<uint32_t>(format), 2);
+  PutBig(head, static_cast<uint32_t>(tracks), 2);
+  PutBig(head, static_cast<uint32_t>(division), 2);
+  Bytes b = Chunk("MThd", head);
+  for (const Bytes& c : chunks) b.insert(b.end(), c.begin(), c.end());
+  return b;
+}
+
+inline Bytes Cut(Bytes b, size_t bytes) {
+  b.resize(b.size() - bytes);
+  return b;
+}
+
+// 42 bytes: a header of two tracks, one empty track, then 16 bytes of 0xFF
+// where the second track belongs.
+inline Bytes GarbageTrack() {
+  Bytes b = Midi(1, 2, {Track(kEndOfTrack)});
+  b.insert(b.end(), 16, 0xFF);
+  return b;
+}
+
+// A header chunk of seven bytes.
+inline Bytes LongHeader() {
+  Bytes b = Midi(1, 1, {});
+  b[7] = 7;
+  b.push_back(0);
+  const Bytes t = Track(kNotes);
+  b.insert(b.end(), t.begin(), t.end());
+  return b;
+}
+
+inline Bytes UnknownChunkAmongTracks() {
+  return Midi(1, 2, {Track(kNotes), Chunk("XFIH", {1, 2, 3, 4, 5}), Track(kNotes)});
+}
+
+// A first track whose chunk says 5 bytes while its events go on into the
+// second track's chunk.
+inline Bytes EventsPastTheirChunk() {
+  Bytes first = Track(kNotes);
+  first[7] = 5;
+  return Midi(1, 2, {first, Track(kNotes)});
+}
+
+// Every event on tick 0: the piece lasts no time.
+inline Bytes ZeroLengthPiece() { return Midi(1, 1, {Track(Cat({{0, 0x90, 60, 1}, kEndOfTrack}))}); }
+
+struct WaveSpec {
+  uint16_t format = 1;  // PCM
+  uint16_t channels = 1;
+  uint32_t rate = 22050;
+  uint16_t bits = 16;
+  int blockAlign = -1;  // -1: channels x bits / 8
+  uint32_t formatBytes = 16;
+  uint32_t dataBytes = 8;
+  int64_t dataBytesSaid = -1;  // -1: dataBytes
+  uint32_t riffExtra = 0;      // added to the RIFF length
+  bool withFormat = true;
+};
+
+inline Bytes Wave(const WaveSpec& s) {
+  const uint16_t align =
+      static_cast<uint16_t>(s.blockAlign >= 0 ? s.blockAlign : s.channels * s.bits / 8);
+  Bytes body = {'W', 'A', 'V', 'E'};
+  if (s.withFormat) {
+    body.insert(body.end(), {'f', 'm', 't', ' '});
+    testutil::Put32(body, s.formatBytes);
+    Bytes fmt;
+    testutil::Put16(fmt, s.format);
+    testutil::Put16(fmt, s.channels);
+    testutil::Put32(fmt, s.rate);
+    testutil::Put32(fmt, s.rate * align);
+    testutil::Put16(fmt, align);
+    testutil::Put16(fmt, s.bits);
+    fmt.resize(s.formatBytes, 0);
+    body.insert(body.end(), fmt.begin(), fmt.end());
+  }
+  body.insert(body.end(), {'d', 'a', 't', 'a'});
+  testutil::Put32(body,
+                  static_cast<uint32_t>(s.dataBytesSaid >= 0 ? s.dataBytesSaid : s.dataBytes));
+  body.insert(body.end(), s.dataBytes, 0);
+  Bytes b = {'R', 'I', 'F', 'F'};
+  testutil::Put32(b, static_cast<uint32_t>(body.size()) + s.riffExtra);
+  b.insert(b.end(), body.begin(), body.end());
+  return b;
+}
+
+}  // namespace soundfiles
