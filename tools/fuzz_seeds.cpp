@@ -6,9 +6,9 @@
 // in a folder of its own under OUTDIR, and its save step writes a new game's
 // save, a save from the middle of a game and a save made during a battle;
 // the hall-of-fame writer writes a hall with one row and a full one. The
-// settings file and a few of the smallest pictures come from GAMEDIR. Each
-// target's seeds go into OUTDIR/<target>/. Exit status 0 when every seed was
-// written.
+// settings file, a few of the smallest pictures and the music and sounds
+// come from GAMEDIR. Each target's seeds go into OUTDIR/<target>/. Exit
+// status 0 when every seed was written.
 
 #include <unistd.h>
 
@@ -157,8 +157,8 @@ int main(int argc, char** argv) {
   const fs::path work = out / "play";
   std::error_code ec;
   fs::remove_all(out, ec);
-  for (const char* dir :
-       {"save_image_fuzz", "hall_of_fame_fuzz", "settings_fuzz", "bmp_reader_fuzz", "play/Saves"}) {
+  for (const char* dir : {"save_image_fuzz", "hall_of_fame_fuzz", "settings_fuzz",
+                          "bmp_reader_fuzz", "sound_check_fuzz", "play/Saves"}) {
     fs::create_directories(out / dir, ec);
     if (ec) {
       Fail("cannot make " + (out / dir).string());
@@ -207,6 +207,17 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (!CopyPictures(game / "Art", out / "bmp_reader_fuzz")) return 1;
+  // The game's own music and sounds.
+  for (const fs::directory_entry& entry : fs::directory_iterator(game / "Data", ec)) {
+    const fs::path ext = entry.path().extension();
+    if (ext != ".mid" && ext != ".wav") continue;
+    fs::copy_file(entry.path(), out / "sound_check_fuzz" / entry.path().filename(), ec);
+    if (ec) break;
+  }
+  if (ec) {
+    Fail("cannot copy the music and sounds of " + game.string());
+    return 1;
+  }
   fs::remove_all(work, ec);
   return 0;
 }

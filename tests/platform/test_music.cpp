@@ -19,6 +19,7 @@
 #include "platform/asset_log.h"
 #include "platform_test_util.h"
 #include "sound_files.h"
+#include "test_folder.h"
 
 namespace {
 
@@ -292,7 +293,7 @@ ChildEnd PlayInFolder(const std::vector<uint8_t>& midi, const std::vector<uint8_
 TEST(Music, DamagedFilesPlayAsSilenceUnderARealMixer) {
   using namespace soundfiles;
   const std::vector<uint8_t> gameMusic =
-      testutil::ReadFile(std::string(QORV_GAME_DIR) + "/Data/Music.mid");
+      testutil::ReadFile(std::string(BuiltGameFolder()) + "/Data/Music.mid");
   ASSERT_FALSE(gameMusic.empty());
 
   const ChildEnd good = PlayInFolder(gameMusic, Wave({}));

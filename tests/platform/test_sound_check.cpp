@@ -8,6 +8,7 @@
 
 #include "platform_test_util.h"
 #include "sound_files.h"
+#include "test_folder.h"
 
 namespace {
 
@@ -23,12 +24,12 @@ std::string WaveFaultOf(const Bytes& b) { return WaveFault(b.data(), b.size()); 
 
 TEST(SoundCheck, TheGamesOwnFilesPass) {
   for (const char* name : {"Music.mid", "Music2.mid", "Music3.mid"}) {
-    const Bytes b = testutil::ReadFile(std::string(QORV_GAME_DIR) + "/Data/" + name);
+    const Bytes b = testutil::ReadFile(std::string(BuiltGameFolder()) + "/Data/" + name);
     ASSERT_FALSE(b.empty()) << name;
     EXPECT_EQ(MidiFaultOf(b), "") << name;
   }
   for (const char* name : {"Vibrate.wav", "Key.wav", "Coin.wav", "Pick.wav", "Smash.wav"}) {
-    const Bytes b = testutil::ReadFile(std::string(QORV_GAME_DIR) + "/Data/" + name);
+    const Bytes b = testutil::ReadFile(std::string(BuiltGameFolder()) + "/Data/" + name);
     ASSERT_FALSE(b.empty()) << name;
     EXPECT_EQ(WaveFaultOf(b), "") << name;
   }
