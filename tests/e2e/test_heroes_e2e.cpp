@@ -33,16 +33,22 @@ void TypeName(ScenarioDriver& d) {
   d.PressKey(kKeyEnter);
 }
 
-TEST_F(EndToEnd, HeroesScreenEquipsRenamesAndWritesTheHeroBack) {
-  ScenarioDriver d;
-  d.Start();
-  d.RunFrames(2);
-  GameState& s = *d.App().gameState;
+// Hero kHero joins the party with the player's armies and a sword in the
+// first bag cell.
+void JoinWithASword(GameState& s) {
   s.heroPresent[kHero] = 1;
   s.heroArmies[kHero] = s.playerArmies;
   s.heroItems[kHero].items[0] = kSword;
   s.heroItems[kHero].held[kSword - 1] = 1;
   s.heroItems[kHero].slot[kSword - 1] = 0;
+}
+
+TEST_F(EndToEnd, HeroesScreenEquipsRenamesAndWritesTheHeroBack) {
+  ScenarioDriver d;
+  d.Start();
+  d.RunFrames(2);
+  GameState& s = *d.App().gameState;
+  JoinWithASword(s);
   const int32_t baseAttack = s.heroStats[kStatBaseAttack][kHero];
   ASSERT_TRUE(d.Goto("GoHeroes"));
   d.RunFrames(3);
@@ -248,10 +254,7 @@ TEST_F(EndToEnd, HeroesPressSlidFromCountOverTheBagLeavesAWayOut) {
   d.Start();
   d.RunFrames(2);
   GameState& s = *d.App().gameState;
-  s.heroPresent[kHero] = 1;
-  s.heroArmies[kHero] = s.playerArmies;
-  s.heroItems[kHero].items[0] = kSword;
-  s.heroItems[kHero].held[kSword - 1] = 1;
+  JoinWithASword(s);
   ASSERT_TRUE(d.Goto("GoHeroes"));
   d.RunFrames(3);
   d.Click(50, 80, kMouseLeft);
