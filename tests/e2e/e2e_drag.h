@@ -44,3 +44,14 @@ inline void DragPlace(ScenarioDriver& d, int from, int to) {
   d.ButtonUp(kMouseLeft);
   d.RunFrames(2);
 }
+
+// Escape and the left button go down in one frame at the cursor's place,
+// then both come up and a frame runs.
+inline void PressWithEscape(ScenarioDriver& d) {
+  d.KeyDown(kKeyEscape);
+  d.ButtonDown(kMouseLeft);
+  d.RunFrames(1);
+  d.KeyUp(kKeyEscape);
+  d.ButtonUp(kMouseLeft);
+  d.RunFrames(1);
+}

@@ -307,12 +307,7 @@ TEST_F(ExchangeE2E, EscapeNeverLosesAStack) {
 
   // Escape in the very frame of a press on the stack: the screen goes and
   // the stack stays where it was.
-  d.KeyDown(kKeyEscape);
-  d.ButtonDown(kMouseLeft);
-  d.RunFrames(1);
-  d.KeyUp(kKeyEscape);
-  d.ButtonUp(kMouseLeft);
-  d.RunFrames(1);
+  PressWithEscape(d);
   EXPECT_STREQ(d.ScreenName(), "ExchangeChoiceProc");
   const ArmyRecord& p = game.State().playerArmies;
   EXPECT_EQ(p.armyKindCode[0], 40);
@@ -341,12 +336,8 @@ TEST_F(ExchangeE2E, EscapeNeverLosesAnItem) {
   d.ButtonUp(kMouseLeft);
   d.RunFrames(2);
 
-  d.KeyDown(kKeyEscape);
-  d.ButtonDown(kMouseLeft);
+  PressWithEscape(d);
   d.RunFrames(1);
-  d.KeyUp(kKeyEscape);
-  d.ButtonUp(kMouseLeft);
-  d.RunFrames(2);
   ASSERT_STREQ(d.ScreenName(), "ExchangeChoiceProc");
   const GameState& s = *d.App().gameState;
   EXPECT_EQ(s.playerItems[0], kSword);

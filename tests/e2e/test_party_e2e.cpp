@@ -264,12 +264,7 @@ void PlayTotalsAfterEveryDrop(int member) {
   // Escape in the very frame the amulet is pressed on.
   PlaceCentre(kAmuletPlace, &x, &y);
   d.MoveTo(x, y);
-  d.KeyDown(kKeyEscape);
-  d.ButtonDown(kMouseLeft);
-  d.RunFrames(1);
-  d.KeyUp(kKeyEscape);
-  d.ButtonUp(kMouseLeft);
-  d.RunFrames(1);
+  PressWithEscape(d);
   checkAgainstFreshEntry("Escape in the frame of the lift", true);
 
   // Put down in an empty bag cell the amulet is taken off: the total falls.
