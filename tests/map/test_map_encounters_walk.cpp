@@ -229,7 +229,9 @@ TEST(MapEncountersClick, TradeMode) {
     EXPECT_EQ(f.e.waypointCount, 1);
     EXPECT_EQ(f.e.exchangeRight, 4);
     EXPECT_EQ(f.e.exchangeLeft, 1);
-    EXPECT_EQ(f.e.heroWalkReady, 3);
+    // The order is handed on: none is left for the Walk button once the
+    // meeting is over or refused.
+    EXPECT_EQ(f.e.heroWalkReady, 0);
     EXPECT_EQ(f.e.heroWalkPlanned, 1);
   }
 }
