@@ -165,7 +165,8 @@ void Settle(MapEncounters& map, GameState& state, MapTurnFlags& flags) {
       map.fightHero = 0;
     }
   }
-  if (m == 0) map.marchPhase = MapEncounters::kTurnOver;
+  // With no marching army in hand nothing is left to settle.
+  if (!IsMarcher(m)) map.marchPhase = MapEncounters::kTurnOver;
 }
 
 }  // namespace

@@ -237,5 +237,11 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
       waypointActive[0] = 0;
     }
   }
-  if (meetingState == kMeetWalking && selectedHero) heroWalkPlanned = 1;
+  // A hero's meeting walk sets off at once: its order is handed on as the Walk
+  // button hands it on, so that none is left armed once the meeting is over
+  // (or refused); a left-over order would start a walk with no route.
+  if (meetingState == kMeetWalking && selectedHero) {
+    heroWalkPlanned = 1;
+    heroWalkReady = 0;
+  }
 }

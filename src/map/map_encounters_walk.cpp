@@ -198,6 +198,21 @@ void MapEncounters::SettleStep(uint8_t speed) {
     }
   };
 
+  // A walk with no step left to walk (an order that outlived its plan, or a
+  // plan of no step) ends where it stands at once: nothing is met, nothing
+  // is paid and the walker keeps his cell. Left to run, it would wait for a
+  // waypoint that never comes, and the party would never be at rest again.
+  auto noRouteLeft = [this] {
+    const uint8_t steps = waypointCount < 10 ? waypointCount : 10;
+    return waypointIndex >= steps;
+  };
+  auto endWithoutRoute = [this] {
+    ClearMoveFlags();
+    arrivedX = arrivedY = 0;
+    walkEnded = 1;
+    metCode = 0;
+  };
+
   // ---- the player
   if (playerWalkState == kWalkConfirmed) {
     metCode = 0;
@@ -230,6 +245,10 @@ void MapEncounters::SettleStep(uint8_t speed) {
       SetCode(targetCell, 1);
       ClearWaypoints();
     }
+  }
+  if (playerWalkState == kWalkRunning && noRouteLeft()) {
+    endWithoutRoute();
+    playerWalkState = kWalkIdle;
   }
   if (playerWalkState == kWalkRunning) move(playerX, playerY);
 
@@ -268,6 +287,10 @@ void MapEncounters::SettleStep(uint8_t speed) {
       SetCode(targetCell, uint8_t(k + 2));
       ClearWaypoints();
     }
+  }
+  if (heroWalking && noRouteLeft()) {
+    endWithoutRoute();
+    heroWalking = 0;
   }
   if (heroWalking) move(heroX[k], heroY[k]);
 }

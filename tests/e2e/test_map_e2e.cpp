@@ -1,7 +1,7 @@
 // The kingdom map screen played headless: a new game's map, a walk onto a
 // gold pile, the end of a day, scrolling to every edge, walks into places and
-// against an army, the returns from the screens it hands over to, and the
-// game's ends.
+// against an army, trades, the returns from the screens it hands over to, and
+// the game's ends.
 
 #include <cstdint>
 #include <memory>
@@ -505,6 +505,81 @@ TEST_F(MapE2E, TradeWithAMemberBeside) {
       EXPECT_EQ(game.Map().meetingCalledOff, 0);
     }
   }
+}
+
+TEST_F(MapE2E, ARefusedTradeLeavesNoWalkArmed) {
+  // Hero 0 stands seven cells west and three north of the player, who walks
+  // his seven steps west and stands three cells south of the hero.
+  MapGame game([](GameState& s) {
+    int x = 0, y = 0;
+    cells::CellCorner(s.partyCell, &x, &y);
+    s.heroPresent[0] = 1;
+    s.heroCell[0] = cells::CellAt(x - 7 * 40, y - 3 * 40);
+  });
+  ScenarioDriver& d = game.driver;
+  const int32_t startX = game.Map().playerX;
+  const int32_t startY = game.Map().playerY;
+  game.CloseBoard();
+  game.LookAt(startX, startY);
+  game.ClickWorld(startX, startY);
+  game.ClickWorld(startX - 7 * 40, startY);
+  game.ClickWorld(startX, startY + 200, kMouseRight);  // sets the walk off
+  d.RunFrames(200);
+  ASSERT_EQ(game.Map().playerX, startX - 7 * 40);
+  ASSERT_EQ(game.Map().playerStepsLeft, 0);
+
+  // The hero, Trade, the player: the hero walks up to him and is refused.
+  const int32_t heroX = game.Map().heroX[0];
+  const int32_t heroY = game.Map().heroY[0];
+  game.LookAt(heroX, heroY);
+  game.ClickWorld(heroX, heroY);
+  ASSERT_EQ(game.Map().selectedHero, 1);
+  d.Click(460 + 32, 530 + 29, kMouseLeft);  // the unit panel's Trade button
+  d.RunFrames(2);
+  ASSERT_EQ(game.Map().meetingState, MapEncounters::kMeetAsked);
+  game.ClickWorld(game.Map().playerX, game.Map().playerY);
+  d.RunFrames(100);
+  ASSERT_STREQ(d.ScreenName(), "MapProc");
+  EXPECT_EQ(game.Map().heroY[0], game.Map().playerY - 40) << "beside the player";
+  EXPECT_EQ(game.Map().meetingCalledOff, 1);
+  EXPECT_NE(d.Dump().find("\"Can't Trade. Someone has 0 movement left.\""), std::string::npos);
+  EXPECT_EQ(game.Map().heroWalkReady, 0) << "no walk order is left armed";
+  EXPECT_EQ(game.Map().playerWalkState, MapEncounters::kWalkIdle);
+
+  // The right button anywhere starts nothing: the party stays at rest.
+  game.ClickWorld(game.Map().playerX + 200, game.Map().playerY + 120, kMouseRight);
+  d.RunFrames(10);
+  EXPECT_EQ(game.Map().heroWalking, 0);
+  EXPECT_EQ(game.Map().heroY[0], game.Map().playerY - 40);
+  EXPECT_EQ(game.Map().heroStepsLeft[0], 5) << "the walk to the player, and nothing more";
+
+  // Escape asks to save and quit; back on the map, End Turn ends the day.
+  d.PressKey(kKeyEscape);
+  ASSERT_STREQ(d.ScreenName(), "SaveAndQuitProc");
+  d.RunFrames(2);
+  d.PressKey(kKeyEscape);
+  ASSERT_STREQ(d.ScreenName(), "MapProc");
+  d.RunFrames(3);
+  const uint32_t day = game.State().day;
+  d.Click(726, 461, kMouseLeft);  // End Turn
+  d.RunFrames(2);
+  EXPECT_EQ(game.State().day, day + 1);
+  ASSERT_TRUE(RunArmiesTurn(game));
+
+  // The hero walks when he is given a route.
+  game.CloseBoard();
+  game.LookAt(game.Map().heroX[0], game.Map().heroY[0]);
+  game.ClickWorld(game.Map().heroX[0], game.Map().heroY[0]);
+  ASSERT_EQ(game.Map().selectedHero, 1);
+  const int32_t toX = game.Map().heroX[0] - 2 * 40;
+  const int32_t toY = game.Map().heroY[0];
+  game.ClickWorld(toX, toY);
+  game.ClickWorld(toX + 200, toY + 120, kMouseRight);
+  d.RunFrames(100);
+  EXPECT_EQ(game.Map().heroWalking, 0);
+  EXPECT_EQ(game.Map().heroX[0], toX);
+  EXPECT_EQ(game.Map().heroY[0], toY);
+  EXPECT_EQ(game.Map().heroStepsLeft[0], 5);
 }
 
 TEST_F(MapE2E, AClickWithNobodySelectedInspects) {

@@ -446,6 +446,14 @@ TEST(InvadingArmies, NoArmyToMoveEndsTheTurn) {
   EXPECT_EQ(gone.map.movingArmy, 84);
   EXPECT_EQ(gone.map.marchPhase, MapEncounters::kWalkLeg);
 
+  // Settling with a mover that is no marching army (a damaged record): no
+  // army can settle it, and the turn ends.
+  Turn stray;
+  stray.map.movingArmy = 50;
+  stray.map.marchPhase = MapEncounters::kSettle;
+  stray.Frame();
+  EXPECT_EQ(stray.map.marchPhase, MapEncounters::kTurnOver);
+
   // Nobody on the map at all: chosen none, settled, over.
   Turn empty;
   EndDay(empty.map, empty.state, &empty.view, empty.flags);

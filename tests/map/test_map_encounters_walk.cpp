@@ -229,7 +229,9 @@ TEST(MapEncountersClick, TradeMode) {
     EXPECT_EQ(f.e.waypointCount, 1);
     EXPECT_EQ(f.e.exchangeRight, 4);
     EXPECT_EQ(f.e.exchangeLeft, 1);
-    EXPECT_EQ(f.e.heroWalkReady, 3);
+    // The order is handed on: none is left for the Walk button once the
+    // meeting is over or refused.
+    EXPECT_EQ(f.e.heroWalkReady, 0);
     EXPECT_EQ(f.e.heroWalkPlanned, 1);
   }
 }
@@ -367,6 +369,45 @@ TEST(MapEncountersWalk, SteppingAndTheEndOfAWalk) {
   EXPECT_EQ(f.e.playerCollects, 0);
   EXPECT_EQ(f.e.moverHero, 5);
   EXPECT_EQ(f.e.selectedHero, 0);
+}
+
+TEST(MapEncountersWalk, AWalkWithNoRouteEndsAtOnce) {
+  // Set off with no step planned, the player and a hero end their walk in
+  // the frame it starts: where they stand, meeting nothing, paying nothing.
+  Field f(0, 400);
+  f.PutHero(4, 200, 400);
+  f.e.goldPilePresent[0] = 1;
+  f.e.goldPileCell[0] = f.e.playerCell;
+  f.e.walkSteps = 3;  // left over from an earlier walk
+  f.e.targetCell = cells::CellAt(400, 400);
+  const uint32_t playerCell = f.e.playerCell;
+  const uint32_t heroCell = f.e.heroCell[4];
+
+  f.e.playerWalkState = MapEncounters::kWalkConfirmed;
+  f.e.SettleStep(7);
+  EXPECT_EQ(f.e.playerWalkState, MapEncounters::kWalkIdle);
+  EXPECT_EQ(f.e.walkEnded, 1);
+  EXPECT_EQ(f.e.metCode, 0u) << "the gold pile he stands on is not met again";
+  EXPECT_EQ(f.e.playerCell, playerCell);
+  EXPECT_EQ(f.e.playerX, 0);
+  EXPECT_EQ(f.e.playerStepsLeft, 7);
+
+  f.e.walkingHero = 4;
+  f.e.heroWalkPlanned = 1;
+  f.e.SettleStep(7);
+  EXPECT_EQ(f.e.heroWalking, 0);
+  EXPECT_EQ(f.e.walkEnded, 1);
+  EXPECT_EQ(f.e.heroCell[4], heroCell);
+  EXPECT_EQ(f.e.heroX[4], 200);
+  EXPECT_EQ(f.e.heroStepsLeft[4], 7);
+  EXPECT_EQ(f.e.CodeAt(heroCell), 6);
+
+  // A count beyond the ten waypoints ends there too.
+  f.e.waypointCount = 200;
+  f.e.waypointIndex = 10;
+  f.e.heroWalkPlanned = 1;
+  f.e.SettleStep(7);
+  EXPECT_EQ(f.e.heroWalking, 0);
 }
 
 TEST(MapEncountersWalk, GoldPileZeroPaysFiftyWithTheCoinSound) {
