@@ -223,8 +223,9 @@ bool TooDense(const std::vector<TrackSpan>& spans, const Clock& clock, uint64_t 
   for (size_t i = 0; i < readers.size(); ++i) {
     if (readers[i].Next(&e, &fault)) queue.emplace(e.tick, i);
   }
-  // The ticks of the latest kMaxEventsPerSecond events, oldest first from
-  // `oldest`. Events past the last kept one are all read as the piece starts.
+  // The ticks of the latest kMaxEventsPerSecond events, a ring whose oldest
+  // is at `oldest`. Events after the last kept one are dropped, only read:
+  // they count at the piece's end.
   std::vector<uint64_t> latest(kMaxEventsPerSecond);
   size_t count = 0;
   while (!queue.empty()) {
