@@ -11,14 +11,15 @@ pkgs=(cmake g++ make pkg-config libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev
 case "${1:-}" in
   "") ;;
   --test)
-    # GoogleTest; clang and its libFuzzer for the fuzz targets; clang-format
-    # for the format check; git for the install test's fresh clone; a
-    # virtual X server with a window manager, xdotool, the X tools (xprop,
-    # xwininfo in x11-utils, xwd in x11-apps) and python3 for the real
-    # window and full-screen tests; desktop-file-validate for the desktop
-    # entry.
-    pkgs+=(libgtest-dev clang clang-format libclang-rt-14-dev git xvfb xauth xdotool
-           x11-utils x11-apps openbox python3 desktop-file-utils) ;;
+    # GoogleTest; clang and its libFuzzer for the fuzz targets, and
+    # fluidsynth's development files for the one that plays music through
+    # the mixer's synthesiser; clang-format for the format check; git for
+    # the install test's fresh clone; a virtual X server with a window
+    # manager, xdotool, the X tools (xprop, xwininfo in x11-utils, xwd in
+    # x11-apps) and python3 for the real window and full-screen tests;
+    # desktop-file-validate for the desktop entry.
+    pkgs+=(libgtest-dev clang clang-format libclang-rt-14-dev libfluidsynth-dev git xvfb xauth
+           xdotool x11-utils x11-apps openbox python3 desktop-file-utils) ;;
   *) echo "usage: scripts/install-deps.sh [--test]" >&2; exit 2 ;;
 esac
 # How long to wait for another install, in seconds.

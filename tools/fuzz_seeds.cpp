@@ -7,14 +7,18 @@
 // save, a save from the middle of a game and a save made during a battle;
 // the hall-of-fame writer writes a hall with one row and a full one. The
 // settings file, a few of the smallest pictures and the music and sounds
-// come from GAMEDIR. Each target's seeds go into OUTDIR/<target>/. Exit
-// status 0 when every seed was written.
+// come from GAMEDIR; the music player's target also gets the game's music
+// with its track ends dropped and two small damaged pieces of the kinds that
+// once held the mixer for good. Each target's seeds go into
+// OUTDIR/<target>/. Exit status 0 when every seed was written.
 
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -145,6 +149,72 @@ bool CopyPictures(const fs::path& art, const fs::path& dir) {
   return !pictures.empty() || Fail("no pictures in " + art.string());
 }
 
+using Bytes = std::vector<uint8_t>;
+
+constexpr size_t kMidiHeadBytes = 14;  // "MThd", its length, format, tracks, division
+constexpr size_t kChunkHeadBytes = 8;  // four letters of kind, then a length
+constexpr size_t kEndOfTrackBytes = 3;
+constexpr size_t kDenseNotes = 1000;
+
+void PutBig32(Bytes& b, size_t v) {
+  for (int shift = 24; shift >= 0; shift -= 8) b.push_back(static_cast<uint8_t>(v >> shift));
+}
+
+size_t Big32(const Bytes& b, size_t at) {
+  return (size_t{b[at]} << 24) | (size_t{b[at + 1]} << 16) | (size_t{b[at + 2]} << 8) | b[at + 3];
+}
+
+void AddTrack(Bytes& midi, const Bytes& events) {
+  midi.insert(midi.end(), {'M', 'T', 'r', 'k'});
+  PutBig32(midi, events.size());
+  midi.insert(midi.end(), events.begin(), events.end());
+}
+
+// A piece with its tracks' end-of-track events made empty system exclusive
+// events, which the synthesiser drops.
+Bytes EndsMadeEmptySysEx(const Bytes& midi) {
+  Bytes out(midi.begin(), midi.begin() + kMidiHeadBytes);
+  for (size_t pos = kMidiHeadBytes; pos + kChunkHeadBytes <= midi.size();) {
+    const size_t length = Big32(midi, pos + 4);
+    const auto events = midi.begin() + static_cast<long>(pos + kChunkHeadBytes);
+    Bytes track(events, events + static_cast<long>(length - kEndOfTrackBytes));
+    track.insert(track.end(), {0xF0, 0});
+    AddTrack(out, track);
+    pos += kChunkHeadBytes + length;
+  }
+  return out;
+}
+
+// A beat of a microsecond, notes on tick 0 and the end a tick later.
+Bytes DenseShortPiece() {
+  Bytes events = {0, 0xFF, 0x51, 3, 0, 0, 1};
+  for (size_t i = 0; i < kDenseNotes; ++i) events.insert(events.end(), {0, 0x90, 60, 100});
+  events.insert(events.end(), {1, 0xFF, 0x2F, 0});
+  Bytes midi = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 1, 0, 96};
+  AddTrack(midi, events);
+  return midi;
+}
+
+bool WriteBytes(const fs::path& path, const Bytes& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+  return out.good() || Fail("cannot write " + path.string());
+}
+
+bool WriteMusicShapes(const fs::path& game, const fs::path& dir) {
+  std::ifstream in(game / "Data" / "Music.mid", std::ios::binary);
+  const Bytes music((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (music.size() < kMidiHeadBytes) return Fail("no Music.mid in " + game.string());
+  // A note, then an empty system exclusive event a beat later and no end.
+  const Bytes emptySysExLast = {'M', 'T', 'h', 'd',  0,    0,    0,    6,    0,   0,
+                                0,   1,   0,   0x60, 'M',  'T',  'r',  'k',  0,   0,
+                                0,   7,   0,   0x90, 0x3C, 0x40, 0x60, 0xF0, 0x00};
+  return WriteBytes(dir / "Music-ends-empty-sysex.mid", EndsMadeEmptySysEx(music)) &&
+         WriteBytes(dir / "empty-sysex-last.mid", emptySysExLast) &&
+         WriteBytes(dir / "dense-short.mid", DenseShortPiece());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -157,8 +227,9 @@ int main(int argc, char** argv) {
   const fs::path work = out / "play";
   std::error_code ec;
   fs::remove_all(out, ec);
-  for (const char* dir : {"save_image_fuzz", "hall_of_fame_fuzz", "settings_fuzz",
-                          "bmp_reader_fuzz", "sound_check_fuzz", "play/Saves"}) {
+  for (const char* dir :
+       {"save_image_fuzz", "hall_of_fame_fuzz", "settings_fuzz", "bmp_reader_fuzz",
+        "sound_check_fuzz", "midi_player_fuzz", "play/Saves"}) {
     fs::create_directories(out / dir, ec);
     if (ec) {
       Fail("cannot make " + (out / dir).string());
@@ -212,12 +283,16 @@ int main(int argc, char** argv) {
     const fs::path ext = entry.path().extension();
     if (ext != ".mid" && ext != ".wav") continue;
     fs::copy_file(entry.path(), out / "sound_check_fuzz" / entry.path().filename(), ec);
+    if (!ec && ext == ".mid") {
+      fs::copy_file(entry.path(), out / "midi_player_fuzz" / entry.path().filename(), ec);
+    }
     if (ec) break;
   }
   if (ec) {
     Fail("cannot copy the music and sounds of " + game.string());
     return 1;
   }
+  if (!WriteMusicShapes(game, out / "midi_player_fuzz")) return 1;
   fs::remove_all(work, ec);
   return 0;
 }

@@ -12,10 +12,11 @@ namespace soundfiles {
 
 using Bytes = std::vector<uint8_t>;
 
-// A note held for a beat, then the end of the track.
-inline const Bytes kNotes = {0, 0x90, 60, 100, 0x60, 0x80, 60, 0, 0, 0xFF, 0x2F, 0};
+// A note held for four beats (two seconds at the default tempo: at least
+// one however the synthesiser rounds), then the end of the track.
+inline const Bytes kNotes = {0, 0x90, 60, 100, 0x83, 0x00, 0x80, 60, 0, 0, 0xFF, 0x2F, 0};
 // The same, its note ended under running status.
-inline const Bytes kRunningNotes = {0, 0x90, 60, 100, 0x60, 60, 0, 0, 0xFF, 0x2F, 0};
+inline const Bytes kRunningNotes = {0, 0x90, 60, 100, 0x83, 0x00, 60, 0, 0, 0xFF, 0x2F, 0};
 inline const Bytes kEndOfTrack = {0, 0xFF, 0x2F, 0};
 
 inline Bytes NotesOnly() { return Bytes(kNotes.begin(), kNotes.end() - kEndOfTrack.size()); }
@@ -29,6 +30,30 @@ inline Bytes Cat(std::initializer_list<Bytes> parts) {
 inline void PutBig(Bytes& b, uint32_t v, int bytes) {
   for (int i = bytes - 1; i >= 0; --i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
 }
+
+// A delta time as a MIDI file writes it: seven bits a byte, high ones first.
+inline Bytes VarLen(uint32_t v) {
+  Bytes b = {static_cast<uint8_t>(v & 0x7F)};
+  for (v >>= 7; v; v >>= 7) b.insert(b.begin(), static_cast<uint8_t>(0x80 | (v & 0x7F)));
+  return b;
+}
+
+// A tempo event: microseconds a beat, after a delta time.
+inline Bytes Tempo(uint32_t delta, uint32_t micros) {
+  Bytes b = Cat({VarLen(delta), {0xFF, 0x51, 3}});
+  PutBig(b, micros, 3);
+  return b;
+}
+
+// The same bytes again and again.
+inline Bytes Repeat(const Bytes& part, size_t times) {
+  Bytes out;
+  out.reserve(part.size() * times);
+  for (size_t i = 0; i < times; ++i) out.insert(out.end(), part.begin(), part.end());
+  return out;
+}
+
+inline Bytes EndOfTrackAt(uint32_t delta) { return Cat({VarLen(delta), {0xFF, 0x2F, 0}}); }
 
 inline Bytes Chunk(const char* kind, const Bytes& body) {
   Bytes b(kind, kind + 4);
@@ -77,16 +102,61 @@ inline Bytes UnknownChunkAmongTracks() {
   return Midi(1, 2, {Track(kNotes), Chunk("XFIH", {1, 2, 3, 4, 5}), Track(kNotes)});
 }
 
-// A first track whose chunk says 5 bytes while its events go on into the
-// second track's chunk.
+// A first track whose chunk says 6 bytes (a note and the next time) while
+// its events go on into the second track's chunk.
 inline Bytes EventsPastTheirChunk() {
   Bytes first = Track(kNotes);
-  first[7] = 5;
+  first[7] = 6;
   return Midi(1, 2, {first, Track(kNotes)});
 }
 
 // Every event on tick 0: the piece lasts no time.
 inline Bytes ZeroLengthPiece() { return Midi(1, 1, {Track(Cat({{0, 0x90, 60, 1}, kEndOfTrack}))}); }
+
+// 29 bytes: a note on tick 0, then an empty system exclusive event a beat
+// later and no end of track. The synthesiser drops the empty event, and with
+// it the only time the piece had.
+inline Bytes EmptySysExLast() {
+  return Midi(1, 1, {Track({0, 0x90, 0x3C, 0x40, 0x60, 0xF0, 0x00})});
+}
+
+constexpr uint32_t kFastestTempo = 1;       // microseconds a beat
+constexpr uint32_t kSecondABeat = 1000000;  // microseconds a beat
+constexpr size_t kDenseNotes = 400000;      // the 1.6 MB file that was found
+constexpr size_t kFewerDenseNotes = 40000;  // the same kind in 160 KB
+
+// A beat of a microsecond, the given count of notes on tick 0 and the end of
+// the track a tick later: the synthesiser starts it again every few
+// milliseconds, reading every note each time.
+inline Bytes DenseShortPiece(size_t notes) {
+  return Midi(
+      1, 1,
+      {Track(Cat({Tempo(0, kFastestTempo), Repeat({0, 0x90, 60, 100}, notes), EndOfTrackAt(1)}))});
+}
+
+// A piece of the given seconds (a beat each) with this many notes: all on
+// tick 0, or one on each tick from the start.
+inline Bytes NotesOverSeconds(size_t notes, uint32_t seconds, bool together) {
+  const uint32_t division = together ? 1 : static_cast<uint32_t>((notes + seconds - 1) / seconds);
+  const Bytes note = {static_cast<uint8_t>(together ? 0 : 1), 0x90, 60, 100};
+  const uint32_t lastNote = together ? 0 : static_cast<uint32_t>(notes - 1);
+  return Midi(1, 1,
+              {Track(Cat({Tempo(0, kSecondABeat),
+                          {0, 0x90, 60, 100},
+                          Repeat(note, notes - 1),
+                          EndOfTrackAt(division * seconds - lastNote)}))},
+              static_cast<int>(division));
+}
+
+// A tempo of a microsecond a beat for the first tick, then a slow one for a
+// minute of notes. The synthesiser takes a new tempo only between its blocks
+// of samples, so the fast one runs through the whole piece at once.
+inline Bytes FastTempoForATick() {
+  const Bytes beat = {0x60, 0x90, 60, 100, 0x60, 0x80, 60, 0};
+  return Midi(1, 1,
+              {Track(Cat({Tempo(0, kFastestTempo), Tempo(1, kSecondABeat), Repeat(beat, 30),
+                          kEndOfTrack}))});
+}
 
 struct WaveSpec {
   uint16_t format = 1;  // PCM

@@ -45,10 +45,11 @@ std::vector<uint8_t> TinyWave() {
   return b;
 }
 
-// One track that ends a tick in (a piece must last some time).
+// One track that ends four beats in, a beat a tick: two seconds at the
+// default tempo (a piece must last at least one).
 std::vector<uint8_t> TinyMidi() {
   const uint8_t bytes[] = {'M', 'T', 'h', 'd', 0,   0, 0, 6, 0, 0, 0,    1,    0,
-                           96,  'M', 'T', 'r', 'k', 0, 0, 0, 4, 1, 0xFF, 0x2F, 0};
+                           1,   'M', 'T', 'r', 'k', 0, 0, 0, 4, 4, 0xFF, 0x2F, 0};
   return std::vector<uint8_t>(bytes, bytes + sizeof bytes);
 }
 
@@ -314,6 +315,8 @@ TEST(Music, DamagedFilesPlayAsSilenceUnderARealMixer) {
       {"unknown chunk among the tracks", UnknownChunkAmongTracks()},
       {"events past their chunk", EventsPastTheirChunk()},
       {"lasts no time", ZeroLengthPiece()},
+      {"an empty sysex last, no end of track", EmptySysExLast()},
+      {"40,000 notes in a microsecond", DenseShortPiece(kFewerDenseNotes)},
   };
   for (const auto& [name, midi] : damaged) {
     const ChildEnd end = PlayInFolder(midi, Wave({}));
