@@ -69,12 +69,35 @@ void Watch() {
   }
 }
 
+// The mixer makes a synthesiser for each piece it loads. The target keeps
+// one for many pieces, since loading the sound font takes far longer than
+// playing one; but the synthesiser counts its samples in 32 bits, which wrap
+// after some 54 hours at 22,050 Hz and make its player jump. So a fresh one
+// is made well before: after this many samples.
+constexpr uint64_t kSamplesPerSynth = uint64_t{1} << 31;
+
 struct Synth {
   fluid_settings_t* settings = nullptr;
   fluid_synth_t* synth = nullptr;
+  uint64_t samples = 0;  // rendered so far
 };
 
 Synth* synthesiser = nullptr;
+
+void NewSynth() {
+  if (synthesiser) {
+    delete_fluid_synth(synthesiser->synth);
+    delete_fluid_settings(synthesiser->settings);
+    delete synthesiser;
+  }
+  synthesiser = new Synth;
+  synthesiser->settings = new_fluid_settings();
+  fluid_settings_setnum(synthesiser->settings, "synth.sample-rate", kSampleRate);
+  synthesiser->synth = new_fluid_synth(synthesiser->settings);
+  if (!synthesiser->synth || fluid_synth_sfload(synthesiser->synth, QORV_SOUNDFONT, 1) < 0) {
+    Fail("cannot load the sound font " QORV_SOUNDFONT);
+  }
+}
 uint64_t inputs = 0;
 uint64_t passed = 0;
 double slowestShare = 0;  // the slowest render so far, of real time
@@ -117,6 +140,8 @@ int OnTick(void* data, int tick) {
 }
 
 void Play(const uint8_t* data, size_t size, const MidiLength& length) {
+  if (synthesiser->samples >= kSamplesPerSynth) NewSynth();
+  synthesiser->samples += uint64_t{kBlocks} * kBlockFrames;
   fluid_synth_t* synth = synthesiser->synth;
   fluid_player_t* player = new_fluid_player(synth);
   if (!player || fluid_player_add_mem(player, data, size) != FLUID_OK) Fail("no player");
@@ -168,14 +193,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   for (int level : {FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) {
     fluid_set_log_function(level, nullptr, nullptr);
   }
-  synthesiser = new Synth;
-  synthesiser->settings = new_fluid_settings();
-  fluid_settings_setnum(synthesiser->settings, "synth.sample-rate", kSampleRate);
-  synthesiser->synth = new_fluid_synth(synthesiser->settings);
-  // Loaded once: it takes far longer than playing a piece.
-  if (!synthesiser->synth || fluid_synth_sfload(synthesiser->synth, QORV_SOUNDFONT, 1) < 0) {
-    Fail("cannot load the sound font " QORV_SOUNDFONT);
-  }
+  NewSynth();
   std::thread(Watch).detach();
   std::atexit(PrintFigures);
   return 0;
