@@ -328,7 +328,8 @@ std::string MidiFault(const uint8_t* data, size_t size, MidiLength* length) {
   // Until a tempo is set on the first tick the default one holds.
   if (!tempoFromStart) fastestTempo = std::min(fastestTempo, kDefaultTempo);
   const Clock clock(division, fastestTempo);
-  if (clock.CanBeShorter(lastTick, kShortestPieceMicros)) return "it lasts less than a second";
+  if (clock.CanBeShorter(lastTick, kShortestPieceMicros))
+    return "it may play in less than a second";
   if (events > kMaxEvents) return "it has too many events";
   if (TooDense(spans, clock, lastTick)) return "its events are too dense to play";
   if (length) *length = {lastTick, clock.ShortestMicros(lastTick)};
