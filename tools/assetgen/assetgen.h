@@ -347,6 +347,9 @@ struct FileEntry {
   std::string path;
   std::function<std::vector<uint8_t>()> make;
   std::string source;
+  // The game rewrites it with the player's choices: written only where the
+  // game folder has none, never over his own.
+  bool playersOwn = false;
 };
 
 class Registry {
@@ -358,6 +361,9 @@ class Registry {
   void Midi(const std::string& path, std::function<MidiWriter()> compose);
   void Wav(const std::string& path, int sampleRate, std::function<std::vector<float>()> synth);
   void Text(const std::string& path, const std::string& content);
+  // A text the player's game keeps changing (the settings): the content only
+  // starts a fresh game folder.
+  void PlayersText(const std::string& path, const std::string& content);
 
   std::vector<PictureEntry> pictures;
   std::vector<FileEntry> files;

@@ -1,12 +1,17 @@
 // assetgen <gamedir>                 writes every picture, piece of music and sound
-//                                    into the game folder and re-reads each to check it
-// assetgen --verify <gamedir>        checks the folder against what would be written
+//                                    into the game folder and re-reads each to check it;
+//                                    the settings only where the folder has none
+// assetgen --verify <gamedir>        checks the folder against what would be written,
+//                                    but for the player's settings
 // assetgen --contact <png> [--only <text>] [--max <pixels>]
 //                                    writes contact sheet pages of the pictures
 #include <SDL.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -130,6 +135,24 @@ int WriteBytes(const fs::path& path, const std::vector<uint8_t>& bytes) {
   return f ? 1 : 0;
 }
 
+// Writes a file only where nothing is: 1 written, -1 something is there
+// already (left as it is, whatever it is, never read), 0 on a fault (and no
+// file left behind).
+int WriteNewBytes(const fs::path& path, const std::vector<uint8_t>& bytes) {
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd < 0) return errno == EEXIST ? -1 : 0;
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += size_t(n);
+  }
+  const bool ok = close(fd) == 0 && done == bytes.size();
+  if (!ok) unlink(path.c_str());
+  return ok ? 1 : 0;
+}
+
 int ReadBytes(const fs::path& path, std::vector<uint8_t>* bytes) {
   std::ifstream f(path, std::ios::binary);
   if (!f) return 0;
@@ -230,7 +253,21 @@ int Generate(const Registry& r, const fs::path& dir, bool write) {
   for (const FileEntry& f : r.files) {
     std::vector<uint8_t> bytes = f.make(), back;
     fs::path file = dir / f.path;
-    if (write && !WriteBytes(file, bytes)) {
+    if (f.playersOwn) {
+      // Once there it holds the player's choices: never written over, and
+      // not ours to compare.
+      if (!write) continue;
+      const int made = WriteNewBytes(file, bytes);
+      if (made < 0) {
+        std::printf("assetgen: %s is the player's: kept as it is\n", f.path.c_str());
+        continue;
+      }
+      if (made == 0) {
+        std::fprintf(stderr, "assetgen: cannot write %s\n", file.string().c_str());
+        ok = 0;
+        continue;
+      }
+    } else if (write && !WriteBytes(file, bytes)) {
       std::fprintf(stderr, "assetgen: cannot write %s\n", file.string().c_str());
       ok = 0;
       continue;

@@ -48,6 +48,11 @@ void Registry::Text(const std::string& path, const std::string& content) {
   File(path, [content] { return std::vector<uint8_t>(content.begin(), content.end()); });
 }
 
+void Registry::PlayersText(const std::string& path, const std::string& content) {
+  Text(path, content);
+  files.back().playersOwn = true;
+}
+
 // ---------------------------------------------------------------- MIDI
 
 namespace {

@@ -145,6 +145,7 @@ ASSETGEN_TABLE(SoundFiles) {
   r.Wav("Data\\Coin.wav", kRate, CoinChink);
   r.Wav("Data\\Pick.wav", kRate, PickUp);
   r.Wav("Data\\Smash.wav", kRate, Smash);
-  // The settings: the frames-per-second display off.
-  r.Text("Data//data1.txt", "0");
+  // The settings of a fresh game folder: the frames-per-second display off
+  // and no options kept yet. The game then keeps the player's options in it.
+  r.PlayersText("Data//data1.txt", "0");
 }
