@@ -15,7 +15,12 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
   waypointCount = 0;
   walkSteps = 0;
   exchangeLeft = exchangeRight = 100;
-  if (!playerSelected && selectedHero == 0) clickFlag = 0;  // a first click can only select
+  if (!playerSelected && selectedHero == 0) {
+    clickFlag = 0;  // a first click can only select
+    // Trade mode whose member was let go (the day ended, the bar was hidden)
+    // has nobody to trade: it ends, and the click selects as any other.
+    if (meetingState == kMeetAsked) meetingState = kMeetNone;
+  }
   playerWalkState = kWalkIdle;
   heroWalkReady = 0;
   selectionChanged = 0;

@@ -582,6 +582,73 @@ TEST_F(MapE2E, ARefusedTradeLeavesNoWalkArmed) {
   EXPECT_EQ(game.Map().heroStepsLeft[0], 5);
 }
 
+TEST_F(MapE2E, TradeModeWithNobodySelectedOnlySelects) {
+  // The hero is chosen and Trade pressed; then the selection goes (the day
+  // ends, or the bar is hidden and shown) while trade mode stays on. The next
+  // click on the player selects him, and a Trade asked then opens as usual.
+  struct Case {
+    const char* how;
+    int heroCellsWest;
+    bool endTheDay;
+  };
+  auto play = [](const Case& c) {
+    MapGame game([&c](GameState& s) {
+      int x = 0, y = 0;
+      cells::CellCorner(s.partyCell, &x, &y);
+      s.heroPresent[0] = 1;
+      s.heroCell[0] = cells::CellAt(x - c.heroCellsWest * 40, y);
+    });
+    ScenarioDriver& d = game.driver;
+    game.CloseBoard();
+    game.LookAt(game.Map().playerX - c.heroCellsWest * 20, game.Map().playerY);
+    game.ClickWorld(game.Map().heroX[0], game.Map().heroY[0]);
+    ASSERT_EQ(game.Map().selectedHero, 1);
+    d.Click(460 + 32, 530 + 29, kMouseLeft);  // the unit panel's Trade button
+    d.RunFrames(2);
+    ASSERT_EQ(game.Map().meetingState, MapEncounters::kMeetAsked);
+
+    if (c.endTheDay) {
+      d.Click(726, 461, kMouseLeft);  // End Turn
+      d.RunFrames(2);
+      ASSERT_EQ(game.State().day, 2u);
+      ASSERT_TRUE(RunArmiesTurn(game));
+      ASSERT_EQ(game.App().mapShowMessages, 1) << "the next day's board";
+      game.CloseBoard();
+    } else {
+      d.Click(726 + 32, 12 + 16, kMouseLeft);  // hide
+      d.RunFrames(2);
+      d.Click(726 + 32, 12 + 16, kMouseLeft);  // show
+      d.RunFrames(2);
+      ASSERT_EQ(game.App().controlBar->hideShowState, 1);
+    }
+    ASSERT_EQ(game.Map().playerSelected, 0);
+    ASSERT_EQ(game.Map().selectedHero, 0);
+
+    game.ClickWorld(game.Map().playerX, game.Map().playerY);
+    EXPECT_EQ(game.Map().meetingCalledOff, 0);
+    EXPECT_EQ(d.Dump().find("Can't Trade"), std::string::npos);
+    EXPECT_EQ(game.Map().playerSelected, 1) << "the click selects the player";
+    EXPECT_EQ(game.Map().selectedHero, 0);
+    EXPECT_EQ(game.Map().meetingState, MapEncounters::kMeetNone) << "trade mode is over";
+    EXPECT_EQ(game.Map().playerStepsLeft, 7);
+
+    d.Click(460 + 32, 530 + 29, kMouseLeft);  // Trade
+    d.RunFrames(2);
+    ASSERT_EQ(game.Map().meetingState, MapEncounters::kMeetAsked);
+    game.ClickWorld(game.Map().heroX[0], game.Map().heroY[0]);
+    for (int i = 0; i < 200 && d.App().screenProc == GameApp::GoKingdomMap; ++i) d.RunFrames(1);
+    EXPECT_STREQ(d.ScreenName(), "ExchangeChoiceProc");
+    EXPECT_EQ(game.State().exchangeLeft, 2) << "hero 0";
+    EXPECT_EQ(game.State().exchangeRight, 1) << "the player";
+  };
+  for (const Case& c : {Case{"End Turn, the hero beside", 1, true},
+                        Case{"End Turn, the hero seven cells away", 7, true},
+                        Case{"the bar hidden and shown, the hero beside", 1, false}}) {
+    SCOPED_TRACE(c.how);
+    play(c);
+  }
+}
+
 TEST_F(MapE2E, AClickWithNobodySelectedInspects) {
   MapGame game;
   ScenarioDriver& d = game.driver;
