@@ -8,8 +8,9 @@
 // the hall-of-fame writer writes a hall with one row and a full one. The
 // settings file, a few of the smallest pictures and the music and sounds
 // come from GAMEDIR; the music player's target also gets the game's music
-// with its track ends dropped and two small damaged pieces of the kinds that
-// once held the mixer for good. Each target's seeds go into
+// with its track ends dropped, two small damaged pieces of the kinds that
+// once held the mixer for good and three pieces just long enough for the
+// music check to pass them. Each target's seeds go into
 // OUTDIR/<target>/. Exit status 0 when every seed was written.
 
 #include <unistd.h>
@@ -155,6 +156,16 @@ constexpr size_t kMidiHeadBytes = 14;  // "MThd", its length, format, tracks, di
 constexpr size_t kChunkHeadBytes = 8;  // four letters of kind, then a length
 constexpr size_t kEndOfTrackBytes = 3;
 constexpr size_t kDenseNotes = 1000;
+// Ticks a beat of the pieces at the floor: a common division, and the
+// coarsest, where the player's rounding tells most.
+constexpr uint16_t kDivision = 96;
+constexpr uint16_t kTickABeat = 1;
+constexpr uint32_t kDefaultTempo = 500000;  // microseconds a beat until a piece sets one
+constexpr uint32_t kSecondABeat = 1000000;  // microseconds a beat
+constexpr uint64_t kMicrosPerSecond = 1000000;
+// The music check reckons a piece at twice its fastest tempo, for the
+// player's rounding, and passes none shorter than a second.
+constexpr uint64_t kPlayerSpeedUp = 2;
 
 void PutBig32(Bytes& b, size_t v) {
   for (int shift = 24; shift >= 0; shift -= 8) b.push_back(static_cast<uint8_t>(v >> shift));
@@ -195,6 +206,32 @@ Bytes DenseShortPiece() {
   return midi;
 }
 
+void PutVarLen(Bytes& b, uint32_t v) {
+  Bytes bytes = {static_cast<uint8_t>(v & 0x7F)};
+  for (v >>= 7; v; v >>= 7) bytes.insert(bytes.begin(), static_cast<uint8_t>(0x80 | (v & 0x7F)));
+  b.insert(b.end(), bytes.begin(), bytes.end());
+}
+
+// A piece at the music check's floor: a note held for the fewest ticks it
+// passes, then the end of the track. The tempo is set on tick 0 unless it
+// is the default one.
+Bytes FloorPiece(uint16_t division, uint32_t tempo) {
+  const uint64_t least = kPlayerSpeedUp * kMicrosPerSecond * division;
+  const auto ticks = static_cast<uint32_t>((least + tempo - 1) / tempo);
+  Bytes events;
+  if (tempo != kDefaultTempo) {
+    events.insert(events.end(), {0, 0xFF, 0x51, 3, static_cast<uint8_t>(tempo >> 16),
+                                 static_cast<uint8_t>(tempo >> 8), static_cast<uint8_t>(tempo)});
+  }
+  events.insert(events.end(), {0, 0x90, 60, 100});
+  PutVarLen(events, ticks);
+  events.insert(events.end(), {0x80, 60, 0, 0, 0xFF, 0x2F, 0});
+  Bytes midi = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 1};
+  midi.insert(midi.end(), {static_cast<uint8_t>(division >> 8), static_cast<uint8_t>(division)});
+  AddTrack(midi, events);
+  return midi;
+}
+
 bool WriteBytes(const fs::path& path, const Bytes& bytes) {
   std::ofstream out(path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(bytes.data()),
@@ -212,7 +249,10 @@ bool WriteMusicShapes(const fs::path& game, const fs::path& dir) {
                                 0,   7,   0,   0x90, 0x3C, 0x40, 0x60, 0xF0, 0x00};
   return WriteBytes(dir / "Music-ends-empty-sysex.mid", EndsMadeEmptySysEx(music)) &&
          WriteBytes(dir / "empty-sysex-last.mid", emptySysExLast) &&
-         WriteBytes(dir / "dense-short.mid", DenseShortPiece());
+         WriteBytes(dir / "dense-short.mid", DenseShortPiece()) &&
+         WriteBytes(dir / "floor-tick-a-beat.mid", FloorPiece(kTickABeat, kDefaultTempo)) &&
+         WriteBytes(dir / "floor-default-tempo.mid", FloorPiece(kDivision, kDefaultTempo)) &&
+         WriteBytes(dir / "floor-second-a-beat.mid", FloorPiece(kDivision, kSecondABeat));
 }
 
 }  // namespace

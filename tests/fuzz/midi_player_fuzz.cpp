@@ -10,7 +10,9 @@
 //   - keeps another length of the piece than the check counted, or stops
 //     (it could not read the file).
 // At exit each process prints how many inputs the check passed and the
-// slowest render it saw, as a share of real time.
+// slowest render it saw, as a share of real time; and a run in which the
+// check passed no input at all fails, since it tried nothing against the
+// synthesiser.
 
 #include <fluidsynth.h>
 
@@ -102,11 +104,22 @@ uint64_t inputs = 0;
 uint64_t passed = 0;
 double slowestShare = 0;  // the slowest render so far, of real time
 
-void PrintFigures() {
+// At exit: libFuzzer ends a run that has used its time or its count of
+// inputs with exit(); a failure ends it at once, without this.
+void EndOfRun() {
   std::fprintf(stderr,
                "midi_player_fuzz: %llu of %llu inputs passed; slowest render %.3f of real time\n",
                static_cast<unsigned long long>(passed), static_cast<unsigned long long>(inputs),
                slowestShare);
+  if (inputs > 0 && passed == 0) {
+    std::fprintf(stderr,
+                 "midi_player_fuzz: no input reached the synthesiser: the check refused all "
+                 "%llu\n",
+                 static_cast<unsigned long long>(inputs));
+    std::fflush(stderr);
+    // exit() must not be called again while the process exits.
+    std::_Exit(EXIT_FAILURE);
+  }
 }
 
 // What the player did while a piece played: the block being rendered, the
@@ -195,7 +208,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   }
   NewSynth();
   std::thread(Watch).detach();
-  std::atexit(PrintFigures);
+  std::atexit(EndOfRun);
   return 0;
 }
 

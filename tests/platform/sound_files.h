@@ -158,6 +158,46 @@ inline Bytes FastTempoForATick() {
                           kEndOfTrack}))});
 }
 
+// A note held from tick 0 for the given ticks, then the end of the track.
+// The tempo (microseconds a beat) is set on tick 0 when one is given; else
+// the default one holds.
+inline Bytes HeldNote(uint32_t ticks, int division, uint32_t tempo = 0) {
+  const Bytes tempoEvent = tempo ? Tempo(0, tempo) : Bytes{};
+  return Midi(
+      1, 1,
+      {Track(Cat({tempoEvent, {0, 0x90, 60, 100}, VarLen(ticks), {0x80, 60, 0}, kEndOfTrack}))},
+      division);
+}
+
+// The crowded pieces below play at a tick a beat and a second a beat: a
+// second as the check reckons it (at twice the tempo) is two ticks.
+constexpr uint32_t kCrowdTicks = 20;  // the length of each
+
+// A tempo and notes on tick 0, `together` events in all, one more note at
+// tick `next` and the end of the track at kCrowdTicks.
+inline Bytes Crowd(size_t together, uint32_t next) {
+  return Midi(1, 1,
+              {Track(Cat({Tempo(0, kSecondABeat),
+                          Repeat({0, 0x90, 60, 100}, together - 1),
+                          VarLen(next),
+                          {0x90, 60, 100},
+                          EndOfTrackAt(kCrowdTicks - next)}))},
+              1);
+}
+
+// A note from tick 0 to kCrowdTicks, then this many markers a tick apart and
+// no end of track. The synthesiser drops the markers, only reads them: with
+// nothing it keeps after them, they count at the piece's end.
+inline Bytes MarkersAfterTheEnd(size_t markers) {
+  return Midi(1, 1,
+              {Track(Cat({Tempo(0, kSecondABeat),
+                          {0, 0x90, 60, 100},
+                          VarLen(kCrowdTicks),
+                          {0x80, 60, 0},
+                          Repeat({1, 0xFF, 0x06, 0}, markers)}))},
+              1);
+}
+
 struct WaveSpec {
   uint16_t format = 1;  // PCM
   uint16_t channels = 1;

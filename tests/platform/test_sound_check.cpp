@@ -192,6 +192,55 @@ TEST(SoundCheck, DamagedMidiShapesFail) {
   for (const Refused& r : bad) EXPECT_EQ(MidiFaultOf(r.bytes), r.fault) << r.name;
 }
 
+// The floor of a second, reckoned at twice the piece's fastest tempo: the
+// player rounds to whole ticks each time it sets a tempo and can play a
+// piece in about half the time its tempos give. Each piece is a held note:
+// the shortest that passes, the one a tick shorter, and the one of half its
+// ticks, which lasts a second at the tempo as written.
+TEST(SoundCheck, APieceLastsASecondAtTwiceItsFastestTempo) {
+  const std::string tooShort = "it may play in less than a second";
+  constexpr uint64_t kSecond = 1000000;  // microseconds
+  struct Floor {
+    const char* name;
+    int division;
+    uint32_t tempo;  // set on tick 0; 0 for none
+    uint32_t ticks;  // the fewest that pass
+  };
+  const Floor floors[] = {
+      // Half of it is a file of 34 bytes that the player started again
+      // after at most 0.79 s; these four ticks played for 1.75 s.
+      {"a tick a beat", 1, 0, 4},
+      {"the default tempo", 96, 0, 384},
+      {"a second a beat from tick 0", 96, kSecondABeat, 192},
+  };
+  for (const Floor& f : floors) {
+    MidiLength length;
+    const std::string fault =
+        FaultOf([&](const uint8_t* d, size_t n) { return MidiFault(d, n, &length); },
+                HeldNote(f.ticks, f.division, f.tempo));
+    EXPECT_EQ(fault, "") << f.name;
+    EXPECT_EQ(length.ticks, f.ticks) << f.name;
+    EXPECT_EQ(length.shortestMicros, kSecond) << f.name;
+    EXPECT_EQ(MidiFaultOf(HeldNote(f.ticks - 1, f.division, f.tempo)), tooShort) << f.name;
+    EXPECT_EQ(MidiFaultOf(HeldNote(f.ticks / 2, f.division, f.tempo)), tooShort) << f.name;
+  }
+}
+
+// At most 1,000 events within any second; a second is two ticks in these
+// pieces.
+TEST(SoundCheck, AThousandEventsASecondAtMost) {
+  const std::string tooDense = "its events are too dense to play";
+  constexpr size_t kMost = 1000;
+  constexpr uint32_t kSecondTicks = 2;
+  EXPECT_EQ(MidiFaultOf(Crowd(kMost, kSecondTicks)), "");
+  EXPECT_EQ(MidiFaultOf(Crowd(kMost + 1, kSecondTicks)), tooDense);
+  EXPECT_EQ(MidiFaultOf(Crowd(kMost, kSecondTicks - 1)), tooDense);
+  // The markers join the note's end on its last tick. Counted at their own
+  // ticks, a tick apart, they would pass however many there were.
+  EXPECT_EQ(MidiFaultOf(MarkersAfterTheEnd(kMost - 1)), "");
+  EXPECT_EQ(MidiFaultOf(MarkersAfterTheEnd(kMost)), tooDense);
+}
+
 TEST(SoundCheck, WaveHeaderAndDataSize) {
   EXPECT_EQ(WaveFaultOf(Wave({})), "");
   WaveSpec stereo8;
