@@ -15,12 +15,8 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
   waypointCount = 0;
   walkSteps = 0;
   exchangeLeft = exchangeRight = 100;
-  if (!playerSelected && selectedHero == 0) {
-    clickFlag = 0;  // a first click can only select
-    // Trade mode whose member was let go (the day ended, the bar was hidden)
-    // has nobody to trade: it ends, and the click selects as any other.
-    if (meetingState == kMeetAsked) meetingState = kMeetNone;
-  }
+  const bool nobodySelected = !playerSelected && selectedHero == 0;
+  if (nobodySelected) clickFlag = 0;  // a first click can only select
   playerWalkState = kWalkIdle;
   heroWalkReady = 0;
   selectionChanged = 0;
@@ -29,8 +25,12 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
   if (meetingState == kMeetFar) meetingState = kMeetNone;
 
   // 2. Selection (in trade mode a click on another member names the partner).
+  // Trade mode whose member was let go since (the day ended, the bar was
+  // hidden) has nobody to trade for: the click selects as any other, and
+  // trade mode ends below, no walk being planned.
+  auto namesPartner = [&] { return meetingState == kMeetAsked && !nobodySelected; };
   if (cell == playerCell) {
-    if (meetingState != kMeetAsked) {
+    if (!namesPartner()) {
       playerSelected = 1;
       selectedHero = 0;
       attackerCode = 1;
@@ -42,7 +42,7 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
   for (int k = 0; k < 10; ++k) {
     // A hero who is not on the map keeps a stale cell: it cannot be chosen.
     if (!heroOnMap[k] || cell != heroCell[k]) continue;
-    if (meetingState != kMeetAsked) {
+    if (!namesPartner()) {
       selectedHero = uint8_t(k + 1);
       playerSelected = 0;
       attackerCode = uint8_t(k + 2);

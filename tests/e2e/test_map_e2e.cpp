@@ -624,13 +624,15 @@ TEST_F(MapE2E, TradeModeWithNobodySelectedOnlySelects) {
     ASSERT_EQ(game.Map().playerSelected, 0);
     ASSERT_EQ(game.Map().selectedHero, 0);
 
+    // The armies' turn and the board may have moved the view.
+    game.LookAt(game.Map().playerX, game.Map().playerY);
     game.ClickWorld(game.Map().playerX, game.Map().playerY);
     EXPECT_EQ(game.Map().meetingCalledOff, 0);
     EXPECT_EQ(d.Dump().find("Can't Trade"), std::string::npos);
     EXPECT_EQ(game.Map().playerSelected, 1) << "the click selects the player";
     EXPECT_EQ(game.Map().selectedHero, 0);
     EXPECT_EQ(game.Map().meetingState, MapEncounters::kMeetNone) << "trade mode is over";
-    EXPECT_EQ(game.Map().playerStepsLeft, 7);
+    EXPECT_EQ(game.Map().playerStepsLeft, day_change::kStepsPerDay);
 
     d.Click(460 + 32, 530 + 29, kMouseLeft);  // Trade
     d.RunFrames(2);
