@@ -9,6 +9,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "app/data_settings.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -16,10 +18,6 @@ namespace {
 constexpr const char* kDataFolder = "Data";
 constexpr const char* kSavesFolder = "Saves";
 constexpr const char* kSettingsFile = "data1.txt";
-// The settings as the build writes them (tools/assetgen): the frames-per-
-// second display off and no options kept. The player's own file is never
-// copied, so no test depends on the options the player chose.
-constexpr const char kBuiltSettings[] = "0";
 
 std::string gFolder;
 
@@ -102,7 +100,9 @@ bool LayOutGameFolder(const std::string& dir, std::string* error) {
     return false;
   }
   std::ofstream settings(to / kDataFolder / kSettingsFile, std::ios::binary);
-  settings << kBuiltSettings;
+  // A fresh folder's settings: the player's own file is never copied, so no
+  // test depends on the options he chose.
+  settings << kFreshSettings;
   if (!settings.flush()) *error = "cannot write Data/" + std::string(kSettingsFile);
   return static_cast<bool>(settings);
 }

@@ -5,9 +5,9 @@
 // GAMEDIR is a built game folder (Art/, Data/). The game is played headless
 // in a folder of its own under OUTDIR, and its save step writes a new game's
 // save, a save from the middle of a game and a save made during a battle;
-// the hall-of-fame writer writes a hall with one row and a full one. The
-// settings file, a few of the smallest pictures and the music and sounds
-// come from GAMEDIR; the music player's target also gets the game's music
+// the hall-of-fame writer writes a hall with one row and a full one; the
+// settings file is a fresh folder's. A few of the smallest pictures and the
+// music and sounds come from GAMEDIR; the music player's target also gets the game's music
 // with its track ends dropped, two small damaged pieces of the kinds that
 // once held the mixer for good and three pieces just long enough for the
 // music check to pass them. Each target's seeds go into
@@ -25,6 +25,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/data_settings.h"
 #include "app/game_app.h"
 #include "game/game_state.h"
 #include "game/glyph_name.h"
@@ -232,6 +233,8 @@ Bytes FloorPiece(uint16_t division, uint32_t tempo) {
   return midi;
 }
 
+Bytes FreshSettings() { return Bytes(kFreshSettings, kFreshSettings + sizeof kFreshSettings - 1); }
+
 bool WriteBytes(const fs::path& path, const Bytes& bytes) {
   std::ofstream out(path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(bytes.data()),
@@ -276,23 +279,21 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  // The play folder's Data: links, but a settings file of its own, so that
-  // the game writes nothing into GAMEDIR, which may keep a player's options.
+  // The play folder's Data: links, but a fresh folder's settings file of its
+  // own, so that the game writes nothing into GAMEDIR, which may keep a
+  // player's options, and his options never change the seeds.
   fs::create_directory_symlink(game / "Art", work / "Art", ec);
   fs::create_directory(work / "Data", ec);
   for (const fs::directory_entry& entry : fs::directory_iterator(game / "Data", ec)) {
-    const fs::path to = work / "Data" / entry.path().filename();
-    if (entry.path().filename() == "data1.txt") {
-      fs::copy_file(entry.path(), to, ec);
-    } else {
-      fs::create_symlink(entry.path(), to, ec);
-    }
+    if (entry.path().filename() == "data1.txt") continue;
+    fs::create_symlink(entry.path(), work / "Data" / entry.path().filename(), ec);
     if (ec) break;
   }
   if (ec) {
     Fail("cannot lay out " + (work / "Data").string());
     return 1;
   }
+  if (!WriteBytes(work / "Data" / "data1.txt", FreshSettings())) return 1;
   if (chdir(work.c_str()) != 0) {
     Fail("cannot enter " + work.string());
     return 1;
@@ -312,11 +313,7 @@ int main(int argc, char** argv) {
     Fail("cannot write the halls");
     return 1;
   }
-  fs::copy_file(game / "Data" / "data1.txt", out / "settings_fuzz" / "data1.txt", ec);
-  if (ec) {
-    Fail("no settings file in " + game.string());
-    return 1;
-  }
+  if (!WriteBytes(out / "settings_fuzz" / "data1.txt", FreshSettings())) return 1;
   if (!CopyPictures(game / "Art", out / "bmp_reader_fuzz")) return 1;
   // The game's own music and sounds.
   for (const fs::directory_entry& entry : fs::directory_iterator(game / "Data", ec)) {

@@ -9,6 +9,11 @@
 // Where the options stand among the values.
 constexpr int kSettingsOptionsFirst = 1;
 
+// The settings a fresh game folder starts with: the frames-per-second display
+// off and no options kept yet. Once the game has kept the player's options in
+// a folder, that file is his.
+constexpr const char kFreshSettings[] = "0";
+
 class DataSettings {
  public:
   DataSettings();

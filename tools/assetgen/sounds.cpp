@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/data_settings.h"
 #include "assetgen.h"
 
 using namespace assetgen;
@@ -145,7 +146,7 @@ ASSETGEN_TABLE(SoundFiles) {
   r.Wav("Data\\Coin.wav", kRate, CoinChink);
   r.Wav("Data\\Pick.wav", kRate, PickUp);
   r.Wav("Data\\Smash.wav", kRate, Smash);
-  // The settings of a fresh game folder: the frames-per-second display off
-  // and no options kept yet. The game then keeps the player's options in it.
-  r.PlayersText("Data//data1.txt", "0");
+  // The settings of a fresh game folder; the game then keeps the player's
+  // options in it.
+  r.PlayersText("Data//data1.txt", kFreshSettings);
 }

@@ -9,6 +9,8 @@
 #include <fstream>
 #include <vector>
 
+#include "app/data_settings.h"
+
 namespace {
 
 constexpr const char* kDataFolder = "Data";
@@ -27,12 +29,10 @@ bool ListFolder(const std::string& dir, std::vector<std::string>* names) {
   return true;
 }
 
-bool CopyFile(const std::string& from, const std::string& to) {
-  std::ifstream in(from, std::ios::binary);
+bool WriteFreshSettings(const std::string& to) {
   std::ofstream out(to, std::ios::binary);
-  if (!in || !out) return false;
-  out << in.rdbuf();
-  return static_cast<bool>(out);
+  out << kFreshSettings;
+  return static_cast<bool>(out.flush());
 }
 
 int RemoveEntry(const char* path, const struct stat*, int type, struct FTW*) {
@@ -82,7 +82,7 @@ bool SoakGameFolder::Build(const std::string& source) {
       return false;
     }
   }
-  // Data: links, but the settings file is a copy of its own.
+  // Data: links, but the settings file is one of its own.
   const std::string data = path_ + "/" + kDataFolder;
   std::vector<std::string> files;
   if (mkdir(data.c_str(), 0755) != 0 || !ListFolder(source + "/" + kDataFolder, &files)) {
@@ -90,14 +90,17 @@ bool SoakGameFolder::Build(const std::string& source) {
     return false;
   }
   for (const std::string& name : files) {
+    if (name == kSettingsFile) continue;
     const std::string from = source + "/" + kDataFolder + "/" + name;
     const std::string to = data + "/" + name;
-    const bool ok =
-        name == kSettingsFile ? CopyFile(from, to) : symlink(from.c_str(), to.c_str()) == 0;
-    if (!ok) {
+    if (symlink(from.c_str(), to.c_str()) != 0) {
       error_ = "cannot lay out Data/" + name;
       return false;
     }
+  }
+  if (!WriteFreshSettings(data + "/" + kSettingsFile)) {
+    error_ = "cannot write Data/" + std::string(kSettingsFile);
+    return false;
   }
   if (mkdir((path_ + "/" + kSavesFolder).c_str(), 0755) != 0) {
     error_ = "cannot make the Saves folder";

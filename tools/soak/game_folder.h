@@ -1,7 +1,8 @@
 #pragma once
 // A game folder of the soak's own, made under the temporary folder: links to
-// the pictures, music and data of a built game, a real copy of the settings
-// file (the options write it) and an empty Saves folder. Removed again on
+// the pictures, music and data of a built game, a fresh folder's settings
+// file of its own (the options write it; the player's options in the built
+// folder never change a run) and an empty Saves folder. Removed again on
 // destruction, with everything the game wrote into it.
 
 #include <string>
