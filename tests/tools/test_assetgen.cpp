@@ -12,15 +12,13 @@
 #include <sstream>
 #include <string>
 
+#include "app/data_settings.h"
 #include "test_folder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// The settings of a fresh game folder: the frames-per-second display off and
-// no options kept.
-constexpr const char* kFreshSettings = "0";
 // As the game writes them for a player who turned the music off and chose
 // the fast speeds.
 constexpr const char* kPlayersSettings = "0 0 1 3 3 3 0 0 0 0\n";
