@@ -6,8 +6,6 @@
 // assetgen --contact <png> [--only <text>] [--max <pixels>]
 //                                    writes contact sheet pages of the pictures
 #include <SDL.h>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -139,17 +137,11 @@ int WriteBytes(const fs::path& path, const std::vector<uint8_t>& bytes) {
 // already (left as it is, whatever it is, never read), 0 on a fault (and no
 // file left behind).
 int WriteNewBytes(const fs::path& path, const std::vector<uint8_t>& bytes) {
-  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-  if (fd < 0) return errno == EEXIST ? -1 : 0;
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    done += size_t(n);
-  }
-  const bool ok = close(fd) == 0 && done == bytes.size();
-  if (!ok) unlink(path.c_str());
+  FILE* f = std::fopen(path.c_str(), "wbx");  // x: made here or not at all
+  if (!f) return errno == EEXIST ? -1 : 0;
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  ok = std::fclose(f) == 0 && ok;
+  if (!ok) std::remove(path.c_str());
   return ok ? 1 : 0;
 }
 
