@@ -157,16 +157,22 @@ constexpr size_t kMidiHeadBytes = 14;  // "MThd", its length, format, tracks, di
 constexpr size_t kChunkHeadBytes = 8;  // four letters of kind, then a length
 constexpr size_t kEndOfTrackBytes = 3;
 constexpr size_t kDenseNotes = 1000;
-// Ticks a beat of the pieces at the floor: a common division, and the
-// coarsest, where the player's rounding tells most.
-constexpr uint16_t kDivision = 96;
-constexpr uint16_t kTickABeat = 1;
-constexpr uint32_t kDefaultTempo = 500000;  // microseconds a beat until a piece sets one
-constexpr uint32_t kSecondABeat = 1000000;  // microseconds a beat
-constexpr uint64_t kMicrosPerSecond = 1000000;
-// The music check reckons a piece at twice its fastest tempo, for the
-// player's rounding, and passes none shorter than a second.
-constexpr uint64_t kPlayerSpeedUp = 2;
+
+// Pieces just long enough for the music check, which reckons a piece at
+// twice its fastest tempo and passes none shorter than a second: a note held
+// for the fewest ticks it passes. At a tick a beat the player's rounding
+// tells most.
+struct FloorSeed {
+  const char* name;
+  uint16_t division;  // ticks a beat
+  uint32_t tempo;     // microseconds a beat, set on tick 0; 0 for the default
+  uint32_t ticks;
+};
+constexpr FloorSeed kFloorSeeds[] = {
+    {"floor-tick-a-beat.mid", 1, 0, 4},
+    {"floor-default-tempo.mid", 96, 0, 384},
+    {"floor-second-a-beat.mid", 96, 1000000, 192},
+};
 
 void PutBig32(Bytes& b, size_t v) {
   for (int shift = 24; shift >= 0; shift -= 8) b.push_back(static_cast<uint8_t>(v >> shift));
@@ -213,19 +219,17 @@ void PutVarLen(Bytes& b, uint32_t v) {
   b.insert(b.end(), bytes.begin(), bytes.end());
 }
 
-// A piece at the music check's floor: a note held for the fewest ticks it
-// passes, then the end of the track. The tempo is set on tick 0 unless it
-// is the default one.
-Bytes FloorPiece(uint16_t division, uint32_t tempo) {
-  const uint64_t least = kPlayerSpeedUp * kMicrosPerSecond * division;
-  const auto ticks = static_cast<uint32_t>((least + tempo - 1) / tempo);
+// The note held, then the end of the track.
+Bytes FloorPiece(const FloorSeed& seed) {
+  const uint32_t tempo = seed.tempo;
+  const uint16_t division = seed.division;
   Bytes events;
-  if (tempo != kDefaultTempo) {
+  if (tempo) {
     events.insert(events.end(), {0, 0xFF, 0x51, 3, static_cast<uint8_t>(tempo >> 16),
                                  static_cast<uint8_t>(tempo >> 8), static_cast<uint8_t>(tempo)});
   }
   events.insert(events.end(), {0, 0x90, 60, 100});
-  PutVarLen(events, ticks);
+  PutVarLen(events, seed.ticks);
   events.insert(events.end(), {0x80, 60, 0, 0, 0xFF, 0x2F, 0});
   Bytes midi = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 1};
   midi.insert(midi.end(), {static_cast<uint8_t>(division >> 8), static_cast<uint8_t>(division)});
@@ -250,12 +254,11 @@ bool WriteMusicShapes(const fs::path& game, const fs::path& dir) {
   const Bytes emptySysExLast = {'M', 'T', 'h', 'd',  0,    0,    0,    6,    0,   0,
                                 0,   1,   0,   0x60, 'M',  'T',  'r',  'k',  0,   0,
                                 0,   7,   0,   0x90, 0x3C, 0x40, 0x60, 0xF0, 0x00};
+  for (const FloorSeed& seed : kFloorSeeds)
+    if (!WriteBytes(dir / seed.name, FloorPiece(seed))) return false;
   return WriteBytes(dir / "Music-ends-empty-sysex.mid", EndsMadeEmptySysEx(music)) &&
          WriteBytes(dir / "empty-sysex-last.mid", emptySysExLast) &&
-         WriteBytes(dir / "dense-short.mid", DenseShortPiece()) &&
-         WriteBytes(dir / "floor-tick-a-beat.mid", FloorPiece(kTickABeat, kDefaultTempo)) &&
-         WriteBytes(dir / "floor-default-tempo.mid", FloorPiece(kDivision, kDefaultTempo)) &&
-         WriteBytes(dir / "floor-second-a-beat.mid", FloorPiece(kDivision, kSecondABeat));
+         WriteBytes(dir / "dense-short.mid", DenseShortPiece());
 }
 
 }  // namespace
