@@ -1,7 +1,5 @@
 #include "app/data_settings.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <sstream>
 #include <string>
@@ -10,6 +8,7 @@
 #include "game/game_state.h"
 #include "platform/paths.h"
 #include "platform/regular_file.h"
+#include "platform/replace_file.h"
 
 namespace {
 
@@ -56,19 +55,12 @@ uint32_t DataSettings::Save() { return SaveTo(kSettingsPath); }
 
 uint32_t DataSettings::SaveTo(const char* path) {
   if (!path) return 0;
-  const std::string target = ResolveGamePath(path);
-  const std::string temp = target + ".tmp";
-  FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) return 0;
-  bool ok = true;
-  for (int i = 0; i < 10 && ok; ++i) ok = std::fprintf(f, i ? " %d" : "%d", values[i]) > 0;
-  ok = ok && std::fputc('\n', f) != EOF;
-  // On the disk before it replaces the old file.
-  ok = ok && std::fflush(f) == 0 && fsync(fileno(f)) == 0;
-  ok = (std::fclose(f) == 0) && ok;
-  if (ok && std::rename(temp.c_str(), target.c_str()) == 0) return 1;
-  std::remove(temp.c_str());
-  return 0;
+  const auto write = [this](FILE* f) {
+    bool ok = true;
+    for (int i = 0; i < 10 && ok; ++i) ok = std::fprintf(f, i ? " %d" : "%d", values[i]) > 0;
+    return ok && std::fputc('\n', f) != EOF;
+  };
+  return ReplaceFile(ResolveGamePath(path), write) ? 1 : 0;
 }
 
 uint32_t DataSettings::StoreOptions(const uint8_t* options) {

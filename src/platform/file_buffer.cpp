@@ -1,13 +1,12 @@
 #include "platform/file_buffer.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <new>
 #include <string>
 
 #include "platform/paths.h"
 #include "platform/regular_file.h"
+#include "platform/replace_file.h"
 
 namespace {
 
@@ -45,21 +44,12 @@ void FileBuffer::Free() {
 
 uint32_t FileBuffer::Save(const char* path) {
   if (!bytes || size == 0 || !path) return 0;
-  const std::string target = NormalisePath(path);
-  const std::string temp = target + ".tmp";
-  FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) return 0;
   const uint8_t count[4] = {static_cast<uint8_t>(size), static_cast<uint8_t>(size >> 8),
                             static_cast<uint8_t>(size >> 16), static_cast<uint8_t>(size >> 24)};
-  bool ok = gHooks.write(count, 4, f) == 4;
-  ok = ok && gHooks.write(bytes, size, f) == size;
-  // On the disk before it replaces the old file, so that a crash leaves one
-  // whole file or the other.
-  ok = ok && std::fflush(f) == 0 && fsync(fileno(f)) == 0;
-  ok = (std::fclose(f) == 0) && ok;
-  if (ok && gHooks.rename(temp.c_str(), target.c_str()) == 0) return 1;
-  std::remove(temp.c_str());
-  return 0;
+  const auto write = [&](FILE* f) {
+    return gHooks.write(count, 4, f) == 4 && gHooks.write(bytes, size, f) == size;
+  };
+  return ReplaceFile(NormalisePath(path), write, gHooks.rename) ? 1 : 0;
 }
 
 uint8_t* FileBuffer::Load(const char* path, FileFound* found) {

@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "app/data_settings.h"
 #include "game/game_state.h"
+#include "test_folder.h"
 
 namespace {
 
@@ -40,6 +44,15 @@ class SettingsFile {
 
 void LoadText(SettingsFile& file, const std::string& text, DataSettings& settings) {
   settings.LoadFrom(file.Write(text));
+}
+
+std::string ReadText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteText(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
 }
 
 }  // namespace
@@ -164,4 +177,31 @@ TEST(DataSettings, OptionsAreWrittenAndReadBack) {
   // A folder that is not there: nothing written, no failure beyond the result.
   DataSettings s;
   EXPECT_EQ(s.SaveTo(file.Missing()), 0u);
+}
+
+// The settings are always written into a file of the game's own: a link at
+// the temporary name (to a file outside the Data folder) is removed, never
+// written through, and a temporary file left by a crash does not stop the
+// write.
+TEST(DataSettings, SaveNeverWritesThroughTheTemporaryName) {
+  const std::string path = TestFile("Data/data1.txt");
+  const std::string outside = TestFile("outside.txt");
+  WriteText(outside, "outside\n");
+  ASSERT_EQ(symlink(outside.c_str(), (path + ".tmp").c_str()), 0);
+  DataSettings s;
+  ASSERT_EQ(s.Load(), 1u);
+  s.values[0] = 1;
+  ASSERT_EQ(s.Save(), 1u);
+  EXPECT_EQ(ReadText(outside), "outside\n");
+  struct stat st;
+  ASSERT_EQ(lstat(path.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISREG(st.st_mode));
+  EXPECT_EQ(ReadText(path), "1 0 0 0 0 0 0 0 0 0\n");
+  EXPECT_NE(lstat((path + ".tmp").c_str(), &st), 0);
+
+  WriteText(path + ".tmp", "9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9\n");
+  s.values[1] = 1;
+  ASSERT_EQ(s.Save(), 1u);
+  EXPECT_EQ(ReadText(path), "1 1 0 0 0 0 0 0 0 0\n");
+  EXPECT_NE(lstat((path + ".tmp").c_str(), &st), 0);
 }

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "platform_test_util.h"
+#include "test_folder.h"
 
 using testutil::ReadFile;
 using testutil::TempDir;
@@ -140,4 +141,30 @@ TEST(FileBuffer, FailedSaveKeepsTheOldFile) {
 
   EXPECT_EQ(out.Save(path.c_str()), 1u);
   EXPECT_EQ(ReadFile(path).size(), 104u);
+}
+
+// A save is always a file of the game's own: a link at the temporary name
+// (to a file outside the Saves folder) is removed, never written through, and
+// a temporary file left by a crash does not stop the save.
+TEST(FileBuffer, SaveNeverWritesThroughTheTemporaryName) {
+  const std::string path = TestFile("Saves/1.save");
+  const std::string outside = TestFile("outside.save");
+  ASSERT_TRUE(WriteFile(outside, {1, 0, 0, 0, 9}));
+  ASSERT_EQ(symlink(outside.c_str(), (path + ".tmp").c_str()), 0);
+  FileBuffer out;
+  out.Allocate(3);
+  for (int i = 0; i < 3; ++i) out.bytes[i] = static_cast<uint8_t>(i + 1);
+  ASSERT_EQ(out.Save(path.c_str()), 1u);
+  EXPECT_EQ(ReadFile(outside), std::vector<uint8_t>({1, 0, 0, 0, 9}));
+  struct stat st;
+  ASSERT_EQ(lstat(path.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISREG(st.st_mode));
+  EXPECT_EQ(ReadFile(path), std::vector<uint8_t>({3, 0, 0, 0, 1, 2, 3}));
+  EXPECT_NE(lstat((path + ".tmp").c_str(), &st), 0);
+
+  ASSERT_TRUE(WriteFile(path + ".tmp", std::vector<uint8_t>(40, 7)));
+  out.bytes[0] = 4;
+  ASSERT_EQ(out.Save(path.c_str()), 1u);
+  EXPECT_EQ(ReadFile(path), std::vector<uint8_t>({3, 0, 0, 0, 4, 2, 3}));
+  EXPECT_NE(lstat((path + ".tmp").c_str(), &st), 0);
 }
