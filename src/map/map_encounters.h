@@ -432,6 +432,9 @@ class MapEncounters {
   uint8_t messageClickArmed{};  // the next press may close the message board
   // The press closed the board: no map click until both buttons are up.
   uint8_t messageClickTaken{};
+  // The press closed another box (a find, the bag-full note, the inspect
+  // text, a trade's refusal): no button is pressed until both are up.
+  uint8_t boxClickTaken{};
   uint8_t mapClickArmed{};  // both buttons were seen up since the population was made
   uint8_t findClose{};      // a press on the find message: it closes on release
   uint8_t bagFullClose{};   // a press on the bag-full message: it closes on release
@@ -665,6 +668,7 @@ class MapEncounters {
     v("mouseDownSeen", mouseDownSeen);
     v("messageClickArmed", messageClickArmed);
     v("messageClickTaken", messageClickTaken);
+    v("boxClickTaken", boxClickTaken);
     v("mapClickArmed", mapClickArmed);
     v("findClose", findClose);
     v("bagFullClose", bagFullClose);

@@ -100,6 +100,16 @@ void CloseInspect(MapEncounters& e) {
   e.inspectCode = 0;
 }
 
+// A press that closes a box the map shows: a find and the bag-full note
+// close on its release, the inspect text and a trade's refusal at a second
+// press, the right button closes them all at once.
+bool PressClosesBox(const MapEncounters& e, bool rightButton) {
+  if (e.findShown == MapEncounters::kFindShown || e.bagFull) return true;
+  if (e.inspectShown && (rightButton || e.inspectClose == MapEncounters::kCloseReleased))
+    return true;
+  return e.meetingCalledOff && (rightButton || e.refusedClose == MapEncounters::kCloseReleased);
+}
+
 // The member's world position: 1 the player, k + 2 hero k.
 void MemberPosition(const MapEncounters& e, uint8_t member, int32_t& x, int32_t& y,
                     uint32_t& cell) {
@@ -356,6 +366,10 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
 
   const bool pressed = mouse->ButtonPressed(kMouseLeft) || mouse->ButtonPressed(kMouseRight);
 
+  // A press that closes a box is the box's own, as the board's is below: it
+  // presses no button beneath it until both buttons are up.
+  if (pressed && PressClosesBox(e, mouse->ButtonPressed(kMouseRight))) e.boxClickTaken = 1;
+
   // 8. The first press on the message board closes it.
   if (pressed && e.messageClickArmed) {
     e.messageClickArmed = 0;
@@ -404,11 +418,14 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
       e.meetingCalledOff = 0;
     }
     if (e.meetingCalledOff) e.refusedClose = MapEncounters::kClosePressed;
-    if (playersTurn && bar.Click(mx, my, mouse)) {
+    // The press that closed the board or a box presses no button: the board
+    // may have chosen a hero whose panel appears under it.
+    const bool buttonsFree = playersTurn && !e.messageClickTaken && !e.boxClickTaken;
+    if (buttonsFree && bar.Click(mx, my, mouse)) {
       bar.buttonHeld = 1;
       if (bar.pressedId == kBarEndDay && bar.hideShowState) EndOfDayPress(e);
     }
-    if (playersTurn && e.ClickPanelButtons(mx, my, mouse)) e.panelButtonHeld = 1;
+    if (buttonsFree && e.ClickPanelButtons(mx, my, mouse)) e.panelButtonHeld = 1;
   }
 
   // 12. With the bar hidden only its toggle works.
@@ -463,6 +480,7 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
     bar.pressedId = 0;
     if (app.mapShowMessages) e.messageClickArmed = 1;
     e.messageClickTaken = 0;
+    e.boxClickTaken = 0;
   }
 }
 

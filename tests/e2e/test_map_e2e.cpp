@@ -875,3 +875,45 @@ TEST_F(MapE2E, ARetreatFromTheBattleComesBackToTheMap) {
   EXPECT_EQ(game.State().mapSnapshotState, GameState::kSnapshotRestored);
   d.WriteShot(Out("map_screen_after_retreat.png"));
 }
+
+TEST_F(MapE2E, TheBoardsClosingPressPressesNothingElse) {
+  // Hero 1 joins at the day's end; the board chooses him as it closes, and
+  // the unit panel's buttons appear under the same press.
+  MapGame game([](GameState& s) { s.fame = 5; });
+  ScenarioDriver& d = game.driver;
+  MapEncounters& map = game.Map();
+  game.CloseBoard();
+  d.Click(726, 461, kMouseLeft);  // End Turn
+  d.RunFrames(2);
+  ASSERT_TRUE(RunArmiesTurn(game));
+  ASSERT_EQ(game.App().mapShowMessages, 1);
+  d.Click(600, 560, kMouseLeft);  // where the panel's Inspect button stands
+  d.RunFrames(2);
+  EXPECT_EQ(game.App().mapShowMessages, 0);
+  ASSERT_EQ(map.selectedHero, 2);
+  EXPECT_EQ(map.infoMode, MapEncounters::kInfoOff);
+  game.LookAt(map.heroX[1], map.heroY[1]);
+  game.ClickWorld(map.heroX[1] + 2 * 40, map.heroY[1]);
+  EXPECT_EQ(map.heroWalkReady, 2) << "the click plans the new hero's walk";
+  EXPECT_EQ(map.walkSteps, 2);
+
+  // Nor does it press the bar's button beneath it.
+  d.Click(726, 461, kMouseLeft);  // End Turn
+  d.RunFrames(2);
+  ASSERT_EQ(game.State().day, 3u);
+  ASSERT_TRUE(RunArmiesTurn(game));
+  ASSERT_EQ(game.App().mapShowMessages, 1);
+  d.Click(726, 461, kMouseLeft);  // End Turn again, to close the board
+  d.RunFrames(2);
+  EXPECT_EQ(game.App().mapShowMessages, 0);
+  EXPECT_EQ(game.State().day, 3u) << "the press only closed the board";
+
+  // So does a press that closes another box: here the inspect text.
+  game.LookAt(map.enemyX[2], map.enemyY[2]);
+  game.ClickWorld(map.enemyX[2], map.enemyY[2]);
+  ASSERT_EQ(map.inspectShown, 1);
+  d.Click(726, 461, kMouseLeft);  // End Turn
+  d.RunFrames(2);
+  EXPECT_EQ(map.inspectShown, 0);
+  EXPECT_EQ(game.State().day, 3u) << "the press only closed the text";
+}
