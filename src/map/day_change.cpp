@@ -144,13 +144,8 @@ void EndDay(MapEncounters& map, GameState& state, KingdomMap* view, MapTurnFlags
 
   PayFameLadder(map, state);
 
-  // Nobody is selected and no walk is planned.
-  map.playerWalkState = MapEncounters::kWalkIdle;
-  map.playerSelected = 0;
-  map.heroWalkReady = 0;
-  map.heroWalkPlanned = 0;
-  map.routeShown = 0;
-  map.walkMarkShown = 0;
+  // Nobody is selected and nothing is planned or asked for.
+  map.LetGoOfSelection();
 
   // The invading armies move next; the night's lines wait for the night.
   map.marchPhase = MapEncounters::kChooseArmy;

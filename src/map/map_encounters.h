@@ -101,6 +101,10 @@ class MapEncounters {
 
   // ---- clicks on the map (map_encounters_click.cpp)
   void ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX, int32_t targetY);
+  // Nobody is selected any more (the day ends, the bar is hidden): what was
+  // asked for the member goes with him: his planned walk or attack and its
+  // route, trade mode, inspect mode with its text, and a trade's refusal.
+  void LetGoOfSelection();
 
   // ---- placement and fixed routes (map_encounters_place.cpp)
   void FindFreeCell();

@@ -25,9 +25,9 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
   if (meetingState == kMeetFar) meetingState = kMeetNone;
 
   // 2. Selection (in trade mode a click on another member names the partner).
-  // Trade mode whose member was let go since (the day ended, the bar was
-  // hidden) has nobody to trade for: the click selects as any other, and
-  // trade mode ends below, no walk being planned.
+  // Trade mode ends when its member is let go (LetGoOfSelection); should it
+  // stand with nobody selected, it has nobody to trade for: the click selects
+  // as any other, and trade mode ends below, no walk being planned.
   auto namesPartner = [&] { return meetingState == kMeetAsked && !nobodySelected; };
   if (cell == playerCell) {
     if (!namesPartner()) {
@@ -249,4 +249,24 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
     heroWalkPlanned = 1;
     heroWalkReady = 0;
   }
+}
+
+void MapEncounters::LetGoOfSelection() {
+  playerSelected = 0;
+  selectedHero = 0;
+  playerWalkState = kWalkIdle;
+  heroWalkReady = 0;
+  heroWalkPlanned = 0;
+  attackPlanned = attackCommand = attackPending = attackAdjacent = 0;
+  routeShown = walkMarkShown = blockedMarkShown = 0;
+  ClearWaypoints();
+  waypointCount = 0;
+  walkSteps = 0;
+  if (meetingState == kMeetAsked || meetingState == kMeetFar) meetingState = kMeetNone;
+  infoMode = kInfoOff;
+  inspectShown = 0;
+  inspectCode = 0;
+  inspectClose = kCloseNone;
+  meetingCalledOff = 0;
+  refusedClose = kCloseNone;
 }

@@ -86,18 +86,14 @@ void TakeTurnFlags(GameApp& app, const MapTurnFlags& f) {
   app.mapQuestIndex = f.mapQuestIndex;
 }
 
-// Drops every walk plan and the selection.
-void DropWalks(MapEncounters& e) {
-  e.playerSelected = 0;
-  e.selectedHero = 0;
-  e.playerWalkState = MapEncounters::kWalkIdle;
-  e.heroWalkReady = 0;
-  e.heroWalkPlanned = 0;
-}
-
+// The inspect text closes without a click: the inspect mode it was shown in
+// ends with it, or the cursor would stay a magnifier and the next click
+// would only close a text no longer there.
 void CloseInspect(MapEncounters& e) {
   e.inspectShown = 0;
   e.inspectCode = 0;
+  if (e.infoMode == MapEncounters::kInfoInspecting) e.infoMode = MapEncounters::kInfoOff;
+  e.inspectClose = MapEncounters::kCloseNone;
 }
 
 // A press that closes a box the map shows: a find and the bag-full note
@@ -232,7 +228,7 @@ void EndOfDayPress(MapEncounters& e) {
     e.storeFindPending = 1;
   }
   e.bagFull = 0;
-  DropWalks(e);
+  e.LetGoOfSelection();
 }
 
 void BarAction(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar) {
@@ -255,7 +251,7 @@ void BarAction(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar
       } else {
         bar.hideShowState = 0;
         bar.hidePending = 1;
-        DropWalks(e);
+        e.LetGoOfSelection();
       }
       CloseInspect(e);
       break;
@@ -849,7 +845,7 @@ void GameApp::MapAnimate(MapEncounters& e, KingdomMap& view, ControlBar& bar) {
     // A find still shown is taken, not lost.
     if (e.findShown == MapEncounters::kFindShown) e.storeFindPending = 1;
     e.findShown = MapEncounters::kFindNone;
-    e.inspectShown = 0;
+    CloseInspect(e);
     bar.hidePending = 0;
   }
   const bool buttonDown = mouse->ButtonPressed(kMouseLeft) || mouse->ButtonPressed(kMouseRight);

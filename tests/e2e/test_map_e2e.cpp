@@ -876,6 +876,115 @@ TEST_F(MapE2E, ARetreatFromTheBattleComesBackToTheMap) {
   d.WriteShot(Out("map_screen_after_retreat.png"));
 }
 
+TEST_F(MapE2E, TradeModeEndsWhereTheSelectionGoes) {
+  // Hero 0 is chosen and Trade pressed; then the selection goes (the day
+  // ends, or the bar is hidden and shown) and a member is chosen again
+  // without a click on the map: the pointer passes over the bar's player
+  // button, or the day's board chooses a hero who has just joined. The next
+  // click on another member chooses him: nobody asked for a trade since.
+  enum class LetGo { kEndTurn, kHideAndShow };
+  struct Case {
+    const char* how;
+    int heroCellsEast;
+    LetGo letGo;
+    bool heroJoins;  // fame brings hero 1 at the day's end
+  };
+  auto play = [](const Case& c) {
+    MapGame game([&c](GameState& s) {
+      int x = 0, y = 0;
+      cells::CellCorner(s.partyCell, &x, &y);
+      s.heroPresent[0] = 1;
+      s.heroCell[0] = cells::CellAt(x + c.heroCellsEast * 40, y);
+      if (c.heroJoins) s.fame = 5;
+    });
+    ScenarioDriver& d = game.driver;
+    MapEncounters& map = game.Map();
+    game.CloseBoard();
+    game.LookAt(map.playerX + c.heroCellsEast * 20, map.playerY);
+    game.ClickWorld(map.heroX[0], map.heroY[0]);
+    ASSERT_EQ(map.selectedHero, 1);
+    d.Click(460 + 32, 530 + 29, kMouseLeft);  // the unit panel's Trade button
+    d.RunFrames(2);
+    ASSERT_EQ(map.meetingState, MapEncounters::kMeetAsked);
+
+    if (c.letGo == LetGo::kEndTurn) {
+      d.Click(726, 461, kMouseLeft);
+      d.RunFrames(2);
+      ASSERT_EQ(game.State().day, 2u);
+      EXPECT_EQ(map.meetingState, MapEncounters::kMeetNone) << "trade mode ends with the day";
+      ASSERT_TRUE(RunArmiesTurn(game));
+      ASSERT_EQ(game.App().mapShowMessages, 1) << "the next day's board";
+      game.CloseBoard();
+    } else {
+      d.Click(726 + 32, 12 + 16, kMouseLeft);  // hide
+      d.RunFrames(2);
+      EXPECT_EQ(map.meetingState, MapEncounters::kMeetNone) << "trade mode ends with the bar";
+      d.Click(726 + 32, 12 + 16, kMouseLeft);  // show
+      d.RunFrames(2);
+      ASSERT_EQ(game.App().controlBar->hideShowState, 1);
+    }
+
+    // A member is chosen without a click on the map.
+    if (c.heroJoins) {
+      ASSERT_EQ(map.selectedHero, 2) << "the board chose the hero who joined";
+    } else {
+      d.MoveTo(720, 135);  // over the bar's player button
+      d.RunFrames(2);
+      ASSERT_EQ(map.playerSelected, 1) << "the hover chose the player";
+    }
+    EXPECT_EQ(map.meetingState, MapEncounters::kMeetNone);
+
+    // A click on another member chooses him, and nobody walks.
+    const bool clickHero = !c.heroJoins;
+    const int32_t playerX = map.playerX, heroX = map.heroX[0], newX = map.heroX[1];
+    game.LookAt(clickHero ? map.heroX[0] : map.playerX, map.playerY);
+    game.ClickWorld(clickHero ? map.heroX[0] : map.playerX, map.playerY);
+    d.RunFrames(60);
+    ASSERT_STREQ(d.ScreenName(), "MapProc");
+    EXPECT_EQ(map.playerSelected, clickHero ? 0 : 1);
+    EXPECT_EQ(map.selectedHero, clickHero ? 1 : 0);
+    EXPECT_EQ(map.meetingCalledOff, 0);
+    EXPECT_EQ(d.Dump().find("Can't Trade"), std::string::npos);
+    EXPECT_EQ(map.playerX, playerX);
+    EXPECT_EQ(map.heroX[0], heroX);
+    EXPECT_EQ(map.heroX[1], newX);
+    EXPECT_EQ(map.heroWalking, 0);
+    EXPECT_EQ(map.playerWalkState, MapEncounters::kWalkIdle);
+
+    // Nine cells are beyond a day's walk: the hero first walks two of them.
+    if (c.heroCellsEast < -7) {
+      game.ClickWorld(map.heroX[0] + 2 * 40, map.heroY[0]);
+      d.PressKey(kKeyEnter);
+      for (int i = 0; i < 200 && map.heroX[0] != heroX + 2 * 40; ++i) d.RunFrames(1);
+      ASSERT_EQ(map.heroX[0], heroX + 2 * 40);
+      d.RunFrames(5);
+    }
+
+    // Trade asked now and a click on the partner opens the trade choice.
+    game.LookAt((map.playerX + map.heroX[0]) / 2, map.playerY);
+    if (map.selectedHero != 1 || c.heroCellsEast < -7) {
+      game.ClickWorld(map.playerX, map.playerY);
+      ASSERT_EQ(map.playerSelected, 1);
+    }
+    d.Click(460 + 32, 530 + 29, kMouseLeft);  // Trade
+    d.RunFrames(2);
+    ASSERT_EQ(map.meetingState, MapEncounters::kMeetAsked);
+    const bool heroAsks = map.selectedHero == 1;
+    game.ClickWorld(heroAsks ? map.playerX : map.heroX[0], map.playerY);
+    for (int i = 0; i < 200 && d.App().screenProc == GameApp::GoKingdomMap; ++i) d.RunFrames(1);
+    ASSERT_STREQ(d.ScreenName(), "ExchangeChoiceProc");
+    EXPECT_EQ(game.State().exchangeLeft, heroAsks ? 1 : 2);
+    EXPECT_EQ(game.State().exchangeRight, heroAsks ? 2 : 1);
+  };
+  for (const Case& c : {Case{"End Turn, the hero beside", 1, LetGo::kEndTurn, false},
+                        Case{"Hide and Show, the hero beside", 1, LetGo::kHideAndShow, false},
+                        Case{"End Turn, the hero nine cells west", -9, LetGo::kEndTurn, false},
+                        Case{"End Turn, a hero joins", 1, LetGo::kEndTurn, true}}) {
+    SCOPED_TRACE(c.how);
+    play(c);
+  }
+}
+
 TEST_F(MapE2E, TheBoardsClosingPressPressesNothingElse) {
   // Hero 1 joins at the day's end; the board chooses him as it closes, and
   // the unit panel's buttons appear under the same press.
@@ -916,4 +1025,79 @@ TEST_F(MapE2E, TheBoardsClosingPressPressesNothingElse) {
   d.RunFrames(2);
   EXPECT_EQ(map.inspectShown, 0);
   EXPECT_EQ(game.State().day, 3u) << "the press only closed the text";
+}
+
+TEST_F(MapE2E, WhatWasAskedForAMemberGoesWithHim) {
+  // Hero 0 stands east of the player with no steps left; army 2 stands seven
+  // cells north of the player, hero 1 just south of it.
+  MapGame game([](GameState& s) {
+    int x = 0, y = 0;
+    cells::CellCorner(s.partyCell, &x, &y);
+    s.heroPresent[0] = 1;
+    s.heroCell[0] = cells::CellAt(x + 40, y);
+    s.heroDayAllowance[0] = 0;
+    s.heroPresent[1] = 1;
+    s.heroCell[1] = cells::CellAt(x, y - 6 * 40);
+  });
+  ScenarioDriver& d = game.driver;
+  MapEncounters& map = game.Map();
+  auto hideAndShow = [&d] {
+    for (int i = 0; i < 2; ++i) {
+      d.Click(726 + 32, 12 + 16, kMouseLeft);
+      d.RunFrames(2);
+    }
+  };
+  game.CloseBoard();
+
+  // An attack planned for a hero goes with the bar: Enter then starts no
+  // battle for nobody, and no route is left drawn.
+  game.LookAt(map.heroX[1], map.heroY[1]);
+  game.ClickWorld(map.heroX[1], map.heroY[1]);
+  game.ClickWorld(map.enemyX[2], map.enemyY[2]);
+  ASSERT_EQ(map.attackAdjacent, 1);
+  hideAndShow();
+  d.PressKey(kKeyEnter);
+  d.RunFrames(10);
+  ASSERT_STREQ(d.ScreenName(), "MapProc");
+  EXPECT_EQ(map.attackPending, 0);
+  EXPECT_EQ(map.routeShown, 0);
+
+  // Inspect mode asked for the player goes with the bar too: the next click
+  // on him selects him.
+  game.LookAt(map.playerX, map.playerY);
+  game.ClickWorld(map.playerX, map.playerY);
+  d.PressKey(kKeyI);
+  ASSERT_EQ(map.infoMode, MapEncounters::kInfoArmed);
+  hideAndShow();
+  EXPECT_EQ(map.infoMode, MapEncounters::kInfoOff);
+  game.ClickWorld(map.playerX, map.playerY);
+  EXPECT_EQ(map.playerSelected, 1);
+
+  // The inspect text closed by leaving for the save-and-quit question takes
+  // its inspect mode along: back on the map the next click plans a walk.
+  d.PressKey(kKeyI);
+  game.ClickWorld(map.enemyX[2], map.enemyY[2]);
+  ASSERT_EQ(map.inspectShown, 1);
+  d.PressKey(kKeyEscape);
+  ASSERT_STREQ(d.ScreenName(), "SaveAndQuitProc");
+  d.RunFrames(2);
+  d.PressKey(kKeyEscape);
+  ASSERT_STREQ(d.ScreenName(), "MapProc");
+  d.RunFrames(2);
+  EXPECT_EQ(map.infoMode, MapEncounters::kInfoOff);
+  game.ClickWorld(map.playerX - 2 * 40, map.playerY);
+  EXPECT_EQ(map.playerWalkState, MapEncounters::kWalkPlanned);
+
+  // A refused trade is not carried onto the next day's board.
+  game.ClickWorld(map.playerX, map.playerY);
+  d.Click(460 + 32, 530 + 29, kMouseLeft);  // Trade
+  d.RunFrames(2);
+  game.ClickWorld(map.heroX[0], map.heroY[0]);
+  ASSERT_EQ(map.meetingCalledOff, 1);
+  d.Click(726, 461, kMouseLeft);  // End Turn
+  d.RunFrames(2);
+  ASSERT_EQ(game.State().day, 2u);
+  ASSERT_EQ(game.App().mapShowMessages, 1);
+  EXPECT_EQ(map.meetingCalledOff, 0);
+  EXPECT_EQ(d.Dump().find("Can't Trade"), std::string::npos);
 }
