@@ -86,7 +86,8 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
   xdotool key Return; sleep 1                # the name
   xdotool key Return; sleep 1                # the portrait
   xdotool key Escape; sleep 2                # the story, to the map
-  at 682 28; xdotool click 1; sleep 1        # save and quit
+  at 682 28; xdotool click 1; sleep 1        # the board of the day closes
+  xdotool click 1; sleep 1                   # save and quit
   at 210 340; xdotool click 1                # yes
   wait_for "$XDG_DATA_HOME/qorv/Saves/1.save" || { kill $pid; echo "no save written"; exit 1; }
   sleep 1
