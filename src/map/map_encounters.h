@@ -103,7 +103,8 @@ class MapEncounters {
   void ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX, int32_t targetY);
   // Nobody is selected any more (the day ends, the bar is hidden): what was
   // asked for the member goes with him: his planned walk or attack and its
-  // route, trade mode, inspect mode with its text, and a trade's refusal.
+  // route, trade mode, inspect mode with its text, and a trade's refusal. A
+  // walk already set off (before the bar's button was let go) goes on.
   void LetGoOfSelection();
 
   // ---- placement and fixed routes (map_encounters_place.cpp)
@@ -434,7 +435,8 @@ class MapEncounters {
   uint8_t inspectClose{};
   uint8_t mouseDownSeen{};      // a press was seen (a click without a selection inspects)
   uint8_t messageClickArmed{};  // the next press may close the message board
-  // The press closed the board: no map click until both buttons are up.
+  // The press closed the board: no map click and no button pressed until
+  // both buttons are up.
   uint8_t messageClickTaken{};
   // The press closed another box (a find, the bag-full note, the inspect
   // text, a trade's refusal): no button is pressed until both are up.

@@ -254,14 +254,6 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
 void MapEncounters::LetGoOfSelection() {
   playerSelected = 0;
   selectedHero = 0;
-  playerWalkState = kWalkIdle;
-  heroWalkReady = 0;
-  heroWalkPlanned = 0;
-  attackPlanned = attackCommand = attackPending = attackAdjacent = 0;
-  routeShown = walkMarkShown = blockedMarkShown = 0;
-  ClearWaypoints();
-  waypointCount = 0;
-  walkSteps = 0;
   if (meetingState == kMeetAsked || meetingState == kMeetFar) meetingState = kMeetNone;
   infoMode = kInfoOff;
   inspectShown = 0;
@@ -269,4 +261,12 @@ void MapEncounters::LetGoOfSelection() {
   inspectClose = kCloseNone;
   meetingCalledOff = 0;
   refusedClose = kCloseNone;
+  if (playerWalkState >= kWalkConfirmed || heroWalkPlanned || heroWalking) return;
+  playerWalkState = kWalkIdle;
+  heroWalkReady = 0;
+  attackPlanned = attackCommand = attackPending = attackAdjacent = 0;
+  routeShown = walkMarkShown = blockedMarkShown = 0;
+  ClearWaypoints();
+  waypointCount = 0;
+  walkSteps = 0;
 }

@@ -87,12 +87,13 @@ void TakeTurnFlags(GameApp& app, const MapTurnFlags& f) {
 }
 
 // The inspect text closes without a click: the inspect mode it was shown in
-// ends with it, or the cursor would stay a magnifier and the next click
-// would only close a text no longer there.
+// ends with it as after a closing click (a map click held meanwhile is
+// dropped), or the cursor would stay a magnifier and the next click would
+// only close a text no longer there.
 void CloseInspect(MapEncounters& e) {
   e.inspectShown = 0;
   e.inspectCode = 0;
-  if (e.infoMode == MapEncounters::kInfoInspecting) e.infoMode = MapEncounters::kInfoOff;
+  if (e.infoMode == MapEncounters::kInfoInspecting) e.infoMode = MapEncounters::kInfoJustClosed;
   e.inspectClose = MapEncounters::kCloseNone;
 }
 

@@ -1062,6 +1062,24 @@ TEST_F(MapE2E, WhatWasAskedForAMemberGoesWithHim) {
   EXPECT_EQ(map.attackPending, 0);
   EXPECT_EQ(map.routeShown, 0);
 
+  // A walk set off while the bar's button is held down goes on when the bar
+  // hides on its release.
+  const int32_t heroY = map.heroY[1];
+  game.ClickWorld(map.heroX[1], heroY);
+  game.ClickWorld(map.heroX[1], heroY + 2 * 40);
+  d.MoveTo(726 + 32, 12 + 16);
+  d.ButtonDown(kMouseLeft);
+  d.RunFrames(1);
+  d.PressKey(kKeyEnter);
+  ASSERT_NE(map.heroWalking, 0);
+  d.ButtonUp(kMouseLeft);
+  d.RunFrames(100);
+  EXPECT_EQ(game.App().controlBar->hideShowState, 0);
+  EXPECT_EQ(map.heroY[1], heroY + 2 * 40) << "the hero arrives";
+  EXPECT_EQ(map.heroWalking, 0);
+  d.Click(726 + 32, 12 + 16, kMouseLeft);  // show
+  d.RunFrames(2);
+
   // Inspect mode asked for the player goes with the bar too: the next click
   // on him selects him.
   game.LookAt(map.playerX, map.playerY);
@@ -1074,18 +1092,25 @@ TEST_F(MapE2E, WhatWasAskedForAMemberGoesWithHim) {
   EXPECT_EQ(map.playerSelected, 1);
 
   // The inspect text closed by leaving for the save-and-quit question takes
-  // its inspect mode along: back on the map the next click plans a walk.
+  // its inspect mode along, and the press held over the map meanwhile is
+  // not played back: back on the map the next click plans a walk.
   d.PressKey(kKeyI);
   game.ClickWorld(map.enemyX[2], map.enemyY[2]);
   ASSERT_EQ(map.inspectShown, 1);
+  const int32_t toX = map.playerX - 2 * 40, toY = map.playerY - 4 * 40;
+  d.MoveTo(toX - game.View().cameraX + 20, toY - game.View().cameraY + 20);
+  d.ButtonDown(kMouseLeft);
+  d.RunFrames(1);
   d.PressKey(kKeyEscape);
   ASSERT_STREQ(d.ScreenName(), "SaveAndQuitProc");
+  d.ButtonUp(kMouseLeft);
   d.RunFrames(2);
   d.PressKey(kKeyEscape);
   ASSERT_STREQ(d.ScreenName(), "MapProc");
   d.RunFrames(2);
   EXPECT_EQ(map.infoMode, MapEncounters::kInfoOff);
-  game.ClickWorld(map.playerX - 2 * 40, map.playerY);
+  EXPECT_EQ(map.playerWalkState, MapEncounters::kWalkIdle);
+  game.ClickWorld(toX, toY);
   EXPECT_EQ(map.playerWalkState, MapEncounters::kWalkPlanned);
 
   // A refused trade is not carried onto the next day's board.
