@@ -118,6 +118,26 @@ bool RunArmiesTurn(MapGame& game) {
   return false;
 }
 
+// The selection goes: End Turn, the armies' turn and the next day's board
+// closed, or the bar hidden and shown.
+void LetTheSelectionGo(MapGame& game, bool endTheDay) {
+  ScenarioDriver& d = game.driver;
+  if (endTheDay) {
+    d.Click(726, 461, kMouseLeft);  // End Turn
+    d.RunFrames(2);
+    ASSERT_EQ(game.State().day, 2u);
+    ASSERT_TRUE(RunArmiesTurn(game));
+    ASSERT_EQ(game.App().mapShowMessages, 1) << "the next day's board";
+    game.CloseBoard();
+  } else {
+    d.Click(726 + 32, 12 + 16, kMouseLeft);  // hide
+    d.RunFrames(2);
+    d.Click(726 + 32, 12 + 16, kMouseLeft);  // show
+    d.RunFrames(2);
+    ASSERT_EQ(game.App().controlBar->hideShowState, 1);
+  }
+}
+
 // The corner of the cell left of the given cell.
 void CellLeftOf(uint32_t cell, uint32_t* left, int32_t* x, int32_t* y) {
   int cx = 0, cy = 0;
@@ -607,20 +627,8 @@ TEST_F(MapE2E, TradeModeWithNobodySelectedOnlySelects) {
     d.RunFrames(2);
     ASSERT_EQ(game.Map().meetingState, MapEncounters::kMeetAsked);
 
-    if (c.endTheDay) {
-      d.Click(726, 461, kMouseLeft);  // End Turn
-      d.RunFrames(2);
-      ASSERT_EQ(game.State().day, 2u);
-      ASSERT_TRUE(RunArmiesTurn(game));
-      ASSERT_EQ(game.App().mapShowMessages, 1) << "the next day's board";
-      game.CloseBoard();
-    } else {
-      d.Click(726 + 32, 12 + 16, kMouseLeft);  // hide
-      d.RunFrames(2);
-      d.Click(726 + 32, 12 + 16, kMouseLeft);  // show
-      d.RunFrames(2);
-      ASSERT_EQ(game.App().controlBar->hideShowState, 1);
-    }
+    LetTheSelectionGo(game, c.endTheDay);
+    if (HasFatalFailure()) return;
     ASSERT_EQ(game.Map().playerSelected, 0);
     ASSERT_EQ(game.Map().selectedHero, 0);
 
@@ -882,11 +890,10 @@ TEST_F(MapE2E, TradeModeEndsWhereTheSelectionGoes) {
   // without a click on the map: the pointer passes over the bar's player
   // button, or the day's board chooses a hero who has just joined. The next
   // click on another member chooses him: nobody asked for a trade since.
-  enum class LetGo { kEndTurn, kHideAndShow };
   struct Case {
     const char* how;
     int heroCellsEast;
-    LetGo letGo;
+    bool endTheDay;  // or the bar is hidden and shown
     bool heroJoins;  // fame brings hero 1 at the day's end
   };
   auto play = [](const Case& c) {
@@ -907,22 +914,9 @@ TEST_F(MapE2E, TradeModeEndsWhereTheSelectionGoes) {
     d.RunFrames(2);
     ASSERT_EQ(map.meetingState, MapEncounters::kMeetAsked);
 
-    if (c.letGo == LetGo::kEndTurn) {
-      d.Click(726, 461, kMouseLeft);
-      d.RunFrames(2);
-      ASSERT_EQ(game.State().day, 2u);
-      EXPECT_EQ(map.meetingState, MapEncounters::kMeetNone) << "trade mode ends with the day";
-      ASSERT_TRUE(RunArmiesTurn(game));
-      ASSERT_EQ(game.App().mapShowMessages, 1) << "the next day's board";
-      game.CloseBoard();
-    } else {
-      d.Click(726 + 32, 12 + 16, kMouseLeft);  // hide
-      d.RunFrames(2);
-      EXPECT_EQ(map.meetingState, MapEncounters::kMeetNone) << "trade mode ends with the bar";
-      d.Click(726 + 32, 12 + 16, kMouseLeft);  // show
-      d.RunFrames(2);
-      ASSERT_EQ(game.App().controlBar->hideShowState, 1);
-    }
+    LetTheSelectionGo(game, c.endTheDay);
+    if (HasFatalFailure()) return;
+    EXPECT_EQ(map.meetingState, MapEncounters::kMeetNone) << "trade mode ends with the selection";
 
     // A member is chosen without a click on the map.
     if (c.heroJoins) {
@@ -976,10 +970,10 @@ TEST_F(MapE2E, TradeModeEndsWhereTheSelectionGoes) {
     EXPECT_EQ(game.State().exchangeLeft, heroAsks ? 1 : 2);
     EXPECT_EQ(game.State().exchangeRight, heroAsks ? 2 : 1);
   };
-  for (const Case& c : {Case{"End Turn, the hero beside", 1, LetGo::kEndTurn, false},
-                        Case{"Hide and Show, the hero beside", 1, LetGo::kHideAndShow, false},
-                        Case{"End Turn, the hero nine cells west", -9, LetGo::kEndTurn, false},
-                        Case{"End Turn, a hero joins", 1, LetGo::kEndTurn, true}}) {
+  for (const Case& c : {Case{"End Turn, the hero beside", 1, true, false},
+                        Case{"Hide and Show, the hero beside", 1, false, false},
+                        Case{"End Turn, the hero nine cells west", -9, true, false},
+                        Case{"End Turn, a hero joins", 1, true, true}}) {
     SCOPED_TRACE(c.how);
     play(c);
   }
