@@ -37,8 +37,8 @@ bool GameEnded(const MapTurnFlags& flags);
 // caller has released the control bar's button). In this order: the night is
 // made due; the attack plan, the inspect text and the find message are
 // dropped and the day's messages reset; the fame ladder pays (PayFameLadder);
-// the selection is let go with all asked for it (LetGoOfSelection); the invading armies' turn
-// begins (marchPhase kChooseArmy); the day rises by 1 in
+// the selection is let go with all asked for it (LetGoOfSelection); the
+// invading armies' turn begins (marchPhase kChooseArmy); the day rises by 1 in
 // both records; the wealth is copied back and the day's income (the score)
 // paid; every enemy entry gets a fresh day (4 steps, not done); the quest
 // chains advance; the invasion timetable runs (RunInvasionTimetable) and the
