@@ -7,6 +7,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/game_app.h"
 #include "e2e_fixture.h"
@@ -926,11 +927,15 @@ TEST_F(MapE2E, TradeModeEndsWhereTheSelectionGoes) {
       d.RunFrames(2);
       ASSERT_EQ(map.playerSelected, 1) << "the hover chose the player";
     }
-    EXPECT_EQ(map.meetingState, MapEncounters::kMeetNone);
 
     // A click on another member chooses him, and nobody walks.
     const bool clickHero = !c.heroJoins;
-    const int32_t playerX = map.playerX, heroX = map.heroX[0], newX = map.heroX[1];
+    auto where = [&map] {
+      return std::vector<int32_t>{map.playerX,  map.playerY,  map.heroX[0],
+                                  map.heroY[0], map.heroX[1], map.heroY[1]};
+    };
+    const std::vector<int32_t> before = where();
+    const int32_t heroX = map.heroX[0];
     game.LookAt(clickHero ? map.heroX[0] : map.playerX, map.playerY);
     game.ClickWorld(clickHero ? map.heroX[0] : map.playerX, map.playerY);
     d.RunFrames(60);
@@ -939,9 +944,7 @@ TEST_F(MapE2E, TradeModeEndsWhereTheSelectionGoes) {
     EXPECT_EQ(map.selectedHero, clickHero ? 1 : 0);
     EXPECT_EQ(map.meetingCalledOff, 0);
     EXPECT_EQ(d.Dump().find("Can't Trade"), std::string::npos);
-    EXPECT_EQ(map.playerX, playerX);
-    EXPECT_EQ(map.heroX[0], heroX);
-    EXPECT_EQ(map.heroX[1], newX);
+    EXPECT_EQ(where(), before) << "nobody walks";
     EXPECT_EQ(map.heroWalking, 0);
     EXPECT_EQ(map.playerWalkState, MapEncounters::kWalkIdle);
 
