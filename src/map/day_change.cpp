@@ -129,12 +129,9 @@ void EndDay(MapEncounters& map, GameState& state, KingdomMap* view, MapTurnFlags
   state.useFallbackCells = 0;
   flags.dayRecoveryPending = 1;
 
-  // The day's messages start afresh; a planned attack and open texts go.
-  map.attackPending = 0;
-  map.attackAdjacent = 0;
-  map.attackCommand = 0;
-  map.inspectShown = 0;
-  map.inspectCode = 0;
+  // Nobody is selected and nothing is planned or asked for: a planned attack
+  // and the inspect text go with the rest. The day's messages start afresh.
+  map.LetGoOfSelection();
   map.dayEnded = 1;
   flags.mapShowMessages = 1;
   map.outcomeDefendersAlone = 0;
@@ -143,9 +140,6 @@ void EndDay(MapEncounters& map, GameState& state, KingdomMap* view, MapTurnFlags
   map.armyFollow = 0;
 
   PayFameLadder(map, state);
-
-  // Nobody is selected and nothing is planned or asked for.
-  map.LetGoOfSelection();
 
   // The invading armies move next; the night's lines wait for the night.
   map.marchPhase = MapEncounters::kChooseArmy;

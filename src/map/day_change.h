@@ -35,12 +35,12 @@ bool GameEnded(const MapTurnFlags& flags);
 
 // The day change, run once when the end-of-day button's action runs (the
 // caller has released the control bar's button). In this order: the night is
-// made due; the attack plan, the inspect text and the find message are
+// made due; the selection is let go with all asked for it (LetGoOfSelection:
+// the attack plan and the inspect text among them), the find message is
 // dropped and the day's messages reset; the fame ladder pays (PayFameLadder);
-// the selection is let go with all asked for it (LetGoOfSelection); the
-// invading armies' turn begins (marchPhase kChooseArmy); the day rises by 1 in
-// both records; the wealth is copied back and the day's income (the score)
-// paid; every enemy entry gets a fresh day (4 steps, not done); the quest
+// the invading armies' turn begins (marchPhase kChooseArmy); the day rises by
+// 1 in both records; the wealth is copied back and the day's income (the
+// score) paid; every enemy entry gets a fresh day (4 steps, not done); the quest
 // chains advance; the invasion timetable runs (RunInvasionTimetable) and the
 // invader reminders are set (SetInvaderReminders); every member, present or
 // not, gets 7 steps. view may be null (then only the records learn that the

@@ -220,10 +220,6 @@ void PanelAction(GameApp& app, MapEncounters& e, KingdomMap& view, uint8_t id) {
 void EndOfDayPress(MapEncounters& e) {
   e.findClose = 0;
   e.bagFullClose = 0;
-  e.inspectClose = MapEncounters::kCloseNone;
-  e.inspectShown = 0;
-  e.infoMode = MapEncounters::kInfoOff;
-  e.inspectCode = 0;
   if (e.findShown == MapEncounters::kFindShown) {
     e.findShown = MapEncounters::kFindNone;
     e.storeFindPending = 1;
