@@ -119,26 +119,6 @@ bool RunArmiesTurn(MapGame& game) {
   return false;
 }
 
-// The selection goes: End Turn, the armies' turn and the next day's board
-// closed, or the bar hidden and shown.
-void LetTheSelectionGo(MapGame& game, bool endTheDay) {
-  ScenarioDriver& d = game.driver;
-  if (endTheDay) {
-    d.Click(726, 461, kMouseLeft);  // End Turn
-    d.RunFrames(2);
-    ASSERT_EQ(game.State().day, 2u);
-    ASSERT_TRUE(RunArmiesTurn(game));
-    ASSERT_EQ(game.App().mapShowMessages, 1) << "the next day's board";
-    game.CloseBoard();
-  } else {
-    d.Click(726 + 32, 12 + 16, kMouseLeft);  // hide
-    d.RunFrames(2);
-    d.Click(726 + 32, 12 + 16, kMouseLeft);  // show
-    d.RunFrames(2);
-    ASSERT_EQ(game.App().controlBar->hideShowState, 1);
-  }
-}
-
 // The corner of the cell left of the given cell.
 void CellLeftOf(uint32_t cell, uint32_t* left, int32_t* x, int32_t* y) {
   int cx = 0, cy = 0;
@@ -603,63 +583,6 @@ TEST_F(MapE2E, ARefusedTradeLeavesNoWalkArmed) {
   EXPECT_EQ(game.Map().heroStepsLeft[0], 5);
 }
 
-TEST_F(MapE2E, TradeModeWithNobodySelectedOnlySelects) {
-  // The hero is chosen and Trade pressed; then the selection goes (the day
-  // ends, or the bar is hidden and shown) while trade mode stays on. The next
-  // click on the player selects him, and a Trade asked then opens as usual.
-  struct Case {
-    const char* how;
-    int heroCellsWest;
-    bool endTheDay;
-  };
-  auto play = [](const Case& c) {
-    MapGame game([&c](GameState& s) {
-      int x = 0, y = 0;
-      cells::CellCorner(s.partyCell, &x, &y);
-      s.heroPresent[0] = 1;
-      s.heroCell[0] = cells::CellAt(x - c.heroCellsWest * 40, y);
-    });
-    ScenarioDriver& d = game.driver;
-    game.CloseBoard();
-    game.LookAt(game.Map().playerX - c.heroCellsWest * 20, game.Map().playerY);
-    game.ClickWorld(game.Map().heroX[0], game.Map().heroY[0]);
-    ASSERT_EQ(game.Map().selectedHero, 1);
-    d.Click(460 + 32, 530 + 29, kMouseLeft);  // the unit panel's Trade button
-    d.RunFrames(2);
-    ASSERT_EQ(game.Map().meetingState, MapEncounters::kMeetAsked);
-
-    LetTheSelectionGo(game, c.endTheDay);
-    if (HasFatalFailure()) return;
-    ASSERT_EQ(game.Map().playerSelected, 0);
-    ASSERT_EQ(game.Map().selectedHero, 0);
-
-    // The armies' turn and the board may have moved the view.
-    game.LookAt(game.Map().playerX, game.Map().playerY);
-    game.ClickWorld(game.Map().playerX, game.Map().playerY);
-    EXPECT_EQ(game.Map().meetingCalledOff, 0);
-    EXPECT_EQ(d.Dump().find("Can't Trade"), std::string::npos);
-    EXPECT_EQ(game.Map().playerSelected, 1) << "the click selects the player";
-    EXPECT_EQ(game.Map().selectedHero, 0);
-    EXPECT_EQ(game.Map().meetingState, MapEncounters::kMeetNone) << "trade mode is over";
-    EXPECT_EQ(game.Map().playerStepsLeft, day_change::kStepsPerDay);
-
-    d.Click(460 + 32, 530 + 29, kMouseLeft);  // Trade
-    d.RunFrames(2);
-    ASSERT_EQ(game.Map().meetingState, MapEncounters::kMeetAsked);
-    game.ClickWorld(game.Map().heroX[0], game.Map().heroY[0]);
-    for (int i = 0; i < 200 && d.App().screenProc == GameApp::GoKingdomMap; ++i) d.RunFrames(1);
-    EXPECT_STREQ(d.ScreenName(), "ExchangeChoiceProc");
-    EXPECT_EQ(game.State().exchangeLeft, 2) << "hero 0";
-    EXPECT_EQ(game.State().exchangeRight, 1) << "the player";
-  };
-  for (const Case& c : {Case{"End Turn, the hero beside", 1, true},
-                        Case{"End Turn, the hero seven cells away", 7, true},
-                        Case{"the bar hidden and shown, the hero beside", 1, false}}) {
-    SCOPED_TRACE(c.how);
-    play(c);
-  }
-}
-
 TEST_F(MapE2E, AClickWithNobodySelectedInspects) {
   MapGame game;
   ScenarioDriver& d = game.driver;
@@ -887,15 +810,17 @@ TEST_F(MapE2E, ARetreatFromTheBattleComesBackToTheMap) {
 
 TEST_F(MapE2E, TradeModeEndsWhereTheSelectionGoes) {
   // Hero 0 is chosen and Trade pressed; then the selection goes (the day
-  // ends, or the bar is hidden and shown) and a member is chosen again
+  // ends, or the bar is hidden and shown). A member may be chosen again
   // without a click on the map: the pointer passes over the bar's player
-  // button, or the day's board chooses a hero who has just joined. The next
-  // click on another member chooses him: nobody asked for a trade since.
+  // button, or the day's board chooses a hero who has just joined through
+  // fame. The next click on a member chooses him: nobody asked for a trade
+  // since.
+  enum class Chosen { kByNobody, kByTheHover, kByTheBoard };
   struct Case {
     const char* how;
     int heroCellsEast;
     bool endTheDay;  // or the bar is hidden and shown
-    bool heroJoins;  // fame brings hero 1 at the day's end
+    Chosen chosen;
   };
   auto play = [](const Case& c) {
     MapGame game([&c](GameState& s) {
@@ -903,7 +828,7 @@ TEST_F(MapE2E, TradeModeEndsWhereTheSelectionGoes) {
       cells::CellCorner(s.partyCell, &x, &y);
       s.heroPresent[0] = 1;
       s.heroCell[0] = cells::CellAt(x + c.heroCellsEast * 40, y);
-      if (c.heroJoins) s.fame = 5;
+      if (c.chosen == Chosen::kByTheBoard) s.fame = 5;
     });
     ScenarioDriver& d = game.driver;
     MapEncounters& map = game.Map();
@@ -915,21 +840,33 @@ TEST_F(MapE2E, TradeModeEndsWhereTheSelectionGoes) {
     d.RunFrames(2);
     ASSERT_EQ(map.meetingState, MapEncounters::kMeetAsked);
 
-    LetTheSelectionGo(game, c.endTheDay);
-    if (HasFatalFailure()) return;
+    if (c.endTheDay) {
+      d.Click(726, 461, kMouseLeft);  // End Turn
+      d.RunFrames(2);
+      ASSERT_EQ(game.State().day, 2u);
+      ASSERT_TRUE(RunArmiesTurn(game));
+      ASSERT_EQ(game.App().mapShowMessages, 1) << "the next day's board";
+      game.CloseBoard();
+    } else {
+      d.Click(726 + 32, 12 + 16, kMouseLeft);  // hide
+      d.RunFrames(2);
+      d.Click(726 + 32, 12 + 16, kMouseLeft);  // show
+      d.RunFrames(2);
+      ASSERT_EQ(game.App().controlBar->hideShowState, 1);
+    }
     EXPECT_EQ(map.meetingState, MapEncounters::kMeetNone) << "trade mode ends with the selection";
 
-    // A member is chosen without a click on the map.
-    if (c.heroJoins) {
+    if (c.chosen == Chosen::kByTheBoard) {
       ASSERT_EQ(map.selectedHero, 2) << "the board chose the hero who joined";
-    } else {
+    } else if (c.chosen == Chosen::kByTheHover) {
       d.MoveTo(720, 135);  // over the bar's player button
       d.RunFrames(2);
       ASSERT_EQ(map.playerSelected, 1) << "the hover chose the player";
     }
 
-    // A click on another member chooses him, and nobody walks.
-    const bool clickHero = !c.heroJoins;
+    // A click on a member (another one, if one was chosen) chooses him, and
+    // nobody walks.
+    const bool clickHero = c.chosen == Chosen::kByTheHover;
     auto where = [&map] {
       return std::vector<int32_t>{map.playerX,  map.playerY,  map.heroX[0],
                                   map.heroY[0], map.heroX[1], map.heroY[1]};
@@ -973,10 +910,13 @@ TEST_F(MapE2E, TradeModeEndsWhereTheSelectionGoes) {
     EXPECT_EQ(game.State().exchangeLeft, heroAsks ? 1 : 2);
     EXPECT_EQ(game.State().exchangeRight, heroAsks ? 2 : 1);
   };
-  for (const Case& c : {Case{"End Turn, the hero beside", 1, true, false},
-                        Case{"Hide and Show, the hero beside", 1, false, false},
-                        Case{"End Turn, the hero nine cells west", -9, true, false},
-                        Case{"End Turn, a hero joins", 1, true, true}}) {
+  for (const Case& c :
+       {Case{"End Turn, the hover, the hero beside", 1, true, Chosen::kByTheHover},
+        Case{"Hide and Show, the hover", 1, false, Chosen::kByTheHover},
+        Case{"End Turn, the hover, the hero nine cells west", -9, true, Chosen::kByTheHover},
+        Case{"End Turn, a hero joins", 1, true, Chosen::kByTheBoard},
+        Case{"End Turn, nobody chosen, the hero seven cells west", -7, true, Chosen::kByNobody},
+        Case{"Hide and Show, nobody chosen", -1, false, Chosen::kByNobody}}) {
     SCOPED_TRACE(c.how);
     play(c);
   }
