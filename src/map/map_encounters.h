@@ -104,8 +104,16 @@ class MapEncounters {
   // Nobody is selected any more (the day ends, the bar is hidden): what was
   // asked for the member goes with him: his planned walk or attack and its
   // route, trade mode, inspect mode with its text, and a trade's refusal. A
-  // walk already set off (before the bar's button was let go) goes on.
+  // walk or an attack already set off (before the bar's button was let go)
+  // goes on.
   void LetGoOfSelection();
+  // The member (1 the player, k + 2 hero k) becomes the selected one, however
+  // he comes to be chosen (a click, the hover, Next, the day's board): the
+  // member selected before is let go first, with all that was asked for him.
+  // A walk or an attack under way keeps its attacker.
+  void ChooseMember(uint8_t member);
+  // A walk has set off, or an attack beside the member has been launched.
+  bool SetOff() const;
 
   // ---- placement and fixed routes (map_encounters_place.cpp)
   void FindFreeCell();
@@ -284,6 +292,9 @@ class MapEncounters {
   uint8_t playerCollects{};
   uint8_t heroCollects{};
   uint8_t storeFindPending{};
+  // Member ids: 1 the player, k + 2 hero k.
+  static constexpr uint8_t kPlayerMember = 1;
+  static constexpr uint8_t kFirstHeroMember = 2;
   uint8_t attackerCode{};
   uint8_t bagItems[12]{};   // item ids of the collector's bag cells
   uint8_t itemHeld[256]{};  // per item number

@@ -31,9 +31,7 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
   auto namesPartner = [&] { return meetingState == kMeetAsked && !nobodySelected; };
   if (cell == playerCell) {
     if (!namesPartner()) {
-      playerSelected = 1;
-      selectedHero = 0;
-      attackerCode = 1;
+      ChooseMember(kPlayerMember);
       selectionChanged = 1;
     } else if (!playerSelected) {
       meetingState = kMeetWalking;
@@ -43,9 +41,7 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
     // A hero who is not on the map keeps a stale cell: it cannot be chosen.
     if (!heroOnMap[k] || cell != heroCell[k]) continue;
     if (!namesPartner()) {
-      selectedHero = uint8_t(k + 1);
-      playerSelected = 0;
-      attackerCode = uint8_t(k + 2);
+      ChooseMember(uint8_t(k + kFirstHeroMember));
       selectionChanged = 1;
     } else if (selectedHero != k + 1) {
       meetingState = kMeetWalking;
@@ -74,7 +70,9 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
   }
 
   if (plan) {
-    // 5. Start planning.
+    // 5. Start planning. The member whose walk this is fights at its end,
+    // whoever is chosen while he walks.
+    attackerCode = playerWalks ? kPlayerMember : uint8_t(selectedHero - 1 + kFirstHeroMember);
     routeShown = 1;
     planState = 1;
     clickFlag = 0;
@@ -251,6 +249,21 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
   }
 }
 
+bool MapEncounters::SetOff() const {
+  return playerWalkState >= kWalkConfirmed || heroWalkPlanned || heroWalking ||
+         (walkEnded && attackPending);
+}
+
+void MapEncounters::ChooseMember(uint8_t member) {
+  const uint8_t chosen = playerSelected ? kPlayerMember
+                         : selectedHero ? uint8_t(selectedHero - 1 + kFirstHeroMember)
+                                        : 0;
+  if (chosen != 0 && chosen != member) LetGoOfSelection();
+  playerSelected = member == kPlayerMember ? 1 : 0;
+  selectedHero = member >= kFirstHeroMember ? uint8_t(member - kFirstHeroMember + 1) : 0;
+  if (!SetOff()) attackerCode = member;
+}
+
 void MapEncounters::LetGoOfSelection() {
   playerSelected = 0;
   selectedHero = 0;
@@ -261,7 +274,7 @@ void MapEncounters::LetGoOfSelection() {
   inspectClose = kCloseNone;
   meetingCalledOff = 0;
   refusedClose = kCloseNone;
-  if (playerWalkState >= kWalkConfirmed || heroWalkPlanned || heroWalking) return;
+  if (SetOff()) return;
   playerWalkState = kWalkIdle;
   heroWalkReady = 0;
   attackPlanned = attackCommand = attackPending = attackAdjacent = 0;

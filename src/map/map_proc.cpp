@@ -132,18 +132,14 @@ uint8_t MemberSteps(const MapEncounters& e, uint8_t member) {
 // centres on him and his own cell is clicked.
 void SelectNextMember(GameApp& app, MapEncounters& e, KingdomMap& view) {
   auto selectHero = [&e](int index) {
-    e.selectedHero = uint8_t(index + 1);
+    e.ChooseMember(uint8_t(index + MapEncounters::kFirstHeroMember));
     e.heroWalkReady = uint8_t(index + 1);
-    e.playerSelected = 0;
     e.playerWalkState = MapEncounters::kWalkIdle;
-    e.attackerCode = uint8_t(index + 2);
   };
   auto selectPlayer = [&e] {
-    e.playerSelected = 1;
-    e.selectedHero = 0;
+    e.ChooseMember(kMemberPlayer);
     e.playerWalkState = MapEncounters::kWalkPlanned;
     e.heroWalkReady = 0;
-    e.attackerCode = kMemberPlayer;
   };
   int first = 0;
   if (e.selectedHero >= 1 && e.selectedHero <= kHeroCount) {
@@ -352,8 +348,7 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
   e.HoverPanelButtons(mx, my);
   if (e.marchPhase == MapEncounters::kTurnOver && bar.hideShowState && map_screen::PartyAtRest(e) &&
       bar.hoverId == kBarPlayer && !e.selectedHero) {
-    e.playerSelected = 1;
-    e.attackerCode = kMemberPlayer;
+    e.ChooseMember(kMemberPlayer);
   }
   if (!bar.hideShowState && bar.hoverId != kBarHideShow) bar.hoverId = 0;
 

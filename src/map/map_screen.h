@@ -19,7 +19,8 @@ namespace map_screen {
 void ClampCamera(KingdomMap& view);
 // Puts the camera at (x - dx, y - dy), then clamps it.
 void CentreCamera(KingdomMap& view, int32_t x, int32_t y, int32_t dx, int32_t dy);
-// Selects hero number h (1..10) and centres on him (x - 570, y - 440).
+// Selects hero number h (1..10), letting go of the member selected before,
+// and centres on him (x - 570, y - 440).
 void FocusHero(MapEncounters& e, KingdomMap& view, uint8_t heroNumber);
 
 // The party is at rest: no walk confirmed or running, no hero arriving.

@@ -1063,3 +1063,108 @@ TEST_F(MapE2E, WhatWasAskedForAMemberGoesWithHim) {
   EXPECT_EQ(map.meetingCalledOff, 0);
   EXPECT_EQ(d.Dump().find("Can't Trade"), std::string::npos);
 }
+
+TEST_F(MapE2E, TheBoardsChoiceTakesOverNothingAskedOfAnother) {
+  // Day 18 ends: day 19 opens with a dated warning over the board, and fame
+  // brings hero 1, whom the board chooses once the warning is acknowledged.
+  // The player stands just south of army 2, hero 0 two cells east of him.
+  MapEncounters probe;
+  BuildNewGamePopulation(probe);
+  const int32_t armyX = probe.enemyX[2], armyY = probe.enemyY[2];
+  enum class Asked { kTrade, kThePlayersAttack, kAHerosWalkAndAttack, kThePlayersWalk };
+  auto play = [&](Asked asked) {
+    MapGame game([&](GameState& s) {
+      s.day = 18;
+      s.fame = 5;
+      s.questStage[6 - 1] = kQuestClosed;  // no army sets off today
+      s.partyCell = cells::CellAt(armyX, armyY + 40);
+      s.heroPresent[0] = 1;
+      s.heroCell[0] = cells::CellAt(armyX + 2 * 40, armyY + 40);
+    });
+    ScenarioDriver& d = game.driver;
+    MapEncounters& map = game.Map();
+    game.CloseBoard();
+    d.Click(726, 461, kMouseLeft);  // End Turn
+    d.RunFrames(2);
+    for (int i = 0; i < 3000 && map.marchPhase != MapEncounters::kTurnOver; ++i) d.RunFrames(1);
+    ASSERT_EQ(game.State().day, 19u);
+    ASSERT_NE(map.questMessage, 0) << "the warning stands over the board";
+    ASSERT_EQ(map.focusHero, 2);
+    // The party left of the warning's box.
+    game.LookAt(armyX + 300, armyY + 140);
+
+    const int32_t heroX = map.heroX[0];
+    switch (asked) {
+      case Asked::kTrade:
+        game.ClickWorld(heroX, map.heroY[0]);
+        ASSERT_EQ(map.selectedHero, 1);
+        d.Click(460 + 32, 530 + 29, kMouseLeft);  // Trade
+        d.RunFrames(2);
+        ASSERT_EQ(map.meetingState, MapEncounters::kMeetAsked);
+        d.PressKey(kKeyEnter);
+        break;
+      case Asked::kThePlayersAttack:
+        game.ClickWorld(map.playerX, map.playerY);
+        game.ClickWorld(armyX, armyY);
+        ASSERT_EQ(map.attackAdjacent, 1);
+        d.PressKey(kKeyEnter);
+        break;
+      case Asked::kAHerosWalkAndAttack:
+        game.ClickWorld(heroX, map.heroY[0]);
+        game.ClickWorld(armyX, armyY);
+        ASSERT_EQ(map.attackPending, 1);
+        ASSERT_EQ(map.walkSteps, 1);
+        d.Click(400, 60, kMouseRight);  // the right button acknowledges
+        break;
+      case Asked::kThePlayersWalk:
+        game.ClickWorld(map.playerX, map.playerY);
+        game.ClickWorld(map.playerX + 40, map.playerY);
+        d.PressKey(kKeyEnter);
+        break;
+    }
+    d.RunFrames(1);
+    if (asked == Asked::kThePlayersWalk) {
+      // The hero whom the board chose while the player walked fights the
+      // attack he is sent on next.
+      d.RunFrames(60);
+      ASSERT_EQ(map.playerX, armyX + 40);
+      game.CloseBoard();
+      ASSERT_EQ(map.selectedHero, 2);
+      game.LookAt(map.heroX[1], map.heroY[1]);
+      game.ClickWorld(probe.enemyX[6], probe.enemyY[6]);
+      ASSERT_EQ(map.attackPending, 1);
+      d.PressKey(kKeyEnter);
+    }
+    if (asked != Asked::kTrade) {
+      // The attack set off before the board chose: its own member fights.
+      for (int i = 0; i < 200 && d.App().screenProc == GameApp::GoKingdomMap; ++i) d.RunFrames(1);
+      ASSERT_STREQ(d.ScreenName(), "BattleProc");
+      const bool byPlayer = asked == Asked::kThePlayersAttack;
+      EXPECT_EQ(game.State().battleByPlayer, byPlayer ? 1 : 0);
+      EXPECT_EQ(game.State().battleHero, byPlayer ? 0 : asked == Asked::kThePlayersWalk ? 2 : 1);
+      return;
+    }
+    ASSERT_EQ(map.selectedHero, 2) << "the board chose the hero who joined";
+    EXPECT_EQ(map.meetingState, MapEncounters::kMeetNone) << "trade mode went with hero 0";
+    game.CloseBoard();
+
+    // A click on the player only chooses him.
+    const int32_t playerX = map.playerX;
+    const int32_t hero1X = map.heroX[1], hero1Y = map.heroY[1];
+    game.ClickWorld(map.playerX, map.playerY);
+    d.RunFrames(60);
+    ASSERT_STREQ(d.ScreenName(), "MapProc");
+    EXPECT_EQ(map.playerSelected, 1);
+    EXPECT_EQ(map.meetingCalledOff, 0);
+    EXPECT_EQ(d.Dump().find("Can't Trade"), std::string::npos);
+    EXPECT_EQ(map.playerX, playerX);
+    EXPECT_EQ(map.heroX[0], heroX);
+    EXPECT_EQ(map.heroX[1], hero1X);
+    EXPECT_EQ(map.heroY[1], hero1Y) << "nobody walks";
+  };
+  for (Asked asked : {Asked::kTrade, Asked::kThePlayersAttack, Asked::kAHerosWalkAndAttack,
+                      Asked::kThePlayersWalk}) {
+    SCOPED_TRACE(int(asked));
+    play(asked);
+  }
+}
