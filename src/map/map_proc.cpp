@@ -107,6 +107,18 @@ bool PressClosesBox(const MapEncounters& e, bool rightButton) {
   return e.meetingCalledOff && (rightButton || e.refusedClose == MapEncounters::kCloseReleased);
 }
 
+// The find goes into the record: its gold, gem and artifact, and its item
+// into the finder's bag.
+void TakeFind(MapEncounters& e, GameState& s) {
+  if (e.storeFindPending) map_screen::CloseFind(e, s);
+  if (e.bagState == MapEncounters::kBagStore) {
+    map_copy::StorePlayerBag(e, s);
+    e.bagState = MapEncounters::kBagIdle;
+  }
+  if (e.bagOwner >= 1 && e.bagOwner <= kHeroCount) map_copy::StoreHeroBag(e, s, e.bagOwner);
+  e.bagOwner = 0;
+}
+
 // The member's world position: 1 the player, k + 2 hero k.
 void MemberPosition(const MapEncounters& e, uint8_t member, int32_t& x, int32_t& y,
                     uint32_t& cell) {
@@ -501,7 +513,7 @@ void GameApp::MapProc() {
   // 14. Hand-over to a battle or the exchange.
   MapHandOver(e);
 
-  // The find message closed, inspection, the bag stores.
+  // The find message closed and taken, inspection.
   MapCloseTexts(e, view, clickTaken);
 
   // Entering places, once no attack or trade is under way.
@@ -759,10 +771,10 @@ void GameApp::MapHandOver(MapEncounters& e) {
   }
 }
 
-// The find message closed, inspection, the bag stores.
+// The find message closed and taken, inspection.
 void GameApp::MapCloseTexts(MapEncounters& e, KingdomMap& view, bool clickTaken) {
   GameState& s = *gameState;
-  if (e.storeFindPending) map_screen::CloseFind(e, s);
+  TakeFind(e, s);
   const bool nobodySelected = !e.playerSelected && !e.selectedHero;
   if (e.mapClickArmed && ((e.mouseDownSeen && clickTaken && nobodySelected) ||
                           (e.infoMode == MapEncounters::kInfoArmed && view.targetSet))) {
@@ -780,12 +792,6 @@ void GameApp::MapCloseTexts(MapEncounters& e, KingdomMap& view, bool clickTaken)
     if (!e.inspectShown) e.infoMode = MapEncounters::kInfoOff;
   }
   if (e.playerWalkState > MapEncounters::kWalkPlanned || e.heroWalking) CloseInspect(e);
-  if (e.bagState == MapEncounters::kBagStore) {
-    map_copy::StorePlayerBag(e, s);
-    e.bagState = MapEncounters::kBagIdle;
-  }
-  if (e.bagOwner >= 1 && e.bagOwner <= kHeroCount) map_copy::StoreHeroBag(e, s, e.bagOwner);
-  e.bagOwner = 0;
 }
 
 // Entering places, once no attack or trade is under way.
@@ -883,6 +889,14 @@ void GameApp::MapDraw(MapEncounters& e, KingdomMap& view, ControlBar& bar) {
 // (the save-and-quit question) is open over the map.
 void GameApp::MapLeave(MapEncounters& e) {
   GameState& s = *gameState;
+  // A find still shown is taken, not lost: the game may be saved from the
+  // screen the map leaves for.
+  if (e.findShown != MapEncounters::kFindNone) {
+    e.findShown = MapEncounters::kFindNone;
+    e.findClose = 0;
+    e.storeFindPending = 1;
+  }
+  TakeFind(e, s);
   s.caughtByArmy = e.siegeBattle;
   SettleInvasionForLeave(e);
   map_copy::StoreMessageState(e, s);

@@ -14,6 +14,7 @@
 
 #include "app/game_app.h"
 #include "e2e_fixture.h"
+#include "game/cell_geometry.h"
 #include "game/game_state.h"
 #include "game/game_state_dump.h"
 #include "game/json_out.h"
@@ -22,6 +23,7 @@
 #include "harness/scenario_script.h"
 #include "map/control_bar.h"
 #include "map/kingdom_map.h"
+#include "map/map_encounters.h"
 #include "menus/main_menu_screen.h"
 #include "menus/save_and_quit_dialog.h"
 #include "menus/save_files.h"
@@ -622,4 +624,65 @@ TEST_F(MenusSaves, TheMainMenuButtons) {
   EXPECT_FALSE(driver.QuitPosted());
   driver.Click(MenuX(kMenuQuit), kMenuY, kMouseLeft);
   EXPECT_TRUE(driver.QuitPosted());
+}
+
+TEST_F(MenusSaves, AFindStillShownIsTakenBeforeSaveAndQuit) {
+  // The player stands east of a find; he walks onto it and, its box still
+  // shown, saves and quits with Escape and Yes, then loads the game.
+  struct Find {
+    const char* what;
+    int32_t x, y;
+    bool bag;   // or a chest
+    int index;  // of the bag or the chest
+    int gem;    // the gem it holds
+    int item;   // the item id it holds, 0 none
+  };
+  for (const Find& f :
+       {Find{"the bag beside the palace: 134 gold, gem 19", 400, 200, true, 15, 19, 0},
+        Find{"chest 1: 50 gold, gem 16, item 57", -680, 400, false, 1, 16, 57}}) {
+    SCOPED_TRACE(f.what);
+    ScenarioDriver driver;
+    driver.Start();
+    driver.RunFrames(2);
+    GameApp& app = driver.App();
+    GameState& s = *app.gameState;
+    s.slot = 1;
+    s.partyCell = cells::CellAt(f.x + 40, f.y);
+    for (uint8_t& cell : s.playerItems) cell = 0;
+    driver.Goto("GoKingdomMap");
+    driver.RunFrames(3);
+    driver.Click(600, 560, kMouseLeft);  // the day's board
+    driver.RunFrames(2);
+    KingdomMap& view = *app.kingdomMap;
+    view.cameraX = f.x - 400;
+    view.cameraY = f.y - 300;
+    driver.Click(440 + 20, 300 + 20, kMouseLeft);  // the player
+    driver.RunFrames(2);
+    driver.Click(400 + 20, 300 + 20, kMouseLeft);  // the find
+    driver.RunFrames(2);
+    driver.PressKey(kKeyEnter);
+    driver.RunFrames(60);
+    ASSERT_STREQ(driver.ScreenName(), "MapProc");
+    ASSERT_EQ(app.mapEncounters->findShown, MapEncounters::kFindShown);
+    const int32_t gold = s.gold;
+
+    driver.PressKey(kKeyEscape);
+    ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
+    driver.RunFrames(1);
+    driver.Click(kYesX, kAnswerY, kMouseLeft);
+    driver.RunFrames(2);
+    ASSERT_STREQ(driver.ScreenName(), "MainMenuProc");
+    LoadByMouse(driver, 1);
+    for (int i = 0; i < 10 && app.screenProc != GameApp::GoKingdomMap; ++i) driver.RunFrames(1);
+    ASSERT_STREQ(driver.ScreenName(), "MapProc");
+
+    GameState& loaded = *app.gameState;
+    EXPECT_EQ(loaded.gold, gold);
+    EXPECT_EQ(loaded.wealth.gemOwned[f.gem], 1) << "the gem is owned";
+    EXPECT_EQ((f.bag ? loaded.bagPresent : loaded.chestPresent)[f.index], 0) << "it is taken";
+    if (f.item) {
+      EXPECT_EQ(loaded.playerItems[0], f.item) << "the item is in the bag";
+      EXPECT_EQ(loaded.playerItemHeld[f.item - 1], 1);
+    }
+  }
 }
