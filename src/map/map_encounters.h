@@ -449,8 +449,12 @@ class MapEncounters {
   // The press closed the board: no map click and no button pressed until
   // both buttons are up.
   uint8_t messageClickTaken{};
-  // The press closed another box (a find, the bag-full note, the inspect
-  // text, a trade's refusal): no button is pressed until both are up.
+  // The press closed another box, until both buttons are up: a find, the
+  // bag-full note or the inspect text, which stand over the map (no map
+  // click and no button), or the strip of a trade's refusal (no button).
+  static constexpr uint8_t kBoxClickNone = 0;
+  static constexpr uint8_t kBoxClickButtons = 1;
+  static constexpr uint8_t kBoxClickAll = 2;
   uint8_t boxClickTaken{};
   uint8_t mapClickArmed{};  // both buttons were seen up since the population was made
   uint8_t findClose{};      // a press on the find message: it closes on release

@@ -97,14 +97,18 @@ void CloseInspect(MapEncounters& e) {
   e.inspectClose = MapEncounters::kCloseNone;
 }
 
-// A press that closes a box the map shows: a find and the bag-full note
-// close on its release, the inspect text and a trade's refusal at a second
-// press, the right button closes them all at once.
-bool PressClosesBox(const MapEncounters& e, bool rightButton) {
-  if (e.findShown == MapEncounters::kFindShown || e.bagFull) return true;
+// What a press that closes a box the map shows keeps for the box: a find and
+// the bag-full note close on its release, the inspect text and a trade's
+// refusal at a second press, the right button closes them all at once. The
+// boxes over the map keep the whole press; the refusal's strip keeps only
+// the buttons from it.
+uint8_t PressClosesBox(const MapEncounters& e, bool rightButton) {
+  if (e.findShown == MapEncounters::kFindShown || e.bagFull) return MapEncounters::kBoxClickAll;
   if (e.inspectShown && (rightButton || e.inspectClose == MapEncounters::kCloseReleased))
-    return true;
-  return e.meetingCalledOff && (rightButton || e.refusedClose == MapEncounters::kCloseReleased);
+    return MapEncounters::kBoxClickAll;
+  if (e.meetingCalledOff && (rightButton || e.refusedClose == MapEncounters::kCloseReleased))
+    return MapEncounters::kBoxClickButtons;
+  return MapEncounters::kBoxClickNone;
 }
 
 // The find goes into the record: its gold, gem and artifact, and its item
@@ -367,8 +371,9 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
   const bool pressed = mouse->ButtonPressed(kMouseLeft) || mouse->ButtonPressed(kMouseRight);
 
   // A press that closes a box is the box's own, as the board's is below: it
-  // presses no button beneath it until both buttons are up.
-  if (pressed && PressClosesBox(e, mouse->ButtonPressed(kMouseRight))) e.boxClickTaken = 1;
+  // presses nothing beneath it until both buttons are up.
+  if (pressed && e.boxClickTaken == MapEncounters::kBoxClickNone)
+    e.boxClickTaken = PressClosesBox(e, mouse->ButtonPressed(kMouseRight));
 
   // 8. The first press on the message board closes it.
   if (pressed && e.messageClickArmed) {
@@ -395,7 +400,7 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
 
   // 10. The map's click tests.
   if (e.mapClickArmed && !app.clickHandled && !view.clickLatch && e.hoverPanelButton == 0 &&
-      bar.hoverId == 0 && !e.messageClickTaken) {
+      bar.hoverId == 0 && !e.messageClickTaken && e.boxClickTaken != MapEncounters::kBoxClickAll) {
     for (int block = 1; block <= 9; ++block) {
       if (maplayout::CameraInBlockWindow(block, view.cameraX, view.cameraY))
         ClickBlock(view, block, mx, my, mouse);
@@ -480,7 +485,7 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
     bar.pressedId = 0;
     if (app.mapShowMessages) e.messageClickArmed = 1;
     e.messageClickTaken = 0;
-    e.boxClickTaken = 0;
+    e.boxClickTaken = MapEncounters::kBoxClickNone;
   }
 }
 

@@ -1168,3 +1168,68 @@ TEST_F(MapE2E, TheBoardsChoiceTakesOverNothingAskedOfAnother) {
     play(asked);
   }
 }
+
+TEST_F(MapE2E, ThePressThatClosesAFindActsOnNothingBeneath) {
+  // The player walks onto the bag beside the palace, hero 0 just south of
+  // where he starts; or, his bag full, onto chest 1, whose item is placed
+  // back with the bag-full note.
+  enum class Beneath { kAHero, kThePalace, kTheEndTurnButton, kAGoldPile };
+  auto play = [](Beneath beneath) {
+    const bool bagFull = beneath == Beneath::kAGoldPile;
+    const int32_t findX = bagFull ? -680 : 400, findY = bagFull ? 400 : 200;
+    MapGame game([&](GameState& s) {
+      s.partyCell = cells::CellAt(findX + (bagFull ? 40 : -40), findY);
+      s.heroPresent[0] = 1;
+      s.heroCell[0] = cells::CellAt(findX - 40, findY + 40);
+      for (int c = 0; bagFull && c < kBagCells; ++c) {
+        if (s.playerItems[c] != 0) continue;
+        s.playerItems[c] = uint8_t(200 + c);
+        s.playerItemHeld[199 + c] = 1;
+        s.playerItemSlot[199 + c] = uint8_t(c);
+      }
+    });
+    ScenarioDriver& d = game.driver;
+    MapEncounters& map = game.Map();
+    game.CloseBoard();
+    game.LookAt(findX, findY);
+    game.ClickWorld(map.playerX, map.playerY);
+    game.ClickWorld(findX, findY);
+    d.PressKey(kKeyEnter);
+    d.RunFrames(60);
+    ASSERT_EQ(map.playerX, findX);
+    ASSERT_EQ(map.findShown, MapEncounters::kFindShown);
+    ASSERT_EQ(map.playerSelected + map.selectedHero, 0);
+    if (bagFull) {
+      d.PressKey(kKeyEnter);
+      d.RunFrames(2);
+      ASSERT_EQ(map.bagFull, 1);
+    }
+
+    // The box stands over the middle of the screen: what lies beneath it
+    // is brought there.
+    int32_t x = 0, y = 0;
+    switch (beneath) {
+      case Beneath::kAHero: x = map.heroX[0], y = map.heroY[0]; break;
+      case Beneath::kThePalace: cells::CellCorner(map.palaceCell[0], &x, &y); break;
+      case Beneath::kAGoldPile: x = map.goldPileX[0], y = map.goldPileY[0]; break;
+      case Beneath::kTheEndTurnButton: break;
+    }
+    if (beneath == Beneath::kTheEndTurnButton) {
+      d.Click(726, 461, kMouseLeft);
+    } else {
+      game.LookAt(x, y + 50);
+      d.Click(420, 270, kMouseLeft);
+    }
+    d.RunFrames(2);
+    EXPECT_EQ(map.findShown, MapEncounters::kFindNone);
+    EXPECT_EQ(map.bagFull, 0);
+    EXPECT_EQ(map.playerSelected + map.selectedHero, 0) << "nobody is chosen";
+    EXPECT_EQ(map.inspectShown, 0) << "nothing is inspected";
+    EXPECT_EQ(game.State().day, 1u) << "the day goes on";
+  };
+  for (Beneath beneath :
+       {Beneath::kAHero, Beneath::kThePalace, Beneath::kTheEndTurnButton, Beneath::kAGoldPile}) {
+    SCOPED_TRACE(int(beneath));
+    play(beneath);
+  }
+}
