@@ -2,7 +2,10 @@
 # Installs the Debian packages the game needs, only those missing; with
 # --test also those of the tests.
 # When another install holds the package manager (an update running in the
-# background, a second terminal), this waits for it rather than failing.
+# background, a second terminal), this waits for it rather than failing:
+# QORV_LOCK_WAIT seconds at most (600 if unset). QORV_APT_LOCKS, a list of
+# files parted by ':', names the package manager's locks to wait for (apt's
+# lists lock and dpkg's frontend lock if unset).
 #   scripts/install-deps.sh [--test]
 set -euo pipefail
 # Building and playing the game.
@@ -33,20 +36,23 @@ done
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 
-# Whether some process holds one of the package manager's locks. apt-get
-# waits for the dpkg lock itself (DPkg::Lock::Timeout) but not for the lists
-# lock that "apt-get update" takes, so that one is waited for here.
+# Whether some process holds one of the package manager's locks. apt and
+# dpkg take them as fcntl record locks, which flock does not see, so perl
+# (perl-base is on every Debian system) asks the kernel with F_GETLK for the
+# whole file (start, length, whence SEEK_SET all 0). Only the type is read
+# back: it is the first field of struct flock on every Linux. apt-get
+# waits for the dpkg lock itself (DPkg::Lock::Timeout), which covers one
+# taken just after this look, but not for the lists lock of "apt-get update".
+IFS=: read -r -a apt_locks <<<"${QORV_APT_LOCKS:-/var/lib/apt/lists/lock:/var/lib/dpkg/lock-frontend}"
 lists_locked() {
-  local lock
-  for lock in /var/lib/apt/lists/lock /var/lib/dpkg/lock-frontend; do
-    [ -e "$lock" ] || continue
-    if command -v flock >/dev/null 2>&1; then
-      $sudo flock -n "$lock" true 2>/dev/null || return 0
-    elif command -v fuser >/dev/null 2>&1; then
-      $sudo fuser "$lock" >/dev/null 2>&1 && return 0
-    fi
-  done
-  return 1
+  $sudo perl -MFcntl -e '
+    for my $lock (@ARGV) {
+      open(my $fh, "<", $lock) or next;
+      my $query = pack("s s", F_WRLCK, 0) . "\0" x 64;
+      fcntl($fh, F_GETLK, $query) or next;
+      exit 0 if unpack("s", $query) != F_UNLCK;
+    }
+    exit 1' "${apt_locks[@]}" 2>/dev/null
 }
 
 wait_for_lists() {
