@@ -9,7 +9,7 @@
 #   scripts/install-deps.sh [--test]
 set -euo pipefail
 # Building and playing the game.
-pkgs=(cmake g++ make pkg-config libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev
+pkgs=(cmake g++ make pkg-config libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libx11-dev
       fonts-liberation2 timgm6mb-soundfont libpng-dev)
 case "${1:-}" in
   "") ;;

@@ -11,6 +11,7 @@
 #include "platform/input_hub.h"
 #include "platform/letterbox.h"
 #include "platform/sdl_keymap.h"
+#include "platform/window_manager.h"
 
 AppFrame* currentApp = nullptr;
 
@@ -99,14 +100,26 @@ bool PutPointerBack(SDL_Window* win) {
   return true;
 }
 
+// Full screen without a window manager: nobody would make the window full
+// screen, so it stays as it is and only keeps the pointer. SDL is not asked
+// to make it full screen, as it would then take the window for the size of
+// the screen and scale the frame past the window's edges.
+bool g_fullInWindow = false;
+
+bool IsFullscreen(SDL_Window* win) {
+  return g_fullInWindow || (SDL_GetWindowFlags(win) & SDL_WINDOW_FULLSCREEN) != 0;
+}
+
 // Full screen (the frame scaled to the display, the pointer kept on it) or
 // a window of at least the frame's size (the pointer free).
 void SetFullscreen(SDL_Window* win, bool full) {
   if (full) {
-    SDL_SetWindowFullscreen(win, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    g_fullInWindow = !WindowManagerRuns(win);
+    if (!g_fullInWindow) SDL_SetWindowFullscreen(win, SDL_WINDOW_FULLSCREEN_DESKTOP);
     SDL_SetWindowGrab(win, SDL_TRUE);
     return;
   }
+  g_fullInWindow = false;
   SDL_SetWindowGrab(win, SDL_FALSE);
   SDL_SetWindowFullscreen(win, 0);
   int ww = 0, wh = 0, fw = 0, fh = 0;
@@ -145,7 +158,7 @@ void Dispatch(const SDL_Event& e, void* window) {
         // In a window the pointer is free to go; the game's cursor stays
         // just inside the picture instead of lying against an edge.
         SDL_Window* win = static_cast<SDL_Window*>(window);
-        if ((SDL_GetWindowFlags(win) & SDL_WINDOW_FULLSCREEN) == 0 && hub.pointerKnown) {
+        if (!IsFullscreen(win) && hub.pointerKnown) {
           int fw = 0, fh = 0, fx = hub.pointerX, fy = hub.pointerY;
           FrameSize(&fw, &fh);
           RestingPoint(fw, fh, kRestingMargin, &fx, &fy);
@@ -169,7 +182,7 @@ void Dispatch(const SDL_Event& e, void* window) {
           g_keptX = std::clamp(hub.pointerX, 0, fw - 1);
           g_keptY = std::clamp(hub.pointerY, 0, fh - 1);
           g_keepUntil = SDL_GetTicks() + kKeepPointerMs;
-          SetFullscreen(win, (SDL_GetWindowFlags(win) & SDL_WINDOW_FULLSCREEN) == 0);
+          SetFullscreen(win, !IsFullscreen(win));
           PutPointerBack(win);
         }
       } else if (!e.key.repeat) {

@@ -70,7 +70,8 @@ class AppFrame {
 // scaled to the whole display with its aspect kept) or as a window. Alt+Enter
 // switches between the two at any time. The game's cursor follows the system
 // pointer, which is hidden only while over the game; a window never captures
-// the pointer, full screen keeps it on the screen.
+// the pointer, full screen keeps it on the screen. On an X display with no
+// window manager full screen is the window as it is, keeping the pointer.
 void SetStartInWindow(bool inWindow);
 
 // The one application object (set by the AppFrame constructor).

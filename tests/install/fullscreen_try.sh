@@ -8,15 +8,26 @@
 #    the same spot of the picture;
 #  - --window starts in a window that does not hold the pointer;
 #  - nothing but the line about a missing sound device on standard error.
+# With --no-wm, on a virtual X server with no window manager at all, where
+# full screen is the window as it was, holding the pointer:
+#  - started with --window, each Alt+Enter, one way and the other, leaves
+#    the whole 800 x 600 picture in the 800 x 600 window, at its size, and a
+#    click on Load Game opens it;
+#  - started full screen, the switch to the window and back does the same.
 # Skips (status 77, which CTest reports as Skipped, and one line saying
-# why) where Xvfb, xdotool, the X tools (xwininfo, xprop, xwd), python3 or a
-# window manager (openbox, icewm or fluxbox) are not installed;
-# scripts/install-deps.sh --test brings them all.
-#   tests/install/fullscreen_try.sh GAME [SHOTS_DIR]
+# why) where Xvfb, xdotool, the X tools (xwininfo, xprop, xwd), python3 or
+# (without --no-wm) a window manager (openbox, icewm or fluxbox) are not
+# installed; scripts/install-deps.sh --test brings them all.
+#   tests/install/fullscreen_try.sh [--no-wm] GAME [SHOTS_DIR]
 # GAME is the built program (build/qorv); SHOTS_DIR, when given, gets a
 # PNG of the screen after each step.
 set -u
-game=$(readlink -f "${1:?usage: fullscreen_try.sh GAME [SHOTS_DIR]}")
+nowm=
+if [ "${1:-}" = --no-wm ]; then
+  nowm=1
+  shift
+fi
+game=$(readlink -f "${1:?usage: fullscreen_try.sh [--no-wm] GAME [SHOTS_DIR]}")
 shots=${2:-}
 
 readonly SKIPPED=77
@@ -27,7 +38,8 @@ wm=
 for candidate in openbox icewm fluxbox; do
   if command -v "$candidate" >/dev/null 2>&1; then wm=$candidate; break; fi
 done
-[ -n "$wm" ] || { echo "fullscreen_try: skipped: no window manager (openbox, icewm or fluxbox)"; exit $SKIPPED; }
+[ -n "$wm" ] || [ -n "$nowm" ] ||
+  { echo "fullscreen_try: skipped: no window manager (openbox, icewm or fluxbox)"; exit $SKIPPED; }
 [ -d "$(dirname "$game")/game/Art" ] || { echo "fullscreen_try: no game/Art beside $game"; exit 1; }
 
 readonly SW=1920 SH=1080 FW=800 FH=600
@@ -62,13 +74,15 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 [ -s "$work/display" ] || fail "the virtual X server did not start"
 DISPLAY=":$(head -n 1 "$work/display")"
 export DISPLAY
-"$wm" >"$work/wm.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-  sleep 0.05
-done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" || fail "$wm did not start"
+if [ -z "$nowm" ]; then
+  "$wm" >"$work/wm.log" 2>&1 &
+  pids+=($!)
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    sleep 0.05
+  done
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" || fail "$wm did not start"
+fi
 
 # The pixel colour "r g b" at screen point x y, from a screenshot (also
 # kept as SHOTS_DIR/NAME.png when asked for).
@@ -110,6 +124,11 @@ PY
 }
 is_black() { read -r r g b < <(pixel "$1" "$2"); [ $((r + g + b)) -lt 30 ]; }
 is_sky() { read -r r g b < <(pixel "$1" "$2"); [ "$b" -gt 100 ] && [ "$b" -gt "$r" ] && [ "$b" -gt "$g" ]; }
+# The dark brown of the main menu's bar of buttons.
+is_bar() {
+  read -r r g b < <(pixel "$1" "$2")
+  [ "$r" -gt "$g" ] && [ "$g" -gt "$b" ] && [ "$r" -lt 100 ] && [ $((r - b)) -ge 20 ]
+}
 
 # Where the picture lies in the game's window, as "x y width height" on the
 # screen: scaled as large as it fits, aspect kept, centred.
@@ -150,6 +169,88 @@ start() {
   [ -n "$win" ] || fail "no window appeared"
   sleep 1.5
 }
+
+# Standard error: at most the line about the sound.
+check_stderr() {
+  if grep -v -x "qorv: no sound device: playing without sound" "$work/stderr" | grep -q .; then
+    fail "standard error says more than the missing sound: $(head -c 600 "$work/stderr")"
+  fi
+}
+
+if [ -n "$nowm" ]; then
+  # Whether the window holds the pointer, which is left over the middle of
+  # the picture: there keys reach the window, and the game's cursor covers
+  # none of the points looked at.
+  held() {
+    local sx sy at
+    read -r sx sy < <(to_screen 400 300)
+    xdotool mousemove 10 10
+    sleep 0.1
+    at=$(pointer)
+    xdotool mousemove "$sx" "$sy"
+    sleep 0.2
+    [ "$at" != "10 10" ]
+  }
+  # The whole main menu in the 800 x 600 window at its size: the sky in the
+  # picture's top row and the bar of buttons in its bottom-right corner.
+  whole_menu() {
+    local name=$1 sx sy
+    size_is $FW $FH || fail "$name: the window is not ${FW}x${FH}: $(xwininfo -id "$win" | grep -E 'Width|Height' | tr -s ' \n' ' ')"
+    shot "$name"
+    read -r sx sy < <(to_screen 100 0)
+    is_black "$sx" "$sy" && fail "$name: the picture's top row is black"
+    read -r sx sy < <(to_screen 790 590)
+    is_bar "$sx" "$sy" || fail "$name: the bar of buttons is not in the picture's bottom-right corner"
+  }
+  # The main menu's sky and bar of buttons both gone from the picture.
+  left_menu() {
+    local x y
+    shot 5_load_game
+    read -r x y < <(to_screen 100 150)
+    is_black "$x" "$y" || return 1
+    read -r x y < <(to_screen 790 590)
+    is_black "$x" "$y"
+  }
+  # Alt+Enter, to full screen (held) or to the window (free).
+  switch_to() {
+    xdotool key alt+Return
+    if [ "$1" = held ]; then wait_for held; else wait_for not held; fi ||
+      fail "Alt+Enter did not go to the $2"
+    sleep 0.5
+  }
+
+  start --window
+  held && fail "--window started holding the pointer"
+  whole_menu 1_window
+  switch_to held "full screen"
+  whole_menu 2_full_screen
+  switch_to free window
+  whole_menu 3_window_again
+  switch_to held "full screen"
+  whole_menu 4_full_screen_again
+  # A click through the picture: Load Game opens the saved games.
+  read -r sx sy < <(to_screen 215 570)
+  xdotool mousemove "$sx" "$sy"
+  sleep 0.3
+  xdotool click 1
+  wait_for left_menu || fail "clicking Load Game at $sx $sy did not leave the main menu"
+  kill "$game_pid"
+  wait "$game_pid" 2>/dev/null
+
+  start
+  held || fail "the game did not start full screen, holding the pointer"
+  whole_menu 6_full_screen
+  switch_to free window
+  whole_menu 7_window
+  switch_to held "full screen"
+  whole_menu 8_full_screen_again
+  kill "$game_pid"
+  wait "$game_pid" 2>/dev/null
+
+  check_stderr
+  echo "fullscreen_try: passed with no window manager"
+  exit 0
+fi
 
 # Full screen, the picture between two bars.
 start
@@ -210,8 +311,5 @@ shot 5_window_pointer_away
 kill "$game_pid"
 wait "$game_pid" 2>/dev/null
 
-# Standard error: at most the line about the sound.
-if grep -v -x "qorv: no sound device: playing without sound" "$work/stderr" | grep -q .; then
-  fail "standard error says more than the missing sound: $(head -c 600 "$work/stderr")"
-fi
+check_stderr
 echo "fullscreen_try: passed under $wm"
