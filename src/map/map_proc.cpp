@@ -98,14 +98,14 @@ void CloseInspect(MapEncounters& e) {
 }
 
 // What a press that closes a box the map shows keeps for the box: a find and
-// the bag-full note close on its release, the inspect text and a trade's
-// refusal at a second press, the right button closes them all at once. The
-// boxes over the map keep the whole press; the refusal's strip keeps only
-// the buttons from it.
+// the bag-full note close on its release and keep the whole press; the
+// inspect text and a trade's refusal close at a second press, which keeps
+// only the buttons (with nobody selected it inspects the next cell, or
+// chooses the member clicked). The right button closes them all at once.
 uint8_t PressClosesBox(const MapEncounters& e, bool rightButton) {
   if (e.findShown == MapEncounters::kFindShown || e.bagFull) return MapEncounters::kBoxClickAll;
   if (e.inspectShown && (rightButton || e.inspectClose == MapEncounters::kCloseReleased))
-    return MapEncounters::kBoxClickAll;
+    return MapEncounters::kBoxClickButtons;
   if (e.meetingCalledOff && (rightButton || e.refusedClose == MapEncounters::kCloseReleased))
     return MapEncounters::kBoxClickButtons;
   return MapEncounters::kBoxClickNone;

@@ -594,6 +594,12 @@ TEST_F(MapE2E, AClickWithNobodySelectedInspects) {
   game.ClickWorld(game.Map().playerX - 200, game.Map().playerY + 120);
   EXPECT_EQ(game.Map().inspectShown, 0);
   EXPECT_EQ(d.Dump().find("\"Quest: Weak raiding party.\""), std::string::npos);
+  // The click that closes a text on another thing tells of that thing.
+  game.ClickWorld(game.Map().goldPileX[0], game.Map().goldPileY[0]);
+  ASSERT_EQ(game.Map().inspectShown, 1);
+  game.ClickWorld(game.Map().enemyX[2], game.Map().enemyY[2]);
+  EXPECT_EQ(game.Map().inspectShown, 1);
+  EXPECT_NE(d.Dump().find("\"Quest: Weak raiding party.\""), std::string::npos);
 }
 
 TEST_F(MapE2E, InspectingACellWithNothingOnItEndsTheInspectMode) {
