@@ -150,7 +150,7 @@ void EndDay(MapEncounters& map, GameState& state, KingdomMap* view, MapTurnFlags
 
   map.day += 1;
   state.day += 1;
-  map.findShown = MapEncounters::kFindNone;
+  map.PutFindAway();
 
   // The day's income is the score of the wealth.
   Wealth& w = state.wealth;

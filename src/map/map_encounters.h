@@ -93,6 +93,10 @@ class MapEncounters {
   void SettleStep(uint8_t speed);
   void EnterPlace(int32_t& gold);
   void StoreFind();
+  // The find's box goes without its closing click (End Turn, Hide, the
+  // day's end, Enter, a leave): the find, shown or still to be shown, is
+  // taken all the same.
+  void PutFindAway();
 
   // ---- start tables, cell codes, inspecting (map_encounters_tables.cpp)
   void FillStartTables();

@@ -374,6 +374,12 @@ void MapEncounters::EnterPlace(int32_t& gold) {
   }
 }
 
+void MapEncounters::PutFindAway() {
+  if (findShown != kFindNone) storeFindPending = 1;
+  findShown = kFindNone;
+  findClose = 0;
+}
+
 void MapEncounters::StoreFind() {
   if (gemFound && foundGem < 30) {
     for (int s = 0; s < 30; ++s) {

@@ -230,12 +230,8 @@ void PanelAction(GameApp& app, MapEncounters& e, KingdomMap& view, uint8_t id) {
 
 // The end-of-day press: every selection, plan and open text goes.
 void EndOfDayPress(MapEncounters& e) {
-  e.findClose = 0;
+  e.PutFindAway();
   e.bagFullClose = 0;
-  if (e.findShown == MapEncounters::kFindShown) {
-    e.findShown = MapEncounters::kFindNone;
-    e.storeFindPending = 1;
-  }
   e.bagFull = 0;
   e.LetGoOfSelection();
 }
@@ -845,9 +841,7 @@ void GameApp::MapAnimate(MapEncounters& e, KingdomMap& view, ControlBar& bar) {
   view.Animate();
   bar.Animate();
   if (bar.pressedId == kBarEndDay || bar.pressedId == kBarHideShow || bar.hidePending) {
-    // A find still shown is taken, not lost.
-    if (e.findShown == MapEncounters::kFindShown) e.storeFindPending = 1;
-    e.findShown = MapEncounters::kFindNone;
+    e.PutFindAway();
     CloseInspect(e);
     bar.hidePending = 0;
   }
@@ -896,11 +890,7 @@ void GameApp::MapLeave(MapEncounters& e) {
   GameState& s = *gameState;
   // A find still shown is taken, not lost: the game may be saved from the
   // screen the map leaves for.
-  if (e.findShown != MapEncounters::kFindNone) {
-    e.findShown = MapEncounters::kFindNone;
-    e.findClose = 0;
-    e.storeFindPending = 1;
-  }
+  e.PutFindAway();
   TakeFind(e, s);
   s.caughtByArmy = e.siegeBattle;
   SettleInvasionForLeave(e);

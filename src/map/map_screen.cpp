@@ -119,11 +119,7 @@ void Acknowledge(MapEncounters& e, KingdomMap& view, uint8_t& mapShowMessages, b
     e.walkEnded = 1;
     e.metCode = 0;
   }
-  if (e.findShown == MapEncounters::kFindShown) {
-    e.findShown = MapEncounters::kFindNone;
-    e.storeFindPending = 1;
-    e.findClose = 0;
-  }
+  e.PutFindAway();
   if (e.bagFull) {
     e.bagFull = 0;
     e.bagFullClose = 0;

@@ -628,7 +628,8 @@ TEST_F(MenusSaves, TheMainMenuButtons) {
 
 TEST_F(MenusSaves, AFindStillShownIsTakenBeforeSaveAndQuit) {
   // The player stands east of a find; he walks onto it and, its box still
-  // shown, saves and quits with Escape and Yes, then loads the game.
+  // shown (or never shown, Hide being held down as he arrives), saves and
+  // quits with Escape and Yes, then loads the game.
   struct Find {
     const char* what;
     int32_t x, y;
@@ -636,10 +637,12 @@ TEST_F(MenusSaves, AFindStillShownIsTakenBeforeSaveAndQuit) {
     int index;  // of the bag or the chest
     int gem;    // the gem it holds
     int item;   // the item id it holds, 0 none
+    bool hideHeld;
   };
   for (const Find& f :
-       {Find{"the bag beside the palace: 134 gold, gem 19", 400, 200, true, 15, 19, 0},
-        Find{"chest 1: 50 gold, gem 16, item 57", -680, 400, false, 1, 16, 57}}) {
+       {Find{"the bag beside the palace: 134 gold, gem 19", 400, 200, true, 15, 19, 0, false},
+        Find{"chest 1: 50 gold, gem 16, item 57", -680, 400, false, 1, 16, 57, false},
+        Find{"chest 1, Hide held down", -680, 400, false, 1, 16, 57, true}}) {
     SCOPED_TRACE(f.what);
     ScenarioDriver driver;
     driver.Start();
@@ -660,10 +663,21 @@ TEST_F(MenusSaves, AFindStillShownIsTakenBeforeSaveAndQuit) {
     driver.RunFrames(2);
     driver.Click(400 + 20, 300 + 20, kMouseLeft);  // the find
     driver.RunFrames(2);
+    if (f.hideHeld) {
+      driver.MoveTo(726 + 32, 12 + 16);
+      driver.ButtonDown(kMouseLeft);
+      driver.RunFrames(1);
+    }
     driver.PressKey(kKeyEnter);
     driver.RunFrames(60);
     ASSERT_STREQ(driver.ScreenName(), "MapProc");
-    ASSERT_EQ(app.mapEncounters->findShown, MapEncounters::kFindShown);
+    if (f.hideHeld) {
+      driver.ButtonUp(kMouseLeft);
+      driver.RunFrames(2);
+      ASSERT_EQ(app.controlBar->hideShowState, 0);
+    }
+    ASSERT_EQ(app.mapEncounters->findShown,
+              f.hideHeld ? MapEncounters::kFindNone : MapEncounters::kFindShown);
     const int32_t gold = s.gold;
 
     driver.PressKey(kKeyEscape);
