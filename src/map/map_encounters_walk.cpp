@@ -262,7 +262,8 @@ void MapEncounters::SettleStep(uint8_t speed) {
     walkEnded = 1;
     moverIsPlayer = 0;
     moverHero = uint8_t(k);
-    selectedHero = 0;
+    // The walker is let go; a hero the day's board chose meanwhile stays.
+    if (selectedHero == k + 1) selectedHero = 0;
     heroWalkPlanned = 0;
     recomputeDirection = 1;
   }

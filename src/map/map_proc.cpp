@@ -459,13 +459,15 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
     e.refusedClose = MapEncounters::kCloseNone;
   if (view.clickLatch && WaitForMouseRelease(mouse)) view.clickLatch = 0;
 
-  // 14. The unit panel's buttons act on release or when the cursor leaves.
+  // 14. The unit panel's buttons act on release or when the cursor leaves;
+  // a member who has set off since the press (Enter in the same frame) keeps
+  // his walk or attack, and the button does nothing.
   if (e.pressedPanelButton && (e.playerSelected || e.selectedHero)) {
     if (e.hoverPanelButton != e.pressedPanelButton || WaitForMouseRelease(mouse)) {
       const uint8_t id = e.pressedPanelButton;
       e.panelButtonHeld = 0;
       e.pressedPanelButton = 0;
-      PanelAction(app, e, view, id);
+      if (!e.SetOff()) PanelAction(app, e, view, id);
     }
   }
 

@@ -1077,7 +1077,13 @@ TEST_F(MapE2E, TheBoardsChoiceTakesOverNothingAskedOfAnother) {
   MapEncounters probe;
   BuildNewGamePopulation(probe);
   const int32_t armyX = probe.enemyX[2], armyY = probe.enemyY[2];
-  enum class Asked { kTrade, kThePlayersAttack, kAHerosWalkAndAttack, kThePlayersWalk };
+  enum class Asked {
+    kTrade,
+    kThePlayersAttack,
+    kThePlayersAttackAsNextIsLetGo,
+    kAHerosWalkAndAttack,
+    kAHerosWalk
+  };
   auto play = [&](Asked asked) {
     MapGame game([&](GameState& s) {
       s.day = 18;
@@ -1115,6 +1121,17 @@ TEST_F(MapE2E, TheBoardsChoiceTakesOverNothingAskedOfAnother) {
         ASSERT_EQ(map.attackAdjacent, 1);
         d.PressKey(kKeyEnter);
         break;
+      case Asked::kThePlayersAttackAsNextIsLetGo:
+        game.ClickWorld(map.playerX, map.playerY);
+        game.ClickWorld(armyX, armyY);
+        d.MoveTo(736 + 32, 530 + 29);  // the unit panel's Next button
+        d.ButtonDown(kMouseLeft);
+        d.RunFrames(1);
+        d.KeyDown(kKeyEnter);
+        d.ButtonUp(kMouseLeft);
+        d.RunFrames(1);
+        d.KeyUp(kKeyEnter);
+        break;
       case Asked::kAHerosWalkAndAttack:
         game.ClickWorld(heroX, map.heroY[0]);
         game.ClickWorld(armyX, armyY);
@@ -1122,18 +1139,18 @@ TEST_F(MapE2E, TheBoardsChoiceTakesOverNothingAskedOfAnother) {
         ASSERT_EQ(map.walkSteps, 1);
         d.Click(400, 60, kMouseRight);  // the right button acknowledges
         break;
-      case Asked::kThePlayersWalk:
-        game.ClickWorld(map.playerX, map.playerY);
-        game.ClickWorld(map.playerX + 40, map.playerY);
+      case Asked::kAHerosWalk:
+        game.ClickWorld(heroX, map.heroY[0]);
+        game.ClickWorld(heroX + 40, map.heroY[0]);
         d.PressKey(kKeyEnter);
         break;
     }
     d.RunFrames(1);
-    if (asked == Asked::kThePlayersWalk) {
-      // The hero whom the board chose while the player walked fights the
-      // attack he is sent on next.
+    if (asked == Asked::kAHerosWalk) {
+      // The hero whom the board chose as hero 0 set off stays chosen, and
+      // fights the attack he is sent on next.
       d.RunFrames(60);
-      ASSERT_EQ(map.playerX, armyX + 40);
+      ASSERT_EQ(map.heroX[0], heroX + 40);
       game.CloseBoard();
       ASSERT_EQ(map.selectedHero, 2);
       game.LookAt(map.heroX[1], map.heroY[1]);
@@ -1145,9 +1162,10 @@ TEST_F(MapE2E, TheBoardsChoiceTakesOverNothingAskedOfAnother) {
       // The attack set off before the board chose: its own member fights.
       for (int i = 0; i < 200 && d.App().screenProc == GameApp::GoKingdomMap; ++i) d.RunFrames(1);
       ASSERT_STREQ(d.ScreenName(), "BattleProc");
-      const bool byPlayer = asked == Asked::kThePlayersAttack;
+      const bool byPlayer =
+          asked == Asked::kThePlayersAttack || asked == Asked::kThePlayersAttackAsNextIsLetGo;
       EXPECT_EQ(game.State().battleByPlayer, byPlayer ? 1 : 0);
-      EXPECT_EQ(game.State().battleHero, byPlayer ? 0 : asked == Asked::kThePlayersWalk ? 2 : 1);
+      EXPECT_EQ(game.State().battleHero, byPlayer ? 0 : asked == Asked::kAHerosWalk ? 2 : 1);
       return;
     }
     ASSERT_EQ(map.selectedHero, 2) << "the board chose the hero who joined";
@@ -1168,8 +1186,9 @@ TEST_F(MapE2E, TheBoardsChoiceTakesOverNothingAskedOfAnother) {
     EXPECT_EQ(map.heroX[1], hero1X);
     EXPECT_EQ(map.heroY[1], hero1Y) << "nobody walks";
   };
-  for (Asked asked : {Asked::kTrade, Asked::kThePlayersAttack, Asked::kAHerosWalkAndAttack,
-                      Asked::kThePlayersWalk}) {
+  for (Asked asked :
+       {Asked::kTrade, Asked::kThePlayersAttack, Asked::kThePlayersAttackAsNextIsLetGo,
+        Asked::kAHerosWalkAndAttack, Asked::kAHerosWalk}) {
     SCOPED_TRACE(int(asked));
     play(asked);
   }
