@@ -12,6 +12,11 @@
 
 #include "game/glyph_name.h"
 
+// Member ids.
+constexpr uint8_t kMemberPlayer = 1;
+constexpr uint8_t kFirstHeroMember = 2;  // hero 0
+constexpr uint8_t kLastHeroMember = 11;  // hero 9
+
 constexpr int kHeroCount = 10;
 constexpr int kQuestCount = 100;
 constexpr int kPlaceCount = 30;

@@ -296,9 +296,6 @@ class MapEncounters {
   uint8_t playerCollects{};
   uint8_t heroCollects{};
   uint8_t storeFindPending{};
-  // Member ids: 1 the player, k + 2 hero k.
-  static constexpr uint8_t kPlayerMember = 1;
-  static constexpr uint8_t kFirstHeroMember = 2;
   uint8_t attackerCode{};
   uint8_t bagItems[12]{};   // item ids of the collector's bag cells
   uint8_t itemHeld[256]{};  // per item number

@@ -3,6 +3,7 @@
 // steps, ending beside an enemy army (an attack) or, in trade mode, beside
 // the partner (a trade).
 
+#include "game/game_state.h"
 #include "map/map_encounters.h"
 
 void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX, int32_t targetY) {
@@ -31,7 +32,7 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
   auto namesPartner = [&] { return meetingState == kMeetAsked && !nobodySelected; };
   if (cell == playerCell) {
     if (!namesPartner()) {
-      ChooseMember(kPlayerMember);
+      ChooseMember(kMemberPlayer);
       selectionChanged = 1;
     } else if (!playerSelected) {
       meetingState = kMeetWalking;
@@ -72,7 +73,7 @@ void MapEncounters::ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX
   if (plan) {
     // 5. Start planning. The member whose walk this is fights at its end,
     // whoever is chosen while he walks.
-    attackerCode = playerWalks ? kPlayerMember : uint8_t(selectedHero - 1 + kFirstHeroMember);
+    attackerCode = playerWalks ? kMemberPlayer : uint8_t(selectedHero - 1 + kFirstHeroMember);
     routeShown = 1;
     planState = 1;
     clickFlag = 0;
@@ -255,11 +256,11 @@ bool MapEncounters::SetOff() const {
 }
 
 void MapEncounters::ChooseMember(uint8_t member) {
-  const uint8_t chosen = playerSelected ? kPlayerMember
+  const uint8_t chosen = playerSelected ? kMemberPlayer
                          : selectedHero ? uint8_t(selectedHero - 1 + kFirstHeroMember)
                                         : 0;
   if (chosen != 0 && chosen != member) LetGoOfSelection();
-  playerSelected = member == kPlayerMember ? 1 : 0;
+  playerSelected = member == kMemberPlayer ? 1 : 0;
   selectedHero = member >= kFirstHeroMember ? uint8_t(member - kFirstHeroMember + 1) : 0;
   if (!SetOff()) attackerCode = member;
 }

@@ -25,7 +25,6 @@ namespace {
 constexpr uint8_t kScrollSpeed = 0;  // clock 0: scrolling
 constexpr uint8_t kWalkClock = 1;    // clock 1: walking and marching
 constexpr int32_t kScrollPixelsPerSecond = 1000;
-constexpr uint8_t kMemberPlayer = 1;
 constexpr uint8_t kNoMember = 100;
 
 // The walking speed, pixels a second, of map speed 1, 2 and 3; 0 for any
@@ -148,7 +147,7 @@ uint8_t MemberSteps(const MapEncounters& e, uint8_t member) {
 // centres on him and his own cell is clicked.
 void SelectNextMember(GameApp& app, MapEncounters& e, KingdomMap& view) {
   auto selectHero = [&e](int index) {
-    e.ChooseMember(uint8_t(index + MapEncounters::kFirstHeroMember));
+    e.ChooseMember(uint8_t(index + kFirstHeroMember));
     e.heroWalkReady = uint8_t(index + 1);
     e.playerWalkState = MapEncounters::kWalkIdle;
   };

@@ -94,7 +94,7 @@ void CentreCamera(KingdomMap& view, int32_t x, int32_t y, int32_t dx, int32_t dy
 
 void FocusHero(MapEncounters& e, KingdomMap& view, uint8_t heroNumber) {
   if (heroNumber < 1 || heroNumber > kHeroCount) return;
-  e.ChooseMember(uint8_t(heroNumber - 1 + MapEncounters::kFirstHeroMember));
+  e.ChooseMember(uint8_t(heroNumber - 1 + kFirstHeroMember));
   CentreCamera(view, e.heroX[heroNumber - 1], e.heroY[heroNumber - 1], 570, 440);
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "game/game_state.h"
 #include "game/glyph_name.h"
 
 class GraphicsDevice;
@@ -16,11 +17,6 @@ constexpr uint8_t kChoiceNone = 0;
 constexpr uint8_t kChoiceBackId = 1;
 constexpr uint8_t kChoiceItemsId = 2;
 constexpr uint8_t kChoiceArmiesId = 3;
-
-// The player's member id; hero k is member k + 2.
-constexpr uint8_t kMemberPlayer = 1;
-constexpr uint8_t kFirstHeroMember = 2;
-constexpr uint8_t kLastHeroMember = 11;
 
 // 1 when both ids name a member (1..11) and they are two different members:
 // nobody trades with himself.
