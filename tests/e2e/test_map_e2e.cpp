@@ -1195,9 +1195,9 @@ TEST_F(MapE2E, TheBoardsChoiceTakesOverNothingAskedOfAnother) {
 }
 
 TEST_F(MapE2E, ThePressThatClosesAFindActsOnNothingBeneath) {
-  // The player walks onto the bag beside the palace, hero 0 just south of
-  // where he starts; or, his bag full, onto chest 1, whose item is placed
-  // back with the bag-full note.
+  // The player walks onto the bag beside the palace from the west, hero 0
+  // standing south-west of the bag; or, his bag full, onto chest 1 from the
+  // east, whose item is placed back with the bag-full note.
   enum class Beneath { kAHero, kThePalace, kTheEndTurnButton, kAGoldPile };
   auto play = [](Beneath beneath) {
     const bool bagFull = beneath == Beneath::kAGoldPile;
