@@ -36,7 +36,7 @@
 
 GameApp::GameApp() {
   std::snprintf(className, sizeof className, "%s", "QorvClass");
-  std::snprintf(caption, sizeof caption, "%s", "QorvCaption");
+  std::snprintf(caption, sizeof caption, "%s", "Qorv");
   windowGeometry.style = kStylePopup;
   windowGeometry.x = 0;
   windowGeometry.y = 0;

@@ -31,7 +31,7 @@ class GameAppTest : public ::testing::Test {
 TEST_F(GameAppTest, ConstructorValues) {
   GameApp app;
   EXPECT_STREQ(app.className, "QorvClass");
-  EXPECT_STREQ(app.caption, "QorvCaption");
+  EXPECT_STREQ(app.caption, "Qorv");
   EXPECT_EQ(app.windowGeometry.style, kStylePopup);
   EXPECT_EQ(app.windowGeometry.width, 600u);
   EXPECT_EQ(app.windowGeometry.height, 480u);
