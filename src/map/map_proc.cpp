@@ -464,8 +464,7 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
   // once, for the member they were pressed for: letting him go drops the
   // press. A member who has set off since the press (Enter in the same
   // frame) keeps his walk or attack, and the button does nothing.
-  if (e.pressedPanelButton && !e.playerSelected && !e.selectedHero) e.DropPanelPress();
-  if (e.pressedPanelButton) {
+  if (e.pressedPanelButton && (e.playerSelected || e.selectedHero)) {
     if (e.hoverPanelButton != e.pressedPanelButton || WaitForMouseRelease(mouse)) {
       const uint8_t id = e.pressedPanelButton;
       e.DropPanelPress();
