@@ -107,9 +107,10 @@ class MapEncounters {
   void ClickCell(uint32_t cell, uint8_t& clickFlag, int32_t targetX, int32_t targetY);
   // Nobody is selected any more (the day ends, the bar is hidden): what was
   // asked for the member goes with him: his planned walk or attack and its
-  // route, trade mode, inspect mode with its text, and a trade's refusal. A
-  // walk or an attack already set off (before the bar's button was let go)
-  // goes on.
+  // route, trade mode, inspect mode with its text, a trade's refusal and a
+  // panel button pressed for him. A walk or an attack already set off
+  // (before the bar's button was let go, or the walker being let go as he
+  // sets off) goes on.
   void LetGoOfSelection();
   // The member (1 the player, k + 2 hero k) becomes the selected one, however
   // he comes to be chosen (a click, the hover, Next, the day's board): the
@@ -118,6 +119,9 @@ class MapEncounters {
   void ChooseMember(uint8_t member);
   // A walk has set off, or an attack beside the member has been launched.
   bool SetOff() const;
+  // The unit panel's press still to act is dropped: it was made for the
+  // member chosen then, and acts for nobody else.
+  void DropPanelPress();
 
   // ---- placement and fixed routes (map_encounters_place.cpp)
   void FindFreeCell();
@@ -458,9 +462,13 @@ class MapEncounters {
   static constexpr uint8_t kBoxClickAll = 2;
   uint8_t boxClickTaken{};
   uint8_t mapClickArmed{};  // both buttons were seen up since the population was made
-  uint8_t findClose{};      // a press on the find message: it closes on release
-  uint8_t bagFullClose{};   // a press on the bag-full message: it closes on release
-  uint8_t refusedClose{};   // the trade refusal closes at the second press
+  // Both buttons were seen up since the last press: a button held down
+  // since before (onto the panel, or while its member was let go and
+  // another chosen) is no press of the panel's.
+  uint8_t panelClickArmed{};
+  uint8_t findClose{};     // a press on the find message: it closes on release
+  uint8_t bagFullClose{};  // a press on the bag-full message: it closes on release
+  uint8_t refusedClose{};  // the trade refusal closes at the second press
 
   // The day change and the invading armies' turn (day_change.h,
   // invasion_turn.h)
@@ -692,6 +700,7 @@ class MapEncounters {
     v("messageClickTaken", messageClickTaken);
     v("boxClickTaken", boxClickTaken);
     v("mapClickArmed", mapClickArmed);
+    v("panelClickArmed", panelClickArmed);
     v("findClose", findClose);
     v("bagFullClose", bagFullClose);
     v("refusedClose", refusedClose);

@@ -265,9 +265,17 @@ void MapEncounters::ChooseMember(uint8_t member) {
   if (!SetOff()) attackerCode = member;
 }
 
+void MapEncounters::DropPanelPress() {
+  const int look = LookIndex(pressedPanelButton);
+  if (look >= 0) panelButtonLook[look] = 0;
+  pressedPanelButton = 0;
+  panelButtonHeld = 0;
+}
+
 void MapEncounters::LetGoOfSelection() {
   playerSelected = 0;
   selectedHero = 0;
+  DropPanelPress();
   if (meetingState == kMeetAsked || meetingState == kMeetFar) meetingState = kMeetNone;
   infoMode = kInfoOff;
   inspectShown = 0;

@@ -214,9 +214,12 @@ void MapEncounters::SettleStep(uint8_t speed) {
   };
 
   // ---- the player
+  // The walker is let go as he sets off, with all that was asked for him
+  // (his walk, set off, goes on); a member the day's board chose meanwhile
+  // stays chosen.
   if (playerWalkState == kWalkConfirmed) {
     metCode = 0;
-    playerSelected = 0;
+    if (playerSelected) LetGoOfSelection();
     ClearMoveFlags();
     playerWalkState = kWalkRunning;
     waypointReached = 0;
@@ -262,8 +265,7 @@ void MapEncounters::SettleStep(uint8_t speed) {
     walkEnded = 1;
     moverIsPlayer = 0;
     moverHero = uint8_t(k);
-    // The walker is let go; a hero the day's board chose meanwhile stays.
-    if (selectedHero == k + 1) selectedHero = 0;
+    if (selectedHero == k + 1) LetGoOfSelection();
     heroWalkPlanned = 0;
     recomputeDirection = 1;
   }

@@ -425,7 +425,9 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
       bar.buttonHeld = 1;
       if (bar.pressedId == kBarEndDay && bar.hideShowState) EndOfDayPress(e);
     }
-    if (buttonsFree && e.ClickPanelButtons(mx, my, mouse)) e.panelButtonHeld = 1;
+    if (buttonsFree && e.panelClickArmed && e.ClickPanelButtons(mx, my, mouse))
+      e.panelButtonHeld = 1;
+    e.panelClickArmed = 0;
   }
 
   // 12. With the bar hidden only its toggle works.
@@ -458,14 +460,14 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
     e.refusedClose = MapEncounters::kCloseNone;
   if (view.clickLatch && WaitForMouseRelease(mouse)) view.clickLatch = 0;
 
-  // 14. The unit panel's buttons act on release or when the cursor leaves;
-  // a member who has set off since the press (Enter in the same frame) keeps
-  // his walk or attack, and the button does nothing.
+  // 14. The unit panel's buttons act on release or when the cursor leaves,
+  // once, for the member they were pressed for: letting him go drops the
+  // press. A member who has set off since the press (Enter in the same
+  // frame) keeps his walk or attack, and the button does nothing.
   if (e.pressedPanelButton && (e.playerSelected || e.selectedHero)) {
     if (e.hoverPanelButton != e.pressedPanelButton || WaitForMouseRelease(mouse)) {
       const uint8_t id = e.pressedPanelButton;
-      e.panelButtonHeld = 0;
-      e.pressedPanelButton = 0;
+      e.DropPanelPress();
       if (!e.SetOff()) PanelAction(app, e, view, id);
     }
   }
@@ -478,6 +480,7 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
   // 16. Arming once both buttons are up.
   if (!pressed) {
     e.mapClickArmed = 1;
+    e.panelClickArmed = 1;
     bar.buttonHeld = 0;
     bar.pressedId = 0;
     if (app.mapShowMessages) e.messageClickArmed = 1;

@@ -774,6 +774,108 @@ TEST_F(MapE2E, NextMemberGoesRoundTheParty) {
   }
 }
 
+TEST_F(MapE2E, APanelPressActsOnlyForTheMemberItWasMadeFor) {
+  // Hero 0 stands east of the player, who plans a walk three cells south
+  // and sets off with Enter while a panel button is held down (or with the
+  // magnifier asked by the key I); the button is let go after the walk.
+  // Afterwards a click on the player and one on hero 0 only choose them,
+  // and the button acts at its first press, for hero 0.
+  enum class Asked { kTradeHeld, kNextHeld, kInspectHeld, kTheKeyI };
+  auto play = [](Asked asked) {
+    MapGame game([](GameState& s) {
+      int x = 0, y = 0;
+      cells::CellCorner(s.partyCell, &x, &y);
+      s.heroPresent[0] = 1;
+      s.heroCell[0] = cells::CellAt(x + 40, y);
+    });
+    ScenarioDriver& d = game.driver;
+    MapEncounters& map = game.Map();
+    const int buttonX = asked == Asked::kNextHeld ? 736 : asked == Asked::kTradeHeld ? 460 : 598;
+    game.CloseBoard();
+    const int32_t playerX = map.playerX, playerY = map.playerY;
+    game.LookAt(playerX, playerY);
+    game.ClickWorld(playerX, playerY);
+    game.ClickWorld(playerX, playerY + 3 * 40);
+    ASSERT_EQ(map.playerWalkState, MapEncounters::kWalkPlanned);
+    if (asked == Asked::kTheKeyI) {
+      d.PressKey(kKeyI);
+      ASSERT_EQ(map.infoMode, MapEncounters::kInfoArmed);
+      d.PressKey(kKeyEnter);
+      d.RunFrames(150);
+    } else {
+      d.MoveTo(buttonX + 32, 530 + 29);
+      d.ButtonDown(kMouseLeft);
+      d.RunFrames(2);
+      d.PressKey(kKeyEnter);
+      d.RunFrames(150);
+      d.ButtonUp(kMouseLeft);
+      d.RunFrames(2);
+    }
+    ASSERT_STREQ(d.ScreenName(), "MapProc");
+    ASSERT_EQ(map.playerY, playerY + 3 * 40) << "the walk went";
+
+    const int32_t cameraX = game.View().cameraX, cameraY = game.View().cameraY;
+    game.ClickWorld(map.playerX, map.playerY);
+    EXPECT_EQ(map.playerSelected, 1);
+    EXPECT_EQ(map.selectedHero, 0);
+    EXPECT_EQ(map.meetingState, MapEncounters::kMeetNone);
+    EXPECT_EQ(map.infoMode, MapEncounters::kInfoOff);
+    EXPECT_EQ(map.inspectShown, 0);
+    EXPECT_EQ(game.View().cameraX, cameraX) << "the view stays";
+    EXPECT_EQ(game.View().cameraY, cameraY);
+    game.ClickWorld(map.heroX[0], map.heroY[0]);
+    d.RunFrames(100);
+    ASSERT_STREQ(d.ScreenName(), "MapProc");
+    EXPECT_EQ(map.selectedHero, 1);
+    EXPECT_EQ(map.meetingState, MapEncounters::kMeetNone);
+    EXPECT_EQ(map.inspectShown, 0);
+    EXPECT_EQ(map.playerY, playerY + 3 * 40) << "nobody walks";
+
+    d.Click(buttonX + 32, 530 + 29, kMouseLeft);
+    d.RunFrames(2);
+    switch (asked) {
+      case Asked::kTradeHeld: EXPECT_EQ(map.meetingState, MapEncounters::kMeetAsked); break;
+      case Asked::kNextHeld: EXPECT_EQ(map.playerSelected, 1) << "Next after hero 0"; break;
+      case Asked::kInspectHeld:
+      case Asked::kTheKeyI: EXPECT_EQ(map.infoMode, MapEncounters::kInfoArmed); break;
+    }
+  };
+  for (Asked asked : {Asked::kTradeHeld, Asked::kNextHeld, Asked::kInspectHeld, Asked::kTheKeyI}) {
+    SCOPED_TRACE(int(asked));
+    play(asked);
+  }
+}
+
+TEST_F(MapE2E, NextLetsGoOfWhatWasAskedForTheMemberBefore) {
+  // The player is chosen and the magnifier asked for him; Next chooses
+  // hero 0, who stands in village 0 (where his last walk ended). The
+  // magnifier went with the player: nothing is inspected, and a click on
+  // the player only chooses him.
+  MapEncounters probe;
+  BuildNewGamePopulation(probe);
+  const uint32_t village = probe.villageCell[0];
+  MapGame game([village](GameState& s) {
+    s.heroPresent[0] = 1;
+    s.heroCell[0] = village;
+  });
+  ScenarioDriver& d = game.driver;
+  MapEncounters& map = game.Map();
+  game.CloseBoard();
+  game.LookAt(map.playerX, map.playerY);
+  game.ClickWorld(map.playerX, map.playerY);
+  d.PressKey(kKeyI);
+  ASSERT_EQ(map.infoMode, MapEncounters::kInfoArmed);
+  d.Click(736 + 32, 530 + 29, kMouseLeft);  // Next
+  d.RunFrames(2);
+  ASSERT_EQ(map.selectedHero, 1);
+  EXPECT_EQ(map.inspectShown, 0) << "the village is not inspected";
+  EXPECT_EQ(map.infoMode, MapEncounters::kInfoOff);
+  game.LookAt(map.playerX, map.playerY);
+  game.ClickWorld(map.playerX, map.playerY);
+  EXPECT_EQ(map.playerSelected, 1);
+  EXPECT_EQ(map.inspectShown, 0);
+}
+
 TEST_F(MapE2E, SoundsOffKeepTheRequest) {
   for (uint8_t soundsOn : {uint8_t{1}, uint8_t{0}}) {
     MapGame game([soundsOn](GameState& s) { s.options[1] = soundsOn; });
@@ -1082,7 +1184,8 @@ TEST_F(MapE2E, TheBoardsChoiceTakesOverNothingAskedOfAnother) {
     kThePlayersAttack,
     kThePlayersAttackAsNextIsLetGo,
     kAHerosWalkAndAttack,
-    kAHerosWalk
+    kAHerosWalk,
+    kAHerosWalkWithTradeHeld
   };
   auto play = [&](Asked asked) {
     MapGame game([&](GameState& s) {
@@ -1144,6 +1247,21 @@ TEST_F(MapE2E, TheBoardsChoiceTakesOverNothingAskedOfAnother) {
         game.ClickWorld(heroX + 40, map.heroY[0]);
         d.PressKey(kKeyEnter);
         break;
+      case Asked::kAHerosWalkWithTradeHeld: {
+        // Trade is held down from before Enter until after the walk.
+        const int32_t heroY = map.heroY[0];
+        game.ClickWorld(heroX, heroY);
+        game.ClickWorld(heroX, heroY + 40);
+        d.MoveTo(460 + 32, 530 + 29);
+        d.ButtonDown(kMouseLeft);
+        d.RunFrames(2);
+        d.PressKey(kKeyEnter);
+        d.RunFrames(60);
+        ASSERT_EQ(map.heroY[0], heroY + 40);
+        d.ButtonUp(kMouseLeft);
+        d.RunFrames(2);
+        break;
+      }
     }
     d.RunFrames(1);
     if (asked == Asked::kAHerosWalk) {
@@ -1158,7 +1276,7 @@ TEST_F(MapE2E, TheBoardsChoiceTakesOverNothingAskedOfAnother) {
       ASSERT_EQ(map.attackPending, 1);
       d.PressKey(kKeyEnter);
     }
-    if (asked != Asked::kTrade) {
+    if (asked != Asked::kTrade && asked != Asked::kAHerosWalkWithTradeHeld) {
       // The attack set off before the board chose: its own member fights.
       for (int i = 0; i < 200 && d.App().screenProc == GameApp::GoKingdomMap; ++i) d.RunFrames(1);
       ASSERT_STREQ(d.ScreenName(), "BattleProc");
@@ -1188,7 +1306,7 @@ TEST_F(MapE2E, TheBoardsChoiceTakesOverNothingAskedOfAnother) {
   };
   for (Asked asked :
        {Asked::kTrade, Asked::kThePlayersAttack, Asked::kThePlayersAttackAsNextIsLetGo,
-        Asked::kAHerosWalkAndAttack, Asked::kAHerosWalk}) {
+        Asked::kAHerosWalkAndAttack, Asked::kAHerosWalk, Asked::kAHerosWalkWithTradeHeld}) {
     SCOPED_TRACE(int(asked));
     play(asked);
   }
