@@ -131,6 +131,18 @@ void SetFullscreen(SDL_Window* win, bool full) {
   }
 }
 
+// With no window manager nobody moves the keyboard focus between windows:
+// SDL gives the window the focus as it shows it, and a manager that quits
+// later takes it away for good. So there, as a manager that focuses on
+// entering or on a click would, the pointer entering the window or a press
+// in it takes the focus; SDL then reports it gained, which brings back the
+// input and the pointer's hold. The manager is asked about each time, as it
+// may have quit since the game started.
+void TakeFocusWithoutManager(SDL_Window* win) {
+  if (!win || SDL_GetKeyboardFocus() == win || WindowManagerRuns(win)) return;
+  SDL_SetWindowInputFocus(win);
+}
+
 bool IsAltEnter(const SDL_KeyboardEvent& key) {
   return (key.keysym.scancode == SDL_SCANCODE_RETURN ||
           key.keysym.scancode == SDL_SCANCODE_KP_ENTER) &&
@@ -168,6 +180,7 @@ void Dispatch(const SDL_Event& e, void* window) {
                  e.window.event == SDL_WINDOWEVENT_MOVED ||
                  e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
         SDL_Window* win = static_cast<SDL_Window*>(window);
+        if (e.window.event == SDL_WINDOWEVENT_ENTER) TakeFocusWithoutManager(win);
         if (!PutPointerBack(win) && SDL_GetMouseFocus() == win) TrackPointer(win, true);
       }
       break;
@@ -202,6 +215,7 @@ void Dispatch(const SDL_Event& e, void* window) {
       break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
+      if (e.type == SDL_MOUSEBUTTONDOWN) TakeFocusWithoutManager(static_cast<SDL_Window*>(window));
       const int b = ButtonIndex(e.button.button);
       if (b >= 0) hub.Button(b, e.type == SDL_MOUSEBUTTONDOWN);
       break;

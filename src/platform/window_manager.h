@@ -7,5 +7,6 @@
 // makes a window full screen when asked. With none the window keeps its
 // place and size, yet SDL takes it for as large as the screen from then on:
 // its window size, window surface and renderer output all say so.
-// Displays other than X answer true.
+// Asked of the display each time, as a manager may quit while the game
+// runs. Displays other than X answer true.
 bool WindowManagerRuns(SDL_Window* window);

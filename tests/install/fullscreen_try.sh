@@ -7,6 +7,9 @@
 #  - Alt+Enter gives an 800 x 600 window and back, the pointer staying over
 #    the same spot of the picture;
 #  - --window starts in a window that does not hold the pointer;
+#  - the window manager quits while the game runs (SIGTERM in a window;
+#    asked to exit, and SIGKILL, in full screen): a click in the window,
+#    then Escape held on the main menu, ends the game;
 #  - nothing but the line about a missing sound device on standard error.
 # With --no-wm, on a virtual X server with no window manager at all, where
 # full screen is the window as it was, holding the pointer:
@@ -74,15 +77,24 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 [ -s "$work/display" ] || fail "the virtual X server did not start"
 DISPLAY=":$(head -n 1 "$work/display")"
 export DISPLAY
-if [ -z "$nowm" ]; then
-  "$wm" >"$work/wm.log" 2>&1 &
-  pids+=($!)
+# Whether a window manager runs: the root names the manager's window, which
+# is there while it runs (the root's name outlives a manager killed).
+wm_runs() {
+  local id
+  id=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '/window id/ {print $NF}')
+  [ -n "$id" ] && xprop -id "$id" _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1
+}
+start_wm() {
+  "$wm" >>"$work/wm.log" 2>&1 &
+  wm_pid=$!
+  pids+=("$wm_pid")
   for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    wm_runs && break
     sleep 0.05
   done
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" || fail "$wm did not start"
-fi
+  wm_runs || fail "$wm did not start"
+}
+[ -n "$nowm" ] || start_wm
 
 # The pixel colour "r g b" at screen point x y, from a screenshot (also
 # kept as SHOTS_DIR/NAME.png when asked for).
@@ -310,6 +322,45 @@ shot 5_window_pointer_away
 [ "$(pointer)" = "10 10" ] || fail "the window held the pointer: it is at $(pointer), not 10 10"
 kill "$game_pid"
 wait "$game_pid" 2>/dev/null
+
+# The window manager quits while the game runs, which takes the keyboard
+# focus away and leaves nobody to give it back. A click in the window gives
+# the game its input again: Escape, held on the main menu, ends the game.
+after_wm_quits() {
+  local how=$1 name=$2 sx sy rc gone=
+  shift 2
+  wm_runs || start_wm
+  start "$@"
+  case $how in
+    exit) "$wm" --exit ;;
+    *) kill "-$how" "$wm_pid" ;;
+  esac
+  # (The shell's line about a killed manager is kept off standard error.)
+  { wait_for not wm_runs && gone=1 && wait "$wm_pid"; } 2>/dev/null
+  [ -n "$gone" ] || fail "$name: $wm did not quit"
+  sleep 0.5
+  read -r sx sy < <(to_screen 400 100)
+  xdotool mousemove "$sx" "$sy"
+  sleep 0.3
+  xdotool click 1
+  sleep 0.5
+  shot "6_$name"
+  xdotool keydown Escape
+  timeout 10 tail --pid="$game_pid" -f /dev/null
+  rc=$?
+  xdotool keyup Escape
+  [ "$rc" -eq 0 ] || fail "$name: after $wm quit, a click and Escape did not end the game"
+  wait "$game_pid"
+  rc=$?
+  [ "$rc" -eq 0 ] || fail "$name: the game exited with $rc"
+}
+after_wm_quits TERM window_wm_terminated --window
+if [ "$wm" = openbox ]; then
+  after_wm_quits exit full_screen_wm_exits
+else
+  after_wm_quits TERM full_screen_wm_terminated
+fi
+after_wm_quits KILL full_screen_wm_killed
 
 check_stderr
 echo "fullscreen_try: passed under $wm"
