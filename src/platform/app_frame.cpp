@@ -278,6 +278,12 @@ intptr_t AppFrame::StaticWindowProc(void* win, uint32_t message, uintptr_t wPara
   return currentApp->WindowProc(win, message, wParam, lParam);
 }
 
+uint32_t AppFrame::RunFrame() {
+  const uint32_t result = Frame();
+  InputHub::Get().EndFrame();
+  return result;
+}
+
 uint32_t AppFrame::FitClientArea(int32_t width, int32_t height) {
   if (window && width > 0 && height > 0) {
     SDL_SetWindowSize(static_cast<SDL_Window*>(window), width, height);
@@ -295,7 +301,7 @@ uint32_t AppFrame::Run() {
     // No window: the frames run back to back on the fake clock.
     if (Init() == 1) {
       while (!QuitPosted()) {
-        if (!Frame()) break;
+        if (!RunFrame()) break;
       }
     }
     Shutdown();
@@ -348,7 +354,7 @@ uint32_t AppFrame::Run() {
         Dispatch(e, window);
         continue;
       }
-      if (!Frame()) break;
+      if (!RunFrame()) break;
     }
   }
   Shutdown();

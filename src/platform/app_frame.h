@@ -23,9 +23,10 @@ struct WindowGeometry {
 constexpr uint32_t kStylePopup = 0x80000000u;
 
 // The framework base class: the window, the message loop and the platform
-// objects. Run() opens the window, calls Init once, then Frame whenever no
-// window message is waiting until the quit message (or a Frame result of
-// 0), then Shutdown. The headless harness calls Init/Frame/Shutdown itself.
+// objects. Run() opens the window, calls Init once, then Frame (by
+// RunFrame) whenever no window message is waiting until the quit message (or
+// a Frame result of 0), then Shutdown. The headless harness calls
+// Init/RunFrame/Shutdown itself.
 class AppFrame {
  public:
   AppFrame();
@@ -44,6 +45,10 @@ class AppFrame {
   // standard error), else 1 after the loop and Shutdown. Headless backend:
   // no window; Init, the loop and Shutdown; 1.
   uint32_t Run();
+  // One frame of the game: Frame, then the end of the input's frame (a press
+  // read during it is done with). Whatever runs the game's frames, the
+  // message loops as the scenario runner, runs each through it.
+  uint32_t RunFrame();
   uint32_t FitClientArea(int32_t width, int32_t height);
   uint32_t ShowSystemCursor(int32_t flag);
   // Routes a message: kMsgDestroy posts the quit message, the rest goes to

@@ -142,9 +142,11 @@ class InputSystem {
   InputHub* directInput;
 };
 
-// A keyboard or mouse polled once per frame. Key and button tests fire
-// once per press: true only while down and unlatched; the caller latches
-// on use; a poll clears the latch of each key or button that is up.
+// A keyboard or mouse polled each frame. A screen may poll the keyboard
+// more than once in a frame: every poll of the frame sees a key pressed
+// since the last frame, however short. Key and button tests fire once per
+// press: true only while down and unlatched; the caller latches on use; a
+// poll clears the latch of each key or button that is up.
 class InputDevice {
  public:
   InputDevice();

@@ -3,6 +3,16 @@
 #include <algorithm>
 #include <cstring>
 
+namespace {
+
+void ClearPresses(InputSource* s) {
+  std::memset(s->keyHit, 0, sizeof s->keyHit);
+  std::memset(s->keySeen, 0, sizeof s->keySeen);
+  std::memset(s->buttonHit, 0, sizeof s->buttonHit);
+}
+
+}  // namespace
+
 InputHub& InputHub::Get() {
   static InputHub hub;
   return hub;
@@ -60,8 +70,7 @@ bool InputHub::Acquire(InputSource* s) {
 void InputHub::Unacquire(InputSource* s) {
   if (!s) return;
   s->acquired = false;
-  std::memset(s->keyHit, 0, sizeof s->keyHit);
-  std::memset(s->buttonHit, 0, sizeof s->buttonHit);
+  ClearPresses(s);
   s->dx = s->dy = s->dz = 0;
 }
 
@@ -86,8 +95,7 @@ void InputHub::Reset() {
   std::memset(buttonDown, 0, sizeof buttonDown);
   for (InputSource* s : sources_) {
     s->acquired = true;
-    std::memset(s->keyHit, 0, sizeof s->keyHit);
-    std::memset(s->buttonHit, 0, sizeof s->buttonHit);
+    ClearPresses(s);
     s->dx = s->dy = s->dz = 0;
   }
 }
@@ -107,10 +115,12 @@ void InputHub::Detach(InputSource* source) {
 
 bool InputHub::ReadKeyboard(InputSource* s, uint8_t state[256]) {
   if (!s || !focused || !s->acquired) return false;
-  // A key pressed and released between two reads still shows as down once.
+  // A key pressed and released between two frames still shows as down, to
+  // every read of the frame that first reads it.
   for (int k = 0; k < 256; ++k) {
-    state[k] = (keyDown[k] || s->keyHit[k]) ? 0x80 : 0;
+    if (s->keyHit[k]) s->keySeen[k] = 1;
     s->keyHit[k] = 0;
+    state[k] = (keyDown[k] || s->keySeen[k]) ? 0x80 : 0;
   }
   return true;
 }
@@ -126,4 +136,8 @@ bool InputHub::ReadMouse(InputSource* s, MouseState* state) {
     s->buttonHit[b] = 0;
   }
   return true;
+}
+
+void InputHub::EndFrame() {
+  for (InputSource* s : sources_) std::memset(s->keySeen, 0, sizeof s->keySeen);
 }

@@ -11,7 +11,8 @@ class InputSource {
  public:
   uint16_t kind = 0;               // kDeviceKeyboard or kDeviceMouse
   bool acquired = true;            // only an acquired device gathers input
-  uint8_t keyHit[256] = {};        // went down since the last read
+  uint8_t keyHit[256] = {};        // went down, not read yet
+  uint8_t keySeen[256] = {};       // went down, read in this frame
   int32_t dx = 0, dy = 0, dz = 0;  // motion since the last read
   uint8_t buttonHit[4] = {};       // went down since the last read
 };
@@ -47,9 +48,17 @@ class InputHub {
   void Unacquire(InputSource* source);
 
   // Fill a device's state; false when the device cannot be read now (not
-  // acquired, or the window in the background).
+  // acquired, or the window in the background). A screen may read the
+  // keyboard more than once in a frame: a key that went down shows as down
+  // to every read until the frame ends, even when it was let go before the
+  // first. The mouse is read once a frame, by the game's cursor: a button
+  // that went down shows to that read, and motion is taken by it.
   bool ReadKeyboard(InputSource* source, uint8_t state[256]);
   bool ReadMouse(InputSource* source, MouseState* state);
+  // The end of a frame: the key presses read in it are done with, and the
+  // next frame sees those keys as they are held. A press no read has seen
+  // yet stays for the next frame.
+  void EndFrame();
 
   bool focused = true;
   int32_t absX = 0, absY = 0;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "platform/input_hub.h"
 #include "platform/mouse_cursor.h"
 #include "platform_test_util.h"
 
@@ -27,11 +28,10 @@ class InputTest : public ::testing::Test {
   bool KeyFrame(int key) {
     keyboard.Acquire(1);
     keyboard.Poll();
-    if (keyboard.KeyPressed(key)) {
-      keyboard.SetLatch(key, 1);
-      return true;
-    }
-    return false;
+    const bool pressed = keyboard.KeyPressed(key) != 0;
+    if (pressed) keyboard.SetLatch(key, 1);
+    InputHub::Get().EndFrame();
+    return pressed;
   }
   InputSystem system;
   InputDevice keyboard;
@@ -87,6 +87,40 @@ TEST_F(InputTest, HeldKeyFiresOncePerPress) {
   EXPECT_EQ(keyboard.XDelta(), 0);
 }
 
+// A screen may poll more than once a frame (Escape first, then the rest):
+// a press made since the last frame shows to every poll of the frame, however
+// short, and is gone the frame after.
+TEST_F(InputTest, ATapShowsToEveryPollOfItsFrame) {
+  InputHub& hub = InputHub::Get();
+  headless::KeyDown(kKeyEnter);
+  headless::KeyUp(kKeyEnter);
+  headless::KeyDown(kKeySpace);  // held throughout
+  for (int poll = 0; poll < 2; ++poll) {
+    SCOPED_TRACE(poll);
+    keyboard.Poll();
+    EXPECT_EQ(keyboard.KeyPressed(kKeyEnter), 1u);
+    EXPECT_EQ(keyboard.KeyPressed(kKeySpace), 1u);
+  }
+  keyboard.SetLatch(kKeyEnter, 1);
+  EXPECT_EQ(keyboard.KeyPressed(kKeyEnter), 0u);
+  keyboard.Poll();  // latched on use, it does not act twice in its frame
+  EXPECT_EQ(keyboard.KeyPressed(kKeyEnter), 0u);
+
+  // The next frame sees the tap let go, the held key still down.
+  hub.EndFrame();
+  keyboard.Poll();
+  EXPECT_EQ(keyboard.state[kKeyEnter], 0);
+  EXPECT_EQ(keyboard.latch[kKeyEnter], 0u);
+  EXPECT_EQ(keyboard.KeyPressed(kKeySpace), 1u);
+
+  // A tap no poll has read yet outlasts the end of a frame.
+  headless::KeyDown(kKeyA);
+  headless::KeyUp(kKeyA);
+  hub.EndFrame();
+  keyboard.Poll();
+  EXPECT_EQ(keyboard.KeyPressed(kKeyA), 1u);
+}
+
 TEST_F(InputTest, BackKeysAreTakenOncePerPress) {
   keyboard.Poll();
   EXPECT_EQ(TakeBackKeys(keyboard), 0u);
@@ -98,6 +132,7 @@ TEST_F(InputTest, BackKeysAreTakenOncePerPress) {
     keyboard.Poll();
     EXPECT_EQ(TakeBackKeys(keyboard), 0u) << key;
     headless::KeyUp(key);
+    InputHub::Get().EndFrame();
   }
   // Both at once: one back, and both latched.
   keyboard.Poll();

@@ -44,7 +44,7 @@ int ScenarioDriver::RunFrames(int n) {
   int ran = 0;
   if (!app_ || finished_) return 0;
   for (int i = 0; i < n && !QuitPosted(); ++i) {
-    app_->Frame();
+    app_->RunFrame();
     ++frames_;
     ++ran;
     // The frame's cursor poll has taken the motion given before it.

@@ -1,0 +1,102 @@
+// Keys pressed and let go with no frame between, as remote desktops, slow
+// frames and scripted input send them: each acts once, on the screens that
+// read the keyboard more than once a frame (the map while the party rests,
+// the name entry and the rename editor).
+
+#include <sstream>
+#include <string>
+
+#include "e2e_fixture.h"
+#include "harness/scenario_driver.h"
+#include "harness/scenario_script.h"
+#include "platform/input_device.h"
+
+namespace {
+
+int RunScript(const std::string& script, std::string* err) {
+  ScenarioOptions options;
+  options.gameDir = TestFolder();
+  options.outDir = TestFolder();
+  std::ostringstream errors;
+  const int rc = RunScenarioText(script, "quick.txt", options, errors);
+  *err = errors.str();
+  return rc;
+}
+
+// Each letter down and up at once, one frame after another.
+std::string TapEach(const std::string& letters) {
+  std::string script;
+  for (char c : letters) {
+    script += std::string("keydown ") + c + "\nkeyup " + c + "\nframes 1\n";
+  }
+  return script;
+}
+
+// The same taps through the driver (scan codes of the letters).
+void TapEach(ScenarioDriver& d, std::initializer_list<int> keys) {
+  for (int key : keys) {
+    d.KeyDown(key);
+    d.KeyUp(key);
+    d.RunFrames(1);
+  }
+}
+
+}  // namespace
+
+TEST_F(EndToEnd, QuickEnterStartsAPlannedWalk) {
+  std::string err;
+  const std::string script =
+      "tick 16\n"
+      "frames 2\n"
+      "goto GoKingdomMap\n"
+      "frames 5\n"
+      "click 600 560\n"
+      "frames 2\n"
+      "expect app.mapShowMessages 0\n"
+      // The player at (-720, 600) plans a walk three cells east.
+      "click 415 300\n"
+      "frames 2\n"
+      "click 535 300\n"
+      "frames 2\n"
+      "expect objects.mapEncounters.playerWalkState 1\n"
+      "keydown ENTER\n"
+      "keyup ENTER\n"
+      "frames 80\n"
+      "expect objects.mapEncounters.playerX -600\n"
+      "expect objects.mapEncounters.playerStepsLeft 4\n"
+      "expect screen MapProc\n";
+  EXPECT_EQ(RunScript(script, &err), 0) << err;
+}
+
+TEST_F(EndToEnd, QuickLettersTypeAName) {
+  std::string err;
+  const std::string script =
+      "goto GoNameEntry\n"
+      "frames 2\n" +
+      TapEach("QUICKLY") +
+      "expect objects.nameEntryScreen.cellsText \"quickly|\"\n"
+      // Enter, as short, takes the name.
+      "keydown ENTER\n"
+      "keyup ENTER\n"
+      "frames 2\n"
+      "expect screen NewGamePortraitProc\n"
+      "expect state.playerNameText \"quickly|\"\n";
+  EXPECT_EQ(RunScript(script, &err), 0) << err;
+}
+
+TEST_F(EndToEnd, QuickLettersRenameAnArmy) {
+  ScenarioDriver d;
+  d.Start();
+  d.RunFrames(2);
+  ASSERT_TRUE(d.Goto("GoPlayer"));
+  d.RunFrames(3);
+  d.Click(600, 215, kMouseLeft);  // Rename army
+  d.RunFrames(2);
+  ASSERT_STREQ(d.ScreenName(), "RenameProc");
+  const std::string before = DumpedText(d, "objects.nameEditor.cellsText");
+  TapEach(d, {kKeyF, kKeyA, kKeyS, kKeyT});
+  ASSERT_FALSE(before.empty());
+  // The letters go in before the caret.
+  EXPECT_EQ(DumpedText(d, "objects.nameEditor.cellsText"),
+            before.substr(0, before.size() - 1) + "fast|");
+}
