@@ -170,6 +170,12 @@ question_shown() {
   shot "$1"
   black_at 40 300 && black_at 20 20 && black_at 780 580 && ! black_at 400 200
 }
+running() { kill -0 "$game_pid" 2>/dev/null; }
+# The close asked the question, the program still running.
+asked() {
+  running || fail "$1: the close ended the program"
+  question_shown "$1"
+}
 click_at() {
   local sx sy
   read -r sx sy < <(to_screen "$1" "$2")
@@ -202,7 +208,6 @@ ended() {
   local rc=$?
   [ "$rc" -eq 0 ] || fail "$1: the program ended with status $rc"
 }
-running() { kill -0 "$game_pid" 2>/dev/null; }
 # From the main menu, by clicks: the load list, then slot 1, and the map.
 load_slot_1() {
   click_at 215 570
@@ -229,8 +234,7 @@ sleep 3
 shot 3_day_ended
 question_shown 3_day_ended && fail "the question is up before the close"
 alt_f4
-wait_for question_shown 4_question || fail "Alt+F4 on the map did not ask the question"
-running || fail "Alt+F4 on the map ended the program"
+wait_for asked 4_question || fail "Alt+F4 on the map did not ask the question"
 click_at 210 340  # Yes
 ended "Yes after Alt+F4"
 cmp -s "$work/game/Saves/1.save" "$work/first_day.save" && fail "Yes after Alt+F4 saved nothing"
@@ -249,8 +253,7 @@ load_slot_1
 click_at 600 560
 sleep 0.5
 alt_f4
-wait_for question_shown 5_question_again || fail "Alt+F4 on the loaded map did not ask the question"
-running || fail "Alt+F4 on the loaded map ended the program"
+wait_for asked 5_question_again || fail "Alt+F4 on the loaded map did not ask the question"
 alt_f4
 ended "Alt+F4 with the question up"
 cmp -s "$work/game/Saves/1.save" "$work/second_day.save" ||
