@@ -760,18 +760,26 @@ TEST_F(MenusSaves, TheWindowsCloseAsksBeforeThrowingAGameAway) {
     EXPECT_TRUE(ReadFile(SlotFile(2)) == expected);
   }
 
-  // A further close while the question is up quits without saving.
+  // In a battle the close asks the battle's question once the player may
+  // act; a further close while it is up quits without saving.
   WriteSave(2, 5, 5, "Old");
   const std::vector<uint8_t> old = ReadFile(SlotFile(2));
   ScenarioDriver driver;
   driver.Start();
   driver.RunFrames(2);
-  driver.App().gameState->slot = 2;
-  driver.Goto("GoKingdomMap");
+  GameState& s = *driver.App().gameState;
+  s.slot = 2;
+  s.battleId = 1;
+  s.battleByPlayer = 1;
+  s.battlePending = 1;
+  driver.Goto("GoBattle");
   driver.RunFrames(3);
+  ASSERT_STREQ(driver.ScreenName(), "BattleProc");
   driver.Close();
-  driver.RunFrames(2);
+  for (int i = 0; i < 600 && driver.App().screenProc == GameApp::GoBattle; ++i) driver.RunFrames(1);
+  driver.RunFrames(1);
   ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
+  EXPECT_EQ(driver.App().saveQuitFromBattle, 1);
   ASSERT_FALSE(driver.QuitPosted());
   driver.Close();
   EXPECT_TRUE(driver.QuitPosted());
