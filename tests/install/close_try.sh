@@ -183,9 +183,10 @@ click_at() {
   sleep 0.3
   xdotool click 1
 }
-# Waits (5 s at most) for a condition.
+# Waits (10 s at most, the armies' turn after End Turn included) for a
+# condition.
 wait_for() {
-  for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done
+  for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
   return 1
 }
 not() { ! "$@"; }
@@ -208,12 +209,17 @@ ended() {
   local rc=$?
   [ "$rc" -eq 0 ] || fail "$1: the program ended with status $rc"
 }
+# The load list (black where the main menu has its sky) and the map.
+load_list_shown() { shot load_list && black_at 100 150; }
+map_shown() { shot map && not black_at 100 150 && not black_at 40 300; }
 # From the main menu, by clicks: the load list, then slot 1, and the map.
 load_slot_1() {
   click_at 215 570
-  sleep 1
+  wait_for load_list_shown || fail "Load Game did not open the load list"
+  sleep 0.5
   click_at 527 220
-  sleep 2
+  wait_for map_shown || fail "slot 1 did not load the game onto the map"
+  sleep 1
 }
 
 # On the main menu the close ends the program at once.
