@@ -32,7 +32,24 @@
 #include "platform/anim_clock.h"
 #include "platform/clock.h"
 #include "platform/file_buffer.h"
+#include "platform/input_device.h"
 #include "platform/number_text.h"
+
+namespace {
+
+// The screens on which no game is under way: the menus, the new game's
+// questions and story, and the step that loads a game.
+bool NoGameUnderWay(ScreenProc screen) {
+  for (ScreenProc menu :
+       {&GameApp::GoMainMenu, &GameApp::GoStory, &GameApp::GoNameEntry, &GameApp::GoNewGamePortrait,
+        &GameApp::GoNewGameSlot, &GameApp::GoHelp, &GameApp::GoCredits, &GameApp::GoLoadGame,
+        &GameApp::GoLoadSlots, &GameApp::GoHallOfFame}) {
+    if (screen == menu) return true;
+  }
+  return screen == nullptr;
+}
+
+}  // namespace
 
 GameApp::GameApp() {
   std::snprintf(className, sizeof className, "%s", "QorvClass");
@@ -135,8 +152,15 @@ uint32_t GameApp::Shutdown() {
 
 uint32_t GameApp::Frame() {
   if (!screenProc) return 1;
+  // A close that waited for the game to be saved, or for its end, quits
+  // once no game is under way any more.
+  if (closeAsked != kCloseNone && NoGameUnderWay(screenProc)) {
+    AppFrame::WindowProc(window, kMsgClose, 0, 0);
+    return 1;
+  }
   const ScreenProc running = screenProc;
   screenProc(this);
+  if (closeAsked == kCloseAsked) closeAsked = kCloseWaiting;
   // A screen that handed over this frame leaves whatever is held down to be
   // let go first: one press does not act on two screens.
   if (screenProc != running || leaveCode != 0) {
@@ -144,6 +168,21 @@ uint32_t GameApp::Frame() {
     cursor.mouse.LatchHeld();
   }
   return 1;
+}
+
+intptr_t GameApp::WindowProc(void* win, uint32_t message, uintptr_t wParam, intptr_t lParam) {
+  // The system may say one close twice before a frame runs (the window's
+  // close and the program's quit): a repeat of kCloseAsked is that close.
+  if (message == kMsgClose && !NoGameUnderWay(screenProc) && closeAsked != kCloseWaiting) {
+    closeAsked = kCloseAsked;
+    return 0;
+  }
+  return AppFrame::WindowProc(win, message, wParam, lParam);
+}
+
+uint32_t GameApp::TakeBack() {
+  const uint32_t keys = TakeBackKeys(keyboard);
+  return keys != 0 || closeAsked != kCloseNone ? 1 : 0;
 }
 
 void GameApp::BeginFrameTiming() {

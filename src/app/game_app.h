@@ -66,6 +66,12 @@ constexpr uint8_t kLeaveToOptions = 3;     // the battle leaving for the options
 constexpr uint8_t kLeaveNewGame = 5;       // the main menu starts a new game at the frame's end
 constexpr uint8_t kLeaveFreshRecord = 13;  // the main menu rebuilds the game record on entry
 
+// What GameApp::closeAsked means: the window's close, while a game is under
+// way, asks the save-and-quit question before anything is thrown away.
+constexpr uint8_t kCloseNone = 0;
+constexpr uint8_t kCloseAsked = 1;    // asked since the last frame: a repeat is the same close
+constexpr uint8_t kCloseWaiting = 2;  // the question is on its way or up: a further close quits
+
 // Colour of the frames-per-second display.
 constexpr uint32_t kFramesPerSecondColour = 0xFFF582F5;
 
@@ -79,6 +85,11 @@ class GameApp : public AppFrame {
   uint32_t Init() override;
   uint32_t Shutdown() override;
   uint32_t Frame() override;
+  // The window's close: on the menus it quits at once; while a game is under
+  // way it is remembered in closeAsked, and the screens go to the
+  // save-and-quit question (Yes then saves and quits the program, No goes
+  // back to the game). A further close quits without saving.
+  intptr_t WindowProc(void* window, uint32_t message, uintptr_t wParam, intptr_t lParam) override;
 
   void BeginFrameTiming();
   void EndFrameTiming();
@@ -99,6 +110,11 @@ class GameApp : public AppFrame {
   // Takes back a leave asked for earlier in this frame: the screen whose
   // stub is current stays, its clock running on, and no entry reset follows.
   void CancelLeave(ScreenProc current);
+
+  // Backspace or Escape pressed (both latched), or the window's close
+  // waiting: each screen of play then leaves the way its Back does, toward
+  // the map or the battle, which open the save-and-quit question.
+  uint32_t TakeBack();
 
   // The frames-per-second display at height y, when the first number of the
   // settings file is non-zero.
@@ -224,6 +240,7 @@ class GameApp : public AppFrame {
   uint8_t saveFailed{0};  // the last save could not be written; the save-and-quit question says so
   uint8_t saveQuitFromBattle{0};
   uint8_t saveQuitFromMap{0};
+  uint8_t closeAsked{kCloseNone};
   uint8_t optionsFromBattle{0};
   uint8_t optionsFromMap{0};
   uint8_t mapEnemyIndex{0};
@@ -310,6 +327,7 @@ class GameApp : public AppFrame {
     v("saveFailed", saveFailed);
     v("saveQuitFromBattle", saveQuitFromBattle);
     v("saveQuitFromMap", saveQuitFromMap);
+    v("closeAsked", closeAsked);
     v("optionsFromBattle", optionsFromBattle);
     v("optionsFromMap", optionsFromMap);
     v("mapEnemyIndex", mapEnemyIndex);

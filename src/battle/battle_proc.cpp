@@ -131,7 +131,7 @@ void GameApp::BattleProc() {
   if (b.PlayerMayAct()) {
     keyboard.Acquire(1);
     keyboard.Poll();
-    if (TakeBackKeys(keyboard)) b.leaveRequest = kGoToSaveAndQuit;
+    if (TakeBack()) b.leaveRequest = kGoToSaveAndQuit;
   }
   keyboard.Acquire(1);
   keyboard.Poll();

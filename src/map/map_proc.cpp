@@ -298,12 +298,12 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
   const int32_t mx = app.cursor.x;
   const int32_t my = app.cursor.y;
 
-  // 1. Backspace and Escape: the save-and-quit question, with the party at
-  // rest in the player's turn.
+  // 1. Backspace and Escape, or the window's close: the save-and-quit
+  // question, with the party at rest in the player's turn.
   if (map_screen::PartyAtRest(e) && e.marchPhase == MapEncounters::kTurnOver) {
     keys.Acquire(1);
     keys.Poll();
-    if (TakeBackKeys(keys)) {
+    if (app.TakeBack()) {
       app.LeaveScreen(GameApp::GoSaveAndQuit);
       app.saveQuitFromMap = 1;
       app.gameState->overlayOpen = 1;

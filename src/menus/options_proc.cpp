@@ -49,7 +49,7 @@ void GameApp::OptionsProc() {
 
   keyboard.Acquire(1);
   keyboard.Poll();
-  if (TakeBackKeys(keyboard)) LeaveOptions(*this);
+  if (TakeBack()) LeaveOptions(*this);
 
   screen.HoverButtons(cursor.x, cursor.y);
   if (cursor.mouse.ButtonPressed(kMouseLeft) || cursor.mouse.ButtonPressed(kMouseRight)) {

@@ -17,7 +17,7 @@ void GameApp::QuestLogProc() {
 
   keyboard.Acquire(1);
   keyboard.Poll();
-  if (TakeBackKeys(keyboard)) LeaveScreen(GoKingdomMap);
+  if (TakeBack()) LeaveScreen(GoKingdomMap);
 
   const int32_t x = cursor.x;
   const int32_t y = cursor.y;

@@ -1,6 +1,6 @@
 // The save-and-quit question's frame. It goes back to the screen that opened
 // it this time (the map or the battle), or on Yes saves the game and ends at
-// the main menu.
+// the main menu (or ends the program, when the window's close asked it).
 
 #include "app/game_app.h"
 #include "battle/battle_screen.h"
@@ -13,8 +13,10 @@
 namespace {
 
 // Back to the screen that opened the question; both flags are spent, so a
-// later question remembers only its own opener.
+// later question remembers only its own opener. A window's close that asked
+// it is answered.
 void GoBack(GameApp& app) {
+  app.closeAsked = kCloseNone;
   ScreenProc next = GameApp::GoKingdomMap;
   if (app.saveQuitFromBattle) {
     app.saveQuitFromBattle = 0;

@@ -45,7 +45,7 @@ void GameApp::ArmyExchangeProc() {
   // the drag is not kept for after it; a key still down afterwards leaves.
   keyboard.Acquire(1);
   keyboard.Poll();
-  if (screen->heldCode == 0 && TakeBackKeys(keyboard)) LeaveScreen(GoExchangeChoice);
+  if (screen->heldCode == 0 && TakeBack()) LeaveScreen(GoExchangeChoice);
 
   screen->HoverBack(cursor.x, cursor.y);
   screen->HoverValues(cursor.x, cursor.y);

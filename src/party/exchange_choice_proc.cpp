@@ -50,7 +50,7 @@ void GameApp::ExchangeChoiceProc() {
   // Backspace and Escape go back to the map, also before the mouse was let go.
   keyboard.Acquire(1);
   keyboard.Poll();
-  if (TakeBackKeys(keyboard)) LeaveScreen(GoKingdomMap);
+  if (TakeBack()) LeaveScreen(GoKingdomMap);
 
   if (screen->ready) screen->HoverButtons(cursor.x, cursor.y);
   if ((cursor.mouse.ButtonPressed(kMouseLeft) || cursor.mouse.ButtonPressed(kMouseRight)) &&

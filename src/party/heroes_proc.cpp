@@ -38,7 +38,7 @@ void GameApp::HeroesProc() {
   keyboard.Acquire(1);
   keyboard.Poll();
   // Backspace and Escape leave, never while an item is in the air.
-  if (!items.draggedItem && TakeBackKeys(keyboard)) LeaveScreen(GoKingdomMap, kLeaveKeepOrFree);
+  if (!items.draggedItem && TakeBack()) LeaveScreen(GoKingdomMap, kLeaveKeepOrFree);
   // The arrow keys scroll the strip one place.
   for (const int key : {kKeyLeft, kKeyRight})
     if (keyboard.KeyPressed(key)) {

@@ -70,7 +70,7 @@ void GameApp::ItemExchangeProc() {
   // Backspace and Escape go back, but never with an item on the cursor.
   keyboard.Acquire(1);
   keyboard.Poll();
-  if (screen->heldItem == 0 && TakeBackKeys(keyboard)) LeaveScreen(GoExchangeChoice);
+  if (screen->heldItem == 0 && TakeBack()) LeaveScreen(GoExchangeChoice);
 
   screen->HoverBack(x, y);
   if (screen->ClickBack(x, y, mouse)) screen->backPressed = 1;

@@ -37,7 +37,7 @@ void GameApp::PlayerProc() {
   // Backspace and Escape leave, never while an item is in the air.
   keyboard.Acquire(1);
   keyboard.Poll();
-  if (!items.draggedItem && TakeBackKeys(keyboard)) LeaveScreen(GoKingdomMap, kLeaveKeepOrFree);
+  if (!items.draggedItem && TakeBack()) LeaveScreen(GoKingdomMap, kLeaveKeepOrFree);
 
   screen.HoverButtons(mx, my);
   controlBar->HoverHideShowButton(mx, my);

@@ -92,9 +92,12 @@ void GameApp::RenameProc() {
   }
   NameEntry& editor = *nameEditor;
 
-  // Enter stores the name like Ready. Escape does nothing here.
+  // Enter stores the name like Ready. Escape does nothing here; the
+  // window's close goes back like Back, on its way to the save-and-quit
+  // question.
   keyboard.Acquire(1);
   keyboard.Poll();
+  if (closeAsked != kCloseNone) LeaveScreen(ReturnScreen(renameReturn));
   if (keyboard.KeyPressed(kKeyEnter)) {
     keyboard.SetLatch(kKeyEnter, 1);
     LeaveScreen(ReturnScreen(renameReturn));

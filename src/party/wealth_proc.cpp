@@ -36,7 +36,7 @@ void GameApp::WealthProc() {
   // Backspace and Escape go back to the map.
   keyboard.Acquire(1);
   keyboard.Poll();
-  if (TakeBackKeys(keyboard)) LeaveScreen(GoKingdomMap, kLeaveWealth);
+  if (TakeBack()) LeaveScreen(GoKingdomMap, kLeaveWealth);
 
   // Back: acts on release while the cursor stays on it, at once when it left.
   screen->HoverBack(cursor.x, cursor.y);

@@ -90,11 +90,7 @@ void TakeKeys(GameApp& app, HouseScreen& h) {
   InputDevice& keyboard = app.keyboard;
   keyboard.Acquire(1);
   keyboard.Poll();
-  for (int key : {kKeyBackspace, kKeyEscape}) {
-    if (!keyboard.KeyPressed(key)) continue;
-    keyboard.SetLatch(key, 1);
-    app.LeaveScreen(GameApp::GoKingdomMap);
-  }
+  if (app.TakeBack()) app.LeaveScreen(GameApp::GoKingdomMap);
   if (keyboard.KeyPressed(kKeyEnter)) {
     keyboard.SetLatch(kKeyEnter, 1);
     CloseEverything(h);

@@ -700,3 +700,88 @@ TEST_F(MenusSaves, AFindStillShownIsTakenBeforeSaveAndQuit) {
     }
   }
 }
+
+TEST_F(MenusSaves, TheWindowsCloseAsksBeforeThrowingAGameAway) {
+  // On the main menu the close quits at once.
+  EXPECT_EQ(RunScript("frames 2\nclose\nexpect quit\n", "menu_close.txt"), 0) << err_.str();
+
+  {
+    ScenarioDriver driver;
+    driver.Start();
+    driver.RunFrames(2);
+    GameApp& app = driver.App();
+    GameState& s = *app.gameState;
+    s.slot = 2;
+    s.visitorCode = 1;
+    driver.Goto("GoKingdomMap");
+    driver.RunFrames(3);
+
+    // On the map: the question (the window says its close twice at once,
+    // which is one close); No goes back to the map with nothing saved.
+    driver.Close();
+    driver.Close();
+    ASSERT_FALSE(driver.QuitPosted());
+    driver.RunFrames(2);
+    ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
+    driver.Click(kNoX, kAnswerY, kMouseLeft);
+    EXPECT_STREQ(driver.ScreenName(), "MapProc");
+    EXPECT_EQ(app.closeAsked, kCloseNone);
+    driver.RunFrames(3);
+    EXPECT_STREQ(driver.ScreenName(), "MapProc") << "the close was answered";
+    EXPECT_TRUE(ReadFile(SlotFile(2)).empty());
+
+    // From a place and from a party screen the close goes by the map to the
+    // question.
+    for (const char* screen : {"GoCastle", "GoPlayer"}) {
+      SCOPED_TRACE(screen);
+      driver.Goto(screen);
+      driver.RunFrames(2);
+      ASSERT_STRNE(driver.ScreenName(), "MapProc");
+      driver.Close();
+      for (int i = 0; i < 5 && app.screenProc != GameApp::GoSaveAndQuit; ++i) driver.RunFrames(1);
+      ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
+      EXPECT_FALSE(driver.QuitPosted());
+      driver.RunFrames(1);
+      PressKeyOnce(driver, kKeyEscape);
+      ASSERT_STREQ(driver.ScreenName(), "MapProc");
+      driver.RunFrames(3);
+    }
+
+    // Yes saves the game as it stands and quits.
+    s.day = 31;
+    driver.RunFrames(1);
+    const std::vector<uint8_t> expected = ImageNow(app);
+    driver.Close();
+    driver.RunFrames(2);
+    ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
+    driver.Click(kYesX, kAnswerY, kMouseLeft);
+    driver.RunFrames(3);
+    EXPECT_TRUE(driver.QuitPosted());
+    EXPECT_TRUE(ReadFile(SlotFile(2)) == expected);
+  }
+
+  // In a battle the close asks the battle's question once the player may
+  // act; a further close while it is up quits without saving.
+  WriteSave(2, 5, 5, "Old");
+  const std::vector<uint8_t> old = ReadFile(SlotFile(2));
+  ScenarioDriver driver;
+  driver.Start();
+  driver.RunFrames(2);
+  GameState& s = *driver.App().gameState;
+  s.slot = 2;
+  s.battleId = 1;
+  s.battleByPlayer = 1;
+  s.battlePending = 1;
+  driver.Goto("GoBattle");
+  driver.RunFrames(3);
+  ASSERT_STREQ(driver.ScreenName(), "BattleProc");
+  driver.Close();
+  for (int i = 0; i < 600 && driver.App().screenProc == GameApp::GoBattle; ++i) driver.RunFrames(1);
+  driver.RunFrames(1);
+  ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
+  EXPECT_EQ(driver.App().saveQuitFromBattle, 1);
+  ASSERT_FALSE(driver.QuitPosted());
+  driver.Close();
+  EXPECT_TRUE(driver.QuitPosted());
+  EXPECT_TRUE(ReadFile(SlotFile(2)) == old);
+}

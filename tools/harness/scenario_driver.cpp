@@ -96,6 +96,11 @@ bool ScenarioDriver::Goto(const char* stubName) {
   return true;
 }
 
+void ScenarioDriver::Close() {
+  if (!app_ || finished_) return;
+  AppFrame::StaticWindowProc(app_->window, kMsgClose, 0, 0);
+}
+
 const char* ScenarioDriver::ScreenName() const { return app_ ? ProcNameOf(app_->screenProc) : ""; }
 
 bool ScenarioDriver::QuitPosted() const { return ::QuitPosted(); }

@@ -59,6 +59,10 @@ class ScenarioDriver {
   // leaving with code 1 would. False for an unknown name.
   bool Goto(const char* stubName);
 
+  // The window's close button: the close message goes to the game as the
+  // window's would, between two frames; no frame runs.
+  void Close();
+
   // The procedure name of the current screen ("CreditsProc").
   const char* ScreenName() const;
   // The game has posted its quit message.

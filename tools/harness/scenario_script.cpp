@@ -28,6 +28,7 @@ enum class Op {
   ButtonDown,
   ButtonUp,
   Goto,
+  Close,
   Shot,
   Dump,
   ExpectScreen,
@@ -186,6 +187,11 @@ bool ParseCommand(const std::string& line, Command* cmd, std::string* error) {
     }
     return true;
   }
+  if (name == "close") {
+    if (!want(0)) return false;
+    cmd->op = Op::Close;
+    return true;
+  }
   if (name == "shot" || name == "dump") {
     cmd->op = name == "shot" ? Op::Shot : Op::Dump;
     cmd->text = RestAfterWords(line, 1);
@@ -295,7 +301,7 @@ class Runner {
       const Command& cmd = commands[i];
       if (int status = Execute(driver, cmd)) return status;
       if (cmd.op == Op::ExpectQuit) return 0;  // Shutdown has run; nothing follows
-      if (RunsFrames(cmd.op) && driver.QuitPosted()) {
+      if ((RunsFrames(cmd.op) || cmd.op == Op::Close) && driver.QuitPosted()) {
         if (i + 1 >= commands.size() || commands[i + 1].op != Op::ExpectQuit)
           return Fail(cmd.line,
                       "the game posted its quit message here, and the script does not expect it "
@@ -320,6 +326,7 @@ class Runner {
       case Op::ButtonDown: driver.ButtonDown(cmd.a); return 0;
       case Op::ButtonUp: driver.ButtonUp(cmd.a); return 0;
       case Op::Goto: driver.Goto(cmd.text.c_str()); return 0;
+      case Op::Close: driver.Close(); return 0;
       case Op::Shot: {
         std::string path = OutputPath(cmd.text, outDir_);
         if (!driver.WriteShot(path)) return Fail(cmd.line, "cannot write the picture " + path);

@@ -1,0 +1,271 @@
+#!/usr/bin/env bash
+# The window's close (Alt+F4, which the window manager turns into its close)
+# tried as a player would, in a window under a real window manager on a
+# virtual X server of its own:
+#  - on the main menu the close ends the program at once, status 0;
+#  - with a saved game loaded and the day ended, the close asks the
+#    save-and-quit question instead; Yes saves (the slot then holds the new
+#    day) and the program ends, status 0;
+#  - a close while that question is up ends it without saving.
+# Skips (status 77, which CTest reports as Skipped, and one line saying
+# why) where Xvfb, xdotool, the X tools (xwininfo, xprop, xwd), python3 or a
+# window manager (openbox, icewm or fluxbox) are not installed;
+# scripts/install-deps.sh --test brings them all.
+#   tests/install/close_try.sh GAME SCENARIO [SHOTS_DIR]
+# GAME is the built program (build/qorv), SCENARIO the built scenario
+# runner (build/tools/scenario), which makes the saved game and reads it
+# back; SHOTS_DIR, when given, gets a PNG of the screen after each step.
+set -u
+game=$(readlink -f "${1:?usage: close_try.sh GAME SCENARIO [SHOTS_DIR]}")
+scenario=$(readlink -f "${2:?usage: close_try.sh GAME SCENARIO [SHOTS_DIR]}")
+shots=${3:-}
+
+readonly SKIPPED=77
+for tool in Xvfb xdotool xwininfo xprop xwd python3; do
+  command -v "$tool" >/dev/null 2>&1 || { echo "close_try: skipped: no $tool"; exit $SKIPPED; }
+done
+wm=
+for candidate in openbox icewm fluxbox; do
+  if command -v "$candidate" >/dev/null 2>&1; then wm=$candidate; break; fi
+done
+[ -n "$wm" ] || { echo "close_try: skipped: no window manager (openbox, icewm or fluxbox)"; exit $SKIPPED; }
+[ -d "$(dirname "$game")/game/Art" ] || { echo "close_try: no game/Art beside $game"; exit 1; }
+
+readonly SW=1280 SH=1024 FW=800 FH=600
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "close_try: FAILED: $*"
+  exit 1
+}
+
+# A copy of the program beside a game folder of its own: the built pictures,
+# music and sounds, settings as the build writes them, no saves yet. The
+# build's game folder keeps the player's games and options and is never
+# touched.
+mkdir -p "$work/game/Saves" "$work/game/Data"
+cp "$game" "$work/qorv"
+ln -s "$(dirname "$game")/game/Art" "$work/game/Art"
+for f in "$(dirname "$game")"/game/Data/*; do
+  [ "$(basename "$f")" = data1.txt ] || ln -s "$f" "$work/game/Data/"
+done
+printf 0 >"$work/game/Data/data1.txt"
+
+# Headless play in the same folder: a script of the scenario runner.
+play() {
+  printf '%s\n' "$2" >"$work/$1.txt"
+  "$scenario" --dir "$work/game" "$work/$1.txt" >"$work/$1.log" 2>&1
+}
+
+# A new game in slot 1, saved on its first day by Escape and Yes.
+play new_game "frames 3
+click 100 570
+expect screen NameEntryProc
+expect state.slot 1
+frames 1
+key A
+frames 280
+click 400 500
+expect screen NewGamePortraitProc
+frames 2
+click 398 448
+expect screen StoryProc
+frames 3
+click 400 300
+frames 3
+expect screen MapProc
+expect state.day 1
+key ESC
+frames 2
+expect screen SaveAndQuitProc
+click 210 340
+frames 2
+expect screen MainMenuProc" || fail "could not save a new game headless: $(cat "$work/new_game.log")"
+[ -s "$work/game/Saves/1.save" ] || fail "the new game was not saved in slot 1"
+cp "$work/game/Saves/1.save" "$work/first_day.save"
+
+# The X server picks a free display and names it.
+Xvfb -displayfd 3 -screen 0 ${SW}x${SH}x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || fail "the virtual X server did not start"
+DISPLAY=":$(head -n 1 "$work/display")"
+export DISPLAY
+"$wm" >"$work/wm.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+  sleep 0.05
+done
+xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" || fail "$wm did not start"
+
+# A screenshot (also kept as SHOTS_DIR/NAME.png when asked for), and the
+# pixel colour "r g b" at screen point x y in it.
+shot() {
+  xwd -root -silent >"$work/screen.xwd" || fail "no screenshot"
+  if [ -n "$shots" ]; then
+    mkdir -p "$shots"
+    python3 - "$work/screen.xwd" "$shots/$1.png" <<'PY'
+import struct, sys, zlib
+d = open(sys.argv[1], 'rb').read()
+f = struct.unpack('>25I', d[:100])
+w, h, bpp, bpl, ncol = f[4], f[5], f[11] // 8, f[12], f[19]
+off = f[0] + ncol * 12
+rows = bytearray()
+for y in range(h):
+    r = d[off + y * bpl:off + y * bpl + w * bpp]
+    rows += b'\0'
+    for i in range(w):
+        v = int.from_bytes(r[i * bpp:i * bpp + bpp], 'little' if f[7] == 0 else 'big')
+        rows += bytes(((v >> 16) & 255, (v >> 8) & 255, v & 255))
+def chunk(t, b):
+    return struct.pack('>I', len(b)) + t + b + struct.pack('>I', zlib.crc32(t + b))
+open(sys.argv[2], 'wb').write(b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', w, h, 8, 2, 0, 0, 0))
+                              + chunk(b'IDAT', zlib.compress(bytes(rows))) + chunk(b'IEND', b''))
+PY
+  fi
+}
+pixel() {
+  python3 - "$work/screen.xwd" "$1" "$2" <<'PY'
+import struct, sys
+d = open(sys.argv[1], 'rb').read()
+f = struct.unpack('>25I', d[:100])
+bpp, bpl, ncol = f[11] // 8, f[12], f[19]
+x, y = int(sys.argv[2]), int(sys.argv[3])
+at = f[0] + ncol * 12 + y * bpl + x * bpp
+v = int.from_bytes(d[at:at + bpp], 'little' if f[7] == 0 else 'big')
+print((v >> 16) & 255, (v >> 8) & 255, v & 255)
+PY
+}
+
+# The screen point over picture point fx fy of the game's window, where the
+# picture is scaled as large as it fits, aspect kept, centred.
+to_screen() {
+  local wx wy ww wh w h
+  wx=$(xwininfo -id "$win" | awk '/Absolute upper-left X/ {print $4}')
+  wy=$(xwininfo -id "$win" | awk '/Absolute upper-left Y/ {print $4}')
+  ww=$(xwininfo -id "$win" | awk '/Width:/ {print $2}')
+  wh=$(xwininfo -id "$win" | awk '/Height:/ {print $2}')
+  w=$ww h=$((ww * FH / FW))
+  if [ "$h" -gt "$wh" ]; then h=$wh; w=$((wh * FW / FH)); fi
+  echo $((wx + (ww - w) / 2 + (2 * $1 + 1) * w / (2 * FW))) \
+    $((wy + (wh - h) / 2 + (2 * $2 + 1) * h / (2 * FH)))
+}
+# The pixel at picture point fx fy is black (below 30 in all).
+black_at() {
+  local sx sy r g b
+  read -r sx sy < <(to_screen "$1" "$2")
+  read -r r g b < <(pixel "$sx" "$sy")
+  [ $((r + g + b)) -lt 30 ]
+}
+# The save-and-quit question: its picture on black, the map gone from the
+# picture's left edge and its corners.
+question_shown() {
+  shot "$1"
+  black_at 40 300 && black_at 20 20 && black_at 780 580 && ! black_at 400 200
+}
+running() { kill -0 "$game_pid" 2>/dev/null; }
+# The close asked the question, the program still running.
+asked() {
+  running || fail "$1: the close ended the program"
+  question_shown "$1"
+}
+click_at() {
+  local sx sy
+  read -r sx sy < <(to_screen "$1" "$2")
+  xdotool mousemove "$sx" "$sy"
+  sleep 0.3
+  xdotool click 1
+}
+# Waits (10 s at most, the armies' turn after End Turn included) for a
+# condition.
+wait_for() {
+  for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+not() { ! "$@"; }
+
+start() {
+  (cd "$work" && exec ./qorv --window 2>>"$work/stderr") &
+  game_pid=$!
+  pids+=("$game_pid")
+  win=$(timeout 30 xdotool search --sync --onlyvisible --pid "$game_pid" 2>/dev/null | head -n 1)
+  [ -n "$win" ] || fail "no window appeared"
+  sleep 1.5
+  timeout 10 xdotool windowactivate --sync "$win" >/dev/null 2>&1
+  sleep 0.3
+}
+alt_f4() { xdotool key --clearmodifiers alt+F4; }
+# Waits (10 s at most) for the game to end; fails unless with status 0.
+ended() {
+  timeout 10 tail --pid="$game_pid" -f /dev/null || fail "$1: the program did not end"
+  wait "$game_pid"
+  local rc=$?
+  [ "$rc" -eq 0 ] || fail "$1: the program ended with status $rc"
+}
+# The load list (black where the main menu has its sky) and the map.
+load_list_shown() { shot load_list && black_at 100 150; }
+map_shown() { shot map && not black_at 100 150 && not black_at 40 300; }
+# From the main menu, by clicks: the load list, then slot 1, and the map.
+load_slot_1() {
+  click_at 215 570
+  wait_for load_list_shown || fail "Load Game did not open the load list"
+  sleep 0.5
+  click_at 527 220
+  wait_for map_shown || fail "slot 1 did not load the game onto the map"
+  sleep 1
+}
+
+# On the main menu the close ends the program at once.
+start
+shot 1_main_menu
+alt_f4
+ended "Alt+F4 on the main menu"
+
+# A game loaded, the day ended with End Turn: the close asks the question,
+# and Yes saves the new day and ends the program.
+start
+load_slot_1
+shot 2_map
+click_at 600 560  # the day's board
+sleep 0.5
+click_at 726 461  # End Turn
+sleep 3
+shot 3_day_ended
+question_shown 3_day_ended && fail "the question is up before the close"
+alt_f4
+wait_for asked 4_question || fail "Alt+F4 on the map did not ask the question"
+click_at 210 340  # Yes
+ended "Yes after Alt+F4"
+cmp -s "$work/game/Saves/1.save" "$work/first_day.save" && fail "Yes after Alt+F4 saved nothing"
+play read_back "frames 3
+click 215 570
+frames 1
+click 527 220
+frames 3
+expect screen MapProc
+expect state.day 2" || fail "the slot does not hold the new day: $(cat "$work/read_back.log")"
+
+# A close while the question is up ends the program without saving.
+cp "$work/game/Saves/1.save" "$work/second_day.save"
+start
+load_slot_1
+click_at 600 560
+sleep 0.5
+alt_f4
+wait_for asked 5_question_again || fail "Alt+F4 on the loaded map did not ask the question"
+alt_f4
+ended "Alt+F4 with the question up"
+cmp -s "$work/game/Saves/1.save" "$work/second_day.save" ||
+  fail "the close with the question up changed the save"
+
+if grep -v -x "qorv: no sound device: playing without sound" "$work/stderr" | grep -q .; then
+  fail "standard error says more than the missing sound: $(head -c 600 "$work/stderr")"
+fi
+echo "close_try: passed under $wm"
