@@ -87,15 +87,19 @@ uint32_t InputDevice::Poll() {
   }
   if (type == kDeviceKeyboard) {
     uint8_t keys[256];
-    if (!hub.ReadKeyboard(device, keys)) return 0;
+    uint8_t letGo[256];
+    if (!hub.ReadKeyboard(device, keys, letGo)) return 0;
     std::memcpy(state, keys, sizeof keys);
+    // A key let go since the last poll is unlatched even when it is down
+    // again: two quick presses are two presses.
     for (int k = 0; k < 256; ++k) {
-      if (!(state[k] & 0x80)) latch[k] = 0;
+      if (!(state[k] & 0x80) || letGo[k]) latch[k] = 0;
     }
     return 1;
   }
   MouseState m;
-  if (!hub.ReadMouse(device, &m)) {
+  uint8_t letGo[4];
+  if (!hub.ReadMouse(device, &m, letGo)) {
     DropMotion();
     return 0;
   }
@@ -108,7 +112,7 @@ uint32_t InputDevice::Poll() {
     cursorY += m.lY;
   }
   for (int b = 0; b < 4; ++b) {
-    if (m.rgbButtons[b] == 0) latch[b] = 0;
+    if (m.rgbButtons[b] == 0 || letGo[b]) latch[b] = 0;
   }
   return 1;
 }
@@ -137,13 +141,19 @@ void InputDevice::LatchHeld() {
     uint32_t kept[256];
     for (int key : kScrollKeys) kept[key] = latch[key];
     for (int k = 0; k < 256; ++k) {
-      if ((state[k] & 0x80) || hub.keyDown[k] || device->keyHit[k]) latch[k] = 1;
+      if (!(state[k] & 0x80) && !hub.keyDown[k] && !device->keyHit[k]) continue;
+      // Its press belongs to the screen before: a release before now does
+      // not free it for the next one.
+      latch[k] = 1;
+      device->keyLetGo[k] = 0;
     }
     for (int key : kScrollKeys) latch[key] = kept[key];
   } else if (type == kDeviceMouse) {
     const MouseState m = Mouse();
     for (int b = 0; b < 4; ++b) {
-      if ((m.rgbButtons[b] & 0x80) || hub.buttonDown[b] || device->buttonHit[b]) latch[b] = 1;
+      if (!(m.rgbButtons[b] & 0x80) && !hub.buttonDown[b] && !device->buttonHit[b]) continue;
+      latch[b] = 1;
+      device->buttonLetGo[b] = 0;
     }
   }
 }

@@ -8,7 +8,9 @@ namespace {
 void ClearPresses(InputSource* s) {
   std::memset(s->keyHit, 0, sizeof s->keyHit);
   std::memset(s->keySeen, 0, sizeof s->keySeen);
+  std::memset(s->keyLetGo, 0, sizeof s->keyLetGo);
   std::memset(s->buttonHit, 0, sizeof s->buttonHit);
+  std::memset(s->buttonLetGo, 0, sizeof s->buttonLetGo);
 }
 
 }  // namespace
@@ -26,7 +28,14 @@ void InputHub::KeyDown(int dik) {
   }
 }
 
-void InputHub::KeyUp(int dik) { keyDown[dik & 255] = 0; }
+void InputHub::KeyUp(int dik) {
+  const int k = dik & 255;
+  if (!keyDown[k]) return;
+  keyDown[k] = 0;
+  for (InputSource* s : sources_) {
+    if (s->kind == kDeviceKeyboard && s->acquired) s->keyLetGo[k] = 1;
+  }
+}
 
 void InputHub::Motion(int dx, int dy) {
   absX += dx;
@@ -48,10 +57,16 @@ void InputHub::Wheel(int dz) {
 
 void InputHub::Button(int button, bool down) {
   if (button < 0 || button > 3) return;
+  const bool wasDown = buttonDown[button] != 0;
   buttonDown[button] = down ? 1 : 0;
-  if (!down) return;
+  if (!down && !wasDown) return;
   for (InputSource* s : sources_) {
-    if (s->kind == kDeviceMouse && s->acquired) s->buttonHit[button] = 1;
+    if (s->kind != kDeviceMouse || !s->acquired) continue;
+    if (down) {
+      s->buttonHit[button] = 1;
+    } else {
+      s->buttonLetGo[button] = 1;
+    }
   }
 }
 
@@ -113,7 +128,7 @@ void InputHub::Detach(InputSource* source) {
   delete source;
 }
 
-bool InputHub::ReadKeyboard(InputSource* s, uint8_t state[256]) {
+bool InputHub::ReadKeyboard(InputSource* s, uint8_t state[256], uint8_t letGo[256]) {
   if (!s || !focused || !s->acquired) return false;
   // A key pressed and released between two frames still shows as down, to
   // every read of the frame that first reads it.
@@ -121,11 +136,13 @@ bool InputHub::ReadKeyboard(InputSource* s, uint8_t state[256]) {
     if (s->keyHit[k]) s->keySeen[k] = 1;
     s->keyHit[k] = 0;
     state[k] = (keyDown[k] || s->keySeen[k]) ? 0x80 : 0;
+    letGo[k] = s->keyLetGo[k];
+    s->keyLetGo[k] = 0;
   }
   return true;
 }
 
-bool InputHub::ReadMouse(InputSource* s, MouseState* state) {
+bool InputHub::ReadMouse(InputSource* s, MouseState* state, uint8_t letGo[4]) {
   if (!s || !focused || !s->acquired) return false;
   state->lX = s->dx;
   state->lY = s->dy;
@@ -134,6 +151,8 @@ bool InputHub::ReadMouse(InputSource* s, MouseState* state) {
   for (int b = 0; b < 4; ++b) {
     state->rgbButtons[b] = (buttonDown[b] || s->buttonHit[b]) ? 0x80 : 0;
     s->buttonHit[b] = 0;
+    letGo[b] = s->buttonLetGo[b];
+    s->buttonLetGo[b] = 0;
   }
   return true;
 }

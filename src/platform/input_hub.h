@@ -13,8 +13,10 @@ class InputSource {
   bool acquired = true;            // only an acquired device gathers input
   uint8_t keyHit[256] = {};        // went down, not read yet
   uint8_t keySeen[256] = {};       // went down, read in this frame
+  uint8_t keyLetGo[256] = {};      // went up since the last read
   int32_t dx = 0, dy = 0, dz = 0;  // motion since the last read
   uint8_t buttonHit[4] = {};       // went down since the last read
+  uint8_t buttonLetGo[4] = {};     // went up since the last read
 };
 
 class InputHub {
@@ -53,8 +55,10 @@ class InputHub {
   // to every read until the frame ends, even when it was let go before the
   // first. The mouse is read once a frame, by the game's cursor: a button
   // that went down shows to that read, and motion is taken by it.
-  bool ReadKeyboard(InputSource* source, uint8_t state[256]);
-  bool ReadMouse(InputSource* source, MouseState* state);
+  // letGo tells which keys or buttons went up since the last read, even
+  // when down again now: a press after it is a new one.
+  bool ReadKeyboard(InputSource* source, uint8_t state[256], uint8_t letGo[256]);
+  bool ReadMouse(InputSource* source, MouseState* state, uint8_t letGo[4]);
   // The end of a frame: the key presses read in it are done with, and the
   // next frame sees those keys as they are held. A press no read has seen
   // yet stays for the next frame.

@@ -119,6 +119,23 @@ TEST_F(InputTest, ATapShowsToEveryPollOfItsFrame) {
   hub.EndFrame();
   keyboard.Poll();
   EXPECT_EQ(keyboard.KeyPressed(kKeyA), 1u);
+
+  // A second tap in the next frame is a second press, though no poll saw
+  // the key up between the two; the same for a button.
+  keyboard.SetLatch(kKeyA, 1);
+  hub.EndFrame();
+  headless::KeyDown(kKeyA);
+  headless::KeyUp(kKeyA);
+  keyboard.Poll();
+  EXPECT_EQ(keyboard.KeyPressed(kKeyA), 1u);
+  for (int click = 0; click < 2; ++click) {
+    SCOPED_TRACE(click);
+    headless::MouseButton(kMouseLeft, true);
+    headless::MouseButton(kMouseLeft, false);
+    mouse.Poll();
+    EXPECT_EQ(mouse.ButtonPressed(kMouseLeft), 1u);
+    mouse.SetLatch(kMouseLeft, 1);
+  }
 }
 
 TEST_F(InputTest, BackKeysAreTakenOncePerPress) {
