@@ -1,6 +1,7 @@
 #pragma once
 // The save-and-quit question, opened from the kingdom map or a battle: Yes
-// saves the game and ends at the main menu, No goes back.
+// saves the game and ends at the main menu (or ends the program, when the
+// window's close asked it), No goes back.
 
 #include <cstdint>
 

@@ -153,7 +153,10 @@ bool IsAltEnter(const SDL_KeyboardEvent& key) {
 void Dispatch(const SDL_Event& e, void* window) {
   InputHub& hub = InputHub::Get();
   switch (e.type) {
-    case SDL_QUIT: AppFrame::StaticWindowProc(window, kMsgClose, 0, 0); break;
+    // The window's close (its button, Alt+F4, the desktop's close) goes to
+    // the game, which may ask first. SDL's quit comes from SIGINT or SIGTERM
+    // alone (see Run): the program is told to end, and ends.
+    case SDL_QUIT: AppFrame::StaticWindowProc(window, kMsgDestroy, 0, 0); break;
     case SDL_WINDOWEVENT:
       if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
         AppFrame::StaticWindowProc(window, kMsgClose, 0, 0);
@@ -308,6 +311,8 @@ uint32_t AppFrame::Run() {
     return 1;
   }
 
+  // Closing the window is the window's close message only, not also a quit.
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
     std::fprintf(stderr, "qorv: cannot open a display: %s\n", SDL_GetError());
     return 0;

@@ -6,7 +6,10 @@
 #  - with a saved game loaded and the day ended, the close asks the
 #    save-and-quit question instead; Yes saves (the slot then holds the new
 #    day) and the program ends, status 0;
-#  - a close while that question is up ends it without saving.
+#  - a close while that question is up ends it without saving;
+#  - SIGTERM, which is no close of the window, ends the program at once,
+#    status 0, even with a game under way.
+# The window is titled Qorv.
 # Skips (status 77, which CTest reports as Skipped, and one line saying
 # why) where Xvfb, xdotool, the X tools (xwininfo, xprop, xwd), python3 or a
 # window manager (openbox, icewm or fluxbox) are not installed;
@@ -224,6 +227,8 @@ load_slot_1() {
 
 # On the main menu the close ends the program at once.
 start
+title=$(xdotool getwindowname "$win" 2>/dev/null)
+[ "$title" = Qorv ] || fail "the window is titled \"$title\", not Qorv"
 shot 1_main_menu
 alt_f4
 ended "Alt+F4 on the main menu"
@@ -264,6 +269,12 @@ alt_f4
 ended "Alt+F4 with the question up"
 cmp -s "$work/game/Saves/1.save" "$work/second_day.save" ||
   fail "the close with the question up changed the save"
+
+# The program told to end by a signal ends, asking nothing.
+start
+load_slot_1
+kill -TERM "$game_pid"
+ended "SIGTERM with a game loaded"
 
 if grep -v -x "qorv: no sound device: playing without sound" "$work/stderr" | grep -q .; then
   fail "standard error says more than the missing sound: $(head -c 600 "$work/stderr")"
