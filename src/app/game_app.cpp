@@ -171,8 +171,8 @@ uint32_t GameApp::Frame() {
 }
 
 intptr_t GameApp::WindowProc(void* win, uint32_t message, uintptr_t wParam, intptr_t lParam) {
-  // The system may say one close twice before a frame runs (the window's
-  // close and the program's quit): a repeat of kCloseAsked is that close.
+  // A close repeated before a frame has run, when the player could not yet
+  // see what the first one did, is that same close.
   if (message == kMsgClose && !NoGameUnderWay(screenProc) && closeAsked != kCloseWaiting) {
     closeAsked = kCloseAsked;
     return 0;
