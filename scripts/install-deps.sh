@@ -3,9 +3,10 @@
 # --test also those of the tests.
 # When another install holds the package manager (an update running in the
 # background, a second terminal), this waits for it rather than failing:
-# QORV_LOCK_WAIT seconds at most (600 if unset). QORV_APT_LOCKS, a list of
-# files parted by ':', names the package manager's locks to wait for (apt's
-# lists lock and dpkg's frontend lock if unset).
+# QORV_LOCK_WAIT seconds at most (a whole number; 600 if unset).
+# QORV_APT_LOCKS, a list of files parted by ':', names the package
+# manager's locks to wait for (apt's lists lock and dpkg's frontend lock if
+# unset).
 #   scripts/install-deps.sh [--test]
 set -euo pipefail
 # Building and playing the game.
@@ -25,8 +26,14 @@ case "${1:-}" in
            xdotool x11-utils x11-apps openbox python3 desktop-file-utils) ;;
   *) echo "usage: scripts/install-deps.sh [--test]" >&2; exit 2 ;;
 esac
-# How long to wait for another install, in seconds.
+# How long to wait for another install, in seconds: a whole number, read
+# once here (leading zeros do not make it octal).
 lock_wait=${QORV_LOCK_WAIT:-600}
+if [[ ! $lock_wait =~ ^[0-9]+$ ]]; then
+  echo "scripts/install-deps.sh: QORV_LOCK_WAIT is '$lock_wait'; it must be a whole number of seconds" >&2
+  exit 2
+fi
+lock_wait=$((10#$lock_wait))
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -43,11 +50,23 @@ sudo=""
 # back: it is the first field of struct flock on every Linux. apt-get
 # waits for the dpkg lock itself (DPkg::Lock::Timeout), which covers one
 # taken just after this look, but not for the lists lock of "apt-get update".
+# A lock path that is there but is not a regular file (a named pipe, a
+# folder, a device) is no lock of theirs: it is not waited for, and it is
+# never opened, since opening a named pipe waits for a writer. The open is
+# non-blocking too and its handle checked again, in case the path changed
+# in between.
 IFS=: read -r -a apt_locks <<<"${QORV_APT_LOCKS:-/var/lib/apt/lists/lock:/var/lib/dpkg/lock-frontend}"
+for lock in "${apt_locks[@]}"; do
+  if [ -e "$lock" ] && [ ! -f "$lock" ]; then
+    echo "scripts/install-deps.sh: $lock is not a regular file; not waiting for it" >&2
+  fi
+done
 lists_locked() {
   $sudo perl -MFcntl -e '
     for my $lock (@ARGV) {
-      open(my $fh, "<", $lock) or next;
+      next unless -f $lock;
+      sysopen(my $fh, $lock, O_RDONLY | O_NONBLOCK | O_NOCTTY) or next;
+      next unless -f $fh;
       my $query = pack("s s", F_WRLCK, 0) . "\0" x 64;
       fcntl($fh, F_GETLK, $query) or next;
       exit 0 if unpack("s", $query) != F_UNLCK;

@@ -21,7 +21,7 @@ constexpr const char* kSettingsFile = "data1.txt";
 
 std::string gFolder;
 
-// <build>/test-out/<program>/<Suite.Test>, with the '/' of parameterised
+// <build>/test out/<program>/<Suite.Test>, with the '/' of parameterised
 // names made '_'.
 std::string FolderFor(const ::testing::TestInfo& test) {
   std::string name = std::string(test.test_suite_name()) + "." + test.name();
@@ -57,6 +57,12 @@ class OwnFolderListener : public ::testing::EmptyTestEventListener {
 const std::string& TestFolder() { return gFolder; }
 
 std::string TestFile(const std::string& name) { return gFolder + "/" + name; }
+
+std::string ShellQuoted(const std::string& s) {
+  std::string quoted = "'";
+  for (const char c : s) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
 
 const char* BuiltGameFolder() { return QORV_BUILT_GAME_DIR; }
 

@@ -10,22 +10,16 @@
 
 #include "app/data_settings.h"
 #include "game/game_state.h"
+#include "platform/platform_test_util.h"
 #include "test_folder.h"
 
 namespace {
 
+// A settings file in a scratch folder of the test's own.
 class SettingsFile {
  public:
-  SettingsFile() {
-    char pattern[] = "/tmp/qorv_settings_XXXXXX";
-    char* made = mkdtemp(pattern);
-    folder_ = made ? made : "/tmp";
-    path_ = folder_ + "/data1.txt";
-  }
-  ~SettingsFile() {
-    std::remove(path_.c_str());
-    rmdir(folder_.c_str());
-  }
+  SettingsFile()
+      : path_(folder_.File("data1.txt")), missing_(folder_.File("no such folder/data1.txt")) {}
   const char* Write(const std::string& bytes) {
     std::FILE* f = std::fopen(path_.c_str(), "wb");
     if (f) {
@@ -34,12 +28,13 @@ class SettingsFile {
     }
     return path_.c_str();
   }
-  const char* Missing() const { return "/tmp/qorv_no_such_folder/data1.txt"; }
+  const char* Missing() const { return missing_.c_str(); }
   const char* Path() const { return path_.c_str(); }
 
  private:
-  std::string folder_;
+  testutil::TempDir folder_;
   std::string path_;
+  std::string missing_;
 };
 
 void LoadText(SettingsFile& file, const std::string& text, DataSettings& settings) {

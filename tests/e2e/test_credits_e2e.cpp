@@ -298,13 +298,14 @@ TEST_F(EndToEnd, ScenarioRunnerExitStatus) {
                          "expect screen MainMenuProc\nkey ESC\nexpect quit\n";
   std::ofstream(bad) << "frames 2\nexpect app.leaveCode 7\n";
 
-  std::string dir = " --dir " + TestFolder() + " ";
-  EXPECT_EQ(std::system((runner + dir + good).c_str()), 0);
-  int status = std::system((runner + dir + bad + " 2>" + errors).c_str());
+  // Every path quoted: the test's folder has a space in its name.
+  const std::string command = ShellQuoted(runner) + " --dir " + ShellQuoted(TestFolder()) + " ";
+  EXPECT_EQ(std::system((command + ShellQuoted(good)).c_str()), 0);
+  int status = std::system((command + ShellQuoted(bad) + " 2>" + ShellQuoted(errors)).c_str());
   EXPECT_NE(status, 0);
   EXPECT_EQ(ReadFile(errors), bad + ":2: expected app.leaveCode to be 7, but it is 0\n");
   // No script at all is a usage error.
-  EXPECT_NE(std::system((runner + " 2>/dev/null").c_str()), 0);
+  EXPECT_NE(std::system((ShellQuoted(runner) + " 2>/dev/null").c_str()), 0);
 }
 
 TEST_F(EndToEnd, FramesPerSecondDisplay) {

@@ -154,17 +154,13 @@ class DamagedFiles : public EndToEnd {
       return;
     }
     ASSERT_EQ(mkdir(temp_.File(sub).c_str(), 0755), 0);
-    const std::string list = "ls -A '" + from + "'";
-    FILE* names = popen(list.c_str(), "r");
-    ASSERT_NE(names, nullptr);
-    char line[512];
-    while (std::fgets(line, sizeof line, names)) {
-      std::string name(line);
-      if (!name.empty() && name.back() == '\n') name.pop_back();
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(from, ec)) {
+      const std::string name = entry.path().filename().string();
       if (name == except) continue;
       ASSERT_EQ(symlink((from + "/" + name).c_str(), temp_.File(sub + "/" + name).c_str()), 0);
     }
-    pclose(names);
+    ASSERT_FALSE(ec) << from << ": " << ec.message();
   }
   void LinkArtAndData() {
     LinkGameFolder("Art");
@@ -177,7 +173,9 @@ class DamagedFiles : public EndToEnd {
   std::string SlotFile(int n) const { return temp_.File("Saves/" + std::to_string(n) + ".save"); }
   std::string HallFile() const { return temp_.File("Saves/HallOfFame.save"); }
   void ClearSaves() {
-    ASSERT_EQ(std::system(("rm -rf '" + temp_.File("Saves") + "'").c_str()), 0);
+    std::error_code ec;
+    std::filesystem::remove_all(temp_.File("Saves"), ec);
+    ASSERT_FALSE(ec) << ec.message();
     ASSERT_EQ(mkdir(temp_.File("Saves").c_str(), 0755), 0);
   }
 

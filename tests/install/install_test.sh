@@ -10,16 +10,19 @@
 # mapped through the scaling.
 # Skips (status 77, which CTest reports as Skipped) where git, the source's
 # history, desktop-file-validate, xvfb-run or xdotool is missing.
-#   tests/install/install_test.sh SOURCE_DIR
+# All of it happens in WORK_DIR, emptied first and removed at the end.
+#   tests/install/install_test.sh SOURCE_DIR WORK_DIR
 set -u
 source_dir="$1"
+scratch="$2"
 readonly SKIPPED=77
 for tool in git desktop-file-validate xvfb-run xdotool; do
   command -v "$tool" >/dev/null 2>&1 || { echo "install test skipped: no $tool"; exit $SKIPPED; }
 done
 git -C "$source_dir" rev-parse --verify -q HEAD >/dev/null ||
   { echo "install test skipped: $source_dir is not a git clone"; exit $SKIPPED; }
-scratch=$(mktemp -d)
+rm -rf "$scratch"
+mkdir -p "$scratch" || { echo "FAIL: cannot make $scratch"; exit 1; }
 trap 'rm -rf "$scratch"' EXIT
 prefix="$scratch/prefix"
 fail() { echo "FAIL: $*"; exit 1; }
@@ -27,7 +30,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 # The clone holds the last commit; changes not yet committed are not in it.
 [ -z "$(git -C "$source_dir" status --porcelain --untracked-files=no)" ] ||
   echo "note: $source_dir has changes not committed; the clone builds its last commit"
-clone="$scratch/qorv"
+clone="$scratch/qorv clone"
 git clone -q "$source_dir" "$clone" || fail "git clone failed"
 grep -E '^cmake ' "$clone/scripts/play" >"$scratch/play-build"
 [ "$(wc -l <"$scratch/play-build")" -ge 2 ] || fail "no build lines in scripts/play"

@@ -3,7 +3,8 @@
 # an fcntl record lock, as apt and dpkg take them, on a stand-in lock file.
 # While it is held the script says it waits and runs no apt-get; released
 # within the wait, the script updates and installs; held past the wait, the
-# script ends non-zero with a line of its own and no apt-get has run.
+# script ends non-zero with a line of its own and no apt-get has run. A
+# named pipe as a lock path and a wait that is no whole number hang nothing.
 # Stand-ins for dpkg-query, apt-get and sudo come first on PATH, so the real
 # package manager is never run.
 # Skips (status 77, which CTest reports as Skipped) where perl is missing.
@@ -77,4 +78,28 @@ release
 grep -q "$waiting_line (up to 2s)" "$work/out" || fail "no line saying it waits for the frontend lock"
 grep -q "still busy after 2s" "$work/out" || fail "no line saying the wait ran out"
 [ ! -e "$work/apt-get.log" ] || fail "apt-get ran while the frontend lock was held"
+
+# A lock path that is a named pipe is never opened to wait on (that open
+# would wait for a writer for ever): the script says so and installs.
+rm -f "$work/apt-get.log" "$lists"
+mkfifo "$lists" || fail "cannot make a named pipe"
+QORV_LOCK_WAIT=20 timeout 10 bash "$script" >"$work/out" 2>&1 ||
+  fail "the script did not get past a named pipe as its lock"
+grep -q "$lists is not a regular file" "$work/out" || fail "no line about the named pipe"
+sed -n 2p "$work/apt-get.log" | grep -q "install .*libpng-dev" ||
+  fail "no install past the named pipe"
+rm -f "$lists"
+touch "$lists"
+
+# A wait that is not a whole number of seconds: one line naming it, a
+# non-zero exit at once, no apt-get.
+rm -f "$work/apt-get.log"
+for bad in abc 1.5; do
+  QORV_LOCK_WAIT=$bad timeout 10 bash "$script" >"$work/out" 2>&1
+  rc=$?
+  [ "$rc" -ne 0 ] && [ "$rc" -ne 124 ] || fail "QORV_LOCK_WAIT=$bad: the script ended with $rc"
+  [ "$(wc -l <"$work/out")" -eq 1 ] && grep -q "QORV_LOCK_WAIT is '$bad'" "$work/out" ||
+    fail "QORV_LOCK_WAIT=$bad: not one line naming it"
+  [ ! -e "$work/apt-get.log" ] || fail "QORV_LOCK_WAIT=$bad: apt-get ran"
+done
 echo "lock wait test passed"

@@ -126,7 +126,7 @@ TEST(TownTalk, JoiningMarksTheTownsOwnEntryAndShowsItsJoinLine) {
 }
 
 // Cebula's fourth-line offer over the town, with the Accept question:
-// test-out/town_talk_offer.png.
+// town_talk_offer.png in the test's folder.
 TEST(TownTalk, OfferBoxScreenshot) {
   poptest::HeadlessDevice d;
   ASSERT_TRUE(d.created);

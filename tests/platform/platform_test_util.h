@@ -7,12 +7,15 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "platform/backend.h"
 #include "platform/graphics_device.h"
 #include "platform/headless.h"
+#include "test_folder.h"
 
 namespace testutil {
 
@@ -124,23 +127,27 @@ inline std::vector<uint8_t> ReadFile(const std::string& path) {
   return out;
 }
 
-// A fresh folder under the system's temporary folder, removed at the end.
+// A fresh folder in the running test's own folder (so its path, too, holds
+// a space), removed at the end. Should it not be made, the test fails and
+// its own folder stands in, left as it is.
 class TempDir {
  public:
   TempDir() {
-    char name[] = "/tmp/qorv-platform-XXXXXX";
-    const char* made = mkdtemp(name);
-    path_ = made ? made : "/tmp";
+    std::string name = TestFolder() + "/scratch XXXXXX";
+    made_ = mkdtemp(name.data()) != nullptr;
+    if (!made_) ADD_FAILURE() << "cannot make a scratch folder in " << TestFolder();
+    path_ = made_ ? name : TestFolder();
   }
   ~TempDir() {
-    const std::string cmd = "rm -rf '" + path_ + "'";
-    if (path_ != "/tmp") (void)std::system(cmd.c_str());
+    std::error_code ec;
+    if (made_) std::filesystem::remove_all(path_, ec);
   }
   const std::string& Path() const { return path_; }
   std::string File(const std::string& name) const { return path_ + "/" + name; }
 
  private:
   std::string path_;
+  bool made_ = false;
 };
 
 // Runs the test body in another working folder.

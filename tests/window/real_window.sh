@@ -4,17 +4,19 @@
 # run unseen when there is no display at all.
 # Skips (status 77, which CTest reports as Skipped) where xvfb-run or
 # xdotool is missing.
+#   tests/window/real_window.sh PROGRAM WORK_DIR
 set -u
 for tool in xvfb-run xdotool; do
   command -v "$tool" >/dev/null 2>&1 || { echo "real window test skipped: no $tool"; exit 77; }
 done
 built=$(readlink -f "$1")
+work="$2"
 
-# A copy of the program beside a game folder of its own: the built pictures
-# and sounds linked, settings as the build writes them, no saves. The build's
-# own game folder keeps the player's games and is never touched.
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# In WORK_DIR, laid out afresh: a copy of the program beside a game folder
+# of its own, the built pictures and sounds linked, settings as the build
+# writes them, no saves. The build's own game folder keeps the player's games
+# and is never touched.
+rm -rf "$work"
 mkdir -p "$work/game/Saves" "$work/game/Data"
 cp "$built" "$work/qorv"
 game="$work/qorv"
