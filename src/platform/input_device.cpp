@@ -87,19 +87,19 @@ uint32_t InputDevice::Poll() {
   }
   if (type == kDeviceKeyboard) {
     uint8_t keys[256];
-    uint8_t letGo[256];
-    if (!hub.ReadKeyboard(device, keys, letGo)) return 0;
+    uint8_t again[256];
+    if (!hub.ReadKeyboard(device, keys, again)) return 0;
     std::memcpy(state, keys, sizeof keys);
-    // A key let go since the last poll is unlatched even when it is down
-    // again: two quick presses are two presses.
+    // A key let go and pressed anew since the last poll is unlatched: two
+    // quick presses are two presses, though no poll saw the key up.
     for (int k = 0; k < 256; ++k) {
-      if (!(state[k] & 0x80) || letGo[k]) latch[k] = 0;
+      if (!(state[k] & 0x80) || again[k]) latch[k] = 0;
     }
     return 1;
   }
   MouseState m;
-  uint8_t letGo[4];
-  if (!hub.ReadMouse(device, &m, letGo)) {
+  uint8_t again[4];
+  if (!hub.ReadMouse(device, &m, again)) {
     DropMotion();
     return 0;
   }
@@ -112,7 +112,7 @@ uint32_t InputDevice::Poll() {
     cursorY += m.lY;
   }
   for (int b = 0; b < 4; ++b) {
-    if (m.rgbButtons[b] == 0 || letGo[b]) latch[b] = 0;
+    if (m.rgbButtons[b] == 0 || again[b]) latch[b] = 0;
   }
   return 1;
 }
@@ -142,10 +142,10 @@ void InputDevice::LatchHeld() {
     for (int key : kScrollKeys) kept[key] = latch[key];
     for (int k = 0; k < 256; ++k) {
       if (!(state[k] & 0x80) && !hub.keyDown[k] && !device->keyHit[k]) continue;
-      // Its press belongs to the screen before: a release before now does
-      // not free it for the next one.
+      // Its presses so far belong to the screen before; one after now is
+      // the next screen's.
       latch[k] = 1;
-      device->keyLetGo[k] = 0;
+      device->keyAgain[k] = 0;
     }
     for (int key : kScrollKeys) latch[key] = kept[key];
   } else if (type == kDeviceMouse) {
@@ -153,7 +153,7 @@ void InputDevice::LatchHeld() {
     for (int b = 0; b < 4; ++b) {
       if (!(m.rgbButtons[b] & 0x80) && !hub.buttonDown[b] && !device->buttonHit[b]) continue;
       latch[b] = 1;
-      device->buttonLetGo[b] = 0;
+      device->buttonAgain[b] = 0;
     }
   }
 }

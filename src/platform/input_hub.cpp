@@ -9,8 +9,10 @@ void ClearPresses(InputSource* s) {
   std::memset(s->keyHit, 0, sizeof s->keyHit);
   std::memset(s->keySeen, 0, sizeof s->keySeen);
   std::memset(s->keyLetGo, 0, sizeof s->keyLetGo);
+  std::memset(s->keyAgain, 0, sizeof s->keyAgain);
   std::memset(s->buttonHit, 0, sizeof s->buttonHit);
   std::memset(s->buttonLetGo, 0, sizeof s->buttonLetGo);
+  std::memset(s->buttonAgain, 0, sizeof s->buttonAgain);
 }
 
 }  // namespace
@@ -24,7 +26,9 @@ void InputHub::KeyDown(int dik) {
   const int k = dik & 255;
   keyDown[k] = 1;
   for (InputSource* s : sources_) {
-    if (s->kind == kDeviceKeyboard && s->acquired) s->keyHit[k] = 1;
+    if (s->kind != kDeviceKeyboard || !s->acquired) continue;
+    s->keyHit[k] = 1;
+    if (s->keyLetGo[k]) s->keyAgain[k] = 1;
   }
 }
 
@@ -64,6 +68,7 @@ void InputHub::Button(int button, bool down) {
     if (s->kind != kDeviceMouse || !s->acquired) continue;
     if (down) {
       s->buttonHit[button] = 1;
+      if (s->buttonLetGo[button]) s->buttonAgain[button] = 1;
     } else {
       s->buttonLetGo[button] = 1;
     }
@@ -128,7 +133,7 @@ void InputHub::Detach(InputSource* source) {
   delete source;
 }
 
-bool InputHub::ReadKeyboard(InputSource* s, uint8_t state[256], uint8_t letGo[256]) {
+bool InputHub::ReadKeyboard(InputSource* s, uint8_t state[256], uint8_t again[256]) {
   if (!s || !focused || !s->acquired) return false;
   // A key pressed and released between two frames still shows as down, to
   // every read of the frame that first reads it.
@@ -136,13 +141,16 @@ bool InputHub::ReadKeyboard(InputSource* s, uint8_t state[256], uint8_t letGo[25
     if (s->keyHit[k]) s->keySeen[k] = 1;
     s->keyHit[k] = 0;
     state[k] = (keyDown[k] || s->keySeen[k]) ? 0x80 : 0;
-    letGo[k] = s->keyLetGo[k];
-    s->keyLetGo[k] = 0;
+    again[k] = s->keyAgain[k];
+    s->keyAgain[k] = 0;
+    // A press shown though already let go: the next read may not see the
+    // key up, so its release is kept for a press that follows.
+    s->keyLetGo[k] = s->keySeen[k] && !keyDown[k] ? 1 : 0;
   }
   return true;
 }
 
-bool InputHub::ReadMouse(InputSource* s, MouseState* state, uint8_t letGo[4]) {
+bool InputHub::ReadMouse(InputSource* s, MouseState* state, uint8_t again[4]) {
   if (!s || !focused || !s->acquired) return false;
   state->lX = s->dx;
   state->lY = s->dy;
@@ -150,9 +158,10 @@ bool InputHub::ReadMouse(InputSource* s, MouseState* state, uint8_t letGo[4]) {
   s->dx = s->dy = s->dz = 0;
   for (int b = 0; b < 4; ++b) {
     state->rgbButtons[b] = (buttonDown[b] || s->buttonHit[b]) ? 0x80 : 0;
+    again[b] = s->buttonAgain[b];
+    s->buttonAgain[b] = 0;
+    s->buttonLetGo[b] = s->buttonHit[b] && !buttonDown[b] ? 1 : 0;
     s->buttonHit[b] = 0;
-    letGo[b] = s->buttonLetGo[b];
-    s->buttonLetGo[b] = 0;
   }
   return true;
 }

@@ -13,10 +13,12 @@ class InputSource {
   bool acquired = true;            // only an acquired device gathers input
   uint8_t keyHit[256] = {};        // went down, not read yet
   uint8_t keySeen[256] = {};       // went down, read in this frame
-  uint8_t keyLetGo[256] = {};      // went up since the last read
+  uint8_t keyLetGo[256] = {};      // let go, and no read has shown it up since
+  uint8_t keyAgain[256] = {};      // went down again after that
   int32_t dx = 0, dy = 0, dz = 0;  // motion since the last read
   uint8_t buttonHit[4] = {};       // went down since the last read
-  uint8_t buttonLetGo[4] = {};     // went up since the last read
+  uint8_t buttonLetGo[4] = {};     // let go, and no read has shown it up since
+  uint8_t buttonAgain[4] = {};     // went down again after that
 };
 
 class InputHub {
@@ -55,10 +57,10 @@ class InputHub {
   // to every read until the frame ends, even when it was let go before the
   // first. The mouse is read once a frame, by the game's cursor: a button
   // that went down shows to that read, and motion is taken by it.
-  // letGo tells which keys or buttons went up since the last read, even
-  // when down again now: a press after it is a new one.
-  bool ReadKeyboard(InputSource* source, uint8_t state[256], uint8_t letGo[256]);
-  bool ReadMouse(InputSource* source, MouseState* state, uint8_t letGo[4]);
+  // again tells which keys or buttons were let go and pressed anew since
+  // the last read: a press of its own, even if no read saw the key up.
+  bool ReadKeyboard(InputSource* source, uint8_t state[256], uint8_t again[256]);
+  bool ReadMouse(InputSource* source, MouseState* state, uint8_t again[4]);
   // The end of a frame: the key presses read in it are done with, and the
   // next frame sees those keys as they are held. A press no read has seen
   // yet stays for the next frame.

@@ -136,6 +136,15 @@ TEST_F(InputTest, ATapShowsToEveryPollOfItsFrame) {
     EXPECT_EQ(mouse.ButtonPressed(kMouseLeft), 1u);
     mouse.SetLatch(kMouseLeft, 1);
   }
+  // And a tap, then the same key or button held down before the next frame.
+  keyboard.SetLatch(kKeyA, 1);
+  hub.EndFrame();
+  headless::KeyDown(kKeyA);
+  headless::MouseButton(kMouseLeft, true);
+  keyboard.Poll();
+  mouse.Poll();
+  EXPECT_EQ(keyboard.KeyPressed(kKeyA), 1u);
+  EXPECT_EQ(mouse.ButtonPressed(kMouseLeft), 1u);
 }
 
 TEST_F(InputTest, BackKeysAreTakenOncePerPress) {
