@@ -160,7 +160,8 @@ uint32_t GameApp::Frame() {
   }
   const ScreenProc running = screenProc;
   screenProc(this);
-  if (closeAsked == kCloseAsked) closeAsked = kCloseWaiting;
+  // Once the question has shown, a further close is the player insisting.
+  if (closeAsked == kCloseAsked && running == &GameApp::GoSaveAndQuit) closeAsked = kCloseWaiting;
   // A screen that handed over this frame leaves whatever is held down to be
   // let go first: one press does not act on two screens.
   if (screenProc != running || leaveCode != 0) {
@@ -171,8 +172,9 @@ uint32_t GameApp::Frame() {
 }
 
 intptr_t GameApp::WindowProc(void* win, uint32_t message, uintptr_t wParam, intptr_t lParam) {
-  // A close repeated before a frame has run, when the player could not yet
-  // see what the first one did, is that same close.
+  // A close repeated before the question has shown (the map's walk or the
+  // armies' turn, the battle's enemy turn, an item held in a trade still to
+  // end) is that same close.
   if (message == kMsgClose && !NoGameUnderWay(screenProc) && closeAsked != kCloseWaiting) {
     closeAsked = kCloseAsked;
     return 0;

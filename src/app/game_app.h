@@ -69,8 +69,8 @@ constexpr uint8_t kLeaveFreshRecord = 13;  // the main menu rebuilds the game re
 // What GameApp::closeAsked means: the window's close, while a game is under
 // way, asks the save-and-quit question before anything is thrown away.
 constexpr uint8_t kCloseNone = 0;
-constexpr uint8_t kCloseAsked = 1;    // asked since the last frame: a repeat is the same close
-constexpr uint8_t kCloseWaiting = 2;  // the question is on its way or up: a further close quits
+constexpr uint8_t kCloseAsked = 1;    // the question is on its way: a repeat is the same close
+constexpr uint8_t kCloseWaiting = 2;  // the question has shown: a further close quits
 
 // Colour of the frames-per-second display.
 constexpr uint32_t kFramesPerSecondColour = 0xFFF582F5;
