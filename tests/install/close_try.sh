@@ -47,18 +47,10 @@ fail() {
   echo "close_try: FAILED: $*"
   exit 1
 }
+# shellcheck source=tests/install/window_try_lib.sh
+. "$(dirname "$0")/window_try_lib.sh"
 
-# A copy of the program beside a game folder of its own: the built pictures,
-# music and sounds, settings as the build writes them, no saves yet. The
-# build's game folder keeps the player's games and options and is never
-# touched.
-mkdir -p "$work/game/Saves" "$work/game/Data"
-cp "$game" "$work/qorv"
-ln -s "$(dirname "$game")/game/Art" "$work/game/Art"
-for f in "$(dirname "$game")"/game/Data/*; do
-  [ "$(basename "$f")" = data1.txt ] || ln -s "$f" "$work/game/Data/"
-done
-printf 0 >"$work/game/Data/data1.txt"
+lay_out_game "$game"
 
 # Headless play in the same folder: a script of the scenario runner.
 play() {
@@ -93,13 +85,7 @@ expect screen MainMenuProc" || fail "could not save a new game headless: $(cat "
 [ -s "$work/game/Saves/1.save" ] || fail "the new game was not saved in slot 1"
 cp "$work/game/Saves/1.save" "$work/first_day.save"
 
-# The X server picks a free display and names it.
-Xvfb -displayfd 3 -screen 0 ${SW}x${SH}x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || fail "the virtual X server did not start"
-DISPLAY=":$(head -n 1 "$work/display")"
-export DISPLAY
+start_x "$SW" "$SH"
 "$wm" >"$work/wm.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do
@@ -108,58 +94,6 @@ for _ in $(seq 100); do
 done
 xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" || fail "$wm did not start"
 
-# A screenshot (also kept as SHOTS_DIR/NAME.png when asked for), and the
-# pixel colour "r g b" at screen point x y in it.
-shot() {
-  xwd -root -silent >"$work/screen.xwd" || fail "no screenshot"
-  if [ -n "$shots" ]; then
-    mkdir -p "$shots"
-    python3 - "$work/screen.xwd" "$shots/$1.png" <<'PY'
-import struct, sys, zlib
-d = open(sys.argv[1], 'rb').read()
-f = struct.unpack('>25I', d[:100])
-w, h, bpp, bpl, ncol = f[4], f[5], f[11] // 8, f[12], f[19]
-off = f[0] + ncol * 12
-rows = bytearray()
-for y in range(h):
-    r = d[off + y * bpl:off + y * bpl + w * bpp]
-    rows += b'\0'
-    for i in range(w):
-        v = int.from_bytes(r[i * bpp:i * bpp + bpp], 'little' if f[7] == 0 else 'big')
-        rows += bytes(((v >> 16) & 255, (v >> 8) & 255, v & 255))
-def chunk(t, b):
-    return struct.pack('>I', len(b)) + t + b + struct.pack('>I', zlib.crc32(t + b))
-open(sys.argv[2], 'wb').write(b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', w, h, 8, 2, 0, 0, 0))
-                              + chunk(b'IDAT', zlib.compress(bytes(rows))) + chunk(b'IEND', b''))
-PY
-  fi
-}
-pixel() {
-  python3 - "$work/screen.xwd" "$1" "$2" <<'PY'
-import struct, sys
-d = open(sys.argv[1], 'rb').read()
-f = struct.unpack('>25I', d[:100])
-bpp, bpl, ncol = f[11] // 8, f[12], f[19]
-x, y = int(sys.argv[2]), int(sys.argv[3])
-at = f[0] + ncol * 12 + y * bpl + x * bpp
-v = int.from_bytes(d[at:at + bpp], 'little' if f[7] == 0 else 'big')
-print((v >> 16) & 255, (v >> 8) & 255, v & 255)
-PY
-}
-
-# The screen point over picture point fx fy of the game's window, where the
-# picture is scaled as large as it fits, aspect kept, centred.
-to_screen() {
-  local wx wy ww wh w h
-  wx=$(xwininfo -id "$win" | awk '/Absolute upper-left X/ {print $4}')
-  wy=$(xwininfo -id "$win" | awk '/Absolute upper-left Y/ {print $4}')
-  ww=$(xwininfo -id "$win" | awk '/Width:/ {print $2}')
-  wh=$(xwininfo -id "$win" | awk '/Height:/ {print $2}')
-  w=$ww h=$((ww * FH / FW))
-  if [ "$h" -gt "$wh" ]; then h=$wh; w=$((wh * FW / FH)); fi
-  echo $((wx + (ww - w) / 2 + (2 * $1 + 1) * w / (2 * FW))) \
-    $((wy + (wh - h) / 2 + (2 * $2 + 1) * h / (2 * FH)))
-}
 # The pixel at picture point fx fy is black (below 30 in all).
 black_at() {
   local sx sy r g b
