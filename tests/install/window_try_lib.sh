@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2154
 # Shared by the real-window tries (fullscreen_try.sh, close_try.sh): a game
 # folder of their own, a virtual X server, screenshots and the picture's
 # place in the game's window. Sourced; the try sets work (its scratch
