@@ -98,8 +98,7 @@ uint32_t InputDevice::Poll() {
     return 1;
   }
   MouseState m;
-  uint8_t again[4];
-  if (!hub.ReadMouse(device, &m, again)) {
+  if (!hub.ReadMouse(device, &m)) {
     DropMotion();
     return 0;
   }
@@ -112,7 +111,7 @@ uint32_t InputDevice::Poll() {
     cursorY += m.lY;
   }
   for (int b = 0; b < 4; ++b) {
-    if (m.rgbButtons[b] == 0 || again[b]) latch[b] = 0;
+    if (m.rgbButtons[b] == 0) latch[b] = 0;
   }
   return 1;
 }
@@ -140,6 +139,7 @@ void InputDevice::LatchHeld() {
   if (type == kDeviceKeyboard) {
     uint32_t kept[256];
     for (int key : kScrollKeys) kept[key] = latch[key];
+    for (int key : kModifierKeys) kept[key] = latch[key];
     for (int k = 0; k < 256; ++k) {
       if (!(state[k] & 0x80) && !hub.keyDown[k] && !device->keyHit[k]) continue;
       // Its presses so far belong to the screen before; one after now is
@@ -148,6 +148,7 @@ void InputDevice::LatchHeld() {
       device->keyAgain[k] = 0;
     }
     for (int key : kScrollKeys) latch[key] = kept[key];
+    for (int key : kModifierKeys) latch[key] = kept[key];
   } else if (type == kDeviceMouse) {
     const MouseState m = Mouse();
     for (int b = 0; b < 4; ++b) {
@@ -178,8 +179,12 @@ MouseState InputDevice::Mouse() const {
 uint32_t WaitForMouseRelease(InputDevice* mouse) {
   if (!mouse) return 0;
   if (mouse->ButtonPressed(0) == 1 || mouse->ButtonPressed(1) == 1) return 0;
-  mouse->SetLatch(0, 1);
-  mouse->SetLatch(1, 1);
+  // A button still held cannot start a second click. One already up is
+  // left free: a press before the next poll is a click of its own.
+  const MouseState m = mouse->Mouse();
+  for (int b : {kMouseLeft, kMouseRight}) {
+    if (m.rgbButtons[b] & 0x80) mouse->SetLatch(b, 1);
+  }
   return 1;
 }
 

@@ -106,6 +106,10 @@ constexpr int kKeyDelete = 211;
 inline constexpr int kScrollKeys[] = {kKeyLeft,    kKeyRight,   kKeyUp,      kKeyDown,
                                       kKeyNumpad4, kKeyNumpad6, kKeyNumpad8, kKeyNumpad2};
 
+// The keys that say how another key acts while they are held (Shift for a
+// capital letter): a hand-over leaves them as they are.
+inline constexpr int kModifierKeys[] = {kKeyLShift, kKeyRShift};
+
 // Mouse buttons.
 constexpr int kMouseLeft = 0;
 constexpr int kMouseRight = 1;
@@ -174,8 +178,8 @@ class InputDevice {
   // since the last poll and not read yet: none of them is a fresh press
   // until it has been let go. Used when one screen hands over to another,
   // so that a press meant for the one is not taken again by the next. The
-  // scrolling keys (kScrollKeys) are left as they are: they act for as long
-  // as they are held, on whichever screen.
+  // scrolling keys (kScrollKeys) and Shift (kModifierKeys) are left as they
+  // are: they act for as long as they are held, on whichever screen.
   void LatchHeld();
   int32_t XDelta();
   int32_t YDelta();

@@ -150,16 +150,23 @@ bool InputHub::ReadKeyboard(InputSource* s, uint8_t state[256], uint8_t again[25
   return true;
 }
 
-bool InputHub::ReadMouse(InputSource* s, MouseState* state, uint8_t again[4]) {
+bool InputHub::ReadMouse(InputSource* s, MouseState* state) {
   if (!s || !focused || !s->acquired) return false;
   state->lX = s->dx;
   state->lY = s->dy;
   state->lZ = s->dz;
   s->dx = s->dy = s->dz = 0;
   for (int b = 0; b < 4; ++b) {
+    // A button let go and pressed anew since the last read shows up now and
+    // down at the next read: a screen that acts on a button once it is let
+    // go sees the one click end before the next begins.
+    if (s->buttonAgain[b]) {
+      state->rgbButtons[b] = 0;
+      s->buttonAgain[b] = 0;
+      s->buttonLetGo[b] = 0;
+      continue;
+    }
     state->rgbButtons[b] = (buttonDown[b] || s->buttonHit[b]) ? 0x80 : 0;
-    again[b] = s->buttonAgain[b];
-    s->buttonAgain[b] = 0;
     s->buttonLetGo[b] = s->buttonHit[b] && !buttonDown[b] ? 1 : 0;
     s->buttonHit[b] = 0;
   }

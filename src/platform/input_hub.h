@@ -57,10 +57,11 @@ class InputHub {
   // to every read until the frame ends, even when it was let go before the
   // first. The mouse is read once a frame, by the game's cursor: a button
   // that went down shows to that read, and motion is taken by it.
-  // again tells which keys or buttons were let go and pressed anew since
-  // the last read: a press of its own, even if no read saw the key up.
+  // again tells which keys were let go and pressed anew since the last
+  // read: a press of its own, even if no read saw the key up. A button let
+  // go and pressed anew shows up to one read and down to the next.
   bool ReadKeyboard(InputSource* source, uint8_t state[256], uint8_t again[256]);
-  bool ReadMouse(InputSource* source, MouseState* state, uint8_t again[4]);
+  bool ReadMouse(InputSource* source, MouseState* state);
   // The end of a frame: the key presses read in it are done with, and the
   // next frame sees those keys as they are held. A press no read has seen
   // yet stays for the next frame.

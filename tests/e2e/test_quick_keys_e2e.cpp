@@ -1,7 +1,9 @@
-// Keys pressed and let go with no frame between, as remote desktops, slow
-// frames and scripted input send them: each acts once, on the screens that
-// read the keyboard more than once a frame (the map while the party rests,
-// the name entry and the rename editor).
+// Keys and clicks in quick succession, as remote desktops, slow frames and
+// scripted input send them: each acts once. A key pressed and let go with no
+// frame between acts on the screens that read the keyboard more than once a
+// frame (the map while the party rests, the name entry and the rename
+// editor); two clicks in a row are two clicks; Shift held through a change
+// of screen still gives capitals.
 
 #include <sstream>
 #include <string>
@@ -100,4 +102,39 @@ TEST_F(EndToEnd, QuickLettersRenameAnArmy) {
   // The letters go in before the caret.
   EXPECT_EQ(DumpedText(d, "objects.nameEditor.cellsText"),
             before.substr(0, before.size() - 1) + "feet|");
+}
+
+TEST_F(EndToEnd, TwoClicksInARowTurnTwoPages) {
+  // The help's arrow turns a page as the click is let go: two clicks with
+  // no frame between the first's end and the second's start, then two
+  // clicks that are pressed and let go between frames, one frame apart.
+  const std::string lead =
+      "tick 50\nframes 2\ngoto GoHelp\nframes 60\nexpect objects.infoScreen.page 0\n";
+  for (const std::string& clicks :
+       {std::string("click 81 36\nclick 81 36\n"),
+        std::string("move 81 36\nbuttondown left\nbuttonup left\nframes 1\n"
+                    "buttondown left\nbuttonup left\nframes 3\n")}) {
+    SCOPED_TRACE(clicks);
+    std::string err;
+    EXPECT_EQ(RunScript(lead + clicks + "expect objects.infoScreen.page 2\n", &err), 0) << err;
+  }
+}
+
+TEST_F(EndToEnd, ShiftHeldIntoTheRenameEditorTypesACapital) {
+  ScenarioDriver d;
+  d.Start();
+  d.RunFrames(2);
+  ASSERT_TRUE(d.Goto("GoPlayer"));
+  d.RunFrames(3);
+  d.KeyDown(kKeyLShift);
+  d.RunFrames(1);
+  d.Click(600, 215, kMouseLeft);  // Rename army, Shift still held
+  d.RunFrames(2);
+  ASSERT_STREQ(d.ScreenName(), "RenameProc");
+  const std::string before = DumpedText(d, "objects.nameEditor.cellsText");
+  ASSERT_FALSE(before.empty());
+  TapEach(d, {kKeyA});
+  d.KeyUp(kKeyLShift);
+  EXPECT_EQ(DumpedText(d, "objects.nameEditor.cellsText"),
+            before.substr(0, before.size() - 1) + "A|");
 }

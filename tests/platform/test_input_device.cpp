@@ -121,30 +121,52 @@ TEST_F(InputTest, ATapShowsToEveryPollOfItsFrame) {
   EXPECT_EQ(keyboard.KeyPressed(kKeyA), 1u);
 
   // A second tap in the next frame is a second press, though no poll saw
-  // the key up between the two; the same for a button.
-  keyboard.SetLatch(kKeyA, 1);
-  hub.EndFrame();
-  headless::KeyDown(kKeyA);
-  headless::KeyUp(kKeyA);
-  keyboard.Poll();
-  EXPECT_EQ(keyboard.KeyPressed(kKeyA), 1u);
-  for (int click = 0; click < 2; ++click) {
-    SCOPED_TRACE(click);
+  // the key up between the two; and so is a tap, then the same key held
+  // down before the next frame.
+  for (bool held : {false, true}) {
+    SCOPED_TRACE(held);
+    keyboard.SetLatch(kKeyA, 1);
+    hub.EndFrame();
+    headless::KeyDown(kKeyA);
+    if (!held) headless::KeyUp(kKeyA);
+    keyboard.Poll();
+    EXPECT_EQ(keyboard.KeyPressed(kKeyA), 1u);
+  }
+}
+
+TEST_F(InputTest, AClickRightAfterAClickEndsTheFirstThenStarts) {
+  // The screens act on a clicked button once it is let go: a click, then
+  // another (a tap or held) before the next poll, show as the first let go
+  // at one poll and the second pressed at the next.
+  for (bool held : {false, true}) {
+    SCOPED_TRACE(held);
     headless::MouseButton(kMouseLeft, true);
     headless::MouseButton(kMouseLeft, false);
     mouse.Poll();
     EXPECT_EQ(mouse.ButtonPressed(kMouseLeft), 1u);
-    mouse.SetLatch(kMouseLeft, 1);
+    EXPECT_EQ(WaitForMouseRelease(&mouse), 0u);
+    headless::MouseButton(kMouseLeft, true);
+    if (!held) headless::MouseButton(kMouseLeft, false);
+    mouse.Poll();
+    EXPECT_EQ(WaitForMouseRelease(&mouse), 1u);  // the first click acts
+    mouse.Poll();
+    EXPECT_EQ(mouse.ButtonPressed(kMouseLeft), 1u);
+    headless::MouseButton(kMouseLeft, false);
+    mouse.Poll();
+    EXPECT_EQ(WaitForMouseRelease(&mouse), 1u);  // and the second
+    mouse.Poll();
   }
-  // And a tap, then the same key or button held down before the next frame.
-  keyboard.SetLatch(kKeyA, 1);
-  hub.EndFrame();
-  headless::KeyDown(kKeyA);
+  // The release test latches only a button still held: a click in the poll
+  // right after one that acted is a click of its own.
   headless::MouseButton(kMouseLeft, true);
-  keyboard.Poll();
+  headless::MouseButton(kMouseLeft, false);
   mouse.Poll();
-  EXPECT_EQ(keyboard.KeyPressed(kKeyA), 1u);
+  mouse.Poll();
+  EXPECT_EQ(WaitForMouseRelease(&mouse), 1u);
+  headless::MouseButton(kMouseLeft, true);
+  mouse.Poll();
   EXPECT_EQ(mouse.ButtonPressed(kMouseLeft), 1u);
+  headless::MouseButton(kMouseLeft, false);
 }
 
 TEST_F(InputTest, BackKeysAreTakenOncePerPress) {
