@@ -46,14 +46,6 @@ done
 [ -d "$(dirname "$game")/game/Art" ] || { echo "fullscreen_try: no game/Art beside $game"; exit 1; }
 
 readonly SW=1920 SH=1080 FW=800 FH=600
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
 fail() {
   echo "fullscreen_try: FAILED: $*"
   exit 1

@@ -1,9 +1,20 @@
 # shellcheck shell=bash disable=SC2154
 # Shared by the real-window tries (fullscreen_try.sh, close_try.sh): a game
 # folder of their own, a virtual X server, screenshots and the picture's
-# place in the game's window. Sourced; the try sets work (its scratch
-# folder), shots (SHOTS_DIR or empty), pids, FW and FH (the frame's size),
-# and defines fail; win is the game's window once it shows.
+# place in the game's window. Sourced; the try sets shots (SHOTS_DIR or
+# empty), FW and FH (the frame's size) and defines fail; win is the game's
+# window once it shows.
+
+# The try's scratch folder, and the processes it started (in pids): both go
+# when it ends.
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
 
 # A copy of the program GAME in $work beside a game folder of its own: the
 # built pictures, music and sounds, settings as the build writes them, no
