@@ -28,11 +28,11 @@ void BattleScreen::ScrollDown(int32_t step) {
 }
 
 void BattleScreen::ScrollByKeys(InputDevice* keyboard, int32_t step) {
-  // Held keys, not latched: the view moves every frame they are down.
-  if (keyboard->KeyPressed(kKeyRight) || keyboard->KeyPressed(kKeyNumpad6)) ScrollRight(step);
-  if (keyboard->KeyPressed(kKeyLeft) || keyboard->KeyPressed(kKeyNumpad4)) ScrollLeft(step);
-  if (keyboard->KeyPressed(kKeyUp) || keyboard->KeyPressed(kKeyNumpad8)) ScrollUp(step);
-  if (keyboard->KeyPressed(kKeyDown) || keyboard->KeyPressed(kKeyNumpad2)) ScrollDown(step);
+  // Held keys: the view moves every frame they are down, a latch or not.
+  if (keyboard->KeyHeld(kKeyRight) || keyboard->KeyHeld(kKeyNumpad6)) ScrollRight(step);
+  if (keyboard->KeyHeld(kKeyLeft) || keyboard->KeyHeld(kKeyNumpad4)) ScrollLeft(step);
+  if (keyboard->KeyHeld(kKeyUp) || keyboard->KeyHeld(kKeyNumpad8)) ScrollUp(step);
+  if (keyboard->KeyHeld(kKeyDown) || keyboard->KeyHeld(kKeyNumpad2)) ScrollDown(step);
 }
 
 void BattleScreen::ScrollView(MouseCursor* cursor, int32_t step) {

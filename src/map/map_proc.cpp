@@ -315,16 +315,16 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
   // 2.-3. Scrolling by the keys (not on an entry frame) and at the edges.
   const uint8_t step = ClockStep(app.animClock[kScrollSpeed]);
   if (app.timingValid) {
-    if (keys.KeyPressed(kKeyRight) || keys.KeyPressed(kKeyNumpad6)) {
+    if (keys.KeyHeld(kKeyRight) || keys.KeyHeld(kKeyNumpad6)) {
       if (view.cameraX < kCameraMaxX) view.cameraX = std::min(view.cameraX + step, kCameraMaxX);
     }
-    if (keys.KeyPressed(kKeyLeft) || keys.KeyPressed(kKeyNumpad4)) {
+    if (keys.KeyHeld(kKeyLeft) || keys.KeyHeld(kKeyNumpad4)) {
       if (view.cameraX > kCameraMinX) view.cameraX = std::max(view.cameraX - step, kCameraMinX);
     }
-    if (keys.KeyPressed(kKeyUp) || keys.KeyPressed(kKeyNumpad8)) {
+    if (keys.KeyHeld(kKeyUp) || keys.KeyHeld(kKeyNumpad8)) {
       if (view.cameraY > kCameraMinY) view.cameraY = std::max(view.cameraY - step, kCameraMinY);
     }
-    if (keys.KeyPressed(kKeyDown) || keys.KeyPressed(kKeyNumpad2)) {
+    if (keys.KeyHeld(kKeyDown) || keys.KeyHeld(kKeyNumpad2)) {
       if (view.cameraY < kCameraMaxY) view.cameraY = std::min(view.cameraY + step, kCameraMaxY);
     }
   }

@@ -18,8 +18,11 @@ namespace {
 constexpr int kSlideClock = 1;
 constexpr int32_t kSlideSpeed = 180;
 
-bool ShiftHeld(InputDevice& keyboard) {
-  return keyboard.KeyPressed(kKeyLShift) || keyboard.KeyPressed(kKeyRShift);
+const NameEntryKey* KeyTyping(uint8_t scanCode) {
+  for (const NameEntryKey& key : kNameEntryKeys) {
+    if (key.scanCode == scanCode) return &key;
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -43,14 +46,9 @@ void GameApp::NameEntryProc() {
   }
   NameEntryScreen* screen = nameEntryScreen;
 
-  // Enter confirms the name, Escape goes back.
+  // Escape goes back; Enter confirms the name as it is typed (below).
   keyboard.Acquire(1);
   keyboard.Poll();
-  if (keyboard.KeyPressed(kKeyEnter)) {
-    keyboard.SetLatch(kKeyEnter, 1);
-    std::memcpy(gameState->playerName, screen->cells, kGlyphNameLength);
-    LeaveScreen(GoNewGamePortrait);
-  }
   if (keyboard.KeyPressed(kKeyEscape)) {
     keyboard.SetLatch(kKeyEscape, 1);
     LeaveScreen(GoMainMenu);
@@ -108,18 +106,19 @@ void GameApp::NameEntryProc() {
   screen->DrawClearButton();
   screen->DrawHands();
 
-  // Typing: one change a frame; every key that acts is latched, so holding a
-  // key types its letter once.
+  // Typing: the keys in the order they were pressed, however quickly, one
+  // change a frame; the rest wait for the next frames. Holding a key types
+  // its letter once. Enter takes the name once the letters before it are in.
   keyboard.Acquire(1);
   keyboard.Poll();
-  for (const NameEntryKey& key : kNameEntryKeys) {
-    if (key.plain != key.shifted && ShiftHeld(keyboard) && keyboard.KeyPressed(key.scanCode)) {
-      screen->PutLetter(key.shifted);
-      keyboard.SetLatch(key.scanCode, 1);
-    }
-    if (keyboard.KeyPressed(key.scanCode)) {
-      screen->PutLetter(key.plain);
-      keyboard.SetLatch(key.scanCode, 1);
+  TypedKey typed;
+  while (!screen->typedThisFrame && leaveCode == 0 && keyboard.NextTyped(&typed)) {
+    keyboard.SetLatch(typed.key, 1);
+    if (typed.key == kKeyEnter) {
+      std::memcpy(gameState->playerName, screen->cells, kGlyphNameLength);
+      LeaveScreen(GoNewGamePortrait);
+    } else if (const NameEntryKey* key = KeyTyping(typed.key)) {
+      screen->PutLetter(typed.shift ? key->shifted : key->plain);
     }
   }
   screen->typedThisFrame = 0;

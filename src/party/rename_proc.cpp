@@ -41,25 +41,11 @@ void StoreArmyName(GameState& s, uint8_t owner, uint8_t slot, const uint8_t* cel
   if (armies) std::memcpy(armies->armyNames[slot - 1], cells, kGlyphNameLength);
 }
 
-bool ShiftHeld(InputDevice& keyboard) {
-  return keyboard.KeyPressed(kKeyLShift) || keyboard.KeyPressed(kKeyRShift);
-}
-
-// One pass over the typing table: the first key that acts types; every key
-// pressed is latched.
-void TypeKeys(InputDevice& keyboard, NameEntry& editor) {
+const NameEditorKey* KeyTyping(uint8_t scanCode) {
   for (const NameEditorKey& key : kNameEditorKeys) {
-    if (key.plain != key.shifted && ShiftHeld(keyboard) && keyboard.KeyPressed(key.scanCode)) {
-      editor.TypeKey(key.shifted);
-      keyboard.SetLatch(key.scanCode, 1);
-    }
-    const bool pressed = keyboard.KeyPressed(key.scanCode) ||
-                         (key.altScanCode && keyboard.KeyPressed(key.altScanCode));
-    if (!pressed) continue;
-    editor.TypeKey(key.plain);
-    keyboard.SetLatch(key.scanCode, 1);
-    if (key.altScanCode) keyboard.SetLatch(key.altScanCode, 1);
+    if (key.scanCode == scanCode || (key.altScanCode && key.altScanCode == scanCode)) return &key;
   }
+  return nullptr;
 }
 
 // Stores the typed name where the calling screen said. A hero name needs a
@@ -92,17 +78,12 @@ void GameApp::RenameProc() {
   }
   NameEntry& editor = *nameEditor;
 
-  // Enter stores the name like Ready. Escape does nothing here; the
-  // window's close goes back like Back, on its way to the save-and-quit
-  // question.
+  // Escape does nothing here; the window's close goes back like Back, on
+  // its way to the save-and-quit question. Enter stores the name like Ready,
+  // as it is typed (below).
   keyboard.Acquire(1);
   keyboard.Poll();
   if (closeAsked != kCloseNone) LeaveScreen(ReturnScreen(renameReturn));
-  if (keyboard.KeyPressed(kKeyEnter)) {
-    keyboard.SetLatch(kKeyEnter, 1);
-    LeaveScreen(ReturnScreen(renameReturn));
-    StoreName(*this);
-  }
 
   editor.HoverReady(cursor.x, cursor.y);
   editor.HoverClear(cursor.x, cursor.y);
@@ -149,11 +130,21 @@ void GameApp::RenameProc() {
   editor.DrawClearButton();
   editor.DrawBackButton();
 
-  // Typing: one change a frame; a key that acts is latched, so holding it
-  // types its letter once.
+  // Typing: the keys in the order they were pressed, however quickly, one
+  // change a frame; the rest wait for the next frames. Holding a key types
+  // its letter once. Enter stores the name once the letters before it are in.
   keyboard.Acquire(1);
   keyboard.Poll();
-  TypeKeys(keyboard, editor);
+  TypedKey typed;
+  while (!editor.typedThisFrame && leaveCode == 0 && keyboard.NextTyped(&typed)) {
+    keyboard.SetLatch(typed.key, 1);
+    if (typed.key == kKeyEnter) {
+      LeaveScreen(ReturnScreen(renameReturn));
+      StoreName(*this);
+    } else if (const NameEditorKey* key = KeyTyping(typed.key)) {
+      editor.TypeKey(typed.shift ? key->shifted : key->plain);
+    }
+  }
   editor.typedThisFrame = 0;
   editor.BlinkCaret(timeGetTime());
   editor.ClearHover();

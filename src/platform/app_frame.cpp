@@ -161,14 +161,9 @@ void Dispatch(const SDL_Event& e, void* window) {
       if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
         AppFrame::StaticWindowProc(window, kMsgClose, 0, 0);
       } else if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
-        hub.SetFocus(true);
-        AppFrame::StaticWindowProc(window, kMsgSetFocus, 0, 0);
+        WindowFocusChanged(window, true);
       } else if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
-        // Keys held while the window goes to the background are let go.
-        for (int k = 0; k < 256; ++k) hub.KeyUp(k);
-        for (int b = 0; b < 4; ++b) hub.Button(b, false);
-        hub.SetFocus(false);
-        AppFrame::StaticWindowProc(window, kMsgKillFocus, 0, 0);
+        WindowFocusChanged(window, false);
       } else if (e.window.event == SDL_WINDOWEVENT_LEAVE) {
         // In a window the pointer is free to go; the game's cursor stays
         // just inside the picture instead of lying against an edge.
@@ -229,6 +224,13 @@ void Dispatch(const SDL_Event& e, void* window) {
 }
 
 }  // namespace
+
+void WindowFocusChanged(void* window, bool focused) {
+  // What is held as the window goes to the background is neither held nor
+  // let go from then on (InputHub::SetFocus).
+  InputHub::Get().SetFocus(focused);
+  AppFrame::StaticWindowProc(window, focused ? kMsgSetFocus : kMsgKillFocus, 0, 0);
+}
 
 void PostQuitMessage(int exitCode) {
   g_quitPosted = true;

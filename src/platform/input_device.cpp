@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/hit_test.h"
 #include "platform/input_hub.h"
 
 InputSystem::InputSystem() : window(nullptr), directInput(nullptr) {}
@@ -30,7 +31,14 @@ InputDevice::InputDevice()
       state{},
       latch{},
       cursorX(0),
-      cursorY(0) {}
+      cursorY(0),
+      heldBefore{},
+      unreadable(0),
+      pressBegan(0),
+      pressKnown(0),
+      pressX(0),
+      pressY(0),
+      pressCut(0) {}
 
 InputDevice::~InputDevice() { Release(); }
 
@@ -60,8 +68,14 @@ uint32_t InputDevice::Release() {
 uint32_t InputDevice::Clear() {
   std::memset(state, 0, sizeof state);
   std::memset(latch, 0, sizeof latch);
+  std::memset(heldBefore, 0, sizeof heldBefore);
   cursorX = 0;
   cursorY = 0;
+  unreadable = 0;
+  pressBegan = 0;
+  pressKnown = 0;
+  pressX = pressY = 0;
+  pressCut = 0;
   return 1;
 }
 
@@ -82,26 +96,36 @@ uint32_t InputDevice::Poll() {
   // A device that lost its acquisition is acquired again before it is read;
   // in the background that fails and the poll with it.
   if (!device->acquired && !hub.Acquire(device)) {
-    if (type == kDeviceMouse) DropMotion();
+    Forget();
     return 0;
   }
   if (type == kDeviceKeyboard) {
     uint8_t keys[256];
     uint8_t again[256];
-    if (!hub.ReadKeyboard(device, keys, again)) return 0;
+    if (!hub.ReadKeyboard(device, keys, again)) {
+      Forget();
+      return 0;
+    }
+    // Back from the background: a key still held is the one held before
+    // (the desktop tells of it again as the focus returns), not a press.
+    if (unreadable) hub.DropTyped(device, true);
+    unreadable = 0;
     std::memcpy(state, keys, sizeof keys);
     // A key let go and pressed anew since the last poll is unlatched: two
     // quick presses are two presses, though no poll saw the key up.
     for (int k = 0; k < 256; ++k) {
       if (!(state[k] & 0x80) || again[k]) latch[k] = 0;
+      if (!(state[k] & 0x80)) heldBefore[k] = 0;
     }
     return 1;
   }
   MouseState m;
   if (!hub.ReadMouse(device, &m)) {
-    DropMotion();
+    Forget();
     return 0;
   }
+  unreadable = 0;
+  const MouseState before = Mouse();
   std::memcpy(state, &m, sizeof m);
   if (cursorMode == 1) {
     cursorX = hub.absX;
@@ -110,15 +134,68 @@ uint32_t InputDevice::Poll() {
     cursorX += m.lX;
     cursorY += m.lY;
   }
+  if (device->pressCut) {
+    device->pressCut = false;
+    pressCut = 1;
+  }
+  pressBegan = 0;
   for (int b = 0; b < 4; ++b) {
     if (m.rgbButtons[b] == 0) latch[b] = 0;
+    if ((m.rgbButtons[b] & 0x80) && !(before.rgbButtons[b] & 0x80)) pressBegan = 1;
+  }
+  if (pressBegan) {
+    pressKnown = 0;
+    pressCut = 0;
   }
   return 1;
+}
+
+void InputDevice::Forget() {
+  pressBegan = 0;
+  unreadable = 1;
+  if (type == kDeviceMouse) {
+    // A press in progress is cut: its release goes to another window. The
+    // desktop never tells of a button held from before once the window is
+    // back, so a press seen then is a press of its own.
+    const MouseState last = Mouse();
+    for (int b = 0; b < 4; ++b) {
+      if (last.rgbButtons[b] & 0x80) pressCut = 1;
+    }
+    std::memset(state, 0, sizeof state);
+    return;
+  }
+  // Keys held as the window comes back are told of again as it does: none
+  // is a press, nor held, until it has been let go.
+  std::memset(state, 0, sizeof state);
+  for (uint32_t& l : latch) l = 1;
+  std::memset(heldBefore, 1, sizeof heldBefore);
 }
 
 uint32_t InputDevice::KeyPressed(uint32_t code) {
   const uint32_t k = code & 255u;
   return ((state[k] & 0x80) && latch[k] == 0) ? 1 : 0;
+}
+
+uint32_t InputDevice::KeyHeld(uint32_t code) {
+  const uint32_t k = code & 255u;
+  return type == kDeviceKeyboard && (state[k] & 0x80) && !heldBefore[k] ? 1 : 0;
+}
+
+bool InputDevice::NextTyped(TypedKey* key) {
+  if (!device || type != kDeviceKeyboard || !key) return false;
+  return InputHub::Get().TakeTyped(device, key);
+}
+
+uint32_t InputDevice::PressBeganIn(int32_t x, int32_t y, int32_t w, int32_t h) const {
+  if (type != kDeviceMouse) return 0;
+  if (!pressKnown) return 1;
+  return PointInRect(x, y, w, h, pressX, pressY);
+}
+
+void InputDevice::SetPressOrigin(int32_t x, int32_t y) {
+  pressKnown = 1;
+  pressX = x;
+  pressY = y;
 }
 
 uint32_t InputDevice::ButtonPressed(uint32_t button) {
@@ -135,10 +212,9 @@ uint32_t InputDevice::SetLatch(uint32_t code, uint32_t value) {
 
 void InputDevice::LatchHeld() {
   if (!device) return;
-  const InputHub& hub = InputHub::Get();
+  InputHub& hub = InputHub::Get();
   if (type == kDeviceKeyboard) {
     uint32_t kept[256];
-    for (int key : kScrollKeys) kept[key] = latch[key];
     for (int key : kModifierKeys) kept[key] = latch[key];
     for (int k = 0; k < 256; ++k) {
       if (!(state[k] & 0x80) && !hub.keyDown[k] && !device->keyHit[k]) continue;
@@ -147,8 +223,8 @@ void InputDevice::LatchHeld() {
       latch[k] = 1;
       device->keyAgain[k] = 0;
     }
-    for (int key : kScrollKeys) latch[key] = kept[key];
     for (int key : kModifierKeys) latch[key] = kept[key];
+    hub.DropTyped(device, false);
   } else if (type == kDeviceMouse) {
     const MouseState m = Mouse();
     for (int b = 0; b < 4; ++b) {
@@ -162,13 +238,6 @@ void InputDevice::LatchHeld() {
 int32_t InputDevice::XDelta() { return type == kDeviceMouse ? Mouse().lX : 0; }
 
 int32_t InputDevice::YDelta() { return type == kDeviceMouse ? Mouse().lY : 0; }
-
-void InputDevice::DropMotion() {
-  // The buttons stay as last read, but no motion is reported again.
-  MouseState last = Mouse();
-  last.lX = last.lY = last.lZ = 0;
-  std::memcpy(state, &last, sizeof last);
-}
 
 MouseState InputDevice::Mouse() const {
   MouseState m;

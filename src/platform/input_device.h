@@ -120,6 +120,12 @@ constexpr uint16_t kDeviceKeyboard = 1;
 constexpr uint16_t kDeviceMouse = 2;
 constexpr uint16_t kDeviceJoystick = 3;
 
+// One key press as it came, with whether Shift was held when it went down.
+struct TypedKey {
+  uint8_t key;
+  uint8_t shift;
+};
+
 class InputHub;     // the backend's key table and mouse accumulators
 class InputSource;  // one device's connection to the hub
 
@@ -168,18 +174,37 @@ class InputDevice {
   // when it can). 1.
   uint32_t Acquire(uint32_t flag);
   // Reads the device; 1 when read. On failure (window not in the
-  // foreground) keys, buttons and latches keep their state and the mouse
-  // reports no motion.
+  // foreground) nothing is held: every key and button shows up, the mouse
+  // reports no motion, and whatever is held when the device can be read
+  // again is no fresh press (nor held, to KeyHeld) until it has been let go.
   uint32_t Poll();
   uint32_t KeyPressed(uint32_t code);
+  // A key down now, whatever a latch says: for the keys that act for as
+  // long as they are held (kScrollKeys), which go on through a hand-over.
+  // A key held since before the window was last in the background is not
+  // held until it has been let go.
+  uint32_t KeyHeld(uint32_t code);
+  // Keyboard: the oldest key press not taken yet, in the order they came;
+  // false when none is left. A hand-over forgets those not taken.
+  bool NextTyped(TypedKey* key);
+  // Mouse: whether the press of the button now held began inside the
+  // rectangle. The game's cursor tells where each press begins; a device
+  // read without it cannot tell, and answers yes.
+  uint32_t PressBeganIn(int32_t x, int32_t y, int32_t w, int32_t h) const;
+  // Mouse: the last press ended because the window lost the focus, not by
+  // the player letting go. Stays so until the next press begins.
+  uint32_t PressCut() const { return pressCut; }
+  // Mouse: where the press began, set by the game's cursor at the poll that
+  // saw it begin (pressBegan).
+  void SetPressOrigin(int32_t x, int32_t y);
   uint32_t ButtonPressed(uint32_t button);
   uint32_t SetLatch(uint32_t code, uint32_t value);
   // Latches every key or button that is down now, including one pressed
   // since the last poll and not read yet: none of them is a fresh press
-  // until it has been let go. Used when one screen hands over to another,
-  // so that a press meant for the one is not taken again by the next. The
-  // scrolling keys (kScrollKeys) and Shift (kModifierKeys) are left as they
-  // are: they act for as long as they are held, on whichever screen.
+  // until it has been let go, and the key presses not taken are forgotten.
+  // Used when one screen hands over to another, so that a press meant for
+  // the one is not taken again by the next. Shift (kModifierKeys) is left as
+  // it is; a scrolling key held on scrolls the next screen through KeyHeld.
   void LatchHeld();
   int32_t XDelta();
   int32_t YDelta();
@@ -193,9 +218,16 @@ class InputDevice {
   uint32_t latch[256];
   int32_t cursorX;
   int32_t cursorY;
+  uint8_t heldBefore[256];  // held since before the device last failed a read
+  uint8_t unreadable;       // the last poll failed
+  uint8_t pressBegan;       // mouse: the last poll saw a button go down
+  uint8_t pressKnown;       // mouse: pressX, pressY tell where it began
+  int32_t pressX;
+  int32_t pressY;
+  uint8_t pressCut;
 
  private:
-  void DropMotion();
+  void Forget();
 };
 
 // 0 while button 0 or 1 still reports a fresh press; otherwise latches

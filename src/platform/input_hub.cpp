@@ -2,8 +2,14 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace {
+
+// Key presses kept for a keyboard that has not taken them; more are not
+// kept (no screen types that fast, and nothing reads a keyboard's presses
+// on most screens).
+constexpr size_t kTypedKept = 64;
 
 void ClearPresses(InputSource* s) {
   std::memset(s->keyHit, 0, sizeof s->keyHit);
@@ -13,6 +19,7 @@ void ClearPresses(InputSource* s) {
   std::memset(s->buttonHit, 0, sizeof s->buttonHit);
   std::memset(s->buttonLetGo, 0, sizeof s->buttonLetGo);
   std::memset(s->buttonAgain, 0, sizeof s->buttonAgain);
+  s->typed.clear();
 }
 
 }  // namespace
@@ -24,11 +31,14 @@ InputHub& InputHub::Get() {
 
 void InputHub::KeyDown(int dik) {
   const int k = dik & 255;
+  const bool fresh = !keyDown[k];
   keyDown[k] = 1;
+  const uint8_t shift = keyDown[kKeyLShift] || keyDown[kKeyRShift] ? 1 : 0;
   for (InputSource* s : sources_) {
     if (s->kind != kDeviceKeyboard || !s->acquired) continue;
     s->keyHit[k] = 1;
     if (s->keyLetGo[k]) s->keyAgain[k] = 1;
+    if (fresh && s->typed.size() < kTypedKept) s->typed.push_back({uint8_t(k), shift});
   }
 }
 
@@ -78,7 +88,16 @@ void InputHub::Button(int button, bool down) {
 void InputHub::SetFocus(bool f) {
   focused = f;
   if (f) return;
-  for (InputSource* s : sources_) Unacquire(s);
+  // The releases of what is held now go to another window: nothing is held
+  // from here on, and a button press in progress ends cut, not let go.
+  const bool buttonHeld = std::any_of(std::begin(buttonDown), std::end(buttonDown),
+                                      [](uint8_t b) { return b != 0; });
+  std::memset(keyDown, 0, sizeof keyDown);
+  std::memset(buttonDown, 0, sizeof buttonDown);
+  for (InputSource* s : sources_) {
+    Unacquire(s);
+    if (s->kind == kDeviceMouse && buttonHeld) s->pressCut = true;
+  }
 }
 
 bool InputHub::Acquire(InputSource* s) {
@@ -115,6 +134,7 @@ void InputHub::Reset() {
   std::memset(buttonDown, 0, sizeof buttonDown);
   for (InputSource* s : sources_) {
     s->acquired = true;
+    s->pressCut = false;
     ClearPresses(s);
     s->dx = s->dy = s->dz = 0;
   }
@@ -171,6 +191,22 @@ bool InputHub::ReadMouse(InputSource* s, MouseState* state) {
     s->buttonHit[b] = 0;
   }
   return true;
+}
+
+bool InputHub::TakeTyped(InputSource* s, TypedKey* key) {
+  if (!s || !focused || !s->acquired || s->typed.empty()) return false;
+  *key = s->typed.front();
+  s->typed.erase(s->typed.begin());
+  return true;
+}
+
+void InputHub::DropTyped(InputSource* s, bool heldOnly) {
+  if (!s) return;
+  if (!heldOnly) {
+    s->typed.clear();
+    return;
+  }
+  std::erase_if(s->typed, [this](const TypedKey& t) { return keyDown[t.key] != 0; });
 }
 
 void InputHub::EndFrame() {

@@ -19,6 +19,8 @@ class InputSource {
   uint8_t buttonHit[4] = {};       // went down since the last read
   uint8_t buttonLetGo[4] = {};     // let go, and no read has shown it up since
   uint8_t buttonAgain[4] = {};     // went down again after that
+  bool pressCut = false;           // a held button was taken away, not let go
+  std::vector<TypedKey> typed;     // key presses not taken yet, oldest first
 };
 
 class InputHub {
@@ -31,7 +33,10 @@ class InputHub {
   void Wheel(int dz);
   void Button(int button, bool down);
   // Losing the focus unacquires every device, as the foreground cooperative
-  // level does.
+  // level does. Whatever is held then is no longer the game's: keys and
+  // buttons count as up, the player's release goes elsewhere, and a press of
+  // a mouse button in progress is cut (InputDevice::PressCut) rather than let
+  // go, so that what it holds is not dropped where the pointer happens to be.
   void SetFocus(bool focused);
   // Sets the position reported to a mouse in cursor mode 1.
   void SetAbsolute(int x, int y);
@@ -62,6 +67,13 @@ class InputHub {
   // go and pressed anew shows up to one read and down to the next.
   bool ReadKeyboard(InputSource* source, uint8_t state[256], uint8_t again[256]);
   bool ReadMouse(InputSource* source, MouseState* state);
+  // The oldest key press a keyboard has not taken yet; false when none is
+  // left or the device cannot be read. Presses are kept in the order they
+  // came, however many fall between two frames.
+  bool TakeTyped(InputSource* source, TypedKey* key);
+  // Forgets the presses not taken yet, those of the keys held now only when
+  // heldOnly is set.
+  void DropTyped(InputSource* source, bool heldOnly);
   // The end of a frame: the key presses read in it are done with, and the
   // next frame sees those keys as they are held. A press no read has seen
   // yet stays for the next frame.

@@ -39,10 +39,12 @@ void MouseCursor::Poll() {
       x = std::clamp(hub.pointerX, kLeftmost, kRightmost);
       y = std::clamp(hub.pointerY, kTopmost, kBottommost);
     }
-    return;
+  } else {
+    x += mouse.XDelta();
+    y += mouse.YDelta();
   }
-  x += mouse.XDelta();
-  y += mouse.YDelta();
+  // A press belongs to what was under the cursor as it began.
+  if (mouse.pressBegan) mouse.SetPressOrigin(x, y);
 }
 
 void MouseCursor::KeepOnScreen() {

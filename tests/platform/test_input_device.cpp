@@ -200,8 +200,10 @@ TEST_F(InputTest, AHandOverLatchesWhatIsDownUntilItIsLetGo) {
   EXPECT_FALSE(KeyFrame(kKeyEscape));
   mouse.Poll();
   EXPECT_EQ(mouse.ButtonPressed(kMouseLeft), 0u);
-  // A scrolling key goes on acting while it is held.
-  EXPECT_EQ(keyboard.KeyPressed(kKeyRight), 1u);
+  // A scrolling key goes on scrolling while it is held; a screen that takes
+  // it as one step takes only a press of its own.
+  EXPECT_EQ(keyboard.KeyHeld(kKeyRight), 1u);
+  EXPECT_EQ(keyboard.KeyPressed(kKeyRight), 0u);
   // A key that was up is not touched.
   headless::KeyDown(kKeySpace);
   EXPECT_TRUE(KeyFrame(kKeySpace));
@@ -278,7 +280,8 @@ TEST_F(InputTest, RelativeMotion) {
   EXPECT_EQ(mouse.cursorX, -3);
   EXPECT_EQ(mouse.cursorY, 2);
 
-  // A poll that fails keeps the buttons but never repeats the last motion.
+  // A poll that fails shows nothing held, cuts the press, and never repeats
+  // the last motion.
   headless::MouseButton(kMouseLeft, true);
   headless::MouseMotion(9, 9);
   mouse.Poll();
@@ -287,7 +290,8 @@ TEST_F(InputTest, RelativeMotion) {
   EXPECT_EQ(mouse.Poll(), 0u);
   EXPECT_EQ(mouse.XDelta(), 0);
   EXPECT_EQ(mouse.YDelta(), 0);
-  EXPECT_EQ(mouse.ButtonPressed(kMouseLeft), 1u);
+  EXPECT_EQ(mouse.ButtonPressed(kMouseLeft), 0u);
+  EXPECT_EQ(mouse.PressCut(), 1u);
   EXPECT_EQ(keyboard.Poll(), 0u);
   headless::SetInputFocus(true);
   EXPECT_EQ(mouse.Poll(), 1u);

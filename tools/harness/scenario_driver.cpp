@@ -101,6 +101,11 @@ void ScenarioDriver::Close() {
   AppFrame::StaticWindowProc(app_->window, kMsgClose, 0, 0);
 }
 
+void ScenarioDriver::Focus(bool focused) {
+  if (!app_ || finished_) return;
+  WindowFocusChanged(app_->window, focused);
+}
+
 const char* ScenarioDriver::ScreenName() const { return app_ ? ProcNameOf(app_->screenProc) : ""; }
 
 bool ScenarioDriver::QuitPosted() const { return ::QuitPosted(); }

@@ -62,6 +62,9 @@ class ScenarioDriver {
   // The window's close button: the close message goes to the game as the
   // window's would, between two frames; no frame runs.
   void Close();
+  // The window gains or loses the keyboard focus (another window taken to
+  // the front, Alt+Tab), as the message loop tells the game; no frame runs.
+  void Focus(bool focused);
 
   // The procedure name of the current screen ("CreditsProc").
   const char* ScreenName() const;

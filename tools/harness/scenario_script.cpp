@@ -29,6 +29,7 @@ enum class Op {
   ButtonUp,
   Goto,
   Close,
+  Focus,
   Shot,
   Dump,
   ExpectScreen,
@@ -192,6 +193,16 @@ bool ParseCommand(const std::string& line, Command* cmd, std::string* error) {
     cmd->op = Op::Close;
     return true;
   }
+  if (name == "focus") {
+    if (!want(1)) return false;
+    cmd->op = Op::Focus;
+    if (w[1] != "in" && w[1] != "out") {
+      *error = "'focus' is followed by in or out, not '" + w[1] + "'";
+      return false;
+    }
+    cmd->a = w[1] == "in" ? 1 : 0;
+    return true;
+  }
   if (name == "shot" || name == "dump") {
     cmd->op = name == "shot" ? Op::Shot : Op::Dump;
     cmd->text = RestAfterWords(line, 1);
@@ -327,6 +338,7 @@ class Runner {
       case Op::ButtonUp: driver.ButtonUp(cmd.a); return 0;
       case Op::Goto: driver.Goto(cmd.text.c_str()); return 0;
       case Op::Close: driver.Close(); return 0;
+      case Op::Focus: driver.Focus(cmd.a != 0); return 0;
       case Op::Shot: {
         std::string path = OutputPath(cmd.text, outDir_);
         if (!driver.WriteShot(path)) return Fail(cmd.line, "cannot write the picture " + path);
