@@ -90,8 +90,8 @@ void InputHub::SetFocus(bool f) {
   if (f) return;
   // The releases of what is held now go to another window: nothing is held
   // from here on, and a button press in progress ends cut, not let go.
-  const bool buttonHeld = std::any_of(std::begin(buttonDown), std::end(buttonDown),
-                                      [](uint8_t b) { return b != 0; });
+  const bool buttonHeld =
+      std::any_of(std::begin(buttonDown), std::end(buttonDown), [](uint8_t b) { return b != 0; });
   std::memset(keyDown, 0, sizeof keyDown);
   std::memset(buttonDown, 0, sizeof buttonDown);
   for (InputSource* s : sources_) {
