@@ -241,6 +241,13 @@ inline bool EitherButtonPressed(InputDevice& mouse) {
   return mouse.ButtonPressed(kMouseLeft) || mouse.ButtonPressed(kMouseRight);
 }
 
+// A fresh press of either button that began inside the rectangle: what a
+// click test takes, besides the cursor being over it now. A press that began
+// elsewhere and was moved onto it is not its own.
+inline bool FreshPressIn(InputDevice& mouse, int32_t x, int32_t y, int32_t w, int32_t h) {
+  return EitherButtonPressed(mouse) && mouse.PressBeganIn(x, y, w, h) != 0;
+}
+
 // The keys that go back, Backspace and Escape: latches each one freshly
 // pressed and returns 1 when either was, else 0.
 uint32_t TakeBackKeys(InputDevice& keyboard);
