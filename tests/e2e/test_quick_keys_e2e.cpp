@@ -123,3 +123,116 @@ TEST_F(EndToEnd, QuickLettersRenameAnArmyAndShiftHeldIntoItGivesACapital) {
   EXPECT_EQ(DumpedText(d, "objects.nameEditor.cellsText"),
             before.substr(0, before.size() - 1) + "Afeet|");
 }
+
+namespace {
+
+// One of the two editors that take typed letters, opened on a fresh name.
+struct Editor {
+  const char* name;
+  const char* cells;  // the dump's text of its cells
+  void (*open)(ScenarioDriver&);
+};
+
+void OpenNameEntry(ScenarioDriver& d) {
+  ASSERT_TRUE(d.Goto("GoNameEntry"));
+  d.RunFrames(2);
+}
+
+// The rename editor on the player's army in box 2 (his second), its name
+// cleared.
+void OpenRenameArmy(ScenarioDriver& d) {
+  ASSERT_TRUE(d.Goto("GoPlayer"));
+  d.RunFrames(3);
+  d.Click(200, 560, kMouseLeft);
+  d.RunFrames(1);
+  d.Click(600, 215, kMouseLeft);
+  d.RunFrames(2);
+  ASSERT_STREQ(d.ScreenName(), "RenameProc");
+  d.Click(170, 425, kMouseLeft);  // Clear
+  d.RunFrames(2);
+}
+
+}  // namespace
+
+TEST_F(EndToEnd, LettersTypedFastAreAllKeptInTheOrderTyped) {
+  // Keys pressed within one frame, as a fast typist's roll-over and a
+  // desktop's queued input bring them: every letter once, in order.
+  struct Typing {
+    const char* what;
+    std::initializer_list<std::pair<int, bool>> keys;  // scan code, down
+    const char* typed;
+  };
+  const Typing typings[] = {
+      {"roll-over", {{kKeyB, true}, {kKeyA, true}, {kKeyB, false}, {kKeyA, false}}, "ba|"},
+      {"taps and a double letter",
+       {{kKeyC, true},
+        {kKeyC, false},
+        {kKeyD, true},
+        {kKeyD, false},
+        {kKeyD, true},
+        {kKeyD, false}},
+       "cdd|"},
+      {"a capital by Shift",
+       {{kKeyLShift, true},
+        {kKeyA, true},
+        {kKeyA, false},
+        {kKeyLShift, false},
+        {kKeyL, true},
+        {kKeyL, false}},
+       "Al|"},
+      {"Backspace in its place",
+       {{kKeyX, true},
+        {kKeyX, false},
+        {kKeyBackspace, true},
+        {kKeyBackspace, false},
+        {kKeyY, true},
+        {kKeyY, false}},
+       "y|"},
+  };
+  for (const Editor& editor :
+       {Editor{"name entry", "objects.nameEntryScreen.cellsText", OpenNameEntry},
+        Editor{"rename", "objects.nameEditor.cellsText", OpenRenameArmy}}) {
+    for (const Typing& t : typings) {
+      SCOPED_TRACE(std::string(editor.name) + ": " + t.what);
+      ScenarioDriver d;
+      d.Start();
+      d.RunFrames(2);
+      editor.open(d);
+      ASSERT_EQ(DumpedText(d, editor.cells), "|");
+      for (auto [key, down] : t.keys) down ? d.KeyDown(key) : d.KeyUp(key);
+      d.RunFrames(8);
+      EXPECT_EQ(DumpedText(d, editor.cells), t.typed);
+    }
+  }
+}
+
+TEST_F(EndToEnd, EnterTypedAfterLettersTakesThemWithIt) {
+  // Letters then Enter, all before one frame: the name taken has them.
+  const std::initializer_list<int> keys = {kKeyN, kKeyE, kKeyD, kKeyEnter};
+  {
+    ScenarioDriver d;
+    d.Start();
+    d.RunFrames(2);
+    OpenNameEntry(d);
+    for (int key : keys) {
+      d.KeyDown(key);
+      d.KeyUp(key);
+    }
+    d.RunFrames(8);
+    EXPECT_STREQ(d.ScreenName(), "NewGamePortraitProc");
+    EXPECT_EQ(DumpedText(d, "state.playerNameText"), "ned|");
+  }
+  {
+    ScenarioDriver d;
+    d.Start();
+    d.RunFrames(2);
+    OpenRenameArmy(d);
+    for (int key : keys) {
+      d.KeyDown(key);
+      d.KeyUp(key);
+    }
+    d.RunFrames(8);
+    EXPECT_STREQ(d.ScreenName(), "PlayerProc");
+    EXPECT_EQ(DumpedText(d, "state.playerArmies.armyNamesText.1"), "ned|");
+  }
+}
