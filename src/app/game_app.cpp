@@ -160,8 +160,12 @@ uint32_t GameApp::Frame() {
   }
   const ScreenProc running = screenProc;
   screenProc(this);
-  // Once the question has shown, a further close is the player insisting.
-  if (closeAsked == kCloseAsked && running == &GameApp::GoSaveAndQuit) closeAsked = kCloseWaiting;
+  // Once the question has shown and is still up (after its first frame, or
+  // back after a save that failed), a further close is the player insisting.
+  if (closeAsked != kCloseNone && running == &GameApp::GoSaveAndQuit &&
+      screenProc == &GameApp::GoSaveAndQuit) {
+    closeAsked = kCloseWaiting;
+  }
   // A screen that handed over this frame leaves whatever is held down to be
   // let go first: one press does not act on two screens.
   if (screenProc != running || leaveCode != 0) {
@@ -174,9 +178,9 @@ uint32_t GameApp::Frame() {
 intptr_t GameApp::WindowProc(void* win, uint32_t message, uintptr_t wParam, intptr_t lParam) {
   // A close repeated before the question has shown (the map's walk or the
   // armies' turn, the battle's enemy turn, an item held in a trade still to
-  // end) is that same close.
+  // end), or after its Yes while the game is being saved, is that same close.
   if (message == kMsgClose && !NoGameUnderWay(screenProc) && closeAsked != kCloseWaiting) {
-    closeAsked = kCloseAsked;
+    if (closeAsked == kCloseNone) closeAsked = kCloseAsked;
     return 0;
   }
   return AppFrame::WindowProc(win, message, wParam, lParam);

@@ -71,6 +71,7 @@ constexpr uint8_t kLeaveFreshRecord = 13;  // the main menu rebuilds the game re
 constexpr uint8_t kCloseNone = 0;
 constexpr uint8_t kCloseAsked = 1;    // the question is on its way: a repeat is the same close
 constexpr uint8_t kCloseWaiting = 2;  // the question has shown: a further close quits
+constexpr uint8_t kCloseSaving = 3;   // Yes was given: a repeat is the same close, saved first
 
 // Colour of the frames-per-second display.
 constexpr uint32_t kFramesPerSecondColour = 0xFFF582F5;
@@ -88,7 +89,8 @@ class GameApp : public AppFrame {
   // The window's close: on the menus it quits at once; while a game is under
   // way it is remembered in closeAsked, and the screens go to the
   // save-and-quit question (Yes then saves and quits the program, No goes
-  // back to the game). A further close quits without saving.
+  // back to the game). A further close while the question is up quits
+  // without saving; once Yes is given, it waits for the save.
   intptr_t WindowProc(void* window, uint32_t message, uintptr_t wParam, intptr_t lParam) override;
 
   void BeginFrameTiming();

@@ -81,6 +81,9 @@ void GameApp::SaveAndQuitProc() {
     dialog->pressedId = 0;
     if (pressed == kQuestionYes) {
       quitAfterSave = 1;
+      // A window's close that asked is answered: a repeat now waits for the
+      // save, and the program ends once it is written.
+      if (closeAsked != kCloseNone) closeAsked = kCloseSaving;
       LeaveScreen(GoSaveGame, kLeaveKeepOrFree);
     } else {
       GoBack(*this);

@@ -1376,3 +1376,111 @@ TEST_F(MapE2E, ThePressThatClosesAFindActsOnNothingBeneath) {
     play(beneath);
   }
 }
+
+TEST_F(MapE2E, AHerosWalkStartLetsGoOfWhatWasAskedForHim) {
+  // Hero 0 stands east of the player and plans a walk three cells south; the
+  // magnifier is asked for him by the key I, or Trade or Next is held down
+  // around Enter and let go after the walk. His walk's start lets him go
+  // with all of it: a click on the player afterwards only chooses him.
+  enum class Asked { kTheKeyI, kTradeHeld, kNextHeld };
+  for (Asked asked : {Asked::kTheKeyI, Asked::kTradeHeld, Asked::kNextHeld}) {
+    SCOPED_TRACE(int(asked));
+    MapGame game([](GameState& s) {
+      int x = 0, y = 0;
+      cells::CellCorner(s.partyCell, &x, &y);
+      s.heroPresent[0] = 1;
+      s.heroCell[0] = cells::CellAt(x + 40, y);
+    });
+    ScenarioDriver& d = game.driver;
+    MapEncounters& map = game.Map();
+    game.CloseBoard();
+    const int32_t heroX = map.heroX[0], heroY = map.heroY[0];
+    game.LookAt(heroX, heroY);
+    game.ClickWorld(heroX, heroY);
+    ASSERT_EQ(map.selectedHero, 1);
+    game.ClickWorld(heroX, heroY + 3 * 40);
+    ASSERT_NE(map.heroWalkReady, 0);
+    if (asked == Asked::kTheKeyI) {
+      d.PressKey(kKeyI);
+      ASSERT_EQ(map.infoMode, MapEncounters::kInfoArmed);
+      d.PressKey(kKeyEnter);
+      d.RunFrames(150);
+    } else {
+      d.MoveTo((asked == Asked::kTradeHeld ? 460 : 736) + 32, 530 + 29);
+      d.ButtonDown(kMouseLeft);
+      d.RunFrames(2);
+      d.PressKey(kKeyEnter);
+      d.RunFrames(150);
+      d.ButtonUp(kMouseLeft);
+      d.RunFrames(2);
+    }
+    ASSERT_STREQ(d.ScreenName(), "MapProc");
+    ASSERT_EQ(map.heroY[0], heroY + 3 * 40) << "the walk went";
+
+    const int32_t cameraX = game.View().cameraX, cameraY = game.View().cameraY;
+    game.ClickWorld(map.playerX, map.playerY);
+    EXPECT_EQ(map.playerSelected, 1);
+    EXPECT_EQ(map.selectedHero, 0);
+    EXPECT_EQ(map.meetingState, MapEncounters::kMeetNone);
+    EXPECT_EQ(map.infoMode, MapEncounters::kInfoOff);
+    EXPECT_EQ(map.inspectShown, 0);
+    EXPECT_EQ(game.View().cameraX, cameraX) << "the view stays";
+    EXPECT_EQ(game.View().cameraY, cameraY);
+  }
+}
+
+TEST_F(MapE2E, APanelButtonLetGoAsItsMemberSetsOffDoesNothing) {
+  // Hero 0 stands just south of army 2, the player six cells south of him.
+  // Hero 0 plans an attack on the army beside him, or a walk two cells
+  // south; Next is held down and let go in the very frame Enter sets him
+  // off. He keeps his attack or walk, and Next chooses nobody else: the
+  // view stays on him.
+  for (const bool attack : {true, false}) {
+    SCOPED_TRACE(attack ? "an attack beside him" : "a walk");
+    MapGame game([](GameState& s) {
+      int x = 0, y = 0;
+      cells::CellCorner(s.partyCell, &x, &y);
+      s.heroPresent[0] = 1;
+      s.heroCell[0] = cells::CellAt(x, y - 6 * 40);
+    });
+    ScenarioDriver& d = game.driver;
+    MapEncounters& map = game.Map();
+    game.CloseBoard();
+    const int32_t heroX = map.heroX[0], heroY = map.heroY[0];
+    ASSERT_EQ(map.enemyY[2], heroY - 40) << "army 2 stands north of the hero";
+    game.LookAt(heroX, heroY);
+    game.ClickWorld(heroX, heroY);
+    ASSERT_EQ(map.selectedHero, 1);
+    if (attack) {
+      game.ClickWorld(map.enemyX[2], map.enemyY[2]);
+      ASSERT_EQ(map.attackAdjacent, 1);
+    } else {
+      game.ClickWorld(heroX, heroY + 2 * 40);
+      ASSERT_NE(map.heroWalkReady, 0);
+    }
+    d.MoveTo(736 + 32, 530 + 29);  // Next
+    d.ButtonDown(kMouseLeft);
+    d.RunFrames(2);
+    ASSERT_NE(map.pressedPanelButton, 0);
+    const int32_t cameraX = game.View().cameraX, cameraY = game.View().cameraY;
+    d.KeyDown(kKeyEnter);
+    d.ButtonUp(kMouseLeft);
+    d.RunFrames(1);
+    d.KeyUp(kKeyEnter);
+    EXPECT_EQ(game.View().cameraX, cameraX) << "the view stays";
+    EXPECT_EQ(game.View().cameraY, cameraY);
+    if (attack) {
+      EXPECT_STREQ(d.ScreenName(), "BattleProc");
+      EXPECT_EQ(game.State().battleByPlayer, 0);
+      EXPECT_EQ(game.State().battleHero, 1) << "hero 0 fights";
+    } else {
+      EXPECT_EQ(map.selectedHero, 0) << "let go as he set off";
+      EXPECT_EQ(map.playerSelected, 0);
+      d.RunFrames(100);
+      ASSERT_STREQ(d.ScreenName(), "MapProc");
+      EXPECT_EQ(map.heroY[0], heroY + 2 * 40) << "the hero arrives";
+      EXPECT_EQ(map.selectedHero, 0);
+      EXPECT_EQ(map.playerSelected, 0);
+    }
+  }
+}

@@ -731,20 +731,54 @@ TEST_F(MenusSaves, TheWindowsCloseAsksBeforeThrowingAGameAway) {
     EXPECT_STREQ(driver.ScreenName(), "MapProc") << "the close was answered";
     EXPECT_TRUE(ReadFile(SlotFile(2)).empty());
 
-    // From a place and from a party screen the close goes by the map to the
-    // question.
-    for (const char* screen : {"GoCastle", "GoPlayer"}) {
-      SCOPED_TRACE(screen);
-      driver.Goto(screen);
+    // From every screen of play the close leaves the way its Back does, on
+    // to the map and its question: the screens it passes, in order.
+    s.heroPresent[0] = 1;
+    s.villageNumber = 1;
+    s.townNumber = 1;
+    const struct {
+      const char* stub;
+      const char* way;
+    } screens[] = {
+        {"GoCastle", "MapProc SaveAndQuitProc"},
+        {"GoTower", "MapProc SaveAndQuitProc"},
+        {"GoPalace", "MapProc SaveAndQuitProc"},
+        {"GoTemple", "MapProc SaveAndQuitProc"},
+        {"GoVillage", "MapProc SaveAndQuitProc"},
+        {"GoTown", "MapProc SaveAndQuitProc"},
+        {"GoPlayer", "MapProc SaveAndQuitProc"},
+        {"GoHeroes", "MapProc SaveAndQuitProc"},
+        {"GoRename", "HeroesProc MapProc SaveAndQuitProc"},
+        {"GoWealth", "MapProc SaveAndQuitProc"},
+        {"GoQuestLog", "MapProc SaveAndQuitProc"},
+        {"GoOptions", "MapProc SaveAndQuitProc"},
+        {"GoExchangeChoice", "MapProc SaveAndQuitProc"},
+        {"GoItemExchange", "ExchangeChoiceProc MapProc SaveAndQuitProc"},
+        {"GoArmyExchange", "ExchangeChoiceProc MapProc SaveAndQuitProc"},
+    };
+    for (const auto& screen : screens) {
+      SCOPED_TRACE(screen.stub);
+      app.optionsFromMap = 1;  // as the map opens the options
+      s.exchangeLeft = 2;      // hero 0 and the player (the map's write-back clears them)
+      s.exchangeRight = 1;
+      driver.Goto(screen.stub);
       driver.RunFrames(2);
       ASSERT_STRNE(driver.ScreenName(), "MapProc");
       driver.Close();
-      for (int i = 0; i < 5 && app.screenProc != GameApp::GoSaveAndQuit; ++i) driver.RunFrames(1);
+      std::string way;
+      for (int i = 0; i < 10 && app.screenProc != GameApp::GoSaveAndQuit; ++i) {
+        const ScreenProc before = app.screenProc;
+        driver.RunFrames(1);
+        if (app.screenProc != before)
+          way += (way.empty() ? "" : " ") + std::string(driver.ScreenName());
+      }
+      EXPECT_EQ(way, screen.way);
       ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
       EXPECT_FALSE(driver.QuitPosted());
       driver.RunFrames(1);
       PressKeyOnce(driver, kKeyEscape);
       ASSERT_STREQ(driver.ScreenName(), "MapProc");
+      EXPECT_EQ(app.closeAsked, kCloseNone);
       driver.RunFrames(3);
     }
 
@@ -785,4 +819,103 @@ TEST_F(MenusSaves, TheWindowsCloseAsksBeforeThrowingAGameAway) {
   driver.Close();
   EXPECT_TRUE(driver.QuitPosted());
   EXPECT_TRUE(ReadFile(SlotFile(2)) == old);
+}
+
+TEST_F(MenusSaves, ACloseRightAfterYesWaitsForTheSave) {
+  // The close, Yes, and a second close before the next frame, on the map and
+  // in a battle: the game is saved, then the program ends.
+  for (const bool inBattle : {false, true}) {
+    SCOPED_TRACE(inBattle ? "in a battle" : "on the map");
+    WriteSave(2, 5, 5, "Old");
+    ScenarioDriver driver;
+    driver.Start();
+    driver.RunFrames(2);
+    GameApp& app = driver.App();
+    GameState& s = *app.gameState;
+    s.slot = 2;
+    s.day = 31;
+    if (inBattle) {
+      s.battleId = 1;
+      s.battleByPlayer = 1;
+      s.battlePending = 1;
+    }
+    driver.Goto(inBattle ? "GoBattle" : "GoKingdomMap");
+    driver.RunFrames(3);
+    driver.Close();
+    for (int i = 0; i < 600 && app.screenProc != GameApp::GoSaveAndQuit; ++i) driver.RunFrames(1);
+    driver.RunFrames(1);
+    ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
+    driver.Click(kYesX, kAnswerY, kMouseLeft);
+    ASSERT_FALSE(driver.QuitPosted());
+    driver.Close();
+    EXPECT_FALSE(driver.QuitPosted()) << "the save comes first";
+    driver.RunFrames(2);
+    EXPECT_TRUE(driver.QuitPosted());
+    auto back = NewGame();
+    SaveExtras extras;
+    ASSERT_EQ(LoadGameFile(*back, extras, SlotFile(2).c_str()), 1);
+    EXPECT_EQ(back->day, 31u) << "the slot holds the game";
+    EXPECT_EQ(back->savedInBattle, inBattle ? 1 : 0);
+  }
+
+  // A save that fails brings the question back; a further close then quits,
+  // as it does while the question is up.
+  WriteSave(2, 5, 5, "Old");
+  const std::vector<uint8_t> old = ReadFile(SlotFile(2));
+  ScenarioDriver driver;
+  driver.Start();
+  driver.RunFrames(2);
+  driver.App().gameState->slot = 2;
+  driver.Goto("GoKingdomMap");
+  driver.RunFrames(3);
+  const FileWriteHooks failing = {FailingWrite, Rename};
+  SetFileWriteHooks(&failing);
+  driver.Close();
+  driver.RunFrames(2);
+  ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
+  driver.Click(kYesX, kAnswerY, kMouseLeft);
+  driver.RunFrames(2);
+  ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
+  ASSERT_EQ(driver.App().saveFailed, 1);
+  driver.Close();
+  EXPECT_TRUE(driver.QuitPosted());
+  EXPECT_TRUE(ReadFile(SlotFile(2)) == old);
+}
+
+TEST_F(MenusSaves, TheCloseOnEveryMenuQuitsAtOnce) {
+  // No game is under way on the menus, the new game's questions or the step
+  // that loads a game (the close comes between the load list's click and
+  // the step): the close ends the program at once.
+  WriteSave(1, 5, 5, "Old");
+  const struct {
+    const char* stub;  // none: the load step, by the load list's slot 1
+    const char* screen;
+  } menus[] = {
+      {"GoLoadSlots", "LoadSlotsProc"},
+      {nullptr, "LoadGameProc"},
+      {"GoHallOfFame", "HallOfFameProc"},
+      {"GoHelp", "HelpProc"},
+      {"GoCredits", "CreditsProc"},
+      {"GoNameEntry", "NameEntryProc"},
+      {"GoNewGamePortrait", "NewGamePortraitProc"},
+      {"GoNewGameSlot", "NewGameSlotProc"},
+      {"GoStory", "StoryProc"},
+  };
+  for (const auto& menu : menus) {
+    SCOPED_TRACE(menu.screen);
+    ScenarioDriver driver;
+    driver.Start();
+    driver.RunFrames(2);
+    if (menu.stub) {
+      driver.Goto(menu.stub);
+      driver.RunFrames(2);
+    } else {
+      driver.Click(MenuX(kMenuLoad), kMenuY, kMouseLeft);
+      driver.RunFrames(1);
+      driver.Click(SlotX(1), SlotY(1), kMouseLeft);
+    }
+    ASSERT_STREQ(driver.ScreenName(), menu.screen);
+    driver.Close();
+    EXPECT_TRUE(driver.QuitPosted());
+  }
 }
