@@ -32,8 +32,8 @@ InputHub& InputHub::Get() {
 void InputHub::KeyDown(int dik) {
   const int k = dik & 255;
   const bool fresh = !keyDown[k];
-  keyDown[k] = 1;
   const uint8_t shift = keyDown[kKeyLShift] || keyDown[kKeyRShift] ? 1 : 0;
+  keyDown[k] = 1;
   for (InputSource* s : sources_) {
     if (s->kind != kDeviceKeyboard || !s->acquired) continue;
     s->keyHit[k] = 1;

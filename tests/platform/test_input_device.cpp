@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <string>
+
 #include "platform/input_hub.h"
 #include "platform/mouse_cursor.h"
 #include "platform_test_util.h"
@@ -421,4 +423,70 @@ TEST(MouseCursor, DrawsItsPictures) {
   cursor.DrawBusy(1 + 256);  // frame taken modulo 256
   EXPECT_EQ(d.Pixel(385, 385), 0xFF00FF00u);
   EXPECT_EQ(d.CountNonBlack(), 35 * 35);
+}
+
+TEST_F(InputTest, NothingIsHeldInTheBackgroundNorPressedByWhatWasHeldBefore) {
+  // Right and the left button held as another window takes the focus.
+  headless::KeyDown(kKeyRight);
+  headless::MouseButton(kMouseLeft, true);
+  keyboard.Poll();
+  mouse.Poll();
+  ASSERT_EQ(keyboard.KeyHeld(kKeyRight), 1u);
+  ASSERT_EQ(mouse.ButtonPressed(kMouseLeft), 1u);
+  headless::SetInputFocus(false);
+  EXPECT_EQ(keyboard.Poll(), 0u);
+  EXPECT_EQ(mouse.Poll(), 0u);
+  EXPECT_EQ(keyboard.KeyHeld(kKeyRight), 0u);
+  EXPECT_EQ(keyboard.KeyPressed(kKeyRight), 0u);
+  EXPECT_EQ(mouse.ButtonPressed(kMouseLeft), 0u);
+  EXPECT_EQ(mouse.PressCut(), 1u);
+
+  // Back in front, the desktop tells of the key still held: no press, not
+  // held, and not typed, until it has been let go. The button let go while
+  // away is up.
+  headless::SetInputFocus(true);
+  headless::KeyDown(kKeyRight);
+  headless::MouseButton(kMouseLeft, false);
+  EXPECT_FALSE(KeyFrame(kKeyRight));
+  EXPECT_EQ(keyboard.KeyHeld(kKeyRight), 0u);
+  TypedKey typed;
+  EXPECT_FALSE(keyboard.NextTyped(&typed));
+  ASSERT_EQ(mouse.Poll(), 1u);
+  EXPECT_EQ(mouse.ButtonPressed(kMouseLeft), 0u);
+  headless::KeyUp(kKeyRight);
+  EXPECT_FALSE(KeyFrame(kKeyRight));
+  headless::KeyDown(kKeyRight);
+  EXPECT_TRUE(KeyFrame(kKeyRight));
+  EXPECT_EQ(keyboard.KeyHeld(kKeyRight), 1u);
+
+  // A press after that is a press of its own, and no longer cut.
+  headless::MouseButton(kMouseLeft, true);
+  mouse.Poll();
+  EXPECT_EQ(mouse.ButtonPressed(kMouseLeft), 1u);
+  EXPECT_EQ(mouse.PressCut(), 0u);
+}
+
+TEST_F(InputTest, KeysTypedBetweenTwoFramesComeInTheOrderTyped) {
+  // Roll-over, a double letter and Shift, all before one poll.
+  headless::KeyDown(kKeyB);
+  headless::KeyDown(kKeyA);
+  headless::KeyUp(kKeyB);
+  headless::KeyUp(kKeyA);
+  headless::KeyDown(kKeyL);
+  headless::KeyUp(kKeyL);
+  headless::KeyDown(kKeyL);
+  headless::KeyUp(kKeyL);
+  headless::KeyDown(kKeyLShift);
+  headless::KeyDown(kKeyA);
+  keyboard.Poll();
+  std::string typed;
+  for (TypedKey t; keyboard.NextTyped(&t);) typed += std::to_string(t.key) + (t.shift ? "S " : " ");
+  EXPECT_EQ(typed, std::to_string(kKeyB) + " " + std::to_string(kKeyA) + " " +
+                       std::to_string(kKeyL) + " " + std::to_string(kKeyL) + " " +
+                       std::to_string(kKeyLShift) + " " + std::to_string(kKeyA) + "S ");
+  // A hand-over forgets what was not taken.
+  headless::KeyDown(kKeyC);
+  keyboard.LatchHeld();
+  TypedKey t;
+  EXPECT_FALSE(keyboard.NextTyped(&t));
 }
