@@ -60,7 +60,7 @@ void CreditsScreen::HoverBack(int32_t x, int32_t y) {
 
 uint32_t CreditsScreen::ClickBack(int32_t x, int32_t y, InputDevice* mouse) {
   if (!mouse) return 0;
-  if (!mouse->ButtonPressed(kMouseLeft) && !mouse->ButtonPressed(kMouseRight)) return 0;
+  if (!FreshPressIn(*mouse, kCreditsBackX, kCreditsBackY, kCreditsBackW, kCreditsBackH)) return 0;
   if (!PointInRect(kCreditsBackX, kCreditsBackY, kCreditsBackW, kCreditsBackH, x, y)) return 0;
   pressedId = 1;
   backLook = 2;

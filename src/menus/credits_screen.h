@@ -38,7 +38,8 @@ class CreditsScreen {
   void LoadArt(GraphicsDevice* device);
   void ReleaseArt();
   void HoverBack(int32_t x, int32_t y);
-  // 1 when either mouse button is freshly pressed inside Back.
+  // 1 when either mouse button is freshly pressed inside Back by a press
+  // that began there.
   uint32_t ClickBack(int32_t x, int32_t y, InputDevice* mouse);
   void DrawBackground();
   void DrawBack();

@@ -155,7 +155,7 @@ void HallOfFameScreen::HoverBack(int32_t x, int32_t y) {
 
 uint32_t HallOfFameScreen::ClickBack(int32_t x, int32_t y, InputDevice* mouse) {
   if (!mouse) return 0;
-  if (!mouse->ButtonPressed(kMouseLeft) && !mouse->ButtonPressed(kMouseRight)) return 0;
+  if (!FreshPressIn(*mouse, kHallBackX, kHallBackY, kHallBackW, kHallBackH)) return 0;
   if (!PointInRect(kHallBackX, kHallBackY, kHallBackW, kHallBackH, x, y)) return 0;
   pressedId = 1;
   return 1;

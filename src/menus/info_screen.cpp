@@ -134,8 +134,7 @@ void InfoScreen::HoverRightArrow(int32_t x, int32_t y) {
 
 uint32_t InfoScreen::Click(const HelpRect& r, uint8_t id, uint8_t& look, int32_t x, int32_t y,
                            InputDevice* mouse) {
-  if (!mouse) return 0;
-  if (!mouse->ButtonPressed(kMouseLeft) && !mouse->ButtonPressed(kMouseRight)) return 0;
+  if (!mouse || !FreshPressIn(*mouse, r.x, r.y, r.w, r.h)) return 0;
   if (!PointInRect(r.x, r.y, r.w, r.h, x, y)) return 0;
   pressedId = id;
   look = 2;

@@ -52,7 +52,8 @@ class InfoScreen {
   void HoverBack(int32_t x, int32_t y);
   void HoverLeftArrow(int32_t x, int32_t y);
   void HoverRightArrow(int32_t x, int32_t y);
-  // Each 1 when either mouse button is freshly pressed inside it.
+  // Each 1 when either mouse button is freshly pressed inside it by a press
+  // that began there.
   uint32_t ClickBack(int32_t x, int32_t y, InputDevice* mouse);
   uint32_t ClickLeftArrow(int32_t x, int32_t y, InputDevice* mouse);
   uint32_t ClickRightArrow(int32_t x, int32_t y, InputDevice* mouse);

@@ -64,8 +64,8 @@ void MainMenuScreen::Hover(uint8_t id, int32_t x, int32_t y) {
 }
 
 uint32_t MainMenuScreen::Click(uint8_t id, int32_t x, int32_t y, InputDevice* mouse) {
-  if (!mouse || !Inside(ButtonOf(id), x, y)) return 0;
-  if (!mouse->ButtonPressed(kMouseLeft) && !mouse->ButtonPressed(kMouseRight)) return 0;
+  const MenuButton& b = ButtonOf(id);
+  if (!mouse || !Inside(b, x, y) || !FreshPressIn(*mouse, b.x, b.y, b.w, b.h)) return 0;
   clickedId = id;
   return 1;
 }

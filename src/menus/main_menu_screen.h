@@ -72,7 +72,7 @@ class MainMenuScreen {
   void HoverCredits(int32_t x, int32_t y);
   void HoverQuit(int32_t x, int32_t y);
   // Each: 1, and clickedId := the button, when the cursor is inside it and
-  // mouse button 0 or 1 is freshly pressed.
+  // mouse button 0 or 1 is freshly pressed by a press that began inside it.
   uint32_t ClickNewGame(int32_t x, int32_t y, InputDevice* mouse);
   uint32_t ClickHallOfFame(int32_t x, int32_t y, InputDevice* mouse);
   uint32_t ClickLoad(int32_t x, int32_t y, InputDevice* mouse);

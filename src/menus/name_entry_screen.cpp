@@ -96,8 +96,9 @@ bool Inside(const NameEntryRect& r, int32_t x, int32_t y) {
   return PointInRect(r.x, r.y, r.w, r.h, x, y) != 0;
 }
 
-bool MousePressed(InputDevice* mouse) {
-  return mouse && (mouse->ButtonPressed(kMouseLeft) || mouse->ButtonPressed(kMouseRight));
+// A fresh press that began on the button.
+bool PressedOn(const NameEntryRect& r, InputDevice* mouse) {
+  return mouse && FreshPressIn(*mouse, r.x, r.y, r.w, r.h);
 }
 
 void LoadInto(SpriteSheet* sheet, int image, const PictureFile& file) {
@@ -255,19 +256,19 @@ void NameEntryScreen::HoverBack(int32_t x, int32_t y) {
 }
 
 uint32_t NameEntryScreen::ClickReady(int32_t x, int32_t y, InputDevice* mouse) {
-  if (!Inside(kNameEntryReadyRect, x, y) || !MousePressed(mouse)) return 0;
+  if (!Inside(kNameEntryReadyRect, x, y) || !PressedOn(kNameEntryReadyRect, mouse)) return 0;
   clickedId = kNameEntryReady;
   return 1;
 }
 
 uint32_t NameEntryScreen::ClickClear(int32_t x, int32_t y, InputDevice* mouse) {
-  if (!Inside(kNameEntryClearRect, x, y) || !MousePressed(mouse)) return 0;
+  if (!Inside(kNameEntryClearRect, x, y) || !PressedOn(kNameEntryClearRect, mouse)) return 0;
   clickedId = kNameEntryClear;
   return 1;
 }
 
 uint32_t NameEntryScreen::ClickBack(int32_t x, int32_t y, InputDevice* mouse) {
-  if (!Inside(kNameEntryBackRect, x, y) || !MousePressed(mouse)) return 0;
+  if (!Inside(kNameEntryBackRect, x, y) || !PressedOn(kNameEntryBackRect, mouse)) return 0;
   clickedId = kNameEntryBack;
   return 1;
 }

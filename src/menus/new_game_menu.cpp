@@ -32,10 +32,6 @@ void Load(SpriteSheet* sheet, int image, const PictureFile& file) {
                    kFormatA1R5G5B5);
 }
 
-bool MousePressed(InputDevice* mouse) {
-  return mouse && (mouse->ButtonPressed(kMouseLeft) || mouse->ButtonPressed(kMouseRight));
-}
-
 bool Inside(const PortraitButton& b, int32_t x, int32_t y) {
   return PointInRect(b.x, b.y, b.w, b.h, x, y) != 0;
 }
@@ -121,7 +117,7 @@ void Hover(const PortraitButton& b, uint8_t id, int32_t x, int32_t y, uint8_t pr
 
 uint32_t Click(const PortraitButton& b, uint8_t id, int32_t x, int32_t y, InputDevice* mouse,
                uint8_t& clickedId) {
-  if (!Inside(b, x, y) || !MousePressed(mouse)) return 0;
+  if (!Inside(b, x, y) || !mouse || !FreshPressIn(*mouse, b.x, b.y, b.w, b.h)) return 0;
   clickedId = id;
   return 1;
 }

@@ -116,10 +116,10 @@ void OptionsScreen::SetValue(uint8_t id) {
 
 uint32_t OptionsScreen::ClickButtons(int32_t x, int32_t y, InputDevice* mouse) {
   if (!mouse) return 0;
-  if (!mouse->ButtonPressed(kMouseLeft) && !mouse->ButtonPressed(kMouseRight)) return 0;
   for (uint8_t id = 1; id <= kOptionsButtonCount; ++id) {
     const OptionsButton& b = kOptionsButtons[id - 1];
-    if (!PointInRect(b.x, b.y, b.w, b.h, x, y)) continue;
+    if (!PointInRect(b.x, b.y, b.w, b.h, x, y) || !FreshPressIn(*mouse, b.x, b.y, b.w, b.h))
+      continue;
     SetValue(id);
     LookOf(id) = 2;
     pressedId = id;

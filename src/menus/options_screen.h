@@ -38,8 +38,8 @@ class OptionsScreen {
   void LoadArt(GraphicsDevice* device);
   void ReleaseArt();
   void HoverButtons(int32_t x, int32_t y);
-  // 1 when either mouse button is freshly pressed inside a button: its value
-  // is set at once.
+  // 1 when either mouse button is freshly pressed inside a button by a press
+  // that began there: its value is set at once.
   uint32_t ClickButtons(int32_t x, int32_t y, InputDevice* mouse);
   void Draw();
   void ClearHover();

@@ -42,6 +42,12 @@ bool FreshPress(InputDevice* mouse) {
   return mouse && (mouse->ButtonPressed(kMouseLeft) || mouse->ButtonPressed(kMouseRight));
 }
 
+// A fresh press that began on the button under the cursor now.
+bool PressedOnButton(int32_t buttonX, int32_t x, int32_t y, InputDevice* mouse) {
+  return InButton(buttonX, x, y) &&
+         FreshPressIn(*mouse, buttonX, kQuestLogButtonY, kQuestLogButtonW, kQuestLogButtonH);
+}
+
 // The place (1..40) whose rectangle holds the point, 0 none.
 uint8_t PlaceAt(int32_t x, int32_t y) {
   for (int i = 1; i <= kQuestLogPlaces; ++i) {
@@ -123,12 +129,12 @@ void QuestLog::HoverIcons(int32_t x, int32_t y) {
 
 uint32_t QuestLog::ClickButtons(int32_t x, int32_t y, InputDevice* mouse) {
   if (!FreshPress(mouse)) return 0;
-  if (InButton(kQuestLogBackX, x, y)) {
+  if (PressedOnButton(kQuestLogBackX, x, y, mouse)) {
     pressedId = kQuestLogBack;
     backLook = 2;
     return 1;
   }
-  if (InButton(kQuestLogNextX, x, y)) {
+  if (PressedOnButton(kQuestLogNextX, x, y, mouse)) {
     pressedId = kQuestLogNext;
     nextLook = 2;
     return 1;
@@ -140,6 +146,10 @@ uint32_t QuestLog::ClickIcons(int32_t x, int32_t y, InputDevice* mouse) {
   if (!FreshPress(mouse)) return 0;
   uint8_t place = PlaceAt(x, y);
   if (place == 0) return 0;
+  // Only the place the press began on.
+  if (!mouse->PressBeganIn(QuestPlaceX(place), QuestPlaceY(place), kQuestPlaceSize,
+                           kQuestPlaceSize))
+    return 0;
   selectedIcon = place;
   selectedQuest = static_cast<uint8_t>((page - 1) * kQuestLogPlaces + place);
   return 1;

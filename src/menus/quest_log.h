@@ -75,7 +75,8 @@ class QuestLog {
   void CopyStages(const GameState& state);
   void HoverButtons(int32_t x, int32_t y);
   void HoverIcons(int32_t x, int32_t y);
-  // 1 when the click was taken (a button, or a place).
+  // 1 when the click was taken (a button, or a place): the cursor over it and
+  // the press begun on it.
   uint32_t ClickButtons(int32_t x, int32_t y, InputDevice* mouse);
   uint32_t ClickIcons(int32_t x, int32_t y, InputDevice* mouse);
   // Next: the following page, after page 3 page 1; the objective goes.

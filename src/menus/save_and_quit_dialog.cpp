@@ -85,8 +85,8 @@ void SaveAndQuitDialog::HoverYes(int32_t x, int32_t y) { Hover(kQuestionYes, yes
 void SaveAndQuitDialog::HoverNo(int32_t x, int32_t y) { Hover(kQuestionNo, noLook, x, y); }
 
 uint32_t SaveAndQuitDialog::Click(uint8_t id, int32_t x, int32_t y, InputDevice* mouse) {
-  if (!mouse || !Inside(id, x, y)) return 0;
-  if (!mouse->ButtonPressed(kMouseLeft) && !mouse->ButtonPressed(kMouseRight)) return 0;
+  const QuestionButton& b = ButtonOf(id);
+  if (!mouse || !Inside(id, x, y) || !FreshPressIn(*mouse, b.x, b.y, b.w, b.h)) return 0;
   pressedId = id;
   return 1;
 }

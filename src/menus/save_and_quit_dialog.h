@@ -46,7 +46,7 @@ class SaveAndQuitDialog {
   void HoverYes(int32_t x, int32_t y);
   void HoverNo(int32_t x, int32_t y);
   // 1, and pressedId := the button, when the cursor is in it and mouse
-  // button 0 or 1 is freshly pressed.
+  // button 0 or 1 is freshly pressed by a press that began in it.
   uint32_t ClickYes(int32_t x, int32_t y, InputDevice* mouse);
   uint32_t ClickNo(int32_t x, int32_t y, InputDevice* mouse);
   void ClearHover();

@@ -41,6 +41,11 @@ bool FreshPress(InputDevice* mouse) {
   return mouse && (mouse->ButtonPressed(kMouseLeft) || mouse->ButtonPressed(kMouseRight));
 }
 
+// A fresh press that began on the button.
+bool PressedOn(const SlotRect& r, InputDevice* mouse) {
+  return mouse && FreshPressIn(*mouse, r.x, r.y, r.w, r.h);
+}
+
 bool Inside(const SlotRect& r, int32_t x, int32_t y) {
   return PointInRect(r.x, r.y, r.w, r.h, x, y) != 0;
 }
@@ -250,13 +255,14 @@ void SaveSlotsPanel::HoverBack(int32_t x, int32_t y) {
 }
 
 uint32_t SaveSlotsPanel::ClickSlot(int n, int32_t x, int32_t y, InputDevice* mouse) {
-  if (!ValidSlot(n) || !Inside(kSlotButtons[n - 1], x, y) || !FreshPress(mouse)) return 0;
+  if (!ValidSlot(n) || !Inside(kSlotButtons[n - 1], x, y) || !PressedOn(kSlotButtons[n - 1], mouse))
+    return 0;
   pressedId = static_cast<uint8_t>(n);
   return 1;
 }
 
 uint32_t SaveSlotsPanel::ClickBack(int32_t x, int32_t y, InputDevice* mouse) {
-  if (!Inside(kSlotBackButton, x, y) || !FreshPress(mouse)) return 0;
+  if (!Inside(kSlotBackButton, x, y) || !PressedOn(kSlotBackButton, mouse)) return 0;
   pressedId = kSlotBack;
   return 1;
 }

@@ -77,7 +77,7 @@ class SaveSlotsPanel {
   void HoverSlot(int n, int32_t x, int32_t y);
   void HoverBack(int32_t x, int32_t y);
   // 1, and pressedId := the button, when the cursor is in it and mouse
-  // button 0 or 1 is freshly pressed.
+  // button 0 or 1 is freshly pressed by a press that began in it.
   uint32_t ClickSlot(int n, int32_t x, int32_t y, InputDevice* mouse);
   uint32_t ClickBack(int32_t x, int32_t y, InputDevice* mouse);
   void ClearHover();

@@ -124,7 +124,7 @@ class HouseScreen {
 
   // ---- input (house_screen_input.cpp)
   void Hover(int32_t x, int32_t y);
-  // 1 when a live button took a fresh press.
+  // 1 when a live button took a fresh press begun on it.
   uint32_t Click(int32_t x, int32_t y, InputDevice* mouse);
   void ClearHover();
   void SelectTests(int32_t x, int32_t y, InputDevice* mouse);

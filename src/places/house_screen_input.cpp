@@ -82,6 +82,12 @@ bool MouseDown(InputDevice* mouse) {
   return mouse && (mouse->ButtonPressed(kMouseLeft) || mouse->ButtonPressed(kMouseRight));
 }
 
+// A fresh press that began in the rectangle and is over it now: a press
+// moved onto a button or a cell from elsewhere is not its own.
+bool PressedOn(InputDevice* mouse, const Rect& r, int32_t x, int32_t y) {
+  return mouse && Inside(r, x, y) && FreshPressIn(*mouse, r.x, r.y, r.w, r.h);
+}
+
 // The index of the last letter of a name; 0 for an empty name.
 }  // namespace
 
@@ -103,7 +109,7 @@ void HouseScreen::Hover(int32_t x, int32_t y) {
 uint32_t HouseScreen::Click(int32_t x, int32_t y, InputDevice* mouse) {
   if (!MouseDown(mouse)) return 0;
   for (const Button& b : kButtons) {
-    if (!ClickLive(*this, b) || !Inside(b.rect, x, y)) continue;
+    if (!ClickLive(*this, b) || !PressedOn(mouse, b.rect, x, y)) continue;
     pressedId = b.id;
     // Disband and Name have no pressed look; Disband asks its question at once.
     const bool twoLooks = b.id == kHouseDisband || b.id == kHouseName;
@@ -124,14 +130,16 @@ void HouseScreen::SelectTests(int32_t x, int32_t y, InputDevice* mouse) {
   // The Disband question keeps its army through presses elsewhere.
   if (!disbandAsked) selectedArmy = 0;
   for (int p = 0; p < kArmyCells; ++p)
-    if (down && PointInRect(kCellX[p], kCellY[p], kCellW, kCellH, x, y))
+    if (down && PressedOn(mouse, Rect{kCellX[p], kCellY[p], kCellW, kCellH}, x, y))
       selectedArmy = static_cast<uint8_t>(p + 1);
   if (selectedArmy) selectedCandidate = 0;
   if (selectedCandidate) noRoomNote = 0;
   if (recruitOpen) {
     for (int k = 0; k < kCandidateCells; ++k)
-      if (down && PointInRect(kCandidateCellX[k], kCandidateCellY, kCandidateCellSize,
-                              kCandidateCellSize, x, y))
+      if (down && PressedOn(mouse,
+                            Rect{kCandidateCellX[k], kCandidateCellY, kCandidateCellSize,
+                                 kCandidateCellSize},
+                            x, y))
         selectedCandidate = static_cast<uint8_t>(k + 1);
   }
   if (selectedCandidate) recruitJoinedNote = 0;
