@@ -10,14 +10,6 @@
 
 using namespace battle;
 
-namespace {
-
-bool FreshPress(InputDevice* mouse) {
-  return mouse->ButtonPressed(kMouseLeft) || mouse->ButtonPressed(kMouseRight);
-}
-
-}  // namespace
-
 bool BattleScreen::ButtonTakenNow(uint8_t id) const {
   if (id == kButtonYes || id == kButtonNo) return retreatAsked != 0;
   if (id == kButtonEndTurn) return enemyPhase == 0;
@@ -64,9 +56,11 @@ void BattleScreen::HoverGainEntries(int32_t x, int32_t y) {
 uint32_t BattleScreen::ClickCell(int32_t x, int32_t y, InputDevice* mouse) {
   for (int32_t r = 0; r < kRows; ++r) {
     for (int32_t c = 0; c < kColumns; ++c) {
-      if (!PointInRect(kCellSize * c - viewX, kCellSize * r - viewY, kCellSize, kCellSize, x, y))
-        continue;
-      if (FreshPress(mouse)) {
+      const int32_t left = kCellSize * c - viewX, top = kCellSize * r - viewY;
+      if (!PointInRect(left, top, kCellSize, kCellSize, x, y)) continue;
+      // Only a press that began on this same cell: one moved here from
+      // another cell or a button is not the cell's.
+      if (FreshPressIn(*mouse, left, top, kCellSize, kCellSize)) {
         destinationClicked = 1;
         clickedCell = CellAt(c, r);
         clickedX = kCellSize * c;
@@ -81,7 +75,8 @@ uint32_t BattleScreen::ClickCell(int32_t x, int32_t y, InputDevice* mouse) {
 uint32_t BattleScreen::ClickButtons(int32_t x, int32_t y, InputDevice* mouse) {
   for (const ButtonRect& b : kButtonRects) {
     if (!ButtonTakenNow(b.id)) continue;
-    if (!PointInRect(b.x, b.y, b.w, b.h, x, y) || !FreshPress(mouse)) continue;
+    if (!PointInRect(b.x, b.y, b.w, b.h, x, y) || !FreshPressIn(*mouse, b.x, b.y, b.w, b.h))
+      continue;
     clickedButton = b.id;
     buttonHeld = 1;
     buttonHover[b.look] = b.id == kButtonRetreat ? kLookHover : kLookPressed;

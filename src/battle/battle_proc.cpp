@@ -34,6 +34,16 @@ void OpenSaveAndQuit(GameApp& app) {
   app.gameState->overlayOpen = 1;
 }
 
+// A button that acted as the press left it has taken the whole press: the
+// button stays latched until let go, so that the cell the press is moved
+// onto does not take it as well.
+void KeepPressTaken(InputDevice* mouse) {
+  const MouseState m = mouse->Mouse();
+  for (int button : {kMouseLeft, kMouseRight}) {
+    if (m.rgbButtons[button] & 0x80) mouse->SetLatch(button, 1);
+  }
+}
+
 }  // namespace
 
 void GameApp::BattleProc() {
@@ -151,8 +161,9 @@ void GameApp::BattleProc() {
     clickHandled = 1;
     b.Confirm();
   }
+  // A press a button holds is the button's, wherever it has been moved.
   if (b.mouseArmed && !clickHandled && b.pressedButton == kButtonNone &&
-      b.retreatConfirmed == kRetreatNone) {
+      b.clickedButton == kButtonNone && b.retreatConfirmed == kRetreatNone) {
     b.ClickCell(cursor.x, cursor.y, mouse);
   }
   if (b.mouseArmed && b.enemyPhase == 0 && b.allyPhase == 0 &&
@@ -165,6 +176,7 @@ void GameApp::BattleProc() {
   if (b.clickedButton != kButtonNone && b.mouseArmed &&
       (b.pressedButton != b.clickedButton || WaitForMouseRelease(mouse))) {
     b.ActOnButton();
+    if (b.clickedButton == kButtonNone) KeepPressTaken(mouse);
   }
   if (!b.mouseArmed && WaitForMouseRelease(mouse)) b.mouseArmed = 1;
   if (!mouse->ButtonPressed(kMouseLeft) && !mouse->ButtonPressed(kMouseRight)) {

@@ -57,9 +57,10 @@ const BarButton kPartyToggle = {kBarPartyToggle, 485, 140, 64, 32, &ControlBar::
 
 // The panels reach past the screen's right edge; only the part on the
 // screen counts.
+int32_t ShownWidth(const BarButton& b) { return b.x + b.w > 800 ? 800 - b.x : b.w; }
+
 bool Over(const BarButton& b, int32_t x, int32_t y) {
-  const int32_t w = b.x + b.w > 800 ? 800 - b.x : b.w;
-  return PointInRect(b.x, b.y, w, b.h, x, y) != 0;
+  return PointInRect(b.x, b.y, ShownWidth(b), b.h, x, y) != 0;
 }
 
 void HoverButton(ControlBar& bar, const BarButton& b, int32_t x, int32_t y) {
@@ -71,14 +72,15 @@ void HoverButton(ControlBar& bar, const BarButton& b, int32_t x, int32_t y) {
   }
 }
 
-bool FreshPress(InputDevice* mouse) {
-  return mouse != nullptr &&
-         (mouse->ButtonPressed(kMouseLeft) != 0 || mouse->ButtonPressed(kMouseRight) != 0);
+// A press of the button's own: one that began elsewhere and was moved onto
+// it is not.
+bool FreshPressOn(const BarButton& b, InputDevice* mouse) {
+  return mouse != nullptr && FreshPressIn(*mouse, b.x, b.y, ShownWidth(b), b.h);
 }
 
 uint32_t ClickButton(ControlBar& bar, const BarButton& b, int32_t x, int32_t y,
                      InputDevice* mouse) {
-  if (!Over(b, x, y) || !FreshPress(mouse)) return 0;
+  if (!Over(b, x, y) || !FreshPressOn(b, mouse)) return 0;
   bar.pressedId = b.id;
   bar.*b.look = 2;
   return 1;

@@ -92,9 +92,15 @@ uint32_t KingdomMap::ClickBlock(int block, int32_t pointerX, int32_t pointerY, I
     return 0;
   }
   if (mouse == nullptr) return 0;
-  if (mouse->ButtonPressed(kMouseLeft) == 0 && mouse->ButtonPressed(kMouseRight) == 0) return 0;
-  int32_t column = int32_t(dx / cells::kCellSize);
-  int32_t row = int32_t(dy / cells::kCellSize);
+  const int32_t column = int32_t(dx / cells::kCellSize);
+  const int32_t row = int32_t(dy / cells::kCellSize);
+  // The press is the cell's only when it began on this same cell: one moved
+  // here from a button, a box or another cell is not.
+  const int64_t cellLeft = int64_t(b.left) + column * cells::kCellSize - cameraX;
+  const int64_t cellTop = int64_t(b.top) + row * cells::kCellSize - cameraY;
+  if (!FreshPressIn(*mouse, int32_t(cellLeft), int32_t(cellTop), cells::kCellSize,
+                    cells::kCellSize))
+    return 0;
   targetSet = 1;
   clickLatch = 1;
   targetCell = b.base + uint32_t(row * b.columns + column);

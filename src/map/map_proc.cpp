@@ -59,6 +59,16 @@ uint32_t ClickBlock(KingdomMap& view, int block, int32_t x, int32_t y, InputDevi
   }
 }
 
+// A button that acts as the press leaves it has taken the whole press: the
+// button stays latched until let go, so that nothing the press is moved onto
+// (a cell of the map beneath, another button) takes it as well.
+void KeepPressTaken(InputDevice* mouse) {
+  const MouseState m = mouse->Mouse();
+  for (int b : {kMouseLeft, kMouseRight}) {
+    if (m.rgbButtons[b] & 0x80) mouse->SetLatch(b, 1);
+  }
+}
+
 // The application's fields that the day change, the night and the invading
 // armies' turn read and write, copied out before a call and back after it.
 MapTurnFlags TurnFlagsOf(const GameApp& app) {
@@ -393,9 +403,11 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
     map_screen::Acknowledge(e, view, app.mapShowMessages, false);
   }
 
-  // 10. The map's click tests.
+  // 10. The map's click tests; a press a panel or bar button holds is the
+  // button's, wherever it has been moved.
   if (e.mapClickArmed && !app.clickHandled && !view.clickLatch && e.hoverPanelButton == 0 &&
-      bar.hoverId == 0 && !e.messageClickTaken && e.boxClickTaken != MapEncounters::kBoxClickAll) {
+      bar.hoverId == 0 && !e.pressedPanelButton && !bar.pressedId && !e.messageClickTaken &&
+      e.boxClickTaken != MapEncounters::kBoxClickAll) {
     for (int block = 1; block <= 9; ++block) {
       if (maplayout::CameraInBlockWindow(block, view.cameraX, view.cameraY))
         ClickBlock(view, block, mx, my, mouse);
@@ -466,6 +478,7 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
   // frame) keeps his walk or attack, and the button does nothing.
   if (e.pressedPanelButton && (e.playerSelected || e.selectedHero)) {
     if (e.hoverPanelButton != e.pressedPanelButton || WaitForMouseRelease(mouse)) {
+      KeepPressTaken(mouse);
       const uint8_t id = e.pressedPanelButton;
       e.DropPanelPress();
       if (!e.SetOff()) PanelAction(app, e, view, id);
@@ -474,7 +487,10 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
 
   // 15. The control bar's buttons likewise.
   if (bar.pressedId) {
-    if (bar.hoverId != bar.pressedId || WaitForMouseRelease(mouse)) BarAction(app, e, view, bar);
+    if (bar.hoverId != bar.pressedId || WaitForMouseRelease(mouse)) {
+      KeepPressTaken(mouse);
+      BarAction(app, e, view, bar);
+    }
   }
 
   // 16. Arming once both buttons are up.

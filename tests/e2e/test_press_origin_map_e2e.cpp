@@ -1,0 +1,331 @@
+// Where a press began, on the map and in the battle, played headless: a
+// press moved onto a bar button, a unit-panel button slid off onto the map,
+// a press moved across the battlefield onto a unit or a button; and the map
+// and the battle while the window is in the background, with a scroll key or
+// a panel button held as the focus goes.
+
+#include <cstdint>
+#include <cstdlib>
+
+#include "app/game_app.h"
+#include "battle/battle_layout.h"
+#include "battle/battle_screen.h"
+#include "e2e_fixture.h"
+#include "game/game_state.h"
+#include "harness/scenario_driver.h"
+#include "map/control_bar.h"
+#include "map/kingdom_map.h"
+#include "map/map_encounters.h"
+#include "platform/input_device.h"
+
+using namespace battle;
+
+namespace {
+
+// The middle of the bar's End Turn and Heroes buttons, and of the unit
+// panel's Trade and Centre buttons (the panel's buttons are 64 wide from
+// y 530).
+constexpr int kEndTurnX = 726, kEndTurnY = 461;
+constexpr int kHeroesX = 700, kHeroesY = 205;
+constexpr int kPanelTop = 530;
+constexpr int kTradeX = 460 + 32, kCentreX = 667 + 32, kPanelY = kPanelTop + 29;
+
+// A new game's map with the day's board closed.
+class MapGame {
+ public:
+  MapGame() {
+    driver.Start();
+    driver.RunFrames(2);
+    driver.Goto("GoKingdomMap");
+    driver.RunFrames(3);
+    driver.Click(600, 560, kMouseLeft);  // closes the board: nothing is there
+    driver.RunFrames(2);
+  }
+  MapEncounters& Map() { return *driver.App().mapEncounters; }
+  KingdomMap& View() { return *driver.App().kingdomMap; }
+  GameState& State() { return *driver.App().gameState; }
+
+  // Shows the player at the middle of the screen and chooses him.
+  void ChoosePlayer() {
+    View().cameraX = Map().playerX - 400;
+    View().cameraY = Map().playerY - 300;
+    driver.RunFrames(1);
+    driver.Click(420, 320, kMouseLeft);
+    driver.RunFrames(2);
+  }
+  // A press begun at (x0, y0), moved to (x1, y1) while held and let go there.
+  void Slide(int x0, int y0, int x1, int y1) {
+    driver.MoveTo(x0, y0);
+    driver.ButtonDown(kMouseLeft);
+    driver.RunFrames(2);
+    driver.MoveTo(x1, y1);
+    driver.RunFrames(2);
+    driver.ButtonUp(kMouseLeft);
+    driver.RunFrames(2);
+  }
+
+  ScenarioDriver driver;
+};
+
+// A new game, then battle 1 as the map hands over to it when the player
+// walks into its army.
+void StartBattle(ScenarioDriver& driver) {
+  driver.Start();
+  driver.RunFrames(2);
+  GameState& s = *driver.App().gameState;
+  s.battleId = 1;
+  s.battleByPlayer = 1;
+  s.battleHero = 0;
+  s.battlePending = 1;
+  ASSERT_TRUE(driver.Goto("GoBattle"));
+  driver.RunFrames(3);
+  ASSERT_STREQ(driver.ScreenName(), "BattleProc");
+  ASSERT_NE(driver.App().battleScreen, nullptr);
+}
+
+// The middle of a field cell on the screen.
+int ScreenX(const BattleScreen& b, uint32_t cell) { return CellX(cell) - b.viewX + kCellSize / 2; }
+int ScreenY(const BattleScreen& b, uint32_t cell) { return CellY(cell) - b.viewY + kCellSize / 2; }
+
+}  // namespace
+
+class PressOriginMapE2E : public EndToEnd {};
+
+TEST_F(PressOriginMapE2E, APressMovedOntoTheBarDoesNothingThere) {
+  MapGame game;
+  ScenarioDriver& d = game.driver;
+  ASSERT_EQ(game.Map().playerSelected, 0);
+  const uint32_t day = game.State().day;
+
+  game.Slide(300, 200, kHeroesX, kHeroesY);
+  ASSERT_STREQ(d.ScreenName(), "MapProc") << "the heroes screen stays closed";
+
+  game.Slide(300, 200, kEndTurnX, kEndTurnY);
+  EXPECT_EQ(game.State().day, day) << "the day goes on";
+  EXPECT_EQ(game.Map().marchPhase, MapEncounters::kTurnOver) << "no army marches";
+  EXPECT_EQ(d.App().controlBar->pressedId, 0);
+
+  // A press of the button's own still works.
+  d.Click(kHeroesX, kHeroesY, kMouseLeft);
+  EXPECT_STREQ(d.ScreenName(), "HeroesProc");
+}
+
+TEST_F(PressOriginMapE2E, APressMovedOntoACellDoesNothingThere) {
+  // An inspect text is open; the next press closes it and may press a
+  // button, or inspect the cell it is made on. Made on End Turn and moved
+  // onto army 2 (north of the player), it inspects nothing there.
+  MapGame game;
+  MapEncounters& map = game.Map();
+  game.View().cameraX = map.playerX - 400;
+  game.View().cameraY = map.playerY - 300;
+  game.driver.RunFrames(1);
+  const int armyX = map.enemyX[2] - game.View().cameraX + 20;
+  const int armyY = map.enemyY[2] - game.View().cameraY + 20;
+  ASSERT_TRUE(armyX > 0 && armyX < 640 && armyY > 0 && armyY < 520) << "army 2 on the screen";
+  game.driver.Click(armyX, armyY, kMouseLeft);
+  game.driver.RunFrames(2);
+  ASSERT_EQ(map.inspectShown, 1);
+  game.driver.Click(120, 120, kMouseLeft);  // nothing there: the text closes
+  game.driver.RunFrames(2);
+  ASSERT_EQ(map.inspectShown, 0);
+  game.driver.Click(map.goldPileX[0] - game.View().cameraX + 20,
+                    map.goldPileY[0] - game.View().cameraY + 20, kMouseLeft);
+  game.driver.RunFrames(2);
+  ASSERT_EQ(map.inspectShown, 1);
+  const uint32_t day = game.State().day;
+
+  game.Slide(kEndTurnX, kEndTurnY, armyX, armyY);
+  EXPECT_EQ(map.inspectShown, 0) << "the text closed and army 2 is not inspected";
+  EXPECT_EQ(game.State().day, day);
+}
+
+TEST_F(PressOriginMapE2E, APanelButtonSlidOffActsButPlansNoWalk) {
+  {
+    SCOPED_TRACE("Centre, slid onto the map");
+    MapGame game;
+    game.ChoosePlayer();
+    ASSERT_EQ(game.Map().playerSelected, 1);
+    const int32_t centredX = game.View().cameraX, centredY = game.View().cameraY;
+    game.View().cameraX += 200;  // the player off the middle
+    game.driver.RunFrames(1);
+    game.Slide(kCentreX, kPanelY, 400 + 2 * 40, 320);
+    EXPECT_EQ(game.View().cameraX, centredX) << "Centre acted as the press left it";
+    EXPECT_EQ(game.View().cameraY, centredY);
+    EXPECT_EQ(game.Map().playerWalkState, MapEncounters::kWalkIdle) << "no walk planned";
+    EXPECT_EQ(game.Map().pressedPanelButton, 0);
+  }
+  {
+    // A pixel off the button: the map beneath is still the cell the press
+    // began on, and it is no more the map's for that.
+    SCOPED_TRACE("Trade, slid a pixel off");
+    MapGame game;
+    game.ChoosePlayer();
+    ASSERT_EQ(game.Map().playerSelected, 1);
+    game.Slide(kTradeX, kPanelTop, kTradeX, kPanelTop - 1);
+    EXPECT_EQ(game.Map().meetingState, MapEncounters::kMeetAsked) << "Trade acted";
+    EXPECT_EQ(game.Map().playerWalkState, MapEncounters::kWalkIdle) << "no walk planned";
+    // The next click of the panel's own works as ever.
+    game.driver.Click(kTradeX, kPanelY, kMouseLeft);
+    game.driver.RunFrames(2);
+    EXPECT_EQ(game.Map().meetingState, MapEncounters::kMeetNone);
+  }
+}
+
+TEST_F(PressOriginMapE2E, ABattlePressMovedOntoAUnitOrAButtonDoesNothingThere) {
+  ScenarioDriver d;
+  StartBattle(d);
+  BattleScreen& b = *d.App().battleScreen;
+  // The view on the fighter, whose own army stands beside him.
+  b.CentreView(b.figureX, b.figureY);
+  d.RunFrames(1);
+  int army = -1;
+  for (int j = 0; j < battle::kArmySlots && army < 0; ++j) {
+    if (!b.armyUsed[j]) continue;
+    const int x = ScreenX(b, b.armyCell[j]), y = ScreenY(b, b.armyCell[j]);
+    if (x > 0 && x < 640 && y > 0 && y < 460) army = j;
+  }
+  ASSERT_GE(army, 0) << "an army on the screen";
+  const int fx = ScreenX(b, b.figureCell), fy = ScreenY(b, b.figureCell);
+  ASSERT_TRUE(fx > 0 && fx < 640 && fy > 0 && fy < 460);
+  d.Click(fx, fy, kMouseLeft);
+  d.RunFrames(2);
+  ASSERT_EQ(b.figureSelected, 1);
+
+  // From the fighter's own cell onto his army: the army is not chosen.
+  d.MoveTo(fx, fy);
+  d.ButtonDown(kMouseLeft);
+  d.RunFrames(2);
+  d.MoveTo(ScreenX(b, b.armyCell[army]), ScreenY(b, b.armyCell[army]));
+  d.RunFrames(2);
+  d.ButtonUp(kMouseLeft);
+  d.RunFrames(2);
+  EXPECT_EQ(b.armySelected, 0) << "the army stays unchosen";
+  EXPECT_EQ(b.figureSelected, 1);
+
+  // From the field onto End Turn: the turn goes on.
+  const uint32_t turn = b.turnNumber;
+  const ButtonRect& endTurn = kButtonRects[0];
+  ASSERT_EQ(endTurn.id, kButtonEndTurn);
+  d.MoveTo(fx, fy);
+  d.ButtonDown(kMouseLeft);
+  d.RunFrames(2);
+  d.MoveTo(endTurn.x + endTurn.w / 2, endTurn.y + endTurn.h / 2);
+  d.RunFrames(2);
+  d.ButtonUp(kMouseLeft);
+  d.RunFrames(2);
+  EXPECT_EQ(b.turnNumber, turn);
+  EXPECT_EQ(b.enemyPhase, 0) << "the enemy's turn has not begun";
+  EXPECT_EQ(b.clickedButton, kButtonNone);
+
+  // Grid pressed and slid a pixel off onto the field beneath: Grid acts as
+  // the press leaves it, and the cell there is not clicked.
+  const ButtonRect& grid = kButtonRects[4];
+  ASSERT_EQ(grid.id, kButtonGrid);
+  const uint8_t shown = b.gridShown;
+  const uint32_t clicked = b.clickedCell;
+  d.MoveTo(grid.x + grid.w / 2, grid.y);
+  d.ButtonDown(kMouseLeft);
+  d.RunFrames(2);
+  d.MoveTo(grid.x + grid.w / 2, grid.y - 1);
+  d.RunFrames(2);
+  d.ButtonUp(kMouseLeft);
+  d.RunFrames(2);
+  EXPECT_NE(b.gridShown, shown) << "Grid acted";
+  EXPECT_EQ(b.clickedCell, clicked) << "no cell clicked";
+  EXPECT_EQ(b.pathLength, 0) << "no walk planned";
+}
+
+// Right held on the map, or in a battle, as another window takes the focus:
+// the view stays still in the background, and still once the focus is back,
+// whether Right was let go while away or is still held (the desktop telling
+// of it again as the focus returns).
+TEST_F(PressOriginMapE2E, NothingScrollsWhileTheWindowIsInTheBackground) {
+  auto play = [](ScenarioDriver& d, int32_t& viewX) {
+    d.MoveTo(400, 300);  // away from the screen's edges
+    d.RunFrames(1);
+    d.KeyDown(kKeyRight);
+    d.RunFrames(3);
+    const int32_t before = viewX;
+    ASSERT_GT(before, -100000);
+    d.RunFrames(2);
+    ASSERT_GT(viewX, before) << "Right scrolls while the window has the focus";
+
+    d.Focus(false);
+    const int32_t away = viewX;
+    d.RunFrames(30);
+    EXPECT_EQ(viewX, away) << "still in the background";
+    d.KeyUp(kKeyRight);  // let go in the other window
+    d.RunFrames(2);
+    d.Focus(true);
+    d.RunFrames(10);
+    EXPECT_EQ(viewX, away) << "still once the focus is back";
+
+    // Held as the focus goes and still held as it returns: no scroll until
+    // it has been let go and pressed anew.
+    d.KeyDown(kKeyRight);
+    d.RunFrames(2);
+    d.Focus(false);
+    d.RunFrames(5);
+    d.Focus(true);
+    d.KeyDown(kKeyRight);
+    const int32_t back = viewX;
+    d.RunFrames(10);
+    EXPECT_EQ(viewX, back) << "a key held from before the background is not held";
+    d.KeyUp(kKeyRight);
+    d.RunFrames(1);
+    d.KeyDown(kKeyRight);
+    d.RunFrames(3);
+    EXPECT_GT(viewX, back) << "pressed anew, it scrolls";
+    d.KeyUp(kKeyRight);
+    d.RunFrames(1);
+  };
+  {
+    SCOPED_TRACE("the map");
+    MapGame game;
+    play(game.driver, game.View().cameraX);
+  }
+  {
+    SCOPED_TRACE("a battle");
+    ScenarioDriver d;
+    StartBattle(d);
+    BattleScreen& b = *d.App().battleScreen;
+    b.viewX = 0;
+    play(d, b.viewX);
+  }
+}
+
+// A panel button held as the focus goes: the press ends there, as if it had
+// left the button, so the button acts once; it is neither stuck pressed nor
+// pressed anew when the focus comes back, and the next click works.
+TEST_F(PressOriginMapE2E, APanelButtonHeldAsTheFocusGoesActsAtMostOnce) {
+  MapGame game;
+  ScenarioDriver& d = game.driver;
+  MapEncounters& map = game.Map();
+  game.ChoosePlayer();
+  ASSERT_EQ(map.playerSelected, 1);
+  d.MoveTo(kTradeX, kPanelY);
+  d.ButtonDown(kMouseLeft);
+  d.RunFrames(2);
+  ASSERT_EQ(map.pressedPanelButton, MapEncounters::kPanelTrade);
+  ASSERT_EQ(map.meetingState, MapEncounters::kMeetNone);
+
+  d.Focus(false);
+  d.RunFrames(10);
+  EXPECT_EQ(map.pressedPanelButton, 0) << "the press ended with the focus";
+  EXPECT_EQ(map.panelButtonHeld, 0);
+  const uint8_t asked = map.meetingState;
+  EXPECT_EQ(asked, MapEncounters::kMeetAsked) << "Trade acted once as the press ended";
+  d.ButtonUp(kMouseLeft);  // let go in the other window
+  d.RunFrames(2);
+  d.Focus(true);
+  d.RunFrames(10);
+  EXPECT_EQ(map.meetingState, asked) << "Trade does not act again on the return";
+  EXPECT_EQ(map.pressedPanelButton, 0) << "nor is it pressed anew";
+  EXPECT_EQ(map.panelButtonHeld, 0);
+  EXPECT_EQ(map.playerWalkState, MapEncounters::kWalkIdle);
+
+  d.Click(kTradeX, kPanelY, kMouseLeft);
+  d.RunFrames(2);
+  EXPECT_EQ(map.meetingState, MapEncounters::kMeetNone) << "the next click acts";
+  EXPECT_EQ(map.pressedPanelButton, 0);
+}
