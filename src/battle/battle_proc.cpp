@@ -34,16 +34,6 @@ void OpenSaveAndQuit(GameApp& app) {
   app.gameState->overlayOpen = 1;
 }
 
-// A button that acted as the press left it has taken the whole press: the
-// button stays latched until let go, so that the cell the press is moved
-// onto does not take it as well.
-void KeepPressTaken(InputDevice* mouse) {
-  const MouseState m = mouse->Mouse();
-  for (int button : {kMouseLeft, kMouseRight}) {
-    if (m.rgbButtons[button] & 0x80) mouse->SetLatch(button, 1);
-  }
-}
-
 }  // namespace
 
 void GameApp::BattleProc() {

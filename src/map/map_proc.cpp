@@ -59,16 +59,6 @@ uint32_t ClickBlock(KingdomMap& view, int block, int32_t x, int32_t y, InputDevi
   }
 }
 
-// A button that acts as the press leaves it has taken the whole press: the
-// button stays latched until let go, so that nothing the press is moved onto
-// (a cell of the map beneath, another button) takes it as well.
-void KeepPressTaken(InputDevice* mouse) {
-  const MouseState m = mouse->Mouse();
-  for (int b : {kMouseLeft, kMouseRight}) {
-    if (m.rgbButtons[b] & 0x80) mouse->SetLatch(b, 1);
-  }
-}
-
 // The application's fields that the day change, the night and the invading
 // armies' turn read and write, copied out before a call and back after it.
 MapTurnFlags TurnFlagsOf(const GameApp& app) {

@@ -250,11 +250,16 @@ uint32_t WaitForMouseRelease(InputDevice* mouse) {
   if (mouse->ButtonPressed(0) == 1 || mouse->ButtonPressed(1) == 1) return 0;
   // A button still held cannot start a second click. One already up is
   // left free: a press before the next poll is a click of its own.
+  KeepPressTaken(mouse);
+  return 1;
+}
+
+void KeepPressTaken(InputDevice* mouse) {
+  if (!mouse) return;
   const MouseState m = mouse->Mouse();
   for (int b : {kMouseLeft, kMouseRight}) {
     if (m.rgbButtons[b] & 0x80) mouse->SetLatch(b, 1);
   }
-  return 1;
 }
 
 uint32_t TakeBackKeys(InputDevice& keyboard) {

@@ -235,6 +235,10 @@ class InputDevice {
 uint32_t WaitForMouseRelease(InputDevice* mouse);
 inline uint32_t WaitForMouseRelease(InputDevice& mouse) { return WaitForMouseRelease(&mouse); }
 
+// Latches the left and right buttons where they are held: the press is
+// taken, and nothing else takes it until it has been let go.
+void KeepPressTaken(InputDevice* mouse);
+
 // Whether the left or the right button reports a fresh press: every click
 // of the game takes either.
 inline bool EitherButtonPressed(InputDevice& mouse) {
