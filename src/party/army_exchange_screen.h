@@ -52,6 +52,7 @@ class ArmyExchangeScreen : public exchange_common::ExchangeSides {
   void HoverBack(int32_t x, int32_t y);
   void HoverValues(int32_t x, int32_t y);
   uint32_t ClickBack(int32_t x, int32_t y, InputDevice* mouse);
+  // A fresh press that began on a cell lifts its stack (possibly none).
   void PickUpStack(int32_t x, int32_t y, InputDevice* mouse);
   void DropStack(int32_t x, int32_t y, InputDevice* mouse);
   void DragFollow(int32_t x, int32_t y);

@@ -90,7 +90,7 @@ void GameApp::ItemExchangeProc() {
   // An item is lifted only while the screen stays: once the leave is decided
   // this frame, the items are written back as they lie.
   if (!screen->dragging && down && leaveCode == 0) {
-    screen->PickUp(x, y);
+    screen->PickUp(x, y, mouse);
     if (screen->heldItem == 0) {
       screen->dragging = 0;
     } else {
