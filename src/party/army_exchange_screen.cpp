@@ -185,6 +185,7 @@ void ArmyExchangeScreen::PickUpStack(int32_t x, int32_t y, InputDevice* mouse) {
 }
 
 void ArmyExchangeScreen::DropStack(int32_t x, int32_t y, InputDevice* mouse) {
+  if (mouse && mouse->PressCut()) return;
   for (int t = 1; t <= kExchangeEntries; ++t) {
     if (!dragging || !heldCode || !InCell(t, x, y) || AnyButton(mouse)) continue;
     const int s = heldCell;

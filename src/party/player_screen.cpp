@@ -212,7 +212,10 @@ void PlayerScreen::StepItems(InputDevice& mouse, int32_t x, int32_t y, bool down
   if (!items.dragging) {
     if (down && !pressedId) ClickArmiesAndItems(x, y, &mouse);
   } else if (!down) {
-    items.Drop(x, y);
+    // Only the player's own release puts an item down; a press cut by the
+    // focus leaving the window sends it home.
+    if (mouse.PressCut()) items.ReturnToOrigin();
+    else items.Drop(x, y);
     mouse.SetLatch(kMouseLeft, 1);
     mouse.SetLatch(kMouseRight, 1);
   }

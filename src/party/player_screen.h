@@ -97,7 +97,8 @@ class PlayerScreen {
   // The items' part of a frame, shared by the member screens: a fresh press
   // (no button pressed) picks up or selects, the item follows the cursor and
   // drops once both buttons are up; the worn pictures and the described item
-  // follow.
+  // follow. A press the window's focus cut short is no release: what it
+  // held goes back where it was lifted from.
   void StepItems(InputDevice& mouse, int32_t x, int32_t y, bool down);
   // The pressed button's action once it is released; returns the id acted
   // on (0: nothing yet).
