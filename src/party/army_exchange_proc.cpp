@@ -74,7 +74,8 @@ void GameApp::ArmyExchangeProc() {
     screen->UpdateLengths();
   }
 
-  // Let go outside every cell: the stack goes home.
+  // Let go outside every cell, or the press cut by the focus leaving the
+  // window: the stack goes home.
   if (!mouse->ButtonPressed(kMouseLeft) && !mouse->ButtonPressed(kMouseRight)) {
     if (screen->dragging && screen->heldCode && screen->heldCell) {
       const int e = screen->heldCell - 1;

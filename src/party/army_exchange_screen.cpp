@@ -50,6 +50,13 @@ bool InCell(int cell, int32_t x, int32_t y) {
   return PointInRect(c.rectX, r.rectY, c.rectW, r.rectH, x, y) != 0;
 }
 
+// A fresh press of either button that began on the cell.
+bool FreshPressOnCell(int cell, InputDevice* mouse) {
+  const Column& c = ColumnOf(cell);
+  const Row& r = RowOf(cell);
+  return mouse && FreshPressIn(*mouse, c.rectX, r.rectY, c.rectW, r.rectH);
+}
+
 using exchange_common::AnyButton;
 constexpr int32_t kBackX = 730, kBackY = 6;
 
@@ -165,7 +172,7 @@ uint32_t ArmyExchangeScreen::ClickBack(int32_t x, int32_t y, InputDevice* mouse)
 
 void ArmyExchangeScreen::PickUpStack(int32_t x, int32_t y, InputDevice* mouse) {
   for (int c = 1; c <= kExchangeEntries; ++c) {
-    if (dragging || heldCode || !InCell(c, x, y) || !AnyButton(mouse)) continue;
+    if (dragging || heldCode || !InCell(c, x, y) || !FreshPressOnCell(c, mouse)) continue;
     lastMouseX = x;
     lastMouseY = y;
     dragging = 1;
@@ -178,6 +185,7 @@ void ArmyExchangeScreen::PickUpStack(int32_t x, int32_t y, InputDevice* mouse) {
 }
 
 void ArmyExchangeScreen::DropStack(int32_t x, int32_t y, InputDevice* mouse) {
+  if (mouse && mouse->PressCut()) return;
   for (int t = 1; t <= kExchangeEntries; ++t) {
     if (!dragging || !heldCode || !InCell(t, x, y) || AnyButton(mouse)) continue;
     const int s = heldCell;

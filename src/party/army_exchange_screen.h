@@ -52,7 +52,11 @@ class ArmyExchangeScreen : public exchange_common::ExchangeSides {
   void HoverBack(int32_t x, int32_t y);
   void HoverValues(int32_t x, int32_t y);
   uint32_t ClickBack(int32_t x, int32_t y, InputDevice* mouse);
+  // A fresh press that began on a cell lifts its stack (possibly none).
   void PickUpStack(int32_t x, int32_t y, InputDevice* mouse);
+  // Both buttons let go over a cell: the held stack goes there, changing
+  // places with what lies there. A press cut by the focus leaving the
+  // window drops nothing: the procedure sends the stack home.
   void DropStack(int32_t x, int32_t y, InputDevice* mouse);
   void DragFollow(int32_t x, int32_t y);
   void DrawBackground();

@@ -82,11 +82,11 @@ void ExchangeChoiceScreen::HoverButtons(int32_t x, int32_t y) {
 
 uint32_t ExchangeChoiceScreen::ClickButtons(int32_t x, int32_t y, InputDevice* mouse) {
   if (!mouse) return 0;
-  if (!mouse->ButtonPressed(kMouseLeft) && !mouse->ButtonPressed(kMouseRight)) return 0;
   uint8_t* looks[3] = {&backLook, &itemsLook, &armiesLook};
   for (int i = 0; i < 3; ++i) {
     const Button& b = kButtons[i];
     if (!PointInRect(b.x, b.y, b.w, b.h, x, y)) continue;
+    if (!FreshPressIn(*mouse, b.x, b.y, b.w, b.h)) return 0;
     clickedButton = b.id;
     *looks[i] = ea::kLookPressed;
     buttonPressed = 1;

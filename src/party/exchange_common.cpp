@@ -158,7 +158,9 @@ void BackButton::Hover(int32_t x, int32_t y) {
 }
 
 uint32_t BackButton::Click(int32_t x, int32_t y, InputDevice* mouse) {
-  if (!PointInRect(kBackX, kBackY, kBackW, kBackH, x, y) || !AnyButton(mouse)) return 0;
+  if (!mouse || !PointInRect(kBackX, kBackY, kBackW, kBackH, x, y) ||
+      !FreshPressIn(*mouse, kBackX, kBackY, kBackW, kBackH))
+    return 0;
   armed = 1;
   look = exchange_art::kLookPressed;
   pressed = 1;

@@ -61,7 +61,8 @@ void DrawShield(SpriteSheet* ui, const TotalsArt& art, int32_t x, int32_t y, int
 
 // The Back button of the exchanges at (730, 6): the hover test sets hovered
 // (never cleared) and, unless pressed, the look; a fresh press of either
-// mouse button over it arms it, shows it pressed and returns 1.
+// mouse button over it that began on it arms it, shows it pressed and
+// returns 1.
 struct BackButton {
   uint8_t& look;
   uint8_t& hovered;

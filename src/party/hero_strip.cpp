@@ -105,8 +105,13 @@ int HeroStrip::HeroAt(int place) const {
 }
 
 int HeroStrip::CellAt(int32_t x, int32_t y) {
-  for (int k = 1; k <= kStripCells; ++k)
-    if (PointInRect((k - 1) * kStripCellSize, kStripTop, kStripCellSize, kStripCellSize, x, y))
-      return k;
+  for (int k = 1; k <= kStripCells; ++k) {
+    const ScreenRect r = CellRect(k);
+    if (PointInRect(r.x, r.y, r.w, r.h, x, y)) return k;
+  }
   return 0;
+}
+
+ScreenRect HeroStrip::CellRect(int cell) {
+  return {(cell - 1) * kStripCellSize, kStripTop, kStripCellSize, kStripCellSize};
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "game/game_state.h"
+#include "party/screen_rect.h"
 
 constexpr int kStripPlaces = 35;
 constexpr int kStripCells = 8;
@@ -63,6 +64,8 @@ struct HeroStrip {
   int HeroAt(int place) const;
   // The cell 1..8 under the cursor, or 0.
   static int CellAt(int32_t x, int32_t y);
+  // Where cell 1..8 lies on the screen.
+  static ScreenRect CellRect(int cell);
 
   template <class V>
   void VisitFields(V& v) const {

@@ -57,9 +57,10 @@ void GameApp::HeroesProc() {
   // drag of nothing, so that sliding it across the bag lifts nothing.
   const bool down = EitherButtonPressed(mouse);
   if (down && !items.dragging && !items.draggedItem && !screen.pressedId && !screen.heroPressed) {
-    if (screen.ClickButtons(mx, my, heroShown) || screen.ClickHeroButtons(mx, my, heroShown)) {
+    if (screen.ClickButtons(mx, my, heroShown, &mouse) ||
+        screen.ClickHeroButtons(mx, my, heroShown, &mouse)) {
       items.dragging = 1;
-    } else if (screen.ClickStrip(mx, my)) {
+    } else if (screen.ClickStrip(mx, my, &mouse)) {
       mouse.SetLatch(kMouseLeft, 1);
       mouse.SetLatch(kMouseRight, 1);
     }

@@ -111,9 +111,9 @@ void HeroesScreen::StoreHero(GameState& state, int hero) const {
   armies.Store(state.heroArmies[hero]);
 }
 
-int HeroesScreen::ClickStrip(int32_t x, int32_t y) {
+int HeroesScreen::ClickStrip(int32_t x, int32_t y, const InputDevice* mouse) {
   const int cell = HeroStrip::CellAt(x, y);
-  if (!cell) return 0;
+  if (!cell || !PressBeganOn(mouse, HeroStrip::CellRect(cell))) return 0;
   strip.PressCell(cell);
   return 1;
 }
@@ -136,9 +136,10 @@ void HeroesScreen::HoverButtons(int32_t x, int32_t y, bool memberShown) {
   }
 }
 
-int HeroesScreen::ClickButtons(int32_t x, int32_t y, bool memberShown) {
+int HeroesScreen::ClickButtons(int32_t x, int32_t y, bool memberShown, const InputDevice* mouse) {
   // Back stays lit rather than pressed on this screen.
   if (Inside(kBackRect, x, y)) {
+    if (!PressBeganOn(mouse, kBackRect)) return 0;
     pressedId = kPlayerBack;
     buttonLooks[kPlayerBack] = party_art::kLookHovered;
     buttonHeld = 1;
@@ -147,7 +148,7 @@ int HeroesScreen::ClickButtons(int32_t x, int32_t y, bool memberShown) {
   // Rename army answers even with no hero shown; the editor then has no
   // owner to store for.
   if (!memberShown) {
-    if (!Inside(kRenameArmyRect, x, y)) return 0;
+    if (!Inside(kRenameArmyRect, x, y) || !PressBeganOn(mouse, kRenameArmyRect)) return 0;
     pressedId = kPlayerRenameArmy;
     buttonLooks[kPlayerRenameArmy] = party_art::kLookHovered;
     buttonHeld = 1;
@@ -155,13 +156,15 @@ int HeroesScreen::ClickButtons(int32_t x, int32_t y, bool memberShown) {
   }
   // The player's Back rectangle is the strip's here.
   if (Inside(kPlayerBackRect, x, y)) return 0;
-  return PlayerScreen::ClickButtons(x, y);
+  return PlayerScreen::ClickButtons(x, y, mouse);
 }
 
-int HeroesScreen::ClickHeroButtons(int32_t x, int32_t y, bool memberShown) {
+int HeroesScreen::ClickHeroButtons(int32_t x, int32_t y, bool memberShown,
+                                   const InputDevice* mouse) {
   for (int id = kHeroScrollBack; id < kHeroButtonCount; ++id) {
     if (!Inside(kHeroButtonRects[id], x, y)) continue;
     if (id == kHeroName && !memberShown) return 0;
+    if (!PressBeganOn(mouse, kHeroButtonRects[id])) return 0;
     heroPressed = uint8_t(id);
     heroLooks[id] = party_art::kLookPressed;
     switch (id) {

@@ -40,18 +40,20 @@ class HeroesScreen : public PlayerScreen {
   void LoadHero(const GameState& state, int hero);
   // Writes hero k's items and armies back.
   void StoreHero(GameState& state, int hero) const;
-  // A fresh press on a strip cell; 1 when a cell was hit.
-  int ClickStrip(int32_t x, int32_t y);
+  // A fresh press on a strip cell; 1 when a cell was hit. As with every
+  // click test of the screen, a mouse given makes it take only a press that
+  // began on the same cell or button.
+  int ClickStrip(int32_t x, int32_t y, const InputDevice* mouse = nullptr);
   // The hero in the selected place, or -1.
   int SelectedHero() const;
 
   // The member screen's buttons with this screen's Back button; the
   // member's own buttons only while a hero is shown.
   void HoverButtons(int32_t x, int32_t y, bool memberShown);
-  int ClickButtons(int32_t x, int32_t y, bool memberShown);
+  int ClickButtons(int32_t x, int32_t y, bool memberShown, const InputDevice* mouse = nullptr);
   // A fresh press on a strip button (scrolling and Switch act at once) or
   // on the hero's Name button; 1 when hit.
-  int ClickHeroButtons(int32_t x, int32_t y, bool memberShown);
+  int ClickHeroButtons(int32_t x, int32_t y, bool memberShown, const InputDevice* mouse = nullptr);
   // The pressed strip or Name button once released over it (at once when
   // the cursor left it): re-arms scrolling, flips the counter. Returns the
   // button acted on, 0 while waiting.

@@ -90,7 +90,7 @@ void GameApp::ItemExchangeProc() {
   // An item is lifted only while the screen stays: once the leave is decided
   // this frame, the items are written back as they lie.
   if (!screen->dragging && down && leaveCode == 0) {
-    screen->PickUp(x, y);
+    screen->PickUp(x, y, mouse);
     if (screen->heldItem == 0) {
       screen->dragging = 0;
     } else {
@@ -98,14 +98,16 @@ void GameApp::ItemExchangeProc() {
       screen->itemY[screen->heldItem - 1] = screen->lastMouseY - 32;
     }
   }
+  // Only the player's own release puts the item down: a press cut by the
+  // focus leaving the window is no drop, and the item goes home below.
   if (screen->dragging) {
-    if (!down && screen->Drop(x, y)) {
+    if (!down && !mouse->PressCut() && screen->Drop(x, y)) {
       mouse->SetLatch(kMouseLeft, 1);
       mouse->SetLatch(kMouseRight, 1);
     }
     screen->totalsDirty = 1;
   }
-  // Let go over no place: the item goes back where it came from.
+  // Let go over no place, or cut: the item goes back where it came from.
   if (!down && screen->dragging) screen->ReturnHeldItem();
   if (!down && !screen->heldItem) screen->dragging = 0;
 

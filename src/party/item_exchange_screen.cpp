@@ -230,12 +230,13 @@ void ItemExchangeScreen::FlagWorn(int place) {
   rightWorn.reloadFlags[flag] = 1;
 }
 
-int ItemExchangeScreen::PickUp(int32_t x, int32_t y) {
+int ItemExchangeScreen::PickUp(int32_t x, int32_t y, const InputDevice* mouse) {
   if (dragging || heldItem) return 0;
   for (uint8_t side : {kItemSideLeft, kItemSideRight}) {
     for (int p = 0; p < kExchangePlaces; ++p) {
       const ScreenRect r = ExchangePlaceRect(side, p);
       if (!PointInRect(r.x, r.y, r.w, r.h, x, y)) continue;
+      if (!PressBeganOn(mouse, r)) return 0;
       uint8_t* places = Places(side);
       heldItem = places[p];
       places[p] = 0;

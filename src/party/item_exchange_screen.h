@@ -53,7 +53,8 @@ class ItemExchangeScreen : public exchange_common::ExchangeSides {
   uint32_t ClickBack(int32_t x, int32_t y, InputDevice* mouse);
   // A press over a place of either member (no drag running) lifts what
   // lies there, possibly nothing, and starts a drag. Returns 1 on a hit.
-  int PickUp(int32_t x, int32_t y);
+  // A press that began off the place (as the mouse tells) lifts nothing.
+  int PickUp(int32_t x, int32_t y, const InputDevice* mouse = nullptr);
   // The buttons let go over a place of either member: the held item goes
   // there by the drop rule or back to its source. Returns 1 when a place
   // took the drop (the caller latches the buttons then).

@@ -48,10 +48,17 @@ void MemberArmies::Store(ArmyRecord& record) const {
 }
 
 uint8_t MemberArmies::BoxAt(int32_t x, int32_t y) {
-  for (int b = 0; b < kArmySlots; ++b)
-    if (PointInRect(kBoxLeft[b], kBoxTop, kBoxLeft[b + 1] - kBoxLeft[b], kBoxHeight, x, y))
-      return uint8_t(b + 1);
+  for (uint8_t box = 1; box <= kArmySlots; ++box) {
+    const ScreenRect r = BoxRect(box);
+    if (PointInRect(r.x, r.y, r.w, r.h, x, y)) return box;
+  }
   return kNoArmyBox;
+}
+
+ScreenRect MemberArmies::BoxRect(uint8_t box) {
+  if (box < 1 || box > kArmySlots) return {0, 0, 0, 0};
+  const int b = box - 1;
+  return {kBoxLeft[b], kBoxTop, kBoxLeft[b + 1] - kBoxLeft[b], kBoxHeight};
 }
 
 int MemberArmies::SlotInBox(uint8_t box) const {

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "game/game_state.h"
+#include "party/screen_rect.h"
 
 constexpr uint8_t kNoArmyBox = 0;  // selectedArmy / disband box: none
 
@@ -31,6 +32,8 @@ struct MemberArmies {
   void Store(ArmyRecord& record) const;
   // The army box 1..6 under the cursor, or 0.
   static uint8_t BoxAt(int32_t x, int32_t y);
+  // Where box 1..6 takes a press (nowhere for any other box).
+  static ScreenRect BoxRect(uint8_t box);
   // The slot drawn in box 1..6, or -1 when no army is drawn there.
   int SlotInBox(uint8_t box) const;
   // Removes the army drawn in box 1..6 (and only that one).

@@ -12,13 +12,10 @@
 
 #include "game/game_state.h"
 #include "game/item_catalog.h"
+#include "party/screen_rect.h"
 
 constexpr int32_t kItemIconSize = 64;
 constexpr uint8_t kNoItemPlace = 0xFF;
-
-struct ScreenRect {
-  int32_t x, y, w, h;
-};
 
 namespace member_items {
 // Where an item place is picked up from and dropped on.

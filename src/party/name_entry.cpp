@@ -221,7 +221,8 @@ void Hover(uint8_t id, int32_t x, int32_t y, uint8_t pressLock, uint8_t& look, u
 
 uint32_t Click(uint8_t id, int32_t x, int32_t y, InputDevice* mouse, uint8_t& clickedId) {
   if (!mouse || !OnButton(id, x, y)) return 0;
-  if (!mouse->ButtonPressed(kMouseLeft) && !mouse->ButtonPressed(kMouseRight)) return 0;
+  const ButtonPlace& b = kButtons[id - 1];
+  if (!FreshPressIn(*mouse, b.x, b.y, b.w, b.h)) return 0;
   clickedId = id;
   return 1;
 }

@@ -47,7 +47,7 @@ void GameApp::PlayerProc() {
   // item stays pending until it is dropped.
   const bool down = EitherButtonPressed(mouse);
   if (down && !items.dragging && !items.draggedItem && !screen.pressedId) {
-    if (!screen.ClickButtons(mx, my) && controlBar->ClickHideShowButton(mx, my, &mouse))
+    if (!screen.ClickButtons(mx, my, &mouse) && controlBar->ClickHideShowButton(mx, my, &mouse))
       controlBar->buttonHeld = 1;
   }
   ToggleMemberSlots(screen);

@@ -169,9 +169,10 @@ void PlayerScreen::HoverTabs(int32_t x, int32_t y, bool heroBoxes) {
     if (Inside(box.rect, x, y)) hoverValue = box.id;
 }
 
-int PlayerScreen::ClickButtons(int32_t x, int32_t y) {
+int PlayerScreen::ClickButtons(int32_t x, int32_t y, const InputDevice* mouse) {
   for (int id = kPlayerBack; id < kPlayerButtonCount; ++id) {
-    if (!ButtonShown(id) || !Inside(kButtonRects[id], x, y)) continue;
+    const ScreenRect& r = kButtonRects[id];
+    if (!ButtonShown(id) || !Inside(r, x, y) || !PressBeganOn(mouse, r)) continue;
     pressedId = uint8_t(id);
     buttonHeld = 1;
     // Back and the throw answers look pressed, the others stay lit. The
@@ -193,22 +194,28 @@ int PlayerScreen::ClickButtons(int32_t x, int32_t y) {
   return 0;
 }
 
-void PlayerScreen::ClickArmiesAndItems(int32_t x, int32_t y) {
+void PlayerScreen::ClickArmiesAndItems(int32_t x, int32_t y, const InputDevice* mouse) {
   if (items.dragging || items.draggedItem) return;
   const uint8_t box = MemberArmies::BoxAt(x, y);
   if (box != kNoArmyBox) {
+    if (!PressBeganOn(mouse, MemberArmies::BoxRect(box))) return;
     armies.selectedArmy = box;
     items.chosenItem = 0;
     return;
   }
+  const int place = member_items::PlaceAt(x, y);
+  if (place < 0 || !PressBeganOn(mouse, member_items::PlaceRect(place))) return;
   if (items.PickUp(x, y) && items.chosenItem) armies.selectedArmy = kNoArmyBox;
 }
 
 void PlayerScreen::StepItems(InputDevice& mouse, int32_t x, int32_t y, bool down) {
   if (!items.dragging) {
-    if (down && !pressedId) ClickArmiesAndItems(x, y);
+    if (down && !pressedId) ClickArmiesAndItems(x, y, &mouse);
   } else if (!down) {
-    items.Drop(x, y);
+    // Only the player's own release puts an item down; a press cut by the
+    // focus leaving the window sends it home.
+    if (mouse.PressCut()) items.ReturnToOrigin();
+    else items.Drop(x, y);
     mouse.SetLatch(kMouseLeft, 1);
     mouse.SetLatch(kMouseRight, 1);
   }

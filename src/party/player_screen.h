@@ -89,13 +89,16 @@ class PlayerScreen {
   // narrower and lower than the player's.
   void HoverTabs(int32_t x, int32_t y, bool heroBoxes = false);
   // A fresh press on a button: sets pressedId and its effect; 1 when hit.
-  int ClickButtons(int32_t x, int32_t y);
-  // A fresh press on an army box or an item place.
-  void ClickArmiesAndItems(int32_t x, int32_t y);
+  // A button takes only a press that began on it (as the mouse tells).
+  int ClickButtons(int32_t x, int32_t y, const InputDevice* mouse = nullptr);
+  // A fresh press on an army box or an item place, taken only by the box or
+  // place it began on.
+  void ClickArmiesAndItems(int32_t x, int32_t y, const InputDevice* mouse = nullptr);
   // The items' part of a frame, shared by the member screens: a fresh press
   // (no button pressed) picks up or selects, the item follows the cursor and
   // drops once both buttons are up; the worn pictures and the described item
-  // follow.
+  // follow. A press the window's focus cut short is no release: what it
+  // held goes back where it was lifted from.
   void StepItems(InputDevice& mouse, int32_t x, int32_t y, bool down);
   // The pressed button's action once it is released; returns the id acted
   // on (0: nothing yet).

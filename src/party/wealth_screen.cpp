@@ -249,7 +249,8 @@ uint32_t WealthScreen::ClickBack(int32_t x, int32_t y, InputDevice* mouse) {
   if (!mouse) return 0;
   if (!PointInRect(kWealthBackX, kWealthBackY, kWealthBackClickW, kWealthBackClickH, x, y))
     return 0;
-  if (!mouse->ButtonPressed(kMouseLeft) && !mouse->ButtonPressed(kMouseRight)) return 0;
+  if (!FreshPressIn(*mouse, kWealthBackX, kWealthBackY, kWealthBackClickW, kWealthBackClickH))
+    return 0;
   pressedId = 1;
   return 1;
 }
