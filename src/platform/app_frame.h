@@ -82,13 +82,13 @@ void SetStartInWindow(bool inWindow);
 // The one application object (set by the AppFrame constructor).
 extern AppFrame* currentApp;
 
-// The quit message: posted by the game or by closing the window; the
-// message loop ends when it finds it.
 // What the message loop does when the window gains or loses the keyboard
 // focus: the input follows (InputHub::SetFocus), then the window procedure
 // hears of it.
 void WindowFocusChanged(void* window, bool focused);
 
+// The quit message: posted by the game or by closing the window; the
+// message loop ends when it finds it.
 void PostQuitMessage(int exitCode);
 bool QuitPosted();
 int QuitExitCode();

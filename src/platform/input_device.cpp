@@ -32,7 +32,6 @@ InputDevice::InputDevice()
       latch{},
       cursorX(0),
       cursorY(0),
-      heldBefore{},
       unreadable(0),
       pressBegan(0),
       pressKnown(0),
@@ -68,7 +67,6 @@ uint32_t InputDevice::Release() {
 uint32_t InputDevice::Clear() {
   std::memset(state, 0, sizeof state);
   std::memset(latch, 0, sizeof latch);
-  std::memset(heldBefore, 0, sizeof heldBefore);
   cursorX = 0;
   cursorY = 0;
   unreadable = 0;
@@ -106,16 +104,12 @@ uint32_t InputDevice::Poll() {
       Forget();
       return 0;
     }
-    // Back from the background: a key still held is the one held before
-    // (the desktop tells of it again as the focus returns), not a press.
-    if (unreadable) hub.DropTyped(device, true);
     unreadable = 0;
     std::memcpy(state, keys, sizeof keys);
     // A key let go and pressed anew since the last poll is unlatched: two
     // quick presses are two presses, though no poll saw the key up.
     for (int k = 0; k < 256; ++k) {
       if (!(state[k] & 0x80) || again[k]) latch[k] = 0;
-      if (!(state[k] & 0x80)) heldBefore[k] = 0;
     }
     return 1;
   }
@@ -164,11 +158,9 @@ void InputDevice::Forget() {
     std::memset(state, 0, sizeof state);
     return;
   }
-  // Keys held as the window comes back are told of again as it does: none
-  // is a press, nor held, until it has been let go.
+  // The keys held as the window comes back are the hub's to tell apart
+  // (InputHub::SetFocus).
   std::memset(state, 0, sizeof state);
-  for (uint32_t& l : latch) l = 1;
-  std::memset(heldBefore, 1, sizeof heldBefore);
 }
 
 uint32_t InputDevice::KeyPressed(uint32_t code) {
@@ -178,7 +170,7 @@ uint32_t InputDevice::KeyPressed(uint32_t code) {
 
 uint32_t InputDevice::KeyHeld(uint32_t code) {
   const uint32_t k = code & 255u;
-  return type == kDeviceKeyboard && (state[k] & 0x80) && !heldBefore[k] ? 1 : 0;
+  return type == kDeviceKeyboard && (state[k] & 0x80) ? 1 : 0;
 }
 
 bool InputDevice::NextTyped(TypedKey* key) {
@@ -224,7 +216,7 @@ void InputDevice::LatchHeld() {
       device->keyAgain[k] = 0;
     }
     for (int key : kModifierKeys) latch[key] = kept[key];
-    hub.DropTyped(device, false);
+    hub.DropTyped(device);
   } else if (type == kDeviceMouse) {
     const MouseState m = Mouse();
     for (int b = 0; b < 4; ++b) {

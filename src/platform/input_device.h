@@ -174,15 +174,13 @@ class InputDevice {
   // when it can). 1.
   uint32_t Acquire(uint32_t flag);
   // Reads the device; 1 when read. On failure (window not in the
-  // foreground) nothing is held: every key and button shows up, the mouse
-  // reports no motion, and whatever is held when the device can be read
-  // again is no fresh press (nor held, to KeyHeld) until it has been let go.
+  // foreground) nothing is held: every key and button shows up and the
+  // mouse reports no motion. A key held from before the window came back
+  // shows up until it has been let go (InputHub::SetFocus).
   uint32_t Poll();
   uint32_t KeyPressed(uint32_t code);
   // A key down now, whatever a latch says: for the keys that act for as
   // long as they are held (kScrollKeys), which go on through a hand-over.
-  // A key held since before the window was last in the background is not
-  // held until it has been let go.
   uint32_t KeyHeld(uint32_t code);
   // Keyboard: the oldest key press not taken yet, in the order they came;
   // false when none is left. A hand-over forgets those not taken.
@@ -218,10 +216,9 @@ class InputDevice {
   uint32_t latch[256];
   int32_t cursorX;
   int32_t cursorY;
-  uint8_t heldBefore[256];  // held since before the device last failed a read
-  uint8_t unreadable;       // the last poll failed
-  uint8_t pressBegan;       // mouse: the last poll saw a button go down
-  uint8_t pressKnown;       // mouse: pressX, pressY tell where it began
+  uint8_t unreadable;  // the last poll failed
+  uint8_t pressBegan;  // mouse: the last poll saw a button go down
+  uint8_t pressKnown;  // mouse: pressX, pressY tell where it began
   int32_t pressX;
   int32_t pressY;
   uint8_t pressCut;

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <iterator>
 
+#include "platform/clock.h"
+
 namespace {
 
 // Key presses kept for a keyboard that has not taken them; more are not
@@ -31,6 +33,15 @@ InputHub& InputHub::Get() {
 
 void InputHub::KeyDown(int dik) {
   const int k = dik & 255;
+  if (!keyDown[k] && keyHeldAtLoss[k] && focusBack &&
+      timeGetTime() - focusBackMs < kHeldFromBeforeMs) {
+    keyDown[k] = 1;
+    keyFromBefore[k] = 1;
+    keyHeldAtLoss[k] = 0;
+    return;
+  }
+  keyHeldAtLoss[k] = 0;
+  if (keyFromBefore[k]) return;
   const bool fresh = !keyDown[k];
   const uint8_t shift = keyDown[kKeyLShift] || keyDown[kKeyRShift] ? 1 : 0;
   keyDown[k] = 1;
@@ -44,8 +55,14 @@ void InputHub::KeyDown(int dik) {
 
 void InputHub::KeyUp(int dik) {
   const int k = dik & 255;
+  keyHeldAtLoss[k] = 0;
   if (!keyDown[k]) return;
   keyDown[k] = 0;
+  keyUpThisFrame[k] = 1;
+  if (keyFromBefore[k]) {
+    keyFromBefore[k] = 0;
+    return;
+  }
   for (InputSource* s : sources_) {
     if (s->kind == kDeviceKeyboard && s->acquired) s->keyLetGo[k] = 1;
   }
@@ -86,13 +103,19 @@ void InputHub::Button(int button, bool down) {
 }
 
 void InputHub::SetFocus(bool f) {
+  if (f && !focused) {
+    focusBack = true;
+    focusBackMs = timeGetTime();
+  }
   focused = f;
   if (f) return;
   // The releases of what is held now go to another window: nothing is held
   // from here on, and a button press in progress ends cut, not let go.
   const bool buttonHeld =
       std::any_of(std::begin(buttonDown), std::end(buttonDown), [](uint8_t b) { return b != 0; });
+  for (int k = 0; k < 256; ++k) keyHeldAtLoss[k] = keyDown[k] || keyUpThisFrame[k];
   std::memset(keyDown, 0, sizeof keyDown);
+  std::memset(keyFromBefore, 0, sizeof keyFromBefore);
   std::memset(buttonDown, 0, sizeof buttonDown);
   for (InputSource* s : sources_) {
     Unacquire(s);
@@ -130,7 +153,12 @@ void InputHub::Reset() {
   pointerKnown = false;
   pointerX = pointerY = 0;
   absX = absY = 0;
+  focusBack = false;
+  focusBackMs = 0;
   std::memset(keyDown, 0, sizeof keyDown);
+  std::memset(keyFromBefore, 0, sizeof keyFromBefore);
+  std::memset(keyHeldAtLoss, 0, sizeof keyHeldAtLoss);
+  std::memset(keyUpThisFrame, 0, sizeof keyUpThisFrame);
   std::memset(buttonDown, 0, sizeof buttonDown);
   for (InputSource* s : sources_) {
     s->acquired = true;
@@ -160,7 +188,7 @@ bool InputHub::ReadKeyboard(InputSource* s, uint8_t state[256], uint8_t again[25
   for (int k = 0; k < 256; ++k) {
     if (s->keyHit[k]) s->keySeen[k] = 1;
     s->keyHit[k] = 0;
-    state[k] = (keyDown[k] || s->keySeen[k]) ? 0x80 : 0;
+    state[k] = ((keyDown[k] && !keyFromBefore[k]) || s->keySeen[k]) ? 0x80 : 0;
     again[k] = s->keyAgain[k];
     s->keyAgain[k] = 0;
     // A press shown though already let go: the next read may not see the
@@ -200,15 +228,11 @@ bool InputHub::TakeTyped(InputSource* s, TypedKey* key) {
   return true;
 }
 
-void InputHub::DropTyped(InputSource* s, bool heldOnly) {
-  if (!s) return;
-  if (!heldOnly) {
-    s->typed.clear();
-    return;
-  }
-  std::erase_if(s->typed, [this](const TypedKey& t) { return keyDown[t.key] != 0; });
+void InputHub::DropTyped(InputSource* s) {
+  if (s) s->typed.clear();
 }
 
 void InputHub::EndFrame() {
+  std::memset(keyUpThisFrame, 0, sizeof keyUpThisFrame);
   for (InputSource* s : sources_) std::memset(s->keySeen, 0, sizeof s->keySeen);
 }

@@ -7,6 +7,10 @@
 
 #include "platform/input_device.h"
 
+// How long after the focus comes back a key going down is one held from
+// before: the desktop repeats a held key at least this often.
+constexpr uint32_t kHeldFromBeforeMs = 250;
+
 class InputSource {
  public:
   uint16_t kind = 0;               // kDeviceKeyboard or kDeviceMouse
@@ -34,9 +38,14 @@ class InputHub {
   void Button(int button, bool down);
   // Losing the focus unacquires every device, as the foreground cooperative
   // level does. Whatever is held then is no longer the game's: keys and
-  // buttons count as up, the player's release goes elsewhere, and a press of
-  // a mouse button in progress is cut (InputDevice::PressCut) rather than let
-  // go, so that what it holds is not dropped where the pointer happens to be.
+  // buttons count as up (a release that still comes is of nothing held),
+  // and a press of a mouse button in progress is cut (InputDevice::PressCut)
+  // rather than let go, so that what it holds is not dropped where the
+  // pointer happens to be. Back in front, a key that was held as the focus
+  // left and that the desktop tells of as down again within
+  // kHeldFromBeforeMs is still held from before (the desktop lets go of the
+  // keys held as the focus leaves, and repeats one still held once it is
+  // back): it stays unseen until it is let go.
   void SetFocus(bool focused);
   // Sets the position reported to a mouse in cursor mode 1.
   void SetAbsolute(int x, int y);
@@ -71,9 +80,8 @@ class InputHub {
   // left or the device cannot be read. Presses are kept in the order they
   // came, however many fall between two frames.
   bool TakeTyped(InputSource* source, TypedKey* key);
-  // Forgets the presses not taken yet, those of the keys held now only when
-  // heldOnly is set.
-  void DropTyped(InputSource* source, bool heldOnly);
+  // Forgets the presses not taken yet.
+  void DropTyped(InputSource* source);
   // The end of a frame: the key presses read in it are done with, and the
   // next frame sees those keys as they are held. A press no read has seen
   // yet stays for the next frame.
@@ -82,6 +90,11 @@ class InputHub {
   bool focused = true;
   int32_t absX = 0, absY = 0;
   uint8_t keyDown[256] = {};
+  uint8_t keyFromBefore[256] = {};  // down, but held since before the focus came back
+  uint8_t keyHeldAtLoss[256] = {};  // held (or let go this frame) as the focus left
+  uint8_t keyUpThisFrame[256] = {};
+  bool focusBack = false;  // the focus came back at focusBackMs
+  uint32_t focusBackMs = 0;
   uint8_t buttonDown[4] = {};
   bool followsPointer = false;  // the cursor goes where the pointer is
   bool pointerKnown = false;    // the pointer has been over the game

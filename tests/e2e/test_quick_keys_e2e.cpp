@@ -236,3 +236,28 @@ TEST_F(EndToEnd, EnterTypedAfterLettersTakesThemWithIt) {
     EXPECT_EQ(DumpedText(d, "state.playerArmies.armyNamesText.1"), "ned|");
   }
 }
+
+TEST_F(EndToEnd, AKeyHeldWhileAnotherWindowHadTheFocusIsNoPressOnReturn) {
+  // As the desktop does it: the key held is let go as the focus leaves, and
+  // told of again, going down, a few frames after the focus is back.
+  const std::string away = "focus out\nframes 10\nfocus in\nframes 2\n";
+  std::string err;
+  // The map does not scroll on by it; a press after its release does.
+  EXPECT_EQ(RunScript("frames 2\ngoto GoKingdomMap\nframes 5\nclick 600 560\nframes 2\n"
+                      "keydown RIGHT\nframes 5\nkeyup RIGHT\n" +
+                          away +
+                          "keydown RIGHT\nexpect objects.kingdomMap.cameraX -1046\nframes 10\n"
+                          "expect objects.kingdomMap.cameraX -1046\n"
+                          "keyup RIGHT\nframes 1\nkeydown RIGHT\nframes 10\nkeyup RIGHT\n"
+                          "expect objects.kingdomMap.cameraX -876\n",
+                      &err),
+            0)
+      << err;
+  // The name entry types the letter once.
+  EXPECT_EQ(RunScript("goto GoNameEntry\nframes 2\nkeydown A\nframes 3\nkeyup A\n" + away +
+                          "keydown A\nframes 5\nkeyup A\nframes 1\nkey B\n"
+                          "expect objects.nameEntryScreen.cellsText \"ab|\"\n",
+                      &err),
+            0)
+      << err;
+}
