@@ -160,6 +160,13 @@ uint32_t GameApp::Frame() {
   }
   const ScreenProc running = screenProc;
   screenProc(this);
+  // A close that came while the question was up quits without saving,
+  // unless the question took a Yes (the game is saved first) or a No (the
+  // close is a new one and asks again) given before it.
+  if (closeAsked == kCloseInsisted) {
+    AppFrame::WindowProc(window, kMsgClose, 0, 0);
+    return 1;
+  }
   // Once the question has shown and is still up (after its first frame, or
   // back after a save that failed), a further close is the player insisting.
   if (closeAsked != kCloseNone && running == &GameApp::GoSaveAndQuit &&
@@ -179,8 +186,11 @@ intptr_t GameApp::WindowProc(void* win, uint32_t message, uintptr_t wParam, intp
   // A close repeated before the question has shown (the map's walk or the
   // armies' turn, the battle's enemy turn, an item held in a trade still to
   // end), or after its Yes while the game is being saved, is that same close.
-  if (message == kMsgClose && !NoGameUnderWay(screenProc) && closeAsked != kCloseWaiting) {
+  // One while the question is up quits once the question's next frame has
+  // taken the answer given before it (Frame).
+  if (message == kMsgClose && !NoGameUnderWay(screenProc)) {
     if (closeAsked == kCloseNone) closeAsked = kCloseAsked;
+    if (closeAsked == kCloseWaiting) closeAsked = kCloseInsisted;
     return 0;
   }
   return AppFrame::WindowProc(win, message, wParam, lParam);

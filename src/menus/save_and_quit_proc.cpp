@@ -14,9 +14,9 @@ namespace {
 
 // Back to the screen that opened the question; both flags are spent, so a
 // later question remembers only its own opener. A window's close that asked
-// it is answered.
+// it is answered; one that came after the No asks again.
 void GoBack(GameApp& app) {
-  app.closeAsked = kCloseNone;
+  app.closeAsked = app.closeAsked == kCloseInsisted ? kCloseAsked : kCloseNone;
   ScreenProc next = GameApp::GoKingdomMap;
   if (app.saveQuitFromBattle) {
     app.saveQuitFromBattle = 0;

@@ -817,46 +817,57 @@ TEST_F(MenusSaves, TheWindowsCloseAsksBeforeThrowingAGameAway) {
   EXPECT_EQ(driver.App().saveQuitFromBattle, 1);
   ASSERT_FALSE(driver.QuitPosted());
   driver.Close();
+  driver.RunFrames(1);
   EXPECT_TRUE(driver.QuitPosted());
   EXPECT_TRUE(ReadFile(SlotFile(2)) == old);
 }
 
 TEST_F(MenusSaves, ACloseRightAfterYesWaitsForTheSave) {
   // The close, Yes, and a second close before the next frame, on the map and
-  // in a battle: the game is saved, then the program ends.
-  for (const bool inBattle : {false, true}) {
-    SCOPED_TRACE(inBattle ? "in a battle" : "on the map");
-    WriteSave(2, 5, 5, "Old");
-    ScenarioDriver driver;
-    driver.Start();
-    driver.RunFrames(2);
-    GameApp& app = driver.App();
-    GameState& s = *app.gameState;
-    s.slot = 2;
-    s.day = 31;
-    if (inBattle) {
-      s.battleId = 1;
-      s.battleByPlayer = 1;
-      s.battlePending = 1;
+  // in a battle: the game is saved, then the program ends. Also when Yes is
+  // let go with no frame between its release and the second close.
+  for (const bool inBattle : {false, true})
+    for (const bool releaseRead : {true, false}) {
+      SCOPED_TRACE(inBattle ? "in a battle" : "on the map");
+      SCOPED_TRACE(releaseRead ? "Yes taken" : "Yes let go just before the close");
+      WriteSave(2, 5, 5, "Old");
+      ScenarioDriver driver;
+      driver.Start();
+      driver.RunFrames(2);
+      GameApp& app = driver.App();
+      GameState& s = *app.gameState;
+      s.slot = 2;
+      s.day = 31;
+      if (inBattle) {
+        s.battleId = 1;
+        s.battleByPlayer = 1;
+        s.battlePending = 1;
+      }
+      driver.Goto(inBattle ? "GoBattle" : "GoKingdomMap");
+      driver.RunFrames(3);
+      driver.Close();
+      for (int i = 0; i < 600 && app.screenProc != GameApp::GoSaveAndQuit; ++i) driver.RunFrames(1);
+      driver.RunFrames(1);
+      ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
+      if (releaseRead) {
+        driver.Click(kYesX, kAnswerY, kMouseLeft);
+      } else {
+        driver.MoveTo(kYesX, kAnswerY);
+        driver.ButtonDown(kMouseLeft);
+        driver.RunFrames(1);
+        driver.ButtonUp(kMouseLeft);
+      }
+      ASSERT_FALSE(driver.QuitPosted());
+      driver.Close();
+      EXPECT_FALSE(driver.QuitPosted()) << "the save comes first";
+      for (int i = 0; i < 5 && !driver.QuitPosted(); ++i) driver.RunFrames(1);
+      EXPECT_TRUE(driver.QuitPosted());
+      auto back = NewGame();
+      SaveExtras extras;
+      ASSERT_EQ(LoadGameFile(*back, extras, SlotFile(2).c_str()), 1);
+      EXPECT_EQ(back->day, 31u) << "the slot holds the game";
+      EXPECT_EQ(back->savedInBattle, inBattle ? 1 : 0);
     }
-    driver.Goto(inBattle ? "GoBattle" : "GoKingdomMap");
-    driver.RunFrames(3);
-    driver.Close();
-    for (int i = 0; i < 600 && app.screenProc != GameApp::GoSaveAndQuit; ++i) driver.RunFrames(1);
-    driver.RunFrames(1);
-    ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
-    driver.Click(kYesX, kAnswerY, kMouseLeft);
-    ASSERT_FALSE(driver.QuitPosted());
-    driver.Close();
-    EXPECT_FALSE(driver.QuitPosted()) << "the save comes first";
-    driver.RunFrames(2);
-    EXPECT_TRUE(driver.QuitPosted());
-    auto back = NewGame();
-    SaveExtras extras;
-    ASSERT_EQ(LoadGameFile(*back, extras, SlotFile(2).c_str()), 1);
-    EXPECT_EQ(back->day, 31u) << "the slot holds the game";
-    EXPECT_EQ(back->savedInBattle, inBattle ? 1 : 0);
-  }
 
   // A save that fails brings the question back; a further close then quits,
   // as it does while the question is up.
@@ -878,6 +889,7 @@ TEST_F(MenusSaves, ACloseRightAfterYesWaitsForTheSave) {
   ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
   ASSERT_EQ(driver.App().saveFailed, 1);
   driver.Close();
+  driver.RunFrames(1);
   EXPECT_TRUE(driver.QuitPosted());
   EXPECT_TRUE(ReadFile(SlotFile(2)) == old);
 }
