@@ -25,6 +25,23 @@ const NameEntryKey* KeyTyping(uint8_t scanCode) {
   return nullptr;
 }
 
+// Types the keys pressed, in the order they came, however quickly: one
+// change a frame, the rest waiting for the next frames, or all of them when
+// the name is about to be taken. True when Enter came (after the letters
+// typed before it).
+bool TypeKeys(InputDevice& keyboard, NameEntryScreen& screen, bool all) {
+  TypedKey typed;
+  while ((all || !screen.typedThisFrame) && keyboard.NextTyped(&typed)) {
+    keyboard.SetLatch(typed.key, 1);
+    if (typed.key == kKeyEnter) return true;
+    if (const NameEntryKey* key = KeyTyping(typed.key)) {
+      if (all) screen.typedThisFrame = 0;
+      screen.PutLetter(typed.shift ? key->shifted : key->plain);
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 void GameApp::NameEntryProc() {
@@ -84,6 +101,7 @@ void GameApp::NameEntryProc() {
     if (id == kNameEntryBack) {
       LeaveScreen(GoMainMenu);
     } else if (id == kNameEntryReady) {
+      TypeKeys(keyboard, *screen, true);
       std::memcpy(gameState->playerName, screen->cells, kGlyphNameLength);
       LeaveScreen(GoNewGamePortrait);
     }
@@ -106,20 +124,13 @@ void GameApp::NameEntryProc() {
   screen->DrawClearButton();
   screen->DrawHands();
 
-  // Typing: the keys in the order they were pressed, however quickly, one
-  // change a frame; the rest wait for the next frames. Holding a key types
-  // its letter once. Enter takes the name once the letters before it are in.
+  // Typing; holding a key types its letter once. Enter takes the name once
+  // the letters typed before it are in.
   keyboard.Acquire(1);
   keyboard.Poll();
-  TypedKey typed;
-  while (!screen->typedThisFrame && leaveCode == 0 && keyboard.NextTyped(&typed)) {
-    keyboard.SetLatch(typed.key, 1);
-    if (typed.key == kKeyEnter) {
-      std::memcpy(gameState->playerName, screen->cells, kGlyphNameLength);
-      LeaveScreen(GoNewGamePortrait);
-    } else if (const NameEntryKey* key = KeyTyping(typed.key)) {
-      screen->PutLetter(typed.shift ? key->shifted : key->plain);
-    }
+  if (leaveCode == 0 && TypeKeys(keyboard, *screen, false)) {
+    std::memcpy(gameState->playerName, screen->cells, kGlyphNameLength);
+    LeaveScreen(GoNewGamePortrait);
   }
   screen->typedThisFrame = 0;
   screen->BlinkCaret(now);

@@ -48,6 +48,23 @@ const NameEditorKey* KeyTyping(uint8_t scanCode) {
   return nullptr;
 }
 
+// Types the keys pressed, in the order they came, however quickly: one
+// change a frame, the rest waiting for the next frames, or all of them when
+// the name is about to be stored. True when Enter came (after the letters
+// typed before it).
+bool TypeKeys(InputDevice& keyboard, NameEntry& editor, bool all) {
+  TypedKey typed;
+  while ((all || !editor.typedThisFrame) && keyboard.NextTyped(&typed)) {
+    keyboard.SetLatch(typed.key, 1);
+    if (typed.key == kKeyEnter) return true;
+    if (const NameEditorKey* key = KeyTyping(typed.key)) {
+      if (all) editor.typedThisFrame = 0;
+      editor.TypeKey(typed.shift ? key->shifted : key->plain);
+    }
+  }
+  return false;
+}
+
 // Stores the typed name where the calling screen said. A hero name needs a
 // chosen hero: with none (the heroes screen's 100) nothing is written.
 void StoreName(GameApp& app) {
@@ -117,6 +134,7 @@ void GameApp::RenameProc() {
     } else if (id == kNameEditorReady) {
       LeaveScreen(ReturnScreen(renameReturn));
       screenEntered = 1;
+      TypeKeys(keyboard, editor, true);
       StoreName(*this);
     }
   }
@@ -130,20 +148,13 @@ void GameApp::RenameProc() {
   editor.DrawClearButton();
   editor.DrawBackButton();
 
-  // Typing: the keys in the order they were pressed, however quickly, one
-  // change a frame; the rest wait for the next frames. Holding a key types
-  // its letter once. Enter stores the name once the letters before it are in.
+  // Typing; holding a key types its letter once. Enter stores the name once
+  // the letters typed before it are in.
   keyboard.Acquire(1);
   keyboard.Poll();
-  TypedKey typed;
-  while (!editor.typedThisFrame && leaveCode == 0 && keyboard.NextTyped(&typed)) {
-    keyboard.SetLatch(typed.key, 1);
-    if (typed.key == kKeyEnter) {
-      LeaveScreen(ReturnScreen(renameReturn));
-      StoreName(*this);
-    } else if (const NameEditorKey* key = KeyTyping(typed.key)) {
-      editor.TypeKey(typed.shift ? key->shifted : key->plain);
-    }
+  if (leaveCode == 0 && TypeKeys(keyboard, editor, false)) {
+    LeaveScreen(ReturnScreen(renameReturn));
+    StoreName(*this);
   }
   editor.typedThisFrame = 0;
   editor.BlinkCaret(timeGetTime());

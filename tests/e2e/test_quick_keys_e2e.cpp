@@ -131,6 +131,9 @@ struct Editor {
   const char* name;
   const char* cells;  // the dump's text of its cells
   void (*open)(ScenarioDriver&);
+  const char* stored;  // the dump's text of the name once taken
+  const char* backTo;  // the screen it goes back to with it
+  int32_t readyX, readyY;
 };
 
 void OpenNameEntry(ScenarioDriver& d) {
@@ -153,6 +156,14 @@ void OpenRenameArmy(ScenarioDriver& d) {
 }
 
 }  // namespace
+
+// Both editors, each on its fresh name.
+const Editor kEditors[] = {
+    {"name entry", "objects.nameEntryScreen.cellsText", OpenNameEntry, "state.playerNameText",
+     "NewGamePortraitProc", 410, 505},
+    {"rename", "objects.nameEditor.cellsText", OpenRenameArmy, "state.playerArmies.armyNamesText.1",
+     "PlayerProc", 410, 505},
+};
 
 TEST_F(EndToEnd, LettersTypedFastAreAllKeptInTheOrderTyped) {
   // Keys pressed within one frame, as a fast typist's roll-over and a
@@ -189,9 +200,7 @@ TEST_F(EndToEnd, LettersTypedFastAreAllKeptInTheOrderTyped) {
         {kKeyY, false}},
        "y|"},
   };
-  for (const Editor& editor :
-       {Editor{"name entry", "objects.nameEntryScreen.cellsText", OpenNameEntry},
-        Editor{"rename", "objects.nameEditor.cellsText", OpenRenameArmy}}) {
+  for (const Editor& editor : kEditors) {
     for (const Typing& t : typings) {
       SCOPED_TRACE(std::string(editor.name) + ": " + t.what);
       ScenarioDriver d;
@@ -206,34 +215,31 @@ TEST_F(EndToEnd, LettersTypedFastAreAllKeptInTheOrderTyped) {
   }
 }
 
-TEST_F(EndToEnd, EnterTypedAfterLettersTakesThemWithIt) {
-  // Letters then Enter, all before one frame: the name taken has them.
-  const std::initializer_list<int> keys = {kKeyN, kKeyE, kKeyD, kKeyEnter};
-  {
-    ScenarioDriver d;
-    d.Start();
-    d.RunFrames(2);
-    OpenNameEntry(d);
-    for (int key : keys) {
-      d.KeyDown(key);
-      d.KeyUp(key);
+TEST_F(EndToEnd, TheNameTakenHasEveryLetterTypedBeforeIt) {
+  // Letters then Enter, all before one frame; or letters before one frame
+  // and Ready clicked at once: the name taken has them all.
+  for (const Editor& editor : kEditors) {
+    for (const bool byEnter : {true, false}) {
+      SCOPED_TRACE(std::string(editor.name) + (byEnter ? ", Enter" : ", Ready"));
+      ScenarioDriver d;
+      d.Start();
+      d.RunFrames(2);
+      editor.open(d);
+      for (int key : {kKeyN, kKeyE, kKeyD}) {
+        d.KeyDown(key);
+        d.KeyUp(key);
+      }
+      if (byEnter) {
+        d.KeyDown(kKeyEnter);
+        d.KeyUp(kKeyEnter);
+        d.RunFrames(8);
+      } else {
+        d.Click(editor.readyX, editor.readyY, kMouseLeft);
+        d.RunFrames(2);
+      }
+      EXPECT_STREQ(d.ScreenName(), editor.backTo);
+      EXPECT_EQ(DumpedText(d, editor.stored), "ned|");
     }
-    d.RunFrames(8);
-    EXPECT_STREQ(d.ScreenName(), "NewGamePortraitProc");
-    EXPECT_EQ(DumpedText(d, "state.playerNameText"), "ned|");
-  }
-  {
-    ScenarioDriver d;
-    d.Start();
-    d.RunFrames(2);
-    OpenRenameArmy(d);
-    for (int key : keys) {
-      d.KeyDown(key);
-      d.KeyUp(key);
-    }
-    d.RunFrames(8);
-    EXPECT_STREQ(d.ScreenName(), "PlayerProc");
-    EXPECT_EQ(DumpedText(d, "state.playerArmies.armyNamesText.1"), "ned|");
   }
 }
 
