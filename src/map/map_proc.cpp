@@ -291,6 +291,15 @@ void BarAction(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar
   bar.pressedId = 0;
 }
 
+// A panel press dropped while held (its member let go by a walk setting off,
+// the day's end, the bar hidden, the board choosing another) is still the
+// button's until it is let go: nothing beneath the gone button takes it.
+void KeepDroppedPanelPress(MapEncounters& e, InputDevice* mouse) {
+  if (!e.panelPressDropped) return;
+  e.panelPressDropped = 0;
+  KeepPressTaken(mouse);
+}
+
 // The keys, the scrolling, the clicks and the buttons of one frame.
 void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar) {
   InputDevice& keys = app.keyboard;
@@ -363,6 +372,7 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
   }
   if (!bar.hideShowState && bar.hoverId != kBarHideShow) bar.hoverId = 0;
 
+  KeepDroppedPanelPress(e, mouse);
   const bool pressed = mouse->ButtonPressed(kMouseLeft) || mouse->ButtonPressed(kMouseRight);
 
   // A press that closes a box is the box's own, as the board's is below: it
@@ -910,6 +920,7 @@ void GameApp::MapLeave(MapEncounters& e) {
       e.fighterCode != 0 ? GameState::kRelocationPending : GameState::kRelocationNone;
   e.fighterCode = 0;
   e.meetingCalledOff = 0;
+  e.panelPressDropped = 0;  // the hand-over keeps whatever is held
   map_copy::WriteBack(e, s);
   s.mapSnapshotState = GameState::kSnapshotMapLeft;
   if (s.overlayOpen == 0) FreeScreen(mapEncounters);

@@ -1,8 +1,9 @@
 // Where a press began, on the map and in the battle, played headless: a
 // press moved onto a bar button, a unit-panel button slid off onto the map,
-// a press moved across the battlefield onto a unit or a button; and the map
-// and the battle while the window is in the background, with a scroll key or
-// a panel button held as the focus goes.
+// a press moved across the battlefield onto a unit or a button, a panel press
+// dropped as its member sets off; and the map and the battle while the window
+// is in the background, with a scroll key or a panel button held as the focus
+// goes.
 
 #include <cstdint>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 #include "battle/battle_layout.h"
 #include "battle/battle_screen.h"
 #include "e2e_fixture.h"
+#include "game/cell_geometry.h"
 #include "game/game_state.h"
 #include "harness/scenario_driver.h"
 #include "map/control_bar.h"
@@ -328,4 +330,37 @@ TEST_F(PressOriginMapE2E, APanelButtonHeldAsTheFocusGoesActsAtMostOnce) {
   d.RunFrames(2);
   EXPECT_EQ(map.meetingState, MapEncounters::kMeetNone) << "the next click acts";
   EXPECT_EQ(map.pressedPanelButton, 0);
+}
+
+// Trade held over the cell the player's walk ends on as Enter sets him off:
+// the walk lets him go and drops the press, which stays the gone button's
+// until it is let go. The cell beneath takes nothing: the player is not
+// chosen again as he arrives, nor once the button is let go.
+TEST_F(PressOriginMapE2E, APanelPressDroppedByAWalkIsTakenByNothingBeneath) {
+  MapGame game;
+  ScenarioDriver& d = game.driver;
+  MapEncounters& map = game.Map();
+  KingdomMap& view = game.View();
+  game.ChoosePlayer();
+  d.Click(kTradeX, 425, kMouseLeft);
+  d.RunFrames(2);
+  ASSERT_EQ(map.playerWalkState, MapEncounters::kWalkPlanned);
+  view.cameraY -= kPanelY - 425;  // the walk's end now lies under Trade
+  d.RunFrames(1);
+  d.MoveTo(kTradeX, kPanelY);
+  d.ButtonDown(kMouseLeft);
+  d.RunFrames(2);
+  ASSERT_EQ(map.pressedPanelButton, MapEncounters::kPanelTrade);
+
+  d.PressKey(kKeyEnter);
+  d.RunFrames(150);
+  ASSERT_EQ(map.playerWalkState, MapEncounters::kWalkIdle) << "the walk is over";
+  ASSERT_EQ(map.playerCell, cells::CellAt(kTradeX + view.cameraX, kPanelY + view.cameraY))
+      << "the player stands under Trade";
+  EXPECT_EQ(map.playerSelected, 0) << "the cell beneath did not take the press";
+  EXPECT_EQ(view.targetSet, 0);
+  d.ButtonUp(kMouseLeft);
+  d.RunFrames(3);
+  EXPECT_EQ(map.playerSelected, 0);
+  EXPECT_EQ(map.meetingState, MapEncounters::kMeetNone) << "Trade acted for nobody";
 }
