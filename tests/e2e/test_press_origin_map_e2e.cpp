@@ -3,7 +3,7 @@
 // a press moved across the battlefield onto a unit or a button, a panel press
 // dropped as its member sets off; and the map and the battle while the window
 // is in the background, with a scroll key or a panel button held as the focus
-// goes.
+// goes, or the cursor left at the screen's edge.
 
 #include <cstdint>
 #include <cstdlib>
@@ -363,4 +363,36 @@ TEST_F(PressOriginMapE2E, APanelPressDroppedByAWalkIsTakenByNothingBeneath) {
   d.RunFrames(3);
   EXPECT_EQ(map.playerSelected, 0);
   EXPECT_EQ(map.meetingState, MapEncounters::kMeetNone) << "Trade acted for nobody";
+}
+
+// The cursor left at the screen's right edge as another window takes the
+// focus: the view stays still while the window is in the background, and
+// scrolls at the edge again once the focus is back.
+TEST_F(PressOriginMapE2E, TheEdgeScrollsNothingWhileTheWindowIsInTheBackground) {
+  auto play = [](ScenarioDriver& d, int32_t& viewX) {
+    d.MoveTo(796, 300);
+    d.RunFrames(2);
+    const int32_t before = viewX;
+    d.RunFrames(2);
+    ASSERT_GT(viewX, before) << "the edge scrolls while the window has the focus";
+    d.Focus(false);
+    const int32_t away = viewX;
+    d.RunFrames(30);
+    EXPECT_EQ(viewX, away) << "still in the background";
+    d.Focus(true);
+    d.RunFrames(3);
+    EXPECT_GT(viewX, away) << "the edge scrolls again";
+  };
+  {
+    SCOPED_TRACE("the map");
+    MapGame game;
+    play(game.driver, game.View().cameraX);
+  }
+  {
+    SCOPED_TRACE("a battle");
+    ScenarioDriver d;
+    StartBattle(d);
+    d.App().battleScreen->viewX = 0;
+    play(d, d.App().battleScreen->viewX);
+  }
 }
