@@ -404,10 +404,12 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
   }
 
   // 10. The map's click tests; a press a panel or bar button holds is the
-  // button's, wherever it has been moved.
+  // button's, wherever it has been moved. So is one begun on a bar button
+  // that took none (not the party's turn, a box open): the bar lies over map
+  // cells, and the cell beneath a button is not where the press began.
   if (e.mapClickArmed && !app.clickHandled && !view.clickLatch && e.hoverPanelButton == 0 &&
       bar.hoverId == 0 && !e.pressedPanelButton && !bar.pressedId && !e.messageClickTaken &&
-      e.boxClickTaken != MapEncounters::kBoxClickAll) {
+      e.boxClickTaken != MapEncounters::kBoxClickAll && !bar.PressBeganOnButton(*mouse)) {
     for (int block = 1; block <= 9; ++block) {
       if (maplayout::CameraInBlockWindow(block, view.cameraX, view.cameraY))
         ClickBlock(view, block, mx, my, mouse);

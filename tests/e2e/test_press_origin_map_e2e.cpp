@@ -1,7 +1,8 @@
 // Where a press began, on the map and in the battle, played headless: a
 // press moved onto a bar button, a unit-panel button slid off onto the map,
 // a press moved across the battlefield onto a unit or a button, a panel press
-// dropped as its member sets off; and the map and the battle while the window
+// dropped as its member sets off, a press begun on a bar button that takes
+// none; and the map and the battle while the window
 // is in the background, with a scroll key or a panel button held as the focus
 // goes, or the cursor left at the screen's edge.
 
@@ -363,6 +364,30 @@ TEST_F(PressOriginMapE2E, APanelPressDroppedByAWalkIsTakenByNothingBeneath) {
   d.RunFrames(3);
   EXPECT_EQ(map.playerSelected, 0);
   EXPECT_EQ(map.meetingState, MapEncounters::kMeetNone) << "Trade acted for nobody";
+}
+
+// End Turn pressed while the player walks, when the bar takes no press, and
+// slid a few pixels off onto the map cell beneath the button: the press
+// began on the button, and the cell does not take it.
+TEST_F(PressOriginMapE2E, APressBegunOnARefusingBarButtonIsNoCellsPress) {
+  MapGame game;
+  ScenarioDriver& d = game.driver;
+  MapEncounters& map = game.Map();
+  KingdomMap& view = game.View();
+  game.ChoosePlayer();
+  d.Click(420 + 40, 320 + 4 * 40, kMouseLeft);
+  d.RunFrames(2);
+  d.PressKey(kKeyEnter);
+  d.RunFrames(1);
+  ASSERT_GE(map.playerWalkState, MapEncounters::kWalkConfirmed) << "the player walks";
+  // A point of End Turn with the cell beneath it reaching 5 pixels further left.
+  auto cellAt = [&view](int x, int y) { return cells::CellAt(x + view.cameraX, y + view.cameraY); };
+  int x = 678;
+  while (cellAt(x, kEndTurnY) != cellAt(x - 5, kEndTurnY)) ++x;
+  ASSERT_LT(x, 678 + 40);
+  game.Slide(x, kEndTurnY, x - 5, kEndTurnY);
+  EXPECT_EQ(view.targetSet, 0) << "no cell clicked";
+  EXPECT_EQ(d.App().controlBar->pressedId, 0);
 }
 
 // The cursor left at the screen's right edge as another window takes the
