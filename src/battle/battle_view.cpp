@@ -36,6 +36,9 @@ void BattleScreen::ScrollByKeys(InputDevice* keyboard, int32_t step) {
 }
 
 void BattleScreen::ScrollView(MouseCursor* cursor, int32_t step) {
+  // With the window in the background the cursor only rests where it was
+  // left: it scrolls nothing.
+  if (cursor->mouse.unreadable) return;
   const int32_t x = cursor->x, y = cursor->y;
   if (IsAtBottomEdge(0, 0, 800, 595, x, y)) ScrollDown(step);
   if (IsAtTopEdge(0, 5, 800, 600, x, y)) ScrollUp(step);

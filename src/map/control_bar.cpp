@@ -148,6 +148,15 @@ uint32_t ControlBar::ClickHideShowButton(int32_t x, int32_t y, InputDevice* mous
   return ClickButton(*this, kPartyToggle, x, y, mouse);
 }
 
+uint32_t ControlBar::PressBeganOnButton(const InputDevice& mouse) const {
+  if (!mouse.pressKnown) return 0;
+  for (const BarButton& b : kMapButtons) {
+    if (!hideShowState && b.id != kBarHideShow) continue;
+    if (mouse.PressBeganIn(b.x, b.y, ShownWidth(b), b.h)) return 1;
+  }
+  return 0;
+}
+
 void ControlBar::ClearHover() { hoverId = 0; }
 
 void ControlBar::Animate() {

@@ -40,6 +40,10 @@ class ControlBar {
   void HoverHideShowButton(int32_t x, int32_t y);
   uint32_t Click(int32_t x, int32_t y, InputDevice* mouse);
   uint32_t ClickHideShowButton(int32_t x, int32_t y, InputDevice* mouse);
+  // Whether the press now held began on one of the map's buttons as they
+  // show (with the bar hidden, its toggle only), whether or not the button
+  // took it; a device that cannot tell where the press began says no.
+  uint32_t PressBeganOnButton(const InputDevice& mouse) const;
   void ClearHover();
 
   SpriteSheet* sheet;     // owned; null until LoadArt

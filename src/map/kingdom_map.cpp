@@ -138,7 +138,9 @@ uint32_t KingdomMap::ClickBlock9(int32_t px, int32_t py, InputDevice* mouse) {
 }
 
 void KingdomMap::EdgeScroll(MouseCursor* cursor, uint8_t speed) {
-  if (cursor == nullptr) return;
+  // With the window in the background the cursor only rests where it was
+  // left: it scrolls nothing.
+  if (cursor == nullptr || cursor->mouse.unreadable) return;
   const int32_t px = cursor->x;
   const int32_t py = cursor->y;
   if (IsAtBottomEdge(0, 0, 800, 595, px, py) && cameraY < kCameraMaxY) {

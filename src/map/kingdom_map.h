@@ -52,7 +52,8 @@ class KingdomMap {
   uint32_t ClickBlock9(int32_t pointerX, int32_t pointerY, InputDevice* mouse);
 
   // Moves the camera by speed pixels on each axis whose screen edge the
-  // cursor touches, within the camera limits.
+  // cursor touches, within the camera limits; none while the window lacks
+  // the focus.
   void EdgeScroll(MouseCursor* cursor, uint8_t speed);
 
   // Advances the flags' frame when its time has come.

@@ -120,7 +120,8 @@ class MapEncounters {
   // A walk has set off, or an attack beside the member has been launched.
   bool SetOff() const;
   // The unit panel's press still to act is dropped: it was made for the
-  // member chosen then, and acts for nobody else.
+  // member chosen then, and acts for nobody else. A press still held stays
+  // taken until it is let go (panelPressDropped).
   void DropPanelPress();
 
   // ---- placement and fixed routes (map_encounters_place.cpp)
@@ -430,6 +431,10 @@ class MapEncounters {
   uint8_t hoverPanelButton{};
   uint8_t pressedPanelButton{};
   uint8_t panelButtonHeld{};
+  // A panel press was dropped while the button may still be held: the map
+  // screen keeps the press taken (the button is gone, and the cell beneath
+  // it is no place for the press to go).
+  uint8_t panelPressDropped{};
 
   // The map screen's own working state, kept here so that it starts afresh
   // with every new population.
@@ -693,6 +698,7 @@ class MapEncounters {
     v("hoverPanelButton", hoverPanelButton);
     v("pressedPanelButton", pressedPanelButton);
     v("panelButtonHeld", panelButtonHeld);
+    v("panelPressDropped", panelPressDropped);
     v("infoMode", infoMode);
     v("inspectClose", inspectClose);
     v("mouseDownSeen", mouseDownSeen);

@@ -266,6 +266,7 @@ void MapEncounters::ChooseMember(uint8_t member) {
 }
 
 void MapEncounters::DropPanelPress() {
+  if (pressedPanelButton) panelPressDropped = 1;
   const int look = LookIndex(pressedPanelButton);
   if (look >= 0) panelButtonLook[look] = 0;
   pressedPanelButton = 0;

@@ -291,6 +291,15 @@ void BarAction(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar
   bar.pressedId = 0;
 }
 
+// A panel press dropped while held (its member let go by a walk setting off,
+// the day's end, the bar hidden, the board choosing another) is still the
+// button's until it is let go: nothing beneath the gone button takes it.
+void KeepDroppedPanelPress(MapEncounters& e, InputDevice* mouse) {
+  if (!e.panelPressDropped) return;
+  e.panelPressDropped = 0;
+  KeepPressTaken(mouse);
+}
+
 // The keys, the scrolling, the clicks and the buttons of one frame.
 void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar) {
   InputDevice& keys = app.keyboard;
@@ -363,6 +372,7 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
   }
   if (!bar.hideShowState && bar.hoverId != kBarHideShow) bar.hoverId = 0;
 
+  KeepDroppedPanelPress(e, mouse);
   const bool pressed = mouse->ButtonPressed(kMouseLeft) || mouse->ButtonPressed(kMouseRight);
 
   // A press that closes a box is the box's own, as the board's is below: it
@@ -394,10 +404,12 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
   }
 
   // 10. The map's click tests; a press a panel or bar button holds is the
-  // button's, wherever it has been moved.
+  // button's, wherever it has been moved. So is one begun on a bar button
+  // that took none (not the party's turn, a box open): the bar lies over map
+  // cells, and the cell beneath a button is not where the press began.
   if (e.mapClickArmed && !app.clickHandled && !view.clickLatch && e.hoverPanelButton == 0 &&
       bar.hoverId == 0 && !e.pressedPanelButton && !bar.pressedId && !e.messageClickTaken &&
-      e.boxClickTaken != MapEncounters::kBoxClickAll) {
+      e.boxClickTaken != MapEncounters::kBoxClickAll && !bar.PressBeganOnButton(*mouse)) {
     for (int block = 1; block <= 9; ++block) {
       if (maplayout::CameraInBlockWindow(block, view.cameraX, view.cameraY))
         ClickBlock(view, block, mx, my, mouse);
@@ -910,6 +922,7 @@ void GameApp::MapLeave(MapEncounters& e) {
       e.fighterCode != 0 ? GameState::kRelocationPending : GameState::kRelocationNone;
   e.fighterCode = 0;
   e.meetingCalledOff = 0;
+  e.panelPressDropped = 0;  // the hand-over keeps whatever is held
   map_copy::WriteBack(e, s);
   s.mapSnapshotState = GameState::kSnapshotMapLeft;
   if (s.overlayOpen == 0) FreeScreen(mapEncounters);

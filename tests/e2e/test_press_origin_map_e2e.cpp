@@ -1,8 +1,10 @@
 // Where a press began, on the map and in the battle, played headless: a
 // press moved onto a bar button, a unit-panel button slid off onto the map,
-// a press moved across the battlefield onto a unit or a button; and the map
-// and the battle while the window is in the background, with a scroll key or
-// a panel button held as the focus goes.
+// a press moved across the battlefield onto a unit or a button, a panel press
+// dropped as its member sets off, a press begun on a bar button that takes
+// none; and the map and the battle while the window
+// is in the background, with a scroll key or a panel button held as the focus
+// goes, or the cursor left at the screen's edge.
 
 #include <cstdint>
 #include <cstdlib>
@@ -11,6 +13,7 @@
 #include "battle/battle_layout.h"
 #include "battle/battle_screen.h"
 #include "e2e_fixture.h"
+#include "game/cell_geometry.h"
 #include "game/game_state.h"
 #include "harness/scenario_driver.h"
 #include "map/control_bar.h"
@@ -328,4 +331,93 @@ TEST_F(PressOriginMapE2E, APanelButtonHeldAsTheFocusGoesActsAtMostOnce) {
   d.RunFrames(2);
   EXPECT_EQ(map.meetingState, MapEncounters::kMeetNone) << "the next click acts";
   EXPECT_EQ(map.pressedPanelButton, 0);
+}
+
+// Trade held over the cell the player's walk ends on as Enter sets him off:
+// the walk lets him go and drops the press, which stays the gone button's
+// until it is let go. The cell beneath takes nothing: the player is not
+// chosen again as he arrives, nor once the button is let go.
+TEST_F(PressOriginMapE2E, APanelPressDroppedByAWalkIsTakenByNothingBeneath) {
+  MapGame game;
+  ScenarioDriver& d = game.driver;
+  MapEncounters& map = game.Map();
+  KingdomMap& view = game.View();
+  game.ChoosePlayer();
+  d.Click(kTradeX, 425, kMouseLeft);
+  d.RunFrames(2);
+  ASSERT_EQ(map.playerWalkState, MapEncounters::kWalkPlanned);
+  view.cameraY -= kPanelY - 425;  // the walk's end now lies under Trade
+  d.RunFrames(1);
+  d.MoveTo(kTradeX, kPanelY);
+  d.ButtonDown(kMouseLeft);
+  d.RunFrames(2);
+  ASSERT_EQ(map.pressedPanelButton, MapEncounters::kPanelTrade);
+
+  d.PressKey(kKeyEnter);
+  d.RunFrames(150);
+  ASSERT_EQ(map.playerWalkState, MapEncounters::kWalkIdle) << "the walk is over";
+  ASSERT_EQ(map.playerCell, cells::CellAt(kTradeX + view.cameraX, kPanelY + view.cameraY))
+      << "the player stands under Trade";
+  EXPECT_EQ(map.playerSelected, 0) << "the cell beneath did not take the press";
+  EXPECT_EQ(view.targetSet, 0);
+  d.ButtonUp(kMouseLeft);
+  d.RunFrames(3);
+  EXPECT_EQ(map.playerSelected, 0);
+  EXPECT_EQ(map.meetingState, MapEncounters::kMeetNone) << "Trade acted for nobody";
+}
+
+// End Turn pressed while the player walks, when the bar takes no press, and
+// slid a few pixels off onto the map cell beneath the button: the press
+// began on the button, and the cell does not take it.
+TEST_F(PressOriginMapE2E, APressBegunOnARefusingBarButtonIsNoCellsPress) {
+  MapGame game;
+  ScenarioDriver& d = game.driver;
+  MapEncounters& map = game.Map();
+  KingdomMap& view = game.View();
+  game.ChoosePlayer();
+  d.Click(420 + 40, 320 + 4 * 40, kMouseLeft);
+  d.RunFrames(2);
+  d.PressKey(kKeyEnter);
+  d.RunFrames(1);
+  ASSERT_GE(map.playerWalkState, MapEncounters::kWalkConfirmed) << "the player walks";
+  // A point of End Turn with the cell beneath it reaching 5 pixels further left.
+  auto cellAt = [&view](int x, int y) { return cells::CellAt(x + view.cameraX, y + view.cameraY); };
+  int x = 678;
+  while (cellAt(x, kEndTurnY) != cellAt(x - 5, kEndTurnY)) ++x;
+  ASSERT_LT(x, 678 + 40);
+  game.Slide(x, kEndTurnY, x - 5, kEndTurnY);
+  EXPECT_EQ(view.targetSet, 0) << "no cell clicked";
+  EXPECT_EQ(d.App().controlBar->pressedId, 0);
+}
+
+// The cursor left at the screen's right edge as another window takes the
+// focus: the view stays still while the window is in the background, and
+// scrolls at the edge again once the focus is back.
+TEST_F(PressOriginMapE2E, TheEdgeScrollsNothingWhileTheWindowIsInTheBackground) {
+  auto play = [](ScenarioDriver& d, int32_t& viewX) {
+    d.MoveTo(796, 300);
+    d.RunFrames(2);
+    const int32_t before = viewX;
+    d.RunFrames(2);
+    ASSERT_GT(viewX, before) << "the edge scrolls while the window has the focus";
+    d.Focus(false);
+    const int32_t away = viewX;
+    d.RunFrames(30);
+    EXPECT_EQ(viewX, away) << "still in the background";
+    d.Focus(true);
+    d.RunFrames(3);
+    EXPECT_GT(viewX, away) << "the edge scrolls again";
+  };
+  {
+    SCOPED_TRACE("the map");
+    MapGame game;
+    play(game.driver, game.View().cameraX);
+  }
+  {
+    SCOPED_TRACE("a battle");
+    ScenarioDriver d;
+    StartBattle(d);
+    d.App().battleScreen->viewX = 0;
+    play(d, d.App().battleScreen->viewX);
+  }
 }
