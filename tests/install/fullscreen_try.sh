@@ -9,7 +9,9 @@
 #  - --window starts in a window that does not hold the pointer;
 #  - the window manager quits while the game runs (SIGTERM in a window;
 #    asked to exit, and SIGKILL, in full screen): a click in the window,
-#    then Escape held on the main menu, ends the game;
+#    then Escape held on the main menu, ends the game; and in a window with
+#    the pointer in it all along, where the focus then goes elsewhere, a
+#    mere press gives the game its input back;
 #  - nothing but the line about a missing sound device on standard error.
 # With --no-wm, on a virtual X server with no window manager at all, where
 # full screen is the window as it was, holding the pointer:
@@ -220,13 +222,42 @@ shot 5_window_pointer_away
 stop_game
 
 # The window manager quits while the game runs, which takes the keyboard
-# focus away and leaves nobody to give it back. A click in the window gives
+# focus away and leaves nobody to give it back. A press in the window gives
 # the game its input again: Escape, held on the main menu, ends the game.
+# WHERE the pointer is as the manager quits:
+#  - away: it then moves into the window, and clicks;
+#  - in the window already, where it stays. The manager's quitting gives
+#    the window back to the root, which takes it off the screen and puts it
+#    back under the pointer, an entry that gives the game its focus. Then
+#    another program puts the focus on the root, and no entry comes: only
+#    the press can give the game its input back.
+pointer_in_window() {
+  local x y wx wy ww wh
+  read -r x y < <(pointer)
+  wx=$(xwininfo -id "$win" | awk '/Absolute upper-left X/ {print $4}')
+  wy=$(xwininfo -id "$win" | awk '/Absolute upper-left Y/ {print $4}')
+  ww=$(xwininfo -id "$win" | awk '/Width:/ {print $2}')
+  wh=$(xwininfo -id "$win" | awk '/Height:/ {print $2}')
+  seen="the pointer at $x $y, the window $ww x $wh at $wx $wy"
+  [ "$x" -ge "$wx" ] && [ "$x" -lt $((wx + ww)) ] && [ "$y" -ge "$wy" ] && [ "$y" -lt $((wy + wh)) ]
+}
+# The keyboard focus is on window ID (decimal or 0x hexadecimal).
+focus_on() {
+  local at
+  at=$(xdotool getwindowfocus -f 2>/dev/null)
+  seen="the focus on ${at:-no window}"
+  [ "$at" = "$(($1))" ]
+}
 after_wm_quits() {
-  local how=$1 name=$2 sx sy rc
-  shift 2
+  local how=$1 name=$2 where=$3 sx sy rc root
+  shift 3
   wm_runs || start_wm
   start_game "$@"
+  read -r sx sy < <(to_screen 400 100)
+  if [ "$where" = in ]; then
+    xdotool mousemove "$sx" "$sy"
+    wait_for "the pointer to go into the window ($name)" pointer_in_window
+  fi
   case $how in
     exit) "$wm" --exit ;;
     *) kill "-$how" "$wm_pid" ;;
@@ -237,25 +268,34 @@ after_wm_quits() {
     wait_for "$wm to end ($name)" gone "$wm_pid"
     wait "$wm_pid"
   } 2>/dev/null
-  read -r sx sy < <(to_screen 400 100)
-  xdotool mousemove "$sx" "$sy"
-  sleep 0.3
+  if [ "$where" = in ]; then
+    pointer_in_window || fail "$name: the pointer left the window as $wm quit ($seen)"
+    wait_for "the game to take the focus as its window came back under the pointer ($name)" focus_on "$win"
+    root=$(xwininfo -root | awk '/Window id:/ {print $4}')
+    xdotool windowfocus "$root"
+    wait_for "the focus to go to the root ($name)" focus_on "$root"
+    pointer_in_window || fail "$name: the pointer left the window as the focus went to the root ($seen)"
+  else
+    xdotool mousemove "$sx" "$sy"
+    sleep 0.3
+  fi
   xdotool click 1
   shot "6_$name"
   xdotool keydown Escape
-  wait_for "the game to end on Escape, held after $wm quit and a click ($name)" gone "$game_pid"
+  wait_for "the game to end on Escape, held after $wm quit and a press in the window ($name)" gone "$game_pid"
   xdotool keyup Escape
   wait "$game_pid"
   rc=$?
   [ "$rc" -eq 0 ] || fail "$name: the game exited with $rc"
 }
-after_wm_quits TERM window_wm_terminated --window
+after_wm_quits TERM window_wm_terminated away --window
 if [ "$wm" = openbox ]; then
-  after_wm_quits exit full_screen_wm_exits
+  after_wm_quits exit full_screen_wm_exits away
 else
-  after_wm_quits TERM full_screen_wm_terminated
+  after_wm_quits TERM full_screen_wm_terminated away
 fi
-after_wm_quits KILL full_screen_wm_killed
+after_wm_quits KILL full_screen_wm_killed away
+after_wm_quits TERM window_wm_terminated_pointer_in in --window
 
 check_stderr
 echo "fullscreen_try: passed under $wm"
