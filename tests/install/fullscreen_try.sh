@@ -253,8 +253,8 @@ after_wm_quits() {
   shift 3
   wm_runs || start_wm
   start_game "$@"
-  read -r sx sy < <(to_screen 400 100)
   if [ "$where" = in ]; then
+    read -r sx sy < <(to_screen 400 100)
     xdotool mousemove "$sx" "$sy"
     wait_for "the pointer to go into the window ($name)" pointer_in_window
   fi
@@ -276,6 +276,7 @@ after_wm_quits() {
     wait_for "the focus to go to the root ($name)" focus_on "$root"
     pointer_in_window || fail "$name: the pointer left the window as the focus went to the root ($seen)"
   else
+    read -r sx sy < <(to_screen 400 100)
     xdotool mousemove "$sx" "$sy"
     sleep 0.3
   fi
