@@ -74,8 +74,10 @@ lay_out_game() {
 # listening socket names it, and the server started there counts as the
 # try's only when it holds the display's lock and, answering there, lets in
 # a client with the try's secret cookie and no client without it. Else the
-# try starts its server again on the next display.
-readonly X_ATTEMPTS=10
+# try starts its server again on the next display. The server does not
+# reset when its last client leaves: a client that came during the reset
+# would be turned away.
+readonly X_ATTEMPTS=20
 # Whether display N is taken, or was and is not cleaned up: also when
 # someone listens on its TCP port, where a client turns when the display's
 # socket fails it.
@@ -114,7 +116,7 @@ x_answer() {
 x_settled() { gone "$2" || [ "$(x_answer "$1" "$work/xauth")" != none ]; }
 # The server answering on display N is ours, PID.
 x_ours() {
-  ! gone "$2" && [ "$(tr -d ' \n' <"/tmp/.X$1-lock" 2>/dev/null)" = "$2" ] &&
+  ! gone "$2" && [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$1-lock")" = "$2" ] &&
     [ "$(x_answer "$1" "$work/xauth")" = in ] && [ "$(x_answer "$1" /dev/null)" = out ]
 }
 # Starts a virtual X server of WIDTH x HEIGHT of the try's own, and points
@@ -124,19 +126,33 @@ start_x() {
   for _ in $(seq "$X_ATTEMPTS"); do
     while display_taken "$n"; do n=$((n + 1)); done
     write_cookie "$n"
-    Xvfb ":$n" -auth "$work/xauth" -nolisten tcp -screen 0 "$1x$2x24" 2>>"$work/xvfb.log" &
+    Xvfb ":$n" -auth "$work/xauth" -noreset -nolisten tcp -screen 0 "$1x$2x24" 2>>"$work/xvfb.log" &
     xpid=$!
     pids+=("$xpid")
     wait_for "the virtual X server on :$n to answer, or to end" x_settled "$n" "$xpid"
     if x_ours "$n" "$xpid"; then
-      DISPLAY=":$n" XAUTHORITY="$work/xauth"
+      DISPLAY=":$n" XAUTHORITY="$work/xauth" x_pid=$xpid
       export DISPLAY XAUTHORITY
       return 0
     fi
     kill "$xpid" 2>/dev/null
+    echo "(the X server on :$n is not the try's own: starting again on the next display)"
     n=$((n + 1))
   done
   fail "no display of its own for the virtual X server in $X_ATTEMPTS tries: $(tail -n 5 "$work/xvfb.log")"
+}
+
+# How the try's X server fares, for a failure's message.
+x_state() {
+  local lock
+  lock=$(tr -d ' \n' 2>/dev/null <"/tmp/.X${DISPLAY#:}-lock")
+  if gone "$x_pid"; then
+    printf 'the X server on %s has ended' "$DISPLAY"
+  else
+    printf 'the X server on %s runs, lock %s, answers %s' "$DISPLAY" \
+      "$([ "$lock" = "$x_pid" ] && echo ours || echo "${lock:-gone}")" "$(x_answer "${DISPLAY#:}" "$XAUTHORITY")"
+  fi
+  printf '; its log: %s' "$(tr -s '\n' ' ' <"$work/xvfb.log" | tail -c 300)"
 }
 
 # The window manager $wm, its pid in wm_pid. Whether one runs: the root
@@ -148,7 +164,7 @@ wm_runs() {
   [ -n "$id" ] && xprop -id "$id" _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1
 }
 wm_started() {
-  gone "$wm_pid" && fail "$wm ended as it started: $(tail -n 3 "$work/wm.log")"
+  gone "$wm_pid" && fail "$wm ended as it started: $(tail -n 3 "$work/wm.log") ($(x_state))"
   wm_runs
 }
 start_wm() {
@@ -162,7 +178,7 @@ start_wm() {
 # window in win, its standard error in $work/stderr. start_game waits for
 # its window, then for the main menu in it.
 window_shown() {
-  gone "$game_pid" && fail "the game ended before its window showed: $(head -c 600 "$work/stderr")"
+  gone "$game_pid" && fail "the game ended before its window showed: $(head -c 600 "$work/stderr") ($(x_state))"
   win=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | head -n 1)
   [ -n "$win" ]
 }
