@@ -28,7 +28,7 @@ not() { ! "$@"; }
 gone() { ! kill -0 "$1" 2>/dev/null; }
 
 # The try's scratch folder, and the processes it started (in pids): both go
-# when it ends.
+# when it ends, also when it is interrupted or told to end.
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -42,6 +42,8 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 # The home of everything the try starts, in the scratch folder: the window
 # manager, the game and the libraries it loads (sound, graphics) keep their
