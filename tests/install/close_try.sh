@@ -78,13 +78,7 @@ expect screen MainMenuProc" || fail "could not save a new game headless: $(cat "
 cp "$work/game/Saves/1.save" "$work/first_day.save"
 
 start_x "$SW" "$SH"
-"$wm" >"$work/wm.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-  sleep 0.05
-done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" || fail "$wm did not start"
+start_wm
 
 # The pixel at picture point fx fy is black (below 30 in all).
 black_at() {
@@ -99,7 +93,7 @@ question_shown() {
   shot "$1"
   black_at 40 300 && black_at 20 20 && black_at 780 580 && ! black_at 400 200
 }
-running() { kill -0 "$game_pid" 2>/dev/null; }
+running() { ! gone "$game_pid"; }
 # The close asked the question, the program still running.
 asked() {
   running || fail "$1: the close ended the program"
@@ -112,28 +106,18 @@ click_at() {
   sleep 0.3
   xdotool click 1
 }
-# Waits (10 s at most, the armies' turn after End Turn included) for a
-# condition.
-wait_for() {
-  for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-not() { ! "$@"; }
 
+# The game in a window that has the focus.
+active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$win" ]; }
 start() {
-  (cd "$work" && exec ./qorv --window 2>>"$work/stderr") &
-  game_pid=$!
-  pids+=("$game_pid")
-  win=$(timeout 30 xdotool search --sync --onlyvisible --pid "$game_pid" 2>/dev/null | head -n 1)
-  [ -n "$win" ] || fail "no window appeared"
-  sleep 1.5
-  timeout 10 xdotool windowactivate --sync "$win" >/dev/null 2>&1
-  sleep 0.3
+  start_game --window
+  xdotool windowactivate "$win" >/dev/null 2>&1
+  wait_for "the game's window to be the active one" active
 }
 alt_f4() { xdotool key --clearmodifiers alt+F4; }
-# Waits (10 s at most) for the game to end; fails unless with status 0.
+# Waits for the game to end; fails unless with status 0.
 ended() {
-  timeout 10 tail --pid="$game_pid" -f /dev/null || fail "$1: the program did not end"
+  wait_for "the program to end: $1" gone "$game_pid"
   wait "$game_pid"
   local rc=$?
   [ "$rc" -eq 0 ] || fail "$1: the program ended with status $rc"
@@ -141,13 +125,22 @@ ended() {
 # The load list (black where the main menu has its sky) and the map.
 load_list_shown() { shot load_list && black_at 100 150; }
 map_shown() { shot map && not black_at 100 150 && not black_at 40 300; }
+# The day's counter, top left, reads 2: the 2 has a stroke where the 1 has
+# none.
+second_day_shown() {
+  local sx sy r g b
+  shot 3_day_ended
+  read -r sx sy < <(to_screen 31 43)
+  read -r r g b < <(pixel "$sx" "$sy")
+  [ $((r + g + b)) -gt 450 ]
+}
 # From the main menu, by clicks: the load list, then slot 1, and the map.
 load_slot_1() {
   click_at 215 570
-  wait_for load_list_shown || fail "Load Game did not open the load list"
+  wait_for "Load Game to open the load list" load_list_shown
   sleep 0.5
   click_at 527 220
-  wait_for map_shown || fail "slot 1 did not load the game onto the map"
+  wait_for "slot 1 to load the game onto the map" map_shown
   sleep 1
 }
 
@@ -167,11 +160,10 @@ shot 2_map
 click_at 600 560  # the day's board
 sleep 0.5
 click_at 726 461  # End Turn
-sleep 3
-shot 3_day_ended
+wait_for "End Turn to end the day (the armies' turn included)" second_day_shown
 question_shown 3_day_ended && fail "the question is up before the close"
 alt_f4
-wait_for asked 4_question || fail "Alt+F4 on the map did not ask the question"
+wait_for "Alt+F4 on the map to ask the question" asked 4_question
 click_at 210 340  # Yes
 ended "Yes after Alt+F4"
 cmp -s "$work/game/Saves/1.save" "$work/first_day.save" && fail "Yes after Alt+F4 saved nothing"
@@ -190,7 +182,7 @@ load_slot_1
 click_at 600 560
 sleep 0.5
 alt_f4
-wait_for asked 5_question_again || fail "Alt+F4 on the loaded map did not ask the question"
+wait_for "Alt+F4 on the loaded map to ask the question" asked 5_question_again
 alt_f4
 ended "Alt+F4 with the question up"
 cmp -s "$work/game/Saves/1.save" "$work/second_day.save" ||

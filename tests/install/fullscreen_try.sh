@@ -9,7 +9,9 @@
 #  - --window starts in a window that does not hold the pointer;
 #  - the window manager quits while the game runs (SIGTERM in a window;
 #    asked to exit, and SIGKILL, in full screen): a click in the window,
-#    then Escape held on the main menu, ends the game;
+#    then Escape held on the main menu, ends the game; and in a window with
+#    the pointer in it all along, where the focus then goes elsewhere, a
+#    mere press gives the game its input back;
 #  - nothing but the line about a missing sound device on standard error.
 # With --no-wm, on a virtual X server with no window manager at all, where
 # full screen is the window as it was, holding the pointer:
@@ -56,50 +58,19 @@ fail() {
 lay_out_game "$game"
 
 start_x "$SW" "$SH"
-# Whether a window manager runs: the root names the manager's window, which
-# is there while it runs (the root's name outlives a manager killed).
-wm_runs() {
-  local id
-  id=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '/window id/ {print $NF}')
-  [ -n "$id" ] && xprop -id "$id" _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1
-}
-start_wm() {
-  "$wm" >>"$work/wm.log" 2>&1 &
-  wm_pid=$!
-  pids+=("$wm_pid")
-  for _ in $(seq 100); do
-    wm_runs && break
-    sleep 0.05
-  done
-  wm_runs || fail "$wm did not start"
-}
 [ -n "$nowm" ] || start_wm
-
-is_black() { read -r r g b < <(pixel "$1" "$2"); [ $((r + g + b)) -lt 30 ]; }
-is_sky() { read -r r g b < <(pixel "$1" "$2"); [ "$b" -gt 100 ] && [ "$b" -gt "$r" ] && [ "$b" -gt "$g" ]; }
-# The dark brown of the main menu's bar of buttons.
-is_bar() {
-  read -r r g b < <(pixel "$1" "$2")
-  [ "$r" -gt "$g" ] && [ "$g" -gt "$b" ] && [ "$r" -lt 100 ] && [ $((r - b)) -ge 20 ]
-}
 
 pointer() { xdotool getmouselocation | sed 's/x:\([0-9]*\) y:\([0-9]*\).*/\1 \2/'; }
 full_screen() { xprop -id "$win" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN; }
 size_is() { xwininfo -id "$win" | grep -q "Width: $1" && xwininfo -id "$win" | grep -q "Height: $2"; }
-# Waits (5 s at most) for a condition.
-wait_for() {
-  for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-not() { ! "$@"; }
-
-start() {
-  (cd "$work" && exec ./qorv "$@" 2>>"$work/stderr") &
-  game_pid=$!
-  pids+=("$game_pid")
-  win=$(timeout 30 xdotool search --sync --onlyvisible --pid "$game_pid" 2>/dev/null | head -n 1)
-  [ -n "$win" ] || fail "no window appeared"
-  sleep 1.5
+# The pointer over picture point fx fy (the screenshot, when kept, named NAME).
+pointer_over() {
+  local x y fx fy
+  shot "$3"
+  read -r x y < <(pointer)
+  read -r fx fy < <(to_picture "$x" "$y")
+  seen="the pointer over picture point $fx $fy"
+  [ "$fx $fy" = "$1 $2" ]
 }
 
 # Standard error: at most the line about the sound.
@@ -125,16 +96,22 @@ if [ -n "$nowm" ]; then
   }
   # The whole main menu in the 800 x 600 window at its size: the sky in the
   # picture's top row and the bar of buttons in its bottom-right corner.
-  whole_menu() {
-    local name=$1 sx sy
-    size_is $FW $FH || fail "$name: the window is not ${FW}x${FH}: $(xwininfo -id "$win" | grep -E 'Width|Height' | tr -s ' \n' ' ')"
-    shot "$name"
+  # shellcheck disable=SC2317 # (called through wait_for)
+  whole_menu_shown() {
+    local sx sy
+    shot "$1"
     read -r sx sy < <(to_screen 100 0)
-    is_black "$sx" "$sy" && fail "$name: the picture's top row is black"
+    is_black "$sx" "$sy" && seen="the picture's top row black" && return 1
     read -r sx sy < <(to_screen 790 590)
-    is_bar "$sx" "$sy" || fail "$name: the bar of buttons is not in the picture's bottom-right corner"
+    seen="no bar of buttons in the picture's bottom-right corner"
+    is_bar "$sx" "$sy"
+  }
+  whole_menu() {
+    size_is $FW $FH || fail "$1: the window is not ${FW}x${FH}: $(xwininfo -id "$win" | grep -E 'Width|Height' | tr -s ' \n' ' ')"
+    wait_for "$1: the whole main menu in the window, at its size" whole_menu_shown "$1"
   }
   # The main menu's sky and bar of buttons both gone from the picture.
+  # shellcheck disable=SC2317 # (called through wait_for)
   left_menu() {
     local x y
     shot 5_load_game
@@ -146,17 +123,19 @@ if [ -n "$nowm" ]; then
   # Alt+Enter, to full screen (held) or to the window (free).
   switch_to() {
     xdotool key alt+Return
-    if [ "$1" = held ]; then wait_for held; else wait_for not held; fi ||
-      fail "Alt+Enter did not go to the $2"
-    sleep 0.5
+    if [ "$1" = held ]; then
+      wait_for "Alt+Enter to go to $2, holding the pointer" held
+    else
+      wait_for "Alt+Enter to go to $2, letting the pointer go" not held
+    fi
   }
 
-  start --window
+  start_game --window
   held && fail "--window started holding the pointer"
   whole_menu 1_window
   switch_to held "full screen"
   whole_menu 2_full_screen
-  switch_to free window
+  switch_to free "the window"
   whole_menu 3_window_again
   switch_to held "full screen"
   whole_menu 4_full_screen_again
@@ -165,19 +144,17 @@ if [ -n "$nowm" ]; then
   xdotool mousemove "$sx" "$sy"
   sleep 0.3
   xdotool click 1
-  wait_for left_menu || fail "clicking Load Game at $sx $sy did not leave the main menu"
-  kill "$game_pid"
-  wait "$game_pid" 2>/dev/null
+  wait_for "a click on Load Game at $sx $sy to leave the main menu" left_menu
+  stop_game
 
-  start
+  start_game
   held || fail "the game did not start full screen, holding the pointer"
   whole_menu 6_full_screen
-  switch_to free window
+  switch_to free "the window"
   whole_menu 7_window
   switch_to held "full screen"
   whole_menu 8_full_screen_again
-  kill "$game_pid"
-  wait "$game_pid" 2>/dev/null
+  stop_game
 
   check_stderr
   echo "fullscreen_try: passed with no window manager"
@@ -185,25 +162,36 @@ if [ -n "$nowm" ]; then
 fi
 
 # Full screen, the picture between two bars.
-start
-wait_for full_screen || fail "the game did not start full screen"
-wait_for size_is $SW $SH || fail "the full screen window is not ${SW}x${SH}: $(xwininfo -id "$win" | grep -E 'Width|Height' | tr -s ' \n' ' ')"
+scaled_menu_shown() {
+  local sx sy
+  shot 1_full_screen
+  if ! is_black 100 540 || ! is_black $((SW - 100)) 540; then
+    seen="no black bars beside the picture"
+    return 1
+  fi
+  read -r sx sy < <(to_screen 100 150)
+  seen="no sky at picture point 100 150"
+  is_sky "$sx" "$sy"
+}
+start_game
+wait_for "the game to go full screen" full_screen
+wait_for "the full screen window to cover the ${SW}x${SH} screen" size_is $SW $SH
 read -r px py pw ph < <(picture)
 [ "$pw $ph" = "1440 1080" ] || fail "the picture is ${pw}x${ph}, not 1440x1080"
-shot 1_full_screen
-if ! is_black 100 540 || ! is_black $((SW - 100)) 540; then fail "no black bars beside the picture"; fi
-read -r sx sy < <(to_screen 100 150)
-is_sky "$sx" "$sy" || fail "the main menu's sky is not at picture point 100 150"
+wait_for "the main menu scaled between two black bars" scaled_menu_shown
 
 # A click through the scaled picture: Load Game opens the saved games.
+load_list_shown() {
+  local sx sy
+  shot 2_load_game
+  read -r sx sy < <(to_screen 100 150)
+  is_black "$sx" "$sy"
+}
 read -r sx sy < <(to_screen 215 570)
 xdotool mousemove "$sx" "$sy"
 sleep 0.3
 xdotool click 1
-sleep 1.5
-shot 2_load_game
-read -r sx sy < <(to_screen 100 150)
-is_black "$sx" "$sy" || fail "clicking Load Game at $sx $sy did not leave the main menu"
+wait_for "a click on Load Game at $sx $sy to leave the main menu" load_list_shown
 
 # Alt+Enter: a window of the picture's size, the pointer over the same
 # spot of the picture; and back.
@@ -211,28 +199,19 @@ read -r sx sy < <(to_screen 600 450)
 xdotool mousemove "$sx" "$sy"
 sleep 0.3
 xdotool key alt+Return
-wait_for not full_screen || fail "Alt+Enter did not leave full screen"
-wait_for size_is $FW $FH || fail "the window is not ${FW}x${FH}"
-sleep 1
-shot 3_window
-read -r x y < <(pointer)
-read -r fx fy < <(to_picture "$x" "$y")
-[ "$fx $fy" = "600 450" ] || fail "in the window the pointer is over picture point $fx $fy, not 600 450"
+wait_for "Alt+Enter to leave full screen" not full_screen
+wait_for "the window to be ${FW}x${FH}" size_is $FW $FH
+wait_for "the pointer over picture point 600 450 in the window" pointer_over 600 450 3_window
 xdotool key alt+Return
-wait_for full_screen || fail "Alt+Enter did not go back to full screen"
-wait_for size_is $SW $SH || fail "back in full screen the window is not ${SW}x${SH}"
-sleep 1
-shot 4_full_screen_again
-read -r x y < <(pointer)
-read -r fx fy < <(to_picture "$x" "$y")
-[ "$fx $fy" = "600 450" ] || fail "back in full screen the pointer is over picture point $fx $fy, not 600 450"
-kill "$game_pid"
-wait "$game_pid" 2>/dev/null
+wait_for "Alt+Enter to go back to full screen" full_screen
+wait_for "the full screen window to cover the ${SW}x${SH} screen again" size_is $SW $SH
+wait_for "the pointer over picture point 600 450 back in full screen" pointer_over 600 450 4_full_screen_again
+stop_game
 
 # --window: a window that lets the pointer go.
-start --window
+start_game --window
 full_screen && fail "--window started full screen"
-size_is $FW $FH || fail "--window did not give an ${FW}x${FH} window"
+wait_for "--window to give an ${FW}x${FH} window" size_is $FW $FH
 read -r sx sy < <(to_screen 400 300)
 xdotool mousemove "$sx" "$sy"
 sleep 0.3
@@ -240,47 +219,84 @@ xdotool mousemove 10 10
 sleep 0.3
 shot 5_window_pointer_away
 [ "$(pointer)" = "10 10" ] || fail "the window held the pointer: it is at $(pointer), not 10 10"
-kill "$game_pid"
-wait "$game_pid" 2>/dev/null
+stop_game
 
 # The window manager quits while the game runs, which takes the keyboard
-# focus away and leaves nobody to give it back. A click in the window gives
+# focus away and leaves nobody to give it back. A press in the window gives
 # the game its input again: Escape, held on the main menu, ends the game.
+# WHERE the pointer is as the manager quits:
+#  - away: it then moves into the window, and clicks;
+#  - in the window already, where it stays. The manager's quitting gives
+#    the window back to the root, which takes it off the screen and puts it
+#    back under the pointer, an entry that gives the game its focus. Then
+#    another program puts the focus on the root, and no entry comes: only
+#    the press can give the game its input back.
+pointer_in_window() {
+  local x y wx wy ww wh
+  read -r x y < <(pointer)
+  wx=$(xwininfo -id "$win" | awk '/Absolute upper-left X/ {print $4}')
+  wy=$(xwininfo -id "$win" | awk '/Absolute upper-left Y/ {print $4}')
+  ww=$(xwininfo -id "$win" | awk '/Width:/ {print $2}')
+  wh=$(xwininfo -id "$win" | awk '/Height:/ {print $2}')
+  seen="the pointer at $x $y, the window $ww x $wh at $wx $wy"
+  [ "$x" -ge "$wx" ] && [ "$x" -lt $((wx + ww)) ] && [ "$y" -ge "$wy" ] && [ "$y" -lt $((wy + wh)) ]
+}
+# The keyboard focus is on window ID (decimal or 0x hexadecimal).
+focus_on() {
+  local at
+  at=$(xdotool getwindowfocus -f 2>/dev/null)
+  seen="the focus on ${at:-no window}"
+  [ "$at" = "$(($1))" ]
+}
 after_wm_quits() {
-  local how=$1 name=$2 sx sy rc gone=
-  shift 2
+  local how=$1 name=$2 where=$3 sx sy rc root
+  shift 3
   wm_runs || start_wm
-  start "$@"
+  start_game "$@"
+  if [ "$where" = in ]; then
+    read -r sx sy < <(to_screen 400 100)
+    xdotool mousemove "$sx" "$sy"
+    wait_for "the pointer to go into the window ($name)" pointer_in_window
+  fi
   case $how in
     exit) "$wm" --exit ;;
     *) kill "-$how" "$wm_pid" ;;
   esac
   # (The shell's line about a killed manager is kept off standard error.)
-  { wait_for not wm_runs && gone=1 && wait "$wm_pid"; } 2>/dev/null
-  [ -n "$gone" ] || fail "$name: $wm did not quit"
-  sleep 0.5
-  read -r sx sy < <(to_screen 400 100)
-  xdotool mousemove "$sx" "$sy"
-  sleep 0.3
+  {
+    wait_for "$wm to quit ($name)" not wm_runs
+    wait_for "$wm to end ($name)" gone "$wm_pid"
+    wait "$wm_pid"
+  } 2>/dev/null
+  if [ "$where" = in ]; then
+    pointer_in_window || fail "$name: the pointer left the window as $wm quit ($seen)"
+    wait_for "the game to take the focus as its window came back under the pointer ($name)" focus_on "$win"
+    root=$(xwininfo -root | awk '/Window id:/ {print $4}')
+    xdotool windowfocus "$root"
+    wait_for "the focus to go to the root ($name)" focus_on "$root"
+    pointer_in_window || fail "$name: the pointer left the window as the focus went to the root ($seen)"
+  else
+    read -r sx sy < <(to_screen 400 100)
+    xdotool mousemove "$sx" "$sy"
+    sleep 0.3
+  fi
   xdotool click 1
-  sleep 0.5
   shot "6_$name"
   xdotool keydown Escape
-  timeout 10 tail --pid="$game_pid" -f /dev/null
-  rc=$?
+  wait_for "the game to end on Escape, held after $wm quit and a press in the window ($name)" gone "$game_pid"
   xdotool keyup Escape
-  [ "$rc" -eq 0 ] || fail "$name: after $wm quit, a click and Escape did not end the game"
   wait "$game_pid"
   rc=$?
   [ "$rc" -eq 0 ] || fail "$name: the game exited with $rc"
 }
-after_wm_quits TERM window_wm_terminated --window
+after_wm_quits TERM window_wm_terminated away --window
 if [ "$wm" = openbox ]; then
-  after_wm_quits exit full_screen_wm_exits
+  after_wm_quits exit full_screen_wm_exits away
 else
-  after_wm_quits TERM full_screen_wm_terminated
+  after_wm_quits TERM full_screen_wm_terminated away
 fi
-after_wm_quits KILL full_screen_wm_killed
+after_wm_quits KILL full_screen_wm_killed away
+after_wm_quits TERM window_wm_terminated_pointer_in in --window
 
 check_stderr
 echo "fullscreen_try: passed under $wm"
