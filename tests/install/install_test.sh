@@ -9,23 +9,33 @@
 # real window under a virtual X server, scaled to another size, by clicks
 # mapped through the scaling.
 # Skips (status 77, which CTest reports as Skipped) where git, the source's
-# history, desktop-file-validate, xvfb-run or xdotool is missing.
-# All of it happens in WORK_DIR, emptied first and removed at the end.
+# history, desktop-file-validate, Xvfb, xdotool, the X tools (xwininfo,
+# xprop, xwd) or python3 is missing.
+# All of it happens in WORK_DIR, emptied first and removed at the end; the
+# virtual X server and the programs started there keep their files and home
+# in a scratch folder inside it (window_try_lib.sh).
 #   tests/install/install_test.sh SOURCE_DIR WORK_DIR
 set -u
 source_dir="$1"
 scratch="$2"
 readonly SKIPPED=77
-for tool in git desktop-file-validate xvfb-run xdotool; do
+for tool in git desktop-file-validate Xvfb xdotool xwininfo xprop xwd python3; do
   command -v "$tool" >/dev/null 2>&1 || { echo "install test skipped: no $tool"; exit $SKIPPED; }
 done
 git -C "$source_dir" rev-parse --verify -q HEAD >/dev/null ||
   { echo "install test skipped: $source_dir is not a git clone"; exit $SKIPPED; }
 rm -rf "$scratch"
 mkdir -p "$scratch" || { echo "FAIL: cannot make $scratch"; exit 1; }
-trap 'rm -rf "$scratch"' EXIT
 prefix="$scratch/prefix"
 fail() { echo "FAIL: $*"; exit 1; }
+# The window tries' X server, waits and scratch home, in WORK_DIR; all of
+# WORK_DIR goes at the end, also when the test is interrupted.
+readonly FW=800 FH=600
+shots=
+export TMPDIR="$scratch"
+# shellcheck source=tests/install/window_try_lib.sh
+. "$(dirname "$0")/window_try_lib.sh"
+trap 'cleanup; rm -rf "$scratch"' EXIT
 
 # The clone holds the last commit; changes not yet committed are not in it.
 [ -z "$(git -C "$source_dir" status --porcelain --untracked-files=no)" ] ||
@@ -71,33 +81,65 @@ rc=$?
   { cat "$scratch/err"; fail "standard error is not the one line about sound"; }
 [ -d "$home/.local/share/qorv/Saves" ] || fail "no ~/.local/share/qorv/Saves"
 
-# A new game saved from the map, in a window of 1200 x 750: the 800 x 600
-# frame is drawn 1000 x 750 from x 100, so frame point (x, y) lies at
-# window point (100 + x * 5/4, y * 5/4).
-export QORV_GAME="$game" XDG_DATA_HOME="$scratch/xdg" HOME="$home"
-xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
-  SDL_AUDIODRIVER=no-such-driver "$QORV_GAME" --window 2>/dev/null & pid=$!
-  win=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
-  [ -n "$win" ] || { kill $pid; echo "no window appeared"; exit 1; }
-  timeout 10 xdotool windowsize --sync "$win" 1200 750
-  timeout 10 xdotool windowfocus --sync "$win" 2>/dev/null
-  at() { xdotool mousemove --window "$win" $((100 + $1 * 5 / 4)) $(($2 * 5 / 4)); sleep 0.4; }
-  # Each step waits for what it should bring, up to a limit.
-  wait_for() { for _ in $(seq 60); do [ -e "$1" ] && return 0; sleep 0.25; done; return 1; }
-  sleep 1
-  at 100 570; xdotool click 1; sleep 1       # New game
-  xdotool key Return; sleep 1                # the name
-  xdotool key Return; sleep 1                # the portrait
-  xdotool key Escape; sleep 2                # the story, to the map
-  at 682 28; xdotool click 1; sleep 1        # the board of the day closes
-  xdotool click 1; sleep 1                   # save and quit
-  at 210 340; xdotool click 1                # yes
-  wait_for "$XDG_DATA_HOME/qorv/Saves/1.save" || { kill $pid; echo "no save written"; exit 1; }
-  sleep 1
-  xdotool key Escape                         # quit from the main menu
-  timeout 20 tail --pid="$pid" -f /dev/null || { kill $pid; echo "Escape did not end the game"; exit 1; }
-  wait $pid
-' || fail "the game in a window did not save"
+# A new game saved from the map, in a window of 1200 x 750 (no window
+# manager): the 800 x 600 frame is drawn 1000 x 750 from x 100, so frame
+# point (x, y) lies at window point (100 + x * 5/4, y * 5/4).
+export XDG_DATA_HOME="$scratch/xdg" HOME="$home"
+start_x 1280 800
+SDL_AUDIODRIVER=no-such-driver "$game" --window 2>>"$work/stderr" &
+game_pid=$!
+pids+=("$game_pid")
+wait_for "the game's window" window_shown
+# In the screen's top-left corner, wholly on the screen (it shows in the
+# middle, and would reach past the bottom edge once larger).
+xdotool windowmove "$win" 0 0
+xdotool windowsize "$win" 1200 750
+sized() {
+  seen=$(xwininfo -id "$win" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+    /Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h "+" x "+" y}')
+  [ "$seen" = 1200x750+0+0 ]
+}
+wait_for "the game's window to be 1200 x 750 at the screen's corner" sized
+xdotool windowfocus "$win" 2>/dev/null
+focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$win" ]; }
+wait_for "the game's window to have the focus" focused
+wait_for "the main menu in the game's window" menu_shown
+at() { xdotool mousemove --window "$win" $((100 + $1 * 5 / 4)) $(($2 * 5 / 4)); sleep 0.4; }
+# The pixel at frame point x y is black (below 30 in all).
+black_at() {
+  local sx sy r g b
+  read -r sx sy < <(to_screen "$1" "$2")
+  read -r r g b < <(pixel "$sx" "$sy")
+  [ $((r + g + b)) -lt 30 ]
+}
+menu_gone() { shot name_entry && not menu_shown; }
+map_shown() { shot map && not black_at 100 150 && not black_at 40 300; }
+# The save-and-quit question: its picture on black, the map gone.
+question_shown() { shot question && black_at 40 300 && black_at 20 20 && black_at 780 580 && not black_at 400 200; }
+saved() { [ -e "$XDG_DATA_HOME/qorv/Saves/1.save" ]; }
+at 100 570; xdotool click 1                # New game
+wait_for "New Game to leave the main menu" menu_gone
+# The name and the portrait show no mark of their own to wait for: each
+# key is given a second to be taken, and the map, which they lead to, is
+# waited for.
+sleep 1
+xdotool key Return; sleep 1                # the name
+xdotool key Return; sleep 1                # the portrait
+xdotool key Escape                         # the story, to the map
+wait_for "the name, the portrait and the story to lead to the map" map_shown
+sleep 1
+at 682 28; xdotool click 1                 # the board of the day closes
+sleep 1
+xdotool click 1                            # save and quit
+wait_for "the bar's Quit to ask the save-and-quit question" question_shown
+at 210 340; xdotool click 1                # yes
+wait_for "Yes to write the save in \$XDG_DATA_HOME/qorv/Saves/1.save" saved
+wait_for "Yes to take the game back to the main menu" menu_shown
+xdotool key Escape                         # quit from the main menu
+wait_for "Escape to end the game on the main menu" gone "$game_pid"
+wait "$game_pid"
+rc=$?
+[ "$rc" -eq 0 ] || fail "the game in a window ended with status $rc: $(head -c 600 "$work/stderr")"
 [ -s "$XDG_DATA_HOME/qorv/Saves/1.save" ] || fail "no save in \$XDG_DATA_HOME/qorv/Saves"
 [ -z "$(find "$prefix" -name '*.save' -o -name 'Saves')" ] || fail "a save landed under the prefix"
 [ ! -e "$home/.local/share/qorv/Saves/1.save" ] || fail "the save went to ~/.local/share"
