@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "app/game_app.h"
+#include "game/game_state.h"
 #include "harness/json_value.h"
 #include "harness/scenario_driver.h"
 #include "platform/asset_log.h"
@@ -53,4 +55,18 @@ inline std::string DumpedJson(const ScenarioDriver& d, const std::string& path) 
   JsonValue dump;
   const JsonValue* v = DumpedValue(d, path, &dump);
   return v ? CompactJson(*v) : "";
+}
+
+// The hand-over the map makes when the player walks into an enemy army,
+// on a game already started: the battle number, the fighter, a fresh battle.
+inline void HandOverBattle(ScenarioDriver& driver, uint8_t battleId) {
+  GameState& s = *driver.App().gameState;
+  s.battleId = battleId;
+  s.battleByPlayer = 1;
+  s.battleHero = 0;
+  s.battlePending = 1;
+  ASSERT_TRUE(driver.Goto("GoBattle"));
+  driver.RunFrames(3);
+  ASSERT_STREQ(driver.ScreenName(), "BattleProc");
+  ASSERT_NE(driver.App().battleScreen, nullptr);
 }

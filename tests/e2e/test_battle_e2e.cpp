@@ -56,16 +56,8 @@ void StartBattle(ScenarioDriver& driver, uint8_t battleId, bool seasoned = false
 
 // The hand-over on a game already started.
 void StartBattleAgain(ScenarioDriver& driver, uint8_t battleId, bool seasoned) {
-  GameState& s = *driver.App().gameState;
-  if (seasoned) Strengthen(s);
-  s.battleId = battleId;
-  s.battleByPlayer = 1;
-  s.battleHero = 0;
-  s.battlePending = 1;
-  ASSERT_TRUE(driver.Goto("GoBattle"));
-  driver.RunFrames(3);
-  ASSERT_STREQ(driver.ScreenName(), "BattleProc");
-  ASSERT_NE(driver.App().battleScreen, nullptr);
+  if (seasoned) Strengthen(*driver.App().gameState);
+  HandOverBattle(driver, battleId);
 }
 
 BattleScreen& Battle(ScenarioDriver& driver) { return *driver.App().battleScreen; }

@@ -75,15 +75,7 @@ class MapGame {
 void StartBattle(ScenarioDriver& driver) {
   driver.Start();
   driver.RunFrames(2);
-  GameState& s = *driver.App().gameState;
-  s.battleId = 1;
-  s.battleByPlayer = 1;
-  s.battleHero = 0;
-  s.battlePending = 1;
-  ASSERT_TRUE(driver.Goto("GoBattle"));
-  driver.RunFrames(3);
-  ASSERT_STREQ(driver.ScreenName(), "BattleProc");
-  ASSERT_NE(driver.App().battleScreen, nullptr);
+  HandOverBattle(driver, 1);
 }
 
 // The middle of a field cell on the screen.
