@@ -165,11 +165,17 @@ wm_runs() {
   id=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '/window id/ {print $NF}')
   [ -n "$id" ] && xprop -id "$id" _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1
 }
+# Started: it runs and has set the desktop's work area, among the last
+# things it does as it starts. A window mapped before that may never be
+# shown (seen with openbox on a busy machine: its name on the root comes
+# first).
 wm_started() {
   gone "$wm_pid" && fail "$wm ended as it started: $(tail -n 3 "$work/wm.log") ($(x_state))"
-  wm_runs
+  wm_runs && xprop -root _NET_WORKAREA 2>/dev/null | grep -q =
 }
 start_wm() {
+  # (a manager that ran before left its work area on the root)
+  xprop -root -remove _NET_WORKAREA 2>/dev/null
   "$wm" >>"$work/wm.log" 2>&1 &
   wm_pid=$!
   pids+=("$wm_pid")
