@@ -128,6 +128,21 @@ void CellLeftOf(uint32_t cell, uint32_t* left, int32_t* x, int32_t* y) {
   *left = cells::CellAt(cx - 40, cy);
 }
 
+// After a walk began with a button or the magnifier asked for: a click on
+// the player chooses him and does nothing else; the view stays.
+void ExpectAClickOnThePlayerOnlyChoosesHim(MapGame& game) {
+  MapEncounters& map = game.Map();
+  const int32_t cameraX = game.View().cameraX, cameraY = game.View().cameraY;
+  game.ClickWorld(map.playerX, map.playerY);
+  EXPECT_EQ(map.playerSelected, 1);
+  EXPECT_EQ(map.selectedHero, 0);
+  EXPECT_EQ(map.meetingState, MapEncounters::kMeetNone);
+  EXPECT_EQ(map.infoMode, MapEncounters::kInfoOff);
+  EXPECT_EQ(map.inspectShown, 0);
+  EXPECT_EQ(game.View().cameraX, cameraX) << "the view stays";
+  EXPECT_EQ(game.View().cameraY, cameraY);
+}
+
 }  // namespace
 
 class MapE2E : public EndToEnd {};
@@ -814,15 +829,7 @@ TEST_F(MapE2E, APanelPressActsOnlyForTheMemberItWasMadeFor) {
     ASSERT_STREQ(d.ScreenName(), "MapProc");
     ASSERT_EQ(map.playerY, playerY + 3 * 40) << "the walk went";
 
-    const int32_t cameraX = game.View().cameraX, cameraY = game.View().cameraY;
-    game.ClickWorld(map.playerX, map.playerY);
-    EXPECT_EQ(map.playerSelected, 1);
-    EXPECT_EQ(map.selectedHero, 0);
-    EXPECT_EQ(map.meetingState, MapEncounters::kMeetNone);
-    EXPECT_EQ(map.infoMode, MapEncounters::kInfoOff);
-    EXPECT_EQ(map.inspectShown, 0);
-    EXPECT_EQ(game.View().cameraX, cameraX) << "the view stays";
-    EXPECT_EQ(game.View().cameraY, cameraY);
+    ExpectAClickOnThePlayerOnlyChoosesHim(game);
     game.ClickWorld(map.heroX[0], map.heroY[0]);
     d.RunFrames(100);
     ASSERT_STREQ(d.ScreenName(), "MapProc");
@@ -1417,15 +1424,7 @@ TEST_F(MapE2E, AHerosWalkStartLetsGoOfWhatWasAskedForHim) {
     ASSERT_STREQ(d.ScreenName(), "MapProc");
     ASSERT_EQ(map.heroY[0], heroY + 3 * 40) << "the walk went";
 
-    const int32_t cameraX = game.View().cameraX, cameraY = game.View().cameraY;
-    game.ClickWorld(map.playerX, map.playerY);
-    EXPECT_EQ(map.playerSelected, 1);
-    EXPECT_EQ(map.selectedHero, 0);
-    EXPECT_EQ(map.meetingState, MapEncounters::kMeetNone);
-    EXPECT_EQ(map.infoMode, MapEncounters::kInfoOff);
-    EXPECT_EQ(map.inspectShown, 0);
-    EXPECT_EQ(game.View().cameraX, cameraX) << "the view stays";
-    EXPECT_EQ(game.View().cameraY, cameraY);
+    ExpectAClickOnThePlayerOnlyChoosesHim(game);
   }
 }
 

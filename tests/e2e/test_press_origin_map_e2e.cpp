@@ -78,6 +78,25 @@ void StartBattle(ScenarioDriver& driver) {
   HandOverBattle(driver, 1);
 }
 
+// The same scroll case played on the kingdom map and in a battle: PLAY
+// gets the driver and the view's x.
+template <class Play>
+void OnTheMapAndInABattle(Play play) {
+  {
+    SCOPED_TRACE("the map");
+    MapGame game;
+    play(game.driver, game.View().cameraX);
+  }
+  {
+    SCOPED_TRACE("a battle");
+    ScenarioDriver d;
+    StartBattle(d);
+    BattleScreen& b = *d.App().battleScreen;
+    b.viewX = 0;
+    play(d, b.viewX);
+  }
+}
+
 // The middle of a field cell on the screen.
 int ScreenX(const BattleScreen& b, uint32_t cell) { return CellX(cell) - b.viewX + kCellSize / 2; }
 int ScreenY(const BattleScreen& b, uint32_t cell) { return CellY(cell) - b.viewY + kCellSize / 2; }
@@ -274,19 +293,7 @@ TEST_F(PressOriginMapE2E, NothingScrollsWhileTheWindowIsInTheBackground) {
     d.KeyUp(kKeyRight);
     d.RunFrames(1);
   };
-  {
-    SCOPED_TRACE("the map");
-    MapGame game;
-    play(game.driver, game.View().cameraX);
-  }
-  {
-    SCOPED_TRACE("a battle");
-    ScenarioDriver d;
-    StartBattle(d);
-    BattleScreen& b = *d.App().battleScreen;
-    b.viewX = 0;
-    play(d, b.viewX);
-  }
+  OnTheMapAndInABattle(play);
 }
 
 // A panel button held as the focus goes: the press ends there, as if it had
@@ -400,16 +407,5 @@ TEST_F(PressOriginMapE2E, TheEdgeScrollsNothingWhileTheWindowIsInTheBackground) 
     d.RunFrames(3);
     EXPECT_GT(viewX, away) << "the edge scrolls again";
   };
-  {
-    SCOPED_TRACE("the map");
-    MapGame game;
-    play(game.driver, game.View().cameraX);
-  }
-  {
-    SCOPED_TRACE("a battle");
-    ScenarioDriver d;
-    StartBattle(d);
-    d.App().battleScreen->viewX = 0;
-    play(d, d.App().battleScreen->viewX);
-  }
+  OnTheMapAndInABattle(play);
 }
