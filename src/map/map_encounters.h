@@ -467,9 +467,11 @@ class MapEncounters {
   static constexpr uint8_t kBoxClickAll = 2;
   uint8_t boxClickTaken{};
   uint8_t mapClickArmed{};  // both buttons were seen up since the population was made
-  // Both buttons were seen up since the last press: a button held down
-  // since before (onto the panel, or while its member was let go and
-  // another chosen) is no press of the panel's.
+  // Both buttons were seen up since the last press: the panel takes a
+  // press only in the frame it begins, where it is. One held down since
+  // before (moved onto the panel, held while its member was let go and
+  // another chosen, or the click that chose the member whose panel then
+  // appears under it) is no press of the panel's.
   uint8_t panelClickArmed{};
   uint8_t findClose{};     // a press on the find message: it closes on release
   uint8_t bagFullClose{};  // a press on the bag-full message: it closes on release

@@ -238,7 +238,7 @@ uint32_t MapEncounters::ClickPanelButtons(int32_t mouseX, int32_t mouseY, InputD
   if (!input || (!playerSelected && !selectedHero)) return 0;
   for (const PanelButton& b : kPanelButtons) {
     if (!PointInRect(b.x, kButtonY, kButtonW, kButtonH, mouseX, mouseY)) continue;
-    if (!FreshPressIn(*input, b.x, kButtonY, kButtonW, kButtonH)) continue;
+    if (!EitherButtonPressed(*input)) continue;
     pressedPanelButton = uint8_t(b.id);
     panelButtonLook[LookIndex(b.id)] = 2;
     panelButtonHeld = 1;

@@ -389,6 +389,49 @@ TEST_F(PressOriginMapE2E, APressBegunOnARefusingBarButtonIsNoCellsPress) {
   EXPECT_EQ(d.App().controlBar->pressedId, 0);
 }
 
+// Two presses the map takes only once. The trade's refusal is up and its
+// closing press begins on Trade, which takes no press while it closes the
+// refusal; moved onto a cell, it plans no walk there. And a click on the
+// player where his panel's Trade appears chooses him, and the same press is
+// not the new panel's: Trade is not pressed, nor does it act on the release.
+TEST_F(PressOriginMapE2E, APressTakenNowhereElseReachesNoCellNorANewPanel) {
+  {
+    SCOPED_TRACE("the refusal's closing press, moved onto a cell");
+    MapGame game;
+    MapEncounters& map = game.Map();
+    game.ChoosePlayer();
+    ASSERT_EQ(map.playerSelected, 1);
+    map.meetingCalledOff = 1;  // the refusal shown, its first press let go
+    map.refusedClose = MapEncounters::kCloseReleased;
+    game.driver.RunFrames(1);
+    game.Slide(kTradeX, kPanelY, 400 + 2 * 40 + 20, 320);
+    EXPECT_EQ(map.meetingCalledOff, 0) << "the press closed the refusal";
+    EXPECT_EQ(map.meetingState, MapEncounters::kMeetNone) << "Trade took nothing";
+    EXPECT_EQ(map.playerWalkState, MapEncounters::kWalkIdle) << "the cell took nothing";
+    EXPECT_EQ(game.View().targetSet, 0);
+  }
+  {
+    SCOPED_TRACE("a click on the player where his panel's Trade appears");
+    MapGame game;
+    MapEncounters& map = game.Map();
+    game.View().cameraX = map.playerX - (kTradeX - 20);
+    game.View().cameraY = map.playerY - (kPanelY - 20);
+    game.driver.RunFrames(1);
+    ASSERT_EQ(map.playerSelected, 0);
+    game.driver.MoveTo(kTradeX, kPanelY);
+    game.driver.ButtonDown(kMouseLeft);
+    game.driver.RunFrames(3);
+    ASSERT_EQ(map.playerSelected, 1) << "the click chose the player";
+    EXPECT_EQ(map.pressedPanelButton, 0) << "the press is not Trade's";
+    game.driver.ButtonUp(kMouseLeft);
+    game.driver.RunFrames(2);
+    EXPECT_EQ(map.meetingState, MapEncounters::kMeetNone) << "Trade did not act";
+    game.driver.Click(kTradeX, kPanelY, kMouseLeft);
+    game.driver.RunFrames(2);
+    EXPECT_EQ(map.meetingState, MapEncounters::kMeetAsked) << "the next click is Trade's";
+  }
+}
+
 // The cursor left at the screen's right edge as another window takes the
 // focus: the view stays still while the window is in the background, and
 // scrolls at the edge again once the focus is back.
