@@ -53,14 +53,14 @@ void GameApp::HeroesProc() {
   controlBar->HoverHideShowButton(mx, my);
   screen.HoverTabs(mx, my, true);
 
-  // A press on a button is that button's until it is let go: it runs as a
-  // drag of nothing, so that sliding it across the bag lifts nothing.
+  // A press on a button is that button's until it is let go: the bag
+  // takes only a press begun on one of its places, and a button slid off
+  // keeps its press.
   const bool down = EitherButtonPressed(mouse);
   if (down && !items.dragging && !items.draggedItem && !screen.pressedId && !screen.heroPressed) {
-    if (screen.ClickButtons(mx, my, heroShown, &mouse) ||
-        screen.ClickHeroButtons(mx, my, heroShown, &mouse)) {
-      items.dragging = 1;
-    } else if (screen.ClickStrip(mx, my, &mouse)) {
+    const bool buttonTook = screen.ClickButtons(mx, my, heroShown, &mouse) ||
+                            screen.ClickHeroButtons(mx, my, heroShown, &mouse);
+    if (!buttonTook && screen.ClickStrip(mx, my, &mouse)) {
       mouse.SetLatch(kMouseLeft, 1);
       mouse.SetLatch(kMouseRight, 1);
     }

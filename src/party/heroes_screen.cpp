@@ -185,6 +185,8 @@ uint8_t HeroesScreen::ActOnHeroButton(InputDevice& mouse) {
   if (!heroPressed) return kHeroNoButton;
   const bool stillOver = heroHover == heroPressed;
   if (stillOver && !WaitForMouseRelease(&mouse)) return kHeroNoButton;
+  // Slid off, the button keeps the press: nothing beneath takes it.
+  if (!stillOver) KeepPressTaken(&mouse);
   const uint8_t id = heroPressed;
   if (id <= kHeroScrollPageAhead) strip.scrollArmed = 1;
   if (id == kHeroCounter) {

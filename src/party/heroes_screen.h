@@ -55,8 +55,9 @@ class HeroesScreen : public PlayerScreen {
   // on the hero's Name button; 1 when hit.
   int ClickHeroButtons(int32_t x, int32_t y, bool memberShown, const InputDevice* mouse = nullptr);
   // The pressed strip or Name button once released over it (at once when
-  // the cursor left it): re-arms scrolling, flips the counter. Returns the
-  // button acted on, 0 while waiting.
+  // the cursor left it, keeping the press until it is let go): re-arms
+  // scrolling, flips the counter. Returns the button acted on, 0 while
+  // waiting.
   uint8_t ActOnHeroButton(InputDevice& mouse);
 
   // The strip, and while a hero is shown his member view with the hide/show

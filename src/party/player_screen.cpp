@@ -121,7 +121,11 @@ void PlayerScreen::SetName(const uint8_t* letters) {
 uint8_t PlayerScreen::ActOnPressed(InputDevice& mouse) {
   const int stillOver = hoverButton == pressedId;
   const int released = stillOver ? int(WaitForMouseRelease(&mouse)) : 1;
-  return ActOnRelease(released, stillOver);
+  const uint8_t acted = ActOnRelease(released, stillOver);
+  // A button that acts as the press leaves it keeps the press: the place
+  // or box beneath (the questions' answers lie over the bag) takes none.
+  if (acted != kPlayerNoButton && !stillOver) KeepPressTaken(&mouse);
+  return acted;
 }
 
 uint8_t PlayerScreen::ToggleEmptySlots() {

@@ -105,7 +105,8 @@ class PlayerScreen {
   uint8_t ActOnRelease(int released, int stillOver);
   void ClearHover() { hoverValue = kHoverNone; }
   // The pressed button once released over it (at once when the cursor left
-  // it); returns the id acted on as ActOnRelease does.
+  // it, keeping the press until it is let go); returns the id acted on as
+  // ActOnRelease does.
   uint8_t ActOnPressed(InputDevice& mouse);
   // The hide/show toggle: flips showEmptySlots and, on hiding, drops the
   // army and item choice; returns the new state.

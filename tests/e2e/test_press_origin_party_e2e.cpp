@@ -4,6 +4,7 @@
 // stack goes home, and the close then saves it there), and presses begun
 // beside a button, slot or cell and let go over it.
 
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -147,9 +148,12 @@ const HeldDrag kHeldDrags[] = {
 // button is down on a dragged item or stack: the desktop gives the release
 // to another window, and the game sees the button up. That is no drop: what
 // was held goes back where it was taken from, and stays there once the
-// focus is back. In the item exchange the close then saves it there.
-void LoseTheFocusMidDrag(const HeldDrag& row) {
+// focus is back. So too when the focus goes and comes back between two
+// frames (a notification that takes it for an instant). In the item
+// exchange the close then saves it there.
+void LoseTheFocusMidDrag(const HeldDrag& row, bool backAtOnce) {
   SCOPED_TRACE(row.screen);
+  SCOPED_TRACE(backAtOnce ? "back before the next frame" : "away for two frames");
   ScenarioDriver d;
   StartWithSwordsAndAStack(d);
   row.open(d);
@@ -158,8 +162,10 @@ void LoseTheFocusMidDrag(const HeldDrag& row) {
   ASSERT_FALSE(row.home(d.App())) << "the drag is under way";
 
   d.Focus(false);
-  d.RunFrames(2);
-  EXPECT_TRUE(row.home(d.App())) << "back home while the window is in the background";
+  if (!backAtOnce) {
+    d.RunFrames(2);
+    EXPECT_TRUE(row.home(d.App())) << "back home while the window is in the background";
+  }
   d.Focus(true);
   d.RunFrames(2);
   d.ButtonUp(kMouseLeft);  // let go in the other window: no release here
@@ -221,12 +227,64 @@ void SlideAPressOnto(const SlidPress& row) {
   EXPECT_TRUE(row.untouched(d.App()));
 }
 
+// The throw question's No and Yes lie over the bag. The sword is moved to
+// the place under No, on the player or on hero kHero, and chosen; Toss asks.
+// No is pressed over the sword and slid onto Yes, where No acts at once, and
+// back over the sword: No kept its press, which lifts nothing and presses
+// Yes for nothing.
+void SlideNoOffAndBackOverTheSword(bool hero) {
+  SCOPED_TRACE(hero ? "the heroes screen" : "the player screen");
+  constexpr int kPlace = 6;
+  constexpr int kNoX = 712, kYesX = 610, kOverY = 412, kBackX = 705;
+  ScenarioDriver d;
+  StartWithSwordsAndAStack(d);
+  GameState& s = *d.App().gameState;
+  ItemRecord moved{};
+  moved.items[kPlace] = kSword;
+  moved.held[kSword - 1] = 1;
+  moved.slot[kSword - 1] = kPlace;
+  if (hero) {
+    s.heroItems[kHero] = moved;
+    OpenHero(d);
+  } else {
+    std::memcpy(s.playerItems, moved.items, sizeof s.playerItems);
+    s.playerItemSlot[kSword - 1] = kPlace;
+    OpenPlayer(d);
+  }
+  PlayerScreen& screen = hero ? *d.App().heroesScreen : *d.App().playerScreen;
+  int x, y;
+  PlaceCentre(kPlace, &x, &y);
+  ASSERT_TRUE(x - 32 <= kBackX && kBackX < kNoX && kOverY < y + 32) << "No lies over the place";
+  d.Click(x, y, kMouseLeft);  // the sword chosen
+  d.RunFrames(2);
+  ASSERT_EQ(screen.items.chosenItem, kSword);
+  d.Click(747, 235, kMouseLeft);  // Toss
+  d.RunFrames(2);
+  ASSERT_EQ(screen.throwQuestion, 1);
+
+  PressAndHoldOver(d, kNoX, kOverY, kYesX, kOverY);
+  EXPECT_EQ(screen.throwQuestion, 0) << "No acted as the press reached Yes";
+  d.MoveTo(kBackX, kOverY);
+  d.RunFrames(2);
+  EXPECT_EQ(screen.items.draggedItem, 0) << "the press lifted nothing";
+  EXPECT_EQ(screen.items.dragging, 0);
+  d.ButtonUp(kMouseLeft);
+  d.RunFrames(2);
+  EXPECT_EQ(screen.items.itemSlots[kPlace], kSword) << "nothing lifted, nothing thrown";
+  EXPECT_EQ(screen.items.draggedItem, 0);
+}
+
 }  // namespace
 
 class PartyPress : public EndToEnd {};
 
+TEST_F(PartyPress, AButtonSlidOffKeepsItsPressFromTheBagBeneath) {
+  for (const bool hero : {false, true}) SlideNoOffAndBackOverTheSword(hero);
+}
+
 TEST_F(PartyPress, AFocusLostMidDragSendsTheHeldThingHome) {
-  for (const HeldDrag& row : kHeldDrags) LoseTheFocusMidDrag(row);
+  for (const bool backAtOnce : {false, true})
+    for (const HeldDrag& row : kHeldDrags) LoseTheFocusMidDrag(row, backAtOnce);
 }
 
 TEST_F(PartyPress, APressSlidOntoAButtonOrSlotDoesNothing) {
