@@ -36,6 +36,8 @@ void GameApp::HelpProc() {
   }
   const uint8_t k = screen.pressedId;
   if (k != 0 && (screen.hoverId != k || WaitForMouseRelease(&cursor.mouse))) {
+    // Slid off, the button keeps its press: back over it, it turns no page.
+    KeepPressTaken(&cursor.mouse);
     if (k == kHelpBack) LeaveScreen(GoMainMenu);
     if (k == kHelpLeft) screen.page = screen.page == 0 ? kHelpPageCount - 1 : screen.page - 1;
     if (k == kHelpRight) screen.page = screen.page + 1 >= kHelpPageCount ? 0 : screen.page + 1;

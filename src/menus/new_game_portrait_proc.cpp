@@ -77,6 +77,8 @@ void GameApp::NewGamePortraitProc() {
   for (uint8_t id : {kPortraitBack, kPortraitLeft, kPortraitRight, kPortraitReady}) {
     if (menu->clickedId != id) continue;
     if (menu->hoveredId == id && !WaitForMouseRelease(&cursor.mouse)) continue;
+    // Slid off, the button keeps its press: back over it, it steps no more.
+    KeepPressTaken(&cursor.mouse);
     menu->pressLock = 0;
     menu->clickedId = 0;
     if (id == kPortraitBack) {

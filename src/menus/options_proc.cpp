@@ -57,6 +57,8 @@ void GameApp::OptionsProc() {
   }
   const uint8_t k = screen.pressedId;
   if (k != 0 && (screen.hoverId != k || WaitForMouseRelease(&cursor.mouse))) {
+    // Slid off, the button keeps its press: nothing else takes it.
+    KeepPressTaken(&cursor.mouse);
     screen.held = 0;
     screen.pressedId = 0;
     if (k == kOptionsBack) LeaveOptions(*this);

@@ -30,6 +30,8 @@ void GameApp::QuestLogProc() {
   }
   const uint8_t pressed = log->pressedId;
   if (pressed != 0 && (log->hoverId != pressed || WaitForMouseRelease(mouse))) {
+    // Slid off, the button keeps its press: back over it, it turns no page.
+    KeepPressTaken(mouse);
     if (pressed == kQuestLogBack) {
       LeaveScreen(GoKingdomMap);
     } else {

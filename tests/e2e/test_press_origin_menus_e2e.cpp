@@ -105,6 +105,49 @@ TEST_F(PressOriginMenus, APressMovedOntoAButtonFromBesideIsNotItsClick) {
   }
 }
 
+// A button that steps a page or a portrait acts as the press leaves it; the
+// same press brought back over it and let go there steps nothing more.
+TEST_F(PressOriginMenus, AButtonSlidOffAndBackActsOnce) {
+  const struct {
+    const char* stub;
+    const char* proc;
+    Point button;
+    int (*step)(const GameApp&);
+  } screens[] = {
+      {"GoHelp", "HelpProc", Centre(kHelpRightRect),
+       [](const GameApp& a) { return int(a.infoScreen->page); }},
+      {"GoNewGamePortrait", "NewGamePortraitProc", Centre(kPortraitRightButton),
+       [](const GameApp& a) { return int(a.newGameMenu->portrait); }},
+      {"GoQuestLog", "QuestLogProc",
+       Centre(Rect{kQuestLogNextX, kQuestLogButtonY, kQuestLogButtonW, kQuestLogButtonH}),
+       [](const GameApp& a) { return int(a.questLog->page); }},
+  };
+  for (const auto& screen : screens) {
+    SCOPED_TRACE(screen.proc);
+    ScenarioDriver d;
+    d.Start();
+    d.RunFrames(2);
+    ASSERT_TRUE(d.Goto(screen.stub));
+    d.RunFrames(2);
+    ASSERT_STREQ(d.ScreenName(), screen.proc);
+    const int before = screen.step(d.App());
+    d.MoveTo(screen.button.x, screen.button.y);
+    d.ButtonDown(kMouseLeft);
+    d.RunFrames(1);
+    d.MoveTo(kBeside.x, kBeside.y);
+    d.RunFrames(1);
+    const int once = screen.step(d.App());
+    EXPECT_NE(once, before) << "the button acted as the press left it";
+    d.MoveTo(screen.button.x, screen.button.y);
+    d.RunFrames(1);
+    d.ButtonUp(kMouseLeft);
+    d.RunFrames(2);
+    EXPECT_EQ(screen.step(d.App()), once) << "and not again";
+    ClickAt(d, screen.button);
+    EXPECT_NE(screen.step(d.App()), once) << "the next click acts";
+  }
+}
+
 // In a place, presses moved from beside onto Leave, Recruit, an army's cell
 // and a recruit's cell take none of them; clicks on them do.
 TEST_F(PressOriginMenus, APlaceTakesOnlyThePressesBegunOnItsButtonsAndCells) {
