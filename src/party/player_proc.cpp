@@ -108,6 +108,8 @@ void GameApp::MakeMemberObjects() {
 void GameApp::ToggleMemberSlots(PlayerScreen& screen) {
   if (controlBar->pressedId != kBarPartyToggle) return;
   if (controlBar->hoverId == kBarPartyToggle && !WaitForMouseRelease(&cursor.mouse)) return;
+  // Slid off, the toggle keeps its press: back over it, it toggles no more.
+  KeepPressTaken(&cursor.mouse);
   controlBar->hideShowState = screen.ToggleEmptySlots();
   controlBar->buttonHeld = 0;
   controlBar->pressedId = 0;

@@ -8,6 +8,7 @@
 #include "e2e_fixture.h"
 #include "game/game_state.h"
 #include "harness/scenario_driver.h"
+#include "map/control_bar.h"
 #include "menus/credits_screen.h"
 #include "menus/hall_of_fame_screen.h"
 #include "menus/info_screen.h"
@@ -105,7 +106,8 @@ TEST_F(PressOriginMenus, APressMovedOntoAButtonFromBesideIsNotItsClick) {
   }
 }
 
-// A button that steps a page or a portrait acts as the press leaves it; the
+// A button that steps a page or a portrait, or toggles the member screens'
+// empty places, acts as the press leaves it; the
 // same press brought back over it and let go there steps nothing more.
 TEST_F(PressOriginMenus, AButtonSlidOffAndBackActsOnce) {
   const struct {
@@ -121,6 +123,10 @@ TEST_F(PressOriginMenus, AButtonSlidOffAndBackActsOnce) {
       {"GoQuestLog", "QuestLogProc",
        Centre(Rect{kQuestLogNextX, kQuestLogButtonY, kQuestLogButtonW, kQuestLogButtonH}),
        [](const GameApp& a) { return int(a.questLog->page); }},
+      {"GoPlayer",
+       "PlayerProc",
+       {485 + 32, 140 + 16},  // the empty places' toggle
+       [](const GameApp& a) { return int(a.controlBar->hideShowState); }},
   };
   for (const auto& screen : screens) {
     SCOPED_TRACE(screen.proc);
