@@ -131,6 +131,16 @@ void CloseEverything(HouseScreen& h) {
   CloseRaisingPopup(h);
 }
 
+// A button of a box or a question Enter has closed (the army's box, the
+// Disband, recruit and Accept questions) answers nothing: its press is
+// dropped, and stays taken until it is let go.
+void DropClosedButtonPress(GameApp& app, HouseScreen& h) {
+  if (h.pressedId < kHouseDisband || h.pressedId > kHouseAcceptNo) return;
+  h.pressedId = 0;
+  h.clickTaken = 0;
+  KeepButtonPress(app, h);
+}
+
 void TakeKeys(GameApp& app, HouseScreen& h) {
   InputDevice& keyboard = app.keyboard;
   keyboard.Acquire(1);
@@ -139,6 +149,7 @@ void TakeKeys(GameApp& app, HouseScreen& h) {
   if (keyboard.KeyPressed(kKeyEnter)) {
     keyboard.SetLatch(kKeyEnter, 1);
     CloseEverything(h);
+    DropClosedButtonPress(app, h);
   }
 }
 

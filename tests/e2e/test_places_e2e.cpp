@@ -306,6 +306,37 @@ TEST_F(PlacesE2E, AButtonSlidOffKeepsItsPressUntilLetGo) {
       }
     }
   }
+
+  // Enter closes the quest's question while its Yes is held: letting go
+  // answers nothing, over Yes or slid off it; a click on Yes then takes it.
+  for (bool slideOff : {false, true}) {
+    SCOPED_TRACE(slideOff ? "Yes slid off after Enter" : "Yes let go after Enter");
+    s.questStage[0] = kQuestNotGiven;
+    EnterPlace(d, "GoVillage");
+    const HouseScreen& h = *d.App().villageScreen;
+    const uint32_t fame = s.fame;
+    const Point talk = centre(hl::kTalkRect), yes = centre(hl::kAcceptYesRect);
+    d.Click(talk.x, talk.y, kMouseLeft);
+    d.RunFrames(2);
+    ASSERT_EQ(h.acceptAsked, 1);
+    d.MoveTo(yes.x, yes.y);
+    d.ButtonDown(kMouseLeft);
+    d.RunFrames(2);
+    d.PressKey(kKeyEnter);
+    if (slideOff) d.MoveTo(kPicture.x, kPicture.y);
+    d.RunFrames(2);
+    d.ButtonUp(kMouseLeft);
+    d.RunFrames(2);
+    EXPECT_EQ(h.questStage[0], kQuestOpen);
+    EXPECT_EQ(s.fame, fame);
+    EXPECT_EQ(h.talkOpen, 0);
+    d.Click(talk.x, talk.y, kMouseLeft);
+    d.RunFrames(2);
+    d.Click(yes.x, yes.y, kMouseLeft);
+    d.RunFrames(2);
+    EXPECT_EQ(h.questStage[0], kQuestAccepted);
+    d.PressKey(kKeyEscape);
+  }
 }
 
 // Every place shows its own pictures to every visitor (the fixture checks
