@@ -2,8 +2,9 @@
 // palace, the temple, the castle and the tower: the object is built and
 // filled from the game record on the first frame, the keys, the hover and
 // the presses are taken, a pressed button acts once it is let go (or the
-// cursor has left it), the screen is drawn, and on leaving everything the
-// visit changed goes back into the record.
+// cursor has left it, and then nothing else takes that press), the screen is
+// drawn, and on leaving everything the visit changed goes back into the
+// record.
 //
 // Recruiting, healing and raising, and the quests and talk of the places come
 // with their own changes; the frame marks where they run.
@@ -66,6 +67,50 @@ void CloseRaisingPopup(HouseScreen& h) {
   h.RefreshArmies();
 }
 
+// The press let go: the notes it was meant to close close.
+void LetGo(HouseScreen& h) {
+  h.mouseHeld = 0;
+  if (h.healNoteShown) {
+    h.healNoteShown = 0;
+    h.healUnpaidNote = 0;
+    h.healPaidNote = 0;
+  }
+  if (h.recruitNoteShown) {
+    h.recruitNoteShown = 0;
+    h.recruitOpen = 0;
+    h.selectedCandidate = 0;
+    h.noRoomNote = 0;
+    h.notEnoughGold = 0;
+    h.recruitJoinedNote = 0;
+  }
+  if (h.runningShown) {
+    h.runningShown = 0;
+    h.talkOpen = 0;
+  }
+  if (h.acceptedClose) {
+    h.acceptedClose = 0;
+    h.talkOpen = 0;
+  }
+  if (h.currentQuest && h.questStage[h.currentQuest - 1] == kQuestAccepted) {
+    h.acceptedClose = 1;
+    h.justAccepted = 0;
+  }
+  if (h.clearReturnNotes) {
+    h.itemsReturned = 0;
+    h.stillHolding = 0;
+    h.clearReturnNotes = 0;
+  }
+}
+
+// A press a button has taken ends for this screen while it is still held:
+// what its release closes closes now, before the button acts, as when it is
+// let go over the button, and the press stays taken until it is let go, so
+// that nothing else takes it and its release closes nothing more.
+void KeepButtonPress(GameApp& app, HouseScreen& h) {
+  if (h.mouseHeld) LetGo(h);
+  KeepPressTaken(&app.cursor.mouse);
+}
+
 // Enter: every note and panel closes; the visit goes on.
 void CloseEverything(HouseScreen& h) {
   h.healUnpaidNote = 0;
@@ -86,6 +131,16 @@ void CloseEverything(HouseScreen& h) {
   CloseRaisingPopup(h);
 }
 
+// A button of a box or a question Enter has closed (the army's box, the
+// Disband, recruit and Accept questions) answers nothing: its press is
+// dropped, and stays taken until it is let go.
+void DropClosedButtonPress(GameApp& app, HouseScreen& h) {
+  if (h.pressedId < kHouseDisband || h.pressedId > kHouseAcceptNo) return;
+  h.pressedId = 0;
+  h.clickTaken = 0;
+  KeepButtonPress(app, h);
+}
+
 void TakeKeys(GameApp& app, HouseScreen& h) {
   InputDevice& keyboard = app.keyboard;
   keyboard.Acquire(1);
@@ -94,6 +149,7 @@ void TakeKeys(GameApp& app, HouseScreen& h) {
   if (keyboard.KeyPressed(kKeyEnter)) {
     keyboard.SetLatch(kKeyEnter, 1);
     CloseEverything(h);
+    DropClosedButtonPress(app, h);
   }
 }
 
@@ -137,42 +193,12 @@ void TakePress(GameApp& app, HouseScreen& h, const PlaceRow& place) {
   }
 }
 
-// The press let go: the notes it was meant to close close.
+// The press the screen saw is let go.
 void TakeRelease(GameApp& app, HouseScreen& h) {
   if (!h.mouseHeld) return;
   h.clearReturnNotes = 1;
   if (!WaitForMouseRelease(&app.cursor.mouse)) return;
-  h.mouseHeld = 0;
-  if (h.healNoteShown) {
-    h.healNoteShown = 0;
-    h.healUnpaidNote = 0;
-    h.healPaidNote = 0;
-  }
-  if (h.recruitNoteShown) {
-    h.recruitNoteShown = 0;
-    h.recruitOpen = 0;
-    h.selectedCandidate = 0;
-    h.noRoomNote = 0;
-    h.notEnoughGold = 0;
-    h.recruitJoinedNote = 0;
-  }
-  if (h.runningShown) {
-    h.runningShown = 0;
-    h.talkOpen = 0;
-  }
-  if (h.acceptedClose) {
-    h.acceptedClose = 0;
-    h.talkOpen = 0;
-  }
-  if (h.currentQuest && h.questStage[h.currentQuest - 1] == kQuestAccepted) {
-    h.acceptedClose = 1;
-    h.justAccepted = 0;
-  }
-  if (h.clearReturnNotes) {
-    h.itemsReturned = 0;
-    h.stillHolding = 0;
-    h.clearReturnNotes = 0;
-  }
+  LetGo(h);
 }
 
 void CloseTalk(HouseScreen& h) {
@@ -249,11 +275,12 @@ void ActOnButton(GameApp& app, HouseScreen& h, uint8_t id) {
 }
 
 // A pressed button acts in the frame its press is let go, or as soon as the
-// cursor has left it while the mouse is still down.
+// cursor has left it while the mouse is still down; then it keeps the press.
 void DispatchButton(GameApp& app, HouseScreen& h) {
   const uint8_t id = h.pressedId;
   if (id == 0 || id >= kHouseName) return;
   if (h.hoveredId == id && h.mouseHeld) return;
+  if (h.mouseHeld) KeepButtonPress(app, h);
   ActOnButton(app, h, id);
 }
 

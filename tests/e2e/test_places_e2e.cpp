@@ -17,6 +17,7 @@
 #include "map/kingdom_map.h"
 #include "map/map_encounters.h"
 #include "party/name_entry.h"
+#include "places/house_layout.h"
 #include "places/house_screen.h"
 #include "platform/input_device.h"
 
@@ -204,6 +205,137 @@ TEST_F(PlacesE2E, LeaveActsOnReleaseOrWhenTheCursorSlidesOff) {
       EXPECT_STREQ(d.ScreenName(), "MapProc");
     }
     d.RunFrames(2);
+  }
+}
+
+// A place's button that acts as the press slides off it keeps that press
+// until it is let go: over the picture, over another button or over a cell,
+// what the button opened stays as it left it and nothing else takes the
+// press; the next click closes it as any click would.
+TEST_F(PlacesE2E, AButtonSlidOffKeepsItsPressUntilLetGo) {
+  namespace hl = house_layout;
+  struct Point {
+    int32_t x, y;
+  };
+  const auto centre = [](const hl::Rect& r) { return Point{r.x + r.w / 2, r.y + r.h / 2}; };
+  HouseScreen* (*village)(GameApp&) = [](GameApp& a) -> HouseScreen* { return a.villageScreen; };
+  const struct {
+    const char* stub;
+    const char* proc;
+    HouseScreen* (*screen)(GameApp&);
+    bool acceptFirst;  // the quest on offer taken first: Talk then says it runs
+  } places[] = {
+      {"GoVillage", "VillageProc", village, false},
+      {"GoVillage", "VillageProc", village, true},
+      {"GoCastle", "CastleProc", [](GameApp& a) -> HouseScreen* { return a.castleScreen; }, false},
+  };
+  const struct {
+    const char* name;
+    hl::Rect button;
+    hl::Rect other;  // another of the four buttons
+  } buttons[] = {
+      {"Recruit", hl::kRecruitRect, hl::kTalkRect},
+      {"Talk", hl::kTalkRect, hl::kRecruitRect},
+      {"Heal", hl::kHealRect, hl::kRecruitRect},
+  };
+  constexpr Point kPicture = {300, 60};
+  ScenarioDriver d;
+  d.Start();
+  d.RunFrames(2);
+  GameState& s = *d.App().gameState;
+  s.villageNumber = 1;  // the village whose talk offers a quest
+  s.visitorCode = kVisitorPlayer;
+  for (const auto& place : places) {
+    for (const auto& button : buttons) {
+      const struct {
+        const char* name;
+        Point at;
+      } spots[] = {
+          {"the picture", kPicture},
+          {"another button", centre(button.other)},
+          {"an army's cell",
+           centre(hl::Rect{hl::kCellX[0], hl::kCellY[0], hl::kCellW, hl::kCellH})},
+          {"a recruit's cell",
+           centre(hl::Rect{hl::kCandidateCellX[hl::kCandidateCells - 1], hl::kCandidateCellY,
+                           hl::kCandidateCellSize, hl::kCandidateCellSize})},
+          {"the quest's Yes", centre(hl::kAcceptYesRect)},
+      };
+      for (const auto& spot : spots) {
+        SCOPED_TRACE(testing::Message() << place.proc << (place.acceptFirst ? ", quest taken" : "")
+                                        << ": " << button.name << " let go over " << spot.name);
+        s.questStage[0] = kQuestNotGiven;
+        EnterPlace(d, place.stub);
+        ASSERT_STREQ(d.ScreenName(), place.proc);
+        const HouseScreen& h = *place.screen(d.App());
+        if (place.acceptFirst) {
+          for (const Point p : {centre(hl::kTalkRect), centre(hl::kAcceptYesRect), kPicture}) {
+            d.Click(p.x, p.y, kMouseLeft);
+            d.RunFrames(2);
+          }
+          ASSERT_EQ(h.questStage[0], kQuestAccepted);
+        }
+        const uint32_t fame = s.fame;
+        const Point on = centre(button.button);
+        d.MoveTo(on.x, on.y);
+        d.ButtonDown(kMouseLeft);
+        d.RunFrames(1);
+        d.MoveTo(kPicture.x, kPicture.y);
+        d.RunFrames(2);
+        d.MoveTo(spot.at.x, spot.at.y);
+        d.RunFrames(2);
+        d.ButtonUp(kMouseLeft);
+        d.RunFrames(3);
+        ASSERT_STREQ(d.ScreenName(), place.proc);
+        const bool healNote = h.healUnpaidNote || h.healPaidNote;
+        EXPECT_EQ(h.recruitOpen, button.button.y == hl::kRecruitRect.y);
+        EXPECT_EQ(h.talkOpen, button.button.y == hl::kTalkRect.y);
+        EXPECT_EQ(healNote, button.button.y == hl::kHealRect.y);
+        EXPECT_EQ(h.selectedArmy, 0);
+        EXPECT_EQ(h.selectedCandidate, 0);
+        EXPECT_EQ(s.fame, fame) << "no quest taken";
+        EXPECT_EQ(h.mouseHeld, 0);
+        EXPECT_EQ(h.pressedId, 0);
+
+        d.Click(kPicture.x, kPicture.y, kMouseLeft);
+        d.RunFrames(2);
+        EXPECT_EQ(h.recruitOpen, 0);
+        EXPECT_EQ(h.talkOpen, 0);
+        EXPECT_EQ(h.healUnpaidNote || h.healPaidNote, false);
+        d.PressKey(kKeyEscape);
+        ASSERT_STREQ(d.ScreenName(), "MapProc");
+      }
+    }
+  }
+
+  // Enter closes the quest's question while its Yes is held: letting go
+  // answers nothing, over Yes or slid off it; a click on Yes then takes it.
+  for (bool slideOff : {false, true}) {
+    SCOPED_TRACE(slideOff ? "Yes slid off after Enter" : "Yes let go after Enter");
+    s.questStage[0] = kQuestNotGiven;
+    EnterPlace(d, "GoVillage");
+    const HouseScreen& h = *d.App().villageScreen;
+    const uint32_t fame = s.fame;
+    const Point talk = centre(hl::kTalkRect), yes = centre(hl::kAcceptYesRect);
+    d.Click(talk.x, talk.y, kMouseLeft);
+    d.RunFrames(2);
+    ASSERT_EQ(h.acceptAsked, 1);
+    d.MoveTo(yes.x, yes.y);
+    d.ButtonDown(kMouseLeft);
+    d.RunFrames(2);
+    d.PressKey(kKeyEnter);
+    if (slideOff) d.MoveTo(kPicture.x, kPicture.y);
+    d.RunFrames(2);
+    d.ButtonUp(kMouseLeft);
+    d.RunFrames(2);
+    EXPECT_EQ(h.questStage[0], kQuestOpen);
+    EXPECT_EQ(s.fame, fame);
+    EXPECT_EQ(h.talkOpen, 0);
+    d.Click(talk.x, talk.y, kMouseLeft);
+    d.RunFrames(2);
+    d.Click(yes.x, yes.y, kMouseLeft);
+    d.RunFrames(2);
+    EXPECT_EQ(h.questStage[0], kQuestAccepted);
+    d.PressKey(kKeyEscape);
   }
 }
 
