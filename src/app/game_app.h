@@ -390,4 +390,8 @@ class GameApp : public AppFrame {
   void MapRefuseExchange(MapEncounters& e);
   void MapDraw(MapEncounters& e, KingdomMap& view, ControlBar& bar);
   void MapLeave(MapEncounters& e);
+  // The question's Yes over a message of the armies' turn: the message is
+  // taken as read, the turn ends, the night runs and the map is written back
+  // again, so that the game is saved with its day whole.
+  void MapEndTurnForSave();
 };

@@ -80,6 +80,9 @@ void GameApp::SaveAndQuitProc() {
     dialog->held = 0;
     dialog->pressedId = 0;
     if (pressed == kQuestionYes) {
+      // A close that asked over a message of the armies' turn: the turn
+      // ends before the game is saved.
+      MapEndTurnForSave();
       quitAfterSave = 1;
       // A window's close that asked is answered: a repeat now waits for the
       // save, and the program ends once it is written.
