@@ -905,11 +905,17 @@ TEST_F(MenusSaves, TheCloseAsksOverAMessageOfTheArmiesTurn) {
 TEST_F(MenusSaves, ACloseRightAfterYesWaitsForTheSave) {
   // The close, Yes, and a second close before the next frame, on the map and
   // in a battle: the game is saved, then the program ends. Also when Yes is
-  // let go with no frame between its release and the second close.
+  // let go with no frame between its release and the second close, tapped
+  // (down and up) with no frame between the tap and the close, or still held
+  // down as the close comes.
+  enum class Yes { kTaken, kLetGo, kTapped, kHeld };
   for (const bool inBattle : {false, true})
-    for (const bool releaseRead : {true, false}) {
+    for (const Yes how : {Yes::kTaken, Yes::kLetGo, Yes::kTapped, Yes::kHeld}) {
       SCOPED_TRACE(inBattle ? "in a battle" : "on the map");
-      SCOPED_TRACE(releaseRead ? "Yes taken" : "Yes let go just before the close");
+      SCOPED_TRACE(how == Yes::kTaken    ? "Yes taken"
+                   : how == Yes::kLetGo  ? "Yes let go just before the close"
+                   : how == Yes::kTapped ? "Yes tapped just before the close"
+                                         : "Yes held down through the close");
       WriteSave(2, 5, 5, "Old");
       ScenarioDriver driver;
       driver.Start();
@@ -929,13 +935,22 @@ TEST_F(MenusSaves, ACloseRightAfterYesWaitsForTheSave) {
       for (int i = 0; i < 600 && app.screenProc != GameApp::GoSaveAndQuit; ++i) driver.RunFrames(1);
       driver.RunFrames(1);
       ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
-      if (releaseRead) {
-        driver.Click(kYesX, kAnswerY, kMouseLeft);
-      } else {
-        driver.MoveTo(kYesX, kAnswerY);
-        driver.ButtonDown(kMouseLeft);
-        driver.RunFrames(1);
-        driver.ButtonUp(kMouseLeft);
+      driver.MoveTo(kYesX, kAnswerY);
+      switch (how) {
+        case Yes::kTaken: driver.Click(kYesX, kAnswerY, kMouseLeft); break;
+        case Yes::kLetGo:
+          driver.ButtonDown(kMouseLeft);
+          driver.RunFrames(1);
+          driver.ButtonUp(kMouseLeft);
+          break;
+        case Yes::kTapped:
+          driver.ButtonDown(kMouseLeft);
+          driver.ButtonUp(kMouseLeft);
+          break;
+        case Yes::kHeld:
+          driver.ButtonDown(kMouseLeft);
+          driver.RunFrames(1);
+          break;
       }
       ASSERT_FALSE(driver.QuitPosted());
       driver.Close();
