@@ -73,7 +73,8 @@ constexpr uint8_t kCloseAsked = 1;    // the question is on its way: a repeat is
 constexpr uint8_t kCloseWaiting = 2;  // the question has shown: a further close quits
 constexpr uint8_t kCloseSaving = 3;   // Yes was given: a repeat is the same close, saved first
 // A further close came with the question up: the question's next frame
-// takes what came before it (a Yes or No let go), then the close quits.
+// takes what came before it (a Yes pressed, a No let go), then the close
+// quits.
 constexpr uint8_t kCloseInsisted = 4;
 
 // Colour of the frames-per-second display.
@@ -390,4 +391,8 @@ class GameApp : public AppFrame {
   void MapRefuseExchange(MapEncounters& e);
   void MapDraw(MapEncounters& e, KingdomMap& view, ControlBar& bar);
   void MapLeave(MapEncounters& e);
+  // The question's Yes over a message of the armies' turn: the message is
+  // taken as read, the turn ends, the night runs and the map is written back
+  // again, so that the game is saved with its day whole.
+  void MapEndTurnForSave();
 };

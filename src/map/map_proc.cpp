@@ -308,11 +308,15 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
   const int32_t my = app.cursor.y;
 
   // 1. Backspace and Escape, or the window's close: the save-and-quit
-  // question, with the party at rest in the player's turn.
-  if (map_screen::PartyAtRest(e) && e.marchPhase == MapEncounters::kTurnOver) {
+  // question, with the party at rest in the player's turn. The close asks
+  // too while a message of the armies' turn waits for Enter (the keys do
+  // not): the game waits for the player there as well.
+  const bool atRest = map_screen::PartyAtRest(e);
+  const bool closeOverMessage = app.closeAsked != kCloseNone && map_screen::TurnWaitsForEnter(e);
+  if (atRest && (e.marchPhase == MapEncounters::kTurnOver || closeOverMessage)) {
     keys.Acquire(1);
     keys.Poll();
-    if (app.TakeBack()) {
+    if (closeOverMessage || app.TakeBack()) {
       app.LeaveScreen(GameApp::GoSaveAndQuit);
       app.saveQuitFromMap = 1;
       app.gameState->overlayOpen = 1;
@@ -927,4 +931,15 @@ void GameApp::MapLeave(MapEncounters& e) {
   s.mapSnapshotState = GameState::kSnapshotMapLeft;
   if (s.overlayOpen == 0) FreeScreen(mapEncounters);
   s.overlayOpen = 0;
+}
+
+void GameApp::MapEndTurnForSave() {
+  if (!mapEncounters || !kingdomMap || !map_screen::TurnWaitsForEnter(*mapEncounters)) return;
+  MapEncounters& e = *mapEncounters;
+  map_screen::Acknowledge(e, *kingdomMap, mapShowMessages, true);
+  MapTurnFlags flags = TurnFlagsOf(*this);
+  RunInvasionTurn(e, *gameState, kingdomMap, 0, flags);
+  RunNightIfDue(e, *gameState, flags);
+  TakeTurnFlags(*this, flags);
+  MapLeave(e);
 }

@@ -103,6 +103,12 @@ bool PartyAtRest(const MapEncounters& e) {
          e.heroWalking == 0;
 }
 
+bool TurnWaitsForEnter(const MapEncounters& e) {
+  const bool settling =
+      e.marchPhase == MapEncounters::kSettle || e.marchPhase == MapEncounters::kArmyGone;
+  return settling && (e.questMessage != 0 || e.outcomeShown != 0);
+}
+
 void Acknowledge(MapEncounters& e, KingdomMap& view, uint8_t& mapShowMessages, bool enterKey) {
   // A walk sets off only in the party's turn: the armies' march steers with
   // the same direction flags, and a walk started under it never moves.

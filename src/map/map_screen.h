@@ -26,6 +26,10 @@ void FocusHero(MapEncounters& e, KingdomMap& view, uint8_t heroNumber);
 // The party is at rest: no walk confirmed or running, no hero arriving.
 bool PartyAtRest(const MapEncounters& e);
 
+// The invading armies' turn stands still on a message (a quest event or an
+// army's outcome) until Enter takes it: the turn's last phase.
+bool TurnWaitsForEnter(const MapEncounters& e);
+
 // Enter (enterKey true) or the right button: starts a planned walk, closes
 // the find, bag-full and inspect texts, the message board and the day's
 // fame list, and ends an invading army's outcome message.

@@ -75,11 +75,17 @@ void GameApp::SaveAndQuitProc() {
     }
   }
   const uint8_t pressed = dialog->pressedId;
+  // A Yes taken, held or tapped, is answered before a further close quits at
+  // the frame's end: the player asked for the save first.
+  const bool yesBeforeClose = pressed == kQuestionYes && closeAsked == kCloseInsisted;
   if (leaveCode == 0 && pressed != 0 &&
-      (dialog->hoverId != pressed || WaitForMouseRelease(mouse))) {
+      (dialog->hoverId != pressed || WaitForMouseRelease(mouse) || yesBeforeClose)) {
     dialog->held = 0;
     dialog->pressedId = 0;
     if (pressed == kQuestionYes) {
+      // A close that asked over a message of the armies' turn: the turn
+      // ends before the game is saved.
+      MapEndTurnForSave();
       quitAfterSave = 1;
       // A window's close that asked is answered: a repeat now waits for the
       // save, and the program ends once it is written.

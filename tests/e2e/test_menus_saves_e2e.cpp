@@ -24,6 +24,7 @@
 #include "map/control_bar.h"
 #include "map/kingdom_map.h"
 #include "map/map_encounters.h"
+#include "map/map_screen.h"
 #include "menus/main_menu_screen.h"
 #include "menus/save_and_quit_dialog.h"
 #include "menus/save_files.h"
@@ -731,6 +732,27 @@ TEST_F(MenusSaves, TheWindowsCloseAsksBeforeThrowingAGameAway) {
     EXPECT_STREQ(driver.ScreenName(), "MapProc") << "the close was answered";
     EXPECT_TRUE(ReadFile(SlotFile(2)).empty());
 
+    // No let go, then a further close before the question's next frame: the
+    // No takes the player back, and that close is a new one that asks again.
+    driver.Close();
+    driver.RunFrames(2);
+    ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
+    driver.MoveTo(kNoX, kAnswerY);
+    driver.ButtonDown(kMouseLeft);
+    driver.RunFrames(1);
+    driver.ButtonUp(kMouseLeft);
+    driver.Close();
+    driver.RunFrames(1);
+    ASSERT_FALSE(driver.QuitPosted());
+    EXPECT_STREQ(driver.ScreenName(), "MapProc");
+    driver.RunFrames(2);
+    ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc") << "the later close asks again";
+    driver.RunFrames(1);
+    driver.Click(kNoX, kAnswerY, kMouseLeft);
+    ASSERT_STREQ(driver.ScreenName(), "MapProc");
+    driver.RunFrames(3);
+    EXPECT_STREQ(driver.ScreenName(), "MapProc");
+
     // From every screen of play the close leaves the way its Back does, on
     // to the map and its question: the screens it passes, in order.
     s.heroPresent[0] = 1;
@@ -822,14 +844,99 @@ TEST_F(MenusSaves, TheWindowsCloseAsksBeforeThrowingAGameAway) {
   EXPECT_TRUE(ReadFile(SlotFile(2)) == old);
 }
 
+TEST_F(MenusSaves, TheCloseAsksOverAMessageOfTheArmiesTurn) {
+  // Army 80 is on the map: after End Turn the armies' turn stops on its
+  // reminder, which waits for Enter. The close asks there (Escape does not);
+  // No leaves the message and the turn as they were, Enter then ends the
+  // turn and the night heals; Yes saves the day whole, night included.
+  for (const bool yes : {false, true}) {
+    SCOPED_TRACE(yes ? "Yes" : "No");
+    std::remove(SlotFile(2).c_str());
+    ScenarioDriver driver;
+    driver.Start();
+    driver.RunFrames(2);
+    GameApp& app = driver.App();
+    GameState& s = *app.gameState;
+    s.slot = 2;
+    s.visitorCode = 1;
+    s.enemyPresent[80] = 1;
+    s.playerHealth() = s.playerMaxHealth() - 5;
+    const int32_t healed = s.playerHealth() + 3;
+    driver.Goto("GoKingdomMap");
+    driver.RunFrames(3);
+    driver.Click(600, 560, kMouseLeft);  // the day's board
+    driver.RunFrames(2);
+    const uint32_t day = s.day;
+    driver.Click(726, 461, kMouseLeft);  // End Turn
+    for (int i = 0; i < 1200 && !map_screen::TurnWaitsForEnter(*app.mapEncounters); ++i)
+      driver.RunFrames(1);
+    MapEncounters* map = app.mapEncounters;
+    ASSERT_TRUE(map_screen::TurnWaitsForEnter(*map));
+    const uint8_t message = map->questMessage;
+    ASSERT_NE(message, 0);
+    driver.PressKey(kKeyEscape);
+    driver.RunFrames(5);
+    ASSERT_STREQ(driver.ScreenName(), "MapProc") << "Escape waits for the turn's end";
+
+    driver.Close();
+    for (int i = 0; i < 60 && app.screenProc != GameApp::GoSaveAndQuit; ++i) driver.RunFrames(1);
+    ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc") << "the question within a second";
+    driver.RunFrames(1);
+    if (!yes) {
+      driver.Click(kNoX, kAnswerY, kMouseLeft);
+      driver.RunFrames(3);
+      ASSERT_STREQ(driver.ScreenName(), "MapProc");
+      ASSERT_EQ(app.mapEncounters, map) << "the map as it was";
+      EXPECT_EQ(map->marchPhase, MapEncounters::kSettle);
+      EXPECT_EQ(map->questMessage, message);
+      EXPECT_EQ(s.playerHealth(), healed - 3) << "the night waits for the turn's end";
+      driver.PressKey(kKeyEnter);
+      driver.RunFrames(3);
+      EXPECT_EQ(map->marchPhase, MapEncounters::kTurnOver);
+      EXPECT_EQ(map->questMessage, 0);
+      EXPECT_EQ(s.playerHealth(), healed);
+      EXPECT_EQ(s.day, day + 1);
+      EXPECT_TRUE(ReadFile(SlotFile(2)).empty());
+      continue;
+    }
+    driver.Click(kYesX, kAnswerY, kMouseLeft);
+    for (int i = 0; i < 5 && !driver.QuitPosted(); ++i) driver.RunFrames(1);
+    ASSERT_TRUE(driver.QuitPosted());
+
+    // The game loads back on the map with the turn over and the night had.
+    ScenarioDriver again;
+    again.Start();
+    again.RunFrames(2);
+    LoadByMouse(again, 2);
+    GameApp& back = again.App();
+    for (int i = 0; i < 10 && back.screenProc != GameApp::GoKingdomMap; ++i) again.RunFrames(1);
+    ASSERT_STREQ(again.ScreenName(), "MapProc");
+    again.RunFrames(3);
+    EXPECT_EQ(back.gameState->day, day + 1);
+    EXPECT_EQ(back.gameState->playerHealth(), healed) << "the night is in the save";
+    EXPECT_EQ(back.mapEncounters->marchPhase, MapEncounters::kTurnOver);
+    again.Click(600, 560, kMouseLeft);  // the day's board
+    again.RunFrames(2);
+    again.Click(726, 461, kMouseLeft);  // End Turn: the next day
+    again.RunFrames(2);
+    EXPECT_EQ(back.gameState->day, day + 2);
+  }
+}
+
 TEST_F(MenusSaves, ACloseRightAfterYesWaitsForTheSave) {
   // The close, Yes, and a second close before the next frame, on the map and
   // in a battle: the game is saved, then the program ends. Also when Yes is
-  // let go with no frame between its release and the second close.
+  // let go with no frame between its release and the second close, tapped
+  // (down and up) with no frame between the tap and the close, or still held
+  // down as the close comes.
+  enum class Yes { kTaken, kLetGo, kTapped, kHeld };
   for (const bool inBattle : {false, true})
-    for (const bool releaseRead : {true, false}) {
+    for (const Yes how : {Yes::kTaken, Yes::kLetGo, Yes::kTapped, Yes::kHeld}) {
       SCOPED_TRACE(inBattle ? "in a battle" : "on the map");
-      SCOPED_TRACE(releaseRead ? "Yes taken" : "Yes let go just before the close");
+      SCOPED_TRACE(how == Yes::kTaken    ? "Yes taken"
+                   : how == Yes::kLetGo  ? "Yes let go just before the close"
+                   : how == Yes::kTapped ? "Yes tapped just before the close"
+                                         : "Yes held down through the close");
       WriteSave(2, 5, 5, "Old");
       ScenarioDriver driver;
       driver.Start();
@@ -849,13 +956,22 @@ TEST_F(MenusSaves, ACloseRightAfterYesWaitsForTheSave) {
       for (int i = 0; i < 600 && app.screenProc != GameApp::GoSaveAndQuit; ++i) driver.RunFrames(1);
       driver.RunFrames(1);
       ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
-      if (releaseRead) {
-        driver.Click(kYesX, kAnswerY, kMouseLeft);
-      } else {
-        driver.MoveTo(kYesX, kAnswerY);
-        driver.ButtonDown(kMouseLeft);
-        driver.RunFrames(1);
-        driver.ButtonUp(kMouseLeft);
+      driver.MoveTo(kYesX, kAnswerY);
+      switch (how) {
+        case Yes::kTaken: driver.Click(kYesX, kAnswerY, kMouseLeft); break;
+        case Yes::kLetGo:
+          driver.ButtonDown(kMouseLeft);
+          driver.RunFrames(1);
+          driver.ButtonUp(kMouseLeft);
+          break;
+        case Yes::kTapped:
+          driver.ButtonDown(kMouseLeft);
+          driver.ButtonUp(kMouseLeft);
+          break;
+        case Yes::kHeld:
+          driver.ButtonDown(kMouseLeft);
+          driver.RunFrames(1);
+          break;
       }
       ASSERT_FALSE(driver.QuitPosted());
       driver.Close();
