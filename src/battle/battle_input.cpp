@@ -140,6 +140,10 @@ void BattleScreen::Confirm() {
   retreatAsked = 0;
   if (retreatConfirmed != kRetreatNone || defeat) leaveRequest = kGoToMap;
   turnPanelShown = 0;
+  // What the release was seen for is acknowledged: the next press, however
+  // short, is for whatever it lands on (the experience page that follows
+  // the victory message waits for a release of its own).
+  releaseSeen = 0;
 }
 
 void BattleScreen::DropOrder() {

@@ -149,7 +149,13 @@ void GameApp::BattleProc() {
   }
   if (mouse->ButtonPressed(kMouseRight)) {
     clickHandled = 1;
+    // A right press that acknowledges what is shown is the acknowledgment's
+    // alone for as long as it is held: it presses no button, and does not
+    // also acknowledge what comes next (the experience page after the
+    // victory message).
+    const bool acknowledges = b.ShowsSomethingToAcknowledge();
     b.Confirm();
+    if (acknowledges) KeepPressTaken(mouse);
   }
   // A press a button holds is the button's, wherever it has been moved.
   if (b.mouseArmed && !clickHandled && b.pressedButton == kButtonNone &&

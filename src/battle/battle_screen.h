@@ -378,7 +378,8 @@ class BattleScreen {
   void RunActions(int32_t moveStep);
   // Takes the blow that just started into the bottom bar's reports.
   void NoteBlow();
-  // Enter or the right button.
+  // Enter or the right button. It acknowledges what is shown, as Continue
+  // does, and spends releaseSeen with it.
   void Confirm();
   void DropOrder();
   // A fresh press once both buttons were seen up, while something waits to

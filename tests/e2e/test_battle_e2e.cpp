@@ -292,12 +292,8 @@ TEST_F(EndToEnd, BattleRetreatCostsOneFameAndTellsTheMap) {
   GameState& s = *driver.App().gameState;
   s.fame = 5;
   driver.PressKey(kKeyEnter);  // the turn panel
-  // The turn panel was up with the mouse released: the first click on
-  // Retreat opens the question and the same click's continue step closes
-  // it; the second opens it for good.
-  driver.Click(740, 207, kMouseLeft);
-  EXPECT_EQ(Battle(driver).retreatAsked, 0);
-  driver.RunFrames(1);  // both buttons up a little while, as between two clicks by hand
+  // Enter has acknowledged the panel: the first click on Retreat opens the
+  // question.
   driver.Click(740, 207, kMouseLeft);
   EXPECT_EQ(Battle(driver).retreatAsked, 1);
   driver.RunFrames(2);
@@ -517,4 +513,83 @@ TEST_F(EndToEnd, BattleDecidedIsNotFoughtAgainFromItsBlock) {
   EXPECT_EQ(driver.App().battleScreen, nullptr);
   EXPECT_EQ(s.gold, gold);  // not paid again
   EXPECT_EQ(s.fame, fame);
+}
+
+// One press, one taker, however long the press: tapped (down and up before
+// the next frame, as a touchpad's tap-to-click), down one frame, or held
+// three.
+constexpr int kTap = 0;
+constexpr int kPressLengths[] = {kTap, 1, 3};
+
+void PressAt(ScenarioDriver& driver, int x, int y, int button, int framesDown) {
+  driver.MoveTo(x, y);
+  driver.ButtonDown(button);
+  if (framesDown != kTap) driver.RunFrames(framesDown);
+  driver.ButtonUp(button);
+  driver.RunFrames(3);
+}
+
+// After the turn panel went with Enter (the battle's first, or the one End
+// Turn brings), a press is for what it lands on: Retreat asks its question,
+// the fighter's cell selects him, End Turn passes the turn. On the victory
+// message a press of either button shows the experience page, the next one
+// leaves.
+TEST_F(EndToEnd, BattlePressAfterAnAcknowledgmentActsOnce) {
+  enum Target { kRetreat, kFighterCell, kEndTurn };
+  for (const bool afterEndTurn : {false, true}) {
+    for (const Target target : {kRetreat, kFighterCell, kEndTurn}) {
+      for (const int framesDown : kPressLengths) {
+        SCOPED_TRACE(testing::Message() << (afterEndTurn ? "End Turn's panel" : "the first panel")
+                                        << ", target " << target << ", down " << framesDown);
+        ScenarioDriver driver;
+        StartBattle(driver, 1, true);  // the fighter outlives the enemy's turn
+        BattleScreen& b = Battle(driver);
+        if (afterEndTurn) {
+          driver.PressKey(kKeyEnter);
+          driver.Click(740, 268, kMouseLeft);  // end of turn
+          driver.RunFrames(2);
+          ASSERT_TRUE(WaitForPlayer(driver));
+          ASSERT_EQ(b.turnNumber, 2);
+        }
+        ASSERT_EQ(b.turnPanelShown, 1);
+        ScrollToCell(driver, b.figureCell);
+        driver.RunFrames(2);  // the mouse up while the panel is shown
+        driver.PressKey(kKeyEnter);
+        ASSERT_EQ(b.turnPanelShown, 0);
+        driver.RunFrames(2);
+
+        if (target == kRetreat) {
+          PressAt(driver, 741, 207, kMouseLeft, framesDown);
+          EXPECT_EQ(b.retreatAsked, 1);
+          EXPECT_EQ(b.retreatConfirmed, kRetreatNone);
+        } else if (target == kFighterCell) {
+          PressAt(driver, CellX(b.figureCell) - b.viewX + kCellSize / 2,
+                  CellY(b.figureCell) - b.viewY + kCellSize / 2, kMouseLeft, framesDown);
+          EXPECT_EQ(b.figureSelected, 1);
+        } else {
+          PressAt(driver, 740, 268, kMouseLeft, framesDown);
+          EXPECT_TRUE(b.allyPhase != kAllyIdle || b.enemyPhase != kEnemyIdle);
+          EXPECT_EQ(b.turnNumber, afterEndTurn ? 2 : 1);
+        }
+      }
+    }
+  }
+
+  for (const int button : {kMouseLeft, kMouseRight}) {
+    for (const int framesDown : kPressLengths) {
+      SCOPED_TRACE(testing::Message()
+                   << "the victory message, button " << button << ", down " << framesDown);
+      ScenarioDriver driver;
+      StartBattle(driver, 1);
+      BattleScreen& b = Battle(driver);
+      RemoveEnemiesFrom(b, 0);
+      driver.RunFrames(3);
+      ASSERT_EQ(b.victory, kVictoryMessage);
+      PressAt(driver, 400, 300, button, framesDown);
+      ASSERT_STREQ(driver.ScreenName(), "BattleProc");
+      EXPECT_EQ(b.victory, kVictoryExperience);
+      PressAt(driver, 400, 300, button, framesDown);
+      EXPECT_STREQ(driver.ScreenName(), "MapProc");
+    }
+  }
 }
