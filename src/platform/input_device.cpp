@@ -213,8 +213,6 @@ void InputDevice::LatchHeld() {
   if (!device) return;
   InputHub& hub = InputHub::Get();
   if (type == kDeviceKeyboard) {
-    uint32_t kept[256];
-    for (int key : kModifierKeys) kept[key] = latch[key];
     for (int k = 0; k < 256; ++k) {
       if (!(state[k] & 0x80) && !hub.keyDown[k] && !device->keyHit[k]) continue;
       // Its presses so far belong to the screen before; one after now is
@@ -222,7 +220,6 @@ void InputDevice::LatchHeld() {
       latch[k] = 1;
       device->keyAgain[k] = 0;
     }
-    for (int key : kModifierKeys) latch[key] = kept[key];
     hub.DropTyped(device);
   } else if (type == kDeviceMouse) {
     const MouseState m = Mouse();

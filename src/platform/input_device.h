@@ -106,10 +106,6 @@ constexpr int kKeyDelete = 211;
 inline constexpr int kScrollKeys[] = {kKeyLeft,    kKeyRight,   kKeyUp,      kKeyDown,
                                       kKeyNumpad4, kKeyNumpad6, kKeyNumpad8, kKeyNumpad2};
 
-// The keys that say how another key acts while they are held (Shift for a
-// capital letter): a hand-over leaves them as they are.
-inline constexpr int kModifierKeys[] = {kKeyLShift, kKeyRShift};
-
 // Mouse buttons.
 constexpr int kMouseLeft = 0;
 constexpr int kMouseRight = 1;
@@ -208,8 +204,9 @@ class InputDevice {
   // since the last poll and not read yet: none of them is a fresh press
   // until it has been let go, and the key presses not taken are forgotten.
   // Used when one screen hands over to another, so that a press meant for
-  // the one is not taken again by the next. Shift (kModifierKeys) is left as
-  // it is; a scrolling key held on scrolls the next screen through KeyHeld.
+  // the one is not taken again by the next. A scrolling key held on scrolls
+  // the next screen through KeyHeld; Shift held on still gives capitals, as
+  // each key typed carries its own Shift (TypedKey).
   void LatchHeld();
   int32_t XDelta();
   int32_t YDelta();
