@@ -26,12 +26,13 @@ const NameEntryKey* KeyTyping(uint8_t scanCode) {
 }
 
 // Types the keys pressed, in the order they came, however quickly: one
-// change a frame, the rest waiting for the next frames, or all of them when
-// the name is about to be taken. True when Enter came (after the letters
-// typed before it).
-bool TypeKeys(InputDevice& keyboard, NameEntryScreen& screen, bool all) {
+// change a frame, the rest waiting for the next frames, or all of them (those
+// pressed before the press numbered before) when a button is about to act on
+// the name. True when Enter came (after the letters typed before it).
+bool TypeKeys(InputDevice& keyboard, NameEntryScreen& screen, bool all,
+              uint32_t before = kAfterEveryPress) {
   TypedKey typed;
-  while ((all || !screen.typedThisFrame) && keyboard.NextTyped(&typed)) {
+  while ((all || !screen.typedThisFrame) && keyboard.NextTyped(&typed, before)) {
     keyboard.SetLatch(typed.key, 1);
     if (typed.key == kKeyEnter) return true;
     if (const NameEntryKey* key = KeyTyping(typed.key)) {
@@ -75,19 +76,25 @@ void GameApp::NameEntryProc() {
   screen->HoverClear(cursor.x, cursor.y);
   screen->HoverBack(cursor.x, cursor.y);
 
-  if (cursor.mouse.ButtonPressed(kMouseLeft) || cursor.mouse.ButtonPressed(kMouseRight)) {
-    if (screen->ClickReady(cursor.x, cursor.y, &cursor.mouse)) {
+  if (EitherButtonPressed(cursor.mouse) && (screen->ClickReady(cursor.x, cursor.y, &cursor.mouse) ||
+                                            screen->ClickClear(cursor.x, cursor.y, &cursor.mouse) ||
+                                            screen->ClickBack(cursor.x, cursor.y, &cursor.mouse))) {
+    // A button finds the name as it was typed up to its press: the keys
+    // typed before the press go in first, and an Enter among them has taken
+    // the name before the button.
+    if (leaveCode == 0 && TypeKeys(keyboard, *screen, true, cursor.mouse.pressOrder)) {
+      screen->clickedId = 0;
+      std::memcpy(gameState->playerName, screen->cells, kGlyphNameLength);
+      LeaveScreen(GoNewGamePortrait);
+    } else {
       screen->pressLock = 1;
-      screen->readyLook = 2;
-    }
-    if (screen->ClickClear(cursor.x, cursor.y, &cursor.mouse)) {
-      screen->pressLock = 1;
-      screen->clearLook = 2;
-      screen->Clear();
-    }
-    if (screen->ClickBack(cursor.x, cursor.y, &cursor.mouse)) {
-      screen->pressLock = 1;
-      screen->backLook = 2;
+      if (screen->clickedId == kNameEntryReady) screen->readyLook = 2;
+      if (screen->clickedId == kNameEntryBack) screen->backLook = 2;
+      if (screen->clickedId == kNameEntryClear) {
+        screen->clearLook = 2;
+        screen->typedThisFrame = 0;
+        screen->Clear();
+      }
     }
   }
 

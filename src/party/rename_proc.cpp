@@ -49,12 +49,13 @@ const NameEditorKey* KeyTyping(uint8_t scanCode) {
 }
 
 // Types the keys pressed, in the order they came, however quickly: one
-// change a frame, the rest waiting for the next frames, or all of them when
-// the name is about to be stored. True when Enter came (after the letters
-// typed before it).
-bool TypeKeys(InputDevice& keyboard, NameEntry& editor, bool all) {
+// change a frame, the rest waiting for the next frames, or all of them (those
+// pressed before the press numbered before) when a button is about to act on
+// the name. True when Enter came (after the letters typed before it).
+bool TypeKeys(InputDevice& keyboard, NameEntry& editor, bool all,
+              uint32_t before = kAfterEveryPress) {
   TypedKey typed;
-  while ((all || !editor.typedThisFrame) && keyboard.NextTyped(&typed)) {
+  while ((all || !editor.typedThisFrame) && keyboard.NextTyped(&typed, before)) {
     keyboard.SetLatch(typed.key, 1);
     if (typed.key == kKeyEnter) return true;
     if (const NameEditorKey* key = KeyTyping(typed.key)) {
@@ -106,19 +107,25 @@ void GameApp::RenameProc() {
   editor.HoverClear(cursor.x, cursor.y);
   editor.HoverBack(cursor.x, cursor.y);
 
-  if (cursor.mouse.ButtonPressed(kMouseLeft) || cursor.mouse.ButtonPressed(kMouseRight)) {
-    if (editor.ClickReady(cursor.x, cursor.y, &cursor.mouse)) {
+  if (EitherButtonPressed(cursor.mouse) && (editor.ClickReady(cursor.x, cursor.y, &cursor.mouse) ||
+                                            editor.ClickClear(cursor.x, cursor.y, &cursor.mouse) ||
+                                            editor.ClickBack(cursor.x, cursor.y, &cursor.mouse))) {
+    // A button finds the name as it was typed up to its press: the keys
+    // typed before the press go in first, and an Enter among them has stored
+    // the name before the button.
+    if (leaveCode == 0 && TypeKeys(keyboard, editor, true, cursor.mouse.pressOrder)) {
+      editor.clickedId = 0;
+      LeaveScreen(ReturnScreen(renameReturn));
+      StoreName(*this);
+    } else {
       editor.pressLock = 1;
-      editor.readyLook = 2;
-    }
-    if (editor.ClickClear(cursor.x, cursor.y, &cursor.mouse)) {
-      editor.pressLock = 1;
-      editor.clearLook = 2;
-      editor.Clear();
-    }
-    if (editor.ClickBack(cursor.x, cursor.y, &cursor.mouse)) {
-      editor.pressLock = 1;
-      editor.backLook = 2;
+      if (editor.clickedId == kNameEditorReady) editor.readyLook = 2;
+      if (editor.clickedId == kNameEditorBack) editor.backLook = 2;
+      if (editor.clickedId == kNameEditorClear) {
+        editor.clearLook = 2;
+        editor.typedThisFrame = 0;
+        editor.Clear();
+      }
     }
   }
 

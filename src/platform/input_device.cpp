@@ -37,7 +37,8 @@ InputDevice::InputDevice()
       pressKnown(0),
       pressX(0),
       pressY(0),
-      pressCut(0) {}
+      pressCut(0),
+      pressOrder(0) {}
 
 InputDevice::~InputDevice() { Release(); }
 
@@ -74,6 +75,7 @@ uint32_t InputDevice::Clear() {
   pressKnown = 0;
   pressX = pressY = 0;
   pressCut = 0;
+  pressOrder = 0;
   return 1;
 }
 
@@ -133,11 +135,16 @@ uint32_t InputDevice::Poll() {
     pressCut = 1;
   }
   pressBegan = 0;
+  uint32_t order = kAfterEveryPress;
   for (int b = 0; b < 4; ++b) {
     if (m.rgbButtons[b] == 0) latch[b] = 0;
-    if ((m.rgbButtons[b] & 0x80) && !(before.rgbButtons[b] & 0x80)) pressBegan = 1;
+    if ((m.rgbButtons[b] & 0x80) && !(before.rgbButtons[b] & 0x80)) {
+      pressBegan = 1;
+      if (device->buttonOrder[b] < order) order = device->buttonOrder[b];
+    }
   }
   if (pressBegan) {
+    pressOrder = order;
     pressKnown = 0;
     pressCut = 0;
   }
@@ -173,9 +180,9 @@ uint32_t InputDevice::KeyHeld(uint32_t code) {
   return type == kDeviceKeyboard && (state[k] & 0x80) ? 1 : 0;
 }
 
-bool InputDevice::NextTyped(TypedKey* key) {
+bool InputDevice::NextTyped(TypedKey* key, uint32_t before) {
   if (!device || type != kDeviceKeyboard || !key) return false;
-  return InputHub::Get().TakeTyped(device, key);
+  return InputHub::Get().TakeTyped(device, key, before);
 }
 
 uint32_t InputDevice::PressBeganIn(int32_t x, int32_t y, int32_t w, int32_t h) const {
@@ -206,8 +213,6 @@ void InputDevice::LatchHeld() {
   if (!device) return;
   InputHub& hub = InputHub::Get();
   if (type == kDeviceKeyboard) {
-    uint32_t kept[256];
-    for (int key : kModifierKeys) kept[key] = latch[key];
     for (int k = 0; k < 256; ++k) {
       if (!(state[k] & 0x80) && !hub.keyDown[k] && !device->keyHit[k]) continue;
       // Its presses so far belong to the screen before; one after now is
@@ -215,7 +220,6 @@ void InputDevice::LatchHeld() {
       latch[k] = 1;
       device->keyAgain[k] = 0;
     }
-    for (int key : kModifierKeys) latch[key] = kept[key];
     hub.DropTyped(device);
   } else if (type == kDeviceMouse) {
     const MouseState m = Mouse();

@@ -106,10 +106,6 @@ constexpr int kKeyDelete = 211;
 inline constexpr int kScrollKeys[] = {kKeyLeft,    kKeyRight,   kKeyUp,      kKeyDown,
                                       kKeyNumpad4, kKeyNumpad6, kKeyNumpad8, kKeyNumpad2};
 
-// The keys that say how another key acts while they are held (Shift for a
-// capital letter): a hand-over leaves them as they are.
-inline constexpr int kModifierKeys[] = {kKeyLShift, kKeyRShift};
-
 // Mouse buttons.
 constexpr int kMouseLeft = 0;
 constexpr int kMouseRight = 1;
@@ -120,11 +116,16 @@ constexpr uint16_t kDeviceKeyboard = 1;
 constexpr uint16_t kDeviceMouse = 2;
 constexpr uint16_t kDeviceJoystick = 3;
 
-// One key press as it came, with whether Shift was held when it went down.
+// One key press as it came, with whether Shift was held when it went down,
+// and its place among all key and button presses (InputHub numbers each).
 struct TypedKey {
   uint8_t key;
   uint8_t shift;
+  uint32_t order;
 };
+
+// A place after every press: NextTyped given it takes any key press.
+constexpr uint32_t kAfterEveryPress = 0xFFFFFFFF;
 
 class InputHub;     // the backend's key table and mouse accumulators
 class InputSource;  // one device's connection to the hub
@@ -183,8 +184,10 @@ class InputDevice {
   // long as they are held (kScrollKeys), which go on through a hand-over.
   uint32_t KeyHeld(uint32_t code);
   // Keyboard: the oldest key press not taken yet, in the order they came;
-  // false when none is left. A hand-over forgets those not taken.
-  bool NextTyped(TypedKey* key);
+  // false when none is left. Given a mouse's pressOrder, only a key pressed
+  // before that press: what a button acting on its press finds typed before
+  // it. A hand-over forgets those not taken.
+  bool NextTyped(TypedKey* key, uint32_t before = kAfterEveryPress);
   // Mouse: whether the press of the button now held began inside the
   // rectangle. The game's cursor tells where each press begins; a device
   // read without it cannot tell, and answers yes.
@@ -201,8 +204,9 @@ class InputDevice {
   // since the last poll and not read yet: none of them is a fresh press
   // until it has been let go, and the key presses not taken are forgotten.
   // Used when one screen hands over to another, so that a press meant for
-  // the one is not taken again by the next. Shift (kModifierKeys) is left as
-  // it is; a scrolling key held on scrolls the next screen through KeyHeld.
+  // the one is not taken again by the next. A scrolling key held on scrolls
+  // the next screen through KeyHeld; Shift held on still gives capitals, as
+  // each key typed carries its own Shift (TypedKey).
   void LatchHeld();
   int32_t XDelta();
   int32_t YDelta();
@@ -222,6 +226,7 @@ class InputDevice {
   int32_t pressX;
   int32_t pressY;
   uint8_t pressCut;
+  uint32_t pressOrder;  // mouse: the hub's number of the press that began (pressBegan)
 
  private:
   void Forget();

@@ -44,12 +44,13 @@ void InputHub::KeyDown(int dik) {
   if (keyFromBefore[k]) return;
   const bool fresh = !keyDown[k];
   const uint8_t shift = keyDown[kKeyLShift] || keyDown[kKeyRShift] ? 1 : 0;
+  const uint32_t order = fresh ? ++presses : 0;
   keyDown[k] = 1;
   for (InputSource* s : sources_) {
     if (s->kind != kDeviceKeyboard || !s->acquired) continue;
     s->keyHit[k] = 1;
     if (s->keyLetGo[k]) s->keyAgain[k] = 1;
-    if (fresh && s->typed.size() < kTypedKept) s->typed.push_back({uint8_t(k), shift});
+    if (fresh && s->typed.size() < kTypedKept) s->typed.push_back({uint8_t(k), shift, order});
   }
 }
 
@@ -91,10 +92,12 @@ void InputHub::Button(int button, bool down) {
   const bool wasDown = buttonDown[button] != 0;
   buttonDown[button] = down ? 1 : 0;
   if (!down && !wasDown) return;
+  if (down && !wasDown) ++presses;
   for (InputSource* s : sources_) {
     if (s->kind != kDeviceMouse || !s->acquired) continue;
     if (down) {
       s->buttonHit[button] = 1;
+      if (!wasDown) s->buttonOrder[button] = presses;
       if (s->buttonLetGo[button]) s->buttonAgain[button] = 1;
     } else {
       s->buttonLetGo[button] = 1;
@@ -221,8 +224,9 @@ bool InputHub::ReadMouse(InputSource* s, MouseState* state) {
   return true;
 }
 
-bool InputHub::TakeTyped(InputSource* s, TypedKey* key) {
+bool InputHub::TakeTyped(InputSource* s, TypedKey* key, uint32_t before) {
   if (!s || !focused || !s->acquired || s->typed.empty()) return false;
+  if (s->typed.front().order >= before) return false;
   *key = s->typed.front();
   s->typed.erase(s->typed.begin());
   return true;

@@ -23,6 +23,7 @@ class InputSource {
   uint8_t buttonHit[4] = {};       // went down since the last read
   uint8_t buttonLetGo[4] = {};     // let go, and no read has shown it up since
   uint8_t buttonAgain[4] = {};     // went down again after that
+  uint32_t buttonOrder[4] = {};    // the number of each button's latest press
   bool pressCut = false;           // a held button was taken away, not let go
   std::vector<TypedKey> typed;     // key presses not taken yet, oldest first
 };
@@ -76,10 +77,11 @@ class InputHub {
   // go and pressed anew shows up to one read and down to the next.
   bool ReadKeyboard(InputSource* source, uint8_t state[256], uint8_t again[256]);
   bool ReadMouse(InputSource* source, MouseState* state);
-  // The oldest key press a keyboard has not taken yet; false when none is
-  // left or the device cannot be read. Presses are kept in the order they
-  // came, however many fall between two frames.
-  bool TakeTyped(InputSource* source, TypedKey* key);
+  // The oldest key press a keyboard has not taken yet, if it came before
+  // the press numbered before; false when none is left or the device cannot
+  // be read. Presses are kept in the order they came, however many fall
+  // between two frames.
+  bool TakeTyped(InputSource* source, TypedKey* key, uint32_t before);
   // Forgets the presses not taken yet.
   void DropTyped(InputSource* source);
   // The end of a frame: the key presses read in it are done with, and the
@@ -88,6 +90,10 @@ class InputHub {
   void EndFrame();
 
   bool focused = true;
+  // Key and button presses so far: each fresh press of a key or a button
+  // takes the next number, in the order the events came, so that a key
+  // typed and a click can be told apart in time.
+  uint32_t presses = 0;
   int32_t absX = 0, absY = 0;
   uint8_t keyDown[256] = {};
   uint8_t keyFromBefore[256] = {};  // down, but held since before the focus came back

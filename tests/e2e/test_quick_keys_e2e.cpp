@@ -134,6 +134,9 @@ struct Editor {
   const char* stored;  // the dump's text of the name once taken
   const char* backTo;  // the screen it goes back to with it
   int32_t readyX, readyY;
+  int32_t clearX, clearY;
+  int32_t backX, backY;
+  bool digits;  // types digits, by either row of digit keys
 };
 
 void OpenNameEntry(ScenarioDriver& d) {
@@ -160,10 +163,15 @@ void OpenRenameArmy(ScenarioDriver& d) {
 // Both editors, each on its fresh name.
 const Editor kEditors[] = {
     {"name entry", "objects.nameEntryScreen.cellsText", OpenNameEntry, "state.playerNameText",
-     "NewGamePortraitProc", 410, 505},
+     "NewGamePortraitProc", 410, 505, 172, 427, 720, 20, false},
     {"rename", "objects.nameEditor.cellsText", OpenRenameArmy, "state.playerArmies.armyNamesText.1",
-     "PlayerProc", 410, 505},
+     "PlayerProc", 410, 505, 170, 425, 720, 20, true},
 };
+
+// Not keys, among the keys of a typing: the left button going down or up
+// over the editor's Clear, and one frame run.
+constexpr int kClearButton = -1;
+constexpr int kOneFrame = -2;
 
 TEST_F(EndToEnd, LettersTypedFastAreAllKeptInTheOrderTyped) {
   // Keys pressed within one frame, as a fast typist's roll-over and a
@@ -172,6 +180,7 @@ TEST_F(EndToEnd, LettersTypedFastAreAllKeptInTheOrderTyped) {
     const char* what;
     std::initializer_list<std::pair<int, bool>> keys;  // scan code, down
     const char* typed;
+    const char* typedWithDigits = nullptr;  // in an editor that types digits, if other
   };
   const Typing typings[] = {
       {"roll-over", {{kKeyB, true}, {kKeyA, true}, {kKeyB, false}, {kKeyA, false}}, "ba|"},
@@ -199,6 +208,50 @@ TEST_F(EndToEnd, LettersTypedFastAreAllKeptInTheOrderTyped) {
         {kKeyY, true},
         {kKeyY, false}},
        "y|"},
+      {"the number pad's digits",
+       {{kKeyX, true},
+        {kKeyX, false},
+        {kKeyNumpad4, true},
+        {kKeyNumpad4, false},
+        {kKeyNumpad2, true},
+        {kKeyNumpad2, false},
+        {kKey7, true},
+        {kKey7, false}},
+       "x|",
+       "x427|"},
+      // Clear empties the name as typed up to its press, whatever still
+      // waits to be shown; what is typed after its press stays.
+      {"Clear after letters still waiting",
+       {{kKeyA, true},
+        {kKeyA, false},
+        {kKeyB, true},
+        {kKeyB, false},
+        {kKeyC, true},
+        {kKeyC, false},
+        {kOneFrame, true},
+        {kClearButton, true},
+        {kClearButton, false}},
+       "|"},
+      {"letters, Clear, a letter",
+       {{kKeyA, true},
+        {kKeyA, false},
+        {kKeyB, true},
+        {kKeyB, false},
+        {kClearButton, true},
+        {kKeyD, true},
+        {kKeyD, false},
+        {kClearButton, false}},
+       "d|"},
+      {"letters after the Clear's press in its frame",
+       {{kClearButton, true},
+        {kKeyA, true},
+        {kKeyA, false},
+        {kKeyB, true},
+        {kKeyB, false},
+        {kKeyC, true},
+        {kKeyC, false},
+        {kClearButton, false}},
+       "abc|"},
   };
   for (const Editor& editor : kEditors) {
     for (const Typing& t : typings) {
@@ -208,19 +261,33 @@ TEST_F(EndToEnd, LettersTypedFastAreAllKeptInTheOrderTyped) {
       d.RunFrames(2);
       editor.open(d);
       ASSERT_EQ(DumpedText(d, editor.cells), "|");
-      for (auto [key, down] : t.keys) down ? d.KeyDown(key) : d.KeyUp(key);
+      for (auto [key, down] : t.keys) {
+        if (key == kOneFrame) {
+          d.RunFrames(1);
+        } else if (key == kClearButton) {
+          d.MoveTo(editor.clearX, editor.clearY);
+          down ? d.ButtonDown(kMouseLeft) : d.ButtonUp(kMouseLeft);
+        } else {
+          down ? d.KeyDown(key) : d.KeyUp(key);
+        }
+      }
       d.RunFrames(8);
-      EXPECT_EQ(DumpedText(d, editor.cells), t.typed);
+      EXPECT_EQ(DumpedText(d, editor.cells),
+                editor.digits && t.typedWithDigits ? t.typedWithDigits : t.typed);
     }
   }
 }
 
 TEST_F(EndToEnd, TheNameTakenHasEveryLetterTypedBeforeIt) {
   // Letters then Enter, all before one frame; or letters before one frame
-  // and Ready clicked at once: the name taken has them all.
+  // and Ready clicked at once: the name taken has them all. Letters and
+  // Enter still waiting as Clear or Back is clicked: Enter came first, and
+  // took the name.
+  enum Way { kByEnter, kByReady, kEnterThenClear, kEnterThenBack };
+  const char* const kWays[] = {"Enter", "Ready", "Enter, then Clear", "Enter, then Back"};
   for (const Editor& editor : kEditors) {
-    for (const bool byEnter : {true, false}) {
-      SCOPED_TRACE(std::string(editor.name) + (byEnter ? ", Enter" : ", Ready"));
+    for (const Way way : {kByEnter, kByReady, kEnterThenClear, kEnterThenBack}) {
+      SCOPED_TRACE(std::string(editor.name) + ", " + kWays[way]);
       ScenarioDriver d;
       d.Start();
       d.RunFrames(2);
@@ -229,13 +296,20 @@ TEST_F(EndToEnd, TheNameTakenHasEveryLetterTypedBeforeIt) {
         d.KeyDown(key);
         d.KeyUp(key);
       }
-      if (byEnter) {
-        d.KeyDown(kKeyEnter);
-        d.KeyUp(kKeyEnter);
-        d.RunFrames(8);
-      } else {
+      if (way == kByReady) {
         d.Click(editor.readyX, editor.readyY, kMouseLeft);
         d.RunFrames(2);
+      } else {
+        d.KeyDown(kKeyEnter);
+        d.KeyUp(kKeyEnter);
+        if (way == kEnterThenClear) {
+          d.RunFrames(1);
+          d.Click(editor.clearX, editor.clearY, kMouseLeft);
+        } else if (way == kEnterThenBack) {
+          d.RunFrames(1);
+          d.Click(editor.backX, editor.backY, kMouseLeft);
+        }
+        d.RunFrames(8);
       }
       EXPECT_STREQ(d.ScreenName(), editor.backTo);
       EXPECT_EQ(DumpedText(d, editor.stored), "ned|");

@@ -484,6 +484,20 @@ TEST_F(InputTest, KeysTypedBetweenTwoFramesComeInTheOrderTyped) {
   EXPECT_EQ(typed, std::to_string(kKeyB) + " " + std::to_string(kKeyA) + " " +
                        std::to_string(kKeyL) + " " + std::to_string(kKeyL) + " " +
                        std::to_string(kKeyLShift) + " " + std::to_string(kKeyA) + "S ");
+  // A click among them: the keys before its press, then those after.
+  for (int key : {kKeyB, kKeyA}) headless::KeyUp(key);
+  headless::KeyUp(kKeyLShift);
+  headless::KeyDown(kKeyX);
+  headless::MouseButton(kMouseLeft, true);
+  headless::KeyDown(kKeyY);
+  mouse.Poll();
+  ASSERT_EQ(mouse.pressBegan, 1u);
+  std::string before;
+  for (TypedKey t; keyboard.NextTyped(&t, mouse.pressOrder);) before += std::to_string(t.key) + " ";
+  EXPECT_EQ(before, std::to_string(kKeyX) + " ");
+  TypedKey after;
+  ASSERT_TRUE(keyboard.NextTyped(&after));
+  EXPECT_EQ(after.key, kKeyY);
   // A hand-over forgets what was not taken.
   headless::KeyDown(kKeyC);
   keyboard.LatchHeld();
