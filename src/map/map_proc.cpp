@@ -936,9 +936,13 @@ void GameApp::MapLeave(MapEncounters& e) {
 void GameApp::MapEndTurnForSave() {
   if (!mapEncounters || !kingdomMap || !map_screen::TurnWaitsForEnter(*mapEncounters)) return;
   MapEncounters& e = *mapEncounters;
-  map_screen::Acknowledge(e, *kingdomMap, mapShowMessages, true);
   MapTurnFlags flags = TurnFlagsOf(*this);
-  RunInvasionTurn(e, *gameState, kingdomMap, 0, flags);
+  // A quest's message read, the army settling may still show its outcome:
+  // that is read too.
+  for (int read = 0; read < 2 && map_screen::TurnWaitsForEnter(e); ++read) {
+    map_screen::Acknowledge(e, *kingdomMap, flags.mapShowMessages, true);
+    RunInvasionTurn(e, *gameState, kingdomMap, 0, flags);
+  }
   RunNightIfDue(e, *gameState, flags);
   TakeTurnFlags(*this, flags);
   MapLeave(e);
