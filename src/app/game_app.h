@@ -73,8 +73,8 @@ constexpr uint8_t kCloseAsked = 1;    // the question is on its way: a repeat is
 constexpr uint8_t kCloseWaiting = 2;  // the question has shown: a further close quits
 constexpr uint8_t kCloseSaving = 3;   // Yes was given: a repeat is the same close, saved first
 // A further close came with the question up: the question's next frame
-// takes what came before it (a Yes pressed, a No let go), then the close
-// quits.
+// takes the answer pressed before it (Yes saves, after No the close asks
+// again); with none, the close quits.
 constexpr uint8_t kCloseInsisted = 4;
 
 // Colour of the frames-per-second display.

@@ -75,11 +75,12 @@ void GameApp::SaveAndQuitProc() {
     }
   }
   const uint8_t pressed = dialog->pressedId;
-  // A Yes taken, held or tapped, is answered before a further close quits at
-  // the frame's end: the player asked for the save first.
-  const bool yesBeforeClose = pressed == kQuestionYes && closeAsked == kCloseInsisted;
+  // An answer taken, held or tapped, is given before a further close decides
+  // anything at the frame's end: Yes saves first, and after No that close
+  // is a new one, which asks again.
+  const bool answerBeforeClose = closeAsked == kCloseInsisted;
   if (leaveCode == 0 && pressed != 0 &&
-      (dialog->hoverId != pressed || WaitForMouseRelease(mouse) || yesBeforeClose)) {
+      (dialog->hoverId != pressed || WaitForMouseRelease(mouse) || answerBeforeClose)) {
     dialog->held = 0;
     dialog->pressedId = 0;
     if (pressed == kQuestionYes) {

@@ -732,26 +732,30 @@ TEST_F(MenusSaves, TheWindowsCloseAsksBeforeThrowingAGameAway) {
     EXPECT_STREQ(driver.ScreenName(), "MapProc") << "the close was answered";
     EXPECT_TRUE(ReadFile(SlotFile(2)).empty());
 
-    // No let go, then a further close before the question's next frame: the
-    // No takes the player back, and that close is a new one that asks again.
-    driver.Close();
-    driver.RunFrames(2);
-    ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
-    driver.MoveTo(kNoX, kAnswerY);
-    driver.ButtonDown(kMouseLeft);
-    driver.RunFrames(1);
-    driver.ButtonUp(kMouseLeft);
-    driver.Close();
-    driver.RunFrames(1);
-    ASSERT_FALSE(driver.QuitPosted());
-    EXPECT_STREQ(driver.ScreenName(), "MapProc");
-    driver.RunFrames(2);
-    ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc") << "the later close asks again";
-    driver.RunFrames(1);
-    driver.Click(kNoX, kAnswerY, kMouseLeft);
-    ASSERT_STREQ(driver.ScreenName(), "MapProc");
-    driver.RunFrames(3);
-    EXPECT_STREQ(driver.ScreenName(), "MapProc");
+    // No let go, or tapped (down and up between two frames), then a further
+    // close before the question's next frame: the No takes the player back,
+    // and that close is a new one that asks again.
+    for (const bool tapped : {false, true}) {
+      SCOPED_TRACE(tapped ? "No tapped" : "No let go");
+      driver.Close();
+      driver.RunFrames(2);
+      ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
+      driver.MoveTo(kNoX, kAnswerY);
+      driver.ButtonDown(kMouseLeft);
+      if (!tapped) driver.RunFrames(1);
+      driver.ButtonUp(kMouseLeft);
+      driver.Close();
+      driver.RunFrames(1);
+      ASSERT_FALSE(driver.QuitPosted());
+      EXPECT_STREQ(driver.ScreenName(), "MapProc");
+      driver.RunFrames(2);
+      ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc") << "the later close asks again";
+      driver.RunFrames(1);
+      driver.Click(kNoX, kAnswerY, kMouseLeft);
+      ASSERT_STREQ(driver.ScreenName(), "MapProc");
+      driver.RunFrames(3);
+      EXPECT_STREQ(driver.ScreenName(), "MapProc");
+    }
 
     // From every screen of play the close leaves the way its Back does, on
     // to the map and its question: the screens it passes, in order.
