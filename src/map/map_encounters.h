@@ -459,9 +459,9 @@ class MapEncounters {
   // The press closed the board: no map click and no button pressed until
   // both buttons are up.
   uint8_t messageClickTaken{};
-  // The press closed another box, until both buttons are up: a find or the
-  // bag-full note (no map click and no button), or the inspect text or a
-  // trade's refusal (no button).
+  // The press closed another box, until both buttons are up: a find, the
+  // bag-full note or an army's outcome (no map click and no button), or the
+  // inspect text or a trade's refusal (no button).
   static constexpr uint8_t kBoxClickNone = 0;
   static constexpr uint8_t kBoxClickButtons = 1;
   static constexpr uint8_t kBoxClickAll = 2;

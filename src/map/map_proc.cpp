@@ -384,7 +384,10 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
   if (pressed && e.boxClickTaken == MapEncounters::kBoxClickNone)
     e.boxClickTaken = PressClosesBox(e, mouse->ButtonPressed(kMouseRight));
 
-  // 8. The first press on the message board closes it.
+  // 8. The first press on the message board closes it. The board shows only
+  // in the party's turn: a press in the armies' turn is not the board's, nor
+  // is one held since then when the board comes up.
+  if (pressed && !map_screen::BoardShown(e, app.mapShowMessages)) e.messageClickArmed = 0;
   if (pressed && e.messageClickArmed) {
     e.messageClickArmed = 0;
     if (app.mapShowMessages) {
@@ -401,10 +404,18 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
     }
   }
 
-  // 9. The right button acknowledges.
+  // 9. The right button acknowledges. The press that closes an army's
+  // outcome is the outcome's alone until it is let go: the party's turn it
+  // gives back starts with no button pressed, and the day's board that comes
+  // up is not closed by the same press held.
   if (mouse->ButtonPressed(kMouseRight)) {
     app.clickHandled = 1;
+    const bool outcome = e.outcomeShown != 0;
     map_screen::Acknowledge(e, view, app.mapShowMessages, false);
+    if (outcome) {
+      e.boxClickTaken = MapEncounters::kBoxClickAll;
+      KeepPressTaken(mouse);
+    }
   }
 
   // 10. The map's click tests; a press a panel or bar button holds is the

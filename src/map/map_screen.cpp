@@ -103,6 +103,10 @@ bool PartyAtRest(const MapEncounters& e) {
          e.heroWalking == 0;
 }
 
+bool BoardShown(const MapEncounters& e, uint8_t mapShowMessages) {
+  return mapShowMessages != 0 && e.marchPhase == MapEncounters::kTurnOver;
+}
+
 bool TurnWaitsForEnter(const MapEncounters& e) {
   const bool settling =
       e.marchPhase == MapEncounters::kSettle || e.marchPhase == MapEncounters::kArmyGone;

@@ -26,6 +26,10 @@ void FocusHero(MapEncounters& e, KingdomMap& view, uint8_t heroNumber);
 // The party is at rest: no walk confirmed or running, no hero arriving.
 bool PartyAtRest(const MapEncounters& e);
 
+// The day's message board is on the screen: it shows only in the party's
+// turn, once the armies have moved.
+bool BoardShown(const MapEncounters& e, uint8_t mapShowMessages);
+
 // The invading armies' turn stands still on a message (a quest event or an
 // army's outcome) until Enter takes it: the turn's last phase.
 bool TurnWaitsForEnter(const MapEncounters& e);

@@ -1079,6 +1079,76 @@ TEST_F(MapE2E, TheBoardsClosingPressPressesNothingElse) {
   EXPECT_EQ(game.State().day, 3u) << "the press only closed the text";
 }
 
+TEST_F(MapE2E, ThePressThatClosesAnArmysOutcomeIsItsAlone) {
+  // Army 80 reaches the palace in the armies' turn and its outcome waits.
+  // The right press that closes it, over End Turn, Quit or the player's
+  // button, presses none of them: the day stays, nothing opens, and the
+  // day's board comes up. Also when a click came earlier in the armies'
+  // turn (the board, not shown then, took it before), and when the right
+  // press is held on (it does not close the board as well).
+  const struct {
+    const char* name;
+    int x, y;
+    bool held;
+  } rows[] = {{"End Turn", 726, 461, false},
+              {"Quit", 680, 28, false},
+              {"the player's button", 700, 130, false},
+              {"held on End Turn", 726, 461, true}};
+  const invasion::Invader* palace = invasion::FindInvader(80);
+  ASSERT_NE(palace, nullptr);
+  for (const auto& row : rows)
+    for (const bool clickedBefore : {false, true}) {
+      SCOPED_TRACE(row.name);
+      SCOPED_TRACE(clickedBefore ? "a click in the armies' turn" : "no click before");
+      MapGame game([](GameState& s) {
+        s.day = 10;  // the day change makes day 11: army 80 enters the map
+      });
+      ScenarioDriver& d = game.driver;
+      MapEncounters& map = game.Map();
+      game.CloseBoard();
+      d.Click(726, 461, kMouseLeft);  // End Turn
+      ASSERT_EQ(game.State().day, 11u);
+      ASSERT_NE(map.marchPhase, MapEncounters::kTurnOver);
+      if (clickedBefore) d.Click(300, 300, kMouseLeft);
+      // The army at its place, its quest under way.
+      game.State().questStage[palace->quest - 1] = kQuestUnderWay;
+      map.enemyX[80] = palace->at;
+      map.movingArmy = 80;
+      map.marchPhase = MapEncounters::kSettle;
+      for (int i = 0; i < 60 && !map.outcomeShown; ++i) d.RunFrames(1);
+      ASSERT_EQ(map.outcomeShown, 1);
+      d.RunFrames(5);
+      ASSERT_EQ(map.outcomeShown, 1) << "the outcome waits";
+
+      d.MoveTo(row.x, row.y);
+      d.ButtonDown(kMouseRight);
+      d.RunFrames(row.held ? 10 : 1);
+      d.ButtonUp(kMouseRight);
+      d.RunFrames(30);
+      EXPECT_EQ(map.outcomeShown, 0);
+      EXPECT_STREQ(d.ScreenName(), "MapProc") << "nothing opens";
+      EXPECT_EQ(game.State().day, 11u) << "the day stays";
+      EXPECT_EQ(map.marchPhase, MapEncounters::kTurnOver);
+      EXPECT_EQ(game.App().mapShowMessages, 1) << "the day's board is up";
+      game.CloseBoard();
+      EXPECT_EQ(game.App().mapShowMessages, 0);
+      d.Click(726, 461, kMouseLeft);
+      EXPECT_EQ(game.State().day, 12u) << "End Turn works again";
+    }
+
+  // A click while the armies march is not the board's either: the board,
+  // not shown then, stays to come up when their turn is over.
+  MapGame game([](GameState& s) { s.day = 10; });
+  ScenarioDriver& d = game.driver;
+  game.CloseBoard();
+  d.Click(726, 461, kMouseLeft);  // End Turn
+  ASSERT_NE(game.Map().marchPhase, MapEncounters::kTurnOver);
+  d.Click(300, 300, kMouseLeft);
+  EXPECT_EQ(game.App().mapShowMessages, 1);
+  ASSERT_TRUE(RunArmiesTurn(game));
+  EXPECT_EQ(game.App().mapShowMessages, 1);
+}
+
 TEST_F(MapE2E, WhatWasAskedForAMemberGoesWithHim) {
   // Hero 0 stands east of the player with no steps left; army 2 stands seven
   // cells north of the player, hero 1 just south of it.
