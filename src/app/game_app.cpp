@@ -187,9 +187,12 @@ intptr_t GameApp::WindowProc(void* win, uint32_t message, uintptr_t wParam, intp
   // armies' turn, the battle's enemy turn, an item held in a trade still to
   // end), or after its Yes while the game is being saved, is that same close.
   // One while the question is up quits once the question's next frame has
-  // taken the answer given before it (Frame).
+  // taken the answer given before it (Frame). That holds whatever opened the
+  // question: one that Escape, Backspace or the bar's Quit put up (its
+  // dialog made, so it has shown) takes a close as a further one too.
   if (message == kMsgClose && !NoGameUnderWay(screenProc)) {
-    if (closeAsked == kCloseNone) closeAsked = kCloseAsked;
+    const bool questionShown = screenProc == &GameApp::GoSaveAndQuit && saveAndQuitDialog;
+    if (closeAsked == kCloseNone) closeAsked = questionShown ? kCloseWaiting : kCloseAsked;
     if (closeAsked == kCloseWaiting) closeAsked = kCloseInsisted;
     return 0;
   }

@@ -1014,6 +1014,102 @@ TEST_F(MenusSaves, ACloseRightAfterYesWaitsForTheSave) {
   EXPECT_TRUE(ReadFile(SlotFile(2)) == old);
 }
 
+TEST_F(MenusSaves, ACloseAfterTheQuestionShowedIsAFurtherOneWhateverOpenedIt) {
+  // The question put up by Escape, Backspace or the Quit button, on the map
+  // and in a battle; No pressed (held, or tapped with no frame between), then
+  // the window's close before the question's next frame: back in the game,
+  // the close asks again. A Yes held through the close saves, then quits.
+  enum class Opener { kEscape, kBackspace, kQuitButton };
+  enum class Answer { kNoHeld, kNoTapped, kYesHeld };
+  for (const bool inBattle : {false, true})
+    for (const Opener opener : {Opener::kEscape, Opener::kBackspace, Opener::kQuitButton})
+      for (const Answer answer : {Answer::kNoHeld, Answer::kNoTapped, Answer::kYesHeld}) {
+        SCOPED_TRACE(inBattle ? "in a battle" : "on the map");
+        SCOPED_TRACE(opener == Opener::kEscape      ? "Escape"
+                     : opener == Opener::kBackspace ? "Backspace"
+                                                    : "the Quit button");
+        SCOPED_TRACE(answer == Answer::kNoHeld     ? "No held"
+                     : answer == Answer::kNoTapped ? "No tapped"
+                                                   : "Yes held");
+        std::remove(SlotFile(2).c_str());
+        ScenarioDriver driver;
+        driver.Start();
+        driver.RunFrames(2);
+        GameApp& app = driver.App();
+        GameState& s = *app.gameState;
+        s.slot = 2;
+        s.day = 31;
+        if (inBattle) {
+          s.battleId = 1;
+          s.battleByPlayer = 1;
+          s.battlePending = 1;
+        }
+        driver.Goto(inBattle ? "GoBattle" : "GoKingdomMap");
+        driver.RunFrames(3);
+        if (!inBattle) driver.Click(600, 560, kMouseLeft);  // the day's board
+        for (int i = 0; i < 600 && app.screenProc != GameApp::GoSaveAndQuit; ++i) {
+          switch (opener) {
+            case Opener::kEscape: driver.PressKey(kKeyEscape); break;
+            case Opener::kBackspace: driver.PressKey(kKeyBackspace); break;
+            case Opener::kQuitButton:
+              // The map's bar, the battle's button.
+              driver.Click(inBattle ? 742 : 680, inBattle ? 36 : 28, kMouseLeft);
+              break;
+          }
+        }
+        driver.RunFrames(2);
+        ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
+        ASSERT_EQ(app.closeAsked, kCloseNone);
+
+        driver.MoveTo(answer == Answer::kYesHeld ? kYesX : kNoX, kAnswerY);
+        driver.ButtonDown(kMouseLeft);
+        if (answer == Answer::kNoTapped) driver.ButtonUp(kMouseLeft);
+        else driver.RunFrames(2);
+        driver.Close();
+        driver.RunFrames(2);
+        driver.ButtonUp(kMouseLeft);
+        if (answer == Answer::kYesHeld) {
+          for (int i = 0; i < 5 && !driver.QuitPosted(); ++i) driver.RunFrames(1);
+          EXPECT_TRUE(driver.QuitPosted());
+          auto back = NewGame();
+          SaveExtras extras;
+          ASSERT_EQ(LoadGameFile(*back, extras, SlotFile(2).c_str()), 1) << "saved first";
+          EXPECT_EQ(back->day, 31u);
+          continue;
+        }
+        driver.RunFrames(30);  // No has been let go: the question it answered is gone
+        for (int i = 0; i < 600 && app.screenProc != GameApp::GoSaveAndQuit; ++i)
+          driver.RunFrames(1);
+        ASSERT_FALSE(driver.QuitPosted());
+        ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc") << "the close asks again";
+        EXPECT_NE(app.closeAsked, kCloseNone);
+        driver.RunFrames(1);
+        driver.Click(kNoX, kAnswerY, kMouseLeft);
+        driver.RunFrames(3);
+        EXPECT_STREQ(driver.ScreenName(), inBattle ? "BattleProc" : "MapProc");
+        EXPECT_EQ(app.closeAsked, kCloseNone);
+        EXPECT_TRUE(ReadFile(SlotFile(2)).empty());
+      }
+
+  // With no answer pressed, that further close quits without saving, as it
+  // does over the question a close put up.
+  std::remove(SlotFile(2).c_str());
+  ScenarioDriver driver;
+  driver.Start();
+  driver.RunFrames(2);
+  driver.App().gameState->slot = 2;
+  driver.Goto("GoKingdomMap");
+  driver.RunFrames(3);
+  driver.Click(600, 560, kMouseLeft);
+  driver.PressKey(kKeyEscape);
+  driver.RunFrames(2);
+  ASSERT_STREQ(driver.ScreenName(), "SaveAndQuitProc");
+  driver.Close();
+  driver.RunFrames(1);
+  EXPECT_TRUE(driver.QuitPosted());
+  EXPECT_TRUE(ReadFile(SlotFile(2)).empty());
+}
+
 TEST_F(MenusSaves, TheCloseOnEveryMenuQuitsAtOnce) {
   // No game is under way on the menus, the new game's questions or the step
   // that loads a game (the close comes between the load list's click and
