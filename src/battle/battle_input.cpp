@@ -225,7 +225,11 @@ void BattleScreen::ActOnButton() {
       break;
     default: break;
   }
-  if (!acted) return;
+  if (acted) LetGoOfButton();
+}
+
+void BattleScreen::LetGoOfButton() {
+  const uint8_t id = clickedButton;
   for (const ButtonRect& b : kButtonRects) {
     if (b.id != id) continue;
     // Yes and No reset the retreat button's look and leave their own.

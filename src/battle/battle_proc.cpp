@@ -26,7 +26,10 @@ uint32_t StepDelay(uint8_t option, uint32_t current) {
 }
 
 // Leaves for the save-and-quit question, which comes back to the battle on No.
+// A button held meanwhile is let go of: its press went to the question, and
+// it must not act on the release the battle finds after No.
 void OpenSaveAndQuit(GameApp& app) {
+  app.battleScreen->LetGoOfButton();
   app.LeaveScreen(GameApp::GoSaveAndQuit, kLeaveKeepOrFree);
   app.saveQuitFromBattle = 1;
   app.gameState->savedInBattle = 1;

@@ -372,6 +372,9 @@ class BattleScreen {
   void PressEndTurn();
   // The released button's action (leaveRequest for the ones that leave).
   void ActOnButton();
+  // The pressed button is let go of without acting: its look goes back to
+  // rest, and its release is nobody's.
+  void LetGoOfButton();
   // Clears the player's selection, path and attack marks.
   void ClearOrders();
   // The battle's actions of one frame, walks by moveStep pixels.

@@ -937,7 +937,11 @@ void GameApp::MapLeave(MapEncounters& e) {
       e.fighterCode != 0 ? GameState::kRelocationPending : GameState::kRelocationNone;
   e.fighterCode = 0;
   e.meetingCalledOff = 0;
-  e.panelPressDropped = 0;  // the hand-over keeps whatever is held
+  // A panel press still to act goes with the hand-over: the press is the
+  // next screen's (held, it is kept until let go), and the question opened
+  // over the map must not leave it to act after No.
+  e.DropPanelPress();
+  e.panelPressDropped = 0;
   map_copy::WriteBack(e, s);
   s.mapSnapshotState = GameState::kSnapshotMapLeft;
   if (s.overlayOpen == 0) FreeScreen(mapEncounters);

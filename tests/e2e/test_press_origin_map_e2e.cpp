@@ -2,9 +2,10 @@
 // press moved onto a bar button, a unit-panel button slid off onto the map,
 // a press moved across the battlefield onto a unit or a button, a panel press
 // dropped as its member sets off, a press begun on a bar button that takes
-// none; and the map and the battle while the window
-// is in the background, with a scroll key or a panel button held as the focus
-// goes, or the cursor left at the screen's edge.
+// none, a button held through the save-and-quit question; and the map and
+// the battle while the window is in the background, with a scroll key or a
+// panel button held as the focus goes, or the cursor left at the screen's
+// edge.
 
 #include <cstdint>
 #include <cstdlib>
@@ -451,4 +452,125 @@ TEST_F(PressOriginMapE2E, TheEdgeScrollsNothingWhileTheWindowIsInTheBackground) 
     EXPECT_GT(viewX, away) << "the edge scrolls again";
   };
   OnTheMapAndInABattle(play);
+}
+
+// A button held as Escape or the window's close opens the save-and-quit
+// question, over the map (a unit-panel button) or a battle (End Turn, Grid),
+// and let go on the question or after its No: the press was the question's,
+// and the button does nothing. Clicked anew afterwards, it acts.
+TEST_F(PressOriginMapE2E, AButtonHeldThroughTheSaveQuestionDoesNothingAfterNo) {
+  enum class Opener { kEscape, kClose };
+  enum class LetGo { kOnTheQuestion, kAfterNo };
+  const Opener openers[] = {Opener::kEscape, Opener::kClose};
+  const LetGo letGos[] = {LetGo::kOnTheQuestion, LetGo::kAfterNo};
+
+  // The press held at (x, y) through the question and its No; true when
+  // the question showed and the screen came back.
+  auto holdThroughQuestion = [](ScenarioDriver& d, int x, int y, Opener opener, LetGo letGo,
+                                const char* screen) {
+    d.MoveTo(x, y);
+    d.ButtonDown(kMouseLeft);
+    d.RunFrames(2);
+    if (opener == Opener::kEscape) {
+      d.PressKey(kKeyEscape);
+    } else {
+      d.Close();
+      d.RunFrames(1);
+    }
+    d.RunFrames(3);
+    EXPECT_STREQ(d.ScreenName(), "SaveAndQuitProc");
+    if (letGo == LetGo::kOnTheQuestion) d.ButtonUp(kMouseLeft);
+    d.RunFrames(3);
+    d.PressKey(kKeyEscape);  // No
+    d.RunFrames(5);
+    EXPECT_STREQ(d.ScreenName(), screen);
+    if (letGo == LetGo::kAfterNo) d.ButtonUp(kMouseLeft);
+    d.RunFrames(5);
+  };
+
+  // The unit panel's buttons, each with what it changes when it acts.
+  struct PanelRow {
+    const char* name;
+    int x;
+    bool walkPlanned;  // a walk planned first, for Walk to set off
+    int32_t (*value)(MapGame&);
+  };
+  const PanelRow panelRows[] = {
+      {"Walk", 391 + 32, true, [](MapGame& g) -> int32_t { return g.Map().playerWalkState; }},
+      {"Trade", kTradeX, false, [](MapGame& g) -> int32_t { return g.Map().meetingState; }},
+      {"Attack", 529 + 32, false, [](MapGame& g) -> int32_t { return g.Map().attackCommand; }},
+      {"Inspect", 598 + 32, false, [](MapGame& g) -> int32_t { return g.Map().infoMode; }},
+      {"Centre", kCentreX, false, [](MapGame& g) { return g.View().cameraX; }},
+      {"Next", 736 + 32, false, [](MapGame& g) { return g.View().cameraX; }},
+  };
+  for (const PanelRow& row : panelRows) {
+    for (Opener opener : openers) {
+      for (LetGo letGo : letGos) {
+        SCOPED_TRACE(testing::Message()
+                     << row.name << (opener == Opener::kEscape ? ", Escape" : ", the close")
+                     << (letGo == LetGo::kOnTheQuestion ? ", let go on the question"
+                                                        : ", let go after No"));
+        MapGame game;
+        ScenarioDriver& d = game.driver;
+        game.ChoosePlayer();
+        ASSERT_EQ(game.Map().playerSelected, 1);
+        if (row.walkPlanned) {
+          d.Click(kTradeX, 425, kMouseLeft);
+          d.RunFrames(2);
+          ASSERT_EQ(game.Map().playerWalkState, MapEncounters::kWalkPlanned);
+        }
+        game.View().cameraX += 200;  // the player off the middle, for Centre and Next
+        d.RunFrames(1);
+        const int32_t before = row.value(game);
+
+        holdThroughQuestion(d, row.x, kPanelY, opener, letGo, "MapProc");
+        EXPECT_EQ(row.value(game), before) << "the button did nothing";
+        EXPECT_EQ(game.Map().pressedPanelButton, 0);
+
+        d.Click(row.x, kPanelY, kMouseLeft);
+        d.RunFrames(2);
+        EXPECT_NE(row.value(game), before) << "a new click acts";
+      }
+    }
+  }
+
+  // The battle's End Turn and Grid.
+  struct BattleRow {
+    const char* name;
+    int index;  // in kButtonRects
+    int32_t (*value)(const BattleScreen&);
+  };
+  const BattleRow battleRows[] = {
+      {"End Turn", 0,
+       [](const BattleScreen& b) { return int32_t(b.turnNumber * 2 + (b.enemyPhase != 0)); }},
+      {"Grid", 4, [](const BattleScreen& b) -> int32_t { return b.gridShown; }},
+  };
+  for (const BattleRow& row : battleRows) {
+    for (Opener opener : openers) {
+      for (LetGo letGo : letGos) {
+        SCOPED_TRACE(testing::Message()
+                     << row.name << (opener == Opener::kEscape ? ", Escape" : ", the close")
+                     << (letGo == LetGo::kOnTheQuestion ? ", let go on the question"
+                                                        : ", let go after No"));
+        ScenarioDriver d;
+        StartBattle(d);
+        d.PressKey(kKeyEnter);  // the turn panel closes
+        d.RunFrames(2);
+        const BattleScreen& b = *d.App().battleScreen;
+        ASSERT_EQ(b.turnPanelShown, 0);
+        const ButtonRect& button = kButtonRects[row.index];
+        const int x = button.x + button.w / 2, y = button.y + button.h / 2;
+        const int32_t before = row.value(b);
+
+        holdThroughQuestion(d, x, y, opener, letGo, "BattleProc");
+        ASSERT_EQ(d.App().battleScreen, &b) << "the same battle goes on";
+        EXPECT_EQ(row.value(b), before) << "the button did nothing";
+        EXPECT_EQ(b.clickedButton, kButtonNone);
+
+        d.Click(x, y, kMouseLeft);
+        d.RunFrames(2);
+        EXPECT_NE(row.value(b), before) << "a new click acts";
+      }
+    }
+  }
 }
