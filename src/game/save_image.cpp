@@ -316,6 +316,7 @@ void Layout(Io& io, S& s, E& extras) {
   One(io, "endSurrendered", 13787, extras.endSurrendered);
   One(io, "slot", 13788, s.slot);
   Words(io, "options", 13789, s.options, 5);
+  One(io, "dayRecoveryPending", 13794, extras.dayRecoveryPending, lim::kFlag);
 }
 
 bool AllAtMost(const uint8_t* values, int count, int limit) {

@@ -3,10 +3,12 @@
 //
 // A save file is a little-endian u32 byte count (69,992) followed by 17,498
 // 32-bit words, one word per element of each saved field of GameState (plus
-// the map camera and the three game-end flags of the application). A byte
-// is zero-extended into its word (a word above 255 is refused); a 32-bit
-// value takes its word whole. Words 131-150, 1266-1299, 4009-4028 and
-// 13794-17497 are written as 0 and ignored when read.
+// the map camera, the three game-end flags and the night due at the end of
+// the armies' turn, all of the application). A byte is zero-extended into
+// its word (a word above 255 is refused); a 32-bit value takes its word
+// whole. Words 131-150, 1266-1299, 4009-4028 and 13795-17497 are written as
+// 0 and ignored when read. Word 13794, the night due, was one of them in
+// older saves: their 0 is no night due.
 //
 // The hall-of-fame file is a u32 byte count (600) followed by 150 words: the
 // five scores as three words each ((score / 10,000) AND 255, (score / 100)
@@ -25,14 +27,16 @@ constexpr int kSaveImageWords = 17498;
 constexpr uint32_t kHallOfFameBytes = 600;
 constexpr int kHallOfFameWords = 150;
 
-// What the save image carries besides GameState: the map view's camera and
-// the application's game-end flags.
+// What the save image carries besides GameState: the map view's camera, the
+// application's game-end flags and its night due once the armies have moved
+// (a game saved in a battle of the armies' turn).
 struct SaveExtras {
   int32_t cameraX = -1115;  // the map view's start camera
   int32_t cameraY = 320;
   uint8_t endVictory = 0;
   uint8_t endPeaceTreaty = 0;
   uint8_t endSurrendered = 0;
+  uint8_t dayRecoveryPending = 0;  // 0 or 1
 };
 
 // One field of the save image as the layout writes it: count words from word

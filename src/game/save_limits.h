@@ -1,5 +1,6 @@
 #pragma once
-// The values the game itself can write into the 32-bit fields of a save.
+// The values the game itself can write into the 32-bit fields of a save,
+// and into the byte fields whose range is narrower than a byte.
 // The save reader refuses an image holding anything else, so a loaded game
 // never starts from a number that play could not have made. Each bound is
 // taken from the rule that makes the value, with room to spare where the
@@ -16,6 +17,9 @@ struct Range {
   int64_t min, max;
   constexpr bool Holds(int64_t v) const { return v >= min && v <= max; }
 };
+
+// A flag: 0 or 1.
+constexpr Range kFlag{0, 1};
 
 // The map view's camera: the view clamps it to these (kingdom_map.h).
 constexpr Range kCameraX{-1826, 2958};

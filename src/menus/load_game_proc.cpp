@@ -34,6 +34,7 @@ void GameApp::LoadGameProc() {
   extras.endVictory = endVictory;
   extras.endPeaceTreaty = endPeaceTreaty;
   extras.endSurrendered = endSurrendered;
+  extras.dayRecoveryPending = dayRecoveryPending;
   state.gamePresent = LoadGameFromSlot(*readFile, state, extras, state.slot) ? 1 : 0;
   const bool loaded = state.gamePresent != 0;
   state.readImage = nullptr;
@@ -56,6 +57,9 @@ void GameApp::LoadGameProc() {
     endVictory = extras.endVictory;
     endPeaceTreaty = extras.endPeaceTreaty;
     endSurrendered = extras.endSurrendered;
+    // The night due when the game was saved (none in an older save) runs
+    // once the armies' turn is over.
+    dayRecoveryPending = extras.dayRecoveryPending;
   }
 
   if (state.savedInBattle) {

@@ -34,6 +34,7 @@ void StartNewGame(GameApp& app) {
   app.endSurrendered = 0;
   app.endPeaceTreaty = 0;
   app.endVictory = 0;
+  app.dayRecoveryPending = 0;
   if (!app.saveSlotsPanel) {
     app.saveSlotsPanel = new SaveSlotsPanel;
     app.saveSlotsPanel->LoadArt(&app.graphics);

@@ -23,6 +23,9 @@ void GameApp::SaveGameProc() {
   extras.endVictory = endVictory;
   extras.endPeaceTreaty = endPeaceTreaty;
   extras.endSurrendered = endSurrendered;
+  // Saved in a battle of the armies' turn, the night of the day change is
+  // still to come.
+  extras.dayRecoveryPending = dayRecoveryPending;
   delete writeFile;
   writeFile = new FileBuffer;
   const int saved = SaveGameToSlot(*writeFile, state, extras, state.slot);

@@ -22,8 +22,11 @@
 #include "harness/scenario_driver.h"
 #include "harness/scenario_script.h"
 #include "map/control_bar.h"
+#include "map/day_change.h"
+#include "map/invasion_turn.h"
 #include "map/kingdom_map.h"
 #include "map/map_encounters.h"
+#include "map/map_game_copy.h"
 #include "map/map_screen.h"
 #include "menus/main_menu_screen.h"
 #include "menus/save_and_quit_dialog.h"
@@ -140,6 +143,7 @@ std::vector<uint8_t> ImageNow(GameApp& app) {
   extras.endVictory = app.endVictory;
   extras.endPeaceTreaty = app.endPeaceTreaty;
   extras.endSurrendered = app.endSurrendered;
+  extras.dayRecoveryPending = app.dayRecoveryPending;
   return SaveFileBytes(*app.gameState, extras);
 }
 
@@ -925,6 +929,116 @@ TEST_F(MenusSaves, TheCloseAsksOverAMessageOfTheArmiesTurn) {
     again.RunFrames(2);
     EXPECT_EQ(back.gameState->day, day + 2);
   }
+}
+
+TEST_F(MenusSaves, AGameSavedInABattleOfTheArmiesTurnKeepsItsNight) {
+  // Where army 80 walks on its first night: the player waits on its third
+  // step, is caught and fights in the armies' turn. The battle is left by
+  // retreat, once straight away and once after the close, Yes and a load;
+  // both times the armies finish their turn and the night heals the player.
+  int32_t px = 0, py = 0;
+  {
+    auto s = NewGame();
+    s->day = 10;
+    MapEncounters probe;
+    KingdomMap view;
+    MapTurnFlags flags;
+    map_copy::BuildFromGame(probe, *s);
+    EndDay(probe, *s, &view, flags);
+    for (int f = 0;
+         f < 100000 && probe.legCount < 3 && probe.marchPhase != MapEncounters::kTurnOver; ++f)
+      RunInvasionTurn(probe, *s, &view, 4, flags);
+    ASSERT_EQ(probe.movingArmy, 80);
+    ASSERT_GE(probe.legCount, 3);
+    px = probe.legX[2];
+    py = probe.legY[2];
+  }
+  struct End {
+    int32_t health;
+    uint32_t day;
+    uint8_t marchPhase, nightDue;
+    int32_t army80X, army80Y;
+  };
+  End ends[2] = {};
+  for (const bool saved : {false, true}) {
+    SCOPED_TRACE(saved ? "saved and loaded in the battle" : "played on");
+    std::remove(SlotFile(2).c_str());
+    ScenarioDriver first;
+    first.Start();
+    first.RunFrames(2);
+    GameState& s = *first.App().gameState;
+    s.slot = 2;
+    s.day = 10;
+    s.partyCell = cells::CellAt(px, py);
+    s.playerHealth() = s.playerMaxHealth() - 5;
+    first.Goto("GoKingdomMap");
+    first.RunFrames(3);
+    first.Click(600, 560, kMouseLeft);  // the day's board
+    first.RunFrames(2);
+    first.Click(726, 461, kMouseLeft);  // End Turn
+    for (int i = 0; i < 5000 && first.App().screenProc == GameApp::GoKingdomMap; ++i) {
+      MapEncounters& map = *first.App().mapEncounters;
+      if (map.questMessage || map.outcomeShown) first.PressKey(kKeyEnter);
+      first.RunFrames(1);
+    }
+    ASSERT_STREQ(first.ScreenName(), "BattleProc");
+    ASSERT_EQ(first.App().dayRecoveryPending, 1) << "the night waits for the armies";
+
+    std::unique_ptr<ScenarioDriver> again;
+    ScenarioDriver* d = &first;
+    if (saved) {
+      first.Close();
+      for (int i = 0; i < 300 && first.App().screenProc != GameApp::GoSaveAndQuit; ++i)
+        first.RunFrames(1);
+      ASSERT_STREQ(first.ScreenName(), "SaveAndQuitProc");
+      first.RunFrames(1);
+      first.Click(kYesX, kAnswerY, kMouseLeft);
+      for (int i = 0; i < 5 && !first.QuitPosted(); ++i) first.RunFrames(1);
+      ASSERT_TRUE(first.QuitPosted());
+      again = std::make_unique<ScenarioDriver>();
+      d = again.get();
+      d->Start();
+      d->RunFrames(2);
+      LoadByMouse(*d, 2);
+      for (int i = 0; i < 30 && d->App().screenProc != GameApp::GoBattle; ++i) d->RunFrames(1);
+      ASSERT_STREQ(d->ScreenName(), "BattleProc");
+    }
+
+    // Retreat, then the armies' turn to its end and a second more.
+    GameApp& app = d->App();
+    d->RunFrames(3);
+    d->PressKey(kKeyEnter);  // the turn panel
+    for (int tries = 0; tries < 3 && app.battleScreen && !app.battleReturned; ++tries) {
+      d->Click(740, 207, kMouseLeft);  // Retreat
+      d->RunFrames(3);
+      d->Click(346, 351, kMouseLeft);  // Yes
+      d->RunFrames(2);
+    }
+    ASSERT_EQ(app.battleReturned, 1);
+    for (int i = 0; i < 10 && app.screenProc != GameApp::GoKingdomMap; ++i) {
+      d->Click(400, 300, kMouseLeft);  // the retreat message
+      d->RunFrames(1);
+    }
+    ASSERT_STREQ(d->ScreenName(), "MapProc");
+    for (int i = 0; i < 5000 && app.mapEncounters->marchPhase != MapEncounters::kTurnOver; ++i) {
+      MapEncounters& map = *app.mapEncounters;
+      if (map.questMessage || map.outcomeShown) d->PressKey(kKeyEnter);
+      d->RunFrames(1);
+    }
+    d->RunFrames(60);
+    ASSERT_STREQ(d->ScreenName(), "MapProc");
+    const MapEncounters& map = *app.mapEncounters;
+    ends[saved] = {app.gameState->playerHealth(), app.gameState->day, map.marchPhase,
+                   app.dayRecoveryPending,        map.enemyX[80],     map.enemyY[80]};
+  }
+  EXPECT_EQ(ends[0].marchPhase, MapEncounters::kTurnOver);
+  EXPECT_EQ(ends[0].day, 11u);
+  for (const End& end : ends) EXPECT_EQ(end.nightDue, 0);
+  EXPECT_EQ(ends[1].health, ends[0].health) << "the night healed after the load too";
+  EXPECT_EQ(ends[1].day, ends[0].day);
+  EXPECT_EQ(ends[1].marchPhase, ends[0].marchPhase);
+  EXPECT_EQ(ends[1].army80X, ends[0].army80X);
+  EXPECT_EQ(ends[1].army80Y, ends[0].army80Y);
 }
 
 TEST_F(MenusSaves, ACloseRightAfterYesWaitsForTheSave) {

@@ -59,7 +59,7 @@ std::unique_ptr<GameState> NewGame() {
 
 bool IsUnwritten(int n) {
   return (n >= 131 && n <= 150) || (n >= 1266 && n <= 1299) || (n >= 4009 && n <= 4028) ||
-         n >= 13794;
+         n >= 13795;
 }
 
 // An image in which every word holds its own value within its field's range,
@@ -303,6 +303,7 @@ TEST(SaveImage, DamagedImagesAreRefusedWhole) {
       {2029, 3},                            // portrait
       {13791, 0},                           // a speed
       {13793, 4},         {11307 + 5, 31},  // a gem picture
+      {13794, 2},                           // the night due
       {11517, 11},                          // a town picture
   };
   for (const Bad& b : bad) {
@@ -382,6 +383,28 @@ TEST(SaveImage, ThroughFiles) {
   EXPECT_EQ(h.hallScores[0], 123456u);
   EXPECT_EQ(h.hallUsed[0], 1);
   EXPECT_EQ(GlyphToText(h.hallNames[0]), "Winner");
+}
+
+// A game saved in a battle of the armies' turn keeps the night of its day
+// change in the first word that older saves leave 0; without one the image
+// is theirs byte for byte.
+TEST(SaveImage, TheNightDueTravelsInAWordOlderSavesLeaveZero) {
+  auto s = NewGame();
+  s->savedInBattle = 1;
+  const std::vector<uint8_t> older = Image(*s);
+  SaveExtras due;
+  due.dayRecoveryPending = 1;
+  const std::vector<uint8_t> withNight = Image(*s, due);
+  for (int n = 0; n < kSaveImageWords; ++n)
+    ASSERT_EQ(Word(withNight, n), n == 13794 ? 1u : Word(older, n)) << n;
+
+  SaveExtras back;
+  ASSERT_EQ(ReadSaveImage(*s, back, withNight.data(), withNight.size()), 1);
+  EXPECT_EQ(back.dayRecoveryPending, 1);
+  EXPECT_EQ(Image(*s, back), withNight);
+  // An older save over a game that had a night due: none comes with it.
+  ASSERT_EQ(ReadSaveImage(*s, back, older.data(), older.size()), 1);
+  EXPECT_EQ(back.dayRecoveryPending, 0);
 }
 
 TEST(HallOfFameImage, RowFormat) {
@@ -682,7 +705,7 @@ const KnownWord kKnownSave[] = {
     {13786, 64, FIELD(e.endPeaceTreaty)},      {13787, 65, FIELD(e.endSurrendered)},
     {13788, 4, FIELD(s.slot)},                 {13789, 1, FIELD(s.options[0])},
     {13791, 3, FIELD(s.options[2])},           {13792, 2, FIELD(s.options[3])},
-    {13793, 1, FIELD(s.options[4])},
+    {13793, 1, FIELD(s.options[4])},          {13794, 1, FIELD(e.dayRecoveryPending)},
 };
 #undef FIELD
 // clang-format on
