@@ -19,6 +19,7 @@
 #include "menus/quest_log.h"
 #include "menus/save_and_quit_dialog.h"
 #include "menus/save_slots_panel.h"
+#include "party/heroes_screen.h"
 #include "places/house_layout.h"
 #include "places/house_screen.h"
 #include "platform/input_device.h"
@@ -107,14 +108,16 @@ TEST_F(PressOriginMenus, APressMovedOntoAButtonFromBesideIsNotItsClick) {
 }
 
 // A button that steps a page or a portrait, or toggles the member screens'
-// empty places, acts as the press leaves it; the
-// same press brought back over it and let go there steps nothing more.
+// empty places or the heroes' count, acts as the press leaves it (for
+// beside it, or for another button); the same press brought back over it
+// and let go there steps nothing more.
 TEST_F(PressOriginMenus, AButtonSlidOffAndBackActsOnce) {
   const struct {
     const char* stub;
     const char* proc;
     Point button;
     int (*step)(const GameApp&);
+    Point away = kBeside;
   } screens[] = {
       {"GoHelp", "HelpProc", Centre(kHelpRightRect),
        [](const GameApp& a) { return int(a.infoScreen->page); }},
@@ -127,6 +130,11 @@ TEST_F(PressOriginMenus, AButtonSlidOffAndBackActsOnce) {
        "PlayerProc",
        {485 + 32, 140 + 16},  // the empty places' toggle
        [](const GameApp& a) { return int(a.controlBar->hideShowState); }},
+      {"GoHeroes",
+       "HeroesProc",
+       {626 + 32, 15},  // the count
+       [](const GameApp& a) { return int(a.heroesScreen->countShown); },
+       {490 + 64, 15}},  // onto Switch
   };
   for (const auto& screen : screens) {
     SCOPED_TRACE(screen.proc);
@@ -140,7 +148,7 @@ TEST_F(PressOriginMenus, AButtonSlidOffAndBackActsOnce) {
     d.MoveTo(screen.button.x, screen.button.y);
     d.ButtonDown(kMouseLeft);
     d.RunFrames(1);
-    d.MoveTo(kBeside.x, kBeside.y);
+    d.MoveTo(screen.away.x, screen.away.y);
     d.RunFrames(1);
     const int once = screen.step(d.App());
     EXPECT_NE(once, before) << "the button acted as the press left it";
