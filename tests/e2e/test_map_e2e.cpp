@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/game_app.h"
+#include "e2e_armies.h"
 #include "e2e_fixture.h"
 #include "game/cell_geometry.h"
 #include "game/game_state.h"
@@ -706,23 +707,7 @@ TEST_F(MapE2E, AnInvaderCatchesThePlayer) {
   // Where army 80 walks on its first night: the player waits on its third
   // step. (The walk is found on a population of the same new game.)
   int32_t px = 0, py = 0;
-  {
-    auto s = std::make_unique<GameState>();
-    RunNewGameSequence(*s);
-    s->day = 10;
-    MapEncounters probe;
-    KingdomMap view;
-    MapTurnFlags flags;
-    map_copy::BuildFromGame(probe, *s);
-    EndDay(probe, *s, &view, flags);
-    for (int f = 0;
-         f < 100000 && probe.legCount < 3 && probe.marchPhase != MapEncounters::kTurnOver; ++f)
-      RunInvasionTurn(probe, *s, &view, 4, flags);
-    ASSERT_EQ(probe.movingArmy, 80);
-    ASSERT_GE(probe.legCount, 3);
-    px = probe.legX[2];
-    py = probe.legY[2];
-  }
+  ASSERT_NO_FATAL_FAILURE(ThirdStepOfArmy80(&px, &py));
   MapGame game([px, py](GameState& s) {
     s.day = 10;
     s.partyCell = cells::CellAt(px, py);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/game_app.h"
+#include "e2e_armies.h"
 #include "e2e_fixture.h"
 #include "game/cell_geometry.h"
 #include "game/game_state.h"
@@ -22,11 +23,8 @@
 #include "harness/scenario_driver.h"
 #include "harness/scenario_script.h"
 #include "map/control_bar.h"
-#include "map/day_change.h"
-#include "map/invasion_turn.h"
 #include "map/kingdom_map.h"
 #include "map/map_encounters.h"
-#include "map/map_game_copy.h"
 #include "map/map_screen.h"
 #include "menus/main_menu_screen.h"
 #include "menus/save_and_quit_dialog.h"
@@ -87,6 +85,31 @@ class MenusSaves : public EndToEnd {
     s->slot = static_cast<uint8_t>(n);
     GlyphFromText(name, s->playerName);
     ASSERT_EQ(SaveGameFile(*s, SaveExtras(), SlotFile(n).c_str()), 1);
+  }
+
+  // A game of day 31 under way in slot 2, on the map or in battle 1.
+  static void StartDay31(ScenarioDriver& driver, bool inBattle) {
+    driver.Start();
+    driver.RunFrames(2);
+    GameState& s = *driver.App().gameState;
+    s.slot = 2;
+    s.day = 31;
+    if (inBattle) {
+      s.battleId = 1;
+      s.battleByPlayer = 1;
+      s.battlePending = 1;
+    }
+    driver.Goto(inBattle ? "GoBattle" : "GoKingdomMap");
+    driver.RunFrames(3);
+  }
+
+  // Slot 2 holds that game, saved on the map or in its battle.
+  void ExpectDay31Saved(bool inBattle) {
+    auto back = NewGame();
+    SaveExtras extras;
+    ASSERT_EQ(LoadGameFile(*back, extras, SlotFile(2).c_str()), 1);
+    EXPECT_EQ(back->day, 31u) << "the slot holds the game";
+    EXPECT_EQ(back->savedInBattle, inBattle ? 1 : 0);
   }
 
   int RunScript(const std::string& script, const std::string& name) {
@@ -937,22 +960,7 @@ TEST_F(MenusSaves, AGameSavedInABattleOfTheArmiesTurnKeepsItsNight) {
   // retreat, once straight away and once after the close, Yes and a load;
   // both times the armies finish their turn and the night heals the player.
   int32_t px = 0, py = 0;
-  {
-    auto s = NewGame();
-    s->day = 10;
-    MapEncounters probe;
-    KingdomMap view;
-    MapTurnFlags flags;
-    map_copy::BuildFromGame(probe, *s);
-    EndDay(probe, *s, &view, flags);
-    for (int f = 0;
-         f < 100000 && probe.legCount < 3 && probe.marchPhase != MapEncounters::kTurnOver; ++f)
-      RunInvasionTurn(probe, *s, &view, 4, flags);
-    ASSERT_EQ(probe.movingArmy, 80);
-    ASSERT_GE(probe.legCount, 3);
-    px = probe.legX[2];
-    py = probe.legY[2];
-  }
+  ASSERT_NO_FATAL_FAILURE(ThirdStepOfArmy80(&px, &py));
   struct End {
     int32_t health;
     uint32_t day;
@@ -1057,19 +1065,8 @@ TEST_F(MenusSaves, ACloseRightAfterYesWaitsForTheSave) {
                                          : "Yes held down through the close");
       WriteSave(2, 5, 5, "Old");
       ScenarioDriver driver;
-      driver.Start();
-      driver.RunFrames(2);
+      StartDay31(driver, inBattle);
       GameApp& app = driver.App();
-      GameState& s = *app.gameState;
-      s.slot = 2;
-      s.day = 31;
-      if (inBattle) {
-        s.battleId = 1;
-        s.battleByPlayer = 1;
-        s.battlePending = 1;
-      }
-      driver.Goto(inBattle ? "GoBattle" : "GoKingdomMap");
-      driver.RunFrames(3);
       driver.Close();
       for (int i = 0; i < 600 && app.screenProc != GameApp::GoSaveAndQuit; ++i) driver.RunFrames(1);
       driver.RunFrames(1);
@@ -1096,11 +1093,7 @@ TEST_F(MenusSaves, ACloseRightAfterYesWaitsForTheSave) {
       EXPECT_FALSE(driver.QuitPosted()) << "the save comes first";
       for (int i = 0; i < 5 && !driver.QuitPosted(); ++i) driver.RunFrames(1);
       EXPECT_TRUE(driver.QuitPosted());
-      auto back = NewGame();
-      SaveExtras extras;
-      ASSERT_EQ(LoadGameFile(*back, extras, SlotFile(2).c_str()), 1);
-      EXPECT_EQ(back->day, 31u) << "the slot holds the game";
-      EXPECT_EQ(back->savedInBattle, inBattle ? 1 : 0);
+      ExpectDay31Saved(inBattle);
     }
 
   // A save that fails brings the question back; a further close then quits,
@@ -1147,19 +1140,8 @@ TEST_F(MenusSaves, ACloseAfterTheQuestionShowedIsAFurtherOneWhateverOpenedIt) {
                                                    : "Yes held");
         std::remove(SlotFile(2).c_str());
         ScenarioDriver driver;
-        driver.Start();
-        driver.RunFrames(2);
+        StartDay31(driver, inBattle);
         GameApp& app = driver.App();
-        GameState& s = *app.gameState;
-        s.slot = 2;
-        s.day = 31;
-        if (inBattle) {
-          s.battleId = 1;
-          s.battleByPlayer = 1;
-          s.battlePending = 1;
-        }
-        driver.Goto(inBattle ? "GoBattle" : "GoKingdomMap");
-        driver.RunFrames(3);
         if (!inBattle) driver.Click(600, 560, kMouseLeft);  // the day's board
         for (int i = 0; i < 600 && app.screenProc != GameApp::GoSaveAndQuit; ++i) {
           switch (opener) {
@@ -1185,10 +1167,7 @@ TEST_F(MenusSaves, ACloseAfterTheQuestionShowedIsAFurtherOneWhateverOpenedIt) {
         if (answer == Answer::kYesHeld) {
           for (int i = 0; i < 5 && !driver.QuitPosted(); ++i) driver.RunFrames(1);
           EXPECT_TRUE(driver.QuitPosted());
-          auto back = NewGame();
-          SaveExtras extras;
-          ASSERT_EQ(LoadGameFile(*back, extras, SlotFile(2).c_str()), 1) << "saved first";
-          EXPECT_EQ(back->day, 31u);
+          ExpectDay31Saved(inBattle);
           continue;
         }
         driver.RunFrames(30);  // No has been let go: the question it answered is gone

@@ -464,8 +464,14 @@ TEST_F(PressOriginMapE2E, AButtonHeldThroughTheSaveQuestionDoesNothingAfterNo) {
   const Opener openers[] = {Opener::kEscape, Opener::kClose};
   const LetGo letGos[] = {LetGo::kOnTheQuestion, LetGo::kAfterNo};
 
-  // The press held at (x, y) through the question and its No; true when
-  // the question showed and the screen came back.
+  auto trace = [](const char* name, Opener opener, LetGo letGo) {
+    return testing::Message() << name << (opener == Opener::kEscape ? ", Escape" : ", the close")
+                              << (letGo == LetGo::kOnTheQuestion ? ", let go on the question"
+                                                                 : ", let go after No");
+  };
+
+  // The press held at (x, y) through the question and its No; the question
+  // shows, and the screen comes back.
   auto holdThroughQuestion = [](ScenarioDriver& d, int x, int y, Opener opener, LetGo letGo,
                                 const char* screen) {
     d.MoveTo(x, y);
@@ -506,10 +512,7 @@ TEST_F(PressOriginMapE2E, AButtonHeldThroughTheSaveQuestionDoesNothingAfterNo) {
   for (const PanelRow& row : panelRows) {
     for (Opener opener : openers) {
       for (LetGo letGo : letGos) {
-        SCOPED_TRACE(testing::Message()
-                     << row.name << (opener == Opener::kEscape ? ", Escape" : ", the close")
-                     << (letGo == LetGo::kOnTheQuestion ? ", let go on the question"
-                                                        : ", let go after No"));
+        SCOPED_TRACE(trace(row.name, opener, letGo));
         MapGame game;
         ScenarioDriver& d = game.driver;
         game.ChoosePlayer();
@@ -548,10 +551,7 @@ TEST_F(PressOriginMapE2E, AButtonHeldThroughTheSaveQuestionDoesNothingAfterNo) {
   for (const BattleRow& row : battleRows) {
     for (Opener opener : openers) {
       for (LetGo letGo : letGos) {
-        SCOPED_TRACE(testing::Message()
-                     << row.name << (opener == Opener::kEscape ? ", Escape" : ", the close")
-                     << (letGo == LetGo::kOnTheQuestion ? ", let go on the question"
-                                                        : ", let go after No"));
+        SCOPED_TRACE(trace(row.name, opener, letGo));
         ScenarioDriver d;
         StartBattle(d);
         d.PressKey(kKeyEnter);  // the turn panel closes
