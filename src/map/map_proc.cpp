@@ -939,9 +939,11 @@ void GameApp::MapLeave(MapEncounters& e) {
   e.meetingCalledOff = 0;
   // A panel press still to act goes with the hand-over: the press is the
   // next screen's (held, it is kept until let go), and the question opened
-  // over the map must not leave it to act after No.
+  // over the map must not leave it to act after No. So does the bag-full
+  // note's close on release: the note stays up for a press of its own.
   e.DropPanelPress();
   e.panelPressDropped = 0;
+  e.bagFullClose = 0;
   map_copy::WriteBack(e, s);
   s.mapSnapshotState = GameState::kSnapshotMapLeft;
   if (s.overlayOpen == 0) FreeScreen(mapEncounters);

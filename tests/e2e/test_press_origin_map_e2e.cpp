@@ -537,6 +537,22 @@ TEST_F(PressOriginMapE2E, AButtonHeldThroughTheSaveQuestionDoesNothingAfterNo) {
     }
   }
 
+  // Nor does the press that would close the bag-full note: the note stays
+  // after No, and a new click closes it.
+  for (Opener opener : openers) {
+    for (LetGo letGo : letGos) {
+      SCOPED_TRACE(trace("the bag-full note", opener, letGo));
+      MapGame game;
+      game.Map().bagFull = 1;
+      game.driver.RunFrames(1);
+      holdThroughQuestion(game.driver, 400, 300, opener, letGo, "MapProc");
+      EXPECT_EQ(game.Map().bagFull, 1) << "the note is still up";
+      game.driver.Click(400, 300, kMouseLeft);
+      game.driver.RunFrames(2);
+      EXPECT_EQ(game.Map().bagFull, 0) << "a new click closes it";
+    }
+  }
+
   // The battle's End Turn and Grid.
   struct BattleRow {
     const char* name;
