@@ -467,11 +467,12 @@ class MapEncounters {
   static constexpr uint8_t kBoxClickAll = 2;
   uint8_t boxClickTaken{};
   uint8_t mapClickArmed{};  // both buttons were seen up since the population was made
-  // Both buttons were seen up since the last press: the panel takes a
-  // press only in the frame it begins, where it is. One held down since
-  // before (moved onto the panel, held while its member was let go and
-  // another chosen, or the click that chose the member whose panel then
-  // appears under it) is no press of the panel's.
+  // Both buttons were seen up since the last press: the panel and the
+  // control bar take a press only in the frame it begins, where it is. One
+  // held down since before (moved onto the panel, held while its member was
+  // let go and another chosen, the click that chose the member whose panel
+  // then appears under it, or one held from the armies' turn or a walk into
+  // the party's turn) is no press of theirs.
   uint8_t panelClickArmed{};
   uint8_t findClose{};     // a press on the find message: it closes on release
   uint8_t bagFullClose{};  // a press on the bag-full message: it closes on release

@@ -448,9 +448,12 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
     }
     if (e.meetingCalledOff) e.refusedClose = MapEncounters::kClosePressed;
     // The press that closed the board or a box presses no button: the board
-    // may have chosen a hero whose panel appears under it.
+    // may have chosen a hero whose panel appears under it. Nor does one held
+    // since before the party's turn came back (begun while the armies or a
+    // member walked, or on a message of the armies' turn): the bar and the
+    // panel take a press only in the frame it begins.
     const bool buttonsFree = playersTurn && !e.messageClickTaken && !e.boxClickTaken;
-    if (buttonsFree && bar.Click(mx, my, mouse)) {
+    if (buttonsFree && e.panelClickArmed && bar.Click(mx, my, mouse)) {
       bar.buttonHeld = 1;
       if (bar.pressedId == kBarEndDay && bar.hideShowState) EndOfDayPress(e);
     }

@@ -1070,15 +1070,20 @@ TEST_F(MapE2E, ThePressThatClosesAnArmysOutcomeIsItsAlone) {
   // button, presses none of them: the day stays, nothing opens, and the
   // day's board comes up. Also when a click came earlier in the armies'
   // turn (the board, not shown then, took it before), and when the right
-  // press is held on (it does not close the board as well).
+  // press is held on (it does not close the board as well). Nor does a left
+  // press begun while the armies march and held on as Enter closes the
+  // outcome press the button beneath it once the party's turn is back.
+  enum class Press { kRightClick, kRightHeld, kLeftHeldFromTheMarch };
   const struct {
     const char* name;
     int x, y;
-    bool held;
-  } rows[] = {{"End Turn", 726, 461, false},
-              {"Quit", 680, 28, false},
-              {"the player's button", 700, 130, false},
-              {"held on End Turn", 726, 461, true}};
+    Press press;
+  } rows[] = {{"End Turn", 726, 461, Press::kRightClick},
+              {"Quit", 680, 28, Press::kRightClick},
+              {"the player's button", 700, 130, Press::kRightClick},
+              {"held on End Turn", 726, 461, Press::kRightHeld},
+              {"End Turn held from the march", 726, 461, Press::kLeftHeldFromTheMarch},
+              {"Quit held from the march", 680, 28, Press::kLeftHeldFromTheMarch}};
   const invasion::Invader* palace = invasion::FindInvader(80);
   ASSERT_NE(palace, nullptr);
   for (const auto& row : rows)
@@ -1095,6 +1100,11 @@ TEST_F(MapE2E, ThePressThatClosesAnArmysOutcomeIsItsAlone) {
       ASSERT_EQ(game.State().day, 11u);
       ASSERT_NE(map.marchPhase, MapEncounters::kTurnOver);
       if (clickedBefore) d.Click(300, 300, kMouseLeft);
+      if (row.press == Press::kLeftHeldFromTheMarch) {
+        d.MoveTo(row.x, row.y);
+        d.ButtonDown(kMouseLeft);
+        d.RunFrames(2);
+      }
       // The army at its place, its quest under way.
       game.State().questStage[palace->quest - 1] = kQuestUnderWay;
       map.enemyX[80] = palace->at;
@@ -1105,10 +1115,16 @@ TEST_F(MapE2E, ThePressThatClosesAnArmysOutcomeIsItsAlone) {
       d.RunFrames(5);
       ASSERT_EQ(map.outcomeShown, 1) << "the outcome waits";
 
-      d.MoveTo(row.x, row.y);
-      d.ButtonDown(kMouseRight);
-      d.RunFrames(row.held ? 10 : 1);
-      d.ButtonUp(kMouseRight);
+      if (row.press == Press::kLeftHeldFromTheMarch) {
+        d.PressKey(kKeyEnter);
+        d.RunFrames(5);
+        d.ButtonUp(kMouseLeft);
+      } else {
+        d.MoveTo(row.x, row.y);
+        d.ButtonDown(kMouseRight);
+        d.RunFrames(row.press == Press::kRightHeld ? 10 : 1);
+        d.ButtonUp(kMouseRight);
+      }
       d.RunFrames(30);
       EXPECT_EQ(map.outcomeShown, 0);
       EXPECT_STREQ(d.ScreenName(), "MapProc") << "nothing opens";
