@@ -466,13 +466,16 @@ class MapEncounters {
   static constexpr uint8_t kBoxClickButtons = 1;
   static constexpr uint8_t kBoxClickAll = 2;
   uint8_t boxClickTaken{};
+  // A press was seen outside the party's turn (the armies marching or a
+  // message of theirs up, a walk under way): held on into the party's turn,
+  // it presses no button until both buttons are up.
+  uint8_t turnPressHeld{};
   uint8_t mapClickArmed{};  // both buttons were seen up since the population was made
-  // Both buttons were seen up since the last press: the panel and the
-  // control bar take a press only in the frame it begins, where it is. One
-  // held down since before (moved onto the panel, held while its member was
-  // let go and another chosen, the click that chose the member whose panel
-  // then appears under it, or one held from the armies' turn or a walk into
-  // the party's turn) is no press of theirs.
+  // Both buttons were seen up since the last press: the panel takes a
+  // press only in the frame it begins, where it is. One held down since
+  // before (moved onto the panel, held while its member was let go and
+  // another chosen, or the click that chose the member whose panel then
+  // appears under it) is no press of the panel's.
   uint8_t panelClickArmed{};
   uint8_t findClose{};     // a press on the find message: it closes on release
   uint8_t bagFullClose{};  // a press on the bag-full message: it closes on release
@@ -708,6 +711,7 @@ class MapEncounters {
     v("messageClickArmed", messageClickArmed);
     v("messageClickTaken", messageClickTaken);
     v("boxClickTaken", boxClickTaken);
+    v("turnPressHeld", turnPressHeld);
     v("mapClickArmed", mapClickArmed);
     v("panelClickArmed", panelClickArmed);
     v("findClose", findClose);

@@ -449,11 +449,11 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
     if (e.meetingCalledOff) e.refusedClose = MapEncounters::kClosePressed;
     // The press that closed the board or a box presses no button: the board
     // may have chosen a hero whose panel appears under it. Nor does one held
-    // since before the party's turn came back (begun while the armies or a
-    // member walked, or on a message of the armies' turn): the bar and the
-    // panel take a press only in the frame it begins.
-    const bool buttonsFree = playersTurn && !e.messageClickTaken && !e.boxClickTaken;
-    if (buttonsFree && e.panelClickArmed && bar.Click(mx, my, mouse)) {
+    // on from before the party's turn came back.
+    const bool buttonsFree =
+        playersTurn && !e.messageClickTaken && !e.boxClickTaken && !e.turnPressHeld;
+    if (!playersTurn) e.turnPressHeld = 1;
+    if (buttonsFree && bar.Click(mx, my, mouse)) {
       bar.buttonHeld = 1;
       if (bar.pressedId == kBarEndDay && bar.hideShowState) EndOfDayPress(e);
     }
@@ -522,6 +522,7 @@ void MapInput(GameApp& app, MapEncounters& e, KingdomMap& view, ControlBar& bar)
     if (app.mapShowMessages) e.messageClickArmed = 1;
     e.messageClickTaken = 0;
     e.boxClickTaken = MapEncounters::kBoxClickNone;
+    e.turnPressHeld = 0;
   }
 }
 
